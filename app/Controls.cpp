@@ -1,0 +1,348 @@
+#include "Controls.h"
+
+#include "Colors.h"
+
+#include <QBitmap>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+QColor ToQColor(int color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
+    QFont font(face);
+    // A design height is the height of the letters; the old bitmap faces
+    // come in sizes named by the whole line, a fifth taller.
+    const bool bitmap = QFontDatabase::hasFamily(face) && !QFontDatabase::isSmoothlyScalable(face);
+    font.setPixelSize(bitmap ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+namespace {
+
+void Place(QWidget* widget, const QString& name, QRect bounds) {
+    widget->setObjectName(name);
+    widget->setGeometry(bounds);
+}
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
+}
+
+// The window's own font: "MS Sans Serif", 11 pixels.
+QFont WindowFont() {
+    return DesignFont(QStringLiteral("MS Sans Serif"), 11);
+}
+
+void DrawFrame(QPainter& p, QRect r, int lightColor, int darkColor) {
+    p.setPen(ToQColor(lightColor));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(ToQColor(darkColor));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+constexpr int kHighlight = 0xFFFFFF;
+constexpr int kShadow = 0x808080;
+
+} // namespace
+
+TPopupMenu::TPopupMenu(QWidget* owner, const QString& name)
+    : QMenu(owner) {
+    setObjectName(name);
+    // Flat menus in the desktop's colours, with a wide column for the
+    // check marks, in the design's menu face.
+    setFont(DesignFont(QStringLiteral("Tahoma"), 11));
+    setStyleSheet(QStringLiteral(
+        "QMenu { background: palette(button); color: palette(button-text);"
+        " border: 1px solid palette(mid); }"
+        "QMenu::item { padding: 3px 16px 3px 26px; border: 1px solid transparent; }"
+        "QMenu::item:selected { background: palette(highlight); color: palette(button-text);"
+        " border: 1px solid palette(highlight); }"
+        "QMenu::item:disabled { color: palette(mid); }"
+        "QMenu::indicator { width: 12px; height: 12px; left: 6px; }"
+        "QMenu::separator { height: 1px; background: palette(mid); margin: 2px 0; }"));
+}
+
+void TPopupMenu::PopupFor(QContextMenuEvent* event) {
+    if (autoPopup_)
+        popup(event->globalPos());
+    event->accept();
+}
+
+TMenuItem::TMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable)
+    : QAction(caption, menu) {
+    setObjectName(name);
+    setCheckable(checkable);
+    menu->addAction(this);
+    connect(this, &QAction::triggered, this, [this] {
+        if (isCheckable()) {
+            const QSignalBlocker quiet(this);
+            setChecked(!isChecked());
+        }
+        emit Click();
+    });
+}
+
+TPanel::TPanel(QWidget* parent, const QString& name, QRect bounds, int color, Bevel bevel)
+    : QWidget(parent)
+    , color_(color)
+    , bevel_(bevel) {
+    Place(this, name, bounds);
+    setFont(WindowFont());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPanel::SetColor(int color) {
+    if (color != color_) {
+        color_ = color;
+        update();
+    }
+}
+
+void TPanel::SetCaption(const QString& caption) {
+    if (caption != caption_) {
+        caption_ = caption;
+        update();
+    }
+}
+
+void TPanel::SetFontColor(int color) {
+    if (color != fontColor_) {
+        fontColor_ = color;
+        update();
+    }
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(color_));
+    if (bevel_ == Bevel::Lowered) {
+        const QRect outer = rect().adjusted(0, 0, -1, -1);
+        DrawFrame(p, outer, kHighlight, kShadow);
+        DrawFrame(p, outer.adjusted(1, 1, -1, -1), kShadow, kHighlight);
+    }
+    if (!caption_.isEmpty()) {
+        p.setPen(ToQColor(fontColor_));
+        p.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+}
+
+void TPanel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    emit MouseDown(event->button(), event->position().toPoint());
+}
+
+void TPanel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit Click();
+}
+
+void TPanel::contextMenuEvent(QContextMenuEvent* event) {
+    if (PopupMenu)
+        PopupMenu->PopupFor(event);
+    else
+        QWidget::contextMenuEvent(event);
+}
+
+TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, QRect bounds,
+                           const QString& caption)
+    : QAbstractButton(parent)
+    , fontColor_(clr::Navy) {
+    Place(this, name, bounds);
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(WindowFont());
+    setMouseTracking(true);
+}
+
+void TSpeedButton::SetMargin(int margin) {
+    if (margin != margin_) {
+        margin_ = margin;
+        update();
+    }
+}
+
+void TSpeedButton::SetFontColor(int color) {
+    if (color != fontColor_) {
+        fontColor_ = color;
+        update();
+    }
+}
+
+void TSpeedButton::SetGlyph(const QString& resource) {
+    // The pictures are drawn on white, and white is what shows through.
+    QPixmap picture(resource);
+    picture.setMask(picture.createMaskFromColor(Qt::white));
+    glyph_ = picture;
+    update();
+}
+
+void TSpeedButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const bool sunken = isDown() || isChecked();
+    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    if (sunken)
+        DrawFrame(p, frame, kShadow, kHighlight);
+    else if (hover_ && isEnabled())
+        DrawFrame(p, frame, kHighlight, kShadow);
+
+    // A pressed button draws its content one pixel down and to the right.
+    const QRect area = rect().translated(sunken ? 1 : 0, sunken ? 1 : 0);
+    if (!glyph_.isNull()) {
+        const int x = margin_ < 0 ? (width() - glyph_.width()) / 2 : margin_;
+        p.drawPixmap(area.left() + x, area.top() + (height() - glyph_.height()) / 2, glyph_);
+    }
+    if (!text().isEmpty()) {
+        p.setPen(ToQColor(fontColor_));
+        if (margin_ < 0)
+            p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text());
+        else
+            p.drawText(area.adjusted(margin_, 0, 0, 0),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    }
+}
+
+void TSpeedButton::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->position().toPoint());
+    QAbstractButton::mousePressEvent(event);
+}
+
+void TSpeedButton::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMove(event->position().toPoint());
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
+    if (PopupMenu)
+        PopupMenu->PopupFor(event);
+    else
+        QAbstractButton::contextMenuEvent(event);
+}
+
+void TSpeedButton::enterEvent(QEnterEvent* event) {
+    hover_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void TSpeedButton::leaveEvent(QEvent* event) {
+    hover_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+TLabel::TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
+    : QLabel(caption, parent) {
+    Place(this, name, bounds);
+    setFont(WindowFont());
+    if (bounds.size().isEmpty())
+        adjustSize();
+}
+
+void TLabel::SetColor(int color) {
+    SetPaletteColor(this, QPalette::Window, color);
+    setAutoFillBackground(true);
+}
+
+void TLabel::SetFontColor(int color) {
+    SetPaletteColor(this, QPalette::WindowText, color);
+}
+
+void TLabel::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->position().toPoint());
+    QLabel::mousePressEvent(event);
+}
+
+TImage::TImage(QWidget* parent, const QString& name, QRect bounds, const QImage& picture)
+    : QWidget(parent)
+    , picture_(QPixmap::fromImage(picture)) {
+    Place(this, name, bounds);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->position().toPoint());
+}
+
+void TImage::contextMenuEvent(QContextMenuEvent* event) {
+    if (PopupMenu)
+        PopupMenu->PopupFor(event);
+    else
+        QWidget::contextMenuEvent(event);
+}
+
+TEdit::TEdit(QWidget* parent, const QString& name, QRect bounds, const QString& text)
+    : QLineEdit(text, parent) {
+    Place(this, name, bounds);
+    setFont(WindowFont());
+}
+
+void TEdit::SetColor(int color) {
+    if (color != color_) {
+        color_ = color;
+        SetPaletteColor(this, QPalette::Base, color);
+    }
+}
+
+void TEdit::SetFontColor(int color) {
+    if (color != fontColor_) {
+        fontColor_ = color;
+        SetPaletteColor(this, QPalette::Text, color);
+    }
+}
+
+void TEdit::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->position().toPoint());
+    QLineEdit::mousePressEvent(event);
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // Without a menu of its own the box offers no menu at all, as the
+    // design's boxes never showed the editing menu.
+    if (PopupMenu)
+        PopupMenu->PopupFor(event);
+    else
+        event->accept();
+}
+
+TCheckBox::TCheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
+                     bool checked)
+    : QCheckBox(caption, parent) {
+    Place(this, name, bounds);
+    setFont(WindowFont());
+    setChecked(checked);
+}
+
+TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
+                           const QString& caption)
+    : QRadioButton(caption, parent) {
+    Place(this, name, bounds);
+    setFont(WindowFont());
+}
+
+TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
+    : QTimeEdit(parent) {
+    Place(this, name, bounds);
+}
+
+TMemo::TMemo(QWidget* parent, const QString& name, QRect bounds)
+    : QWidget(parent) {
+    Place(this, name, bounds);
+    hide();
+}

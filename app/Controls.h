@@ -1,0 +1,215 @@
+// The window's controls: thin Qt widgets that keep the state the handlers
+// read back from them (colour, caption, tag, check mark) in the program's
+// own terms, and report the mouse the way the handlers expect it.
+#pragma once
+
+#include "settings/LineList.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTimeEdit>
+
+// A stored colour (0x00BBGGRR) as Qt paints it.
+QColor ToQColor(int color);
+
+// A face of the window's design at a height in pixels.
+QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
+
+// A context menu whose automatic popup the handlers switch per mouse press.
+class TPopupMenu : public QMenu {
+    Q_OBJECT
+public:
+    TPopupMenu(QWidget* owner, const QString& name);
+
+    bool AutoPopup() const { return autoPopup_; }
+    void SetAutoPopup(bool on) { autoPopup_ = on; }
+
+    // Opens at the point of a right click when the automatic popup is on.
+    void PopupFor(QContextMenuEvent* event);
+
+private:
+    bool autoPopup_ = true;
+};
+
+// A menu item. Qt flips a checkable action before anyone hears of the click;
+// here the handler alone decides the check mark, as it does for every other
+// control.
+class TMenuItem : public QAction {
+    Q_OBJECT
+public:
+    TMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
+
+signals:
+    void Click();
+};
+
+// A panel with a colour, an optional caption and the two-bevel "lowered"
+// frame (a sunken frame inside a raised one).
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Bevel { None, Lowered };
+    TPanel(QWidget* parent, const QString& name, QRect bounds, int color,
+           Bevel bevel = Bevel::None);
+
+    int Color() const { return color_; }
+    void SetColor(int color);
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    int FontColor() const { return fontColor_; }
+    void SetFontColor(int color);
+
+    TPopupMenu* PopupMenu = nullptr;
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint pos);
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int color_;
+    Bevel bevel_;
+    QString caption_;
+    int fontColor_ = 0;
+    bool pressed_ = false;
+};
+
+// A flat push button that never takes the focus, with an integer tag, a
+// caption margin (-1 centres), a picture whose white is transparent and,
+// when it is a two-state button, a pressed state that stays.
+class TSpeedButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    TSpeedButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+    int Margin() const { return margin_; }
+    void SetMargin(int margin);
+    int FontColor() const { return fontColor_; }
+    void SetFontColor(int color);
+    void SetGlyph(const QString& resource);
+    bool Down() const { return isChecked(); }
+
+    TPopupMenu* PopupMenu = nullptr;
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint pos);
+    void MouseMove(QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    int tag_ = 0;
+    int margin_ = -1;
+    int fontColor_;
+    QPixmap glyph_;
+    bool hover_ = false;
+};
+
+// A text label, transparent unless given a colour.
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    // An empty size fits the label to its caption.
+    TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+    void SetColor(int color);
+    void SetFontColor(int color);
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint pos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A picture.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    TImage(QWidget* parent, const QString& name, QRect bounds, const QImage& picture);
+
+    TPopupMenu* PopupMenu = nullptr;
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// A single-line edit box with a colour and a font colour.
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    TEdit(QWidget* parent, const QString& name, QRect bounds, const QString& text);
+
+    int Color() const { return color_; }
+    void SetColor(int color);
+    int FontColor() const { return fontColor_; }
+    void SetFontColor(int color);
+
+    TPopupMenu* PopupMenu = nullptr;
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint pos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int color_ = clrUnset;
+    int fontColor_ = clrUnset;
+    static constexpr int clrUnset = -1;
+};
+
+class TCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    TCheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
+              bool checked);
+};
+
+class TRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    TRadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+};
+
+// A time picker of the time kind; which of its fields show is set per use.
+class TDateTimePicker : public QTimeEdit {
+    Q_OBJECT
+public:
+    TDateTimePicker(QWidget* parent, const QString& name, QRect bounds);
+};
+
+// A hidden list of text lines that holds a file while the program runs.
+class TMemo : public QWidget {
+    Q_OBJECT
+public:
+    TMemo(QWidget* parent, const QString& name, QRect bounds);
+    LineList Lines;
+};

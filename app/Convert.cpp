@@ -1,0 +1,110 @@
+#include "Convert.h"
+
+#include <limits>
+
+namespace {
+
+[[noreturn]] void Fail(const QString& text, const char* what) {
+    throw EConvertError(
+        QStringLiteral("'%1' is not %2").arg(text, QLatin1String(what)).toStdString());
+}
+
+int HexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+int StrToInt(const QString& text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < n && text[i] == u'$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == n)
+        Fail(text, "a whole number");
+
+    // Hexadecimal spans the full 32 bits ("$FFFFFFFF" is -1), decimal the
+    // signed range.
+    const quint64 limit =
+        base == 16 ? 0xFFFFFFFFull : quint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    quint64 value = 0;
+    for (; i < n; ++i) {
+        const int digit = base == 16
+                              ? HexDigit(text[i])
+                              : (text[i] >= u'0' && text[i] <= u'9' ? text[i].unicode() - '0' : -1);
+        if (digit < 0)
+            Fail(text, "a whole number");
+        value = value * base + quint64(digit);
+        if (value > limit)
+            Fail(text, "a whole number in range");
+    }
+    const auto bits = quint32(value);
+    return negative ? int(0u - bits) : int(bits);
+}
+
+QString TimeToStr(QTime time) {
+    const int h = time.hour();
+    const int h12 = h % 12 == 0 ? 12 : h % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(h12)
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'))
+        .arg(h < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+}
+
+QTime StrToTime(const QString& text) {
+    QString rest = text.trimmed();
+    int designator = 0; // 0 none, 1 AM, 2 PM
+    if (rest.endsWith(QLatin1String("AM"), Qt::CaseInsensitive))
+        designator = 1;
+    else if (rest.endsWith(QLatin1String("PM"), Qt::CaseInsensitive))
+        designator = 2;
+    if (designator != 0)
+        rest = rest.left(rest.size() - 2).trimmed();
+
+    const QStringList fields = rest.split(u':');
+    if (fields.size() < 2 || fields.size() > 3)
+        Fail(text, "a time");
+    int values[3] = {0, 0, 0};
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const QString& field = fields[f];
+        if (field.isEmpty() || field.size() > 2)
+            Fail(text, "a time");
+        for (QChar c : field) {
+            if (c < u'0' || c > u'9')
+                Fail(text, "a time");
+        }
+        values[f] = field.toInt();
+    }
+    int hour = values[0];
+    if (designator != 0) {
+        if (hour < 1 || hour > 12)
+            Fail(text, "a time");
+        hour = hour % 12 + (designator == 2 ? 12 : 0);
+    } else if (hour > 23) {
+        Fail(text, "a time");
+    }
+    if (values[1] > 59 || values[2] > 59)
+        Fail(text, "a time");
+    return QTime(hour, values[1], values[2]);
+}

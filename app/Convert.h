@@ -1,0 +1,25 @@
+// Conversions of user-written text that the handlers rely on. Each throws
+// EConvertError on text it cannot read; the handler guard turns that into a
+// silent end of the handler, so callers never check a result.
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <stdexcept>
+
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A whole number: optional leading blanks, an optional sign, then decimal
+// digits, or hexadecimal ones after "$" or "0x". Nothing may follow.
+int StrToInt(const QString& text);
+
+// The 12-hour time text every part of the program reads at fixed
+// positions, whatever the desktop's locale: "9:30:00 AM", "12:05:09 PM".
+QString TimeToStr(QTime time);
+
+// Reads "h:mm", "h:mm:ss", each optionally followed by AM or PM. Without a
+// designator the hour is 0 to 23; with one it is 1 to 12.
+QTime StrToTime(const QString& text);

@@ -1,0 +1,17 @@
+// The program's one error policy: whatever goes wrong inside a handler ends
+// that handler where it happened, silently, and the program goes on with the
+// next event. Every entry from Qt into the window's handlers passes here, so
+// no exception ever reaches Qt's event loop.
+#pragma once
+
+#include <utility>
+
+// Runs one handler; false when it ended early on an error.
+template <typename Handler> bool Guard(Handler&& handler) noexcept {
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}

@@ -1,0 +1,262 @@
+// The main window as a window: start-up, activation, dragging, hiding,
+// staying on top, the alarm-clock half, and quitting.
+#include "Unit1.h"
+
+#include "Colors.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int kCollapsedWidth = 298;
+constexpr int kExpandedWidth = 596;
+constexpr int kHeight = 239;
+
+// The program's key numbers are the original platform's virtual keys.
+constexpr int VK_RETURN = 13;
+
+int VirtualKey(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    default:
+        return event->key();
+    }
+}
+
+} // namespace
+
+TAForm1::TAForm1(platform::Platform platform)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , platform_(platform) {
+    setObjectName(QStringLiteral("AForm1"));
+    setWindowTitle(QStringLiteral("Quorbel"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(clr::Background));
+    setPalette(colours);
+    resize(kExpandedWidth, kHeight);
+
+    CreateControls();
+    RegisterComponents();
+    CreateMenus();
+    RegisterComponents();
+    ConnectHandlers();
+
+    // The window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+
+    Guard([this] { FormCreate(this); });
+}
+
+TAForm1::~TAForm1() {
+    qApp->removeEventFilter(this);
+}
+
+void TAForm1::RegisterComponents() {
+    components_.clear();
+    for (QObject* child : findChildren<QObject*>()) {
+        if (!child->objectName().isEmpty())
+            components_.insert(child->objectName(), child);
+    }
+}
+
+void TAForm1::ConnectHandlers() {
+    for (TImage* image : {Image1, Image2})
+        OnMouseDown(image, &TImage::MouseDown, &TAForm1::Panel19MouseDown);
+    for (TLabel* label : {Label2, Label8})
+        OnMouseDown(label, &TLabel::MouseDown, &TAForm1::Panel19MouseDown);
+    OnEvent(SpeedButton15X, &TSpeedButton::clicked, &TAForm1::SpeedButton15XClick);
+    OnEvent(SpeedButton16Y, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
+    OnEvent(SpeedButton18, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
+    OnEvent(SpeedButton15, &TSpeedButton::clicked, &TAForm1::SpeedButton15Click);
+    OnEvent(SpeedButton20, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
+    OnEvent(SpeedButton21, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
+    OnEvent(SpeedButton11, &TSpeedButton::clicked, &TAForm1::SpeedButton11Click);
+    OnEvent(ClickMinimize1, &TMenuItem::Click, &TAForm1::ClickMinimize1Click);
+    OnEvent(AlarmClock1, &TMenuItem::Click, &TAForm1::AlarmClock1Click);
+    OnEvent(Processes1, &TMenuItem::Click, &TAForm1::Processes1Click);
+    OnEvent(CloseNoSave1, &TMenuItem::Click, &TAForm1::CloseNoSave1Click);
+    for (QAction* item : Trayiconcolorchange1->actions())
+        OnEvent(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N10sec1Click);
+}
+
+void TAForm1::ShowCentred() {
+    const QRect screen = platform_.screens.Primary();
+    move(screen.left() + (screen.width() - width()) / 2,
+         screen.top() + (screen.height() - height()) / 2);
+    show();
+    // A program the user just started is the one the keyboard goes to.
+    activateWindow();
+}
+
+void TAForm1::FormCreate(QObject*) {
+    Panel12->move(Panel12->x(), 48);
+    resize(kCollapsedWidth, kHeight);
+    Timer4->SetInterval(1000);
+}
+
+void TAForm1::FormActivate(QObject*) {
+    if (!State.FirstActivation)
+        return;
+    InitializeParameters(QStringLiteral("PgmStart"));
+    CenterMouse(SpeedButton11, 30, 0);
+    State.FirstActivation = false;
+}
+
+void TAForm1::FormCloseQuery(QObject*, bool&) {
+    if (!State.CloseWithoutSaving)
+        InitializeParameters(QStringLiteral("ParmUpdate"));
+}
+
+void TAForm1::FormKeyDown(QObject*, int&, Qt::KeyboardModifiers) {
+    // Enter acknowledges ringing slots and silences the alarms; both halves
+    // come with the slots and the alarm clock.
+}
+
+void TAForm1::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
+    if (Key == VK_RETURN)
+        Key = 0;
+}
+
+void TAForm1::Panel19MouseDown(QObject*, Qt::MouseButton, QPoint) {
+    if (platform_.cursor.LeftButtonDown())
+        platform_.windows.StartMove(this);
+}
+
+void TAForm1::SpeedButton15XClick(QObject* Sender) {
+    SpeedButton11Click(Sender);
+}
+
+void TAForm1::SpeedButton16YClick(QObject*) {
+    hide();
+    // The editor's own visibility, not whether it is on screen: the window
+    // has just been hidden.
+    if (!Panel12->isHidden()) {
+        UpdateBtns(true);
+        Panel12->hide();
+    }
+}
+
+void TAForm1::SpeedButton15Click(QObject*) {
+    platform_.windows.SetStayOnTop(this, SpeedButton15->Down());
+}
+
+void TAForm1::SpeedButton20Click(QObject* Sender) {
+    SpeedButton18Click(Sender);
+}
+
+void TAForm1::SpeedButton18Click(QObject* Sender) {
+    AlarmClock1Click(Sender);
+}
+
+void TAForm1::AlarmClock1Click(QObject*) {
+    if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
+        const bool open = State.AlarmPanelOpen == 0;
+        resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
+        AlarmClock1->setChecked(open);
+        const QRect screen = platform_.screens.Primary();
+        move(screen.left() + screen.width() / 2 - width() / 2, y());
+        CenterMouse(open ? SpeedButton21 : SpeedButton20, 0, 0);
+        State.AlarmPanelOpen = open ? 1 : 0;
+    }
+    Panel45->setFocus();
+}
+
+void TAForm1::ClickMinimize1Click(QObject*) {
+    ClickMinimize1->setChecked(!ClickMinimize1->isChecked());
+}
+
+void TAForm1::N10sec1Click(QObject* Sender) {
+    for (QAction* item : Trayiconcolorchange1->actions())
+        item->setChecked(item == Sender);
+}
+
+void TAForm1::Processes1Click(QObject*) {
+    if (Form3)
+        Form3->exec();
+}
+
+void TAForm1::SpeedButton11Click(QObject*) {
+    if (AnySlotRunning()) {
+        hide();
+        const QRect desktop = platform_.screens.VirtualDesktop();
+        platform_.cursor.SetPos(
+            {desktop.left() + desktop.width() / 2 - 30, desktop.top() + desktop.height() / 2 + 32});
+        const auto answer =
+            platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Timer still in progress. Quit anyway?"));
+        if (answer == platform::Questions::Answer::No) {
+            show();
+            return;
+        }
+    }
+    close();
+}
+
+void TAForm1::CloseNoSave1Click(QObject*) {
+    State.CloseWithoutSaving = true;
+    close();
+}
+
+void TAForm1::UpdateBtns(bool visible) {
+    for (int n = 1; n <= 11; ++n)
+        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
+    for (int n = 23; n <= 34; ++n)
+        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
+    for (int n = 36; n <= 43; ++n)
+        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
+    for (QWidget* control : std::initializer_list<QWidget*>{Panel20, Panel21, CheckBox1, CheckBox2})
+        control->setVisible(visible);
+}
+
+void TAForm1::CenterMouse(QWidget* button, int dx, int dy) {
+    const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
+    platform_.cursor.SetPos(centre + QPoint(dx, dy));
+}
+
+void TAForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guard([this] { FormActivate(this); });
+    QWidget::changeEvent(event);
+}
+
+void TAForm1::closeEvent(QCloseEvent* event) {
+    bool CanClose = true;
+    if (!Guard([&] { FormCloseQuery(this, CanClose); }))
+        CanClose = false;
+    if (!CanClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
+}
+
+bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+
+    // A key event travels from the focused control up through its parents,
+    // and the filter sees every step; the window previews it once, on the
+    // step addressed to the control that has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this)
+        focus = this;
+    if (watched != focus)
+        return false;
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    int Key = VirtualKey(key);
+    if (type == QEvent::KeyPress)
+        Guard([&] { FormKeyDown(this, Key, key->modifiers()); });
+    else
+        Guard([&] { FormKeyUp(this, Key, key->modifiers()); });
+    // A key the window cleared never reaches the control.
+    return Key == 0;
+}

@@ -1,0 +1,21 @@
+#include "WindowTimer.h"
+
+TTimer::TTimer(QObject* owner, const QString& name, int interval)
+    : QObject(owner) {
+    setObjectName(name);
+    // Coarse timers may fire up to 5 % early, and an early tick could count
+    // down a second twice within one second of the clock.
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TTimer::Timer);
+    SetInterval(interval);
+}
+
+void TTimer::SetInterval(int interval) {
+    if (interval == interval_)
+        return;
+    interval_ = interval;
+    if (interval > 0)
+        timer_.start(interval);
+    else
+        timer_.stop();
+}

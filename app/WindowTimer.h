@@ -1,0 +1,23 @@
+// A window timer as the handlers use it: an interval and nothing else.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class TTimer : public QObject {
+    Q_OBJECT
+public:
+    TTimer(QObject* owner, const QString& name, int interval);
+
+    int Interval() const { return interval_; }
+    // The same interval changes nothing; another non-zero one restarts the
+    // count, so the next firing is a full new interval away; 0 stops.
+    void SetInterval(int interval);
+
+signals:
+    void Timer();
+
+private:
+    QTimer timer_;
+    int interval_ = 0;
+};

@@ -1,0 +1,19 @@
+#include "app/Unit1.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    platform::PrepareEnvironment();
+    QApplication app(argc, argv);
+    // Hidden is not closed: the program lives on in the tray until its main
+    // window closes, whatever other windows come and go.
+    app.setQuitOnLastWindowClosed(false);
+    platform::LoadDesignFonts();
+
+    platform::QtPlatform desktop;
+    TAForm1 AForm1(desktop.Interfaces());
+    QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
+    AForm1.ShowCentred();
+    return app.exec();
+}

@@ -1,0 +1,66 @@
+// A desktop for tests: a clock the test sets, a pointer that records where
+// the program put it, questions answered from a script.
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+namespace platform {
+
+class FakePlatform final : public Clock,
+                           public Cursor,
+                           public Screens,
+                           public Questions,
+                           public Files,
+                           public Text,
+                           public Windows {
+public:
+    QTime TimeOfDay() const override { return time; }
+
+    QPoint Pos() const override { return pointer; }
+    void SetPos(QPoint pos) override;
+    bool LeftButtonDown() const override { return leftDown; }
+
+    QRect Primary() const override { return primary; }
+    QRect VirtualDesktop() const override { return desktop; }
+
+    // Takes the next scripted answer; with none left the box counts as closed.
+    Answer Ask(Kind kind, const QString& title, const QString& text) override;
+
+    QString ExecutableDir() const override { return executableDir; }
+
+    // Six pixels a character, close to the design font's digits.
+    int Width(const QFont&, const QString& text) const override { return 6 * int(text.size()); }
+
+    void SetStayOnTop(QWidget* window, bool onTop) override;
+    void StartMove(QWidget* window) override;
+
+    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
+
+    struct Question {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    QTime time{12, 0, 0};
+    QPoint pointer;
+    QList<QPoint> pointerMoves;
+    bool leftDown = false;
+    QRect primary{0, 0, 1280, 1024};
+    QRect desktop{0, 0, 1280, 1024};
+    QList<Answer> answers;
+    QList<Question> asked;
+    // Called while a question is open, as the nested event loop of a real box
+    // would let other things happen.
+    std::function<void()> whileAsking;
+    QString executableDir;
+    bool onTop = false;
+    int onTopChanges = 0;
+    int moves = 0;
+};
+
+} // namespace platform

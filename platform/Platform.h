@@ -1,0 +1,88 @@
+// The few things the program asks of the desktop, one small interface per
+// concern. The window and its handlers see only these; the real desktop is
+// QtPlatform, the tests use FakePlatform.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QTime>
+
+class QFont;
+class QWidget;
+
+namespace platform {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The local time of day.
+    virtual QTime TimeOfDay() const = 0;
+};
+
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // Where the mouse pointer is, in screen coordinates.
+    virtual QPoint Pos() const = 0;
+    // Moves the mouse pointer to a point in screen coordinates.
+    virtual void SetPos(QPoint pos) = 0;
+    // Whether the left mouse button is held down right now.
+    virtual bool LeftButtonDown() const = 0;
+};
+
+class Screens {
+public:
+    virtual ~Screens() = default;
+    // The primary monitor, in screen coordinates.
+    virtual QRect Primary() const = 0;
+    // The bounding rectangle of all monitors together.
+    virtual QRect VirtualDesktop() const = 0;
+};
+
+class Questions {
+public:
+    enum class Kind { Warning, Confirmation };
+    enum class Answer { Yes, No, Closed };
+    virtual ~Questions() = default;
+    // Asks a modal Yes/No question centred on the primary screen; Yes is the
+    // default and Escape answers No.
+    virtual Answer Ask(Kind kind, const QString& title, const QString& text) = 0;
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // The folder of the running executable, symlinks resolved.
+    virtual QString ExecutableDir() const = 0;
+};
+
+class Text {
+public:
+    virtual ~Text() = default;
+    // The width in pixels of a text drawn in a font.
+    virtual int Width(const QFont& font, const QString& text) const = 0;
+};
+
+class Windows {
+public:
+    virtual ~Windows() = default;
+    // Gives a shown top-level window the stay-on-top style or takes it away,
+    // without moving, hiding or re-creating it.
+    virtual void SetStayOnTop(QWidget* window, bool onTop) = 0;
+    // Lets the user drag a window by the mouse from a button press onwards.
+    virtual void StartMove(QWidget* window) = 0;
+};
+
+// Everything the program uses, handed to the main window at creation.
+struct Platform {
+    Clock& clock;
+    Cursor& cursor;
+    Screens& screens;
+    Questions& questions;
+    Files& files;
+    Text& text;
+    Windows& windows;
+};
+
+} // namespace platform

@@ -1,0 +1,149 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+void PrepareEnvironment() {
+#ifdef Q_OS_LINUX
+    // Wayland lets no client move the pointer or keep itself on top, and both
+    // are what this program is for; XWayland gives us both.
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
+}
+
+void LoadDesignFonts() {
+#ifdef Q_OS_LINUX
+    // Debian's fonts-wine carries metric-faithful copies of the old Windows
+    // faces, outside fontconfig's search path.
+    static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
+                                         "tahomabd.ttf"};
+    for (const char* file : kFiles) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+        if (QFileInfo::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+#endif
+    // The faces of the same look that a Linux desktop has.
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
+QTime QtPlatform::TimeOfDay() const {
+    return QTime::currentTime();
+}
+
+QPoint QtPlatform::Pos() const {
+    return QCursor::pos();
+}
+
+void QtPlatform::SetPos(QPoint pos) {
+    QCursor::setPos(pos);
+}
+
+bool QtPlatform::LeftButtonDown() const {
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+}
+
+QRect QtPlatform::Primary() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+QRect QtPlatform::VirtualDesktop() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString& text) {
+    QMessageBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Question, title,
+                    text, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.adjustSize();
+    box.move(Primary().center() - box.rect().center());
+    box.exec();
+    const auto* clicked = box.clickedButton();
+    if (clicked == box.button(QMessageBox::Yes))
+        return Answer::Yes;
+    if (clicked == box.button(QMessageBox::No))
+        return Answer::No;
+    return Answer::Closed;
+}
+
+QString QtPlatform::ExecutableDir() const {
+    // applicationFilePath() reads /proc/self/exe on Linux, which already
+    // names the file behind any symlink.
+    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+}
+
+int QtPlatform::Width(const QFont& font, const QString& text) const {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+void QtPlatform::SetStayOnTop(QWidget* window, bool onTop) {
+    // setWindowFlag() would re-create and hide the native window; changing
+    // the flags on the live QWindow keeps it mapped where it is.
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlags(flags);
+}
+
+namespace {
+
+// Moves a window with the mouse until the button is released, for desktops
+// without a window manager to do it.
+class MoveTracker : public QObject {
+public:
+    MoveTracker(QWidget* window)
+        : QObject(window)
+        , window_(window)
+        , grab_(QCursor::pos() - window->pos()) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            window_->move(QCursor::pos() - grab_);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            deleteLater();
+            qApp->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QPoint grab_;
+};
+
+} // namespace
+
+void QtPlatform::StartMove(QWidget* window) {
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    new MoveTracker(window);
+}
+
+} // namespace platform

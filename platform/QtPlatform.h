@@ -1,0 +1,45 @@
+// The platform as the real desktop gives it, through Qt (X11 on Linux).
+#pragma once
+
+#include "Platform.h"
+
+namespace platform {
+
+// Call before the application object exists: settles which windowing
+// system the program runs on.
+void PrepareEnvironment();
+
+// Call once the application object exists: makes the window's design fonts
+// available under their design names where the desktop lacks them.
+void LoadDesignFonts();
+
+class QtPlatform final : public Clock,
+                         public Cursor,
+                         public Screens,
+                         public Questions,
+                         public Files,
+                         public Text,
+                         public Windows {
+public:
+    QTime TimeOfDay() const override;
+
+    QPoint Pos() const override;
+    void SetPos(QPoint pos) override;
+    bool LeftButtonDown() const override;
+
+    QRect Primary() const override;
+    QRect VirtualDesktop() const override;
+
+    Answer Ask(Kind kind, const QString& title, const QString& text) override;
+
+    QString ExecutableDir() const override;
+
+    int Width(const QFont& font, const QString& text) const override;
+
+    void SetStayOnTop(QWidget* window, bool onTop) override;
+    void StartMove(QWidget* window) override;
+
+    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
+};
+
+} // namespace platform

@@ -1,0 +1,22 @@
+// A slot's whole run state: two bits in the integer tag of its button.
+#pragma once
+
+namespace slot {
+
+constexpr int Running = 0x01; // counting down
+constexpr int Ringing = 0x10; // ran out, alert pending
+
+constexpr int FirstCountdown = 1;
+constexpr int LastCountdown = 10;
+constexpr int FirstQuick = 23;
+constexpr int LastQuick = 34;
+
+// Calls f with every slot number, countdown slots first.
+template <typename F> void ForEachSlot(F&& f) {
+    for (int n = FirstCountdown; n <= LastCountdown; ++n)
+        f(n);
+    for (int n = FirstQuick; n <= LastQuick; ++n)
+        f(n);
+}
+
+} // namespace slot

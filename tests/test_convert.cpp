@@ -1,0 +1,155 @@
+// The conversions of user-written text, and the line rules of the stores.
+#include "app/Convert.h"
+#include "settings/LineList.h"
+
+#include <QtTest>
+
+class ConvertTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void timeTextWritten_data();
+    void timeTextWritten();
+    void timeTextRead_data();
+    void timeTextRead();
+    void lineListRead_data();
+    void lineListRead();
+    void lineListEdits();
+};
+
+void ConvertTest::wholeNumbers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("plain") << "930" << true << 930;
+    QTest::newRow("leading zero") << "0930" << true << 930;
+    QTest::newRow("leading blanks") << "  930" << true << 930;
+    QTest::newRow("plus") << "+5" << true << 5;
+    QTest::newRow("minus") << "-17" << true << -17;
+    QTest::newRow("dollar hex") << "$1F" << true << 31;
+    QTest::newRow("0x hex") << "0x1f" << true << 31;
+    QTest::newRow("signed hex") << "-$10" << true << -16;
+    QTest::newRow("hex all bits") << "$FFFFFFFF" << true << -1;
+    QTest::newRow("largest") << "2147483647" << true << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << true << int(-2147483647 - 1);
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("blank only") << "   " << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("dollar only") << "$" << false << 0;
+    QTest::newRow("trailing blank") << "930 " << false << 0;
+    QTest::newRow("letters") << "09a0" << false << 0;
+    QTest::newRow("tab before") << "\t930" << false << 0;
+    QTest::newRow("too large") << "2147483648" << false << 0;
+    QTest::newRow("hex too large") << "$100000000" << false << 0;
+    QTest::newRow("bracketed") << "[0930]" << false << 0;
+    QTest::newRow("arabic digits") << QString::fromUtf8("\u0661\u0662") << false << 0;
+}
+
+void ConvertTest::wholeNumbers() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    if (valid)
+        QCOMPARE(StrToInt(text), value);
+    else
+        QVERIFY_THROWS_EXCEPTION(EConvertError, StrToInt(text));
+}
+
+void ConvertTest::timeTextWritten_data() {
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("morning") << QTime(9, 30, 0) << "9:30:00 AM";
+    QTest::newRow("midnight") << QTime(0, 0, 0) << "12:00:00 AM";
+    QTest::newRow("noon") << QTime(12, 1, 30) << "12:01:30 PM";
+    QTest::newRow("evening") << QTime(22, 30, 5) << "10:30:05 PM";
+    QTest::newRow("last second") << QTime(23, 59, 59) << "11:59:59 PM";
+}
+
+void ConvertTest::timeTextWritten() {
+    QFETCH(QTime, time);
+    QFETCH(QString, text);
+    QCOMPARE(TimeToStr(time), text);
+    QCOMPARE(StrToTime(text), time);
+}
+
+void ConvertTest::timeTextRead_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QTime>("time");
+
+    // What the message editor builds from a saved slot line: "12:" + hh:mm.
+    QTest::newRow("editor") << "12:01:30" << QTime(12, 1, 30);
+    QTest::newRow("no seconds") << "7:05" << QTime(7, 5, 0);
+    QTest::newRow("24-hour") << "17:45:00" << QTime(17, 45, 0);
+    QTest::newRow("lower-case designator") << "7:30:00 pm" << QTime(19, 30, 0);
+    QTest::newRow("12 AM") << "12:15:00 AM" << QTime(0, 15, 0);
+    QTest::newRow("surrounding blanks") << " 7:30:00 AM " << QTime(7, 30, 0);
+    QTest::newRow("empty") << "" << QTime();
+    QTest::newRow("minutes above 59") << "12:75:00" << QTime();
+    QTest::newRow("hour 24") << "24:00:00" << QTime();
+    QTest::newRow("13 PM") << "13:00:00 PM" << QTime();
+    QTest::newRow("0 AM") << "0:30:00 AM" << QTime();
+    QTest::newRow("letters") << "12:ab:00" << QTime();
+    QTest::newRow("one field") << "12" << QTime();
+    QTest::newRow("four fields") << "1:2:3:4" << QTime();
+    QTest::newRow("empty field") << "12::00" << QTime();
+}
+
+void ConvertTest::timeTextRead() {
+    QFETCH(QString, text);
+    QFETCH(QTime, time);
+    if (time.isValid())
+        QCOMPARE(StrToTime(text), time);
+    else
+        QVERIFY_THROWS_EXCEPTION(EConvertError, StrToTime(text));
+}
+
+void ConvertTest::lineListRead_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("empty") << "" << QStringList() << "";
+    QTest::newRow("one line, no end") << "abc" << QStringList{"abc"} << "abc";
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"} << "a\r\nb\r\n";
+    QTest::newRow("lone LF") << "a\nb\n" << QStringList{"a", "b"} << "a\r\nb\r\n";
+    QTest::newRow("lone CR") << "a\rb" << QStringList{"a", "b"} << "a\r\nb";
+    QTest::newRow("mixed") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"}
+                           << "a\r\nb\r\nc\r\nd";
+    QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"} << "a\r\n\r\nb";
+    QTest::newRow("two final ends") << "a\r\n\r\n" << QStringList{"a", ""} << "a\r\n\r\n";
+    QTest::newRow("only an end") << "\n" << QStringList{""} << "\r\n";
+}
+
+void ConvertTest::lineListRead() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, written);
+    LineList list;
+    list.SetText(text);
+    QCOMPARE(list.Lines(), lines);
+    QCOMPARE(list.Text(), written);
+}
+
+void ConvertTest::lineListEdits() {
+    LineList list;
+    QCOMPARE(list.Line(0), QString());
+    // An empty store still has a line 0, and only that one.
+    list.SetLine(1, QStringLiteral("ignored"));
+    QCOMPARE(list.Count(), 0);
+    list.SetLine(0, QStringLiteral("flags"));
+    QCOMPARE(list.Text(), QStringLiteral("flags"));
+
+    list.SetText(QStringLiteral("a\r\nb\r\n"));
+    list.SetLine(1, QStringLiteral("B"));
+    list.SetLine(2, QStringLiteral("past the end"));
+    list.SetLine(-1, QStringLiteral("before the start"));
+    QCOMPARE(list.Text(), QStringLiteral("a\r\nB\r\n"));
+    QCOMPARE(list.Line(5), QString());
+    QCOMPARE(list.Line(-1), QString());
+}
+
+QTEST_APPLESS_MAIN(ConvertTest)
+#include "test_convert.moc"

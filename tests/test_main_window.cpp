@@ -1,0 +1,537 @@
+// The main window as a window: its controls, start-up, the alarm half,
+// dragging, hiding, the pin, quitting and the error policy.
+#include "app/Colors.h"
+#include "app/Convert.h"
+#include "app/Unit1.h"
+#include "platform/FakePlatform.h"
+
+#include <QContextMenuEvent>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// The window with its settings load and save watched, and failed on demand.
+class Form : public TAForm1 {
+public:
+    using TAForm1::TAForm1;
+
+    void InitializeParameters(const QString& mode) override {
+        calls << mode;
+        if ((mode == QLatin1String("PgmStart") && failLoad) ||
+            (mode == QLatin1String("ParmUpdate") && failSave))
+            throw EConvertError("settings file unreadable");
+    }
+
+    QStringList calls;
+    bool failLoad = false;
+    bool failSave = false;
+};
+
+// Records which events reach a control.
+class Recorder : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            seen << QStringLiteral("%1 %2")
+                        .arg(event->type() == QEvent::KeyPress ? "press" : "release")
+                        .arg(key->key());
+        }
+        return false;
+    }
+    QStringList seen;
+};
+
+QPoint CentreOf(QWidget* w) {
+    return w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startsCollapsed();
+    void namedControls_data();
+    void namedControls();
+    void menus();
+    void backgroundPicture();
+    void firstActivationLoadsOnce();
+    void failedLoadIsRetried();
+    void alarmHalfToggle();
+    void quitWithoutRunningSlot();
+    void quitWithRunningSlot_data();
+    void quitWithRunningSlot();
+    void ringingSlotAsksNothing();
+    void closeNoSave();
+    void failedSaveKeepsWindow();
+    void hideButtonClosesEditor();
+    void pinKeepsOnTop();
+    void dragByTitle_data();
+    void dragByTitle();
+    void rightClickOnPictureOpensMenu();
+    void enterReleaseNeverReachesControl();
+    void menuItemsKeepOwnCheckMarks();
+
+private:
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+
+    void ShowAndActivate() {
+        form->ShowCentred();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    TSpeedButton* Button(const QString& name) { return form->Find<TSpeedButton>(name); }
+};
+
+void MainWindowTest::init() {
+    desktop = std::make_unique<platform::FakePlatform>();
+    desktop->primary = QRect(0, 0, 1280, 1024);
+    desktop->desktop = QRect(0, 0, 2560, 1024);
+    form = std::make_unique<Form>(desktop->Interfaces());
+}
+
+void MainWindowTest::cleanup() {
+    form.reset();
+    desktop.reset();
+}
+
+void MainWindowTest::startsCollapsed() {
+    QCOMPARE(form->size(), QSize(298, 239));
+    QVERIFY(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Quorbel"));
+    QCOMPARE(form->Panel12->y(), 48);
+    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
+    QVERIFY(!form->Panel35->isVisibleTo(form.get()));
+    QCOMPARE(form->Timer1->Interval(), 1000);
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->Timer3->Interval(), 0);
+    QCOMPARE(form->Timer4->Interval(), 1000);
+    QCOMPARE(form->TrayIcon1->Interval, 450);
+    QCOMPARE(form->State.OptionFlags, QString(30, u'0'));
+    QVERIFY(form->State.FirstActivation);
+    QCOMPARE(form->State.CountdownFlashPhase, 1);
+    QCOMPARE(form->State.QuickFlashPhase, 1);
+    // The alarm half exists but lies past the collapsed window's edge.
+    for (QWidget* right :
+         std::initializer_list<QWidget*>{form->Image2, form->Label8, form->SpeedButton18,
+                                         form->SpeedButton21, form->Panel19, form->Panel45})
+        QVERIFY2(right->x() >= 298, qPrintable(right->objectName()));
+}
+
+void MainWindowTest::namedControls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<QString>("caption");
+
+    for (int n = 1; n <= 10; ++n) {
+        const int left = n <= 5 ? 5 : 148;
+        const int top = 31 + 31 * ((n - 1) % 5);
+        const QByteArray s = QByteArray::number(n);
+        QTest::newRow("Panel" + s)
+            << "Panel" + QString(s) << "AForm1" << QRect(left, top, 145, 33) << "";
+        QTest::newRow("Edit" + s) << "Edit" + QString(s) << "Panel" + QString(s)
+                                  << QRect(5, 4, 56, 24) << "00:00:00";
+        QTest::newRow("SpeedButton" + s) << "SpeedButton" + QString(s) << "Panel" + QString(s)
+                                         << QRect(65, 5, 75, 23) << "Message";
+    }
+    static const char* const captions[] = {"1", "2", "3", "4",  "5",  "6",
+                                           "7", "8", "9", "10", "15", "20"};
+    for (int n = 23; n <= 34; ++n) {
+        const QByteArray s = QByteArray::number(n);
+        QTest::newRow("Panel" + s)
+            << "Panel" + QString(s) << "AForm1" << QRect(5 + 24 * (n - 23), 190, 24, 19) << "";
+        QTest::newRow("SpeedButton" + s) << "SpeedButton" + QString(s) << "Panel" + QString(s)
+                                         << QRect(1, 1, 22, 17) << captions[n - 23];
+    }
+    // Numbers outside the slots name the window's other controls.
+    QTest::newRow("Panel11") << "Panel11"
+                             << "AForm1" << QRect(123, 211, 51, 24) << "";
+    QTest::newRow("SpeedButton11") << "SpeedButton11"
+                                   << "Panel11" << QRect(1, 1, 49, 22) << "Quit";
+    QTest::newRow("Panel12") << "Panel12"
+                             << "AForm1" << QRect(5, 48, 288, 64) << "";
+    QTest::newRow("Edit11") << "Edit11"
+                            << "Panel12" << QRect(5, 4, 278, 24) << "message";
+    QTest::newRow("SpeedButton12") << "SpeedButton12"
+                                   << "Panel13" << QRect(1, 1, 147, 22) << "OK";
+    QTest::newRow("SpeedButton13") << "SpeedButton13"
+                                   << "Panel22" << QRect(1, 1, 17, 13) << "C";
+    QTest::newRow("Edit12") << "Edit12"
+                            << "Panel19" << QRect(5, 6, 275, 57) << "00:00:00";
+    QTest::newRow("SpeedButton14") << "SpeedButton14"
+                                   << "Panel44" << QRect(1, 1, 54, 53) << "OFF";
+    QTest::newRow("SpeedButton15") << "SpeedButton15"
+                                   << "Panel14" << QRect(3, 0, 18, 14) << "";
+    QTest::newRow("SpeedButton16") << "SpeedButton16"
+                                   << "Panel53" << QRect(39, 4, 14, 15) << "\u2192";
+    QTest::newRow("SpeedButton17") << "SpeedButton17"
+                                   << "Panel59" << QRect(1, 1, 54, 53) << "OFF";
+    QTest::newRow("SpeedButton18") << "SpeedButton18"
+                                   << "AForm1" << QRect(557, 8, 30, 14) << "";
+    QTest::newRow("SpeedButton19") << "SpeedButton19"
+                                   << "Panel61" << QRect(1, 1, 55, 17) << "Test alarm";
+    QTest::newRow("SpeedButton20") << "SpeedButton20"
+                                   << "Panel47" << QRect(0, 0, 18, 14) << "A";
+    QTest::newRow("SpeedButton21") << "SpeedButton21"
+                                   << "AForm1" << QRect(539, 8, 18, 14) << "A";
+    QTest::newRow("SpeedButton22") << "SpeedButton22"
+                                   << "Panel53" << QRect(27, 4, 14, 15) << "\u2190";
+    QTest::newRow("SpeedButton35") << "SpeedButton35"
+                                   << "AForm1" << QRect(120, 7, 39, 16) << "SW";
+    QTest::newRow("Panel35") << "Panel35"
+                             << "AForm1" << QRect(78, 215, 29, 14) << "";
+    QTest::newRow("Panel56") << "Panel56"
+                             << "Panel54" << QRect(-1, 3, 22, 17) << "AM";
+    QTest::newRow("Panel57") << "Panel57"
+                             << "Panel53" << QRect(-1, 3, 22, 17) << "AM";
+    QTest::newRow("Label2") << "Label2"
+                            << "AForm1" << QRect(12, 8, 59, 13) << "Quorbel";
+    QTest::newRow("Label8") << "Label8"
+                            << "AForm1" << QRect(311, 8, 68, 13) << "Alarm Clock";
+    QTest::newRow("CheckBox1") << "CheckBox1"
+                               << "AForm1" << QRect(10, 215, 52, 17) << "Sound";
+    QTest::newRow("CheckBox4") << "CheckBox4"
+                               << "Panel45" << QRect(21, 118, 61, 14) << "Start ON";
+    QTest::newRow("RadioButton7") << "RadioButton7"
+                                  << "Panel45" << QRect(201, 103, 52, 17) << "30 min";
+    QTest::newRow("Panel43") << "Panel43"
+                             << "AForm1" << QRect(61, 215, 1, 1) << "";
+}
+
+void MainWindowTest::namedControls() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, bounds);
+    QFETCH(QString, caption);
+    auto* control = form->Find<QWidget>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget()->objectName(), parent);
+    QCOMPARE(control->geometry(), bounds);
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        QCOMPARE(button->text(), caption);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        QCOMPARE(edit->text(), caption);
+    else if (auto* panel = qobject_cast<TPanel*>(control))
+        QCOMPARE(panel->Caption(), caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        QCOMPARE(label->text(), caption);
+}
+
+void MainWindowTest::menus() {
+    QVERIFY(form->PopupMenu1->AutoPopup());
+    QVERIFY(!form->PopupMenu2->AutoPopup());
+    const QList<QAction*> tens = form->PopupMenu2->actions();
+    QCOMPARE(tens.size(), 6);
+    for (int d = 0; d < 6; ++d) {
+        QMenu* sub = tens[d]->menu();
+        QCOMPARE(sub->objectName(), "Seconds" + QString::number(d) + "1");
+        QCOMPARE(sub->title(), QStringLiteral("Seconds %1+").arg(d));
+        QCOMPARE(sub->actions().size(), 10);
+        for (int u = 0; u < 10; ++u) {
+            const QString digits = QString::number(d) + QString::number(u);
+            QCOMPARE(sub->actions()[u]->objectName(), "N" + digits);
+            QCOMPARE(sub->actions()[u]->text(), digits);
+        }
+    }
+    QCOMPARE(form->Edit12->PopupMenu, form->PopupMenu2);
+    QCOMPARE(form->Image2->PopupMenu, form->PopupMenu3);
+
+    QStringList visible;
+    for (QAction* item : form->PopupMenu3->actions()) {
+        if (item->isVisible())
+            visible << item->text();
+    }
+    QCOMPARE(visible, (QStringList{"Minimize on timer", "Alarm Clock", "Processes"}));
+    QCOMPARE(form->Alarmdelay1->actions().size(), 9);
+    QVERIFY(form->Find<QAction>("N100")->isChecked());
+    QVERIFY(!form->Find<QAction>("N1000")->isChecked());
+    QCOMPARE(form->Trayiconcolorchange1->actions().size(), 6);
+    QCOMPARE(form->Find<QAction>("N60sec1")->text(), QStringLiteral("60 min"));
+}
+
+void MainWindowTest::backgroundPicture() {
+    const QImage picture(QStringLiteral(":/background.gif"));
+    QCOMPARE(picture.size(), QSize(298, 239));
+    QCOMPARE(picture.pixelColor(150, 120), QColor("#7C8EBC"));
+    QCOMPARE(picture.pixelColor(100, 15), QColor("#E4CA7C"));
+    QCOMPARE(picture.pixelColor(100, 6), QColor("#2C2E3C"));
+    QCOMPARE(picture.pixelColor(10, 15), QColor("#2C2E3C"));
+    // The bevel: lighter at the top left, darker at the bottom right.
+    QVERIFY(picture.pixelColor(1, 100).lightness() > QColor("#7C8EBC").lightness());
+    QVERIFY(picture.pixelColor(296, 100).lightness() < QColor("#7C8EBC").lightness());
+    QVERIFY(picture.pixelColor(150, 237).lightness() < QColor("#7C8EBC").lightness());
+    QVERIFY(picture.pixelColor(150, 24).lightness() > QColor("#7C8EBC").lightness());
+    QVERIFY(!QPixmap(QStringLiteral(":/x.png")).isNull());
+    QCOMPARE(QIcon(QStringLiteral(":/icon.png")).availableSizes().value(0), QSize(16, 16));
+}
+
+void MainWindowTest::firstActivationLoadsOnce() {
+    ShowAndActivate();
+    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton11) + QPoint(30, 0));
+    QVERIFY(!form->State.FirstActivation);
+    QCOMPARE(form->pos(), QPoint((1280 - 298) / 2, (1024 - 239) / 2));
+
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QCOMPARE(desktop->pointerMoves.size(), 1);
+}
+
+void MainWindowTest::failedLoadIsRetried() {
+    form->failLoad = true;
+    ShowAndActivate();
+    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QVERIFY(desktop->pointerMoves.isEmpty());
+    QVERIFY(form->State.FirstActivation);
+
+    form->failLoad = false;
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(form->calls, (QStringList{"PgmStart", "PgmStart"}));
+    QVERIFY(!form->State.FirstActivation);
+}
+
+void MainWindowTest::alarmHalfToggle() {
+    ShowAndActivate();
+    const int top = form->y();
+
+    form->SpeedButton20->click();
+    QCOMPARE(form->width(), 596);
+    QCOMPARE(form->pos(), QPoint(640 - 298, top));
+    QVERIFY(form->AlarmClock1->isChecked());
+    QCOMPARE(form->State.AlarmPanelOpen, 1);
+    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton21));
+    QVERIFY(form->Panel45->hasFocus());
+
+    form->SpeedButton21->click();
+    QCOMPARE(form->width(), 298);
+    QCOMPARE(form->pos(), QPoint(640 - 149, top));
+    QVERIFY(!form->AlarmClock1->isChecked());
+    QCOMPARE(form->State.AlarmPanelOpen, 0);
+    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton20));
+
+    // The menu item toggles the same way.
+    form->AlarmClock1->trigger();
+    QCOMPARE(form->width(), 596);
+    QVERIFY(form->AlarmClock1->isChecked());
+
+    // A value other than 0 or 1 only moves the focus.
+    form->State.AlarmPanelOpen = 7;
+    form->Find<QWidget>("Panel1")->setFocus();
+    const int moves = desktop->pointerMoves.size();
+    form->AlarmClock1->trigger();
+    QCOMPARE(form->width(), 596);
+    QCOMPARE(desktop->pointerMoves.size(), moves);
+    QVERIFY(form->Panel45->hasFocus());
+}
+
+void MainWindowTest::quitWithoutRunningSlot() {
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    form->SpeedButton11->click();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(desktop->asked.isEmpty());
+    QCOMPARE(form->calls, QStringList{"ParmUpdate"});
+}
+
+void MainWindowTest::quitWithRunningSlot_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+
+    using A = platform::Questions::Answer;
+    QTest::newRow("Yes") << "SpeedButton11" << int(A::Yes) << true;
+    QTest::newRow("No") << "SpeedButton11" << int(A::No) << false;
+    QTest::newRow("box closed") << "SpeedButton11" << int(A::Closed) << true;
+    QTest::newRow("X button, Yes") << "SpeedButton15X" << int(A::Yes) << true;
+    QTest::newRow("X button, No") << "SpeedButton15X" << int(A::No) << false;
+}
+
+void MainWindowTest::quitWithRunningSlot() {
+    QFETCH(QString, button);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+
+    ShowAndActivate();
+    const QPoint place = form->pos();
+    form->calls.clear();
+    Button("SpeedButton27")->SetTag(0x01);
+    desktop->answers = {platform::Questions::Answer(answer)};
+    bool hiddenWhileAsking = false;
+    desktop->whileAsking = [&] { hiddenWhileAsking = form->isHidden(); };
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+
+    Button(button)->click();
+
+    QCOMPARE(desktop->asked.size(), 1);
+    QCOMPARE(desktop->asked[0].kind, platform::Questions::Kind::Warning);
+    QCOMPARE(desktop->asked[0].title, QStringLiteral("Warning"));
+    QCOMPARE(desktop->asked[0].text, QStringLiteral("Timer still in progress. Quit anyway?"));
+    QVERIFY(hiddenWhileAsking);
+    // The pointer goes to the middle of all monitors together, by the box's Yes.
+    QCOMPARE(desktop->pointer, QPoint(2560 / 2 - 30, 1024 / 2 + 32));
+    QCOMPARE(closed.count(), closes ? 1 : 0);
+    QCOMPARE(form->calls, closes ? QStringList{"ParmUpdate"} : QStringList{});
+    if (!closes) {
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->pos(), place);
+        QCOMPARE(Button("SpeedButton27")->Tag(), 0x01);
+    }
+}
+
+void MainWindowTest::ringingSlotAsksNothing() {
+    Button("SpeedButton4")->SetTag(0x10);
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    form->SpeedButton11->click();
+    QVERIFY(desktop->asked.isEmpty());
+    QCOMPARE(closed.count(), 1);
+}
+
+void MainWindowTest::closeNoSave() {
+    Button("SpeedButton1")->SetTag(0x01);
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    form->CloseNoSave1->trigger();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(desktop->asked.isEmpty());
+    QVERIFY(form->calls.isEmpty());
+}
+
+void MainWindowTest::failedSaveKeepsWindow() {
+    ShowAndActivate();
+    form->failSave = true;
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    form->SpeedButton11->click();
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(form->isVisible());
+
+    // The program goes on with the next event.
+    form->SpeedButton15->click();
+    QVERIFY(desktop->onTop);
+    // A close from the desktop meets the same failed save.
+    QVERIFY(!form->close());
+    // "Close no save" still closes.
+    form->CloseNoSave1->trigger();
+    QCOMPARE(closed.count(), 1);
+}
+
+void MainWindowTest::hideButtonClosesEditor() {
+    ShowAndActivate();
+    form->UpdateBtns(false);
+    form->Panel12->show();
+    QVERIFY(!form->Find<QWidget>("Panel3")->isVisible());
+
+    form->SpeedButton16Y->click();
+    QVERIFY(form->isHidden());
+    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
+    for (const char* name : {"Panel1", "Panel10", "Panel11", "Panel23", "Panel34", "Panel36",
+                             "Panel43", "Panel20", "Panel21", "CheckBox1", "CheckBox2"})
+        QVERIFY2(form->Find<QWidget>(name)->isVisibleTo(form.get()), name);
+
+    // Without the editor open a hide button only hides.
+    form->show();
+    form->SpeedButton18->click();
+    QVERIFY(form->isHidden());
+    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
+}
+
+void MainWindowTest::pinKeepsOnTop() {
+    ShowAndActivate();
+    form->SpeedButton15->click();
+    QVERIFY(form->SpeedButton15->Down());
+    QVERIFY(desktop->onTop);
+    form->SpeedButton15->click();
+    QVERIFY(!form->SpeedButton15->Down());
+    QVERIFY(!desktop->onTop);
+    QCOMPARE(desktop->onTopChanges, 2);
+}
+
+void MainWindowTest::dragByTitle_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("leftHeld");
+    QTest::addColumn<int>("moves");
+
+    QTest::newRow("picture, left") << "Image1" << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("right picture, left") << "Image2" << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("title, left") << "Label2" << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("alarm title, left") << "Label8" << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("title, right") << "Label2" << int(Qt::RightButton) << false << 0;
+    QTest::newRow("picture, middle") << "Image1" << int(Qt::MiddleButton) << false << 0;
+}
+
+void MainWindowTest::dragByTitle() {
+    QFETCH(QString, control);
+    QFETCH(int, button);
+    QFETCH(bool, leftHeld);
+    QFETCH(int, moves);
+    desktop->leftDown = leftHeld;
+    QTest::mousePress(form->Find<QWidget>(control), Qt::MouseButton(button), {}, QPoint(5, 5));
+    QCOMPARE(desktop->moves, moves);
+}
+
+void MainWindowTest::rightClickOnPictureOpensMenu() {
+    ShowAndActivate();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50),
+                            form->Image1->mapToGlobal(QPoint(50, 50)));
+    QCoreApplication::sendEvent(form->Image1, &click);
+    QVERIFY(form->PopupMenu3->isVisible());
+    form->PopupMenu3->close();
+
+    // The seconds menu does not open until a press on an idle slot allows it.
+    QContextMenuEvent onClock(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              form->Edit12->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(form->Edit12, &onClock);
+    QVERIFY(!form->PopupMenu2->isVisible());
+}
+
+void MainWindowTest::enterReleaseNeverReachesControl() {
+    ShowAndActivate();
+    form->Edit12->setFocus();
+    QCOMPARE(QApplication::focusWidget(), form->Edit12);
+    Recorder recorder;
+    form->Edit12->installEventFilter(&recorder);
+
+    QTest::keyPress(form->Edit12, Qt::Key_Return);
+    QTest::keyRelease(form->Edit12, Qt::Key_Return);
+    QTest::keyRelease(form->Edit12, Qt::Key_Enter);
+    QTest::keyRelease(form->Edit12, Qt::Key_A);
+    QCOMPARE(recorder.seen, (QStringList{QStringLiteral("press %1").arg(Qt::Key_Return),
+                                         QStringLiteral("release %1").arg(Qt::Key_A)}));
+}
+
+void MainWindowTest::menuItemsKeepOwnCheckMarks() {
+    form->ClickMinimize1->trigger();
+    QVERIFY(form->ClickMinimize1->isChecked());
+    form->ClickMinimize1->trigger();
+    QVERIFY(!form->ClickMinimize1->isChecked());
+
+    form->Find<QAction>("N30sec1")->trigger();
+    form->Find<QAction>("N20sec1")->trigger();
+    QStringList checked;
+    for (QAction* item : form->Trayiconcolorchange1->actions()) {
+        if (item->isChecked())
+            checked << item->objectName();
+    }
+    QCOMPARE(checked, QStringList{"N20sec1"});
+
+    // The alarm delay items do nothing when chosen.
+    form->Find<QAction>("N150")->trigger();
+    QVERIFY(!form->Find<QAction>("N150")->isChecked());
+    QVERIFY(form->Find<QAction>("N100")->isChecked());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds Quorbel on Debian 12, installing whatever is missing first.
+#   tools/build.sh run    build, then start the program from build/
+#   tools/build.sh test   build, then run the whole test suite headless
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode=${1:-run}
+case $mode in run | test) ;; *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
+[ "$mode" = test ] && packages+=(clang-format python3)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Tests build with warnings as errors; a user's build never fails on one.
+werror=OFF
+[ "$mode" = test ] && werror=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBEL_WERROR=$werror
+cmake --build build --parallel
+
+if [ "$mode" = run ]; then
+    exec ./build/quorbel
+fi
+cd build
+exec ctest --output-on-failure --parallel 2

@@ -1,0 +1,200 @@
+#!/usr/bin/env python3
+"""Draws the window's pictures into resources/.
+
+Run it from anywhere: python3 tools/make_pictures.py [output folder]. The
+output is the same bytes on every run, so the committed files can be checked
+against a fresh drawing.
+"""
+import os
+import struct
+import sys
+import zlib
+
+# ---------------------------------------------------------------- writers
+
+
+def png(width, height, pixels):
+    """An RGBA PNG; pixels is a list of rows of (r, g, b, a)."""
+    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def lzw(indices, min_size):
+    """GIF's variable-length LZW, least significant bit first."""
+    clear, end = 1 << min_size, (1 << min_size) + 1
+    out = bytearray()
+    acc = nbits = 0
+
+    def emit(code, size):
+        nonlocal acc, nbits
+        acc |= code << nbits
+        nbits += size
+        while nbits >= 8:
+            out.append(acc & 0xFF)
+            acc >>= 8
+            nbits -= 8
+
+    def fresh():
+        return {(i,): i for i in range(clear)}, min_size + 1, end + 1
+
+    table, size, next_code = fresh()
+    emit(clear, size)
+    word = (indices[0],)
+    for k in indices[1:]:
+        longer = word + (k,)
+        if longer in table:
+            word = longer
+            continue
+        emit(table[word], size)
+        if next_code < 4096:
+            table[longer] = next_code
+            # The reader widens its codes once it has used up the current
+            # width, one entry behind the writer.
+            if next_code == 1 << size and size < 12:
+                size += 1
+            next_code += 1
+        else:
+            emit(clear, size)
+            table, size, next_code = fresh()
+        word = (k,)
+    emit(table[word], size)
+    emit(end, size)
+    if nbits:
+        out.append(acc & 0xFF)
+    return bytes(out)
+
+
+def gif(width, height, pixels):
+    """A GIF with a 256-entry palette; pixels is a list of rows of (r, g, b)."""
+    palette = []
+    for row in pixels:
+        for px in row:
+            if px not in palette:
+                palette.append(px)
+    assert len(palette) <= 256
+    lookup = {px: i for i, px in enumerate(palette)}
+    table = b"".join(bytes(px) for px in palette) + b"\0" * (3 * (256 - len(palette)))
+    data = lzw([lookup[px] for row in pixels for px in row], 8)
+    blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
+                      for i in range(0, len(data), 255))
+    return (b"GIF89a" + struct.pack("<HHBBB", width, height, 0xF7, 0, 0) + table
+            + b"\x2C" + struct.pack("<HHHHB", 0, 0, width, height, 0)
+            + b"\x08" + blocks + b"\0" + b"\x3B")
+
+
+def rgb(hex_colour):
+    return tuple(int(hex_colour[i:i + 2], 16) for i in (1, 3, 5))
+
+
+# --------------------------------------------------------------- pictures
+
+def background():
+    """The slate-blue field with its bevel and the gold title strip."""
+    w, h = 298, 239
+    field = rgb("#7C8EBC")
+    light = [rgb("#C4CEE6"), rgb("#A6B3D6"), rgb("#93A2CB")]
+    dark = [rgb("#2F3650"), rgb("#4A5478"), rgb("#65739E")]
+    gold, outline = rgb("#E4CA7C"), rgb("#2C2E3C")
+    shade = [rgb("#D3DBEE"), rgb("#AAB7DA")]
+    rows = []
+    for y in range(h):
+        row = []
+        for x in range(w):
+            near_light = min(x, y)
+            near_dark = min(w - 1 - x, h - 1 - y)
+            if min(near_light, near_dark) < 3:
+                if near_light <= near_dark:
+                    px = light[near_light]
+                else:
+                    px = dark[near_dark]
+            elif 6 <= y <= 23 and 10 <= x <= 289:
+                px = outline if y == 6 or x == 10 else gold
+            elif y in (24, 25) and 10 <= x <= 289:
+                px = shade[y - 24]
+            else:
+                px = field
+            row.append(px)
+        rows.append(row)
+    return gif(w, h, rows)
+
+
+WHITE = (255, 255, 255, 255)
+MAROON = (128, 0, 0, 255)
+NAVY = (0, 0, 128, 255)
+CLEAR = (0, 0, 0, 0)
+
+
+def drawing(w, h, marks, ink=MAROON, paper=WHITE):
+    return png(w, h, [[ink if marks(x, y) else paper for x in range(w)] for y in range(h)])
+
+
+def hide_bar():
+    """A short bar at the foot of a 9 x 10 cell."""
+    return drawing(9, 10, lambda x, y: 1 <= x <= 7 and 7 <= y <= 8)
+
+
+def close_cross():
+    """A maroon X, two pixels thick."""
+    def on(x, y):
+        if not (1 <= y <= 8):
+            return False
+        d = y - 1
+        return x in (d, d + 1) or x in (7 - d, 8 - d)
+    return drawing(9, 10, lambda x, y: on(x, y) and 0 <= x <= 8)
+
+
+def pin():
+    """A push pin lying on its side, point to the left."""
+    def on(x, y):
+        if y == 4 and x <= 4:            # the point
+            return True
+        if 5 <= x <= 9 and 2 <= y <= 6:  # the shank
+            return y in (2, 6) or x == 5 or (x == 9)
+        if 10 <= x <= 11 and 0 <= y <= 8:  # the head
+            return True
+        return x == 12 and 3 <= y <= 5
+    return drawing(14, 9, on)
+
+
+def window_icon():
+    """The clock dial: navy rim, white and yellow checks, the hand at 12."""
+    yellow = (255, 255, 0, 255)
+    rows = []
+    for y in range(16):
+        row = []
+        for x in range(16):
+            dx, dy = x - 7, y - 7
+            r2 = dx * dx + dy * dy
+            if x == 15 or y == 15 or r2 > 56:
+                px = CLEAR
+            elif r2 > 33:
+                px = NAVY
+            elif x == 7 and 2 <= y <= 7:
+                px = NAVY
+            else:
+                px = WHITE if (x + y) % 2 == 0 else yellow
+            row.append(px)
+        rows.append(row)
+    return png(16, 16, rows)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
+    os.makedirs(out, exist_ok=True)
+    for name, data in [("background.gif", background()), ("bar.png", hide_bar()),
+                       ("x.png", close_cross()), ("pin.png", pin()),
+                       ("icon.png", window_icon())]:
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+
+
+if __name__ == "__main__":
+    main()
