@@ -4,7 +4,6 @@
 
 #include <QBitmap>
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -14,11 +13,12 @@ QColor ToQColor(int color) {
 }
 
 QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
+    // A design height is the height of the letters. The two bitmap faces of
+    // the design come in sizes named by the whole line, a fifth taller.
+    const bool lineSized =
+        face == QLatin1String("MS Sans Serif") || face == QLatin1String("Small Fonts");
     QFont font(face);
-    // A design height is the height of the letters; the old bitmap faces
-    // come in sizes named by the whole line, a fifth taller.
-    const bool bitmap = QFontDatabase::hasFamily(face) && !QFontDatabase::isSmoothlyScalable(face);
-    font.setPixelSize(bitmap ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
+    font.setPixelSize(lineSized ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
     font.setBold(bold);
     return font;
 }
@@ -36,11 +36,6 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
     widget->setPalette(palette);
 }
 
-// The window's own font: "MS Sans Serif", 11 pixels.
-QFont WindowFont() {
-    return DesignFont(QStringLiteral("MS Sans Serif"), 11);
-}
-
 void DrawFrame(QPainter& p, QRect r, int lightColor, int darkColor) {
     p.setPen(ToQColor(lightColor));
     p.drawLine(r.topLeft(), r.topRight());
@@ -48,6 +43,14 @@ void DrawFrame(QPainter& p, QRect r, int lightColor, int darkColor) {
     p.setPen(ToQColor(darkColor));
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
+}
+
+// Stores a property of a control and repaints it when the value changed.
+template <typename T> void Change(QWidget* control, T& field, const T& value) {
+    if (field != value) {
+        field = value;
+        control->update();
+    }
 }
 
 constexpr int kHighlight = 0xFFFFFF;
@@ -58,6 +61,15 @@ constexpr int kShadow = 0x808080;
 TPopupMenu::TPopupMenu(QWidget* owner, const QString& name)
     : QMenu(owner) {
     setObjectName(name);
+    // Styled when first shown: most menus are never opened in a run, and
+    // styling all of them would slow the program's start.
+    connect(this, &QMenu::aboutToShow, this, &TPopupMenu::Style);
+}
+
+void TPopupMenu::Style() {
+    if (styled_)
+        return;
+    styled_ = true;
     // Flat menus in the desktop's colours, with a wide column for the
     // check marks, in the design's menu face.
     setFont(DesignFont(QStringLiteral("Tahoma"), 11));
@@ -97,29 +109,19 @@ TPanel::TPanel(QWidget* parent, const QString& name, QRect bounds, int color, Be
     , color_(color)
     , bevel_(bevel) {
     Place(this, name, bounds);
-    setFont(WindowFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TPanel::SetColor(int color) {
-    if (color != color_) {
-        color_ = color;
-        update();
-    }
+    Change(this, color_, color);
 }
 
 void TPanel::SetCaption(const QString& caption) {
-    if (caption != caption_) {
-        caption_ = caption;
-        update();
-    }
+    Change(this, caption_, caption);
 }
 
 void TPanel::SetFontColor(int color) {
-    if (color != fontColor_) {
-        fontColor_ = color;
-        update();
-    }
+    Change(this, fontColor_, color);
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
@@ -163,22 +165,15 @@ TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, QRect bounds,
     Place(this, name, bounds);
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
-    setFont(WindowFont());
     setMouseTracking(true);
 }
 
 void TSpeedButton::SetMargin(int margin) {
-    if (margin != margin_) {
-        margin_ = margin;
-        update();
-    }
+    Change(this, margin_, margin);
 }
 
 void TSpeedButton::SetFontColor(int color) {
-    if (color != fontColor_) {
-        fontColor_ = color;
-        update();
-    }
+    Change(this, fontColor_, color);
 }
 
 void TSpeedButton::SetGlyph(const QString& resource) {
@@ -246,7 +241,6 @@ void TSpeedButton::leaveEvent(QEvent* event) {
 TLabel::TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
     : QLabel(caption, parent) {
     Place(this, name, bounds);
-    setFont(WindowFont());
     if (bounds.size().isEmpty())
         adjustSize();
 }
@@ -290,7 +284,6 @@ void TImage::contextMenuEvent(QContextMenuEvent* event) {
 TEdit::TEdit(QWidget* parent, const QString& name, QRect bounds, const QString& text)
     : QLineEdit(text, parent) {
     Place(this, name, bounds);
-    setFont(WindowFont());
 }
 
 void TEdit::SetColor(int color) {
@@ -325,7 +318,6 @@ TCheckBox::TCheckBox(QWidget* parent, const QString& name, QRect bounds, const Q
                      bool checked)
     : QCheckBox(caption, parent) {
     Place(this, name, bounds);
-    setFont(WindowFont());
     setChecked(checked);
 }
 
@@ -333,7 +325,6 @@ TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
                            const QString& caption)
     : QRadioButton(caption, parent) {
     Place(this, name, bounds);
-    setFont(WindowFont());
 }
 
 TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)

@@ -34,7 +34,10 @@ public:
     void PopupFor(QContextMenuEvent* event);
 
 private:
+    void Style();
+
     bool autoPopup_ = true;
+    bool styled_ = false;
 };
 
 // A menu item. Qt flips a checkable action before anyone hears of the click;

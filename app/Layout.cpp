@@ -62,6 +62,7 @@ TCheckBox* OptionBox(QWidget* parent, const QString& name, QRect bounds, const Q
     palette.setColor(QPalette::Window, ToQColor(clr::Background));
     palette.setColor(QPalette::WindowText, ToQColor(clr::Navy));
     box->setPalette(palette);
+    box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     box->setFocusPolicy(Qt::ClickFocus);
     return box;

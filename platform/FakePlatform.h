@@ -10,13 +10,7 @@
 
 namespace platform {
 
-class FakePlatform final : public Clock,
-                           public Cursor,
-                           public Screens,
-                           public Questions,
-                           public Files,
-                           public Text,
-                           public Windows {
+class FakePlatform final : public Desktop {
 public:
     QTime TimeOfDay() const override { return time; }
 
@@ -37,8 +31,6 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
-
-    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
 
     struct Question {
         Kind kind;

@@ -85,4 +85,16 @@ struct Platform {
     Windows& windows;
 };
 
+// One object that is the whole desktop, as both the real one and the fake are.
+class Desktop : public Clock,
+                public Cursor,
+                public Screens,
+                public Questions,
+                public Files,
+                public Text,
+                public Windows {
+public:
+    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
+};
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -71,8 +72,26 @@ QRect QtPlatform::VirtualDesktop() const {
     return screen ? screen->virtualGeometry() : QRect();
 }
 
+namespace {
+
+// A question box that tells a close by the window's title bar apart from an
+// answer; both end the box with the escape button's role in Qt.
+class QuestionBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool closedByWindow = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closedByWindow = clickedButton() == nullptr;
+        QMessageBox::closeEvent(event);
+    }
+};
+
+} // namespace
+
 Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString& text) {
-    QMessageBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Question, title,
+    QuestionBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Question, title,
                     text, QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
@@ -80,12 +99,9 @@ Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString
     box.adjustSize();
     box.move(Primary().center() - box.rect().center());
     box.exec();
-    const auto* clicked = box.clickedButton();
-    if (clicked == box.button(QMessageBox::Yes))
-        return Answer::Yes;
-    if (clicked == box.button(QMessageBox::No))
-        return Answer::No;
-    return Answer::Closed;
+    if (box.closedByWindow)
+        return Answer::Closed;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
 QString QtPlatform::ExecutableDir() const {

@@ -13,13 +13,7 @@ void PrepareEnvironment();
 // available under their design names where the desktop lacks them.
 void LoadDesignFonts();
 
-class QtPlatform final : public Clock,
-                         public Cursor,
-                         public Screens,
-                         public Questions,
-                         public Files,
-                         public Text,
-                         public Windows {
+class QtPlatform final : public Desktop {
 public:
     QTime TimeOfDay() const override;
 
@@ -38,8 +32,6 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
-
-    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
 };
 
 } // namespace platform

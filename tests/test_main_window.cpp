@@ -61,6 +61,8 @@ private slots:
     void namedControls();
     void menus();
     void backgroundPicture();
+    void drawnColours_data();
+    void drawnColours();
     void firstActivationLoadsOnce();
     void failedLoadIsRetried();
     void alarmHalfToggle();
@@ -270,6 +272,28 @@ void MainWindowTest::backgroundPicture() {
     QVERIFY(picture.pixelColor(150, 24).lightness() > QColor("#7C8EBC").lightness());
     QVERIFY(!QPixmap(QStringLiteral(":/x.png")).isNull());
     QCOMPARE(QIcon(QStringLiteral(":/icon.png")).availableSizes().value(0), QSize(16, 16));
+}
+
+void MainWindowTest::drawnColours_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("colour");
+
+    QTest::newRow("field between the bevel and the rows") << QPoint(4, 100) << "#7c8ebc";
+    QTest::newRow("title strip beside the title") << QPoint(100, 15) << "#e4ca7c";
+    QTest::newRow("title label") << QPoint(13, 9) << "#e7cb7b";
+    QTest::newRow("countdown row") << QPoint(8 + 62, 31 + 3) << "#e7dfad";
+    QTest::newRow("time box") << QPoint(5 + 5 + 4, 31 + 4 + 20) << "#0000ff";
+    QTest::newRow("Sound box, through the flat check box") << QPoint(58, 229) << "#e7dfad";
+    QTest::newRow("Quit panel, through the flat button") << QPoint(126, 214) << "#decfa5";
+    QTest::newRow("corner dot") << QPoint(61, 231) << "#b0c0d8";
+}
+
+void MainWindowTest::drawnColours() {
+    QFETCH(QPoint, at);
+    QFETCH(QString, colour);
+    ShowAndActivate();
+    const QImage drawn = form->grab().toImage();
+    QCOMPARE(drawn.pixelColor(at).name(), colour);
 }
 
 void MainWindowTest::firstActivationLoadsOnce() {
