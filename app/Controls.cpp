@@ -71,8 +71,12 @@ void TPopupMenu::Style() {
         return;
     styled_ = true;
     // Flat menus in the desktop's colours, with a wide column for the
-    // check marks, in the design's menu face.
-    setFont(DesignFont(QStringLiteral("Tahoma"), 11));
+    // check marks, in the design's menu face. Submenus are windows of their
+    // own, which a font does not reach by itself.
+    const QFont face = DesignFont(QStringLiteral("Tahoma"), 11);
+    setFont(face);
+    for (QMenu* submenu : findChildren<QMenu*>())
+        submenu->setFont(face);
     setStyleSheet(QStringLiteral(
         "QMenu { background: palette(button); color: palette(button-text);"
         " border: 1px solid palette(mid); }"
@@ -330,6 +334,10 @@ TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
 TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
     : QTimeEdit(parent) {
     Place(this, name, bounds);
+}
+
+void TDateTimePicker::SetTextIndent(int pixels) {
+    lineEdit()->setTextMargins(pixels, 0, 0, 0);
 }
 
 TMemo::TMemo(QWidget* parent, const QString& name, QRect bounds)

@@ -207,6 +207,8 @@ class TDateTimePicker : public QTimeEdit {
     Q_OBJECT
 public:
     TDateTimePicker(QWidget* parent, const QString& name, QRect bounds);
+    // Moves the fields to the right by this many pixels.
+    void SetTextIndent(int pixels);
 };
 
 // A hidden list of text lines that holds a file while the program runs.

@@ -2,6 +2,7 @@
 // it, bottom of the drawing order first.
 #include "Colors.h"
 #include "Unit1.h"
+#include "settings/Prefs.h"
 
 #include <QImage>
 
@@ -155,6 +156,7 @@ void TAForm1::CreateControls() {
     Memo2 = new TMemo(this, QStringLiteral("Memo2"), QRect(83, 215, 29, 16));
     Memo2->Lines.SetText(QStringLiteral("Memo1"));
     Memo1 = new TMemo(this, QStringLiteral("Memo1"), QRect(195, 215, 29, 16));
+    Memo1->Lines.SetText(DefaultPrefsText());
 
     // Quick timers, one row under the countdown slots.
     static const char* const kQuickCaptions[] = {"1", "2", "3", "4",  "5",  "6",
@@ -179,6 +181,12 @@ void TAForm1::CreateControls() {
     SpeedButton12 = FramedButton(Panel13, QStringLiteral("SpeedButton12"), QStringLiteral("OK"));
     DateTimePicker1 = Picker(Panel12, QStringLiteral("DateTimePicker1"), QRect(9, 38, 97, 24));
     DateTimePicker1->setFocusPolicy(Qt::ClickFocus);
+    // Only two fields, hours and minutes of the slot, which the picker holds
+    // as the minutes and seconds of a time in the hour of noon. They show
+    // in the gap the cover panels leave.
+    DateTimePicker1->setDisplayFormat(QStringLiteral("mm:ss"));
+    DateTimePicker1->setTimeRange(QTime(12, 0, 0), QTime(12, 59, 59));
+    DateTimePicker1->SetTextIndent(17);
     Panel15 =
         new TPanel(Panel12, QStringLiteral("Panel15"), QRect(28, 58, 126, 4), clr::Background);
     Panel16 =
@@ -270,6 +278,9 @@ void TAForm1::CreateControls() {
     Timer4 = new TTimer(this, QStringLiteral("Timer4"), 0);
     TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"));
     TrayIcon1->Interval = 450;
+    TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    for (int frame = 0; frame < 8; ++frame)
+        TrayIcon1->Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
 }
 
 void TAForm1::CreateMenus() {

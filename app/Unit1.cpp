@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "Colors.h"
+#include "slots/SlotFlags.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,14 +15,11 @@ constexpr int kCollapsedWidth = 298;
 constexpr int kExpandedWidth = 596;
 constexpr int kHeight = 239;
 
-// The program's key numbers are the original platform's virtual keys.
-constexpr int VK_RETURN = 13;
-
 int VirtualKey(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return VK_RETURN;
+        return TAForm1::VK_RETURN;
     default:
         return event->key();
     }
@@ -67,22 +65,46 @@ void TAForm1::RegisterComponents() {
 
 void TAForm1::ConnectHandlers() {
     for (TImage* image : {Image1, Image2})
-        OnMouseDown(image, &TImage::MouseDown, &TAForm1::Panel19MouseDown);
+        On(image, &TImage::MouseDown, &TAForm1::Panel19MouseDown);
     for (TLabel* label : {Label2, Label8})
-        OnMouseDown(label, &TLabel::MouseDown, &TAForm1::Panel19MouseDown);
-    OnEvent(SpeedButton15X, &TSpeedButton::clicked, &TAForm1::SpeedButton15XClick);
-    OnEvent(SpeedButton16Y, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
-    OnEvent(SpeedButton18, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
-    OnEvent(SpeedButton15, &TSpeedButton::clicked, &TAForm1::SpeedButton15Click);
-    OnEvent(SpeedButton20, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
-    OnEvent(SpeedButton21, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
-    OnEvent(SpeedButton11, &TSpeedButton::clicked, &TAForm1::SpeedButton11Click);
-    OnEvent(ClickMinimize1, &TMenuItem::Click, &TAForm1::ClickMinimize1Click);
-    OnEvent(AlarmClock1, &TMenuItem::Click, &TAForm1::AlarmClock1Click);
-    OnEvent(Processes1, &TMenuItem::Click, &TAForm1::Processes1Click);
-    OnEvent(CloseNoSave1, &TMenuItem::Click, &TAForm1::CloseNoSave1Click);
+        On(label, &TLabel::MouseDown, &TAForm1::Panel19MouseDown);
+    On(SpeedButton15X, &TSpeedButton::clicked, &TAForm1::SpeedButton15XClick);
+    On(SpeedButton16Y, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
+    On(SpeedButton18, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
+    On(SpeedButton15, &TSpeedButton::clicked, &TAForm1::SpeedButton15Click);
+    On(SpeedButton20, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
+    On(SpeedButton21, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
+    On(SpeedButton11, &TSpeedButton::clicked, &TAForm1::SpeedButton11Click);
+    On(ClickMinimize1, &TMenuItem::Click, &TAForm1::ClickMinimize1Click);
+    On(AlarmClock1, &TMenuItem::Click, &TAForm1::AlarmClock1Click);
+    On(Processes1, &TMenuItem::Click, &TAForm1::Processes1Click);
+    On(CloseNoSave1, &TMenuItem::Click, &TAForm1::CloseNoSave1Click);
     for (QAction* item : Trayiconcolorchange1->actions())
-        OnEvent(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N10sec1Click);
+        On(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N10sec1Click);
+
+    // The slots.
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        TSpeedButton* button = SlotButton(n);
+        On(button, &TSpeedButton::clicked, &TAForm1::SpeedButton1Click);
+        On(button, &TSpeedButton::MouseMove, &TAForm1::SpeedButton1MouseMove);
+        On(button, &TSpeedButton::MouseDown, &TAForm1::SpeedButton1MouseDown);
+        On(SlotEdit(n), &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
+    }
+    On(Edit12, &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+        On(SlotButton(n), &TSpeedButton::MouseDown, &TAForm1::SpeedButton23MouseDown);
+    On(EditAlarmMessage1, &TMenuItem::Click, &TAForm1::EditAlarmMessage1Click);
+    On(SpeedButton12, &TSpeedButton::clicked, &TAForm1::SpeedButton12Click);
+    On(SpeedButton13, &TSpeedButton::clicked, &TAForm1::SpeedButton13Click);
+    for (QAction* tens : PopupMenu2->actions()) {
+        for (QAction* item : tens->menu()->actions())
+            On(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N01Click);
+    }
+    for (TCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
+        On(box, &TCheckBox::clicked, &TAForm1::CheckBox1Click);
+
+    On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
+    On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
 }
 
 void TAForm1::ShowCentred() {
@@ -113,9 +135,8 @@ void TAForm1::FormCloseQuery(QObject*, bool&) {
         InitializeParameters(QStringLiteral("ParmUpdate"));
 }
 
-void TAForm1::FormKeyDown(QObject*, int&, Qt::KeyboardModifiers) {
-    // Enter acknowledges ringing slots and silences the alarms; both halves
-    // come with the slots and the alarm clock.
+void TAForm1::FormKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
+    AcknowledgeRingingSlots(Key);
 }
 
 void TAForm1::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
@@ -253,10 +274,15 @@ bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
 
     auto* key = static_cast<QKeyEvent*>(event);
     int Key = VirtualKey(key);
-    if (type == QEvent::KeyPress)
-        Guard([&] { FormKeyDown(this, Key, key->modifiers()); });
-    else
+    if (type == QEvent::KeyRelease) {
         Guard([&] { FormKeyUp(this, Key, key->modifiers()); });
-    // A key the window cleared never reaches the control.
+    } else {
+        Guard([&] { FormKeyDown(this, Key, key->modifiers()); });
+        // After the window's preview, the message box's own look at the
+        // character.
+        if (Key != 0 && watched == Edit11)
+            Guard([&] { Edit11KeyPress(Edit11, Key); });
+    }
+    // A key cleared on the way never reaches the control.
     return Key == 0;
 }

@@ -17,6 +17,9 @@
 class TAForm1 : public QWidget {
     Q_OBJECT
 public:
+    // The program's key numbers are the original platform's virtual keys.
+    static constexpr int VK_RETURN = 13;
+
     explicit TAForm1(platform::Platform platform);
     ~TAForm1() override;
 
@@ -148,6 +151,34 @@ public:
     void SpeedButton11Click(QObject* Sender);
     void CloseNoSave1Click(QObject* Sender);
 
+    // Slots: the controls of slot N, found by composed name, and its state.
+    QWidget* FindSlotControl(const QString& prefix, int N) const;
+    TPanel* SlotPanel(int N) const;
+    TEdit* SlotEdit(int N) const;
+    TSpeedButton* SlotButton(int N) const;
+    bool AnySlotRinging() const;
+    void SpeedButton1MouseMove(QObject* Sender, QPoint pos);
+    void SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void Edit1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+
+    // The one-second tick.
+    void Timer1Timer(QObject* Sender);
+    void ExpireSlot(int N);
+
+    // Countdown slot commands and the message editor.
+    void SpeedButton1Click(QObject* Sender);
+    void EditAlarmMessage1Click(QObject* Sender);
+    void SpeedButton12Click(QObject* Sender);
+    void Edit11KeyPress(QObject* Sender, int& Key);
+    void SpeedButton13Click(QObject* Sender);
+    void N01Click(QObject* Sender);
+
+    // The expiry alert.
+    void Timer2Timer(QObject* Sender);
+    void CheckBox1Click(QObject* Sender);
+    void PlayAlertSound(const QString& name);
+
     // Shows or hides the slot rows and the bottom strip around the editor.
     void UpdateBtns(bool visible);
     // Puts the mouse pointer on the centre of a button, plus an offset.
@@ -170,25 +201,36 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The countdown slot named by CurrentSlotName; an error when it names none.
+    int CurrentSlot() const;
+    void StepCountdownSlot(int N);
+    void StepQuickSlot(int N);
+    void AcknowledgeRingingSlots(int Key);
+    // Back to idle: flags cleared, the idle look, a countdown's set time.
+    void ClearCountdownSlot(int N);
+    void ClearQuickSlot(int N);
+    // Steps of the tick that belong to the stopwatch, the clock and the alarms.
+    void StopwatchStep();
+    void ClockStep();
+    void Alarm1Check();
+    void Alarm2Check();
+
     void CreateControls();
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();
 
-    // Enters a handler from one of Qt's signals through the error guard.
-    template <typename Sender, typename Signal>
-    void OnEvent(Sender* sender, Signal signal, void (TAForm1::*handler)(QObject*)) {
-        connect(sender, signal, this,
-                [this, sender, handler] { Guard([&] { (this->*handler)(sender); }); });
-    }
-    template <typename Sender, typename Signal>
-    void OnMouseDown(Sender* sender, Signal signal,
-                     void (TAForm1::*handler)(QObject*, Qt::MouseButton, QPoint)) {
-        connect(sender, signal, this, [this, sender, handler](Qt::MouseButton button, QPoint pos) {
-            Guard([&] { (this->*handler)(sender, button, pos); });
+    // Enters a handler from one of Qt's signals through the error guard; the
+    // handler gets the sender and the signal's leading arguments.
+    template <typename Sender, typename Signal, typename... Args>
+    void On(Sender* sender, Signal signal, void (TAForm1::*handler)(QObject*, Args...)) {
+        connect(sender, signal, this, [this, sender, handler](Args... args) {
+            Guard([&] { (this->*handler)(sender, args...); });
         });
     }
 
     platform::Platform platform_;
+    // The slot the message editor was opened for.
+    int editorSlot_ = 0;
     QHash<QString, QObject*> components_;
 };

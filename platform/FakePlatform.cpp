@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include <QFileInfo>
+
 namespace platform {
 
 void FakePlatform::SetPos(QPoint pos) {
@@ -21,6 +23,10 @@ void FakePlatform::SetStayOnTop(QWidget*, bool top) {
 
 void FakePlatform::StartMove(QWidget*) {
     ++moves;
+}
+
+void FakePlatform::Play(const QString& path) {
+    played.append(QFileInfo(path).fileName());
 }
 
 } // namespace platform

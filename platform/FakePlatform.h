@@ -32,6 +32,9 @@ public:
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
 
+    // Records the file names played, without their folder.
+    void Play(const QString& path) override;
+
     struct Question {
         Kind kind;
         QString title;
@@ -53,6 +56,7 @@ public:
     bool onTop = false;
     int onTopChanges = 0;
     int moves = 0;
+    QStringList played;
 };
 
 } // namespace platform

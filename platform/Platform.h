@@ -74,6 +74,15 @@ public:
     virtual void StartMove(QWidget* window) = 0;
 };
 
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Starts playing a WAV file and returns at once, cutting off any sound
+    // of the program still playing; a file it cannot play gives the
+    // desktop's alert sound instead.
+    virtual void Play(const QString& path) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -83,6 +92,7 @@ struct Platform {
     Files& files;
     Text& text;
     Windows& windows;
+    Sound& sound;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -92,9 +102,10 @@ class Desktop : public Clock,
                 public Questions,
                 public Files,
                 public Text,
-                public Windows {
+                public Windows,
+                public Sound {
 public:
-    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this}; }
+    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
 };
 
 } // namespace platform

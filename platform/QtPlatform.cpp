@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,6 +14,10 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#ifdef Q_OS_LINUX
+#include <canberra.h>
+#endif
 
 namespace platform {
 
@@ -161,5 +166,55 @@ void QtPlatform::StartMove(QWidget* window) {
         return;
     new MoveTracker(window);
 }
+
+#ifdef Q_OS_LINUX
+
+// libcanberra speaks to PulseAudio (or ALSA) from a thread of its own, so a
+// play returns at once; one id for all of the program's sounds lets each new
+// one cut off the last.
+struct QtPlatform::SoundService {
+    ca_context* context = nullptr;
+    static constexpr uint32_t kSoundId = 1;
+};
+
+QtPlatform::~QtPlatform() {
+    if (sound_) {
+        if (sound_->context)
+            ca_context_destroy(sound_->context);
+        delete sound_;
+    }
+}
+
+void QtPlatform::Play(const QString& path) {
+    if (!sound_) {
+        sound_ = new SoundService;
+        if (ca_context_create(&sound_->context) != CA_SUCCESS)
+            sound_->context = nullptr;
+    }
+    ca_context* context = sound_->context;
+    if (context) {
+        ca_context_cancel(context, SoundService::kSoundId);
+        // The user may replace the file at any time: never keep it cached.
+        if (ca_context_play(context, SoundService::kSoundId, CA_PROP_MEDIA_FILENAME,
+                            QFile::encodeName(path).constData(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                            "never", CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS)
+            return;
+        if (ca_context_play(context, SoundService::kSoundId, CA_PROP_EVENT_ID,
+                            "alarm-clock-elapsed", CA_PROP_MEDIA_ROLE, "event",
+                            nullptr) == CA_SUCCESS)
+            return;
+    }
+    QApplication::beep();
+}
+
+#else
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::Play(const QString&) {
+    QApplication::beep();
+}
+
+#endif
 
 } // namespace platform

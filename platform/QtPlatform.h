@@ -15,6 +15,11 @@ void LoadDesignFonts();
 
 class QtPlatform final : public Desktop {
 public:
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+    ~QtPlatform() override;
+
     QTime TimeOfDay() const override;
 
     QPoint Pos() const override;
@@ -32,6 +37,13 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
+
+    void Play(const QString& path) override;
+
+private:
+    // The desktop's sound service, opened at the first sound.
+    struct SoundService;
+    SoundService* sound_ = nullptr;
 };
 
 } // namespace platform

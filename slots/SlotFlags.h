@@ -6,10 +6,25 @@ namespace slot {
 constexpr int Running = 0x01; // counting down
 constexpr int Ringing = 0x10; // ran out, alert pending
 
+// The only three ways a slot's tag ever changes.
+constexpr int Started(int tag) {
+    return tag ^ Running;
+}
+constexpr int Expired(int tag) {
+    return tag ^ (Running | Ringing);
+}
+constexpr int Cleared(int tag) {
+    return int(unsigned(tag) & 0xFFFFFF00u);
+}
+
 constexpr int FirstCountdown = 1;
 constexpr int LastCountdown = 10;
 constexpr int FirstQuick = 23;
 constexpr int LastQuick = 34;
+
+constexpr bool IsQuick(int n) {
+    return n >= FirstQuick && n <= LastQuick;
+}
 
 // Calls f with every slot number, countdown slots first.
 template <typename F> void ForEachSlot(F&& f) {

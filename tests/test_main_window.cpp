@@ -1,9 +1,7 @@
 // The main window as a window: its controls, start-up, the alarm half,
 // dragging, hiding, the pin, quitting and the error policy.
+#include "FormFixture.h"
 #include "app/Colors.h"
-#include "app/Convert.h"
-#include "app/Unit1.h"
-#include "platform/FakePlatform.h"
 
 #include <QContextMenuEvent>
 #include <QSignalSpy>
@@ -11,23 +9,6 @@
 #include <memory>
 
 namespace {
-
-// The window with its settings load and save watched, and failed on demand.
-class Form : public TAForm1 {
-public:
-    using TAForm1::TAForm1;
-
-    void InitializeParameters(const QString& mode) override {
-        calls << mode;
-        if ((mode == QLatin1String("PgmStart") && failLoad) ||
-            (mode == QLatin1String("ParmUpdate") && failSave))
-            throw EConvertError("settings file unreadable");
-    }
-
-    QStringList calls;
-    bool failLoad = false;
-    bool failSave = false;
-};
 
 // Records which events reach a control.
 class Recorder : public QObject {
@@ -243,6 +224,9 @@ void MainWindowTest::menus() {
         }
     }
     QCOMPARE(form->Edit12->PopupMenu, form->PopupMenu2);
+    // Styled when first opened, submenus too.
+    emit form->PopupMenu2->aboutToShow();
+    QCOMPARE(tens[3]->menu()->font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(form->Image2->PopupMenu, form->PopupMenu3);
 
     QStringList visible;

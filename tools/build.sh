@@ -11,7 +11,8 @@ case $mode in run | test) ;; *)
     ;;
 esac
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-wine fonts-liberation2 fonts-dejavu-core)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse
+    sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
 [ "$mode" = test ] && packages+=(clang-format python3)
 missing=()
 for package in "${packages[@]}"; do

@@ -163,26 +163,88 @@ def pin():
     return drawing(14, 9, on)
 
 
-def window_icon():
-    """The clock dial: navy rim, white and yellow checks, the hand at 12."""
-    yellow = (255, 255, 0, 255)
+def dial(fill, rim=NAVY):
+    """A 16 x 16 clock face 15 pixels across: fill(x, y) colours the inside;
+    the corners, the last column and the bottom row stay transparent."""
     rows = []
     for y in range(16):
         row = []
         for x in range(16):
-            dx, dy = x - 7, y - 7
-            r2 = dx * dx + dy * dy
+            r2 = (x - 7) ** 2 + (y - 7) ** 2
             if x == 15 or y == 15 or r2 > 56:
-                px = CLEAR
-            elif r2 > 33:
-                px = NAVY
-            elif x == 7 and 2 <= y <= 7:
-                px = NAVY
+                row.append(CLEAR)
+            elif r2 > 40:
+                row.append(rim)
             else:
-                px = WHITE if (x + y) % 2 == 0 else yellow
-            row.append(px)
+                row.append(fill(x, y))
         rows.append(row)
+    return rows
+
+
+def checks(white, yellow):
+    return lambda x, y: white if (x + y) % 2 == 0 else yellow
+
+
+def hand(rows, degrees, colour, length=5):
+    """A hand from the centre, clockwise from 12 o'clock."""
+    import math
+    dx, dy = math.sin(math.radians(degrees)), -math.cos(math.radians(degrees))
+    for step in range(length * 4 + 1):
+        t = step / 4
+        rows[round(7 + dx * t)][round(7 + dy * t)] = colour
+    return rows
+
+
+def clock(white=WHITE, yellow=(255, 255, 0, 255), navy=NAVY, second=None):
+    rows = dial(checks(white, yellow), navy)
+    # rows are indexed [y][x]; hand() takes them transposed for brevity
+    cols = [list(c) for c in zip(*rows)]
+    hand(cols, 0, navy)
+    if second is not None:
+        hand(cols, second, navy)
+    return [list(r) for r in zip(*cols)]
+
+
+# Digits four pixels wide and seven high, enough to read at 16 x 16.
+DIGITS = {
+    "0": [".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."],
+    "1": ["..#.", ".##.", "..#.", "..#.", "..#.", "..#.", ".###"],
+    "2": [".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"],
+    "3": ["###.", "...#", "...#", ".##.", "...#", "...#", "###."],
+    "4": ["..#.", ".##.", "#.#.", "#.#.", "####", "..#.", "..#."],
+    "5": ["####", "#...", "###.", "...#", "...#", "#..#", ".##."],
+    "6": [".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."],
+}
+
+
+def number(text, fill, ink):
+    rows = dial(lambda x, y: fill)
+    for i, digit in enumerate(text):
+        for dy, line in enumerate(DIGITS[digit]):
+            for dx, mark in enumerate(line):
+                if mark == "#":
+                    rows[4 + dy][3 + 5 * i + dx] = ink
+    return rows
+
+
+def icon(rows):
     return png(16, 16, rows)
+
+
+def tray_pictures():
+    """The still clock, the eight frames of the turning one, and the
+    coloured seconds of a countdown's last minute."""
+    pictures = {"clock.png": icon(clock())}
+    light = ((252, 254, 252, 255), (252, 254, 4, 255), (4, 2, 132, 255))
+    for frame in range(8):
+        pictures["frame%d.png" % frame] = icon(clock(*light, second=45 * (frame + 1)))
+    gold, yellow, red = (252, 200, 43, 255), (255, 242, 0, 255), (237, 28, 36, 255)
+    for name, text, fill, ink in [("M1", "60", gold, NAVY), ("M2", "50", gold, NAVY),
+                                  ("M3", "40", gold, NAVY), ("M4", "30", yellow, NAVY),
+                                  ("M5", "20", yellow, NAVY), ("M6", "10", red, yellow)]:
+        pictures[name + ".png"] = icon(number(text, fill, ink))
+    pictures["M7.png"] = pictures["clock.png"]
+    return pictures
 
 
 def main():
@@ -191,8 +253,12 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, data in [("background.gif", background()), ("bar.png", hide_bar()),
                        ("x.png", close_cross()), ("pin.png", pin()),
-                       ("icon.png", window_icon())]:
+                       ("icon.png", icon(clock()))]:
         with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+    os.makedirs(os.path.join(out, "tray"), exist_ok=True)
+    for name, data in tray_pictures().items():
+        with open(os.path.join(out, "tray", name), "wb") as f:
             f.write(data)
 
 

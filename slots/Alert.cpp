@@ -1,0 +1,94 @@
+// The alert of a slot that ran out: it flashes and sounds once a second
+// until Enter or a click acknowledges it.
+#include "SlotFlags.h"
+#include "app/Colors.h"
+#include "app/Unit1.h"
+
+#include <QDir>
+
+namespace {
+
+struct FlashLook {
+    int background;
+    int font;
+};
+
+// The two colourings that alternate; phase 0 paints red, any other blue.
+FlashLook FlashFor(int& phase) {
+    if (phase == 0) {
+        phase = 1;
+        return {clr::Red, clr::Navy};
+    }
+    phase = 0;
+    return {clr::Blue, clr::Yellow};
+}
+
+} // namespace
+
+void TAForm1::Timer2Timer(QObject*) {
+    State.EnterHandled = true;
+
+    const FlashLook countdown = FlashFor(State.CountdownFlashPhase);
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        if (SlotButton(n)->Tag() & slot::Ringing) {
+            SlotPanel(n)->SetColor(countdown.background);
+            SlotEdit(n)->SetColor(countdown.background);
+            SlotButton(n)->SetFontColor(countdown.font);
+        }
+    }
+    const FlashLook quick = FlashFor(State.QuickFlashPhase);
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        if (SlotButton(n)->Tag() & slot::Ringing) {
+            SlotPanel(n)->SetColor(quick.background);
+            SlotButton(n)->SetFontColor(quick.font);
+        }
+    }
+
+    if (CheckBox1->isChecked()) {
+        if (CheckBox2->isChecked()) {
+            PlayAlertSound(QStringLiteral("Alarm1.wav"));
+        } else {
+            if (State.EndSoundPending == 1)
+                PlayAlertSound(QStringLiteral("Alarm2.wav"));
+            State.EndSoundPending = 0;
+        }
+    }
+    State.AlertActive = 1;
+}
+
+void TAForm1::ClearQuickSlot(int N) {
+    TSpeedButton* button = SlotButton(N);
+    button->SetTag(slot::Cleared(button->Tag()));
+    SlotPanel(N)->SetColor(clr::Background);
+    button->SetFontColor(clr::Navy);
+}
+
+void TAForm1::AcknowledgeRingingSlots(int Key) {
+    if (State.AlertActive != 1 || Key != VK_RETURN)
+        return;
+    if (!SpeedButton15->Down())
+        platform_.windows.SetStayOnTop(this, false);
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        if (SlotButton(n)->Tag() & slot::Ringing) {
+            ClearCountdownSlot(n);
+            Timer2->SetInterval(0);
+        }
+    }
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        if (SlotButton(n)->Tag() & slot::Ringing) {
+            ClearQuickSlot(n);
+            Timer2->SetInterval(0);
+        }
+    }
+    State.AlertActive = 0;
+}
+
+void TAForm1::CheckBox1Click(QObject*) {
+    Timer2->SetInterval(0);
+    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+}
+
+void TAForm1::PlayAlertSound(const QString& name) {
+    // Beside the settings, where the user puts them.
+    platform_.sound.Play(QDir(platform_.files.ExecutableDir()).filePath(name));
+}

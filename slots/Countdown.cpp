@@ -1,0 +1,132 @@
+// What the user does to a countdown slot: start, stop and acknowledge it
+// with a click, set its hours, minutes and message in the editor, and its
+// seconds from the seconds menu. Every change goes straight into the slot's
+// saved line.
+#include "SlotFlags.h"
+#include "SlotTime.h"
+#include "app/Colors.h"
+#include "app/Convert.h"
+#include "app/Unit1.h"
+
+namespace {
+
+bool IsCountdown(int N) {
+    return N >= slot::FirstCountdown && N <= slot::LastCountdown;
+}
+
+// A caption shorter than 13 characters is centred; a longer one starts at
+// the left edge, so that its beginning shows.
+int MarginFor(const QString& caption) {
+    return caption.size() < 13 ? -1 : 1;
+}
+
+} // namespace
+
+void TAForm1::ClearCountdownSlot(int N) {
+    TSpeedButton* button = SlotButton(N);
+    button->SetTag(slot::Cleared(button->Tag()));
+    button->SetFontColor(clr::Navy);
+    SlotPanel(N)->SetColor(clr::Background);
+    SlotEdit(N)->SetColor(clr::Blue);
+    SlotEdit(N)->setText(Memo1->Lines.Line(N).left(8));
+}
+
+void TAForm1::SpeedButton1Click(QObject*) {
+    const int N = CurrentSlot();
+    if (!IsCountdown(N))
+        return;
+    // An alert put the window on top; a click takes it down again unless
+    // the user pinned it there.
+    if (!SpeedButton15->Down())
+        platform_.windows.SetStayOnTop(this, false);
+
+    TSpeedButton* button = SlotButton(N);
+    if (button->Tag() & (slot::Running | slot::Ringing)) {
+        ClearCountdownSlot(N);
+        if (!AnySlotRinging())
+            Timer2->SetInterval(0);
+        return;
+    }
+    // Nothing to count down: a zero time, or one that is no time at all.
+    const auto time = SlotTime::Parse(SlotEdit(N)->text());
+    if (!time || time->IsZero())
+        return;
+    TrayIcon1->SetAnimated(true);
+    button->SetTag(slot::Started(button->Tag()));
+    SlotEdit(N)->SetColor(clr::Red);
+    if (ClickMinimize1->isChecked())
+        hide();
+}
+
+void TAForm1::EditAlarmMessage1Click(QObject*) {
+    const int N = CurrentSlot();
+    if (!IsCountdown(N))
+        return;
+    editorSlot_ = N;
+    // The editor's cover panels lie over the picker.
+    DateTimePicker1->lower();
+    Panel35->hide();
+    UpdateBtns(false);
+    Panel12->show();
+    Panel12->move(Panel12->x(), 72);
+
+    // The button shows at most the first 30 characters of the message; the
+    // editor offers the whole message as saved, so that storing it again
+    // loses nothing.
+    const QString caption = SlotButton(N)->text();
+    const QString saved = Memo1->Lines.Line(N).mid(8);
+    Edit11->setText(saved.startsWith(caption) ? saved : caption);
+    Edit11->setFocus();
+    Edit11->selectAll();
+
+    // The picker's minutes and seconds stand for the slot's hours and minutes.
+    DateTimePicker1->setTime(StrToTime(QStringLiteral("12:") + Memo1->Lines.Line(N).left(5)));
+}
+
+void TAForm1::SpeedButton12Click(QObject*) {
+    // The editor's slot, whatever the mouse touched since it opened.
+    const int N = editorSlot_;
+    if (!IsCountdown(N))
+        return;
+    UpdateBtns(true);
+    Panel12->hide();
+
+    TEdit* box = SlotEdit(N);
+    const QString seconds = box->text().mid(6, 2);
+    const QString hoursMinutes = TimeToStr(DateTimePicker1->time()).mid(3, 5);
+    box->setText(hoursMinutes + u':' + seconds);
+    TSpeedButton* button = SlotButton(N);
+    button->setText(Edit11->text());
+    button->SetMargin(MarginFor(Edit11->text()));
+    Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + Edit11->text());
+}
+
+void TAForm1::Edit11KeyPress(QObject* Sender, int& Key) {
+    if (Key != VK_RETURN)
+        return;
+    SpeedButton12Click(Sender);
+    State.EnterHandled = false;
+    Key = 0;
+}
+
+void TAForm1::SpeedButton13Click(QObject*) {
+    const int N = editorSlot_;
+    if (!IsCountdown(N))
+        return;
+    DateTimePicker1->setTime(StrToTime(QStringLiteral("12:00:00")));
+    TEdit* box = SlotEdit(N);
+    box->setText(box->text().left(6) + QStringLiteral("00") + box->text().mid(8));
+}
+
+void TAForm1::N01Click(QObject* Sender) {
+    // The clock's box shares the seconds menu but is no slot.
+    const int N = CurrentSlot();
+    if (!IsCountdown(N))
+        return;
+    State.LastSecondsItemName = Sender->objectName();
+    TEdit* box = SlotEdit(N);
+    box->setText(box->text().left(6) + State.LastSecondsItemName.mid(1, 2) + box->text().mid(8));
+    // The saved message, not the caption, which shows only its first 30
+    // characters.
+    Memo1->Lines.SetLine(N, box->text() + Memo1->Lines.Line(N).mid(8));
+}

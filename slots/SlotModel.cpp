@@ -1,0 +1,61 @@
+// The slots' vocabulary: their controls by composed name, their flags, and
+// the slot the mouse last touched.
+#include "SlotFlags.h"
+#include "SlotTime.h"
+#include "app/Convert.h"
+#include "app/Unit1.h"
+
+QWidget* TAForm1::FindSlotControl(const QString& prefix, int N) const {
+    return Find<QWidget>(prefix + QString::number(N));
+}
+
+TPanel* TAForm1::SlotPanel(int N) const {
+    return static_cast<TPanel*>(FindSlotControl(QStringLiteral("Panel"), N));
+}
+
+TEdit* TAForm1::SlotEdit(int N) const {
+    return static_cast<TEdit*>(FindSlotControl(QStringLiteral("Edit"), N));
+}
+
+TSpeedButton* TAForm1::SlotButton(int N) const {
+    return static_cast<TSpeedButton*>(FindSlotControl(QStringLiteral("SpeedButton"), N));
+}
+
+bool TAForm1::AnySlotRunning() const {
+    bool running = false;
+    slot::ForEachSlot([&](int n) { running = running || (SlotButton(n)->Tag() & slot::Running); });
+    return running;
+}
+
+bool TAForm1::AnySlotRinging() const {
+    bool ringing = false;
+    slot::ForEachSlot([&](int n) { ringing = ringing || (SlotButton(n)->Tag() & slot::Ringing); });
+    return ringing;
+}
+
+int TAForm1::CurrentSlot() const {
+    return StrToInt(DigitsOf(State.CurrentSlotName));
+}
+
+void TAForm1::SpeedButton1MouseMove(QObject* Sender, QPoint) {
+    State.CurrentSlotName = Sender->objectName();
+}
+
+void TAForm1::SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+    State.CurrentSlotName = Sender->objectName();
+    // A busy slot offers no message menu.
+    PopupMenu1->SetAutoPopup(static_cast<TSpeedButton*>(Sender)->Tag() == 0);
+}
+
+void TAForm1::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+    // The time boxes are never typed into.
+    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+    State.CurrentSlotName = Sender->objectName();
+    const auto* button =
+        Find<TSpeedButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
+    PopupMenu2->SetAutoPopup(button->Tag() == 0);
+}
+
+void TAForm1::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+    State.CurrentSlotName = Sender->objectName();
+}

@@ -1,0 +1,39 @@
+// The arithmetic of a countdown slot's time box, "hh:mm:ss".
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The digits of a text in their order: "SpeedButton7" gives "7", "15 min" "15".
+QString DigitsOf(const QString& text);
+
+struct SlotTime {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+
+    // Eight characters hh:mm:ss of two decimal digits each; anything else,
+    // which only a damaged settings line can put in a time box, is no time.
+    static std::optional<SlotTime> Parse(const QString& text);
+    QString Text() const;
+    bool IsZero() const { return hours == 0 && minutes == 0 && seconds == 0; }
+
+    bool operator==(const SlotTime&) const = default;
+};
+
+// One second off a running countdown.
+struct CountdownStep {
+    enum class Kind {
+        Second, // a second was taken off
+        Borrow, // a minute or an hour was broken into seconds
+        RunOut, // the time was already 00:00:00: the slot expires
+    };
+    Kind kind;
+    SlotTime next;
+    // The coloured tray icon for the new time in the last minute, "M1" to
+    // "M6", or empty.
+    QString trayIcon;
+    // The step wrote 00:00:00: the slot's last second.
+    bool lastSecond = false;
+};
+CountdownStep StepCountdown(const SlotTime& now);

@@ -1,0 +1,91 @@
+// The one-second tick: everything that changes with time, in a fixed order.
+#include "SlotFlags.h"
+#include "SlotTime.h"
+#include "app/Colors.h"
+#include "app/Unit1.h"
+
+void TAForm1::Timer1Timer(QObject*) {
+    StopwatchStep();
+    ClockStep();
+    Alarm1Check();
+    Alarm2Check();
+
+    // Seen before the countdowns below, so a slot expiring in this tick
+    // still counts as running.
+    if (!AnySlotRunning())
+        TrayIcon1->SetAnimated(false);
+    else if (!State.TrayIconFixed)
+        TrayIcon1->SetAnimated(true);
+
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
+        StepCountdownSlot(n);
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+        StepQuickSlot(n);
+
+    // The remaining-time popup lives through one tick and goes at the next.
+    if (State.RemainingPopupShown == 0 && !Panel35->isHidden()) {
+        State.RemainingPopupShown = 1;
+    } else {
+        Panel35->hide();
+        State.RemainingPopupShown = 0;
+    }
+}
+
+void TAForm1::StepCountdownSlot(int N) {
+    TSpeedButton* button = SlotButton(N);
+    if (!(button->Tag() & slot::Running))
+        return;
+    TEdit* box = SlotEdit(N);
+    const auto now = SlotTime::Parse(box->text());
+    if (!now) {
+        // Only a slot with a readable time ever starts; should one lose it,
+        // stop it rather than let it run for ever.
+        button->SetTag(slot::Cleared(button->Tag()));
+        box->SetColor(clr::Blue);
+        return;
+    }
+    const CountdownStep step = StepCountdown(*now);
+    if (step.kind == CountdownStep::Kind::RunOut) {
+        ExpireSlot(N);
+        return;
+    }
+    box->setText(step.next.Text());
+    if (!step.trayIcon.isEmpty()) {
+        TrayIcon1->SetAnimated(false);
+        TrayIcon1->LoadIcon(step.trayIcon);
+        State.TrayIconFixed = true;
+    }
+    if (step.lastSecond) {
+        SlotPanel(N)->SetColor(clr::Red);
+        TrayIcon1->LoadIcon(QStringLiteral("M7"));
+        State.TrayIconFixed = false;
+    }
+}
+
+void TAForm1::StepQuickSlot(int N) {
+    if (!(SlotButton(N)->Tag() & slot::Running))
+        return;
+    if (--State.QuickRemaining(N) <= 0)
+        ExpireSlot(N);
+}
+
+void TAForm1::ExpireSlot(int N) {
+    TSpeedButton* button = SlotButton(N);
+    button->SetTag(slot::Expired(button->Tag()));
+
+    // The editor's own visibility: the window itself may be hidden.
+    if (!Panel12->isHidden()) {
+        slot::ForEachSlot([this](int n) { SlotPanel(n)->show(); });
+        Panel12->hide();
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{Panel11, Panel20, Panel21, CheckBox1, CheckBox2})
+            control->show();
+    }
+    State.EndSoundPending = 1;
+    Timer2->SetInterval(1000);
+    // Shown first: changing the flags of a hidden window makes Qt build a
+    // new native window when it is shown again.
+    show();
+    platform_.windows.SetStayOnTop(this, true);
+    platform_.cursor.SetPos(pos() + QPoint(210, slot::IsQuick(N) ? 190 : 220));
+}

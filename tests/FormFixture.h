@@ -1,0 +1,36 @@
+// The main window on a fake desktop, with its settings load and save
+// watched and failed on demand.
+#pragma once
+
+#include "app/Convert.h"
+#include "app/Unit1.h"
+#include "platform/FakePlatform.h"
+
+#include <QTest>
+
+class Form : public TAForm1 {
+public:
+    using TAForm1::TAForm1;
+
+    void InitializeParameters(const QString& mode) override {
+        calls << mode;
+        if ((mode == QLatin1String("PgmStart") && failLoad) ||
+            (mode == QLatin1String("ParmUpdate") && failSave))
+            throw EConvertError("settings file unreadable");
+    }
+
+    // Runs the one-second tick as its timer would.
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            Guard([this] { Timer1Timer(Timer1); });
+    }
+    // Runs the alert timer's handler as its timer would.
+    void AlertTick(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            Guard([this] { Timer2Timer(Timer2); });
+    }
+
+    QStringList calls;
+    bool failLoad = false;
+    bool failSave = false;
+};

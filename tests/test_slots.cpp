@@ -1,0 +1,573 @@
+// The slots on the window: starting, counting down, running out, the alert,
+// acknowledging, the message editor and the seconds menu.
+#include "FormFixture.h"
+#include "app/Colors.h"
+
+#include <QtTest>
+#include <memory>
+
+using Kind = QDateTimeEdit::Section;
+
+class SlotsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void tagThroughStartExpiryAndClick();
+    void lastMinuteInTheTray_data();
+    void lastMinuteInTheTray();
+    void expiryBringsWindowBack();
+    void twoSlotsExpireInOneTick();
+    void expiryClosesEditor();
+    void trayAnimationFollowsRunningSlots();
+    void slotWithoutTimeNeverStarts_data();
+    void slotWithoutTimeNeverStarts();
+    void minimizeOnTimer();
+    void busySlotOffersNoMenus();
+    void editorRoundTrip();
+    void editorClearThenOk();
+    void editorKeepsLongMessage();
+    void editorEnterStores();
+    void editorPickerTyping();
+    void captionMargin_data();
+    void captionMargin();
+    void secondsMenu();
+    void clockBoxIsNoSlot();
+    void alertFlashAndSound_data();
+    void alertFlashAndSound();
+    void enterAcknowledgesEveryRingingSlot();
+    void enterBeforeFirstAlertDoesNothing();
+    void pinnedWindowStaysOnTop();
+    void clickOnRingingSlotWhileAnotherRings();
+    void soundBoxStopsAlertOnly();
+    void quickTimerExpiry();
+    void remainingPopupLivesOneTick();
+
+private:
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+
+    void SetSlot(int n, const QString& time, const QString& message) {
+        form->SlotEdit(n)->setText(time);
+        form->SlotButton(n)->setText(message);
+        form->Memo1->Lines.SetLine(n, time + message);
+    }
+    void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void PressEnter() {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : form.get(), Qt::Key_Return);
+    }
+    void Ring(int n) {
+        if (n <= 10)
+            SetSlot(n, QStringLiteral("00:00:00"), QStringLiteral("x"));
+        form->SlotButton(n)->SetTag(0x01);
+        form->ExpireSlot(n);
+    }
+    void OpenEditor(int n) {
+        QTest::mousePress(form->SlotButton(n), Qt::RightButton, {}, QPoint(5, 5));
+        form->EditAlarmMessage1->trigger();
+    }
+    int Tag(int n) { return form->SlotButton(n)->Tag(); }
+};
+
+void SlotsTest::init() {
+    desktop = std::make_unique<platform::FakePlatform>();
+    desktop->executableDir = QStringLiteral("/opt/quorbel");
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void SlotsTest::cleanup() {
+    form.reset();
+    desktop.reset();
+}
+
+void SlotsTest::tagThroughStartExpiryAndClick() {
+    SetSlot(4, QStringLiteral("00:00:02"), QStringLiteral("Tea"));
+    Click(form->SlotButton(4));
+    QCOMPARE(Tag(4), 0x01);
+    QCOMPARE(form->SlotEdit(4)->Color(), clr::Red);
+    QVERIFY(form->TrayIcon1->Animated());
+
+    form->Tick(2);
+    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(form->SlotPanel(4)->Color(), clr::Red);
+    QCOMPARE(Tag(4), 0x01);
+    form->Tick();
+    QCOMPARE(Tag(4), 0x10);
+    QCOMPARE(form->Timer2->Interval(), 1000);
+
+    Click(form->SlotButton(4));
+    QCOMPARE(Tag(4), 0);
+    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
+    QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
+    QCOMPARE(form->SlotPanel(4)->Color(), clr::Background);
+    QCOMPARE(form->Timer2->Interval(), 0);
+
+    // A click on a running slot stops it and puts its set time back.
+    Click(form->SlotButton(4));
+    form->Tick();
+    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:01"));
+    Click(form->SlotButton(4));
+    QCOMPARE(Tag(4), 0);
+    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
+}
+
+void SlotsTest::lastMinuteInTheTray_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<bool>("fixed");
+
+    QTest::newRow("59: still the clock") << 1 << "00:00:59"
+                                         << "" << false;
+    QTest::newRow("58: 60") << 2 << "00:00:58"
+                            << "M1" << true;
+    QTest::newRow("50: 50") << 10 << "00:00:50"
+                            << "M2" << true;
+    QTest::newRow("30: 30") << 30 << "00:00:30"
+                            << "M4" << true;
+    QTest::newRow("10: red 10") << 50 << "00:00:10"
+                                << "M6" << true;
+    QTest::newRow("1: red 10") << 59 << "00:00:01"
+                               << "M6" << true;
+    QTest::newRow("0: the clock again") << 60 << "00:00:00"
+                                        << "M7" << false;
+}
+
+void SlotsTest::lastMinuteInTheTray() {
+    QFETCH(int, ticks);
+    QFETCH(QString, shown);
+    QFETCH(QString, icon);
+    QFETCH(bool, fixed);
+
+    SetSlot(2, QStringLiteral("00:01:00"), QStringLiteral("Eggs"));
+    Click(form->SlotButton(2));
+    form->Tick(ticks);
+    QCOMPARE(form->SlotEdit(2)->text(), shown);
+    QCOMPARE(form->TrayIcon1->IconName(), icon);
+    QCOMPARE(form->State.TrayIconFixed, fixed);
+    // A coloured number stands still; the clock turns again after it.
+    QCOMPARE(form->TrayIcon1->Animated(), !fixed && icon.isEmpty());
+}
+
+void SlotsTest::expiryBringsWindowBack() {
+    SetSlot(7, QStringLiteral("00:00:01"), QStringLiteral("Call"));
+    Click(form->SlotButton(7));
+    form->SpeedButton16Y->click();
+    QVERIFY(form->isHidden());
+    form->Tick(2);
+    QVERIFY(form->isVisible());
+    QVERIFY(desktop->onTop);
+    QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
+    QCOMPARE(form->State.EndSoundPending, 1);
+    // The tick of the expiry still counts the slot as running; the next
+    // one stops the clock turning.
+    QVERIFY(form->TrayIcon1->Animated());
+    form->Tick();
+    QVERIFY(!form->TrayIcon1->Animated());
+}
+
+void SlotsTest::twoSlotsExpireInOneTick() {
+    for (int n : {3, 8}) {
+        SetSlot(n, QStringLiteral("00:00:01"), QStringLiteral("x"));
+        Click(form->SlotButton(n));
+    }
+    form->Tick(2);
+    QCOMPARE(Tag(3), 0x10);
+    QCOMPARE(Tag(8), 0x10);
+    QCOMPARE(form->State.EndSoundPending, 1);
+    QVERIFY(form->AnySlotRinging());
+    QVERIFY(!form->AnySlotRunning());
+}
+
+void SlotsTest::expiryClosesEditor() {
+    SetSlot(5, QStringLiteral("00:00:01"), QStringLiteral("x"));
+    Click(form->SlotButton(5));
+    OpenEditor(2);
+    QVERIFY(form->Panel12->isVisible());
+    form->Edit11->setText(QStringLiteral("never stored"));
+    form->SpeedButton16Y->click();
+    // Reopen the editor and hide the window: the expiry must close the
+    // editor whether or not the window shows.
+    form->show();
+    OpenEditor(2);
+    form->hide();
+
+    form->Tick(2);
+    QVERIFY(!form->Panel12->isVisible());
+    for (const char* name : {"Panel1", "Panel10", "Panel23", "Panel34", "Panel11", "Panel20",
+                             "Panel21", "CheckBox1", "CheckBox2"})
+        QVERIFY2(form->Find<QWidget>(name)->isVisible(), name);
+    QVERIFY(!form->Find<QWidget>("Panel36")->isVisible());
+    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("00:00:00Message"));
+}
+
+void SlotsTest::trayAnimationFollowsRunningSlots() {
+    QVERIFY(!form->TrayIcon1->Animated());
+    form->SlotButton(9)->SetTag(0x01);
+    SetSlot(9, QStringLiteral("01:00:00"), QStringLiteral("x"));
+    form->Tick();
+    QVERIFY(form->TrayIcon1->Animated());
+    // A coloured number on show keeps the animation off.
+    form->TrayIcon1->SetAnimated(false);
+    form->State.TrayIconFixed = true;
+    form->Tick();
+    QVERIFY(!form->TrayIcon1->Animated());
+    form->SlotButton(9)->SetTag(0);
+    form->State.TrayIconFixed = false;
+    form->TrayIcon1->SetAnimated(true);
+    form->Tick();
+    QVERIFY(!form->TrayIcon1->Animated());
+}
+
+void SlotsTest::slotWithoutTimeNeverStarts_data() {
+    QTest::addColumn<QString>("time");
+    QTest::newRow("zero") << "00:00:00";
+    QTest::newRow("empty") << "";
+    QTest::newRow("damaged") << "1:3O:00";
+    QTest::newRow("negative") << "-1:00:00";
+}
+
+void SlotsTest::slotWithoutTimeNeverStarts() {
+    QFETCH(QString, time);
+    SetSlot(1, time, QStringLiteral("x"));
+    desktop->onTop = true;
+    Click(form->SlotButton(1));
+    QCOMPARE(Tag(1), 0);
+    QVERIFY(!form->TrayIcon1->Animated());
+    // The click still takes the window off the top when the pin is up.
+    QVERIFY(!desktop->onTop);
+    form->Tick(3);
+    QCOMPARE(form->SlotEdit(1)->text(), time);
+}
+
+void SlotsTest::minimizeOnTimer() {
+    form->ClickMinimize1->trigger();
+    SetSlot(6, QStringLiteral("00:05:00"), QStringLiteral("x"));
+    Click(form->SlotButton(6));
+    QVERIFY(form->isHidden());
+    form->show();
+    Click(form->SlotButton(6));
+    QCOMPARE(Tag(6), 0);
+    QVERIFY(form->isVisible());
+}
+
+void SlotsTest::busySlotOffersNoMenus() {
+    SetSlot(3, QStringLiteral("00:05:00"), QStringLiteral("x"));
+    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(form->PopupMenu2->AutoPopup());
+    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit3"));
+    QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
+    QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(form->PopupMenu1->AutoPopup());
+
+    Click(form->SlotButton(3));
+    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!form->PopupMenu2->AutoPopup());
+    QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!form->PopupMenu1->AutoPopup());
+
+    // Hovering one slot and pressing another's box names the box.
+    QTest::mouseMove(form->SlotButton(3), QPoint(6, 6));
+    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("SpeedButton3"));
+    QTest::mousePress(form->SlotEdit(5), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit5"));
+}
+
+void SlotsTest::editorRoundTrip() {
+    SetSlot(1, QStringLiteral("01:30:45"), QStringLiteral("Tea"));
+    OpenEditor(1);
+    QVERIFY(form->Panel12->isVisible());
+    QCOMPARE(form->Panel12->y(), 72);
+    QVERIFY(!form->Find<QWidget>("Panel1")->isVisible());
+    QVERIFY(!form->CheckBox1->isVisible());
+    QCOMPARE(form->Edit11->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 1, 30));
+    QCOMPARE(form->DateTimePicker1->text(), QStringLiteral("01:30"));
+
+    form->SpeedButton12->click();
+    QVERIFY(!form->Panel12->isVisible());
+    QVERIFY(form->Find<QWidget>("Panel1")->isVisible());
+    QCOMPARE(form->Memo1->Lines.Line(1), QStringLiteral("01:30:45Tea"));
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("01:30:45"));
+
+    // A saved line that is no time leaves the editor open with the message.
+    form->Memo1->Lines.SetLine(2, QStringLiteral("xx:yy:00Milk"));
+    form->SlotButton(2)->setText(QStringLiteral("Milk"));
+    OpenEditor(2);
+    QVERIFY(form->Panel12->isVisible());
+    QCOMPARE(form->Edit11->text(), QStringLiteral("Milk"));
+    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 1, 30));
+}
+
+void SlotsTest::editorClearThenOk() {
+    SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
+    OpenEditor(3);
+    form->SpeedButton13->click();
+    QVERIFY(form->Panel12->isVisible());
+    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
+    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("02:15:30Oven"));
+    form->SpeedButton12->click();
+    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("00:00:00Oven"));
+
+    // "C" then a hide button: the box keeps seconds 00 until the next stop.
+    SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
+    OpenEditor(3);
+    form->SpeedButton13->click();
+    form->SpeedButton16Y->click();
+    form->show();
+    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
+    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("02:15:30Oven"));
+    Click(form->SlotButton(3));
+    Click(form->SlotButton(3));
+    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:30"));
+}
+
+void SlotsTest::editorKeepsLongMessage() {
+    const QString message = QStringLiteral("Take the bread out of the oven, then feed the cat");
+    form->Memo1->Lines.SetLine(4, QStringLiteral("00:20:00") + message);
+    form->SlotEdit(4)->setText(QStringLiteral("00:20:00"));
+    form->SlotButton(4)->setText(message.left(30));
+    OpenEditor(4);
+    QCOMPARE(form->Edit11->text(), message);
+    form->SpeedButton12->click();
+    QCOMPARE(form->Memo1->Lines.Line(4), QStringLiteral("00:20:00") + message);
+    // The seconds menu keeps the whole message too.
+    QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
+    form->Find<QAction>("N15")->trigger();
+    QCOMPARE(form->Memo1->Lines.Line(4), QStringLiteral("00:20:15") + message);
+}
+
+void SlotsTest::editorEnterStores() {
+    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("x"));
+    OpenEditor(6);
+    QCOMPARE(QApplication::focusWidget(), form->Edit11);
+    form->Edit11->clear();
+    QTest::keyClicks(form->Edit11, QStringLiteral("Tea"));
+    form->State.EnterHandled = true;
+    QTest::keyClick(form->Edit11, Qt::Key_Return);
+    QVERIFY(!form->Panel12->isVisible());
+    QVERIFY(!form->State.EnterHandled);
+    QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->Memo1->Lines.Line(6), QStringLiteral("00:10:00Tea"));
+}
+
+void SlotsTest::editorPickerTyping() {
+    SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
+    OpenEditor(8);
+    QTest::mouseClick(form->DateTimePicker1, Qt::LeftButton, {}, QPoint(25, 12));
+    form->DateTimePicker1->setSelectedSection(Kind::MinuteSection);
+    QTest::keyClicks(form->DateTimePicker1, QStringLiteral("02"));
+    form->DateTimePicker1->setSelectedSection(Kind::SecondSection);
+    QTest::keyClicks(form->DateTimePicker1, QStringLiteral("45"));
+    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 2, 45));
+    // The hour stays at noon whatever is typed: 59 is the most either field takes.
+    form->DateTimePicker1->setSelectedSection(Kind::MinuteSection);
+    QTest::keyClick(form->DateTimePicker1, Qt::Key_Up);
+    QCOMPARE(form->DateTimePicker1->time().hour(), 12);
+    form->SpeedButton12->click();
+    QCOMPARE(form->Memo1->Lines.Line(8), QStringLiteral("03:45:30x"));
+}
+
+void SlotsTest::captionMargin_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("margin");
+    QTest::newRow("12 characters, centred") << "Twelve chars" << -1;
+    QTest::newRow("13 characters, from the left") << "Thirteen char" << 1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void SlotsTest::captionMargin() {
+    QFETCH(QString, message);
+    QFETCH(int, margin);
+    OpenEditor(9);
+    form->Edit11->setText(message);
+    form->SpeedButton12->click();
+    QCOMPARE(form->SlotButton(9)->text(), message);
+    QCOMPARE(form->SlotButton(9)->Margin(), margin);
+}
+
+void SlotsTest::secondsMenu() {
+    SetSlot(2, QStringLiteral("01:30:00"), QStringLiteral("Pasta"));
+    QTest::mousePress(form->SlotEdit(2), Qt::RightButton, {}, QPoint(5, 5));
+    form->Find<QAction>("N45")->trigger();
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
+    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("01:30:45Pasta"));
+    QCOMPARE(form->State.LastSecondsItemName, QStringLiteral("N45"));
+}
+
+void SlotsTest::clockBoxIsNoSlot() {
+    const QString alarmLine = form->Memo1->Lines.Line(12);
+    const QString clock = form->Edit12->text();
+    QTest::mousePress(form->Edit12, Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit12"));
+    form->Find<QAction>("N45")->trigger();
+    QCOMPARE(form->Edit12->text(), clock);
+    QCOMPARE(form->Memo1->Lines.Line(12), alarmLine);
+
+    // With the editor open, "OK" and "C" still act on the edited slot.
+    SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
+    OpenEditor(5);
+    QTest::mousePress(form->Edit12, Qt::LeftButton, {}, QPoint(5, 5));
+    form->SpeedButton13->click();
+    form->SpeedButton12->click();
+    QCOMPARE(form->Memo1->Lines.Line(5), QStringLiteral("00:00:00Tea"));
+    QCOMPARE(form->Memo1->Lines.Line(12), alarmLine);
+    QCOMPARE(form->SpeedButton12->Tag(), 0);
+}
+
+void SlotsTest::alertFlashAndSound_data() {
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("recur");
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<int>("pending");
+
+    const QString repeat = QStringLiteral("Alarm1.wav");
+    QTest::newRow("Sound and Recur") << true << true << QStringList{repeat, repeat, repeat} << 1;
+    QTest::newRow("Sound only") << true << false << QStringList{"Alarm2.wav"} << 0;
+    QTest::newRow("silent") << false << true << QStringList{} << 1;
+}
+
+void SlotsTest::alertFlashAndSound() {
+    QFETCH(bool, sound);
+    QFETCH(bool, recur);
+    QFETCH(QStringList, played);
+    QFETCH(int, pending);
+    form->CheckBox1->setChecked(sound);
+    form->CheckBox2->setChecked(recur);
+    Ring(1);
+    Ring(30);
+
+    form->AlertTick();
+    // Both phases start at 1: the first firing paints blue with yellow text.
+    QCOMPARE(form->SlotPanel(1)->Color(), clr::Blue);
+    QCOMPARE(form->SlotEdit(1)->Color(), clr::Blue);
+    QCOMPARE(form->SlotButton(1)->FontColor(), clr::Yellow);
+    QCOMPARE(form->SlotPanel(30)->Color(), clr::Blue);
+    QCOMPARE(form->SlotButton(30)->FontColor(), clr::Yellow);
+    QCOMPARE(form->SlotPanel(2)->Color(), clr::Background);
+    QVERIFY(form->State.EnterHandled);
+    QCOMPARE(form->State.AlertActive, 1);
+
+    form->AlertTick();
+    QCOMPARE(form->SlotPanel(1)->Color(), clr::Red);
+    QCOMPARE(form->SlotButton(1)->FontColor(), clr::Navy);
+    QCOMPARE(form->SlotPanel(30)->Color(), clr::Red);
+    form->AlertTick();
+    QCOMPARE(form->SlotPanel(1)->Color(), clr::Blue);
+
+    QCOMPARE(desktop->played, played);
+    QCOMPARE(form->State.EndSoundPending, pending);
+}
+
+void SlotsTest::enterAcknowledgesEveryRingingSlot() {
+    SetSlot(7, QStringLiteral("00:30:00"), QStringLiteral("running"));
+    Click(form->SlotButton(7));
+    SetSlot(1, QStringLiteral("00:00:00"), QStringLiteral("a"));
+    form->Memo1->Lines.SetLine(1, QStringLiteral("00:10:00a"));
+    form->SlotButton(1)->SetTag(0x01);
+    form->ExpireSlot(1);
+    Ring(4);
+    form->Memo1->Lines.SetLine(4, QStringLiteral("00:00:20x"));
+    form->SlotButton(25)->SetTag(0x01);
+    form->ExpireSlot(25);
+    form->AlertTick();
+    QVERIFY(desktop->onTop);
+
+    PressEnter();
+    for (int n : {1, 4, 25}) {
+        QCOMPARE(Tag(n), 0);
+        QCOMPARE(form->SlotPanel(n)->Color(), clr::Background);
+        QCOMPARE(form->SlotButton(n)->FontColor(), clr::Navy);
+    }
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:20"));
+    QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
+    QCOMPARE(Tag(7), 0x01);
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->State.AlertActive, 0);
+    QVERIFY(!desktop->onTop);
+}
+
+void SlotsTest::enterBeforeFirstAlertDoesNothing() {
+    Ring(2);
+    PressEnter();
+    QCOMPARE(Tag(2), 0x10);
+    QCOMPARE(form->Timer2->Interval(), 1000);
+    QVERIFY(desktop->onTop);
+
+    // With every ringing slot clicked away, Enter still ends the alert state.
+    form->AlertTick();
+    Click(form->SlotButton(2));
+    form->SpeedButton15->click();
+    form->SpeedButton15->click();
+    desktop->onTop = true;
+    PressEnter();
+    QCOMPARE(form->State.AlertActive, 0);
+    QVERIFY(!desktop->onTop);
+}
+
+void SlotsTest::pinnedWindowStaysOnTop() {
+    form->SpeedButton15->click();
+    Ring(3);
+    form->AlertTick();
+    PressEnter();
+    QCOMPARE(Tag(3), 0);
+    QVERIFY(desktop->onTop);
+    Ring(3);
+    Click(form->SlotButton(3));
+    QVERIFY(desktop->onTop);
+}
+
+void SlotsTest::clickOnRingingSlotWhileAnotherRings() {
+    Ring(2);
+    Ring(9);
+    form->AlertTick();
+    Click(form->SlotButton(2));
+    QCOMPARE(Tag(2), 0);
+    QCOMPARE(form->Timer2->Interval(), 1000);
+    Click(form->SlotButton(9));
+    QCOMPARE(form->Timer2->Interval(), 0);
+}
+
+void SlotsTest::soundBoxStopsAlertOnly() {
+    Ring(5);
+    form->AlertTick();
+    QTest::mouseClick(form->CheckBox2, Qt::LeftButton);
+    QVERIFY(!form->CheckBox2->isChecked());
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(Tag(5), 0x10);
+    QCOMPARE(form->State.AlertActive, 1);
+    QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
+    PressEnter();
+    QCOMPARE(Tag(5), 0);
+}
+
+void SlotsTest::quickTimerExpiry() {
+    form->SlotButton(23)->SetTag(0x01);
+    form->State.QuickRemaining(23) = 2;
+    form->Tick();
+    QCOMPARE(Tag(23), 0x01);
+    QCOMPARE(form->State.QuickRemaining(23), 1);
+    form->Tick();
+    QCOMPARE(Tag(23), 0x10);
+    QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
+    // A quick timer's last minute leaves the tray alone.
+    QCOMPARE(form->TrayIcon1->IconName(), QString());
+}
+
+void SlotsTest::remainingPopupLivesOneTick() {
+    form->Panel35->show();
+    form->Tick();
+    QVERIFY(form->Panel35->isVisible());
+    QCOMPARE(form->State.RemainingPopupShown, 1);
+    form->Tick();
+    QVERIFY(!form->Panel35->isVisible());
+    QCOMPARE(form->State.RemainingPopupShown, 0);
+}
+
+QTEST_MAIN(SlotsTest)
+#include "test_slots.moc"
