@@ -264,8 +264,7 @@ void TAForm1::CreateControls() {
                                     QRect(201, 103, 52, 17), QLatin1String(kSnooze[6]));
     CheckBox4 = OptionBox(Panel45, QStringLiteral("CheckBox4"), QRect(21, 118, 61, 14),
                           QStringLiteral("Start ON"), false);
-    for (TRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-                                RadioButton5, RadioButton6, RadioButton7}) {
+    for (TRadioButton* radio : SnoozeButtons()) {
         QPalette palette = radio->palette();
         palette.setColor(QPalette::WindowText, ToQColor(clr::Navy));
         radio->setPalette(palette);

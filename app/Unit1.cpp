@@ -91,8 +91,10 @@ void TAForm1::ConnectHandlers() {
         On(SlotEdit(n), &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
     }
     On(Edit12, &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        On(SlotButton(n), &TSpeedButton::clicked, &TAForm1::SpeedButton23Click);
         On(SlotButton(n), &TSpeedButton::MouseDown, &TAForm1::SpeedButton23MouseDown);
+    }
     On(EditAlarmMessage1, &TMenuItem::Click, &TAForm1::EditAlarmMessage1Click);
     On(SpeedButton12, &TSpeedButton::clicked, &TAForm1::SpeedButton12Click);
     On(SpeedButton13, &TSpeedButton::clicked, &TAForm1::SpeedButton13Click);

@@ -8,11 +8,13 @@
 #include "Guard.h"
 #include "WindowTimer.h"
 #include "platform/Platform.h"
+#include "settings/TextFile.h"
 #include "tray/TrayIcon.h"
 
 #include <QDialog>
 #include <QHash>
 #include <QWidget>
+#include <array>
 
 class TAForm1 : public QWidget {
     Q_OBJECT
@@ -162,6 +164,9 @@ public:
     void Edit1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
+    // Quick timers.
+    void SpeedButton23Click(QObject* Sender);
+
     // The one-second tick.
     void Timer1Timer(QObject* Sender);
     void ExpireSlot(int N);
@@ -215,6 +220,14 @@ private:
     void Alarm1Check();
     void Alarm2Check();
 
+    void LoadSettings();
+    void ApplyPrefs();
+    void SaveSettings();
+    std::array<TRadioButton*, 7> SnoozeButtons() const {
+        return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                RadioButton5, RadioButton6, RadioButton7};
+    }
+
     void CreateControls();
     void RegisterComponents();
     void CreateMenus();
@@ -232,5 +245,7 @@ private:
     platform::Platform platform_;
     // The slot the message editor was opened for.
     int editorSlot_ = 0;
+    // What became of reading "prefs.qbx".
+    FileState prefsFile_ = FileState::Missing;
     QHash<QString, QObject*> components_;
 };

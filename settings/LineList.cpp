@@ -37,3 +37,13 @@ void LineList::SetLine(int index, const QString& text) {
     if (index >= 0 && index < lines_.size())
         lines_[index] = text;
 }
+
+void LineList::SetBytes(const QByteArray& bytes) {
+    const DecodedText decoded = DecodeText(bytes);
+    SetText(decoded.text);
+    encoding_ = decoded.encoding;
+}
+
+QByteArray LineList::Bytes() const {
+    return EncodeText(Text(), encoding_);
+}

@@ -3,6 +3,8 @@
 // a final line end exactly when the read text had one.
 #pragma once
 
+#include "TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +13,17 @@ public:
     void SetText(const QString& text);
     QString Text() const;
 
+    // A file's bytes, in whichever encoding they came; written back in it.
+    void SetBytes(const QByteArray& bytes);
+    QByteArray Bytes() const;
+    TextEncoding Encoding() const { return encoding_; }
+
     int Count() const { return int(lines_.size()); }
     // A line past the end reads as empty text.
     QString Line(int index) const;
     // Replacing a line past the end does nothing; line 0 always exists.
     void SetLine(int index, const QString& text);
+    void Append(const QString& text) { lines_.append(text); }
 
     const QStringList& Lines() const { return lines_; }
     bool EndsWithLineBreak() const { return finalBreak_; }
@@ -23,4 +31,5 @@ public:
 private:
     QStringList lines_;
     bool finalBreak_ = false;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };

@@ -1,9 +1,37 @@
 #include "Prefs.h"
 
 #include "app/Convert.h"
+#include "slots/SlotFlags.h"
 
 #include <QStringList>
 #include <QTime>
+#include <array>
+
+namespace {
+
+constexpr std::array<int, 12> kDesignLengths = {60,  120, 180, 240, 300, 360,
+                                                420, 480, 540, 600, 900, 1200};
+
+// Positions count characters, not UTF-16 units: a character beyond the
+// basic plane in the flags must not be split.
+char32_t At(const QList<uint>& flags, int position) {
+    return position <= flags.size() ? char32_t(flags[position - 1]) : U'\0';
+}
+
+std::optional<int> DigitIn(char32_t c, int low, int high) {
+    if (c < U'0' || c > U'9')
+        return std::nullopt;
+    const int digit = int(c - U'0');
+    if (digit < low || digit > high)
+        return std::nullopt;
+    return digit;
+}
+
+uint Flag(bool on) {
+    return on ? '1' : '0';
+}
+
+} // namespace
 
 QString DefaultPrefsText() {
     QStringList lines{QString(30, u'0')};
@@ -12,4 +40,61 @@ QString DefaultPrefsText() {
     const QString noon = TimeToStr(QTime(12, 0, 0));
     lines << noon << noon << QStringLiteral("AM") << QStringLiteral("AM");
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+}
+
+QString DefaultPprefsText() {
+    QStringList lines;
+    for (int length : kDesignLengths)
+        lines << QString::number(length);
+    return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+}
+
+StoredOptions ReadOptions(const QString& text) {
+    const QList<uint> flags = text.toUcs4();
+    StoredOptions options;
+    options.sound = At(flags, 1) == u'1';
+    options.recur = At(flags, 2) == u'1';
+    options.minimizeOnTimer = At(flags, 3) == u'1';
+    options.alarm1Recur = At(flags, 4) == u'1';
+    options.snooze = DigitIn(At(flags, 5), 1, 7);
+    options.alarmHalfOpen = At(flags, 6) == u'1';
+    options.startOn = At(flags, 7) == u'1';
+    options.alarmDelay = DigitIn(At(flags, 8), 1, 9);
+    options.trayColour = DigitIn(At(flags, 9), 0, 5);
+    return options;
+}
+
+QString WriteOptions(const QString& text, const CurrentOptions& options) {
+    QList<uint> flags = text.toUcs4();
+    while (flags.size() < 9)
+        flags.append('0');
+    flags[0] = Flag(options.sound);
+    flags[1] = Flag(options.recur);
+    flags[2] = Flag(options.minimizeOnTimer);
+    flags[3] = Flag(options.alarm1Recur);
+    if (options.snooze >= 1 && options.snooze <= 7)
+        flags[4] = uint('0' + options.snooze);
+    flags[5] = Flag(options.alarmHalfOpen);
+    flags[6] = Flag(options.startOn);
+    if (options.alarmDelay >= 1 && options.alarmDelay <= 9)
+        flags[7] = uint('0' + options.alarmDelay);
+    if (options.trayColour >= 0 && options.trayColour <= 5)
+        flags[8] = uint('0' + options.trayColour);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(flags.constData()), flags.size());
+}
+
+int QuickLength(const LineList& presets, int slot) {
+    try {
+        return StrToInt(presets.Line(slot - slot::FirstQuick));
+    } catch (const EConvertError&) {
+        return kDesignLengths[slot - slot::FirstQuick];
+    }
+}
+
+std::optional<QString> QuickCaption(const LineList& presets, int slot) {
+    try {
+        return QString::number(StrToInt(presets.Line(slot - slot::FirstQuick)) / 60);
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
 }

@@ -1,8 +1,141 @@
-// Loading and saving "prefs.qbx" and "pprefs.qbx".
+// Loading and saving "prefs.qbx" and "pprefs.qbx", beside the executable.
+#include "Prefs.h"
+#include "app/Colors.h"
+#include "app/Convert.h"
 #include "app/Unit1.h"
 
+#include <QDir>
+
+namespace {
+
+const QString kPrefs = QStringLiteral("prefs.qbx");
+const QString kPresets = QStringLiteral("pprefs.qbx");
+constexpr int kPrefsLines = 15;
+
+// A stored file too short for every slot and alarm gets the missing lines
+// from the default file, so that nothing the user sets is dropped at save.
+void CompleteWithDefaults(LineList& prefs) {
+    LineList defaults;
+    defaults.SetText(DefaultPrefsText());
+    for (int line = prefs.Count(); line < kPrefsLines; ++line)
+        prefs.Append(defaults.Line(line));
+}
+
+} // namespace
+
 void TAForm1::InitializeParameters(const QString& mode) {
-    // The settings files are read and written once their formats are in;
-    // until then a run starts from the design values and keeps nothing.
-    Q_UNUSED(mode);
+    if (mode == QLatin1String("PgmStart"))
+        LoadSettings();
+    else if (mode == QLatin1String("ParmUpdate"))
+        SaveSettings();
+}
+
+void TAForm1::LoadSettings() {
+    const QDir folder(platform_.files.ExecutableDir());
+    QByteArray bytes;
+    prefsFile_ = ReadWholeFile(folder.filePath(kPrefs), bytes);
+    // An empty file is what an interrupted save used to leave: no settings.
+    if (prefsFile_ == FileState::Read && bytes.isEmpty())
+        prefsFile_ = FileState::Missing;
+    if (prefsFile_ == FileState::Read) {
+        Memo1->Lines.SetBytes(bytes);
+        CompleteWithDefaults(Memo1->Lines);
+    }
+    if (ReadWholeFile(folder.filePath(kPresets), bytes) == FileState::Read)
+        Memo2->Lines.SetBytes(bytes);
+    else
+        Memo2->Lines.SetText(DefaultPprefsText());
+
+    if (prefsFile_ == FileState::Read)
+        ApplyPrefs();
+    // Whole minutes on the quick-timer buttons; a damaged line keeps the
+    // design caption.
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        if (const auto caption = QuickCaption(Memo2->Lines, n))
+            SlotButton(n)->setText(*caption);
+    }
+}
+
+void TAForm1::ApplyPrefs() {
+    const LineList& prefs = Memo1->Lines;
+    State.OptionFlags = prefs.Line(0);
+    const StoredOptions options = ReadOptions(State.OptionFlags);
+    CheckBox1->setChecked(options.sound);
+    CheckBox2->setChecked(options.recur);
+    ClickMinimize1->setChecked(options.minimizeOnTimer);
+    CheckBox3->setChecked(options.alarm1Recur);
+    if (options.snooze)
+        SnoozeButtons()[*options.snooze - 1]->setChecked(true);
+    if (options.alarmHalfOpen)
+        AlarmClock1Click(this);
+    CheckBox4->setChecked(options.startOn);
+    if (options.startOn) {
+        for (auto [button, panel] : {std::pair{SpeedButton14, Panel44}, {SpeedButton17, Panel59}}) {
+            button->setText(QStringLiteral("ON"));
+            panel->SetColor(clr::TitleStrip);
+        }
+    }
+    if (options.alarmDelay)
+        Alarmdelay1->actions()[*options.alarmDelay - 1]->setChecked(true);
+    if (options.trayColour)
+        Trayiconcolorchange1->actions()[*options.trayColour]->setChecked(true);
+
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        SlotEdit(n)->setText(SlotTimeOf(prefs.Line(n)));
+        SlotButton(n)->setText(SlotCaptionOf(prefs.Line(n)));
+    }
+    // A damaged alarm time keeps the picker's time and stays in the file as
+    // it was, unless the user sets a new one.
+    for (const auto& alarm : {std::pair{11, DateTimePicker2}, {12, DateTimePicker3}})
+        Guard([&] { alarm.second->setTime(StrToTime(prefs.Line(alarm.first))); });
+    Panel57->SetCaption(prefs.Line(13));
+    Panel56->SetCaption(prefs.Line(14));
+}
+
+void TAForm1::SaveSettings() {
+    // Never replace a file that could not be read with this run's defaults.
+    if (prefsFile_ == FileState::Unreadable)
+        return;
+
+    CurrentOptions options;
+    options.sound = CheckBox1->isChecked();
+    options.recur = CheckBox2->isChecked();
+    options.minimizeOnTimer = ClickMinimize1->isChecked();
+    options.alarm1Recur = CheckBox3->isChecked();
+    const auto snooze = SnoozeButtons();
+    for (int i = 0; i < int(snooze.size()); ++i) {
+        if (snooze[i]->isChecked())
+            options.snooze = i + 1;
+    }
+    options.alarmHalfOpen = AlarmClock1->isChecked();
+    options.startOn = CheckBox4->isChecked();
+    const QList<QAction*> delays = Alarmdelay1->actions();
+    for (int i = 0; i < delays.size(); ++i) {
+        if (delays[i]->isChecked())
+            options.alarmDelay = i + 1;
+    }
+    const QList<QAction*> trayColours = Trayiconcolorchange1->actions();
+    for (int i = 0; i < trayColours.size(); ++i) {
+        if (trayColours[i]->isChecked())
+            options.trayColour = i;
+    }
+    State.OptionFlags = WriteOptions(State.OptionFlags, options);
+    Memo1->Lines.SetLine(0, State.OptionFlags);
+
+    if (State.AlarmTimeChanged) {
+        const QRect desktop = platform_.screens.VirtualDesktop();
+        platform_.cursor.SetPos(
+            {desktop.left() + desktop.width() / 2 + 50, desktop.top() + desktop.height() / 2 + 35});
+        const auto answer = platform_.questions.Ask(
+            platform::Questions::Kind::Confirmation, QStringLiteral("Confirm"),
+            QStringLiteral("Alarm time changed, save new time?"));
+        if (answer == platform::Questions::Answer::Yes) {
+            Memo1->Lines.SetLine(11, TimeToStr(DateTimePicker2->time()));
+            Memo1->Lines.SetLine(12, TimeToStr(DateTimePicker3->time()));
+            Memo1->Lines.SetLine(13, Panel57->Caption());
+            Memo1->Lines.SetLine(14, Panel56->Caption());
+        }
+    }
+    WriteWholeFile(QDir(platform_.files.ExecutableDir()).filePath(kPrefs), Memo1->Lines.Bytes());
+    State.AlarmTimeChanged = false;
 }

@@ -55,7 +55,3 @@ void TAForm1::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
         Find<TSpeedButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
     PopupMenu2->SetAutoPopup(button->Tag() == 0);
 }
-
-void TAForm1::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
-    State.CurrentSlotName = Sender->objectName();
-}

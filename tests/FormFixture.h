@@ -14,6 +14,10 @@ public:
 
     void InitializeParameters(const QString& mode) override {
         calls << mode;
+        if (realSettings) {
+            TAForm1::InitializeParameters(mode);
+            return;
+        }
         if ((mode == QLatin1String("PgmStart") && failLoad) ||
             (mode == QLatin1String("ParmUpdate") && failSave))
             throw EConvertError("settings file unreadable");
@@ -31,6 +35,8 @@ public:
     }
 
     QStringList calls;
+    // Load and save the real files in the fake desktop's executable folder.
+    bool realSettings = false;
     bool failLoad = false;
     bool failSave = false;
 };

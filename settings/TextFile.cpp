@@ -1,0 +1,97 @@
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <array>
+
+namespace {
+
+// Windows-1252's bytes 0x80 to 0x9F. The five it leaves unassigned map to
+// the control characters of the same number, so every byte reads and writes
+// back as itself.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+QString FromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QByteArray ToWindows1252(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        char b = '?';
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            b = char(c);
+        } else {
+            for (int k = 0; k < 32; ++k) {
+                if (kHighControls[k] == c) {
+                    b = char(0x80 + k);
+                    break;
+                }
+            }
+        }
+        bytes[i] = b;
+    }
+    return bytes;
+}
+
+} // namespace
+
+DecodedText DecodeText(const QByteArray& bytes) {
+    const bool bom = bytes.startsWith(kBom);
+    const QByteArray body = bom ? bytes.mid(kBom.size()) : bytes;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return {text, bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
+    return {FromWindows1252(bytes), TextEncoding::Windows1252};
+}
+
+QString DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252)
+        return FromWindows1252(bytes);
+    const bool bom = encoding == TextEncoding::Utf8WithBom && bytes.startsWith(kBom);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    return utf8.decode(bom ? bytes.mid(kBom.size()) : bytes);
+}
+
+QByteArray EncodeText(const QString& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252)
+        return ToWindows1252(text);
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QByteArray bytes = utf8.encode(text);
+    return encoding == TextEncoding::Utf8WithBom ? kBom + bytes : bytes;
+}
+
+FileState ReadWholeFile(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileState::Missing;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return FileState::Unreadable;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EFileError(QStringLiteral("cannot write %1").arg(path).toStdString());
+}

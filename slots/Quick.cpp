@@ -1,0 +1,46 @@
+// The twelve quick timers: one click starts a preset length, the next stops
+// or acknowledges it; a right press shows the time left for a moment.
+#include "SlotFlags.h"
+#include "app/Colors.h"
+#include "app/Unit1.h"
+#include "settings/Prefs.h"
+
+void TAForm1::SpeedButton23Click(QObject*) {
+    const int N = CurrentSlot();
+    if (!slot::IsQuick(N))
+        return;
+    if (!SpeedButton15->Down())
+        platform_.windows.SetStayOnTop(this, false);
+
+    TSpeedButton* button = SlotButton(N);
+    if (button->Tag() & (slot::Running | slot::Ringing)) {
+        ClearQuickSlot(N);
+        State.QuickRemaining(N) = 0;
+        if (!AnySlotRinging())
+            Timer2->SetInterval(0);
+        return;
+    }
+    TrayIcon1->SetAnimated(true);
+    button->SetFontColor(clr::White);
+    SlotPanel(N)->SetColor(clr::Red);
+    button->SetTag(slot::Started(button->Tag()));
+    // Read afresh at every start, so an edit of "pprefs.qbx" counts at once
+    // after a restart; a damaged line runs the design length.
+    State.QuickRemaining(N) = QuickLength(Memo2->Lines, N);
+    if (ClickMinimize1->isChecked())
+        hide();
+}
+
+void TAForm1::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint) {
+    State.CurrentSlotName = Sender->objectName();
+    if (Button != Qt::RightButton)
+        return;
+    const int N = CurrentSlot();
+    const int left = State.QuickRemaining(N);
+    const int minutes = left / 60;
+    Panel35->SetCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
+    const TPanel* frame = SlotPanel(N);
+    Panel35->move(frame->x() - 3, frame->y() - frame->height() + 5);
+    Panel35->show();
+    Panel35->raise();
+}

@@ -1,0 +1,144 @@
+// Any bytes at all in "prefs.qbx" and "pprefs.qbx": the program loads them
+// without failing, and a save after no change by the user gives back every
+// line it does not own byte for byte, and line 0 from position 10 on.
+//
+// The input is the content of "prefs.qbx", optionally followed by a line
+// "=====" and the content of "pprefs.qbx".
+#include "app/Unit1.h"
+#include "platform/FakePlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The lines of a file as bytes, by the rules the program reads them with.
+QList<QByteArray> ByteLines(const QByteArray& bytes, bool& finalBreak) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    finalBreak = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append(bytes.mid(start));
+    else
+        finalBreak = !lines.isEmpty();
+    return lines;
+}
+
+void Fail(const char* what) {
+    std::fprintf(stderr, "settings round trip: %s\n", what);
+    std::abort();
+}
+
+struct Program {
+    Program() {
+        static int argc = 1;
+        static char name[] = "fuzz_settings";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = new QApplication(argc, argv);
+        desktop.executableDir = folder.path();
+        form = new TAForm1(desktop.Interfaces());
+    }
+    QApplication* app;
+    QTemporaryDir folder;
+    platform::FakePlatform desktop;
+    TAForm1* form;
+};
+
+void Store(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        Fail("cannot write the input");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Program program;
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const qsizetype split = input.indexOf("\n=====\n");
+    const QByteArray prefs = split < 0 ? input : input.left(split);
+    const QDir folder(program.folder.path());
+    Store(folder.filePath("prefs.qbx"), prefs);
+    if (split < 0)
+        QFile::remove(folder.filePath("pprefs.qbx"));
+    else
+        Store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
+
+    TAForm1& form = *program.form;
+    form.State.AlarmTimeChanged = false;
+    if (!Guard([&] { form.InitializeParameters(QStringLiteral("PgmStart")); }))
+        Fail("the load failed");
+    if (!Guard([&] { form.InitializeParameters(QStringLiteral("ParmUpdate")); }))
+        Fail("the save failed");
+    if (prefs.isEmpty())
+        return 0;
+
+    QFile written(folder.filePath("prefs.qbx"));
+    if (!written.open(QIODevice::ReadOnly))
+        Fail("no file after the save");
+    const QByteArray after = written.readAll();
+    bool breakBefore = false;
+    bool breakAfter = false;
+    const QList<QByteArray> old = ByteLines(prefs, breakBefore);
+    const QList<QByteArray> now = ByteLines(after, breakAfter);
+    if (now.size() < old.size())
+        Fail("lines were lost");
+    for (qsizetype i = 1; i < old.size(); ++i) {
+        if (now[i] != old[i])
+            Fail("a line changed");
+    }
+    if (old.size() >= 15 && (now.size() != old.size() || breakAfter != breakBefore))
+        Fail("the file's shape changed");
+    // Line 0 is the program's up to position 9, the rest the file's.
+    const TextEncoding encoding = DecodeText(prefs).encoding;
+    const QString oldFlags = DecodeAs(old.value(0), encoding);
+    const QString newFlags = DecodeAs(now.value(0), encoding);
+    const QList<uint> oldCharacters = oldFlags.toUcs4();
+    const QList<uint> newCharacters = newFlags.toUcs4();
+    if (newCharacters.size() != qMax<qsizetype>(9, oldCharacters.size()))
+        Fail("the option flags changed length");
+    if (oldCharacters.size() > 9 && newCharacters.mid(9) != oldCharacters.mid(9))
+        Fail("the option flags lost their tail");
+    return 0;
+}
+
+#ifndef QUORBEL_LIBFUZZER
+// Without libFuzzer: run every file named, or every file in the folders
+// named, once; the regression run of the tests.
+int main(int argc, char** argv) {
+    int runs = 0;
+    for (int i = 1; i < argc; ++i) {
+        QStringList files{QString::fromLocal8Bit(argv[i])};
+        if (QFileInfo(files[0]).isDir()) {
+            const QDir dir(files[0]);
+            files.clear();
+            for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+                files << dir.filePath(name);
+        }
+        for (const QString& path : files) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                Fail("cannot read a corpus file");
+            const QByteArray bytes = file.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                   size_t(bytes.size()));
+            ++runs;
+        }
+    }
+    std::printf("%d inputs, no failure\n", runs);
+    return runs > 0 ? 0 : 1;
+}
+#endif

@@ -1,0 +1,442 @@
+// The settings files through a run of the program: loaded at the first
+// activation, saved at close, with damaged and foreign files.
+#include "FormFixture.h"
+#include "app/Colors.h"
+#include "settings/Prefs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using Answer = platform::Questions::Answer;
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRunWritesCompleteFile();
+    void firstRunKeepsSlots();
+    void roundTrip_data();
+    void roundTrip();
+    void loadShowsSettings();
+    void damagedFieldsKeepStartValues();
+    void shortFileGrowsToHoldEverySlot();
+    void alarmQuestion_data();
+    void alarmQuestion();
+    void noQuestionWithoutChange();
+    void unwritableFolderKeepsWindowOpen();
+    void unreadablePrefsIsNeverOverwritten();
+    void closeNoSaveWritesNothing();
+    void encodings_data();
+    void encodings();
+    void quickCaptionsAndLengths();
+    void quickTimerRuns();
+    void quickTimerClickStops();
+    void remainingTimePopup();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+
+    QString Path(const QString& name) const { return QDir(folder->path()).filePath(name); }
+    void Write(const QString& name, const QByteArray& bytes) {
+        QFile file(Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Read(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Starts the program: the first activation loads the files.
+    void Start() {
+        form = std::make_unique<Form>(desktop->Interfaces());
+        form->realSettings = true;
+        form->ShowCentred();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void Quit() { form->SpeedButton11->click(); }
+};
+
+namespace {
+
+QByteArray Lines(const QList<QByteArray>& lines, const QByteArray& end = "\r\n", bool last = true) {
+    QByteArray text;
+    for (int i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        if (i + 1 < lines.size() || last)
+            text += end;
+    }
+    return text;
+}
+
+// A full file as the original program wrote it, options in position order:
+// Sound, Recur, Minimize, alarm 1 Recur, snooze, alarm half, Start ON, alarm
+// delay, tray colour.
+QList<QByteArray> FullFile() {
+    return {"101130053extra chars",
+            "00:10:00Tea",
+            "01:30:45Bread",
+            "00:00:05Egg",
+            "00:00:00Message",
+            "00:20:00Take the bread out of the oven, then",
+            "00:00:00Message",
+            "00:00:00Message",
+            "00:00:00Message",
+            "00:00:00Message",
+            "02:00:00Long one",
+            "7:30:00 AM",
+            "10:15:00 PM",
+            "AM",
+            "PM"};
+}
+
+} // namespace
+
+void SettingsTest::init() {
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+    desktop = std::make_unique<platform::FakePlatform>();
+    desktop->executableDir = folder->path();
+    desktop->desktop = QRect(0, 0, 2000, 1000);
+}
+
+void SettingsTest::cleanup() {
+    form.reset();
+    desktop.reset();
+    folder.reset();
+}
+
+void SettingsTest::firstRunWritesCompleteFile() {
+    Start();
+    Quit();
+    // Positions 1 to 9: Sound, Recur checked; no minimize; alarm 1 Recur
+    // checked; "3 min" is the second snooze button; alarm half closed; not
+    // Start ON; the first alarm delay item checked; tray colour untouched.
+    QCOMPARE(Read("prefs.qbx"),
+             Lines({QByteArray("110120010") + QByteArray(21, '0'), "00:00:00Message",
+                    "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
+                    "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
+                    "00:00:00Message", "12:00:00 PM", "12:00:00 PM", "AM", "AM"}));
+    QVERIFY(!QFile::exists(Path("pprefs.qbx")));
+}
+
+void SettingsTest::firstRunKeepsSlots() {
+    Start();
+    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    form->Find<QAction>("N30")->trigger();
+    Quit();
+    Start();
+    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("00:00:30"));
+    QCOMPARE(form->SlotButton(3)->text(), QStringLiteral("Message"));
+}
+
+void SettingsTest::roundTrip_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray crlf = Lines(FullFile());
+    QTest::newRow("CR LF") << crlf << crlf;
+    QTest::newRow("LF only") << Lines(FullFile(), "\n") << crlf;
+    QTest::newRow("CR only") << Lines(FullFile(), "\r") << crlf;
+    QTest::newRow("no final line end")
+        << Lines(FullFile(), "\r\n", false) << Lines(FullFile(), "\r\n", false);
+    QList<QByteArray> longer = FullFile();
+    longer << "line 15 belongs to nobody"
+           << ""
+           << "line 17";
+    QTest::newRow("lines past 14") << Lines(longer) << Lines(longer);
+    QList<QByteArray> accents = FullFile();
+    accents[1] = "00:10:00Th\xE9 \xE0 la menthe \x80 \x81";
+    QTest::newRow("Windows-1252") << Lines(accents) << Lines(accents);
+    QList<QByteArray> utf8 = FullFile();
+    utf8[1] = "00:10:00Th\xC3\xA9 \xE2\x98\x95";
+    QTest::newRow("UTF-8") << Lines(utf8) << Lines(utf8);
+    QTest::newRow("UTF-8 with byte-order mark")
+        << "\xEF\xBB\xBF" + Lines(utf8) << "\xEF\xBB\xBF" + Lines(utf8);
+}
+
+void SettingsTest::roundTrip() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, written);
+    Write("prefs.qbx", stored);
+    Start();
+    Quit();
+    QCOMPARE(Read("prefs.qbx"), written);
+}
+
+void SettingsTest::loadShowsSettings() {
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    QVERIFY(form->CheckBox1->isChecked());
+    QVERIFY(!form->CheckBox2->isChecked());
+    QVERIFY(form->ClickMinimize1->isChecked());
+    QVERIFY(form->CheckBox3->isChecked());
+    QVERIFY(form->RadioButton3->isChecked());
+    QVERIFY(!form->RadioButton2->isChecked());
+    QCOMPARE(form->width(), 298);
+    QVERIFY(!form->CheckBox4->isChecked());
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QVERIFY(form->Find<QAction>("N100")->isChecked());
+    QVERIFY(form->Find<QAction>("N300")->isChecked());
+    QVERIFY(form->Find<QAction>("N20sec1")->isChecked());
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
+    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
+    QCOMPARE(form->SlotButton(5)->text(), QStringLiteral("Take the bread out of the oven"));
+    QCOMPARE(form->DateTimePicker2->time(), QTime(7, 30));
+    QCOMPARE(form->DateTimePicker3->time(), QTime(22, 15));
+    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    QCOMPARE(form->State.OptionFlags, QStringLiteral("101130053extra chars"));
+    QCOMPARE(desktop->pointer, form->SpeedButton11->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
+
+    // The alarm half and Start ON.
+    form->CloseNoSave1->trigger();
+    QList<QByteArray> lines = FullFile();
+    lines[0] = "111111100";
+    Write("prefs.qbx", Lines(lines));
+    Start();
+    QCOMPARE(form->width(), 596);
+    QVERIFY(form->AlarmClock1->isChecked());
+    QVERIFY(form->CheckBox4->isChecked());
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
+    QCOMPARE(form->Panel44->Color(), clr::TitleStrip);
+    QCOMPARE(form->Panel59->Color(), clr::TitleStrip);
+    QVERIFY(form->RadioButton1->isChecked());
+    // The pointer's last place is the Quit button, after the alarm half opened.
+    QCOMPARE(desktop->pointer, form->SpeedButton11->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
+}
+
+void SettingsTest::damagedFieldsKeepStartValues() {
+    QList<QByteArray> lines = FullFile();
+    lines[0] = "11012001x";
+    lines[11] = "half past seven";
+    Write("prefs.qbx", Lines(lines));
+    Write("pprefs.qbx", Lines({"60", "90", "ten", "59", "", "360", "420", "480"}));
+    Start();
+    QVERIFY(!form->State.FirstActivation);
+    // Everything after the damaged fields is still applied.
+    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->DateTimePicker2->time(), QTime(12, 0));
+    QCOMPARE(form->DateTimePicker3->time(), QTime(22, 15));
+    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    const QStringList captions{"1", "1", "3", "0", "5", "6", "7", "8", "9", "10", "15", "20"};
+    for (int n = 23; n <= 34; ++n)
+        QCOMPARE(form->SlotButton(n)->text(), captions[n - 23]);
+    Quit();
+    // The damaged text goes back as it came.
+    QList<QByteArray> written = lines;
+    written[0] = "11012001x";
+    QCOMPARE(Read("prefs.qbx"), Lines(written));
+}
+
+void SettingsTest::shortFileGrowsToHoldEverySlot() {
+    Write("prefs.qbx", Lines({"110120010", "00:05:00Tea"}, "\r\n", false));
+    Start();
+    QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
+    form->Find<QAction>("N09")->trigger();
+    Quit();
+    const QByteArray written = Read("prefs.qbx");
+    QVERIFY(written.startsWith("110120010\r\n00:05:00Tea\r\n00:00:00Message\r\n"));
+    QVERIFY(written.contains("\r\n00:00:09Message\r\n"));
+    QVERIFY(written.endsWith("\r\nAM\r\nAM"));
+}
+
+void SettingsTest::alarmQuestion_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("alarm1");
+    QTest::addColumn<QByteArray>("indicator");
+    QTest::newRow("Yes stores the new time")
+        << int(Answer::Yes) << QByteArray("6:45:00 AM") << QByteArray("PM");
+    QTest::newRow("No keeps the old one")
+        << int(Answer::No) << QByteArray("7:30:00 AM") << QByteArray("AM");
+}
+
+void SettingsTest::alarmQuestion() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, alarm1);
+    QFETCH(QByteArray, indicator);
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    form->DateTimePicker2->setTime(QTime(6, 45));
+    form->Panel57->SetCaption(QStringLiteral("PM"));
+    form->State.AlarmTimeChanged = true;
+    desktop->answers = {Answer(answer)};
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    Quit();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(desktop->asked.size(), 1);
+    QCOMPARE(desktop->asked[0].kind, platform::Questions::Kind::Confirmation);
+    QCOMPARE(desktop->asked[0].title, QStringLiteral("Confirm"));
+    QCOMPARE(desktop->asked[0].text, QStringLiteral("Alarm time changed, save new time?"));
+    QCOMPARE(desktop->pointerMoves.last(), QPoint(1050, 535));
+    QVERIFY(!form->State.AlarmTimeChanged);
+    QList<QByteArray> written = FullFile();
+    written[11] = alarm1;
+    written[13] = indicator;
+    QCOMPARE(Read("prefs.qbx"), Lines(written));
+}
+
+void SettingsTest::noQuestionWithoutChange() {
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    form->DateTimePicker2->setTime(QTime(6, 45));
+    Quit();
+    QVERIFY(desktop->asked.isEmpty());
+    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+}
+
+void SettingsTest::unwritableFolderKeepsWindowOpen() {
+    desktop->executableDir = Path("no such folder");
+    Start();
+    form->State.AlarmTimeChanged = true;
+    desktop->answers = {Answer::No};
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    Quit();
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(form->isVisible());
+    QVERIFY(form->State.AlarmTimeChanged);
+    form->CloseNoSave1->trigger();
+    QCOMPARE(closed.count(), 1);
+}
+
+void SettingsTest::unreadablePrefsIsNeverOverwritten() {
+    QVERIFY(QDir(folder->path()).mkdir("prefs.qbx"));
+    Start();
+    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
+    QVERIFY(form->CheckBox1->isChecked());
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    Quit();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(QFileInfo(Path("prefs.qbx")).isDir());
+}
+
+void SettingsTest::closeNoSaveWritesNothing() {
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    form->CheckBox1->click();
+    form->CloseNoSave1->trigger();
+    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+}
+
+void SettingsTest::encodings_data() {
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << QString::fromUtf8("Café €");
+    QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QString::fromUtf8("Café €");
+}
+
+void SettingsTest::encodings() {
+    QFETCH(QByteArray, message);
+    QFETCH(QString, caption);
+    QList<QByteArray> lines = FullFile();
+    lines[2] = "00:01:00" + message;
+    Write("prefs.qbx", Lines(lines));
+    Start();
+    QCOMPARE(form->SlotButton(2)->text(), caption);
+    // A new message goes into the file in the file's own encoding.
+    QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
+    form->EditAlarmMessage1->trigger();
+    form->Edit11->setText(caption + QStringLiteral("!"));
+    form->SpeedButton12->click();
+    Quit();
+    lines[2] = "00:01:00" + message + "!";
+    QCOMPARE(Read("prefs.qbx"), Lines(lines));
+}
+
+void SettingsTest::quickCaptionsAndLengths() {
+    Write("pprefs.qbx", Lines({"90", "59", "0", "x"}));
+    Start();
+    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("1"));
+    QCOMPARE(form->SlotButton(24)->text(), QStringLiteral("0"));
+    QCOMPARE(form->SlotButton(25)->text(), QStringLiteral("0"));
+    QCOMPARE(form->SlotButton(26)->text(), QStringLiteral("4"));
+    // Missing lines read as empty: damaged, so the design caption stays.
+    QCOMPARE(form->SlotButton(34)->text(), QStringLiteral("20"));
+
+    const int expected[] = {90, 59, 0, 240, 300};
+    for (int n = 23; n <= 27; ++n) {
+        QTest::mouseClick(form->SlotButton(n), Qt::LeftButton);
+        QCOMPARE(form->State.QuickRemaining(n), expected[n - 23]);
+    }
+}
+
+void SettingsTest::quickTimerRuns() {
+    Write("pprefs.qbx", Lines({"90", "0"}));
+    Start();
+    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
+    form->Tick();
+    QCOMPARE(form->SlotButton(24)->Tag(), 0x10);
+
+    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(form->SlotPanel(23)->Color(), clr::Red);
+    QCOMPARE(form->SlotButton(23)->FontColor(), clr::White);
+    QVERIFY(form->TrayIcon1->Animated());
+    form->Tick(89);
+    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    form->Tick();
+    QCOMPARE(form->SlotButton(23)->Tag(), 0x10);
+    QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
+
+    // Clicking one ringing quick timer leaves the other's alert going.
+    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
+    QCOMPARE(form->Timer2->Interval(), 1000);
+    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->SlotPanel(23)->Color(), clr::Background);
+    QCOMPARE(form->SlotButton(23)->FontColor(), clr::Navy);
+}
+
+void SettingsTest::quickTimerClickStops() {
+    Start();
+    form->ClickMinimize1->trigger();
+    QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
+    QVERIFY(form->isHidden());
+    QCOMPARE(form->State.QuickRemaining(30), 480);
+    form->show();
+    form->Tick(3);
+    QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
+    QCOMPARE(form->SlotButton(30)->Tag(), 0);
+    QCOMPARE(form->State.QuickRemaining(30), 0);
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QVERIFY(form->isVisible());
+}
+
+void SettingsTest::remainingTimePopup() {
+    Start();
+    QTest::mousePress(form->SlotButton(25), Qt::RightButton);
+    QVERIFY(form->Panel35->isVisible());
+    QCOMPARE(form->Panel35->Caption(), QStringLiteral("0:0"));
+    QCOMPARE(form->Panel35->pos(), QPoint(50, 176));
+    QCOMPARE(form->SlotButton(25)->Tag(), 0);
+
+    form->State.QuickRemaining(34) = 125;
+    form->Tick();
+    // A second press moves the popup and renews its text, not its time.
+    QTest::mousePress(form->SlotButton(34), Qt::RightButton);
+    QCOMPARE(form->Panel35->Caption(), QStringLiteral("2:5"));
+    QCOMPARE(form->Panel35->pos(), QPoint(266, 176));
+    form->Tick();
+    QVERIFY(!form->Panel35->isVisible());
+
+    form->State.QuickRemaining(34) = 600;
+    QTest::mousePress(form->SlotButton(34), Qt::LeftButton);
+    QVERIFY(!form->Panel35->isVisible());
+    QTest::mousePress(form->SlotButton(34), Qt::RightButton);
+    QCOMPARE(form->Panel35->Caption(), QStringLiteral("10:0"));
+    // Opening the message editor hides it at once.
+    QTest::mousePress(form->SlotButton(1), Qt::RightButton);
+    form->EditAlarmMessage1->trigger();
+    QVERIFY(!form->Panel35->isVisible());
+}
+
+QTEST_MAIN(SettingsTest)
+#include "test_settings.moc"
