@@ -275,11 +275,12 @@ void TAForm1::CreateControls() {
     Timer2 = new TTimer(this, QStringLiteral("Timer2"), 0);
     Timer3 = new TTimer(this, QStringLiteral("Timer3"), 0);
     Timer4 = new TTimer(this, QStringLiteral("Timer4"), 0);
-    TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"));
-    TrayIcon1->Interval = 450;
-    TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
+    TrayIcon1->SetInterval(450);
     for (int frame = 0; frame < 8; ++frame)
         TrayIcon1->Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
+    // The still clock last: setting it puts the icon in the notification area.
+    TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
 }
 
 void TAForm1::CreateMenus() {

@@ -47,6 +47,9 @@ TAForm1::TAForm1(platform::Platform platform)
 
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
+    // The keyboard starts on a panel, as after a press on a time box: a
+    // blinking caret in a picker would wake the program twice a second.
+    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
 
     Guard([this] { FormCreate(this); });
 }
@@ -105,6 +108,7 @@ void TAForm1::ConnectHandlers() {
     for (TCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
         On(box, &TCheckBox::clicked, &TAForm1::CheckBox1Click);
 
+    On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
     On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
     On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
 }
@@ -224,6 +228,13 @@ void TAForm1::SpeedButton11Click(QObject*) {
 void TAForm1::CloseNoSave1Click(QObject*) {
     State.CloseWithoutSaving = true;
     close();
+}
+
+void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+    show();
+    // Shown, and above the windows that may have buried it.
+    raise();
+    platform_.cursor.SetPos(pos() + QPoint(210, 220));
 }
 
 void TAForm1::UpdateBtns(bool visible) {

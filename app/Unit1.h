@@ -164,6 +164,10 @@ public:
     void Edit1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
+    // The tray icon brings the window back.
+    void TrayIcon1Click(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                        QPoint pos);
+
     // Quick timers.
     void SpeedButton23Click(QObject* Sender);
 

@@ -29,4 +29,40 @@ void FakePlatform::Play(const QString& path) {
     played.append(QFileInfo(path).fileName());
 }
 
+bool FakePlatform::Add(const QIcon& icon, const QString& tip) {
+    trayCalls.append(QStringLiteral("add"));
+    if (!trayAvailable)
+        return false;
+    trayIcon = icon.cacheKey();
+    trayTip = tip;
+    return true;
+}
+
+void FakePlatform::Modify(const QIcon& icon, const QString& tip) {
+    trayCalls.append(QStringLiteral("modify"));
+    trayIcon = icon.cacheKey();
+    trayTip = tip;
+}
+
+void FakePlatform::Delete() {
+    trayCalls.append(QStringLiteral("delete"));
+    trayIcon = 0;
+}
+
+void FakePlatform::ClickTray(Qt::MouseButton button) {
+    if (!trayListener)
+        return;
+    using M = Mouse;
+    if (button == Qt::LeftButton) {
+        trayListener(M::LeftDown);
+        trayListener(M::LeftUp);
+    } else if (button == Qt::RightButton) {
+        trayListener(M::RightDown);
+        trayListener(M::RightUp);
+    } else {
+        trayListener(M::MiddleDown);
+        trayListener(M::MiddleUp);
+    }
+}
+
 } // namespace platform

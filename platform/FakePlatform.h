@@ -4,6 +4,7 @@
 
 #include "Platform.h"
 
+#include <QIcon>
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,14 @@ public:
     // Records the file names played, without their folder.
     void Play(const QString& path) override;
 
+    // A notification area that keeps what it is sent.
+    bool Add(const QIcon& icon, const QString& tip) override;
+    void Modify(const QIcon& icon, const QString& tip) override;
+    void Delete() override;
+    void Listen(Listener listener) override { trayListener = std::move(listener); }
+    // The mouse on the icon: a press and a release of one button.
+    void ClickTray(Qt::MouseButton button);
+
     struct Question {
         Kind kind;
         QString title;
@@ -57,6 +66,12 @@ public:
     int onTopChanges = 0;
     int moves = 0;
     QStringList played;
+    bool trayAvailable = true;
+    // "add", "modify" and "delete", in order.
+    QStringList trayCalls;
+    qint64 trayIcon = 0; // cache key of the icon on show, 0 when none
+    QString trayTip;
+    Listener trayListener;
 };
 
 } // namespace platform

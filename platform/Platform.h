@@ -8,7 +8,10 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
+
 class QFont;
+class QIcon;
 class QWidget;
 
 namespace platform {
@@ -83,6 +86,32 @@ public:
     virtual void Play(const QString& path) = 0;
 };
 
+class Tray {
+public:
+    enum class Mouse {
+        LeftDown,
+        LeftUp,
+        LeftDouble,
+        RightDown,
+        RightUp,
+        RightDouble,
+        MiddleDown,
+        MiddleUp,
+        MiddleDouble
+    };
+    using Listener = std::function<void(Mouse)>;
+    virtual ~Tray() = default;
+    // Puts the program's icon with a tip in the notification area; false
+    // when the desktop has no notification area (yet).
+    virtual bool Add(const QIcon& icon, const QString& tip) = 0;
+    // Changes the icon and the tip of the icon put there.
+    virtual void Modify(const QIcon& icon, const QString& tip) = 0;
+    // Takes the icon out of the notification area.
+    virtual void Delete() = 0;
+    // Who hears of the mouse on the icon.
+    virtual void Listen(Listener listener) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -93,6 +122,7 @@ struct Platform {
     Text& text;
     Windows& windows;
     Sound& sound;
+    Tray& tray;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -103,9 +133,12 @@ class Desktop : public Clock,
                 public Files,
                 public Text,
                 public Windows,
-                public Sound {
+                public Sound,
+                public Tray {
 public:
-    Platform Interfaces() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
+    Platform Interfaces() {
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
 };
 
 } // namespace platform

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <QWindow>
 
@@ -147,8 +148,8 @@ protected:
         if (event->type() == QEvent::MouseMove) {
             window_->move(QCursor::pos() - grab_);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            deleteLater();
             qApp->removeEventFilter(this);
+            deleteLater();
         }
         return false;
     }
@@ -158,13 +159,98 @@ private:
     QPoint grab_;
 };
 
+// Hands the window to the window manager's move once the mouse moves with
+// the button held. Handing it over at the press itself loses a quick
+// click's release to the window manager, which then keeps moving the
+// window until the next click.
+class MoveStarter : public QObject {
+public:
+    MoveStarter(QWidget* window)
+        : QObject(window)
+        , window_(window) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove &&
+            static_cast<QMouseEvent*>(event)->buttons().testFlag(Qt::LeftButton)) {
+            Finish();
+            QWindow* handle = window_->windowHandle();
+            if (!handle || !handle->startSystemMove())
+                new MoveTracker(window_);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            Finish();
+        }
+        return false;
+    }
+
+private:
+    void Finish() {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget* window_;
+};
+
 } // namespace
 
 void QtPlatform::StartMove(QWidget* window) {
-    QWindow* handle = window->windowHandle();
-    if (handle && handle->startSystemMove())
+    new MoveStarter(window);
+}
+
+bool QtPlatform::Add(const QIcon& icon, const QString& tip) {
+    if (!trayIcon_) {
+        trayIcon_ = new QSystemTrayIcon;
+        QObject::connect(trayIcon_, &QSystemTrayIcon::activated, trayIcon_,
+                         [this](QSystemTrayIcon::ActivationReason reason) {
+                             if (!trayListener_)
+                                 return;
+                             using M = Mouse;
+                             switch (reason) {
+                             case QSystemTrayIcon::Trigger:
+                                 trayListener_(M::LeftDown);
+                                 trayListener_(M::LeftUp);
+                                 break;
+                             case QSystemTrayIcon::Context:
+                                 trayListener_(M::RightDown);
+                                 trayListener_(M::RightUp);
+                                 break;
+                             case QSystemTrayIcon::DoubleClick:
+                                 trayListener_(M::LeftDouble);
+                                 break;
+                             case QSystemTrayIcon::MiddleClick:
+                                 trayListener_(M::MiddleDown);
+                                 trayListener_(M::MiddleUp);
+                                 break;
+                             default:
+                                 break;
+                             }
+                         });
+    }
+    trayIcon_->setIcon(icon);
+    trayIcon_->setToolTip(tip);
+    // Shown whatever the answer: an icon shown before the desktop had a
+    // notification area docks as soon as one starts.
+    trayIcon_->show();
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtPlatform::Modify(const QIcon& icon, const QString& tip) {
+    if (!trayIcon_)
         return;
-    new MoveTracker(window);
+    trayIcon_->setIcon(icon);
+    trayIcon_->setToolTip(tip);
+}
+
+void QtPlatform::Delete() {
+    if (trayIcon_)
+        trayIcon_->hide();
+}
+
+void QtPlatform::Listen(Listener listener) {
+    trayListener_ = std::move(listener);
 }
 
 #ifdef Q_OS_LINUX
@@ -178,6 +264,7 @@ struct QtPlatform::SoundService {
 };
 
 QtPlatform::~QtPlatform() {
+    delete trayIcon_;
     if (sound_) {
         if (sound_->context)
             ca_context_destroy(sound_->context);
@@ -209,7 +296,9 @@ void QtPlatform::Play(const QString& path) {
 
 #else
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+    delete trayIcon_;
+}
 
 void QtPlatform::Play(const QString&) {
     QApplication::beep();

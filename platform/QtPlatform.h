@@ -3,6 +3,8 @@
 
 #include "Platform.h"
 
+class QSystemTrayIcon;
+
 namespace platform {
 
 // Call before the application object exists: settles which windowing
@@ -40,7 +42,17 @@ public:
 
     void Play(const QString& path) override;
 
+    bool Add(const QIcon& icon, const QString& tip) override;
+    void Modify(const QIcon& icon, const QString& tip) override;
+    void Delete() override;
+    void Listen(Listener listener) override;
+
 private:
+    // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
+    // desktop offers.
+    QSystemTrayIcon* trayIcon_ = nullptr;
+    Listener trayListener_;
+
     // The desktop's sound service, opened at the first sound.
     struct SoundService;
     SoundService* sound_ = nullptr;

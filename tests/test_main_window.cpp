@@ -95,7 +95,7 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->Timer2->Interval(), 0);
     QCOMPARE(form->Timer3->Interval(), 0);
     QCOMPARE(form->Timer4->Interval(), 1000);
-    QCOMPARE(form->TrayIcon1->Interval, 450);
+    QCOMPARE(form->TrayIcon1->Interval(), 450);
     QCOMPARE(form->State.OptionFlags, QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     QCOMPARE(form->State.CountdownFlashPhase, 1);

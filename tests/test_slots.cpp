@@ -43,6 +43,9 @@ private slots:
     void soundBoxStopsAlertOnly();
     void quickTimerExpiry();
     void remainingPopupLivesOneTick();
+    void trayClickBringsWindowBack_data();
+    void trayClickBringsWindowBack();
+    void stoppedInLastMinuteKeepsNumber();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -567,6 +570,36 @@ void SlotsTest::remainingPopupLivesOneTick() {
     form->Tick();
     QVERIFY(!form->Panel35->isVisible());
     QCOMPARE(form->State.RemainingPopupShown, 0);
+}
+
+void SlotsTest::trayClickBringsWindowBack_data() {
+    QTest::addColumn<int>("button");
+    QTest::newRow("left") << int(Qt::LeftButton);
+    QTest::newRow("right") << int(Qt::RightButton);
+}
+
+void SlotsTest::trayClickBringsWindowBack() {
+    QFETCH(int, button);
+    form->SpeedButton16Y->click();
+    QVERIFY(form->isHidden());
+    desktop->ClickTray(Qt::MouseButton(button));
+    QVERIFY(form->isVisible());
+    QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
+}
+
+void SlotsTest::stoppedInLastMinuteKeepsNumber() {
+    SetSlot(1, QStringLiteral("00:00:12"), QStringLiteral("x"));
+    SetSlot(2, QStringLiteral("01:00:00"), QStringLiteral("y"));
+    Click(form->SlotButton(1));
+    Click(form->SlotButton(2));
+    form->Tick(3);
+    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
+    Click(form->SlotButton(1));
+    form->Tick(2);
+    // The red 10 stays, and holds the clock still although slot 2 runs.
+    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
+    QVERIFY(!form->TrayIcon1->Animated());
+    QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
 }
 
 QTEST_MAIN(SlotsTest)

@@ -1,17 +1,11 @@
-// The tray icon's pictures and its animation switch.
+// The tray icon against a fake notification area: what it sends when,
+// its animation, the mouse on it, and its pictures.
+#include "platform/FakePlatform.h"
 #include "tray/TrayIcon.h"
 
+#include <QMenu>
+#include <QSignalSpy>
 #include <QtTest>
-
-class TrayTest : public QObject {
-    Q_OBJECT
-private slots:
-    void animationSwitch();
-    void noFramesNoAnimation();
-    void pictures_data();
-    void pictures();
-    void colourIconsLoadByName();
-};
 
 namespace {
 
@@ -26,34 +20,159 @@ QImage Picture(const QIcon& icon) {
 
 } // namespace
 
-void TrayTest::animationSwitch() {
-    TTrayIcon tray(nullptr, QStringLiteral("TrayIcon1"));
-    AddFrames(tray);
-    tray.SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
-    const int before = tray.Updates();
+class TrayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
 
-    tray.SetAnimated(true);
-    QVERIFY(tray.Animated());
-    QCOMPARE(tray.FrameIndex(), 0);
-    QCOMPARE(Picture(tray.CurrentImage()), Picture(tray.Icons[0]));
-    // Asking again changes nothing: no refresh, no new start of the turn.
-    tray.SetAnimated(true);
-    QCOMPARE(tray.Updates(), before + 1);
+    void shownAtStartWithTheClock();
+    void animationSwitchSendsOnlyChanges();
+    void framesTurnAndWrap();
+    void noStepsWhileNotShown();
+    void failedAddIsRetried();
+    void noFramesNoAnimation();
+    void deletedAtExit();
+    void clicks_data();
+    void clicks();
+    void pictures_data();
+    void pictures();
+    void colourIconsLoadByName();
 
-    tray.SetAnimated(false);
-    QCOMPARE(Picture(tray.CurrentImage()), Picture(tray.Icon()));
-    tray.SetAnimated(false);
-    QCOMPARE(tray.Updates(), before + 2);
+private:
+    platform::FakePlatform desktop;
+    std::unique_ptr<TTrayIcon> tray;
+
+    // As the main window builds it: frames first, then the still clock.
+    void Build() {
+        tray = std::make_unique<TTrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
+        tray->SetInterval(450);
+        AddFrames(*tray);
+        tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    }
+};
+
+void TrayTest::init() {
+    desktop.trayCalls.clear();
+    desktop.trayAvailable = true;
+    Build();
+}
+
+void TrayTest::cleanup() {
+    tray.reset();
+}
+
+void TrayTest::shownAtStartWithTheClock() {
+    QCOMPARE(desktop.trayCalls, QStringList{"add"});
+    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+    QCOMPARE(desktop.trayTip, QString());
+}
+
+void TrayTest::animationSwitchSendsOnlyChanges() {
+    desktop.trayCalls.clear();
+    tray->SetAnimated(true);
+    QVERIFY(tray->Animated());
+    QCOMPARE(tray->FrameIndex(), 0);
+    QCOMPARE(desktop.trayIcon, tray->Icons[0].cacheKey());
+    // Asking again changes nothing: nothing sent, no new start of the turn.
+    tray->SetAnimated(true);
+    QCOMPARE(desktop.trayCalls, QStringList{"modify"});
+
+    tray->SetAnimated(false);
+    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+    tray->SetAnimated(false);
+    QCOMPARE(desktop.trayCalls, (QStringList{"modify", "modify"}));
+}
+
+void TrayTest::framesTurnAndWrap() {
+    tray->SetInterval(5);
+    tray->SetAnimated(true);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->FrameIndex(), 7, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->FrameIndex(), 0, 2000);
+    QCOMPARE(Picture(tray->CurrentImage()), Picture(tray->Icons[0]));
+    tray->SetAnimated(false);
+    const int calls = int(desktop.trayCalls.size());
+    QTest::qWait(50);
+    QCOMPARE(desktop.trayCalls.size(), calls);
+}
+
+void TrayTest::noStepsWhileNotShown() {
+    desktop.trayAvailable = false;
+    tray->SetActive(false);
+    tray->SetActive(true);
+    tray->SetInterval(5);
+    tray->SetAnimated(true);
+    const int calls = int(desktop.trayCalls.size());
+    QTest::qWait(60);
+    QCOMPARE(tray->FrameIndex(), 0);
+    QCOMPARE(desktop.trayCalls.size(), calls);
+}
+
+void TrayTest::failedAddIsRetried() {
+    desktop.trayAvailable = false;
+    tray = std::make_unique<TTrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
+    desktop.trayCalls.clear();
+    tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    QCOMPARE(desktop.trayCalls, QStringList{"add"});
+    // A notification area appears; the next change of the icon docks it.
+    desktop.trayAvailable = true;
+    tray->LoadIcon(QStringLiteral("M1"));
+    QCOMPARE(desktop.trayCalls, (QStringList{"add", "delete", "add"}));
+    tray->LoadIcon(QStringLiteral("M2"));
+    QCOMPARE(desktop.trayCalls.last(), QStringLiteral("modify"));
 }
 
 void TrayTest::noFramesNoAnimation() {
-    TTrayIcon tray(nullptr, QStringLiteral("TrayIcon1"));
-    tray.SetAnimated(true);
-    QVERIFY(!tray.Animated());
-    AddFrames(tray);
-    tray.SetAnimated(true);
-    tray.Icons.Clear();
-    QVERIFY(!tray.Animated());
+    tray->Icons.Clear();
+    tray->SetAnimated(true);
+    QVERIFY(!tray->Animated());
+    AddFrames(*tray);
+    tray->SetAnimated(true);
+    tray->Icons.Clear();
+    QVERIFY(!tray->Animated());
+    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+}
+
+void TrayTest::deletedAtExit() {
+    tray->SetAnimated(true);
+    tray.reset();
+    QCOMPARE(desktop.trayCalls.last(), QStringLiteral("delete"));
+    QCOMPARE(desktop.trayIcon, 0);
+    QVERIFY(!desktop.trayListener);
+}
+
+void TrayTest::clicks_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("withMenu");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left") << int(Qt::LeftButton) << false << true << 1;
+    QTest::newRow("right") << int(Qt::RightButton) << false << true << 1;
+    QTest::newRow("right with a menu") << int(Qt::RightButton) << true << true << 0;
+    QTest::newRow("left with a menu") << int(Qt::LeftButton) << true << true << 1;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << false << true << 0;
+    QTest::newRow("not enabled") << int(Qt::LeftButton) << false << false << 0;
+}
+
+void TrayTest::clicks() {
+    QFETCH(int, button);
+    QFETCH(bool, withMenu);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    QMenu menu;
+    menu.addAction(QStringLiteral("item"));
+    if (withMenu)
+        tray->PopupMenu = &menu;
+    tray->Enabled = enabled;
+    QSignalSpy clicked(tray.get(), &TTrayIcon::Click);
+    QSignalSpy released(tray.get(), &TTrayIcon::MouseUp);
+    desktop.ClickTray(Qt::MouseButton(button));
+    QCOMPARE(clicked.count(), clicks);
+    if (clicks)
+        QCOMPARE(clicked[0][0].value<Qt::MouseButton>(), Qt::MouseButton(button));
+    QCOMPARE(released.count(), enabled ? 1 : 0);
+    if (withMenu && button == Qt::RightButton)
+        QVERIFY(menu.isVisible());
 }
 
 void TrayTest::pictures_data() {
@@ -71,19 +190,18 @@ void TrayTest::pictures() {
     for (QPoint corner :
          {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15), QPoint(15, 7), QPoint(7, 15)})
         QCOMPARE(picture.pixelColor(corner).alpha(), 0);
-    QCOMPARE(picture.pixelColor(7, 0).blue() > 100 && picture.pixelColor(7, 0).red() < 10, true);
+    QVERIFY(picture.pixelColor(7, 0).blue() > 100 && picture.pixelColor(7, 0).red() < 10);
 }
 
 void TrayTest::colourIconsLoadByName() {
-    TTrayIcon tray(nullptr, QStringLiteral("TrayIcon1"));
-    tray.SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
-    const QImage clock = Picture(tray.Icon());
-    tray.LoadIcon(QStringLiteral("M6"));
-    QCOMPARE(tray.IconName(), QStringLiteral("M6"));
+    const QImage clock = Picture(tray->Icon());
+    tray->LoadIcon(QStringLiteral("M6"));
+    QCOMPARE(tray->IconName(), QStringLiteral("M6"));
+    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
     // Red dial, yellow digits.
-    QCOMPARE(Picture(tray.Icon()).pixelColor(2, 7), QColor("#ED1C24"));
-    tray.LoadIcon(QStringLiteral("M7"));
-    QCOMPARE(Picture(tray.Icon()), clock);
+    QCOMPARE(Picture(tray->Icon()).pixelColor(2, 7), QColor("#ED1C24"));
+    tray->LoadIcon(QStringLiteral("M7"));
+    QCOMPARE(Picture(tray->Icon()), clock);
 }
 
 QTEST_MAIN(TrayTest)

@@ -1,5 +1,10 @@
 #include "TrayIcon.h"
 
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+
 void TIconList::Add(const QIcon& icon) {
     icons_.append(icon);
     changed_();
@@ -10,10 +15,48 @@ void TIconList::Clear() {
     changed_();
 }
 
-TTrayIcon::TTrayIcon(QObject* owner, const QString& name)
+TTrayIcon::TTrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
     : QObject(owner)
-    , Icons([this] { Update(); }) {
+    , Icons([this] { Update(); })
+    , tray_(tray) {
     setObjectName(name);
+    stepper_.setInterval(interval_);
+    connect(&stepper_, &QTimer::timeout, this, &TTrayIcon::Step);
+    // No more steps once the program is on its way out.
+    if (QCoreApplication::instance()) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                [this] { stepper_.stop(); });
+    }
+    if (tray_)
+        tray_->Listen([this](platform::Tray::Mouse mouse) { Notify(mouse); });
+}
+
+TTrayIcon::~TTrayIcon() {
+    stepper_.stop();
+    animated_ = false;
+    Hide();
+    if (tray_)
+        tray_->Listen({});
+}
+
+void TTrayIcon::SetActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active)
+        Show();
+    else
+        Hide();
+}
+
+void TTrayIcon::SetHint(const QString& hint) {
+    hint_ = hint;
+    Update();
+}
+
+void TTrayIcon::SetInterval(int milliseconds) {
+    interval_ = milliseconds;
+    stepper_.setInterval(milliseconds);
 }
 
 void TTrayIcon::SetIcon(const QIcon& icon) {
@@ -34,6 +77,7 @@ void TTrayIcon::SetAnimated(bool on) {
         return;
     animated_ = on;
     frameIndex_ = 0;
+    RunStepper();
     Update();
 }
 
@@ -43,10 +87,119 @@ QIcon TTrayIcon::CurrentImage() const {
     return icon_;
 }
 
+void TTrayIcon::Show() {
+    if (!tray_)
+        return;
+    Delete();
+    const QIcon image = CurrentImage();
+    if (!image.isNull()) {
+        leftPressed_ = rightPressed_ = false;
+        added_ = true;
+        shown_ = tray_->Add(image, hint_.left(63));
+    }
+    RunStepper();
+}
+
+void TTrayIcon::Delete() {
+    if (tray_ && added_)
+        tray_->Delete();
+    added_ = false;
+    shown_ = false;
+}
+
+void TTrayIcon::Hide() {
+    Delete();
+    leftPressed_ = rightPressed_ = false;
+    RunStepper();
+}
+
 void TTrayIcon::Update() {
     if (Icons.Count() == 0 && animated_) {
         animated_ = false;
         frameIndex_ = 0;
+        RunStepper();
     }
-    ++updates_;
+    if (!tray_)
+        return;
+    if (shown_) {
+        const QIcon image = CurrentImage();
+        if (image.isNull())
+            Hide();
+        else
+            tray_->Modify(image, hint_.left(63));
+    } else if (active_) {
+        // A notification area that was missing may be there by now.
+        Show();
+    }
+}
+
+void TTrayIcon::Step() {
+    if (!animated_ || Icons.Count() == 0)
+        return;
+    frameIndex_ = (frameIndex_ + 1) % Icons.Count();
+    Update();
+}
+
+void TTrayIcon::RunStepper() {
+    // Turning only while animated and in the notification area: a hidden
+    // or idle icon costs no wake-ups at all.
+    const bool run = animated_ && shown_ && !QCoreApplication::closingDown();
+    if (run && !stepper_.isActive())
+        stepper_.start();
+    else if (!run)
+        stepper_.stop();
+}
+
+void TTrayIcon::Notify(platform::Tray::Mouse mouse) {
+    if (!Enabled)
+        return;
+    using M = platform::Tray::Mouse;
+    const QPoint where = QCursor::pos();
+    const Qt::KeyboardModifiers shift = QGuiApplication::queryKeyboardModifiers();
+    switch (mouse) {
+    case M::LeftDown:
+        emit MouseDown(Qt::LeftButton, shift, where);
+        leftPressed_ = true;
+        break;
+    case M::LeftUp:
+        if (leftPressed_) {
+            leftPressed_ = false;
+            PerformClick(Qt::LeftButton, where);
+        }
+        emit MouseUp(Qt::LeftButton, shift, where);
+        break;
+    case M::LeftDouble:
+        emit DblClick(Qt::LeftButton, shift, where);
+        emit MouseDown(Qt::LeftButton, shift, where);
+        break;
+    case M::RightDown:
+        emit MouseDown(Qt::RightButton, shift, where);
+        rightPressed_ = true;
+        break;
+    case M::RightUp:
+        if (rightPressed_) {
+            rightPressed_ = false;
+            PerformClick(Qt::RightButton, where);
+        }
+        emit MouseUp(Qt::RightButton, shift, where);
+        break;
+    case M::RightDouble:
+        emit MouseDown(Qt::RightButton, shift, where);
+        break;
+    case M::MiddleDown:
+    case M::MiddleDouble:
+        emit MouseDown(Qt::MiddleButton, shift, where);
+        break;
+    case M::MiddleUp:
+        emit MouseUp(Qt::MiddleButton, shift, where);
+        break;
+    }
+}
+
+void TTrayIcon::PerformClick(Qt::MouseButton button, QPoint where) {
+    if (button == Qt::RightButton && PopupMenu) {
+        PopupMenu->popup(where);
+        return;
+    }
+    emit Click(button, QGuiApplication::queryKeyboardModifiers(), where);
 }

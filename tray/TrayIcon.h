@@ -1,11 +1,16 @@
-// The notification-area icon of the program: a still picture, or a list of
-// frames that turn while the animation is on.
+// The program's icon in the notification area: a still picture, or frames
+// that turn while the animation is on, and the mouse on it.
 #pragma once
+
+#include "platform/Platform.h"
 
 #include <QIcon>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 #include <functional>
+
+class QMenu;
 
 // The animation frames; any change refreshes the icon.
 class TIconList {
@@ -26,14 +31,24 @@ private:
 class TTrayIcon : public QObject {
     Q_OBJECT
 public:
-    TTrayIcon(QObject* owner, const QString& name);
+    // Without a notification area the icon lives in memory only.
+    TTrayIcon(QObject* owner, const QString& name, platform::Tray* tray = nullptr);
+    ~TTrayIcon() override;
 
-    bool Active = true;
+    // In the notification area or not.
+    bool Active() const { return active_; }
+    void SetActive(bool active);
+    // Whether the mouse on the icon is heard.
     bool Enabled = true;
-    QString Hint;
-    // Milliseconds per animation frame.
-    int Interval = 150;
+    // The tip; at most 63 characters of it show.
+    const QString& Hint() const { return hint_; }
+    void SetHint(const QString& hint);
     TIconList Icons;
+    // Milliseconds per animation frame.
+    int Interval() const { return interval_; }
+    void SetInterval(int milliseconds);
+    // The menu of a right click; with none, a right click is a click.
+    QMenu* PopupMenu = nullptr;
 
     // The still picture, shown while the animation is off.
     const QIcon& Icon() const { return icon_; }
@@ -50,17 +65,39 @@ public:
     void SetAnimated(bool on);
     int FrameIndex() const { return frameIndex_; }
 
-    // What the tray shows now: the current frame, or the still picture.
+    // What the notification area shows now: the frame, or the still picture.
     QIcon CurrentImage() const;
-    // How many times the icon was refreshed.
-    int Updates() const { return updates_; }
+
+signals:
+    void Click(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void DblClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
 
 private:
+    void Show();
+    void Hide();
+    // Takes the icon out, if it was ever put in.
+    void Delete();
     void Update();
+    void Step();
+    void RunStepper();
+    void Notify(platform::Tray::Mouse mouse);
+    void PerformClick(Qt::MouseButton button, QPoint where);
 
+    platform::Tray* tray_;
+    bool active_ = true;
+    QString hint_;
+    int interval_ = 150;
     QIcon icon_;
     QString iconName_;
     bool animated_ = false;
     int frameIndex_ = -1;
-    int updates_ = 0;
+    bool shown_ = false;
+    bool added_ = false;
+    bool leftPressed_ = false;
+    bool rightPressed_ = false;
+    // Steps the animation on the user-interface thread, so a step never
+    // meets a change half made.
+    QTimer stepper_;
 };
