@@ -1,6 +1,150 @@
-// The two alarms.
+// The two alarms. Each rings during the whole minute of its time; alarm 1
+// once or, with "Recur", again and again, alarm 2 once and then every
+// snooze period until it is switched off.
+#include "app/Colors.h"
+#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "slots/SlotTime.h"
 
-void TAForm1::Alarm1Check() {}
+namespace {
 
-void TAForm1::Alarm2Check() {}
+const QString kOn = QStringLiteral("ON");
+const QString kOff = QStringLiteral("OFF");
+
+void SwitchOn(TSpeedButton* button, TPanel* panel) {
+    button->setText(kOn);
+    panel->SetColor(clr::TitleStrip);
+}
+
+void SwitchOff(TSpeedButton* button, TPanel* panel) {
+    button->setText(kOff);
+    panel->SetColor(clr::ButtonPanel);
+}
+
+// The snooze length of a button such as "15 min", in milliseconds.
+int SnoozeOf(const QAbstractButton* button) {
+    return StrToInt(DigitsOf(button->text())) * 60000;
+}
+
+} // namespace
+
+bool TAForm1::MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const {
+    // The time text puts a two-digit hour one character further on.
+    const QString alarm = TimeToStr(picker->time());
+    const bool twoDigitHour = alarm.mid(2, 1) == QLatin1String(":");
+    const int n = twoDigitHour ? 5 : 4;
+    const int designator = twoDigitHour ? 10 : 9;
+    if (alarm.left(n) != TimeToStr(platform_.clock.TimeOfDay()).left(n))
+        return false;
+    return TimeToStr(platform_.clock.TimeOfDay()).mid(designator - 1, 1) == amPm->Caption().left(1);
+}
+
+void TAForm1::Alarm1Check() {
+    if (SpeedButton14->text() != kOn || !MinuteMatch(DateTimePicker2, Panel57))
+        return;
+    platform_.windows.Raise(this);
+    if (CheckBox3->isChecked()) {
+        if (TimeToStr(DateTimePicker2->time()).mid(2, 1) != QLatin1String(":"))
+            PlayAlertSound(QStringLiteral("Alarm1.wav"));
+        else
+            Timer2->SetInterval(1000);
+    } else {
+        PlayAlertSound(QStringLiteral("Alarm2.wav"));
+        SpeedButton14Click(SpeedButton14);
+    }
+}
+
+void TAForm1::Alarm2Check() {
+    if (SpeedButton17->text() != kOn || State.Alarm2Triggered != 0 ||
+        !MinuteMatch(DateTimePicker3, Panel56))
+        return;
+    platform_.windows.Raise(this);
+    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+    for (TRadioButton* radio : SnoozeButtons()) {
+        if (radio->isChecked())
+            Timer3->SetInterval(SnoozeOf(radio));
+    }
+    State.Alarm2Triggered = 1;
+}
+
+void TAForm1::Timer3Timer(QObject*) {
+    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+}
+
+void TAForm1::RadioButton1Click(QObject* Sender) {
+    if (State.Alarm2Triggered != 1)
+        return;
+    auto* clicked = static_cast<TRadioButton*>(Sender);
+    for (TRadioButton* radio : SnoozeButtons()) {
+        if (clicked->text() == radio->text())
+            Timer3->SetInterval(SnoozeOf(radio));
+    }
+}
+
+void TAForm1::SpeedButton14Click(QObject*) {
+    if (SpeedButton14->text() == kOff) {
+        SwitchOn(SpeedButton14, Panel44);
+    } else {
+        SwitchOff(SpeedButton14, Panel44);
+        Timer2->SetInterval(0);
+    }
+}
+
+void TAForm1::SpeedButton17Click(QObject*) {
+    if (SpeedButton17->text() == kOff) {
+        SwitchOn(SpeedButton17, Panel59);
+    } else {
+        SwitchOff(SpeedButton17, Panel59);
+        Timer3->SetInterval(0);
+        State.Alarm2Triggered = 0;
+    }
+}
+
+void TAForm1::Panel57Click(QObject*) {
+    State.AlarmTimeChanged = true;
+    Panel57->SetCaption(Panel57->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
+                                                                  : QStringLiteral("AM"));
+}
+
+void TAForm1::Panel56Click(QObject*) {
+    State.AlarmTimeChanged = true;
+    Panel56->SetCaption(Panel56->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
+                                                                  : QStringLiteral("AM"));
+}
+
+void TAForm1::DateTimePicker2Change(QObject*) {
+    State.AlarmTimeChanged = true;
+}
+
+void TAForm1::SpeedButton16Click(QObject*) {
+    DateTimePicker3->SetTime(DateTimePicker2->time());
+    Panel56->SetCaption(Panel57->Caption());
+}
+
+void TAForm1::SpeedButton22Click(QObject*) {
+    DateTimePicker2->SetTime(DateTimePicker3->time());
+    Panel57->SetCaption(Panel56->Caption());
+}
+
+void TAForm1::SpeedButton19Click(QObject*) {
+    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+}
+
+void TAForm1::SilenceAlarms(int Key) {
+    if (SpeedButton14->text() == kOn && Key == VK_RETURN) {
+        SwitchOff(SpeedButton14, Panel44);
+        Timer2->SetInterval(0);
+    } else {
+        State.EnterHandled = false;
+    }
+    // Enter silences alarm 2 only while it snoozes, and not with the same
+    // press that switched alarm 1 off while the alert was sounding.
+    if (SpeedButton17->text() == kOn && Timer3->Interval() != 0 && !State.EnterHandled &&
+        Key == VK_RETURN) {
+        SwitchOff(SpeedButton17, Panel59);
+        Timer3->SetInterval(0);
+        State.Alarm2Triggered = 0;
+    } else {
+        State.EnterHandled = false;
+    }
+}

@@ -334,10 +334,35 @@ TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
 TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
     : QTimeEdit(parent) {
     Place(this, name, bounds);
+    connect(this, &QTimeEdit::timeChanged, this, &TDateTimePicker::Change);
+}
+
+void TDateTimePicker::SetTime(QTime time) {
+    {
+        const QSignalBlocker quiet(this);
+        setTime(time);
+    }
+    AlignHour();
 }
 
 void TDateTimePicker::SetTextIndent(int pixels) {
-    lineEdit()->setTextMargins(pixels, 0, 0, 0);
+    indent_ = pixels;
+    AlignHour();
+}
+
+void TDateTimePicker::SetHourRightAligned() {
+    hourRightAligned_ = true;
+    connect(this, &QTimeEdit::timeChanged, this, &TDateTimePicker::AlignHour);
+    AlignHour();
+}
+
+void TDateTimePicker::AlignHour() {
+    const int hour = time().hour() % 12;
+    const bool oneDigit = hour >= 1 && hour <= 9;
+    const int pad = hourRightAligned_ && oneDigit
+                        ? lineEdit()->fontMetrics().horizontalAdvance(QLatin1Char('0'))
+                        : 0;
+    lineEdit()->setTextMargins(indent_ + pad, 0, 0, 0);
 }
 
 TMemo::TMemo(QWidget* parent, const QString& name, QRect bounds)

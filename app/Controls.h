@@ -209,6 +209,21 @@ public:
     TDateTimePicker(QWidget* parent, const QString& name, QRect bounds);
     // Moves the fields to the right by this many pixels.
     void SetTextIndent(int pixels);
+    // Pads a one-digit hour on the left, so that whatever follows the
+    // minutes always starts at the same place.
+    void SetHourRightAligned();
+    // Sets the time without reporting a change: Change is for the user's
+    // edits alone.
+    void SetTime(QTime time);
+
+signals:
+    void Change();
+
+private:
+    void AlignHour();
+
+    int indent_ = 0;
+    bool hourRightAligned_ = false;
 };
 
 // A hidden list of text lines that holds a file while the program runs.

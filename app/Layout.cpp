@@ -76,7 +76,7 @@ TDateTimePicker* Picker(QWidget* parent, const QString& name, QRect bounds) {
     palette.setColor(QPalette::Base, ToQColor(clr::Background));
     palette.setColor(QPalette::Text, ToQColor(clr::Navy));
     picker->setPalette(palette);
-    picker->setTime(QTime(12, 0, 0));
+    picker->SetTime(QTime(12, 0, 0));
     return picker;
 }
 
@@ -216,13 +216,19 @@ void TAForm1::CreateControls() {
                        QStringLiteral("ALARM 2"));
     Label7 = NavyLabel(Panel45, QStringLiteral("Label7"), QRect(188, 5, 91, 13),
                        QStringLiteral("ALARM 2 - Snooze"));
+    // The alarm pickers show hour and minutes; the cover panels hide the
+    // picker's own AM/PM, which the panels beside them stand in for.
     DateTimePicker2 = Picker(Panel45, QStringLiteral("DateTimePicker2"), QRect(16, 20, 99, 24));
+    DateTimePicker2->setDisplayFormat(QStringLiteral("h:mm AP"));
+    DateTimePicker2->SetHourRightAligned();
     new TPanel(Panel45, QStringLiteral("Panel48"), QRect(3, 18, 75, 5), clr::Background);
     new TPanel(Panel45, QStringLiteral("Panel49"), QRect(2, 24, 16, 20), clr::Background);
     new TPanel(Panel45, QStringLiteral("Panel50"), QRect(125, 20, 56, 24), clr::Background);
     new TPanel(Panel45, QStringLiteral("Panel46"), QRect(17, 40, 61, 4), clr::Background);
     new TPanel(Panel45, QStringLiteral("Panel51"), QRect(4, 23, 15, 17), clr::Background);
     DateTimePicker3 = Picker(Panel45, QStringLiteral("DateTimePicker3"), QRect(108, 20, 98, 24));
+    DateTimePicker3->setDisplayFormat(QStringLiteral("h:mm AP"));
+    DateTimePicker3->SetHourRightAligned();
     new TPanel(Panel45, QStringLiteral("Panel52"), QRect(86, 18, 83, 5), clr::Background);
     new TPanel(Panel45, QStringLiteral("Panel55"), QRect(109, 40, 61, 4), clr::Background);
     static const char* const kSnooze[] = {"1 min",  "3 min",  "5 min", "9 min",

@@ -109,8 +109,25 @@ void TAForm1::ConnectHandlers() {
         On(box, &TCheckBox::clicked, &TAForm1::CheckBox1Click);
 
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
+
+    // The alarm clock and the stopwatch.
+    On(SpeedButton14, &TSpeedButton::clicked, &TAForm1::SpeedButton14Click);
+    On(SpeedButton17, &TSpeedButton::clicked, &TAForm1::SpeedButton17Click);
+    On(Panel57, &TPanel::Click, &TAForm1::Panel57Click);
+    On(Panel56, &TPanel::Click, &TAForm1::Panel56Click);
+    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3})
+        On(picker, &TDateTimePicker::Change, &TAForm1::DateTimePicker2Change);
+    On(SpeedButton16, &TSpeedButton::clicked, &TAForm1::SpeedButton16Click);
+    On(SpeedButton22, &TSpeedButton::clicked, &TAForm1::SpeedButton22Click);
+    On(SpeedButton19, &TSpeedButton::clicked, &TAForm1::SpeedButton19Click);
+    for (TRadioButton* radio : SnoozeButtons())
+        On(radio, &TRadioButton::clicked, &TAForm1::RadioButton1Click);
+    On(SpeedButton35, &TSpeedButton::clicked, &TAForm1::SpeedButton35Click);
+    On(Clear1, &TMenuItem::Click, &TAForm1::Clear1Click);
+
     On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
     On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
+    On(Timer3, &TTimer::Timer, &TAForm1::Timer3Timer);
 }
 
 void TAForm1::ShowCentred() {
@@ -143,6 +160,7 @@ void TAForm1::FormCloseQuery(QObject*, bool&) {
 
 void TAForm1::FormKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
     AcknowledgeRingingSlots(Key);
+    SilenceAlarms(Key);
 }
 
 void TAForm1::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {

@@ -171,6 +171,24 @@ public:
     // Quick timers.
     void SpeedButton23Click(QObject* Sender);
 
+    // The alarm clock.
+    void SpeedButton14Click(QObject* Sender);
+    void SpeedButton17Click(QObject* Sender);
+    void Panel57Click(QObject* Sender);
+    void Panel56Click(QObject* Sender);
+    void DateTimePicker2Change(QObject* Sender);
+    void SpeedButton16Click(QObject* Sender);
+    void SpeedButton22Click(QObject* Sender);
+    void SpeedButton19Click(QObject* Sender);
+    void RadioButton1Click(QObject* Sender);
+    void Timer3Timer(QObject* Sender);
+    // The alarm's time and AM/PM fall in the current minute.
+    bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
+
+    // The stopwatch.
+    void SpeedButton35Click(QObject* Sender);
+    void Clear1Click(QObject* Sender);
+
     // The one-second tick.
     void Timer1Timer(QObject* Sender);
     void ExpireSlot(int N);
@@ -215,6 +233,7 @@ private:
     void StepCountdownSlot(int N);
     void StepQuickSlot(int N);
     void AcknowledgeRingingSlots(int Key);
+    void SilenceAlarms(int Key);
     // Back to idle: flags cleared, the idle look, a countdown's set time.
     void ClearCountdownSlot(int N);
     void ClearQuickSlot(int N);

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 namespace platform {
 
@@ -19,6 +20,11 @@ Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QStri
 void FakePlatform::SetStayOnTop(QWidget*, bool top) {
     onTop = top;
     ++onTopChanges;
+}
+
+void FakePlatform::Raise(QWidget* window) {
+    window->show();
+    ++raises;
 }
 
 void FakePlatform::StartMove(QWidget*) {

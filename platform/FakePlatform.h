@@ -32,6 +32,8 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
+    // Shows the window and counts the raise.
+    void Raise(QWidget* window) override;
 
     // Records the file names played, without their folder.
     void Play(const QString& path) override;
@@ -65,6 +67,7 @@ public:
     bool onTop = false;
     int onTopChanges = 0;
     int moves = 0;
+    int raises = 0;
     QStringList played;
     bool trayAvailable = true;
     // "add", "modify" and "delete", in order.

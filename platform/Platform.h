@@ -75,6 +75,9 @@ public:
     virtual void SetStayOnTop(QWidget* window, bool onTop) = 0;
     // Lets the user drag a window by the mouse from a button press onwards.
     virtual void StartMove(QWidget* window) = 0;
+    // Shows a window, brings it to the front and makes it the one the
+    // keyboard goes to.
+    virtual void Raise(QWidget* window) = 0;
 };
 
 class Sound {

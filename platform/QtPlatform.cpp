@@ -196,6 +196,13 @@ private:
 
 } // namespace
 
+void QtPlatform::Raise(QWidget* window) {
+    window->show();
+    window->raise();
+    // On X11 this asks the window manager to activate the window.
+    window->activateWindow();
+}
+
 void QtPlatform::StartMove(QWidget* window) {
     new MoveStarter(window);
 }

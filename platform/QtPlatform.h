@@ -39,6 +39,7 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
+    void Raise(QWidget* window) override;
 
     void Play(const QString& path) override;
 

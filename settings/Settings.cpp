@@ -87,7 +87,7 @@ void TAForm1::ApplyPrefs() {
     // A damaged alarm time keeps the picker's time and stays in the file as
     // it was, unless the user sets a new one.
     for (const auto& alarm : {std::pair{11, DateTimePicker2}, {12, DateTimePicker3}})
-        Guard([&] { alarm.second->setTime(StrToTime(prefs.Line(alarm.first))); });
+        Guard([&] { alarm.second->SetTime(StrToTime(prefs.Line(alarm.first))); });
     Panel57->SetCaption(prefs.Line(13));
     Panel56->SetCaption(prefs.Line(14));
 }

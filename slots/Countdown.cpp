@@ -80,7 +80,7 @@ void TAForm1::EditAlarmMessage1Click(QObject*) {
     Edit11->selectAll();
 
     // The picker's minutes and seconds stand for the slot's hours and minutes.
-    DateTimePicker1->setTime(StrToTime(QStringLiteral("12:") + Memo1->Lines.Line(N).left(5)));
+    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:") + Memo1->Lines.Line(N).left(5)));
 }
 
 void TAForm1::SpeedButton12Click(QObject*) {
@@ -113,7 +113,7 @@ void TAForm1::SpeedButton13Click(QObject*) {
     const int N = editorSlot_;
     if (!IsCountdown(N))
         return;
-    DateTimePicker1->setTime(StrToTime(QStringLiteral("12:00:00")));
+    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:00:00")));
     TEdit* box = SlotEdit(N);
     box->setText(box->text().left(6) + QStringLiteral("00") + box->text().mid(8));
 }

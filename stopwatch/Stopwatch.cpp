@@ -1,6 +1,58 @@
-// The stopwatch on the "SW" button and the clock in the alarm half.
+// The stopwatch on the "SW" button, and the clock in the alarm half. The
+// stopwatch counts ticks, not measured time: one tick is one second.
+#include "app/Convert.h"
 #include "app/Unit1.h"
 
-void TAForm1::StopwatchStep() {}
+namespace {
 
-void TAForm1::ClockStep() {}
+// Just under 1/1440 of a day, a minute's worth, which "h:mm" shows as
+// minutes and seconds.
+constexpr double kStep = 0.000694444444444;
+
+QFont ResetLook() {
+    return DesignFont(QStringLiteral("Small Fonts"), 8);
+}
+
+QFont RunningLook() {
+    return DesignFont(QStringLiteral("MS Sans Serif"), 11, true);
+}
+
+} // namespace
+
+void TAForm1::SpeedButton35Click(QObject*) {
+    if (State.StopwatchToggle == 0) {
+        State.StopwatchRunning = true;
+        if (SpeedButton35->text() == QLatin1String("SW"))
+            SpeedButton35->setText(QStringLiteral("0.00"));
+        SpeedButton35->setFont(RunningLook());
+        State.StopwatchToggle = 1;
+    } else {
+        State.StopwatchRunning = false;
+        State.StopwatchToggle = 0;
+    }
+}
+
+void TAForm1::Clear1Click(QObject*) {
+    if (State.StopwatchRunning) {
+        SpeedButton35->setText(QStringLiteral("0.00"));
+    } else {
+        SpeedButton35->setText(QStringLiteral("SW"));
+        SpeedButton35->setFont(ResetLook());
+    }
+    State.StopwatchValue = 0.0;
+}
+
+void TAForm1::StopwatchStep() {
+    if (!State.StopwatchRunning)
+        return;
+    State.StopwatchValue += kStep;
+    SpeedButton35->setText(HMmOfDays(State.StopwatchValue));
+}
+
+void TAForm1::ClockStep() {
+    // Measured on the text of the tick before, so a change between a narrow
+    // and a wide time shows one tick late; the blank shifts a narrow one.
+    const bool narrow = platform_.text.Width(font(), Edit12->text()) <= 60;
+    const QString now = TimeToStr(platform_.clock.TimeOfDay());
+    Edit12->setText(narrow ? QLatin1Char(' ') + now : now);
+}

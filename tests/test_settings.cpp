@@ -29,6 +29,7 @@ private slots:
     void alarmQuestion_data();
     void alarmQuestion();
     void noQuestionWithoutChange();
+    void alarmOptionsSurviveRestart();
     void unwritableFolderKeepsWindowOpen();
     void unreadablePrefsIsNeverOverwritten();
     void closeNoSaveWritesNothing();
@@ -266,8 +267,9 @@ void SettingsTest::alarmQuestion() {
     Write("prefs.qbx", Lines(FullFile()));
     Start();
     form->DateTimePicker2->setTime(QTime(6, 45));
-    form->Panel57->SetCaption(QStringLiteral("PM"));
-    form->State.AlarmTimeChanged = true;
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
+    QVERIFY(form->State.AlarmTimeChanged);
     desktop->answers = {Answer(answer)};
     QSignalSpy closed(form.get(), &TAForm1::Closed);
     Quit();
@@ -284,10 +286,39 @@ void SettingsTest::alarmQuestion() {
     QCOMPARE(Read("prefs.qbx"), Lines(written));
 }
 
+void SettingsTest::alarmOptionsSurviveRestart() {
+    Start();
+    form->SpeedButton20->click();
+    form->CheckBox3->click();
+    form->CheckBox4->click();
+    form->RadioButton6->click();
+    // The user sets alarm 2 to 7:05 and PM.
+    form->DateTimePicker3->setFocus();
+    form->DateTimePicker3->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(form->DateTimePicker3, QStringLiteral("7"));
+    form->DateTimePicker3->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(form->DateTimePicker3, QStringLiteral("05"));
+    QTest::mouseClick(form->Panel56, Qt::LeftButton);
+    QVERIFY(form->State.AlarmTimeChanged);
+    desktop->answers = {Answer::Yes};
+    Quit();
+    Start();
+    QCOMPARE(form->width(), 596);
+    QVERIFY(!form->CheckBox3->isChecked());
+    QVERIFY(form->CheckBox4->isChecked());
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QVERIFY(form->RadioButton6->isChecked());
+    // What the minute match reads; the picker's own AM/PM stays hidden.
+    QCOMPARE(TimeToStr(form->DateTimePicker3->time()).left(4), QStringLiteral("7:05"));
+    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+}
+
 void SettingsTest::noQuestionWithoutChange() {
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->DateTimePicker2->setTime(QTime(6, 45));
+    // Copies between the alarms are no change of an alarm time.
+    form->SpeedButton16->click();
+    form->SpeedButton22->click();
     Quit();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));

@@ -1,0 +1,313 @@
+// The alarm clock, the stopwatch and the clock box, driven by the tick with
+// the clock faked.
+#include "FormFixture.h"
+#include "app/Colors.h"
+
+#include <QtTest>
+#include <memory>
+
+class AlarmTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void minuteMatch_data();
+    void minuteMatch();
+    void alarm1RingsOnce();
+    void alarm1RecurOneDigitHour();
+    void alarm1RecurTwoDigitHour();
+    void alarm1OnAgainInItsMinute();
+    void alarm2Snoozes();
+    void snoozeChoiceWhileSnoozing();
+    void enterOnlySilencesSnoozingAlarm2();
+    void oneEnterAfterAlertLeavesAlarm2();
+    void copyButtons();
+    void amPmToggles();
+    void stopwatch_data();
+    void stopwatch();
+    void stopwatchPauseAndClear();
+    void clockBox();
+
+private:
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+
+    void SetAlarm1(QTime time, const char* amPm) {
+        form->DateTimePicker2->SetTime(time);
+        form->Panel57->SetCaption(QLatin1String(amPm));
+        if (form->SpeedButton14->text() == QLatin1String("OFF"))
+            form->SpeedButton14->click();
+    }
+    void SetAlarm2(QTime time, const char* amPm) {
+        form->DateTimePicker3->SetTime(time);
+        form->Panel56->SetCaption(QLatin1String(amPm));
+        if (form->SpeedButton17->text() == QLatin1String("OFF"))
+            form->SpeedButton17->click();
+    }
+    void At(int h, int m, int s) { desktop->time = QTime(h, m, s); }
+    void PressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+};
+
+void AlarmTest::init() {
+    desktop = std::make_unique<platform::FakePlatform>();
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void AlarmTest::cleanup() {
+    form.reset();
+    desktop.reset();
+}
+
+void AlarmTest::minuteMatch_data() {
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<QString>("amPm");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("rings");
+
+    QTest::newRow("9:30 AM, first second") << QTime(9, 30) << "AM" << QTime(9, 30, 0) << true;
+    QTest::newRow("9:30 AM, last second") << QTime(9, 30) << "AM" << QTime(9, 30, 59) << true;
+    QTest::newRow("9:30 AM, the minute after") << QTime(9, 30) << "AM" << QTime(9, 31, 0) << false;
+    QTest::newRow("9:30 AM at 9:30 PM") << QTime(9, 30) << "AM" << QTime(21, 30, 0) << false;
+    QTest::newRow("10:30 PM") << QTime(22, 30) << "PM" << QTime(22, 30, 30) << true;
+    // The panel decides AM or PM, not the picker's own.
+    QTest::newRow("picker PM, panel AM") << QTime(22, 30) << "AM" << QTime(10, 30, 0) << true;
+    QTest::newRow("10:30 at 1:30") << QTime(10, 30) << "AM" << QTime(1, 30, 0) << false;
+    QTest::newRow("12:05 AM") << QTime(0, 5) << "AM" << QTime(0, 5, 10) << true;
+    QTest::newRow("12:05 with PM at 00:05") << QTime(12, 5) << "PM" << QTime(0, 5, 10) << false;
+    QTest::newRow("empty panel") << QTime(9, 30) << "" << QTime(9, 30, 0) << false;
+}
+
+void AlarmTest::minuteMatch() {
+    QFETCH(QTime, alarm);
+    QFETCH(QString, amPm);
+    QFETCH(QTime, now);
+    QFETCH(bool, rings);
+    form->DateTimePicker2->SetTime(alarm);
+    form->Panel57->SetCaption(amPm);
+    desktop->time = now;
+    QCOMPARE(form->MinuteMatch(form->DateTimePicker2, form->Panel57), rings);
+}
+
+void AlarmTest::alarm1RingsOnce() {
+    form->CheckBox3->setChecked(false);
+    SetAlarm1(QTime(9, 30), "AM");
+    form->SpeedButton16Y->click();
+    At(9, 29, 59);
+    form->Tick();
+    QVERIFY(desktop->played.isEmpty());
+    At(9, 30, 0);
+    form->Tick();
+    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+    QCOMPARE(desktop->raises, 1);
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->Panel44->Color(), clr::ButtonPanel);
+    At(9, 30, 1);
+    form->Tick();
+    QCOMPARE(desktop->played.size(), 1);
+}
+
+void AlarmTest::alarm1RecurOneDigitHour() {
+    SetAlarm1(QTime(9, 30), "AM");
+    for (int s = 0; s < 60; ++s) {
+        At(9, 30, s);
+        form->Tick();
+    }
+    At(9, 31, 0);
+    form->Tick();
+    QCOMPARE(desktop->played, QStringList(60, QStringLiteral("Alarm1.wav")));
+    QCOMPARE(desktop->raises, 60);
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QCOMPARE(form->Timer2->Interval(), 0);
+}
+
+void AlarmTest::alarm1RecurTwoDigitHour() {
+    SetAlarm1(QTime(22, 30), "PM");
+    At(22, 30, 5);
+    form->Tick();
+    QCOMPARE(form->Timer2->Interval(), 1000);
+    QVERIFY(desktop->played.isEmpty());
+    At(22, 31, 0);
+    form->Tick();
+    QCOMPARE(form->Timer2->Interval(), 1000);
+    // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
+    form->AlertTick();
+    QCOMPARE(desktop->played, QStringList{"Alarm1.wav"});
+    form->SpeedButton14->click();
+    QCOMPARE(form->Timer2->Interval(), 0);
+}
+
+void AlarmTest::alarm1OnAgainInItsMinute() {
+    form->CheckBox3->setChecked(false);
+    SetAlarm1(QTime(7, 15), "PM");
+    At(19, 15, 10);
+    form->Tick();
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    form->SpeedButton14->click();
+    At(19, 15, 11);
+    form->Tick();
+    QCOMPARE(desktop->played, (QStringList{"Alarm2.wav", "Alarm2.wav"}));
+}
+
+void AlarmTest::alarm2Snoozes() {
+    form->RadioButton3->setChecked(true);
+    SetAlarm2(QTime(6, 0), "AM");
+    At(6, 0, 0);
+    form->Tick();
+    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+    QCOMPARE(form->Timer3->Interval(), 300000);
+    QCOMPARE(form->State.Alarm2Triggered, 1);
+    At(6, 0, 1);
+    form->Tick();
+    QCOMPARE(desktop->played.size(), 1);
+    form->Timer3Timer(form->Timer3);
+    QCOMPARE(desktop->played.size(), 2);
+
+    form->SpeedButton17->click();
+    QCOMPARE(form->Timer3->Interval(), 0);
+    QCOMPARE(form->State.Alarm2Triggered, 0);
+    // Switched on again within its minute, it fires again.
+    form->SpeedButton17->click();
+    At(6, 0, 30);
+    form->Tick();
+    QCOMPARE(desktop->played.size(), 3);
+}
+
+void AlarmTest::snoozeChoiceWhileSnoozing() {
+    // Before alarm 2 has rung, the choice waits for it.
+    QTest::mouseClick(form->RadioButton1, Qt::LeftButton);
+    QCOMPARE(form->Timer3->Interval(), 0);
+    SetAlarm2(QTime(6, 0), "AM");
+    At(6, 0, 0);
+    form->Tick();
+    QCOMPARE(form->Timer3->Interval(), 60000);
+    QTest::mouseClick(form->RadioButton7, Qt::LeftButton);
+    QCOMPARE(form->Timer3->Interval(), 30 * 60000);
+    QTest::mouseClick(form->RadioButton5, Qt::LeftButton);
+    QCOMPARE(form->Timer3->Interval(), 15 * 60000);
+}
+
+void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
+    SetAlarm2(QTime(6, 0), "AM");
+    PressEnter();
+    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
+    At(6, 0, 0);
+    form->Tick();
+    PressEnter();
+    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->Panel59->Color(), clr::ButtonPanel);
+    QCOMPARE(form->Timer3->Interval(), 0);
+    QCOMPARE(form->State.Alarm2Triggered, 0);
+
+    // Enter switches alarm 1 off whenever it is on, hours before its time.
+    SetAlarm1(QTime(9, 0), "AM");
+    PressEnter();
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+}
+
+void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
+    SetAlarm2(QTime(6, 0), "AM");
+    At(6, 0, 0);
+    form->Tick();
+    SetAlarm1(QTime(11, 0), "AM");
+    form->AlertTick();
+    QVERIFY(form->State.EnterHandled);
+    PressEnter();
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
+    QVERIFY(!form->State.EnterHandled);
+    PressEnter();
+    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("OFF"));
+}
+
+void AlarmTest::copyButtons() {
+    form->DateTimePicker2->SetTime(QTime(19, 15));
+    form->Panel57->SetCaption(QStringLiteral("PM"));
+    form->SpeedButton16->click();
+    QCOMPARE(form->DateTimePicker3->time(), QTime(19, 15));
+    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    form->DateTimePicker3->SetTime(QTime(8, 40));
+    form->Panel56->SetCaption(QStringLiteral("AM"));
+    form->SpeedButton22->click();
+    QCOMPARE(form->DateTimePicker2->time(), QTime(8, 40));
+    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    QVERIFY(!form->State.AlarmTimeChanged);
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+}
+
+void AlarmTest::amPmToggles() {
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
+    QVERIFY(form->State.AlarmTimeChanged);
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    form->Panel56->SetCaption(QStringLiteral("x"));
+    QTest::mouseClick(form->Panel56, Qt::LeftButton);
+    QCOMPARE(form->Panel56->Caption(), QStringLiteral("AM"));
+    form->SpeedButton19->click();
+    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+}
+
+void AlarmTest::stopwatch_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("started") << 0 << "0.00";
+    QTest::newRow("one second") << 1 << "0:01";
+    QTest::newRow("75 seconds") << 75 << "1:15";
+    QTest::newRow("an hour of display") << 1440 << "0:00";
+    QTest::newRow("1445 ticks") << 1445 << "0:05";
+}
+
+void AlarmTest::stopwatch() {
+    QFETCH(int, ticks);
+    QFETCH(QString, caption);
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("SW"));
+    form->SpeedButton35->click();
+    form->Tick(ticks);
+    QCOMPARE(form->SpeedButton35->text(), caption);
+    QVERIFY(form->SpeedButton35->font().bold());
+}
+
+void AlarmTest::stopwatchPauseAndClear() {
+    form->SpeedButton35->click();
+    form->Tick(10);
+    form->SpeedButton35->click();
+    form->Tick(5);
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:10"));
+    form->SpeedButton35->click();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:10"));
+    form->Tick();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:11"));
+
+    // Clear while running: back to zero, still counting.
+    form->Clear1->trigger();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0.00"));
+    form->Tick();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:01"));
+
+    // Clear while paused: the plain "SW" again.
+    form->SpeedButton35->click();
+    form->Clear1->trigger();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("SW"));
+    QVERIFY(!form->SpeedButton35->font().bold());
+    QCOMPARE(form->State.StopwatchValue, 0.0);
+    form->SpeedButton35->click();
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0.00"));
+}
+
+void AlarmTest::clockBox() {
+    At(9, 5, 7);
+    form->Tick();
+    // "00:00:00" is narrow: the first time gets a leading blank.
+    QCOMPARE(form->Edit12->text(), QStringLiteral(" 9:05:07 AM"));
+    At(10, 5, 8);
+    form->Tick();
+    // The fake desktop measures six pixels a character: 66 is wide.
+    QCOMPARE(form->Edit12->text(), QStringLiteral("10:05:08 AM"));
+}
+
+QTEST_MAIN(AlarmTest)
+#include "test_alarm.moc"
