@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "Colors.h"
+#include "scheduler/Unit3.h"
 #include "slots/SlotFlags.h"
 
 #include <QApplication>
@@ -128,6 +129,7 @@ void TAForm1::ConnectHandlers() {
     On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
     On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
     On(Timer3, &TTimer::Timer, &TAForm1::Timer3Timer);
+    On(Timer4, &TTimer::Timer, &TAForm1::Timer4Timer);
 }
 
 void TAForm1::ShowCentred() {

@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <array>
 
+class TForm3;
+
 class TAForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -131,8 +133,8 @@ public:
     TTimer* Timer4;
     TTrayIcon* TrayIcon1;
 
-    // The schedule dialog, once the scheduler exists.
-    QDialog* Form3 = nullptr;
+    // The schedule dialog; it makes itself known here when created.
+    TForm3* Form3 = nullptr;
 
     // Window behaviour.
     void FormCreate(QObject* Sender);
@@ -184,6 +186,11 @@ public:
     void Timer3Timer(QObject* Sender);
     // The alarm's time and AM/PM fall in the current minute.
     bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
+
+    // The scheduler: the run once a minute, and ending a program by name;
+    // returns the process asked to end, or 0.
+    void Timer4Timer(QObject* Sender);
+    qint64 FileKill(const QString& name);
 
     // The stopwatch.
     void SpeedButton35Click(QObject* Sender);
@@ -268,6 +275,8 @@ private:
     platform::Platform platform_;
     // The slot the message editor was opened for.
     int editorSlot_ = 0;
+    // The minute of the clock the schedule last ran in.
+    int lastScheduleMinute_ = -1;
     // What became of reading "prefs.qbx".
     FileState prefsFile_ = FileState::Missing;
     QHash<QString, QObject*> components_;

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 #include "platform/QtPlatform.h"
+#include "scheduler/Unit3.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
 
     platform::QtPlatform desktop;
     TAForm1 AForm1(desktop.Interfaces());
+    TForm3 Form3(AForm1, desktop.Interfaces());
     QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
     AForm1.ShowCentred();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include "scheduler/ScheduleRecord.h"
+
 #include <QFileInfo>
 #include <QWidget>
 
@@ -69,6 +71,43 @@ void FakePlatform::ClickTray(Qt::MouseButton button) {
         trayListener(M::MiddleDown);
         trayListener(M::MiddleUp);
     }
+}
+
+qint64 FakePlatform::FindProcessByExeName(const QString& name) {
+    for (const Process& process : processes) {
+        if (process.running && ExeKey(process.exeName) == ExeKey(name))
+            return process.pid;
+    }
+    return 0;
+}
+
+void FakePlatform::Terminate(qint64 pid) {
+    events << QStringLiteral("terminate %1").arg(pid);
+    for (Process& process : processes) {
+        if (process.pid == pid && process.obliging)
+            process.running = false;
+    }
+}
+
+void FakePlatform::Kill(qint64 pid) {
+    for (Process& process : processes) {
+        if (process.pid == pid && process.running) {
+            process.running = false;
+            events << QStringLiteral("kill %1").arg(pid);
+        }
+    }
+}
+
+void FakePlatform::Sleep(int milliseconds) {
+    events << QStringLiteral("sleep %1").arg(milliseconds);
+}
+
+void FakePlatform::Open(const QString& file) {
+    events << QStringLiteral("open ") + file;
+    // A program opened runs under its own name, with the next id.
+    static qint64 nextPid = 50000;
+    if (programs.contains(file))
+        processes.append({++nextPid, ExeNameOf(file)});
 }
 
 } // namespace platform

@@ -46,6 +46,14 @@ public:
     // The mouse on the icon: a press and a release of one button.
     void ClickTray(Qt::MouseButton button);
 
+    // A process table the test fills; "terminate", "kill", "sleep" and
+    // "open" are recorded in order in events.
+    qint64 FindProcessByExeName(const QString& name) override;
+    void Terminate(qint64 pid) override;
+    void Kill(qint64 pid) override;
+    void Sleep(int milliseconds) override;
+    void Open(const QString& file) override;
+
     struct Question {
         Kind kind;
         QString title;
@@ -75,6 +83,17 @@ public:
     qint64 trayIcon = 0; // cache key of the icon on show, 0 when none
     QString trayTip;
     Listener trayListener;
+    struct Process {
+        qint64 pid;
+        QString exeName;
+        bool running = true;
+        // Ends when asked to; otherwise only a kill ends it.
+        bool obliging = true;
+    };
+    QList<Process> processes;
+    // Files that are programs: opening one starts a process of its name.
+    QStringList programs;
+    QStringList events;
 };
 
 } // namespace platform

@@ -115,6 +115,29 @@ public:
     virtual void Listen(Listener listener) = 0;
 };
 
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // The first running process, in ascending id order, whose executable
+    // file name equals name once both are trimmed and a to z upper-cased;
+    // 0 when none.
+    virtual qint64 FindProcessByExeName(const QString& name) = 0;
+    // Asks a process to end; one the user may not signal is left alone.
+    virtual void Terminate(qint64 pid) = 0;
+    // Ends a process that is still running, without asking.
+    virtual void Kill(qint64 pid) = 0;
+    // Holds the calling thread for a while.
+    virtual void Sleep(int milliseconds) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a file as a double click would: starts a program, or hands a
+    // document to the desktop's opener. Nothing happens when it cannot.
+    virtual void Open(const QString& file) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -126,6 +149,8 @@ struct Platform {
     Windows& windows;
     Sound& sound;
     Tray& tray;
+    Processes& processes;
+    Shell& shell;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -137,10 +162,12 @@ class Desktop : public Clock,
                 public Text,
                 public Windows,
                 public Sound,
-                public Tray {
+                public Tray,
+                public Processes,
+                public Shell {
 public:
     Platform Interfaces() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 };
 

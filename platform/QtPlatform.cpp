@@ -18,7 +18,17 @@
 
 #ifdef Q_OS_LINUX
 #include <canberra.h>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
 #endif
+
+#include "scheduler/ScheduleRecord.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
 
 namespace platform {
 
@@ -260,7 +270,106 @@ void QtPlatform::Listen(Listener listener) {
     trayListener_ = std::move(listener);
 }
 
+void QtPlatform::Sleep(int milliseconds) {
+    QThread::msleep(ulong(milliseconds));
+}
+
+namespace {
+
+// A program is a file with the run bit that starts as one: an ELF binary
+// or a script with "#!". A text file with the run bit is a document.
+bool IsProgram(const QFileInfo& file) {
+    if (!file.isFile() || !file.isExecutable())
+        return false;
+    QFile content(file.absoluteFilePath());
+    if (!content.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = content.read(4);
+    return head == "\x7f"
+                   "ELF" ||
+           head.startsWith("#!");
+}
+
+} // namespace
+
+void QtPlatform::Open(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.exists())
+        return;
+    // Never through a shell: no file name can run a command of its own.
+    if (IsProgram(info))
+        QProcess::startDetached(info.absoluteFilePath(), {});
+    else
+        QProcess::startDetached(QStringLiteral("xdg-open"), {file});
+}
+
 #ifdef Q_OS_LINUX
+
+namespace {
+
+QByteArray ProcFile(qint64 pid, const char* name) {
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A process that has ended but not been reaped still has an entry.
+bool IsRunning(qint64 pid) {
+    const QByteArray stat = ProcFile(pid, "stat");
+    const qsizetype close = stat.lastIndexOf(')');
+    return close > 0 && close + 2 < stat.size() && stat[close + 2] != 'Z';
+}
+
+QString FileNameOf(const QByteArray& path) {
+    return QString::fromLocal8Bit(path.mid(path.lastIndexOf('/') + 1));
+}
+
+// The file name of a process's executable; failing that, of its first
+// argument; failing that, the name the kernel keeps for it.
+QString ExecutableNameOf(qint64 pid) {
+    char target[4096];
+    const QByteArray link = QByteArrayLiteral("/proc/") + QByteArray::number(pid) + "/exe";
+    const ssize_t length = ::readlink(link.constData(), target, sizeof target);
+    if (length > 0) {
+        QByteArray path(target, length);
+        // A program replaced on disk while it runs.
+        if (path.endsWith(" (deleted)"))
+            path.chop(10);
+        return FileNameOf(path);
+    }
+    const QByteArray arguments = ProcFile(pid, "cmdline");
+    if (!arguments.isEmpty())
+        return FileNameOf(QByteArray(arguments.constData()));
+    return QString::fromLocal8Bit(ProcFile(pid, "comm")).trimmed();
+}
+
+} // namespace
+
+qint64 QtPlatform::FindProcessByExeName(const QString& name) {
+    QList<qint64> pids;
+    QDirIterator entries(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        bool number = false;
+        const qint64 pid = entries.nextFileInfo().fileName().toLongLong(&number);
+        if (number)
+            pids.append(pid);
+    }
+    std::sort(pids.begin(), pids.end());
+    const QString key = ExeKey(name);
+    for (qint64 pid : pids) {
+        if (ExeKey(ExecutableNameOf(pid)) == key && IsRunning(pid))
+            return pid;
+    }
+    return 0;
+}
+
+void QtPlatform::Terminate(qint64 pid) {
+    ::kill(pid_t(pid), SIGTERM);
+}
+
+void QtPlatform::Kill(qint64 pid) {
+    if (IsRunning(pid))
+        ::kill(pid_t(pid), SIGKILL);
+}
 
 // libcanberra speaks to PulseAudio (or ALSA) from a thread of its own, so a
 // play returns at once; one id for all of the program's sounds lets each new
@@ -302,6 +411,14 @@ void QtPlatform::Play(const QString& path) {
 }
 
 #else
+
+qint64 QtPlatform::FindProcessByExeName(const QString&) {
+    return 0;
+}
+
+void QtPlatform::Terminate(qint64) {}
+
+void QtPlatform::Kill(qint64) {}
 
 QtPlatform::~QtPlatform() {
     delete trayIcon_;

@@ -48,6 +48,13 @@ public:
     void Delete() override;
     void Listen(Listener listener) override;
 
+    qint64 FindProcessByExeName(const QString& name) override;
+    void Terminate(qint64 pid) override;
+    void Kill(qint64 pid) override;
+    void Sleep(int milliseconds) override;
+
+    void Open(const QString& file) override;
+
 private:
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
     // desktop offers.

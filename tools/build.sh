@@ -11,7 +11,7 @@ case $mode in run | test) ;; *)
     ;;
 esac
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse xdg-utils
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
 [ "$mode" = test ] && packages+=(clang-format python3)
 missing=()

@@ -1,0 +1,37 @@
+#include "ScheduleRecord.h"
+
+#include "app/Convert.h"
+
+std::optional<int> RecordTime(const QString& line) {
+    if (line.contains(u'~'))
+        return std::nullopt;
+    try {
+        return StrToInt(line.mid(1, 4));
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
+}
+
+QString RecordFile(const QString& line) {
+    return line.mid(7, 200).remove(u']');
+}
+
+QString ExeNameOf(const QString& file) {
+    const qsizetype slash = qMax(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\'));
+    return file.mid(slash + 1);
+}
+
+QString ExeKey(const QString& name) {
+    qsizetype first = 0;
+    qsizetype last = name.size();
+    while (first < last && name[first].unicode() <= 32)
+        ++first;
+    while (last > first && name[last - 1].unicode() <= 32)
+        --last;
+    QString key = name.mid(first, last - first);
+    for (QChar& c : key) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    }
+    return key;
+}

@@ -1,0 +1,106 @@
+#include "Unit3.h"
+
+#include "app/Colors.h"
+#include "app/Guard.h"
+#include "app/Unit1.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int kResume = 60000;
+
+} // namespace
+
+TForm3::TForm3(TAForm1& owner, platform::Platform platform)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , owner_(owner)
+    , platform_(platform) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Start Program"));
+    setFixedSize(410, 323);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(clr::ScheduleDialog));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    Label1 = new TLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
+                        QStringLiteral("Format: [HHMM][filename]\n"
+                                       "(Place a tilde ~  in position 1 to delimiter a record)"));
+    Label1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 13));
+    Label1->SetFontColor(clr::Navy);
+    Memo3 = new QPlainTextEdit(this);
+    Memo3->setObjectName(QStringLiteral("Memo3"));
+    Memo3->setGeometry(8, 40, 393, 250);
+    Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
+                                    QStringLiteral("OK"));
+    SpeedButton1 = new TSpeedButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
+                                    QStringLiteral("Cancel"));
+    connect(SpeedButton2, &TSpeedButton::clicked, this,
+            [this] { Guard([this] { SpeedButton2Click(SpeedButton2); }); });
+    connect(SpeedButton1, &TSpeedButton::clicked, this,
+            [this] { Guard([this] { SpeedButton1Click(SpeedButton1); }); });
+
+    // The first time it shows, it shows in the middle of the screen; after
+    // that where the user left it.
+    const QRect screen = platform_.screens.Primary();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+
+    owner.Form3 = this;
+    Guard([this] { FormCreate(this); });
+}
+
+QString TForm3::Path() const {
+    return QDir(platform_.files.ExecutableDir()).filePath(QStringLiteral("proc.qbx"));
+}
+
+LineList TForm3::Lines() const {
+    LineList lines;
+    lines.SetText(Memo3->toPlainText());
+    return lines;
+}
+
+void TForm3::FormCreate(QObject*) {
+    QByteArray bytes;
+    if (ReadWholeFile(Path(), bytes) != FileState::Read)
+        return;
+    LineList lines;
+    lines.SetBytes(bytes);
+    encoding_ = lines.Encoding();
+    QString text = lines.Lines().join(u'\n');
+    if (lines.EndsWithLineBreak())
+        text += u'\n';
+    Memo3->setPlainText(text);
+}
+
+void TForm3::FormActivate(QObject*) {
+    owner_.Timer4->SetInterval(0);
+}
+
+void TForm3::SpeedButton2Click(QObject*) {
+    const QString text = Memo3->toPlainText();
+    LineList lines;
+    lines.SetText(text);
+    WriteWholeFile(Path(), EncodeText(lines.Text(), encoding_));
+    owner_.Timer4->SetInterval(kResume);
+    accept();
+}
+
+void TForm3::SpeedButton1Click(QObject*) {
+    owner_.Timer4->SetInterval(kResume);
+    accept();
+}
+
+void TForm3::reject() {
+    Guard([this] { SpeedButton1Click(this); });
+}
+
+void TForm3::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guard([this] { FormActivate(this); });
+    QDialog::changeEvent(event);
+}

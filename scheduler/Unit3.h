@@ -1,0 +1,46 @@
+// The "Start Program" dialog: the schedule list, edited by hand. Its edit
+// box is the live list the scheduler reads every minute, shown or not.
+#pragma once
+
+#include "app/Controls.h"
+#include "platform/Platform.h"
+#include "settings/LineList.h"
+
+#include <QDialog>
+#include <QPlainTextEdit>
+
+class TAForm1;
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    // Created hidden at start, for the whole run; it loads "proc.qbx".
+    TForm3(TAForm1& owner, platform::Platform platform);
+
+    // The list as it stands in the edit box.
+    LineList Lines() const;
+
+    TLabel* Label1;
+    QPlainTextEdit* Memo3;
+    TSpeedButton* SpeedButton2;
+    TSpeedButton* SpeedButton1;
+
+    void FormCreate(QObject* Sender);
+    void FormActivate(QObject* Sender);
+    void SpeedButton2Click(QObject* Sender);
+    void SpeedButton1Click(QObject* Sender);
+
+    // Escape and the window's close work as Cancel: the scheduler must not
+    // stay paused after the dialog has gone.
+    void reject() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString Path() const;
+
+    TAForm1& owner_;
+    platform::Platform platform_;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+};

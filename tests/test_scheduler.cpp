@@ -1,0 +1,297 @@
+// The schedule dialog and the runs once a minute, against a fake process
+// table and shell; and once against the real ones.
+#include "FormFixture.h"
+#include "platform/QtPlatform.h"
+#include "scheduler/Unit3.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+class SchedulerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void runs_data();
+    void runs();
+    void namesMatchWithoutCase();
+    void twoRecordsForOneProgram();
+    void stubbornProcessIsKilled();
+    void neverTwiceInOneMinute();
+    void dialogPausesScheduler();
+    void cancelKeepsEditsInMemory();
+    void escapeResumesToo();
+    void fileLineRules_data();
+    void fileLineRules();
+    void failedWriteKeepsDialogOpen();
+    void realProcessRestarted();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+    TForm3* dialog = nullptr;
+
+    void Start() {
+        form = std::make_unique<Form>(desktop->Interfaces());
+        dialog = new TForm3(*form, desktop->Interfaces());
+    }
+    void SetList(const QString& text) { dialog->Memo3->setPlainText(text); }
+    void RunAt(int h, int m, int s = 30) {
+        desktop->time = QTime(h, m, s);
+        Guard([this] { form->Timer4Timer(form->Timer4); });
+    }
+    QString Path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
+};
+
+void SchedulerTest::init() {
+    folder = std::make_unique<QTemporaryDir>();
+    desktop = std::make_unique<platform::FakePlatform>();
+    desktop->executableDir = folder->path();
+    desktop->processes = {{10, "bash"}, {20, "TOOL.EXE"}, {30, "tool.exe"}};
+    Start();
+}
+
+void SchedulerTest::cleanup() {
+    form.reset();
+    desktop.reset();
+    folder.reset();
+}
+
+void SchedulerTest::runs_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QTime>("at");
+    QTest::addColumn<QStringList>("events");
+
+    const QStringList tool{"terminate 20", "sleep 1000", "open C:\\Apps\\tool.exe"};
+    QTest::newRow("its minute") << "[1415][C:\\Apps\\tool.exe]" << QTime(14, 15, 30) << tool;
+    QTest::newRow("the minute after")
+        << "[1415][C:\\Apps\\tool.exe]" << QTime(14, 16, 0) << QStringList{};
+    QTest::newRow("a document ends nothing")
+        << "[0930][/home/ann/notes.txt]" << QTime(9, 30)
+        << QStringList{"sleep 1000", "open /home/ann/notes.txt"};
+    QTest::newRow("arguments make no program")
+        << "[0930][C:\\Apps\\tool.exe /quiet]" << QTime(9, 30)
+        << QStringList{"sleep 1000", "open C:\\Apps\\tool.exe /quiet"};
+    QTest::newRow("tilde at the start") << "~[0930][/opt/a]" << QTime(9, 30) << QStringList{};
+    QTest::newRow("tilde in the name")
+        << "[0930][/opt/PROGRA~1/a]" << QTime(9, 30) << QStringList{};
+    QTest::newRow("bad lines no longer stop the run")
+        << "[0930][/opt/a]\n\nnote to self\n[09x0][/opt/b]\n[0930][/opt/c]\n"
+        << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/a", "sleep 1000", "open /opt/c"};
+    QTest::newRow("2400 never") << "[2400][/opt/a]" << QTime(0, 0) << QStringList{};
+    QTest::newRow("0000 at midnight")
+        << "[0000][/opt/a]" << QTime(0, 0, 5) << QStringList{"sleep 1000", "open /opt/a"};
+    QTest::newRow("a blank before 930")
+        << "[ 930][/opt/a]" << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/a"};
+    QTest::newRow("brackets taken out")
+        << "[0930][/opt/a]b]" << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/ab"};
+    QTest::newRow("Linux path") << "[0930][/usr/local/bin/tool.exe]" << QTime(9, 30)
+                                << QStringList{"terminate 20", "sleep 1000",
+                                               "open /usr/local/bin/tool.exe"};
+}
+
+void SchedulerTest::runs() {
+    QFETCH(QString, list);
+    QFETCH(QTime, at);
+    QFETCH(QStringList, events);
+    SetList(list);
+    RunAt(at.hour(), at.minute(), at.second());
+    QCOMPARE(desktop->events, events);
+    QCOMPARE(form->Timer4->Interval(), 60000);
+    // Only the first process of the name was ended.
+    QVERIFY(desktop->processes[2].running);
+}
+
+void SchedulerTest::namesMatchWithoutCase() {
+    desktop->processes = {{5, " Backup.Exe\t"}};
+    SetList(QStringLiteral("[0700][D:\\bin\\backup.EXE]"));
+    RunAt(7, 0);
+    QCOMPARE(desktop->events.value(0), QStringLiteral("terminate 5"));
+}
+
+void SchedulerTest::twoRecordsForOneProgram() {
+    desktop->processes.clear();
+    desktop->programs = {QStringLiteral("/opt/tool")};
+    SetList(QStringLiteral("[0800][/opt/tool]\n[0800][/opt/tool]"));
+    RunAt(8, 0);
+    QCOMPARE(desktop->events.size(), 5);
+    QCOMPARE(desktop->events[0], QStringLiteral("sleep 1000"));
+    QCOMPARE(desktop->events[1], QStringLiteral("open /opt/tool"));
+    QVERIFY(desktop->events[2].startsWith(QLatin1String("terminate ")));
+    QCOMPARE(desktop->events[4], QStringLiteral("open /opt/tool"));
+}
+
+void SchedulerTest::stubbornProcessIsKilled() {
+    desktop->processes = {{7, "tool"}};
+    desktop->processes[0].obliging = false;
+    SetList(QStringLiteral("[1200][/opt/tool]"));
+    RunAt(12, 0);
+    QCOMPARE(desktop->events,
+             (QStringList{"terminate 7", "sleep 1000", "kill 7", "open /opt/tool"}));
+}
+
+void SchedulerTest::neverTwiceInOneMinute() {
+    SetList(QStringLiteral("[0930][/opt/a]"));
+    RunAt(9, 30, 0);
+    RunAt(9, 30, 59);
+    QCOMPARE(desktop->events.size(), 2);
+    QCOMPARE(form->Timer4->Interval(), 60000);
+    RunAt(9, 31, 0);
+    QCOMPARE(desktop->events.size(), 2);
+}
+
+void SchedulerTest::dialogPausesScheduler() {
+    QCOMPARE(form->Timer4->Interval(), 1000);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(form->Timer4->Interval(), 0);
+    dialog->SpeedButton1->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(form->Timer4->Interval(), 60000);
+}
+
+void SchedulerTest::cancelKeepsEditsInMemory() {
+    QFile file(Path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[0930][/opt/a]\r\n");
+    file.close();
+    form.reset();
+    Start();
+    QCOMPARE(dialog->Lines().Lines(), QStringList{"[0930][/opt/a]"});
+
+    dialog->show();
+    SetList(QStringLiteral("[0931][/opt/b]\n"));
+    dialog->SpeedButton1->click();
+    RunAt(9, 31);
+    QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/b"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[0930][/opt/a]\r\n"));
+}
+
+void SchedulerTest::escapeResumesToo() {
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog->Memo3, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(form->Timer4->Interval(), 60000);
+}
+
+void SchedulerTest::fileLineRules_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("final line end")
+        << QByteArray("[0930][/a]\r\n[1000][/b]\r\n") << QStringList{"[0930][/a]", "[1000][/b]"}
+        << QByteArray("[0930][/a]\r\n[1000][/b]\r\n");
+    QTest::newRow("two final line ends")
+        << QByteArray("[0930][/a]\r\n\r\n") << QStringList{"[0930][/a]", ""}
+        << QByteArray("[0930][/a]\r\n\r\n");
+    QTest::newRow("lone LF") << QByteArray("[0930][/a]\n[1000][/b]")
+                             << QStringList{"[0930][/a]", "[1000][/b]"}
+                             << QByteArray("[0930][/a]\r\n[1000][/b]");
+    QTest::newRow("tilde line kept") << QByteArray("~[0930][C:\\Tools\\backup.exe]\r\n")
+                                     << QStringList{"~[0930][C:\\Tools\\backup.exe]"}
+                                     << QByteArray("~[0930][C:\\Tools\\backup.exe]\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("[0930][C:\\Programme\\K\xfc"
+                                                "che.exe]\r\n")
+                                  << QStringList{QString::fromUtf8(
+                                         "[0930][C:\\Programme\\Küche.exe]")}
+                                  << QByteArray("[0930][C:\\Programme\\K\xfc"
+                                                "che.exe]\r\n");
+}
+
+void SchedulerTest::fileLineRules() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, written);
+    QFile file(Path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(stored);
+    file.close();
+    form.reset();
+    Start();
+    QCOMPARE(dialog->Lines().Lines(), lines);
+    dialog->show();
+    dialog->SpeedButton2->click();
+    QCOMPARE(form->Timer4->Interval(), 60000);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), written);
+}
+
+void SchedulerTest::failedWriteKeepsDialogOpen() {
+    desktop->executableDir = QDir(folder->path()).filePath(QStringLiteral("gone"));
+    form.reset();
+    Start();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    dialog->SpeedButton2->click();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(form->Timer4->Interval(), 0);
+    dialog->SpeedButton1->click();
+    QCOMPARE(form->Timer4->Interval(), 60000);
+}
+
+namespace {
+
+// The real process table and shell, with a short pause.
+class RealProcesses : public platform::Processes {
+public:
+    explicit RealProcesses(platform::QtPlatform& real)
+        : real_(real) {}
+    qint64 FindProcessByExeName(const QString& name) override {
+        return real_.FindProcessByExeName(name);
+    }
+    void Terminate(qint64 pid) override { real_.Terminate(pid); }
+    void Kill(qint64 pid) override { real_.Kill(pid); }
+    void Sleep(int) override { real_.Sleep(100); }
+
+private:
+    platform::QtPlatform& real_;
+};
+
+} // namespace
+
+void SchedulerTest::realProcessRestarted() {
+    const QString program =
+        QDir(folder->path())
+            .filePath(QStringLiteral("qsleeper-%1").arg(QCoreApplication::applicationPid()));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/quorbel_sleeper"),
+                        program));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    qint64 first = 0;
+    QVERIFY(QProcess::startDetached(program, {}, QString(), &first));
+
+    platform::QtPlatform real;
+    RealProcesses processes(real);
+    platform::Platform mixed = desktop->Interfaces();
+    platform::Platform withReal{mixed.clock, mixed.cursor, mixed.screens, mixed.questions,
+                                mixed.files, mixed.text,   mixed.windows, mixed.sound,
+                                mixed.tray,  processes,    real};
+    form.reset();
+    form = std::make_unique<Form>(withReal);
+    dialog = new TForm3(*form, withReal);
+    QTRY_COMPARE(real.FindProcessByExeName(QFileInfo(program).fileName()), first);
+
+    SetList(QStringLiteral("[1015][%1]").arg(program));
+    RunAt(10, 15);
+    qint64 second = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((second = real.FindProcessByExeName(QFileInfo(program).fileName())) &&
+                                 second != first,
+                             5000);
+    QCOMPARE(
+        real.FindProcessByExeName(QStringLiteral(" ") + QFileInfo(program).fileName().toUpper()),
+        second);
+    real.Kill(second);
+    QTRY_COMPARE(real.FindProcessByExeName(QFileInfo(program).fileName()), 0);
+}
+
+QTEST_MAIN(SchedulerTest)
+#include "test_scheduler.moc"
