@@ -13,7 +13,8 @@ esac
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse xdg-utils
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
-[ "$mode" = test ] && packages+=(clang-format python3)
+[ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev xvfb icewm xdotool x11-utils
+    pulseaudio pulseaudio-utils imagemagick file)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

@@ -1,0 +1,267 @@
+"""A throwaway X desktop for the end-to-end scenarios: Xvfb on a free
+display, icewm with its notification area, a PulseAudio of its own whose
+null sink is recorded, and the built program copied into a fresh folder.
+Everything started here is ended here, by its process id, also when a
+check fails."""
+
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def wait_for(probe, what, timeout=10.0, step=0.1):
+    """Polls probe until it returns something true; fails after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(step)
+
+
+class Desktop:
+    def __init__(self, build_dir, shots_dir, name):
+        self.build_dir = build_dir
+        self.shots_dir = shots_dir
+        self.name = name
+        self.processes = []
+        self.root = tempfile.mkdtemp(prefix="quorbel-e2e-")
+        self.folder = os.path.join(self.root, "app")
+        os.makedirs(self.folder)
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        self.env = dict(os.environ)
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.env.update({"XDG_RUNTIME_DIR": runtime, "HOME": self.root,
+                         "QT_QPA_PLATFORM": "xcb", "LC_ALL": "C.UTF-8"})
+        self.recording = None
+
+    # ------------------------------------------------------------ set-up
+
+    def __enter__(self):
+        try:
+            self._start_x()
+            self._start_sound()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        if exc[0] is not None:
+            try:
+                self.screenshot("failed")
+            except Exception:
+                pass
+        self.close()
+        return False
+
+    def spawn(self, argv, **kw):
+        p = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
+                             stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stderr=kw.pop("stderr", subprocess.DEVNULL),
+                             start_new_session=True, **kw)
+        self.processes.append(p)
+        return p
+
+    def _start_x(self):
+        read, write = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp"], pass_fds=(write,))
+        os.close(write)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read, 16)
+            if not chunk:
+                raise Failure("Xvfb did not start")
+            number += chunk
+        os.close(read)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self.spawn(["icewm"])
+        # The notification area is there once icewm owns the tray selection.
+        wait_for(lambda: self.run(["xwininfo", "-root", "-tree"]).count('"SystemTray"'),
+                 "icewm's notification area")
+
+    def _start_sound(self):
+        socket = os.path.join(self.root, "pulse.sock")
+        self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                    "--disable-shm=yes", "--load=module-null-sink sink_name=rec",
+                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket])
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        wait_for(lambda: subprocess.run(["pactl", "info"], env=self.env,
+                                        stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL).returncode == 0,
+                 "PulseAudio")
+        # A null sink's monitor gives nothing while the sink is idle: keep a
+        # silent stream playing into it.
+        self.spawn(["pacat", "--device=rec", "--raw", "/dev/zero"])
+
+    def close(self):
+        for p in reversed(self.processes):
+            if p.poll() is None:
+                try:
+                    os.killpg(p.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for p in reversed(self.processes):
+            try:
+                p.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+        self.processes.clear()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    # ------------------------------------------------------------ program
+
+    def install_program(self, files=None):
+        """Copies the program and its default files into the folder, then
+        the given files (name -> bytes)."""
+        for name in ("quorbel", "pprefs.qbx", "Alarm1.wav", "Alarm2.wav"):
+            shutil.copy2(os.path.join(self.build_dir, name), self.folder)
+        for name, data in (files or {}).items():
+            with open(os.path.join(self.folder, name), "wb") as f:
+                f.write(data)
+
+    def start_program(self):
+        self.program = self.spawn([os.path.join(self.folder, "quorbel")])
+        self.window = wait_for(self._main_window, "the main window")
+        # The pointer moves onto Quit once the settings are loaded.
+        wait_for(lambda: self.pointer() != (0, 0) and self.pointer() != (640, 512),
+                 "the first activation", timeout=5)
+        return self.window
+
+    def _main_window(self):
+        found = self.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorbel$"],
+                         check=False).split()
+        for window in found:
+            if self.geometry(window)[2] in (298, 596):
+                return window
+        return None
+
+    def quit_program(self, timeout=5):
+        try:
+            self.program.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end")
+
+    def read(self, name):
+        with open(os.path.join(self.folder, name), "rb") as f:
+            return f.read()
+
+    # ------------------------------------------------------------ X
+
+    def run(self, argv, check=True):
+        result = subprocess.run(argv, env=self.env, capture_output=True, text=True)
+        if check and result.returncode != 0:
+            raise Failure("%s failed: %s" % (argv[0], result.stderr.strip()))
+        return result.stdout
+
+    def geometry(self, window):
+        values = {}
+        for line in self.run(["xdotool", "getwindowgeometry", "--shell", window]).split():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.lstrip("-").isdigit() else value
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+    def mapped(self, window):
+        return "IsViewable" in self.run(["xwininfo", "-id", window], check=False)
+
+    def state(self, window):
+        return self.run(["xprop", "-id", window, "_NET_WM_STATE"], check=False)
+
+    def pointer(self):
+        out = self.run(["xdotool", "getmouselocation", "--shell"])
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def at(self, dx, dy):
+        """A point of the main window, in screen coordinates."""
+        x, y, _, _ = self.geometry(self.window)
+        return x + dx, y + dy
+
+    def click(self, dx, dy, button=1):
+        x, y = self.at(dx, dy)
+        self.run(["xdotool", "mousemove", str(x), str(y)])
+        time.sleep(0.15)
+        self.run(["xdotool", "click", str(button)])
+        time.sleep(0.25)
+
+    def keys(self, *names):
+        for name in names:
+            self.run(["xdotool", "key", name])
+            time.sleep(0.12)
+
+    def type(self, text):
+        self.run(["xdotool", "type", "--delay", "40", text])
+
+    def tray_icons(self):
+        """The windows docked in icewm's notification area."""
+        tree = self.run(["xwininfo", "-root", "-tree"])
+        tray = [line.split()[0] for line in tree.splitlines() if '"SystemTray"' in line]
+        if not tray:
+            return []
+        children = self.run(["xwininfo", "-id", tray[0], "-children"])
+        return [line.split()[0] for line in children.splitlines()
+                if line.strip().startswith("0x")]
+
+    def stacking(self):
+        out = self.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"])
+        return [int(w, 16) for w in out.split("#")[-1].replace(",", " ").split()]
+
+    # ------------------------------------------------------------ pictures
+
+    def screenshot(self, label):
+        os.makedirs(self.shots_dir, exist_ok=True)
+        path = os.path.join(self.shots_dir, "%s-%s.png" % (self.name, label))
+        self.run(["import", "-window", "root", path])
+        return path
+
+    def colour_at(self, x, y):
+        data = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (x, y),
+                               "-depth", "8", "rgb:-"], env=self.env,
+                              capture_output=True).stdout
+        return tuple(data[:3])
+
+    def region_has(self, x, y, w, h, colour, tolerance=24):
+        data = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                               "-depth", "8", "rgb:-"], env=self.env,
+                              capture_output=True).stdout
+        for i in range(0, len(data) - 2, 3):
+            if all(abs(data[i + k] - colour[k]) <= tolerance for k in range(3)):
+                return True
+        return False
+
+    # ------------------------------------------------------------ sound
+
+    def start_recording(self):
+        self.recording = os.path.join(self.root, "heard.raw")
+        self.recorder = self.spawn(["parec", "--device=rec.monitor", "--latency-msec=20",
+                                    "--format=s16le", "--rate=22050", "--channels=1",
+                                    self.recording])
+
+    def loudest(self):
+        """The peak level recorded so far, 0 to 1."""
+        time.sleep(0.3)
+        with open(self.recording, "rb") as f:
+            data = f.read()
+        count = len(data) // 2
+        if count == 0:
+            return 0.0
+        samples = struct.unpack("<%dh" % count, data[:count * 2])
+        return max(abs(s) for s in samples) / 32768.0

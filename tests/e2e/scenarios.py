@@ -1,0 +1,255 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios: the built program on a real X desktop, driven with
+xdotool the way a user meets it.
+
+    scenarios.py BUILD_DIR SCENARIO
+"""
+import datetime
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import Desktop, Failure, check, wait_for  # noqa: E402
+
+SCREEN = (1280, 1024)
+# Places in the window, from its design.
+QUIT = (148, 223)
+HIDE = (260, 15)
+PIN = (236, 15)
+ALARM_HALF = (218, 15)
+TITLE = (30, 14)
+
+
+def slot_button(n):
+    return (65 + 37 + (5 if n <= 5 else 148), 5 + 11 + 31 + 31 * ((n - 1) % 5))
+
+
+def slot_box(n):
+    return (5 + 28 + (5 if n <= 5 else 148), 4 + 12 + 31 + 31 * ((n - 1) % 5))
+
+
+def quick_button(n):
+    return (5 + 24 * (n - 23) + 12, 190 + 9)
+
+
+def silent(desktop):
+    return desktop.loudest() < 0.02
+
+
+def prefs_lines(desktop):
+    return desktop.read("prefs.qbx").split(b"\r\n")
+
+
+DEFAULT_FLAGS = b"110120010" + b"0" * 21
+
+
+def first_run(d):
+    d.install_program()
+    window = d.start_program()
+    x, y, w, h = d.geometry(window)
+    check((w, h) == (298, 239), "the window is %dx%d" % (w, h))
+    check((x, y) == ((SCREEN[0] - 298) // 2, (SCREEN[1] - 239) // 2), "not centred: %d,%d" % (x, y))
+    check(d.pointer() == d.at(QUIT[0] + 30, QUIT[1]), "pointer not on Quit + 30")
+    wait_for(d.tray_icons, "the tray icon")
+    d.screenshot("end")
+    d.click(*QUIT)
+    d.quit_program()
+    lines = prefs_lines(d)
+    check(lines[0] == DEFAULT_FLAGS, "line 0 is %r" % lines[0])
+    check(lines[1:11] == [b"00:00:00Message"] * 10, "slot lines %r" % lines[1:11])
+    check(lines[11:] == [b"12:00:00 PM", b"12:00:00 PM", b"AM", b"AM", b""],
+          "alarm lines %r" % lines[11:])
+
+
+def countdown(d):
+    d.install_program()
+    d.start_program()
+    d.start_recording()
+    # Slot 4: "Edit Time / Message", type the message, Enter.
+    d.click(*slot_button(4), button=3)
+    d.keys("Down", "Return")
+    d.type("Tea")
+    d.keys("Return")
+    # The seconds menu on its time box: Seconds 0+, then 05.
+    d.click(*slot_box(4), button=3)
+    d.keys("Down", "Right", "Down", "Down", "Down", "Down", "Down", "Return")
+    d.click(*slot_button(4))
+    d.click(*HIDE)
+    check(not d.mapped(d.window), "the window did not hide")
+    # The tray counts the last seconds in red.
+    tray = wait_for(d.tray_icons, "the tray icon")
+    tx, ty, tw, th = d.geometry(tray[0])
+    wait_for(lambda: d.region_has(tx, ty, tw, th, (237, 28, 36)), "the red seconds in the tray",
+             timeout=5)
+    wait_for(lambda: d.mapped(d.window), "the window back", timeout=8)
+    time.sleep(0.3)
+    check("_NET_WM_STATE_ABOVE" in d.state(d.window), "not on top")
+    check(d.pointer() == d.at(210, 220), "pointer at %s" % (d.pointer(),))
+    time.sleep(1.5)
+    check(not silent(d), "nothing was heard")
+    d.screenshot("ringing")
+    d.keys("Return")
+    time.sleep(0.5)
+    check("_NET_WM_STATE_ABOVE" not in d.state(d.window), "still on top after Enter")
+    d.click(*QUIT)
+    d.quit_program()
+    check(prefs_lines(d)[4] == b"00:00:05Tea", "slot 4 saved as %r" % prefs_lines(d)[4])
+
+
+def settings_survive_restart(d):
+    d.install_program()
+    d.start_program()
+    d.click(*slot_box(2), button=3)
+    d.keys("Down", "Down", "Down", "Right", "Down", "Return")   # Seconds 2+, then 21
+    d.click(*slot_button(2), button=3)
+    d.keys("Down", "Return")
+    d.type("Bread")
+    d.keys("Return")
+    d.click(30, 223)            # Sound off
+    d.click(*ALARM_HALF)
+    d.click(304 + 201 + 20, 98 + 61 + 8)   # 9 min
+    d.click(*QUIT)
+    d.quit_program()
+    saved = d.read("prefs.qbx")
+    lines = saved.split(b"\r\n")
+    check(lines[0][:9] == b"010141010", "options saved as %r" % lines[0])
+    check(lines[2] == b"00:00:21Bread", "slot 2 saved as %r" % lines[2])
+
+    d.start_program()
+    check(d.geometry(d.window)[2] == 596, "the alarm half is closed")
+    d.screenshot("restored")
+    d.click(*QUIT)
+    d.quit_program()
+    check(d.read("prefs.qbx") == saved, "a second run changed the settings")
+
+
+def drag_and_pin(d):
+    d.install_program()
+    window = d.start_program()
+    x0, y0, _, _ = d.geometry(window)
+    sx, sy = d.at(*TITLE)
+    d.run(["xdotool", "mousemove", str(sx), str(sy), "mousedown", "1"])
+    for step in range(1, 6):
+        d.run(["xdotool", "mousemove", str(sx + 20 * step), str(sy + 10 * step)])
+        time.sleep(0.05)
+    d.run(["xdotool", "mouseup", "1"])
+    time.sleep(0.3)
+    x1, y1, _, _ = d.geometry(window)
+    check(x1 - x0 >= 60 and y1 - y0 >= 30, "moved only %d,%d" % (x1 - x0, y1 - y0))
+
+    d.click(*PIN)
+    check("_NET_WM_STATE_ABOVE" in d.state(window), "the pin did not put it on top")
+    d.spawn(["xmessage", "-geometry", "500x300+%d+%d" % (x1 - 50, y1 - 50), "over"])
+    time.sleep(0.8)
+    found = wait_for(lambda: d.run(["xdotool", "search", "--onlyvisible", "--name", "^xmessage$"],
+                                   check=False).split(), "the other window")
+    d.run(["xdotool", "windowraise", found[-1]])
+    time.sleep(0.5)
+    stack = d.stacking()
+    check(stack.index(int(window)) > max(stack.index(int(w)) for w in found if int(w) in stack),
+          "the other window is above the pinned one")
+    d.screenshot("pinned")
+    d.click(*PIN)
+    check("_NET_WM_STATE_ABOVE" not in d.state(window), "the pin did not let go")
+
+
+def quick_timer(d):
+    d.install_program({"pprefs.qbx": b"2\r\n"})
+    d.start_program()
+    d.start_recording()
+    d.click(*quick_button(23))
+    d.click(*HIDE)
+    wait_for(lambda: d.mapped(d.window), "the window back", timeout=6)
+    time.sleep(0.3)
+    check(d.pointer() == d.at(210, 190), "pointer at %s" % (d.pointer(),))
+    time.sleep(1.5)
+    check(not silent(d), "nothing was heard")
+    d.keys("Return")
+
+
+def alarm(d):
+    now = datetime.datetime.now()
+    if now.second > 50:
+        time.sleep(61 - now.second)
+        now = datetime.datetime.now()
+    hour12 = now.hour % 12 or 12
+    alarm_text = "%d:%02d:00 %s" % (hour12, now.minute, "AM" if now.hour < 12 else "PM")
+    # Options: alarm 1 rings once (Recur off), both alarms on at start.
+    lines = [b"110021100" + b"0" * 21] + [b"00:00:00Message"] * 10 + [
+        alarm_text.encode(), b"3:00:00 AM", alarm_text[-2:].encode(), b"AM"]
+    d.install_program({"prefs.qbx": b"\r\n".join(lines) + b"\r\n"})
+    d.start_recording()
+    d.start_program()
+    time.sleep(2.5)
+    check(not silent(d), "the alarm was not heard")
+    # Alarm 1's button panel: the colour of OFF again.
+    x, y = d.at(304 + 19 + 3, 98 + 44 + 3)
+    check(d.colour_at(x, y) == (0xDE, 0xCF, 0xA5), "alarm 1 is still ON: %s" % (d.colour_at(x, y),))
+    d.screenshot("rang")
+
+
+def schedule(d):
+    sleeper = os.path.join(d.folder, "qsleeper-%d" % os.getpid())
+    d.install_program()
+    import shutil
+    shutil.copy2(os.path.join(d.build_dir, "tests", "quorbel_sleeper"), sleeper)
+    first = d.spawn([sleeper])
+    time.sleep(0.3)
+    now = datetime.datetime.now()
+    if now.second > 55:
+        time.sleep(61 - now.second)
+        now = datetime.datetime.now()
+    record = "[%02d%02d][%s]\r\n" % (now.hour, now.minute, sleeper)
+    with open(os.path.join(d.folder, "proc.qbx"), "w") as f:
+        f.write(record)
+    d.start_program()
+    first.wait(timeout=5)
+
+    def restarted():
+        out = d.run(["pgrep", "-f", sleeper], check=False).split()
+        return [pid for pid in out if int(pid) != first.pid]
+    pids = wait_for(restarted, "the program started again", timeout=5)
+    for pid in pids:
+        os.kill(int(pid), 9)
+
+
+def quit_with_running_slot(d):
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Test"]) + b"\r\n"})
+    d.start_program()
+    d.click(*slot_button(1))
+    d.click(*QUIT)
+    box = wait_for(lambda: d.run(["xdotool", "search", "--onlyvisible", "--name", "^Warning$"],
+                                 check=False).split(), "the question")
+    check(not d.mapped(d.window), "the window stayed up behind the question")
+    d.screenshot("question")
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Escape")
+    wait_for(lambda: d.mapped(d.window), "the window back")
+    time.sleep(1.2)
+    x, y = d.at(*slot_box(1))
+    check(d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8), "slot 1 no longer runs")
+    check(d.program.poll() is None, "the program ended")
+
+
+SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
+                                      drag_and_pin, quick_timer, alarm, schedule,
+                                      quit_with_running_slot]}
+
+
+def main():
+    build_dir, name = sys.argv[1], sys.argv[2]
+    shots = os.path.join(build_dir, "e2e-screenshots")
+    try:
+        with Desktop(build_dir, shots, name) as desktop:
+            SCENARIOS[name](desktop)
+            desktop.screenshot("done")
+    except Failure as failure:
+        print("FAIL %s: %s" % (name, failure))
+        return 1
+    print("PASS %s" % name)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
