@@ -1,6 +1,7 @@
 // The cost of one second of the program: the tick with every slot running.
 #include "app/Unit1.h"
 #include "platform/FakePlatform.h"
+#include "scheduler/Unit3.h"
 #include "slots/SlotFlags.h"
 
 #include <QApplication>
@@ -22,6 +23,28 @@ void TickWithAllSlotsRunning(benchmark::State& state) {
         form.Timer1Timer(form.Timer1);
 }
 BENCHMARK(TickWithAllSlotsRunning);
+
+// One run of the schedule over a list of 1000 records spread over the day;
+// most runs find one record or none due.
+void ScheduleRunOverThousandLines(benchmark::State& state) {
+    platform::FakePlatform desktop;
+    TAForm1 form(desktop.Interfaces());
+    auto* dialog = new TForm3(form, desktop.Interfaces());
+    QString list;
+    for (int i = 0; i < 1000; ++i) {
+        const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));
+        list += QStringLiteral("[%1][/opt/tools/program-%2]\n").arg(at.toString("hhmm")).arg(i);
+    }
+    dialog->Memo3->setPlainText(list);
+    int minute = 0;
+    for (auto _ : state) {
+        // A new minute each time, so no run is skipped as a repeat.
+        desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
+        form.Timer4Timer(form.Timer4);
+        desktop.events.clear();
+    }
+}
+BENCHMARK(ScheduleRunOverThousandLines);
 
 } // namespace
 

@@ -36,5 +36,15 @@ cmake --build build --parallel
 if [ "$mode" = run ]; then
     exec ./build/quorbel
 fi
-cd build
-exec ctest --output-on-failure --parallel 2
+(cd build && ctest --output-on-failure --parallel 2)
+
+# The unit tests, fuzz corpora and the soak run once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails them.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBEL_WERROR=ON \
+    -DQUORBEL_SANITIZE=ON
+cmake --build build-sanitize --parallel
+cd build-sanitize
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp
+exec ctest --output-on-failure --parallel 2 --label-exclude e2e

@@ -4,6 +4,7 @@
 //
 // The input is the content of "prefs.qbx", optionally followed by a line
 // "=====" and the content of "pprefs.qbx".
+#include "FuzzMain.h"
 #include "app/Unit1.h"
 #include "platform/FakePlatform.h"
 
@@ -114,31 +115,3 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fail("the option flags lost their tail");
     return 0;
 }
-
-#ifndef QUORBEL_LIBFUZZER
-// Without libFuzzer: run every file named, or every file in the folders
-// named, once; the regression run of the tests.
-int main(int argc, char** argv) {
-    int runs = 0;
-    for (int i = 1; i < argc; ++i) {
-        QStringList files{QString::fromLocal8Bit(argv[i])};
-        if (QFileInfo(files[0]).isDir()) {
-            const QDir dir(files[0]);
-            files.clear();
-            for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-                files << dir.filePath(name);
-        }
-        for (const QString& path : files) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                Fail("cannot read a corpus file");
-            const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                   size_t(bytes.size()));
-            ++runs;
-        }
-    }
-    std::printf("%d inputs, no failure\n", runs);
-    return runs > 0 ? 0 : 1;
-}
-#endif

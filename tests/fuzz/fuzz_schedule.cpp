@@ -1,0 +1,79 @@
+// Any schedule list against a fake process table and shell, run at a few
+// times of day: no failure, never an open of a line with a tilde, and no
+// record run twice within one minute of the clock.
+//
+// The input's first bytes pick the times of the runs (a minute of the day
+// and a second each, two bytes per run, up to 8 runs, ended by a byte 0xFF);
+// the rest is the list.
+#include "FuzzMain.h"
+#include "app/Unit1.h"
+#include "platform/FakePlatform.h"
+#include "scheduler/ScheduleRecord.h"
+#include "scheduler/Unit3.h"
+
+#include <QApplication>
+#include <QMap>
+#include <cstdlib>
+
+namespace {
+
+struct Program {
+    Program() {
+        static int argc = 1;
+        static char name[] = "fuzz_schedule";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = new QApplication(argc, argv);
+    }
+    QApplication* app;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Program program;
+    QList<QTime> runs;
+    size_t i = 0;
+    while (i + 1 < size && data[i] != 0xFF && runs.size() < 8) {
+        const int minute = (data[i] * 6) % 1440; // spread over the day
+        runs.append(QTime(minute / 60, minute % 60, data[i + 1] % 60));
+        i += 2;
+    }
+    if (i < size && data[i] == 0xFF)
+        ++i;
+    const QString list =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + i), qsizetype(size - i));
+
+    platform::FakePlatform desktop;
+    desktop.executableDir = QStringLiteral("/nonexistent");
+    TAForm1 form(desktop.Interfaces());
+    auto* dialog = new TForm3(form, desktop.Interfaces());
+    dialog->Memo3->setPlainText(list);
+    const QStringList lines = dialog->Lines().Lines();
+
+    for (const QTime& at : runs) {
+        desktop.time = at;
+        desktop.events.clear();
+        if (!Guard([&] { form.Timer4Timer(form.Timer4); }))
+            std::abort();
+        // What may open in this run: the files of the lines without a tilde
+        // whose time is now, once each.
+        QMap<QString, int> allowed;
+        const int now = at.hour() * 100 + at.minute();
+        for (const QString& line : lines) {
+            if (!line.contains(u'~') && RecordTime(line) == now)
+                ++allowed[RecordFile(line)];
+        }
+        for (const QString& event : desktop.events) {
+            if (!event.startsWith(QLatin1String("open ")))
+                continue;
+            const QString file = event.mid(5);
+            if (allowed.value(file) <= 0)
+                std::abort();
+            --allowed[file];
+        }
+        if (form.Timer4->Interval() != 60000)
+            std::abort();
+    }
+    return 0;
+}

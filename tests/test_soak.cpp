@@ -1,0 +1,173 @@
+// A day and a bit of use in a few seconds: 100,000 ticks with the clock
+// faked, while slots start, run out, ring and are acknowledged, alarms ring
+// and snooze, the stopwatch runs and the schedule list is edited. Nothing
+// may fail, and neither Qt objects nor memory may grow.
+#include "FormFixture.h"
+#include "scheduler/Unit3.h"
+#include "slots/SlotFlags.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+// A fixed sequence of choices, the same on every run.
+class Dice {
+public:
+    int Roll(int sides) {
+        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+        return int((state_ >> 33) % unsigned(sides));
+    }
+    bool OneIn(int n) { return Roll(n) == 0; }
+
+private:
+    quint64 state_ = 20261207;
+};
+
+long ResidentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hundredThousandTicks();
+};
+
+void SoakTest::hundredThousandTicks() {
+    platform::FakePlatform desktop;
+    desktop.executableDir = QStringLiteral("/nonexistent");
+    Form form(desktop.Interfaces());
+    auto* dialog = new TForm3(form, desktop.Interfaces());
+    form.Memo2->Lines.SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
+    Dice dice;
+    QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
+    int objects = 0;
+    long resident = 0;
+    int sounds = 0;
+    int opens = 0;
+    int expiries = 0;
+
+    auto press = [&](const QString& name) { form.State.CurrentSlotName = name; };
+    for (int tick = 1; tick <= 100000; ++tick) {
+        clock = clock.addSecs(1);
+        desktop.time = clock.time();
+        const bool ringing = form.AnySlotRinging();
+        form.Tick();
+        expiries += !ringing && form.AnySlotRinging();
+        if (form.Timer2->Interval() == 1000)
+            form.AlertTick();
+        if (form.Timer3->Interval() != 0 && tick % 60 == 0)
+            form.Timer3Timer(form.Timer3);
+        if (tick % 60 == 0)
+            form.Timer4Timer(form.Timer4);
+
+        // Countdown and quick timers started, clicked and acknowledged.
+        if (dice.OneIn(40)) {
+            const int n = 1 + dice.Roll(10);
+            if (form.SlotButton(n)->Tag() == 0) {
+                const QString time = QStringLiteral("00:0%1:%2")
+                                         .arg(dice.Roll(2))
+                                         .arg(dice.Roll(60), 2, 10, QLatin1Char('0'));
+                form.Memo1->Lines.SetLine(n, time + QStringLiteral("Soak"));
+                form.SlotEdit(n)->setText(time);
+            }
+            press(QStringLiteral("SpeedButton%1").arg(n));
+            Guard([&] { form.SpeedButton1Click(form.SlotButton(n)); });
+        }
+        if (dice.OneIn(50)) {
+            const int n = slot::FirstQuick + dice.Roll(12);
+            press(QStringLiteral("SpeedButton%1").arg(n));
+            Guard([&] { form.SpeedButton23Click(form.SlotButton(n)); });
+        }
+        if (form.State.AlertActive && dice.OneIn(4)) {
+            int enter = TAForm1::VK_RETURN;
+            Guard([&] { form.FormKeyDown(&form, enter, {}); });
+        }
+        // The editor opened and stored now and then.
+        if (dice.OneIn(700)) {
+            const int n = 1 + dice.Roll(10);
+            press(QStringLiteral("SpeedButton%1").arg(n));
+            Guard([&] { form.EditAlarmMessage1Click(&form); });
+            form.Edit11->setText(QStringLiteral("Message %1").arg(tick));
+            Guard([&] { form.SpeedButton12Click(&form); });
+        }
+        // Alarms for the coming minutes, alarm 2 snoozing a minute.
+        if (tick % 1800 == 1) {
+            const QTime soon = clock.time().addSecs(60 * (1 + dice.Roll(5)));
+            form.DateTimePicker2->SetTime(soon);
+            form.DateTimePicker3->SetTime(soon.addSecs(60));
+            form.Panel57->SetCaption(soon.hour() < 12 ? QStringLiteral("AM")
+                                                      : QStringLiteral("PM"));
+            form.Panel56->SetCaption(form.Panel57->Caption());
+            form.CheckBox3->setChecked(dice.OneIn(2));
+            form.RadioButton1->setChecked(true);
+            if (form.SpeedButton14->text() == QLatin1String("OFF"))
+                form.SpeedButton14Click(&form);
+            if (form.SpeedButton17->text() == QLatin1String("OFF"))
+                form.SpeedButton17Click(&form);
+        }
+        // The stopwatch.
+        if (tick % 5000 == 0)
+            form.SpeedButton35Click(&form);
+        if (tick % 17000 == 0)
+            form.Clear1Click(&form);
+        // The schedule list edited.
+        if (tick % 997 == 0) {
+            const QTime at = clock.time().addSecs(120);
+            dialog->Memo3->setPlainText(QStringLiteral("[%1][/opt/a]\n~[%1][/opt/b]\nnote\n")
+                                            .arg(at.toString(QStringLiteral("hhmm"))));
+        }
+        // What the fake desktop records would grow without end.
+        if (tick % 1000 == 0) {
+            sounds += int(desktop.played.size());
+            opens += int(desktop.events.filter(QStringLiteral("open ")).size());
+            desktop.played.clear();
+            desktop.pointerMoves.clear();
+            desktop.events.clear();
+            desktop.trayCalls.clear();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (tick == 10000) {
+            objects = int(form.findChildren<QObject*>().size());
+            resident = ResidentKiB();
+        }
+    }
+    // The run did what it set out to.
+    QVERIFY2(expiries > 1000 && sounds > 1000 && opens > 50,
+             qPrintable(QStringLiteral("%1 expiries, %2 sounds, %3 opens")
+                            .arg(expiries)
+                            .arg(sounds)
+                            .arg(opens)));
+    QCOMPARE(int(form.findChildren<QObject*>().size()), objects);
+    if (!kSanitized) {
+        const long growth = ResidentKiB() - resident;
+        QVERIFY2(growth < 2048, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+    }
+    QVERIFY(!desktop.asked.size());
+}
+
+QTEST_MAIN(SoakTest)
+#include "test_soak.moc"
