@@ -21,6 +21,12 @@ void SwitchOff(TSpeedButton* button, TPanel* panel) {
     panel->SetColor(clr::ButtonPanel);
 }
 
+// "AM" becomes "PM"; anything else, "AM".
+void ToggleAmPm(TPanel* panel) {
+    panel->SetCaption(panel->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
+                                                              : QStringLiteral("AM"));
+}
+
 // The snooze length of a button such as "15 min", in milliseconds.
 int SnoozeOf(const QAbstractButton* button) {
     return StrToInt(DigitsOf(button->text())) * 60000;
@@ -102,14 +108,12 @@ void TAForm1::SpeedButton17Click(QObject*) {
 
 void TAForm1::Panel57Click(QObject*) {
     State.AlarmTimeChanged = true;
-    Panel57->SetCaption(Panel57->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
-                                                                  : QStringLiteral("AM"));
+    ToggleAmPm(Panel57);
 }
 
 void TAForm1::Panel56Click(QObject*) {
     State.AlarmTimeChanged = true;
-    Panel56->SetCaption(Panel56->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
-                                                                  : QStringLiteral("AM"));
+    ToggleAmPm(Panel56);
 }
 
 void TAForm1::DateTimePicker2Change(QObject*) {
@@ -132,8 +136,7 @@ void TAForm1::SpeedButton19Click(QObject*) {
 
 void TAForm1::SilenceAlarms(int Key) {
     if (SpeedButton14->text() == kOn && Key == VK_RETURN) {
-        SwitchOff(SpeedButton14, Panel44);
-        Timer2->SetInterval(0);
+        SpeedButton14Click(SpeedButton14);
     } else {
         State.EnterHandled = false;
     }
