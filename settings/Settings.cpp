@@ -34,12 +34,17 @@ void TAForm1::LoadSettings() {
     const QDir folder(platform_.files.ExecutableDir());
     QByteArray bytes;
     prefsFile_ = ReadWholeFile(folder.filePath(kPrefs), bytes);
-    // An empty file is what an interrupted save used to leave: no settings.
-    if (prefsFile_ == FileState::Read && bytes.isEmpty())
-        prefsFile_ = FileState::Missing;
     if (prefsFile_ == FileState::Read) {
-        Memo1->Lines.SetBytes(bytes);
-        CompleteWithDefaults(Memo1->Lines);
+        LineList stored;
+        stored.SetBytes(bytes);
+        // A file with no line at all (empty, or a byte-order mark alone) is
+        // what an interrupted save used to leave: no settings.
+        if (stored.Count() == 0) {
+            prefsFile_ = FileState::Missing;
+        } else {
+            Memo1->Lines = stored;
+            CompleteWithDefaults(Memo1->Lines);
+        }
     }
     if (ReadWholeFile(folder.filePath(kPresets), bytes) == FileState::Read)
         Memo2->Lines.SetBytes(bytes);

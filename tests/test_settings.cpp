@@ -21,6 +21,7 @@ private slots:
 
     void firstRunWritesCompleteFile();
     void firstRunKeepsSlots();
+    void fileWithoutLinesCountsAsNone();
     void roundTrip_data();
     void roundTrip();
     void loadShowsSettings();
@@ -126,6 +127,15 @@ void SettingsTest::firstRunWritesCompleteFile() {
                     "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
                     "00:00:00Message", "12:00:00 PM", "12:00:00 PM", "AM", "AM"}));
     QVERIFY(!QFile::exists(Path("pprefs.qbx")));
+}
+
+void SettingsTest::fileWithoutLinesCountsAsNone() {
+    // A byte-order mark alone: nothing stored, so the design's options hold.
+    Write("prefs.qbx", "\xEF\xBB\xBF");
+    Start();
+    QVERIFY(form->CheckBox1->isChecked());
+    Quit();
+    QVERIFY(Read("prefs.qbx").startsWith(QByteArray("110120010") + QByteArray(21, '0') + "\r\n"));
 }
 
 void SettingsTest::firstRunKeepsSlots() {
