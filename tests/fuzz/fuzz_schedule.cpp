@@ -5,13 +5,13 @@
 // The input's first bytes pick the times of the runs (a minute of the day
 // and a second each, two bytes per run, up to 8 runs, ended by a byte 0xFF);
 // the rest is the list.
+#include "FuzzApplication.h"
 #include "FuzzMain.h"
 #include "app/Unit1.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/ScheduleRecord.h"
 #include "scheduler/Unit3.h"
 
-#include <QApplication>
 #include <QMap>
 #include <cstdlib>
 
@@ -22,16 +22,11 @@ namespace {
 // ever holds opens back, which the checks allow.
 struct Program {
     Program() {
-        static int argc = 1;
-        static char name[] = "fuzz_schedule";
-        static char* argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = new QApplication(argc, argv);
+        StartOffscreenApplication();
         desktop.executableDir = QStringLiteral("/nonexistent");
         form = new TAForm1(desktop.Interfaces());
         dialog = new TForm3(*form, desktop.Interfaces());
     }
-    QApplication* app;
     platform::FakePlatform desktop;
     TAForm1* form;
     TForm3* dialog;

@@ -4,11 +4,11 @@
 //
 // The input is the content of "prefs.qbx", optionally followed by a line
 // "=====" and the content of "pprefs.qbx".
+#include "FuzzApplication.h"
 #include "FuzzMain.h"
 #include "app/Unit1.h"
 #include "platform/FakePlatform.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,15 +44,10 @@ void Fail(const char* what) {
 
 struct Program {
     Program() {
-        static int argc = 1;
-        static char name[] = "fuzz_settings";
-        static char* argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = new QApplication(argc, argv);
+        StartOffscreenApplication();
         desktop.executableDir = folder.path();
         form = new TAForm1(desktop.Interfaces());
     }
-    QApplication* app;
     QTemporaryDir folder;
     platform::FakePlatform desktop;
     TAForm1* form;
