@@ -28,7 +28,7 @@ int VirtualKey(const QKeyEvent* event) {
 
 } // namespace
 
-TAForm1::TAForm1(platform::Platform platform)
+TAForm1::TAForm1(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , platform_(platform) {
     setObjectName(QStringLiteral("AForm1"));
@@ -39,12 +39,28 @@ TAForm1::TAForm1(platform::Platform platform)
     colours.setColor(QPalette::Window, ToQColor(clr::Background));
     setPalette(colours);
     resize(kExpandedWidth, kHeight);
+    if (start == Start::OnScreenFirst) {
+        // The window goes to the screen at the size it opens with: the X
+        // server maps it while the controls are built and their faces
+        // loaded, and the first paint, which waits for the event loop, shows
+        // them complete.
+        resize(kCollapsedWidth, kHeight);
+        ShowCentred();
+    }
 
     CreateControls();
     RegisterComponents();
     CreateMenus();
     RegisterComponents();
     ConnectHandlers();
+    if (start == Start::OnScreenFirst) {
+        // Controls made inside a shown window wait to be shown themselves;
+        // the ones the design hides were hidden explicitly.
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
+        }
+    }
 
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);

@@ -24,7 +24,11 @@ public:
     // The program's key numbers are the original platform's virtual keys.
     static constexpr int VK_RETURN = 13;
 
-    explicit TAForm1(platform::Platform platform);
+    // Hidden: built, then shown with ShowCentred(). OnScreenFirst: on screen
+    // before its controls are built, as the program itself starts.
+    enum class Start { Hidden, OnScreenFirst };
+
+    explicit TAForm1(platform::Platform platform, Start start = Start::Hidden);
     ~TAForm1() override;
 
     // Shows the window centred on the primary screen, as at program start.

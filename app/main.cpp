@@ -6,16 +6,16 @@
 
 int main(int argc, char** argv) {
     platform::PrepareEnvironment();
+    platform::DesignFonts fonts;
     QApplication app(argc, argv);
     // Hidden is not closed: the program lives on in the tray until its main
     // window closes, whatever other windows come and go.
     app.setQuitOnLastWindowClosed(false);
-    platform::LoadDesignFonts();
+    fonts.Load();
 
     platform::QtPlatform desktop;
-    TAForm1 AForm1(desktop.Interfaces());
+    TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
     TForm3 Form3(AForm1, desktop.Interfaces());
     QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
-    AForm1.ShowCentred();
     return app.exec();
 }

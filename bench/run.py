@@ -4,12 +4,14 @@ of its own without a window manager, and prints a table of medians.
 
     python3 bench/run.py [BUILD_DIR] [--quick]
 
-Start-up (process start to the first mapped window) and resident memory
-after five idle seconds are compared with an empty Qt window; idle and busy
-cost (CPU time and wake-ups a second) with a Qt window holding the two
-timers an idle timer program needs, one a second and one a minute. Busy
-means all 22 timers running. Last, the Google Benchmarks of one tick with
-every timer running and of one schedule run over a 1000-line list.
+Start-up (process start to the first mapped window, and to the first frame
+drawn in it) and resident memory after five idle seconds are compared with
+an empty Qt window, the first frame also with a window holding one label.
+Idle and busy cost (CPU time and wake-ups a second) are compared with a Qt
+window holding the two timers an idle timer program needs, one a second and
+one a minute. Busy means all 22 timers running. Last, the Google Benchmarks
+of one tick with every timer running and of one schedule run over a
+1000-line list.
 """
 import os
 import shutil
@@ -113,12 +115,18 @@ def main():
         runs = "3" if quick else "9"
         out = subprocess.run([os.path.join(bench, "quorbel_startup"), runs,
                               os.path.join(bench, "quorbel_floor"),
+                              os.path.join(bench, "quorbel_floor_text"),
                               os.path.join(build, "quorbel")],
                              env=env, capture_output=True, text=True, check=True).stdout
-        figures = [line.split()[-2:] for line in out.splitlines()[1:]]
-        floor_ms, floor_mib = map(float, figures[0])
-        ms, mib = map(float, figures[1])
+        figures = [list(map(float, line.split()[-3:])) for line in out.splitlines()[1:]]
+        floor_ms, floor_frame, floor_mib = figures[0]
+        text_ms, text_frame, _ = figures[1]
+        ms, frame, mib = figures[2]
         rows.append(("start-up to mapped window, ms", floor_ms, ms, ms / floor_ms, "1.3 x"))
+        rows.append(("start-up to first frame drawn, ms", floor_frame, frame, frame / floor_frame,
+                     ""))
+        rows.append(("  the same against a window with text", text_frame, frame,
+                     frame / text_frame, ""))
         rows.append(("resident memory after 5 s, MiB", floor_mib, mib, mib - floor_mib,
                      "+10 MiB"))
 

@@ -19,6 +19,7 @@
 #ifdef Q_OS_LINUX
 #include <canberra.h>
 #include <csignal>
+#include <fontconfig/fontconfig.h>
 #include <sys/types.h>
 #include <unistd.h>
 #endif
@@ -26,6 +27,7 @@
 #include "scheduler/ScheduleRecord.h"
 
 #include <QDirIterator>
+#include <QLibrary>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
@@ -44,7 +46,21 @@ void PrepareEnvironment() {
 #endif
 }
 
-void LoadDesignFonts() {
+DesignFonts::DesignFonts() {
+#ifdef Q_OS_LINUX
+    // Fontconfig is thread-safe; Qt later finds the configuration loaded.
+    reader_ = std::thread([] { FcInit(); });
+#endif
+}
+
+DesignFonts::~DesignFonts() {
+    if (reader_.joinable())
+        reader_.join();
+}
+
+void DesignFonts::Load() {
+    if (reader_.joinable())
+        reader_.join();
 #ifdef Q_OS_LINUX
     // Debian's fonts-wine carries metric-faithful copies of the old Windows
     // faces, outside fontconfig's search path.
@@ -373,38 +389,48 @@ void QtPlatform::Kill(qint64 pid) {
 
 // libcanberra speaks to PulseAudio (or ALSA) from a thread of its own, so a
 // play returns at once; one id for all of the program's sounds lets each new
-// one cut off the last.
+// one cut off the last. The library and the codecs it pulls in are loaded at
+// the first sound, not at start-up: most runs ring late or never.
 struct QtPlatform::SoundService {
+    QLibrary library{QStringLiteral("canberra"), 0};
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+    decltype(&ca_context_play) play = nullptr;
     ca_context* context = nullptr;
     static constexpr uint32_t kSoundId = 1;
+
+    SoundService() {
+        create = reinterpret_cast<decltype(create)>(library.resolve("ca_context_create"));
+        destroy = reinterpret_cast<decltype(destroy)>(library.resolve("ca_context_destroy"));
+        cancel = reinterpret_cast<decltype(cancel)>(library.resolve("ca_context_cancel"));
+        play = reinterpret_cast<decltype(play)>(library.resolve("ca_context_play"));
+        if (create && destroy && cancel && play && create(&context) != CA_SUCCESS)
+            context = nullptr;
+    }
+    ~SoundService() {
+        if (context)
+            destroy(context);
+    }
 };
 
 QtPlatform::~QtPlatform() {
     delete trayIcon_;
-    if (sound_) {
-        if (sound_->context)
-            ca_context_destroy(sound_->context);
-        delete sound_;
-    }
+    delete sound_;
 }
 
 void QtPlatform::Play(const QString& path) {
-    if (!sound_) {
+    if (!sound_)
         sound_ = new SoundService;
-        if (ca_context_create(&sound_->context) != CA_SUCCESS)
-            sound_->context = nullptr;
-    }
-    ca_context* context = sound_->context;
-    if (context) {
-        ca_context_cancel(context, SoundService::kSoundId);
+    if (ca_context* context = sound_->context) {
+        sound_->cancel(context, SoundService::kSoundId);
         // The user may replace the file at any time: never keep it cached.
-        if (ca_context_play(context, SoundService::kSoundId, CA_PROP_MEDIA_FILENAME,
-                            QFile::encodeName(path).constData(), CA_PROP_CANBERRA_CACHE_CONTROL,
-                            "never", CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS)
+        if (sound_->play(context, SoundService::kSoundId, CA_PROP_MEDIA_FILENAME,
+                         QFile::encodeName(path).constData(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                         "never", CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS)
             return;
-        if (ca_context_play(context, SoundService::kSoundId, CA_PROP_EVENT_ID,
-                            "alarm-clock-elapsed", CA_PROP_MEDIA_ROLE, "event",
-                            nullptr) == CA_SUCCESS)
+        if (sound_->play(context, SoundService::kSoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+                         CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS)
             return;
     }
     QApplication::beep();

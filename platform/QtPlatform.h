@@ -3,6 +3,8 @@
 
 #include "Platform.h"
 
+#include <thread>
+
 class QSystemTrayIcon;
 
 namespace platform {
@@ -11,9 +13,25 @@ namespace platform {
 // system the program runs on.
 void PrepareEnvironment();
 
-// Call once the application object exists: makes the window's design fonts
-// available under their design names where the desktop lacks them.
-void LoadDesignFonts();
+// The window's design fonts. The desktop's font configuration is read the
+// first time any text is measured, a few milliseconds of parsing; created
+// before the application object, this reads it on a thread of its own while
+// Qt connects to the display.
+class DesignFonts {
+public:
+    DesignFonts();
+    DesignFonts(const DesignFonts&) = delete;
+    DesignFonts& operator=(const DesignFonts&) = delete;
+    ~DesignFonts();
+
+    // Call once the application object exists, before any text is measured:
+    // makes the design faces available under their design names where the
+    // desktop lacks them.
+    void Load();
+
+private:
+    std::thread reader_;
+};
 
 class QtPlatform final : public Desktop {
 public:

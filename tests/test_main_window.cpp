@@ -38,6 +38,7 @@ private slots:
     void cleanup();
 
     void startsCollapsed();
+    void onScreenFirstShowsTheSameWindow();
     void namedControls_data();
     void namedControls();
     void menus();
@@ -105,6 +106,26 @@ void MainWindowTest::startsCollapsed() {
          std::initializer_list<QWidget*>{form->Image2, form->Label8, form->SpeedButton18,
                                          form->SpeedButton21, form->Panel19, form->Panel45})
         QVERIFY2(right->x() >= 298, qPrintable(right->objectName()));
+}
+
+// The program puts its window on screen before building the controls; what
+// the first paint shows must be what a window built hidden shows.
+void MainWindowTest::onScreenFirstShowsTheSameWindow() {
+    ShowAndActivate();
+    Form early(desktop->Interfaces(), TAForm1::Start::OnScreenFirst);
+    QVERIFY(QTest::qWaitForWindowExposed(&early));
+    QCOMPARE(early.geometry(), form->geometry());
+    const QList<QWidget*> controls = form->findChildren<QWidget*>();
+    QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
+    for (QWidget* control : controls) {
+        if (form->FindComponent(control->objectName()) != control || control->isWindow())
+            continue;
+        auto* twin = early.Find<QWidget>(control->objectName());
+        QVERIFY2(twin, qPrintable(control->objectName()));
+        QVERIFY2(twin->isVisible() == control->isVisible(), qPrintable(control->objectName()));
+        QCOMPARE(twin->geometry(), control->geometry());
+    }
+    QCOMPARE(early.focusWidget()->objectName(), form->focusWidget()->objectName());
 }
 
 void MainWindowTest::namedControls_data() {

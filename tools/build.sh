@@ -11,9 +11,9 @@ case $mode in run | test) ;; *)
     ;;
 esac
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse xdg-utils
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse libfontconfig-dev xdg-utils
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
-[ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev xvfb icewm xdotool x11-utils
+[ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev libxcb-damage0-dev xvfb icewm xdotool x11-utils
     pulseaudio pulseaudio-utils imagemagick file)
 missing=()
 for package in "${packages[@]}"; do
