@@ -33,7 +33,6 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     , platform_(platform) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(clr::Background));
@@ -47,6 +46,9 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
         resize(kCollapsedWidth, kHeight);
         ShowCentred();
     }
+    // Reading the first picture looks through Qt's image plugins; a window
+    // manager takes the icon as well after the map as before it.
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     CreateControls();
     RegisterComponents();

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -31,6 +30,7 @@
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
+#include <string>
 
 namespace platform {
 
@@ -48,8 +48,19 @@ void PrepareEnvironment() {
 
 DesignFonts::DesignFonts() {
 #ifdef Q_OS_LINUX
-    // Fontconfig is thread-safe; Qt later finds the configuration loaded.
-    reader_ = std::thread([] { FcInit(); });
+    reader_ = std::thread([] {
+        FcInit();
+        // Debian's fonts-wine carries metric-faithful copies of the old
+        // Windows faces, outside fontconfig's search path. Added to
+        // fontconfig's own application set, Qt finds them with the rest when
+        // it first lists the fonts.
+        static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
+                                             "tahomabd.ttf"};
+        for (const char* file : kFiles) {
+            const std::string path = std::string("/usr/share/wine/fonts/") + file;
+            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()));
+        }
+    });
 #endif
 }
 
@@ -61,17 +72,6 @@ DesignFonts::~DesignFonts() {
 void DesignFonts::Load() {
     if (reader_.joinable())
         reader_.join();
-#ifdef Q_OS_LINUX
-    // Debian's fonts-wine carries metric-faithful copies of the old Windows
-    // faces, outside fontconfig's search path.
-    static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
-                                         "tahomabd.ttf"};
-    for (const char* file : kFiles) {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
-        if (QFileInfo::exists(path))
-            QFontDatabase::addApplicationFont(path);
-    }
-#endif
     // The faces of the same look that a Linux desktop has.
     QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

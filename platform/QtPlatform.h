@@ -15,8 +15,8 @@ void PrepareEnvironment();
 
 // The window's design fonts. The desktop's font configuration is read the
 // first time any text is measured, a few milliseconds of parsing; created
-// before the application object, this reads it on a thread of its own while
-// Qt connects to the display.
+// before the application object, this reads it, and adds the design faces
+// the desktop lacks, on a thread of its own while Qt connects to the display.
 class DesignFonts {
 public:
     DesignFonts();
@@ -24,9 +24,8 @@ public:
     DesignFonts& operator=(const DesignFonts&) = delete;
     ~DesignFonts();
 
-    // Call once the application object exists, before any text is measured:
-    // makes the design faces available under their design names where the
-    // desktop lacks them.
+    // Call before any text is measured: makes the design faces available
+    // under their design names.
     void Load();
 
 private:

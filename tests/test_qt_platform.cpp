@@ -1,6 +1,8 @@
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "platform/QtPlatform.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -17,6 +19,8 @@ private slots:
     void questionLook();
     void stayOnTopKeepsWindowInPlace();
     void executableDir();
+    void designFaces_data();
+    void designFaces();
 
 private:
     platform::QtPlatform desktop;
@@ -103,5 +107,48 @@ void QtPlatformTest::executableDir() {
         QFileInfo(desktop.ExecutableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
 }
 
-QTEST_MAIN(QtPlatformTest)
+void QtPlatformTest::designFaces_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                   << "MS Sans Serif";
+    QTest::newRow("Small Fonts") << "Small Fonts"
+                                 << "Small Fonts";
+    QTest::newRow("Tahoma bold") << "Tahoma"
+                                 << "Tahoma";
+    QTest::newRow("Microsoft Sans Serif") << "Microsoft Sans Serif"
+                                          << "Tahoma";
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+    QTest::newRow("Verdana") << "Verdana"
+                             << "DejaVu Sans";
+}
+
+void QtPlatformTest::designFaces() {
+    QFETCH(QString, design);
+    QFETCH(QString, shown);
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        QSKIP("fonts-wine is not installed");
+    if (shown.startsWith(QLatin1String("Liberation")) ||
+        shown.startsWith(QLatin1String("DejaVu"))) {
+        if (!QFontDatabase::hasFamily(shown))
+            QSKIP("the desktop lacks the face");
+    }
+    QFont font(design);
+    font.setPixelSize(11);
+    font.setBold(QByteArray(QTest::currentDataTag()).endsWith("bold"));
+    QCOMPARE(QFontInfo(font).family(), shown);
+    QCOMPARE(QFontInfo(font).bold(), font.bold());
+}
+
+// Started the way the program starts: the design fonts are set up around
+// the application object's creation.
+int main(int argc, char** argv) {
+    platform::DesignFonts fonts;
+    QApplication app(argc, argv);
+    fonts.Load();
+    QtPlatformTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_qt_platform.moc"
