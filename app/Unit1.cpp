@@ -49,6 +49,7 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     // Reading the first picture looks through Qt's image plugins; a window
     // manager takes the icon as well after the map as before it.
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    platform_.text.LoadFonts();
 
     CreateControls();
     RegisterComponents();

@@ -6,12 +6,10 @@
 
 int main(int argc, char** argv) {
     platform::PrepareEnvironment();
-    platform::DesignFonts fonts;
     QApplication app(argc, argv);
     // Hidden is not closed: the program lives on in the tray until its main
     // window closes, whatever other windows come and go.
     app.setQuitOnLastWindowClosed(false);
-    fonts.Load();
 
     platform::QtPlatform desktop;
     TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);

@@ -46,38 +46,6 @@ void PrepareEnvironment() {
 #endif
 }
 
-DesignFonts::DesignFonts() {
-#ifdef Q_OS_LINUX
-    reader_ = std::thread([] {
-        FcInit();
-        // Debian's fonts-wine carries metric-faithful copies of the old
-        // Windows faces, outside fontconfig's search path. Added to
-        // fontconfig's own application set, Qt finds them with the rest when
-        // it first lists the fonts.
-        static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
-                                             "tahomabd.ttf"};
-        for (const char* file : kFiles) {
-            const std::string path = std::string("/usr/share/wine/fonts/") + file;
-            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()));
-        }
-    });
-#endif
-}
-
-DesignFonts::~DesignFonts() {
-    if (reader_.joinable())
-        reader_.join();
-}
-
-void DesignFonts::Load() {
-    if (reader_.joinable())
-        reader_.join();
-    // The faces of the same look that a Linux desktop has.
-    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-}
-
 QTime QtPlatform::TimeOfDay() const {
     return QTime::currentTime();
 }
@@ -144,6 +112,28 @@ QString QtPlatform::ExecutableDir() const {
 
 int QtPlatform::Width(const QFont& font, const QString& text) const {
     return QFontMetrics(font).horizontalAdvance(text);
+}
+
+void QtPlatform::LoadFonts() {
+    if (fontsLoaded_)
+        return;
+    fontsLoaded_ = true;
+#ifdef Q_OS_LINUX
+    // Debian's fonts-wine carries metric-faithful copies of the old Windows
+    // faces, outside fontconfig's search path. In fontconfig's own
+    // application set, Qt finds them with the rest when it first lists the
+    // fonts.
+    static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
+                                         "tahomabd.ttf"};
+    for (const char* file : kFiles) {
+        const std::string path = std::string("/usr/share/wine/fonts/") + file;
+        FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()));
+    }
+#endif
+    // The faces of the same look that a Linux desktop has.
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
 void QtPlatform::SetStayOnTop(QWidget* window, bool onTop) {

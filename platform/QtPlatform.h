@@ -3,8 +3,6 @@
 
 #include "Platform.h"
 
-#include <thread>
-
 class QSystemTrayIcon;
 
 namespace platform {
@@ -12,25 +10,6 @@ namespace platform {
 // Call before the application object exists: settles which windowing
 // system the program runs on.
 void PrepareEnvironment();
-
-// The window's design fonts. The desktop's font configuration is read the
-// first time any text is measured, a few milliseconds of parsing; created
-// before the application object, this reads it, and adds the design faces
-// the desktop lacks, on a thread of its own while Qt connects to the display.
-class DesignFonts {
-public:
-    DesignFonts();
-    DesignFonts(const DesignFonts&) = delete;
-    DesignFonts& operator=(const DesignFonts&) = delete;
-    ~DesignFonts();
-
-    // Call before any text is measured: makes the design faces available
-    // under their design names.
-    void Load();
-
-private:
-    std::thread reader_;
-};
 
 class QtPlatform final : public Desktop {
 public:
@@ -53,6 +32,7 @@ public:
     QString ExecutableDir() const override;
 
     int Width(const QFont& font, const QString& text) const override;
+    void LoadFonts() override;
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
@@ -75,6 +55,7 @@ public:
 private:
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
     // desktop offers.
+    bool fontsLoaded_ = false;
     QSystemTrayIcon* trayIcon_ = nullptr;
     Listener trayListener_;
 

@@ -14,6 +14,8 @@ using Answer = platform::Questions::Answer;
 class QtPlatformTest : public QObject {
     Q_OBJECT
 private slots:
+    // As the main window does before it builds its controls.
+    void initTestCase() { desktop.LoadFonts(); }
     void questionAnswers_data();
     void questionAnswers();
     void questionLook();
@@ -141,14 +143,5 @@ void QtPlatformTest::designFaces() {
     QCOMPARE(QFontInfo(font).bold(), font.bold());
 }
 
-// Started the way the program starts: the design fonts are set up around
-// the application object's creation.
-int main(int argc, char** argv) {
-    platform::DesignFonts fonts;
-    QApplication app(argc, argv);
-    fonts.Load();
-    QtPlatformTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(QtPlatformTest)
 #include "test_qt_platform.moc"
