@@ -53,9 +53,9 @@ public:
     void Open(const QString& file) override;
 
 private:
+    bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
     // desktop offers.
-    bool fontsLoaded_ = false;
     QSystemTrayIcon* trayIcon_ = nullptr;
     Listener trayListener_;
 
