@@ -106,18 +106,21 @@ void TAForm1::SpeedButton17Click(QObject*) {
     }
 }
 
+// An alarm counts as changed only when it differs from the settings: Enter
+// in a picker reports a change of nothing, and a second click takes the
+// first one's AM/PM back.
 void TAForm1::Panel57Click(QObject*) {
-    State.AlarmTimeChanged = true;
     ToggleAmPm(Panel57);
+    State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
 void TAForm1::Panel56Click(QObject*) {
-    State.AlarmTimeChanged = true;
     ToggleAmPm(Panel56);
+    State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
 void TAForm1::DateTimePicker2Change(QObject*) {
-    State.AlarmTimeChanged = true;
+    State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
 void TAForm1::SpeedButton16Click(QObject*) {

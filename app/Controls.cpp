@@ -4,6 +4,8 @@
 
 #include <QBitmap>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -21,6 +23,31 @@ QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
     font.setPixelSize(lineSized ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
     font.setBold(bold);
     return font;
+}
+
+namespace {
+
+// Qt emboldens an outline face itself; a bitmap face without a bold of its
+// own it draws regular.
+bool DrawnRegular(const QFont& font) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(font.key());
+    if (found != known.constEnd())
+        return *found;
+    const QString family = QFontInfo(font).family();
+    bool regular = font.bold() && !QFontDatabase::isScalable(family);
+    for (const QString& style : QFontDatabase::styles(family))
+        regular = regular && QFontDatabase::weight(family, style) < QFont::DemiBold;
+    known.insert(font.key(), regular);
+    return regular;
+}
+
+} // namespace
+
+void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
+    painter.drawText(area, flags, caption);
+    if (DrawnRegular(painter.font()))
+        painter.drawText(area.translated(1, 0), flags, caption);
 }
 
 namespace {
@@ -206,10 +233,10 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
     if (!text().isEmpty()) {
         p.setPen(ToQColor(fontColor_));
         if (margin_ < 0)
-            p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text());
+            DrawCaption(p, area, Qt::AlignCenter | Qt::TextSingleLine, text());
         else
-            p.drawText(area.adjusted(margin_, 0, 0, 0),
-                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+            DrawCaption(p, area.adjusted(margin_, 0, 0, 0),
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
     }
 }
 
@@ -231,7 +258,9 @@ void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TSpeedButton::enterEvent(QEnterEvent* event) {
-    hover_ = true;
+    // An enter can arrive late, after the button was hidden under the
+    // pointer by the command of a menu that has just closed over it.
+    hover_ = isVisible();
     update();
     QAbstractButton::enterEvent(event);
 }
@@ -240,6 +269,11 @@ void TSpeedButton::leaveEvent(QEvent* event) {
     hover_ = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+void TSpeedButton::hideEvent(QHideEvent* event) {
+    hover_ = false;
+    QAbstractButton::hideEvent(event);
 }
 
 TLabel::TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
@@ -261,6 +295,16 @@ void TLabel::SetFontColor(int color) {
 void TLabel::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
     QLabel::mousePressEvent(event);
+}
+
+void TLabel::paintEvent(QPaintEvent* event) {
+    if (!font().bold()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    DrawCaption(p, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }
 
 TImage::TImage(QWidget* parent, const QString& name, QRect bounds, const QImage& picture)
@@ -334,6 +378,7 @@ TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
 TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
     : QTimeEdit(parent) {
     Place(this, name, bounds);
+    lineEdit()->installEventFilter(this);
     connect(this, &QTimeEdit::timeChanged, this, &TDateTimePicker::Change);
 }
 
@@ -343,6 +388,13 @@ void TDateTimePicker::SetTime(QTime time) {
         setTime(time);
     }
     AlignHour();
+}
+
+bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        setSelectedSection(currentSection());
+    return QTimeEdit::eventFilter(watched, event);
 }
 
 void TDateTimePicker::SetTextIndent(int pixels) {

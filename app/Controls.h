@@ -21,6 +21,11 @@ QColor ToQColor(int color);
 // A face of the window's design at a height in pixels.
 QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
 
+// Draws a caption in the painter's font. A bitmap face has no bold of its
+// own and none is made for it, so its bold is drawn twice, a pixel apart,
+// as the design's desktop drew it.
+void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
+
 // A context menu whose automatic popup the handlers switch per mouse press.
 class TPopupMenu : public QMenu {
     Q_OBJECT
@@ -118,6 +123,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // A button hidden under the pointer hears no leave; it shows again
+    // without its hover frame until the pointer enters it.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     int tag_ = 0;
@@ -141,6 +149,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture.
@@ -218,6 +227,10 @@ public:
 
 signals:
     void Change();
+
+protected:
+    // A click into a field selects it, so that digits typed next replace it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void AlignHour();

@@ -69,12 +69,15 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     qApp->installEventFilter(this);
     // The keyboard starts on a panel, as after a press on a time box: a
     // blinking caret in a picker would wake the program twice a second.
-    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+    FocusMainPanel();
 
     Guard([this] { FormCreate(this); });
+    platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
+                                   [this] { Guard([this] { EndSession(); }); });
 }
 
 TAForm1::~TAForm1() {
+    platform_.session.ListenForEnd({}, {});
     qApp->removeEventFilter(this);
 }
 
@@ -162,8 +165,15 @@ void TAForm1::ShowCentred() {
 
 void TAForm1::FormCreate(QObject*) {
     Panel12->move(Panel12->x(), 48);
-    resize(kCollapsedWidth, kHeight);
+    SetAlarmHalfOpen(false);
     Timer4->SetInterval(1000);
+}
+
+void TAForm1::SetAlarmHalfOpen(bool open) {
+    resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
+    for (QWidget* control : std::initializer_list<QWidget*>{Image2, Label8, SpeedButton18,
+                                                            SpeedButton21, Panel19, Panel45})
+        control->setVisible(open);
 }
 
 void TAForm1::FormActivate(QObject*) {
@@ -204,6 +214,7 @@ void TAForm1::SpeedButton16YClick(QObject*) {
     // has just been hidden.
     if (!Panel12->isHidden()) {
         UpdateBtns(true);
+        FocusMainPanel();
         Panel12->hide();
     }
 }
@@ -223,14 +234,18 @@ void TAForm1::SpeedButton18Click(QObject* Sender) {
 void TAForm1::AlarmClock1Click(QObject*) {
     if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
         const bool open = State.AlarmPanelOpen == 0;
-        resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
+        SetAlarmHalfOpen(open);
         AlarmClock1->setChecked(open);
         const QRect screen = platform_.screens.Primary();
         move(screen.left() + screen.width() / 2 - width() / 2, y());
         CenterMouse(open ? SpeedButton21 : SpeedButton20, 0, 0);
         State.AlarmPanelOpen = open ? 1 : 0;
     }
-    Panel45->setFocus();
+    // A closed half takes no keyboard; it goes back to the slots.
+    if (!Panel45->isHidden())
+        Panel45->setFocus();
+    else
+        FocusMainPanel();
 }
 
 void TAForm1::ClickMinimize1Click(QObject*) {
@@ -250,14 +265,12 @@ void TAForm1::Processes1Click(QObject*) {
 void TAForm1::SpeedButton11Click(QObject*) {
     if (AnySlotRunning()) {
         hide();
-        const QRect desktop = platform_.screens.VirtualDesktop();
-        platform_.cursor.SetPos(
-            {desktop.left() + desktop.width() / 2 - 30, desktop.top() + desktop.height() / 2 + 32});
         const auto answer =
             platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
-                                    QStringLiteral("Timer still in progress. Quit anyway?"));
+                                    QStringLiteral("Timer still in progress. Quit anyway?"),
+                                    platform::Questions::Button::Yes);
         if (answer == platform::Questions::Answer::No) {
-            show();
+            platform_.windows.Show(this);
             return;
         }
     }
@@ -269,10 +282,36 @@ void TAForm1::CloseNoSave1Click(QObject*) {
     close();
 }
 
+void TAForm1::EndSession() {
+    sessionEnding_ = true;
+    close();
+}
+
+void TAForm1::SaveForSession() {
+    sessionEnding_ = true;
+    bool CanClose = true;
+    FormCloseQuery(this, CanClose);
+}
+
+bool TAForm1::QuitUnsaved() {
+    const auto answer =
+        platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
+                                QStringLiteral("Settings could not be saved. Quit anyway?"),
+                                platform::Questions::Button::Yes);
+    if (answer == platform::Questions::Answer::Yes) {
+        State.CloseWithoutSaving = true;
+        return true;
+    }
+    // Quit may have hidden the window for its own question.
+    if (isHidden())
+        platform_.windows.Show(this);
+    return false;
+}
+
 void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-    show();
-    // Shown, and above the windows that may have buried it.
-    raise();
+    // Shown, even from the task bar's minimised state, and above the
+    // windows that may have buried it.
+    platform_.windows.Raise(this);
     platform_.cursor.SetPos(pos() + QPoint(210, 220));
 }
 
@@ -292,6 +331,10 @@ void TAForm1::CenterMouse(QWidget* button, int dx, int dy) {
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
 }
 
+void TAForm1::FocusMainPanel() {
+    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+}
+
 void TAForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Guard([this] { FormActivate(this); });
@@ -300,8 +343,13 @@ void TAForm1::changeEvent(QEvent* event) {
 
 void TAForm1::closeEvent(QCloseEvent* event) {
     bool CanClose = true;
-    if (!Guard([&] { FormCloseQuery(this, CanClose); }))
-        CanClose = false;
+    if (!Guard([&] { FormCloseQuery(this, CanClose); })) {
+        // The settings could not be written. An end from the desktop goes
+        // on regardless; otherwise the user decides.
+        CanClose = sessionEnding_;
+        if (!CanClose)
+            Guard([&] { CanClose = QuitUnsaved(); });
+    }
     if (!CanClose) {
         event->ignore();
         return;

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class TForm3;
 
@@ -159,6 +160,14 @@ public:
     void SpeedButton11Click(QObject* Sender);
     void CloseNoSave1Click(QObject* Sender);
 
+    // The desktop ends the program: a request to end, or its terminal
+    // gone. The settings are saved without a question, and a save that
+    // fails ends the program all the same.
+    void EndSession();
+    // The desktop is about to end the program (its session logs out), or
+    // already has (its display is gone): the save runs now, asking nothing.
+    void SaveForSession();
+
     // Slots: the controls of slot N, found by composed name, and its state.
     QWidget* FindSlotControl(const QString& prefix, int N) const;
     TPanel* SlotPanel(int N) const;
@@ -221,6 +230,9 @@ public:
     void UpdateBtns(bool visible);
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
+    // Gives the keyboard to the panel of the first slot, where it rests
+    // whenever no control needs it.
+    void FocusMainPanel();
 
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
@@ -239,10 +251,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's width, with the controls of the alarm half shown only
+    // while it is open, so that nothing out of sight takes the keyboard.
+    void SetAlarmHalfOpen(bool open);
+    // A save failed at close: the user decides whether to lose the settings.
+    bool QuitUnsaved();
     // The countdown slot named by CurrentSlotName; an error when it names none.
     int CurrentSlot() const;
     void StepCountdownSlot(int N);
     void StepQuickSlot(int N);
+    // Back to the clock in the tray once no countdown is in its last minute.
+    void ReleaseTrayNumber();
     void AcknowledgeRingingSlots(int Key);
     void SilenceAlarms(int Key);
     // Back to idle: flags cleared, the idle look, a countdown's set time.
@@ -257,6 +276,8 @@ private:
     void LoadSettings();
     void ApplyPrefs();
     void SaveSettings();
+    // An alarm's time or AM/PM differs from what the settings hold.
+    bool AlarmsDifferFromSaved() const;
     std::array<TRadioButton*, 7> SnoozeButtons() const {
         return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
                 RadioButton5, RadioButton6, RadioButton7};
@@ -281,7 +302,10 @@ private:
     int editorSlot_ = 0;
     // The minute of the clock the schedule last ran in.
     int lastScheduleMinute_ = -1;
-    // What became of reading "prefs.qbx".
-    FileState prefsFile_ = FileState::Missing;
+    // What became of reading "prefs.qbx"; nothing before the first load,
+    // and a store never loaded is never written.
+    std::optional<FileState> prefsFile_;
+    // The desktop is ending the program: nothing is asked any more.
+    bool sessionEnding_ = false;
     QHash<QString, QObject*> components_;
 };

@@ -3,6 +3,7 @@
 #include "scheduler/ScheduleRecord.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QWidget>
 
 namespace platform {
@@ -12,8 +13,9 @@ void FakePlatform::SetPos(QPoint pos) {
     pointerMoves.append(pos);
 }
 
-Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QString& text) {
-    asked.append({kind, title, text});
+Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QString& text,
+                                    Button pointer) {
+    asked.append({kind, title, text, pointer});
     if (whileAsking)
         whileAsking();
     return answers.isEmpty() ? Answer::Closed : answers.takeFirst();
@@ -24,8 +26,19 @@ void FakePlatform::SetStayOnTop(QWidget*, bool top) {
     ++onTopChanges;
 }
 
+bool FakePlatform::Replace(const QString& path, const QByteArray& bytes) {
+    if (bytesFree >= 0 && bytes.size() > bytesFree)
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+void FakePlatform::Show(QWidget* window) {
+    window->showNormal();
+}
+
 void FakePlatform::Raise(QWidget* window) {
-    window->show();
+    window->showNormal();
     ++raises;
 }
 

@@ -23,9 +23,11 @@ public:
     QRect VirtualDesktop() const override { return desktop; }
 
     // Takes the next scripted answer; with none left the box counts as closed.
-    Answer Ask(Kind kind, const QString& title, const QString& text) override;
+    Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
 
     QString ExecutableDir() const override { return executableDir; }
+    // Writes the file for real, unless the disk is set to fill up.
+    bool Replace(const QString& path, const QByteArray& bytes) override;
 
     // Six pixels a character, close to the design font's digits.
     int Width(const QFont&, const QString& text) const override { return 6 * int(text.size()); }
@@ -33,7 +35,9 @@ public:
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
-    // Shows the window and counts the raise.
+    // Both bring a minimised window back, as the real desktop does; Raise
+    // also counts.
+    void Show(QWidget* window) override;
     void Raise(QWidget* window) override;
 
     // Records the file names played, without their folder.
@@ -55,10 +59,16 @@ public:
     void Sleep(int milliseconds) override;
     void Open(const QString& file) override;
 
+    void ListenForEnd(std::function<void()> save, std::function<void()> end) override {
+        saveListener = std::move(save);
+        endListener = std::move(end);
+    }
+
     struct Question {
         Kind kind;
         QString title;
         QString text;
+        Button pointer;
     };
 
     QTime time{12, 0, 0};
@@ -73,6 +83,8 @@ public:
     // would let other things happen.
     std::function<void()> whileAsking;
     QString executableDir;
+    // A disk that is full after this many more bytes; -1 for room enough.
+    qint64 bytesFree = -1;
     bool onTop = false;
     int onTopChanges = 0;
     int moves = 0;
@@ -95,6 +107,8 @@ public:
     // Files that are programs: opening one starts a process of its name.
     QStringList programs;
     QStringList events;
+    std::function<void()> saveListener;
+    std::function<void()> endListener;
 };
 
 } // namespace platform

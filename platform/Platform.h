@@ -3,6 +3,7 @@
 // QtPlatform, the tests use FakePlatform.
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -47,10 +48,13 @@ class Questions {
 public:
     enum class Kind { Warning, Confirmation };
     enum class Answer { Yes, No, Closed };
+    enum class Button { Yes, No };
     virtual ~Questions() = default;
-    // Asks a modal Yes/No question centred on the primary screen; Yes is the
-    // default and Escape answers No.
-    virtual Answer Ask(Kind kind, const QString& title, const QString& text) = 0;
+    // Asks a modal Yes/No question centred on the primary screen and above
+    // every window of the program, whatever their style; Yes is the default
+    // and Escape answers No. The pointer goes onto the centre of the given
+    // button once the box is on screen.
+    virtual Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) = 0;
 };
 
 class Files {
@@ -58,6 +62,11 @@ public:
     virtual ~Files() = default;
     // The folder of the running executable, symlinks resolved.
     virtual QString ExecutableDir() const = 0;
+    // Replaces a file's content in one step: the bytes are written beside
+    // it, flushed and synced to the disk, and only then take its place.
+    // False when any of that fails (a full disk, a folder that cannot be
+    // written); the old file is then exactly as it was.
+    virtual bool Replace(const QString& path, const QByteArray& bytes) = 0;
 };
 
 class Text {
@@ -77,9 +86,12 @@ public:
     virtual void SetStayOnTop(QWidget* window, bool onTop) = 0;
     // Lets the user drag a window by the mouse from a button press onwards.
     virtual void StartMove(QWidget* window) = 0;
-    // Shows a window, brings it to the front and makes it the one the
-    // keyboard goes to.
+    // Shows a window that may be hidden or minimised, in its normal state.
+    virtual void Show(QWidget* window) = 0;
+    // Shows a window as Show does, brings it to the front and makes it the
+    // one the keyboard goes to.
     virtual void Raise(QWidget* window) = 0;
+    // None of these ever puts a window above an open question.
 };
 
 class Sound {
@@ -140,6 +152,18 @@ public:
     virtual void Open(const QString& file) = 0;
 };
 
+class Session {
+public:
+    virtual ~Session() = default;
+    // Who hears that the program is being ended from outside. save writes
+    // what must survive, asking nothing: the desktop's session is logging
+    // out, or the display has gone and the program ends when save returns.
+    // end ends the run as a close from the system does: a request to end
+    // (SIGTERM), the terminal closed (SIGHUP) or interrupted (SIGINT).
+    // Empty functions stop the listening.
+    virtual void ListenForEnd(std::function<void()> save, std::function<void()> end) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -153,6 +177,7 @@ struct Platform {
     Tray& tray;
     Processes& processes;
     Shell& shell;
+    Session& session;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -166,10 +191,11 @@ class Desktop : public Clock,
                 public Sound,
                 public Tray,
                 public Processes,
-                public Shell {
+                public Shell,
+                public Session {
 public:
     Platform Interfaces() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 };
 

@@ -11,16 +11,22 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <QWindow>
 
 #ifdef Q_OS_LINUX
 #include <canberra.h>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#else
+#include <QSaveFile>
 #endif
 
 #include "scheduler/ScheduleRecord.h"
@@ -28,8 +34,10 @@
 #include <QDirIterator>
 #include <QLibrary>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QThread>
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace platform {
@@ -75,10 +83,14 @@ QRect QtPlatform::VirtualDesktop() const {
 namespace {
 
 // A question box that tells a close by the window's title bar apart from an
-// answer; both end the box with the escape button's role in Qt.
+// answer; both end the box with the escape button's role in Qt. Once on
+// screen it puts the pointer on one of its buttons, and again should the
+// window manager move it there before the user has touched the mouse.
 class QuestionBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    QuestionBox(Icon icon, const QString& title, const QString& text, Questions::Button pointer)
+        : QMessageBox(icon, title, text, Yes | No)
+        , target_(button(pointer == Questions::Button::Yes ? Yes : No)) {}
     bool closedByWindow = false;
 
 protected:
@@ -86,16 +98,44 @@ protected:
         closedByWindow = clickedButton() == nullptr;
         QMessageBox::closeEvent(event);
     }
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        PlacePointer();
+    }
+    void moveEvent(QMoveEvent* event) override {
+        QMessageBox::moveEvent(event);
+        if (QCursor::pos() == placed_)
+            PlacePointer();
+    }
+
+private:
+    void PlacePointer() {
+        placed_ = target_->mapToGlobal(target_->rect().center());
+        QCursor::setPos(placed_);
+    }
+
+    QAbstractButton* target_;
+    QPoint placed_{-1, -1};
 };
+
+// An open question stays above the window just shown or put on top.
+void KeepQuestionAbove(QWidget* window) {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box && box != window && box->isVisible())
+        box->raise();
+}
 
 } // namespace
 
-Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString& text) {
+Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString& text,
+                                  Button pointer) {
     QuestionBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Question, title,
-                    text, QMessageBox::Yes | QMessageBox::No);
+                    text, pointer);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
+    // A window that an alert put on top never covers the question.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.adjustSize();
     box.move(Primary().center() - box.rect().center());
     box.exec();
@@ -109,6 +149,82 @@ QString QtPlatform::ExecutableDir() const {
     // names the file behind any symlink.
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
 }
+
+#ifdef Q_OS_LINUX
+
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
+    // A link keeps pointing where it did; what it points to is replaced.
+    const QFileInfo info(path);
+    const QString resolved = info.isSymLink() ? info.canonicalFilePath() : QString();
+    const QString file = resolved.isEmpty() ? path : resolved;
+    const QByteArray target = QFile::encodeName(file);
+
+    // The new content goes beside the file, on the same file system, so
+    // that the rename below replaces it in one step.
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target + ".new-" + QByteArray::number(qint64(::getpid())) + '-' +
+                    QByteArray::number(attempt);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+
+    // Every step is checked: a full disk may show only at the sync, and a
+    // network file system only at the close.
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    // The folder's entry to the disk too. The file is in place whatever
+    // this says, so it cannot fail the replacement.
+    const QByteArray folderName = QFile::encodeName(QFileInfo(file).absolutePath());
+    const int folder = ::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
+
+#else
+
+bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, so a failed write shows at the write and not in a flush
+    // that the commit does not check.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
+}
+
+#endif
 
 int QtPlatform::Width(const QFont& font, const QString& text) const {
     return QFontMetrics(font).horizontalAdvance(text);
@@ -144,6 +260,7 @@ void QtPlatform::SetStayOnTop(QWidget* window, bool onTop) {
     window->overrideWindowFlags(flags);
     if (QWindow* handle = window->windowHandle())
         handle->setFlags(flags);
+    KeepQuestionAbove(window);
 }
 
 namespace {
@@ -212,11 +329,19 @@ private:
 
 } // namespace
 
+void QtPlatform::Show(QWidget* window) {
+    // showNormal(), not show(): a window minimised from the task bar counts
+    // as shown, and only leaving the minimised state brings it back.
+    window->showNormal();
+    KeepQuestionAbove(window);
+}
+
 void QtPlatform::Raise(QWidget* window) {
-    window->show();
+    window->showNormal();
     window->raise();
     // On X11 this asks the window manager to activate the window.
     window->activateWindow();
+    KeepQuestionAbove(window);
 }
 
 void QtPlatform::StartMove(QWidget* window) {
@@ -309,6 +434,49 @@ void QtPlatform::Open(const QString& file) {
         QProcess::startDetached(QStringLiteral("xdg-open"), {file});
 }
 
+namespace {
+
+// The save of the platform that listens, for the display's loss, which
+// Qt's connection to it answers with exit() from inside the event loop.
+std::function<void()>* saveBeforeExit = nullptr;
+
+void SaveBeforeExit() {
+    if (!saveBeforeExit || !*saveBeforeExit)
+        return;
+    const std::function<void()> save = *saveBeforeExit;
+    saveBeforeExit = nullptr;
+    save();
+}
+
+} // namespace
+
+void QtPlatform::ListenForEnd(std::function<void()> save, std::function<void()> end) {
+    saveListener_ = std::move(save);
+    endListener_ = std::move(end);
+    if (!saveListener_ && !endListener_) {
+        if (saveBeforeExit == &saveListener_)
+            saveBeforeExit = nullptr;
+        return;
+    }
+    saveBeforeExit = &saveListener_;
+    if (!endWatch_)
+        WatchForEnd();
+}
+
+void QtPlatform::WatchForEnd() {
+    endWatch_ = new QObject;
+    std::atexit(SaveBeforeExit);
+#if QT_CONFIG(sessionmanager)
+    // The session logs out: everything is written now, and the session
+    // manager ends the program next.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, endWatch_, [this] {
+        if (saveListener_)
+            saveListener_();
+    });
+#endif
+    WatchEndSignals();
+}
+
 #ifdef Q_OS_LINUX
 
 namespace {
@@ -377,6 +545,49 @@ void QtPlatform::Kill(qint64 pid) {
         ::kill(pid_t(pid), SIGKILL);
 }
 
+namespace {
+
+constexpr int kEndSignals[] = {SIGTERM, SIGHUP, SIGINT};
+// Carries an end signal to the event loop: a signal handler may do little
+// more than write a byte.
+int endSignalPipe[2] = {-1, -1};
+
+void OnEndSignal(int number) {
+    const int saved = errno;
+    const char byte = char(number);
+    [[maybe_unused]] const ssize_t written = ::write(endSignalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void QtPlatform::WatchEndSignals() {
+    if (::pipe2(endSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(endSignalPipe[0], QSocketNotifier::Read, endWatch_);
+    QObject::connect(notifier, &QSocketNotifier::activated, endWatch_, [this] {
+        char byte;
+        while (::read(endSignalPipe[0], &byte, 1) > 0) {
+        }
+        // A second signal ends the program at once, should this save hang.
+        for (int number : kEndSignals)
+            ::signal(number, SIG_DFL);
+        if (endListener_)
+            endListener_();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int number : kEndSignals) {
+        // A signal ignored at start stays ignored: "nohup quorbel" outlives
+        // its terminal.
+        struct sigaction before {};
+        if (::sigaction(number, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(number, &action, nullptr);
+    }
+}
+
 // libcanberra speaks to PulseAudio (or ALSA) from a thread of its own, so a
 // play returns at once; one id for all of the program's sounds lets each new
 // one cut off the last. The library and the codecs it pulls in are loaded at
@@ -405,6 +616,8 @@ struct QtPlatform::SoundService {
 };
 
 QtPlatform::~QtPlatform() {
+    ListenForEnd({}, {});
+    delete endWatch_;
     delete trayIcon_;
     delete sound_;
 }
@@ -428,6 +641,8 @@ void QtPlatform::Play(const QString& path) {
 
 #else
 
+void QtPlatform::WatchEndSignals() {}
+
 qint64 QtPlatform::FindProcessByExeName(const QString&) {
     return 0;
 }
@@ -437,6 +652,8 @@ void QtPlatform::Terminate(qint64) {}
 void QtPlatform::Kill(qint64) {}
 
 QtPlatform::~QtPlatform() {
+    ListenForEnd({}, {});
+    delete endWatch_;
     delete trayIcon_;
 }
 

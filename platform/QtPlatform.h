@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 
+class QObject;
 class QSystemTrayIcon;
 
 namespace platform {
@@ -27,15 +28,17 @@ public:
     QRect Primary() const override;
     QRect VirtualDesktop() const override;
 
-    Answer Ask(Kind kind, const QString& title, const QString& text) override;
+    Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
 
     QString ExecutableDir() const override;
+    bool Replace(const QString& path, const QByteArray& bytes) override;
 
     int Width(const QFont& font, const QString& text) const override;
     void LoadFonts() override;
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;
+    void Show(QWidget* window) override;
     void Raise(QWidget* window) override;
 
     void Play(const QString& path) override;
@@ -52,7 +55,20 @@ public:
 
     void Open(const QString& file) override;
 
+    void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
+
 private:
+    // Hears the signals that end the program, the display's loss and the
+    // session's logout; set up at the first listener.
+    void WatchForEnd();
+    // SIGTERM, SIGHUP and SIGINT, where the system has them.
+    void WatchEndSignals();
+
+    std::function<void()> saveListener_;
+    std::function<void()> endListener_;
+    // Owns what listens for the end; nullptr until the first listener.
+    QObject* endWatch_ = nullptr;
+
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
     // desktop offers.

@@ -85,7 +85,8 @@ void TForm3::SpeedButton2Click(QObject*) {
     const QString text = Memo3->toPlainText();
     LineList lines;
     lines.SetText(text);
-    WriteWholeFile(Path(), EncodeText(lines.Text(), encoding_));
+    if (!platform_.files.Replace(Path(), EncodeText(lines.Text(), encoding_)))
+        throw EFileError("cannot write the schedule");
     owner_.Timer4->SetInterval(kResume);
     accept();
 }

@@ -49,6 +49,26 @@ QString DefaultPprefsText() {
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
+QString SingleLineMessage(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\v':
+        case u'\f':
+        case u'\r':
+        case 0x0085: // next line
+        case 0x2028: // line separator
+        case 0x2029: // paragraph separator
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return line;
+}
+
 StoredOptions ReadOptions(const QString& text) {
     const QList<uint> flags = text.toUcs4();
     StoredOptions options;

@@ -53,6 +53,11 @@ struct CurrentOptions {
 // Rewrites positions 1 to 9, first filling a short text up to 9 with "0".
 QString WriteOptions(const QString& flags, const CurrentOptions& options);
 
+// A slot's message never holds a line break, which would split its line
+// of "prefs.qbx" in two: CR, LF and every other line or paragraph
+// separator becomes a blank.
+QString SingleLineMessage(const QString& text);
+
 // A countdown slot's saved line: its time, then its message.
 inline QString SlotTimeOf(const QString& line) {
     return line.left(8);

@@ -86,6 +86,8 @@ void TAForm1::ApplyPrefs() {
         Trayiconcolorchange1->actions()[*options.trayColour]->setChecked(true);
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        // A hand-edited line may hold a line separator of its own.
+        Memo1->Lines.SetLine(n, SingleLineMessage(prefs.Line(n)));
         SlotEdit(n)->setText(SlotTimeOf(prefs.Line(n)));
         SlotButton(n)->setText(SlotCaptionOf(prefs.Line(n)));
     }
@@ -98,8 +100,9 @@ void TAForm1::ApplyPrefs() {
 }
 
 void TAForm1::SaveSettings() {
-    // Never replace a file that could not be read with this run's defaults.
-    if (prefsFile_ == FileState::Unreadable)
+    // Never replace a file that could not be read, or was never read, with
+    // this run's defaults.
+    if (!prefsFile_ || *prefsFile_ == FileState::Unreadable)
         return;
 
     CurrentOptions options;
@@ -128,12 +131,15 @@ void TAForm1::SaveSettings() {
     Memo1->Lines.SetLine(0, State.OptionFlags);
 
     if (State.AlarmTimeChanged) {
-        const QRect desktop = platform_.screens.VirtualDesktop();
-        platform_.cursor.SetPos(
-            {desktop.left() + desktop.width() / 2 + 50, desktop.top() + desktop.height() / 2 + 35});
-        const auto answer = platform_.questions.Ask(
-            platform::Questions::Kind::Confirmation, QStringLiteral("Confirm"),
-            QStringLiteral("Alarm time changed, save new time?"));
+        // The desktop ending the program waits for no answer; the times the
+        // user set are kept, as the default answer would keep them.
+        const auto answer =
+            sessionEnding_
+                ? platform::Questions::Answer::Yes
+                : platform_.questions.Ask(platform::Questions::Kind::Confirmation,
+                                          QStringLiteral("Confirm"),
+                                          QStringLiteral("Alarm time changed, save new time?"),
+                                          platform::Questions::Button::No);
         if (answer == platform::Questions::Answer::Yes) {
             Memo1->Lines.SetLine(11, TimeToStr(DateTimePicker2->time()));
             Memo1->Lines.SetLine(12, TimeToStr(DateTimePicker3->time()));
@@ -141,6 +147,21 @@ void TAForm1::SaveSettings() {
             Memo1->Lines.SetLine(14, Panel56->Caption());
         }
     }
-    WriteWholeFile(QDir(platform_.files.ExecutableDir()).filePath(kPrefs), Memo1->Lines.Bytes());
+    const QString path = QDir(platform_.files.ExecutableDir()).filePath(kPrefs);
+    if (!platform_.files.Replace(path, Memo1->Lines.Bytes()))
+        throw EFileError(QStringLiteral("cannot write %1").arg(path).toStdString());
     State.AlarmTimeChanged = false;
+}
+
+bool TAForm1::AlarmsDifferFromSaved() const {
+    const LineList& saved = Memo1->Lines;
+    const auto savedTime = [&](int line) -> std::optional<QTime> {
+        try {
+            return StrToTime(saved.Line(line));
+        } catch (const EConvertError&) {
+            return std::nullopt;
+        }
+    };
+    return savedTime(11) != DateTimePicker2->time() || savedTime(12) != DateTimePicker3->time() ||
+           saved.Line(13) != Panel57->Caption() || saved.Line(14) != Panel56->Caption();
 }

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
@@ -88,10 +87,4 @@ FileState ReadWholeFile(const QString& path, QByteArray& bytes) {
         return FileState::Unreadable;
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
-}
-
-void WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EFileError(QStringLiteral("cannot write %1").arg(path).toStdString());
 }

@@ -30,8 +30,6 @@ public:
 
 enum class FileState { Missing, Unreadable, Read };
 
-// Reads a whole file; Missing and Unreadable leave bytes empty.
+// Reads a whole file; Missing and Unreadable leave bytes empty. Files are
+// written through the platform, which replaces them in one step.
 FileState ReadWholeFile(const QString& path, QByteArray& bytes);
-// Replaces a file's content all at once: a crash or a full disk half-way
-// leaves the old file as it was. Throws EFileError when it cannot.
-void WriteWholeFile(const QString& path, const QByteArray& bytes);

@@ -85,7 +85,7 @@ void TAForm1::AcknowledgeRingingSlots(int Key) {
 
 void TAForm1::CheckBox1Click(QObject*) {
     Timer2->SetInterval(0);
-    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+    FocusMainPanel();
 }
 
 void TAForm1::PlayAlertSound(const QString& name) {

@@ -7,6 +7,7 @@
 #include "app/Colors.h"
 #include "app/Convert.h"
 #include "app/Unit1.h"
+#include "settings/Prefs.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ void TAForm1::SpeedButton1Click(QObject*) {
     TSpeedButton* button = SlotButton(N);
     if (button->Tag() & (slot::Running | slot::Ringing)) {
         ClearCountdownSlot(N);
+        ReleaseTrayNumber();
         if (!AnySlotRinging())
             Timer2->SetInterval(0);
         return;
@@ -88,17 +90,22 @@ void TAForm1::SpeedButton12Click(QObject*) {
     const int N = editorSlot_;
     if (!IsCountdown(N))
         return;
+    // Digits typed into a field count even while the field still has the
+    // keyboard, which the OK button never takes.
+    DateTimePicker1->interpretText();
     UpdateBtns(true);
+    FocusMainPanel();
     Panel12->hide();
 
     TEdit* box = SlotEdit(N);
     const QString seconds = box->text().mid(6, 2);
     const QString hoursMinutes = TimeToStr(DateTimePicker1->time()).mid(3, 5);
     box->setText(hoursMinutes + u':' + seconds);
+    const QString message = SingleLineMessage(Edit11->text());
     TSpeedButton* button = SlotButton(N);
-    button->setText(Edit11->text());
-    button->SetMargin(MarginFor(Edit11->text()));
-    Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + Edit11->text());
+    button->setText(message);
+    button->SetMargin(MarginFor(message));
+    Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + message);
 }
 
 void TAForm1::Edit11KeyPress(QObject* Sender, int& Key) {

@@ -49,7 +49,7 @@ void TAForm1::SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
 
 void TAForm1::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
     // The time boxes are never typed into.
-    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+    FocusMainPanel();
     State.CurrentSlotName = Sender->objectName();
     const auto* button =
         Find<TSpeedButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));

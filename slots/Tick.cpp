@@ -4,6 +4,8 @@
 #include "app/Colors.h"
 #include "app/Unit1.h"
 
+#include <algorithm>
+
 void TAForm1::Timer1Timer(QObject*) {
     StopwatchStep();
     ClockStep();
@@ -19,6 +21,7 @@ void TAForm1::Timer1Timer(QObject*) {
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
         StepCountdownSlot(n);
+    ReleaseTrayNumber();
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
         StepQuickSlot(n);
 
@@ -62,10 +65,28 @@ void TAForm1::StepCountdownSlot(int N) {
     }
 }
 
+void TAForm1::ReleaseTrayNumber() {
+    if (!State.TrayIconFixed)
+        return;
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        const auto time = SlotTime::Parse(SlotEdit(n)->text());
+        if ((SlotButton(n)->Tag() & slot::Running) && time && time->hours == 0 &&
+            time->minutes == 0)
+            return;
+    }
+    // A number that counts nothing down any more would show a time that
+    // does not exist.
+    TrayIcon1->LoadIcon(QStringLiteral("M7"));
+    State.TrayIconFixed = false;
+}
+
 void TAForm1::StepQuickSlot(int N) {
     if (!(SlotButton(N)->Tag() & slot::Running))
         return;
-    if (--State.QuickRemaining(N) <= 0)
+    // A length of 0 or less rings at the first tick; the count never wraps.
+    int& left = State.QuickRemaining(N);
+    left = std::max(left, 1) - 1;
+    if (left <= 0)
         ExpireSlot(N);
 }
 
@@ -76,6 +97,7 @@ void TAForm1::ExpireSlot(int N) {
     // The editor's own visibility: the window itself may be hidden.
     if (!Panel12->isHidden()) {
         slot::ForEachSlot([this](int n) { SlotPanel(n)->show(); });
+        FocusMainPanel();
         Panel12->hide();
         for (QWidget* control :
              std::initializer_list<QWidget*>{Panel11, Panel20, Panel21, CheckBox1, CheckBox2})
@@ -83,9 +105,10 @@ void TAForm1::ExpireSlot(int N) {
     }
     State.EndSoundPending = 1;
     Timer2->SetInterval(1000);
-    // Shown first: changing the flags of a hidden window makes Qt build a
-    // new native window when it is shown again.
-    show();
+    // Shown first, minimised or hidden as it may be: changing the flags of
+    // a hidden window makes Qt build a new native window when it is shown
+    // again.
+    platform_.windows.Show(this);
     platform_.windows.SetStayOnTop(this, true);
     platform_.cursor.SetPos(pos() + QPoint(210, slot::IsQuick(N) ? 190 : 220));
 }

@@ -242,8 +242,15 @@ void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->Panel57, Qt::LeftButton);
     QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
     QVERIFY(form->State.AlarmTimeChanged);
+    // Back as saved: no change to ask about at close.
     QTest::mouseClick(form->Panel57, Qt::LeftButton);
     QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    QVERIFY(!form->State.AlarmTimeChanged);
+    // Nor is Enter in a picker, which reports the time it already had.
+    form->SpeedButton20->click();
+    form->DateTimePicker3->setFocus();
+    QTest::keyClick(form->DateTimePicker3, Qt::Key_Return);
+    QVERIFY(!form->State.AlarmTimeChanged);
     form->Panel56->SetCaption(QStringLiteral("x"));
     QTest::mouseClick(form->Panel56, Qt::LeftButton);
     QCOMPARE(form->Panel56->Caption(), QStringLiteral("AM"));

@@ -123,7 +123,8 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
         auto* twin = early.Find<QWidget>(control->objectName());
         QVERIFY2(twin, qPrintable(control->objectName()));
         QVERIFY2(twin->isVisible() == control->isVisible(), qPrintable(control->objectName()));
-        QCOMPARE(twin->geometry(), control->geometry());
+        if (control->isVisible())
+            QCOMPARE(twin->geometry(), control->geometry());
     }
     QCOMPARE(early.focusWidget()->objectName(), form->focusWidget()->objectName());
 }
@@ -410,8 +411,7 @@ void MainWindowTest::quitWithRunningSlot() {
     QCOMPARE(desktop->asked[0].title, QStringLiteral("Warning"));
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Timer still in progress. Quit anyway?"));
     QVERIFY(hiddenWhileAsking);
-    // The pointer goes to the middle of all monitors together, by the box's Yes.
-    QCOMPARE(desktop->pointer, QPoint(2560 / 2 - 30, 1024 / 2 + 32));
+    QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::Yes);
     QCOMPARE(closed.count(), closes ? 1 : 0);
     QCOMPARE(form->calls, closes ? QStringList{"ParmUpdate"} : QStringList{});
     if (!closes) {

@@ -1,4 +1,5 @@
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
+#include "app/Controls.h"
 #include "platform/QtPlatform.h"
 
 #include <QFontDatabase>
@@ -23,6 +24,8 @@ private slots:
     void executableDir();
     void designFaces_data();
     void designFaces();
+    void boldOfBitmapFace_data();
+    void boldOfBitmapFace();
 
 private:
     platform::QtPlatform desktop;
@@ -34,23 +37,30 @@ void QtPlatformTest::questionAnswers_data() {
     QTest::newRow("Enter takes the default") << 0 << int(Answer::Yes);
     QTest::newRow("Escape") << 1 << int(Answer::No);
     QTest::newRow("window closed") << 2 << int(Answer::Closed);
+    QTest::newRow("a click where the pointer was put") << 3 << int(Answer::Yes);
 }
 
 void QtPlatformTest::questionAnswers() {
     QFETCH(int, how);
     QFETCH(int, answer);
     QTimer::singleShot(50, this, [how] {
-        QWidget* box = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
-        if (how == 0)
+        if (how == 0) {
             QTest::keyClick(box, Qt::Key_Return);
-        else if (how == 1)
+        } else if (how == 1) {
             QTest::keyClick(box, Qt::Key_Escape);
-        else
+        } else if (how == 2) {
             box->close();
+        } else {
+            QWidget* under = QApplication::widgetAt(QCursor::pos());
+            QVERIFY(under);
+            QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(QCursor::pos()));
+        }
     });
     const Answer given = desktop.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
-                                     QStringLiteral("Timer still in progress. Quit anyway?"));
+                                     QStringLiteral("Timer still in progress. Quit anyway?"),
+                                     platform::Questions::Button::Yes);
     QCOMPARE(int(given), answer);
 }
 
@@ -59,19 +69,27 @@ void QtPlatformTest::questionLook() {
     QString title;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool onTop = false;
+    bool pointerOnNo = false;
     QTimer::singleShot(50, this, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         shown = box->frameGeometry();
         title = box->windowTitle();
         icon = box->icon();
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        QAbstractButton* no = box->button(QMessageBox::No);
+        pointerOnNo = QCursor::pos() == no->mapToGlobal(no->rect().center());
         for (QAbstractButton* button : box->buttons())
             buttons << button->text().remove(u'&');
         box->defaultButton()->click();
     });
     QCOMPARE(desktop.Ask(platform::Questions::Kind::Confirmation, QStringLiteral("Confirm"),
-                         QStringLiteral("Alarm time changed, save new time?")),
+                         QStringLiteral("Alarm time changed, save new time?"),
+                         platform::Questions::Button::No),
              Answer::Yes);
+    QVERIFY(onTop);
+    QVERIFY(pointerOnNo);
     QCOMPARE(title, QStringLiteral("Confirm"));
     QCOMPARE(icon, QMessageBox::Question);
     buttons.sort();
@@ -137,6 +155,60 @@ void QtPlatformTest::designFaces() {
     font.setBold(bold);
     QCOMPARE(QFontInfo(font).family(), shown);
     QCOMPARE(QFontInfo(font).bold(), bold);
+}
+
+namespace {
+
+// The most common width of the runs of ink along the rows of a picture.
+int StrokeWidth(const QImage& picture) {
+    QMap<int, int> runs;
+    for (int y = 0; y < picture.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x <= picture.width(); ++x) {
+            if (x < picture.width() && qGray(picture.pixel(x, y)) < 100) {
+                ++run;
+            } else if (run > 0) {
+                ++runs[run];
+                run = 0;
+            }
+        }
+    }
+    int common = 0;
+    for (auto it = runs.begin(); it != runs.end(); ++it) {
+        if (it.value() > runs.value(common))
+            common = it.key();
+    }
+    return common;
+}
+
+} // namespace
+
+void QtPlatformTest::boldOfBitmapFace_data() {
+    QTest::addColumn<bool>("button");
+    QTest::newRow("the title") << false;
+    QTest::newRow("the running stopwatch") << true;
+}
+
+void QtPlatformTest::boldOfBitmapFace() {
+    QFETCH(bool, button);
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
+        QSKIP("fonts-wine is not installed");
+    const auto draw = [button](bool bold) {
+        const QFont face = DesignFont(QStringLiteral("MS Sans Serif"), 11, bold);
+        if (button) {
+            TSpeedButton control(nullptr, QStringLiteral("SpeedButton35"), QRect(0, 0, 39, 16),
+                                 QStringLiteral("10:48"));
+            control.setFont(face);
+            return control.grab().toImage();
+        }
+        TLabel control(nullptr, QStringLiteral("Label2"), QRect(0, 0, 59, 13),
+                       QStringLiteral("Quorbel"));
+        control.setFont(face);
+        control.SetFontColor(0x800000);
+        return control.grab().toImage();
+    };
+    QCOMPARE(StrokeWidth(draw(false)), 1);
+    QCOMPARE(StrokeWidth(draw(true)), 2);
 }
 
 QTEST_MAIN(QtPlatformTest)

@@ -274,7 +274,7 @@ void SchedulerTest::realProcessRestarted() {
     platform::Platform mixed = desktop->Interfaces();
     platform::Platform withReal{mixed.clock, mixed.cursor, mixed.screens, mixed.questions,
                                 mixed.files, mixed.text,   mixed.windows, mixed.sound,
-                                mixed.tray,  processes,    real};
+                                mixed.tray,  processes,    real,          mixed.session};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = new TForm3(*form, withReal);

@@ -4,6 +4,7 @@
 #include "app/Colors.h"
 #include "settings/Prefs.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -31,7 +32,12 @@ private slots:
     void alarmQuestion();
     void noQuestionWithoutChange();
     void alarmOptionsSurviveRestart();
-    void unwritableFolderKeepsWindowOpen();
+    void failedSaveAsks_data();
+    void failedSaveAsks();
+    void closeBeforeActivationWritesNothing();
+    void desktopEndSavesWithoutAsking_data();
+    void desktopEndSavesWithoutAsking();
+    void messageNeverBreaksItsLine();
     void unreadablePrefsIsNeverOverwritten();
     void closeNoSaveWritesNothing();
     void encodings_data();
@@ -58,6 +64,8 @@ private:
     }
     // Starts the program: the first activation loads the files.
     void Start() {
+        // One window at a time hears the desktop's end.
+        form.reset();
         form = std::make_unique<Form>(desktop->Interfaces());
         form->realSettings = true;
         form->ShowCentred();
@@ -288,7 +296,7 @@ void SettingsTest::alarmQuestion() {
     QCOMPARE(desktop->asked[0].kind, platform::Questions::Kind::Confirmation);
     QCOMPARE(desktop->asked[0].title, QStringLiteral("Confirm"));
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Alarm time changed, save new time?"));
-    QCOMPARE(desktop->pointerMoves.last(), QPoint(1050, 535));
+    QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::No);
     QVERIFY(!form->State.AlarmTimeChanged);
     QList<QByteArray> written = FullFile();
     written[11] = alarm1;
@@ -334,18 +342,121 @@ void SettingsTest::noQuestionWithoutChange() {
     QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
 }
 
-void SettingsTest::unwritableFolderKeepsWindowOpen() {
-    desktop->executableDir = Path("no such folder");
+void SettingsTest::failedSaveAsks_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("full disk, No") << true << int(Answer::No) << false;
+    QTest::newRow("full disk, Yes") << true << int(Answer::Yes) << true;
+    QTest::newRow("full disk, box closed") << true << int(Answer::Closed) << false;
+    QTest::newRow("folder gone, No") << false << int(Answer::No) << false;
+}
+
+void SettingsTest::failedSaveAsks() {
+    QFETCH(bool, fullDisk);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->State.AlarmTimeChanged = true;
-    desktop->answers = {Answer::No};
+    if (fullDisk)
+        desktop->bytesFree = 20;
+    else
+        desktop->executableDir = Path("no such folder");
+    form->CheckBox2->click();
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    // Quit hides the window for its own question first.
+    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    desktop->answers = {Answer::Yes, Answer::Yes, Answer(answer)};
     QSignalSpy closed(form.get(), &TAForm1::Closed);
     Quit();
-    QCOMPARE(closed.count(), 0);
+
+    QCOMPARE(desktop->asked.size(), 3);
+    QCOMPARE(desktop->asked[2].kind, platform::Questions::Kind::Warning);
+    QCOMPARE(desktop->asked[2].text, QStringLiteral("Settings could not be saved. Quit anyway?"));
+    QCOMPARE(desktop->asked[2].pointer, platform::Questions::Button::Yes);
+    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(closed.count(), closes ? 1 : 0);
+    if (closes)
+        return;
+    // Everything as it was: the window back, the timer running, the alarm
+    // still to be asked about, and a save once there is room again.
     QVERIFY(form->isVisible());
+    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
     QVERIFY(form->State.AlarmTimeChanged);
-    form->CloseNoSave1->trigger();
+    desktop->bytesFree = -1;
+    desktop->executableDir = folder->path();
+    desktop->answers = {Answer::Yes, Answer::No};
+    Quit();
     QCOMPARE(closed.count(), 1);
+    QVERIFY(Read("prefs.qbx").startsWith("111130053extra chars\r\n"));
+}
+
+void SettingsTest::closeBeforeActivationWritesNothing() {
+    Write("prefs.qbx", Lines(FullFile()));
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->realSettings = true;
+    QVERIFY(form->close());
+    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    // Nor does the desktop's end, a signal or a lost display.
+    form.reset();
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->realSettings = true;
+    desktop->saveListener();
+    desktop->endListener();
+    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+}
+
+void SettingsTest::desktopEndSavesWithoutAsking_data() {
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("a signal to end") << true << false;
+    QTest::newRow("a signal to end, disk full") << true << true;
+    QTest::newRow("the session logs out") << false << false;
+}
+
+void SettingsTest::desktopEndSavesWithoutAsking() {
+    QFETCH(bool, ends);
+    QFETCH(bool, fullDisk);
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    form->CheckBox2->click();
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    if (fullDisk)
+        desktop->bytesFree = 0;
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    (ends ? desktop->endListener : desktop->saveListener)();
+    QVERIFY(desktop->asked.isEmpty());
+    QCOMPARE(closed.count(), ends ? 1 : 0);
+    QList<QByteArray> written = FullFile();
+    if (!fullDisk) {
+        written[0] = "111130053extra chars";
+        written[13] = "PM";
+    }
+    QCOMPARE(Read("prefs.qbx"), Lines(written));
+}
+
+void SettingsTest::messageNeverBreaksItsLine() {
+    QList<QByteArray> lines = FullFile();
+    lines[3] = "00:00:05Egg\xE2\x80\xA8timer";
+    Write("prefs.qbx", Lines(lines));
+    Start();
+    QCOMPARE(form->SlotButton(3)->text(), QStringLiteral("Egg timer"));
+    // A message pasted with its line breaks.
+    QTest::mousePress(form->SlotButton(1), Qt::RightButton, {}, QPoint(5, 5));
+    form->EditAlarmMessage1->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Coffee\r\nbreak\n"));
+    form->Edit11->selectAll();
+    QTest::keySequence(form->Edit11, QKeySequence::Paste);
+    QTest::keyClick(form->Edit11, Qt::Key_Return);
+    Quit();
+    Start();
+    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Coffee  break "));
+    QCOMPARE(form->DateTimePicker2->time(), QTime(7, 30));
+    Quit();
+    lines[1] = "00:10:00Coffee  break ";
+    lines[3] = "00:00:05Egg timer";
+    QCOMPARE(Read("prefs.qbx"), Lines(lines));
 }
 
 void SettingsTest::unreadablePrefsIsNeverOverwritten() {
@@ -410,11 +521,15 @@ void SettingsTest::quickCaptionsAndLengths() {
 }
 
 void SettingsTest::quickTimerRuns() {
-    Write("pprefs.qbx", Lines({"90", "0"}));
+    Write("pprefs.qbx", Lines({"90", "0", "-2147483648"}));
     Start();
+    // Any length of 0 or less rings at the first tick.
     QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
+    QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
     form->Tick();
     QCOMPARE(form->SlotButton(24)->Tag(), 0x10);
+    QCOMPARE(form->SlotButton(25)->Tag(), 0x10);
+    QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
 
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
     QCOMPARE(form->SlotButton(23)->Tag(), 0x01);

@@ -17,6 +17,7 @@ private slots:
     void tagThroughStartExpiryAndClick();
     void lastMinuteInTheTray_data();
     void lastMinuteInTheTray();
+    void expiryBringsWindowBack_data();
     void expiryBringsWindowBack();
     void twoSlotsExpireInOneTick();
     void expiryClosesEditor();
@@ -30,6 +31,9 @@ private slots:
     void editorKeepsLongMessage();
     void editorEnterStores();
     void editorPickerTyping();
+    void editorPickerTypingAfterOneClick();
+    void editorLeavesKeyboardOnSlots_data();
+    void editorLeavesKeyboardOnSlots();
     void captionMargin_data();
     void captionMargin();
     void secondsMenu();
@@ -45,7 +49,7 @@ private slots:
     void remainingPopupLivesOneTick();
     void trayClickBringsWindowBack_data();
     void trayClickBringsWindowBack();
-    void stoppedInLastMinuteKeepsNumber();
+    void stoppedInLastMinuteShowsClock();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -156,13 +160,23 @@ void SlotsTest::lastMinuteInTheTray() {
     QCOMPARE(form->TrayIcon1->Animated(), !fixed && icon.isEmpty());
 }
 
+void SlotsTest::expiryBringsWindowBack_data() {
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("hidden") << false;
+    QTest::newRow("minimised from the task bar") << true;
+}
+
 void SlotsTest::expiryBringsWindowBack() {
+    QFETCH(bool, minimised);
     SetSlot(7, QStringLiteral("00:00:01"), QStringLiteral("Call"));
     Click(form->SlotButton(7));
-    form->SpeedButton16Y->click();
-    QVERIFY(form->isHidden());
+    if (minimised)
+        form->showMinimized();
+    else
+        form->SpeedButton16Y->click();
     form->Tick(2);
     QVERIFY(form->isVisible());
+    QVERIFY(!form->isMinimized());
     QVERIFY(desktop->onTop);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
     QCOMPARE(form->State.EndSoundPending, 1);
@@ -375,6 +389,58 @@ void SlotsTest::editorPickerTyping() {
     QCOMPARE(form->Memo1->Lines.Line(8), QStringLiteral("03:45:30x"));
 }
 
+void SlotsTest::editorPickerTypingAfterOneClick() {
+    SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
+    OpenEditor(8);
+    auto* text = form->DateTimePicker1->findChild<QLineEdit*>();
+    const auto clickInto = [&](int position) {
+        text->setCursorPosition(position);
+        const QRect caret = text->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QTest::mouseClick(text, Qt::LeftButton, {}, caret.center());
+    };
+    clickInto(1);
+    QTest::keyClicks(text, QStringLiteral("5"));
+    clickInto(4);
+    QTest::keyClicks(text, QStringLiteral("7"));
+    form->SpeedButton12->click();
+    QCOMPARE(form->Memo1->Lines.Line(8), QStringLiteral("05:07:30x"));
+}
+
+void SlotsTest::editorLeavesKeyboardOnSlots_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << 1;
+    QTest::newRow("another slot runs out") << 2;
+}
+
+void SlotsTest::editorLeavesKeyboardOnSlots() {
+    QFETCH(int, how);
+    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    SetSlot(7, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    QTest::mouseMove(form->SlotButton(6), QPoint(5, 5));
+    OpenEditor(6);
+    // The enter that Qt hands over once the menu over the button has gone.
+    QEnterEvent late(QPointF(5, 5), QPointF(5, 5), form->SlotButton(6)->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(form->SlotButton(6), &late);
+    QCursor::setPos(form->SpeedButton12->mapToGlobal(form->SpeedButton12->rect().center()));
+    if (how == 0)
+        QTest::mouseClick(form->SpeedButton12, Qt::LeftButton);
+    else if (how == 1)
+        QTest::keyClick(form->Edit11, Qt::Key_Return);
+    else
+        Ring(2);
+    QVERIFY(!form->Panel12->isVisible());
+    // Arrow keys and Enter change nothing out of sight.
+    PressEnter();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    PressEnter();
+    QCOMPARE(QApplication::focusWidget(), form->Find<QWidget>("Panel1"));
+    QCOMPARE(form->DateTimePicker2->time(), QTime(12, 0));
+    QVERIFY(!form->State.AlarmTimeChanged);
+    // The button the pointer left while the editor was open shows no hover.
+    QCOMPARE(form->SlotButton(6)->grab().toImage(), form->SlotButton(7)->grab().toImage());
+}
+
 void SlotsTest::captionMargin_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("margin");
@@ -574,32 +640,40 @@ void SlotsTest::remainingPopupLivesOneTick() {
 
 void SlotsTest::trayClickBringsWindowBack_data() {
     QTest::addColumn<int>("button");
-    QTest::newRow("left") << int(Qt::LeftButton);
-    QTest::newRow("right") << int(Qt::RightButton);
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("left") << int(Qt::LeftButton) << false;
+    QTest::newRow("right") << int(Qt::RightButton) << false;
+    QTest::newRow("left, minimised") << int(Qt::LeftButton) << true;
 }
 
 void SlotsTest::trayClickBringsWindowBack() {
     QFETCH(int, button);
-    form->SpeedButton16Y->click();
-    QVERIFY(form->isHidden());
+    QFETCH(bool, minimised);
+    if (minimised)
+        form->showMinimized();
+    else
+        form->SpeedButton16Y->click();
     desktop->ClickTray(Qt::MouseButton(button));
     QVERIFY(form->isVisible());
+    QVERIFY(!form->isMinimized());
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
 }
 
-void SlotsTest::stoppedInLastMinuteKeepsNumber() {
+void SlotsTest::stoppedInLastMinuteShowsClock() {
     SetSlot(1, QStringLiteral("00:00:12"), QStringLiteral("x"));
     SetSlot(2, QStringLiteral("01:00:00"), QStringLiteral("y"));
     Click(form->SlotButton(1));
     Click(form->SlotButton(2));
     form->Tick(3);
     QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
-    Click(form->SlotButton(1));
-    form->Tick(2);
-    // The red 10 stays, and holds the clock still although slot 2 runs.
-    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
-    QVERIFY(!form->TrayIcon1->Animated());
     QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
+    // No countdown is in its last minute any more: the clock at once, and
+    // it turns again for slot 2 from the next tick.
+    Click(form->SlotButton(1));
+    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M7"));
+    QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
+    form->Tick();
+    QVERIFY(form->TrayIcon1->Animated());
 }
 
 QTEST_MAIN(SlotsTest)

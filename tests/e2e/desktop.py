@@ -17,6 +17,10 @@ class Failure(Exception):
     pass
 
 
+class Skip(Exception):
+    """What the scenario needs is not on this machine."""
+
+
 def check(condition, what):
     if not condition:
         raise Failure(what)
@@ -226,7 +230,15 @@ class Desktop:
 
     # ------------------------------------------------------------ pictures
 
+    def stop_x(self):
+        """The display goes away under the program, as a crashed server's."""
+        self.processes[0].kill()
+        self.processes[0].wait()
+        self.x_gone = True
+
     def screenshot(self, label):
+        if getattr(self, "x_gone", False):
+            return None
         os.makedirs(self.shots_dir, exist_ok=True)
         path = os.path.join(self.shots_dir, "%s-%s.png" % (self.name, label))
         self.run(["import", "-window", "root", path])

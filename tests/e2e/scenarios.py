@@ -6,11 +6,13 @@ xdotool the way a user meets it.
 """
 import datetime
 import os
+import signal
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop, Failure, check, wait_for  # noqa: E402
+from desktop import Desktop, Failure, Skip, check, wait_for  # noqa: E402
 
 SCREEN = (1280, 1024)
 # Places in the window, from its design.
@@ -232,9 +234,103 @@ def quit_with_running_slot(d):
     check(d.program.poll() is None, "the program ended")
 
 
+def question(d, title="Warning"):
+    return wait_for(lambda: d.run(["xdotool", "search", "--onlyvisible", "--name",
+                                   "^%s$" % title], check=False).split(), "the question")
+
+
+def ended_from_outside(d):
+    """A signal to end, the terminal gone, the display gone: each keeps
+    what the user set, without a question."""
+    d.install_program({"prefs.qbx": DEFAULT_FLAGS + b"\r\n"})
+    for number, sound in ((signal.SIGTERM, b"0"), (signal.SIGHUP, b"1")):
+        d.start_program()
+        d.click(30, 223)            # Sound
+        os.kill(d.program.pid, number)
+        d.quit_program()
+        check(d.program.returncode == 0, "ended with %d" % d.program.returncode)
+        check(prefs_lines(d)[0][:1] == sound, "options saved as %r" % prefs_lines(d)[0])
+    d.start_program()
+    d.click(30, 223)
+    d.stop_x()
+    d.quit_program()
+    check(prefs_lines(d)[0][:1] == b"0", "options saved as %r" % prefs_lines(d)[0])
+
+
+def full_disk(d):
+    """The program's folder on a full file system: Quit asks, No keeps it
+    running, Yes ends it, and the file is whole all along."""
+    saved = b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea"]) + b"\r\n"
+    d.install_program({"prefs.qbx": saved})
+    if subprocess.run(["unshare", "-m", "true"], stderr=subprocess.DEVNULL).returncode != 0:
+        raise Skip("no mount namespace here for a small file system")
+    stage = d.folder + "-stage"
+    os.rename(d.folder, stage)
+    os.makedirs(d.folder)
+    # A file system just big enough for the program, then filled up.
+    size = sum(os.path.getsize(os.path.join(stage, f)) for f in os.listdir(stage)) + (1 << 20)
+    script = ('mount -t tmpfs -o size=%d tmpfs "$1" && cp -a "$2"/. "$1"/ && '
+              '{ cat /dev/zero > "$1/filler" 2>/dev/null; "$1/quorbel"; echo $? > "$2/ended"; '
+              'sleep 30; }' % size)
+    shell = d.spawn(["unshare", "-m", "sh", "-c", script, "sh", d.folder, stage])
+    d.window = wait_for(d._main_window, "the main window")
+    inside = "/proc/%d/root%s/prefs.qbx" % (shell.pid, d.folder)
+    d.click(30, 223)                # Sound
+    d.click(*QUIT)
+    question(d)
+    check(open(inside, "rb").read() == saved, "prefs.qbx changed on a full disk")
+    d.keys("Escape")
+    time.sleep(0.5)
+    check(d.mapped(d.window), "the window is gone after No")
+    check(not os.path.exists(os.path.join(stage, "ended")), "the program ended after No")
+    d.click(*QUIT)
+    question(d)
+    d.run(["xdotool", "click", "1"])    # where the program put the pointer: Yes
+    wait_for(lambda: os.path.exists(os.path.join(stage, "ended")), "the program's end")
+    check(open(inside, "rb").read() == saved, "prefs.qbx changed on a full disk")
+
+
+def minimised(d):
+    """Minimised from the task bar, the window still comes back for an
+    expiry and for a click on the tray icon."""
+    d.install_program({"pprefs.qbx": b"3\r\n"})
+    window = d.start_program()
+    d.click(*quick_button(23))
+    d.run(["xdotool", "windowminimize", window])
+    wait_for(lambda: not d.mapped(window), "the window minimised")
+    wait_for(lambda: d.mapped(window), "the window back for the expiry", timeout=6)
+    check("_NET_WM_STATE_HIDDEN" not in d.state(window), "still minimised")
+    check("_NET_WM_STATE_ABOVE" in d.state(window), "not on top")
+    d.keys("Return")
+    d.run(["xdotool", "windowminimize", window])
+    wait_for(lambda: not d.mapped(window), "the window minimised")
+    tx, ty, tw, th = d.geometry(wait_for(d.tray_icons, "the tray icon")[0])
+    d.run(["xdotool", "mousemove", str(tx + tw // 2), str(ty + th // 2), "click", "1"])
+    wait_for(lambda: d.mapped(window), "the window back for the tray icon")
+
+
+def question_above_alert(d):
+    """A timer that runs out while the quit question is open brings the
+    window up on top, and the question stays above it."""
+    d.install_program({"pprefs.qbx": b"2\r\n"})
+    window = d.start_program()
+    d.click(*quick_button(23))
+    d.click(*QUIT)
+    box = question(d)
+    wait_for(lambda: d.mapped(window), "the window back for the expiry", timeout=6)
+    time.sleep(0.5)
+    stack = d.stacking()
+    check(stack.index(int(box[0])) > stack.index(int(window)), "the question is under the window")
+    d.screenshot("question")
+    d.keys("Escape")
+    time.sleep(0.3)
+    check(d.program.poll() is None, "the program ended")
+
+
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
-                                      quit_with_running_slot]}
+                                      quit_with_running_slot, ended_from_outside, full_disk,
+                                      minimised, question_above_alert]}
 
 
 def main():
@@ -244,6 +340,9 @@ def main():
         with Desktop(build_dir, shots, name) as desktop:
             SCENARIOS[name](desktop)
             desktop.screenshot("done")
+    except Skip as reason:
+        print("SKIP %s: %s" % (name, reason))
+        return 77
     except Failure as failure:
         print("FAIL %s: %s" % (name, failure))
         return 1
