@@ -19,6 +19,13 @@
 
 class TForm3;
 
+// The first process in the table that runs the program: its executable,
+// its first argument, or for a script the file its interpreter runs, has
+// the program's file name (or that of the file its link points to), the
+// letters a to z in either case.
+qint64 FindProcess(const QList<platform::RunningProcess>& table,
+                   const platform::Launchable& program);
+
 class TAForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -200,10 +207,10 @@ public:
     // The alarm's time and AM/PM fall in the current minute.
     bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
 
-    // The scheduler: the run once a minute, and ending a program by name;
-    // returns the process asked to end, or 0.
+    // The scheduler: the run once a minute, and ending the running copy
+    // of a program; returns the process asked to end, or 0.
     void Timer4Timer(QObject* Sender);
-    qint64 FileKill(const QString& name);
+    qint64 FileKill(const platform::Launchable& program);
 
     // The stopwatch.
     void SpeedButton35Click(QObject* Sender);
@@ -273,6 +280,9 @@ private:
     void Alarm1Check();
     void Alarm2Check();
 
+    // Starts the next of the records due, one after the other.
+    void LaunchNext();
+
     void LoadSettings();
     void ApplyPrefs();
     void SaveSettings();
@@ -302,6 +312,10 @@ private:
     int editorSlot_ = 0;
     // The minute of the clock the schedule last ran in.
     int lastScheduleMinute_ = -1;
+    // The files of the records due and not yet started, and whether one
+    // is between its end and its start.
+    QStringList launches_;
+    bool launching_ = false;
     // What became of reading "prefs.qbx"; nothing before the first load,
     // and a store never loaded is never written.
     std::optional<FileState> prefsFile_;

@@ -1,10 +1,9 @@
 #include "FakePlatform.h"
 
-#include "scheduler/ScheduleRecord.h"
-
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -86,12 +85,37 @@ void FakePlatform::ClickTray(Qt::MouseButton button) {
     }
 }
 
-qint64 FakePlatform::FindProcessByExeName(const QString& name) {
-    for (const Process& process : processes) {
-        if (process.running && ExeKey(process.exeName) == ExeKey(name))
-            return process.pid;
+void FakePlatform::After(int milliseconds, QObject* context, std::function<void()> then) {
+    events << QStringLiteral("after %1").arg(milliseconds);
+    pending.append({elapsed + milliseconds, context, std::move(then)});
+}
+
+void FakePlatform::Pass(int milliseconds) {
+    const qint64 end = elapsed + milliseconds;
+    for (;;) {
+        auto next =
+            std::min_element(pending.begin(), pending.end(),
+                             [](const Pending& a, const Pending& b) { return a.due < b.due; });
+        if (next == pending.end() || next->due > end)
+            break;
+        const Pending due = *next;
+        pending.erase(next);
+        elapsed = due.due;
+        if (due.context)
+            due.then();
     }
-    return 0;
+    elapsed = end;
+}
+
+QList<RunningProcess> FakePlatform::Snapshot() {
+    QList<RunningProcess> table;
+    for (const Process& process : processes) {
+        if (process.running)
+            table.append({process.pid, process.executable, process.firstArgument, process.script});
+    }
+    std::sort(table.begin(), table.end(),
+              [](const RunningProcess& a, const RunningProcess& b) { return a.pid < b.pid; });
+    return table;
 }
 
 void FakePlatform::Terminate(qint64 pid) {
@@ -111,16 +135,18 @@ void FakePlatform::Kill(qint64 pid) {
     }
 }
 
-void FakePlatform::Sleep(int milliseconds) {
-    events << QStringLiteral("sleep %1").arg(milliseconds);
+Launchable FakePlatform::Find(const QString& file) {
+    if (files.contains(file))
+        return files.value(file);
+    return otherFilesExist ? Launchable{file, {}, {}} : Launchable{};
 }
 
-void FakePlatform::Open(const QString& file) {
-    events << QStringLiteral("open ") + file;
-    // A program opened runs under its own name, with the next id.
+void FakePlatform::Open(const QString& path) {
+    events << QStringLiteral("open ") + path;
+    // A program opened runs as itself, with the next id.
     static qint64 nextPid = 50000;
-    if (programs.contains(file))
-        processes.append({++nextPid, ExeNameOf(file)});
+    if (programs.contains(path))
+        processes.append({++nextPid, path, path, {}});
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 
 #include <QIcon>
 #include <QList>
+#include <QMap>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 
@@ -14,6 +16,10 @@ namespace platform {
 class FakePlatform final : public Desktop {
 public:
     QTime TimeOfDay() const override { return time; }
+    // Kept until the test lets the time pass.
+    void After(int milliseconds, QObject* context, std::function<void()> then) override;
+    // Runs, in order, everything that falls due in that many milliseconds.
+    void Pass(int milliseconds);
 
     QPoint Pos() const override { return pointer; }
     void SetPos(QPoint pos) override;
@@ -51,13 +57,15 @@ public:
     // The mouse on the icon: a press and a release of one button.
     void ClickTray(Qt::MouseButton button);
 
-    // A process table the test fills; "terminate", "kill", "sleep" and
-    // "open" are recorded in order in events.
-    qint64 FindProcessByExeName(const QString& name) override;
+    // A process table the test fills; "terminate", "kill", "after" (a wait
+    // begun) and "open" are recorded in order in events.
+    QList<RunningProcess> Snapshot() override;
     void Terminate(qint64 pid) override;
     void Kill(qint64 pid) override;
-    void Sleep(int milliseconds) override;
-    void Open(const QString& file) override;
+    // Files as the test lays them out; any other exists as itself, unless
+    // every file is missing.
+    Launchable Find(const QString& file) override;
+    void Open(const QString& path) override;
 
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override {
         saveListener = std::move(save);
@@ -98,7 +106,9 @@ public:
     Listener trayListener;
     struct Process {
         qint64 pid;
-        QString exeName;
+        QString executable;
+        QString firstArgument = {};
+        QString script = {};
         bool running = true;
         // Ends when asked to; otherwise only a kill ends it.
         bool obliging = true;
@@ -106,7 +116,16 @@ public:
     QList<Process> processes;
     // Files that are programs: opening one starts a process of its name.
     QStringList programs;
+    QMap<QString, Launchable> files;
+    bool otherFilesExist = true;
     QStringList events;
+    struct Pending {
+        qint64 due;
+        QPointer<QObject> context;
+        std::function<void()> then;
+    };
+    QList<Pending> pending;
+    qint64 elapsed = 0;
     std::function<void()> saveListener;
     std::function<void()> endListener;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -13,6 +14,7 @@
 
 class QFont;
 class QIcon;
+class QObject;
 class QWidget;
 
 namespace platform {
@@ -22,6 +24,9 @@ public:
     virtual ~Clock() = default;
     // The local time of day.
     virtual QTime TimeOfDay() const = 0;
+    // Calls then once from the event loop, a while from now, unless the
+    // context has gone by then. Nothing waits meanwhile.
+    virtual void After(int milliseconds, QObject* context, std::function<void()> then) = 0;
 };
 
 class Cursor {
@@ -129,27 +134,49 @@ public:
     virtual void Listen(Listener listener) = 0;
 };
 
+// A running process, as far as the system lets the user see it.
+struct RunningProcess {
+    qint64 pid = 0;
+    // The program file it runs, behind every link; empty when unreadable.
+    QString executable;
+    // The name it was started by (argv[0]).
+    QString firstArgument;
+    // The first argument after the options that names a file, absolute:
+    // for an interpreter, the script it runs.
+    QString script;
+};
+
 class Processes {
 public:
     virtual ~Processes() = default;
-    // The first running process, in ascending id order, whose executable
-    // file name equals name once both are trimmed and a to z upper-cased;
-    // 0 when none.
-    virtual qint64 FindProcessByExeName(const QString& name) = 0;
+    // The running processes in ascending id order, ended ones left out.
+    virtual QList<RunningProcess> Snapshot() = 0;
     // Asks a process to end; one the user may not signal is left alone.
     virtual void Terminate(qint64 pid) = 0;
     // Ends a process that is still running, without asking.
     virtual void Kill(qint64 pid) = 0;
-    // Holds the calling thread for a while.
-    virtual void Sleep(int milliseconds) = 0;
+};
+
+// A file as the desktop would start or open it.
+struct Launchable {
+    // Absolute, links kept; empty when there is no such file, or when it
+    // can be neither started nor opened.
+    QString path;
+    // The file behind the links, when path is one.
+    QString target;
+    // For a "#!" script, the program that runs it, behind every link.
+    QString interpreter;
 };
 
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a file as a double click would: starts a program, or hands a
-    // document to the desktop's opener. Nothing happens when it cannot.
-    virtual void Open(const QString& file) = 0;
+    // Finds a file as a launcher would, never through a shell: a name
+    // without a folder on PATH, any other relative to the current folder.
+    virtual Launchable Find(const QString& file) = 0;
+    // Opens a file found so: starts a program, or hands a document to the
+    // desktop's opener. Nothing happens when it cannot.
+    virtual void Open(const QString& path) = 0;
 };
 
 class Session {

@@ -29,13 +29,12 @@
 #include <QSaveFile>
 #endif
 
-#include "scheduler/ScheduleRecord.h"
-
 #include <QDirIterator>
 #include <QLibrary>
 #include <QProcess>
 #include <QSocketNotifier>
-#include <QThread>
+#include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -56,6 +55,10 @@ void PrepareEnvironment() {
 
 QTime QtPlatform::TimeOfDay() const {
     return QTime::currentTime();
+}
+
+void QtPlatform::After(int milliseconds, QObject* context, std::function<void()> then) {
+    QTimer::singleShot(milliseconds, context, std::move(then));
 }
 
 QPoint QtPlatform::Pos() const {
@@ -401,37 +404,74 @@ void QtPlatform::Listen(Listener listener) {
     trayListener_ = std::move(listener);
 }
 
-void QtPlatform::Sleep(int milliseconds) {
-    QThread::msleep(ulong(milliseconds));
-}
-
 namespace {
 
 // A program is a file with the run bit that starts as one: an ELF binary
 // or a script with "#!". A text file with the run bit is a document.
-bool IsProgram(const QFileInfo& file) {
+QByteArray ProgramHead(const QFileInfo& file) {
     if (!file.isFile() || !file.isExecutable())
-        return false;
+        return {};
     QFile content(file.absoluteFilePath());
     if (!content.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = content.read(4);
-    return head == "\x7f"
-                   "ELF" ||
-           head.startsWith("#!");
+        return {};
+    const QByteArray head = content.readLine(256);
+    return head.startsWith("\x7f"
+                           "ELF") ||
+                   head.startsWith("#!")
+               ? head
+               : QByteArray();
+}
+
+// The program a "#!" line runs, behind its links; through env, the
+// program env looks up on PATH.
+QString InterpreterOf(const QByteArray& head) {
+    if (!head.startsWith("#!"))
+        return {};
+    const QList<QByteArray> words = head.mid(2).simplified().split(' ');
+    QString program = QFile::decodeName(words.value(0));
+    if (QFileInfo(program).fileName() == QLatin1String("env")) {
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            if (!words[i].startsWith('-')) {
+                program = QStandardPaths::findExecutable(QFile::decodeName(words[i]));
+                break;
+            }
+        }
+    }
+    return program.isEmpty() ? QString() : QFileInfo(program).canonicalFilePath();
 }
 
 } // namespace
 
-void QtPlatform::Open(const QString& file) {
-    const QFileInfo info(file);
+Launchable QtPlatform::Find(const QString& file) {
+    // A name without a folder is looked up as a shell or launcher would;
+    // every other is made absolute, so that nothing reaches a program as
+    // an option.
+    const QString path = file.contains(u'/') ? QFileInfo(file).absoluteFilePath()
+                                             : QStandardPaths::findExecutable(file);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || !info.isReadable())
+        return {};
+    Launchable found;
+    found.path = path;
+    if (info.isSymLink())
+        found.target = info.canonicalFilePath();
+    const QByteArray head = ProgramHead(info);
+    if (!head.isEmpty())
+        found.interpreter = InterpreterOf(head);
+    else if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return {};
+    return found;
+}
+
+void QtPlatform::Open(const QString& path) {
+    const QFileInfo info(path);
     if (!info.exists())
         return;
     // Never through a shell: no file name can run a command of its own.
-    if (IsProgram(info))
+    if (!ProgramHead(info).isEmpty())
         QProcess::startDetached(info.absoluteFilePath(), {});
     else
-        QProcess::startDetached(QStringLiteral("xdg-open"), {file});
+        QProcess::startDetached(QStringLiteral("xdg-open"), {info.absoluteFilePath()});
 }
 
 namespace {
@@ -493,32 +533,39 @@ bool IsRunning(qint64 pid) {
     return close > 0 && close + 2 < stat.size() && stat[close + 2] != 'Z';
 }
 
-QString FileNameOf(const QByteArray& path) {
-    return QString::fromLocal8Bit(path.mid(path.lastIndexOf('/') + 1));
+QString ProcLink(qint64 pid, const char* name) {
+    char target[4096];
+    const QByteArray link = QByteArrayLiteral("/proc/") + QByteArray::number(pid) + '/' + name;
+    const ssize_t length = ::readlink(link.constData(), target, sizeof target);
+    if (length <= 0)
+        return {};
+    QByteArray path(target, length);
+    // A program replaced on disk while it runs.
+    if (path.endsWith(" (deleted)"))
+        path.chop(10);
+    return QFile::decodeName(path);
 }
 
-// The file name of a process's executable; failing that, of its first
-// argument; failing that, the name the kernel keeps for it.
-QString ExecutableNameOf(qint64 pid) {
-    char target[4096];
-    const QByteArray link = QByteArrayLiteral("/proc/") + QByteArray::number(pid) + "/exe";
-    const ssize_t length = ::readlink(link.constData(), target, sizeof target);
-    if (length > 0) {
-        QByteArray path(target, length);
-        // A program replaced on disk while it runs.
-        if (path.endsWith(" (deleted)"))
-            path.chop(10);
-        return FileNameOf(path);
+// An interpreter's script: the first argument after the options that names
+// a file, found from the process's own folder.
+QString ScriptOf(qint64 pid, const QList<QByteArray>& arguments) {
+    QString folder;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].isEmpty() || arguments[i].startsWith('-'))
+            continue;
+        const QString argument = QFile::decodeName(arguments[i]);
+        if (!argument.startsWith(u'/') && folder.isEmpty())
+            folder = ProcLink(pid, "cwd");
+        const QFileInfo file(QDir(folder).filePath(argument));
+        if (file.isFile())
+            return file.absoluteFilePath();
     }
-    const QByteArray arguments = ProcFile(pid, "cmdline");
-    if (!arguments.isEmpty())
-        return FileNameOf(QByteArray(arguments.constData()));
-    return QString::fromLocal8Bit(ProcFile(pid, "comm")).trimmed();
+    return {};
 }
 
 } // namespace
 
-qint64 QtPlatform::FindProcessByExeName(const QString& name) {
+QList<RunningProcess> QtPlatform::Snapshot() {
     QList<qint64> pids;
     QDirIterator entries(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
@@ -528,12 +575,19 @@ qint64 QtPlatform::FindProcessByExeName(const QString& name) {
             pids.append(pid);
     }
     std::sort(pids.begin(), pids.end());
-    const QString key = ExeKey(name);
+    QList<RunningProcess> table;
     for (qint64 pid : pids) {
-        if (ExeKey(ExecutableNameOf(pid)) == key && IsRunning(pid))
-            return pid;
+        if (!IsRunning(pid))
+            continue;
+        RunningProcess process;
+        process.pid = pid;
+        process.executable = ProcLink(pid, "exe");
+        const QList<QByteArray> arguments = ProcFile(pid, "cmdline").split('\0');
+        process.firstArgument = QFile::decodeName(arguments.value(0));
+        process.script = ScriptOf(pid, arguments);
+        table.append(process);
     }
-    return 0;
+    return table;
 }
 
 void QtPlatform::Terminate(qint64 pid) {
@@ -643,8 +697,8 @@ void QtPlatform::Play(const QString& path) {
 
 void QtPlatform::WatchEndSignals() {}
 
-qint64 QtPlatform::FindProcessByExeName(const QString&) {
-    return 0;
+QList<RunningProcess> QtPlatform::Snapshot() {
+    return {};
 }
 
 void QtPlatform::Terminate(qint64) {}

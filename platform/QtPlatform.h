@@ -20,6 +20,7 @@ public:
     ~QtPlatform() override;
 
     QTime TimeOfDay() const override;
+    void After(int milliseconds, QObject* context, std::function<void()> then) override;
 
     QPoint Pos() const override;
     void SetPos(QPoint pos) override;
@@ -48,12 +49,12 @@ public:
     void Delete() override;
     void Listen(Listener listener) override;
 
-    qint64 FindProcessByExeName(const QString& name) override;
+    QList<RunningProcess> Snapshot() override;
     void Terminate(qint64 pid) override;
     void Kill(qint64 pid) override;
-    void Sleep(int milliseconds) override;
 
-    void Open(const QString& file) override;
+    Launchable Find(const QString& file) override;
+    void Open(const QString& path) override;
 
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
 

@@ -1,9 +1,11 @@
 // The scheduled launches: once a minute, every record whose time has come
-// ends a running process of its program's name, and opens its file.
+// ends the running copy of its program, and opens its file.
 #include "ScheduleRecord.h"
 #include "Unit3.h"
 #include "app/Convert.h"
 #include "app/Unit1.h"
+
+#include <QFileInfo>
 
 void TAForm1::Timer4Timer(QObject*) {
     const QTime now = platform_.clock.TimeOfDay();
@@ -16,24 +18,66 @@ void TAForm1::Timer4Timer(QObject*) {
         for (const QString& line : list.Lines()) {
             // A line with a tilde, or one whose time cannot be read, is
             // passed over; the records after it still run.
-            if (RecordTime(line) != current)
-                continue;
-            const QString file = RecordFile(line);
-            const qint64 ended = FileKill(ExeNameOf(file));
-            platform_.processes.Sleep(1000);
-            // Given the second to save its work, it goes now.
-            if (ended)
-                platform_.processes.Kill(ended);
-            platform_.shell.Open(file);
+            if (RecordTime(line) == current)
+                launches_.append(RecordFile(line));
         }
         lastScheduleMinute_ = minute;
     }
     Timer4->SetInterval(60000);
+    if (!launching_)
+        LaunchNext();
 }
 
-qint64 TAForm1::FileKill(const QString& name) {
-    const qint64 pid = platform_.processes.FindProcessByExeName(name);
+void TAForm1::LaunchNext() {
+    while (!launches_.isEmpty()) {
+        const platform::Launchable program = platform_.shell.Find(launches_.takeFirst());
+        // A file that can be neither started nor opened would leave
+        // nothing in the place of the program it ended.
+        if (program.path.isEmpty())
+            continue;
+        const qint64 ended = FileKill(program);
+        // The second to save its work passes in the event loop: the
+        // window, the tick and the alerts go on meanwhile.
+        launching_ = true;
+        platform_.clock.After(1000, this, [this, ended, program] {
+            launching_ = false;
+            Guard([&] {
+                if (ended)
+                    platform_.processes.Kill(ended);
+                platform_.shell.Open(program.path);
+                LaunchNext();
+            });
+        });
+        return;
+    }
+}
+
+qint64 TAForm1::FileKill(const platform::Launchable& program) {
+    const qint64 pid = FindProcess(platform_.processes.Snapshot(), program);
     if (pid)
         platform_.processes.Terminate(pid);
     return pid;
+}
+
+qint64 FindProcess(const QList<platform::RunningProcess>& table,
+                   const platform::Launchable& program) {
+    // The names a running copy may go by: the file's, and that of the file
+    // its link points to, as a program started through the link shows the
+    // target as its executable.
+    QStringList names;
+    for (const QString& path : {program.path, program.target}) {
+        if (!path.isEmpty())
+            names << ExeKey(ExeNameOf(path));
+    }
+    for (const platform::RunningProcess& process : table) {
+        QStringList known{ExeNameOf(process.executable), ExeNameOf(process.firstArgument)};
+        // A script runs as its interpreter, with the script as argument.
+        if (!program.interpreter.isEmpty() && process.executable == program.interpreter)
+            known << ExeNameOf(process.script);
+        for (const QString& name : known) {
+            if (!name.isEmpty() && names.contains(ExeKey(name)))
+                return process.pid;
+        }
+    }
+    return 0;
 }

@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -27,22 +29,19 @@ QString FromWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray ToWindows1252(const QString& text) {
+// Nothing when a character has no byte in the code page.
+std::optional<QByteArray> ToWindows1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        char b = '?';
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            b = char(c);
-        } else {
-            for (int k = 0; k < 32; ++k) {
-                if (kHighControls[k] == c) {
-                    b = char(0x80 + k);
-                    break;
-                }
-            }
+            bytes[i] = char(c);
+            continue;
         }
-        bytes[i] = b;
+        const auto* high = std::find(kHighControls.begin(), kHighControls.end(), c);
+        if (high == kHighControls.end())
+            return std::nullopt;
+        bytes[i] = char(0x80 + (high - kHighControls.begin()));
     }
     return bytes;
 }
@@ -70,8 +69,10 @@ QString DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
 }
 
 QByteArray EncodeText(const QString& text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252)
-        return ToWindows1252(text);
+    if (encoding == TextEncoding::Windows1252) {
+        if (const auto bytes = ToWindows1252(text))
+            return *bytes;
+    }
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QByteArray bytes = utf8.encode(text);
     return encoding == TextEncoding::Utf8WithBom ? kBom + bytes : bytes;

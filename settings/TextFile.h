@@ -20,7 +20,8 @@ struct DecodedText {
 DecodedText DecodeText(const QByteArray& bytes);
 // Reads bytes as the given encoding, whatever they look like.
 QString DecodeAs(const QByteArray& bytes, TextEncoding encoding);
-// Characters the encoding cannot hold become "?".
+// A text Windows-1252 cannot hold whole is written as UTF-8 instead, so
+// that no character is lost; the next read finds it as UTF-8.
 QByteArray EncodeText(const QString& text, TextEncoding encoding);
 
 class EFileError : public std::runtime_error {

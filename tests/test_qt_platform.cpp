@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -22,6 +24,8 @@ private slots:
     void questionLook();
     void stayOnTopKeepsWindowInPlace();
     void executableDir();
+    void findsFilesAsALauncher_data();
+    void findsFilesAsALauncher();
     void designFaces_data();
     void designFaces();
     void boldOfBitmapFace_data();
@@ -125,6 +129,87 @@ void QtPlatformTest::executableDir() {
              QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
     QVERIFY(
         QFileInfo(desktop.ExecutableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
+}
+
+void QtPlatformTest::findsFilesAsALauncher_data() {
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("interpreter");
+    const QString sh = QFileInfo(QStringLiteral("/bin/sh")).canonicalFilePath();
+    QTest::newRow("a bare name, on the second folder of PATH") << "backup"
+                                                               << "second/backup"
+                                                               << "" << sh;
+    QTest::newRow("a bare name only in the current folder") << "local"
+                                                            << ""
+                                                            << ""
+                                                            << "";
+    QTest::newRow("a path") << "second/backup"
+                            << "second/backup"
+                            << "" << sh;
+    QTest::newRow("through env") << "first/viaenv"
+                                 << "first/viaenv"
+                                 << "" << sh;
+    QTest::newRow("a link") << "first/foo"
+                            << "first/foo"
+                            << "lib/foo-bin" << sh;
+    QTest::newRow("a document") << "./notes.txt"
+                                << "notes.txt"
+                                << ""
+                                << "";
+    QTest::newRow("a missing file") << "first/gone"
+                                    << ""
+                                    << ""
+                                    << "";
+    QTest::newRow("a name ending in a blank") << "second/backup "
+                                              << ""
+                                              << ""
+                                              << "";
+}
+
+void QtPlatformTest::findsFilesAsALauncher() {
+    QFETCH(QString, record);
+    QFETCH(QString, path);
+    QFETCH(QString, target);
+    QFETCH(QString, interpreter);
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        QSKIP("xdg-utils is not installed");
+    QTemporaryDir root;
+    const QDir folder(root.path());
+    const auto make = [&](const QString& name, const QByteArray& content) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+    };
+    for (const char* sub : {"first", "second", "lib"})
+        folder.mkdir(QLatin1String(sub));
+    make(QStringLiteral("second/backup"), "#!/bin/sh -e\nexit 0\n");
+    make(QStringLiteral("local"), "#!/bin/sh\n");
+    make(QStringLiteral("first/viaenv"), "#!/usr/bin/env -S sh\n");
+    make(QStringLiteral("lib/foo-bin"), "#!/bin/sh\n");
+    QFile::link(folder.filePath(QStringLiteral("lib/foo-bin")),
+                folder.filePath(QStringLiteral("first/foo")));
+    QFile notes(folder.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+
+    const QByteArray path0 = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.filePath(QStringLiteral("first")) + u':' +
+                                      folder.filePath(QStringLiteral("second")) + u':') +
+                        path0);
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(root.path());
+    const platform::Launchable found = desktop.Find(record);
+    QDir::setCurrent(current);
+    qputenv("PATH", path0);
+
+    const auto absolute = [&](const QString& name) {
+        return name.isEmpty() ? QString() : QFileInfo(folder.filePath(name)).absoluteFilePath();
+    };
+    QCOMPARE(found.path, absolute(path));
+    QCOMPARE(found.target,
+             target.isEmpty() ? QString() : QFileInfo(absolute(target)).canonicalFilePath());
+    QCOMPARE(found.interpreter, interpreter);
 }
 
 void QtPlatformTest::designFaces_data() {

@@ -20,6 +20,7 @@ private slots:
 
     void runs_data();
     void runs();
+    void pauseLetsTheWindowGoOn();
     void namesMatchWithoutCase();
     void twoRecordsForOneProgram();
     void stubbornProcessIsKilled();
@@ -30,6 +31,7 @@ private slots:
     void fileLineRules_data();
     void fileLineRules();
     void failedWriteKeepsDialogOpen();
+    void textBeyondItsCodePage();
     void realProcessRestarted();
 
 private:
@@ -43,9 +45,11 @@ private:
         dialog = new TForm3(*form, desktop->Interfaces());
     }
     void SetList(const QString& text) { dialog->Memo3->setPlainText(text); }
+    // A run, and the time its launches take.
     void RunAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
         Guard([this] { form->Timer4Timer(form->Timer4); });
+        desktop->Pass(60000);
     }
     QString Path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
 };
@@ -54,7 +58,19 @@ void SchedulerTest::init() {
     folder = std::make_unique<QTemporaryDir>();
     desktop = std::make_unique<platform::FakePlatform>();
     desktop->executableDir = folder->path();
-    desktop->processes = {{10, "bash"}, {20, "TOOL.EXE"}, {30, "tool.exe"}};
+    desktop->processes = {{10, "bash"},
+                          {20, "TOOL.EXE"},
+                          {30, "tool.exe"},
+                          {40, "/usr/bin/dash", "/bin/sh", "/tmp/other.sh"},
+                          {41, "/usr/bin/dash", "/bin/sh", "/home/ann/bin/backup.sh"},
+                          {42, "/usr/lib/foo/foo-bin", "foo"},
+                          {43, "/opt/real/busybox", "/opt/bin/nc"},
+                          {44, "/usr/local/bin/backup", "backup"}};
+    desktop->files = {{"/home/ann/bin/backup.sh", {"/home/ann/bin/backup.sh", {}, "/usr/bin/dash"}},
+                      {"/usr/bin/foo", {"/usr/bin/foo", "/usr/lib/foo/foo-bin", {}}},
+                      {"backup", {"/usr/local/bin/backup", {}, {}}},
+                      {"/opt/gone", {}},
+                      {"/opt/tool ", {}}};
     Start();
 }
 
@@ -69,32 +85,46 @@ void SchedulerTest::runs_data() {
     QTest::addColumn<QTime>("at");
     QTest::addColumn<QStringList>("events");
 
-    const QStringList tool{"terminate 20", "sleep 1000", "open C:\\Apps\\tool.exe"};
+    const QStringList tool{"terminate 20", "after 1000", "open C:\\Apps\\tool.exe"};
     QTest::newRow("its minute") << "[1415][C:\\Apps\\tool.exe]" << QTime(14, 15, 30) << tool;
     QTest::newRow("the minute after")
         << "[1415][C:\\Apps\\tool.exe]" << QTime(14, 16, 0) << QStringList{};
     QTest::newRow("a document ends nothing")
         << "[0930][/home/ann/notes.txt]" << QTime(9, 30)
-        << QStringList{"sleep 1000", "open /home/ann/notes.txt"};
+        << QStringList{"after 1000", "open /home/ann/notes.txt"};
     QTest::newRow("arguments make no program")
         << "[0930][C:\\Apps\\tool.exe /quiet]" << QTime(9, 30)
-        << QStringList{"sleep 1000", "open C:\\Apps\\tool.exe /quiet"};
+        << QStringList{"after 1000", "open C:\\Apps\\tool.exe /quiet"};
     QTest::newRow("tilde at the start") << "~[0930][/opt/a]" << QTime(9, 30) << QStringList{};
     QTest::newRow("tilde in the name")
         << "[0930][/opt/PROGRA~1/a]" << QTime(9, 30) << QStringList{};
     QTest::newRow("bad lines no longer stop the run")
         << "[0930][/opt/a]\n\nnote to self\n[09x0][/opt/b]\n[0930][/opt/c]\n"
-        << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/a", "sleep 1000", "open /opt/c"};
+        << QTime(9, 30) << QStringList{"after 1000", "open /opt/a", "after 1000", "open /opt/c"};
     QTest::newRow("2400 never") << "[2400][/opt/a]" << QTime(0, 0) << QStringList{};
     QTest::newRow("0000 at midnight")
-        << "[0000][/opt/a]" << QTime(0, 0, 5) << QStringList{"sleep 1000", "open /opt/a"};
+        << "[0000][/opt/a]" << QTime(0, 0, 5) << QStringList{"after 1000", "open /opt/a"};
     QTest::newRow("a blank before 930")
-        << "[ 930][/opt/a]" << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/a"};
+        << "[ 930][/opt/a]" << QTime(9, 30) << QStringList{"after 1000", "open /opt/a"};
     QTest::newRow("brackets taken out")
-        << "[0930][/opt/a]b]" << QTime(9, 30) << QStringList{"sleep 1000", "open /opt/ab"};
+        << "[0930][/opt/a]b]" << QTime(9, 30) << QStringList{"after 1000", "open /opt/ab"};
     QTest::newRow("Linux path") << "[0930][/usr/local/bin/tool.exe]" << QTime(9, 30)
-                                << QStringList{"terminate 20", "sleep 1000",
+                                << QStringList{"terminate 20", "after 1000",
                                                "open /usr/local/bin/tool.exe"};
+    QTest::newRow("a script, run by its interpreter")
+        << "[0930][/home/ann/bin/backup.sh]" << QTime(9, 30)
+        << QStringList{"terminate 41", "after 1000", "open /home/ann/bin/backup.sh"};
+    QTest::newRow("a program started through a link")
+        << "[0930][/usr/bin/foo]" << QTime(9, 30)
+        << QStringList{"terminate 42", "after 1000", "open /usr/bin/foo"};
+    QTest::newRow("a program started by the record's name")
+        << "[0930][/opt/bin/nc]" << QTime(9, 30)
+        << QStringList{"terminate 43", "after 1000", "open /opt/bin/nc"};
+    QTest::newRow("a bare name, found on PATH")
+        << "[0930][backup]" << QTime(9, 30)
+        << QStringList{"terminate 44", "after 1000", "open /usr/local/bin/backup"};
+    QTest::newRow("a missing file ends nothing")
+        << "[0930][/opt/gone]\n[0930][/opt/tool ]" << QTime(9, 30) << QStringList{};
 }
 
 void SchedulerTest::runs() {
@@ -107,6 +137,27 @@ void SchedulerTest::runs() {
     QCOMPARE(form->Timer4->Interval(), 60000);
     // Only the first process of the name was ended.
     QVERIFY(desktop->processes[2].running);
+}
+
+void SchedulerTest::pauseLetsTheWindowGoOn() {
+    SetList(QStringLiteral("[0930][C:\\Apps\\tool.exe]\n[0930][/opt/a]"));
+    form->SlotEdit(1)->setText(QStringLiteral("00:00:05"));
+    QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
+    desktop->time = QTime(9, 30);
+    Guard([this] { form->Timer4Timer(form->Timer4); });
+    QCOMPARE(desktop->events, (QStringList{"terminate 20", "after 1000"}));
+    // The tick and the user's clicks go on while the program saves its work.
+    form->Tick();
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
+    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    // Then each record in turn: its start, the next one's end and pause.
+    desktop->Pass(1000);
+    QCOMPARE(desktop->events,
+             (QStringList{"terminate 20", "after 1000", "open C:\\Apps\\tool.exe", "after 1000"}));
+    desktop->Pass(1000);
+    QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/a"));
+    QVERIFY(desktop->pending.isEmpty());
 }
 
 void SchedulerTest::namesMatchWithoutCase() {
@@ -122,7 +173,7 @@ void SchedulerTest::twoRecordsForOneProgram() {
     SetList(QStringLiteral("[0800][/opt/tool]\n[0800][/opt/tool]"));
     RunAt(8, 0);
     QCOMPARE(desktop->events.size(), 5);
-    QCOMPARE(desktop->events[0], QStringLiteral("sleep 1000"));
+    QCOMPARE(desktop->events[0], QStringLiteral("after 1000"));
     QCOMPARE(desktop->events[1], QStringLiteral("open /opt/tool"));
     QVERIFY(desktop->events[2].startsWith(QLatin1String("terminate ")));
     QCOMPARE(desktop->events[4], QStringLiteral("open /opt/tool"));
@@ -134,7 +185,7 @@ void SchedulerTest::stubbornProcessIsKilled() {
     SetList(QStringLiteral("[1200][/opt/tool]"));
     RunAt(12, 0);
     QCOMPARE(desktop->events,
-             (QStringList{"terminate 7", "sleep 1000", "kill 7", "open /opt/tool"}));
+             (QStringList{"terminate 7", "after 1000", "kill 7", "open /opt/tool"}));
 }
 
 void SchedulerTest::neverTwiceInOneMinute() {
@@ -226,6 +277,29 @@ void SchedulerTest::fileLineRules() {
     QCOMPARE(file.readAll(), written);
 }
 
+void SchedulerTest::textBeyondItsCodePage() {
+    // A file from Windows gets a record with letters Windows-1252 lacks:
+    // the whole file goes to UTF-8, and every letter comes back.
+    QFile file(Path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[0930][C:\\Programme\\K\xfc"
+               "che.exe]\r\n");
+    file.close();
+    form.reset();
+    Start();
+    const QString typed = QString::fromUtf8("[0930][C:\\Programme\\K\u00fcche.exe]\n"
+                                            "[1000][/home/ann/\u0142\u00f3d\u017a.sh]\n");
+    SetList(typed);
+    dialog->show();
+    dialog->SpeedButton2->click();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), typed.toUtf8().replace("\n", "\r\n"));
+    file.close();
+    form.reset();
+    Start();
+    QCOMPARE(dialog->Lines().Lines(), typed.trimmed().split(u'\n'));
+}
+
 void SchedulerTest::failedWriteKeepsDialogOpen() {
     desktop->executableDir = QDir(folder->path()).filePath(QStringLiteral("gone"));
     form.reset();
@@ -239,26 +313,6 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
     QCOMPARE(form->Timer4->Interval(), 60000);
 }
 
-namespace {
-
-// The real process table and shell, with a short pause.
-class RealProcesses : public platform::Processes {
-public:
-    explicit RealProcesses(platform::QtPlatform& real)
-        : real_(real) {}
-    qint64 FindProcessByExeName(const QString& name) override {
-        return real_.FindProcessByExeName(name);
-    }
-    void Terminate(qint64 pid) override { real_.Terminate(pid); }
-    void Kill(qint64 pid) override { real_.Kill(pid); }
-    void Sleep(int) override { real_.Sleep(100); }
-
-private:
-    platform::QtPlatform& real_;
-};
-
-} // namespace
-
 void SchedulerTest::realProcessRestarted() {
     const QString program =
         QDir(folder->path())
@@ -270,27 +324,22 @@ void SchedulerTest::realProcessRestarted() {
     QVERIFY(QProcess::startDetached(program, {}, QString(), &first));
 
     platform::QtPlatform real;
-    RealProcesses processes(real);
     platform::Platform mixed = desktop->Interfaces();
     platform::Platform withReal{mixed.clock, mixed.cursor, mixed.screens, mixed.questions,
                                 mixed.files, mixed.text,   mixed.windows, mixed.sound,
-                                mixed.tray,  processes,    real,          mixed.session};
+                                mixed.tray,  real,         real,          mixed.session};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = new TForm3(*form, withReal);
-    QTRY_COMPARE(real.FindProcessByExeName(QFileInfo(program).fileName()), first);
+    const auto running = [&] { return FindProcess(real.Snapshot(), real.Find(program)); };
+    QTRY_COMPARE(running(), first);
 
     SetList(QStringLiteral("[1015][%1]").arg(program));
     RunAt(10, 15);
     qint64 second = 0;
-    QTRY_VERIFY_WITH_TIMEOUT((second = real.FindProcessByExeName(QFileInfo(program).fileName())) &&
-                                 second != first,
-                             5000);
-    QCOMPARE(
-        real.FindProcessByExeName(QStringLiteral(" ") + QFileInfo(program).fileName().toUpper()),
-        second);
+    QTRY_VERIFY_WITH_TIMEOUT((second = running()) && second != first, 5000);
     real.Kill(second);
-    QTRY_COMPARE(real.FindProcessByExeName(QFileInfo(program).fileName()), 0);
+    QTRY_COMPARE(running(), 0);
 }
 
 QTEST_MAIN(SchedulerTest)

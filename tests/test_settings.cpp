@@ -481,13 +481,23 @@ void SettingsTest::closeNoSaveWritesNothing() {
 void SettingsTest::encodings_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << QString::fromUtf8("Café €");
-    QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QString::fromUtf8("Café €");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << QString::fromUtf8("Café €")
+                                  << "!" << QByteArray("Caf\xE9 \x80!");
+    QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QString::fromUtf8("Café €")
+                           << "!" << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC!");
+    // Letters the code page lacks: the file goes to UTF-8 and keeps them.
+    QTest::newRow("Windows-1252, then Polish")
+        << QByteArray("Caf\xE9") << QString::fromUtf8("Café") << QString::fromUtf8(" w Łodzi")
+        << QByteArray("Caf\xC3\xA9 w \xC5\x81odzi");
 }
 
 void SettingsTest::encodings() {
     QFETCH(QByteArray, message);
     QFETCH(QString, caption);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, written);
     QList<QByteArray> lines = FullFile();
     lines[2] = "00:01:00" + message;
     Write("prefs.qbx", Lines(lines));
@@ -496,11 +506,13 @@ void SettingsTest::encodings() {
     // A new message goes into the file in the file's own encoding.
     QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
     form->EditAlarmMessage1->trigger();
-    form->Edit11->setText(caption + QStringLiteral("!"));
+    form->Edit11->setText(caption + typed);
     form->SpeedButton12->click();
     Quit();
-    lines[2] = "00:01:00" + message + "!";
+    lines[2] = "00:01:00" + written;
     QCOMPARE(Read("prefs.qbx"), Lines(lines));
+    Start();
+    QCOMPARE(form->SlotButton(2)->text(), caption + typed);
 }
 
 void SettingsTest::quickCaptionsAndLengths() {

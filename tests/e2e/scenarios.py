@@ -192,28 +192,33 @@ def alarm(d):
 
 
 def schedule(d):
-    sleeper = os.path.join(d.folder, "qsleeper-%d" % os.getpid())
-    d.install_program()
-    import shutil
-    shutil.copy2(os.path.join(d.build_dir, "tests", "quorbel_sleeper"), sleeper)
-    first = d.spawn([sleeper])
-    time.sleep(0.3)
+    """A running script is ended and started again at its minute, one copy
+    left, and the window answers the user all the while."""
+    script = os.path.join(d.folder, "qscript-%d.sh" % os.getpid())
+    d.install_program({os.path.basename(script): b"#!/bin/sh\nwhile :; do sleep 1; done\n"})
+    os.chmod(script, 0o755)
+    first = d.spawn([script])
+
+    def copies():
+        return [int(pid) for pid in d.run(["pgrep", "-f", script], check=False).split()]
+    wait_for(copies, "the script running")
     now = datetime.datetime.now()
-    if now.second > 55:
+    if now.second > 54:
         time.sleep(61 - now.second)
         now = datetime.datetime.now()
-    record = "[%02d%02d][%s]\r\n" % (now.hour, now.minute, sleeper)
+    # Three records for it in one minute: three seconds of pauses.
+    record = "[%02d%02d][%s]\r\n" % (now.hour, now.minute, script)
     with open(os.path.join(d.folder, "proc.qbx"), "w") as f:
-        f.write(record)
+        f.write(record * 3)
     d.start_program()
     first.wait(timeout=5)
-
-    def restarted():
-        out = d.run(["pgrep", "-f", sleeper], check=False).split()
-        return [pid for pid in out if int(pid) != first.pid]
-    pids = wait_for(restarted, "the program started again", timeout=5)
-    for pid in pids:
-        os.kill(int(pid), 9)
+    d.click(*ALARM_HALF)
+    wait_for(lambda: d.geometry(d.window)[2] == 596, "the window to answer a click",
+             timeout=0.8)
+    time.sleep(3)
+    left = wait_for(copies, "the script started again")
+    check(len(left) == 1 and left[0] != first.pid, "copies running: %s" % left)
+    os.kill(left[0], signal.SIGKILL)
 
 
 def quit_with_running_slot(d):
