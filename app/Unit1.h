@@ -19,12 +19,20 @@
 
 class TForm3;
 
-// The first process in the table that runs the program: its executable,
-// its first argument, or for a script the file its interpreter runs, has
-// the program's file name (or that of the file its link points to), the
-// letters a to z in either case.
-qint64 FindProcess(const QList<platform::RunningProcess>& table,
-                   const platform::Launchable& program);
+// A process runs a program when its executable, its first argument, or for
+// a script the file its interpreter runs, has the program's file name (or
+// that of the file its link points to), the letters a to z in either case.
+struct RunningCopy {
+    // The program itself runs it.
+    bool itself = false;
+    // The first process that runs it and that one line of a text file may
+    // end: the user may signal it, and it is neither the system's first
+    // process nor one the program was started from (its parents, up to
+    // its session); 0 when none.
+    qint64 pid = 0;
+};
+RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
+                        const platform::Launchable& program, qint64 self);
 
 class TAForm1 : public QWidget {
     Q_OBJECT
@@ -208,9 +216,9 @@ public:
     bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
 
     // The scheduler: the run once a minute, and ending the running copy
-    // of a program; returns the process asked to end, or 0.
+    // of a program, which it returns.
     void Timer4Timer(QObject* Sender);
-    qint64 FileKill(const platform::Launchable& program);
+    RunningCopy FileKill(const platform::Launchable& program);
 
     // The stopwatch.
     void SpeedButton35Click(QObject* Sender);

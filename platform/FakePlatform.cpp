@@ -111,7 +111,8 @@ QList<RunningProcess> FakePlatform::Snapshot() {
     QList<RunningProcess> table;
     for (const Process& process : processes) {
         if (process.running)
-            table.append({process.pid, process.executable, process.firstArgument, process.script});
+            table.append({process.pid, process.parent, process.session, process.mayEnd,
+                          process.executable, process.firstArgument, process.script});
     }
     std::sort(table.begin(), table.end(),
               [](const RunningProcess& a, const RunningProcess& b) { return a.pid < b.pid; });

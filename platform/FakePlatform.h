@@ -60,6 +60,7 @@ public:
     // A process table the test fills; "terminate", "kill", "after" (a wait
     // begun) and "open" are recorded in order in events.
     QList<RunningProcess> Snapshot() override;
+    qint64 Self() override { return self; }
     void Terminate(qint64 pid) override;
     void Kill(qint64 pid) override;
     // Files as the test lays them out; any other exists as itself, unless
@@ -109,11 +110,15 @@ public:
         QString executable;
         QString firstArgument = {};
         QString script = {};
+        qint64 parent = 1;
+        qint64 session = 1;
+        bool mayEnd = true;
         bool running = true;
         // Ends when asked to; otherwise only a kill ends it.
         bool obliging = true;
     };
     QList<Process> processes;
+    qint64 self = 99999;
     // Files that are programs: opening one starts a process of its name.
     QStringList programs;
     QMap<QString, Launchable> files;

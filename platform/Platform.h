@@ -137,6 +137,11 @@ public:
 // A running process, as far as the system lets the user see it.
 struct RunningProcess {
     qint64 pid = 0;
+    // The process that started it, and the leader of its session.
+    qint64 parent = 0;
+    qint64 session = 0;
+    // The user may signal it.
+    bool mayEnd = true;
     // The program file it runs, behind every link; empty when unreadable.
     QString executable;
     // The name it was started by (argv[0]).
@@ -151,6 +156,8 @@ public:
     virtual ~Processes() = default;
     // The running processes in ascending id order, ended ones left out.
     virtual QList<RunningProcess> Snapshot() = 0;
+    // The program's own process.
+    virtual qint64 Self() = 0;
     // Asks a process to end; one the user may not signal is left alone.
     virtual void Terminate(qint64 pid) = 0;
     // Ends a process that is still running, without asking.

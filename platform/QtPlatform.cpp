@@ -526,11 +526,39 @@ QByteArray ProcFile(qint64 pid, const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A process that has ended but not been reaped still has an entry.
-bool IsRunning(qint64 pid) {
+// The fields of /proc/PID/stat after the name, which may hold anything:
+// the state first, then the parent, the group and the session.
+QList<QByteArray> StatOf(qint64 pid) {
     const QByteArray stat = ProcFile(pid, "stat");
     const qsizetype close = stat.lastIndexOf(')');
-    return close > 0 && close + 2 < stat.size() && stat[close + 2] != 'Z';
+    return close > 0 ? stat.mid(close + 2).split(' ') : QList<QByteArray>();
+}
+
+// A process that has ended but not been reaped still has an entry.
+bool IsRunning(const QList<QByteArray>& stat) {
+    return !stat.isEmpty() && stat[0] != "Z";
+}
+
+bool IsRunning(qint64 pid) {
+    return IsRunning(StatOf(pid));
+}
+
+// As the system decides it for a signal: the user's real or effective id
+// is the process's real or saved one, or the user is root.
+bool MayEnd(qint64 pid) {
+    if (::geteuid() == 0)
+        return true;
+    for (const QByteArray& line : ProcFile(pid, "status").split('\n')) {
+        if (!line.startsWith("Uid:"))
+            continue;
+        const QList<QByteArray> ids = line.mid(4).simplified().split(' ');
+        for (const QByteArray& id : {ids.value(0), ids.value(2)}) {
+            const uint uid = id.toUInt();
+            if (!id.isEmpty() && (uid == ::getuid() || uid == ::geteuid()))
+                return true;
+        }
+    }
+    return false;
 }
 
 QString ProcLink(qint64 pid, const char* name) {
@@ -577,10 +605,14 @@ QList<RunningProcess> QtPlatform::Snapshot() {
     std::sort(pids.begin(), pids.end());
     QList<RunningProcess> table;
     for (qint64 pid : pids) {
-        if (!IsRunning(pid))
+        const QList<QByteArray> stat = StatOf(pid);
+        if (!IsRunning(stat))
             continue;
         RunningProcess process;
         process.pid = pid;
+        process.parent = stat.value(1).toLongLong();
+        process.session = stat.value(3).toLongLong();
+        process.mayEnd = MayEnd(pid);
         process.executable = ProcLink(pid, "exe");
         const QList<QByteArray> arguments = ProcFile(pid, "cmdline").split('\0');
         process.firstArgument = QFile::decodeName(arguments.value(0));
@@ -588,6 +620,10 @@ QList<RunningProcess> QtPlatform::Snapshot() {
         table.append(process);
     }
     return table;
+}
+
+qint64 QtPlatform::Self() {
+    return QCoreApplication::applicationPid();
 }
 
 void QtPlatform::Terminate(qint64 pid) {
@@ -699,6 +735,10 @@ void QtPlatform::WatchEndSignals() {}
 
 QList<RunningProcess> QtPlatform::Snapshot() {
     return {};
+}
+
+qint64 QtPlatform::Self() {
+    return QCoreApplication::applicationPid();
 }
 
 void QtPlatform::Terminate(qint64) {}

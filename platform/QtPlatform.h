@@ -50,6 +50,7 @@ public:
     void Listen(Listener listener) override;
 
     QList<RunningProcess> Snapshot() override;
+    qint64 Self() override;
     void Terminate(qint64 pid) override;
     void Kill(qint64 pid) override;
 

@@ -5,7 +5,8 @@
 #include "app/Convert.h"
 #include "app/Unit1.h"
 
-#include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 void TAForm1::Timer4Timer(QObject*) {
     const QTime now = platform_.clock.TimeOfDay();
@@ -35,7 +36,11 @@ void TAForm1::LaunchNext() {
         // nothing in the place of the program it ended.
         if (program.path.isEmpty())
             continue;
-        const qint64 ended = FileKill(program);
+        const RunningCopy copy = FileKill(program);
+        // For this very program a second copy would only hand over to it.
+        if (copy.itself)
+            continue;
+        const qint64 ended = copy.pid;
         // The second to save its work passes in the event loop: the
         // window, the tick and the alerts go on meanwhile.
         launching_ = true;
@@ -52,15 +57,36 @@ void TAForm1::LaunchNext() {
     }
 }
 
-qint64 TAForm1::FileKill(const platform::Launchable& program) {
-    const qint64 pid = FindProcess(platform_.processes.Snapshot(), program);
-    if (pid)
-        platform_.processes.Terminate(pid);
-    return pid;
+RunningCopy TAForm1::FileKill(const platform::Launchable& program) {
+    const RunningCopy copy =
+        FindProcess(platform_.processes.Snapshot(), program, platform_.processes.Self());
+    if (copy.pid)
+        platform_.processes.Terminate(copy.pid);
+    return copy;
 }
 
-qint64 FindProcess(const QList<platform::RunningProcess>& table,
-                   const platform::Launchable& program) {
+namespace {
+
+// What one line of a text file must never end: the system's first
+// process, the program itself and the chain it was started from, up to
+// its session.
+QSet<qint64> Untouchable(const QList<platform::RunningProcess>& table, qint64 self) {
+    QHash<qint64, const platform::RunningProcess*> byPid;
+    for (const platform::RunningProcess& process : table)
+        byPid.insert(process.pid, &process);
+    QSet<qint64> kept{1, self};
+    for (const platform::RunningProcess* process = byPid.value(self);
+         process && !kept.contains(process->parent); process = byPid.value(process->parent))
+        kept.insert(process->parent);
+    if (const platform::RunningProcess* own = byPid.value(self))
+        kept.insert(own->session);
+    return kept;
+}
+
+} // namespace
+
+RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
+                        const platform::Launchable& program, qint64 self) {
     // The names a running copy may go by: the file's, and that of the file
     // its link points to, as a program started through the link shows the
     // target as its executable.
@@ -69,15 +95,26 @@ qint64 FindProcess(const QList<platform::RunningProcess>& table,
         if (!path.isEmpty())
             names << ExeKey(ExeNameOf(path));
     }
-    for (const platform::RunningProcess& process : table) {
+    const auto runs = [&](const platform::RunningProcess& process) {
         QStringList known{ExeNameOf(process.executable), ExeNameOf(process.firstArgument)};
         // A script runs as its interpreter, with the script as argument.
         if (!program.interpreter.isEmpty() && process.executable == program.interpreter)
             known << ExeNameOf(process.script);
         for (const QString& name : known) {
             if (!name.isEmpty() && names.contains(ExeKey(name)))
-                return process.pid;
+                return true;
         }
+        return false;
+    };
+    RunningCopy copy;
+    const QSet<qint64> untouchable = Untouchable(table, self);
+    for (const platform::RunningProcess& process : table) {
+        if (!runs(process))
+            continue;
+        if (process.pid == self)
+            return {true, 0};
+        if (!copy.pid && process.mayEnd && !untouchable.contains(process.pid))
+            copy.pid = process.pid;
     }
-    return 0;
+    return copy;
 }

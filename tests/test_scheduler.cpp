@@ -21,6 +21,8 @@ private slots:
     void runs_data();
     void runs();
     void pauseLetsTheWindowGoOn();
+    void neverEndsWhatItMustNot_data();
+    void neverEndsWhatItMustNot();
     void namesMatchWithoutCase();
     void twoRecordsForOneProgram();
     void stubbornProcessIsKilled();
@@ -158,6 +160,40 @@ void SchedulerTest::pauseLetsTheWindowGoOn() {
     desktop->Pass(1000);
     QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/a"));
     QVERIFY(desktop->pending.isEmpty());
+}
+
+void SchedulerTest::neverEndsWhatItMustNot_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("events");
+    const auto startsOnly = [](const char* file) {
+        return QStringList{"after 1000", QStringLiteral("open ") + QLatin1String(file)};
+    };
+    QTest::newRow("the system's first process") << "/sbin/init" << startsOnly("/sbin/init");
+    QTest::newRow("the program itself") << "/opt/quorbel/quorbel" << QStringList{};
+    QTest::newRow("the terminal it was started from")
+        << "/usr/bin/xterm" << startsOnly("/usr/bin/xterm");
+    QTest::newRow("the shell in that terminal") << "/bin/bash" << startsOnly("/bin/bash");
+    QTest::newRow("its session") << "/usr/bin/x-session" << startsOnly("/usr/bin/x-session");
+    QTest::newRow("another user's copy, then the user's own")
+        << "/opt/tool" << QStringList{"terminate 70", "after 1000", "open /opt/tool"};
+}
+
+void SchedulerTest::neverEndsWhatItMustNot() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, events);
+    using P = platform::FakePlatform::Process;
+    P init{1, "/sbin/init"};
+    P session{200, "/usr/bin/x-session"};
+    P terminal{300, "/usr/bin/xterm", {}, {}, 1, 200};
+    P shell{400, "/usr/bin/bash", "bash", {}, 300, 400};
+    P itself{desktop->self, "/opt/quorbel/quorbel", {}, {}, 400, 200};
+    P foreign{60, "/opt/tool"};
+    foreign.mayEnd = false;
+    P own{70, "/opt/tool"};
+    desktop->processes = {init, foreign, own, session, terminal, shell, itself};
+    SetList(QStringLiteral("[0930][%1]").arg(file));
+    RunAt(9, 30);
+    QCOMPARE(desktop->events, events);
 }
 
 void SchedulerTest::namesMatchWithoutCase() {
@@ -331,7 +367,9 @@ void SchedulerTest::realProcessRestarted() {
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = new TForm3(*form, withReal);
-    const auto running = [&] { return FindProcess(real.Snapshot(), real.Find(program)); };
+    const auto running = [&] {
+        return FindProcess(real.Snapshot(), real.Find(program), real.Self()).pid;
+    };
     QTRY_COMPARE(running(), first);
 
     SetList(QStringLiteral("[1015][%1]").arg(program));

@@ -221,6 +221,28 @@ def schedule(d):
     os.kill(left[0], signal.SIGKILL)
 
 
+def schedule_names_itself(d):
+    """A record naming the program's own file ends nothing and starts
+    nothing: the program runs on with what the user set."""
+    now = datetime.datetime.now()
+    if now.second > 54:
+        time.sleep(61 - now.second)
+        now = datetime.datetime.now()
+    d.install_program()
+    program = os.path.join(d.folder, "quorbel")
+    with open(os.path.join(d.folder, "proc.qbx"), "w") as f:
+        f.write("[%02d%02d][%s]\r\n" % (now.hour, now.minute, program))
+    d.start_program()
+    d.click(30, 223)                # Sound
+    time.sleep(2.5)
+    check(d.program.poll() is None, "the program ended")
+    copies = d.run(["pgrep", "-f", "^" + program], check=False).split()
+    check(copies == [str(d.program.pid)], "copies running: %s" % copies)
+    d.click(*QUIT)
+    d.quit_program()
+    check(prefs_lines(d)[0][:1] == b"0", "options saved as %r" % prefs_lines(d)[0])
+
+
 def quit_with_running_slot(d):
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Test"]) + b"\r\n"})
     d.start_program()
@@ -334,8 +356,9 @@ def question_above_alert(d):
 
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
-                                      quit_with_running_slot, ended_from_outside, full_disk,
-                                      minimised, question_above_alert]}
+                                      schedule_names_itself, quit_with_running_slot,
+                                      ended_from_outside, full_disk, minimised,
+                                      question_above_alert]}
 
 
 def main():
