@@ -147,10 +147,13 @@ Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
-QString QtPlatform::ExecutableDir() const {
+QtPlatform::QtPlatform()
     // applicationFilePath() reads /proc/self/exe on Linux, which already
     // names the file behind any symlink.
-    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    : executableDir_(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()) {}
+
+QString QtPlatform::ExecutableDir() const {
+    return executableDir_;
 }
 
 #ifdef Q_OS_LINUX
@@ -175,6 +178,10 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 } // namespace
 
 bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
+    // A file is only ever written where it was meant to be, never in
+    // whatever the current folder happens to be.
+    if (QDir::isRelativePath(path))
+        return false;
     // A link keeps pointing where it did; what it points to is replaced.
     const QFileInfo info(path);
     const QString resolved = info.isSymLink() ? info.canonicalFilePath() : QString();
@@ -220,6 +227,8 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
 #else
 
 bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
+    if (QDir::isRelativePath(path))
+        return false;
     // Unbuffered, so a failed write shows at the write and not in a flush
     // that the commit does not check.
     QSaveFile file(path);

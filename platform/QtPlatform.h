@@ -14,7 +14,8 @@ void PrepareEnvironment();
 
 class QtPlatform final : public Desktop {
 public:
-    QtPlatform() = default;
+    // Call once the application object exists.
+    QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
     ~QtPlatform() override;
@@ -60,6 +61,10 @@ public:
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
 
 private:
+    // Found once, at start: a folder renamed or deleted while the program
+    // runs is not followed, nor replaced by the current one.
+    QString executableDir_;
+
     // Hears the signals that end the program, the display's loss and the
     // session's logout; set up at the first listener.
     void WatchForEnd();

@@ -66,7 +66,8 @@ LineList TForm3::Lines() const {
 
 void TForm3::FormCreate(QObject*) {
     QByteArray bytes;
-    if (ReadWholeFile(Path(), bytes) != FileState::Read)
+    file_ = ReadWholeFile(Path(), bytes);
+    if (file_ != FileState::Read)
         return;
     LineList lines;
     lines.SetBytes(bytes);
@@ -82,6 +83,8 @@ void TForm3::FormActivate(QObject*) {
 }
 
 void TForm3::SpeedButton2Click(QObject*) {
+    if (file_ == FileState::Unreadable)
+        throw EFileError("the schedule could not be read");
     const QString text = Memo3->toPlainText();
     LineList lines;
     lines.SetText(text);

@@ -43,4 +43,7 @@ private:
     TAForm1& owner_;
     platform::Platform platform_;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    // A file that could not be read is never replaced by what the dialog
+    // shows in its stead.
+    FileState file_ = FileState::Missing;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -19,6 +20,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 const QByteArray kBom("\xEF\xBB\xBF");
+const QByteArray kUtf16LEBom("\xFF\xFE");
+const QByteArray kUtf16BEBom("\xFE\xFF");
 
 QString FromWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -49,6 +52,16 @@ std::optional<QByteArray> ToWindows1252(const QString& text) {
 } // namespace
 
 DecodedText DecodeText(const QByteArray& bytes) {
+    for (const auto& [mark, encoding, utf16] :
+         {std::tuple{kUtf16LEBom, TextEncoding::Utf16LE, QStringConverter::Utf16LE},
+          std::tuple{kUtf16BEBom, TextEncoding::Utf16BE, QStringConverter::Utf16BE}}) {
+        if (!bytes.startsWith(mark) || bytes.size() % 2 != 0)
+            continue;
+        QStringDecoder decoder(utf16, QStringConverter::Flag::Stateless);
+        QString text = decoder.decode(bytes.mid(2));
+        if (!decoder.hasError())
+            return {text, encoding};
+    }
     const bool bom = bytes.startsWith(kBom);
     const QByteArray body = bom ? bytes.mid(kBom.size()) : bytes;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
@@ -59,19 +72,19 @@ DecodedText DecodeText(const QByteArray& bytes) {
     return {FromWindows1252(bytes), TextEncoding::Windows1252};
 }
 
-QString DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252)
-        return FromWindows1252(bytes);
-    const bool bom = encoding == TextEncoding::Utf8WithBom && bytes.startsWith(kBom);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
-                                                    QStringConverter::Flag::Stateless);
-    return utf8.decode(bom ? bytes.mid(kBom.size()) : bytes);
-}
-
 QByteArray EncodeText(const QString& text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252) {
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+        return kUtf16LEBom + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    case TextEncoding::Utf16BE:
+        return kUtf16BEBom + QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    case TextEncoding::Windows1252:
         if (const auto bytes = ToWindows1252(text))
             return *bytes;
+        [[fallthrough]];
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        break;
     }
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QByteArray bytes = utf8.encode(text);
@@ -84,8 +97,17 @@ FileState ReadWholeFile(const QString& path, QByteArray& bytes) {
     if (!info.exists())
         return FileState::Missing;
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
         return FileState::Unreadable;
-    bytes = file.readAll();
+    // In pieces, so that a file grown since it was measured never takes
+    // more memory than the largest.
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(64 << 10);
+        if (piece.isEmpty() || bytes.size() + piece.size() > kLargestFile) {
+            bytes.clear();
+            return FileState::Unreadable;
+        }
+        bytes += piece;
+    }
     return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
 }

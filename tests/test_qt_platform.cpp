@@ -24,6 +24,7 @@ private slots:
     void questionLook();
     void stayOnTopKeepsWindowInPlace();
     void executableDir();
+    void replaceWritesOnlyWhereMeant();
     void findsFilesAsALauncher_data();
     void findsFilesAsALauncher();
     void designFaces_data();
@@ -131,6 +132,29 @@ void QtPlatformTest::executableDir() {
         QFileInfo(desktop.ExecutableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
 }
 
+void QtPlatformTest::replaceWritesOnlyWhereMeant() {
+    QTemporaryDir root;
+    const QDir folder(root.path());
+    const QString path = folder.filePath(QStringLiteral("prefs.qbx"));
+    QVERIFY(desktop.Replace(path, "old"));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QVERIFY(desktop.Replace(path, "new"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("new"));
+    // The file's own permissions carry over to its new content.
+    QVERIFY(file.permissions().testFlag(QFile::ReadGroup));
+    QVERIFY(!file.permissions().testFlag(QFile::ReadOther));
+    // Nowhere but where meant: not a folder that has gone, not the current one.
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(root.path());
+    QVERIFY(!desktop.Replace(folder.filePath(QStringLiteral("gone/prefs.qbx")), "x"));
+    QVERIFY(!desktop.Replace(QStringLiteral("other.qbx"), "x"));
+    QDir::setCurrent(current);
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"prefs.qbx"});
+}
+
 void QtPlatformTest::findsFilesAsALauncher_data() {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("path");
@@ -190,8 +214,10 @@ void QtPlatformTest::findsFilesAsALauncher() {
     make(QStringLiteral("lib/foo-bin"), "#!/bin/sh\n");
     QFile::link(folder.filePath(QStringLiteral("lib/foo-bin")),
                 folder.filePath(QStringLiteral("first/foo")));
-    QFile notes(folder.filePath(QStringLiteral("notes.txt")));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
+    for (const char* document : {"notes.txt", "-doc"}) {
+        QFile file(folder.filePath(QLatin1String(document)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
 
     const QByteArray path0 = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(folder.filePath(QStringLiteral("first")) + u':' +

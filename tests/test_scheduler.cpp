@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -32,6 +33,7 @@ private slots:
     void escapeResumesToo();
     void fileLineRules_data();
     void fileLineRules();
+    void failedWriteKeepsDialogOpen_data();
     void failedWriteKeepsDialogOpen();
     void textBeyondItsCodePage();
     void realProcessRestarted();
@@ -287,6 +289,10 @@ void SchedulerTest::fileLineRules_data() {
     QTest::newRow("tilde line kept") << QByteArray("~[0930][C:\\Tools\\backup.exe]\r\n")
                                      << QStringList{"~[0930][C:\\Tools\\backup.exe]"}
                                      << QByteArray("~[0930][C:\\Tools\\backup.exe]\r\n");
+    const QByteArray utf16 =
+        QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
+            .encode(QString::fromUtf8("[0930][/\u0142]\r\n"));
+    QTest::newRow("UTF-16") << utf16 << QStringList{QString::fromUtf8("[0930][/\u0142]")} << utf16;
     QTest::newRow("Windows-1252") << QByteArray("[0930][C:\\Programme\\K\xfc"
                                                 "che.exe]\r\n")
                                   << QStringList{QString::fromUtf8(
@@ -336,8 +342,21 @@ void SchedulerTest::textBeyondItsCodePage() {
     QCOMPARE(dialog->Lines().Lines(), typed.trimmed().split(u'\n'));
 }
 
+void SchedulerTest::failedWriteKeepsDialogOpen_data() {
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("the folder gone") << false;
+    QTest::newRow("a file too large to read, never replaced") << true;
+}
+
 void SchedulerTest::failedWriteKeepsDialogOpen() {
-    desktop->executableDir = QDir(folder->path()).filePath(QStringLiteral("gone"));
+    QFETCH(bool, tooLarge);
+    if (tooLarge) {
+        QFile file(Path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(kLargestFile + 1));
+    } else {
+        desktop->executableDir = QDir(folder->path()).filePath(QStringLiteral("gone"));
+    }
     form.reset();
     Start();
     dialog->show();
@@ -347,6 +366,8 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
     QCOMPARE(form->Timer4->Interval(), 0);
     dialog->SpeedButton1->click();
     QCOMPARE(form->Timer4->Interval(), 60000);
+    if (tooLarge)
+        QCOMPARE(QFileInfo(Path()).size(), kLargestFile + 1);
 }
 
 void SchedulerTest::realProcessRestarted() {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -38,6 +39,7 @@ private slots:
     void desktopEndSavesWithoutAsking_data();
     void desktopEndSavesWithoutAsking();
     void messageNeverBreaksItsLine();
+    void unreadablePrefsIsNeverOverwritten_data();
     void unreadablePrefsIsNeverOverwritten();
     void closeNoSaveWritesNothing();
     void encodings_data();
@@ -179,6 +181,14 @@ void SettingsTest::roundTrip_data() {
     QTest::newRow("UTF-8") << Lines(utf8) << Lines(utf8);
     QTest::newRow("UTF-8 with byte-order mark")
         << "\xEF\xBB\xBF" + Lines(utf8) << "\xEF\xBB\xBF" + Lines(utf8);
+    // As a Windows editor saves "Unicode".
+    const QString text = QString::fromUtf8(Lines(utf8));
+    for (const auto& [name, encoding] : {std::pair{"UTF-16 LE", QStringConverter::Utf16LE},
+                                         std::pair{"UTF-16 BE", QStringConverter::Utf16BE}}) {
+        const QByteArray bytes =
+            QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
+        QTest::newRow(name) << bytes << bytes;
+    }
 }
 
 void SettingsTest::roundTrip() {
@@ -186,6 +196,8 @@ void SettingsTest::roundTrip() {
     QFETCH(QByteArray, written);
     Write("prefs.qbx", stored);
     Start();
+    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
+    QVERIFY(form->ClickMinimize1->isChecked());
     Quit();
     QCOMPARE(Read("prefs.qbx"), written);
 }
@@ -459,15 +471,31 @@ void SettingsTest::messageNeverBreaksItsLine() {
     QCOMPARE(Read("prefs.qbx"), Lines(lines));
 }
 
+void SettingsTest::unreadablePrefsIsNeverOverwritten_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a folder") << true;
+    QTest::newRow("4 GB, read no further") << false;
+}
+
 void SettingsTest::unreadablePrefsIsNeverOverwritten() {
-    QVERIFY(QDir(folder->path()).mkdir("prefs.qbx"));
+    QFETCH(bool, folder);
+    const qint64 huge = qint64(4) << 30;
+    if (folder) {
+        QVERIFY(QDir(this->folder->path()).mkdir("prefs.qbx"));
+    } else {
+        QFile file(Path("prefs.qbx"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(huge));
+    }
     Start();
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
     QVERIFY(form->CheckBox1->isChecked());
     QSignalSpy closed(form.get(), &TAForm1::Closed);
     Quit();
     QCOMPARE(closed.count(), 1);
-    QVERIFY(QFileInfo(Path("prefs.qbx")).isDir());
+    QCOMPARE(QFileInfo(Path("prefs.qbx")).isDir(), folder);
+    if (!folder)
+        QCOMPARE(QFileInfo(Path("prefs.qbx")).size(), huge);
 }
 
 void SettingsTest::closeNoSaveWritesNothing() {
@@ -516,7 +544,9 @@ void SettingsTest::encodings() {
 }
 
 void SettingsTest::quickCaptionsAndLengths() {
-    Write("pprefs.qbx", Lines({"90", "59", "0", "x"}));
+    const QString presets = QString::fromLatin1(Lines({"90", "59", "0", "x"}));
+    Write("pprefs.qbx", QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
+                            .encode(presets));
     Start();
     QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("1"));
     QCOMPARE(form->SlotButton(24)->text(), QStringLiteral("0"));

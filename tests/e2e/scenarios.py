@@ -317,6 +317,24 @@ def full_disk(d):
     check(open(inside, "rb").read() == saved, "prefs.qbx changed on a full disk")
 
 
+def folder_renamed(d):
+    """The program's folder renamed under it: Quit cannot save there, asks,
+    and writes nowhere else, least of all the current folder."""
+    d.install_program()
+    here = os.path.join(d.root, "current")
+    os.makedirs(here)
+    d.start_program(cwd=here)
+    d.click(30, 223)                # Sound
+    moved = d.folder + "-moved"
+    os.rename(d.folder, moved)
+    d.click(*QUIT)
+    question(d)
+    d.keys("Return")                # Yes: quit without saving
+    d.quit_program()
+    check(os.listdir(here) == [], "written in the current folder: %s" % os.listdir(here))
+    check(not os.path.exists(os.path.join(moved, "prefs.qbx")), "written in the moved folder")
+
+
 def minimised(d):
     """Minimised from the task bar, the window still comes back for an
     expiry and for a click on the tray icon."""
@@ -357,8 +375,8 @@ def question_above_alert(d):
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
-                                      ended_from_outside, full_disk, minimised,
-                                      question_above_alert]}
+                                      ended_from_outside, full_disk, folder_renamed,
+                                      minimised, question_above_alert]}
 
 
 def main():

@@ -1,7 +1,7 @@
 // Any bytes at all in "prefs.qbx" and "pprefs.qbx": the program loads them
 // without failing, and a save after no change by the user gives back every
-// line it does not own byte for byte (the slots' without line separators),
-// and line 0 from position 10 on.
+// line it does not own as it was (the slots' without line separators), and
+// line 0 from position 10 on.
 //
 // The input is the content of "prefs.qbx", optionally followed by a line
 // "=====" and the content of "pprefs.qbx".
@@ -18,26 +18,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The lines of a file as bytes, by the rules the program reads them with.
-QList<QByteArray> ByteLines(const QByteArray& bytes, bool& finalBreak) {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    finalBreak = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
-    else
-        finalBreak = !lines.isEmpty();
-    return lines;
-}
 
 void Fail(const char* what) {
     std::fprintf(stderr, "settings round trip: %s\n", what);
@@ -88,28 +68,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QFile written(folder.filePath("prefs.qbx"));
     if (!written.open(QIODevice::ReadOnly))
         Fail("no file after the save");
+    // Compared as text: a file the program could read in its encoding is
+    // written back in it, and what it holds is what counts.
+    LineList old;
+    old.SetBytes(prefs);
     const QByteArray after = written.readAll();
-    bool breakBefore = false;
-    bool breakAfter = false;
-    const QList<QByteArray> old = ByteLines(prefs, breakBefore);
-    const QList<QByteArray> now = ByteLines(after, breakAfter);
-    if (now.size() < old.size())
+    LineList now;
+    now.SetBytes(after);
+    if (after != EncodeText(now.Text(), old.Encoding()))
+        Fail("the file left its encoding");
+    if (now.Count() < old.Count())
         Fail("lines were lost");
     // Slot lines lose their line separators, nothing else.
-    const TextEncoding encoding = DecodeText(prefs).encoding;
-    for (qsizetype i = 1; i < old.size(); ++i) {
-        const bool slotLine = i <= 10;
-        if (slotLine ? DecodeAs(now[i], encoding) != SingleLineMessage(DecodeAs(old[i], encoding))
-                     : now[i] != old[i])
+    for (int i = 1; i < old.Count(); ++i) {
+        if (now.Line(i) != (i <= 10 ? SingleLineMessage(old.Line(i)) : old.Line(i)))
             Fail("a line changed");
     }
-    if (old.size() >= 15 && (now.size() != old.size() || breakAfter != breakBefore))
+    if (old.Count() >= 15 &&
+        (now.Count() != old.Count() || now.EndsWithLineBreak() != old.EndsWithLineBreak()))
         Fail("the file's shape changed");
     // Line 0 is the program's up to position 9, the rest the file's.
-    const QString oldFlags = DecodeAs(old.value(0), encoding);
-    const QString newFlags = DecodeAs(now.value(0), encoding);
-    const QList<uint> oldCharacters = oldFlags.toUcs4();
-    const QList<uint> newCharacters = newFlags.toUcs4();
+    const QList<uint> oldCharacters = old.Line(0).toUcs4();
+    const QList<uint> newCharacters = now.Line(0).toUcs4();
     if (newCharacters.size() != qMax<qsizetype>(9, oldCharacters.size()))
         Fail("the option flags changed length");
     if (oldCharacters.size() > 9 && newCharacters.mid(9) != oldCharacters.mid(9))
