@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two alarms. Each rings during the whole minute of its time; alarm 1
 // once or, with "Recur", again and again, alarm 2 once and then every
 // snooze period until it is switched off.
-#include "app/Colors.h"
-#include "app/Convert.h"
 #include "app/Unit1.h"
-#include "slots/SlotTime.h"
+#include "core/Colors.h"
+#include "core/Convert.h"
+#include "core/UserFiles.h"
 
 namespace {
 
@@ -12,13 +13,11 @@ const QString kOn = QStringLiteral("ON");
 const QString kOff = QStringLiteral("OFF");
 
 void SwitchOn(TSpeedButton* button, TPanel* panel) {
-    button->setText(kOn);
-    panel->SetColor(clr::TitleStrip);
+    TAForm1::ShowAlarmState(button, panel, true);
 }
 
 void SwitchOff(TSpeedButton* button, TPanel* panel) {
-    button->setText(kOff);
-    panel->SetColor(clr::ButtonPanel);
+    TAForm1::ShowAlarmState(button, panel, false);
 }
 
 // "AM" becomes "PM"; anything else, "AM".
@@ -33,6 +32,11 @@ int SnoozeOf(const QAbstractButton* button) {
 }
 
 } // namespace
+
+void TAForm1::ShowAlarmState(TSpeedButton* button, TPanel* panel, bool on) {
+    button->setText(on ? kOn : kOff);
+    panel->SetColor(on ? clr::TitleStrip : clr::ButtonPanel);
+}
 
 bool TAForm1::MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const {
     // The time text puts a two-digit hour one character further on.
@@ -51,11 +55,11 @@ void TAForm1::Alarm1Check() {
     platform_.windows.Raise(this);
     if (CheckBox3->isChecked()) {
         if (TimeToStr(DateTimePicker2->time()).mid(2, 1) != QLatin1String(":"))
-            PlayAlertSound(QStringLiteral("Alarm1.wav"));
+            PlayAlertSound(file::RepeatSound);
         else
             Timer2->SetInterval(1000);
     } else {
-        PlayAlertSound(QStringLiteral("Alarm2.wav"));
+        PlayAlertSound(file::EndSound);
         SpeedButton14Click(SpeedButton14);
     }
 }
@@ -65,7 +69,7 @@ void TAForm1::Alarm2Check() {
         !MinuteMatch(DateTimePicker3, Panel56))
         return;
     platform_.windows.Raise(this);
-    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+    PlayAlertSound(file::EndSound);
     for (TRadioButton* radio : SnoozeButtons()) {
         if (radio->isChecked())
             Timer3->SetInterval(SnoozeOf(radio));
@@ -74,7 +78,7 @@ void TAForm1::Alarm2Check() {
 }
 
 void TAForm1::Timer3Timer(QObject*) {
-    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+    PlayAlertSound(file::EndSound);
 }
 
 void TAForm1::RadioButton1Click(QObject* Sender) {
@@ -134,7 +138,7 @@ void TAForm1::SpeedButton22Click(QObject*) {
 }
 
 void TAForm1::SpeedButton19Click(QObject*) {
-    PlayAlertSound(QStringLiteral("Alarm2.wav"));
+    PlayAlertSound(file::EndSound);
 }
 
 void TAForm1::SilenceAlarms(int Key) {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controls.h"
 
-#include "Colors.h"
+#include "core/Colors.h"
 
 #include <QBitmap>
 #include <QContextMenuEvent>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls: thin Qt widgets that keep the state the handlers
 // read back from them (colour, caption, tag, check mark) in the program's
 // own terms, and report the mouse the way the handlers expect it.
 #pragma once
 
-#include "settings/LineList.h"
+#include "core/LineList.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variables the main window's handlers share, with their values at the
 // start of every run. Only OptionFlags ever reaches a file.
 #pragma once
 
-#include "slots/SlotFlags.h"
+#include "core/SlotFlags.h"
 
 #include <QString>
 #include <array>

@@ -1,10 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one error policy: whatever goes wrong inside a handler ends
 // that handler where it happened, silently, and the program goes on with the
 // next event. Every entry from Qt into the window's handlers passes here, so
 // no exception ever reaches Qt's event loop.
 #pragma once
 
+#include <stdexcept>
 #include <utility>
+
+// What a handler raises when something it relies on is not there, such as
+// a control looked up by a name no control has.
+class EProgramError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Runs one handler; false when it ended early on an error.
 template <typename Handler> bool Guard(Handler&& handler) noexcept {

@@ -1,279 +1,839 @@
-// What the main window holds at start: every control where the design puts
-// it, bottom of the drawing order first.
-#include "Colors.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the main window holds at start, as the design lists it: one row a
+// control, bottom of the drawing order first, and one row a menu item. Two
+// small builders read the rows.
+#include "Controls.h"
 #include "Unit1.h"
-#include "settings/Prefs.h"
+#include "WindowTimer.h"
+#include "core/Colors.h"
 
+#include <QHash>
 #include <QImage>
+#include <variant>
 
 namespace {
 
-using Bevel = TPanel::Bevel;
+enum class Kind {
+    Image,   // a picture
+    Button,  // a flat button
+    Label,   // a text label, transparent unless given a colour
+    Panel,   // a plain panel
+    Lowered, // a panel in a sunken frame inside a raised one
+    TimeBox, // white on blue, reached by a click only
+    Edit,    // a single-line edit box
+    CheckBox,
+    Radio,
+    Picker, // a time picker
+    Memo,   // a hidden list of lines; the caption is its first text
+};
 
-const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
-const QString kMicrosoftSansSerif = QStringLiteral("Microsoft Sans Serif");
-const QString kArial = QStringLiteral("Arial");
+// The design's faces: family, height in pixels, weight, text colour.
+enum class Face {
+    Window,
+    Navy,
+    Title,
+    AlarmHalf,
+    AmPm,
+    Small,
+    TimeBox,
+    Clock,
+    Message,
+    Picker,
+    C,
+    Arrow
+};
 
-QString Numbered(const char* prefix, int n) {
-    return QLatin1String(prefix) + QString::number(n);
+// A family of nullptr is the window's own font.
+struct FaceSpec {
+    const char* family;
+    int height;
+    bool bold;
+    int color;
+};
+
+constexpr int kNone = -1;
+
+FaceSpec SpecOf(Face face) {
+    switch (face) {
+    case Face::Window:
+        return {nullptr, 0, false, kNone};
+    case Face::Navy:
+        return {nullptr, 0, false, clr::Navy};
+    case Face::Title:
+        return {"MS Sans Serif", 11, true, clr::Navy};
+    case Face::AlarmHalf:
+        return {"Microsoft Sans Serif", 11, true, clr::Maroon};
+    case Face::AmPm:
+        return {"Microsoft Sans Serif", 11, false, clr::Maroon};
+    case Face::Small:
+        return {"Small Fonts", 8, false, kNone};
+    case Face::TimeBox:
+        return {"Arial", 13, false, clr::White};
+    case Face::Clock:
+        return {"Verdana", 41, false, clr::White};
+    case Face::Message:
+        return {"MS Sans Serif", 13, false, clr::White};
+    case Face::Picker:
+        return {"Arial", 13, false, clr::Navy};
+    case Face::C:
+        return {"Arial", 11, false, kNone};
+    case Face::Arrow:
+        // The design drew the arrows from a symbol font; plain arrows read
+        // the same.
+        return {"DejaVu Sans", 12, false, kNone};
+    }
+    return {nullptr, 0, false, kNone};
 }
 
-// The time boxes and the clock: white on blue, never reached by Tab.
-TEdit* TimeBox(QWidget* parent, const QString& name, QRect bounds, const QFont& font) {
-    auto* edit = new TEdit(parent, name, bounds, QStringLiteral("00:00:00"));
-    edit->SetColor(clr::Blue);
-    edit->SetFontColor(clr::White);
-    edit->setFont(font);
-    edit->setFocusPolicy(Qt::ClickFocus);
-    return edit;
+enum Flag {
+    Hidden = 1,
+    Checked = 2,
+    Toggle = 4,       // a button that stays pressed or released on each click
+    GlyphAt18 = 8,    // the picture 18 pixels from the left edge
+    SlotFields = 16,  // the editor's picker: hours and minutes of a slot
+    AlarmFields = 32, // an alarm's picker: hour and minutes, its AM/PM apart
+};
+
+// The window's member that names the control, when it has one.
+template <typename T> using Member = T* TAForm1::*;
+using Field = std::variant<std::monostate, Member<TImage>, Member<TSpeedButton>, Member<TLabel>,
+                           Member<TPanel>, Member<TEdit>, Member<TCheckBox>, Member<TRadioButton>,
+                           Member<TDateTimePicker>, Member<TMemo>>;
+
+using Click = void (TAForm1::*)(QObject*);
+using Press = void (TAForm1::*)(QObject*, Qt::MouseButton, QPoint);
+using Move = void (TAForm1::*)(QObject*, QPoint);
+
+struct ControlRow {
+    Kind kind;
+    const char* name;
+    const char* parent = ""; // the window
+    QRect bounds;
+    const char* caption = "";
+    int color = kNone;
+    Face face = Face::Window;
+    const char* picture = nullptr;
+    const char* menu = nullptr;
+    int flags = 0;
+    Field field = {};
+    Click onClick = nullptr;
+    Press onMouseDown = nullptr;
+    Move onMouseMove = nullptr;
+};
+
+using K = Kind;
+using F = Face;
+using A = TAForm1;
+constexpr int kBack = clr::Background;
+
+// clang-format off
+const ControlRow kControls[] = {
+    // Background and title row.
+    {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.gif",
+     .menu = "PopupMenu3", .field = &A::Image1, .onMouseDown = &A::Panel19MouseDown},
+    {.kind = K::Button, .name = "SpeedButton16Y", .bounds = {245, 8, 30, 14},
+     .picture = ":/bar.png", .flags = GlyphAt18, .field = &A::SpeedButton16Y,
+     .onClick = &A::SpeedButton16YClick},
+    {.kind = K::Button, .name = "SpeedButton15X", .bounds = {275, 8, 14, 14}, .picture = ":/x.png",
+     .field = &A::SpeedButton15X, .onClick = &A::SpeedButton15XClick},
+    {.kind = K::Label, .name = "Label2", .bounds = {12, 8, 59, 13}, .caption = "Quorbel",
+     .color = clr::TitleStrip, .face = F::Title, .field = &A::Label2,
+     .onMouseDown = &A::Panel19MouseDown},
+    {.kind = K::Image, .name = "Image2", .bounds = {298, 0, 298, 239},
+     .picture = ":/background.gif", .menu = "PopupMenu3", .field = &A::Image2,
+     .onMouseDown = &A::Panel19MouseDown},
+    {.kind = K::Label, .name = "Label8", .bounds = {311, 8, 68, 13}, .caption = "Alarm Clock",
+     .color = clr::TitleStrip, .face = F::Title, .field = &A::Label8,
+     .onMouseDown = &A::Panel19MouseDown},
+    {.kind = K::Button, .name = "SpeedButton18", .bounds = {557, 8, 30, 14}, .picture = ":/bar.png",
+     .flags = GlyphAt18, .field = &A::SpeedButton18, .onClick = &A::SpeedButton16YClick},
+    {.kind = K::Button, .name = "SpeedButton21", .bounds = {539, 8, 18, 14}, .caption = "A",
+     .face = F::AlarmHalf, .field = &A::SpeedButton21, .onClick = &A::SpeedButton20Click},
+    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16}, .caption = "SW",
+     .face = F::Small, .menu = "PopupMenu4", .field = &A::SpeedButton35,
+     .onClick = &A::SpeedButton35Click},
+    {.kind = K::Panel, .name = "Panel14", .bounds = {224, 8, 21, 14}, .color = clr::TitleStrip,
+     .field = &A::Panel14},
+    {.kind = K::Button, .name = "SpeedButton15", .parent = "Panel14", .bounds = {3, 0, 18, 14},
+     .picture = ":/pin.png", .flags = Toggle, .field = &A::SpeedButton15,
+     .onClick = &A::SpeedButton15Click},
+    {.kind = K::Panel, .name = "Panel47", .bounds = {209, 8, 18, 14}, .color = clr::TitleStrip,
+     .field = &A::Panel47},
+    {.kind = K::Button, .name = "SpeedButton20", .parent = "Panel47", .bounds = {0, 0, 18, 14},
+     .caption = "A", .face = F::AlarmHalf, .field = &A::SpeedButton20,
+     .onClick = &A::SpeedButton20Click},
+
+    // Countdown rows: slots 1 to 5 in the left column, 6 to 10 beside them.
+    {.kind = K::Lowered, .name = "Panel1", .bounds = {5, 31, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit1", .parent = "Panel1", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton1", .parent = "Panel1", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel2", .bounds = {5, 62, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit2", .parent = "Panel2", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton2", .parent = "Panel2", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel3", .bounds = {5, 93, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit3", .parent = "Panel3", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton3", .parent = "Panel3", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel4", .bounds = {5, 124, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit4", .parent = "Panel4", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton4", .parent = "Panel4", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel5", .bounds = {5, 155, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit5", .parent = "Panel5", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton5", .parent = "Panel5", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel6", .bounds = {148, 31, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit6", .parent = "Panel6", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton6", .parent = "Panel6", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel7", .bounds = {148, 62, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit7", .parent = "Panel7", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton7", .parent = "Panel7", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel8", .bounds = {148, 93, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit8", .parent = "Panel8", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton8", .parent = "Panel8", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel9", .bounds = {148, 124, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit9", .parent = "Panel9", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton9", .parent = "Panel9", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+    {.kind = K::Lowered, .name = "Panel10", .bounds = {148, 155, 145, 33}, .color = kBack},
+    {.kind = K::TimeBox, .name = "Edit10", .parent = "Panel10", .bounds = {5, 4, 56, 24},
+     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
+     .onMouseDown = &A::Edit1MouseDown},
+    {.kind = K::Button, .name = "SpeedButton10", .parent = "Panel10", .bounds = {65, 5, 75, 23},
+     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SpeedButton1Click,
+     .onMouseDown = &A::SpeedButton1MouseDown, .onMouseMove = &A::SpeedButton1MouseMove},
+
+    // Bottom strip.
+    {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17}, .caption = "Sound",
+     .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::CheckBox1,
+     .onClick = &A::CheckBox1Click},
+    {.kind = K::CheckBox, .name = "CheckBox2", .bounds = {240, 215, 50, 17}, .caption = "Recur",
+     .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::CheckBox2,
+     .onClick = &A::CheckBox1Click},
+    {.kind = K::Panel, .name = "Panel20", .bounds = {7, 215, 3, 17}, .color = kBack,
+     .field = &A::Panel20},
+    {.kind = K::Panel, .name = "Panel21", .bounds = {237, 215, 3, 17}, .color = kBack,
+     .field = &A::Panel21},
+    {.kind = K::Panel, .name = "Panel36", .bounds = {61, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel37", .bounds = {7, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel38", .bounds = {7, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel39", .bounds = {237, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel40", .bounds = {237, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel41", .bounds = {289, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel42", .bounds = {289, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel43", .bounds = {61, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Lowered, .name = "Panel11", .bounds = {123, 211, 51, 24}, .color = clr::ButtonPanel,
+     .field = &A::Panel11},
+    {.kind = K::Button, .name = "SpeedButton11", .parent = "Panel11", .bounds = {1, 1, 49, 22},
+     .caption = "Quit", .menu = "PopupMenu5", .field = &A::SpeedButton11,
+     .onClick = &A::SpeedButton11Click},
+    {.kind = K::Panel, .name = "Panel35", .bounds = {78, 215, 29, 14}, .color = clr::Popup,
+     .face = F::Navy, .flags = Hidden, .field = &A::Panel35},
+    {.kind = K::Memo, .name = "Memo2", .bounds = {83, 215, 29, 16}, .caption = "Memo1",
+     .flags = Hidden, .field = &A::Memo2},
+    {.kind = K::Memo, .name = "Memo1", .bounds = {195, 215, 29, 16}, .flags = Hidden,
+     .field = &A::Memo1},
+
+    // Quick timers, one row under the countdown slots.
+    {.kind = K::Lowered, .name = "Panel23", .bounds = {5, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton23", .parent = "Panel23", .bounds = {1, 1, 22, 17},
+     .caption = "1", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel24", .bounds = {29, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton24", .parent = "Panel24", .bounds = {1, 1, 22, 17},
+     .caption = "2", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel25", .bounds = {53, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton25", .parent = "Panel25", .bounds = {1, 1, 22, 17},
+     .caption = "3", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel26", .bounds = {77, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton26", .parent = "Panel26", .bounds = {1, 1, 22, 17},
+     .caption = "4", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel27", .bounds = {101, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton27", .parent = "Panel27", .bounds = {1, 1, 22, 17},
+     .caption = "5", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel28", .bounds = {125, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton28", .parent = "Panel28", .bounds = {1, 1, 22, 17},
+     .caption = "6", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel29", .bounds = {149, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton29", .parent = "Panel29", .bounds = {1, 1, 22, 17},
+     .caption = "7", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel30", .bounds = {173, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton30", .parent = "Panel30", .bounds = {1, 1, 22, 17},
+     .caption = "8", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel31", .bounds = {197, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton31", .parent = "Panel31", .bounds = {1, 1, 22, 17},
+     .caption = "9", .onClick = &A::SpeedButton23Click, .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel32", .bounds = {221, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton32", .parent = "Panel32", .bounds = {1, 1, 22, 17},
+     .caption = "10", .onClick = &A::SpeedButton23Click,
+     .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel33", .bounds = {245, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton33", .parent = "Panel33", .bounds = {1, 1, 22, 17},
+     .caption = "15", .onClick = &A::SpeedButton23Click,
+     .onMouseDown = &A::SpeedButton23MouseDown},
+    {.kind = K::Lowered, .name = "Panel34", .bounds = {269, 190, 24, 19}, .color = kBack},
+    {.kind = K::Button, .name = "SpeedButton34", .parent = "Panel34", .bounds = {1, 1, 22, 17},
+     .caption = "20", .onClick = &A::SpeedButton23Click,
+     .onMouseDown = &A::SpeedButton23MouseDown},
+
+    // The message editor, hidden until a slot is edited. The cover panels
+    // lie over the picker, so that only its two middle fields show.
+    {.kind = K::Lowered, .name = "Panel12", .bounds = {5, 87, 288, 64}, .color = kBack,
+     .flags = Hidden, .field = &A::Panel12},
+    {.kind = K::Edit, .name = "Edit11", .parent = "Panel12", .bounds = {5, 4, 278, 24},
+     .caption = "message", .color = clr::Blue, .face = F::Message, .field = &A::Edit11},
+    {.kind = K::Lowered, .name = "Panel13", .parent = "Panel12", .bounds = {110, 34, 149, 24},
+     .color = clr::ButtonPanel, .field = &A::Panel13},
+    {.kind = K::Button, .name = "SpeedButton12", .parent = "Panel13", .bounds = {1, 1, 147, 22},
+     .caption = "OK", .field = &A::SpeedButton12, .onClick = &A::SpeedButton12Click},
+    {.kind = K::Picker, .name = "DateTimePicker1", .parent = "Panel12", .bounds = {9, 38, 97, 24},
+     .color = kBack, .face = F::Picker, .flags = SlotFields, .field = &A::DateTimePicker1},
+    {.kind = K::Panel, .name = "Panel15", .parent = "Panel12", .bounds = {28, 58, 126, 4},
+     .color = kBack, .field = &A::Panel15},
+    {.kind = K::Panel, .name = "Panel16", .parent = "Panel12", .bounds = {5, 31, 105, 11},
+     .color = kBack, .field = &A::Panel16},
+    {.kind = K::Label, .name = "Label1", .parent = "Panel16", .bounds = {9, -3, 0, 0},
+     .caption = "Hours : Minutes", .face = F::Navy, .field = &A::Label1},
+    {.kind = K::Panel, .name = "Panel17", .parent = "Panel12", .bounds = {5, 42, 24, 20},
+     .color = kBack, .field = &A::Panel17},
+    {.kind = K::Panel, .name = "Panel18", .parent = "Panel12", .bounds = {64, 39, 46, 23},
+     .color = kBack, .field = &A::Panel18},
+    {.kind = K::Lowered, .name = "Panel22", .parent = "Panel18", .bounds = {7, 4, 19, 15},
+     .color = kBack, .field = &A::Panel22},
+    {.kind = K::Button, .name = "SpeedButton13", .parent = "Panel22", .bounds = {1, 1, 17, 13},
+     .caption = "C", .face = F::C, .field = &A::SpeedButton13, .onClick = &A::SpeedButton13Click},
+
+    // The clock.
+    {.kind = K::Lowered, .name = "Panel19", .bounds = {304, 31, 286, 69}, .color = kBack,
+     .field = &A::Panel19},
+    {.kind = K::TimeBox, .name = "Edit12", .parent = "Panel19", .bounds = {5, 6, 275, 57},
+     .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .field = &A::Edit12,
+     .onMouseDown = &A::Edit1MouseDown},
+
+    // The alarm clock. The cover panels hide the pickers' own AM/PM, which
+    // the panels beside them stand in for.
+    {.kind = K::Lowered, .name = "Panel45", .bounds = {304, 98, 286, 135}, .color = kBack,
+     .menu = "PopupMenu3", .field = &A::Panel45},
+    {.kind = K::Label, .name = "Label4", .parent = "Panel45", .bounds = {23, 6, 46, 13},
+     .caption = "ALARM 1", .face = F::Navy, .field = &A::Label4},
+    {.kind = K::Label, .name = "Label5", .parent = "Panel45", .bounds = {114, 6, 46, 13},
+     .caption = "ALARM 2", .face = F::Navy, .field = &A::Label5},
+    {.kind = K::Label, .name = "Label7", .parent = "Panel45", .bounds = {188, 5, 91, 13},
+     .caption = "ALARM 2 - Snooze", .face = F::Navy, .field = &A::Label7},
+    {.kind = K::Picker, .name = "DateTimePicker2", .parent = "Panel45", .bounds = {16, 20, 99, 24},
+     .color = kBack, .face = F::Picker, .flags = AlarmFields, .field = &A::DateTimePicker2},
+    {.kind = K::Panel, .name = "Panel48", .parent = "Panel45", .bounds = {3, 18, 75, 5},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel49", .parent = "Panel45", .bounds = {2, 24, 16, 20},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel50", .parent = "Panel45", .bounds = {125, 20, 56, 24},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel46", .parent = "Panel45", .bounds = {17, 40, 61, 4},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel51", .parent = "Panel45", .bounds = {4, 23, 15, 17},
+     .color = kBack},
+    {.kind = K::Picker, .name = "DateTimePicker3", .parent = "Panel45", .bounds = {108, 20, 98, 24},
+     .color = kBack, .face = F::Picker, .flags = AlarmFields, .field = &A::DateTimePicker3},
+    {.kind = K::Panel, .name = "Panel52", .parent = "Panel45", .bounds = {86, 18, 83, 5},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel55", .parent = "Panel45", .bounds = {109, 40, 61, 4},
+     .color = kBack},
+    {.kind = K::Radio, .name = "RadioButton1", .parent = "Panel45", .bounds = {201, 19, 46, 17},
+     .caption = "1 min", .face = F::Navy, .field = &A::RadioButton1,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Radio, .name = "RadioButton2", .parent = "Panel45", .bounds = {201, 33, 46, 17},
+     .caption = "3 min", .face = F::Navy, .flags = Checked, .field = &A::RadioButton2,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Radio, .name = "RadioButton3", .parent = "Panel45", .bounds = {201, 47, 46, 17},
+     .caption = "5 min", .face = F::Navy, .field = &A::RadioButton3,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Radio, .name = "RadioButton4", .parent = "Panel45", .bounds = {201, 61, 52, 17},
+     .caption = "9 min", .face = F::Navy, .field = &A::RadioButton4,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Radio, .name = "RadioButton5", .parent = "Panel45", .bounds = {201, 75, 52, 17},
+     .caption = "15 min", .face = F::Navy, .field = &A::RadioButton5,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Radio, .name = "RadioButton6", .parent = "Panel45", .bounds = {201, 89, 52, 17},
+     .caption = "20 min", .face = F::Navy, .field = &A::RadioButton6,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::Lowered, .name = "Panel44", .parent = "Panel45", .bounds = {19, 44, 56, 55},
+     .color = clr::ButtonPanel, .field = &A::Panel44},
+    {.kind = K::Button, .name = "SpeedButton14", .parent = "Panel44", .bounds = {1, 1, 54, 53},
+     .caption = "OFF", .field = &A::SpeedButton14, .onClick = &A::SpeedButton14Click},
+    {.kind = K::CheckBox, .name = "CheckBox3", .parent = "Panel45", .bounds = {21, 105, 56, 14},
+     .caption = "Recur", .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::CheckBox3,
+     .onClick = &A::CheckBox1Click},
+    {.kind = K::Panel, .name = "Panel54", .parent = "Panel45", .bounds = {145, 20, 56, 24},
+     .color = kBack, .field = &A::Panel54},
+    {.kind = K::Panel, .name = "Panel56", .parent = "Panel54", .bounds = {-1, 3, 22, 17},
+     .caption = "AM", .color = kBack, .face = F::AmPm, .field = &A::Panel56,
+     .onClick = &A::Panel56Click},
+    {.kind = K::Panel, .name = "Panel53", .parent = "Panel45", .bounds = {53, 20, 58, 24},
+     .color = kBack, .field = &A::Panel53},
+    {.kind = K::Button, .name = "SpeedButton16", .parent = "Panel53", .bounds = {39, 4, 14, 15},
+     .caption = "\u2192", .face = F::Arrow, .field = &A::SpeedButton16,
+     .onClick = &A::SpeedButton16Click},
+    {.kind = K::Button, .name = "SpeedButton22", .parent = "Panel53", .bounds = {27, 4, 14, 15},
+     .caption = "\u2190", .face = F::Arrow, .field = &A::SpeedButton22,
+     .onClick = &A::SpeedButton22Click},
+    {.kind = K::Panel, .name = "Panel57", .parent = "Panel53", .bounds = {-1, 3, 22, 17},
+     .caption = "AM", .color = kBack, .face = F::AmPm, .field = &A::Panel57,
+     .onClick = &A::Panel57Click},
+    {.kind = K::Lowered, .name = "Panel59", .parent = "Panel45", .bounds = {111, 44, 56, 55},
+     .color = clr::ButtonPanel, .field = &A::Panel59},
+    {.kind = K::Button, .name = "SpeedButton17", .parent = "Panel59", .bounds = {1, 1, 54, 53},
+     .caption = "OFF", .field = &A::SpeedButton17, .onClick = &A::SpeedButton17Click},
+    {.kind = K::Lowered, .name = "Panel61", .parent = "Panel45", .bounds = {111, 105, 57, 19},
+     .color = clr::ButtonPanel, .field = &A::Panel61},
+    {.kind = K::Button, .name = "SpeedButton19", .parent = "Panel61", .bounds = {1, 1, 55, 17},
+     .caption = "Test alarm", .field = &A::SpeedButton19, .onClick = &A::SpeedButton19Click},
+    {.kind = K::Radio, .name = "RadioButton7", .parent = "Panel45", .bounds = {201, 103, 52, 17},
+     .caption = "30 min", .face = F::Navy, .field = &A::RadioButton7,
+     .onClick = &A::RadioButton1Click},
+    {.kind = K::CheckBox, .name = "CheckBox4", .parent = "Panel45", .bounds = {21, 118, 61, 14},
+     .caption = "Start ON", .color = kBack, .face = F::Navy, .field = &A::CheckBox4},
+};
+// clang-format on
+
+enum class Entry { Menu, Submenu, Item };
+
+enum MenuFlag {
+    ManualPopup = 1, // opens only when a press allows it
+    Checkable = 2,
+    CheckedItem = 4,
+    HiddenMenu = 8,
+};
+
+using MenuField =
+    std::variant<std::monostate, Member<TPopupMenu>, Member<QMenu>, Member<TMenuItem>>;
+
+struct MenuRow {
+    Entry entry;
+    const char* name;
+    const char* parent = nullptr; // the menu or submenu it is in
+    const char* caption = "";
+    int flags = 0;
+    MenuField field = {};
+    Click onClick = nullptr;
+};
+
+using E = Entry;
+
+// clang-format off
+const MenuRow kMenus[] = {
+    {.entry = E::Menu, .name = "PopupMenu1", .field = &A::PopupMenu1},
+    {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
+     .caption = "Edit Time / Message", .field = &A::EditAlarmMessage1,
+     .onClick = &A::EditAlarmMessage1Click},
+
+    {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .field = &A::PopupMenu2},
+    {.entry = E::Submenu, .name = "Seconds01", .parent = "PopupMenu2", .caption = "Seconds 0+"},
+    {.entry = E::Item, .name = "N00", .parent = "Seconds01", .caption = "00",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N01", .parent = "Seconds01", .caption = "01",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N02", .parent = "Seconds01", .caption = "02",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N03", .parent = "Seconds01", .caption = "03",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N04", .parent = "Seconds01", .caption = "04",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N05", .parent = "Seconds01", .caption = "05",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N06", .parent = "Seconds01", .caption = "06",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N07", .parent = "Seconds01", .caption = "07",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N08", .parent = "Seconds01", .caption = "08",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N09", .parent = "Seconds01", .caption = "09",
+     .onClick = &A::N01Click},
+    {.entry = E::Submenu, .name = "Seconds11", .parent = "PopupMenu2", .caption = "Seconds 1+"},
+    {.entry = E::Item, .name = "N10", .parent = "Seconds11", .caption = "10",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N11", .parent = "Seconds11", .caption = "11",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N12", .parent = "Seconds11", .caption = "12",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N13", .parent = "Seconds11", .caption = "13",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N14", .parent = "Seconds11", .caption = "14",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N15", .parent = "Seconds11", .caption = "15",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N16", .parent = "Seconds11", .caption = "16",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N17", .parent = "Seconds11", .caption = "17",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N18", .parent = "Seconds11", .caption = "18",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N19", .parent = "Seconds11", .caption = "19",
+     .onClick = &A::N01Click},
+    {.entry = E::Submenu, .name = "Seconds21", .parent = "PopupMenu2", .caption = "Seconds 2+"},
+    {.entry = E::Item, .name = "N20", .parent = "Seconds21", .caption = "20",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N21", .parent = "Seconds21", .caption = "21",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N22", .parent = "Seconds21", .caption = "22",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N23", .parent = "Seconds21", .caption = "23",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N24", .parent = "Seconds21", .caption = "24",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N25", .parent = "Seconds21", .caption = "25",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N26", .parent = "Seconds21", .caption = "26",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N27", .parent = "Seconds21", .caption = "27",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N28", .parent = "Seconds21", .caption = "28",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N29", .parent = "Seconds21", .caption = "29",
+     .onClick = &A::N01Click},
+    {.entry = E::Submenu, .name = "Seconds31", .parent = "PopupMenu2", .caption = "Seconds 3+"},
+    {.entry = E::Item, .name = "N30", .parent = "Seconds31", .caption = "30",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N31", .parent = "Seconds31", .caption = "31",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N32", .parent = "Seconds31", .caption = "32",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N33", .parent = "Seconds31", .caption = "33",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N34", .parent = "Seconds31", .caption = "34",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N35", .parent = "Seconds31", .caption = "35",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N36", .parent = "Seconds31", .caption = "36",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N37", .parent = "Seconds31", .caption = "37",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N38", .parent = "Seconds31", .caption = "38",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N39", .parent = "Seconds31", .caption = "39",
+     .onClick = &A::N01Click},
+    {.entry = E::Submenu, .name = "Seconds41", .parent = "PopupMenu2", .caption = "Seconds 4+"},
+    {.entry = E::Item, .name = "N40", .parent = "Seconds41", .caption = "40",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N41", .parent = "Seconds41", .caption = "41",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N42", .parent = "Seconds41", .caption = "42",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N43", .parent = "Seconds41", .caption = "43",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N44", .parent = "Seconds41", .caption = "44",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N45", .parent = "Seconds41", .caption = "45",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N46", .parent = "Seconds41", .caption = "46",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N47", .parent = "Seconds41", .caption = "47",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N48", .parent = "Seconds41", .caption = "48",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N49", .parent = "Seconds41", .caption = "49",
+     .onClick = &A::N01Click},
+    {.entry = E::Submenu, .name = "Seconds51", .parent = "PopupMenu2", .caption = "Seconds 5+"},
+    {.entry = E::Item, .name = "N50", .parent = "Seconds51", .caption = "50",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N51", .parent = "Seconds51", .caption = "51",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N52", .parent = "Seconds51", .caption = "52",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N53", .parent = "Seconds51", .caption = "53",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N54", .parent = "Seconds51", .caption = "54",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N55", .parent = "Seconds51", .caption = "55",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N56", .parent = "Seconds51", .caption = "56",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N57", .parent = "Seconds51", .caption = "57",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N58", .parent = "Seconds51", .caption = "58",
+     .onClick = &A::N01Click},
+    {.entry = E::Item, .name = "N59", .parent = "Seconds51", .caption = "59",
+     .onClick = &A::N01Click},
+
+    {.entry = E::Menu, .name = "PopupMenu3", .field = &A::PopupMenu3},
+    {.entry = E::Item, .name = "ClickMinimize1", .parent = "PopupMenu3",
+     .caption = "Minimize on timer", .flags = Checkable, .field = &A::ClickMinimize1,
+     .onClick = &A::ClickMinimize1Click},
+    {.entry = E::Item, .name = "AlarmClock1", .parent = "PopupMenu3", .caption = "Alarm Clock",
+     .flags = Checkable, .field = &A::AlarmClock1, .onClick = &A::AlarmClock1Click},
+    {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3", .caption = "Processes",
+     .field = &A::Processes1, .onClick = &A::Processes1Click},
+    // Two submenus the user never sees; their check marks still travel
+    // through the settings. The alarm delays do nothing when chosen.
+    {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",
+     .flags = HiddenMenu, .field = &A::Alarmdelay1},
+    {.entry = E::Item, .name = "N100", .parent = "Alarmdelay1", .caption = "100",
+     .flags = Checkable | CheckedItem},
+    {.entry = E::Item, .name = "N150", .parent = "Alarmdelay1", .caption = "150",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N200", .parent = "Alarmdelay1", .caption = "200",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N250", .parent = "Alarmdelay1", .caption = "250",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N300", .parent = "Alarmdelay1", .caption = "300",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N400", .parent = "Alarmdelay1", .caption = "400",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N500", .parent = "Alarmdelay1", .caption = "500",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N750", .parent = "Alarmdelay1", .caption = "750",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N1000", .parent = "Alarmdelay1", .caption = "1000",
+     .flags = Checkable},
+    {.entry = E::Submenu, .name = "Trayiconcolorchange1", .parent = "PopupMenu3",
+     .caption = "Tray icon color change", .flags = HiddenMenu, .field = &A::Trayiconcolorchange1},
+    {.entry = E::Item, .name = "N60sec1", .parent = "Trayiconcolorchange1", .caption = "60 min",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+    {.entry = E::Item, .name = "N45sec1", .parent = "Trayiconcolorchange1", .caption = "45 sec",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+    {.entry = E::Item, .name = "N30sec1", .parent = "Trayiconcolorchange1", .caption = "30 sec",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+    {.entry = E::Item, .name = "N20sec1", .parent = "Trayiconcolorchange1", .caption = "20 sec",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+    {.entry = E::Item, .name = "N15sec1", .parent = "Trayiconcolorchange1", .caption = "15 sec",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+    {.entry = E::Item, .name = "N10sec1", .parent = "Trayiconcolorchange1", .caption = "10 sec",
+     .flags = Checkable, .onClick = &A::N10sec1Click},
+
+    {.entry = E::Menu, .name = "PopupMenu4", .field = &A::PopupMenu4},
+    {.entry = E::Item, .name = "Clear1", .parent = "PopupMenu4", .caption = "Clear",
+     .field = &A::Clear1, .onClick = &A::Clear1Click},
+
+    {.entry = E::Menu, .name = "PopupMenu5", .field = &A::PopupMenu5},
+    {.entry = E::Item, .name = "CloseNoSave1", .parent = "PopupMenu5", .caption = "Close no save",
+     .field = &A::CloseNoSave1, .onClick = &A::CloseNoSave1Click},
+};
+// clang-format on
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
 }
 
-TLabel* NavyLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption) {
-    auto* label = new TLabel(parent, name, bounds, caption);
-    label->SetFontColor(clr::Navy);
-    return label;
-}
-
-TLabel* TitleLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption) {
-    auto* label = NavyLabel(parent, name, bounds, caption);
-    label->setFont(DesignFont(kMsSansSerif, 11, true));
-    label->SetColor(clr::TitleStrip);
-    return label;
-}
-
-TSpeedButton* AlarmHalfButton(QWidget* parent, const QString& name, QRect bounds) {
-    auto* button = new TSpeedButton(parent, name, bounds, QStringLiteral("A"));
-    button->setFont(DesignFont(kMicrosoftSansSerif, 11, true));
-    button->SetFontColor(clr::Maroon);
-    return button;
-}
-
-TSpeedButton* HideButton(QWidget* parent, const QString& name, QRect bounds) {
-    auto* button = new TSpeedButton(parent, name, bounds, QString());
-    button->SetGlyph(QStringLiteral(":/bar.png"));
-    button->SetMargin(18);
-    return button;
-}
-
-// A navy check box on the panel colour that Tab passes by.
-TCheckBox* OptionBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
-                     bool checked) {
-    auto* box = new TCheckBox(parent, name, bounds, caption, checked);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, ToQColor(clr::Background));
-    palette.setColor(QPalette::WindowText, ToQColor(clr::Navy));
-    box->setPalette(palette);
-    box->setBackgroundRole(QPalette::Window);
-    box->setAutoFillBackground(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
-}
-
-TDateTimePicker* Picker(QWidget* parent, const QString& name, QRect bounds) {
-    auto* picker = new TDateTimePicker(parent, name, bounds);
-    picker->setFont(DesignFont(kArial, 13));
-    QPalette palette = picker->palette();
-    palette.setColor(QPalette::Base, ToQColor(clr::Background));
-    palette.setColor(QPalette::Text, ToQColor(clr::Navy));
-    picker->setPalette(palette);
-    picker->SetTime(QTime(12, 0, 0));
-    return picker;
-}
-
-// A panel that holds one flat button inset by a pixel, the design's way of
-// framing a button.
-TSpeedButton* FramedButton(TPanel* frame, const QString& name, const QString& caption) {
-    return new TSpeedButton(frame, name, QRect(1, 1, frame->width() - 2, frame->height() - 2),
-                            caption);
-}
-
-TPanel* AmPmPanel(QWidget* parent, const QString& name) {
-    auto* panel = new TPanel(parent, name, QRect(-1, 3, 22, 17), clr::Background);
-    panel->SetCaption(QStringLiteral("AM"));
-    panel->setFont(DesignFont(kMicrosoftSansSerif, 11));
-    panel->SetFontColor(clr::Maroon);
-    return panel;
+void ApplyFace(QWidget* control, Face face) {
+    const FaceSpec spec = SpecOf(face);
+    if (spec.family)
+        control->setFont(DesignFont(QLatin1String(spec.family), spec.height, spec.bold));
+    if (spec.color == kNone)
+        return;
+    if (auto* button = qobject_cast<TSpeedButton*>(control))
+        button->SetFontColor(spec.color);
+    else if (auto* panel = qobject_cast<TPanel*>(control))
+        panel->SetFontColor(spec.color);
+    else if (auto* edit = qobject_cast<TEdit*>(control))
+        edit->SetFontColor(spec.color);
+    else if (qobject_cast<TDateTimePicker*>(control))
+        SetPaletteColor(control, QPalette::Text, spec.color);
+    else
+        SetPaletteColor(control, QPalette::WindowText, spec.color);
 }
 
 } // namespace
 
+template <typename Field> void TAForm1::Bind(const Field& field, QObject* component) {
+    std::visit(
+        [this, component](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                using Class =
+                    std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
+                this->*member = qobject_cast<Class*>(component);
+            }
+        },
+        field);
+}
+
+void TAForm1::CreateMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const MenuRow& row : kMenus) {
+        const QString name = QLatin1String(row.name);
+        const QString caption = QString::fromUtf8(row.caption);
+        QMenu* parent = row.parent ? menus.value(QLatin1String(row.parent)) : nullptr;
+        if (row.entry == Entry::Menu) {
+            auto* menu = new TPopupMenu(this, name);
+            menu->SetAutoPopup(!(row.flags & ManualPopup));
+            menus.insert(name, menu);
+            Bind(row.field, menu);
+        } else if (row.entry == Entry::Submenu) {
+            QMenu* submenu = parent->addMenu(caption);
+            submenu->setObjectName(name);
+            submenu->menuAction()->setVisible(!(row.flags & HiddenMenu));
+            menus.insert(name, submenu);
+            Bind(row.field, submenu);
+        } else {
+            auto* item = new TMenuItem(parent, name, caption, row.flags & Checkable);
+            item->setChecked(row.flags & CheckedItem);
+            Bind(row.field, item);
+            if (row.onClick)
+                On(item, &TMenuItem::Click, row.onClick);
+        }
+    }
+    RegisterComponents();
+}
+
 void TAForm1::CreateControls() {
-    const QImage background(QStringLiteral(":/background.gif"));
+    QHash<QString, QImage> pictures;
+    for (const ControlRow& row : kControls) {
+        const QString name = QLatin1String(row.name);
+        const QString caption = QString::fromUtf8(row.caption);
+        QWidget* parent = *row.parent ? Find<QWidget>(QLatin1String(row.parent)) : this;
+        QWidget* control = nullptr;
+        switch (row.kind) {
+        case Kind::Image: {
+            const QString path = QLatin1String(row.picture);
+            if (!pictures.contains(path))
+                pictures.insert(path, QImage(path));
+            auto* image = new TImage(parent, name, row.bounds, pictures.value(path));
+            if (row.menu)
+                image->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+            if (row.onMouseDown)
+                On(image, &TImage::MouseDown, row.onMouseDown);
+            control = image;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new TSpeedButton(parent, name, row.bounds, caption);
+            if (row.picture)
+                button->SetGlyph(QLatin1String(row.picture));
+            if (row.flags & GlyphAt18)
+                button->SetMargin(18);
+            button->setCheckable(row.flags & Toggle);
+            if (row.menu)
+                button->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+            if (row.onClick)
+                On(button, &TSpeedButton::clicked, row.onClick);
+            if (row.onMouseDown)
+                On(button, &TSpeedButton::MouseDown, row.onMouseDown);
+            if (row.onMouseMove)
+                On(button, &TSpeedButton::MouseMove, row.onMouseMove);
+            control = button;
+            break;
+        }
+        case Kind::Label: {
+            auto* label = new TLabel(parent, name, row.bounds, caption);
+            if (row.color != kNone)
+                label->SetColor(row.color);
+            if (row.onMouseDown)
+                On(label, &TLabel::MouseDown, row.onMouseDown);
+            control = label;
+            break;
+        }
+        case Kind::Panel:
+        case Kind::Lowered: {
+            auto* panel = new TPanel(parent, name, row.bounds, row.color,
+                                     row.kind == Kind::Lowered ? TPanel::Bevel::Lowered
+                                                               : TPanel::Bevel::None);
+            panel->SetCaption(caption);
+            if (row.menu)
+                panel->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+            if (row.onClick)
+                On(panel, &TPanel::Click, row.onClick);
+            control = panel;
+            break;
+        }
+        case Kind::TimeBox:
+        case Kind::Edit: {
+            auto* edit = new TEdit(parent, name, row.bounds, caption);
+            edit->SetColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
+            if (row.kind == Kind::TimeBox)
+                edit->setFocusPolicy(Qt::ClickFocus);
+            if (row.menu)
+                edit->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+            if (row.onMouseDown)
+                On(edit, &TEdit::MouseDown, row.onMouseDown);
+            control = edit;
+            break;
+        }
+        case Kind::CheckBox: {
+            // On the panel colour, passed by Tab.
+            auto* box = new TCheckBox(parent, name, row.bounds, caption, row.flags & Checked);
+            SetPaletteColor(box, QPalette::Window, row.color);
+            box->setBackgroundRole(QPalette::Window);
+            box->setAutoFillBackground(true);
+            box->setFocusPolicy(Qt::ClickFocus);
+            if (row.onClick)
+                On(box, &TCheckBox::clicked, row.onClick);
+            control = box;
+            break;
+        }
+        case Kind::Radio: {
+            auto* radio = new TRadioButton(parent, name, row.bounds, caption);
+            radio->setChecked(row.flags & Checked);
+            if (row.onClick)
+                On(radio, &TRadioButton::clicked, row.onClick);
+            control = radio;
+            break;
+        }
+        case Kind::Picker: {
+            auto* picker = new TDateTimePicker(parent, name, row.bounds);
+            // The face first: the fields are placed by its digits.
+            ApplyFace(picker, row.face);
+            SetPaletteColor(picker, QPalette::Base, row.color);
+            if (row.flags & SlotFields) {
+                // Hours and minutes of a slot, which the picker holds as the
+                // minutes and seconds of a time in the hour of noon. They
+                // show in the gap the cover panels leave.
+                picker->setFocusPolicy(Qt::ClickFocus);
+                picker->setDisplayFormat(QStringLiteral("mm:ss"));
+                picker->setTimeRange(QTime(12, 0, 0), QTime(12, 59, 59));
+                picker->SetTextIndent(17);
+            } else if (row.flags & AlarmFields) {
+                picker->setDisplayFormat(QStringLiteral("h:mm AP"));
+                picker->SetHourRightAligned();
+            }
+            picker->SetTime(QTime(12, 0, 0));
+            control = picker;
+            break;
+        }
+        case Kind::Memo: {
+            auto* memo = new TMemo(parent, name, row.bounds);
+            memo->Lines.SetText(caption);
+            control = memo;
+            break;
+        }
+        }
 
-    // Background and title row.
-    Image1 = new TImage(this, QStringLiteral("Image1"), QRect(0, 0, 298, 239), background);
-    SpeedButton16Y = HideButton(this, QStringLiteral("SpeedButton16Y"), QRect(245, 8, 30, 14));
-    SpeedButton15X =
-        new TSpeedButton(this, QStringLiteral("SpeedButton15X"), QRect(275, 8, 14, 14), QString());
-    SpeedButton15X->SetGlyph(QStringLiteral(":/x.png"));
-    Label2 =
-        TitleLabel(this, QStringLiteral("Label2"), QRect(12, 8, 59, 13), QStringLiteral("Quorbel"));
-    Image2 = new TImage(this, QStringLiteral("Image2"), QRect(298, 0, 298, 239), background);
-    Label8 = TitleLabel(this, QStringLiteral("Label8"), QRect(311, 8, 68, 13),
-                        QStringLiteral("Alarm Clock"));
-    SpeedButton18 = HideButton(this, QStringLiteral("SpeedButton18"), QRect(557, 8, 30, 14));
-    SpeedButton21 = AlarmHalfButton(this, QStringLiteral("SpeedButton21"), QRect(539, 8, 18, 14));
-    SpeedButton35 = new TSpeedButton(this, QStringLiteral("SpeedButton35"), QRect(120, 7, 39, 16),
-                                     QStringLiteral("SW"));
-    SpeedButton35->setFont(DesignFont(QStringLiteral("Small Fonts"), 8));
-    Panel14 = new TPanel(this, QStringLiteral("Panel14"), QRect(224, 8, 21, 14), clr::TitleStrip);
-    SpeedButton15 =
-        new TSpeedButton(Panel14, QStringLiteral("SpeedButton15"), QRect(3, 0, 18, 14), QString());
-    SpeedButton15->SetGlyph(QStringLiteral(":/pin.png"));
-    SpeedButton15->setCheckable(true);
-    Panel47 = new TPanel(this, QStringLiteral("Panel47"), QRect(209, 8, 18, 14), clr::TitleStrip);
-    SpeedButton20 = AlarmHalfButton(Panel47, QStringLiteral("SpeedButton20"), QRect(0, 0, 18, 14));
-
-    // Countdown rows: slots 1 to 5 in the left column, 6 to 10 beside them.
-    for (int n = 1; n <= 10; ++n) {
-        const int left = n <= 5 ? 5 : 148;
-        const int top = 31 + 31 * ((n - 1) % 5);
-        auto* row = new TPanel(this, Numbered("Panel", n), QRect(left, top, 145, 33),
-                               clr::Background, Bevel::Lowered);
-        TimeBox(row, Numbered("Edit", n), QRect(5, 4, 56, 24), DesignFont(kArial, 13));
-        new TSpeedButton(row, Numbered("SpeedButton", n), QRect(65, 5, 75, 23),
-                         QStringLiteral("Message"));
-    }
-
-    // Bottom strip.
-    CheckBox1 = OptionBox(this, QStringLiteral("CheckBox1"), QRect(10, 215, 52, 17),
-                          QStringLiteral("Sound"), true);
-    CheckBox2 = OptionBox(this, QStringLiteral("CheckBox2"), QRect(240, 215, 50, 17),
-                          QStringLiteral("Recur"), true);
-    Panel20 = new TPanel(this, QStringLiteral("Panel20"), QRect(7, 215, 3, 17), clr::Background);
-    Panel21 = new TPanel(this, QStringLiteral("Panel21"), QRect(237, 215, 3, 17), clr::Background);
-    static constexpr QPoint kCornerDots[] = {{61, 231},  {7, 215},   {7, 231},   {237, 215},
-                                             {237, 231}, {289, 215}, {289, 231}, {61, 215}};
-    for (int i = 0; i < 8; ++i)
-        new TPanel(this, Numbered("Panel", 36 + i), QRect(kCornerDots[i], QSize(1, 1)),
-                   clr::CornerDot);
-    Panel11 = new TPanel(this, QStringLiteral("Panel11"), QRect(123, 211, 51, 24), clr::ButtonPanel,
-                         Bevel::Lowered);
-    SpeedButton11 = FramedButton(Panel11, QStringLiteral("SpeedButton11"), QStringLiteral("Quit"));
-    Panel35 = new TPanel(this, QStringLiteral("Panel35"), QRect(78, 215, 29, 14), clr::Popup);
-    Panel35->SetFontColor(clr::Navy);
-    Panel35->hide();
-    Memo2 = new TMemo(this, QStringLiteral("Memo2"), QRect(83, 215, 29, 16));
-    Memo2->Lines.SetText(QStringLiteral("Memo1"));
-    Memo1 = new TMemo(this, QStringLiteral("Memo1"), QRect(195, 215, 29, 16));
-    Memo1->Lines.SetText(DefaultPrefsText());
-
-    // Quick timers, one row under the countdown slots.
-    static const char* const kQuickCaptions[] = {"1", "2", "3", "4",  "5",  "6",
-                                                 "7", "8", "9", "10", "15", "20"};
-    for (int n = 23; n <= 34; ++n) {
-        auto* frame = new TPanel(this, Numbered("Panel", n), QRect(5 + 24 * (n - 23), 190, 24, 19),
-                                 clr::Background, Bevel::Lowered);
-        FramedButton(frame, Numbered("SpeedButton", n), QLatin1String(kQuickCaptions[n - 23]));
-    }
-
-    // The message editor, hidden until a slot is edited.
-    Panel12 = new TPanel(this, QStringLiteral("Panel12"), QRect(5, 87, 288, 64), clr::Background,
-                         Bevel::Lowered);
-    Panel12->hide();
-    Edit11 = new TEdit(Panel12, QStringLiteral("Edit11"), QRect(5, 4, 278, 24),
-                       QStringLiteral("message"));
-    Edit11->SetColor(clr::Blue);
-    Edit11->SetFontColor(clr::White);
-    Edit11->setFont(DesignFont(kMsSansSerif, 13));
-    Panel13 = new TPanel(Panel12, QStringLiteral("Panel13"), QRect(110, 34, 149, 24),
-                         clr::ButtonPanel, Bevel::Lowered);
-    SpeedButton12 = FramedButton(Panel13, QStringLiteral("SpeedButton12"), QStringLiteral("OK"));
-    DateTimePicker1 = Picker(Panel12, QStringLiteral("DateTimePicker1"), QRect(9, 38, 97, 24));
-    DateTimePicker1->setFocusPolicy(Qt::ClickFocus);
-    // Only two fields, hours and minutes of the slot, which the picker holds
-    // as the minutes and seconds of a time in the hour of noon. They show
-    // in the gap the cover panels leave.
-    DateTimePicker1->setDisplayFormat(QStringLiteral("mm:ss"));
-    DateTimePicker1->setTimeRange(QTime(12, 0, 0), QTime(12, 59, 59));
-    DateTimePicker1->SetTextIndent(17);
-    Panel15 =
-        new TPanel(Panel12, QStringLiteral("Panel15"), QRect(28, 58, 126, 4), clr::Background);
-    Panel16 =
-        new TPanel(Panel12, QStringLiteral("Panel16"), QRect(5, 31, 105, 11), clr::Background);
-    Label1 = NavyLabel(Panel16, QStringLiteral("Label1"), QRect(9, -3, 0, 0),
-                       QStringLiteral("Hours : Minutes"));
-    Panel17 = new TPanel(Panel12, QStringLiteral("Panel17"), QRect(5, 42, 24, 20), clr::Background);
-    Panel18 =
-        new TPanel(Panel12, QStringLiteral("Panel18"), QRect(64, 39, 46, 23), clr::Background);
-    Panel22 = new TPanel(Panel18, QStringLiteral("Panel22"), QRect(7, 4, 19, 15), clr::Background,
-                         Bevel::Lowered);
-    SpeedButton13 = FramedButton(Panel22, QStringLiteral("SpeedButton13"), QStringLiteral("C"));
-    SpeedButton13->setFont(DesignFont(kArial, 11));
-
-    // The clock.
-    Panel19 = new TPanel(this, QStringLiteral("Panel19"), QRect(304, 31, 286, 69), clr::Background,
-                         Bevel::Lowered);
-    Edit12 = TimeBox(Panel19, QStringLiteral("Edit12"), QRect(5, 6, 275, 57),
-                     DesignFont(QStringLiteral("Verdana"), 41));
-
-    // The alarm clock.
-    Panel45 = new TPanel(this, QStringLiteral("Panel45"), QRect(304, 98, 286, 135), clr::Background,
-                         Bevel::Lowered);
-    Label4 = NavyLabel(Panel45, QStringLiteral("Label4"), QRect(23, 6, 46, 13),
-                       QStringLiteral("ALARM 1"));
-    Label5 = NavyLabel(Panel45, QStringLiteral("Label5"), QRect(114, 6, 46, 13),
-                       QStringLiteral("ALARM 2"));
-    Label7 = NavyLabel(Panel45, QStringLiteral("Label7"), QRect(188, 5, 91, 13),
-                       QStringLiteral("ALARM 2 - Snooze"));
-    // The alarm pickers show hour and minutes; the cover panels hide the
-    // picker's own AM/PM, which the panels beside them stand in for.
-    DateTimePicker2 = Picker(Panel45, QStringLiteral("DateTimePicker2"), QRect(16, 20, 99, 24));
-    DateTimePicker2->setDisplayFormat(QStringLiteral("h:mm AP"));
-    DateTimePicker2->SetHourRightAligned();
-    new TPanel(Panel45, QStringLiteral("Panel48"), QRect(3, 18, 75, 5), clr::Background);
-    new TPanel(Panel45, QStringLiteral("Panel49"), QRect(2, 24, 16, 20), clr::Background);
-    new TPanel(Panel45, QStringLiteral("Panel50"), QRect(125, 20, 56, 24), clr::Background);
-    new TPanel(Panel45, QStringLiteral("Panel46"), QRect(17, 40, 61, 4), clr::Background);
-    new TPanel(Panel45, QStringLiteral("Panel51"), QRect(4, 23, 15, 17), clr::Background);
-    DateTimePicker3 = Picker(Panel45, QStringLiteral("DateTimePicker3"), QRect(108, 20, 98, 24));
-    DateTimePicker3->setDisplayFormat(QStringLiteral("h:mm AP"));
-    DateTimePicker3->SetHourRightAligned();
-    new TPanel(Panel45, QStringLiteral("Panel52"), QRect(86, 18, 83, 5), clr::Background);
-    new TPanel(Panel45, QStringLiteral("Panel55"), QRect(109, 40, 61, 4), clr::Background);
-    static const char* const kSnooze[] = {"1 min",  "3 min",  "5 min", "9 min",
-                                          "15 min", "20 min", "30 min"};
-    TRadioButton** const snooze[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
-                                     &RadioButton5, &RadioButton6, &RadioButton7};
-    for (int i = 0; i < 6; ++i) {
-        *snooze[i] = new TRadioButton(Panel45, Numbered("RadioButton", i + 1),
-                                      QRect(201, 19 + 14 * i, i < 3 ? 46 : 52, 17),
-                                      QLatin1String(kSnooze[i]));
-    }
-    RadioButton2->setChecked(true);
-    Panel44 = new TPanel(Panel45, QStringLiteral("Panel44"), QRect(19, 44, 56, 55),
-                         clr::ButtonPanel, Bevel::Lowered);
-    SpeedButton14 = FramedButton(Panel44, QStringLiteral("SpeedButton14"), QStringLiteral("OFF"));
-    CheckBox3 = OptionBox(Panel45, QStringLiteral("CheckBox3"), QRect(21, 105, 56, 14),
-                          QStringLiteral("Recur"), true);
-    Panel54 =
-        new TPanel(Panel45, QStringLiteral("Panel54"), QRect(145, 20, 56, 24), clr::Background);
-    Panel56 = AmPmPanel(Panel54, QStringLiteral("Panel56"));
-    Panel53 =
-        new TPanel(Panel45, QStringLiteral("Panel53"), QRect(53, 20, 58, 24), clr::Background);
-    // The design drew these arrows from a symbol font; plain arrows read the same.
-    SpeedButton16 = new TSpeedButton(Panel53, QStringLiteral("SpeedButton16"), QRect(39, 4, 14, 15),
-                                     QStringLiteral("\u2192"));
-    SpeedButton22 = new TSpeedButton(Panel53, QStringLiteral("SpeedButton22"), QRect(27, 4, 14, 15),
-                                     QStringLiteral("\u2190"));
-    for (TSpeedButton* arrow : {SpeedButton16, SpeedButton22})
-        arrow->setFont(DesignFont(QStringLiteral("DejaVu Sans"), 12));
-    Panel57 = AmPmPanel(Panel53, QStringLiteral("Panel57"));
-    Panel59 = new TPanel(Panel45, QStringLiteral("Panel59"), QRect(111, 44, 56, 55),
-                         clr::ButtonPanel, Bevel::Lowered);
-    SpeedButton17 = FramedButton(Panel59, QStringLiteral("SpeedButton17"), QStringLiteral("OFF"));
-    Panel61 = new TPanel(Panel45, QStringLiteral("Panel61"), QRect(111, 105, 57, 19),
-                         clr::ButtonPanel, Bevel::Lowered);
-    SpeedButton19 =
-        FramedButton(Panel61, QStringLiteral("SpeedButton19"), QStringLiteral("Test alarm"));
-    RadioButton7 = new TRadioButton(Panel45, QStringLiteral("RadioButton7"),
-                                    QRect(201, 103, 52, 17), QLatin1String(kSnooze[6]));
-    CheckBox4 = OptionBox(Panel45, QStringLiteral("CheckBox4"), QRect(21, 118, 61, 14),
-                          QStringLiteral("Start ON"), false);
-    for (TRadioButton* radio : SnoozeButtons()) {
-        QPalette palette = radio->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(clr::Navy));
-        radio->setPalette(palette);
+        if (row.kind != Kind::Picker)
+            ApplyFace(control, row.face);
+        if (row.flags & Hidden)
+            control->hide();
+        Bind(row.field, control);
+        components_.insert(name, control);
     }
 
     // Non-visual parts.
@@ -281,72 +841,5 @@ void TAForm1::CreateControls() {
     Timer2 = new TTimer(this, QStringLiteral("Timer2"), 0);
     Timer3 = new TTimer(this, QStringLiteral("Timer3"), 0);
     Timer4 = new TTimer(this, QStringLiteral("Timer4"), 0);
-    TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
-    TrayIcon1->SetInterval(450);
-    for (int frame = 0; frame < 8; ++frame)
-        TrayIcon1->Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
-    // The still clock last: setting it puts the icon in the notification area.
-    TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
-}
-
-void TAForm1::CreateMenus() {
-    PopupMenu1 = new TPopupMenu(this, QStringLiteral("PopupMenu1"));
-    EditAlarmMessage1 = new TMenuItem(PopupMenu1, QStringLiteral("EditAlarmMessage1"),
-                                      QStringLiteral("Edit Time / Message"));
-
-    // The seconds menu opens only when a press on an idle slot allows it.
-    PopupMenu2 = new TPopupMenu(this, QStringLiteral("PopupMenu2"));
-    PopupMenu2->SetAutoPopup(false);
-    for (int d = 0; d <= 5; ++d) {
-        QMenu* tens = PopupMenu2->addMenu(QStringLiteral("Seconds %1+").arg(d));
-        tens->setObjectName(QStringLiteral("Seconds") + QString::number(d) + QLatin1Char('1'));
-        for (int u = 0; u <= 9; ++u) {
-            const QString digits = QStringLiteral("%1%2").arg(d).arg(u);
-            new TMenuItem(tens, QLatin1Char('N') + digits, digits);
-        }
-    }
-
-    PopupMenu3 = new TPopupMenu(this, QStringLiteral("PopupMenu3"));
-    ClickMinimize1 = new TMenuItem(PopupMenu3, QStringLiteral("ClickMinimize1"),
-                                   QStringLiteral("Minimize on timer"), true);
-    AlarmClock1 = new TMenuItem(PopupMenu3, QStringLiteral("AlarmClock1"),
-                                QStringLiteral("Alarm Clock"), true);
-    Processes1 =
-        new TMenuItem(PopupMenu3, QStringLiteral("Processes1"), QStringLiteral("Processes"));
-    // Two submenus the user never sees; their check marks still travel
-    // through the settings.
-    Alarmdelay1 = PopupMenu3->addMenu(QStringLiteral("Alarm delay"));
-    Alarmdelay1->setObjectName(QStringLiteral("Alarmdelay1"));
-    Alarmdelay1->menuAction()->setVisible(false);
-    for (const char* delay : {"100", "150", "200", "250", "300", "400", "500", "750", "1000"})
-        new TMenuItem(Alarmdelay1, QLatin1Char('N') + QLatin1String(delay), QLatin1String(delay),
-                      true);
-    Alarmdelay1->actions().constFirst()->setChecked(true);
-    Trayiconcolorchange1 = PopupMenu3->addMenu(QStringLiteral("Tray icon color change"));
-    Trayiconcolorchange1->setObjectName(QStringLiteral("Trayiconcolorchange1"));
-    Trayiconcolorchange1->menuAction()->setVisible(false);
-    static const char* const kTrayColor[][2] = {{"N60sec1", "60 min"}, {"N45sec1", "45 sec"},
-                                                {"N30sec1", "30 sec"}, {"N20sec1", "20 sec"},
-                                                {"N15sec1", "15 sec"}, {"N10sec1", "10 sec"}};
-    for (const auto& item : kTrayColor)
-        new TMenuItem(Trayiconcolorchange1, QLatin1String(item[0]), QLatin1String(item[1]), true);
-
-    PopupMenu4 = new TPopupMenu(this, QStringLiteral("PopupMenu4"));
-    Clear1 = new TMenuItem(PopupMenu4, QStringLiteral("Clear1"), QStringLiteral("Clear"));
-
-    PopupMenu5 = new TPopupMenu(this, QStringLiteral("PopupMenu5"));
-    CloseNoSave1 =
-        new TMenuItem(PopupMenu5, QStringLiteral("CloseNoSave1"), QStringLiteral("Close no save"));
-
-    // Who carries which menu.
-    for (int n = 1; n <= 10; ++n) {
-        Find<TSpeedButton>(Numbered("SpeedButton", n))->PopupMenu = PopupMenu1;
-        Find<TEdit>(Numbered("Edit", n))->PopupMenu = PopupMenu2;
-    }
-    Edit12->PopupMenu = PopupMenu2;
-    Image1->PopupMenu = PopupMenu3;
-    Image2->PopupMenu = PopupMenu3;
-    Panel45->PopupMenu = PopupMenu3;
-    SpeedButton35->PopupMenu = PopupMenu4;
-    SpeedButton11->PopupMenu = PopupMenu5;
+    CreateTrayIcon();
 }

@@ -1,13 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a window: start-up, activation, dragging, hiding,
 // staying on top, the alarm-clock half, and quitting.
 #include "Unit1.h"
 
-#include "Colors.h"
-#include "scheduler/Unit3.h"
-#include "slots/SlotFlags.h"
+#include "core/Colors.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 
 namespace {
@@ -51,11 +51,11 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     platform_.text.LoadFonts();
 
+    CreateMenus();
     CreateControls();
     RegisterComponents();
-    CreateMenus();
-    RegisterComponents();
     ConnectHandlers();
+    PrepareStores();
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
         // the ones the design hides were hidden explicitly.
@@ -90,64 +90,10 @@ void TAForm1::RegisterComponents() {
 }
 
 void TAForm1::ConnectHandlers() {
-    for (TImage* image : {Image1, Image2})
-        On(image, &TImage::MouseDown, &TAForm1::Panel19MouseDown);
-    for (TLabel* label : {Label2, Label8})
-        On(label, &TLabel::MouseDown, &TAForm1::Panel19MouseDown);
-    On(SpeedButton15X, &TSpeedButton::clicked, &TAForm1::SpeedButton15XClick);
-    On(SpeedButton16Y, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
-    On(SpeedButton18, &TSpeedButton::clicked, &TAForm1::SpeedButton16YClick);
-    On(SpeedButton15, &TSpeedButton::clicked, &TAForm1::SpeedButton15Click);
-    On(SpeedButton20, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
-    On(SpeedButton21, &TSpeedButton::clicked, &TAForm1::SpeedButton20Click);
-    On(SpeedButton11, &TSpeedButton::clicked, &TAForm1::SpeedButton11Click);
-    On(ClickMinimize1, &TMenuItem::Click, &TAForm1::ClickMinimize1Click);
-    On(AlarmClock1, &TMenuItem::Click, &TAForm1::AlarmClock1Click);
-    On(Processes1, &TMenuItem::Click, &TAForm1::Processes1Click);
-    On(CloseNoSave1, &TMenuItem::Click, &TAForm1::CloseNoSave1Click);
-    for (QAction* item : Trayiconcolorchange1->actions())
-        On(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N10sec1Click);
-
-    // The slots.
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        TSpeedButton* button = SlotButton(n);
-        On(button, &TSpeedButton::clicked, &TAForm1::SpeedButton1Click);
-        On(button, &TSpeedButton::MouseMove, &TAForm1::SpeedButton1MouseMove);
-        On(button, &TSpeedButton::MouseDown, &TAForm1::SpeedButton1MouseDown);
-        On(SlotEdit(n), &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
-    }
-    On(Edit12, &TEdit::MouseDown, &TAForm1::Edit1MouseDown);
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        On(SlotButton(n), &TSpeedButton::clicked, &TAForm1::SpeedButton23Click);
-        On(SlotButton(n), &TSpeedButton::MouseDown, &TAForm1::SpeedButton23MouseDown);
-    }
-    On(EditAlarmMessage1, &TMenuItem::Click, &TAForm1::EditAlarmMessage1Click);
-    On(SpeedButton12, &TSpeedButton::clicked, &TAForm1::SpeedButton12Click);
-    On(SpeedButton13, &TSpeedButton::clicked, &TAForm1::SpeedButton13Click);
-    for (QAction* tens : PopupMenu2->actions()) {
-        for (QAction* item : tens->menu()->actions())
-            On(static_cast<TMenuItem*>(item), &TMenuItem::Click, &TAForm1::N01Click);
-    }
-    for (TCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
-        On(box, &TCheckBox::clicked, &TAForm1::CheckBox1Click);
-
-    On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
-
-    // The alarm clock and the stopwatch.
-    On(SpeedButton14, &TSpeedButton::clicked, &TAForm1::SpeedButton14Click);
-    On(SpeedButton17, &TSpeedButton::clicked, &TAForm1::SpeedButton17Click);
-    On(Panel57, &TPanel::Click, &TAForm1::Panel57Click);
-    On(Panel56, &TPanel::Click, &TAForm1::Panel56Click);
+    // What the rows of the layout do not carry: the pickers' changes and
+    // the window timers.
     for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3})
         On(picker, &TDateTimePicker::Change, &TAForm1::DateTimePicker2Change);
-    On(SpeedButton16, &TSpeedButton::clicked, &TAForm1::SpeedButton16Click);
-    On(SpeedButton22, &TSpeedButton::clicked, &TAForm1::SpeedButton22Click);
-    On(SpeedButton19, &TSpeedButton::clicked, &TAForm1::SpeedButton19Click);
-    for (TRadioButton* radio : SnoozeButtons())
-        On(radio, &TRadioButton::clicked, &TAForm1::RadioButton1Click);
-    On(SpeedButton35, &TSpeedButton::clicked, &TAForm1::SpeedButton35Click);
-    On(Clear1, &TMenuItem::Click, &TAForm1::Clear1Click);
-
     On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
     On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
     On(Timer3, &TTimer::Timer, &TAForm1::Timer3Timer);
@@ -257,11 +203,6 @@ void TAForm1::N10sec1Click(QObject* Sender) {
         item->setChecked(item == Sender);
 }
 
-void TAForm1::Processes1Click(QObject*) {
-    if (Form3)
-        Form3->exec();
-}
-
 void TAForm1::SpeedButton11Click(QObject*) {
     if (AnySlotRunning()) {
         hide();
@@ -308,13 +249,6 @@ bool TAForm1::QuitUnsaved() {
     return false;
 }
 
-void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-    // Shown, even from the task bar's minimised state, and above the
-    // windows that may have buried it.
-    platform_.windows.Raise(this);
-    platform_.cursor.SetPos(pos() + QPoint(210, 220));
-}
-
 void TAForm1::UpdateBtns(bool visible) {
     for (int n = 1; n <= 11; ++n)
         Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
@@ -329,6 +263,10 @@ void TAForm1::UpdateBtns(bool visible) {
 void TAForm1::CenterMouse(QWidget* button, int dx, int dy) {
     const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
+}
+
+QString TAForm1::ProgramFile(const QString& name) const {
+    return QDir(platform_.files.ExecutableDir()).filePath(name);
 }
 
 void TAForm1::FocusMainPanel() {

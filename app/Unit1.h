@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: ten countdown slots, twelve quick timers, the alarm
 // clock half, the stopwatch and the clock. Its handlers keep the names of the
 // controls and events they answer; each subsystem's folder defines its own.
@@ -7,9 +8,8 @@
 #include "FormState.h"
 #include "Guard.h"
 #include "WindowTimer.h"
+#include "core/TextFile.h"
 #include "platform/Platform.h"
-#include "settings/TextFile.h"
-#include "tray/TrayIcon.h"
 
 #include <QDialog>
 #include <QHash>
@@ -18,6 +18,7 @@
 #include <optional>
 
 class TForm3;
+class TTrayIcon;
 
 // A process runs a program when its executable, its first argument, or for
 // a script the file its interpreter runs, has the program's file name (or
@@ -50,10 +51,13 @@ public:
     // Shows the window centred on the primary screen, as at program start.
     void ShowCentred();
 
-    // The component of that name, or nullptr.
-    QObject* FindComponent(const QString& name) const { return components_.value(name); }
+    // The component of that name, of that class. A name that finds none
+    // raises the program's error, so that the handler ends as on any other.
+    QObject* FindComponent(const QString& name) const { return Find<QObject>(name); }
     template <typename T> T* Find(const QString& name) const {
-        return qobject_cast<T*>(FindComponent(name));
+        if (T* found = qobject_cast<T*>(components_.value(name)))
+            return found;
+        throw EProgramError("no component " + name.toStdString());
     }
 
     TFormState State;
@@ -155,6 +159,8 @@ public:
 
     // The schedule dialog; it makes itself known here when created.
     TForm3* Form3 = nullptr;
+    // Creates it, hidden, as the program's start does.
+    void CreateScheduleDialog();
 
     // Window behaviour.
     void FormCreate(QObject* Sender);
@@ -212,6 +218,8 @@ public:
     void SpeedButton19Click(QObject* Sender);
     void RadioButton1Click(QObject* Sender);
     void Timer3Timer(QObject* Sender);
+    // An alarm's ON or OFF: its button's caption and its panel's colour.
+    static void ShowAlarmState(TSpeedButton* button, TPanel* panel, bool on);
     // The alarm's time and AM/PM fall in the current minute.
     bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
 
@@ -243,6 +251,8 @@ public:
 
     // Shows or hides the slot rows and the bottom strip around the editor.
     void UpdateBtns(bool visible);
+    // A file of the program's own (one of file::), in its folder.
+    QString ProgramFile(const QString& name) const;
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
@@ -252,6 +262,8 @@ public:
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
 
+    // The settings stores before any file is read.
+    void PrepareStores();
     // Settings: "PgmStart" loads, "ParmUpdate" saves, anything else nothing.
     // Virtual so that tests can watch or fail the load and the save.
     virtual void InitializeParameters(const QString& mode);
@@ -302,6 +314,9 @@ private:
     }
 
     void CreateControls();
+    void CreateTrayIcon();
+    // Points the window's member, if the layout names one, at a component.
+    template <typename Field> void Bind(const Field& field, QObject* component);
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window timer as the handlers use it: an interval and nothing else.
 #pragma once
 

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Unit1.h"
 #include "platform/QtPlatform.h"
-#include "scheduler/Unit3.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 
     platform::QtPlatform desktop;
     TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
-    TForm3 Form3(AForm1, desktop.Interfaces());
+    AForm1.CreateScheduleDialog();
     QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the start-up figures are measured against: the least a Qt
 // Widgets program does to show a window.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the idle figures: a window and the two timers an idle
 // timer program cannot do without, one a second and one a minute.
 #include <QApplication>

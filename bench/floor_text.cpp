@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second floor: the least a Qt Widgets program does to show a window with
 // a line of text, which already costs the font set-up every real window pays.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the program against floors built beside it, on an Xvfb display
 of its own without a window manager, and prints a table of medians.
 

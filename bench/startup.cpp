@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and idle memory of a program on an X display without a
 // window manager: from process start to the first map of a top-level window
 // and to the first frame drawn after it (the X server's damage report), then

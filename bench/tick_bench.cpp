@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one second of the program: the tick with every slot running.
 #include "app/Unit1.h"
+#include "core/SlotFlags.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/Unit3.h"
-#include "slots/SlotFlags.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

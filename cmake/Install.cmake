@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A per-user install. Quorbel keeps its settings beside its executable, so
 # it must live in a folder its user can write: by default
 # ~/.local/share/quorbel, with a link on the PATH, a menu entry and an icon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 
 #include <QFileInfo>
@@ -46,7 +47,7 @@ void FakePlatform::StartMove(QWidget*) {
 }
 
 void FakePlatform::Play(const QString& path) {
-    played.append(QFileInfo(path).fileName());
+    played.append(path);
 }
 
 bool FakePlatform::Add(const QIcon& icon, const QString& tip) {

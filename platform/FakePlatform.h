@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A desktop for tests: a clock the test sets, a pointer that records where
 // the program put it, questions answered from a script.
 #pragma once
@@ -46,7 +47,7 @@ public:
     void Show(QWidget* window) override;
     void Raise(QWidget* window) override;
 
-    // Records the file names played, without their folder.
+    // Records the files played, with the folder the real player opens.
     void Play(const QString& path) override;
 
     // A notification area that keeps what it is sent.

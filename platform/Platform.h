@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few things the program asks of the desktop, one small interface per
 // concern. The window and its handlers see only these; the real desktop is
 // QtPlatform, the tests use FakePlatform.

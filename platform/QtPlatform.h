@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform as the real desktop gives it, through Qt (X11 on Linux).
 #pragma once
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduled launches: once a minute, every record whose time has come
 // ends the running copy of its program, and opens its file.
 #include "ScheduleRecord.h"
 #include "Unit3.h"
-#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "core/Convert.h"
 
 #include <QHash>
 #include <QSet>

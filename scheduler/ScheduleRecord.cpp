@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScheduleRecord.h"
 
-#include "app/Convert.h"
+#include "core/Convert.h"
 
 std::optional<int> RecordTime(const QString& line) {
     if (line.contains(u'~'))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records of "proc.qbx": "[HHMM][file]" a line, "~" anywhere to keep a
 // line without running it.
 #pragma once

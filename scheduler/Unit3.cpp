@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit3.h"
 
-#include "app/Colors.h"
 #include "app/Guard.h"
 #include "app/Unit1.h"
-
-#include <QDir>
+#include "core/Colors.h"
+#include "core/UserFiles.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
 }
 
 QString TForm3::Path() const {
-    return QDir(platform_.files.ExecutableDir()).filePath(QStringLiteral("proc.qbx"));
+    return owner_.ProgramFile(file::Schedule);
 }
 
 LineList TForm3::Lines() const {
@@ -107,4 +107,13 @@ void TForm3::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Guard([this] { FormActivate(this); });
     QDialog::changeEvent(event);
+}
+
+void TAForm1::CreateScheduleDialog() {
+    new TForm3(*this, platform_);
+}
+
+void TAForm1::Processes1Click(QObject*) {
+    if (Form3)
+        Form3->exec();
 }

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Start Program" dialog: the schedule list, edited by hand. Its edit
 // box is the live list the scheduler reads every minute, shown or not.
 #pragma once
 
 #include "app/Controls.h"
+#include "core/LineList.h"
 #include "platform/Platform.h"
-#include "settings/LineList.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>

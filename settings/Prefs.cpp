@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Prefs.h"
 
-#include "app/Convert.h"
-#include "slots/SlotFlags.h"
+#include "core/Convert.h"
+#include "core/SlotFlags.h"
 
 #include <QStringList>
 #include <QTime>

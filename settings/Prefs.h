@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings files: "prefs.qbx" (options, ten countdown slots, two
 // alarms) and "pprefs.qbx" (twelve quick-timer lengths in seconds).
 //
@@ -10,7 +11,7 @@
 // and carries whatever follows position 9 along unchanged.
 #pragma once
 
-#include "LineList.h"
+#include "core/LineList.h"
 
 #include <QString>
 #include <optional>

@@ -1,15 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving "prefs.qbx" and "pprefs.qbx", beside the executable.
 #include "Prefs.h"
-#include "app/Colors.h"
-#include "app/Convert.h"
 #include "app/Unit1.h"
-
-#include <QDir>
+#include "core/Colors.h"
+#include "core/Convert.h"
+#include "core/UserFiles.h"
 
 namespace {
 
-const QString kPrefs = QStringLiteral("prefs.qbx");
-const QString kPresets = QStringLiteral("pprefs.qbx");
 constexpr int kPrefsLines = 15;
 
 // A stored file too short for every slot and alarm gets the missing lines
@@ -23,6 +21,11 @@ void CompleteWithDefaults(LineList& prefs) {
 
 } // namespace
 
+void TAForm1::PrepareStores() {
+    // The defaults, so that a first run keeps the slots the user sets.
+    Memo1->Lines.SetText(DefaultPrefsText());
+}
+
 void TAForm1::InitializeParameters(const QString& mode) {
     if (mode == QLatin1String("PgmStart"))
         LoadSettings();
@@ -31,9 +34,8 @@ void TAForm1::InitializeParameters(const QString& mode) {
 }
 
 void TAForm1::LoadSettings() {
-    const QDir folder(platform_.files.ExecutableDir());
     QByteArray bytes;
-    prefsFile_ = ReadWholeFile(folder.filePath(kPrefs), bytes);
+    prefsFile_ = ReadWholeFile(ProgramFile(file::Prefs), bytes);
     if (prefsFile_ == FileState::Read) {
         LineList stored;
         stored.SetBytes(bytes);
@@ -46,7 +48,7 @@ void TAForm1::LoadSettings() {
             CompleteWithDefaults(Memo1->Lines);
         }
     }
-    if (ReadWholeFile(folder.filePath(kPresets), bytes) == FileState::Read)
+    if (ReadWholeFile(ProgramFile(file::Presets), bytes) == FileState::Read)
         Memo2->Lines.SetBytes(bytes);
     else
         Memo2->Lines.SetText(DefaultPprefsText());
@@ -75,10 +77,9 @@ void TAForm1::ApplyPrefs() {
         AlarmClock1Click(this);
     CheckBox4->setChecked(options.startOn);
     if (options.startOn) {
-        for (auto [button, panel] : {std::pair{SpeedButton14, Panel44}, {SpeedButton17, Panel59}}) {
-            button->setText(QStringLiteral("ON"));
-            panel->SetColor(clr::TitleStrip);
-        }
+        // Their look alone: the toggles do more than switching on.
+        ShowAlarmState(SpeedButton14, Panel44, true);
+        ShowAlarmState(SpeedButton17, Panel59, true);
     }
     if (options.alarmDelay)
         Alarmdelay1->actions()[*options.alarmDelay - 1]->setChecked(true);
@@ -147,7 +148,7 @@ void TAForm1::SaveSettings() {
             Memo1->Lines.SetLine(14, Panel56->Caption());
         }
     }
-    const QString path = QDir(platform_.files.ExecutableDir()).filePath(kPrefs);
+    const QString path = ProgramFile(file::Prefs);
     if (!platform_.files.Replace(path, Memo1->Lines.Bytes()))
         throw EFileError(QStringLiteral("cannot write %1").arg(path).toStdString());
     State.AlarmTimeChanged = false;

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert of a slot that ran out: it flashes and sounds once a second
 // until Enter or a click acknowledges it.
-#include "SlotFlags.h"
-#include "app/Colors.h"
 #include "app/Unit1.h"
-
-#include <QDir>
+#include "core/Colors.h"
+#include "core/SlotFlags.h"
+#include "core/UserFiles.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ void TAForm1::Timer2Timer(QObject*) {
 
     if (CheckBox1->isChecked()) {
         if (CheckBox2->isChecked()) {
-            PlayAlertSound(QStringLiteral("Alarm1.wav"));
+            PlayAlertSound(file::RepeatSound);
         } else {
             if (State.EndSoundPending == 1)
-                PlayAlertSound(QStringLiteral("Alarm2.wav"));
+                PlayAlertSound(file::EndSound);
             State.EndSoundPending = 0;
         }
     }
@@ -90,5 +90,5 @@ void TAForm1::CheckBox1Click(QObject*) {
 
 void TAForm1::PlayAlertSound(const QString& name) {
     // Beside the settings, where the user puts them.
-    platform_.sound.Play(QDir(platform_.files.ExecutableDir()).filePath(name));
+    platform_.sound.Play(ProgramFile(name));
 }

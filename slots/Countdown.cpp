@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does to a countdown slot: start, stop and acknowledge it
 // with a click, set its hours, minutes and message in the editor, and its
 // seconds from the seconds menu. Every change goes straight into the slot's
 // saved line.
-#include "SlotFlags.h"
 #include "SlotTime.h"
-#include "app/Colors.h"
-#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "core/Colors.h"
+#include "core/Convert.h"
+#include "core/SlotFlags.h"
 #include "settings/Prefs.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve quick timers: one click starts a preset length, the next stops
 // or acknowledges it; a right press shows the time left for a moment.
-#include "SlotFlags.h"
-#include "app/Colors.h"
 #include "app/Unit1.h"
+#include "core/Colors.h"
+#include "core/SlotFlags.h"
 #include "settings/Prefs.h"
+#include "tray/TrayIcon.h"
 
 void TAForm1::SpeedButton23Click(QObject*) {
     const int N = CurrentSlot();

@@ -1,24 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slots' vocabulary: their controls by composed name, their flags, and
 // the slot the mouse last touched.
-#include "SlotFlags.h"
 #include "SlotTime.h"
-#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "core/Convert.h"
+#include "core/SlotFlags.h"
 
 QWidget* TAForm1::FindSlotControl(const QString& prefix, int N) const {
     return Find<QWidget>(prefix + QString::number(N));
 }
 
 TPanel* TAForm1::SlotPanel(int N) const {
-    return static_cast<TPanel*>(FindSlotControl(QStringLiteral("Panel"), N));
+    return Find<TPanel>(QStringLiteral("Panel") + QString::number(N));
 }
 
 TEdit* TAForm1::SlotEdit(int N) const {
-    return static_cast<TEdit*>(FindSlotControl(QStringLiteral("Edit"), N));
+    return Find<TEdit>(QStringLiteral("Edit") + QString::number(N));
 }
 
 TSpeedButton* TAForm1::SlotButton(int N) const {
-    return static_cast<TSpeedButton*>(FindSlotControl(QStringLiteral("SpeedButton"), N));
+    return Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
 }
 
 bool TAForm1::AnySlotRunning() const {

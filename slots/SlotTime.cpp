@@ -1,13 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SlotTime.h"
-
-QString DigitsOf(const QString& text) {
-    QString digits;
-    for (QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    }
-    return digits;
-}
 
 std::optional<SlotTime> SlotTime::Parse(const QString& text) {
     if (text.size() != 8 || text[2] != u':' || text[5] != u':')

@@ -1,11 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of a countdown slot's time box, "hh:mm:ss".
 #pragma once
 
 #include <QString>
 #include <optional>
-
-// The digits of a text in their order: "SpeedButton7" gives "7", "15 min" "15".
-QString DigitsOf(const QString& text);
 
 struct SlotTime {
     int hours = 0;

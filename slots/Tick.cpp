@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-second tick: everything that changes with time, in a fixed order.
-#include "SlotFlags.h"
 #include "SlotTime.h"
-#include "app/Colors.h"
 #include "app/Unit1.h"
+#include "core/Colors.h"
+#include "core/SlotFlags.h"
+#include "tray/TrayIcon.h"
 
 #include <algorithm>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch on the "SW" button, and the clock in the alarm half. The
 // stopwatch counts ticks, not measured time: one tick is one second.
-#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "core/Convert.h"
 
 namespace {
 

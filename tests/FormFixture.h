@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a fake desktop, with its settings load and save
 // watched and failed on demand.
 #pragma once
 
-#include "app/Convert.h"
 #include "app/Unit1.h"
+#include "core/Convert.h"
 #include "platform/FakePlatform.h"
+#include "tray/TrayIcon.h"
 
 #include <QTest>
 

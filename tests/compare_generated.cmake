@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a generator of ours afresh into SCRATCH and compares every file it
 # writes with the one committed in COMMITTED.
 file(REMOVE_RECURSE ${SCRATCH})

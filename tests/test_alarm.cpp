@@ -1,10 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarm clock, the stopwatch and the clock box, driven by the tick with
 // the clock faked.
 #include "FormFixture.h"
-#include "app/Colors.h"
+#include "core/Colors.h"
 
 #include <QtTest>
 #include <memory>
+
+namespace {
+
+// The sounds as the player opens them, from the program's folder.
+const QString kRepeat = QStringLiteral("/opt/quorbel/Alarm1.wav");
+const QString kEnd = QStringLiteral("/opt/quorbel/Alarm2.wav");
+
+} // namespace
 
 class AlarmTest : public QObject {
     Q_OBJECT
@@ -51,6 +60,7 @@ private:
 
 void AlarmTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
+    desktop->executableDir = QStringLiteral("/opt/quorbel");
     form = std::make_unique<Form>(desktop->Interfaces());
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -100,7 +110,7 @@ void AlarmTest::alarm1RingsOnce() {
     QVERIFY(desktop->played.isEmpty());
     At(9, 30, 0);
     form->Tick();
-    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+    QCOMPARE(desktop->played, QStringList{kEnd});
     QCOMPARE(desktop->raises, 1);
     QVERIFY(form->isVisible());
     QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
@@ -118,7 +128,7 @@ void AlarmTest::alarm1RecurOneDigitHour() {
     }
     At(9, 31, 0);
     form->Tick();
-    QCOMPARE(desktop->played, QStringList(60, QStringLiteral("Alarm1.wav")));
+    QCOMPARE(desktop->played, QStringList(60, kRepeat));
     QCOMPARE(desktop->raises, 60);
     QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
     QCOMPARE(form->Timer2->Interval(), 0);
@@ -135,7 +145,7 @@ void AlarmTest::alarm1RecurTwoDigitHour() {
     QCOMPARE(form->Timer2->Interval(), 1000);
     // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
     form->AlertTick();
-    QCOMPARE(desktop->played, QStringList{"Alarm1.wav"});
+    QCOMPARE(desktop->played, QStringList{kRepeat});
     form->SpeedButton14->click();
     QCOMPARE(form->Timer2->Interval(), 0);
 }
@@ -149,7 +159,7 @@ void AlarmTest::alarm1OnAgainInItsMinute() {
     form->SpeedButton14->click();
     At(19, 15, 11);
     form->Tick();
-    QCOMPARE(desktop->played, (QStringList{"Alarm2.wav", "Alarm2.wav"}));
+    QCOMPARE(desktop->played, (QStringList{kEnd, kEnd}));
 }
 
 void AlarmTest::alarm2Snoozes() {
@@ -157,7 +167,7 @@ void AlarmTest::alarm2Snoozes() {
     SetAlarm2(QTime(6, 0), "AM");
     At(6, 0, 0);
     form->Tick();
-    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+    QCOMPARE(desktop->played, QStringList{kEnd});
     QCOMPARE(form->Timer3->Interval(), 300000);
     QCOMPARE(form->State.Alarm2Triggered, 1);
     At(6, 0, 1);
@@ -255,7 +265,7 @@ void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->Panel56, Qt::LeftButton);
     QCOMPARE(form->Panel56->Caption(), QStringLiteral("AM"));
     form->SpeedButton19->click();
-    QCOMPARE(desktop->played, QStringList{"Alarm2.wav"});
+    QCOMPARE(desktop->played, QStringList{kEnd});
 }
 
 void AlarmTest::stopwatch_data() {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions of user-written text, and the line rules of the stores.
-#include "app/Convert.h"
-#include "settings/LineList.h"
+#include "core/Convert.h"
+#include "core/LineList.h"
 
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "app/Controls.h"
 #include "platform/QtPlatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog and the runs once a minute, against a fake process
 // table and shell; and once against the real ones.
 #include "FormFixture.h"

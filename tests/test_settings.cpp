@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings files through a run of the program: loaded at the first
 // activation, saved at close, with damaged and foreign files.
 #include "FormFixture.h"
-#include "app/Colors.h"
+#include "core/Colors.h"
 #include "settings/Prefs.h"
 
 #include <QClipboard>

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A countdown's time text and its arithmetic, and the digits of a name.
-#include "slots/SlotFlags.h"
+#include "core/Convert.h"
+#include "core/SlotFlags.h"
 #include "slots/SlotTime.h"
 
 #include <QtTest>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slots on the window: starting, counting down, running out, the alert,
 // acknowledging, the message editor and the seconds menu.
 #include "FormFixture.h"
-#include "app/Colors.h"
+#include "core/Colors.h"
 
 #include <QtTest>
 #include <memory>
@@ -494,9 +495,10 @@ void SlotsTest::alertFlashAndSound_data() {
     QTest::addColumn<QStringList>("played");
     QTest::addColumn<int>("pending");
 
-    const QString repeat = QStringLiteral("Alarm1.wav");
+    // As the player opens them, from the program's folder.
+    const QString repeat = QStringLiteral("/opt/quorbel/Alarm1.wav");
     QTest::newRow("Sound and Recur") << true << true << QStringList{repeat, repeat, repeat} << 1;
-    QTest::newRow("Sound only") << true << false << QStringList{"Alarm2.wav"} << 0;
+    QTest::newRow("Sound only") << true << false << QStringList{"/opt/quorbel/Alarm2.wav"} << 0;
     QTest::newRow("silent") << false << true << QStringList{} << 1;
 }
 

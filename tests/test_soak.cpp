@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day and a bit of use in a few seconds: 100,000 ticks with the clock
 // faked, while slots start, run out, ring and are acknowledged, alarms ring
 // and snooze, the stopwatch runs and the schedule list is edited. Nothing
 // may fail, and neither Qt objects nor memory may grow.
 #include "FormFixture.h"
+#include "core/SlotFlags.h"
 #include "scheduler/Unit3.h"
-#include "slots/SlotFlags.h"
 
 #include <QFile>
 #include <QtTest>

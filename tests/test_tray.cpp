@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon against a fake notification area: what it sends when,
 // its animation, the mouse on it, and its pictures.
 #include "platform/FakePlatform.h"

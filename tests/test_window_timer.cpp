@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window timers' interval rule, on a real event loop with short intervals.
 #include "app/WindowTimer.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quorbel on Debian 12, installing whatever is missing first.
 #   tools/build.sh run    build, then start the program from build/
 #   tools/build.sh test   build, then run the whole test suite headless

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the window's pictures into resources/.
 
 Run it from anywhere: python3 tools/make_pictures.py [output folder]. The

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the default alert sounds into resources/.
 
 Alarm1.wav is a short double beep, played again every second while a timer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon in the notification area: a still picture, or frames
 // that turn while the animation is on, and the mouse on it.
 #pragma once

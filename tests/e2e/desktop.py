@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A throwaway X desktop for the end-to-end scenarios: Xvfb on a free
 display, icewm with its notification area, a PulseAudio of its own whose
 null sink is recorded, and the built program copied into a fresh folder.

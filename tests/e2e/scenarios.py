@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end scenarios: the built program on a real X desktop, driven with
 xdotool the way a user meets it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one application object a window-level fuzz target needs, on Qt's
 // offscreen screen, made once for all inputs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer, a fuzz target runs every file of the folders (or the
 // files) named on its command line once: the regression run of the tests.
 #pragma once

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text through the whole-number and time-text conversions: a value or
 // the conversion error, nothing else; and what they accept reads back.
 #include "FuzzMain.h"
-#include "app/Convert.h"
+#include "core/Convert.h"
 
 #include <cstdlib>
 

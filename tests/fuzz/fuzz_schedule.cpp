@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any schedule list against a fake process table and shell, run at a few
 // times of day: no failure, never an open of a line with a tilde, and no
 // record run twice within one minute of the clock.

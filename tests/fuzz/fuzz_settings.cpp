@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all in "prefs.qbx" and "pprefs.qbx": the program loads them
 // without failing, and a save after no change by the user gives back every
 // line it does not own as it was (the slots' without line separators), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line rules shared by the settings stores and the schedule list: a text
 // read with any of CR LF, CR or LF as line end, written back with CR LF, and
 // a final line end exactly when the read text had one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A slot's whole run state: two bits in the integer tag of its button.
 #pragma once
 

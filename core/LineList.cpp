@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LineList.h"
 
 void LineList::SetText(const QString& text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's text files as bytes on disk. Files from the original
 // platform are Windows-1252, or UTF-16 with a byte-order mark when a
 // Windows editor saved them as "Unicode"; files written on Linux are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Convert.h"
 
 #include <limits>
@@ -121,4 +122,13 @@ QTime StrToTime(const QString& text) {
     if (values[1] > 59 || values[2] > 59)
         Fail(text, "a time");
     return QTime(hour, values[1], values[2]);
+}
+
+QString DigitsOf(const QString& text) {
+    QString digits;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    }
+    return digits;
 }

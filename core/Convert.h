@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions of user-written text that the handlers rely on. Each throws
 // EConvertError on text it cannot read; the handler guard turns that into a
 // silent end of the handler, so callers never check a result.
@@ -11,6 +12,10 @@ class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The digits of a text in their order: "SpeedButton7" gives "7", "15 min"
+// "15". It names the slot of a control, and the length of a snooze button.
+QString DigitsOf(const QString& text);
 
 // A whole number: optional leading blanks, an optional sign, then decimal
 // digits, or hexadecimal ones after "$" or "0x". Nothing may follow.

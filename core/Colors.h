@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as the program stores them: 0x00BBGGRR, red in the low byte. The
 // settings and the slot logic compare these integers, so they stay integers
 // until a control paints them.

@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Checks that the folders' includes point inward: core/ uses nothing of
+the program's, platform/ only core/, app/ only those two, and the other
+folders no circle among themselves.
+
+    check_includes.py SOURCE_DIR
+"""
+import os
+import re
+import sys
+
+FOLDERS = ["core", "platform", "app", "settings", "slots", "alarm", "stopwatch", "tray",
+           "scheduler"]
+ALLOWED = {"core": set(), "platform": {"core"}, "app": {"core", "platform"}}
+INCLUDE = re.compile(r'#include "([a-z]+)/')
+
+
+def edges(root):
+    found = {}
+    for folder in FOLDERS:
+        for name in sorted(os.listdir(os.path.join(root, folder))):
+            if not name.endswith((".cpp", ".h")):
+                continue
+            with open(os.path.join(root, folder, name), encoding="utf-8") as f:
+                for target in INCLUDE.findall(f.read()):
+                    if target != folder and target in FOLDERS:
+                        found.setdefault((folder, target), "%s/%s" % (folder, name))
+    return found
+
+
+def circle(graph):
+    """A circle of folders, or None."""
+    state = {}
+
+    def visit(node, path):
+        state[node] = "open"
+        for nxt in sorted(graph.get(node, ())):
+            if state.get(nxt) == "open":
+                return path[path.index(nxt):] + [nxt]
+            if nxt not in state:
+                found = visit(nxt, path + [nxt])
+                if found:
+                    return found
+        state[node] = "done"
+        return None
+
+    for node in sorted(graph):
+        if node not in state:
+            found = visit(node, [node])
+            if found:
+                return found
+    return None
+
+
+def main():
+    found = edges(sys.argv[1])
+    failures = []
+    for (source, target), example in sorted(found.items()):
+        if source in ALLOWED and target not in ALLOWED[source]:
+            failures.append("%s includes %s (%s)" % (source, target, example))
+    graph = {}
+    for source, target in found:
+        graph.setdefault(source, set()).add(target)
+    loop = circle(graph)
+    if loop:
+        failures.append("the folders include each other: " + " -> ".join(loop))
+    for failure in failures:
+        print(failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
