@@ -30,7 +30,8 @@ int VirtualKey(const QKeyEvent* event) {
 
 TAForm1::TAForm1(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , platform_(platform) {
+    , platform_(platform)
+    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome()) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
@@ -265,8 +266,13 @@ void TAForm1::CenterMouse(QWidget* button, int dx, int dy) {
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
 }
 
-QString TAForm1::ProgramFile(const QString& name) const {
-    return QDir(platform_.files.ExecutableDir()).filePath(name);
+void TAForm1::WriteUserFile(const QString& name, const QByteArray& bytes) {
+    // An installed copy's settings folder comes with its first save; a
+    // portable one's folder is the program's, which is never made again.
+    if (!files_.Portable())
+        QDir().mkpath(files_.Folder());
+    if (!platform_.files.Replace(files_.Write(name), bytes))
+        throw EFileError("cannot write " + name.toStdString());
 }
 
 void TAForm1::FocusMainPanel() {

@@ -9,6 +9,7 @@
 #include "Guard.h"
 #include "WindowTimer.h"
 #include "core/TextFile.h"
+#include "core/UserFiles.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -251,8 +252,11 @@ public:
 
     // Shows or hides the slot rows and the bottom strip around the editor.
     void UpdateBtns(bool visible);
-    // A file of the program's own (one of file::), in its folder.
-    QString ProgramFile(const QString& name) const;
+    // Where the user's files are.
+    const UserFiles& Files() const { return files_; }
+    // Replaces one of them (one of file::) in one step; the program's error
+    // when it cannot.
+    void WriteUserFile(const QString& name, const QByteArray& bytes);
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
@@ -331,6 +335,7 @@ private:
     }
 
     platform::Platform platform_;
+    UserFiles files_;
     // The slot the message editor was opened for.
     int editorSlot_ = 0;
     // The minute of the clock the schedule last ran in.

@@ -1,67 +1,59 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A per-user install. Quorbel keeps its settings beside its executable, so
-# it must live in a folder its user can write: by default
-# ~/.local/share/quorbel, with a link on the PATH, a menu entry and an icon.
+# The install: the program, its default files, the menu entry, its
+# AppStream description, its icons and its manual, where GNUInstallDirs
+# puts them under CMAKE_INSTALL_PREFIX (and DESTDIR). Nothing else is
+# written: an installed copy's settings folder comes with its first save.
+# A per-user install is "cmake --install build --prefix ~/.local".
 
-set(QUORBEL_HOME "$ENV{HOME}")
-set(QUORBEL_INSTALL_DIR "${QUORBEL_HOME}/.local/share/quorbel" CACHE PATH
-    "Folder for the program, its default files and the settings it writes")
-set(QUORBEL_BIN_DIR "${QUORBEL_HOME}/.local/bin" CACHE PATH
-    "Folder on the PATH for the quorbel link")
-set(QUORBEL_DATA_DIR "${QUORBEL_HOME}/.local/share" CACHE PATH
-    "Where the menu entry and the icon go (applications/, icons/)")
+include(GNUInstallDirs)
+set(QUORBEL_ID org.quorbel.Quorbel)
+set(QUORBEL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorbel)
 
-configure_file(${PROJECT_SOURCE_DIR}/resources/quorbel.desktop.in
-    ${CMAKE_BINARY_DIR}/quorbel.desktop @ONLY)
+install(TARGETS quorbel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The defaults the program reads when the user has no copy of their own.
+install(FILES resources/pprefs.qbx resources/Alarm1.wav resources/Alarm2.wav
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/quorbel)
+install(FILES resources/${QUORBEL_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/${QUORBEL_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES resources/icons/${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${QUORBEL_ID}.png)
+endforeach()
+install(FILES resources/icons/scalable.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${QUORBEL_ID}.svg)
 
-install(CODE "
-    set(folder \"${QUORBEL_INSTALL_DIR}\")
-    execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(uid STREQUAL \"0\" AND NOT \"\${folder}\" MATCHES \"^${QUORBEL_HOME}/\")
-        message(FATAL_ERROR \"Quorbel keeps its settings beside the program, so a system-wide \"
-            \"install in \${folder} would leave its users unable to save them. Install it as \"
-            \"the user who runs it, into a folder of theirs such as ~/.local/share/quorbel.\")
-    endif()
-    set(probe \"\${folder}/.quorbel-write-test\")
-    execute_process(COMMAND \"${CMAKE_COMMAND}\" -E make_directory \"\${folder}\"
-        RESULT_VARIABLE failed ERROR_QUIET)
-    if(NOT failed)
-        execute_process(COMMAND \"${CMAKE_COMMAND}\" -E touch \"\${probe}\"
-            RESULT_VARIABLE failed ERROR_QUIET)
-    endif()
-    if(failed OR NOT EXISTS \"\${probe}\")
-        message(FATAL_ERROR \"Quorbel keeps its settings beside the program, so it must be \"
-            \"installed in a folder its user can write. \${folder} is not writable; choose \"
-            \"another with -DQUORBEL_INSTALL_DIR=...\")
-    endif()
-    file(REMOVE \"\${probe}\")
-")
+# The manual and the changelog go in compressed, as Debian wants them.
+set(doc ${CMAKE_BINARY_DIR}/doc)
+add_custom_command(OUTPUT ${doc}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${doc}
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/resources/debian/changelog > ${doc}/changelog.gz
+    DEPENDS resources/debian/changelog)
+set(docs ${doc}/changelog.gz)
+# The manual is made from the program's own --help, which needs no display.
+find_program(HELP2MAN help2man)
+# A sanitizer build's program reports at its end what no manual wants.
+if(HELP2MAN AND NOT QUORBEL_SANITIZE)
+    add_custom_command(OUTPUT ${doc}/quorbel.1.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${doc}
+        COMMAND ${HELP2MAN} --no-info --section=1 --name "desktop countdown timers, alarms and stopwatch"
+            --include=${PROJECT_SOURCE_DIR}/resources/quorbel.h2m --output=${doc}/quorbel.1
+            $<TARGET_FILE:quorbel>
+        COMMAND gzip -9nf ${doc}/quorbel.1
+        DEPENDS quorbel resources/quorbel.h2m)
+    list(APPEND docs ${doc}/quorbel.1.gz)
+    install(FILES ${doc}/quorbel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(STATUS "No manual page: it needs help2man, and a build without sanitizers")
+endif()
+add_custom_target(docs ALL DEPENDS ${docs})
+install(FILES resources/debian/copyright ${doc}/changelog.gz DESTINATION ${QUORBEL_DOC_DIR})
 
-install(TARGETS quorbel DESTINATION ${QUORBEL_INSTALL_DIR})
-# The defaults go in once: a user's own lengths and sounds stay.
-install(CODE "
-    foreach(default pprefs.qbx Alarm1.wav Alarm2.wav)
-        if(NOT EXISTS \"${QUORBEL_INSTALL_DIR}/\${default}\")
-            file(COPY \"${PROJECT_SOURCE_DIR}/resources/\${default}\"
-                DESTINATION \"${QUORBEL_INSTALL_DIR}\")
-            message(STATUS \"Installing: ${QUORBEL_INSTALL_DIR}/\${default}\")
-        endif()
-    endforeach()
-    file(MAKE_DIRECTORY \"${QUORBEL_BIN_DIR}\")
-    file(CREATE_LINK \"${QUORBEL_INSTALL_DIR}/quorbel\" \"${QUORBEL_BIN_DIR}/quorbel\" SYMBOLIC)
-    message(STATUS \"Installing: ${QUORBEL_BIN_DIR}/quorbel\")
-")
-install(FILES ${CMAKE_BINARY_DIR}/quorbel.desktop
-    DESTINATION ${QUORBEL_DATA_DIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/tray/clock.png
-    DESTINATION ${QUORBEL_DATA_DIR}/icons/hicolor/16x16/apps RENAME quorbel.png)
-
-# Removes what the install put in place, never the user's settings or
-# sounds: prefs.qbx, pprefs.qbx, proc.qbx and the WAV files stay.
+# Removes what the last install put in place, as its manifest lists it;
+# the user's settings were never installed, so they stay.
 add_custom_target(uninstall
-    COMMAND ${CMAKE_COMMAND} -E rm -f
-        ${QUORBEL_INSTALL_DIR}/quorbel
-        ${QUORBEL_BIN_DIR}/quorbel
-        ${QUORBEL_DATA_DIR}/applications/quorbel.desktop
-        ${QUORBEL_DATA_DIR}/icons/hicolor/16x16/apps/quorbel.png
-    COMMENT "Removing Quorbel; its settings stay in ${QUORBEL_INSTALL_DIR}")
+    COMMAND ${CMAKE_COMMAND} -DMANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+        -P ${PROJECT_SOURCE_DIR}/cmake/Uninstall.cmake
+    COMMENT "Removing Quorbel; the user's settings stay")

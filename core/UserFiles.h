@@ -18,3 +18,26 @@ inline const QString RepeatSound = QStringLiteral("Alarm1.wav");
 inline const QString EndSound = QStringLiteral("Alarm2.wav");
 
 } // namespace file
+
+// Where the user's files are, settled once at start. A copy with
+// "prefs.qbx" or "pprefs.qbx" beside its program is portable: all five
+// files live there. Any other is installed: the files are written in the
+// user's settings folder, and the quick-timer lengths and the sounds are
+// read from there when the user put a copy there, else from the installed
+// defaults in share/quorbel beside the program's bin/.
+class UserFiles {
+public:
+    UserFiles(const QString& programFolder, const QString& configHome);
+
+    bool Portable() const { return portable_; }
+    // Where every file is written; an installed copy's comes with its
+    // first save.
+    const QString& Folder() const { return folder_; }
+    QString Read(const QString& name) const;
+    QString Write(const QString& name) const;
+
+private:
+    bool portable_;
+    QString folder_;
+    QString defaults_;
+};

@@ -33,6 +33,7 @@ public:
     Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
 
     QString ExecutableDir() const override { return executableDir; }
+    QString ConfigHome() const override { return configHome; }
     // Writes the file for real, unless the disk is set to fill up.
     bool Replace(const QString& path, const QByteArray& bytes) override;
 
@@ -93,6 +94,9 @@ public:
     // would let other things happen.
     std::function<void()> whileAsking;
     QString executableDir;
+    // A settings home that no one can make, root included, unless a test
+    // gives one.
+    QString configHome = QStringLiteral("/proc/nonexistent/.config");
     // A disk that is full after this many more bytes; -1 for room enough.
     qint64 bytesFree = -1;
     bool onTop = false;

@@ -68,6 +68,9 @@ public:
     virtual ~Files() = default;
     // The folder of the running executable, symlinks resolved.
     virtual QString ExecutableDir() const = 0;
+    // Where the user's programs keep their settings ($XDG_CONFIG_HOME,
+    // ~/.config when unset).
+    virtual QString ConfigHome() const = 0;
     // Replaces a file's content in one step: the bytes are written beside
     // it, flushed and synced to the disk, and only then take its place.
     // False when any of that fails (a full disk, a folder that cannot be

@@ -157,6 +157,10 @@ QString QtPlatform::ExecutableDir() const {
     return executableDir_;
 }
 
+QString QtPlatform::ConfigHome() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 #ifdef Q_OS_LINUX
 
 namespace {

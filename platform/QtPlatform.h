@@ -34,6 +34,7 @@ public:
     Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
 
     QString ExecutableDir() const override;
+    QString ConfigHome() const override;
     bool Replace(const QString& path, const QByteArray& bytes) override;
 
     int Width(const QFont& font, const QString& text) const override;

@@ -54,10 +54,6 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
     Guard([this] { FormCreate(this); });
 }
 
-QString TForm3::Path() const {
-    return owner_.ProgramFile(file::Schedule);
-}
-
 LineList TForm3::Lines() const {
     LineList lines;
     lines.SetText(Memo3->toPlainText());
@@ -66,7 +62,7 @@ LineList TForm3::Lines() const {
 
 void TForm3::FormCreate(QObject*) {
     QByteArray bytes;
-    file_ = ReadWholeFile(Path(), bytes);
+    file_ = ReadWholeFile(owner_.Files().Read(file::Schedule), bytes);
     if (file_ != FileState::Read)
         return;
     LineList lines;
@@ -88,8 +84,7 @@ void TForm3::SpeedButton2Click(QObject*) {
     const QString text = Memo3->toPlainText();
     LineList lines;
     lines.SetText(text);
-    if (!platform_.files.Replace(Path(), EncodeText(lines.Text(), encoding_)))
-        throw EFileError("cannot write the schedule");
+    owner_.WriteUserFile(file::Schedule, EncodeText(lines.Text(), encoding_));
     owner_.Timer4->SetInterval(kResume);
     accept();
 }

@@ -39,8 +39,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QString Path() const;
-
     TAForm1& owner_;
     platform::Platform platform_;
     TextEncoding encoding_ = TextEncoding::Utf8;

@@ -35,7 +35,7 @@ void TAForm1::InitializeParameters(const QString& mode) {
 
 void TAForm1::LoadSettings() {
     QByteArray bytes;
-    prefsFile_ = ReadWholeFile(ProgramFile(file::Prefs), bytes);
+    prefsFile_ = ReadWholeFile(files_.Read(file::Prefs), bytes);
     if (prefsFile_ == FileState::Read) {
         LineList stored;
         stored.SetBytes(bytes);
@@ -48,7 +48,7 @@ void TAForm1::LoadSettings() {
             CompleteWithDefaults(Memo1->Lines);
         }
     }
-    if (ReadWholeFile(ProgramFile(file::Presets), bytes) == FileState::Read)
+    if (ReadWholeFile(files_.Read(file::Presets), bytes) == FileState::Read)
         Memo2->Lines.SetBytes(bytes);
     else
         Memo2->Lines.SetText(DefaultPprefsText());
@@ -148,9 +148,7 @@ void TAForm1::SaveSettings() {
             Memo1->Lines.SetLine(14, Panel56->Caption());
         }
     }
-    const QString path = ProgramFile(file::Prefs);
-    if (!platform_.files.Replace(path, Memo1->Lines.Bytes()))
-        throw EFileError(QStringLiteral("cannot write %1").arg(path).toStdString());
+    WriteUserFile(file::Prefs, Memo1->Lines.Bytes());
     State.AlarmTimeChanged = false;
 }
 

@@ -89,6 +89,6 @@ void TAForm1::CheckBox1Click(QObject*) {
 }
 
 void TAForm1::PlayAlertSound(const QString& name) {
-    // Beside the settings, where the user puts them.
-    platform_.sound.Play(ProgramFile(name));
+    // Where the user puts them, or else the installed ones.
+    platform_.sound.Play(files_.Read(name));
 }

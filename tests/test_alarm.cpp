@@ -9,9 +9,9 @@
 
 namespace {
 
-// The sounds as the player opens them, from the program's folder.
-const QString kRepeat = QStringLiteral("/opt/quorbel/Alarm1.wav");
-const QString kEnd = QStringLiteral("/opt/quorbel/Alarm2.wav");
+// The sounds as the player opens them: an installed copy's own.
+const QString kRepeat = QStringLiteral("/usr/share/quorbel/Alarm1.wav");
+const QString kEnd = QStringLiteral("/usr/share/quorbel/Alarm2.wav");
 
 } // namespace
 
@@ -60,7 +60,7 @@ private:
 
 void AlarmTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = QStringLiteral("/opt/quorbel");
+    desktop->executableDir = QStringLiteral("/usr/bin");
     form = std::make_unique<Form>(desktop->Interfaces());
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));

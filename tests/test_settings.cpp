@@ -22,7 +22,7 @@ private slots:
     void init();
     void cleanup();
 
-    void firstRunWritesCompleteFile();
+    void firstRunOfAnInstalledCopy();
     void firstRunKeepsSlots();
     void fileWithoutLinesCountsAsNone();
     void roundTrip_data();
@@ -118,6 +118,8 @@ void SettingsTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
     desktop->executableDir = folder->path();
     desktop->desktop = QRect(0, 0, 2000, 1000);
+    // A portable folder, as the build makes one.
+    Write("pprefs.qbx", DefaultPprefsText().toLatin1());
 }
 
 void SettingsTest::cleanup() {
@@ -126,18 +128,31 @@ void SettingsTest::cleanup() {
     folder.reset();
 }
 
-void SettingsTest::firstRunWritesCompleteFile() {
+void SettingsTest::firstRunOfAnInstalledCopy() {
+    // bin/ with the program alone, the defaults in share/quorbel, and the
+    // user's settings folder still to come.
+    const QDir root(folder->path());
+    QVERIFY(root.mkpath("bin") && root.mkpath("share/quorbel"));
+    QFile::remove(Path("pprefs.qbx"));
+    Write("share/quorbel/pprefs.qbx", "90\r\n");
+    desktop->executableDir = Path("bin");
+    desktop->configHome = Path("config");
     Start();
+    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("1"));
     Quit();
     // Positions 1 to 9: Sound, Recur checked; no minimize; alarm 1 Recur
     // checked; "3 min" is the second snooze button; alarm half closed; not
     // Start ON; the first alarm delay item checked; tray colour untouched.
-    QCOMPARE(Read("prefs.qbx"),
+    QCOMPARE(Read("config/quorbel/prefs.qbx"),
              Lines({QByteArray("110120010") + QByteArray(21, '0'), "00:00:00Message",
                     "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
                     "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
                     "00:00:00Message", "12:00:00 PM", "12:00:00 PM", "AM", "AM"}));
-    QVERIFY(!QFile::exists(Path("pprefs.qbx")));
+    QVERIFY(QDir(Path("bin")).isEmpty());
+    // A copy of the user's own in the settings folder counts over the default.
+    Write("config/quorbel/pprefs.qbx", "600\r\n");
+    Start();
+    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("10"));
 }
 
 void SettingsTest::fileWithoutLinesCountsAsNone() {
@@ -371,10 +386,12 @@ void SettingsTest::failedSaveAsks() {
     QFETCH(bool, closes);
     Write("prefs.qbx", Lines(FullFile()));
     Start();
+    // The folder renamed under the running program: it is not followed.
+    const QString moved = folder->path() + QStringLiteral("-moved");
     if (fullDisk)
         desktop->bytesFree = 20;
     else
-        desktop->executableDir = Path("no such folder");
+        QVERIFY(QDir().rename(folder->path(), moved));
     form->CheckBox2->click();
     QTest::mouseClick(form->Panel57, Qt::LeftButton);
     // Quit hides the window for its own question first.
@@ -382,6 +399,8 @@ void SettingsTest::failedSaveAsks() {
     desktop->answers = {Answer::Yes, Answer::Yes, Answer(answer)};
     QSignalSpy closed(form.get(), &TAForm1::Closed);
     Quit();
+    if (!fullDisk)
+        QVERIFY(QDir().rename(moved, folder->path()));
 
     QCOMPARE(desktop->asked.size(), 3);
     QCOMPARE(desktop->asked[2].kind, platform::Questions::Kind::Warning);
@@ -397,7 +416,6 @@ void SettingsTest::failedSaveAsks() {
     QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
     QVERIFY(form->State.AlarmTimeChanged);
     desktop->bytesFree = -1;
-    desktop->executableDir = folder->path();
     desktop->answers = {Answer::Yes, Answer::No};
     Quit();
     QCOMPARE(closed.count(), 1);

@@ -81,7 +81,7 @@ private:
 
 void SlotsTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = QStringLiteral("/opt/quorbel");
+    desktop->executableDir = QStringLiteral("/usr/bin");
     form = std::make_unique<Form>(desktop->Interfaces());
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -495,10 +495,11 @@ void SlotsTest::alertFlashAndSound_data() {
     QTest::addColumn<QStringList>("played");
     QTest::addColumn<int>("pending");
 
-    // As the player opens them, from the program's folder.
-    const QString repeat = QStringLiteral("/opt/quorbel/Alarm1.wav");
+    // As the player opens them: an installed copy's own.
+    const QString repeat = QStringLiteral("/usr/share/quorbel/Alarm1.wav");
     QTest::newRow("Sound and Recur") << true << true << QStringList{repeat, repeat, repeat} << 1;
-    QTest::newRow("Sound only") << true << false << QStringList{"/opt/quorbel/Alarm2.wav"} << 0;
+    QTest::newRow("Sound only") << true << false << QStringList{"/usr/share/quorbel/Alarm2.wav"}
+                                << 0;
     QTest::newRow("silent") << false << true << QStringList{} << 1;
 }
 

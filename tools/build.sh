@@ -15,7 +15,7 @@ esac
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse libfontconfig-dev xdg-utils
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
 [ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev libxcb-damage0-dev xvfb icewm xdotool x11-utils
-    pulseaudio pulseaudio-utils imagemagick file)
+    pulseaudio pulseaudio-utils imagemagick file help2man dpkg-dev lintian desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
@@ -32,11 +32,14 @@ fi
 werror=OFF
 [ "$mode" = test ] && werror=ON
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORBEL_WERROR=$werror
-cmake --build build --parallel
 
 if [ "$mode" = run ]; then
+    # The program alone: the tests, fuzzers and measurements wait for the
+    # test command.
+    cmake --build build --parallel --target quorbel
     exec ./build/quorbel
 fi
+cmake --build build --parallel
 (cd build && ctest --output-on-failure --parallel 2)
 
 # The unit tests, fuzz corpora and the soak run once more under
@@ -48,4 +51,4 @@ cd build-sanitize
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp
-exec ctest --output-on-failure --parallel 2 --label-exclude e2e
+exec ctest --output-on-failure --parallel 2 --label-exclude "e2e|package"

@@ -6,6 +6,7 @@ Run it from anywhere: python3 tools/make_pictures.py [output folder]. The
 output is the same bytes on every run, so the committed files can be checked
 against a fresh drawing.
 """
+import math
 import os
 import struct
 import sys
@@ -188,7 +189,6 @@ def checks(white, yellow):
 
 def hand(rows, degrees, colour, length=5):
     """A hand from the centre, clockwise from 12 o'clock."""
-    import math
     dx, dy = math.sin(math.radians(degrees)), -math.cos(math.radians(degrees))
     for step in range(length * 4 + 1):
         t = step / 4
@@ -248,6 +248,84 @@ def tray_pictures():
     return pictures
 
 
+# The program's icon, for menus and panels: the tray's still clock, its rim
+# and hand in navy, its dial checked white and yellow in sixteenths of the
+# icon, so that every size keeps the look of the sixteen-pixel one. The same
+# shapes make the scalable icon and the rasters above sixteen pixels.
+ICON_YELLOW = (255, 255, 0, 255)
+RIM_OUT, RIM_IN = 0.47, 0.38             # of the icon's size
+HANDS = [(0, 0.30), (90, 0.22)]          # clockwise from 12, length
+HAND_WIDTH = 0.075
+
+
+def icon_colour(u, v):
+    """The colour at a point of the icon, both coordinates from 0 to 1."""
+    r = math.hypot(u - 0.5, v - 0.5)
+    if r > RIM_OUT:
+        return CLEAR
+    for degrees, length in HANDS:
+        dx, dy = math.sin(math.radians(degrees)), -math.cos(math.radians(degrees))
+        t = max(0.0, min(length, (u - 0.5) * dx + (v - 0.5) * dy))
+        if math.hypot(u - 0.5 - t * dx, v - 0.5 - t * dy) <= HAND_WIDTH / 2:
+            return NAVY
+    if r > RIM_IN:
+        return NAVY
+    return WHITE if (int(u * 16) + int(v * 16)) % 2 == 0 else ICON_YELLOW
+
+
+def app_icon(size, samples=3):
+    """A raster of the icon, each pixel the average of samples x samples."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total = [0, 0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = icon_colour((x + (sx + 0.5) / samples) / size,
+                                    (y + (sy + 0.5) / samples) / size)
+                    for k in range(3):
+                        total[k] += c[k] * c[3]
+                    total[3] += c[3]
+            alpha = total[3] / (samples * samples)
+            row.append(tuple(round(total[k] / total[3]) if total[3] else 0 for k in range(3))
+                       + (round(alpha),))
+        rows.append(row)
+    return png(size, size, rows)
+
+
+def scalable_icon():
+    """The same shapes as SVG, at 256 units a side."""
+    s = 256
+    hands = "".join(
+        '<line x1="128" y1="128" x2="%g" y2="%g"/>'
+        % (128 + s * length * math.sin(math.radians(d)),
+           128 - s * length * math.cos(math.radians(d)))
+        for d, length in HANDS)
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+            'viewBox="0 0 256 256">\n'
+            '<defs><pattern id="checks" width="32" height="32" patternUnits="userSpaceOnUse">'
+            '<rect width="32" height="32" fill="#ffffff"/>'
+            '<rect x="16" width="16" height="16" fill="#ffff00"/>'
+            '<rect y="16" width="16" height="16" fill="#ffff00"/></pattern></defs>\n'
+            '<circle cx="128" cy="128" r="%g" fill="url(#checks)" stroke="#000080" '
+            'stroke-width="%g"/>\n'
+            '<g stroke="#000080" stroke-width="%g" stroke-linecap="round">%s</g>\n'
+            '</svg>\n' % (s * (RIM_OUT + RIM_IN) / 2, s * (RIM_OUT - RIM_IN),
+                           s * HAND_WIDTH, hands)).encode()
+
+
+def app_icons():
+    """The icon at every size the desktop asks for; sixteen pixels is the
+    window's own drawing."""
+    icons = {"16.png": icon(clock())}
+    for size in (22, 24, 32, 48, 64, 128, 256):
+        icons["%d.png" % size] = app_icon(size)
+    icons["scalable.svg"] = scalable_icon()
+    return icons
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
@@ -257,10 +335,11 @@ def main():
                        ("icon.png", icon(clock()))]:
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
-    os.makedirs(os.path.join(out, "tray"), exist_ok=True)
-    for name, data in tray_pictures().items():
-        with open(os.path.join(out, "tray", name), "wb") as f:
-            f.write(data)
+    for folder, pictures in (("tray", tray_pictures()), ("icons", app_icons())):
+        os.makedirs(os.path.join(out, folder), exist_ok=True)
+        for name, data in pictures.items():
+            with open(os.path.join(out, folder, name), "wb") as f:
+                f.write(data)
 
 
 if __name__ == "__main__":

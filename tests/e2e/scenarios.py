@@ -244,6 +244,23 @@ def schedule_names_itself(d):
     check(prefs_lines(d)[0][:1] == b"0", "options saved as %r" % prefs_lines(d)[0])
 
 
+def installed_package(d):
+    """The program as the Debian package unpacks it, in a tree it may not
+    write: a slot set and quit lands in the user's settings folder."""
+    tree = os.environ["QUORBEL_TREE"]
+    d.env["XDG_CONFIG_HOME"] = os.path.join(d.root, "config")
+    before = sorted(os.walk(tree))
+    d.start_program(program=os.path.join(tree, "usr/bin/quorbel"))
+    d.click(*slot_box(1), button=3)
+    d.keys("Down", "Right", "Down", "Down", "Down", "Down", "Down", "Return")   # 05
+    d.click(*QUIT)
+    d.quit_program()
+    with open(os.path.join(d.root, "config/quorbel/prefs.qbx"), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    check(lines[1] == b"00:00:05Message", "slot 1 saved as %r" % lines[1])
+    check(sorted(os.walk(tree)) == before, "the program wrote in its own tree")
+
+
 def quit_with_running_slot(d):
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Test"]) + b"\r\n"})
     d.start_program()
@@ -377,7 +394,7 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, full_disk, folder_renamed,
-                                      minimised, question_above_alert]}
+                                      minimised, question_above_alert, installed_package]}
 
 
 def main():

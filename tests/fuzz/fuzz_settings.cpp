@@ -29,6 +29,11 @@ struct Program {
     Program() {
         StartOffscreenApplication();
         desktop.executableDir = folder.path();
+        // A portable folder, as the build makes one, so that every file
+        // stays in it.
+        QFile presets(QDir(folder.path()).filePath("pprefs.qbx"));
+        presets.open(QIODevice::WriteOnly);
+        presets.close();
         form = new TAForm1(desktop.Interfaces());
     }
     QTemporaryDir folder;

@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package: "cpack -G DEB" in the build folder. Its dependencies
+# on shared libraries are found by dpkg-shlibdeps; what the program loads
+# by name at run time is listed here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quorbel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Quorbel maintainers <maintainers@quorbel.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown timers, alarms and stopwatch")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quorbel keeps ten countdown timers with their messages, twelve one-click quick\n\
+timers, a two-alarm clock with snooze, a stopwatch and a big clock in one\n\
+small window. When a timer runs out the window comes to the front, stays on\n\
+top, flashes and sounds until it is acknowledged. An icon in the\n\
+notification area turns while timers run, and a small scheduler restarts\n\
+programs at set times of day.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorbel.org/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The sound service is loaded at the first sound; the design's faces and
+# the desktop's opener are used when present.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core")
+include(CPack)
