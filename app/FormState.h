@@ -48,4 +48,5 @@ struct TFormState {
     // Seconds left per quick-timer slot, 23 to 34.
     std::array<int, slot::LastQuick - slot::FirstQuick + 1> QuickRemainingBySlot{};
     int& QuickRemaining(int n) { return QuickRemainingBySlot.at(n - slot::FirstQuick); }
+    int QuickRemaining(int n) const { return QuickRemainingBySlot.at(n - slot::FirstQuick); }
 };

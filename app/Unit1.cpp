@@ -31,7 +31,8 @@ int VirtualKey(const QKeyEvent* event) {
 TAForm1::TAForm1(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , platform_(platform)
-    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome()) {
+    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome())
+    , counted_(platform.clock.SinceBoot()) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));

@@ -196,14 +196,28 @@ public:
     TEdit* SlotEdit(int N) const;
     TSpeedButton* SlotButton(int N) const;
     bool AnySlotRinging() const;
+    // How a slot is named to the desktop: a countdown by its message (or
+    // "Timer n" without one), a quick timer as "Quick timer n min".
+    QString SlotLabel(int N) const;
+    // The running timers with their seconds left, the nearest to running
+    // out first.
+    struct RunningTimer {
+        int slot;
+        QString label;
+        int left;
+    };
+    QList<RunningTimer> RunningTimers() const;
     void SpeedButton1MouseMove(QObject* Sender, QPoint pos);
     void SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void Edit1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
-    // The tray icon brings the window back.
+    // The tray icon brings the window back; its tip names the running
+    // timers, and its menu shows the window, stops a timer or quits.
     void TrayIcon1Click(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                         QPoint pos);
+    void UpdateTrayHint();
+    void TrayMenu1Popup(QObject* Sender);
 
     // Quick timers.
     void SpeedButton23Click(QObject* Sender);
@@ -289,8 +303,8 @@ private:
     bool QuitUnsaved();
     // The countdown slot named by CurrentSlotName; an error when it names none.
     int CurrentSlot() const;
-    void StepCountdownSlot(int N);
-    void StepQuickSlot(int N);
+    void StepCountdownSlot(int N, int seconds);
+    void StepQuickSlot(int N, int seconds);
     // Back to the clock in the tray once no countdown is in its last minute.
     void ReleaseTrayNumber();
     void AcknowledgeRingingSlots(int Key);
@@ -299,7 +313,7 @@ private:
     void ClearCountdownSlot(int N);
     void ClearQuickSlot(int N);
     // Steps of the tick that belong to the stopwatch, the clock and the alarms.
-    void StopwatchStep();
+    void StopwatchStep(int seconds);
     void ClockStep();
     void Alarm1Check();
     void Alarm2Check();
@@ -338,6 +352,10 @@ private:
     UserFiles files_;
     // The slot the message editor was opened for.
     int editorSlot_ = 0;
+    // The clock since boot up to which the tick has counted its seconds.
+    qint64 counted_ = 0;
+    // Past a day every timer has run out: no stall is counted longer.
+    static constexpr qint64 kLongestGap = 100 * 3600;
     // The minute of the clock the schedule last ran in.
     int lastScheduleMinute_ = -1;
     // The files of the records due and not yet started, and whether one

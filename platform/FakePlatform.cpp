@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QSaveFile>
 #include <QWidget>
 #include <algorithm>
@@ -78,6 +79,8 @@ void FakePlatform::ClickTray(Qt::MouseButton button) {
         trayListener(M::LeftDown);
         trayListener(M::LeftUp);
     } else if (button == Qt::RightButton) {
+        if (trayMenu)
+            trayMenu->popup(QPoint());
         trayListener(M::RightDown);
         trayListener(M::RightUp);
     } else {

@@ -17,6 +17,10 @@ namespace platform {
 class FakePlatform final : public Desktop {
 public:
     QTime TimeOfDay() const override { return time; }
+    // A clock that moves a second from one look to the next, as the real
+    // one does between two ticks; Stall() makes a longer gap.
+    qint64 SinceBoot() override { return boot += 1000; }
+    void Stall(int milliseconds) { boot += milliseconds; }
     // Kept until the test lets the time pass.
     void After(int milliseconds, QObject* context, std::function<void()> then) override;
     // Runs, in order, everything that falls due in that many milliseconds.
@@ -55,8 +59,10 @@ public:
     bool Add(const QIcon& icon, const QString& tip) override;
     void Modify(const QIcon& icon, const QString& tip) override;
     void Delete() override;
+    void SetMenu(QMenu* menu) override { trayMenu = menu; }
     void Listen(Listener listener) override { trayListener = std::move(listener); }
-    // The mouse on the icon: a press and a release of one button.
+    // The mouse on the icon: a press and a release of one button. A right
+    // one opens the menu, as a notification area does.
     void ClickTray(Qt::MouseButton button);
 
     // A process table the test fills; "terminate", "kill", "after" (a wait
@@ -83,6 +89,7 @@ public:
     };
 
     QTime time{12, 0, 0};
+    qint64 boot = 0;
     QPoint pointer;
     QList<QPoint> pointerMoves;
     bool leftDown = false;
@@ -109,6 +116,7 @@ public:
     QStringList trayCalls;
     qint64 trayIcon = 0; // cache key of the icon on show, 0 when none
     QString trayTip;
+    QMenu* trayMenu = nullptr;
     Listener trayListener;
     struct Process {
         qint64 pid;

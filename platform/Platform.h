@@ -15,6 +15,7 @@
 
 class QFont;
 class QIcon;
+class QMenu;
 class QObject;
 class QWidget;
 
@@ -25,6 +26,9 @@ public:
     virtual ~Clock() = default;
     // The local time of day.
     virtual QTime TimeOfDay() const = 0;
+    // Milliseconds since the system started, the time it was suspended
+    // included; only ever forward.
+    virtual qint64 SinceBoot() = 0;
     // Calls then once from the event loop, a while from now, unless the
     // context has gone by then. Nothing waits meanwhile.
     virtual void After(int milliseconds, QObject* context, std::function<void()> then) = 0;
@@ -134,6 +138,8 @@ public:
     virtual void Modify(const QIcon& icon, const QString& tip) = 0;
     // Takes the icon out of the notification area.
     virtual void Delete() = 0;
+    // The menu the notification area opens on a right click, or none.
+    virtual void SetMenu(QMenu* menu) = 0;
     // Who hears of the mouse on the icon.
     virtual void Listen(Listener listener) = 0;
 };

@@ -25,12 +25,14 @@
 #include <fontconfig/fontconfig.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <time.h>
 #include <unistd.h>
 #else
 #include <QSaveFile>
 #endif
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QLibrary>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -56,6 +58,20 @@ void PrepareEnvironment() {
 
 QTime QtPlatform::TimeOfDay() const {
     return QTime::currentTime();
+}
+
+qint64 QtPlatform::SinceBoot() {
+#ifdef Q_OS_LINUX
+    // CLOCK_BOOTTIME goes on while the machine sleeps; the monotonic clock
+    // Qt's timers use does not.
+    timespec now{};
+    if (::clock_gettime(CLOCK_BOOTTIME, &now) == 0)
+        return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+#endif
+    static QElapsedTimer started;
+    if (!started.isValid())
+        started.start();
+    return started.elapsed();
 }
 
 void QtPlatform::After(int milliseconds, QObject* context, std::function<void()> then) {
@@ -396,6 +412,7 @@ bool QtPlatform::Add(const QIcon& icon, const QString& tip) {
     }
     trayIcon_->setIcon(icon);
     trayIcon_->setToolTip(tip);
+    trayIcon_->setContextMenu(trayMenu_);
     // Shown whatever the answer: an icon shown before the desktop had a
     // notification area docks as soon as one starts.
     trayIcon_->show();
@@ -412,6 +429,12 @@ void QtPlatform::Modify(const QIcon& icon, const QString& tip) {
 void QtPlatform::Delete() {
     if (trayIcon_)
         trayIcon_->hide();
+}
+
+void QtPlatform::SetMenu(QMenu* menu) {
+    trayMenu_ = menu;
+    if (trayIcon_)
+        trayIcon_->setContextMenu(menu);
 }
 
 void QtPlatform::Listen(Listener listener) {

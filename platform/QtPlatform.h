@@ -22,6 +22,7 @@ public:
     ~QtPlatform() override;
 
     QTime TimeOfDay() const override;
+    qint64 SinceBoot() override;
     void After(int milliseconds, QObject* context, std::function<void()> then) override;
 
     QPoint Pos() const override;
@@ -50,6 +51,7 @@ public:
     bool Add(const QIcon& icon, const QString& tip) override;
     void Modify(const QIcon& icon, const QString& tip) override;
     void Delete() override;
+    void SetMenu(QMenu* menu) override;
     void Listen(Listener listener) override;
 
     QList<RunningProcess> Snapshot() override;
@@ -82,6 +84,7 @@ private:
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
     // desktop offers.
     QSystemTrayIcon* trayIcon_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
     Listener trayListener_;
 
     // The desktop's sound service, opened at the first sound.

@@ -3,8 +3,10 @@
 // the slot the mouse last touched.
 #include "SlotTime.h"
 #include "app/Unit1.h"
+
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
+#include <algorithm>
 
 QWidget* TAForm1::FindSlotControl(const QString& prefix, int N) const {
     return Find<QWidget>(prefix + QString::number(N));
@@ -55,4 +57,29 @@ void TAForm1::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
     const auto* button =
         Find<TSpeedButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
     PopupMenu2->SetAutoPopup(button->Tag() == 0);
+}
+
+QString TAForm1::SlotLabel(int N) const {
+    if (slot::IsQuick(N))
+        return QStringLiteral("Quick timer %1 min").arg(SlotButton(N)->text());
+    const QString message = SlotButton(N)->text().trimmed();
+    return message.isEmpty() ? QStringLiteral("Timer %1").arg(N) : message;
+}
+
+QList<TAForm1::RunningTimer> TAForm1::RunningTimers() const {
+    QList<RunningTimer> running;
+    slot::ForEachSlot([&](int n) {
+        if (!(SlotButton(n)->Tag() & slot::Running))
+            return;
+        int left = 0;
+        if (slot::IsQuick(n)) {
+            left = State.QuickRemaining(n);
+        } else if (const auto time = SlotTime::Parse(SlotEdit(n)->text())) {
+            left = time->hours * 3600 + time->minutes * 60 + time->seconds;
+        }
+        running.append({n, SlotLabel(n), left});
+    });
+    std::stable_sort(running.begin(), running.end(),
+                     [](const RunningTimer& a, const RunningTimer& b) { return a.left < b.left; });
+    return running;
 }

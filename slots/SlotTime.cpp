@@ -44,7 +44,9 @@ QString TrayIconFor(int seconds) {
 
 } // namespace
 
-CountdownStep StepCountdown(const SlotTime& now) {
+namespace {
+
+CountdownStep StepOnce(const SlotTime& now) {
     if (now.seconds > 0) {
         CountdownStep step{CountdownStep::Kind::Second, now, {}, false};
         step.next.seconds -= 1;
@@ -59,4 +61,21 @@ CountdownStep StepCountdown(const SlotTime& now) {
     if (now.hours > 0)
         return {CountdownStep::Kind::Borrow, {now.hours - 1, 59, 59}, {}, false};
     return {CountdownStep::Kind::RunOut, now, {}, false};
+}
+
+} // namespace
+
+CountdownStep StepCountdown(const SlotTime& now, int seconds) {
+    CountdownStep steps{CountdownStep::Kind::Second, now, {}, false};
+    for (int i = 0; i < seconds; ++i) {
+        const CountdownStep one = StepOnce(steps.next);
+        steps.kind = one.kind;
+        if (one.kind == CountdownStep::Kind::RunOut)
+            break;
+        steps.next = one.next;
+        if (!one.trayIcon.isEmpty())
+            steps.trayIcon = one.trayIcon;
+        steps.lastSecond = steps.lastSecond || one.lastSecond;
+    }
+    return steps;
 }

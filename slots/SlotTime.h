@@ -19,7 +19,9 @@ struct SlotTime {
     bool operator==(const SlotTime&) const = default;
 };
 
-// One second off a running countdown.
+// Seconds off a running countdown, one after the other as the ticks of a
+// clock would take them: the tray's icon is the last one chosen, and a
+// countdown that reached 00:00:00 runs out at the second after.
 struct CountdownStep {
     enum class Kind {
         Second, // a second was taken off
@@ -34,4 +36,4 @@ struct CountdownStep {
     // The step wrote 00:00:00: the slot's last second.
     bool lastSecond = false;
 };
-CountdownStep StepCountdown(const SlotTime& now);
+CountdownStep StepCountdown(const SlotTime& now, int seconds = 1);

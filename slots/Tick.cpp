@@ -6,10 +6,15 @@
 #include "core/SlotFlags.h"
 #include "tray/TrayIcon.h"
 
-#include <algorithm>
-
 void TAForm1::Timer1Timer(QObject*) {
-    StopwatchStep();
+    // The seconds that really passed since the last tick, suspend included:
+    // after a stall every timer shows what is really left. Counted against
+    // the whole run, so that a tick late by a fraction is made up later.
+    const qint64 now = platform_.clock.SinceBoot();
+    const int seconds = int(qBound<qint64>(0, qRound64((now - counted_) / 1000.0), kLongestGap));
+    counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
+
+    StopwatchStep(seconds);
     ClockStep();
     Alarm1Check();
     Alarm2Check();
@@ -22,10 +27,10 @@ void TAForm1::Timer1Timer(QObject*) {
         TrayIcon1->SetAnimated(true);
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
-        StepCountdownSlot(n);
+        StepCountdownSlot(n, seconds);
     ReleaseTrayNumber();
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
-        StepQuickSlot(n);
+        StepQuickSlot(n, seconds);
 
     // The remaining-time popup lives through one tick and goes at the next.
     if (State.RemainingPopupShown == 0 && !Panel35->isHidden()) {
@@ -34,9 +39,10 @@ void TAForm1::Timer1Timer(QObject*) {
         Panel35->hide();
         State.RemainingPopupShown = 0;
     }
+    UpdateTrayHint();
 }
 
-void TAForm1::StepCountdownSlot(int N) {
+void TAForm1::StepCountdownSlot(int N, int seconds) {
     TSpeedButton* button = SlotButton(N);
     if (!(button->Tag() & slot::Running))
         return;
@@ -49,11 +55,7 @@ void TAForm1::StepCountdownSlot(int N) {
         box->SetColor(clr::Blue);
         return;
     }
-    const CountdownStep step = StepCountdown(*now);
-    if (step.kind == CountdownStep::Kind::RunOut) {
-        ExpireSlot(N);
-        return;
-    }
+    const CountdownStep step = StepCountdown(*now, seconds);
     box->setText(step.next.Text());
     if (!step.trayIcon.isEmpty()) {
         TrayIcon1->SetAnimated(false);
@@ -65,6 +67,9 @@ void TAForm1::StepCountdownSlot(int N) {
         TrayIcon1->LoadIcon(QStringLiteral("M7"));
         State.TrayIconFixed = false;
     }
+    // Also when the time ran out within a stall: it rings at once.
+    if (step.kind == CountdownStep::Kind::RunOut)
+        ExpireSlot(N);
 }
 
 void TAForm1::ReleaseTrayNumber() {
@@ -82,12 +87,12 @@ void TAForm1::ReleaseTrayNumber() {
     State.TrayIconFixed = false;
 }
 
-void TAForm1::StepQuickSlot(int N) {
+void TAForm1::StepQuickSlot(int N, int seconds) {
     if (!(SlotButton(N)->Tag() & slot::Running))
         return;
     // A length of 0 or less rings at the first tick; the count never wraps.
     int& left = State.QuickRemaining(N);
-    left = std::max(left, 1) - 1;
+    left = int(qMax<qint64>(0, qint64(left) - seconds));
     if (left <= 0)
         ExpireSlot(N);
 }

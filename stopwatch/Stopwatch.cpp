@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch on the "SW" button, and the clock in the alarm half. The
-// stopwatch counts ticks, not measured time: one tick is one second.
+// stopwatch counts the seconds that really passed, a minute's worth of a
+// day for each, so that its "h:mm" reads as minutes and seconds.
 #include "app/Unit1.h"
 #include "core/Convert.h"
 
@@ -43,10 +44,10 @@ void TAForm1::Clear1Click(QObject*) {
     State.StopwatchValue = 0.0;
 }
 
-void TAForm1::StopwatchStep() {
+void TAForm1::StopwatchStep(int seconds) {
     if (!State.StopwatchRunning)
         return;
-    State.StopwatchValue += kStep;
+    State.StopwatchValue += kStep * seconds;
     SpeedButton35->setText(HMmOfDays(State.StopwatchValue));
 }
 

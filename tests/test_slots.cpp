@@ -51,6 +51,8 @@ private slots:
     void trayClickBringsWindowBack_data();
     void trayClickBringsWindowBack();
     void stoppedInLastMinuteShowsClock();
+    void trayTipAndMenu();
+    void stallIsMadeUp();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -645,7 +647,6 @@ void SlotsTest::trayClickBringsWindowBack_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("minimised");
     QTest::newRow("left") << int(Qt::LeftButton) << false;
-    QTest::newRow("right") << int(Qt::RightButton) << false;
     QTest::newRow("left, minimised") << int(Qt::LeftButton) << true;
 }
 
@@ -677,6 +678,60 @@ void SlotsTest::stoppedInLastMinuteShowsClock() {
     QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
     form->Tick();
     QVERIFY(form->TrayIcon1->Animated());
+}
+
+void SlotsTest::trayTipAndMenu() {
+    QCOMPARE(desktop->trayTip, QStringLiteral("Quorbel"));
+    SetSlot(1, QStringLiteral("00:04:33"), QStringLiteral("Tea"));
+    SetSlot(2, QStringLiteral("01:00:00"), QString());
+    Click(form->SlotButton(1));
+    Click(form->SlotButton(2));
+    Click(form->SlotButton(27));
+    form->Tick();
+    // The nearest to running out first.
+    QCOMPARE(desktop->trayTip, QStringLiteral("Tea 4:32\nQuick timer 5 min 4:59\nTimer 2 59:59"));
+
+    form->SpeedButton16Y->click();
+    desktop->ClickTray(Qt::RightButton);
+    QVERIFY(form->isHidden());
+    QStringList items;
+    for (QAction* item : desktop->trayMenu->actions())
+        items << item->text();
+    QCOMPARE(items, (QStringList{"Show", "", "Tea 4:32", "Quick timer 5 min 4:59", "Timer 2 59:59",
+                                 "", "Quit"}));
+    // A timer chosen stops, as a click on it would.
+    desktop->trayMenu->actions()[2]->trigger();
+    QCOMPARE(form->SlotButton(1)->Tag(), 0);
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:04:33"));
+    desktop->trayMenu->actions()[0]->trigger();
+    QVERIFY(form->isVisible());
+}
+
+void SlotsTest::stallIsMadeUp() {
+    SetSlot(1, QStringLiteral("00:00:09"), QStringLiteral("Egg"));
+    SetSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    Click(form->SlotButton(1));
+    Click(form->SlotButton(2));
+    Click(form->SlotButton(23));
+    form->SpeedButton35->click();
+    // Four seconds stopped, as a suspended machine is: the next tick takes
+    // off all five that passed.
+    desktop->Stall(4000);
+    form->Tick();
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:55"));
+    QCOMPARE(form->State.QuickRemaining(23), 55);
+    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:05"));
+    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
+    // Slot 1 ran out within the next gap: it rings at once, and once.
+    const int moves = desktop->pointerMoves.size();
+    desktop->Stall(9000);
+    form->Tick();
+    QCOMPARE(Tag(1), 0x10);
+    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(desktop->pointerMoves.size(), moves + 1);
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:45"));
+    QCOMPARE(Tag(23), 0x01);
 }
 
 QTEST_MAIN(SlotsTest)

@@ -163,7 +163,7 @@ void TrayTest::clicks() {
     QMenu menu;
     menu.addAction(QStringLiteral("item"));
     if (withMenu)
-        tray->PopupMenu = &menu;
+        tray->SetPopupMenu(&menu);
     tray->Enabled = enabled;
     QSignalSpy clicked(tray.get(), &TTrayIcon::Click);
     QSignalSpy released(tray.get(), &TTrayIcon::MouseUp);

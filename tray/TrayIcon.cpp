@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QMenu>
 
 void TIconList::Add(const QIcon& icon) {
     icons_.append(icon);
@@ -51,8 +50,16 @@ void TTrayIcon::SetActive(bool active) {
 }
 
 void TTrayIcon::SetHint(const QString& hint) {
+    if (hint == hint_)
+        return;
     hint_ = hint;
     Update();
+}
+
+void TTrayIcon::SetPopupMenu(QMenu* menu) {
+    popupMenu_ = menu;
+    if (tray_)
+        tray_->SetMenu(menu);
 }
 
 void TTrayIcon::SetInterval(int milliseconds) {
@@ -198,9 +205,9 @@ void TTrayIcon::Notify(platform::Tray::Mouse mouse) {
 }
 
 void TTrayIcon::PerformClick(Qt::MouseButton button, QPoint where) {
-    if (button == Qt::RightButton && PopupMenu) {
-        PopupMenu->popup(where);
+    // The notification area opens the menu itself, wherever it lives: in
+    // the panel's own process for a StatusNotifierItem host.
+    if (button == Qt::RightButton && popupMenu_)
         return;
-    }
     emit Click(button, QGuiApplication::queryKeyboardModifiers(), where);
 }

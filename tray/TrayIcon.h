@@ -48,8 +48,10 @@ public:
     // Milliseconds per animation frame.
     int Interval() const { return interval_; }
     void SetInterval(int milliseconds);
-    // The menu of a right click; with none, a right click is a click.
-    QMenu* PopupMenu = nullptr;
+    // The menu of a right click, which the notification area shows; with
+    // none, a right click is a click.
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu);
 
     // The still picture, shown while the animation is off.
     const QIcon& Icon() const { return icon_; }
@@ -59,6 +61,9 @@ public:
     void LoadIcon(const QString& resourceName);
     // The resource the still picture last came from.
     const QString& IconName() const { return iconName_; }
+
+    // In the notification area now.
+    bool Shown() const { return shown_; }
 
     bool Animated() const { return animated_; }
     // On only with frames to show. Asking for the state it is in changes
@@ -87,6 +92,7 @@ private:
     void PerformClick(Qt::MouseButton button, QPoint where);
 
     platform::Tray* tray_;
+    QMenu* popupMenu_ = nullptr;
     bool active_ = true;
     QString hint_;
     int interval_ = 150;

@@ -1,17 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's icon in the notification area: its pictures, and the
-// click that brings the window back.
+// The main window's icon in the notification area: its pictures, the click
+// that brings the window back, the tip that names the running timers and
+// the menu of a right click.
 #include "TrayIcon.h"
 #include "app/Unit1.h"
+#include "core/SlotFlags.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral("Quorbel");
+// The most timers the tip names.
+constexpr int kTipTimers = 3;
+
+// "4:32", or "1:04:32" past an hour.
+QString LeftText(int seconds) {
+    const int hours = seconds / 3600;
+    const int minutes = seconds / 60 % 60;
+    const QString rest = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return hours ? QStringLiteral("%1:%2:%3")
+                       .arg(hours)
+                       .arg(minutes, 2, 10, QLatin1Char('0'))
+                       .arg(rest)
+                 : QStringLiteral("%1:%2").arg(minutes).arg(rest);
+}
+
+} // namespace
 
 void TAForm1::CreateTrayIcon() {
     TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
     TrayIcon1->SetInterval(450);
     for (int frame = 0; frame < 8; ++frame)
         TrayIcon1->Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
+    TrayIcon1->SetHint(kProgram);
+    auto* menu = new TPopupMenu(this, QStringLiteral("TrayMenu1"));
+    TrayIcon1->SetPopupMenu(menu);
     // The still clock last: setting it puts the icon in the notification area.
     TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
+    On(menu, &QMenu::aboutToShow, &TAForm1::TrayMenu1Popup);
+}
+
+void TAForm1::UpdateTrayHint() {
+    // Nothing to tell a notification area that is not there.
+    if (!TrayIcon1->Shown())
+        return;
+    QStringList nearest;
+    for (const RunningTimer& timer : RunningTimers().mid(0, kTipTimers))
+        nearest << timer.label + u' ' + LeftText(timer.left);
+    TrayIcon1->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
+}
+
+void TAForm1::TrayMenu1Popup(QObject*) {
+    // Made afresh each time it opens, with the times left as they are now.
+    QMenu* menu = TrayIcon1->PopupMenu();
+    menu->clear();
+    const auto add = [this, menu](const QString& caption, auto command) {
+        connect(menu->addAction(caption), &QAction::triggered, this,
+                [this, command] { Guard([&] { command(); }); });
+    };
+    add(QStringLiteral("Show"), [this] { platform_.windows.Raise(this); });
+    menu->addSeparator();
+    for (const RunningTimer& timer : RunningTimers()) {
+        // Chosen, it stops the timer as a click on its button would.
+        add(timer.label + u' ' + LeftText(timer.left), [this, n = timer.slot] {
+            State.CurrentSlotName = QStringLiteral("SpeedButton%1").arg(n);
+            if (slot::IsQuick(n))
+                SpeedButton23Click(SlotButton(n));
+            else
+                SpeedButton1Click(SlotButton(n));
+        });
+    }
+    menu->addSeparator();
+    add(QStringLiteral("Quit"), [this] { SpeedButton11Click(SpeedButton11); });
 }
 
 void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
