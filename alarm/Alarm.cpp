@@ -62,6 +62,9 @@ void TAForm1::Alarm1Check() {
         PlayAlertSound(file::EndSound);
         SpeedButton14Click(SpeedButton14);
     }
+    // A recurring alarm matches every tick of its minute; the desktop is
+    // told once, and the same notification renewed.
+    NotifyAlarm(1);
 }
 
 void TAForm1::Alarm2Check() {
@@ -70,6 +73,7 @@ void TAForm1::Alarm2Check() {
         return;
     platform_.windows.Raise(this);
     PlayAlertSound(file::EndSound);
+    NotifyAlarm(2);
     for (TRadioButton* radio : SnoozeButtons()) {
         if (radio->isChecked())
             Timer3->SetInterval(SnoozeOf(radio));
@@ -97,6 +101,7 @@ void TAForm1::SpeedButton14Click(QObject*) {
     } else {
         SwitchOff(SpeedButton14, Panel44);
         Timer2->SetInterval(0);
+        WithdrawAlarmNotification(1);
     }
 }
 
@@ -107,6 +112,7 @@ void TAForm1::SpeedButton17Click(QObject*) {
         SwitchOff(SpeedButton17, Panel59);
         Timer3->SetInterval(0);
         State.Alarm2Triggered = 0;
+        WithdrawAlarmNotification(2);
     }
 }
 
@@ -154,6 +160,7 @@ void TAForm1::SilenceAlarms(int Key) {
         SwitchOff(SpeedButton17, Panel59);
         Timer3->SetInterval(0);
         State.Alarm2Triggered = 0;
+        WithdrawAlarmNotification(2);
     } else {
         State.EnterHandled = false;
     }

@@ -76,9 +76,16 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     Guard([this] { FormCreate(this); });
     platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
                                    [this] { Guard([this] { EndSession(); }); });
+    platform_.notifications.ListenForStop(
+        [this](int key) { Guard([this, key] { NotificationStop(key); }); });
+    platform_.instance.ListenForStarts([this](const QStringList& arguments) {
+        Guard([this, &arguments] { RunCommand(arguments, true); });
+    });
 }
 
 TAForm1::~TAForm1() {
+    platform_.instance.ListenForStarts({});
+    platform_.notifications.ListenForStop({});
     platform_.session.ListenForEnd({}, {});
     qApp->removeEventFilter(this);
 }
@@ -130,6 +137,8 @@ void TAForm1::FormActivate(QObject*) {
     InitializeParameters(QStringLiteral("PgmStart"));
     CenterMouse(SpeedButton11, 30, 0);
     State.FirstActivation = false;
+    if (!pendingCommand_.isEmpty())
+        RunCommand(std::exchange(pendingCommand_, {}), pendingHandedOver_);
 }
 
 void TAForm1::FormCloseQuery(QObject*, bool&) {

@@ -182,6 +182,10 @@ public:
     void SpeedButton11Click(QObject* Sender);
     void CloseNoSave1Click(QObject* Sender);
 
+    // Acts on a command line: the program's own, once its settings are
+    // loaded, or one a later start handed over.
+    void RunCommand(const QStringList& arguments, bool handedOver);
+
     // The desktop ends the program: a request to end, or its terminal
     // gone. The settings are saved without a question, and a save that
     // fails ends the program all the same.
@@ -218,6 +222,14 @@ public:
                         QPoint pos);
     void UpdateTrayHint();
     void TrayMenu1Popup(QObject* Sender);
+
+    // Notifications on the desktop: a timer run out, an alarm rung, taken
+    // back when acknowledged; "Stop" on one acknowledges as Enter does.
+    void NotifyExpiry(int N);
+    void NotifyAlarm(int alarm);
+    void WithdrawNotification(int key);
+    void WithdrawAlarmNotification(int alarm);
+    void NotificationStop(int key);
 
     // Quick timers.
     void SpeedButton23Click(QObject* Sender);
@@ -367,5 +379,8 @@ private:
     std::optional<FileState> prefsFile_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
+    // A command line waiting for the settings to load.
+    QStringList pendingCommand_;
+    bool pendingHandedOver_ = false;
     QHash<QString, QObject*> components_;
 };

@@ -27,8 +27,14 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     platform::QtPlatform desktop;
+    // One running copy for each settings folder: a later start hands it
+    // the command line and ends.
+    const UserFiles files(desktop.ExecutableDir(), desktop.ConfigHome());
+    if (!desktop.Claim(files.Folder(), arguments))
+        return 0;
     TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
     AForm1.CreateScheduleDialog();
+    AForm1.RunCommand(arguments, false);
     QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

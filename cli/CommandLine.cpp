@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 
@@ -24,6 +25,22 @@ void AcceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// The options that drive the running program: name, what a number names
+// and its range (none without a number), and the help's words.
+struct ActionOption {
+    const char* name;
+    Command::Act act;
+    int last;
+    const char* help;
+};
+constexpr ActionOption kActions[] = {
+    {"show", Command::Act::Show, 0, "Restores and raises the window."},
+    {"start", Command::Act::Start, 10, "Starts countdown timer N (1 to 10) from its set time."},
+    {"stop", Command::Act::Stop, 10, "Stops countdown timer N (1 to 10), or silences it."},
+    {"quick", Command::Act::Quick, 12, "Starts quick timer N (1 to 12, left to right)."},
+    {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
+};
+
 } // namespace
 
 Command ParseCommandLine(const QStringList& arguments) {
@@ -36,6 +53,13 @@ Command ParseCommandLine(const QStringList& arguments) {
                        "clock with snooze, a stopwatch and a big clock, in one small window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    for (const ActionOption& action : kActions) {
+        parser.addOption(
+            action.last
+                ? QCommandLineOption(QLatin1String(action.name), QLatin1String(action.help),
+                                     QStringLiteral("N"))
+                : QCommandLineOption(QLatin1String(action.name), QLatin1String(action.help)));
+    }
     // Without an application object Qt cannot name the program itself.
     const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                     QCoreApplication::applicationName());
@@ -51,5 +75,29 @@ Command ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version))
         return {Command::Kind::Version, QCoreApplication::applicationName() + u' ' +
                                             QCoreApplication::applicationVersion() + u'\n'};
-    return {};
+
+    // The actions in the order given, each option's values in turn.
+    Command command;
+    QHash<QString, int> taken;
+    for (const QString& name : parser.optionNames()) {
+        for (const ActionOption& action : kActions) {
+            if (name != QLatin1String(action.name))
+                continue;
+            int number = 0;
+            if (action.last) {
+                const QString value = parser.values(name).value(taken[name]++);
+                bool whole = false;
+                number = value.toInt(&whole);
+                if (!whole || number < 1 || number > action.last)
+                    return {Command::Kind::Error,
+                            QStringLiteral("--%1 takes a number from 1 to %2, not '%3'.\n\n")
+                                    .arg(name)
+                                    .arg(action.last)
+                                    .arg(value) +
+                                usage};
+            }
+            command.actions.append({action.act, number});
+        }
+    }
+    return command;
 }

@@ -132,3 +132,12 @@ QString DigitsOf(const QString& text) {
     }
     return digits;
 }
+
+QString DurationText(int seconds) {
+    const int hours = seconds / 3600;
+    const int minutes = seconds / 60 % 60;
+    const QString rest = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (!hours)
+        return QStringLiteral("%1:%2").arg(minutes).arg(rest);
+    return QStringLiteral("%1:%2:%3").arg(hours).arg(minutes, 2, 10, QLatin1Char('0')).arg(rest);
+}

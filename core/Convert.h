@@ -25,6 +25,10 @@ int StrToInt(const QString& text);
 // positions, whatever the desktop's locale: "9:30:00 AM", "12:05:09 PM".
 QString TimeToStr(QTime time);
 
+// A length of time as the desktop shows it: "4:32", or "1:04:32" past an
+// hour.
+QString DurationText(int seconds);
+
 // A time written "hhmm", as the schedule compares it: 09:30 gives "0930".
 QString HhmmOf(QTime time);
 

@@ -76,6 +76,21 @@ public:
     Launchable Find(const QString& file) override;
     void Open(const QString& path) override;
 
+    // Every start is the first; a later one is handed in by the test.
+    bool Claim(const QString&, const QStringList&) override { return true; }
+    void ListenForStarts(std::function<void(const QStringList&)> listener) override {
+        startListener = std::move(listener);
+    }
+
+    // A notification area of the desktop's that keeps what it is told.
+    void Notify(int key, const QString& summary, const QString& body) override {
+        notifications[key] = summary + u'|' + body;
+    }
+    void Withdraw(int key) override { notifications.remove(key); }
+    void ListenForStop(std::function<void(int key)> listener) override {
+        stopListener = std::move(listener);
+    }
+
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override {
         saveListener = std::move(save);
         endListener = std::move(end);
@@ -144,6 +159,9 @@ public:
     };
     QList<Pending> pending;
     qint64 elapsed = 0;
+    QMap<int, QString> notifications;
+    std::function<void(const QStringList&)> startListener;
+    std::function<void(int key)> stopListener;
     std::function<void()> saveListener;
     std::function<void()> endListener;
 };

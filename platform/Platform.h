@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 #include <functional>
@@ -196,6 +197,30 @@ public:
     virtual void Open(const QString& path) = 0;
 };
 
+class Notifications {
+public:
+    virtual ~Notifications() = default;
+    // Tells the desktop of an alert with a "Stop" on it, or renews the one
+    // of the same key. Without a notification service nothing happens, and
+    // nothing waits for one.
+    virtual void Notify(int key, const QString& summary, const QString& body) = 0;
+    // Takes it back, if it is there.
+    virtual void Withdraw(int key) = 0;
+    // Who hears "Stop" chosen on a notification.
+    virtual void ListenForStop(std::function<void(int key)> listener) = 0;
+};
+
+class Instance {
+public:
+    virtual ~Instance() = default;
+    // Makes this the one running copy for a key, the settings folder; false
+    // when another copy already runs, which has then been handed the
+    // arguments. A copy that crashed never holds a key.
+    virtual bool Claim(const QString& key, const QStringList& arguments) = 0;
+    // Who hears the arguments of a later start.
+    virtual void ListenForStarts(std::function<void(const QStringList&)> listener) = 0;
+};
+
 class Session {
 public:
     virtual ~Session() = default;
@@ -222,6 +247,8 @@ struct Platform {
     Processes& processes;
     Shell& shell;
     Session& session;
+    Notifications& notifications;
+    Instance& instance;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -236,10 +263,13 @@ class Desktop : public Clock,
                 public Tray,
                 public Processes,
                 public Shell,
-                public Session {
+                public Session,
+                public Notifications,
+                public Instance {
 public:
     Platform Interfaces() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return {*this, *this, *this, *this, *this, *this, *this,
+                *this, *this, *this, *this, *this, *this, *this};
     }
 };
 

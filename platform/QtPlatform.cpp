@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPlatform.h"
+#include "DesktopNotifications.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,12 +32,17 @@
 #include <QSaveFile>
 #endif
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLibrary>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -431,6 +437,87 @@ void QtPlatform::Delete() {
         trayIcon_->hide();
 }
 
+namespace {
+
+// The lock and the socket of one settings folder, in the user's runtime
+// folder: two portable copies in different folders stay apart.
+QString InstanceName(const QString& key) {
+    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
+                                                     QCryptographicHash::Sha256);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("quorbel-") + QString::fromLatin1(hash.toHex().left(16)));
+}
+
+bool HandOver(const QString& socketName, const QStringList& arguments) {
+    QLocalSocket socket;
+    socket.connectToServer(socketName);
+    if (!socket.waitForConnected(500))
+        return false;
+    socket.write(arguments.join(u'\n').toUtf8());
+    socket.disconnectFromServer();
+    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(2000);
+}
+
+} // namespace
+
+bool QtPlatform::Claim(const QString& key, const QStringList& arguments) {
+    const QString name = InstanceName(key);
+    const QString socketName = name + QStringLiteral(".socket");
+    // A lock whose holder died is taken over: only a live copy keeps it.
+    instanceLock_ = new QLockFile(name + QStringLiteral(".lock"));
+    instanceLock_->setStaleLockTime(0);
+    // The running copy may still be on its way to listening.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (instanceLock_->tryLock(0)) {
+            QLocalServer::removeServer(socketName);
+            instanceServer_ = new QLocalServer;
+            instanceServer_->setSocketOptions(QLocalServer::UserAccessOption);
+            instanceServer_->listen(socketName);
+            QObject::connect(
+                instanceServer_, &QLocalServer::newConnection, instanceServer_, [this] {
+                    QLocalSocket* start = instanceServer_->nextPendingConnection();
+                    QObject::connect(start, &QLocalSocket::disconnected, start, [this, start] {
+                        const QString text = QString::fromUtf8(start->readAll());
+                        start->deleteLater();
+                        if (startListener_)
+                            startListener_(text.split(u'\n'));
+                    });
+                });
+            return true;
+        }
+        if (HandOver(socketName, arguments))
+            return false;
+        QThread::msleep(100);
+    }
+    // A copy that holds the lock but never answers: this one runs anyway.
+    return true;
+}
+
+void QtPlatform::ListenForStarts(std::function<void(const QStringList&)> listener) {
+    startListener_ = std::move(listener);
+}
+
+void QtPlatform::Notify(int key, const QString& summary, const QString& body) {
+    // Made at the first alert: most runs never need the session bus.
+    if (!notifications_) {
+        notifications_ = new DesktopNotifications(QStringLiteral("org.quorbel.Quorbel"));
+        notifications_->onStop = [this](int stopped) {
+            if (stopListener_)
+                stopListener_(stopped);
+        };
+    }
+    notifications_->Notify(key, summary, body);
+}
+
+void QtPlatform::Withdraw(int key) {
+    if (notifications_)
+        notifications_->Withdraw(key);
+}
+
+void QtPlatform::ListenForStop(std::function<void(int key)> listener) {
+    stopListener_ = std::move(listener);
+}
+
 void QtPlatform::SetMenu(QMenu* menu) {
     trayMenu_ = menu;
     if (trayIcon_)
@@ -745,6 +832,9 @@ struct QtPlatform::SoundService {
 QtPlatform::~QtPlatform() {
     ListenForEnd({}, {});
     delete endWatch_;
+    delete instanceServer_;
+    delete instanceLock_;
+    delete notifications_;
     delete trayIcon_;
     delete sound_;
 }
@@ -785,6 +875,9 @@ void QtPlatform::Kill(qint64) {}
 QtPlatform::~QtPlatform() {
     ListenForEnd({}, {});
     delete endWatch_;
+    delete instanceServer_;
+    delete instanceLock_;
+    delete notifications_;
     delete trayIcon_;
 }
 

@@ -4,8 +4,14 @@
 
 #include "Platform.h"
 
+class QLocalServer;
+class QLockFile;
 class QObject;
 class QSystemTrayIcon;
+
+namespace platform {
+class DesktopNotifications;
+}
 
 namespace platform {
 
@@ -64,6 +70,13 @@ public:
 
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
 
+    bool Claim(const QString& key, const QStringList& arguments) override;
+    void ListenForStarts(std::function<void(const QStringList&)> listener) override;
+
+    void Notify(int key, const QString& summary, const QString& body) override;
+    void Withdraw(int key) override;
+    void ListenForStop(std::function<void(int key)> listener) override;
+
 private:
     // Found once, at start: a folder renamed or deleted while the program
     // runs is not followed, nor replaced by the current one.
@@ -79,6 +92,12 @@ private:
     std::function<void()> endListener_;
     // Owns what listens for the end; nullptr until the first listener.
     QObject* endWatch_ = nullptr;
+    DesktopNotifications* notifications_ = nullptr;
+    // Held while this is the running copy for its settings folder.
+    QLockFile* instanceLock_ = nullptr;
+    QLocalServer* instanceServer_ = nullptr;
+    std::function<void(const QStringList&)> startListener_;
+    std::function<void(int key)> stopListener_;
 
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the

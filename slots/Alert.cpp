@@ -61,6 +61,7 @@ void TAForm1::ClearQuickSlot(int N) {
     button->SetTag(slot::Cleared(button->Tag()));
     SlotPanel(N)->SetColor(clr::Background);
     button->SetFontColor(clr::Navy);
+    WithdrawNotification(N);
 }
 
 void TAForm1::AcknowledgeRingingSlots(int Key) {

@@ -32,6 +32,7 @@ void TAForm1::ClearCountdownSlot(int N) {
     SlotPanel(N)->SetColor(clr::Background);
     SlotEdit(N)->SetColor(clr::Blue);
     SlotEdit(N)->setText(Memo1->Lines.Line(N).left(8));
+    WithdrawNotification(N);
 }
 
 void TAForm1::SpeedButton1Click(QObject*) {

@@ -118,4 +118,5 @@ void TAForm1::ExpireSlot(int N) {
     platform_.windows.Show(this);
     platform_.windows.SetStayOnTop(this, true);
     platform_.cursor.SetPos(pos() + QPoint(210, slot::IsQuick(N) ? 190 : 220));
+    NotifyExpiry(N);
 }

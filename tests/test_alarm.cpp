@@ -170,6 +170,7 @@ void AlarmTest::alarm2Snoozes() {
     QCOMPARE(desktop->played, QStringList{kEnd});
     QCOMPARE(form->Timer3->Interval(), 300000);
     QCOMPARE(form->State.Alarm2Triggered, 1);
+    QCOMPARE(desktop->notifications.value(102), QStringLiteral("Alarm 2|6:00 AM"));
     At(6, 0, 1);
     form->Tick();
     QCOMPARE(desktop->played.size(), 1);
@@ -179,6 +180,7 @@ void AlarmTest::alarm2Snoozes() {
     form->SpeedButton17->click();
     QCOMPARE(form->Timer3->Interval(), 0);
     QCOMPARE(form->State.Alarm2Triggered, 0);
+    QVERIFY(desktop->notifications.isEmpty());
     // Switched on again within its minute, it fires again.
     form->SpeedButton17->click();
     At(6, 0, 30);

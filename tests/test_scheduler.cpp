@@ -388,10 +388,12 @@ void SchedulerTest::realProcessRestarted() {
     QVERIFY(QProcess::startDetached(program, {}, QString(), &first));
 
     platform::QtPlatform real;
-    platform::Platform mixed = desktop->Interfaces();
-    platform::Platform withReal{mixed.clock, mixed.cursor, mixed.screens, mixed.questions,
-                                mixed.files, mixed.text,   mixed.windows, mixed.sound,
-                                mixed.tray,  real,         real,          mixed.session};
+    const platform::Platform fake = desktop->Interfaces();
+    // The real process table and shell on the fake desktop.
+    platform::Platform withReal{fake.clock,         fake.cursor,  fake.screens, fake.questions,
+                                fake.files,         fake.text,    fake.windows, fake.sound,
+                                fake.tray,          real,         real,         fake.session,
+                                fake.notifications, fake.instance};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = new TForm3(*form, withReal);

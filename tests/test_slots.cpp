@@ -53,6 +53,8 @@ private slots:
     void stoppedInLastMinuteShowsClock();
     void trayTipAndMenu();
     void stallIsMadeUp();
+    void desktopHearsOfAlerts();
+    void commandLine();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -732,6 +734,54 @@ void SlotsTest::stallIsMadeUp() {
     QCOMPARE(desktop->pointerMoves.size(), moves + 1);
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:45"));
     QCOMPARE(Tag(23), 0x01);
+}
+
+void SlotsTest::desktopHearsOfAlerts() {
+    SetSlot(4, QStringLiteral("00:00:01"), QStringLiteral("Tea"));
+    form->Memo1->Lines.SetLine(4, QStringLiteral("00:05:00Tea"));
+    Click(form->SlotButton(4));
+    Click(form->SlotButton(27));
+    form->State.QuickRemaining(27) = 1;
+    form->Tick(2);
+    QCOMPARE(desktop->notifications, (QMap<int, QString>{{4, "Tea|Set for 00:05:00"},
+                                                         {27, "Quick timer 5 min|Set for 5:00"}}));
+    // Acknowledged in the window, it goes from the desktop too.
+    Click(form->SlotButton(27));
+    QCOMPARE(desktop->notifications.keys(), QList<int>{4});
+    // "Stop" on the desktop acknowledges as Enter does.
+    form->AlertTick();
+    desktop->stopListener(4);
+    QCOMPARE(Tag(4), 0);
+    QCOMPARE(form->Timer2->Interval(), 0);
+    QVERIFY(desktop->notifications.isEmpty());
+}
+
+void SlotsTest::commandLine() {
+    SetSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    const auto start = [this](const QStringList& options) {
+        desktop->startListener(QStringList{"quorbel"} + options);
+    };
+    start({"--quick", "3", "--start", "2"});
+    QCOMPARE(Tag(25), 0x01);
+    QCOMPARE(Tag(2), 0x01);
+    // Each acts only on a slot in the state it is for.
+    start({"--start", "2", "--quick", "3"});
+    QCOMPARE(Tag(2), 0x01);
+    QCOMPARE(Tag(25), 0x01);
+    start({"--stop", "2"});
+    QCOMPARE(Tag(2), 0);
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:10:00"));
+    // A later start with nothing to do brings the window back.
+    form->showMinimized();
+    start({});
+    QVERIFY(form->isVisible() && !form->isMinimized());
+    // Given at the program's own start, it waits for the settings.
+    Form fresh(desktop->Interfaces());
+    fresh.RunCommand({"quorbel", "--quick", "1"}, false);
+    QCOMPARE(fresh.SlotButton(23)->Tag(), 0);
+    fresh.ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&fresh));
+    QCOMPARE(fresh.SlotButton(23)->Tag(), 0x01);
 }
 
 QTEST_MAIN(SlotsTest)

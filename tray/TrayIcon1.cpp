@@ -4,6 +4,7 @@
 // the menu of a right click.
 #include "TrayIcon.h"
 #include "app/Unit1.h"
+#include "core/Convert.h"
 #include "core/SlotFlags.h"
 
 namespace {
@@ -11,18 +12,6 @@ namespace {
 const QString kProgram = QStringLiteral("Quorbel");
 // The most timers the tip names.
 constexpr int kTipTimers = 3;
-
-// "4:32", or "1:04:32" past an hour.
-QString LeftText(int seconds) {
-    const int hours = seconds / 3600;
-    const int minutes = seconds / 60 % 60;
-    const QString rest = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return hours ? QStringLiteral("%1:%2:%3")
-                       .arg(hours)
-                       .arg(minutes, 2, 10, QLatin1Char('0'))
-                       .arg(rest)
-                 : QStringLiteral("%1:%2").arg(minutes).arg(rest);
-}
 
 } // namespace
 
@@ -38,6 +27,8 @@ void TAForm1::CreateTrayIcon() {
     TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
     On(menu, &QMenu::aboutToShow, &TAForm1::TrayMenu1Popup);
+    // Filled at once too: a panel may look at it before it opens it.
+    TrayMenu1Popup(menu);
 }
 
 void TAForm1::UpdateTrayHint() {
@@ -46,7 +37,7 @@ void TAForm1::UpdateTrayHint() {
         return;
     QStringList nearest;
     for (const RunningTimer& timer : RunningTimers().mid(0, kTipTimers))
-        nearest << timer.label + u' ' + LeftText(timer.left);
+        nearest << timer.label + u' ' + DurationText(timer.left);
     TrayIcon1->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
@@ -62,7 +53,7 @@ void TAForm1::TrayMenu1Popup(QObject*) {
     menu->addSeparator();
     for (const RunningTimer& timer : RunningTimers()) {
         // Chosen, it stops the timer as a click on its button would.
-        add(timer.label + u' ' + LeftText(timer.left), [this, n = timer.slot] {
+        add(timer.label + u' ' + DurationText(timer.left), [this, n = timer.slot] {
             State.CurrentSlotName = QStringLiteral("SpeedButton%1").arg(n);
             if (slot::IsQuick(n))
                 SpeedButton23Click(SlotButton(n));

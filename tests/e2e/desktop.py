@@ -116,6 +116,12 @@ class Desktop:
         # silent stream playing into it.
         self.spawn(["pacat", "--device=rec", "--raw", "/dev/zero"])
 
+    def start_session_bus(self):
+        """A session bus of the desktop's own, which the program then uses."""
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         stdout=subprocess.PIPE)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+
     def close(self):
         for p in reversed(self.processes):
             if p.poll() is None:

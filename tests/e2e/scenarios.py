@@ -6,6 +6,7 @@ xdotool the way a user meets it.
     scenarios.py BUILD_DIR SCENARIO
 """
 import datetime
+import json
 import os
 import signal
 import subprocess
@@ -261,6 +262,101 @@ def installed_package(d):
     check(sorted(os.walk(tree)) == before, "the program wrote in its own tree")
 
 
+def second_start(d):
+    """A second start hands its command line to the running copy and ends:
+    the window comes back, and --quick starts a quick timer there."""
+    d.install_program()
+    window = d.start_program()
+    program = os.path.join(d.folder, "quorbel")
+    d.click(*HIDE)
+    check(not d.mapped(window), "the window did not hide")
+    second = subprocess.run([program], env=d.env, timeout=15)
+    check(second.returncode == 0, "the second start ended with %d" % second.returncode)
+    wait_for(lambda: d.mapped(window), "the window back")
+    copies = d.run(["pgrep", "-f", "^" + program], check=False).split()
+    check(copies == [str(d.program.pid)], "copies running: %s" % copies)
+    check(subprocess.run([program, "--quick", "3"], env=d.env, timeout=15).returncode == 0,
+          "--quick failed")
+    x, y = d.at(*quick_button(25))
+    wait_for(lambda: d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
+             "quick timer 3 running")
+    wrong = subprocess.run([program, "--start", "11"], env=d.env, capture_output=True, text=True,
+                           timeout=15)
+    check(wrong.returncode == 2 and "--start takes a number" in wrong.stderr,
+          "a wrong start gave %d: %s" % (wrong.returncode, wrong.stderr))
+    # A copy that crashed leaves its lock behind; it never blocks a start.
+    d.program.kill()
+    d.program.wait()
+    d.start_program()
+
+
+def wall_clock(d):
+    """A quick timer of 6 seconds across a 4-second stop of the program, as
+    a suspend makes one: it rings 6 seconds after its start, not 10."""
+    d.install_program({"pprefs.qbx": b"6\r\n"})
+    window = d.start_program()
+    d.click(*quick_button(23))
+    started = time.monotonic()
+    d.click(*HIDE)
+    os.kill(d.program.pid, signal.SIGSTOP)
+    time.sleep(4)
+    os.kill(d.program.pid, signal.SIGCONT)
+    wait_for(lambda: d.mapped(window), "the window back for the expiry", timeout=10)
+    rang = time.monotonic() - started
+    check(rang < 8.5, "rang after %.1f s" % rang)
+
+
+def desktop_bus(d):
+    """On a session bus with a notification service and a StatusNotifierItem
+    host: the tray item's tip and menu, a notification at the expiry, and
+    its Stop acknowledging the alert."""
+    # Debian's own Python, which python3-dbus and python3-gi are for.
+    python = "/usr/bin/python3"
+    if subprocess.run([python, "-c", "import dbus, gi"], stderr=subprocess.DEVNULL).returncode:
+        raise Skip("python3-dbus and python3-gi are not installed")
+    d.start_session_bus()
+    log, commands = os.path.join(d.root, "bus.log"), os.path.join(d.root, "bus.commands")
+    d.spawn([python, os.path.join(os.path.dirname(os.path.abspath(__file__)), "bus_peers.py"),
+             log, commands])
+
+    def calls(name):
+        if not os.path.exists(log):
+            return []
+        with open(log) as f:
+            return [e for e in map(json.loads, f) if e["call"] == name]
+    wait_for(lambda: calls("ready"), "the bus peers")
+    d.install_program({"pprefs.qbx": b"3\r\n"})
+    window = d.start_program()
+    item = wait_for(lambda: calls("RegisterStatusNotifierItem"), "the tray item")[0]["service"]
+
+    def item_property(name):
+        return d.run(["dbus-send", "--session", "--print-reply", "--dest=" + item,
+                      "/StatusNotifierItem", "org.freedesktop.DBus.Properties.Get",
+                      "string:org.kde.StatusNotifierItem", "string:" + name], check=False)
+    check("Quorbel" in item_property("ToolTip"), "the idle tip: " + item_property("ToolTip"))
+    menu = item_property("Menu").split("object path")[-1].split('"')[1]
+    # As a panel opens it: told first, then asked for its entries.
+    d.run(["dbus-send", "--session", "--print-reply", "--dest=" + item, menu,
+           "com.canonical.dbusmenu.AboutToShow", "int32:0"])
+    layout = d.run(["dbus-send", "--session", "--print-reply", "--dest=" + item, menu,
+                    "com.canonical.dbusmenu.GetLayout", "int32:0", "int32:-1", "array:string:"])
+    check('"Show"' in layout and '"Quit"' in layout, "the menu: " + layout)
+
+    d.click(*quick_button(23))
+    wait_for(lambda: "Quick timer 0 min 0:0" in item_property("ToolTip"), "the running tip")
+    shown = wait_for(lambda: calls("Notify"), "the notification", timeout=8)[0]
+    check(shown["summary"] == "Quick timer 0 min" and shown["body"] == "Set for 0:03",
+          "notified %r" % shown)
+    check(shown["actions"] == ["stop", "Stop"] and shown["urgency"] == 2
+          and shown["entry"] == "org.quorbel.Quorbel", "notified %r" % shown)
+    check("_NET_WM_STATE_ABOVE" in d.state(window), "not on top")
+    time.sleep(1.5)                 # the alert has sounded once
+    with open(commands, "a") as f:
+        f.write("stop %d\n" % shown["id"])
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" not in d.state(window), "the alert acknowledged")
+    wait_for(lambda: calls("CloseNotification"), "the notification withdrawn")
+
+
 def quit_with_running_slot(d):
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Test"]) + b"\r\n"})
     d.start_program()
@@ -394,7 +490,8 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, full_disk, folder_renamed,
-                                      minimised, question_above_alert, installed_package]}
+                                      minimised, question_above_alert, installed_package,
+                                      second_start, wall_clock, desktop_bus]}
 
 
 def main():

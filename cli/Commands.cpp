@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line acted on in the running program: given at its own
+// start, or handed over by a later one.
+#include "CommandLine.h"
+#include "app/Unit1.h"
+
+void TAForm1::RunCommand(const QStringList& arguments, bool handedOver) {
+    // A slot's set time comes with the settings, which come with the
+    // window's first activation.
+    if (State.FirstActivation) {
+        pendingCommand_ = arguments;
+        pendingHandedOver_ = handedOver;
+        return;
+    }
+    const Command command = ParseCommandLine(arguments);
+    QList<Command::Action> actions = command.actions;
+    // A second start, with nothing to do, is for the window.
+    if (handedOver && actions.isEmpty())
+        actions.append({Command::Act::Show});
+    for (const Command::Action& action : actions) {
+        // As a click on the slot's button would, when the slot is in the
+        // state the action is for.
+        const int N = action.act == Command::Act::Quick ? 22 + action.number : action.number;
+        const bool busy = N && SlotButton(N)->Tag() != 0;
+        if (N)
+            State.CurrentSlotName = QStringLiteral("SpeedButton%1").arg(N);
+        if (action.act == Command::Act::Show) {
+            platform_.windows.Raise(this);
+        } else if (action.act == Command::Act::Quit) {
+            SpeedButton11Click(SpeedButton11);
+        } else if (busy == (action.act == Command::Act::Stop)) {
+            if (action.act == Command::Act::Quick)
+                SpeedButton23Click(SlotButton(N));
+            else
+                SpeedButton1Click(SlotButton(N));
+        }
+    }
+}

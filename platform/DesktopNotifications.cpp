@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DesktopNotifications.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+const QString kStop = QStringLiteral("stop");
+
+QDBusMessage Call(const QString& method) {
+    return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+}
+
+} // namespace
+
+DesktopNotifications::DesktopNotifications(const QString& id)
+    : id_(id) {}
+
+bool DesktopNotifications::Connected() {
+    if (tried_)
+        return connected_;
+    tried_ = true;
+    // Without an address the bus library would try to launch a bus of its
+    // own, which is slow and outlives the program.
+    const bool bus =
+        qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") ||
+        QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus"));
+    if (!bus)
+        return false;
+    QDBusConnection session = QDBusConnection::sessionBus();
+    connected_ = session.isConnected();
+    if (connected_) {
+        session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                        SLOT(ActionInvoked(uint, QString)));
+        session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                        SLOT(NotificationClosed(uint, uint)));
+    }
+    return connected_;
+}
+
+void DesktopNotifications::Notify(int key, const QString& summary, const QString& body) {
+    if (!Connected())
+        return;
+    withdrawn_.remove(key);
+    QDBusMessage message = Call(QStringLiteral("Notify"));
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
+                            {QStringLiteral("desktop-entry"), id_}};
+    message << QStringLiteral("Quorbel") << shown_.value(key, 0) << id_ << summary << body
+            << QStringList{kStop, QStringLiteral("Stop")} << hints << 0;
+    auto* answer =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this,
+            [this, key](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                const QDBusPendingReply<uint> reply = *call;
+                if (reply.isError())
+                    return;
+                shown_.insert(key, reply.value());
+                // Acknowledged before the service answered.
+                if (withdrawn_.remove(key))
+                    Withdraw(key);
+            });
+}
+
+void DesktopNotifications::Withdraw(int key) {
+    if (!connected_)
+        return;
+    const auto shown = shown_.constFind(key);
+    if (shown == shown_.constEnd()) {
+        withdrawn_.insert(key);
+        return;
+    }
+    QDBusMessage message = Call(QStringLiteral("CloseNotification"));
+    message << *shown;
+    shown_.erase(shown);
+    QDBusConnection::sessionBus().asyncCall(message);
+}
+
+void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
+    const int key = shown_.key(id, -1);
+    if (key >= 0 && action == kStop && onStop)
+        onStop(key);
+}
+
+void DesktopNotifications::NotificationClosed(uint id, uint) {
+    const int key = shown_.key(id, -1);
+    if (key >= 0)
+        shown_.remove(key);
+}
+
+} // namespace platform

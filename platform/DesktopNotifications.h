@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Desktop notifications through the freedesktop notification service on
+// the session bus. Every call is asynchronous: without a service, or a
+// bus, nothing happens and nothing waits.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <functional>
+
+namespace platform {
+
+class DesktopNotifications : public QObject {
+    Q_OBJECT
+public:
+    // The menu entry's id, which names the program's icon too.
+    explicit DesktopNotifications(const QString& id);
+
+    void Notify(int key, const QString& summary, const QString& body);
+    void Withdraw(int key);
+    std::function<void(int key)> onStop;
+
+private slots:
+    void ActionInvoked(uint id, const QString& action);
+    void NotificationClosed(uint id, uint reason);
+
+private:
+    // Connects at the first notification, if the session has a bus.
+    bool Connected();
+
+    QString id_;
+    bool tried_ = false;
+    bool connected_ = false;
+    // The service's id of each key's notification, once it answered.
+    QHash<int, uint> shown_;
+    // Keys withdrawn while their notification was still on its way.
+    QSet<int> withdrawn_;
+};
+
+} // namespace platform

@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The desktop's side of the session bus, small enough to read: a
+notification service and a StatusNotifierWatcher with a host, which write
+down what the program tells them, one JSON object a line, in LOG. A line
+"stop ID" written to COMMANDS makes the service invoke "Stop" on that
+notification.
+
+    bus_peers.py LOG COMMANDS
+"""
+import json
+import os
+import sys
+
+import dbus
+import dbus.service
+from dbus.mainloop.glib import DBusGMainLoop
+from gi.repository import GLib
+
+LOG, COMMANDS = sys.argv[1], sys.argv[2]
+
+
+def record(**entry):
+    with open(LOG, "a") as f:
+        f.write(json.dumps(entry) + "\n")
+
+
+class Notifications(dbus.service.Object):
+    def __init__(self, bus):
+        super().__init__(bus, "/org/freedesktop/Notifications")
+        self.next_id = 0
+
+    @dbus.service.method("org.freedesktop.Notifications", in_signature="susssasa{sv}i",
+                         out_signature="u")
+    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
+        self.next_id = int(replaces) or self.next_id + 1
+        record(call="Notify", id=self.next_id, app=str(app), icon=str(icon),
+               summary=str(summary), body=str(body), actions=[str(a) for a in actions],
+               urgency=int(hints.get("urgency", -1)),
+               entry=str(hints.get("desktop-entry", "")))
+        return self.next_id
+
+    @dbus.service.method("org.freedesktop.Notifications", in_signature="u")
+    def CloseNotification(self, id):
+        record(call="CloseNotification", id=int(id))
+        self.NotificationClosed(id, 3)
+
+    @dbus.service.method("org.freedesktop.Notifications", out_signature="as")
+    def GetCapabilities(self):
+        return ["actions", "body"]
+
+    @dbus.service.method("org.freedesktop.Notifications", out_signature="ssss")
+    def GetServerInformation(self):
+        return ["quorbel-test", "quorbel", "1", "1.2"]
+
+    @dbus.service.signal("org.freedesktop.Notifications", signature="us")
+    def ActionInvoked(self, id, action):
+        pass
+
+    @dbus.service.signal("org.freedesktop.Notifications", signature="uu")
+    def NotificationClosed(self, id, reason):
+        pass
+
+
+WATCHER = "org.kde.StatusNotifierWatcher"
+
+
+class Watcher(dbus.service.Object):
+    def __init__(self, bus):
+        super().__init__(bus, "/StatusNotifierWatcher")
+        self.items = []
+
+    @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
+    def RegisterStatusNotifierItem(self, service, sender=None):
+        # Qt names its item by a service or by a path on its own connection.
+        name = str(service) if not str(service).startswith("/") else str(sender)
+        self.items.append(name)
+        record(call="RegisterStatusNotifierItem", service=name)
+        self.StatusNotifierItemRegistered(name)
+
+    @dbus.service.method(WATCHER, in_signature="s")
+    def RegisterStatusNotifierHost(self, service):
+        pass
+
+    @dbus.service.signal(WATCHER, signature="s")
+    def StatusNotifierItemRegistered(self, service):
+        pass
+
+    # Qt reads the host's presence as a property, which it must find in the
+    # description of the object.
+    @dbus.service.method(dbus.INTROSPECTABLE_IFACE, out_signature="s")
+    def Introspect(self):
+        return """<node><interface name="%s">
+          <method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>
+          <method name="RegisterStatusNotifierHost"><arg type="s" direction="in"/></method>
+          <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+          <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+          <property name="ProtocolVersion" type="i" access="read"/>
+          <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+        </interface><interface name="%s">
+          <method name="Get"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+            <arg type="v" direction="out"/></method>
+          <method name="GetAll"><arg type="s" direction="in"/>
+            <arg type="a{sv}" direction="out"/></method>
+        </interface></node>""" % (WATCHER, dbus.PROPERTIES_IFACE)
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        return self.GetAll(interface)[str(name)]
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
+    def GetAll(self, interface):
+        return {"RegisteredStatusNotifierItems": dbus.Array(self.items, signature="s"),
+                "IsStatusNotifierHostRegistered": True, "ProtocolVersion": 0}
+
+
+def main():
+    DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    names = [dbus.service.BusName(n, bus) for n in ("org.freedesktop.Notifications", WATCHER)]
+    notifications, watcher = Notifications(bus), Watcher(bus)
+    open(COMMANDS, "w").close()
+    done = [0]
+
+    def poll():
+        with open(COMMANDS) as f:
+            lines = f.read().splitlines()
+        for line in lines[done[0]:]:
+            word, _, number = line.partition(" ")
+            if word == "stop":
+                notifications.ActionInvoked(dbus.UInt32(int(number)), "stop")
+        done[0] = len(lines)
+        return True
+    GLib.timeout_add(100, poll)
+    record(call="ready", names=len(names), watcher=bool(watcher))
+    GLib.MainLoop().run()
+
+
+if __name__ == "__main__":
+    main()
