@@ -7,36 +7,87 @@
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOption>
+#include <utility>
 
 QColor ToQColor(int color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+namespace {
+bool designBitmaps = true;
+} // namespace
+
+void UseDesignBitmaps(bool on) {
+    designBitmaps = on;
+}
+
+bool DesignBitmaps() {
+    return designBitmaps;
+}
+
 QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
     // A design height is the height of the letters. The two bitmap faces of
-    // the design come in sizes named by the whole line, a fifth taller.
-    const bool lineSized =
+    // the design come in sizes named by the whole line, a fifth taller; the
+    // scalable face that stands in for them is sized by its letters.
+    const bool bitmapFace =
         face == QLatin1String("MS Sans Serif") || face == QLatin1String("Small Fonts");
-    QFont font(face);
-    font.setPixelSize(lineSized ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
+    QFont font(bitmapFace && !designBitmaps ? QStringLiteral("Tahoma") : face);
+    font.setPixelSize(bitmapFace && designBitmaps ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
     font.setBold(bold);
     return font;
 }
 
+QPixmap DesignPicture(const QString& resource) {
+    if (!designBitmaps) {
+        QString fine = resource;
+        fine.insert(fine.lastIndexOf(u'.'), QLatin1String("@2x"));
+        QPixmap picture(fine);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+    }
+    return QPixmap(resource);
+}
+
+QIcon IconInSizes(const QString& small, const QString& larger) {
+    // Sizes given, Qt reads each file only when that size is drawn.
+    QIcon icon;
+    icon.addFile(small, QSize(16, 16));
+    for (int size : {22, 24, 32, 48})
+        icon.addFile(larger.arg(size), QSize(size, size));
+    return icon;
+}
+
+bool ShowsFocusMark(const QWidget* control) {
+    return control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void DrawFocusMark(QPainter& painter, const QRect& area, int color) {
+    painter.save();
+    painter.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
 namespace {
 
-// Qt emboldens an outline face itself; a bitmap face without a bold of its
-// own it draws regular.
+// A face without a bold of its own comes out regular where Qt does not
+// embolden it: a bitmap face, and an outline face drawn on a scaled screen.
 bool DrawnRegular(const QFont& font) {
     static QHash<QString, bool> known;
     const auto found = known.constFind(font.key());
     if (found != known.constEnd())
         return *found;
     const QString family = QFontInfo(font).family();
-    bool regular = font.bold() && !QFontDatabase::isScalable(family);
+    bool regular = font.bold() && (!designBitmaps || !QFontDatabase::isScalable(family));
     for (const QString& style : QFontDatabase::styles(family))
         regular = regular && QFontDatabase::weight(family, style) < QFont::DemiBold;
     known.insert(font.key(), regular);
@@ -47,8 +98,10 @@ bool DrawnRegular(const QFont& font) {
 
 void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
     painter.drawText(area, flags, caption);
+    // One device pixel to the right.
     if (DrawnRegular(painter.font()))
-        painter.drawText(area.translated(1, 0), flags, caption);
+        painter.drawText(QRectF(area).translated(1 / painter.device()->devicePixelRatioF(), 0),
+                         flags, caption);
 }
 
 namespace {
@@ -117,8 +170,12 @@ void TPopupMenu::Style() {
 }
 
 void TPopupMenu::PopupFor(QContextMenuEvent* event) {
-    if (autoPopup_)
+    if (autoPopup_) {
         popup(event->globalPos());
+        // Opened from the keyboard, Enter takes the first item.
+        if (event->reason() == QContextMenuEvent::Keyboard && !actions().isEmpty())
+            setActiveAction(actions().first());
+    }
     event->accept();
 }
 
@@ -156,6 +213,10 @@ void TPanel::SetFontColor(int color) {
     Change(this, fontColor_, color);
 }
 
+void TPanel::SetKeyboardClickable() {
+    setFocusPolicy(Qt::TabFocus);
+}
+
 void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToQColor(color_));
@@ -168,6 +229,8 @@ void TPanel::paintEvent(QPaintEvent*) {
         p.setPen(ToQColor(fontColor_));
         p.drawText(rect(), Qt::AlignCenter, caption_);
     }
+    if (ShowsFocusMark(this))
+        DrawFocusMark(p, rect(), fontColor_);
 }
 
 void TPanel::mousePressEvent(QMouseEvent* event) {
@@ -183,6 +246,20 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
+void TPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && focusPolicy() != Qt::NoFocus)
+        pressed_ = true;
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TPanel::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && std::exchange(pressed_, false))
+        emit Click();
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
 void TPanel::contextMenuEvent(QContextMenuEvent* event) {
     if (PopupMenu)
         PopupMenu->PopupFor(event);
@@ -196,8 +273,14 @@ TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, QRect bounds,
     , fontColor_(clr::Navy) {
     Place(this, name, bounds);
     setText(caption);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+    // Pressed by Space or by a screen reader, the button tells the handlers
+    // which control the user means, as a press of the left button does.
+    connect(this, &QAbstractButton::pressed, this, [this] {
+        if (!mousePress_)
+            emit MouseDown(Qt::LeftButton, rect().center());
+    });
 }
 
 void TSpeedButton::SetMargin(int margin) {
@@ -210,7 +293,7 @@ void TSpeedButton::SetFontColor(int color) {
 
 void TSpeedButton::SetGlyph(const QString& resource) {
     // The pictures are drawn on white, and white is what shows through.
-    QPixmap picture(resource);
+    QPixmap picture = DesignPicture(resource);
     picture.setMask(picture.createMaskFromColor(Qt::white));
     glyph_ = picture;
     update();
@@ -228,8 +311,9 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
     // A pressed button draws its content one pixel down and to the right.
     const QRect area = rect().translated(sunken ? 1 : 0, sunken ? 1 : 0);
     if (!glyph_.isNull()) {
-        const int x = margin_ < 0 ? (width() - glyph_.width()) / 2 : margin_;
-        p.drawPixmap(area.left() + x, area.top() + (height() - glyph_.height()) / 2, glyph_);
+        const QSize size = glyph_.deviceIndependentSize().toSize();
+        const int x = margin_ < 0 ? (width() - size.width()) / 2 : margin_;
+        p.drawPixmap(area.left() + x, area.top() + (height() - size.height()) / 2, glyph_);
     }
     if (!text().isEmpty()) {
         p.setPen(ToQColor(fontColor_));
@@ -239,16 +323,27 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
             DrawCaption(p, area.adjusted(margin_, 0, 0, 0),
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
     }
+    if (ShowsFocusMark(this))
+        DrawFocusMark(p, rect().adjusted(2, 2, -2, -2), clr::Navy);
 }
 
 void TSpeedButton::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
+    const QScopedValueRollback mouse(mousePress_, true);
     QAbstractButton::mousePressEvent(event);
 }
 
 void TSpeedButton::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(event->position().toPoint());
     QAbstractButton::mouseMoveEvent(event);
+}
+
+void TSpeedButton::keyReleaseEvent(QKeyEvent* event) {
+    // Space clicks on its release: the press again first, whatever the
+    // mouse touched in between.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown())
+        emit MouseDown(Qt::LeftButton, rect().center());
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
@@ -308,9 +403,9 @@ void TLabel::paintEvent(QPaintEvent* event) {
     DrawCaption(p, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }
 
-TImage::TImage(QWidget* parent, const QString& name, QRect bounds, const QImage& picture)
+TImage::TImage(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture)
     : QWidget(parent)
-    , picture_(QPixmap::fromImage(picture)) {
+    , picture_(picture) {
     Place(this, name, bounds);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -354,6 +449,21 @@ void TEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
 }
 
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Tab selects a box's text; a box that is only read stays as it looks.
+    if (isReadOnly())
+        deselect();
+}
+
+void TEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (isReadOnly() && ShowsFocusMark(this)) {
+        QPainter p(this);
+        DrawFocusMark(p, rect().adjusted(2, 2, -2, -2), fontColor_ == clrUnset ? 0 : fontColor_);
+    }
+}
+
 void TEdit::contextMenuEvent(QContextMenuEvent* event) {
     // Without a menu of its own the box offers no menu at all, as the
     // design's boxes never showed the editing menu.
@@ -368,12 +478,30 @@ TCheckBox::TCheckBox(QWidget* parent, const QString& name, QRect bounds, const Q
     : QCheckBox(caption, parent) {
     Place(this, name, bounds);
     setChecked(checked);
+    // The style's focus frame, in the design's navy.
+    SetPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 
 TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
                            const QString& caption)
     : QRadioButton(caption, parent) {
     Place(this, name, bounds);
+    SetPaletteColor(this, QPalette::Highlight, clr::Navy);
+}
+
+void TRadioButton::focusInEvent(QFocusEvent* event) {
+    const bool tabbed =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && !isChecked() && autoExclusive()) {
+        for (auto* other :
+             parentWidget()->findChildren<TRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (other->isChecked()) {
+                other->setFocus(event->reason());
+                return;
+            }
+        }
+    }
+    QRadioButton::focusInEvent(event);
 }
 
 TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
@@ -396,6 +524,17 @@ bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         setSelectedSection(currentSection());
     return QTimeEdit::eventFilter(watched, event);
+}
+
+bool TDateTimePicker::focusNextPrevChild(bool next) {
+    const int field = currentSectionIndex() + (next ? 1 : -1);
+    if (field >= 0 && field < qMin(shownFields_, sectionCount())) {
+        setCurrentSectionIndex(field);
+        setSelectedSection(currentSection());
+        return true;
+    }
+    // Past the fields in sight, on to the next control.
+    return QAbstractSpinBox::focusNextPrevChild(next);
 }
 
 void TDateTimePicker::SetTextIndent(int pixels) {

@@ -19,12 +19,31 @@
 // A stored colour (0x00BBGGRR) as Qt paints it.
 QColor ToQColor(int color);
 
+// Whether the design's bitmap faces and pictures show as drawn, which they
+// do on screens of one device pixel to the pixel. On finer screens they
+// would be blurred or drawn tiny; scalable faces of the same size and
+// pictures drawn at twice the size stand in for them.
+void UseDesignBitmaps(bool on);
+bool DesignBitmaps();
+
 // A face of the window's design at a height in pixels.
 QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
 
-// Draws a caption in the painter's font. A bitmap face has no bold of its
-// own and none is made for it, so its bold is drawn twice, a pixel apart,
-// as the design's desktop drew it.
+// A picture of the design, drawn at twice its size for finer screens.
+QPixmap DesignPicture(const QString& resource);
+
+// A picture at the sizes a title bar or a panel asks for: the sixteen-pixel
+// drawing, and the larger ones a pattern names by their size (%1).
+QIcon IconInSizes(const QString& small, const QString& larger);
+
+// The control that has the keyboard shows a dotted frame, once the keyboard
+// has moved it there: a mouse user sees the design unchanged.
+bool ShowsFocusMark(const QWidget* control);
+void DrawFocusMark(QPainter& painter, const QRect& area, int color);
+
+// Draws a caption in the painter's font. Where Qt makes no bold of a face
+// without one, its bold is drawn twice, a device pixel apart, as the
+// design's desktop drew it.
 void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
 
 // A context menu whose automatic popup the handlers switch per mouse press.
@@ -73,6 +92,8 @@ public:
     void SetCaption(const QString& caption);
     int FontColor() const { return fontColor_; }
     void SetFontColor(int color);
+    // A panel that answers a click is reached by Tab and clicked by Space.
+    void SetKeyboardClickable();
 
     TPopupMenu* PopupMenu = nullptr;
 
@@ -84,6 +105,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -94,9 +117,10 @@ private:
     bool pressed_ = false;
 };
 
-// A flat push button that never takes the focus, with an integer tag, a
-// caption margin (-1 centres), a picture whose white is transparent and,
-// when it is a two-state button, a pressed state that stays.
+// A flat push button that a click never gives the focus (Tab does), with
+// an integer tag, a caption margin (-1 centres), a picture whose white is
+// transparent and, when it is a two-state button, a pressed state that
+// stays. Space presses it as the left mouse button does.
 class TSpeedButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -121,6 +145,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -134,6 +159,7 @@ private:
     int fontColor_;
     QPixmap glyph_;
     bool hover_ = false;
+    bool mousePress_ = false;
 };
 
 // A text label, transparent unless given a colour.
@@ -157,7 +183,7 @@ protected:
 class TImage : public QWidget {
     Q_OBJECT
 public:
-    TImage(QWidget* parent, const QString& name, QRect bounds, const QImage& picture);
+    TImage(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture);
 
     TPopupMenu* PopupMenu = nullptr;
 
@@ -192,6 +218,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A read-only box shows no caret; the focus mark shows where Tab is.
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int color_ = clrUnset;
@@ -210,6 +239,10 @@ class TRadioButton : public QRadioButton {
     Q_OBJECT
 public:
     TRadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+
+protected:
+    // Tab stops once among the buttons of a group, on the one chosen.
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // A time picker of the time kind; which of its fields show is set per use.
@@ -225,6 +258,9 @@ public:
     // Sets the time without reporting a change: Change is for the user's
     // edits alone.
     void SetTime(QTime time);
+    // Tab steps through the first so many fields, the ones in sight, and
+    // then on to the next control.
+    void SetShownFields(int count) { shownFields_ = count; }
 
 signals:
     void Change();
@@ -232,10 +268,12 @@ signals:
 protected:
     // A click into a field selects it, so that digits typed next replace it.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void AlignHour();
 
+    int shownFields_ = 3;
     int indent_ = 0;
     bool hourRightAligned_ = false;
 };

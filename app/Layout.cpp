@@ -8,7 +8,7 @@
 #include "core/Colors.h"
 
 #include <QHash>
-#include <QImage>
+#include <QPixmap>
 #include <variant>
 
 namespace {
@@ -707,7 +707,7 @@ void TAForm1::CreateMenus() {
 }
 
 void TAForm1::CreateControls() {
-    QHash<QString, QImage> pictures;
+    QHash<QString, QPixmap> pictures;
     for (const ControlRow& row : kControls) {
         const QString name = QLatin1String(row.name);
         const QString caption = QString::fromUtf8(row.caption);
@@ -717,7 +717,7 @@ void TAForm1::CreateControls() {
         case Kind::Image: {
             const QString path = QLatin1String(row.picture);
             if (!pictures.contains(path))
-                pictures.insert(path, QImage(path));
+                pictures.insert(path, DesignPicture(path));
             auto* image = new TImage(parent, name, row.bounds, pictures.value(path));
             if (row.menu)
                 image->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
@@ -761,8 +761,10 @@ void TAForm1::CreateControls() {
             panel->SetCaption(caption);
             if (row.menu)
                 panel->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
-            if (row.onClick)
+            if (row.onClick) {
+                panel->SetKeyboardClickable();
                 On(panel, &TPanel::Click, row.onClick);
+            }
             control = panel;
             break;
         }
@@ -770,8 +772,11 @@ void TAForm1::CreateControls() {
         case Kind::Edit: {
             auto* edit = new TEdit(parent, name, row.bounds, caption);
             edit->SetColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
-            if (row.kind == Kind::TimeBox)
-                edit->setFocusPolicy(Qt::ClickFocus);
+            if (row.kind == Kind::TimeBox) {
+                // Read by Tab and a screen reader, never typed into.
+                edit->setReadOnly(true);
+                edit->setFocusPolicy(Qt::TabFocus);
+            }
             if (row.menu)
                 edit->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
             if (row.onMouseDown)
@@ -780,19 +785,23 @@ void TAForm1::CreateControls() {
             break;
         }
         case Kind::CheckBox: {
-            // On the panel colour, passed by Tab.
+            // On the panel colour; the keyboard reaches it by Tab alone, so
+            // that a click leaves the focus where it was.
             auto* box = new TCheckBox(parent, name, row.bounds, caption, row.flags & Checked);
             SetPaletteColor(box, QPalette::Window, row.color);
             box->setBackgroundRole(QPalette::Window);
             box->setAutoFillBackground(true);
-            box->setFocusPolicy(Qt::ClickFocus);
+            box->setFocusPolicy(Qt::TabFocus);
             if (row.onClick)
                 On(box, &TCheckBox::clicked, row.onClick);
             control = box;
             break;
         }
         case Kind::Radio: {
-            auto* radio = new TRadioButton(parent, name, row.bounds, caption);
+            // Drawn in a scalable face, the snooze lengths run a little
+            // wider than in the bitmap one; there is room to their right.
+            const QRect bounds = DesignBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
+            auto* radio = new TRadioButton(parent, name, bounds, caption);
             radio->setChecked(row.flags & Checked);
             if (row.onClick)
                 On(radio, &TRadioButton::clicked, row.onClick);
@@ -808,12 +817,13 @@ void TAForm1::CreateControls() {
                 // Hours and minutes of a slot, which the picker holds as the
                 // minutes and seconds of a time in the hour of noon. They
                 // show in the gap the cover panels leave.
-                picker->setFocusPolicy(Qt::ClickFocus);
                 picker->setDisplayFormat(QStringLiteral("mm:ss"));
                 picker->setTimeRange(QTime(12, 0, 0), QTime(12, 59, 59));
                 picker->SetTextIndent(17);
             } else if (row.flags & AlarmFields) {
+                // Its own AM/PM lies under a cover panel.
                 picker->setDisplayFormat(QStringLiteral("h:mm AP"));
+                picker->SetShownFields(2);
                 picker->SetHourRightAligned();
             }
             picker->SetTime(QTime(12, 0, 0));

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
 
@@ -35,6 +36,10 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     , counted_(platform.clock.SinceBoot()) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
+    MakeAccessible();
+    // On a screen finer than one device pixel to the pixel, anywhere on the
+    // desktop, scalable faces and finer pictures stand in for the bitmaps.
+    UseDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(clr::Background));
@@ -50,14 +55,16 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     }
     // Reading the first picture looks through Qt's image plugins; a window
     // manager takes the icon as well after the map as before it.
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    platform_.text.LoadFonts();
+    setWindowIcon(IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png")));
+    platform_.text.LoadFonts(DesignBitmaps());
 
     CreateMenus();
     CreateControls();
     RegisterComponents();
     ConnectHandlers();
+    SetTabOrder();
     PrepareStores();
+    NameControls();
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
         // the ones the design hides were hidden explicitly.
@@ -77,9 +84,9 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
                                    [this] { Guard([this] { EndSession(); }); });
     platform_.notifications.ListenForStop(
-        [this](int key) { Guard([this, key] { NotificationStop(key); }); });
+        [this](int key) { Handle([this, key] { NotificationStop(key); }); });
     platform_.instance.ListenForStarts([this](const QStringList& arguments) {
-        Guard([this, &arguments] { RunCommand(arguments, true); });
+        Handle([this, &arguments] { RunCommand(arguments, true); });
     });
 }
 
@@ -169,11 +176,8 @@ void TAForm1::SpeedButton16YClick(QObject*) {
     hide();
     // The editor's own visibility, not whether it is on screen: the window
     // has just been hidden.
-    if (!Panel12->isHidden()) {
-        UpdateBtns(true);
-        FocusMainPanel();
-        Panel12->hide();
-    }
+    if (!Panel12->isHidden())
+        CloseMessageEditor();
 }
 
 void TAForm1::SpeedButton15Click(QObject*) {
@@ -286,12 +290,13 @@ void TAForm1::WriteUserFile(const QString& name, const QByteArray& bytes) {
 }
 
 void TAForm1::FocusMainPanel() {
-    Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+    if (!KeepsKeyboard(QApplication::focusWidget()))
+        Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
 }
 
 void TAForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Guard([this] { FormActivate(this); });
+        Handle([this] { FormActivate(this); });
     QWidget::changeEvent(event);
 }
 
@@ -314,6 +319,10 @@ void TAForm1::closeEvent(QCloseEvent* event) {
 
 bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress)
+        LeaveKeyboardMode(watched);
+    if (type == QEvent::ContextMenu)
+        return KeyboardMenu(watched, static_cast<QContextMenuEvent*>(event));
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
 
@@ -333,9 +342,12 @@ bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
     } else {
         Guard([&] { FormKeyDown(this, Key, key->modifiers()); });
         // After the window's preview, the message box's own look at the
-        // character.
+        // character, then the keys that stand in for the mouse.
         if (Key != 0 && watched == Edit11)
             Guard([&] { Edit11KeyPress(Edit11, Key); });
+        if (Key != 0)
+            Guard([&] { Key = KeyboardKey(focus, *key) ? 0 : Key; });
+        Guard([this] { DescribeControls(); });
     }
     // A key cleared on the way never reaches the control.
     return Key == 0;

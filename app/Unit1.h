@@ -14,6 +14,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QKeyEvent>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -278,6 +279,8 @@ public:
 
     // Shows or hides the slot rows and the bottom strip around the editor.
     void UpdateBtns(bool visible);
+    // Closes the message editor, storing nothing.
+    void CloseMessageEditor();
     // Where the user's files are.
     const UserFiles& Files() const { return files_; }
     // Replaces one of them (one of file::) in one step; the program's error
@@ -286,8 +289,21 @@ public:
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
-    // whenever no control needs it.
+    // whenever no control needs it, unless Tab has brought it to a control
+    // that is still there.
     void FocusMainPanel();
+
+    // The keyboard: whether Tab moved it since the last mouse press, and
+    // giving a control back the keyboard it had.
+    bool KeyboardMode() const;
+    void ReturnKeyboardTo(QWidget* control);
+
+    // What a screen reader hears: every control's name, kept true to what
+    // it shows; and a timer that rings, announced.
+    void MakeAccessible();
+    void NameControls();
+    void DescribeControls();
+    void AnnounceRinging(int N);
 
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
@@ -345,18 +361,36 @@ private:
 
     void CreateControls();
     void CreateTrayIcon();
+    // Tab in reading order, and the keys that stand in for the mouse.
+    void SetTabOrder();
+    bool KeyboardKey(QWidget* focus, const QKeyEvent& key);
+    void TabFromRest(QWidget* rest, bool forward);
+    void OpenMenuFor(QWidget* focus);
+    // The desktop's own menu key: whether it was taken as the keys are.
+    bool KeyboardMenu(QObject* watched, QContextMenuEvent* event);
+    void LeaveKeyboardMode(QObject* pressed);
+    bool KeepsKeyboard(const QWidget* focus) const;
+    // How a slot's button names itself: its timer, message, time and state.
+    QString SlotDescription(int N) const;
     // Points the window's member, if the layout names one, at a component.
     template <typename Field> void Bind(const Field& field, QObject* component);
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();
 
-    // Enters a handler from one of Qt's signals through the error guard; the
-    // handler gets the sender and the signal's leading arguments.
+    // Runs a handler through the error guard, then brings the names a
+    // screen reader hears up to date with what it changed.
+    template <typename Handler> bool Handle(Handler&& handler) {
+        const bool done = Guard(std::forward<Handler>(handler));
+        Guard([this] { DescribeControls(); });
+        return done;
+    }
+    // Enters a handler from one of Qt's signals that way; the handler gets
+    // the sender and the signal's leading arguments.
     template <typename Sender, typename Signal, typename... Args>
     void On(Sender* sender, Signal signal, void (TAForm1::*handler)(QObject*, Args...)) {
         connect(sender, signal, this, [this, sender, handler](Args... args) {
-            Guard([&] { (this->*handler)(sender, args...); });
+            Handle([&] { (this->*handler)(sender, args...); });
         });
     }
 

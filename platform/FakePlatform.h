@@ -43,7 +43,7 @@ public:
 
     // Six pixels a character, close to the design font's digits.
     int Width(const QFont&, const QString& text) const override { return 6 * int(text.size()); }
-    void LoadFonts() override {}
+    void LoadFonts(bool) override {}
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;

@@ -88,8 +88,9 @@ public:
     virtual ~Text() = default;
     // The width in pixels of a text drawn in a font.
     virtual int Width(const QFont& font, const QString& text) const = 0;
-    // Makes the design faces ready; call before any text is shaped.
-    virtual void LoadFonts() = 0;
+    // Makes the design faces ready; call before any text is shaped. The
+    // design's bitmap faces are wanted only where they show as drawn.
+    virtual void LoadFonts(bool bitmapFaces) = 0;
 };
 
 class Windows {

@@ -269,7 +269,7 @@ int QtPlatform::Width(const QFont& font, const QString& text) const {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-void QtPlatform::LoadFonts() {
+void QtPlatform::LoadFonts(bool bitmapFaces) {
     if (fontsLoaded_)
         return;
     fontsLoaded_ = true;
@@ -277,10 +277,14 @@ void QtPlatform::LoadFonts() {
     // Debian's fonts-wine carries metric-faithful copies of the old Windows
     // faces, outside fontconfig's search path. In fontconfig's own
     // application set, Qt finds them with the rest when it first lists the
-    // fonts.
-    static const char* const kFiles[] = {"ms_sans_serif.ttf", "small_fonts.ttf", "tahoma.ttf",
-                                         "tahomabd.ttf"};
-    for (const char* file : kFiles) {
+    // fonts. Past the first, they draw from bitmaps, which only a screen of
+    // one device pixel to the pixel shows as drawn; on a finer screen Qt
+    // emboldens Tahoma's own outlines, and its advances stay those of the
+    // regular face, as the design's bold did.
+    static const char* const kFiles[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf",
+                                         "small_fonts.ttf"};
+    for (std::size_t i = 0; i < (bitmapFaces ? std::size(kFiles) : 1); ++i) {
+        const char* file = kFiles[i];
         const std::string path = std::string("/usr/share/wine/fonts/") + file;
         FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()));
     }

@@ -45,7 +45,7 @@ public:
     bool Replace(const QString& path, const QByteArray& bytes) override;
 
     int Width(const QFont& font, const QString& text) const override;
-    void LoadFonts() override;
+    void LoadFonts(bool bitmapFaces) override;
 
     void SetStayOnTop(QWidget* window, bool onTop) override;
     void StartMove(QWidget* window) override;

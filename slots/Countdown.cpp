@@ -96,9 +96,7 @@ void TAForm1::SpeedButton12Click(QObject*) {
     // Digits typed into a field count even while the field still has the
     // keyboard, which the OK button never takes.
     DateTimePicker1->interpretText();
-    UpdateBtns(true);
-    FocusMainPanel();
-    Panel12->hide();
+    CloseMessageEditor();
 
     TEdit* box = SlotEdit(N);
     const QString seconds = box->text().mid(6, 2);
@@ -109,6 +107,15 @@ void TAForm1::SpeedButton12Click(QObject*) {
     button->setText(message);
     button->SetMargin(MarginFor(message));
     Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + message);
+}
+
+void TAForm1::CloseMessageEditor() {
+    UpdateBtns(true);
+    FocusMainPanel();
+    Panel12->hide();
+    // A keyboard that opened the editor goes back to the slot it was for.
+    if (IsCountdown(editorSlot_))
+        ReturnKeyboardTo(SlotButton(editorSlot_));
 }
 
 void TAForm1::Edit11KeyPress(QObject* Sender, int& Key) {

@@ -19,7 +19,7 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 private slots:
     // As the main window does before it builds its controls.
-    void initTestCase() { desktop.LoadFonts(); }
+    void initTestCase() { desktop.LoadFonts(true); }
     void questionAnswers_data();
     void questionAnswers();
     void questionLook();

@@ -12,7 +12,7 @@ import re
 import sys
 
 FOLDERS = ["core", "cli", "platform", "app", "settings", "slots", "alarm", "stopwatch", "tray",
-           "scheduler"]
+           "scheduler", "notify", "access"]
 ALLOWED = {"core": set(), "platform": {"core"}, "app": {"core", "platform"}}
 # The entry point puts the program together from every folder.
 ENTRY = "app/main.cpp"

@@ -97,29 +97,42 @@ def rgb(hex_colour):
 
 # --------------------------------------------------------------- pictures
 
-def background():
-    """The slate-blue field with its bevel and the gold title strip."""
-    w, h = 298, 239
+def mix(a, b, t=0.5):
+    return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
+
+
+def background(scale=1):
+    """The slate-blue field with its bevel and the gold title strip. At
+    twice the size the bevel and the strip's shadow shade in twice as many
+    steps."""
+    w, h = 298 * scale, 239 * scale
     field = rgb("#7C8EBC")
     light = [rgb("#C4CEE6"), rgb("#A6B3D6"), rgb("#93A2CB")]
     dark = [rgb("#2F3650"), rgb("#4A5478"), rgb("#65739E")]
     gold, outline = rgb("#E4CA7C"), rgb("#2C2E3C")
     shade = [rgb("#D3DBEE"), rgb("#AAB7DA")]
+    if scale == 2:
+        light = [light[0], mix(light[0], light[1]), light[1], mix(light[1], light[2]),
+                 light[2], mix(light[2], field)]
+        dark = [dark[0], mix(dark[0], dark[1]), dark[1], mix(dark[1], dark[2]), dark[2],
+                mix(dark[2], field)]
+        shade = [shade[0], mix(shade[0], shade[1]), shade[1], mix(shade[1], field)]
+    s = scale
     rows = []
     for y in range(h):
         row = []
         for x in range(w):
             near_light = min(x, y)
             near_dark = min(w - 1 - x, h - 1 - y)
-            if min(near_light, near_dark) < 3:
+            if min(near_light, near_dark) < 3 * s:
                 if near_light <= near_dark:
                     px = light[near_light]
                 else:
                     px = dark[near_dark]
-            elif 6 <= y <= 23 and 10 <= x <= 289:
-                px = outline if y == 6 or x == 10 else gold
-            elif y in (24, 25) and 10 <= x <= 289:
-                px = shade[y - 24]
+            elif 6 * s <= y < 24 * s and 10 * s <= x < 290 * s:
+                px = outline if y < 7 * s or x < 11 * s else gold
+            elif 24 * s <= y < 26 * s and 10 * s <= x < 290 * s:
+                px = shade[y - 24 * s]
             else:
                 px = field
             row.append(px)
@@ -163,6 +176,66 @@ def pin():
             return True
         return x == 12 and 3 <= y <= 5
     return drawing(14, 9, on)
+
+
+def raster(size_w, size_h, colour, samples=4):
+    """A picture whose every pixel averages samples x samples points of
+    colour(x, y), which takes coordinates in pixels."""
+    rows = []
+    for y in range(size_h):
+        row = []
+        for x in range(size_w):
+            total = [0, 0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = colour(x + (sx + 0.5) / samples, y + (sy + 0.5) / samples)
+                    for k in range(3):
+                        total[k] += c[k] * c[3]
+                    total[3] += c[3]
+            alpha = total[3] / (samples * samples)
+            row.append(tuple(round(total[k] / total[3]) if total[3] else 0 for k in range(3))
+                       + (round(alpha),))
+        rows.append(row)
+    return rows
+
+
+def near_segment(px, py, ax, ay, bx, by):
+    """The distance from a point to a segment."""
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(px - ax - t * dx, py - ay - t * dy)
+
+
+def fine(w, h, inside):
+    """A glyph at twice its size, its edges smoothed, on transparent paper;
+    inside takes coordinates in the glyph's own pixels."""
+    return png(2 * w, 2 * h, raster(2 * w, 2 * h,
+                                    lambda x, y: MAROON if inside(x / 2, y / 2) else CLEAR))
+
+
+def hide_bar_fine():
+    return fine(9, 10, lambda x, y: 1 <= x < 8 and 7 <= y < 9)
+
+
+def close_cross_fine():
+    def on(x, y):
+        if not 1 <= y < 9:
+            return False
+        return (near_segment(x, y, 1.0, 1.5, 8.0, 8.5) < 0.72
+                or near_segment(x, y, 8.0, 1.5, 1.0, 8.5) < 0.72)
+    return fine(9, 10, on)
+
+
+def pin_fine():
+    def on(x, y):
+        if 0.25 <= x < 5 and 4.25 <= y < 4.75:        # a needle's point
+            return True
+        if 5 <= x < 10 and 2 <= y < 7:                # the shank's outline
+            return y < 3 or y >= 6 or x < 6 or x >= 9
+        if 10 <= x < 12 and 0 <= y < 9:               # the head
+            return near_segment(x, y, 11, 0.8, 11, 8.2) < 1.0
+        return 12 <= x < 13 and 3 <= y < 6
+    return fine(14, 9, on)
 
 
 def dial(fill, rim=NAVY):
@@ -248,6 +321,68 @@ def tray_pictures():
     return pictures
 
 
+def sized_dial(u, v, inside, rim):
+    """The tray's clock face at any size, both coordinates from 0 to 1: a
+    disc with a rim, transparent around it."""
+    r = math.hypot(u - 0.5, v - 0.5)
+    if r > 0.47:
+        return CLEAR
+    if r > 0.39:
+        return rim
+    return inside(u, v)
+
+
+def on_hand(u, v, degrees, length, width=1 / 16):
+    dx, dy = math.sin(math.radians(degrees)), -math.cos(math.radians(degrees))
+    return near_segment(u, v, 0.5, 0.5, 0.5 + dx * length, 0.5 + dy * length) <= width / 2
+
+
+def sized_clock(size, white=WHITE, yellow=(255, 255, 0, 255), navy=NAVY, second=None):
+    def inside(u, v):
+        if on_hand(u, v, 0, 5 / 16) or (second is not None and on_hand(u, v, second, 5 / 16)):
+            return navy
+        return white if (int(u * 16) + int(v * 16)) % 2 == 0 else yellow
+    return png(size, size, raster(size, size,
+                                  lambda x, y: sized_dial(x / size, y / size, inside, navy)))
+
+
+def sized_number(size, text, fill, ink):
+    def inside(u, v):
+        cx, cy = u * 16, v * 16
+        for i, digit in enumerate(text):
+            col, row = int(cx - 3 - 5 * i), int(cy - 4)
+            if 0 <= col < 4 and 0 <= row < 7 and cx >= 3 + 5 * i and cy >= 4:
+                if DIGITS[digit][row][col] == "#":
+                    return ink
+        return fill
+    return png(size, size, raster(size, size,
+                                  lambda x, y: sized_dial(x / size, y / size, inside, NAVY)))
+
+
+TRAY_SIZES = (22, 24, 32, 48)
+
+
+def sized_tray_pictures():
+    """The tray's pictures at the larger sizes a panel may ask for, drawn
+    from the same shapes, one folder a size."""
+    pictures = {}
+    light = ((252, 254, 252, 255), (252, 254, 4, 255), (4, 2, 132, 255))
+    numbers = [("M1", "60", (252, 200, 43, 255), NAVY), ("M2", "50", (252, 200, 43, 255), NAVY),
+               ("M3", "40", (252, 200, 43, 255), NAVY), ("M4", "30", (255, 242, 0, 255), NAVY),
+               ("M5", "20", (255, 242, 0, 255), NAVY), ("M6", "10", (237, 28, 36, 255),
+                                                        (255, 255, 0, 255))]
+    for size in TRAY_SIZES:
+        folder = "%d/" % size
+        pictures[folder + "clock.png"] = sized_clock(size)
+        pictures[folder + "M7.png"] = pictures[folder + "clock.png"]
+        for frame in range(8):
+            pictures[folder + "frame%d.png" % frame] = sized_clock(size, *light,
+                                                                   second=45 * (frame + 1))
+        for name, text, fill, ink in numbers:
+            pictures[folder + name + ".png"] = sized_number(size, text, fill, ink)
+    return pictures
+
+
 # The program's icon, for menus and panels: the tray's still clock, its rim
 # and hand in navy, its dial checked white and yellow in sixteenths of the
 # icon, so that every size keeps the look of the sixteen-pixel one. The same
@@ -273,25 +408,10 @@ def icon_colour(u, v):
     return WHITE if (int(u * 16) + int(v * 16)) % 2 == 0 else ICON_YELLOW
 
 
-def app_icon(size, samples=3):
-    """A raster of the icon, each pixel the average of samples x samples."""
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            total = [0, 0, 0, 0]
-            for sy in range(samples):
-                for sx in range(samples):
-                    c = icon_colour((x + (sx + 0.5) / samples) / size,
-                                    (y + (sy + 0.5) / samples) / size)
-                    for k in range(3):
-                        total[k] += c[k] * c[3]
-                    total[3] += c[3]
-            alpha = total[3] / (samples * samples)
-            row.append(tuple(round(total[k] / total[3]) if total[3] else 0 for k in range(3))
-                       + (round(alpha),))
-        rows.append(row)
-    return png(size, size, rows)
+def app_icon(size):
+    """A raster of the icon, each pixel the average of 3 x 3 points."""
+    return png(size, size, raster(size, size, lambda x, y: icon_colour(x / size, y / size),
+                                  samples=3))
 
 
 def scalable_icon():
@@ -332,13 +452,17 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, data in [("background.gif", background()), ("bar.png", hide_bar()),
                        ("x.png", close_cross()), ("pin.png", pin()),
-                       ("icon.png", icon(clock()))]:
+                       ("icon.png", icon(clock())), ("background@2x.gif", background(2)),
+                       ("bar@2x.png", hide_bar_fine()), ("x@2x.png", close_cross_fine()),
+                       ("pin@2x.png", pin_fine())]:
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
-    for folder, pictures in (("tray", tray_pictures()), ("icons", app_icons())):
-        os.makedirs(os.path.join(out, folder), exist_ok=True)
+    tray = dict(tray_pictures(), **sized_tray_pictures())
+    for folder, pictures in (("tray", tray), ("icons", app_icons())):
         for name, data in pictures.items():
-            with open(os.path.join(out, folder, name), "wb") as f:
+            path = os.path.join(out, folder, name)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
                 f.write(data)
 
 

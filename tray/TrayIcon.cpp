@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayIcon.h"
 
+#include "app/Controls.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -73,8 +75,13 @@ void TTrayIcon::SetIcon(const QIcon& icon) {
     Update();
 }
 
+QIcon TrayPicture(const QString& name) {
+    return IconInSizes(QStringLiteral(":/tray/%1.png").arg(name),
+                       QStringLiteral(":/tray/%2/%1.png").arg(name));
+}
+
 void TTrayIcon::LoadIcon(const QString& resourceName) {
-    icon_ = QIcon(QStringLiteral(":/tray/%1.png").arg(resourceName));
+    icon_ = TrayPicture(resourceName);
     iconName_ = resourceName;
     Update();
 }

@@ -13,6 +13,10 @@
 
 class QMenu;
 
+// One of the tray's pictures ("clock", "frame0" to "frame7", "M1" to "M7")
+// at every size a panel asks for.
+QIcon TrayPicture(const QString& name);
+
 // The animation frames; any change refreshes the icon.
 class TIconList {
 public:

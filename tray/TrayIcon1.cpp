@@ -19,12 +19,12 @@ void TAForm1::CreateTrayIcon() {
     TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
     TrayIcon1->SetInterval(450);
     for (int frame = 0; frame < 8; ++frame)
-        TrayIcon1->Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
+        TrayIcon1->Icons.Add(TrayPicture(QStringLiteral("frame%1").arg(frame)));
     TrayIcon1->SetHint(kProgram);
     auto* menu = new TPopupMenu(this, QStringLiteral("TrayMenu1"));
     TrayIcon1->SetPopupMenu(menu);
     // The still clock last: setting it puts the icon in the notification area.
-    TrayIcon1->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    TrayIcon1->SetIcon(TrayPicture(QStringLiteral("clock")));
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
     On(menu, &QMenu::aboutToShow, &TAForm1::TrayMenu1Popup);
     // Filled at once too: a panel may look at it before it opens it.
@@ -47,7 +47,7 @@ void TAForm1::TrayMenu1Popup(QObject*) {
     menu->clear();
     const auto add = [this, menu](const QString& caption, auto command) {
         connect(menu->addAction(caption), &QAction::triggered, this,
-                [this, command] { Guard([&] { command(); }); });
+                [this, command] { Handle([&] { command(); }); });
     };
     add(QStringLiteral("Show"), [this] { platform_.windows.Raise(this); });
     menu->addSeparator();

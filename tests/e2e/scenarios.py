@@ -357,6 +357,109 @@ def desktop_bus(d):
     wait_for(lambda: calls("CloseNotification"), "the notification withdrawn")
 
 
+def keyboard_only(d):
+    """A timer set and started, a quick timer started and the program quit,
+    all from the keyboard."""
+    d.install_program()
+    d.start_program()
+    # From the first slot's panel: its time box, then its button.
+    d.keys("Tab", "Tab", "Menu", "Return")
+    d.type("Tea")
+    # Hours and minutes, each field moving on by itself, then OK.
+    d.keys("Tab")
+    d.type("0003")
+    d.keys("Tab", "Tab", "space")
+    d.keys("space")
+    x, y = d.at(*slot_box(1))
+    wait_for(lambda: d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
+             "slot 1 running")
+    # Past the other nine slots to the first quick timer.
+    d.keys(*["Tab"] * 19, "space")
+    x, y = d.at(*quick_button(23))
+    wait_for(lambda: d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
+             "quick timer 1 running")
+    d.screenshot("running")
+    # Past the other quick timers and Sound to Quit; Enter says Yes.
+    d.keys(*["Tab"] * 13, "space")
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
+    d.quit_program()
+    check(prefs_lines(d)[1] == b"00:03:00Tea", "slot 1 saved as %r" % prefs_lines(d)[1])
+
+
+def screen_reader(d):
+    """The accessibility bus names every control in sight, and tells of a
+    timer that rings."""
+    if subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"],
+                      stderr=subprocess.DEVNULL).returncode:
+        raise Skip("python3-pyatspi is not installed")
+    d.start_session_bus()
+    d.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:00:03Tea"]) + b"\r\n"})
+    d.start_program()
+    reader = [os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")]
+
+    def objects():
+        found = json.loads(d.run(["/usr/bin/python3"] + reader + ["tree"]) or "[]")
+        return found if any(o["role"] == "frame" for o in found) else None
+
+    found = wait_for(objects, "the program on the accessibility bus")
+    frames = [o["name"] for o in found if o["role"] == "frame"]
+    check(frames == ["Quorbel"], "frames %s" % frames)
+    controls = {"push button", "toggle button", "check box", "radio button", "text", "entry",
+                "spin button", "label"}
+    nameless = [o["role"] for o in found
+                if o["showing"] and o["role"] in controls and not o["name"]]
+    check(not nameless, "nameless: %s" % nameless)
+    showing = {o["name"] for o in found if o["showing"]}
+    for name in ("Timer 1: Tea, 00:00:03", "Timer 2: Message, 00:00:00", "Quick timer 5 minutes",
+                 "Hide window", "Keep on top (off)", "Quit", "Sound"):
+        check(name in showing, "%r not found among %s" % (name, sorted(showing)))
+    hidden = {o["name"] for o in found if not o["showing"]}
+    check("Clock" in hidden and "Alarm 1: OFF" in hidden, "the closed half shows")
+    listener = d.spawn(["/usr/bin/python3"] + reader + ["hear", "ringing", "15"],
+                       stdout=subprocess.PIPE)
+    check(listener.stdout.readline().strip() == b"listening", "the reader did not listen")
+    d.click(*slot_button(1))
+    heard = json.loads(listener.stdout.readline() or b"[]")
+    check(heard == ["Timer 1: Tea, 00:00:03, ringing"], "heard %s" % heard)
+
+
+def caption_shape(d, left, top, width, height, scale):
+    """The width of the ink in a part of the window, and the widest gap
+    between its columns of ink."""
+    x, y = d.at(left * scale, top * scale)
+    w, h = width * scale, height * scale
+    data = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                           "-depth", "8", "gray:-"], env=d.env, capture_output=True).stdout
+    inked = [any(data[row * w + col] < 110 for row in range(h)) for col in range(w)]
+    columns = [col for col, ink in enumerate(inked) if ink]
+    check(columns, "no caption at %d, %d" % (left, top))
+    gaps = [b - a - 1 for a, b in zip(columns, columns[1:])]
+    return columns[-1] - columns[0] + 1, max(gaps)
+
+
+def sharp_at_2x(d):
+    """At twice the scale a caption is twice as wide, and its letters no
+    further apart than the scale makes them."""
+    d.install_program()
+    d.start_program()
+    # Slot 1's "Message" and the title's bold "Quorbel".
+    places = [(72, 38, 71, 19), (13, 9, 57, 12)]
+    plain = [caption_shape(d, *place, 1) for place in places]
+    subprocess.run([os.path.join(d.folder, "quorbel"), "--quit"], env=d.env, timeout=15)
+    d.quit_program()
+    d.env["QT_SCALE_FACTOR"] = "2"
+    d.start_program()
+    d.screenshot("scaled")
+    for place, (width, gap) in zip(places, plain):
+        width2, gap2 = caption_shape(d, *place, 2)
+        check(1.7 * width <= width2 <= 2.3 * width,
+              "a caption %d wide at 1x is %d wide at 2x" % (width, width2))
+        check(gap2 <= 2 * gap + 1, "letters %d apart at 1x are %d apart at 2x" % (gap, gap2))
+
+
 def quit_with_running_slot(d):
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Test"]) + b"\r\n"})
     d.start_program()
@@ -491,7 +594,8 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, full_disk, folder_renamed,
                                       minimised, question_above_alert, installed_package,
-                                      second_start, wall_clock, desktop_bus]}
+                                      second_start, wall_clock, desktop_bus, keyboard_only,
+                                      screen_reader, sharp_at_2x]}
 
 
 def main():

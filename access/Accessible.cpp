@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as a screen reader hears it: a name for every control, kept
+// true to the state the control shows, and a timer that rings announced.
+#include "app/Unit1.h"
+#include "core/SlotFlags.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// A panel that answers a click is a button a reader can press.
+class PanelButton : public QAccessibleWidget {
+public:
+    explicit PanelButton(TPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const QString own = QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name && own.isEmpty()
+                   ? static_cast<const TPanel*>(object())->Caption()
+                   : own;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit static_cast<TPanel*>(object())->Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// The main window is a frame, not the filler every plain widget is.
+QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
+    if (key == QLatin1String("TAForm1"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (key == QLatin1String("TPanel")) {
+        auto* panel = static_cast<TPanel*>(object);
+        if (panel->focusPolicy() != Qt::NoFocus)
+            return new PanelButton(panel);
+    }
+    return nullptr;
+}
+
+void Rename(QWidget* control, const QString& name) {
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+}
+
+struct Naming {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+// The controls whose names never change; a caption that says it all
+// ("Quit", "Test alarm", the labels) names its control by itself.
+const Naming kNames[] = {
+    {"SpeedButton16Y", "Hide window", "Brought back from the tray icon"},
+    {"SpeedButton18", "Hide window", "Brought back from the tray icon"},
+    {"SpeedButton15X", "Quit", ""},
+    {"SpeedButton21", "Hide alarm clock", ""},
+    {"Edit11", "Message", "Enter stores the time and message, Escape closes"},
+    {"DateTimePicker1", "Hours and minutes", ""},
+    {"SpeedButton12", "Store time and message", ""},
+    {"SpeedButton13", "Clear the time", "Hours, minutes and seconds back to zero"},
+    {"Edit12", "Clock", ""},
+    {"SpeedButton22", "Copy alarm 2 to alarm 1", ""},
+    {"SpeedButton16", "Copy alarm 1 to alarm 2", ""},
+    {"CheckBox1", "Sound", "Timers that run out ring with a sound"},
+    {"CheckBox2", "Recur", "The sound repeats until the timer is stopped"},
+    {"CheckBox3", "Alarm 1 recurs", "Alarm 1 rings until it is switched off"},
+    {"CheckBox4", "Alarms on at start", ""},
+};
+
+} // namespace
+
+void TAForm1::MakeAccessible() {
+    // Before the window first shows: a reader keeps what it first learns.
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowParts);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setAccessibleName(windowTitle());
+}
+
+void TAForm1::NameControls() {
+    for (const Naming& naming : kNames) {
+        QWidget* control = Find<QWidget>(QLatin1String(naming.control));
+        control->setAccessibleName(QString::fromUtf8(naming.name));
+        control->setAccessibleDescription(QString::fromUtf8(naming.description));
+    }
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        SlotEdit(n)->setAccessibleName(QStringLiteral("Timer %1 time left").arg(n));
+        SlotEdit(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
+        SlotButton(n)->setAccessibleDescription(
+            QStringLiteral("Space starts or stops the timer, the menu key edits it"));
+    }
+    for (TRadioButton* snooze : SnoozeButtons())
+        snooze->setAccessibleName(QStringLiteral("Snooze ") + snooze->text());
+    DescribeControls();
+}
+
+QString TAForm1::SlotDescription(int N) const {
+    const int tag = SlotButton(N)->Tag();
+    const QString state = tag & slot::Ringing   ? QStringLiteral(", ringing")
+                          : tag & slot::Running ? QStringLiteral(", running")
+                                                : QString();
+    if (slot::IsQuick(N)) {
+        const QString minutes = SlotButton(N)->text();
+        return QStringLiteral("Quick timer %1 %2%3")
+            .arg(minutes,
+                 minutes == QLatin1String("1") ? QStringLiteral("minute")
+                                               : QStringLiteral("minutes"),
+                 state);
+    }
+    // The time it is set to: the time left is its box's to tell.
+    const QString message = SlotButton(N)->text().trimmed();
+    return QStringLiteral("Timer %1%2, %3%4")
+        .arg(QString::number(N), message.isEmpty() ? QString() : QStringLiteral(": ") + message,
+             Memo1->Lines.Line(N).left(8), state);
+}
+
+void TAForm1::DescribeControls() {
+    slot::ForEachSlot([this](int n) { Rename(SlotButton(n), SlotDescription(n)); });
+    Rename(SpeedButton15, SpeedButton15->Down() ? QStringLiteral("Keep on top (on)")
+                                                : QStringLiteral("Keep on top (off)"));
+    Rename(SpeedButton20, Panel45->isHidden() ? QStringLiteral("Show alarm clock")
+                                              : QStringLiteral("Hide alarm clock"));
+    const QString watch = SpeedButton35->text();
+    Rename(SpeedButton35, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
+                          : State.StopwatchRunning
+                              ? QStringLiteral("Stopwatch, running")
+                              : QStringLiteral("Stopwatch, stopped at ") + watch);
+    const struct {
+        int number;
+        TDateTimePicker* time;
+        TPanel* amPm;
+        TSpeedButton* onOff;
+    } alarms[] = {{1, DateTimePicker2, Panel57, SpeedButton14},
+                  {2, DateTimePicker3, Panel56, SpeedButton17}};
+    for (const auto& alarm : alarms) {
+        const QString number = QString::number(alarm.number);
+        Rename(alarm.time, QStringLiteral("Alarm %1 time %2:%3 %4")
+                               .arg(number, alarm.time->sectionText(QDateTimeEdit::HourSection),
+                                    alarm.time->sectionText(QDateTimeEdit::MinuteSection),
+                                    alarm.amPm->Caption()));
+        Rename(alarm.amPm, QStringLiteral("Alarm %1 %2").arg(number, alarm.amPm->Caption()));
+        Rename(alarm.onOff, QStringLiteral("Alarm %1: %2").arg(number, alarm.onOff->text()));
+    }
+}
+
+void TAForm1::AnnounceRinging(int N) {
+    DescribeControls();
+    QAccessibleEvent ringing(SlotButton(N), QAccessible::Alert);
+    QAccessible::updateAccessibility(&ringing);
+}

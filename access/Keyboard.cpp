@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window from the keyboard: Tab in reading order, the menu key and
+// Shift+F10 for a control's own menu, Escape out of the message editor, and
+// a keyboard that stays where Tab left it. A mouse press hands the window
+// back to the mouse, which then finds everything as it always was.
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+namespace {
+
+// Reading order: the title row, the ten slots, the quick timers, the bottom
+// strip, the message editor, then the alarm half. Qt passes over whatever
+// is hidden.
+const char* const kTabOrder[] = {
+    "SpeedButton35", "SpeedButton20",   "SpeedButton15",   "SpeedButton16Y", "SpeedButton15X",
+    "Edit1",         "SpeedButton1",    "Edit2",           "SpeedButton2",   "Edit3",
+    "SpeedButton3",  "Edit4",           "SpeedButton4",    "Edit5",          "SpeedButton5",
+    "Edit6",         "SpeedButton6",    "Edit7",           "SpeedButton7",   "Edit8",
+    "SpeedButton8",  "Edit9",           "SpeedButton9",    "Edit10",         "SpeedButton10",
+    "SpeedButton23", "SpeedButton24",   "SpeedButton25",   "SpeedButton26",  "SpeedButton27",
+    "SpeedButton28", "SpeedButton29",   "SpeedButton30",   "SpeedButton31",  "SpeedButton32",
+    "SpeedButton33", "SpeedButton34",   "CheckBox1",       "SpeedButton11",  "CheckBox2",
+    "Edit11",        "DateTimePicker1", "SpeedButton13",   "SpeedButton12",  "SpeedButton21",
+    "SpeedButton18", "Edit12",          "DateTimePicker2", "Panel57",        "SpeedButton22",
+    "SpeedButton16", "DateTimePicker3", "Panel56",         "SpeedButton14",  "SpeedButton17",
+    "CheckBox3",     "SpeedButton19",   "CheckBox4",       "RadioButton1",   "RadioButton2",
+    "RadioButton3",  "RadioButton4",    "RadioButton5",    "RadioButton6",   "RadioButton7",
+};
+
+bool TakesTab(const QWidget* control) {
+    return control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
+
+void TAForm1::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name : kTabOrder) {
+        QWidget* control = Find<QWidget>(QLatin1String(name));
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+bool TAForm1::KeyboardMode() const {
+    // Qt marks the window when Tab moves the focus; a mouse press clears it.
+    return testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void TAForm1::LeaveKeyboardMode(QObject* pressed) {
+    auto* control = qobject_cast<QWidget*>(pressed);
+    if (!KeyboardMode() || !control || control->window() != this)
+        return;
+    setAttribute(Qt::WA_KeyboardFocusChange, false);
+    // The focus mark goes with it.
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->update();
+}
+
+bool TAForm1::KeepsKeyboard(const QWidget* focus) const {
+    return KeyboardMode() && focus && focus->window() == this && TakesTab(focus) &&
+           !Panel12->isAncestorOf(focus);
+}
+
+void TAForm1::ReturnKeyboardTo(QWidget* control) {
+    if (KeyboardMode() && TakesTab(control))
+        control->setFocus(Qt::TabFocusReason);
+}
+
+bool TAForm1::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
+    const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                              Qt::AltModifier | Qt::MetaModifier);
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Qt's own chain goes on from a control; from a panel at rest the
+        // keyboard enters the order at the panel's first control.
+        if ((modifiers & ~Qt::ShiftModifier) || (focus->focusPolicy() & Qt::TabFocus))
+            return false;
+        TabFromRest(focus, key.key() == Qt::Key_Tab && modifiers == Qt::NoModifier);
+        return true;
+    case Qt::Key_F10:
+        if (modifiers != Qt::ShiftModifier)
+            return false;
+        OpenMenuFor(focus);
+        return true;
+    case Qt::Key_Menu:
+        OpenMenuFor(focus);
+        return true;
+    case Qt::Key_Escape:
+        if (Panel12->isHidden())
+            return false;
+        CloseMessageEditor();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TAForm1::TabFromRest(QWidget* rest, bool forward) {
+    QList<QWidget*> order;
+    int start = -1;
+    for (const char* name : kTabOrder) {
+        QWidget* control = Find<QWidget>(QLatin1String(name));
+        if (start < 0 && (rest == this || rest->isAncestorOf(control)))
+            start = int(order.size());
+        order.append(control);
+    }
+    if (start < 0)
+        start = 0;
+    const int count = int(order.size());
+    for (int step = 0; step < count; ++step) {
+        const int index = forward ? (start + step) % count : (start - 1 - step + 2 * count) % count;
+        if (TakesTab(order[index])) {
+            order[index]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
+bool TAForm1::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
+    // The desktop turns the menu key into a menu request of its own, which
+    // goes the way of the keys: the handlers hear of the control first. A
+    // right click, and the requests sent from here, go their own way.
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (!event->spontaneous() || event->reason() != QContextMenuEvent::Keyboard || !control ||
+        control->window() != this)
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    Handle([&] { OpenMenuFor(focus && focus->window() == this ? focus : this); });
+    return true;
+}
+
+void TAForm1::OpenMenuFor(QWidget* focus) {
+    const QPoint centre = focus->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+    if (!(focus->focusPolicy() & Qt::TabFocus)) {
+        // The keyboard at rest on the window's background: its main menu.
+        PopupMenu3->PopupFor(&menu);
+        return;
+    }
+    // A control's own menu, as a right click opens it: the press first,
+    // which tells the handlers the slot and allows or holds back the menu.
+    if (auto* button = qobject_cast<TSpeedButton*>(focus))
+        emit button->MouseDown(Qt::RightButton, centre);
+    else if (auto* box = qobject_cast<TEdit*>(focus))
+        emit box->MouseDown(Qt::RightButton, centre);
+    else if (auto* panel = qobject_cast<TPanel*>(focus))
+        emit panel->MouseDown(Qt::RightButton, centre);
+    QCoreApplication::sendEvent(focus, &menu);
+}

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window from the keyboard and as a screen reader hears it.
+#include "FormFixture.h"
+#include "core/SlotFlags.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+
+class AccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void tabWalksVisibleControlsInReadingOrder_data();
+    void tabWalksVisibleControlsInReadingOrder();
+    void timerFromKeyboardAlone();
+    void escapeClosesEditorStoringNothing();
+    void menuKeyOpensTheFocusedControlsMenu_data();
+    void menuKeyOpensTheFocusedControlsMenu();
+    void mousePressLeavesKeyboardMode();
+    void everyVisibleControlIsNamed_data();
+    void everyVisibleControlIsNamed();
+    void namesFollowState();
+    void ringingIsAnnounced();
+
+private:
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+
+    QWidget* Focus() const { return QApplication::focusWidget(); }
+    // The control named for the focus: a picker's field box counts as the
+    // picker.
+    QString FocusName() const {
+        QWidget* focus = Focus();
+        while (focus && focus->objectName().isEmpty())
+            focus = focus->parentWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
+                        Qt::Key(key), modifiers);
+    }
+    // Tabs until the named control has the keyboard; false after a round.
+    bool TabTo(const QString& name) {
+        for (int i = 0; i < 80 && FocusName() != name; ++i)
+            Key(Qt::Key_Tab);
+        return FocusName() == name;
+    }
+};
+
+void AccessTest::init() {
+    desktop = std::make_unique<platform::FakePlatform>();
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void AccessTest::cleanup() {
+    form.reset();
+    desktop.reset();
+}
+
+void AccessTest::tabWalksVisibleControlsInReadingOrder_data() {
+    QTest::addColumn<bool>("alarmHalf");
+    QTest::addColumn<QStringList>("expected");
+    QStringList left = {"SpeedButton35", "SpeedButton20", "SpeedButton15", "SpeedButton16Y",
+                        "SpeedButton15X"};
+    for (int n = 1; n <= 10; ++n)
+        left << QStringLiteral("Edit%1").arg(n) << QStringLiteral("SpeedButton%1").arg(n);
+    for (int n = 23; n <= 34; ++n)
+        left << QStringLiteral("SpeedButton%1").arg(n);
+    left << "CheckBox1"
+         << "SpeedButton11"
+         << "CheckBox2";
+    QTest::newRow("collapsed") << false << left;
+    QStringList open = left;
+    open << "SpeedButton21"
+         << "SpeedButton18"
+         << "Edit12"
+         << "DateTimePicker2"
+         << "Panel57"
+         << "SpeedButton22"
+         << "SpeedButton16"
+         << "DateTimePicker3"
+         << "Panel56"
+         << "SpeedButton14"
+         << "SpeedButton17"
+         << "CheckBox3"
+         << "SpeedButton19"
+         << "CheckBox4";
+    // The snooze lengths are one stop; the arrow keys choose among them.
+    open << "RadioButton2";
+    QTest::newRow("alarm half open") << true << open;
+}
+
+void AccessTest::tabWalksVisibleControlsInReadingOrder() {
+    QFETCH(bool, alarmHalf);
+    QFETCH(QStringList, expected);
+    if (alarmHalf) {
+        form->AlarmClock1->trigger();
+        form->FocusMainPanel();
+    }
+    // From the first slot's panel, where the keyboard rests, Shift+Tab goes
+    // back to the title row and Tab then goes round once.
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("SpeedButton15X"));
+    QStringList walked;
+    for (int i = 0; i < int(expected.size()); ++i) {
+        Key(Qt::Key_Tab);
+        walked << FocusName();
+        // A picker's two fields in sight take a Tab each.
+        if (FocusName().startsWith(QLatin1String("DateTimePicker")))
+            Key(Qt::Key_Tab);
+    }
+    QCOMPARE(walked, QStringList(expected.mid(5) + expected.mid(0, 5)));
+    Key(Qt::Key_Tab);
+    QCOMPARE(FocusName(), expected.at(5));
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (control->isVisible() && control->objectName() == FocusName())
+            return;
+    }
+    QFAIL("the focus is on a hidden control");
+}
+
+void AccessTest::timerFromKeyboardAlone() {
+    // Slot 2's button, its editor from the menu key, a message and a time
+    // typed, stored with Enter, and the timer started with Space.
+    QVERIFY(TabTo(QStringLiteral("SpeedButton2")));
+    Key(Qt::Key_Menu);
+    QVERIFY(form->PopupMenu1->isVisible());
+    QTest::keyClick(form->PopupMenu1, Qt::Key_Return);
+    QVERIFY(form->Panel12->isVisible());
+    QCOMPARE(Focus(), form->Edit11);
+    QTest::keyClicks(form->Edit11, QStringLiteral("Tea"));
+    Key(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("DateTimePicker1"));
+    // A full field moves on to the next by itself.
+    QTest::keyClicks(Focus(), QStringLiteral("0005"));
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("SpeedButton12"));
+    Key(Qt::Key_Space);
+    QVERIFY(form->Panel12->isHidden());
+    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("00:05:00Tea"));
+    QCOMPARE(FocusName(), QStringLiteral("SpeedButton2"));
+    Key(Qt::Key_Space);
+    QVERIFY(form->SlotButton(2)->Tag() & slot::Running);
+    // Quit from the keyboard asks about the running timer.
+    desktop->answers << platform::Questions::Answer::Yes;
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QVERIFY(TabTo(QStringLiteral("SpeedButton11")));
+    Key(Qt::Key_Space);
+    QCOMPARE(closed.count(), 1);
+}
+
+void AccessTest::escapeClosesEditorStoringNothing() {
+    QVERIFY(TabTo(QStringLiteral("SpeedButton4")));
+    QTest::keyClick(Focus(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(form->PopupMenu1, Qt::Key_Return);
+    QVERIFY(form->Panel12->isVisible());
+    QTest::keyClicks(form->Edit11, QStringLiteral("Lost"));
+    const QString saved = form->Memo1->Lines.Line(4);
+    Key(Qt::Key_Escape);
+    QVERIFY(form->Panel12->isHidden());
+    QCOMPARE(form->Memo1->Lines.Line(4), saved);
+    QCOMPARE(form->SlotButton(4)->text(), QStringLiteral("Message"));
+    QCOMPARE(FocusName(), QStringLiteral("SpeedButton4"));
+}
+
+void AccessTest::menuKeyOpensTheFocusedControlsMenu_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("a slot's button") << "SpeedButton3"
+                                     << "PopupMenu1";
+    QTest::newRow("a slot's time box") << "Edit3"
+                                       << "PopupMenu2";
+    QTest::newRow("the background") << ""
+                                    << "PopupMenu3";
+    QTest::newRow("the stopwatch") << "SpeedButton35"
+                                   << "PopupMenu4";
+    QTest::newRow("Quit") << "SpeedButton11"
+                          << "PopupMenu5";
+}
+
+void AccessTest::menuKeyOpensTheFocusedControlsMenu() {
+    QFETCH(QString, control);
+    QFETCH(QString, menu);
+    if (!control.isEmpty())
+        QVERIFY(TabTo(control));
+    Key(Qt::Key_Menu);
+    auto* opened = form->Find<TPopupMenu>(menu);
+    QVERIFY(opened->isVisible());
+    QVERIFY(opened->activeAction());
+    opened->close();
+    // A busy slot offers no menu, as with the mouse.
+    if (menu == QLatin1String("PopupMenu1")) {
+        form->SlotButton(3)->SetTag(slot::Running);
+        Key(Qt::Key_Menu);
+        QVERIFY(!opened->isVisible());
+    }
+}
+
+void AccessTest::mousePressLeavesKeyboardMode() {
+    QVERIFY(TabTo(QStringLiteral("CheckBox1")));
+    // Space on a check box leaves the keyboard there...
+    Key(Qt::Key_Space);
+    QVERIFY(!form->CheckBox1->isChecked());
+    QCOMPARE(FocusName(), QStringLiteral("CheckBox1"));
+    // ...a click sends it to the first slot's panel, as it always did.
+    QTest::mouseClick(form->CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    QVERIFY(form->CheckBox1->isChecked());
+    QCOMPARE(FocusName(), QStringLiteral("Panel1"));
+    QVERIFY(!form->KeyboardMode());
+}
+
+void AccessTest::everyVisibleControlIsNamed_data() {
+    QTest::addColumn<bool>("alarmHalf");
+    QTest::newRow("collapsed") << false;
+    QTest::newRow("alarm half open") << true;
+}
+
+void AccessTest::everyVisibleControlIsNamed() {
+    QFETCH(bool, alarmHalf);
+    if (alarmHalf)
+        form->AlarmClock1->trigger();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quorbel"));
+    const QList<QAccessible::Role> controls = {QAccessible::Button,       QAccessible::PushButton,
+                                               QAccessible::CheckBox,     QAccessible::RadioButton,
+                                               QAccessible::EditableText, QAccessible::SpinBox,
+                                               QAccessible::StaticText};
+    QStringList nameless;
+    QStringList names;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        if (!face || !controls.contains(face->role()) || control->objectName().isEmpty())
+            continue;
+        // What is out of sight is not reported as showing.
+        QCOMPARE(face->state().invisible, !control->isVisible());
+        if (!control->isVisible())
+            continue;
+        const QString name = face->text(QAccessible::Name);
+        if (name.isEmpty())
+            nameless << control->objectName();
+        names << name;
+    }
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
+    QVERIFY(names.contains(QStringLiteral("Timer 3: Message, 00:00:00")));
+    QVERIFY(names.contains(QStringLiteral("Quick timer 1 minute")));
+    QVERIFY(names.contains(QStringLiteral("Hide window")));
+    QCOMPARE(names.contains(QStringLiteral("Alarm 1 time 12:00 AM")), alarmHalf);
+}
+
+void AccessTest::namesFollowState() {
+    auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    form->Memo1->Lines.SetLine(3, QStringLiteral("00:05:00Tea"));
+    form->SlotButton(3)->setText(QStringLiteral("Tea"));
+    form->SlotEdit(3)->setText(QStringLiteral("00:05:00"));
+    QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
+    QCOMPARE(name(form->SlotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
+    QTest::mouseClick(form->SpeedButton15, Qt::LeftButton);
+    QCOMPARE(name(form->SpeedButton15), QStringLiteral("Keep on top (on)"));
+    QTest::mouseClick(form->SpeedButton20, Qt::LeftButton);
+    QCOMPARE(name(form->SpeedButton20), QStringLiteral("Hide alarm clock"));
+    QTest::mouseClick(form->SpeedButton14, Qt::LeftButton);
+    QCOMPARE(name(form->SpeedButton14), QStringLiteral("Alarm 1: ON"));
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    QCOMPARE(name(form->Panel57), QStringLiteral("Alarm 1 PM"));
+    QCOMPARE(name(form->DateTimePicker2), QStringLiteral("Alarm 1 time 12:00 PM"));
+    QTest::mouseClick(form->SlotButton(27), Qt::LeftButton);
+    QCOMPARE(name(form->SlotButton(27)), QStringLiteral("Quick timer 5 minutes, running"));
+}
+
+void AccessTest::ringingIsAnnounced() {
+    form->SlotEdit(1)->setText(QStringLiteral("00:00:01"));
+    QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
+    form->Tick(2);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->SlotButton(1))->text(QAccessible::Name),
+             QStringLiteral("Timer 1: Message, 00:00:00, ringing"));
+}
+
+QTEST_MAIN(AccessTest)
+#include "test_access.moc"
