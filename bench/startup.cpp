@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up time and idle memory of a program on an X display without a
-// window manager: from process start to the first map of a top-level window
-// and to the first frame drawn after it (the X server's damage report), then
-// the resident set after five idle seconds. Runs each program in turn,
-// several times, and prints the medians.
+// One start of a program on an X display, as its user sees it: from the
+// exec to the first map of a top-level window, and to the last change of
+// the pixels of its windows before a quiet spell ("visually complete"),
+// taken from the X server's damage reports and timestamps. With a memory
+// pause it then reads the resident and proportional set sizes.
 //
-//   quorbel_startup RUNS PROGRAM...
+//   quorbel_startup PROGRAM [QUIET_MS [MEMORY_PAUSE_S]]
+// prints: mapped_ms complete_ms rss_kib pss_kib (memory -1 without a pause)
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <string>
@@ -27,76 +29,58 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long ResidentKiB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+long ProcField(pid_t pid, const char* file, const char* field) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/" + file);
     std::string line;
+    const std::size_t length = std::strlen(field);
     while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
+        if (line.compare(0, length, field) == 0)
+            return std::atol(line.c_str() + length);
     }
     return -1;
 }
 
-struct Run {
-    double startupMs;
-    double firstFrameMs;
-    long residentKiB;
+struct Rect {
+    xcb_window_t window;
+    int x, y, w, h;
+    bool Meets(int ax, int ay, int aw, int ah) const {
+        return ax < x + w && x < ax + aw && ay < y + h && y < ay + ah;
+    }
 };
 
-double Since(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
 }
 
-// Damage to the root window reports drawing into any window on the screen;
-// nothing else draws on this display.
-Run Measure(xcb_connection_t* x, xcb_window_t root, uint8_t damageEvent, const char* program) {
-    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
-    const xcb_damage_damage_t damage = xcb_generate_id(x);
-    xcb_damage_create(x, damage, root, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+// The server's clock now: the time of a property change of our own.
+xcb_timestamp_t ServerTime(xcb_connection_t* x, xcb_window_t root, xcb_atom_t atom) {
+    xcb_change_property(x, XCB_PROP_MODE_REPLACE, root, atom, XCB_ATOM_STRING, 8, 0, "");
     xcb_flush(x);
-
-    pid_t pid = 0;
-    char* argv[] = {const_cast<char*>(program), nullptr};
-    const auto start = Clock::now();
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
-        std::perror(program);
-        std::exit(1);
-    }
-    double startupMs = -1;
-    double firstFrameMs = -1;
     while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
-        const uint8_t type = event->response_type & 0x7F;
+        const bool mine = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY &&
+                          reinterpret_cast<xcb_property_notify_event_t*>(event)->atom == atom;
+        const xcb_timestamp_t time =
+            mine ? reinterpret_cast<xcb_property_notify_event_t*>(event)->time : 0;
         std::free(event);
-        if (type == XCB_MAP_NOTIFY && startupMs < 0)
-            startupMs = Since(start);
-        else if (type == damageEvent && startupMs >= 0)
-            firstFrameMs = Since(start);
-        if (firstFrameMs >= 0)
-            break;
+        if (mine)
+            return time;
     }
-    xcb_damage_destroy(x, damage);
-    xcb_flush(x);
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    const long resident = ResidentKiB(pid);
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    return {startupMs, firstFrameMs, resident};
-}
-
-template <typename T> T Median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM...\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM [QUIET_MS [MEMORY_PAUSE_S]]\n", argv[0]);
         return 2;
     }
-    const int runs = std::atoi(argv[1]);
+    const int quietMs = argc > 2 ? std::atoi(argv[2]) : 1500;
+    const int memoryPause = argc > 3 ? std::atoi(argv[3]) : 0;
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x)) {
         std::fprintf(stderr, "no X display\n");
@@ -108,28 +92,85 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no DAMAGE extension on this display\n");
         return 1;
     }
-    xcb_discard_reply(x, xcb_damage_query_version(x, 1, 1).sequence);
+    std::free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
     const uint8_t damageEvent = extension->first_event + XCB_DAMAGE_NOTIFY;
+    const xcb_atom_t atom = Atom(x, "_QUORBEL_BENCH");
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
+    // Damage to the root reports drawing into every window on the screen;
+    // only what falls on the windows the program maps counts.
+    const xcb_damage_damage_t damage = xcb_generate_id(x);
+    xcb_damage_create(x, damage, root, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
 
-    const int programs = argc - 2;
-    std::vector<std::vector<Run>> results(programs);
-    for (int r = 0; r < runs; ++r) {
-        for (int p = 0; p < programs; ++p)
-            results[p].push_back(Measure(x, root, damageEvent, argv[p + 2]));
+    const xcb_timestamp_t serverStart = ServerTime(x, root, atom);
+    pid_t pid = 0;
+    char* child[] = {argv[1], nullptr};
+    const auto start = Clock::now();
+    if (posix_spawn(&pid, argv[1], nullptr, nullptr, child, environ) != 0) {
+        std::perror(argv[1]);
+        return 1;
     }
-    std::printf("%-40s %12s %12s %12s\n", "program", "start-up ms", "1st frame ms", "RSS MiB");
-    for (int p = 0; p < programs; ++p) {
-        std::vector<double> startup;
-        std::vector<double> frame;
-        std::vector<long> resident;
-        for (const Run& run : results[p]) {
-            startup.push_back(run.startupMs);
-            frame.push_back(run.firstFrameMs);
-            resident.push_back(run.residentKiB);
+    std::vector<Rect> windows;
+    double mappedMs = -1;
+    long completeMs = -1;
+    auto lastChange = Clock::now();
+    pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
+    for (;;) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+            const uint8_t type = event->response_type & 0x7F;
+            if (type == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                // With a window manager, the frame it puts the window in.
+                if (map->event == root) {
+                    if (mappedMs < 0)
+                        mappedMs =
+                            std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+                    xcb_get_geometry_reply_t* g =
+                        xcb_get_geometry_reply(x, xcb_get_geometry(x, map->window), nullptr);
+                    if (g)
+                        windows.push_back({map->window, g->x, g->y, g->width, g->height});
+                    std::free(g);
+                }
+            } else if (type == XCB_CONFIGURE_NOTIFY) {
+                const auto* moved = reinterpret_cast<xcb_configure_notify_event_t*>(event);
+                for (Rect& rect : windows) {
+                    if (rect.window == moved->window)
+                        rect = {rect.window, moved->x, moved->y, moved->width, moved->height};
+                }
+            } else if (type == damageEvent) {
+                const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+                for (const Rect& rect : windows) {
+                    if (rect.Meets(drawn->area.x, drawn->area.y, drawn->area.width,
+                                   drawn->area.height)) {
+                        completeMs = long(drawn->timestamp - serverStart);
+                        lastChange = Clock::now();
+                        break;
+                    }
+                }
+            }
+            std::free(event);
         }
-        std::printf("%-40s %12.1f %12.1f %12.1f\n", argv[p + 2], Median(startup), Median(frame),
-                    Median(resident) / 1024.0);
+        const auto quiet = Clock::now() - lastChange;
+        if (completeMs >= 0 && quiet >= std::chrono::milliseconds(quietMs))
+            break;
+        if (Clock::now() - start > std::chrono::seconds(20)) {
+            std::fprintf(stderr, "%s: nothing drawn\n", argv[1]);
+            break;
+        }
+        poll(&fd, 1, 50);
     }
+    xcb_damage_destroy(x, damage);
+    xcb_flush(x);
+    long rss = -1;
+    long pss = -1;
+    if (memoryPause > 0) {
+        std::this_thread::sleep_for(std::chrono::seconds(memoryPause));
+        rss = ProcField(pid, "status", "VmRSS:");
+        pss = ProcField(pid, "smaps_rollup", "Pss:");
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::printf("%.1f %ld %ld %ld\n", mappedMs, completeMs, rss, pss);
     xcb_disconnect(x);
     return 0;
 }
