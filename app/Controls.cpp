@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,9 +38,13 @@ QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
     // scalable face that stands in for them is sized by its letters.
     const bool bitmapFace =
         face == QLatin1String("MS Sans Serif") || face == QLatin1String("Small Fonts");
-    QFont font(bitmapFace && !designBitmaps ? QStringLiteral("Tahoma") : face);
+    // The desktop's face for a design face asked for by name: Qt would
+    // first look for the design's name, and on missing it, sort through
+    // every face for a fallback.
+    QFont font(bitmapFace && !designBitmaps ? QStringLiteral("Tahoma") : QFont::substitute(face));
     font.setPixelSize(bitmapFace && designBitmaps ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -56,13 +61,66 @@ QPixmap DesignPicture(const QString& resource) {
     return QPixmap(resource);
 }
 
+namespace {
+
+// An icon whose drawings are read the first time their size is asked for:
+// Qt's own reads every file as it is added, and the tray's sixteen
+// pictures at five sizes would be read at every start.
+class SizedIcon : public QIconEngine {
+public:
+    SizedIcon(QString small, QString larger)
+        : small_(std::move(small))
+        , larger_(std::move(larger)) {}
+
+    QIconEngine* clone() const override { return new SizedIcon(*this); }
+    QString key() const override { return QStringLiteral("SizedIcon"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : kSides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        // The smallest drawing that covers the size asked for, else the largest.
+        const int wanted = qRound(qMin(size.width(), size.height()) * scale);
+        std::size_t index = 0;
+        while (index + 1 < std::size(kSides) && kSides[index] < wanted)
+            ++index;
+        QPixmap& drawing = drawings_[index];
+        if (drawing.isNull())
+            drawing = QPixmap(index == 0 ? small_ : larger_.arg(kSides[index]));
+        QPixmap shown =
+            drawing.width() == wanted
+                ? drawing
+                : drawing.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(scale);
+        return shown;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    }
+
+private:
+    static constexpr int kSides[] = {16, 22, 24, 32, 48};
+    QString small_;
+    QString larger_;
+    QPixmap drawings_[std::size(kSides)];
+};
+
+} // namespace
+
 QIcon IconInSizes(const QString& small, const QString& larger) {
-    // Sizes given, Qt reads each file only when that size is drawn.
-    QIcon icon;
-    icon.addFile(small, QSize(16, 16));
-    for (int size : {22, 24, 32, 48})
-        icon.addFile(larger.arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new SizedIcon(small, larger));
 }
 
 bool ShowsFocusMark(const QWidget* control) {
@@ -244,6 +302,16 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click)
         emit Click();
+}
+
+void TPanel::focusInEvent(QFocusEvent*) {
+    if (focusPolicy() != Qt::NoFocus)
+        update();
+}
+
+void TPanel::focusOutEvent(QFocusEvent*) {
+    if (focusPolicy() != Qt::NoFocus)
+        update();
 }
 
 void TPanel::keyPressEvent(QKeyEvent* event) {

@@ -9,13 +9,19 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QExposeEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 
 constexpr int kCollapsedWidth = 298;
 constexpr int kExpandedWidth = 596;
 constexpr int kHeight = 239;
+
+QIcon ProgramIcon() {
+    return IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png"));
+}
 
 int VirtualKey(const QKeyEvent* event) {
     switch (event->key()) {
@@ -41,7 +47,15 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     // desktop, scalable faces and finer pictures stand in for the bitmaps.
     UseDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    // The window looks the same active or not, so that nothing in it is
+    // drawn again when the keyboard comes or goes.
     QPalette colours = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto which = QPalette::ColorRole(role);
+        const QColor colour = colours.color(QPalette::Active, which);
+        colours.setColor(QPalette::Active, which, colour);
+        colours.setColor(QPalette::Inactive, which, colour);
+    }
     colours.setColor(QPalette::Window, ToQColor(clr::Background));
     setPalette(colours);
     resize(kExpandedWidth, kHeight);
@@ -53,9 +67,8 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
         resize(kCollapsedWidth, kHeight);
         ShowCentred();
     }
-    // Reading the first picture looks through Qt's image plugins; a window
-    // manager takes the icon as well after the map as before it.
-    setWindowIcon(IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png")));
+    if (start == Start::Hidden)
+        setWindowIcon(ProgramIcon());
     platform_.text.LoadFonts(DesignBitmaps());
 
     CreateMenus();
@@ -88,6 +101,15 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     platform_.instance.ListenForStarts([this](const QStringList& arguments) {
         Handle([this, &arguments] { RunCommand(arguments, true); });
     });
+    if (start == Start::OnScreenFirst) {
+        // The window is on screen and the keyboard on its way to it: the
+        // settings are read now, so that the first frame is already the
+        // user's and not the design's, repainted a moment later.
+        Handle([this] { FormActivate(this); });
+        // The window manager takes the icon as well after the first frame;
+        // the frame does not wait for its drawings.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+    }
 }
 
 TAForm1::~TAForm1() {

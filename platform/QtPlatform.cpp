@@ -47,11 +47,22 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace platform {
 
+#ifdef Q_OS_LINUX
+namespace {
+// Fontconfig reads its configuration and caches once, a few milliseconds
+// that nothing on screen needs until the first text: they pass on a
+// second core while Qt connects to the display.
+std::thread fontconfigReady;
+} // namespace
+#endif
+
 void PrepareEnvironment() {
 #ifdef Q_OS_LINUX
+    fontconfigReady = std::thread([] { FcInit(); });
     // Wayland lets no client move the pointer or keep itself on top, and both
     // are what this program is for; XWayland gives us both.
     const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
@@ -274,6 +285,8 @@ void QtPlatform::LoadFonts(bool bitmapFaces) {
         return;
     fontsLoaded_ = true;
 #ifdef Q_OS_LINUX
+    if (fontconfigReady.joinable())
+        fontconfigReady.join();
     // Debian's fonts-wine carries metric-faithful copies of the old Windows
     // faces, outside fontconfig's search path. In fontconfig's own
     // application set, Qt finds them with the rest when it first lists the

@@ -97,10 +97,28 @@ class Desktop:
             number += chunk
         os.close(read)
         self.env["DISPLAY"] = ":" + number.decode().strip()
-        self.spawn(["icewm"])
+        self._start_window_manager()
+
+    def _start_window_manager(self):
         # The notification area is there once icewm owns the tray selection.
-        wait_for(lambda: self.run(["xwininfo", "-root", "-tree"]).count('"SystemTray"'),
-                 "icewm's notification area")
+        # On a loaded machine icewm now and then ends while it starts; it is
+        # started again, and what it said is kept for the failure.
+        log_path = os.path.join(self.root, "icewm.log")
+        for attempt in range(3):
+            with open(log_path, "ab") as log:
+                icewm = self.spawn(["icewm"], stdout=log, stderr=log)
+            try:
+                wait_for(lambda: icewm.poll() is not None or
+                         self.run(["xwininfo", "-root", "-tree"]).count('"SystemTray"'),
+                         "icewm's notification area", timeout=30)
+            except Failure:
+                break
+            if icewm.poll() is None:
+                return
+        with open(log_path, "rb") as log:
+            said = log.read().decode(errors="replace").strip()[-600:]
+        raise Failure("icewm's notification area did not appear" +
+                      (": icewm said " + said if said else ""))
 
     def _start_sound(self):
         socket = os.path.join(self.root, "pulse.sock")
