@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QStyleOption>
+#include <algorithm>
 #include <utility>
 
 QColor ToQColor(int color) {
@@ -154,12 +155,25 @@ bool DrawnRegular(const QFont& font) {
 
 } // namespace
 
+QFont WithFallbacks(QFont font) {
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
 void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
+    // A message may hold letters no design face has; only then are the
+    // desktop's other faces looked through.
+    const bool plain =
+        std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QFont designFace = painter.font();
+    if (!plain)
+        painter.setFont(WithFallbacks(designFace));
     painter.drawText(area, flags, caption);
     // One device pixel to the right.
     if (DrawnRegular(painter.font()))
         painter.drawText(QRectF(area).translated(1 / painter.device()->devicePixelRatioF(), 0),
                          flags, caption);
+    painter.setFont(designFace);
 }
 
 namespace {
@@ -212,7 +226,8 @@ void TPopupMenu::Style() {
     // Flat menus in the desktop's colours, with a wide column for the
     // check marks, in the design's menu face. Submenus are windows of their
     // own, which a font does not reach by itself.
-    const QFont face = DesignFont(QStringLiteral("Tahoma"), 11);
+    // The tray's menu lists the user's messages.
+    const QFont face = WithFallbacks(DesignFont(QStringLiteral("Tahoma"), 11));
     setFont(face);
     for (QMenu* submenu : findChildren<QMenu*>())
         submenu->setFont(face);
@@ -510,6 +525,21 @@ void TEdit::SetFontColor(int color) {
         fontColor_ = color;
         SetPaletteColor(this, QPalette::Text, color);
     }
+}
+
+void TEdit::SetFace(const QFont& face) {
+    if (isVisible())
+        setFont(face);
+    else
+        face_ = face;
+}
+
+void TEdit::showEvent(QShowEvent* event) {
+    if (face_) {
+        setFont(*face_);
+        face_.reset();
+    }
+    QLineEdit::showEvent(event);
 }
 
 void TEdit::mousePressEvent(QMouseEvent* event) {

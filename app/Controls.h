@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTimeEdit>
+#include <optional>
 
 // A stored colour (0x00BBGGRR) as Qt paints it.
 QColor ToQColor(int color);
@@ -26,8 +27,11 @@ QColor ToQColor(int color);
 void UseDesignBitmaps(bool on);
 bool DesignBitmaps();
 
-// A face of the window's design at a height in pixels.
+// A face of the window's design at a height in pixels. It is asked for
+// alone: the design's own captions never need letters from another face.
 QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
+// The same face for text a user typed, which may need the desktop's others.
+QFont WithFallbacks(QFont font);
 
 // A picture of the design, drawn at twice its size for finer screens.
 QPixmap DesignPicture(const QString& resource);
@@ -213,6 +217,10 @@ public:
     void SetColor(int color);
     int FontColor() const { return fontColor_; }
     void SetFontColor(int color);
+    // The box takes its face when it is first shown: a face costs its
+    // loading the moment a box lays its text out, and boxes the first frame
+    // does not show (the clock, the message editor) need theirs later.
+    void SetFace(const QFont& face);
 
     TPopupMenu* PopupMenu = nullptr;
 
@@ -225,10 +233,12 @@ protected:
     // A read-only box shows no caret; the focus mark shows where Tab is.
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     int color_ = clrUnset;
     int fontColor_ = clrUnset;
+    std::optional<QFont> face_;
     static constexpr int clrUnset = -1;
 };
 

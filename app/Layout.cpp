@@ -129,7 +129,7 @@ constexpr int kBack = clr::Background;
 // clang-format off
 const ControlRow kControls[] = {
     // Background and title row.
-    {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.gif",
+    {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.png",
      .menu = "PopupMenu3", .field = &A::Image1, .onMouseDown = &A::Panel19MouseDown},
     {.kind = K::Button, .name = "SpeedButton16Y", .bounds = {245, 8, 30, 14},
      .picture = ":/bar.png", .flags = GlyphAt18, .field = &A::SpeedButton16Y,
@@ -140,7 +140,7 @@ const ControlRow kControls[] = {
      .color = clr::TitleStrip, .face = F::Title, .field = &A::Label2,
      .onMouseDown = &A::Panel19MouseDown},
     {.kind = K::Image, .name = "Image2", .bounds = {298, 0, 298, 239},
-     .picture = ":/background.gif", .menu = "PopupMenu3", .field = &A::Image2,
+     .picture = ":/background.png", .menu = "PopupMenu3", .field = &A::Image2,
      .onMouseDown = &A::Panel19MouseDown},
     {.kind = K::Label, .name = "Label8", .bounds = {311, 8, 68, 13}, .caption = "Alarm Clock",
      .color = clr::TitleStrip, .face = F::Title, .field = &A::Label8,
@@ -648,8 +648,15 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
 
 void ApplyFace(QWidget* control, Face face) {
     const FaceSpec spec = SpecOf(face);
-    if (spec.family)
-        control->setFont(DesignFont(QLatin1String(spec.family), spec.height, spec.bold));
+    if (spec.family) {
+        QFont font = DesignFont(QLatin1String(spec.family), spec.height, spec.bold);
+        if (face == Face::Message)
+            font = WithFallbacks(font);
+        if (auto* edit = qobject_cast<TEdit*>(control))
+            edit->SetFace(font);
+        else
+            control->setFont(font);
+    }
     if (spec.color == kNone)
         return;
     if (auto* button = qobject_cast<TSpeedButton*>(control))

@@ -10,8 +10,10 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QExposeEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -46,7 +48,13 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     // On a screen finer than one device pixel to the pixel, anywhere on the
     // desktop, scalable faces and finer pictures stand in for the bitmaps.
     UseDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
-    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    // The window's face is the application's: Qt lays every new text box's
+    // text out once in the application's face before the box takes its own,
+    // and a desktop face would be loaded and sorted for fallbacks for nothing
+    // the window shows. Tooltips, which show the user's messages, keep the
+    // desktop's face.
+    QApplication::setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     // The window looks the same active or not, so that nothing in it is
     // drawn again when the keyboard comes or goes.
     QPalette colours = palette();
@@ -78,9 +86,11 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     SetTabOrder();
     PrepareStores();
     NameControls();
+    Guard([this] { FormCreate(this); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
-        // the ones the design hides were hidden explicitly.
+        // the ones the design hides, and the closed alarm half, were hidden
+        // explicitly.
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
                 child->show();
@@ -93,7 +103,6 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     // blinking caret in a picker would wake the program twice a second.
     FocusMainPanel();
 
-    Guard([this] { FormCreate(this); });
     platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
                                    [this] { Guard([this] { EndSession(); }); });
     platform_.notifications.ListenForStop(
@@ -108,8 +117,26 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
         Handle([this] { FormActivate(this); });
         // The window manager takes the icon as well after the first frame;
         // the frame does not wait for its drawings.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+        AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
     }
+}
+
+void TAForm1::AfterFirstFrame(std::function<void()> work) {
+    if (firstFrameDrawing_) {
+        Guard(work);
+        return;
+    }
+    if (afterFirstFrame_.empty()) {
+        // A window hidden before it was ever drawn has no first frame.
+        QTimer::singleShot(isVisible() ? 1000 : 0, this, [this] { RunAfterFirstFrame(); });
+    }
+    afterFirstFrame_.push_back(std::move(work));
+}
+
+void TAForm1::RunAfterFirstFrame() {
+    firstFrameDrawing_ = true;
+    for (auto& work : std::exchange(afterFirstFrame_, {}))
+        Guard(work);
 }
 
 TAForm1::~TAForm1() {
@@ -158,6 +185,8 @@ void TAForm1::SetAlarmHalfOpen(bool open) {
     for (QWidget* control : std::initializer_list<QWidget*>{Image2, Label8, SpeedButton18,
                                                             SpeedButton21, Panel19, Panel45})
         control->setVisible(open);
+    if (open)
+        ClockStep();
 }
 
 void TAForm1::FormActivate(QObject*) {
@@ -345,6 +374,11 @@ bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
         LeaveKeyboardMode(watched);
     if (type == QEvent::ContextMenu)
         return KeyboardMenu(watched, static_cast<QContextMenuEvent*>(event));
+    if (type == QEvent::Paint && !afterFirstFrame_.empty() && !firstFrameDrawing_) {
+        // Once the frame being drawn has gone to the screen.
+        firstFrameDrawing_ = true;
+        QTimer::singleShot(0, this, [this] { RunAfterFirstFrame(); });
+    }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
 

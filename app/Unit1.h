@@ -17,7 +17,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class TForm3;
 class TTrayIcon;
@@ -163,6 +165,10 @@ public:
     TForm3* Form3 = nullptr;
     // Creates it, hidden, as the program's start does.
     void CreateScheduleDialog();
+
+    // Work the window's first frame does not show waits until that frame
+    // is on screen (or a moment, for a window that is not shown).
+    void AfterFirstFrame(std::function<void()> work);
 
     // Window behaviour.
     void FormCreate(QObject* Sender);
@@ -324,6 +330,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void RunAfterFirstFrame();
+    std::vector<std::function<void()>> afterFirstFrame_;
+    bool firstFrameDrawing_ = false;
+
     // The window's width, with the controls of the alarm half shown only
     // while it is open, so that nothing out of sight takes the keyboard.
     void SetAlarmHalfOpen(bool open);

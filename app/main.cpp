@@ -4,7 +4,6 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -34,8 +33,7 @@ int main(int argc, char** argv) {
     if (!desktop.Claim(files.Folder(), arguments))
         return 0;
     TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
-    // The schedule's dialog waits for the window's first frame.
-    QTimer::singleShot(0, &AForm1, [&AForm1] { AForm1.CreateScheduleDialog(); });
+    AForm1.AfterFirstFrame([&AForm1] { AForm1.CreateScheduleDialog(); });
     AForm1.RunCommand(arguments, false);
     QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
     return app.exec();

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -56,13 +57,21 @@ namespace {
 // Fontconfig reads its configuration and caches once, a few milliseconds
 // that nothing on screen needs until the first text: they pass on a
 // second core while Qt connects to the display.
-std::thread fontconfigReady;
+// A start that hands over to the running copy ends before any text: the
+// set-up is waited for at exit all the same.
+struct FontconfigReady {
+    std::thread thread;
+    ~FontconfigReady() {
+        if (thread.joinable())
+            thread.join();
+    }
+} fontconfigReady;
 } // namespace
 #endif
 
 void PrepareEnvironment() {
 #ifdef Q_OS_LINUX
-    fontconfigReady = std::thread([] { FcInit(); });
+    fontconfigReady.thread = std::thread([] { FcInit(); });
     // Wayland lets no client move the pointer or keep itself on top, and both
     // are what this program is for; XWayland gives us both.
     const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
@@ -70,6 +79,11 @@ void PrepareEnvironment() {
     if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // A window this small is sent to the X server whole in a moment. Through
+    // shared memory, every frame would wake the program again when the
+    // server reports it done: twice a second more while a timer runs.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
 #endif
 }
 
@@ -127,7 +141,11 @@ class QuestionBox : public QMessageBox {
 public:
     QuestionBox(Icon icon, const QString& title, const QString& text, Questions::Button pointer)
         : QMessageBox(icon, title, text, Yes | No)
-        , target_(button(pointer == Questions::Button::Yes ? Yes : No)) {}
+        , target_(button(pointer == Questions::Button::Yes ? Yes : No)) {
+        // The application's face is the main window's; a question is the
+        // desktop's.
+        setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    }
     bool closedByWindow = false;
 
 protected:
@@ -285,8 +303,8 @@ void QtPlatform::LoadFonts(bool bitmapFaces) {
         return;
     fontsLoaded_ = true;
 #ifdef Q_OS_LINUX
-    if (fontconfigReady.joinable())
-        fontconfigReady.join();
+    if (fontconfigReady.thread.joinable())
+        fontconfigReady.thread.join();
     // Debian's fonts-wine carries metric-faithful copies of the old Windows
     // faces, outside fontconfig's search path. In fontconfig's own
     // application set, Qt finds them with the rest when it first lists the
@@ -445,8 +463,12 @@ bool QtPlatform::Add(const QIcon& icon, const QString& tip) {
 void QtPlatform::Modify(const QIcon& icon, const QString& tip) {
     if (!trayIcon_)
         return;
-    trayIcon_->setIcon(icon);
-    trayIcon_->setToolTip(tip);
+    // Qt draws the icon again, and tells a panel, at every call: a new tip
+    // alone is no new picture.
+    if (icon.cacheKey() != trayIcon_->icon().cacheKey())
+        trayIcon_->setIcon(icon);
+    if (tip != trayIcon_->toolTip())
+        trayIcon_->setToolTip(tip);
 }
 
 void QtPlatform::Delete() {

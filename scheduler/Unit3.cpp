@@ -34,6 +34,8 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
     Memo3->setObjectName(QStringLiteral("Memo3"));
     Memo3->setGeometry(8, 40, 393, 250);
     Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // File names may hold letters the design's face lacks.
+    Memo3->setFont(WithFallbacks(font()));
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),

@@ -52,6 +52,10 @@ void TAForm1::StopwatchStep(int seconds) {
 }
 
 void TAForm1::ClockStep() {
+    // Nobody sees the clock while the alarm half is closed; it is set the
+    // moment the half opens.
+    if (Panel19->isHidden())
+        return;
     // Measured on the text of the tick before, so a change between a narrow
     // and a wide time shows one tick late; the blank shifts a narrow one.
     const bool narrow = platform_.text.Width(font(), Edit12->text()) <= 60;

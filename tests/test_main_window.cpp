@@ -111,11 +111,17 @@ void MainWindowTest::startsCollapsed() {
 }
 
 // The program puts its window on screen before building the controls; what
-// the first paint shows must be what a window built hidden shows.
+// the first paint shows must be what a window built hidden shows. What the
+// first frame does not show (the tray icon, the window icon) follows it.
 void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     ShowAndActivate();
+    desktop->trayCalls.clear();
     Form early(desktop->Interfaces(), TAForm1::Start::OnScreenFirst);
+    QVERIFY(desktop->trayCalls.isEmpty());
+    QVERIFY(early.windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&early));
+    QTRY_VERIFY(early.TrayIcon1->Shown());
+    QVERIFY(!early.windowIcon().isNull());
     QCOMPARE(early.geometry(), form->geometry());
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
     QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
@@ -234,7 +240,7 @@ void MainWindowTest::menus() {
 }
 
 void MainWindowTest::backgroundPicture() {
-    const QImage picture(QStringLiteral(":/background.gif"));
+    const QImage picture(QStringLiteral(":/background.png"));
     QCOMPARE(picture.size(), QSize(298, 239));
     QCOMPARE(picture.pixelColor(150, 120), QColor("#7C8EBC"));
     QCOMPARE(picture.pixelColor(100, 15), QColor("#E4CA7C"));

@@ -16,79 +16,18 @@ import zlib
 
 
 def png(width, height, pixels):
-    """An RGBA PNG; pixels is a list of rows of (r, g, b, a)."""
+    """A PNG; pixels is a list of rows of (r, g, b, a), or of (r, g, b) for
+    an opaque picture, which Qt reads straight into the screen's format."""
     raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
+    colour_type = 6 if len(pixels[0][0]) == 4 else 2
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
-def lzw(indices, min_size):
-    """GIF's variable-length LZW, least significant bit first."""
-    clear, end = 1 << min_size, (1 << min_size) + 1
-    out = bytearray()
-    acc = nbits = 0
-
-    def emit(code, size):
-        nonlocal acc, nbits
-        acc |= code << nbits
-        nbits += size
-        while nbits >= 8:
-            out.append(acc & 0xFF)
-            acc >>= 8
-            nbits -= 8
-
-    def fresh():
-        return {(i,): i for i in range(clear)}, min_size + 1, end + 1
-
-    table, size, next_code = fresh()
-    emit(clear, size)
-    word = (indices[0],)
-    for k in indices[1:]:
-        longer = word + (k,)
-        if longer in table:
-            word = longer
-            continue
-        emit(table[word], size)
-        if next_code < 4096:
-            table[longer] = next_code
-            # The reader widens its codes once it has used up the current
-            # width, one entry behind the writer.
-            if next_code == 1 << size and size < 12:
-                size += 1
-            next_code += 1
-        else:
-            emit(clear, size)
-            table, size, next_code = fresh()
-        word = (k,)
-    emit(table[word], size)
-    emit(end, size)
-    if nbits:
-        out.append(acc & 0xFF)
-    return bytes(out)
-
-
-def gif(width, height, pixels):
-    """A GIF with a 256-entry palette; pixels is a list of rows of (r, g, b)."""
-    palette = []
-    for row in pixels:
-        for px in row:
-            if px not in palette:
-                palette.append(px)
-    assert len(palette) <= 256
-    lookup = {px: i for i, px in enumerate(palette)}
-    table = b"".join(bytes(px) for px in palette) + b"\0" * (3 * (256 - len(palette)))
-    data = lzw([lookup[px] for row in pixels for px in row], 8)
-    blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
-                      for i in range(0, len(data), 255))
-    return (b"GIF89a" + struct.pack("<HHBBB", width, height, 0xF7, 0, 0) + table
-            + b"\x2C" + struct.pack("<HHHHB", 0, 0, width, height, 0)
-            + b"\x08" + blocks + b"\0" + b"\x3B")
 
 
 def rgb(hex_colour):
@@ -137,7 +76,7 @@ def background(scale=1):
                 px = field
             row.append(px)
         rows.append(row)
-    return gif(w, h, rows)
+    return png(w, h, rows)
 
 
 WHITE = (255, 255, 255, 255)
@@ -450,9 +389,9 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
     os.makedirs(out, exist_ok=True)
-    for name, data in [("background.gif", background()), ("bar.png", hide_bar()),
+    for name, data in [("background.png", background()), ("bar.png", hide_bar()),
                        ("x.png", close_cross()), ("pin.png", pin()),
-                       ("icon.png", icon(clock())), ("background@2x.gif", background(2)),
+                       ("icon.png", icon(clock())), ("background@2x.png", background(2)),
                        ("bar@2x.png", hide_bar_fine()), ("x@2x.png", close_cross_fine()),
                        ("pin@2x.png", pin_fine())]:
         with open(os.path.join(out, name), "wb") as f:

@@ -23,6 +23,12 @@ void TAForm1::CreateTrayIcon() {
     TrayIcon1->SetHint(kProgram);
     auto* menu = new TPopupMenu(this, QStringLiteral("TrayMenu1"));
     TrayIcon1->SetPopupMenu(menu);
+    // A window on screen is drawn first; the notification area gets the
+    // icon a moment later.
+    if (isVisible()) {
+        TrayIcon1->SetActive(false);
+        AfterFirstFrame([this] { TrayIcon1->SetActive(true); });
+    }
     // The still clock last: setting it puts the icon in the notification area.
     TrayIcon1->SetIcon(TrayPicture(QStringLiteral("clock")));
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
