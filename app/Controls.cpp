@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,17 +50,29 @@ QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
     return font;
 }
 
+namespace {
+
+// Every picture of the program is a PNG, which Qt reads itself. Left to
+// find the format, Qt loads every image plugin on the machine to ask it.
+QPixmap ReadPicture(const QString& resource) {
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
 QPixmap DesignPicture(const QString& resource) {
     if (!designBitmaps) {
         QString fine = resource;
         fine.insert(fine.lastIndexOf(u'.'), QLatin1String("@2x"));
-        QPixmap picture(fine);
+        QPixmap picture = ReadPicture(fine);
         if (!picture.isNull()) {
             picture.setDevicePixelRatio(2);
             return picture;
         }
     }
-    return QPixmap(resource);
+    return ReadPicture(resource);
 }
 
 namespace {
@@ -97,7 +110,7 @@ public:
             ++index;
         QPixmap& drawing = drawings_[index];
         if (drawing.isNull())
-            drawing = QPixmap(index == 0 ? small_ : larger_.arg(kSides[index]));
+            drawing = ReadPicture(index == 0 ? small_ : larger_.arg(kSides[index]));
         QPixmap shown =
             drawing.width() == wanted
                 ? drawing

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPlatform.h"
 #include "DesktopNotifications.h"
+#include "StartSocket.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,8 +38,6 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLibrary>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -487,16 +486,6 @@ QString InstanceName(const QString& key) {
         .filePath(QStringLiteral("quorbel-") + QString::fromLatin1(hash.toHex().left(16)));
 }
 
-bool HandOver(const QString& socketName, const QStringList& arguments) {
-    QLocalSocket socket;
-    socket.connectToServer(socketName);
-    if (!socket.waitForConnected(500))
-        return false;
-    socket.write(arguments.join(u'\n').toUtf8());
-    socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(2000);
-}
-
 } // namespace
 
 bool QtPlatform::Claim(const QString& key, const QStringList& arguments) {
@@ -508,23 +497,13 @@ bool QtPlatform::Claim(const QString& key, const QStringList& arguments) {
     // The running copy may still be on its way to listening.
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (instanceLock_->tryLock(0)) {
-            QLocalServer::removeServer(socketName);
-            instanceServer_ = new QLocalServer;
-            instanceServer_->setSocketOptions(QLocalServer::UserAccessOption);
-            instanceServer_->listen(socketName);
-            QObject::connect(
-                instanceServer_, &QLocalServer::newConnection, instanceServer_, [this] {
-                    QLocalSocket* start = instanceServer_->nextPendingConnection();
-                    QObject::connect(start, &QLocalSocket::disconnected, start, [this, start] {
-                        const QString text = QString::fromUtf8(start->readAll());
-                        start->deleteLater();
-                        if (startListener_)
-                            startListener_(text.split(u'\n'));
-                    });
-                });
+            instanceServer_ = StartSocket::Listen(socketName, [this](const QString& text) {
+                if (startListener_)
+                    startListener_(text.split(u'\n'));
+            });
             return true;
         }
-        if (HandOver(socketName, arguments))
+        if (SendToStartSocket(socketName, arguments.join(u'\n').toUtf8()))
             return false;
         QThread::msleep(100);
     }

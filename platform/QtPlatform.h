@@ -4,14 +4,14 @@
 
 #include "Platform.h"
 
-class QLocalServer;
 class QLockFile;
 class QObject;
 class QSystemTrayIcon;
 
 namespace platform {
 class DesktopNotifications;
-}
+class StartSocket;
+} // namespace platform
 
 namespace platform {
 
@@ -95,7 +95,7 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     // Held while this is the running copy for its settings folder.
     QLockFile* instanceLock_ = nullptr;
-    QLocalServer* instanceServer_ = nullptr;
+    StartSocket* instanceServer_ = nullptr;
     std::function<void(const QStringList&)> startListener_;
     std::function<void(int key)> stopListener_;
 

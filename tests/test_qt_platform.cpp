@@ -2,6 +2,7 @@
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "app/Controls.h"
 #include "platform/QtPlatform.h"
+#include "platform/StartSocket.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -32,6 +33,7 @@ private slots:
     void designFaces();
     void boldOfBitmapFace_data();
     void boldOfBitmapFace();
+    void laterStartsAreHeard();
 
 private:
     platform::QtPlatform desktop;
@@ -321,6 +323,28 @@ void QtPlatformTest::boldOfBitmapFace() {
     };
     QCOMPARE(StrokeWidth(draw(false)), 1);
     QCOMPARE(StrokeWidth(draw(true)), 2);
+}
+
+// A later start's command line reaches the running copy whole; only the
+// user may knock, too much is not listened to, and a copy that ended
+// leaves no door a start would wait at.
+void QtPlatformTest::laterStartsAreHeard() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("quorbel.socket"));
+    QStringList heard;
+    auto* door = platform::StartSocket::Listen(path, [&](const QString& text) { heard << text; });
+    QVERIFY(door);
+    QCOMPARE(QFileInfo(path).permissions() &
+                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+             QFile::Permissions());
+    QVERIFY(platform::SendToStartSocket(path, "--quick\n3"));
+    QVERIFY(platform::SendToStartSocket(path, QByteArray(70 * 1024, 'x')));
+    QVERIFY(platform::SendToStartSocket(path, "--show"));
+    QTRY_COMPARE(heard.size(), 2);
+    QCOMPARE(heard, QStringList({QStringLiteral("--quick\n3"), QStringLiteral("--show")}));
+    delete door;
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!platform::SendToStartSocket(path, "--show"));
 }
 
 QTEST_MAIN(QtPlatformTest)
