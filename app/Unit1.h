@@ -427,4 +427,6 @@ private:
     QStringList pendingCommand_;
     bool pendingHandedOver_ = false;
     QHash<QString, QObject*> components_;
+    // The slots' buttons, looked at by every tick, found once.
+    mutable std::array<TSpeedButton*, slot::LastQuick + 1> slotButtons_{};
 };

@@ -21,7 +21,12 @@ TEdit* TAForm1::SlotEdit(int N) const {
 }
 
 TSpeedButton* TAForm1::SlotButton(int N) const {
-    return Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
+    if (N < 0 || std::size_t(N) >= slotButtons_.size())
+        return Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
+    TSpeedButton*& button = slotButtons_[std::size_t(N)];
+    if (!button)
+        button = Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
+    return button;
 }
 
 bool TAForm1::AnySlotRunning() const {
