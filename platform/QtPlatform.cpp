@@ -26,6 +26,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <time.h>
@@ -70,6 +71,10 @@ struct FontconfigReady {
 
 void PrepareEnvironment() {
 #ifdef Q_OS_LINUX
+    // Each thread (fontconfig's set-up, Qt's X and D-Bus readers) would
+    // otherwise get a heap of its own that is never given back, for a
+    // program that does almost all its work on one thread.
+    mallopt(M_ARENA_MAX, 1);
     fontconfigReady.thread = std::thread([] { FcInit(); });
     // Wayland lets no client move the pointer or keep itself on top, and both
     // are what this program is for; XWayland gives us both.
