@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace {
 
@@ -75,6 +76,24 @@ const Naming kNames[] = {
     {"CheckBox4", "Alarms on at start", ""},
 };
 
+// Whether an assistive tool (a screen reader) listens. The names of the
+// controls are kept true only then, and brought up to date the moment one
+// starts listening: unheard, they cost every tick their making.
+class ReaderWatch : public QAccessible::ActivationObserver {
+public:
+    ReaderWatch() { QAccessible::installActivationObserver(this); }
+    void accessibilityActiveChanged(bool active) override {
+        listening = active;
+        if (!active)
+            return;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<TAForm1*>(window))
+                Guard([form] { form->DescribeControls(); });
+        }
+    }
+    bool listening = false;
+} readers;
+
 } // namespace
 
 void TAForm1::MakeAccessible() {
@@ -125,6 +144,8 @@ QString TAForm1::SlotDescription(int N) const {
 }
 
 void TAForm1::DescribeControls() {
+    if (!readers.listening)
+        return;
     slot::ForEachSlot([this](int n) { Rename(SlotButton(n), SlotDescription(n)); });
     Rename(SpeedButton15, SpeedButton15->Down() ? QStringLiteral("Keep on top (on)")
                                                 : QStringLiteral("Keep on top (off)"));
