@@ -49,6 +49,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace platform {
 
@@ -66,6 +67,10 @@ struct FontconfigReady {
             thread.join();
     }
 } fontconfigReady;
+
+// Set for this program's own connection to the display only: the programs
+// the schedule starts get the environment the user gave it.
+bool noSharedMemorySet = false;
 } // namespace
 #endif
 
@@ -86,8 +91,10 @@ void PrepareEnvironment() {
     // A window this small is sent to the X server whole in a moment. Through
     // shared memory, every frame would wake the program again when the
     // server reports it done: twice a second more while a timer runs.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
+        noSharedMemorySet = true;
+    }
 #endif
 }
 
@@ -206,7 +213,13 @@ Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString
 QtPlatform::QtPlatform()
     // applicationFilePath() reads /proc/self/exe on Linux, which already
     // names the file behind any symlink.
-    : executableDir_(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()) {}
+    : executableDir_(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()) {
+#ifdef Q_OS_LINUX
+    // The display's connection has read it by now.
+    if (std::exchange(noSharedMemorySet, false))
+        qunsetenv("QT_XCB_NO_MITSHM");
+#endif
+}
 
 QString QtPlatform::ExecutableDir() const {
     return executableDir_;
