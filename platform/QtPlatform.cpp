@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #ifdef Q_OS_LINUX
+#include "WriteAll.h"
 #include <canberra.h>
 #include <cerrno>
 #include <csignal>
@@ -230,25 +231,6 @@ QString QtPlatform::ConfigHome() const {
 }
 
 #ifdef Q_OS_LINUX
-
-namespace {
-
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-} // namespace
 
 bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     // A file is only ever written where it was meant to be, never in

@@ -8,6 +8,7 @@
 #ifdef Q_OS_LINUX
 // Plain Unix sockets: Qt's local sockets would bring its whole network
 // library, and the Kerberos and proxy libraries behind it, into every start.
+#include "WriteAll.h"
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -146,17 +147,9 @@ bool SendToStartSocket(const QString& path, const QByteArray& text) {
     // A copy that hangs keeps no start waiting.
     const timeval patience{2, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
-    bool sent = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    for (qsizetype done = 0; sent && done < text.size();) {
-        const ssize_t wrote =
-            ::send(fd, text.constData() + done, std::size_t(text.size() - done), MSG_NOSIGNAL);
-        if (wrote > 0)
-            done += wrote;
-        else if (wrote < 0 && errno == EINTR)
-            continue;
-        else
-            sent = false;
-    }
+    const bool sent =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        WriteAll(fd, text, true);
     ::close(fd);
     return sent;
 }
