@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QExposeEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTimer>
