@@ -33,16 +33,59 @@ public:
     }
 };
 
+// A time box is read as the time it shows, in words: no reader spells
+// "00:05:08" out as the user sees it, and its characters one by one lose
+// the last. Its name says it all; it has no text to walk through.
+class TimeBox : public QAccessibleWidget {
+public:
+    explicit TimeBox(TEdit* box)
+        : QAccessibleWidget(box, QAccessible::StaticText) {}
+};
+
+// What the window says of itself: a notification a reader speaks each time
+// it shows. Readers pass over a change of a control's name that Qt reports
+// without the new name; a notification that appears they speak at once.
+// Its words are read when it shows, not reported as a change of name.
+constexpr char kAnnouncer[] = "announcer";
+
+class Announcement : public QAccessibleWidget {
+public:
+    explicit Announcement(QWidget* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? object()->property(kAnnouncer).toString()
+                                         : QAccessibleWidget::text(kind);
+    }
+};
+
 // The main window is a frame, not the filler every plain widget is.
 QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
     if (key == QLatin1String("TAForm1"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (key == QLatin1String("QWidget") && object->objectName() == QLatin1String(kAnnouncer))
+        return new Announcement(static_cast<QWidget*>(object));
+    if (key == QLatin1String("TEdit") && static_cast<TEdit*>(object)->isReadOnly())
+        return new TimeBox(static_cast<TEdit*>(object));
     if (key == QLatin1String("TPanel")) {
         auto* panel = static_cast<TPanel*>(object);
         if (panel->focusPolicy() != Qt::NoFocus)
             return new PanelButton(panel);
     }
     return nullptr;
+}
+
+// "00:05:08" as "5 minutes, 8 seconds"; a zero time as "0 seconds".
+QString InWords(const QString& time) {
+    const QStringList fields = time.split(u':');
+    QStringList words;
+    const char* const units[] = {"hour", "minute", "second"};
+    for (int i = 0; i < 3 && i < fields.size(); ++i) {
+        const int value = fields[i].toInt();
+        if (value != 0)
+            words << QStringLiteral("%1 %2%3").arg(QString::number(value), QLatin1String(units[i]),
+                                                   value == 1 ? QString() : QStringLiteral("s"));
+    }
+    return words.isEmpty() ? QStringLiteral("0 seconds") : words.join(QLatin1String(", "));
 }
 
 void Rename(QWidget* control, const QString& name) {
@@ -104,6 +147,12 @@ void TAForm1::MakeAccessible() {
     }();
     Q_UNUSED(installed);
     setAccessibleName(windowTitle());
+    // A point of the window's background that draws nothing of its own.
+    announcer_ = new QWidget(this);
+    announcer_->setObjectName(QLatin1String(kAnnouncer));
+    announcer_->setGeometry(0, 0, 1, 1);
+    announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcer_->hide();
 }
 
 void TAForm1::NameControls() {
@@ -113,7 +162,6 @@ void TAForm1::NameControls() {
         control->setAccessibleDescription(QString::fromUtf8(naming.description));
     }
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        SlotEdit(n)->setAccessibleName(QStringLiteral("Timer %1 time left").arg(n));
         SlotEdit(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
         SlotButton(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer, the menu key edits it"));
@@ -147,6 +195,9 @@ void TAForm1::DescribeControls() {
     if (!readers.listening)
         return;
     slot::ForEachSlot([this](int n) { Rename(SlotButton(n), SlotDescription(n)); });
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
+        Rename(SlotEdit(n),
+               QStringLiteral("Timer %1 time left: %2").arg(n).arg(InWords(SlotEdit(n)->text())));
     Rename(SpeedButton15, SpeedButton15->Down() ? QStringLiteral("Keep on top (on)")
                                                 : QStringLiteral("Keep on top (off)"));
     Rename(SpeedButton20, Panel45->isHidden() ? QStringLiteral("Show alarm clock")
@@ -174,8 +225,11 @@ void TAForm1::DescribeControls() {
     }
 }
 
-void TAForm1::AnnounceRinging(int N) {
+void TAForm1::Announce(int N) {
+    if (!readers.listening)
+        return;
     DescribeControls();
-    QAccessibleEvent ringing(SlotButton(N), QAccessible::Alert);
-    QAccessible::updateAccessibility(&ringing);
+    announcer_->setProperty(kAnnouncer, SlotDescription(N));
+    announcer_->hide();
+    announcer_->show();
 }

@@ -56,8 +56,10 @@ void TAForm1::Alarm1Check() {
     if (CheckBox3->isChecked()) {
         if (TimeToStr(DateTimePicker2->time()).mid(2, 1) != QLatin1String(":"))
             PlayAlertSound(file::RepeatSound);
-        else
+        else {
             Timer2->SetInterval(1000);
+            State.Alarm1Alerting = true;
+        }
     } else {
         PlayAlertSound(file::EndSound);
         SpeedButton14Click(SpeedButton14);
@@ -101,19 +103,32 @@ void TAForm1::SpeedButton14Click(QObject*) {
     } else {
         SwitchOff(SpeedButton14, Panel44);
         Timer2->SetInterval(0);
+        State.Alarm1Alerting = false;
         WithdrawAlarmNotification(1);
     }
 }
 
 void TAForm1::SpeedButton17Click(QObject*) {
-    if (SpeedButton17->text() == kOff) {
+    if (SpeedButton17->text() == kOff)
         SwitchOn(SpeedButton17, Panel59);
-    } else {
-        SwitchOff(SpeedButton17, Panel59);
-        Timer3->SetInterval(0);
-        State.Alarm2Triggered = 0;
-        WithdrawAlarmNotification(2);
-    }
+    else
+        SwitchAlarm2Off();
+}
+
+void TAForm1::SwitchAlarm2Off() {
+    SwitchOff(SpeedButton17, Panel59);
+    Timer3->SetInterval(0);
+    State.Alarm2Triggered = 0;
+    WithdrawAlarmNotification(2);
+}
+
+bool TAForm1::Alarm1Ringing() const {
+    return SpeedButton14->text() == kOn && (MinuteMatch(DateTimePicker2, Panel57) ||
+                                            (State.Alarm1Alerting && Timer2->Interval() != 0));
+}
+
+bool TAForm1::Alarm2Snoozing() const {
+    return SpeedButton17->text() == kOn && Timer3->Interval() != 0;
 }
 
 // An alarm counts as changed only when it differs from the settings: Enter
@@ -148,20 +163,17 @@ void TAForm1::SpeedButton19Click(QObject*) {
 }
 
 void TAForm1::SilenceAlarms(int Key) {
-    if (SpeedButton14->text() == kOn && Key == VK_RETURN) {
+    // Only a ringing alarm 1: one set for later stays armed, whatever else
+    // the press acknowledges.
+    if (Key == VK_RETURN && Alarm1Ringing()) {
         SpeedButton14Click(SpeedButton14);
     } else {
         State.EnterHandled = false;
     }
     // Enter silences alarm 2 only while it snoozes, and not with the same
     // press that switched alarm 1 off while the alert was sounding.
-    if (SpeedButton17->text() == kOn && Timer3->Interval() != 0 && !State.EnterHandled &&
-        Key == VK_RETURN) {
-        SwitchOff(SpeedButton17, Panel59);
-        Timer3->SetInterval(0);
-        State.Alarm2Triggered = 0;
-        WithdrawAlarmNotification(2);
-    } else {
+    if (Alarm2Snoozing() && !State.EnterHandled && Key == VK_RETURN)
+        SwitchAlarm2Off();
+    else
         State.EnterHandled = false;
-    }
 }

@@ -19,6 +19,8 @@ struct TFormState {
     int AlertActive = 0;
     // The alarm-clock half is shown (window width 596).
     int AlarmPanelOpen = 0;
+    // Alarm 1's repeating alert runs on the alert timer.
+    bool Alarm1Alerting = false;
     // Alarm 2 has rung and is snoozing.
     int Alarm2Triggered = 0;
     // The alert has fired since the last key press; Enter then spares alarm 2.

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QToolTip>
 
@@ -290,7 +291,10 @@ void TAForm1::CloseNoSave1Click(QObject*) {
 
 void TAForm1::EndSession() {
     sessionEnding_ = true;
-    close();
+    // A close already under way, held by one of its questions, finishes
+    // with the save once the platform has answered the question.
+    if (!closing_)
+        close();
 }
 
 void TAForm1::SaveForSession() {
@@ -304,6 +308,15 @@ bool TAForm1::QuitUnsaved() {
         platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                 QStringLiteral("Settings could not be saved. Quit anyway?"),
                                 platform::Questions::Button::Yes);
+    // The desktop ended the program while the user was asked: the save it
+    // owes is tried once more, and the program ends whatever it gives.
+    if (sessionEnding_) {
+        Guard([this] {
+            bool CanClose = true;
+            FormCloseQuery(this, CanClose);
+        });
+        return true;
+    }
     if (answer == platform::Questions::Answer::Yes) {
         State.CloseWithoutSaving = true;
         return true;
@@ -335,7 +348,9 @@ void TAForm1::WriteUserFile(const QString& name, const QByteArray& bytes) {
     // portable one's folder is the program's, which is never made again.
     if (!files_.Portable())
         QDir().mkpath(files_.Folder());
-    if (!platform_.files.Replace(files_.Write(name), bytes))
+    // A file the next start would refuse to read is as lost as one not
+    // written: the one on disk stays.
+    if (bytes.size() > kLargestFile || !platform_.files.Replace(files_.Write(name), bytes))
         throw EFileError("cannot write " + name.toStdString());
 }
 
@@ -351,6 +366,14 @@ void TAForm1::changeEvent(QEvent* event) {
 }
 
 void TAForm1::closeEvent(QCloseEvent* event) {
+    // A close asked for again once the window has closed for good, such as
+    // the quit question's Yes after an end from the desktop, has nothing
+    // left to do.
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    const QScopedValueRollback<bool> closing(closing_, true);
     bool CanClose = true;
     if (!Guard([&] { FormCloseQuery(this, CanClose); })) {
         // The settings could not be written. An end from the desktop goes
@@ -364,6 +387,7 @@ void TAForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    closed_ = true;
     emit Closed();
 }
 

@@ -240,6 +240,8 @@ public:
 
     // Quick timers.
     void SpeedButton23Click(QObject* Sender);
+    // What a click on slot N's button does: start, stop or acknowledge it.
+    void ToggleSlot(int N);
 
     // The alarm clock.
     void SpeedButton14Click(QObject* Sender);
@@ -256,6 +258,11 @@ public:
     static void ShowAlarmState(TSpeedButton* button, TPanel* panel, bool on);
     // The alarm's time and AM/PM fall in the current minute.
     bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
+    // Alarm 1 rings: in its minute, or its alert repeating after it.
+    bool Alarm1Ringing() const;
+    // Alarm 2 has rung and snoozes.
+    bool Alarm2Snoozing() const;
+    void SwitchAlarm2Off();
 
     // The scheduler: the run once a minute, and ending the running copy
     // of a program, which it returns.
@@ -305,11 +312,11 @@ public:
     void ReturnKeyboardTo(QWidget* control);
 
     // What a screen reader hears: every control's name, kept true to what
-    // it shows; and a timer that rings, announced.
+    // it shows; and a timer that starts or rings, announced.
     void MakeAccessible();
     void NameControls();
     void DescribeControls();
-    void AnnounceRinging(int N);
+    void Announce(int N);
 
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
@@ -341,6 +348,7 @@ private:
     bool QuitUnsaved();
     // The countdown slot named by CurrentSlotName; an error when it names none.
     int CurrentSlot() const;
+    void ToggleQuickSlot(int N);
     void StepCountdownSlot(int N, int seconds);
     void StepQuickSlot(int N, int seconds);
     // Back to the clock in the tray once no countdown is in its last minute.
@@ -423,10 +431,15 @@ private:
     std::optional<FileState> prefsFile_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
+    // Inside the close, which may be waiting on a question; and past it.
+    bool closing_ = false;
+    bool closed_ = false;
     // A command line waiting for the settings to load.
     QStringList pendingCommand_;
     bool pendingHandedOver_ = false;
     QHash<QString, QObject*> components_;
+    // Speaks for the window to a screen reader.
+    QWidget* announcer_ = nullptr;
     // The slots' buttons, looked at by every tick, found once.
     mutable std::array<TSpeedButton*, slot::LastQuick + 1> slotButtons_{};
 };

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Unit1.h"
 #include "cli/CommandLine.h"
+#include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quorbel"));
@@ -20,18 +24,29 @@ int main(int argc, char** argv) {
         return error ? 2 : 0;
     }
 
+    // One running copy for each settings folder: a later start hands it
+    // the command line and ends, without needing a display of its own.
+    auto instance = std::make_unique<platform::SingleInstance>();
+    const UserFiles files(platform::ExecutableFolder(), platform::UserConfigHome());
+    switch (instance->Claim(files.Folder(), arguments)) {
+    case platform::SingleInstance::Outcome::HandedOver:
+        return 0;
+    case platform::SingleInstance::Outcome::Unanswered:
+        std::fputs("quorbel: another copy holds these settings but does not answer\n", stderr);
+        return 1;
+    case platform::SingleInstance::Outcome::Claimed:
+        break;
+    }
+
     platform::PrepareEnvironment();
+    std::optional<platform::DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);
+    displayCheck.reset();
     // Hidden is not closed: the program lives on in the tray until its main
     // window closes, whatever other windows come and go.
     app.setQuitOnLastWindowClosed(false);
 
-    platform::QtPlatform desktop;
-    // One running copy for each settings folder: a later start hands it
-    // the command line and ends.
-    const UserFiles files(desktop.ExecutableDir(), desktop.ConfigHome());
-    if (!desktop.Claim(files.Folder(), arguments))
-        return 0;
+    platform::QtPlatform desktop(std::move(instance));
     TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
     AForm1.AfterFirstFrame([&AForm1] { AForm1.CreateScheduleDialog(); });
     AForm1.RunCommand(arguments, false);

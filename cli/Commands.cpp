@@ -22,17 +22,11 @@ void TAForm1::RunCommand(const QStringList& arguments, bool handedOver) {
         // state the action is for.
         const int N = action.act == Command::Act::Quick ? 22 + action.number : action.number;
         const bool busy = N && SlotButton(N)->Tag() != 0;
-        if (N)
-            State.CurrentSlotName = QStringLiteral("SpeedButton%1").arg(N);
-        if (action.act == Command::Act::Show) {
+        if (action.act == Command::Act::Show)
             platform_.windows.Raise(this);
-        } else if (action.act == Command::Act::Quit) {
+        else if (action.act == Command::Act::Quit)
             SpeedButton11Click(SpeedButton11);
-        } else if (busy == (action.act == Command::Act::Stop)) {
-            if (action.act == Command::Act::Quick)
-                SpeedButton23Click(SlotButton(N));
-            else
-                SpeedButton1Click(SlotButton(N));
-        }
+        else if (busy == (action.act == Command::Act::Stop))
+            ToggleSlot(N);
     }
 }

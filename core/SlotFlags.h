@@ -27,6 +27,10 @@ constexpr bool IsQuick(int n) {
     return n >= FirstQuick && n <= LastQuick;
 }
 
+constexpr bool IsSlot(int n) {
+    return (n >= FirstCountdown && n <= LastCountdown) || IsQuick(n);
+}
+
 // Calls f with every slot number, countdown slots first.
 template <typename F> void ForEachSlot(F&& f) {
     for (int n = FirstCountdown; n <= LastCountdown; ++n)

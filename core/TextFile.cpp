@@ -56,12 +56,12 @@ DecodedText DecodeText(const QByteArray& bytes) {
     for (const auto& [mark, encoding, utf16] :
          {std::tuple{kUtf16LEBom, TextEncoding::Utf16LE, QStringConverter::Utf16LE},
           std::tuple{kUtf16BEBom, TextEncoding::Utf16BE, QStringConverter::Utf16BE}}) {
-        if (!bytes.startsWith(mark) || bytes.size() % 2 != 0)
+        if (!bytes.startsWith(mark))
             continue;
-        QStringDecoder decoder(utf16, QStringConverter::Flag::Stateless);
-        QString text = decoder.decode(bytes.mid(2));
-        if (!decoder.hasError())
-            return {text, encoding};
+        // The mark decides: a stray odd byte at the end is dropped, not a
+        // reason to read the whole file in another encoding.
+        const QByteArray units = bytes.mid(2, (bytes.size() - 2) & ~qsizetype(1));
+        return {QStringDecoder(utf16, QStringConverter::Flag::Stateless).decode(units), encoding};
     }
     const bool bom = bytes.startsWith(kBom);
     const QByteArray body = bom ? bytes.mid(kBom.size()) : bytes;

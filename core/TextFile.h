@@ -17,9 +17,9 @@ struct DecodedText {
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
-// UTF-16 with its byte-order mark, and valid UTF-8, read as such (the mark
-// kept aside); anything else as Windows-1252, where every byte stands for
-// one character.
+// UTF-16 with its byte-order mark (an odd last byte dropped), and valid
+// UTF-8, read as such (the mark kept aside); anything else as Windows-1252,
+// where every byte stands for one character.
 DecodedText DecodeText(const QByteArray& bytes);
 // A text Windows-1252 cannot hold whole is written as UTF-8 instead, so
 // that no character is lost; the next read finds it as UTF-8.

@@ -38,8 +38,13 @@ void TAForm1::WithdrawAlarmNotification(int alarm) {
 }
 
 void TAForm1::NotificationStop(int key) {
-    int Key = VK_RETURN;
-    FormKeyDown(this, Key, {});
-    // Gone from the desktop whatever Enter did: it was chosen there.
+    // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
+    if (key == kAlarmKey + 1 && Alarm1Ringing())
+        SpeedButton14Click(SpeedButton14);
+    else if (key == kAlarmKey + 2 && Alarm2Snoozing())
+        SwitchAlarm2Off();
+    else if (slot::IsSlot(key) && (SlotButton(key)->Tag() & slot::Ringing))
+        ToggleSlot(key);
+    // Gone from the desktop whatever it found: it was chosen there.
     WithdrawNotification(key);
 }

@@ -86,6 +86,17 @@ void DesktopNotifications::Withdraw(int key) {
     QDBusConnection::sessionBus().asyncCall(message);
 }
 
+void DesktopNotifications::WithdrawAllNow() {
+    if (!connected_)
+        return;
+    for (const uint id : std::as_const(shown_)) {
+        QDBusMessage message = Call(QStringLiteral("CloseNotification"));
+        message << id;
+        QDBusConnection::sessionBus().call(message, QDBus::Block, 500);
+    }
+    shown_.clear();
+}
+
 void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
     const int key = shown_.key(id, -1);
     if (key >= 0 && action == kStop && onStop)

@@ -19,6 +19,9 @@ public:
 
     void Notify(int key, const QString& summary, const QString& body);
     void Withdraw(int key);
+    // Takes back every notification still shown and waits, a moment at
+    // most, until the service has them: the program is ending.
+    void WithdrawAllNow();
     std::function<void(int key)> onStop;
 
 private slots:

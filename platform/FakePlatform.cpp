@@ -19,6 +19,8 @@ Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QStri
     asked.append({kind, title, text, pointer});
     if (whileAsking)
         whileAsking();
+    if (endRequested)
+        return Answer::Yes;
     return answers.isEmpty() ? Answer::Closed : answers.takeFirst();
 }
 
@@ -114,9 +116,17 @@ void FakePlatform::Pass(int milliseconds) {
 QList<RunningProcess> FakePlatform::Snapshot() {
     QList<RunningProcess> table;
     for (const Process& process : processes) {
-        if (process.running)
-            table.append({process.pid, process.parent, process.session, process.mayEnd,
-                          process.executable, process.firstArgument, process.script});
+        if (!process.running)
+            continue;
+        RunningProcess entry;
+        entry.pid = process.pid;
+        entry.parent = process.parent;
+        entry.session = process.session;
+        entry.mayEnd = process.mayEnd;
+        entry.executable = process.executable;
+        entry.firstArgument = process.firstArgument;
+        entry.script = process.script;
+        table.append(entry);
     }
     std::sort(table.begin(), table.end(),
               [](const RunningProcess& a, const RunningProcess& b) { return a.pid < b.pid; });

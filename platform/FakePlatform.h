@@ -34,7 +34,17 @@ public:
     QRect VirtualDesktop() const override { return desktop; }
 
     // Takes the next scripted answer; with none left the box counts as closed.
+    // Ended from the system while it was open, the default answer.
     Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
+    void Tell(const QString& title, const QString& text) override {
+        told.append(title + u'|' + text);
+    }
+    // A request to end from the system, as a signal brings it.
+    void EndFromSystem() {
+        endRequested = true;
+        if (endListener)
+            endListener();
+    }
 
     QString ExecutableDir() const override { return executableDir; }
     QString ConfigHome() const override { return configHome; }
@@ -76,8 +86,7 @@ public:
     Launchable Find(const QString& file) override;
     void Open(const QString& path) override;
 
-    // Every start is the first; a later one is handed in by the test.
-    bool Claim(const QString&, const QStringList&) override { return true; }
+    // A later start is handed in by the test.
     void ListenForStarts(std::function<void(const QStringList&)> listener) override {
         startListener = std::move(listener);
     }
@@ -112,6 +121,8 @@ public:
     QRect desktop{0, 0, 1280, 1024};
     QList<Answer> answers;
     QList<Question> asked;
+    QStringList told;
+    bool endRequested = false;
     // Called while a question is open, as the nested event loop of a real box
     // would let other things happen.
     std::function<void()> whileAsking;

@@ -65,7 +65,12 @@ public:
     // every window of the program, whatever their style; Yes is the default
     // and Escape answers No. The pointer goes onto the centre of the given
     // button once the box is on screen.
+    // A request from the system to end the program answers an open
+    // question as its default button, Yes, would.
     virtual Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) = 0;
+    // Tells the user something in a modal box with an OK button, as Ask
+    // places its questions, and returns once it is read.
+    virtual void Tell(const QString& title, const QString& text) = 0;
 };
 
 class Files {
@@ -113,8 +118,8 @@ class Sound {
 public:
     virtual ~Sound() = default;
     // Starts playing a WAV file and returns at once, cutting off any sound
-    // of the program still playing; a file it cannot play gives the
-    // desktop's alert sound instead.
+    // of the program still playing; a file it cannot play, or anything but
+    // a regular file, gives the desktop's alert sound instead.
     virtual void Play(const QString& path) = 0;
 };
 
@@ -152,6 +157,9 @@ struct RunningProcess {
     // The process that started it, and the leader of its session.
     qint64 parent = 0;
     qint64 session = 0;
+    // When it started, in the system's clock ticks since boot: with pid,
+    // one process and no later one that took its number.
+    qint64 started = 0;
     // The user may signal it.
     bool mayEnd = true;
     // The program file it runs, behind every link; empty when unreadable.
@@ -170,9 +178,12 @@ public:
     virtual QList<RunningProcess> Snapshot() = 0;
     // The program's own process.
     virtual qint64 Self() = 0;
-    // Asks a process to end; one the user may not signal is left alone.
+    // Asks a process of the last snapshot to end; one the user may not
+    // signal, or one that is no longer the process of the snapshot, is
+    // left alone.
     virtual void Terminate(qint64 pid) = 0;
-    // Ends a process that is still running, without asking.
+    // Ends a process asked to end that is still running, without asking;
+    // never another process that took its number meanwhile.
     virtual void Kill(qint64 pid) = 0;
 };
 
@@ -192,6 +203,8 @@ public:
     virtual ~Shell() = default;
     // Finds a file as a launcher would, never through a shell: a name
     // without a folder on PATH, any other relative to the current folder.
+    // A program the system would not start (no run permission, a missing
+    // interpreter, a file system that runs nothing) is not found.
     virtual Launchable Find(const QString& file) = 0;
     // Opens a file found so: starts a program, or hands a document to the
     // desktop's opener. Nothing happens when it cannot.
@@ -214,11 +227,8 @@ public:
 class Instance {
 public:
     virtual ~Instance() = default;
-    // Makes this the one running copy for a key, the settings folder; false
-    // when another copy already runs, which has then been handed the
-    // arguments. A copy that crashed never holds a key.
-    virtual bool Claim(const QString& key, const QStringList& arguments) = 0;
-    // Who hears the arguments of a later start.
+    // Who hears the arguments of a later start, once this copy has claimed
+    // its settings folder.
     virtual void ListenForStarts(std::function<void(const QStringList&)> listener) = 0;
 };
 

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform as the real desktop gives it, through Qt (X11 on Linux).
+// The platform as the real desktop gives it, through Qt on X11 and the
+// Linux system underneath. Each concern has a source file of its own.
 #pragma once
 
 #include "Platform.h"
 
-class QLockFile;
+#include <QHash>
+#include <memory>
+
 class QObject;
 class QSystemTrayIcon;
 
 namespace platform {
 class DesktopNotifications;
-class StartSocket;
+class SingleInstance;
 } // namespace platform
 
 namespace platform {
@@ -18,11 +21,27 @@ namespace platform {
 // Call before the application object exists: settles which windowing
 // system the program runs on.
 void PrepareEnvironment();
+// The folder of the running program behind every link, the user's home,
+// and where the user's programs keep their settings ($XDG_CONFIG_HOME, or
+// ~/.config); none needs the application object. A folder the environment
+// names counts only when it is absolute.
+QString ExecutableFolder();
+QString HomeFolder();
+QString UserConfigHome();
+
+// Opens the display as the application object does, or ends the program
+// with one clear line when there is none to open.
+class DisplayCheck {
+public:
+    DisplayCheck();
+    ~DisplayCheck();
+};
 
 class QtPlatform final : public Desktop {
 public:
-    // Call once the application object exists.
-    QtPlatform();
+    // Call once the application object exists, with the claim this copy
+    // made on its settings folder.
+    explicit QtPlatform(std::unique_ptr<SingleInstance> instance);
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
     ~QtPlatform() override;
@@ -39,6 +58,7 @@ public:
     QRect VirtualDesktop() const override;
 
     Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
+    void Tell(const QString& title, const QString& text) override;
 
     QString ExecutableDir() const override;
     QString ConfigHome() const override;
@@ -70,7 +90,6 @@ public:
 
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
 
-    bool Claim(const QString& key, const QStringList& arguments) override;
     void ListenForStarts(std::function<void(const QStringList&)> listener) override;
 
     void Notify(int key, const QString& summary, const QString& body) override;
@@ -85,18 +104,18 @@ private:
     // Hears the signals that end the program, the display's loss and the
     // session's logout; set up at the first listener.
     void WatchForEnd();
-    // SIGTERM, SIGHUP and SIGINT, where the system has them.
+    // SIGTERM, SIGHUP and SIGINT.
     void WatchEndSignals();
+    // The display's loss ends the program through exit(): what must
+    // survive is saved there.
+    static void AtExit();
 
     std::function<void()> saveListener_;
     std::function<void()> endListener_;
     // Owns what listens for the end; nullptr until the first listener.
     QObject* endWatch_ = nullptr;
     DesktopNotifications* notifications_ = nullptr;
-    // Held while this is the running copy for its settings folder.
-    QLockFile* instanceLock_ = nullptr;
-    StartSocket* instanceServer_ = nullptr;
-    std::function<void(const QStringList&)> startListener_;
+    std::unique_ptr<SingleInstance> instance_;
     std::function<void(int key)> stopListener_;
 
     bool fontsLoaded_ = false;
@@ -106,9 +125,14 @@ private:
     QMenu* trayMenu_ = nullptr;
     Listener trayListener_;
 
+    // The processes of the last snapshot, and a handle on each asked to end.
+    QList<RunningProcess> lastSnapshot_;
+    QHash<qint64, int> ending_;
+
     // The desktop's sound service, opened at the first sound.
     struct SoundService;
     SoundService* sound_ = nullptr;
+    void CloseSound();
 };
 
 } // namespace platform

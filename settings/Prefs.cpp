@@ -51,7 +51,9 @@ QString DefaultPprefsText() {
 }
 
 QString SingleLineMessage(const QString& text) {
+    // A CR LF pair is one line break, and one blank.
     QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     for (QChar& c : line) {
         switch (c.unicode()) {
         case u'\n':

@@ -6,6 +6,8 @@
 #include "core/Convert.h"
 #include "core/UserFiles.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int kPrefsLines = 15;
@@ -47,6 +49,17 @@ void TAForm1::LoadSettings() {
             Memo1->Lines = stored;
             CompleteWithDefaults(Memo1->Lines);
         }
+    }
+    if (prefsFile_ == FileState::Unreadable) {
+        // Kept as it is, and the user knows that this run's changes go
+        // nowhere until the file is mended or moved away.
+        const QString path = QDir::toNativeSeparators(files_.Read(file::Prefs));
+        AfterFirstFrame([this, path] {
+            platform_.questions.Tell(QStringLiteral("Quorbel"),
+                                     QStringLiteral("The settings file could not be read and "
+                                                    "will not be overwritten:\n%1")
+                                         .arg(path));
+        });
     }
     if (ReadWholeFile(files_.Read(file::Presets), bytes) == FileState::Read)
         Memo2->Lines.SetBytes(bytes);

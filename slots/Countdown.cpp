@@ -37,6 +37,15 @@ void TAForm1::ClearCountdownSlot(int N) {
 
 void TAForm1::SpeedButton1Click(QObject*) {
     const int N = CurrentSlot();
+    if (IsCountdown(N))
+        ToggleSlot(N);
+}
+
+void TAForm1::ToggleSlot(int N) {
+    if (slot::IsQuick(N)) {
+        ToggleQuickSlot(N);
+        return;
+    }
     if (!IsCountdown(N))
         return;
     // An alert put the window on top; a click takes it down again unless
@@ -59,6 +68,7 @@ void TAForm1::SpeedButton1Click(QObject*) {
     TrayIcon1->SetAnimated(true);
     button->SetTag(slot::Started(button->Tag()));
     SlotEdit(N)->SetColor(clr::Red);
+    Announce(N);
     if (ClickMinimize1->isChecked())
         hide();
 }

@@ -9,8 +9,11 @@
 
 void TAForm1::SpeedButton23Click(QObject*) {
     const int N = CurrentSlot();
-    if (!slot::IsQuick(N))
-        return;
+    if (slot::IsQuick(N))
+        ToggleQuickSlot(N);
+}
+
+void TAForm1::ToggleQuickSlot(int N) {
     if (!SpeedButton15->Down())
         platform_.windows.SetStayOnTop(this, false);
 
@@ -29,6 +32,7 @@ void TAForm1::SpeedButton23Click(QObject*) {
     // Read afresh at every start, so an edit of "pprefs.qbx" counts at once
     // after a restart; a damaged line runs the design length.
     State.QuickRemaining(N) = QuickLength(Memo2->Lines, N);
+    Announce(N);
     if (ClickMinimize1->isChecked())
         hide();
 }

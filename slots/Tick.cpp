@@ -119,5 +119,5 @@ void TAForm1::ExpireSlot(int N) {
     platform_.windows.SetStayOnTop(this, true);
     platform_.cursor.SetPos(pos() + QPoint(210, slot::IsQuick(N) ? 190 : 220));
     NotifyExpiry(N);
-    AnnounceRinging(N);
+    Announce(N);
 }

@@ -214,17 +214,28 @@ void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     QCOMPARE(form->Timer3->Interval(), 0);
     QCOMPARE(form->State.Alarm2Triggered, 0);
 
-    // Enter switches alarm 1 off whenever it is on, hours before its time.
+    // Alarm 1 set for later stays armed; ringing, Enter switches it off,
+    // in its minute or while its alert repeats after it.
     SetAlarm1(QTime(9, 0), "AM");
     PressEnter();
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    At(9, 0, 30);
+    PressEnter();
     QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    SetAlarm1(QTime(10, 0), "AM");
+    At(10, 0, 59);
+    form->Tick();
+    At(10, 5, 0);
+    PressEnter();
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->Timer2->Interval(), 0);
 }
 
 void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
     SetAlarm2(QTime(6, 0), "AM");
     At(6, 0, 0);
     form->Tick();
-    SetAlarm1(QTime(11, 0), "AM");
+    SetAlarm1(QTime(6, 0), "AM");
     form->AlertTick();
     QVERIFY(form->State.EnterHandled);
     PressEnter();

@@ -2,7 +2,7 @@
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "app/Controls.h"
 #include "platform/QtPlatform.h"
-#include "platform/StartSocket.h"
+#include "platform/SingleInstance.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -36,7 +36,7 @@ private slots:
     void laterStartsAreHeard();
 
 private:
-    platform::QtPlatform desktop;
+    platform::QtPlatform desktop{nullptr};
 };
 
 void QtPlatformTest::questionAnswers_data() {
@@ -188,6 +188,10 @@ void QtPlatformTest::findsFilesAsALauncher_data() {
                                     << ""
                                     << ""
                                     << "";
+    QTest::newRow("a script whose interpreter is missing") << "first/broken"
+                                                           << ""
+                                                           << ""
+                                                           << "";
     QTest::newRow("a name ending in a blank") << "second/backup "
                                               << ""
                                               << ""
@@ -215,6 +219,7 @@ void QtPlatformTest::findsFilesAsALauncher() {
     make(QStringLiteral("local"), "#!/bin/sh\n");
     make(QStringLiteral("first/viaenv"), "#!/usr/bin/env -S sh\n");
     make(QStringLiteral("lib/foo-bin"), "#!/bin/sh\n");
+    make(QStringLiteral("first/broken"), "#!/nonexistent/interpreter\n");
     QFile::link(folder.filePath(QStringLiteral("lib/foo-bin")),
                 folder.filePath(QStringLiteral("first/foo")));
     for (const char* document : {"notes.txt", "-doc"}) {
@@ -325,26 +330,66 @@ void QtPlatformTest::boldOfBitmapFace() {
     QCOMPARE(StrokeWidth(draw(true)), 2);
 }
 
-// A later start's command line reaches the running copy whole; only the
-// user may knock, too much is not listened to, and a copy that ended
-// leaves no door a start would wait at.
+// A later start's command line reaches the running copy whole, whatever
+// its arguments hold; a lock no live copy holds, a folder where the socket
+// would go, or a runtime path too long for a socket never make a second
+// running copy.
 void QtPlatformTest::laterStartsAreHeard() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("quorbel.socket"));
-    QStringList heard;
-    auto* door = platform::StartSocket::Listen(path, [&](const QString& text) { heard << text; });
-    QVERIFY(door);
-    QCOMPARE(QFileInfo(path).permissions() &
-                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString deep = runtime.filePath(QString(60, u'r') + u'/' + QString(60, u'u'));
+    QVERIFY(QDir().mkpath(deep));
+    QFile::setPermissions(runtime.filePath(QString(60, u'r')), QFile::ReadOwner);
+    QFile::setPermissions(deep, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(runtime.filePath(QString(60, u'r')),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    for (const QString& folder : {runtime.path(), deep}) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        QCOMPARE(platform::SingleInstance::PrivateFolder(), folder);
+        const QStringList later{"quorbel", "-title", "x\n--quit", ""};
+        QList<QStringList> heard;
+        {
+            platform::SingleInstance first;
+            QCOMPARE(first.Claim("/settings", {}), platform::SingleInstance::Outcome::Claimed);
+            first.Listen([&](const QStringList& arguments) { heard << arguments; });
+            platform::SingleInstance second;
+            QCOMPARE(second.Claim("/settings", later),
+                     platform::SingleInstance::Outcome::HandedOver);
+            // Another settings folder is another running copy.
+            platform::SingleInstance other;
+            QCOMPARE(other.Claim("/elsewhere", {}), platform::SingleInstance::Outcome::Claimed);
+            QTRY_COMPARE(heard, QList<QStringList>{later});
+        }
+        // The copy has ended: its lock file is left with garbage in it and a
+        // folder stands where its socket was.
+        for (const QString& name : QDir(folder).entryList({"quorbel-*.lock"})) {
+            QFile lock(QDir(folder).filePath(name));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("garbage\n");
+        }
+        for (const QString& name : QDir(folder).entryList({"quorbel-*.socket"}, QDir::System))
+            QVERIFY(QFile::remove(QDir(folder).filePath(name)));
+        platform::SingleInstance third;
+        QCOMPARE(third.Claim("/settings", {}), platform::SingleInstance::Outcome::Claimed);
+        third.Listen([&](const QStringList& arguments) { heard << arguments; });
+        platform::SingleInstance fourth;
+        QCOMPARE(fourth.Claim("/settings", {"quorbel", "--show"}),
+                 platform::SingleInstance::Outcome::HandedOver);
+        QTRY_COMPARE(heard.size(), 2);
+    }
+    // A runtime folder others may enter is not used; the program's own is.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    QTemporaryDir cache;
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    QCOMPARE(platform::SingleInstance::PrivateFolder(), cache.filePath("quorbel-runtime"));
+    QCOMPARE(QFileInfo(cache.filePath("quorbel-runtime")).permissions() & 0x0077,
              QFile::Permissions());
-    QVERIFY(platform::SendToStartSocket(path, "--quick\n3"));
-    QVERIFY(platform::SendToStartSocket(path, QByteArray(70 * 1024, 'x')));
-    QVERIFY(platform::SendToStartSocket(path, "--show"));
-    QTRY_COMPARE(heard.size(), 2);
-    QCOMPARE(heard, QStringList({QStringLiteral("--quick\n3"), QStringLiteral("--show")}));
-    delete door;
-    QVERIFY(!QFileInfo::exists(path));
-    QVERIFY(!platform::SendToStartSocket(path, "--show"));
+    qputenv("XDG_CACHE_HOME", savedCache);
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 QTEST_MAIN(QtPlatformTest)

@@ -3,6 +3,7 @@
 // table and shell; and once against the real ones.
 #include "FormFixture.h"
 #include "platform/QtPlatform.h"
+#include "platform/SingleInstance.h"
 #include "scheduler/Unit3.h"
 
 #include <QDir>
@@ -387,7 +388,7 @@ void SchedulerTest::realProcessRestarted() {
     qint64 first = 0;
     QVERIFY(QProcess::startDetached(program, {}, QString(), &first));
 
-    platform::QtPlatform real;
+    platform::QtPlatform real(nullptr);
     const platform::Platform fake = desktop->Interfaces();
     // The real process table and shell on the fake desktop.
     platform::Platform withReal{fake.clock,         fake.cursor,  fake.screens, fake.questions,
@@ -406,6 +407,7 @@ void SchedulerTest::realProcessRestarted() {
     RunAt(10, 15);
     qint64 second = 0;
     QTRY_VERIFY_WITH_TIMEOUT((second = running()) && second != first, 5000);
+    real.Terminate(second);
     real.Kill(second);
     QTRY_COMPARE(running(), 0);
 }

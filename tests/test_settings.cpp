@@ -42,6 +42,8 @@ private slots:
     void messageNeverBreaksItsLine();
     void unreadablePrefsIsNeverOverwritten_data();
     void unreadablePrefsIsNeverOverwritten();
+    void endFromSystemUnderAQuestion_data();
+    void endFromSystemUnderAQuestion();
     void closeNoSaveWritesNothing();
     void encodings_data();
     void encodings();
@@ -204,6 +206,8 @@ void SettingsTest::roundTrip_data() {
         const QByteArray bytes =
             QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
         QTest::newRow(name) << bytes << bytes;
+        // One stray byte at its end is dropped; the rest stays UTF-16.
+        QTest::newRow(QByteArray(name) + " and a stray byte") << bytes + '1' << bytes;
     }
 }
 
@@ -482,10 +486,10 @@ void SettingsTest::messageNeverBreaksItsLine() {
     QTest::keyClick(form->Edit11, Qt::Key_Return);
     Quit();
     Start();
-    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Coffee  break "));
+    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Coffee break "));
     QCOMPARE(form->DateTimePicker2->time(), QTime(7, 30));
     Quit();
-    lines[1] = "00:10:00Coffee  break ";
+    lines[1] = "00:10:00Coffee break ";
     lines[3] = "00:00:05Egg timer";
     QCOMPARE(Read("prefs.qbx"), Lines(lines));
 }
@@ -509,12 +513,50 @@ void SettingsTest::unreadablePrefsIsNeverOverwritten() {
     Start();
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
     QVERIFY(form->CheckBox1->isChecked());
+    QTRY_COMPARE(desktop->told.size(), 1);
     QSignalSpy closed(form.get(), &TAForm1::Closed);
     Quit();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(QFileInfo(Path("prefs.qbx")).isDir(), folder);
     if (!folder)
         QCOMPARE(QFileInfo(Path("prefs.qbx")).size(), huge);
+    // The user was told once, at start, and where the file is.
+    QCOMPARE(desktop->told.size(), 1);
+    QVERIFY(desktop->told[0].contains(QStringLiteral("could not be read")));
+    QVERIFY(desktop->told[0].endsWith(Path("prefs.qbx")));
+}
+
+void SettingsTest::endFromSystemUnderAQuestion_data() {
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("the alarm question") << false;
+    QTest::newRow("the failed save's question") << true;
+}
+
+// A signal to end while a question of the close is open ends the program
+// with the save it owes, the alarm question answered as its default does.
+void SettingsTest::endFromSystemUnderAQuestion() {
+    QFETCH(bool, diskFull);
+    Write("prefs.qbx", Lines(FullFile()));
+    Start();
+    form->CheckBox2->click();
+    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    if (diskFull)
+        desktop->bytesFree = 0;
+    desktop->answers = {Answer::Yes};
+    desktop->whileAsking = [this, diskFull] {
+        if (desktop->asked.size() == (diskFull ? 2 : 1)) {
+            desktop->bytesFree = -1;
+            desktop->EndFromSystem();
+            desktop->EndFromSystem();
+        }
+    };
+    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    Quit();
+    QCOMPARE(closed.count(), 1);
+    QList<QByteArray> written = FullFile();
+    written[0] = "111130053extra chars";
+    written[13] = "PM";
+    QCOMPARE(Read("prefs.qbx"), Lines(written));
 }
 
 void SettingsTest::closeNoSaveWritesNothing() {

@@ -745,13 +745,17 @@ void SlotsTest::desktopHearsOfAlerts() {
     form->Tick(2);
     QCOMPARE(desktop->notifications, (QMap<int, QString>{{4, "Tea|Set for 00:05:00"},
                                                          {27, "Quick timer 5 min|Set for 5:00"}}));
-    // Acknowledged in the window, it goes from the desktop too.
-    Click(form->SlotButton(27));
-    QCOMPARE(desktop->notifications.keys(), QList<int>{4});
-    // "Stop" on the desktop acknowledges as Enter does.
+    // "Stop" on the desktop acknowledges its own timer, as a click on it
+    // does, and nothing else: not the other timer, not tomorrow's alarm.
+    form->SpeedButton14->click();
     form->AlertTick();
     desktop->stopListener(4);
     QCOMPARE(Tag(4), 0);
+    QCOMPARE(Tag(27), slot::Ringing);
+    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QCOMPARE(desktop->notifications.keys(), QList<int>{27});
+    // Acknowledged in the window, it goes from the desktop too.
+    Click(form->SlotButton(27));
     QCOMPARE(form->Timer2->Interval(), 0);
     QVERIFY(desktop->notifications.isEmpty());
 }

@@ -59,13 +59,8 @@ void TAForm1::TrayMenu1Popup(QObject*) {
     menu->addSeparator();
     for (const RunningTimer& timer : RunningTimers()) {
         // Chosen, it stops the timer as a click on its button would.
-        add(timer.label + u' ' + DurationText(timer.left), [this, n = timer.slot] {
-            State.CurrentSlotName = QStringLiteral("SpeedButton%1").arg(n);
-            if (slot::IsQuick(n))
-                SpeedButton23Click(SlotButton(n));
-            else
-                SpeedButton1Click(SlotButton(n));
-        });
+        add(timer.label + u' ' + DurationText(timer.left),
+            [this, n = timer.slot] { ToggleSlot(n); });
     }
     menu->addSeparator();
     add(QStringLiteral("Quit"), [this] { SpeedButton11Click(SpeedButton11); });

@@ -8,6 +8,7 @@ xdotool the way a user meets it.
 import datetime
 import json
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -426,6 +427,35 @@ def screen_reader(d):
     check(heard == ["Timer 1: Tea, 00:00:03, ringing"], "heard %s" % heard)
 
 
+def orca_speaks(d):
+    """Orca, speaking through speech-dispatcher into the recorded sink,
+    says when a timer starts and when it rings, and reads a time box as
+    the time it shows."""
+    if not shutil.which("orca") or subprocess.run(
+            ["/usr/bin/python3", "-c", "import pyatspi"], stderr=subprocess.DEVNULL).returncode:
+        raise Skip("orca is not installed")
+    d.start_session_bus()
+    d.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:00:03Tea",
+                                                   b"00:05:08Bread"]) + b"\r\n"})
+    log = os.path.join(d.root, "orca.log")
+    orca = d.spawn(["orca", "--debug-file=" + log])
+    time.sleep(3)
+    d.start_program()
+    d.click(*slot_button(1))
+    time.sleep(4.5)
+    d.keys("Return", "Tab", "Tab", "Tab")
+    time.sleep(1.5)
+    # Orca writes its log out as it ends.
+    os.kill(orca.pid, signal.SIGINT)
+    orca.wait(timeout=10)
+    with open(log, errors="replace") as f:
+        spoken = [line.split("SPEECH OUTPUT: ", 1)[1] for line in f if "SPEECH OUTPUT: " in line]
+    for said in ("Timer 1: Tea, 00:00:03, running", "Timer 1: Tea, 00:00:03, ringing",
+                 "Timer 2 time left: 5 minutes, 8 seconds"):
+        check(any(said in line for line in spoken), "Orca did not say %r: %s" % (said, spoken))
+
+
 def caption_shape(d, left, top, width, height, scale):
     """The width of the ink in a part of the window, and the widest gap
     between its columns of ink."""
@@ -595,7 +625,7 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       ended_from_outside, full_disk, folder_renamed,
                                       minimised, question_above_alert, installed_package,
                                       second_start, wall_clock, desktop_bus, keyboard_only,
-                                      screen_reader, sharp_at_2x]}
+                                      screen_reader, orca_speaks, sharp_at_2x]}
 
 
 def main():

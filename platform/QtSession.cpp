@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hearing that the program is being ended from outside: a signal, the
+// session's logout, the display's loss.
+#include "DesktopNotifications.h"
+#include "QtPlatform.h"
+#include "QuestionBox.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// The platform that listens, for the display's loss, which Qt's
+// connection to it answers with exit() from inside the event loop.
+QtPlatform* listeningAtExit = nullptr;
+
+constexpr int kEndSignals[] = {SIGTERM, SIGHUP, SIGINT};
+// Carries an end signal to the event loop: a signal handler may do little
+// more than write a byte.
+int endSignalPipe[2] = {-1, -1};
+
+void OnEndSignal(int number) {
+    const int saved = errno;
+    const char byte = char(number);
+    [[maybe_unused]] const ssize_t written = ::write(endSignalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void QtPlatform::AtExit() {
+    QtPlatform* platform = std::exchange(listeningAtExit, nullptr);
+    if (!platform)
+        return;
+    // Alerts left on the desktop by a program that has gone would ask for
+    // a Stop that no one hears.
+    if (platform->notifications_)
+        platform->notifications_->WithdrawAllNow();
+    if (platform->saveListener_)
+        platform->saveListener_();
+}
+
+void QtPlatform::ListenForEnd(std::function<void()> save, std::function<void()> end) {
+    saveListener_ = std::move(save);
+    endListener_ = std::move(end);
+    if (!saveListener_ && !endListener_) {
+        if (listeningAtExit == this)
+            listeningAtExit = nullptr;
+        return;
+    }
+    listeningAtExit = this;
+    if (!endWatch_)
+        WatchForEnd();
+}
+
+void QtPlatform::WatchForEnd() {
+    endWatch_ = new QObject;
+    std::atexit(AtExit);
+#if QT_CONFIG(sessionmanager)
+    // The session logs out: everything is written now, and the session
+    // manager ends the program next.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, endWatch_, [this] {
+        if (saveListener_)
+            saveListener_();
+    });
+#endif
+    WatchEndSignals();
+}
+
+void QtPlatform::WatchEndSignals() {
+    if (::pipe2(endSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(endSignalPipe[0], QSocketNotifier::Read, endWatch_);
+    QObject::connect(notifier, &QSocketNotifier::activated, endWatch_, [this] {
+        char byte;
+        while (::read(endSignalPipe[0], &byte, 1) > 0) {
+        }
+        // A question open now would hold the end, and its save, for as
+        // long as no one answers it. Later signals come here too: the save
+        // the first one asked for is never skipped.
+        QuestionBox::AnswerAllByDefault();
+        if (endListener_)
+            endListener_();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int number : kEndSignals) {
+        // A signal ignored at start stays ignored: "nohup quorbel" outlives
+        // its terminal.
+        struct sigaction before {};
+        if (::sigaction(number, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(number, &action, nullptr);
+    }
+}
+
+} // namespace platform

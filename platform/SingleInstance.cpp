@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SingleInstance.h"
+#include "QtPlatform.h"
+#include "WriteAll.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// A command line is a few words; a caller that sends more, or never
+// closes, is not listened to.
+constexpr qsizetype kLongestCommand = 64 * 1024;
+constexpr int kPatienceMs = 5000;
+// Callers heard at once; a flood of connections waits its turn instead of
+// taking every descriptor the program has.
+constexpr int kMostCallers = 32;
+// How long a later start waits for the running copy to listen.
+constexpr int kTries = 20;
+constexpr int kTryMs = 100;
+
+// A folder that is the user's alone: a real folder, the user's, that no
+// one else may enter.
+bool Private(const QByteArray& path) {
+    struct stat folder {};
+    return ::lstat(path.constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
+           folder.st_uid == ::geteuid() && (folder.st_mode & 077) == 0;
+}
+
+// Makes the folder, or takes one of the user's that others could enter.
+bool MakePrivate(const QString& path) {
+    if (path.isEmpty() || !QDir::isAbsolutePath(path))
+        return false;
+    const QByteArray name = QFile::encodeName(path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ::mkdir(name.constData(), 0700);
+    struct stat folder {};
+    if (::lstat(name.constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
+        folder.st_uid == ::geteuid())
+        ::chmod(name.constData(), 0700);
+    return Private(name);
+}
+
+// The path a socket of the folder is reached by: the whole path where it
+// fits the system's limit, else through the folder's open descriptor.
+bool Address(const QString& folder, int folderFd, const QByteArray& name, sockaddr_un& address) {
+    QByteArray path = QFile::encodeName(folder) + '/' + name;
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (std::size_t(path.size()) >= sizeof(address.sun_path))
+        path = "/proc/self/fd/" + QByteArray::number(folderFd) + '/' + name;
+    if (name.isEmpty() || std::size_t(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    return true;
+}
+
+bool Send(const QString& folder, int folderFd, const QByteArray& name, const QByteArray& text) {
+    sockaddr_un address;
+    if (!Address(folder, folderFd, name, address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    // A copy that hangs keeps no start waiting.
+    const timeval patience{2, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+    const bool sent =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        WriteAll(fd, text, true);
+    ::close(fd);
+    return sent;
+}
+
+// One later start: read until it closes.
+class Caller : public QObject {
+public:
+    Caller(QObject* parent, int fd, std::function<void(const QByteArray&)> heard,
+           std::function<void()> done)
+        : QObject(parent)
+        , fd_(fd)
+        , heard_(std::move(heard))
+        , done_(std::move(done))
+        , notifier_(fd, QSocketNotifier::Read, this) {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::Read);
+        QTimer::singleShot(kPatienceMs, this, [this] { Finish(false); });
+    }
+    ~Caller() override { ::close(fd_); }
+
+private:
+    void Read() {
+        char chunk[4096];
+        for (;;) {
+            const ssize_t got = ::read(fd_, chunk, sizeof chunk);
+            if (got > 0) {
+                text_.append(chunk, got);
+                if (text_.size() > kLongestCommand)
+                    return Finish(false);
+            } else if (got < 0 && errno == EINTR) {
+                continue;
+            } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                return;
+            } else {
+                return Finish(got == 0);
+            }
+        }
+    }
+    void Finish(bool closed) {
+        if (finished_)
+            return;
+        finished_ = true;
+        notifier_.setEnabled(false);
+        deleteLater();
+        done_();
+        if (closed)
+            heard_(text_);
+    }
+
+    int fd_;
+    std::function<void(const QByteArray&)> heard_;
+    std::function<void()> done_;
+    QSocketNotifier notifier_;
+    QByteArray text_;
+    bool finished_ = false;
+};
+
+} // namespace
+
+QString SingleInstance::PrivateFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && Private(QFile::encodeName(runtime)))
+        return QDir::cleanPath(runtime);
+    // The program's own, in the user's cache or, failing that, the system's
+    // temporary folder; never the current folder.
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    const QString home = HomeFolder();
+    const QString own = QDir::isAbsolutePath(cache) ? cache
+                        : home.isEmpty()            ? QString()
+                                                    : home + QStringLiteral("/.cache");
+    for (const QString& folder :
+         {own.isEmpty() ? QString() : own + QStringLiteral("/quorbel-runtime"),
+          QStringLiteral("/tmp/quorbel-%1").arg(::geteuid())}) {
+        if (MakePrivate(folder))
+            return QDir::cleanPath(folder);
+    }
+    return {};
+}
+
+QByteArray SingleInstance::Pack(const QStringList& arguments) {
+    QByteArray bytes;
+    for (const QString& argument : arguments)
+        bytes += argument.toUtf8() + '\0';
+    return bytes;
+}
+
+QStringList SingleInstance::Unpack(const QByteArray& bytes) {
+    QStringList arguments;
+    for (const QByteArray& argument : bytes.split('\0'))
+        arguments << QString::fromUtf8(argument);
+    // The last argument's end leaves one empty piece behind it.
+    if (!arguments.isEmpty() && bytes.endsWith('\0'))
+        arguments.removeLast();
+    return arguments;
+}
+
+SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringList& arguments) {
+    folderPath_ = PrivateFolder();
+    if (folderPath_.isEmpty())
+        return Outcome::Claimed;
+    folder_ = ::open(QFile::encodeName(folderPath_).constData(),
+                     O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    // Two portable copies in different folders stay apart.
+    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
+                                                     QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16);
+    const QByteArray lockName = "quorbel-" + hash + ".lock";
+    lock_ =
+        ::openat(folder_, lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (folder_ < 0 || lock_ < 0)
+        return Outcome::Claimed;
+    // Only a live copy holds the lock; whatever the file says is of no
+    // account until then.
+    if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
+        for (int n = 0;
+             n < 10 && !BindSocket("quorbel-" + hash +
+                                   (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket");
+             ++n) {
+        }
+        // The lock file names the socket for later starts.
+        if (listening_ >= 0 && ::ftruncate(lock_, 0) == 0)
+            WriteAll(lock_, socketName_);
+        return Outcome::Claimed;
+    }
+    // The running copy may still be on its way to listening.
+    const QByteArray packed = Pack(arguments);
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        char name[256];
+        const ssize_t length = ::pread(lock_, name, sizeof name, 0);
+        if (length > 0 && Send(folderPath_, folder_, QByteArray(name, length), packed))
+            return Outcome::HandedOver;
+        QThread::msleep(kTryMs);
+    }
+    return Outcome::Unanswered;
+}
+
+bool SingleInstance::BindSocket(const QByteArray& name) {
+    sockaddr_un address;
+    if (!Address(folderPath_, folder_, name, address))
+        return false;
+    // What a copy that died left there, and only that.
+    struct stat old {};
+    if (::fstatat(folder_, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (!S_ISSOCK(old.st_mode) || ::unlinkat(folder_, name.constData(), 0) != 0)
+            return false;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    // The user's alone from the moment it exists.
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listening_ = fd;
+    socketName_ = name;
+    return true;
+}
+
+void SingleInstance::Listen(std::function<void(const QStringList&)> heard) {
+    heard_ = std::move(heard);
+    if (listening_ < 0 || notifier_)
+        return;
+    notifier_ = new QSocketNotifier(listening_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::Accept);
+}
+
+void SingleInstance::Accept() {
+    while (callers_ < kMostCallers) {
+        const int caller = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (caller < 0 && errno == EINTR)
+            continue;
+        if (caller < 0) {
+            // Out of descriptors: a moment's rest rather than a busy loop on
+            // a connection that cannot be taken.
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                notifier_->setEnabled(false);
+                QTimer::singleShot(500, this, [this] {
+                    if (callers_ < kMostCallers)
+                        notifier_->setEnabled(true);
+                });
+            }
+            return;
+        }
+        ++callers_;
+        new Caller(
+            this, caller,
+            [this](const QByteArray& text) {
+                if (heard_)
+                    heard_(Unpack(text));
+            },
+            [this] { CallerDone(); });
+    }
+    notifier_->setEnabled(false);
+}
+
+void SingleInstance::CallerDone() {
+    --callers_;
+    if (notifier_ && !notifier_->isEnabled() && callers_ < kMostCallers)
+        notifier_->setEnabled(true);
+}
+
+SingleInstance::~SingleInstance() {
+    if (listening_ >= 0) {
+        ::close(listening_);
+        ::unlinkat(folder_, socketName_.constData(), 0);
+    }
+    if (lock_ >= 0)
+        ::close(lock_);
+    if (folder_ >= 0)
+        ::close(folder_);
+}
+
+} // namespace platform

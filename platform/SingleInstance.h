@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One running copy for each settings folder. The copy that holds a lock in
+// the user's private runtime folder is the running one; a later start hands
+// it the command line through a local socket only the user may open, and
+// ends. Claiming needs neither a display nor an event loop, so a start from
+// cron or over ssh still reaches the running copy.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QSocketNotifier;
+
+namespace platform {
+
+class SingleInstance : public QObject {
+public:
+    enum class Outcome {
+        // This is the running copy now.
+        Claimed,
+        // Another copy runs and has the command line.
+        HandedOver,
+        // Another copy holds the folder but takes no command line.
+        Unanswered
+    };
+
+    SingleInstance() = default;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+    ~SingleInstance() override;
+
+    // For one key, the settings folder. A copy that died holds nothing.
+    Outcome Claim(const QString& key, const QStringList& arguments);
+    // Once the event loop runs: who hears the command lines of later starts.
+    void Listen(std::function<void(const QStringList&)> heard);
+
+    // The user's private folder for the lock and the socket: the runtime
+    // folder when it is the user's alone, else one of the program's own;
+    // empty when there is none.
+    static QString PrivateFolder();
+    // The arguments as the socket carries them, none able to become two.
+    static QByteArray Pack(const QStringList& arguments);
+    static QStringList Unpack(const QByteArray& bytes);
+
+private:
+    void Accept();
+    void CallerDone();
+    bool BindSocket(const QByteArray& name);
+
+    QString folderPath_;
+    int folder_ = -1;
+    int lock_ = -1;
+    int listening_ = -1;
+    QByteArray socketName_;
+    QSocketNotifier* notifier_ = nullptr;
+    int callers_ = 0;
+    std::function<void(const QStringList&)> heard_;
+};
+
+} // namespace platform
