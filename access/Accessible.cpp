@@ -161,6 +161,16 @@ void TAForm1::NameControls() {
         control->setAccessibleName(QString::fromUtf8(naming.name));
         control->setAccessibleDescription(QString::fromUtf8(naming.description));
     }
+    // What a pointer resting on a slot is told: a new user finds the
+    // right click there.
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        SlotButton(n)->setToolTip(
+            QStringLiteral("Right-click to set the time and message; click to start or stop"));
+        SlotEdit(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
+    }
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+        SlotButton(n)->setToolTip(
+            QStringLiteral("Click to start or stop; right-click shows the time left"));
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         SlotEdit(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
         SlotButton(n)->setAccessibleDescription(

@@ -5,6 +5,7 @@
 
 #include <QBitmap>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
@@ -181,11 +182,18 @@ void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString&
     const QFont designFace = painter.font();
     if (!plain)
         painter.setFont(WithFallbacks(designFace));
-    painter.drawText(area, flags, caption);
-    // One device pixel to the right.
-    if (DrawnRegular(painter.font()))
-        painter.drawText(QRectF(area).translated(1 / painter.device()->devicePixelRatioF(), 0),
-                         flags, caption);
+    if (!DrawnRegular(painter.font())) {
+        painter.drawText(area, flags, caption);
+    } else {
+        // Twice, one device pixel apart, with each letter's advance one
+        // device pixel wider: the letters keep the gaps between them.
+        const qreal pixel = 1 / painter.device()->devicePixelRatioF();
+        QFont spaced = painter.font();
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, pixel);
+        painter.setFont(spaced);
+        painter.drawText(area, flags, caption);
+        painter.drawText(QRectF(area).translated(pixel, 0), flags, caption);
+    }
     painter.setFont(designFace);
 }
 
@@ -307,9 +315,10 @@ void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToQColor(color_));
     if (bevel_ == Bevel::Lowered) {
-        const QRect outer = rect().adjusted(0, 0, -1, -1);
-        DrawFrame(p, outer, kHighlight, kShadow);
-        DrawFrame(p, outer.adjusted(1, 1, -1, -1), kShadow, kHighlight);
+        // The outer shadow on the last column and row, the inner
+        // highlight one pixel in.
+        DrawFrame(p, rect(), kHighlight, kShadow);
+        DrawFrame(p, rect().adjusted(1, 1, -1, -1), kShadow, kHighlight);
     }
     if (!caption_.isEmpty()) {
         p.setPen(ToQColor(fontColor_));
@@ -443,10 +452,23 @@ void TSpeedButton::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
-    if (PopupMenu)
-        PopupMenu->PopupFor(event);
-    else
+    if (!PopupMenu) {
         QAbstractButton::contextMenuEvent(event);
+        return;
+    }
+    PopupMenu->PopupFor(event);
+    // The open menu takes the mouse: a click that closes it outside the
+    // window is no leave for the button, which looks again where the
+    // pointer is once the menu has gone.
+    if (PopupMenu->isVisible()) {
+        connect(
+            PopupMenu, &QMenu::aboutToHide, this,
+            [this] {
+                hover_ = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+                update();
+            },
+            Qt::SingleShotConnection);
+    }
 }
 
 void TSpeedButton::enterEvent(QEnterEvent* event) {

@@ -810,6 +810,13 @@ void TAForm1::CreateControls() {
             const QRect bounds = DesignBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
             auto* radio = new TRadioButton(parent, name, bounds, caption);
             radio->setChecked(row.flags & Checked);
+            // Opaque on its panel's colour, as the design's buttons are: the
+            // picker beside them never shows through.
+            if (auto* panel = qobject_cast<TPanel*>(parent)) {
+                SetPaletteColor(radio, QPalette::Window, panel->Color());
+                radio->setBackgroundRole(QPalette::Window);
+                radio->setAutoFillBackground(true);
+            }
             if (row.onClick)
                 On(radio, &TRadioButton::clicked, row.onClick);
             control = radio;

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -159,7 +160,7 @@ public:
     TTimer* Timer2;
     TTimer* Timer3;
     TTimer* Timer4;
-    TTrayIcon* TrayIcon1;
+    TTrayIcon* TrayIcon1 = nullptr;
 
     // The schedule dialog; it makes itself known here when created.
     TForm3* Form3 = nullptr;
@@ -228,7 +229,8 @@ public:
     void TrayIcon1Click(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                         QPoint pos);
     void UpdateTrayHint();
-    void TrayMenu1Popup(QObject* Sender);
+    // The menu's entries for the running timers, and their times.
+    void SettleTrayMenu();
 
     // Notifications on the desktop: a timer run out, an alarm rung, taken
     // back when acknowledged; "Stop" on one acknowledges as Enter does.
@@ -401,6 +403,7 @@ private:
     template <typename Handler> bool Handle(Handler&& handler) {
         const bool done = Guard(std::forward<Handler>(handler));
         Guard([this] { DescribeControls(); });
+        Guard([this] { SettleTrayMenu(); });
         return done;
     }
     // Enters a handler from one of Qt's signals that way; the handler gets
@@ -438,6 +441,13 @@ private:
     QStringList pendingCommand_;
     bool pendingHandedOver_ = false;
     QHash<QString, QObject*> components_;
+    // The tray menu: an entry for each running timer, before the last
+    // separator; the slots they are for; whether a panel shows it now.
+    QList<QAction*> trayTimerEntries_;
+    QList<int> trayMenuSlots_;
+    QAction* trayTimersEnd_ = nullptr;
+    bool trayMenuOpen_ = false;
+    QTimer trayMenuShowing_;
     // Speaks for the window to a screen reader.
     QWidget* announcer_ = nullptr;
     // The slots' buttons, looked at by every tick, found once.

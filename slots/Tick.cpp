@@ -40,6 +40,7 @@ void TAForm1::Timer1Timer(QObject*) {
         State.RemainingPopupShown = 0;
     }
     UpdateTrayHint();
+    SettleTrayMenu();
 }
 
 void TAForm1::StepCountdownSlot(int N, int seconds) {

@@ -267,6 +267,9 @@ void MainWindowTest::drawnColours_data() {
     QTest::newRow("Sound box, through the flat check box") << QPoint(58, 229) << "#e7dfad";
     QTest::newRow("Quit panel, through the flat button") << QPoint(126, 214) << "#decfa5";
     QTest::newRow("corner dot") << QPoint(61, 231) << "#b0c0d8";
+    QTest::newRow("a row's shadow, on its last column") << QPoint(292, 40) << "#808080";
+    QTest::newRow("a row's inner highlight, one in") << QPoint(291, 40) << "#ffffff";
+    QTest::newRow("a row's shadow, on its last row") << QPoint(200, 63) << "#808080";
 }
 
 void MainWindowTest::drawnColours() {
@@ -499,6 +502,22 @@ void MainWindowTest::rightClickOnPictureOpensMenu() {
                               form->Edit12->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(form->Edit12, &onClock);
     QVERIFY(!form->PopupMenu2->isVisible());
+
+    // A slot's menu closed by a click outside the window leaves no raised
+    // frame on the slot's button.
+    TSpeedButton* slot = form->SlotButton(1);
+    const auto framed = [slot] { return slot->grab().toImage().pixelColor(0, 0) == Qt::white; };
+    QCursor::setPos(slot->mapToGlobal(QPoint(5, 5)));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), slot->mapToGlobal(QPointF(5, 5)));
+    QCoreApplication::sendEvent(slot, &enter);
+    QVERIFY(framed());
+    QContextMenuEvent onSlot(QContextMenuEvent::Mouse, QPoint(5, 5),
+                             slot->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(slot, &onSlot);
+    QVERIFY(form->PopupMenu1->isVisible());
+    QCursor::setPos(form->mapToGlobal(QPoint(-100, -100)));
+    form->PopupMenu1->close();
+    QVERIFY(!framed());
 }
 
 void MainWindowTest::enterReleaseNeverReachesControl() {

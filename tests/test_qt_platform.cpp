@@ -300,6 +300,21 @@ int StrokeWidth(const QImage& picture) {
     return common;
 }
 
+// How many runs of inked columns a picture has: its letters, where no two
+// touch.
+int InkedColumnRuns(const QImage& picture) {
+    int runs = 0;
+    bool before = false;
+    for (int x = 0; x < picture.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < picture.height() && !inked; ++y)
+            inked = qGray(picture.pixel(x, y)) < 100;
+        runs += inked && !before;
+        before = inked;
+    }
+    return runs;
+}
+
 } // namespace
 
 void QtPlatformTest::boldOfBitmapFace_data() {
@@ -328,6 +343,8 @@ void QtPlatformTest::boldOfBitmapFace() {
     };
     QCOMPARE(StrokeWidth(draw(false)), 1);
     QCOMPARE(StrokeWidth(draw(true)), 2);
+    // Bold keeps the gaps between the letters.
+    QCOMPARE(InkedColumnRuns(draw(true)), InkedColumnRuns(draw(false)));
 }
 
 // A later start's command line reaches the running copy whole, whatever

@@ -693,14 +693,27 @@ void SlotsTest::trayTipAndMenu() {
     // The nearest to running out first.
     QCOMPARE(desktop->trayTip, QStringLiteral("Tea 4:32\nQuick timer 5 min 4:59\nTimer 2 59:59"));
 
+    form->State.QuickRemaining(27) = 601;
+    form->Tick();
     form->SpeedButton16Y->click();
     desktop->ClickTray(Qt::RightButton);
     QVERIFY(form->isHidden());
     QStringList items;
     for (QAction* item : desktop->trayMenu->actions())
         items << item->text();
-    QCOMPARE(items, (QStringList{"Show", "", "Tea 4:32", "Quick timer 5 min 4:59", "Timer 2 59:59",
+    QCOMPARE(items, (QStringList{"Show", "", "Tea 4:31", "Quick timer 5 min 10:00", "Timer 2 59:58",
                                  "", "Quit"}));
+    // While a panel shows it, its entries stay as they are and only the
+    // times move on, each as wide as when it opened.
+    QVERIFY(desktop->trayMenu->isVisible());
+    const QList<QAction*> shown = desktop->trayMenu->actions();
+    desktop->startListener({"quorbel", "--quick", "6"});
+    form->Tick();
+    QCOMPARE(desktop->trayMenu->actions(), shown);
+    QCOMPARE(shown[3]->text(), QStringLiteral("Quick timer 5 min \u20079:59"));
+    desktop->trayMenu->close();
+    form->Tick();
+    QCOMPARE(desktop->trayMenu->actions().size(), shown.size() + 1);
     // A timer chosen stops, as a click on it would.
     desktop->trayMenu->actions()[2]->trigger();
     QCOMPARE(form->SlotButton(1)->Tag(), 0);

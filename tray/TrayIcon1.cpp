@@ -12,6 +12,7 @@ namespace {
 const QString kProgram = QStringLiteral("Quorbel");
 // The most timers the tip names.
 constexpr int kTipTimers = 3;
+constexpr int kLongestMenuShowMs = 20000;
 
 } // namespace
 
@@ -32,14 +33,38 @@ void TAForm1::CreateTrayIcon() {
     // The still clock last: setting it puts the icon in the notification area.
     TrayIcon1->SetIcon(TrayPicture(QStringLiteral("clock")));
     On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
-    On(menu, &QMenu::aboutToShow, &TAForm1::TrayMenu1Popup);
-    // Filled at once too: a panel may look at it before it opens it.
-    TrayMenu1Popup(menu);
+    // The entries that are always there; the running timers come between
+    // the two separators.
+    const auto add = [this, menu](const QString& caption, auto command) {
+        QAction* entry = menu->addAction(caption);
+        connect(entry, &QAction::triggered, this, [this, command] { Handle([&] { command(); }); });
+        return entry;
+    };
+    add(QStringLiteral("Show"), [this] { platform_.windows.Raise(this); });
+    menu->addSeparator();
+    trayTimersEnd_ = menu->addSeparator();
+    add(QStringLiteral("Quit"), [this] { SpeedButton11Click(SpeedButton11); });
+    // A panel that asks for the menu but never says it closed it holds
+    // the entries still for a while only.
+    trayMenuShowing_.setSingleShot(true);
+    trayMenuShowing_.setInterval(kLongestMenuShowMs);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        trayMenuOpen_ = true;
+        trayMenuShowing_.start();
+        Guard([this] { SettleTrayMenu(); });
+    });
+    const auto closed = [this] {
+        trayMenuOpen_ = false;
+        trayMenuShowing_.stop();
+    };
+    connect(menu, &QMenu::aboutToHide, this, closed);
+    connect(&trayMenuShowing_, &QTimer::timeout, this, closed);
 }
 
 void TAForm1::UpdateTrayHint() {
-    // Nothing to tell a notification area that is not there.
-    if (!TrayIcon1->Shown())
+    // Nothing to tell a notification area that is not there; and a tip
+    // renewed over an open menu may be drawn on top of it.
+    if (!TrayIcon1->Shown() || trayMenuOpen_)
         return;
     QStringList nearest;
     for (const RunningTimer& timer : RunningTimers().mid(0, kTipTimers))
@@ -47,23 +72,51 @@ void TAForm1::UpdateTrayHint() {
     TrayIcon1->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
-void TAForm1::TrayMenu1Popup(QObject*) {
-    // Made afresh each time it opens, with the times left as they are now.
+void TAForm1::SettleTrayMenu() {
+    if (!TrayIcon1)
+        return;
     QMenu* menu = TrayIcon1->PopupMenu();
-    menu->clear();
-    const auto add = [this, menu](const QString& caption, auto command) {
-        connect(menu->addAction(caption), &QAction::triggered, this,
-                [this, command] { Handle([&] { command(); }); });
-    };
-    add(QStringLiteral("Show"), [this] { platform_.windows.Raise(this); });
-    menu->addSeparator();
-    for (const RunningTimer& timer : RunningTimers()) {
-        // Chosen, it stops the timer as a click on its button would.
-        add(timer.label + u' ' + DurationText(timer.left),
-            [this, n = timer.slot] { ToggleSlot(n); });
+    const QList<RunningTimer> running = RunningTimers();
+    QList<int> order;
+    for (const RunningTimer& timer : running)
+        order << timer.slot;
+    // The entries change only while the menu is closed: a panel that shows
+    // it in a process of its own (a StatusNotifierItem host) fetches them
+    // once, as it opens, and a change while it shows leaves it half drawn.
+    if (order != trayMenuSlots_ && !trayMenuOpen_) {
+        for (QAction* entry : std::exchange(trayTimerEntries_, {})) {
+            menu->removeAction(entry);
+            entry->deleteLater();
+        }
+        for (int n : order) {
+            auto* entry = new QAction(menu);
+            // Chosen, it stops the timer as a click on its button would.
+            connect(entry, &QAction::triggered, this, [this, n] {
+                Handle([this, n] {
+                    if (SlotButton(n)->Tag() & slot::Running)
+                        ToggleSlot(n);
+                });
+            });
+            menu->insertAction(trayTimersEnd_, entry);
+            trayTimerEntries_ << entry;
+        }
+        trayMenuSlots_ = order;
     }
-    menu->addSeparator();
-    add(QStringLiteral("Quit"), [this] { SpeedButton11Click(SpeedButton11); });
+    // The times as they are now, each as wide as it was when the menu
+    // opened: figure spaces keep a shorter time from narrowing it.
+    for (qsizetype i = 0; i < trayTimerEntries_.size(); ++i) {
+        for (const RunningTimer& timer : running) {
+            if (timer.slot != trayMenuSlots_[i])
+                continue;
+            QString left = DurationText(timer.left);
+            const qsizetype shown = trayTimerEntries_[i]->text().size() - timer.label.size() - 1;
+            if (trayMenuOpen_ && left.size() < shown)
+                left.prepend(QString(shown - left.size(), QChar(0x2007)));
+            const QString text = timer.label + u' ' + left;
+            if (trayTimerEntries_[i]->text() != text)
+                trayTimerEntries_[i]->setText(text);
+        }
+    }
 }
 
 void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {

@@ -57,6 +57,14 @@ def first_run(d):
     check((x, y) == ((SCREEN[0] - 298) // 2, (SCREEN[1] - 239) // 2), "not centred: %d,%d" % (x, y))
     check(d.pointer() == d.at(QUIT[0] + 30, QUIT[1]), "pointer not on Quit + 30")
     wait_for(d.tray_icons, "the tray icon")
+    # The pointer resting on a slot tells how to set it.
+    shown = set(d.run(["xdotool", "search", "--onlyvisible", "--class", "quorbel"]).split())
+    x, y = d.at(*slot_button(1))
+    d.run(["xdotool", "mousemove", str(x), str(y)])
+    time.sleep(0.2)
+    d.run(["xdotool", "mousemove", str(x + 2), str(y + 1)])
+    wait_for(lambda: set(d.run(["xdotool", "search", "--onlyvisible", "--class", "quorbel"],
+                               check=False).split()) - shown, "the slot's tip", timeout=4)
     d.screenshot("end")
     d.click(*QUIT)
     d.quit_program()
@@ -285,10 +293,37 @@ def second_start(d):
                            timeout=15)
     check(wrong.returncode == 2 and "--start takes a number" in wrong.stderr,
           "a wrong start gave %d: %s" % (wrong.returncode, wrong.stderr))
-    # A copy that crashed leaves its lock behind; it never blocks a start.
+    # Without a display, as from cron or ssh, the command still arrives;
+    # a line break inside an argument stays inside it.
+    bare = {k: v for k, v in d.env.items() if k != "DISPLAY"}
+    check(subprocess.run([program, "--quick", "4"], env=bare, timeout=15).returncode == 0,
+          "--quick without a display failed")
+    x, y = d.at(*quick_button(26))
+    wait_for(lambda: d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
+             "quick timer 4 running")
+    subprocess.run([program, "-title", "x\n--quit"], env=d.env, timeout=15)
+    time.sleep(1)
+    check(d.program.poll() is None, "an argument's line break made the program quit")
+    # A copy that crashed leaves its lock behind, here with garbage in it;
+    # it never blocks a start, nor lets a second copy run.
     d.program.kill()
     d.program.wait()
+    runtime = d.env["XDG_RUNTIME_DIR"]
+    for name in os.listdir(runtime):
+        if name.startswith("quorbel-") and name.endswith(".lock"):
+            with open(os.path.join(runtime, name), "w") as f:
+                f.write("garbage")
     d.start_program()
+    check(subprocess.run([program, "--show"], env=d.env, timeout=15).returncode == 0,
+          "a later start did not hand over")
+    copies = d.run(["pgrep", "-f", "^" + program], check=False).split()
+    check(copies == [str(d.program.pid)], "copies running: %s" % copies)
+    d.click(*QUIT)
+    d.quit_program()
+    # No copy, no display: one clear line.
+    alone = subprocess.run([program], env=bare, capture_output=True, text=True, timeout=15)
+    check(alone.returncode == 1 and "cannot open the display" in alone.stderr,
+          "without a display: %d %r" % (alone.returncode, alone.stderr))
 
 
 def wall_clock(d):
@@ -342,6 +377,9 @@ def desktop_bus(d):
     layout = d.run(["dbus-send", "--session", "--print-reply", "--dest=" + item, menu,
                     "com.canonical.dbusmenu.GetLayout", "int32:0", "int32:-1", "array:string:"])
     check('"Show"' in layout and '"Quit"' in layout, "the menu: " + layout)
+    d.run(["dbus-send", "--session", "--print-reply", "--dest=" + item, menu,
+           "com.canonical.dbusmenu.Event", "int32:0", "string:closed", "variant:int32:0",
+           "uint32:0"])
 
     d.click(*quick_button(23))
     wait_for(lambda: "Quick timer 0 min 0:0" in item_property("ToolTip"), "the running tip")
@@ -356,6 +394,55 @@ def desktop_bus(d):
         f.write("stop %d\n" % shown["id"])
     wait_for(lambda: "_NET_WM_STATE_ABOVE" not in d.state(window), "the alert acknowledged")
     wait_for(lambda: calls("CloseNotification"), "the notification withdrawn")
+    # One left ringing is withdrawn when the program ends.
+    d.click(*quick_button(23))
+    second = wait_for(lambda: calls("Notify")[1:], "the second notification", timeout=8)[0]
+    d.click(*QUIT)
+    d.quit_program()
+    check(second["id"] in [c["id"] for c in calls("CloseNotification")],
+          "a notification outlived the program")
+
+
+def tray_menu_on_panel(d):
+    """Under a real StatusNotifierItem host, xfce4-panel's status tray, the
+    tray menu opens whole with three timers running."""
+    if not shutil.which("xfce4-panel"):
+        raise Skip("xfce4-panel is not installed")
+    d.start_session_bus()
+    settings = os.path.join(d.root, ".config/xfce4/xfconf/xfce-perchannel-xml")
+    os.makedirs(settings)
+    shutil.copy(os.path.join(os.path.dirname(os.path.abspath(__file__)), "data/xfce4-panel.xml"),
+                settings)
+    d.spawn(["xfce4-panel"])
+    time.sleep(3)
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea", b"00:20:00Bread",
+                                                   b"00:30:00Eggs"]) + b"\r\n"})
+    d.start_program()
+    for n in (1, 2, 3):
+        d.click(*slot_button(n))
+    time.sleep(1.5)
+
+    def menus():
+        tree = d.run(["xwininfo", "-root", "-children"])
+        found = []
+        for line in tree.splitlines():
+            if '"wrapper-2.0": ("wrapper-2.0"' in line:
+                window = line.split()[0]
+                if d.mapped(window):
+                    found.append(d.geometry(window))
+        return found
+    # The panel's only item, at its left end: a right click opens the menu.
+    d.run(["xdotool", "mousemove", "12", "14"])
+    time.sleep(0.5)
+    d.run(["xdotool", "click", "3"])
+    shown = wait_for(menus, "the tray menu", timeout=5)
+    time.sleep(2)
+    d.screenshot("menu")
+    check(menus() == shown, "the menu changed while it showed: %s, then %s" % (shown, menus()))
+    _, _, width, height = shown[0]
+    # Show, three timers, Quit and two separators, each row in full.
+    check(height >= 5 * 20 and width >= 100, "the menu is %dx%d" % (width, height))
+    d.run(["xdotool", "key", "Escape"])
 
 
 def keyboard_only(d):
@@ -601,6 +688,22 @@ def minimised(d):
     wait_for(lambda: d.mapped(window), "the window back for the tray icon")
 
 
+def sound_from_a_pipe(d):
+    """A pipe named as the sound never holds the window: the alert rings
+    with the desktop's sound and the window answers a click."""
+    d.install_program({"pprefs.qbx": b"2\r\n", "prefs.qbx": b"100120010\r\n"})
+    os.remove(os.path.join(d.folder, "Alarm2.wav"))
+    os.mkfifo(os.path.join(d.folder, "Alarm2.wav"))
+    window = d.start_program()
+    d.click(*quick_button(23))
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(window), "the expiry", timeout=6)
+    time.sleep(1.5)
+    d.click(*ALARM_HALF)
+    wait_for(lambda: d.geometry(window)[2] == 596, "the window to answer a click", timeout=2)
+    d.click(*QUIT)
+    d.quit_program()
+
+
 def question_above_alert(d):
     """A timer that runs out while the quit question is open brings the
     window up on top, and the question stays above it."""
@@ -624,7 +727,9 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, full_disk, folder_renamed,
                                       minimised, question_above_alert, installed_package,
-                                      second_start, wall_clock, desktop_bus, keyboard_only,
+                                      sound_from_a_pipe,
+                                      second_start, wall_clock, desktop_bus, tray_menu_on_panel,
+                                      keyboard_only,
                                       screen_reader, orca_speaks, sharp_at_2x]}
 
 
