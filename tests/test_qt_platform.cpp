@@ -133,12 +133,26 @@ void QtPlatformTest::executableDir() {
              QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
     QVERIFY(
         QFileInfo(desktop.ExecutableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
+    // A relative settings home is no settings home; the user's own is.
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray home = qgetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    qputenv("HOME", "/home/someone");
+    QCOMPARE(desktop.ConfigHome(), QStringLiteral("/home/someone/.config"));
+    qputenv("HOME", "somewhere");
+    QVERIFY(QDir::isAbsolutePath(desktop.ConfigHome()));
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("HOME", home);
 }
 
 void QtPlatformTest::replaceWritesOnlyWhereMeant() {
     QTemporaryDir root;
     const QDir folder(root.path());
     const QString path = folder.filePath(QStringLiteral("prefs.qbx"));
+    // What a save killed on its way left, named for a process gone.
+    QFile part(path + QStringLiteral(".new-999999999-0"));
+    QVERIFY(part.open(QIODevice::WriteOnly));
+    part.close();
     QVERIFY(desktop.Replace(path, "old"));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     QVERIFY(desktop.Replace(path, "new"));

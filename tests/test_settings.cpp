@@ -42,6 +42,7 @@ private slots:
     void messageNeverBreaksItsLine();
     void unreadablePrefsIsNeverOverwritten_data();
     void unreadablePrefsIsNeverOverwritten();
+    void fileAtTheLimitNeverGrowsPastIt();
     void endFromSystemUnderAQuestion_data();
     void endFromSystemUnderAQuestion();
     void closeNoSaveWritesNothing();
@@ -524,6 +525,25 @@ void SettingsTest::unreadablePrefsIsNeverOverwritten() {
     QCOMPARE(desktop->told.size(), 1);
     QVERIFY(desktop->told[0].contains(QStringLiteral("could not be read")));
     QVERIFY(desktop->told[0].endsWith(Path("prefs.qbx")));
+}
+
+// A file the reader just takes is never written back larger than it takes:
+// here each of its line ends would grow by a byte.
+void SettingsTest::fileAtTheLimitNeverGrowsPastIt() {
+    QByteArray stored = Lines(FullFile(), "\n");
+    const QByteArray filler(1023, 'x');
+    while (stored.size() + filler.size() + 1 <= kLargestFile)
+        stored += filler + '\n';
+    stored += QByteArray(kLargestFile - stored.size(), 'y');
+    QCOMPARE(stored.size(), kLargestFile);
+    Write("prefs.qbx", stored);
+    Start();
+    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
+    desktop->answers = {Answer::Yes};
+    Quit();
+    QCOMPARE(desktop->asked.size(), 1);
+    QCOMPARE(desktop->asked[0].text, QStringLiteral("Settings could not be saved. Quit anyway?"));
+    QVERIFY(Read("prefs.qbx") == stored);
 }
 
 void SettingsTest::endFromSystemUnderAQuestion_data() {

@@ -611,11 +611,24 @@ def ended_from_outside(d):
         d.quit_program()
         check(d.program.returncode == 0, "ended with %d" % d.program.returncode)
         check(prefs_lines(d)[0][:1] == sound, "options saved as %r" % prefs_lines(d)[0])
+    # Under the alarm question, a signal answers it as its default does and
+    # ends the program with the save; a second signal never skips that save.
+    d.start_program()
+    d.click(*ALARM_HALF)
+    d.click(304 + 53 - 1 + 11, 98 + 20 + 3 + 8)      # alarm 1's AM/PM
+    d.click(30, 223)                                 # Sound
+    d.click(*QUIT)
+    question(d, "Confirm")
+    os.kill(d.program.pid, signal.SIGTERM)
+    os.kill(d.program.pid, signal.SIGTERM)
+    d.quit_program()
+    lines = prefs_lines(d)
+    check(lines[0][:1] == b"0" and lines[13] == b"PM", "saved as %r" % lines)
     d.start_program()
     d.click(30, 223)
     d.stop_x()
     d.quit_program()
-    check(prefs_lines(d)[0][:1] == b"0", "options saved as %r" % prefs_lines(d)[0])
+    check(prefs_lines(d)[0][:1] == b"1", "options saved as %r" % prefs_lines(d)[0])
 
 
 def full_disk(d):
