@@ -109,7 +109,8 @@ class Desktop:
                 icewm = self.spawn(["icewm"], stdout=log, stderr=log)
             try:
                 wait_for(lambda: icewm.poll() is not None or
-                         self.run(["xwininfo", "-root", "-tree"]).count('"SystemTray"'),
+                         self.run(["xwininfo", "-root", "-tree"],
+                                  check=False).count('"SystemTray"'),
                          "icewm's notification area", timeout=30)
             except Failure:
                 break
