@@ -147,12 +147,6 @@ void TAForm1::MakeAccessible() {
     }();
     Q_UNUSED(installed);
     setAccessibleName(windowTitle());
-    // A point of the window's background that draws nothing of its own.
-    announcer_ = new QWidget(this);
-    announcer_->setObjectName(QLatin1String(kAnnouncer));
-    announcer_->setGeometry(0, 0, 1, 1);
-    announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    announcer_->hide();
 }
 
 void TAForm1::NameControls() {
@@ -161,16 +155,18 @@ void TAForm1::NameControls() {
         control->setAccessibleName(QString::fromUtf8(naming.name));
         control->setAccessibleDescription(QString::fromUtf8(naming.description));
     }
-    // What a pointer resting on a slot is told: a new user finds the
-    // right click there.
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        SlotButton(n)->setToolTip(
-            QStringLiteral("Right-click to set the time and message; click to start or stop"));
-        SlotEdit(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
-    }
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
-        SlotButton(n)->setToolTip(
-            QStringLiteral("Click to start or stop; right-click shows the time left"));
+    // What a pointer resting on a slot is told, so that a new user finds
+    // the right click; no pointer rests there before the first frame.
+    AfterFirstFrame([this] {
+        for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+            SlotButton(n)->setToolTip(
+                QStringLiteral("Right-click to set the time and message; click to start or stop"));
+            SlotEdit(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
+        }
+        for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+            SlotButton(n)->setToolTip(
+                QStringLiteral("Click to start or stop; right-click shows the time left"));
+    });
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         SlotEdit(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
         SlotButton(n)->setAccessibleDescription(
@@ -239,6 +235,13 @@ void TAForm1::Announce(int N) {
     if (!readers.listening)
         return;
     DescribeControls();
+    if (!announcer_) {
+        // A point of the window's background that draws nothing of its own.
+        announcer_ = new QWidget(this);
+        announcer_->setObjectName(QLatin1String(kAnnouncer));
+        announcer_->setGeometry(0, 0, 1, 1);
+        announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     announcer_->setProperty(kAnnouncer, SlotDescription(N));
     announcer_->hide();
     announcer_->show();

@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
         return error ? 2 : 0;
     }
 
+    // Fontconfig readies itself on a second core meanwhile.
+    platform::PrepareEnvironment();
     // One running copy for each settings folder: a later start hands it
     // the command line and ends, without needing a display of its own.
     auto instance = std::make_unique<platform::SingleInstance>();
@@ -38,7 +40,6 @@ int main(int argc, char** argv) {
         break;
     }
 
-    platform::PrepareEnvironment();
     std::optional<platform::DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);
     displayCheck.reset();
