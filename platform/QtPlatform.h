@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "SingleInstance.h"
 
 #include <QHash>
 #include <memory>
@@ -13,7 +14,6 @@ class QSystemTrayIcon;
 
 namespace platform {
 class DesktopNotifications;
-class SingleInstance;
 } // namespace platform
 
 namespace platform {

@@ -3,7 +3,6 @@
 // table and shell; and once against the real ones.
 #include "FormFixture.h"
 #include "platform/QtPlatform.h"
-#include "platform/SingleInstance.h"
 #include "scheduler/Unit3.h"
 
 #include <QDir>
