@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader hears it: a name for every control, kept
 // true to the state the control shows, and a timer that rings announced.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/SlotFlags.h"
 
 #include <QAccessible>
@@ -13,13 +13,13 @@ namespace {
 // A panel that answers a click is a button a reader can press.
 class PanelButton : public QAccessibleWidget {
 public:
-    explicit PanelButton(TPanel* panel)
+    explicit PanelButton(BevelPanel* panel)
         : QAccessibleWidget(panel, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
         const QString own = QAccessibleWidget::text(kind);
         return kind == QAccessible::Name && own.isEmpty()
-                   ? static_cast<const TPanel*>(object())->Caption()
+                   ? static_cast<const BevelPanel*>(object())->Caption()
                    : own;
     }
     QStringList actionNames() const override {
@@ -27,7 +27,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction())
-            emit static_cast<TPanel*>(object())->Click();
+            emit static_cast<BevelPanel*>(object())->Click();
         else
             QAccessibleWidget::doAction(action);
     }
@@ -38,7 +38,7 @@ public:
 // the last. Its name says it all; it has no text to walk through.
 class TimeBox : public QAccessibleWidget {
 public:
-    explicit TimeBox(TEdit* box)
+    explicit TimeBox(TextBox* box)
         : QAccessibleWidget(box, QAccessible::StaticText) {}
 };
 
@@ -60,14 +60,14 @@ public:
 
 // The main window is a frame, not the filler every plain widget is.
 QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
-    if (key == QLatin1String("TAForm1"))
+    if (key == QLatin1String("MainWindow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (key == QLatin1String("QWidget") && object->objectName() == QLatin1String(kAnnouncer))
         return new Announcement(static_cast<QWidget*>(object));
-    if (key == QLatin1String("TEdit") && static_cast<TEdit*>(object)->isReadOnly())
-        return new TimeBox(static_cast<TEdit*>(object));
-    if (key == QLatin1String("TPanel")) {
-        auto* panel = static_cast<TPanel*>(object);
+    if (key == QLatin1String("TextBox") && static_cast<TextBox*>(object)->isReadOnly())
+        return new TimeBox(static_cast<TextBox*>(object));
+    if (key == QLatin1String("BevelPanel")) {
+        auto* panel = static_cast<BevelPanel*>(object);
         if (panel->focusPolicy() != Qt::NoFocus)
             return new PanelButton(panel);
     }
@@ -130,7 +130,7 @@ public:
         if (!active)
             return;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* form = qobject_cast<TAForm1*>(window))
+            if (auto* form = qobject_cast<MainWindow*>(window))
                 Guard([form] { form->DescribeControls(); });
         }
     }
@@ -139,7 +139,7 @@ public:
 
 } // namespace
 
-void TAForm1::MakeAccessible() {
+void MainWindow::MakeAccessible() {
     // Before the window first shows: a reader keeps what it first learns.
     static const bool installed = [] {
         QAccessible::installFactory(WindowParts);
@@ -149,7 +149,7 @@ void TAForm1::MakeAccessible() {
     setAccessibleName(windowTitle());
 }
 
-void TAForm1::NameControls() {
+void MainWindow::NameControls() {
     for (const Naming& naming : kNames) {
         QWidget* control = Find<QWidget>(QLatin1String(naming.control));
         control->setAccessibleName(QString::fromUtf8(naming.name));
@@ -172,12 +172,12 @@ void TAForm1::NameControls() {
         SlotButton(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer, the menu key edits it"));
     }
-    for (TRadioButton* snooze : SnoozeButtons())
+    for (RadioButton* snooze : SnoozeButtons())
         snooze->setAccessibleName(QStringLiteral("Snooze ") + snooze->text());
     DescribeControls();
 }
 
-QString TAForm1::SlotDescription(int N) const {
+QString MainWindow::SlotDescription(int N) const {
     const int tag = SlotButton(N)->Tag();
     const QString state = tag & slot::Ringing   ? QStringLiteral(", ringing")
                           : tag & slot::Running ? QStringLiteral(", running")
@@ -197,7 +197,7 @@ QString TAForm1::SlotDescription(int N) const {
              Memo1->Lines.Line(N).left(8), state);
 }
 
-void TAForm1::DescribeControls() {
+void MainWindow::DescribeControls() {
     if (!readers.listening)
         return;
     slot::ForEachSlot([this](int n) { Rename(SlotButton(n), SlotDescription(n)); });
@@ -215,9 +215,9 @@ void TAForm1::DescribeControls() {
                               : QStringLiteral("Stopwatch, stopped at ") + watch);
     const struct {
         int number;
-        TDateTimePicker* time;
-        TPanel* amPm;
-        TSpeedButton* onOff;
+        TimePicker* time;
+        BevelPanel* amPm;
+        FlatButton* onOff;
     } alarms[] = {{1, DateTimePicker2, Panel57, SpeedButton14},
                   {2, DateTimePicker3, Panel56, SpeedButton17}};
     for (const auto& alarm : alarms) {
@@ -231,7 +231,7 @@ void TAForm1::DescribeControls() {
     }
 }
 
-void TAForm1::Announce(int N) {
+void MainWindow::Announce(int N) {
     if (!readers.listening)
         return;
     DescribeControls();

@@ -3,7 +3,7 @@
 // Shift+F10 for a control's own menu, Escape out of the message editor, and
 // a keyboard that stays where Tab left it. A mouse press hands the window
 // back to the mouse, which then finds everything as it always was.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -36,7 +36,7 @@ bool TakesTab(const QWidget* control) {
 
 } // namespace
 
-void TAForm1::SetTabOrder() {
+void MainWindow::SetTabOrder() {
     QWidget* previous = nullptr;
     for (const char* name : kTabOrder) {
         QWidget* control = Find<QWidget>(QLatin1String(name));
@@ -46,12 +46,12 @@ void TAForm1::SetTabOrder() {
     }
 }
 
-bool TAForm1::KeyboardMode() const {
+bool MainWindow::KeyboardMode() const {
     // Qt marks the window when Tab moves the focus; a mouse press clears it.
     return testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void TAForm1::LeaveKeyboardMode(QObject* pressed) {
+void MainWindow::LeaveKeyboardMode(QObject* pressed) {
     auto* control = qobject_cast<QWidget*>(pressed);
     if (!KeyboardMode() || !control || control->window() != this)
         return;
@@ -61,17 +61,17 @@ void TAForm1::LeaveKeyboardMode(QObject* pressed) {
         focus->update();
 }
 
-bool TAForm1::KeepsKeyboard(const QWidget* focus) const {
+bool MainWindow::KeepsKeyboard(const QWidget* focus) const {
     return KeyboardMode() && focus && focus->window() == this && TakesTab(focus) &&
            !Panel12->isAncestorOf(focus);
 }
 
-void TAForm1::ReturnKeyboardTo(QWidget* control) {
+void MainWindow::ReturnKeyboardTo(QWidget* control) {
     if (KeyboardMode() && TakesTab(control))
         control->setFocus(Qt::TabFocusReason);
 }
 
-bool TAForm1::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
+bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
     const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                               Qt::AltModifier | Qt::MetaModifier);
     switch (key.key()) {
@@ -101,7 +101,7 @@ bool TAForm1::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
     }
 }
 
-void TAForm1::TabFromRest(QWidget* rest, bool forward) {
+void MainWindow::TabFromRest(QWidget* rest, bool forward) {
     QList<QWidget*> order;
     int start = -1;
     for (const char* name : kTabOrder) {
@@ -122,7 +122,7 @@ void TAForm1::TabFromRest(QWidget* rest, bool forward) {
     }
 }
 
-bool TAForm1::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
+bool MainWindow::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
     // The desktop turns the menu key into a menu request of its own, which
     // goes the way of the keys: the handlers hear of the control first. A
     // right click, and the requests sent from here, go their own way.
@@ -135,7 +135,7 @@ bool TAForm1::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
     return true;
 }
 
-void TAForm1::OpenMenuFor(QWidget* focus) {
+void MainWindow::OpenMenuFor(QWidget* focus) {
     const QPoint centre = focus->rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
     if (!(focus->focusPolicy() & Qt::TabFocus)) {
@@ -145,11 +145,11 @@ void TAForm1::OpenMenuFor(QWidget* focus) {
     }
     // A control's own menu, as a right click opens it: the press first,
     // which tells the handlers the slot and allows or holds back the menu.
-    if (auto* button = qobject_cast<TSpeedButton*>(focus))
+    if (auto* button = qobject_cast<FlatButton*>(focus))
         emit button->MouseDown(Qt::RightButton, centre);
-    else if (auto* box = qobject_cast<TEdit*>(focus))
+    else if (auto* box = qobject_cast<TextBox*>(focus))
         emit box->MouseDown(Qt::RightButton, centre);
-    else if (auto* panel = qobject_cast<TPanel*>(focus))
+    else if (auto* panel = qobject_cast<BevelPanel*>(focus))
         emit panel->MouseDown(Qt::RightButton, centre);
     QCoreApplication::sendEvent(focus, &menu);
 }

@@ -2,7 +2,7 @@
 // The two alarms. Each rings during the whole minute of its time; alarm 1
 // once or, with "Recur", again and again, alarm 2 once and then every
 // snooze period until it is switched off.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
@@ -12,16 +12,16 @@ namespace {
 const QString kOn = QStringLiteral("ON");
 const QString kOff = QStringLiteral("OFF");
 
-void SwitchOn(TSpeedButton* button, TPanel* panel) {
-    TAForm1::ShowAlarmState(button, panel, true);
+void SwitchOn(FlatButton* button, BevelPanel* panel) {
+    MainWindow::ShowAlarmState(button, panel, true);
 }
 
-void SwitchOff(TSpeedButton* button, TPanel* panel) {
-    TAForm1::ShowAlarmState(button, panel, false);
+void SwitchOff(FlatButton* button, BevelPanel* panel) {
+    MainWindow::ShowAlarmState(button, panel, false);
 }
 
 // "AM" becomes "PM"; anything else, "AM".
-void ToggleAmPm(TPanel* panel) {
+void ToggleAmPm(BevelPanel* panel) {
     panel->SetCaption(panel->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
                                                               : QStringLiteral("AM"));
 }
@@ -33,12 +33,12 @@ int SnoozeOf(const QAbstractButton* button) {
 
 } // namespace
 
-void TAForm1::ShowAlarmState(TSpeedButton* button, TPanel* panel, bool on) {
+void MainWindow::ShowAlarmState(FlatButton* button, BevelPanel* panel, bool on) {
     button->setText(on ? kOn : kOff);
     panel->SetColor(on ? clr::TitleStrip : clr::ButtonPanel);
 }
 
-bool TAForm1::MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const {
+bool MainWindow::MinuteMatch(const TimePicker* picker, const BevelPanel* amPm) const {
     // The time text puts a two-digit hour one character further on.
     const QString alarm = TimeToStr(picker->time());
     const bool twoDigitHour = alarm.mid(2, 1) == QLatin1String(":");
@@ -49,7 +49,7 @@ bool TAForm1::MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) con
     return TimeToStr(platform_.clock.TimeOfDay()).mid(designator - 1, 1) == amPm->Caption().left(1);
 }
 
-void TAForm1::Alarm1Check() {
+void MainWindow::Alarm1Check() {
     if (SpeedButton14->text() != kOn || !MinuteMatch(DateTimePicker2, Panel57))
         return;
     platform_.windows.Raise(this);
@@ -69,35 +69,35 @@ void TAForm1::Alarm1Check() {
     NotifyAlarm(1);
 }
 
-void TAForm1::Alarm2Check() {
+void MainWindow::Alarm2Check() {
     if (SpeedButton17->text() != kOn || State.Alarm2Triggered != 0 ||
         !MinuteMatch(DateTimePicker3, Panel56))
         return;
     platform_.windows.Raise(this);
     PlayAlertSound(file::EndSound);
     NotifyAlarm(2);
-    for (TRadioButton* radio : SnoozeButtons()) {
+    for (RadioButton* radio : SnoozeButtons()) {
         if (radio->isChecked())
             Timer3->SetInterval(SnoozeOf(radio));
     }
     State.Alarm2Triggered = 1;
 }
 
-void TAForm1::Timer3Timer(QObject*) {
+void MainWindow::Timer3Timer(QObject*) {
     PlayAlertSound(file::EndSound);
 }
 
-void TAForm1::RadioButton1Click(QObject* Sender) {
+void MainWindow::RadioButton1Click(QObject* Sender) {
     if (State.Alarm2Triggered != 1)
         return;
-    auto* clicked = static_cast<TRadioButton*>(Sender);
-    for (TRadioButton* radio : SnoozeButtons()) {
+    auto* clicked = static_cast<RadioButton*>(Sender);
+    for (RadioButton* radio : SnoozeButtons()) {
         if (clicked->text() == radio->text())
             Timer3->SetInterval(SnoozeOf(radio));
     }
 }
 
-void TAForm1::SpeedButton14Click(QObject*) {
+void MainWindow::SpeedButton14Click(QObject*) {
     if (SpeedButton14->text() == kOff) {
         SwitchOn(SpeedButton14, Panel44);
     } else {
@@ -108,61 +108,61 @@ void TAForm1::SpeedButton14Click(QObject*) {
     }
 }
 
-void TAForm1::SpeedButton17Click(QObject*) {
+void MainWindow::SpeedButton17Click(QObject*) {
     if (SpeedButton17->text() == kOff)
         SwitchOn(SpeedButton17, Panel59);
     else
         SwitchAlarm2Off();
 }
 
-void TAForm1::SwitchAlarm2Off() {
+void MainWindow::SwitchAlarm2Off() {
     SwitchOff(SpeedButton17, Panel59);
     Timer3->SetInterval(0);
     State.Alarm2Triggered = 0;
     WithdrawAlarmNotification(2);
 }
 
-bool TAForm1::Alarm1Ringing() const {
+bool MainWindow::Alarm1Ringing() const {
     return SpeedButton14->text() == kOn && (MinuteMatch(DateTimePicker2, Panel57) ||
                                             (State.Alarm1Alerting && Timer2->Interval() != 0));
 }
 
-bool TAForm1::Alarm2Snoozing() const {
+bool MainWindow::Alarm2Snoozing() const {
     return SpeedButton17->text() == kOn && Timer3->Interval() != 0;
 }
 
 // An alarm counts as changed only when it differs from the settings: Enter
 // in a picker reports a change of nothing, and a second click takes the
 // first one's AM/PM back.
-void TAForm1::Panel57Click(QObject*) {
+void MainWindow::Panel57Click(QObject*) {
     ToggleAmPm(Panel57);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void TAForm1::Panel56Click(QObject*) {
+void MainWindow::Panel56Click(QObject*) {
     ToggleAmPm(Panel56);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void TAForm1::DateTimePicker2Change(QObject*) {
+void MainWindow::DateTimePicker2Change(QObject*) {
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void TAForm1::SpeedButton16Click(QObject*) {
+void MainWindow::SpeedButton16Click(QObject*) {
     DateTimePicker3->SetTime(DateTimePicker2->time());
     Panel56->SetCaption(Panel57->Caption());
 }
 
-void TAForm1::SpeedButton22Click(QObject*) {
+void MainWindow::SpeedButton22Click(QObject*) {
     DateTimePicker2->SetTime(DateTimePicker3->time());
     Panel57->SetCaption(Panel56->Caption());
 }
 
-void TAForm1::SpeedButton19Click(QObject*) {
+void MainWindow::SpeedButton19Click(QObject*) {
     PlayAlertSound(file::EndSound);
 }
 
-void TAForm1::SilenceAlarms(int Key) {
+void MainWindow::SilenceAlarms(int Key) {
     // Only a ringing alarm 1: one set for later stays armed, whatever else
     // the press acknowledges.
     if (Key == VK_RETURN && Alarm1Ringing()) {

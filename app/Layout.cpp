@@ -2,10 +2,10 @@
 // What the main window holds at start, as the design lists it: one row a
 // control, bottom of the drawing order first, and one row a menu item. Two
 // small builders read the rows.
-#include "Controls.h"
-#include "Unit1.h"
-#include "WindowTimer.h"
+#include "MainWindow.h"
 #include "core/Colors.h"
+#include "widgets/Controls.h"
+#include "widgets/IntervalTimer.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -95,14 +95,15 @@ enum Flag {
 };
 
 // The window's member that names the control, when it has one.
-template <typename T> using Member = T* TAForm1::*;
-using Field = std::variant<std::monostate, Member<TImage>, Member<TSpeedButton>, Member<TLabel>,
-                           Member<TPanel>, Member<TEdit>, Member<TCheckBox>, Member<TRadioButton>,
-                           Member<TDateTimePicker>, Member<TMemo>>;
+template <typename T> using Member = T* MainWindow::*;
+using Field =
+    std::variant<std::monostate, Member<Picture>, Member<FlatButton>, Member<CaptionLabel>,
+                 Member<BevelPanel>, Member<TextBox>, Member<CheckBox>, Member<RadioButton>,
+                 Member<TimePicker>, Member<LineHolder>>;
 
-using Click = void (TAForm1::*)(QObject*);
-using Press = void (TAForm1::*)(QObject*, Qt::MouseButton, QPoint);
-using Move = void (TAForm1::*)(QObject*, QPoint);
+using Click = void (MainWindow::*)(QObject*);
+using Press = void (MainWindow::*)(QObject*, Qt::MouseButton, QPoint);
+using Move = void (MainWindow::*)(QObject*, QPoint);
 
 struct ControlRow {
     Kind kind;
@@ -123,7 +124,7 @@ struct ControlRow {
 
 using K = Kind;
 using F = Face;
-using A = TAForm1;
+using A = MainWindow;
 constexpr int kBack = clr::Background;
 
 // clang-format off
@@ -435,8 +436,7 @@ enum MenuFlag {
     HiddenMenu = 8,
 };
 
-using MenuField =
-    std::variant<std::monostate, Member<TPopupMenu>, Member<QMenu>, Member<TMenuItem>>;
+using MenuField = std::variant<std::monostate, Member<PopupMenu>, Member<QMenu>, Member<MenuItem>>;
 
 struct MenuRow {
     Entry entry;
@@ -652,20 +652,20 @@ void ApplyFace(QWidget* control, Face face) {
         QFont font = DesignFont(QLatin1String(spec.family), spec.height, spec.bold);
         if (face == Face::Message)
             font = WithFallbacks(font);
-        if (auto* edit = qobject_cast<TEdit*>(control))
+        if (auto* edit = qobject_cast<TextBox*>(control))
             edit->SetFace(font);
         else
             control->setFont(font);
     }
     if (spec.color == kNone)
         return;
-    if (auto* button = qobject_cast<TSpeedButton*>(control))
+    if (auto* button = qobject_cast<FlatButton*>(control))
         button->SetFontColor(spec.color);
-    else if (auto* panel = qobject_cast<TPanel*>(control))
+    else if (auto* panel = qobject_cast<BevelPanel*>(control))
         panel->SetFontColor(spec.color);
-    else if (auto* edit = qobject_cast<TEdit*>(control))
+    else if (auto* edit = qobject_cast<TextBox*>(control))
         edit->SetFontColor(spec.color);
-    else if (qobject_cast<TDateTimePicker*>(control))
+    else if (qobject_cast<TimePicker*>(control))
         SetPaletteColor(control, QPalette::Text, spec.color);
     else
         SetPaletteColor(control, QPalette::WindowText, spec.color);
@@ -673,7 +673,7 @@ void ApplyFace(QWidget* control, Face face) {
 
 } // namespace
 
-template <typename Field> void TAForm1::Bind(const Field& field, QObject* component) {
+template <typename Field> void MainWindow::Bind(const Field& field, QObject* component) {
     std::visit(
         [this, component](auto member) {
             if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
@@ -685,14 +685,14 @@ template <typename Field> void TAForm1::Bind(const Field& field, QObject* compon
         field);
 }
 
-void TAForm1::CreateMenus() {
+void MainWindow::CreateMenus() {
     QHash<QString, QMenu*> menus;
     for (const MenuRow& row : kMenus) {
         const QString name = QLatin1String(row.name);
         const QString caption = QString::fromUtf8(row.caption);
         QMenu* parent = row.parent ? menus.value(QLatin1String(row.parent)) : nullptr;
         if (row.entry == Entry::Menu) {
-            auto* menu = new TPopupMenu(this, name);
+            auto* menu = new PopupMenu(this, name);
             menu->SetAutoPopup(!(row.flags & ManualPopup));
             menus.insert(name, menu);
             Bind(row.field, menu);
@@ -703,17 +703,17 @@ void TAForm1::CreateMenus() {
             menus.insert(name, submenu);
             Bind(row.field, submenu);
         } else {
-            auto* item = new TMenuItem(parent, name, caption, row.flags & Checkable);
+            auto* item = new MenuItem(parent, name, caption, row.flags & Checkable);
             item->setChecked(row.flags & CheckedItem);
             Bind(row.field, item);
             if (row.onClick)
-                On(item, &TMenuItem::Click, row.onClick);
+                On(item, &MenuItem::Click, row.onClick);
         }
     }
     RegisterComponents();
 }
 
-void TAForm1::CreateControls() {
+void MainWindow::CreateControls() {
     QHash<QString, QPixmap> pictures;
     for (const ControlRow& row : kControls) {
         const QString name = QLatin1String(row.name);
@@ -725,59 +725,59 @@ void TAForm1::CreateControls() {
             const QString path = QLatin1String(row.picture);
             if (!pictures.contains(path))
                 pictures.insert(path, DesignPicture(path));
-            auto* image = new TImage(parent, name, row.bounds, pictures.value(path));
+            auto* image = new Picture(parent, name, row.bounds, pictures.value(path));
             if (row.menu)
-                image->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+                image->ContextMenu = Find<PopupMenu>(QLatin1String(row.menu));
             if (row.onMouseDown)
-                On(image, &TImage::MouseDown, row.onMouseDown);
+                On(image, &Picture::MouseDown, row.onMouseDown);
             control = image;
             break;
         }
         case Kind::Button: {
-            auto* button = new TSpeedButton(parent, name, row.bounds, caption);
+            auto* button = new FlatButton(parent, name, row.bounds, caption);
             if (row.picture)
                 button->SetGlyph(QLatin1String(row.picture));
             if (row.flags & GlyphAt18)
                 button->SetMargin(18);
             button->setCheckable(row.flags & Toggle);
             if (row.menu)
-                button->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+                button->ContextMenu = Find<PopupMenu>(QLatin1String(row.menu));
             if (row.onClick)
-                On(button, &TSpeedButton::clicked, row.onClick);
+                On(button, &FlatButton::clicked, row.onClick);
             if (row.onMouseDown)
-                On(button, &TSpeedButton::MouseDown, row.onMouseDown);
+                On(button, &FlatButton::MouseDown, row.onMouseDown);
             if (row.onMouseMove)
-                On(button, &TSpeedButton::MouseMove, row.onMouseMove);
+                On(button, &FlatButton::MouseMove, row.onMouseMove);
             control = button;
             break;
         }
         case Kind::Label: {
-            auto* label = new TLabel(parent, name, row.bounds, caption);
+            auto* label = new CaptionLabel(parent, name, row.bounds, caption);
             if (row.color != kNone)
                 label->SetColor(row.color);
             if (row.onMouseDown)
-                On(label, &TLabel::MouseDown, row.onMouseDown);
+                On(label, &CaptionLabel::MouseDown, row.onMouseDown);
             control = label;
             break;
         }
         case Kind::Panel:
         case Kind::Lowered: {
-            auto* panel = new TPanel(parent, name, row.bounds, row.color,
-                                     row.kind == Kind::Lowered ? TPanel::Bevel::Lowered
-                                                               : TPanel::Bevel::None);
+            auto* panel = new BevelPanel(parent, name, row.bounds, row.color,
+                                         row.kind == Kind::Lowered ? BevelPanel::Bevel::Lowered
+                                                                   : BevelPanel::Bevel::None);
             panel->SetCaption(caption);
             if (row.menu)
-                panel->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+                panel->ContextMenu = Find<PopupMenu>(QLatin1String(row.menu));
             if (row.onClick) {
                 panel->SetKeyboardClickable();
-                On(panel, &TPanel::Click, row.onClick);
+                On(panel, &BevelPanel::Click, row.onClick);
             }
             control = panel;
             break;
         }
         case Kind::TimeBox:
         case Kind::Edit: {
-            auto* edit = new TEdit(parent, name, row.bounds, caption);
+            auto* edit = new TextBox(parent, name, row.bounds, caption);
             edit->SetColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
             if (row.kind == Kind::TimeBox) {
                 // Read by Tab and a screen reader, never typed into.
@@ -785,22 +785,22 @@ void TAForm1::CreateControls() {
                 edit->setFocusPolicy(Qt::TabFocus);
             }
             if (row.menu)
-                edit->PopupMenu = Find<TPopupMenu>(QLatin1String(row.menu));
+                edit->ContextMenu = Find<PopupMenu>(QLatin1String(row.menu));
             if (row.onMouseDown)
-                On(edit, &TEdit::MouseDown, row.onMouseDown);
+                On(edit, &TextBox::MouseDown, row.onMouseDown);
             control = edit;
             break;
         }
         case Kind::CheckBox: {
             // On the panel colour; the keyboard reaches it by Tab alone, so
             // that a click leaves the focus where it was.
-            auto* box = new TCheckBox(parent, name, row.bounds, caption, row.flags & Checked);
+            auto* box = new CheckBox(parent, name, row.bounds, caption, row.flags & Checked);
             SetPaletteColor(box, QPalette::Window, row.color);
             box->setBackgroundRole(QPalette::Window);
             box->setAutoFillBackground(true);
             box->setFocusPolicy(Qt::TabFocus);
             if (row.onClick)
-                On(box, &TCheckBox::clicked, row.onClick);
+                On(box, &CheckBox::clicked, row.onClick);
             control = box;
             break;
         }
@@ -808,22 +808,22 @@ void TAForm1::CreateControls() {
             // Drawn in a scalable face, the snooze lengths run a little
             // wider than in the bitmap one; there is room to their right.
             const QRect bounds = DesignBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
-            auto* radio = new TRadioButton(parent, name, bounds, caption);
+            auto* radio = new RadioButton(parent, name, bounds, caption);
             radio->setChecked(row.flags & Checked);
             // Opaque on its panel's colour, as the design's buttons are: the
             // picker beside them never shows through.
-            if (auto* panel = qobject_cast<TPanel*>(parent)) {
+            if (auto* panel = qobject_cast<BevelPanel*>(parent)) {
                 SetPaletteColor(radio, QPalette::Window, panel->Color());
                 radio->setBackgroundRole(QPalette::Window);
                 radio->setAutoFillBackground(true);
             }
             if (row.onClick)
-                On(radio, &TRadioButton::clicked, row.onClick);
+                On(radio, &RadioButton::clicked, row.onClick);
             control = radio;
             break;
         }
         case Kind::Picker: {
-            auto* picker = new TDateTimePicker(parent, name, row.bounds);
+            auto* picker = new TimePicker(parent, name, row.bounds);
             // The face first: the fields are placed by its digits.
             ApplyFace(picker, row.face);
             SetPaletteColor(picker, QPalette::Base, row.color);
@@ -845,7 +845,7 @@ void TAForm1::CreateControls() {
             break;
         }
         case Kind::Memo: {
-            auto* memo = new TMemo(parent, name, row.bounds);
+            auto* memo = new LineHolder(parent, name, row.bounds);
             memo->Lines.SetText(caption);
             control = memo;
             break;
@@ -861,9 +861,9 @@ void TAForm1::CreateControls() {
     }
 
     // Non-visual parts.
-    Timer1 = new TTimer(this, QStringLiteral("Timer1"), 1000);
-    Timer2 = new TTimer(this, QStringLiteral("Timer2"), 0);
-    Timer3 = new TTimer(this, QStringLiteral("Timer3"), 0);
-    Timer4 = new TTimer(this, QStringLiteral("Timer4"), 0);
+    Timer1 = new IntervalTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = new IntervalTimer(this, QStringLiteral("Timer2"), 0);
+    Timer3 = new IntervalTimer(this, QStringLiteral("Timer3"), 0);
+    Timer4 = new IntervalTimer(this, QStringLiteral("Timer4"), 0);
     CreateTrayIcon();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "cli/CommandLine.h"
 #include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     platform::QtPlatform desktop(std::move(instance));
-    TAForm1 AForm1(desktop.Interfaces(), TAForm1::Start::OnScreenFirst);
+    MainWindow AForm1(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
     AForm1.AfterFirstFrame([&AForm1] { AForm1.CreateScheduleDialog(); });
     AForm1.RunCommand(arguments, false);
-    QObject::connect(&AForm1, &TAForm1::Closed, &app, &QCoreApplication::quit);
+    QObject::connect(&AForm1, &MainWindow::Closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one second of the program: the tick with every slot running.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/SlotFlags.h"
 #include "platform/FakePlatform.h"
-#include "scheduler/Unit3.h"
+#include "scheduler/ScheduleDialog.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@ namespace {
 
 void TickWithAllSlotsRunning(benchmark::State& state) {
     platform::FakePlatform desktop;
-    TAForm1 form(desktop.Interfaces());
+    MainWindow form(desktop.Interfaces());
     slot::ForEachSlot([&](int n) {
         if (slot::IsQuick(n))
             form.State.QuickRemaining(n) = 1 << 30;
@@ -29,8 +29,8 @@ BENCHMARK(TickWithAllSlotsRunning);
 // most runs find one record or none due.
 void ScheduleRunOverThousandLines(benchmark::State& state) {
     platform::FakePlatform desktop;
-    TAForm1 form(desktop.Interfaces());
-    auto* dialog = new TForm3(form, desktop.Interfaces());
+    MainWindow form(desktop.Interfaces());
+    auto* dialog = new ScheduleDialog(form, desktop.Interfaces());
     QString list;
     for (int i = 0; i < 1000; ++i) {
         const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));

@@ -2,9 +2,9 @@
 // The command line acted on in the running program: given at its own
 // start, or handed over by a later one.
 #include "CommandLine.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
-void TAForm1::RunCommand(const QStringList& arguments, bool handedOver) {
+void MainWindow::RunCommand(const QStringList& arguments, bool handedOver) {
     // A slot's set time comes with the settings, which come with the
     // window's first activation.
     if (State.FirstActivation) {

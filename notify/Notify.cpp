@@ -2,7 +2,7 @@
 // The desktop hears of every alert: a notification for each timer that runs
 // out and each alarm that rings, with a "Stop" that acknowledges as Enter
 // does. Acknowledged in the window, it goes away by itself.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
 #include "settings/Prefs.h"
@@ -14,30 +14,30 @@ constexpr int kAlarmKey = 100;
 
 } // namespace
 
-void TAForm1::NotifyExpiry(int N) {
+void MainWindow::NotifyExpiry(int N) {
     // The time the timer was set for, as its line or its length keeps it.
     const QString set = slot::IsQuick(N) ? DurationText(QuickLength(Memo2->Lines, N))
                                          : SlotTimeOf(Memo1->Lines.Line(N));
     platform_.notifications.Notify(N, SlotLabel(N), QStringLiteral("Set for %1").arg(set));
 }
 
-void TAForm1::NotifyAlarm(int alarm) {
-    const TDateTimePicker* picker = alarm == 1 ? DateTimePicker2 : DateTimePicker3;
-    const TPanel* amPm = alarm == 1 ? Panel57 : Panel56;
+void MainWindow::NotifyAlarm(int alarm) {
+    const TimePicker* picker = alarm == 1 ? DateTimePicker2 : DateTimePicker3;
+    const BevelPanel* amPm = alarm == 1 ? Panel57 : Panel56;
     const QString time = TimeToStr(picker->time()).section(u':', 0, 1);
     platform_.notifications.Notify(kAlarmKey + alarm, QStringLiteral("Alarm %1").arg(alarm),
                                    time + u' ' + amPm->Caption());
 }
 
-void TAForm1::WithdrawNotification(int key) {
+void MainWindow::WithdrawNotification(int key) {
     platform_.notifications.Withdraw(key);
 }
 
-void TAForm1::WithdrawAlarmNotification(int alarm) {
+void MainWindow::WithdrawAlarmNotification(int alarm) {
     WithdrawNotification(kAlarmKey + alarm);
 }
 
-void TAForm1::NotificationStop(int key) {
+void MainWindow::NotificationStop(int key) {
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
     if (key == kAlarmKey + 1 && Alarm1Ringing())
         SpeedButton14Click(SpeedButton14);

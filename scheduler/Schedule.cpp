@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduled launches: once a minute, every record whose time has come
 // ends the running copy of its program, and opens its file.
+#include "ScheduleDialog.h"
 #include "ScheduleRecord.h"
-#include "Unit3.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Convert.h"
 
 #include <QHash>
 #include <QSet>
 
-void TAForm1::Timer4Timer(QObject*) {
+void MainWindow::Timer4Timer(QObject*) {
     const QTime now = platform_.clock.TimeOfDay();
     const int minute = now.hour() * 60 + now.minute();
     // However the firings fall against the clock's minutes, a record runs
@@ -30,7 +30,7 @@ void TAForm1::Timer4Timer(QObject*) {
         LaunchNext();
 }
 
-void TAForm1::LaunchNext() {
+void MainWindow::LaunchNext() {
     while (!launches_.isEmpty()) {
         const platform::Launchable program = platform_.shell.Find(launches_.takeFirst());
         // A file that can be neither started nor opened would leave
@@ -58,7 +58,7 @@ void TAForm1::LaunchNext() {
     }
 }
 
-RunningCopy TAForm1::FileKill(const platform::Launchable& program) {
+RunningCopy MainWindow::FileKill(const platform::Launchable& program) {
     const RunningCopy copy =
         FindProcess(platform_.processes.Snapshot(), program, platform_.processes.Self());
     if (copy.pid)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving "prefs.qbx" and "pprefs.qbx", beside the executable.
 #include "Prefs.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
@@ -23,19 +23,19 @@ void CompleteWithDefaults(LineList& prefs) {
 
 } // namespace
 
-void TAForm1::PrepareStores() {
+void MainWindow::PrepareStores() {
     // The defaults, so that a first run keeps the slots the user sets.
     Memo1->Lines.SetText(DefaultPrefsText());
 }
 
-void TAForm1::InitializeParameters(const QString& mode) {
+void MainWindow::InitializeParameters(const QString& mode) {
     if (mode == QLatin1String("PgmStart"))
         LoadSettings();
     else if (mode == QLatin1String("ParmUpdate"))
         SaveSettings();
 }
 
-void TAForm1::LoadSettings() {
+void MainWindow::LoadSettings() {
     QByteArray bytes;
     prefsFile_ = ReadWholeFile(files_.Read(file::Prefs), bytes);
     if (prefsFile_ == FileState::Read) {
@@ -76,7 +76,7 @@ void TAForm1::LoadSettings() {
     }
 }
 
-void TAForm1::ApplyPrefs() {
+void MainWindow::ApplyPrefs() {
     const LineList& prefs = Memo1->Lines;
     State.OptionFlags = prefs.Line(0);
     const StoredOptions options = ReadOptions(State.OptionFlags);
@@ -113,7 +113,7 @@ void TAForm1::ApplyPrefs() {
     Panel56->SetCaption(prefs.Line(14));
 }
 
-void TAForm1::SaveSettings() {
+void MainWindow::SaveSettings() {
     // Never replace a file that could not be read, or was never read, with
     // this run's defaults.
     if (!prefsFile_ || *prefsFile_ == FileState::Unreadable)
@@ -165,7 +165,7 @@ void TAForm1::SaveSettings() {
     State.AlarmTimeChanged = false;
 }
 
-bool TAForm1::AlarmsDifferFromSaved() const {
+bool MainWindow::AlarmsDifferFromSaved() const {
     const LineList& saved = Memo1->Lines;
     const auto savedTime = [&](int line) -> std::optional<QTime> {
         try {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The alert of a slot that ran out: it flashes and sounds once a second
 // until Enter or a click acknowledges it.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/SlotFlags.h"
 #include "core/UserFiles.h"
@@ -25,7 +25,7 @@ FlashLook FlashFor(int& phase) {
 
 } // namespace
 
-void TAForm1::Timer2Timer(QObject*) {
+void MainWindow::Timer2Timer(QObject*) {
     State.EnterHandled = true;
 
     const FlashLook countdown = FlashFor(State.CountdownFlashPhase);
@@ -56,15 +56,15 @@ void TAForm1::Timer2Timer(QObject*) {
     State.AlertActive = 1;
 }
 
-void TAForm1::ClearQuickSlot(int N) {
-    TSpeedButton* button = SlotButton(N);
+void MainWindow::ClearQuickSlot(int N) {
+    FlatButton* button = SlotButton(N);
     button->SetTag(slot::Cleared(button->Tag()));
     SlotPanel(N)->SetColor(clr::Background);
     button->SetFontColor(clr::Navy);
     WithdrawNotification(N);
 }
 
-void TAForm1::AcknowledgeRingingSlots(int Key) {
+void MainWindow::AcknowledgeRingingSlots(int Key) {
     if (State.AlertActive != 1 || Key != VK_RETURN)
         return;
     if (!SpeedButton15->Down())
@@ -84,12 +84,12 @@ void TAForm1::AcknowledgeRingingSlots(int Key) {
     State.AlertActive = 0;
 }
 
-void TAForm1::CheckBox1Click(QObject*) {
+void MainWindow::CheckBox1Click(QObject*) {
     Timer2->SetInterval(0);
     FocusMainPanel();
 }
 
-void TAForm1::PlayAlertSound(const QString& name) {
+void MainWindow::PlayAlertSound(const QString& name) {
     // Where the user puts them, or else the installed ones.
     platform_.sound.Play(files_.Read(name));
 }

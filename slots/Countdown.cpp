@@ -4,7 +4,7 @@
 // seconds from the seconds menu. Every change goes straight into the slot's
 // saved line.
 #include "SlotTime.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
@@ -25,8 +25,8 @@ int MarginFor(const QString& caption) {
 
 } // namespace
 
-void TAForm1::ClearCountdownSlot(int N) {
-    TSpeedButton* button = SlotButton(N);
+void MainWindow::ClearCountdownSlot(int N) {
+    FlatButton* button = SlotButton(N);
     button->SetTag(slot::Cleared(button->Tag()));
     button->SetFontColor(clr::Navy);
     SlotPanel(N)->SetColor(clr::Background);
@@ -35,13 +35,13 @@ void TAForm1::ClearCountdownSlot(int N) {
     WithdrawNotification(N);
 }
 
-void TAForm1::SpeedButton1Click(QObject*) {
+void MainWindow::SpeedButton1Click(QObject*) {
     const int N = CurrentSlot();
     if (IsCountdown(N))
         ToggleSlot(N);
 }
 
-void TAForm1::ToggleSlot(int N) {
+void MainWindow::ToggleSlot(int N) {
     if (slot::IsQuick(N)) {
         ToggleQuickSlot(N);
         return;
@@ -53,7 +53,7 @@ void TAForm1::ToggleSlot(int N) {
     if (!SpeedButton15->Down())
         platform_.windows.SetStayOnTop(this, false);
 
-    TSpeedButton* button = SlotButton(N);
+    FlatButton* button = SlotButton(N);
     if (button->Tag() & (slot::Running | slot::Ringing)) {
         ClearCountdownSlot(N);
         ReleaseTrayNumber();
@@ -73,7 +73,7 @@ void TAForm1::ToggleSlot(int N) {
         hide();
 }
 
-void TAForm1::EditAlarmMessage1Click(QObject*) {
+void MainWindow::EditAlarmMessage1Click(QObject*) {
     const int N = CurrentSlot();
     if (!IsCountdown(N))
         return;
@@ -98,7 +98,7 @@ void TAForm1::EditAlarmMessage1Click(QObject*) {
     DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:") + Memo1->Lines.Line(N).left(5)));
 }
 
-void TAForm1::SpeedButton12Click(QObject*) {
+void MainWindow::SpeedButton12Click(QObject*) {
     // The editor's slot, whatever the mouse touched since it opened.
     const int N = editorSlot_;
     if (!IsCountdown(N))
@@ -108,18 +108,18 @@ void TAForm1::SpeedButton12Click(QObject*) {
     DateTimePicker1->interpretText();
     CloseMessageEditor();
 
-    TEdit* box = SlotEdit(N);
+    TextBox* box = SlotEdit(N);
     const QString seconds = box->text().mid(6, 2);
     const QString hoursMinutes = TimeToStr(DateTimePicker1->time()).mid(3, 5);
     box->setText(hoursMinutes + u':' + seconds);
     const QString message = SingleLineMessage(Edit11->text());
-    TSpeedButton* button = SlotButton(N);
+    FlatButton* button = SlotButton(N);
     button->setText(message);
     button->SetMargin(MarginFor(message));
     Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + message);
 }
 
-void TAForm1::CloseMessageEditor() {
+void MainWindow::CloseMessageEditor() {
     UpdateBtns(true);
     FocusMainPanel();
     Panel12->hide();
@@ -128,7 +128,7 @@ void TAForm1::CloseMessageEditor() {
         ReturnKeyboardTo(SlotButton(editorSlot_));
 }
 
-void TAForm1::Edit11KeyPress(QObject* Sender, int& Key) {
+void MainWindow::Edit11KeyPress(QObject* Sender, int& Key) {
     if (Key != VK_RETURN)
         return;
     SpeedButton12Click(Sender);
@@ -136,22 +136,22 @@ void TAForm1::Edit11KeyPress(QObject* Sender, int& Key) {
     Key = 0;
 }
 
-void TAForm1::SpeedButton13Click(QObject*) {
+void MainWindow::SpeedButton13Click(QObject*) {
     const int N = editorSlot_;
     if (!IsCountdown(N))
         return;
     DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:00:00")));
-    TEdit* box = SlotEdit(N);
+    TextBox* box = SlotEdit(N);
     box->setText(box->text().left(6) + QStringLiteral("00") + box->text().mid(8));
 }
 
-void TAForm1::N01Click(QObject* Sender) {
+void MainWindow::N01Click(QObject* Sender) {
     // The clock's box shares the seconds menu but is no slot.
     const int N = CurrentSlot();
     if (!IsCountdown(N))
         return;
     State.LastSecondsItemName = Sender->objectName();
-    TEdit* box = SlotEdit(N);
+    TextBox* box = SlotEdit(N);
     box->setText(box->text().left(6) + State.LastSecondsItemName.mid(1, 2) + box->text().mid(8));
     // The saved message, not the caption, which shows only its first 30
     // characters.

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve quick timers: one click starts a preset length, the next stops
 // or acknowledges it; a right press shows the time left for a moment.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/SlotFlags.h"
 #include "settings/Prefs.h"
 #include "tray/TrayIcon.h"
 
-void TAForm1::SpeedButton23Click(QObject*) {
+void MainWindow::SpeedButton23Click(QObject*) {
     const int N = CurrentSlot();
     if (slot::IsQuick(N))
         ToggleQuickSlot(N);
 }
 
-void TAForm1::ToggleQuickSlot(int N) {
+void MainWindow::ToggleQuickSlot(int N) {
     if (!SpeedButton15->Down())
         platform_.windows.SetStayOnTop(this, false);
 
-    TSpeedButton* button = SlotButton(N);
+    FlatButton* button = SlotButton(N);
     if (button->Tag() & (slot::Running | slot::Ringing)) {
         ClearQuickSlot(N);
         State.QuickRemaining(N) = 0;
@@ -37,7 +37,7 @@ void TAForm1::ToggleQuickSlot(int N) {
         hide();
 }
 
-void TAForm1::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint) {
+void MainWindow::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint) {
     State.CurrentSlotName = Sender->objectName();
     if (Button != Qt::RightButton)
         return;
@@ -45,7 +45,7 @@ void TAForm1::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QP
     const int left = State.QuickRemaining(N);
     const int minutes = left / 60;
     Panel35->SetCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
-    const TPanel* frame = SlotPanel(N);
+    const BevelPanel* frame = SlotPanel(N);
     Panel35->move(frame->x() - 3, frame->y() - frame->height() + 5);
     Panel35->show();
     Panel35->raise();

@@ -2,76 +2,76 @@
 // The slots' vocabulary: their controls by composed name, their flags, and
 // the slot the mouse last touched.
 #include "SlotTime.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
 #include <algorithm>
 
-QWidget* TAForm1::FindSlotControl(const QString& prefix, int N) const {
+QWidget* MainWindow::FindSlotControl(const QString& prefix, int N) const {
     return Find<QWidget>(prefix + QString::number(N));
 }
 
-TPanel* TAForm1::SlotPanel(int N) const {
-    return Find<TPanel>(QStringLiteral("Panel") + QString::number(N));
+BevelPanel* MainWindow::SlotPanel(int N) const {
+    return Find<BevelPanel>(QStringLiteral("Panel") + QString::number(N));
 }
 
-TEdit* TAForm1::SlotEdit(int N) const {
-    return Find<TEdit>(QStringLiteral("Edit") + QString::number(N));
+TextBox* MainWindow::SlotEdit(int N) const {
+    return Find<TextBox>(QStringLiteral("Edit") + QString::number(N));
 }
 
-TSpeedButton* TAForm1::SlotButton(int N) const {
+FlatButton* MainWindow::SlotButton(int N) const {
     if (N < 0 || std::size_t(N) >= slotButtons_.size())
-        return Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
-    TSpeedButton*& button = slotButtons_[std::size_t(N)];
+        return Find<FlatButton>(QStringLiteral("SpeedButton") + QString::number(N));
+    FlatButton*& button = slotButtons_[std::size_t(N)];
     if (!button)
-        button = Find<TSpeedButton>(QStringLiteral("SpeedButton") + QString::number(N));
+        button = Find<FlatButton>(QStringLiteral("SpeedButton") + QString::number(N));
     return button;
 }
 
-bool TAForm1::AnySlotRunning() const {
+bool MainWindow::AnySlotRunning() const {
     bool running = false;
     slot::ForEachSlot([&](int n) { running = running || (SlotButton(n)->Tag() & slot::Running); });
     return running;
 }
 
-bool TAForm1::AnySlotRinging() const {
+bool MainWindow::AnySlotRinging() const {
     bool ringing = false;
     slot::ForEachSlot([&](int n) { ringing = ringing || (SlotButton(n)->Tag() & slot::Ringing); });
     return ringing;
 }
 
-int TAForm1::CurrentSlot() const {
+int MainWindow::CurrentSlot() const {
     return StrToInt(DigitsOf(State.CurrentSlotName));
 }
 
-void TAForm1::SpeedButton1MouseMove(QObject* Sender, QPoint) {
+void MainWindow::SpeedButton1MouseMove(QObject* Sender, QPoint) {
     State.CurrentSlotName = Sender->objectName();
 }
 
-void TAForm1::SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+void MainWindow::SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
     State.CurrentSlotName = Sender->objectName();
     // A busy slot offers no message menu.
-    PopupMenu1->SetAutoPopup(static_cast<TSpeedButton*>(Sender)->Tag() == 0);
+    PopupMenu1->SetAutoPopup(static_cast<FlatButton*>(Sender)->Tag() == 0);
 }
 
-void TAForm1::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+void MainWindow::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
     // The time boxes are never typed into.
     FocusMainPanel();
     State.CurrentSlotName = Sender->objectName();
     const auto* button =
-        Find<TSpeedButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
+        Find<FlatButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
     PopupMenu2->SetAutoPopup(button->Tag() == 0);
 }
 
-QString TAForm1::SlotLabel(int N) const {
+QString MainWindow::SlotLabel(int N) const {
     if (slot::IsQuick(N))
         return QStringLiteral("Quick timer %1 min").arg(SlotButton(N)->text());
     const QString message = SlotButton(N)->text().trimmed();
     return message.isEmpty() ? QStringLiteral("Timer %1").arg(N) : message;
 }
 
-QList<TAForm1::RunningTimer> TAForm1::RunningTimers() const {
+QList<MainWindow::RunningTimer> MainWindow::RunningTimers() const {
     QList<RunningTimer> running;
     slot::ForEachSlot([&](int n) {
         if (!(SlotButton(n)->Tag() & slot::Running))

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one-second tick: everything that changes with time, in a fixed order.
 #include "SlotTime.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/SlotFlags.h"
 #include "tray/TrayIcon.h"
 
-void TAForm1::Timer1Timer(QObject*) {
+void MainWindow::Timer1Timer(QObject*) {
     // The seconds that really passed since the last tick, suspend included:
     // after a stall every timer shows what is really left. Counted against
     // the whole run, so that a tick late by a fraction is made up later.
@@ -43,11 +43,11 @@ void TAForm1::Timer1Timer(QObject*) {
     SettleTrayMenu();
 }
 
-void TAForm1::StepCountdownSlot(int N, int seconds) {
-    TSpeedButton* button = SlotButton(N);
+void MainWindow::StepCountdownSlot(int N, int seconds) {
+    FlatButton* button = SlotButton(N);
     if (!(button->Tag() & slot::Running))
         return;
-    TEdit* box = SlotEdit(N);
+    TextBox* box = SlotEdit(N);
     const auto now = SlotTime::Parse(box->text());
     if (!now) {
         // Only a slot with a readable time ever starts; should one lose it,
@@ -73,7 +73,7 @@ void TAForm1::StepCountdownSlot(int N, int seconds) {
         ExpireSlot(N);
 }
 
-void TAForm1::ReleaseTrayNumber() {
+void MainWindow::ReleaseTrayNumber() {
     if (!State.TrayIconFixed)
         return;
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
@@ -88,7 +88,7 @@ void TAForm1::ReleaseTrayNumber() {
     State.TrayIconFixed = false;
 }
 
-void TAForm1::StepQuickSlot(int N, int seconds) {
+void MainWindow::StepQuickSlot(int N, int seconds) {
     if (!(SlotButton(N)->Tag() & slot::Running))
         return;
     // A length of 0 or less rings at the first tick; the count never wraps.
@@ -98,8 +98,8 @@ void TAForm1::StepQuickSlot(int N, int seconds) {
         ExpireSlot(N);
 }
 
-void TAForm1::ExpireSlot(int N) {
-    TSpeedButton* button = SlotButton(N);
+void MainWindow::ExpireSlot(int N) {
+    FlatButton* button = SlotButton(N);
     button->SetTag(slot::Expired(button->Tag()));
 
     // The editor's own visibility: the window itself may be hidden.

@@ -2,7 +2,7 @@
 // The stopwatch on the "SW" button, and the clock in the alarm half. The
 // stopwatch counts the seconds that really passed, a minute's worth of a
 // day for each, so that its "h:mm" reads as minutes and seconds.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Convert.h"
 
 namespace {
@@ -21,7 +21,7 @@ QFont RunningLook() {
 
 } // namespace
 
-void TAForm1::SpeedButton35Click(QObject*) {
+void MainWindow::SpeedButton35Click(QObject*) {
     if (State.StopwatchToggle == 0) {
         State.StopwatchRunning = true;
         if (SpeedButton35->text() == QLatin1String("SW"))
@@ -34,7 +34,7 @@ void TAForm1::SpeedButton35Click(QObject*) {
     }
 }
 
-void TAForm1::Clear1Click(QObject*) {
+void MainWindow::Clear1Click(QObject*) {
     if (State.StopwatchRunning) {
         SpeedButton35->setText(QStringLiteral("0.00"));
     } else {
@@ -44,14 +44,14 @@ void TAForm1::Clear1Click(QObject*) {
     State.StopwatchValue = 0.0;
 }
 
-void TAForm1::StopwatchStep(int seconds) {
+void MainWindow::StopwatchStep(int seconds) {
     if (!State.StopwatchRunning)
         return;
     State.StopwatchValue += kStep * seconds;
     SpeedButton35->setText(HMmOfDays(State.StopwatchValue));
 }
 
-void TAForm1::ClockStep() {
+void MainWindow::ClockStep() {
     // Nobody sees the clock while the alarm half is closed; it is set the
     // moment the half opens.
     if (Panel19->isHidden())

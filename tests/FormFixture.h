@@ -3,21 +3,21 @@
 // watched and failed on demand.
 #pragma once
 
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "platform/FakePlatform.h"
 #include "tray/TrayIcon.h"
 
 #include <QTest>
 
-class Form : public TAForm1 {
+class Form : public MainWindow {
 public:
-    using TAForm1::TAForm1;
+    using MainWindow::MainWindow;
 
     void InitializeParameters(const QString& mode) override {
         calls << mode;
         if (realSettings) {
-            TAForm1::InitializeParameters(mode);
+            MainWindow::InitializeParameters(mode);
             return;
         }
         if ((mode == QLatin1String("PgmStart") && failLoad) ||

@@ -151,7 +151,7 @@ void AccessTest::timerFromKeyboardAlone() {
     QVERIFY(form->SlotButton(2)->Tag() & slot::Running);
     // Quit from the keyboard asks about the running timer.
     desktop->answers << platform::Questions::Answer::Yes;
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     QVERIFY(TabTo(QStringLiteral("SpeedButton11")));
     Key(Qt::Key_Space);
     QCOMPARE(closed.count(), 1);
@@ -192,7 +192,7 @@ void AccessTest::menuKeyOpensTheFocusedControlsMenu() {
     if (!control.isEmpty())
         QVERIFY(TabTo(control));
     Key(Qt::Key_Menu);
-    auto* opened = form->Find<TPopupMenu>(menu);
+    auto* opened = form->Find<PopupMenu>(menu);
     QVERIFY(opened->isVisible());
     QVERIFY(opened->activeAction());
     opened->close();

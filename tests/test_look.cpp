@@ -5,7 +5,7 @@
 // reshaped. QUORBEL_WRITE_LOOK=FOLDER writes the pictures anew.
 #include "FormFixture.h"
 #include "platform/QtPlatform.h"
-#include "scheduler/Unit3.h"
+#include "scheduler/ScheduleDialog.h"
 
 #include <QDir>
 #include <QMenu>
@@ -76,7 +76,7 @@ void LookTest::pictures() {
     Named<QAction>("EditAlarmMessage1")->trigger();
     Draw(QStringLiteral("editor"), form.get());
 
-    TForm3 dialog(*form, desktop->Interfaces());
+    ScheduleDialog dialog(*form, desktop->Interfaces());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Draw(QStringLiteral("schedule"), &dialog);

@@ -72,7 +72,7 @@ private:
         form->ShowCentred();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    TSpeedButton* Button(const QString& name) { return form->Find<TSpeedButton>(name); }
+    FlatButton* Button(const QString& name) { return form->Find<FlatButton>(name); }
 };
 
 void MainWindowTest::init() {
@@ -116,7 +116,7 @@ void MainWindowTest::startsCollapsed() {
 void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     ShowAndActivate();
     desktop->trayCalls.clear();
-    Form early(desktop->Interfaces(), TAForm1::Start::OnScreenFirst);
+    Form early(desktop->Interfaces(), MainWindow::Start::OnScreenFirst);
     QVERIFY(desktop->trayCalls.isEmpty());
     QVERIFY(early.windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&early));
@@ -182,7 +182,7 @@ void MainWindowTest::namedControls() {
         QCOMPARE(button->text(), caption);
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         QCOMPARE(edit->text(), caption);
-    else if (auto* panel = qobject_cast<TPanel*>(control))
+    else if (auto* panel = qobject_cast<BevelPanel*>(control))
         QCOMPARE(panel->Caption(), caption);
     else if (auto* label = qobject_cast<QLabel*>(control))
         QCOMPARE(label->text(), caption);
@@ -192,7 +192,7 @@ void MainWindowTest::noControlBeyondTheDesign() {
     QStringList built;
     for (QWidget* control : form->findChildren<QWidget*>()) {
         // The window's own controls, not Qt's parts of them, nor the menus.
-        const bool own = control->metaObject()->className()[0] == 'T';
+        const bool own = control->metaObject()->className()[0] != 'Q';
         if (own && !qobject_cast<QMenu*>(control))
             built << control->objectName();
     }
@@ -220,11 +220,11 @@ void MainWindowTest::menus() {
             QCOMPARE(sub->actions()[u]->text(), digits);
         }
     }
-    QCOMPARE(form->Edit12->PopupMenu, form->PopupMenu2);
+    QCOMPARE(form->Edit12->ContextMenu, form->PopupMenu2);
     // Styled when first opened, submenus too.
     emit form->PopupMenu2->aboutToShow();
     QCOMPARE(tens[3]->menu()->font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(form->Image2->PopupMenu, form->PopupMenu3);
+    QCOMPARE(form->Image2->ContextMenu, form->PopupMenu3);
 
     QStringList visible;
     for (QAction* item : form->PopupMenu3->actions()) {
@@ -348,7 +348,7 @@ void MainWindowTest::alarmHalfToggle() {
 }
 
 void MainWindowTest::quitWithoutRunningSlot() {
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->SpeedButton11->click();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
@@ -380,7 +380,7 @@ void MainWindowTest::quitWithRunningSlot() {
     desktop->answers = {platform::Questions::Answer(answer)};
     bool hiddenWhileAsking = false;
     desktop->whileAsking = [&] { hiddenWhileAsking = form->isHidden(); };
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
 
     Button(button)->click();
 
@@ -401,7 +401,7 @@ void MainWindowTest::quitWithRunningSlot() {
 
 void MainWindowTest::ringingSlotAsksNothing() {
     Button("SpeedButton4")->SetTag(0x10);
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->SpeedButton11->click();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(closed.count(), 1);
@@ -409,7 +409,7 @@ void MainWindowTest::ringingSlotAsksNothing() {
 
 void MainWindowTest::closeNoSave() {
     Button("SpeedButton1")->SetTag(0x01);
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->CloseNoSave1->trigger();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
@@ -419,7 +419,7 @@ void MainWindowTest::closeNoSave() {
 void MainWindowTest::failedSaveKeepsWindow() {
     ShowAndActivate();
     form->failSave = true;
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->SpeedButton11->click();
     QCOMPARE(closed.count(), 0);
     QVERIFY(form->isVisible());
@@ -505,7 +505,7 @@ void MainWindowTest::rightClickOnPictureOpensMenu() {
 
     // A slot's menu closed by a click outside the window leaves no raised
     // frame on the slot's button.
-    TSpeedButton* slot = form->SlotButton(1);
+    FlatButton* slot = form->SlotButton(1);
     const auto framed = [slot] { return slot->grab().toImage().pixelColor(0, 0) == Qt::white; };
     QCursor::setPos(slot->mapToGlobal(QPoint(5, 5)));
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), slot->mapToGlobal(QPointF(5, 5)));

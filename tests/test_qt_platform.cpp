@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
-#include "app/Controls.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
+#include "widgets/Controls.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -344,13 +344,13 @@ void QtPlatformTest::boldOfBitmapFace() {
     const auto draw = [button](bool bold) {
         const QFont face = DesignFont(QStringLiteral("MS Sans Serif"), 11, bold);
         if (button) {
-            TSpeedButton control(nullptr, QStringLiteral("SpeedButton35"), QRect(0, 0, 39, 16),
-                                 QStringLiteral("10:48"));
+            FlatButton control(nullptr, QStringLiteral("SpeedButton35"), QRect(0, 0, 39, 16),
+                               QStringLiteral("10:48"));
             control.setFont(face);
             return control.grab().toImage();
         }
-        TLabel control(nullptr, QStringLiteral("Label2"), QRect(0, 0, 59, 13),
-                       QStringLiteral("Quorbel"));
+        CaptionLabel control(nullptr, QStringLiteral("Label2"), QRect(0, 0, 59, 13),
+                             QStringLiteral("Quorbel"));
         control.setFont(face);
         control.SetFontColor(0x800000);
         return control.grab().toImage();

@@ -3,7 +3,7 @@
 // table and shell; and once against the real ones.
 #include "FormFixture.h"
 #include "platform/QtPlatform.h"
-#include "scheduler/Unit3.h"
+#include "scheduler/ScheduleDialog.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,11 +43,11 @@ private:
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
-    TForm3* dialog = nullptr;
+    ScheduleDialog* dialog = nullptr;
 
     void Start() {
         form = std::make_unique<Form>(desktop->Interfaces());
-        dialog = new TForm3(*form, desktop->Interfaces());
+        dialog = new ScheduleDialog(*form, desktop->Interfaces());
     }
     void SetList(const QString& text) { dialog->Memo3->setPlainText(text); }
     // A run, and the time its launches take.
@@ -396,7 +396,7 @@ void SchedulerTest::realProcessRestarted() {
                                 fake.notifications, fake.instance};
     form.reset();
     form = std::make_unique<Form>(withReal);
-    dialog = new TForm3(*form, withReal);
+    dialog = new ScheduleDialog(*form, withReal);
     const auto running = [&] {
         return FindProcess(real.Snapshot(), real.Find(program), real.Self()).pid;
     };

@@ -322,7 +322,7 @@ void SettingsTest::alarmQuestion() {
     QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
     QVERIFY(form->State.AlarmTimeChanged);
     desktop->answers = {Answer(answer)};
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(desktop->asked.size(), 1);
@@ -402,7 +402,7 @@ void SettingsTest::failedSaveAsks() {
     // Quit hides the window for its own question first.
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
     desktop->answers = {Answer::Yes, Answer::Yes, Answer(answer)};
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
     if (!fullDisk)
         QVERIFY(QDir().rename(moved, folder->path()));
@@ -460,7 +460,7 @@ void SettingsTest::desktopEndSavesWithoutAsking() {
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
     if (fullDisk)
         desktop->bytesFree = 0;
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     (ends ? desktop->endListener : desktop->saveListener)();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(closed.count(), ends ? 1 : 0);
@@ -515,7 +515,7 @@ void SettingsTest::unreadablePrefsIsNeverOverwritten() {
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
     QVERIFY(form->CheckBox1->isChecked());
     QTRY_COMPARE(desktop->told.size(), 1);
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(QFileInfo(Path("prefs.qbx")).isDir(), folder);
@@ -570,7 +570,7 @@ void SettingsTest::endFromSystemUnderAQuestion() {
             desktop->EndFromSystem();
         }
     };
-    QSignalSpy closed(form.get(), &TAForm1::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
     QCOMPARE(closed.count(), 1);
     QList<QByteArray> written = FullFile();

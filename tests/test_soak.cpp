@@ -5,7 +5,7 @@
 // may fail, and neither Qt objects nor memory may grow.
 #include "FormFixture.h"
 #include "core/SlotFlags.h"
-#include "scheduler/Unit3.h"
+#include "scheduler/ScheduleDialog.h"
 
 #include <QFile>
 #include <QtTest>
@@ -38,9 +38,9 @@ long ResidentKiB() {
 
 // The window's objects, less the tray menu's entries, one for each timer
 // that runs at the moment.
-int ObjectsBesideTrayEntries(const TAForm1& form) {
+int ObjectsBesideTrayEntries(const MainWindow& form) {
     return int(form.findChildren<QObject*>().size() -
-               form.TrayIcon1->PopupMenu()->actions().size());
+               form.TrayIcon1->ContextMenu()->actions().size());
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -67,7 +67,7 @@ void SoakTest::hundredThousandTicks() {
     platform::FakePlatform desktop;
     desktop.executableDir = QStringLiteral("/nonexistent");
     Form form(desktop.Interfaces());
-    auto* dialog = new TForm3(form, desktop.Interfaces());
+    auto* dialog = new ScheduleDialog(form, desktop.Interfaces());
     form.Memo2->Lines.SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
     Dice dice;
     QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
@@ -111,7 +111,7 @@ void SoakTest::hundredThousandTicks() {
             Guard([&] { form.SpeedButton23Click(form.SlotButton(n)); });
         }
         if (form.State.AlertActive && dice.OneIn(4)) {
-            int enter = TAForm1::VK_RETURN;
+            int enter = MainWindow::VK_RETURN;
             Guard([&] { form.FormKeyDown(&form, enter, {}); });
         }
         // The editor opened and stored now and then.

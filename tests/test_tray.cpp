@@ -10,7 +10,7 @@
 
 namespace {
 
-void AddFrames(TTrayIcon& tray) {
+void AddFrames(TrayIcon& tray) {
     for (int frame = 0; frame < 8; ++frame)
         tray.Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
 }
@@ -42,11 +42,11 @@ private slots:
 
 private:
     platform::FakePlatform desktop;
-    std::unique_ptr<TTrayIcon> tray;
+    std::unique_ptr<TrayIcon> tray;
 
     // As the main window builds it: frames first, then the still clock.
     void Build() {
-        tray = std::make_unique<TTrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
+        tray = std::make_unique<TrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
         tray->SetInterval(450);
         AddFrames(*tray);
         tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
@@ -111,7 +111,7 @@ void TrayTest::noStepsWhileNotShown() {
 
 void TrayTest::failedAddIsRetried() {
     desktop.trayAvailable = false;
-    tray = std::make_unique<TTrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
+    tray = std::make_unique<TrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
     desktop.trayCalls.clear();
     tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
     QCOMPARE(desktop.trayCalls, QStringList{"add"});
@@ -165,8 +165,8 @@ void TrayTest::clicks() {
     if (withMenu)
         tray->SetPopupMenu(&menu);
     tray->Enabled = enabled;
-    QSignalSpy clicked(tray.get(), &TTrayIcon::Click);
-    QSignalSpy released(tray.get(), &TTrayIcon::MouseUp);
+    QSignalSpy clicked(tray.get(), &TrayIcon::Click);
+    QSignalSpy released(tray.get(), &TrayIcon::MouseUp);
     desktop.ClickTray(Qt::MouseButton(button));
     QCOMPARE(clicked.count(), clicks);
     if (clicks)

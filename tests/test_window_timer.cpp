@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window timers' interval rule, on a real event loop with short intervals.
-#include "app/WindowTimer.h"
+#include "widgets/IntervalTimer.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -16,8 +16,8 @@ private slots:
 };
 
 void WindowTimerTest::sameIntervalKeepsTheCount() {
-    TTimer timer(nullptr, QStringLiteral("Timer2"), 0);
-    QSignalSpy fired(&timer, &TTimer::Timer);
+    IntervalTimer timer(nullptr, QStringLiteral("Timer2"), 0);
+    QSignalSpy fired(&timer, &IntervalTimer::Timer);
     QElapsedTimer clock;
     clock.start();
     timer.SetInterval(300);
@@ -29,8 +29,8 @@ void WindowTimerTest::sameIntervalKeepsTheCount() {
 }
 
 void WindowTimerTest::otherIntervalRestartsTheCount() {
-    TTimer timer(nullptr, QStringLiteral("Timer3"), 300);
-    QSignalSpy fired(&timer, &TTimer::Timer);
+    IntervalTimer timer(nullptr, QStringLiteral("Timer3"), 300);
+    QSignalSpy fired(&timer, &IntervalTimer::Timer);
     QTest::qWait(150);
     QElapsedTimer clock;
     clock.start();
@@ -41,18 +41,18 @@ void WindowTimerTest::otherIntervalRestartsTheCount() {
 }
 
 void WindowTimerTest::zeroStops() {
-    TTimer timer(nullptr, QStringLiteral("Timer4"), 100);
-    QSignalSpy fired(&timer, &TTimer::Timer);
+    IntervalTimer timer(nullptr, QStringLiteral("Timer4"), 100);
+    QSignalSpy fired(&timer, &IntervalTimer::Timer);
     timer.SetInterval(0);
     QVERIFY(!fired.wait(300));
     QCOMPARE(timer.Interval(), 0);
 }
 
 void WindowTimerTest::neverEarlyNorDrifting() {
-    TTimer timer(nullptr, QStringLiteral("Timer1"), 0);
+    IntervalTimer timer(nullptr, QStringLiteral("Timer1"), 0);
     QElapsedTimer clock;
     QList<qint64> firings;
-    connect(&timer, &TTimer::Timer, &timer, [&] { firings.append(clock.elapsed()); });
+    connect(&timer, &IntervalTimer::Timer, &timer, [&] { firings.append(clock.elapsed()); });
     clock.start();
     timer.SetInterval(50);
     QTRY_VERIFY_WITH_TIMEOUT(firings.size() >= 10, 2000);

@@ -1,29 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayIcon.h"
 
-#include "app/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
-void TIconList::Add(const QIcon& icon) {
+void IconList::Add(const QIcon& icon) {
     icons_.append(icon);
     changed_();
 }
 
-void TIconList::Clear() {
+void IconList::Clear() {
     icons_.clear();
     changed_();
 }
 
-TTrayIcon::TTrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
+TrayIcon::TrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
     : QObject(owner)
     , Icons([this] { Update(); })
     , tray_(tray) {
     setObjectName(name);
     stepper_.setInterval(interval_);
-    connect(&stepper_, &QTimer::timeout, this, &TTrayIcon::Step);
+    connect(&stepper_, &QTimer::timeout, this, &TrayIcon::Step);
     // No more steps once the program is on its way out.
     if (QCoreApplication::instance()) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
@@ -33,7 +33,7 @@ TTrayIcon::TTrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
         tray_->Listen([this](platform::Tray::Mouse mouse) { Notify(mouse); });
 }
 
-TTrayIcon::~TTrayIcon() {
+TrayIcon::~TrayIcon() {
     stepper_.stop();
     animated_ = false;
     Hide();
@@ -41,7 +41,7 @@ TTrayIcon::~TTrayIcon() {
         tray_->Listen({});
 }
 
-void TTrayIcon::SetActive(bool active) {
+void TrayIcon::SetActive(bool active) {
     if (active == active_)
         return;
     active_ = active;
@@ -51,25 +51,25 @@ void TTrayIcon::SetActive(bool active) {
         Hide();
 }
 
-void TTrayIcon::SetHint(const QString& hint) {
+void TrayIcon::SetHint(const QString& hint) {
     if (hint == hint_)
         return;
     hint_ = hint;
     Update();
 }
 
-void TTrayIcon::SetPopupMenu(QMenu* menu) {
+void TrayIcon::SetPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
     if (tray_)
         tray_->SetMenu(menu);
 }
 
-void TTrayIcon::SetInterval(int milliseconds) {
+void TrayIcon::SetInterval(int milliseconds) {
     interval_ = milliseconds;
     stepper_.setInterval(milliseconds);
 }
 
-void TTrayIcon::SetIcon(const QIcon& icon) {
+void TrayIcon::SetIcon(const QIcon& icon) {
     icon_ = icon;
     iconName_.clear();
     Update();
@@ -80,13 +80,13 @@ QIcon TrayPicture(const QString& name) {
                        QStringLiteral(":/tray/%2/%1.png").arg(name));
 }
 
-void TTrayIcon::LoadIcon(const QString& resourceName) {
+void TrayIcon::LoadIcon(const QString& resourceName) {
     icon_ = TrayPicture(resourceName);
     iconName_ = resourceName;
     Update();
 }
 
-void TTrayIcon::SetAnimated(bool on) {
+void TrayIcon::SetAnimated(bool on) {
     on = on && Icons.Count() > 0;
     if (on == animated_)
         return;
@@ -96,13 +96,13 @@ void TTrayIcon::SetAnimated(bool on) {
     Update();
 }
 
-QIcon TTrayIcon::CurrentImage() const {
+QIcon TrayIcon::CurrentImage() const {
     if (animated_ && Icons.Count() > 0)
         return Icons[qBound(0, frameIndex_, Icons.Count() - 1)];
     return icon_;
 }
 
-void TTrayIcon::Show() {
+void TrayIcon::Show() {
     if (!tray_)
         return;
     Delete();
@@ -115,20 +115,20 @@ void TTrayIcon::Show() {
     RunStepper();
 }
 
-void TTrayIcon::Delete() {
+void TrayIcon::Delete() {
     if (tray_ && added_)
         tray_->Delete();
     added_ = false;
     shown_ = false;
 }
 
-void TTrayIcon::Hide() {
+void TrayIcon::Hide() {
     Delete();
     leftPressed_ = rightPressed_ = false;
     RunStepper();
 }
 
-void TTrayIcon::Update() {
+void TrayIcon::Update() {
     if (Icons.Count() == 0 && animated_) {
         animated_ = false;
         frameIndex_ = 0;
@@ -148,14 +148,14 @@ void TTrayIcon::Update() {
     }
 }
 
-void TTrayIcon::Step() {
+void TrayIcon::Step() {
     if (!animated_ || Icons.Count() == 0)
         return;
     frameIndex_ = (frameIndex_ + 1) % Icons.Count();
     Update();
 }
 
-void TTrayIcon::RunStepper() {
+void TrayIcon::RunStepper() {
     // Turning only while animated and in the notification area: a hidden
     // or idle icon costs no wake-ups at all.
     const bool run = animated_ && shown_ && !QCoreApplication::closingDown();
@@ -165,7 +165,7 @@ void TTrayIcon::RunStepper() {
         stepper_.stop();
 }
 
-void TTrayIcon::Notify(platform::Tray::Mouse mouse) {
+void TrayIcon::Notify(platform::Tray::Mouse mouse) {
     if (!Enabled)
         return;
     using M = platform::Tray::Mouse;
@@ -211,7 +211,7 @@ void TTrayIcon::Notify(platform::Tray::Mouse mouse) {
     }
 }
 
-void TTrayIcon::PerformClick(Qt::MouseButton button, QPoint where) {
+void TrayIcon::PerformClick(Qt::MouseButton button, QPoint where) {
     // The notification area opens the menu itself, wherever it lives: in
     // the panel's own process for a StatusNotifierItem host.
     if (button == Qt::RightButton && popupMenu_)

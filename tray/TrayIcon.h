@@ -18,9 +18,9 @@ class QMenu;
 QIcon TrayPicture(const QString& name);
 
 // The animation frames; any change refreshes the icon.
-class TIconList {
+class IconList {
 public:
-    explicit TIconList(std::function<void()> changed)
+    explicit IconList(std::function<void()> changed)
         : changed_(std::move(changed)) {}
 
     int Count() const { return int(icons_.size()); }
@@ -33,12 +33,12 @@ private:
     std::function<void()> changed_;
 };
 
-class TTrayIcon : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 public:
     // Without a notification area the icon lives in memory only.
-    TTrayIcon(QObject* owner, const QString& name, platform::Tray* tray = nullptr);
-    ~TTrayIcon() override;
+    TrayIcon(QObject* owner, const QString& name, platform::Tray* tray = nullptr);
+    ~TrayIcon() override;
 
     // In the notification area or not.
     bool Active() const { return active_; }
@@ -48,13 +48,13 @@ public:
     // The tip; at most 63 characters of it show.
     const QString& Hint() const { return hint_; }
     void SetHint(const QString& hint);
-    TIconList Icons;
+    IconList Icons;
     // Milliseconds per animation frame.
     int Interval() const { return interval_; }
     void SetInterval(int milliseconds);
     // The menu of a right click, which the notification area shows; with
     // none, a right click is a click.
-    QMenu* PopupMenu() const { return popupMenu_; }
+    QMenu* ContextMenu() const { return popupMenu_; }
     void SetPopupMenu(QMenu* menu);
 
     // The still picture, shown while the animation is off.

@@ -8,10 +8,10 @@
 // the rest is the list.
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "platform/FakePlatform.h"
+#include "scheduler/ScheduleDialog.h"
 #include "scheduler/ScheduleRecord.h"
-#include "scheduler/Unit3.h"
 
 #include <QMap>
 #include <cstdlib>
@@ -26,12 +26,12 @@ struct Program {
     Program() {
         StartOffscreenApplication();
         desktop.executableDir = QStringLiteral("/nonexistent");
-        form = new TAForm1(desktop.Interfaces());
-        dialog = new TForm3(*form, desktop.Interfaces());
+        form = new MainWindow(desktop.Interfaces());
+        dialog = new ScheduleDialog(*form, desktop.Interfaces());
     }
     platform::FakePlatform desktop;
-    TAForm1* form;
-    TForm3* dialog;
+    MainWindow* form;
+    ScheduleDialog* dialog;
 };
 
 } // namespace
@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QString::fromUtf8(reinterpret_cast<const char*>(data + i), qsizetype(size - i));
 
     platform::FakePlatform& desktop = program.desktop;
-    TAForm1& form = *program.form;
-    TForm3* dialog = program.dialog;
+    MainWindow& form = *program.form;
+    ScheduleDialog* dialog = program.dialog;
     dialog->Memo3->setPlainText(list);
     const QStringList lines = dialog->Lines().Lines();
 

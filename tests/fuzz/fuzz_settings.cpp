@@ -8,7 +8,7 @@
 // "=====" and the content of "pprefs.qbx".
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "platform/FakePlatform.h"
 #include "settings/Prefs.h"
 
@@ -34,11 +34,11 @@ struct Program {
         QFile presets(QDir(folder.path()).filePath("pprefs.qbx"));
         presets.open(QIODevice::WriteOnly);
         presets.close();
-        form = new TAForm1(desktop.Interfaces());
+        form = new MainWindow(desktop.Interfaces());
     }
     QTemporaryDir folder;
     platform::FakePlatform desktop;
-    TAForm1* form;
+    MainWindow* form;
 };
 
 void Store(const QString& path, const QByteArray& bytes) {
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else
         Store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
 
-    TAForm1& form = *program.form;
+    MainWindow& form = *program.form;
     form.State.AlarmTimeChanged = false;
     if (!Guard([&] { form.InitializeParameters(QStringLiteral("PgmStart")); }))
         Fail("the load failed");

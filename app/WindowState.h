@@ -8,7 +8,7 @@
 #include <QString>
 #include <array>
 
-struct TFormState {
+struct WindowState {
     // Line 0 of "prefs.qbx": one character per option, the rest carried along.
     QString OptionFlags = QString(30, u'0');
     // The settings have not been loaded yet.

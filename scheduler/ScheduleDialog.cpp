@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Unit3.h"
+#include "ScheduleDialog.h"
 
 #include "app/Guard.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/UserFiles.h"
 
@@ -12,7 +12,7 @@ constexpr int kResume = 60000;
 
 } // namespace
 
-TForm3::TForm3(TAForm1& owner, platform::Platform platform)
+ScheduleDialog::ScheduleDialog(MainWindow& owner, platform::Platform platform)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , owner_(owner)
     , platform_(platform) {
@@ -25,9 +25,10 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Label1 = new TLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
-                        QStringLiteral("Format: [HHMM][filename]\n"
-                                       "(Place a tilde ~  in position 1 to delimiter a record)"));
+    Label1 =
+        new CaptionLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
+                         QStringLiteral("Format: [HHMM][filename]\n"
+                                        "(Place a tilde ~  in position 1 to delimiter a record)"));
     Label1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 13));
     Label1->SetFontColor(clr::Navy);
     Memo3 = new QPlainTextEdit(this);
@@ -38,13 +39,13 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
     Memo3->setFont(WithFallbacks(font()));
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SpeedButton2 = new TSpeedButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
-                                    QStringLiteral("OK"));
-    SpeedButton1 = new TSpeedButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
-                                    QStringLiteral("Cancel"));
-    connect(SpeedButton2, &TSpeedButton::clicked, this,
+    SpeedButton2 = new FlatButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
+                                  QStringLiteral("OK"));
+    SpeedButton1 = new FlatButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
+                                  QStringLiteral("Cancel"));
+    connect(SpeedButton2, &FlatButton::clicked, this,
             [this] { Guard([this] { SpeedButton2Click(SpeedButton2); }); });
-    connect(SpeedButton1, &TSpeedButton::clicked, this,
+    connect(SpeedButton1, &FlatButton::clicked, this,
             [this] { Guard([this] { SpeedButton1Click(SpeedButton1); }); });
 
     // The first time it shows, it shows in the middle of the screen; after
@@ -56,13 +57,13 @@ TForm3::TForm3(TAForm1& owner, platform::Platform platform)
     Guard([this] { FormCreate(this); });
 }
 
-LineList TForm3::Lines() const {
+LineList ScheduleDialog::Lines() const {
     LineList lines;
     lines.SetText(Memo3->toPlainText());
     return lines;
 }
 
-void TForm3::FormCreate(QObject*) {
+void ScheduleDialog::FormCreate(QObject*) {
     QByteArray bytes;
     file_ = ReadWholeFile(owner_.Files().Read(file::Schedule), bytes);
     if (file_ != FileState::Read)
@@ -76,11 +77,11 @@ void TForm3::FormCreate(QObject*) {
     Memo3->setPlainText(text);
 }
 
-void TForm3::FormActivate(QObject*) {
+void ScheduleDialog::FormActivate(QObject*) {
     owner_.Timer4->SetInterval(0);
 }
 
-void TForm3::SpeedButton2Click(QObject*) {
+void ScheduleDialog::SpeedButton2Click(QObject*) {
     if (file_ == FileState::Unreadable)
         throw EFileError("the schedule could not be read");
     const QString text = Memo3->toPlainText();
@@ -91,26 +92,26 @@ void TForm3::SpeedButton2Click(QObject*) {
     accept();
 }
 
-void TForm3::SpeedButton1Click(QObject*) {
+void ScheduleDialog::SpeedButton1Click(QObject*) {
     owner_.Timer4->SetInterval(kResume);
     accept();
 }
 
-void TForm3::reject() {
+void ScheduleDialog::reject() {
     Guard([this] { SpeedButton1Click(this); });
 }
 
-void TForm3::changeEvent(QEvent* event) {
+void ScheduleDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Guard([this] { FormActivate(this); });
     QDialog::changeEvent(event);
 }
 
-void TAForm1::CreateScheduleDialog() {
-    new TForm3(*this, platform_);
+void MainWindow::CreateScheduleDialog() {
+    new ScheduleDialog(*this, platform_);
 }
 
-void TAForm1::Processes1Click(QObject*) {
+void MainWindow::Processes1Click(QObject*) {
     if (Form3)
         Form3->exec();
 }

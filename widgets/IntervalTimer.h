@@ -5,10 +5,10 @@
 #include <QObject>
 #include <QTimer>
 
-class TTimer : public QObject {
+class IntervalTimer : public QObject {
     Q_OBJECT
 public:
-    TTimer(QObject* owner, const QString& name, int interval);
+    IntervalTimer(QObject* owner, const QString& name, int interval);
 
     int Interval() const { return interval_; }
     // The same interval changes nothing; another non-zero one restarts the

@@ -4,13 +4,13 @@
 // controls and events they answer; each subsystem's folder defines its own.
 #pragma once
 
-#include "Controls.h"
-#include "FormState.h"
 #include "Guard.h"
-#include "WindowTimer.h"
+#include "WindowState.h"
 #include "core/TextFile.h"
 #include "core/UserFiles.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
+#include "widgets/IntervalTimer.h"
 
 #include <QDialog>
 #include <QHash>
@@ -22,8 +22,8 @@
 #include <optional>
 #include <vector>
 
-class TForm3;
-class TTrayIcon;
+class ScheduleDialog;
+class TrayIcon;
 
 // A process runs a program when its executable, its first argument, or for
 // a script the file its interpreter runs, has the program's file name (or
@@ -40,7 +40,7 @@ struct RunningCopy {
 RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
                         const platform::Launchable& program, qint64 self);
 
-class TAForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // The program's key numbers are the original platform's virtual keys.
@@ -50,8 +50,8 @@ public:
     // before its controls are built, as the program itself starts.
     enum class Start { Hidden, OnScreenFirst };
 
-    explicit TAForm1(platform::Platform platform, Start start = Start::Hidden);
-    ~TAForm1() override;
+    explicit MainWindow(platform::Platform platform, Start start = Start::Hidden);
+    ~MainWindow() override;
 
     // Shows the window centred on the primary screen, as at program start.
     void ShowCentred();
@@ -65,105 +65,105 @@ public:
         throw EProgramError("no component " + name.toStdString());
     }
 
-    TFormState State;
+    WindowState State;
 
     // Background and title row.
-    TImage* Image1;
-    TSpeedButton* SpeedButton16Y;
-    TSpeedButton* SpeedButton15X;
-    TLabel* Label2;
-    TImage* Image2;
-    TLabel* Label8;
-    TSpeedButton* SpeedButton18;
-    TSpeedButton* SpeedButton21;
-    TSpeedButton* SpeedButton35;
-    TPanel* Panel14;
-    TSpeedButton* SpeedButton15;
-    TPanel* Panel47;
-    TSpeedButton* SpeedButton20;
+    Picture* Image1;
+    FlatButton* SpeedButton16Y;
+    FlatButton* SpeedButton15X;
+    CaptionLabel* Label2;
+    Picture* Image2;
+    CaptionLabel* Label8;
+    FlatButton* SpeedButton18;
+    FlatButton* SpeedButton21;
+    FlatButton* SpeedButton35;
+    BevelPanel* Panel14;
+    FlatButton* SpeedButton15;
+    BevelPanel* Panel47;
+    FlatButton* SpeedButton20;
 
     // Bottom strip of the left half.
-    TCheckBox* CheckBox1;
-    TCheckBox* CheckBox2;
-    TPanel* Panel20;
-    TPanel* Panel21;
-    TPanel* Panel11;
-    TSpeedButton* SpeedButton11;
-    TPanel* Panel35;
-    TMemo* Memo2;
-    TMemo* Memo1;
+    CheckBox* CheckBox1;
+    CheckBox* CheckBox2;
+    BevelPanel* Panel20;
+    BevelPanel* Panel21;
+    BevelPanel* Panel11;
+    FlatButton* SpeedButton11;
+    BevelPanel* Panel35;
+    LineHolder* Memo2;
+    LineHolder* Memo1;
 
     // The message editor.
-    TPanel* Panel12;
-    TEdit* Edit11;
-    TPanel* Panel13;
-    TSpeedButton* SpeedButton12;
-    TDateTimePicker* DateTimePicker1;
-    TPanel* Panel15;
-    TPanel* Panel16;
-    TLabel* Label1;
-    TPanel* Panel17;
-    TPanel* Panel18;
-    TPanel* Panel22;
-    TSpeedButton* SpeedButton13;
+    BevelPanel* Panel12;
+    TextBox* Edit11;
+    BevelPanel* Panel13;
+    FlatButton* SpeedButton12;
+    TimePicker* DateTimePicker1;
+    BevelPanel* Panel15;
+    BevelPanel* Panel16;
+    CaptionLabel* Label1;
+    BevelPanel* Panel17;
+    BevelPanel* Panel18;
+    BevelPanel* Panel22;
+    FlatButton* SpeedButton13;
 
     // The clock.
-    TPanel* Panel19;
-    TEdit* Edit12;
+    BevelPanel* Panel19;
+    TextBox* Edit12;
 
     // The alarm clock.
-    TPanel* Panel45;
-    TLabel* Label4;
-    TLabel* Label5;
-    TLabel* Label7;
-    TDateTimePicker* DateTimePicker2;
-    TDateTimePicker* DateTimePicker3;
-    TRadioButton* RadioButton1;
-    TRadioButton* RadioButton2;
-    TRadioButton* RadioButton3;
-    TRadioButton* RadioButton4;
-    TRadioButton* RadioButton5;
-    TRadioButton* RadioButton6;
-    TRadioButton* RadioButton7;
-    TPanel* Panel44;
-    TSpeedButton* SpeedButton14;
-    TCheckBox* CheckBox3;
-    TPanel* Panel54;
-    TPanel* Panel56;
-    TPanel* Panel53;
-    TSpeedButton* SpeedButton16;
-    TSpeedButton* SpeedButton22;
-    TPanel* Panel57;
-    TPanel* Panel59;
-    TSpeedButton* SpeedButton17;
-    TPanel* Panel61;
-    TSpeedButton* SpeedButton19;
-    TCheckBox* CheckBox4;
+    BevelPanel* Panel45;
+    CaptionLabel* Label4;
+    CaptionLabel* Label5;
+    CaptionLabel* Label7;
+    TimePicker* DateTimePicker2;
+    TimePicker* DateTimePicker3;
+    RadioButton* RadioButton1;
+    RadioButton* RadioButton2;
+    RadioButton* RadioButton3;
+    RadioButton* RadioButton4;
+    RadioButton* RadioButton5;
+    RadioButton* RadioButton6;
+    RadioButton* RadioButton7;
+    BevelPanel* Panel44;
+    FlatButton* SpeedButton14;
+    CheckBox* CheckBox3;
+    BevelPanel* Panel54;
+    BevelPanel* Panel56;
+    BevelPanel* Panel53;
+    FlatButton* SpeedButton16;
+    FlatButton* SpeedButton22;
+    BevelPanel* Panel57;
+    BevelPanel* Panel59;
+    FlatButton* SpeedButton17;
+    BevelPanel* Panel61;
+    FlatButton* SpeedButton19;
+    CheckBox* CheckBox4;
 
     // Menus.
-    TPopupMenu* PopupMenu1;
-    TMenuItem* EditAlarmMessage1;
-    TPopupMenu* PopupMenu2;
-    TPopupMenu* PopupMenu3;
-    TMenuItem* ClickMinimize1;
-    TMenuItem* AlarmClock1;
-    TMenuItem* Processes1;
+    PopupMenu* PopupMenu1;
+    MenuItem* EditAlarmMessage1;
+    PopupMenu* PopupMenu2;
+    PopupMenu* PopupMenu3;
+    MenuItem* ClickMinimize1;
+    MenuItem* AlarmClock1;
+    MenuItem* Processes1;
     QMenu* Alarmdelay1;
     QMenu* Trayiconcolorchange1;
-    TPopupMenu* PopupMenu4;
-    TMenuItem* Clear1;
-    TPopupMenu* PopupMenu5;
-    TMenuItem* CloseNoSave1;
+    PopupMenu* PopupMenu4;
+    MenuItem* Clear1;
+    PopupMenu* PopupMenu5;
+    MenuItem* CloseNoSave1;
 
     // Non-visual parts.
-    TTimer* Timer1;
-    TTimer* Timer2;
-    TTimer* Timer3;
-    TTimer* Timer4;
-    TTrayIcon* TrayIcon1 = nullptr;
+    IntervalTimer* Timer1;
+    IntervalTimer* Timer2;
+    IntervalTimer* Timer3;
+    IntervalTimer* Timer4;
+    TrayIcon* TrayIcon1 = nullptr;
 
     // The schedule dialog; it makes itself known here when created.
-    TForm3* Form3 = nullptr;
+    ScheduleDialog* Form3 = nullptr;
     // Creates it, hidden, as the program's start does.
     void CreateScheduleDialog();
 
@@ -204,9 +204,9 @@ public:
 
     // Slots: the controls of slot N, found by composed name, and its state.
     QWidget* FindSlotControl(const QString& prefix, int N) const;
-    TPanel* SlotPanel(int N) const;
-    TEdit* SlotEdit(int N) const;
-    TSpeedButton* SlotButton(int N) const;
+    BevelPanel* SlotPanel(int N) const;
+    TextBox* SlotEdit(int N) const;
+    FlatButton* SlotButton(int N) const;
     bool AnySlotRinging() const;
     // How a slot is named to the desktop: a countdown by its message (or
     // "Timer n" without one), a quick timer as "Quick timer n min".
@@ -257,9 +257,9 @@ public:
     void RadioButton1Click(QObject* Sender);
     void Timer3Timer(QObject* Sender);
     // An alarm's ON or OFF: its button's caption and its panel's colour.
-    static void ShowAlarmState(TSpeedButton* button, TPanel* panel, bool on);
+    static void ShowAlarmState(FlatButton* button, BevelPanel* panel, bool on);
     // The alarm's time and AM/PM fall in the current minute.
-    bool MinuteMatch(const TDateTimePicker* picker, const TPanel* amPm) const;
+    bool MinuteMatch(const TimePicker* picker, const BevelPanel* amPm) const;
     // Alarm 1 rings: in its minute, or its alert repeating after it.
     bool Alarm1Ringing() const;
     // Alarm 2 has rung and snoozes.
@@ -374,7 +374,7 @@ private:
     void SaveSettings();
     // An alarm's time or AM/PM differs from what the settings hold.
     bool AlarmsDifferFromSaved() const;
-    std::array<TRadioButton*, 7> SnoozeButtons() const {
+    std::array<RadioButton*, 7> SnoozeButtons() const {
         return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
                 RadioButton5, RadioButton6, RadioButton7};
     }
@@ -409,7 +409,7 @@ private:
     // Enters a handler from one of Qt's signals that way; the handler gets
     // the sender and the signal's leading arguments.
     template <typename Sender, typename Signal, typename... Args>
-    void On(Sender* sender, Signal signal, void (TAForm1::*handler)(QObject*, Args...)) {
+    void On(Sender* sender, Signal signal, void (MainWindow::*handler)(QObject*, Args...)) {
         connect(sender, signal, this, [this, sender, handler](Args... args) {
             Handle([&] { (this->*handler)(sender, args...); });
         });
@@ -451,5 +451,5 @@ private:
     // Speaks for the window to a screen reader.
     QWidget* announcer_ = nullptr;
     // The slots' buttons, looked at by every tick, found once.
-    mutable std::array<TSpeedButton*, slot::LastQuick + 1> slotButtons_{};
+    mutable std::array<FlatButton*, slot::LastQuick + 1> slotButtons_{};
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Controls.h"
+#include "widgets/Controls.h"
 
 #include "core/Colors.h"
 
@@ -232,15 +232,15 @@ constexpr int kShadow = 0x808080;
 
 } // namespace
 
-TPopupMenu::TPopupMenu(QWidget* owner, const QString& name)
+PopupMenu::PopupMenu(QWidget* owner, const QString& name)
     : QMenu(owner) {
     setObjectName(name);
     // Styled when first shown: most menus are never opened in a run, and
     // styling all of them would slow the program's start.
-    connect(this, &QMenu::aboutToShow, this, &TPopupMenu::Style);
+    connect(this, &QMenu::aboutToShow, this, &PopupMenu::Style);
 }
 
-void TPopupMenu::Style() {
+void PopupMenu::Style() {
     if (styled_)
         return;
     styled_ = true;
@@ -263,7 +263,7 @@ void TPopupMenu::Style() {
         "QMenu::separator { height: 1px; background: palette(mid); margin: 2px 0; }"));
 }
 
-void TPopupMenu::PopupFor(QContextMenuEvent* event) {
+void PopupMenu::PopupFor(QContextMenuEvent* event) {
     if (autoPopup_) {
         popup(event->globalPos());
         // Opened from the keyboard, Enter takes the first item.
@@ -273,7 +273,7 @@ void TPopupMenu::PopupFor(QContextMenuEvent* event) {
     event->accept();
 }
 
-TMenuItem::TMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable)
+MenuItem::MenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable)
     : QAction(caption, menu) {
     setObjectName(name);
     setCheckable(checkable);
@@ -287,7 +287,7 @@ TMenuItem::TMenuItem(QMenu* menu, const QString& name, const QString& caption, b
     });
 }
 
-TPanel::TPanel(QWidget* parent, const QString& name, QRect bounds, int color, Bevel bevel)
+BevelPanel::BevelPanel(QWidget* parent, const QString& name, QRect bounds, int color, Bevel bevel)
     : QWidget(parent)
     , color_(color)
     , bevel_(bevel) {
@@ -295,23 +295,23 @@ TPanel::TPanel(QWidget* parent, const QString& name, QRect bounds, int color, Be
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPanel::SetColor(int color) {
+void BevelPanel::SetColor(int color) {
     Change(this, color_, color);
 }
 
-void TPanel::SetCaption(const QString& caption) {
+void BevelPanel::SetCaption(const QString& caption) {
     Change(this, caption_, caption);
 }
 
-void TPanel::SetFontColor(int color) {
+void BevelPanel::SetFontColor(int color) {
     Change(this, fontColor_, color);
 }
 
-void TPanel::SetKeyboardClickable() {
+void BevelPanel::SetKeyboardClickable() {
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TPanel::paintEvent(QPaintEvent*) {
+void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToQColor(color_));
     if (bevel_ == Bevel::Lowered) {
@@ -328,12 +328,12 @@ void TPanel::paintEvent(QPaintEvent*) {
         DrawFocusMark(p, rect(), fontColor_);
 }
 
-void TPanel::mousePressEvent(QMouseEvent* event) {
+void BevelPanel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     emit MouseDown(event->button(), event->position().toPoint());
 }
 
-void TPanel::mouseReleaseEvent(QMouseEvent* event) {
+void BevelPanel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -341,39 +341,38 @@ void TPanel::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
-void TPanel::focusInEvent(QFocusEvent*) {
+void BevelPanel::focusInEvent(QFocusEvent*) {
     if (focusPolicy() != Qt::NoFocus)
         update();
 }
 
-void TPanel::focusOutEvent(QFocusEvent*) {
+void BevelPanel::focusOutEvent(QFocusEvent*) {
     if (focusPolicy() != Qt::NoFocus)
         update();
 }
 
-void TPanel::keyPressEvent(QKeyEvent* event) {
+void BevelPanel::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && focusPolicy() != Qt::NoFocus)
         pressed_ = true;
     else
         QWidget::keyPressEvent(event);
 }
 
-void TPanel::keyReleaseEvent(QKeyEvent* event) {
+void BevelPanel::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && std::exchange(pressed_, false))
         emit Click();
     else
         QWidget::keyReleaseEvent(event);
 }
 
-void TPanel::contextMenuEvent(QContextMenuEvent* event) {
-    if (PopupMenu)
-        PopupMenu->PopupFor(event);
+void BevelPanel::contextMenuEvent(QContextMenuEvent* event) {
+    if (ContextMenu)
+        ContextMenu->PopupFor(event);
     else
         QWidget::contextMenuEvent(event);
 }
 
-TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, QRect bounds,
-                           const QString& caption)
+FlatButton::FlatButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
     : QAbstractButton(parent)
     , fontColor_(clr::Navy) {
     Place(this, name, bounds);
@@ -388,15 +387,15 @@ TSpeedButton::TSpeedButton(QWidget* parent, const QString& name, QRect bounds,
     });
 }
 
-void TSpeedButton::SetMargin(int margin) {
+void FlatButton::SetMargin(int margin) {
     Change(this, margin_, margin);
 }
 
-void TSpeedButton::SetFontColor(int color) {
+void FlatButton::SetFontColor(int color) {
     Change(this, fontColor_, color);
 }
 
-void TSpeedButton::SetGlyph(const QString& resource) {
+void FlatButton::SetGlyph(const QString& resource) {
     // The pictures are drawn on white, and white is what shows through.
     QPixmap picture = DesignPicture(resource);
     picture.setMask(picture.createMaskFromColor(Qt::white));
@@ -404,7 +403,7 @@ void TSpeedButton::SetGlyph(const QString& resource) {
     update();
 }
 
-void TSpeedButton::paintEvent(QPaintEvent*) {
+void FlatButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const bool sunken = isDown() || isChecked();
     const QRect frame = rect().adjusted(0, 0, -1, -1);
@@ -432,18 +431,18 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
         DrawFocusMark(p, rect().adjusted(2, 2, -2, -2), clr::Navy);
 }
 
-void TSpeedButton::mousePressEvent(QMouseEvent* event) {
+void FlatButton::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
     const QScopedValueRollback mouse(mousePress_, true);
     QAbstractButton::mousePressEvent(event);
 }
 
-void TSpeedButton::mouseMoveEvent(QMouseEvent* event) {
+void FlatButton::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(event->position().toPoint());
     QAbstractButton::mouseMoveEvent(event);
 }
 
-void TSpeedButton::keyReleaseEvent(QKeyEvent* event) {
+void FlatButton::keyReleaseEvent(QKeyEvent* event) {
     // Space clicks on its release: the press again first, whatever the
     // mouse touched in between.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown())
@@ -451,18 +450,18 @@ void TSpeedButton::keyReleaseEvent(QKeyEvent* event) {
     QAbstractButton::keyReleaseEvent(event);
 }
 
-void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
-    if (!PopupMenu) {
+void FlatButton::contextMenuEvent(QContextMenuEvent* event) {
+    if (!ContextMenu) {
         QAbstractButton::contextMenuEvent(event);
         return;
     }
-    PopupMenu->PopupFor(event);
+    ContextMenu->PopupFor(event);
     // The open menu takes the mouse: a click that closes it outside the
     // window is no leave for the button, which looks again where the
     // pointer is once the menu has gone.
-    if (PopupMenu->isVisible()) {
+    if (ContextMenu->isVisible()) {
         connect(
-            PopupMenu, &QMenu::aboutToHide, this,
+            ContextMenu, &QMenu::aboutToHide, this,
             [this] {
                 hover_ = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
                 update();
@@ -471,7 +470,7 @@ void TSpeedButton::contextMenuEvent(QContextMenuEvent* event) {
     }
 }
 
-void TSpeedButton::enterEvent(QEnterEvent* event) {
+void FlatButton::enterEvent(QEnterEvent* event) {
     // An enter can arrive late, after the button was hidden under the
     // pointer by the command of a menu that has just closed over it.
     hover_ = isVisible();
@@ -479,39 +478,40 @@ void TSpeedButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
 }
 
-void TSpeedButton::leaveEvent(QEvent* event) {
+void FlatButton::leaveEvent(QEvent* event) {
     hover_ = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
 
-void TSpeedButton::hideEvent(QHideEvent* event) {
+void FlatButton::hideEvent(QHideEvent* event) {
     hover_ = false;
     QAbstractButton::hideEvent(event);
 }
 
-TLabel::TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
+CaptionLabel::CaptionLabel(QWidget* parent, const QString& name, QRect bounds,
+                           const QString& caption)
     : QLabel(caption, parent) {
     Place(this, name, bounds);
     if (bounds.size().isEmpty())
         adjustSize();
 }
 
-void TLabel::SetColor(int color) {
+void CaptionLabel::SetColor(int color) {
     SetPaletteColor(this, QPalette::Window, color);
     setAutoFillBackground(true);
 }
 
-void TLabel::SetFontColor(int color) {
+void CaptionLabel::SetFontColor(int color) {
     SetPaletteColor(this, QPalette::WindowText, color);
 }
 
-void TLabel::mousePressEvent(QMouseEvent* event) {
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
     QLabel::mousePressEvent(event);
 }
 
-void TLabel::paintEvent(QPaintEvent* event) {
+void CaptionLabel::paintEvent(QPaintEvent* event) {
     if (!font().bold()) {
         QLabel::paintEvent(event);
         return;
@@ -521,55 +521,55 @@ void TLabel::paintEvent(QPaintEvent* event) {
     DrawCaption(p, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }
 
-TImage::TImage(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture)
+Picture::Picture(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture)
     : QWidget(parent)
     , picture_(picture) {
     Place(this, name, bounds);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TImage::paintEvent(QPaintEvent*) {
+void Picture::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, picture_);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event) {
+void Picture::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
 }
 
-void TImage::contextMenuEvent(QContextMenuEvent* event) {
-    if (PopupMenu)
-        PopupMenu->PopupFor(event);
+void Picture::contextMenuEvent(QContextMenuEvent* event) {
+    if (ContextMenu)
+        ContextMenu->PopupFor(event);
     else
         QWidget::contextMenuEvent(event);
 }
 
-TEdit::TEdit(QWidget* parent, const QString& name, QRect bounds, const QString& text)
+TextBox::TextBox(QWidget* parent, const QString& name, QRect bounds, const QString& text)
     : QLineEdit(text, parent) {
     Place(this, name, bounds);
 }
 
-void TEdit::SetColor(int color) {
+void TextBox::SetColor(int color) {
     if (color != color_) {
         color_ = color;
         SetPaletteColor(this, QPalette::Base, color);
     }
 }
 
-void TEdit::SetFontColor(int color) {
+void TextBox::SetFontColor(int color) {
     if (color != fontColor_) {
         fontColor_ = color;
         SetPaletteColor(this, QPalette::Text, color);
     }
 }
 
-void TEdit::SetFace(const QFont& face) {
+void TextBox::SetFace(const QFont& face) {
     if (isVisible())
         setFont(face);
     else
         face_ = face;
 }
 
-void TEdit::showEvent(QShowEvent* event) {
+void TextBox::showEvent(QShowEvent* event) {
     if (face_) {
         setFont(*face_);
         face_.reset();
@@ -577,19 +577,19 @@ void TEdit::showEvent(QShowEvent* event) {
     QLineEdit::showEvent(event);
 }
 
-void TEdit::mousePressEvent(QMouseEvent* event) {
+void TextBox::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(event->button(), event->position().toPoint());
     QLineEdit::mousePressEvent(event);
 }
 
-void TEdit::focusInEvent(QFocusEvent* event) {
+void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Tab selects a box's text; a box that is only read stays as it looks.
     if (isReadOnly())
         deselect();
 }
 
-void TEdit::paintEvent(QPaintEvent* event) {
+void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (isReadOnly() && ShowsFocusMark(this)) {
         QPainter p(this);
@@ -597,17 +597,17 @@ void TEdit::paintEvent(QPaintEvent* event) {
     }
 }
 
-void TEdit::contextMenuEvent(QContextMenuEvent* event) {
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     // Without a menu of its own the box offers no menu at all, as the
     // design's boxes never showed the editing menu.
-    if (PopupMenu)
-        PopupMenu->PopupFor(event);
+    if (ContextMenu)
+        ContextMenu->PopupFor(event);
     else
         event->accept();
 }
 
-TCheckBox::TCheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
-                     bool checked)
+CheckBox::CheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
+                   bool checked)
     : QCheckBox(caption, parent) {
     Place(this, name, bounds);
     setChecked(checked);
@@ -615,19 +615,17 @@ TCheckBox::TCheckBox(QWidget* parent, const QString& name, QRect bounds, const Q
     SetPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 
-TRadioButton::TRadioButton(QWidget* parent, const QString& name, QRect bounds,
-                           const QString& caption)
+RadioButton::RadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
     : QRadioButton(caption, parent) {
     Place(this, name, bounds);
     SetPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 
-void TRadioButton::focusInEvent(QFocusEvent* event) {
+void RadioButton::focusInEvent(QFocusEvent* event) {
     const bool tabbed =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (tabbed && !isChecked() && autoExclusive()) {
-        for (auto* other :
-             parentWidget()->findChildren<TRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        for (auto* other : parentWidget()->findChildren<RadioButton*>(Qt::FindDirectChildrenOnly)) {
             if (other->isChecked()) {
                 other->setFocus(event->reason());
                 return;
@@ -637,14 +635,14 @@ void TRadioButton::focusInEvent(QFocusEvent* event) {
     QRadioButton::focusInEvent(event);
 }
 
-TDateTimePicker::TDateTimePicker(QWidget* parent, const QString& name, QRect bounds)
+TimePicker::TimePicker(QWidget* parent, const QString& name, QRect bounds)
     : QTimeEdit(parent) {
     Place(this, name, bounds);
     lineEdit()->installEventFilter(this);
-    connect(this, &QTimeEdit::timeChanged, this, &TDateTimePicker::Change);
+    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::Change);
 }
 
-void TDateTimePicker::SetTime(QTime time) {
+void TimePicker::SetTime(QTime time) {
     {
         const QSignalBlocker quiet(this);
         setTime(time);
@@ -652,14 +650,14 @@ void TDateTimePicker::SetTime(QTime time) {
     AlignHour();
 }
 
-bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event) {
+bool TimePicker::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         setSelectedSection(currentSection());
     return QTimeEdit::eventFilter(watched, event);
 }
 
-bool TDateTimePicker::focusNextPrevChild(bool next) {
+bool TimePicker::focusNextPrevChild(bool next) {
     const int field = currentSectionIndex() + (next ? 1 : -1);
     if (field >= 0 && field < qMin(shownFields_, sectionCount())) {
         setCurrentSectionIndex(field);
@@ -670,18 +668,18 @@ bool TDateTimePicker::focusNextPrevChild(bool next) {
     return QAbstractSpinBox::focusNextPrevChild(next);
 }
 
-void TDateTimePicker::SetTextIndent(int pixels) {
+void TimePicker::SetTextIndent(int pixels) {
     indent_ = pixels;
     AlignHour();
 }
 
-void TDateTimePicker::SetHourRightAligned() {
+void TimePicker::SetHourRightAligned() {
     hourRightAligned_ = true;
-    connect(this, &QTimeEdit::timeChanged, this, &TDateTimePicker::AlignHour);
+    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::AlignHour);
     AlignHour();
 }
 
-void TDateTimePicker::AlignHour() {
+void TimePicker::AlignHour() {
     const int hour = time().hour() % 12;
     const bool oneDigit = hour >= 1 && hour <= 9;
     const int pad = hourRightAligned_ && oneDigit
@@ -690,7 +688,7 @@ void TDateTimePicker::AlignHour() {
     lineEdit()->setTextMargins(indent_ + pad, 0, 0, 0);
 }
 
-TMemo::TMemo(QWidget* parent, const QString& name, QRect bounds)
+LineHolder::LineHolder(QWidget* parent, const QString& name, QRect bounds)
     : QWidget(parent) {
     Place(this, name, bounds);
     hide();

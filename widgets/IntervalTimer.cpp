@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowTimer.h"
+#include "widgets/IntervalTimer.h"
 
-TTimer::TTimer(QObject* owner, const QString& name, int interval)
+IntervalTimer::IntervalTimer(QObject* owner, const QString& name, int interval)
     : QObject(owner) {
     setObjectName(name);
     // Coarse timers may fire up to 5 % early, and an early tick could count
     // down a second twice within one second of the clock.
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TTimer::Timer);
+    connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Timer);
     SetInterval(interval);
 }
 
-void TTimer::SetInterval(int interval) {
+void IntervalTimer::SetInterval(int interval) {
     if (interval == interval_)
         return;
     interval_ = interval;

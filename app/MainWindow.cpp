@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a window: start-up, activation, dragging, hiding,
 // staying on top, the alarm-clock half, and quitting.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "core/Colors.h"
 
@@ -29,7 +29,7 @@ int VirtualKey(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return TAForm1::VK_RETURN;
+        return MainWindow::VK_RETURN;
     default:
         return event->key();
     }
@@ -37,7 +37,7 @@ int VirtualKey(const QKeyEvent* event) {
 
 } // namespace
 
-TAForm1::TAForm1(platform::Platform platform, Start start)
+MainWindow::MainWindow(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , platform_(platform)
     , files_(platform.files.ExecutableDir(), platform.files.ConfigHome())
@@ -121,7 +121,7 @@ TAForm1::TAForm1(platform::Platform platform, Start start)
     }
 }
 
-void TAForm1::AfterFirstFrame(std::function<void()> work) {
+void MainWindow::AfterFirstFrame(std::function<void()> work) {
     if (firstFrameDrawing_) {
         Guard(work);
         return;
@@ -133,20 +133,20 @@ void TAForm1::AfterFirstFrame(std::function<void()> work) {
     afterFirstFrame_.push_back(std::move(work));
 }
 
-void TAForm1::RunAfterFirstFrame() {
+void MainWindow::RunAfterFirstFrame() {
     firstFrameDrawing_ = true;
     for (auto& work : std::exchange(afterFirstFrame_, {}))
         Guard(work);
 }
 
-TAForm1::~TAForm1() {
+MainWindow::~MainWindow() {
     platform_.instance.ListenForStarts({});
     platform_.notifications.ListenForStop({});
     platform_.session.ListenForEnd({}, {});
     qApp->removeEventFilter(this);
 }
 
-void TAForm1::RegisterComponents() {
+void MainWindow::RegisterComponents() {
     components_.clear();
     for (QObject* child : findChildren<QObject*>()) {
         if (!child->objectName().isEmpty())
@@ -154,18 +154,18 @@ void TAForm1::RegisterComponents() {
     }
 }
 
-void TAForm1::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
     // What the rows of the layout do not carry: the pickers' changes and
     // the window timers.
-    for (TDateTimePicker* picker : {DateTimePicker2, DateTimePicker3})
-        On(picker, &TDateTimePicker::Change, &TAForm1::DateTimePicker2Change);
-    On(Timer1, &TTimer::Timer, &TAForm1::Timer1Timer);
-    On(Timer2, &TTimer::Timer, &TAForm1::Timer2Timer);
-    On(Timer3, &TTimer::Timer, &TAForm1::Timer3Timer);
-    On(Timer4, &TTimer::Timer, &TAForm1::Timer4Timer);
+    for (TimePicker* picker : {DateTimePicker2, DateTimePicker3})
+        On(picker, &TimePicker::Change, &MainWindow::DateTimePicker2Change);
+    On(Timer1, &IntervalTimer::Timer, &MainWindow::Timer1Timer);
+    On(Timer2, &IntervalTimer::Timer, &MainWindow::Timer2Timer);
+    On(Timer3, &IntervalTimer::Timer, &MainWindow::Timer3Timer);
+    On(Timer4, &IntervalTimer::Timer, &MainWindow::Timer4Timer);
 }
 
-void TAForm1::ShowCentred() {
+void MainWindow::ShowCentred() {
     const QRect screen = platform_.screens.Primary();
     move(screen.left() + (screen.width() - width()) / 2,
          screen.top() + (screen.height() - height()) / 2);
@@ -174,13 +174,13 @@ void TAForm1::ShowCentred() {
     activateWindow();
 }
 
-void TAForm1::FormCreate(QObject*) {
+void MainWindow::FormCreate(QObject*) {
     Panel12->move(Panel12->x(), 48);
     SetAlarmHalfOpen(false);
     Timer4->SetInterval(1000);
 }
 
-void TAForm1::SetAlarmHalfOpen(bool open) {
+void MainWindow::SetAlarmHalfOpen(bool open) {
     resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
     for (QWidget* control : std::initializer_list<QWidget*>{Image2, Label8, SpeedButton18,
                                                             SpeedButton21, Panel19, Panel45})
@@ -189,7 +189,7 @@ void TAForm1::SetAlarmHalfOpen(bool open) {
         ClockStep();
 }
 
-void TAForm1::FormActivate(QObject*) {
+void MainWindow::FormActivate(QObject*) {
     if (!State.FirstActivation)
         return;
     InitializeParameters(QStringLiteral("PgmStart"));
@@ -199,31 +199,31 @@ void TAForm1::FormActivate(QObject*) {
         RunCommand(std::exchange(pendingCommand_, {}), pendingHandedOver_);
 }
 
-void TAForm1::FormCloseQuery(QObject*, bool&) {
+void MainWindow::FormCloseQuery(QObject*, bool&) {
     if (!State.CloseWithoutSaving)
         InitializeParameters(QStringLiteral("ParmUpdate"));
 }
 
-void TAForm1::FormKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
+void MainWindow::FormKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
     AcknowledgeRingingSlots(Key);
     SilenceAlarms(Key);
 }
 
-void TAForm1::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
+void MainWindow::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
     if (Key == VK_RETURN)
         Key = 0;
 }
 
-void TAForm1::Panel19MouseDown(QObject*, Qt::MouseButton, QPoint) {
+void MainWindow::Panel19MouseDown(QObject*, Qt::MouseButton, QPoint) {
     if (platform_.cursor.LeftButtonDown())
         platform_.windows.StartMove(this);
 }
 
-void TAForm1::SpeedButton15XClick(QObject* Sender) {
+void MainWindow::SpeedButton15XClick(QObject* Sender) {
     SpeedButton11Click(Sender);
 }
 
-void TAForm1::SpeedButton16YClick(QObject*) {
+void MainWindow::SpeedButton16YClick(QObject*) {
     hide();
     // The editor's own visibility, not whether it is on screen: the window
     // has just been hidden.
@@ -231,19 +231,19 @@ void TAForm1::SpeedButton16YClick(QObject*) {
         CloseMessageEditor();
 }
 
-void TAForm1::SpeedButton15Click(QObject*) {
+void MainWindow::SpeedButton15Click(QObject*) {
     platform_.windows.SetStayOnTop(this, SpeedButton15->Down());
 }
 
-void TAForm1::SpeedButton20Click(QObject* Sender) {
+void MainWindow::SpeedButton20Click(QObject* Sender) {
     SpeedButton18Click(Sender);
 }
 
-void TAForm1::SpeedButton18Click(QObject* Sender) {
+void MainWindow::SpeedButton18Click(QObject* Sender) {
     AlarmClock1Click(Sender);
 }
 
-void TAForm1::AlarmClock1Click(QObject*) {
+void MainWindow::AlarmClock1Click(QObject*) {
     if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
         const bool open = State.AlarmPanelOpen == 0;
         SetAlarmHalfOpen(open);
@@ -260,16 +260,16 @@ void TAForm1::AlarmClock1Click(QObject*) {
         FocusMainPanel();
 }
 
-void TAForm1::ClickMinimize1Click(QObject*) {
+void MainWindow::ClickMinimize1Click(QObject*) {
     ClickMinimize1->setChecked(!ClickMinimize1->isChecked());
 }
 
-void TAForm1::N10sec1Click(QObject* Sender) {
+void MainWindow::N10sec1Click(QObject* Sender) {
     for (QAction* item : Trayiconcolorchange1->actions())
         item->setChecked(item == Sender);
 }
 
-void TAForm1::SpeedButton11Click(QObject*) {
+void MainWindow::SpeedButton11Click(QObject*) {
     if (AnySlotRunning()) {
         hide();
         const auto answer =
@@ -284,12 +284,12 @@ void TAForm1::SpeedButton11Click(QObject*) {
     close();
 }
 
-void TAForm1::CloseNoSave1Click(QObject*) {
+void MainWindow::CloseNoSave1Click(QObject*) {
     State.CloseWithoutSaving = true;
     close();
 }
 
-void TAForm1::EndSession() {
+void MainWindow::EndSession() {
     sessionEnding_ = true;
     // A close already under way, held by one of its questions, finishes
     // with the save once the platform has answered the question.
@@ -297,13 +297,13 @@ void TAForm1::EndSession() {
         close();
 }
 
-void TAForm1::SaveForSession() {
+void MainWindow::SaveForSession() {
     sessionEnding_ = true;
     bool CanClose = true;
     FormCloseQuery(this, CanClose);
 }
 
-bool TAForm1::QuitUnsaved() {
+bool MainWindow::QuitUnsaved() {
     const auto answer =
         platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                 QStringLiteral("Settings could not be saved. Quit anyway?"),
@@ -327,7 +327,7 @@ bool TAForm1::QuitUnsaved() {
     return false;
 }
 
-void TAForm1::UpdateBtns(bool visible) {
+void MainWindow::UpdateBtns(bool visible) {
     for (int n = 1; n <= 11; ++n)
         Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
     for (int n = 23; n <= 34; ++n)
@@ -338,12 +338,12 @@ void TAForm1::UpdateBtns(bool visible) {
         control->setVisible(visible);
 }
 
-void TAForm1::CenterMouse(QWidget* button, int dx, int dy) {
+void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
     const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
 }
 
-void TAForm1::WriteUserFile(const QString& name, const QByteArray& bytes) {
+void MainWindow::WriteUserFile(const QString& name, const QByteArray& bytes) {
     // An installed copy's settings folder comes with its first save; a
     // portable one's folder is the program's, which is never made again.
     if (!files_.Portable())
@@ -354,18 +354,18 @@ void TAForm1::WriteUserFile(const QString& name, const QByteArray& bytes) {
         throw EFileError("cannot write " + name.toStdString());
 }
 
-void TAForm1::FocusMainPanel() {
+void MainWindow::FocusMainPanel() {
     if (!KeepsKeyboard(QApplication::focusWidget()))
         Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
 }
 
-void TAForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Handle([this] { FormActivate(this); });
     QWidget::changeEvent(event);
 }
 
-void TAForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // A close asked for again once the window has closed for good, such as
     // the quit question's Yes after an end from the desktop, has nothing
     // left to do.
@@ -391,7 +391,7 @@ void TAForm1::closeEvent(QCloseEvent* event) {
     emit Closed();
 }
 
-bool TAForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress)
         LeaveKeyboardMode(watched);

@@ -51,10 +51,10 @@ void DrawFocusMark(QPainter& painter, const QRect& area, int color);
 void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
 
 // A context menu whose automatic popup the handlers switch per mouse press.
-class TPopupMenu : public QMenu {
+class PopupMenu : public QMenu {
     Q_OBJECT
 public:
-    TPopupMenu(QWidget* owner, const QString& name);
+    PopupMenu(QWidget* owner, const QString& name);
 
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool on) { autoPopup_ = on; }
@@ -72,10 +72,10 @@ private:
 // A menu item. Qt flips a checkable action before anyone hears of the click;
 // here the handler alone decides the check mark, as it does for every other
 // control.
-class TMenuItem : public QAction {
+class MenuItem : public QAction {
     Q_OBJECT
 public:
-    TMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
+    MenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
 
 signals:
     void Click();
@@ -83,12 +83,12 @@ signals:
 
 // A panel with a colour, an optional caption and the two-bevel "lowered"
 // frame (a sunken frame inside a raised one).
-class TPanel : public QWidget {
+class BevelPanel : public QWidget {
     Q_OBJECT
 public:
     enum class Bevel { None, Lowered };
-    TPanel(QWidget* parent, const QString& name, QRect bounds, int color,
-           Bevel bevel = Bevel::None);
+    BevelPanel(QWidget* parent, const QString& name, QRect bounds, int color,
+               Bevel bevel = Bevel::None);
 
     int Color() const { return color_; }
     void SetColor(int color);
@@ -99,7 +99,7 @@ public:
     // A panel that answers a click is reached by Tab and clicked by Space.
     void SetKeyboardClickable();
 
-    TPopupMenu* PopupMenu = nullptr;
+    PopupMenu* ContextMenu = nullptr;
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint pos);
@@ -129,10 +129,10 @@ private:
 // an integer tag, a caption margin (-1 centres), a picture whose white is
 // transparent and, when it is a two-state button, a pressed state that
 // stays. Space presses it as the left mouse button does.
-class TSpeedButton : public QAbstractButton {
+class FlatButton : public QAbstractButton {
     Q_OBJECT
 public:
-    TSpeedButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+    FlatButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
 
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
@@ -143,7 +143,7 @@ public:
     void SetGlyph(const QString& resource);
     bool Down() const { return isChecked(); }
 
-    TPopupMenu* PopupMenu = nullptr;
+    PopupMenu* ContextMenu = nullptr;
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint pos);
@@ -171,11 +171,11 @@ private:
 };
 
 // A text label, transparent unless given a colour.
-class TLabel : public QLabel {
+class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
     // An empty size fits the label to its caption.
-    TLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+    CaptionLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
     void SetColor(int color);
     void SetFontColor(int color);
 
@@ -188,12 +188,12 @@ protected:
 };
 
 // A picture.
-class TImage : public QWidget {
+class Picture : public QWidget {
     Q_OBJECT
 public:
-    TImage(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture);
+    Picture(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture);
 
-    TPopupMenu* PopupMenu = nullptr;
+    PopupMenu* ContextMenu = nullptr;
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint pos);
@@ -208,10 +208,10 @@ private:
 };
 
 // A single-line edit box with a colour and a font colour.
-class TEdit : public QLineEdit {
+class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    TEdit(QWidget* parent, const QString& name, QRect bounds, const QString& text);
+    TextBox(QWidget* parent, const QString& name, QRect bounds, const QString& text);
 
     int Color() const { return color_; }
     void SetColor(int color);
@@ -222,7 +222,7 @@ public:
     // does not show (the clock, the message editor) need theirs later.
     void SetFace(const QFont& face);
 
-    TPopupMenu* PopupMenu = nullptr;
+    PopupMenu* ContextMenu = nullptr;
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint pos);
@@ -242,17 +242,17 @@ private:
     static constexpr int clrUnset = -1;
 };
 
-class TCheckBox : public QCheckBox {
+class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    TCheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
-              bool checked);
+    CheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
+             bool checked);
 };
 
-class TRadioButton : public QRadioButton {
+class RadioButton : public QRadioButton {
     Q_OBJECT
 public:
-    TRadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
+    RadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
 
 protected:
     // Tab stops once among the buttons of a group, on the one chosen.
@@ -260,10 +260,10 @@ protected:
 };
 
 // A time picker of the time kind; which of its fields show is set per use.
-class TDateTimePicker : public QTimeEdit {
+class TimePicker : public QTimeEdit {
     Q_OBJECT
 public:
-    TDateTimePicker(QWidget* parent, const QString& name, QRect bounds);
+    TimePicker(QWidget* parent, const QString& name, QRect bounds);
     // Moves the fields to the right by this many pixels.
     void SetTextIndent(int pixels);
     // Pads a one-digit hour on the left, so that whatever follows the
@@ -293,9 +293,9 @@ private:
 };
 
 // A hidden list of text lines that holds a file while the program runs.
-class TMemo : public QWidget {
+class LineHolder : public QWidget {
     Q_OBJECT
 public:
-    TMemo(QWidget* parent, const QString& name, QRect bounds);
+    LineHolder(QWidget* parent, const QString& name, QRect bounds);
     LineList Lines;
 };

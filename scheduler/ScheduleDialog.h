@@ -3,28 +3,28 @@
 // box is the live list the scheduler reads every minute, shown or not.
 #pragma once
 
-#include "app/Controls.h"
 #include "core/LineList.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>
 
-class TAForm1;
+class MainWindow;
 
-class TForm3 : public QDialog {
+class ScheduleDialog : public QDialog {
     Q_OBJECT
 public:
     // Created hidden at start, for the whole run; it loads "proc.qbx".
-    TForm3(TAForm1& owner, platform::Platform platform);
+    ScheduleDialog(MainWindow& owner, platform::Platform platform);
 
     // The list as it stands in the edit box.
     LineList Lines() const;
 
-    TLabel* Label1;
+    CaptionLabel* Label1;
     QPlainTextEdit* Memo3;
-    TSpeedButton* SpeedButton2;
-    TSpeedButton* SpeedButton1;
+    FlatButton* SpeedButton2;
+    FlatButton* SpeedButton1;
 
     void FormCreate(QObject* Sender);
     void FormActivate(QObject* Sender);
@@ -39,7 +39,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    TAForm1& owner_;
+    MainWindow& owner_;
     platform::Platform platform_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     // A file that could not be read is never replaced by what the dialog

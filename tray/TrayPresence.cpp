@@ -3,7 +3,7 @@
 // that brings the window back, the tip that names the running timers and
 // the menu of a right click.
 #include "TrayIcon.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
 
@@ -16,13 +16,13 @@ constexpr int kLongestMenuShowMs = 20000;
 
 } // namespace
 
-void TAForm1::CreateTrayIcon() {
-    TrayIcon1 = new TTrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
+void MainWindow::CreateTrayIcon() {
+    TrayIcon1 = new TrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
     TrayIcon1->SetInterval(450);
     for (int frame = 0; frame < 8; ++frame)
         TrayIcon1->Icons.Add(TrayPicture(QStringLiteral("frame%1").arg(frame)));
     TrayIcon1->SetHint(kProgram);
-    auto* menu = new TPopupMenu(this, QStringLiteral("TrayMenu1"));
+    auto* menu = new PopupMenu(this, QStringLiteral("TrayMenu1"));
     TrayIcon1->SetPopupMenu(menu);
     // A window on screen is drawn first; the notification area gets the
     // icon a moment later.
@@ -32,7 +32,7 @@ void TAForm1::CreateTrayIcon() {
     }
     // The still clock last: setting it puts the icon in the notification area.
     TrayIcon1->SetIcon(TrayPicture(QStringLiteral("clock")));
-    On(TrayIcon1, &TTrayIcon::Click, &TAForm1::TrayIcon1Click);
+    On(TrayIcon1, &TrayIcon::Click, &MainWindow::TrayIcon1Click);
     // The entries that are always there; the running timers come between
     // the two separators.
     const auto add = [this, menu](const QString& caption, auto command) {
@@ -61,7 +61,7 @@ void TAForm1::CreateTrayIcon() {
     connect(&trayMenuShowing_, &QTimer::timeout, this, closed);
 }
 
-void TAForm1::UpdateTrayHint() {
+void MainWindow::UpdateTrayHint() {
     // Nothing to tell a notification area that is not there; and a tip
     // renewed over an open menu may be drawn on top of it.
     if (!TrayIcon1->Shown() || trayMenuOpen_)
@@ -72,10 +72,10 @@ void TAForm1::UpdateTrayHint() {
     TrayIcon1->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
-void TAForm1::SettleTrayMenu() {
+void MainWindow::SettleTrayMenu() {
     if (!TrayIcon1)
         return;
-    QMenu* menu = TrayIcon1->PopupMenu();
+    QMenu* menu = TrayIcon1->ContextMenu();
     const QList<RunningTimer> running = RunningTimers();
     QList<int> order;
     for (const RunningTimer& timer : running)
@@ -119,7 +119,7 @@ void TAForm1::SettleTrayMenu() {
     }
 }
 
-void TAForm1::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+void MainWindow::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
     // Shown, even from the task bar's minimised state, and above the
     // windows that may have buried it.
     platform_.windows.Raise(this);
