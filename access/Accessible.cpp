@@ -194,7 +194,7 @@ QString MainWindow::SlotDescription(int N) const {
     const QString message = SlotButton(N)->text().trimmed();
     return QStringLiteral("Timer %1%2, %3%4")
         .arg(QString::number(N), message.isEmpty() ? QString() : QStringLiteral(": ") + message,
-             Memo1->Lines.Line(N).left(8), state);
+             settings_.Prefs().Line(N).left(8), state);
 }
 
 void MainWindow::DescribeControls() {

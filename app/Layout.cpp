@@ -24,7 +24,6 @@ enum class Kind {
     CheckBox,
     Radio,
     Picker, // a time picker
-    Memo,   // a hidden list of lines; the caption is its first text
 };
 
 // The design's faces: family, height in pixels, weight, text colour.
@@ -96,10 +95,9 @@ enum Flag {
 
 // The window's member that names the control, when it has one.
 template <typename T> using Member = T* MainWindow::*;
-using Field =
-    std::variant<std::monostate, Member<Picture>, Member<FlatButton>, Member<CaptionLabel>,
-                 Member<BevelPanel>, Member<TextBox>, Member<CheckBox>, Member<RadioButton>,
-                 Member<TimePicker>, Member<LineHolder>>;
+using Field = std::variant<std::monostate, Member<Picture>, Member<FlatButton>,
+                           Member<CaptionLabel>, Member<BevelPanel>, Member<TextBox>,
+                           Member<CheckBox>, Member<RadioButton>, Member<TimePicker>>;
 
 using Click = void (MainWindow::*)(QObject*);
 using Press = void (MainWindow::*)(QObject*, Qt::MouseButton, QPoint);
@@ -262,10 +260,6 @@ const ControlRow kControls[] = {
      .onClick = &A::SpeedButton11Click},
     {.kind = K::Panel, .name = "Panel35", .bounds = {78, 215, 29, 14}, .color = clr::Popup,
      .face = F::Navy, .flags = Hidden, .field = &A::Panel35},
-    {.kind = K::Memo, .name = "Memo2", .bounds = {83, 215, 29, 16}, .caption = "Memo1",
-     .flags = Hidden, .field = &A::Memo2},
-    {.kind = K::Memo, .name = "Memo1", .bounds = {195, 215, 29, 16}, .flags = Hidden,
-     .field = &A::Memo1},
 
     // Quick timers, one row under the countdown slots.
     {.kind = K::Lowered, .name = "Panel23", .bounds = {5, 190, 24, 19}, .color = kBack},
@@ -842,12 +836,6 @@ void MainWindow::CreateControls() {
             }
             picker->SetTime(QTime(12, 0, 0));
             control = picker;
-            break;
-        }
-        case Kind::Memo: {
-            auto* memo = new LineHolder(parent, name, row.bounds);
-            memo->Lines.SetText(caption);
-            control = memo;
             break;
         }
         }

@@ -84,7 +84,6 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     RegisterComponents();
     ConnectHandlers();
     SetTabOrder();
-    PrepareStores();
     NameControls();
     Guard([this] { FormCreate(this); });
     if (start == Start::OnScreenFirst) {

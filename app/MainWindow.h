@@ -8,6 +8,7 @@
 #include "WindowState.h"
 #include "core/TextFile.h"
 #include "core/UserFiles.h"
+#include "models/SettingsStore.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
@@ -90,8 +91,6 @@ public:
     BevelPanel* Panel11;
     FlatButton* SpeedButton11;
     BevelPanel* Panel35;
-    LineHolder* Memo2;
-    LineHolder* Memo1;
 
     // The message editor.
     BevelPanel* Panel12;
@@ -296,8 +295,9 @@ public:
     void UpdateBtns(bool visible);
     // Closes the message editor, storing nothing.
     void CloseMessageEditor();
-    // Where the user's files are.
+    // Where the user's files are, and what they hold.
     const UserFiles& Files() const { return files_; }
+    SettingsStore& Settings() { return settings_; }
     // Replaces one of them (one of file::) in one step; the program's error
     // when it cannot.
     void WriteUserFile(const QString& name, const QByteArray& bytes);
@@ -323,8 +323,6 @@ public:
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
 
-    // The settings stores before any file is read.
-    void PrepareStores();
     // Settings: "PgmStart" loads, "ParmUpdate" saves, anything else nothing.
     // Virtual so that tests can watch or fail the load and the save.
     virtual void InitializeParameters(const QString& mode);
@@ -431,7 +429,8 @@ private:
     bool launching_ = false;
     // What became of reading "prefs.qbx"; nothing before the first load,
     // and a store never loaded is never written.
-    std::optional<FileState> prefsFile_;
+
+    SettingsStore settings_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
     // Inside the close, which may be waiting on a question; and past it.

@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
-#include "settings/Prefs.h"
+#include "models/Prefs.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ constexpr int kAlarmKey = 100;
 
 void MainWindow::NotifyExpiry(int N) {
     // The time the timer was set for, as its line or its length keeps it.
-    const QString set = slot::IsQuick(N) ? DurationText(QuickLength(Memo2->Lines, N))
-                                         : SlotTimeOf(Memo1->Lines.Line(N));
+    const QString set = slot::IsQuick(N) ? DurationText(QuickLength(settings_.Presets(), N))
+                                         : SlotTimeOf(settings_.Prefs().Line(N));
     platform_.notifications.Notify(N, SlotLabel(N), QStringLiteral("Set for %1").arg(set));
 }
 

@@ -1,32 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving "prefs.qbx" and "pprefs.qbx", beside the executable.
-#include "Prefs.h"
 #include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
+#include "models/Prefs.h"
 
 #include <QDir>
-
-namespace {
-
-constexpr int kPrefsLines = 15;
-
-// A stored file too short for every slot and alarm gets the missing lines
-// from the default file, so that nothing the user sets is dropped at save.
-void CompleteWithDefaults(LineList& prefs) {
-    LineList defaults;
-    defaults.SetText(DefaultPrefsText());
-    for (int line = prefs.Count(); line < kPrefsLines; ++line)
-        prefs.Append(defaults.Line(line));
-}
-
-} // namespace
-
-void MainWindow::PrepareStores() {
-    // The defaults, so that a first run keeps the slots the user sets.
-    Memo1->Lines.SetText(DefaultPrefsText());
-}
 
 void MainWindow::InitializeParameters(const QString& mode) {
     if (mode == QLatin1String("PgmStart"))
@@ -36,21 +16,8 @@ void MainWindow::InitializeParameters(const QString& mode) {
 }
 
 void MainWindow::LoadSettings() {
-    QByteArray bytes;
-    prefsFile_ = ReadWholeFile(files_.Read(file::Prefs), bytes);
-    if (prefsFile_ == FileState::Read) {
-        LineList stored;
-        stored.SetBytes(bytes);
-        // A file with no line at all (empty, or a byte-order mark alone) is
-        // what an interrupted save used to leave: no settings.
-        if (stored.Count() == 0) {
-            prefsFile_ = FileState::Missing;
-        } else {
-            Memo1->Lines = stored;
-            CompleteWithDefaults(Memo1->Lines);
-        }
-    }
-    if (prefsFile_ == FileState::Unreadable) {
+    settings_.Load(files_.Read(file::Prefs), files_.Read(file::Presets));
+    if (settings_.PrefsFile() == FileState::Unreadable) {
         // Kept as it is, and the user knows that this run's changes go
         // nowhere until the file is mended or moved away.
         const QString path = QDir::toNativeSeparators(files_.Read(file::Prefs));
@@ -61,23 +28,18 @@ void MainWindow::LoadSettings() {
                                          .arg(path));
         });
     }
-    if (ReadWholeFile(files_.Read(file::Presets), bytes) == FileState::Read)
-        Memo2->Lines.SetBytes(bytes);
-    else
-        Memo2->Lines.SetText(DefaultPprefsText());
-
-    if (prefsFile_ == FileState::Read)
+    if (settings_.PrefsFile() == FileState::Read)
         ApplyPrefs();
     // Whole minutes on the quick-timer buttons; a damaged line keeps the
     // design caption.
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (const auto caption = QuickCaption(Memo2->Lines, n))
+        if (const auto caption = QuickCaption(settings_.Presets(), n))
             SlotButton(n)->setText(*caption);
     }
 }
 
 void MainWindow::ApplyPrefs() {
-    const LineList& prefs = Memo1->Lines;
+    const LineList& prefs = settings_.Prefs();
     State.OptionFlags = prefs.Line(0);
     const StoredOptions options = ReadOptions(State.OptionFlags);
     CheckBox1->setChecked(options.sound);
@@ -101,7 +63,7 @@ void MainWindow::ApplyPrefs() {
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         // A hand-edited line may hold a line separator of its own.
-        Memo1->Lines.SetLine(n, SingleLineMessage(prefs.Line(n)));
+        settings_.Prefs().SetLine(n, SingleLineMessage(prefs.Line(n)));
         SlotEdit(n)->setText(SlotTimeOf(prefs.Line(n)));
         SlotButton(n)->setText(SlotCaptionOf(prefs.Line(n)));
     }
@@ -114,9 +76,7 @@ void MainWindow::ApplyPrefs() {
 }
 
 void MainWindow::SaveSettings() {
-    // Never replace a file that could not be read, or was never read, with
-    // this run's defaults.
-    if (!prefsFile_ || *prefsFile_ == FileState::Unreadable)
+    if (!settings_.MayWritePrefs())
         return;
 
     CurrentOptions options;
@@ -142,7 +102,7 @@ void MainWindow::SaveSettings() {
             options.trayColour = i;
     }
     State.OptionFlags = WriteOptions(State.OptionFlags, options);
-    Memo1->Lines.SetLine(0, State.OptionFlags);
+    settings_.Prefs().SetLine(0, State.OptionFlags);
 
     if (State.AlarmTimeChanged) {
         // The desktop ending the program waits for no answer; the times the
@@ -155,18 +115,18 @@ void MainWindow::SaveSettings() {
                                           QStringLiteral("Alarm time changed, save new time?"),
                                           platform::Questions::Button::No);
         if (answer == platform::Questions::Answer::Yes) {
-            Memo1->Lines.SetLine(11, TimeToStr(DateTimePicker2->time()));
-            Memo1->Lines.SetLine(12, TimeToStr(DateTimePicker3->time()));
-            Memo1->Lines.SetLine(13, Panel57->Caption());
-            Memo1->Lines.SetLine(14, Panel56->Caption());
+            settings_.Prefs().SetLine(11, TimeToStr(DateTimePicker2->time()));
+            settings_.Prefs().SetLine(12, TimeToStr(DateTimePicker3->time()));
+            settings_.Prefs().SetLine(13, Panel57->Caption());
+            settings_.Prefs().SetLine(14, Panel56->Caption());
         }
     }
-    WriteUserFile(file::Prefs, Memo1->Lines.Bytes());
+    WriteUserFile(file::Prefs, settings_.Prefs().Bytes());
     State.AlarmTimeChanged = false;
 }
 
 bool MainWindow::AlarmsDifferFromSaved() const {
-    const LineList& saved = Memo1->Lines;
+    const LineList& saved = settings_.Prefs();
     const auto savedTime = [&](int line) -> std::optional<QTime> {
         try {
             return StrToTime(saved.Line(line));

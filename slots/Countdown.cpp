@@ -8,7 +8,7 @@
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
-#include "settings/Prefs.h"
+#include "models/Prefs.h"
 #include "tray/TrayIcon.h"
 
 namespace {
@@ -31,7 +31,7 @@ void MainWindow::ClearCountdownSlot(int N) {
     button->SetFontColor(clr::Navy);
     SlotPanel(N)->SetColor(clr::Background);
     SlotEdit(N)->SetColor(clr::Blue);
-    SlotEdit(N)->setText(Memo1->Lines.Line(N).left(8));
+    SlotEdit(N)->setText(settings_.Prefs().Line(N).left(8));
     WithdrawNotification(N);
 }
 
@@ -89,13 +89,13 @@ void MainWindow::EditAlarmMessage1Click(QObject*) {
     // editor offers the whole message as saved, so that storing it again
     // loses nothing.
     const QString caption = SlotButton(N)->text();
-    const QString saved = Memo1->Lines.Line(N).mid(8);
+    const QString saved = settings_.Prefs().Line(N).mid(8);
     Edit11->setText(saved.startsWith(caption) ? saved : caption);
     Edit11->setFocus();
     Edit11->selectAll();
 
     // The picker's minutes and seconds stand for the slot's hours and minutes.
-    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:") + Memo1->Lines.Line(N).left(5)));
+    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:") + settings_.Prefs().Line(N).left(5)));
 }
 
 void MainWindow::SpeedButton12Click(QObject*) {
@@ -116,7 +116,7 @@ void MainWindow::SpeedButton12Click(QObject*) {
     FlatButton* button = SlotButton(N);
     button->setText(message);
     button->SetMargin(MarginFor(message));
-    Memo1->Lines.SetLine(N, hoursMinutes + u':' + seconds + message);
+    settings_.Prefs().SetLine(N, hoursMinutes + u':' + seconds + message);
 }
 
 void MainWindow::CloseMessageEditor() {
@@ -155,5 +155,5 @@ void MainWindow::N01Click(QObject* Sender) {
     box->setText(box->text().left(6) + State.LastSecondsItemName.mid(1, 2) + box->text().mid(8));
     // The saved message, not the caption, which shows only its first 30
     // characters.
-    Memo1->Lines.SetLine(N, box->text() + Memo1->Lines.Line(N).mid(8));
+    settings_.Prefs().SetLine(N, box->text() + settings_.Prefs().Line(N).mid(8));
 }

@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/SlotFlags.h"
-#include "settings/Prefs.h"
+#include "models/Prefs.h"
 #include "tray/TrayIcon.h"
 
 void MainWindow::SpeedButton23Click(QObject*) {
@@ -31,7 +31,7 @@ void MainWindow::ToggleQuickSlot(int N) {
     button->SetTag(slot::Started(button->Tag()));
     // Read afresh at every start, so an edit of "pprefs.qbx" counts at once
     // after a restart; a damaged line runs the design length.
-    State.QuickRemaining(N) = QuickLength(Memo2->Lines, N);
+    State.QuickRemaining(N) = QuickLength(settings_.Presets(), N);
     Announce(N);
     if (ClickMinimize1->isChecked())
         hide();

@@ -145,7 +145,7 @@ void AccessTest::timerFromKeyboardAlone() {
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton12"));
     Key(Qt::Key_Space);
     QVERIFY(form->Panel12->isHidden());
-    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("00:05:00Tea"));
+    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:05:00Tea"));
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton2"));
     Key(Qt::Key_Space);
     QVERIFY(form->SlotButton(2)->Tag() & slot::Running);
@@ -163,10 +163,10 @@ void AccessTest::escapeClosesEditorStoringNothing() {
     QTest::keyClick(form->PopupMenu1, Qt::Key_Return);
     QVERIFY(form->Panel12->isVisible());
     QTest::keyClicks(form->Edit11, QStringLiteral("Lost"));
-    const QString saved = form->Memo1->Lines.Line(4);
+    const QString saved = form->Settings().Prefs().Line(4);
     Key(Qt::Key_Escape);
     QVERIFY(form->Panel12->isHidden());
-    QCOMPARE(form->Memo1->Lines.Line(4), saved);
+    QCOMPARE(form->Settings().Prefs().Line(4), saved);
     QCOMPARE(form->SlotButton(4)->text(), QStringLiteral("Message"));
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton4"));
 }
@@ -260,7 +260,7 @@ void AccessTest::namesFollowState() {
     auto name = [](QWidget* control) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
-    form->Memo1->Lines.SetLine(3, QStringLiteral("00:05:00Tea"));
+    form->Settings().Prefs().SetLine(3, QStringLiteral("00:05:00Tea"));
     form->SlotButton(3)->setText(QStringLiteral("Tea"));
     form->SlotEdit(3)->setText(QStringLiteral("00:05:00"));
     QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);

@@ -3,7 +3,7 @@
 // activation, saved at close, with damaged and foreign files.
 #include "FormFixture.h"
 #include "core/Colors.h"
-#include "settings/Prefs.h"
+#include "models/Prefs.h"
 
 #include <QClipboard>
 #include <QDir>

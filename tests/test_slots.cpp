@@ -63,7 +63,7 @@ private:
     void SetSlot(int n, const QString& time, const QString& message) {
         form->SlotEdit(n)->setText(time);
         form->SlotButton(n)->setText(message);
-        form->Memo1->Lines.SetLine(n, time + message);
+        form->Settings().Prefs().SetLine(n, time + message);
     }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     void PressEnter() {
@@ -224,7 +224,7 @@ void SlotsTest::expiryClosesEditor() {
                              "Panel21", "CheckBox1", "CheckBox2"})
         QVERIFY2(form->Find<QWidget>(name)->isVisible(), name);
     QVERIFY(!form->Find<QWidget>("Panel36")->isVisible());
-    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("00:00:00Message"));
+    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:00:00Message"));
 }
 
 void SlotsTest::trayAnimationFollowsRunningSlots() {
@@ -313,11 +313,11 @@ void SlotsTest::editorRoundTrip() {
     form->SpeedButton12->click();
     QVERIFY(!form->Panel12->isVisible());
     QVERIFY(form->Find<QWidget>("Panel1")->isVisible());
-    QCOMPARE(form->Memo1->Lines.Line(1), QStringLiteral("01:30:45Tea"));
+    QCOMPARE(form->Settings().Prefs().Line(1), QStringLiteral("01:30:45Tea"));
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("01:30:45"));
 
     // A saved line that is no time leaves the editor open with the message.
-    form->Memo1->Lines.SetLine(2, QStringLiteral("xx:yy:00Milk"));
+    form->Settings().Prefs().SetLine(2, QStringLiteral("xx:yy:00Milk"));
     form->SlotButton(2)->setText(QStringLiteral("Milk"));
     OpenEditor(2);
     QVERIFY(form->Panel12->isVisible());
@@ -331,9 +331,9 @@ void SlotsTest::editorClearThenOk() {
     form->SpeedButton13->click();
     QVERIFY(form->Panel12->isVisible());
     QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
-    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("02:15:30Oven"));
+    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
     form->SpeedButton12->click();
-    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("00:00:00Oven"));
+    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("00:00:00Oven"));
 
     // "C" then a hide button: the box keeps seconds 00 until the next stop.
     SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
@@ -342,7 +342,7 @@ void SlotsTest::editorClearThenOk() {
     form->SpeedButton16Y->click();
     form->show();
     QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
-    QCOMPARE(form->Memo1->Lines.Line(3), QStringLiteral("02:15:30Oven"));
+    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
     Click(form->SlotButton(3));
     Click(form->SlotButton(3));
     QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:30"));
@@ -350,17 +350,17 @@ void SlotsTest::editorClearThenOk() {
 
 void SlotsTest::editorKeepsLongMessage() {
     const QString message = QStringLiteral("Take the bread out of the oven, then feed the cat");
-    form->Memo1->Lines.SetLine(4, QStringLiteral("00:20:00") + message);
+    form->Settings().Prefs().SetLine(4, QStringLiteral("00:20:00") + message);
     form->SlotEdit(4)->setText(QStringLiteral("00:20:00"));
     form->SlotButton(4)->setText(message.left(30));
     OpenEditor(4);
     QCOMPARE(form->Edit11->text(), message);
     form->SpeedButton12->click();
-    QCOMPARE(form->Memo1->Lines.Line(4), QStringLiteral("00:20:00") + message);
+    QCOMPARE(form->Settings().Prefs().Line(4), QStringLiteral("00:20:00") + message);
     // The seconds menu keeps the whole message too.
     QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
     form->Find<QAction>("N15")->trigger();
-    QCOMPARE(form->Memo1->Lines.Line(4), QStringLiteral("00:20:15") + message);
+    QCOMPARE(form->Settings().Prefs().Line(4), QStringLiteral("00:20:15") + message);
 }
 
 void SlotsTest::editorEnterStores() {
@@ -374,7 +374,7 @@ void SlotsTest::editorEnterStores() {
     QVERIFY(!form->Panel12->isVisible());
     QVERIFY(!form->State.EnterHandled);
     QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
-    QCOMPARE(form->Memo1->Lines.Line(6), QStringLiteral("00:10:00Tea"));
+    QCOMPARE(form->Settings().Prefs().Line(6), QStringLiteral("00:10:00Tea"));
 }
 
 void SlotsTest::editorPickerTyping() {
@@ -391,7 +391,7 @@ void SlotsTest::editorPickerTyping() {
     QTest::keyClick(form->DateTimePicker1, Qt::Key_Up);
     QCOMPARE(form->DateTimePicker1->time().hour(), 12);
     form->SpeedButton12->click();
-    QCOMPARE(form->Memo1->Lines.Line(8), QStringLiteral("03:45:30x"));
+    QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("03:45:30x"));
 }
 
 void SlotsTest::editorPickerTypingAfterOneClick() {
@@ -408,7 +408,7 @@ void SlotsTest::editorPickerTypingAfterOneClick() {
     clickInto(4);
     QTest::keyClicks(text, QStringLiteral("7"));
     form->SpeedButton12->click();
-    QCOMPARE(form->Memo1->Lines.Line(8), QStringLiteral("05:07:30x"));
+    QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("05:07:30x"));
 }
 
 void SlotsTest::editorLeavesKeyboardOnSlots_data() {
@@ -469,18 +469,18 @@ void SlotsTest::secondsMenu() {
     QTest::mousePress(form->SlotEdit(2), Qt::RightButton, {}, QPoint(5, 5));
     form->Find<QAction>("N45")->trigger();
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
-    QCOMPARE(form->Memo1->Lines.Line(2), QStringLiteral("01:30:45Pasta"));
+    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("01:30:45Pasta"));
     QCOMPARE(form->State.LastSecondsItemName, QStringLiteral("N45"));
 }
 
 void SlotsTest::clockBoxIsNoSlot() {
-    const QString alarmLine = form->Memo1->Lines.Line(12);
+    const QString alarmLine = form->Settings().Prefs().Line(12);
     const QString clock = form->Edit12->text();
     QTest::mousePress(form->Edit12, Qt::RightButton, {}, QPoint(5, 5));
     QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit12"));
     form->Find<QAction>("N45")->trigger();
     QCOMPARE(form->Edit12->text(), clock);
-    QCOMPARE(form->Memo1->Lines.Line(12), alarmLine);
+    QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
 
     // With the editor open, "OK" and "C" still act on the edited slot.
     SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
@@ -488,8 +488,8 @@ void SlotsTest::clockBoxIsNoSlot() {
     QTest::mousePress(form->Edit12, Qt::LeftButton, {}, QPoint(5, 5));
     form->SpeedButton13->click();
     form->SpeedButton12->click();
-    QCOMPARE(form->Memo1->Lines.Line(5), QStringLiteral("00:00:00Tea"));
-    QCOMPARE(form->Memo1->Lines.Line(12), alarmLine);
+    QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:00:00Tea"));
+    QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
     QCOMPARE(form->SpeedButton12->Tag(), 0);
 }
 
@@ -543,11 +543,11 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     SetSlot(7, QStringLiteral("00:30:00"), QStringLiteral("running"));
     Click(form->SlotButton(7));
     SetSlot(1, QStringLiteral("00:00:00"), QStringLiteral("a"));
-    form->Memo1->Lines.SetLine(1, QStringLiteral("00:10:00a"));
+    form->Settings().Prefs().SetLine(1, QStringLiteral("00:10:00a"));
     form->SlotButton(1)->SetTag(0x01);
     form->ExpireSlot(1);
     Ring(4);
-    form->Memo1->Lines.SetLine(4, QStringLiteral("00:00:20x"));
+    form->Settings().Prefs().SetLine(4, QStringLiteral("00:00:20x"));
     form->SlotButton(25)->SetTag(0x01);
     form->ExpireSlot(25);
     form->AlertTick();
@@ -751,7 +751,7 @@ void SlotsTest::stallIsMadeUp() {
 
 void SlotsTest::desktopHearsOfAlerts() {
     SetSlot(4, QStringLiteral("00:00:01"), QStringLiteral("Tea"));
-    form->Memo1->Lines.SetLine(4, QStringLiteral("00:05:00Tea"));
+    form->Settings().Prefs().SetLine(4, QStringLiteral("00:05:00Tea"));
     Click(form->SlotButton(4));
     Click(form->SlotButton(27));
     form->State.QuickRemaining(27) = 1;

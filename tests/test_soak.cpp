@@ -68,7 +68,7 @@ void SoakTest::hundredThousandTicks() {
     desktop.executableDir = QStringLiteral("/nonexistent");
     Form form(desktop.Interfaces());
     auto* dialog = new ScheduleDialog(form, desktop.Interfaces());
-    form.Memo2->Lines.SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
+    form.Settings().Presets().SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
     Dice dice;
     QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
     int objects = 0;
@@ -99,7 +99,7 @@ void SoakTest::hundredThousandTicks() {
                 const QString time = QStringLiteral("00:0%1:%2")
                                          .arg(dice.Roll(2))
                                          .arg(dice.Roll(60), 2, 10, QLatin1Char('0'));
-                form.Memo1->Lines.SetLine(n, time + QStringLiteral("Soak"));
+                form.Settings().Prefs().SetLine(n, time + QStringLiteral("Soak"));
                 form.SlotEdit(n)->setText(time);
             }
             press(QStringLiteral("SpeedButton%1").arg(n));

@@ -687,9 +687,3 @@ void TimePicker::AlignHour() {
                         : 0;
     lineEdit()->setTextMargins(indent_ + pad, 0, 0, 0);
 }
-
-LineHolder::LineHolder(QWidget* parent, const QString& name, QRect bounds)
-    : QWidget(parent) {
-    Place(this, name, bounds);
-    hide();
-}

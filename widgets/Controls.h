@@ -4,8 +4,6 @@
 // own terms, and report the mouse the way the handlers expect it.
 #pragma once
 
-#include "core/LineList.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -290,12 +288,4 @@ private:
     int shownFields_ = 3;
     int indent_ = 0;
     bool hourRightAligned_ = false;
-};
-
-// A hidden list of text lines that holds a file while the program runs.
-class LineHolder : public QWidget {
-    Q_OBJECT
-public:
-    LineHolder(QWidget* parent, const QString& name, QRect bounds);
-    LineList Lines;
 };

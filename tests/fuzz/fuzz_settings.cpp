@@ -9,8 +9,8 @@
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
 #include "app/MainWindow.h"
+#include "models/Prefs.h"
 #include "platform/FakePlatform.h"
-#include "settings/Prefs.h"
 
 #include <QDir>
 #include <QFile>
