@@ -210,7 +210,7 @@ void MainWindow::DescribeControls() {
                                               : QStringLiteral("Hide alarm clock"));
     const QString watch = SpeedButton35->text();
     Rename(SpeedButton35, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
-                          : State.StopwatchRunning
+                          : stopwatch_.Running()
                               ? QStringLiteral("Stopwatch, running")
                               : QStringLiteral("Stopwatch, stopped at ") + watch);
     const struct {

@@ -162,6 +162,7 @@ void MainWindow::ConnectHandlers() {
     On(Timer2, &IntervalTimer::Timer, &MainWindow::Timer2Timer);
     On(Timer3, &IntervalTimer::Timer, &MainWindow::Timer3Timer);
     On(Timer4, &IntervalTimer::Timer, &MainWindow::Timer4Timer);
+    connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { ShowStopwatch(); }); });
 }
 
 void MainWindow::ShowCentred() {

@@ -9,6 +9,7 @@
 #include "core/TextFile.h"
 #include "core/UserFiles.h"
 #include "models/SettingsStore.h"
+#include "models/Stopwatch.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
@@ -298,6 +299,7 @@ public:
     // Where the user's files are, and what they hold.
     const UserFiles& Files() const { return files_; }
     SettingsStore& Settings() { return settings_; }
+    Stopwatch& StopwatchModel() { return stopwatch_; }
     // Replaces one of them (one of file::) in one step; the program's error
     // when it cannot.
     void WriteUserFile(const QString& name, const QByteArray& bytes);
@@ -359,7 +361,8 @@ private:
     void ClearCountdownSlot(int N);
     void ClearQuickSlot(int N);
     // Steps of the tick that belong to the stopwatch, the clock and the alarms.
-    void StopwatchStep(int seconds);
+    // The stopwatch's button as the stopwatch stands.
+    void ShowStopwatch();
     void ClockStep();
     void Alarm1Check();
     void Alarm2Check();
@@ -431,6 +434,7 @@ private:
     // and a store never loaded is never written.
 
     SettingsStore settings_;
+    Stopwatch stopwatch_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
     // Inside the close, which may be waiting on a question; and past it.

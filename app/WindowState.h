@@ -25,11 +25,6 @@ struct WindowState {
     int Alarm2Triggered = 0;
     // The alert has fired since the last key press; Enter then spares alarm 2.
     bool EnterHandled = false;
-    // The stopwatch in days; a tick adds a minute's worth, read as a second.
-    double StopwatchValue = 0.0;
-    bool StopwatchRunning = false;
-    // 1 after a press that started the stopwatch, 0 after one that paused it.
-    int StopwatchToggle = 0;
     // The next close skips the settings save.
     bool CloseWithoutSaving = false;
     // An alarm time or AM/PM was edited since start or the last save.

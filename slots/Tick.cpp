@@ -14,7 +14,7 @@ void MainWindow::Timer1Timer(QObject*) {
     const int seconds = int(qBound<qint64>(0, qRound64((now - counted_) / 1000.0), kLongestGap));
     counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
 
-    StopwatchStep(seconds);
+    stopwatch_.Advance(seconds);
     ClockStep();
     Alarm1Check();
     Alarm2Check();

@@ -1,54 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stopwatch on the "SW" button, and the clock in the alarm half. The
-// stopwatch counts the seconds that really passed, a minute's worth of a
-// day for each, so that its "h:mm" reads as minutes and seconds.
+// The stopwatch on the "SW" button, and the clock in the alarm half.
 #include "app/MainWindow.h"
 #include "core/Convert.h"
 
 namespace {
 
-// Just under 1/1440 of a day, a minute's worth, which "h:mm" shows as
-// minutes and seconds.
-constexpr double kStep = 0.000694444444444;
-
-QFont ResetLook() {
+QFont RestLook() {
     return DesignFont(QStringLiteral("Small Fonts"), 8);
 }
 
-QFont RunningLook() {
+QFont CountingLook() {
     return DesignFont(QStringLiteral("MS Sans Serif"), 11, true);
 }
 
 } // namespace
 
 void MainWindow::SpeedButton35Click(QObject*) {
-    if (State.StopwatchToggle == 0) {
-        State.StopwatchRunning = true;
-        if (SpeedButton35->text() == QLatin1String("SW"))
-            SpeedButton35->setText(QStringLiteral("0.00"));
-        SpeedButton35->setFont(RunningLook());
-        State.StopwatchToggle = 1;
-    } else {
-        State.StopwatchRunning = false;
-        State.StopwatchToggle = 0;
-    }
+    stopwatch_.Toggle();
 }
 
 void MainWindow::Clear1Click(QObject*) {
-    if (State.StopwatchRunning) {
-        SpeedButton35->setText(QStringLiteral("0.00"));
-    } else {
-        SpeedButton35->setText(QStringLiteral("SW"));
-        SpeedButton35->setFont(ResetLook());
-    }
-    State.StopwatchValue = 0.0;
+    stopwatch_.Clear();
 }
 
-void MainWindow::StopwatchStep(int seconds) {
-    if (!State.StopwatchRunning)
-        return;
-    State.StopwatchValue += kStep * seconds;
-    SpeedButton35->setText(HMmOfDays(State.StopwatchValue));
+void MainWindow::ShowStopwatch() {
+    SpeedButton35->setText(stopwatch_.Text());
+    const QFont look = stopwatch_.AtRest() ? RestLook() : CountingLook();
+    if (SpeedButton35->font() != look)
+        SpeedButton35->setFont(look);
 }
 
 void MainWindow::ClockStep() {

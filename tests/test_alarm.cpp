@@ -323,7 +323,7 @@ void AlarmTest::stopwatchPauseAndClear() {
     form->Clear1->trigger();
     QCOMPARE(form->SpeedButton35->text(), QStringLiteral("SW"));
     QVERIFY(!form->SpeedButton35->font().bold());
-    QCOMPARE(form->State.StopwatchValue, 0.0);
+    QCOMPARE(form->StopwatchModel().Days(), 0.0);
     form->SpeedButton35->click();
     QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0.00"));
 }

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Stopwatch.h"
+
+#include "core/Convert.h"
+
+namespace {
+
+// Just under 1/1440 of a day, a minute's worth, which "h:mm" shows as
+// minutes and seconds.
+constexpr double kStep = 0.000694444444444;
+
+} // namespace
+
+QString Stopwatch::Text() const {
+    if (atRest_)
+        return QStringLiteral("SW");
+    return counted_ ? HMmOfDays(days_) : QStringLiteral("0.00");
+}
+
+void Stopwatch::Toggle() {
+    running_ = !running_;
+    if (running_ && atRest_) {
+        atRest_ = false;
+        counted_ = false;
+    }
+    emit Changed();
+}
+
+void Stopwatch::Clear() {
+    days_ = 0.0;
+    counted_ = false;
+    atRest_ = !running_;
+    emit Changed();
+}
+
+void Stopwatch::Advance(int seconds) {
+    if (!running_)
+        return;
+    days_ += kStep * seconds;
+    counted_ = true;
+    emit Changed();
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stopwatch: a count of the seconds that really passed while it runs,
+// kept as the design kept it, in days, each second a minute's worth, so
+// that its "h:mm" reads as minutes and seconds.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Stopwatch : public QObject {
+    Q_OBJECT
+public:
+    bool Running() const { return running_; }
+    // Never started since it was last cleared at rest.
+    bool AtRest() const { return atRest_; }
+    double Days() const { return days_; }
+    // What its button shows: "SW" at rest, "0.00" from a start or a clear
+    // until its first second, then minutes and seconds ("1:15").
+    QString Text() const;
+
+    // Starts it, or pauses it where it is.
+    void Toggle();
+    // Back to zero: at rest when paused, counting on from zero when running.
+    void Clear();
+    // The seconds the tick took off.
+    void Advance(int seconds);
+
+signals:
+    void Changed();
+
+private:
+    bool running_ = false;
+    bool atRest_ = true;
+    bool counted_ = false;
+    double days_ = 0.0;
+};
