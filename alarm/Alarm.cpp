@@ -1,30 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two alarms. Each rings during the whole minute of its time; alarm 1
-// once or, with "Recur", again and again, alarm 2 once and then every
-// snooze period until it is switched off.
+// The two alarms' controls and checks. Each rings during the whole minute
+// of its time; alarm 1 once or, with "Recur", again and again, alarm 2 once
+// and then every snooze period until it is switched off. What the alarms
+// are is the AlarmClock's; the controls show it and change it.
 #include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
 
 namespace {
-
-const QString kOn = QStringLiteral("ON");
-const QString kOff = QStringLiteral("OFF");
-
-void SwitchOn(FlatButton* button, BevelPanel* panel) {
-    MainWindow::ShowAlarmState(button, panel, true);
-}
-
-void SwitchOff(FlatButton* button, BevelPanel* panel) {
-    MainWindow::ShowAlarmState(button, panel, false);
-}
-
-// "AM" becomes "PM"; anything else, "AM".
-void ToggleAmPm(BevelPanel* panel) {
-    panel->SetCaption(panel->Caption() == QLatin1String("AM") ? QStringLiteral("PM")
-                                                              : QStringLiteral("AM"));
-}
 
 // The snooze length of a button such as "15 min", in milliseconds.
 int SnoozeOf(const QAbstractButton* button) {
@@ -33,32 +17,27 @@ int SnoozeOf(const QAbstractButton* button) {
 
 } // namespace
 
-void MainWindow::ShowAlarmState(FlatButton* button, BevelPanel* panel, bool on) {
-    button->setText(on ? kOn : kOff);
-    panel->SetColor(on ? clr::TitleStrip : clr::ButtonPanel);
-}
-
-bool MainWindow::MinuteMatch(const TimePicker* picker, const BevelPanel* amPm) const {
-    // The time text puts a two-digit hour one character further on.
-    const QString alarm = TimeToStr(picker->time());
-    const bool twoDigitHour = alarm.mid(2, 1) == QLatin1String(":");
-    const int n = twoDigitHour ? 5 : 4;
-    const int designator = twoDigitHour ? 10 : 9;
-    if (alarm.left(n) != TimeToStr(platform_.clock.TimeOfDay()).left(n))
-        return false;
-    return TimeToStr(platform_.clock.TimeOfDay()).mid(designator - 1, 1) == amPm->Caption().left(1);
+void MainWindow::ShowAlarm(int alarm) {
+    const AlarmClock::Alarm& shown = alarms_[alarm];
+    FlatButton* onOff = alarm == 1 ? SpeedButton14 : SpeedButton17;
+    onOff->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    (alarm == 1 ? Panel44 : Panel59)->SetColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
+    (alarm == 1 ? Panel57 : Panel56)->SetCaption(shown.amPm);
+    TimePicker* picker = alarm == 1 ? DateTimePicker2 : DateTimePicker3;
+    if (picker->time() != shown.time)
+        picker->SetTime(shown.time);
 }
 
 void MainWindow::Alarm1Check() {
-    if (SpeedButton14->text() != kOn || !MinuteMatch(DateTimePicker2, Panel57))
+    if (!alarms_[1].on || !alarms_.InItsMinute(1, platform_.clock.TimeOfDay()))
         return;
     platform_.windows.Raise(this);
     if (CheckBox3->isChecked()) {
-        if (TimeToStr(DateTimePicker2->time()).mid(2, 1) != QLatin1String(":"))
+        if (!alarms_.TwoDigitHour(1)) {
             PlayAlertSound(file::RepeatSound);
-        else {
+        } else {
             Timer2->SetInterval(1000);
-            State.Alarm1Alerting = true;
+            alarms_.SetAlarm1Alerting(true);
         }
     } else {
         PlayAlertSound(file::EndSound);
@@ -70,8 +49,8 @@ void MainWindow::Alarm1Check() {
 }
 
 void MainWindow::Alarm2Check() {
-    if (SpeedButton17->text() != kOn || State.Alarm2Triggered != 0 ||
-        !MinuteMatch(DateTimePicker3, Panel56))
+    if (!alarms_[2].on || alarms_.Alarm2Snoozing() ||
+        !alarms_.InItsMinute(2, platform_.clock.TimeOfDay()))
         return;
     platform_.windows.Raise(this);
     PlayAlertSound(file::EndSound);
@@ -80,7 +59,7 @@ void MainWindow::Alarm2Check() {
         if (radio->isChecked())
             Timer3->SetInterval(SnoozeOf(radio));
     }
-    State.Alarm2Triggered = 1;
+    alarms_.SetAlarm2Snoozing(true);
 }
 
 void MainWindow::Timer3Timer(QObject*) {
@@ -88,7 +67,7 @@ void MainWindow::Timer3Timer(QObject*) {
 }
 
 void MainWindow::RadioButton1Click(QObject* Sender) {
-    if (State.Alarm2Triggered != 1)
+    if (!alarms_.Alarm2Snoozing())
         return;
     auto* clicked = static_cast<RadioButton*>(Sender);
     for (RadioButton* radio : SnoozeButtons()) {
@@ -98,64 +77,62 @@ void MainWindow::RadioButton1Click(QObject* Sender) {
 }
 
 void MainWindow::SpeedButton14Click(QObject*) {
-    if (SpeedButton14->text() == kOff) {
-        SwitchOn(SpeedButton14, Panel44);
+    if (!alarms_[1].on) {
+        alarms_.SetOn(1, true);
     } else {
-        SwitchOff(SpeedButton14, Panel44);
+        alarms_.SetOn(1, false);
         Timer2->SetInterval(0);
-        State.Alarm1Alerting = false;
         WithdrawAlarmNotification(1);
     }
 }
 
 void MainWindow::SpeedButton17Click(QObject*) {
-    if (SpeedButton17->text() == kOff)
-        SwitchOn(SpeedButton17, Panel59);
+    if (!alarms_[2].on)
+        alarms_.SetOn(2, true);
     else
         SwitchAlarm2Off();
 }
 
 void MainWindow::SwitchAlarm2Off() {
-    SwitchOff(SpeedButton17, Panel59);
+    alarms_.SetOn(2, false);
     Timer3->SetInterval(0);
-    State.Alarm2Triggered = 0;
     WithdrawAlarmNotification(2);
 }
 
 bool MainWindow::Alarm1Ringing() const {
-    return SpeedButton14->text() == kOn && (MinuteMatch(DateTimePicker2, Panel57) ||
-                                            (State.Alarm1Alerting && Timer2->Interval() != 0));
+    return alarms_[1].on && (alarms_.InItsMinute(1, platform_.clock.TimeOfDay()) ||
+                             (alarms_.Alarm1Alerting() && Timer2->Interval() != 0));
 }
 
 bool MainWindow::Alarm2Snoozing() const {
-    return SpeedButton17->text() == kOn && Timer3->Interval() != 0;
+    return alarms_[2].on && Timer3->Interval() != 0;
 }
 
 // An alarm counts as changed only when it differs from the settings: Enter
 // in a picker reports a change of nothing, and a second click takes the
 // first one's AM/PM back.
 void MainWindow::Panel57Click(QObject*) {
-    ToggleAmPm(Panel57);
+    alarms_.ToggleAmPm(1);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
 void MainWindow::Panel56Click(QObject*) {
-    ToggleAmPm(Panel56);
+    alarms_.ToggleAmPm(2);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void MainWindow::DateTimePicker2Change(QObject*) {
+void MainWindow::DateTimePicker2Change(QObject* Sender) {
+    const int alarm = Sender == DateTimePicker2 ? 1 : 2;
+    alarms_.SetTime(alarm, static_cast<TimePicker*>(Sender)->time());
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
 void MainWindow::SpeedButton16Click(QObject*) {
-    DateTimePicker3->SetTime(DateTimePicker2->time());
-    Panel56->SetCaption(Panel57->Caption());
+    alarms_.CopyFromOther(2);
 }
 
 void MainWindow::SpeedButton22Click(QObject*) {
-    DateTimePicker2->SetTime(DateTimePicker3->time());
-    Panel57->SetCaption(Panel56->Caption());
+    alarms_.CopyFromOther(1);
 }
 
 void MainWindow::SpeedButton19Click(QObject*) {

@@ -163,6 +163,8 @@ void MainWindow::ConnectHandlers() {
     On(Timer3, &IntervalTimer::Timer, &MainWindow::Timer3Timer);
     On(Timer4, &IntervalTimer::Timer, &MainWindow::Timer4Timer);
     connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { ShowStopwatch(); }); });
+    connect(&alarms_, &AlarmClock::Changed, this,
+            [this](int alarm) { Guard([this, alarm] { ShowAlarm(alarm); }); });
 }
 
 void MainWindow::ShowCentred() {

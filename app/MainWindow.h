@@ -8,6 +8,7 @@
 #include "WindowState.h"
 #include "core/TextFile.h"
 #include "core/UserFiles.h"
+#include "models/AlarmClock.h"
 #include "models/SettingsStore.h"
 #include "models/Stopwatch.h"
 #include "platform/Platform.h"
@@ -256,10 +257,8 @@ public:
     void SpeedButton19Click(QObject* Sender);
     void RadioButton1Click(QObject* Sender);
     void Timer3Timer(QObject* Sender);
-    // An alarm's ON or OFF: its button's caption and its panel's colour.
-    static void ShowAlarmState(FlatButton* button, BevelPanel* panel, bool on);
-    // The alarm's time and AM/PM fall in the current minute.
-    bool MinuteMatch(const TimePicker* picker, const BevelPanel* amPm) const;
+    // An alarm's controls as the alarm clock holds it.
+    void ShowAlarm(int alarm);
     // Alarm 1 rings: in its minute, or its alert repeating after it.
     bool Alarm1Ringing() const;
     // Alarm 2 has rung and snoozes.
@@ -300,6 +299,7 @@ public:
     const UserFiles& Files() const { return files_; }
     SettingsStore& Settings() { return settings_; }
     Stopwatch& StopwatchModel() { return stopwatch_; }
+    AlarmClock& Alarms() { return alarms_; }
     // Replaces one of them (one of file::) in one step; the program's error
     // when it cannot.
     void WriteUserFile(const QString& name, const QByteArray& bytes);
@@ -435,6 +435,7 @@ private:
 
     SettingsStore settings_;
     Stopwatch stopwatch_;
+    AlarmClock alarms_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
     // Inside the close, which may be waiting on a question; and past it.

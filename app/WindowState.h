@@ -19,10 +19,6 @@ struct WindowState {
     int AlertActive = 0;
     // The alarm-clock half is shown (window width 596).
     int AlarmPanelOpen = 0;
-    // Alarm 1's repeating alert runs on the alert timer.
-    bool Alarm1Alerting = false;
-    // Alarm 2 has rung and is snoozing.
-    int Alarm2Triggered = 0;
     // The alert has fired since the last key press; Enter then spares alarm 2.
     bool EnterHandled = false;
     // The next close skips the settings save.

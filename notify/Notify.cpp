@@ -22,11 +22,9 @@ void MainWindow::NotifyExpiry(int N) {
 }
 
 void MainWindow::NotifyAlarm(int alarm) {
-    const TimePicker* picker = alarm == 1 ? DateTimePicker2 : DateTimePicker3;
-    const BevelPanel* amPm = alarm == 1 ? Panel57 : Panel56;
-    const QString time = TimeToStr(picker->time()).section(u':', 0, 1);
+    const QString time = TimeToStr(alarms_[alarm].time).section(u':', 0, 1);
     platform_.notifications.Notify(kAlarmKey + alarm, QStringLiteral("Alarm %1").arg(alarm),
-                                   time + u' ' + amPm->Caption());
+                                   time + u' ' + alarms_[alarm].amPm);
 }
 
 void MainWindow::WithdrawNotification(int key) {

@@ -52,9 +52,8 @@ void MainWindow::ApplyPrefs() {
         AlarmClock1Click(this);
     CheckBox4->setChecked(options.startOn);
     if (options.startOn) {
-        // Their look alone: the toggles do more than switching on.
-        ShowAlarmState(SpeedButton14, Panel44, true);
-        ShowAlarmState(SpeedButton17, Panel59, true);
+        alarms_.SetOn(1, true);
+        alarms_.SetOn(2, true);
     }
     if (options.alarmDelay)
         Alarmdelay1->actions()[*options.alarmDelay - 1]->setChecked(true);
@@ -69,10 +68,10 @@ void MainWindow::ApplyPrefs() {
     }
     // A damaged alarm time keeps the picker's time and stays in the file as
     // it was, unless the user sets a new one.
-    for (const auto& alarm : {std::pair{11, DateTimePicker2}, {12, DateTimePicker3}})
-        Guard([&] { alarm.second->SetTime(StrToTime(prefs.Line(alarm.first))); });
-    Panel57->SetCaption(prefs.Line(13));
-    Panel56->SetCaption(prefs.Line(14));
+    for (int alarm : {1, 2}) {
+        Guard([&] { alarms_.SetTime(alarm, StrToTime(prefs.Line(10 + alarm))); });
+        alarms_.SetAmPm(alarm, prefs.Line(12 + alarm));
+    }
 }
 
 void MainWindow::SaveSettings() {
@@ -115,10 +114,10 @@ void MainWindow::SaveSettings() {
                                           QStringLiteral("Alarm time changed, save new time?"),
                                           platform::Questions::Button::No);
         if (answer == platform::Questions::Answer::Yes) {
-            settings_.Prefs().SetLine(11, TimeToStr(DateTimePicker2->time()));
-            settings_.Prefs().SetLine(12, TimeToStr(DateTimePicker3->time()));
-            settings_.Prefs().SetLine(13, Panel57->Caption());
-            settings_.Prefs().SetLine(14, Panel56->Caption());
+            for (int alarm : {1, 2}) {
+                settings_.Prefs().SetLine(10 + alarm, TimeToStr(alarms_[alarm].time));
+                settings_.Prefs().SetLine(12 + alarm, alarms_[alarm].amPm);
+            }
         }
     }
     WriteUserFile(file::Prefs, settings_.Prefs().Bytes());
@@ -134,6 +133,6 @@ bool MainWindow::AlarmsDifferFromSaved() const {
             return std::nullopt;
         }
     };
-    return savedTime(11) != DateTimePicker2->time() || savedTime(12) != DateTimePicker3->time() ||
-           saved.Line(13) != Panel57->Caption() || saved.Line(14) != Panel56->Caption();
+    return savedTime(11) != alarms_[1].time || savedTime(12) != alarms_[2].time ||
+           saved.Line(13) != alarms_[1].amPm || saved.Line(14) != alarms_[2].amPm;
 }

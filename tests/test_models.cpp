@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The models without a window.
+#include "models/AlarmClock.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
 
@@ -13,6 +14,8 @@ class ModelsTest : public QObject {
 private slots:
     void settingsStoreLoads_data();
     void settingsStoreLoads();
+    void minuteMatch_data();
+    void minuteMatch();
 };
 
 void ModelsTest::settingsStoreLoads_data() {
@@ -60,6 +63,36 @@ void ModelsTest::settingsStoreLoads() {
     QCOMPARE(held, lines);
     // No presets file: the design's lengths.
     QCOMPARE(QuickLength(store.Presets(), 34), 20 * 60);
+}
+
+void ModelsTest::minuteMatch_data() {
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<QString>("amPm");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("rings");
+
+    QTest::newRow("9:30 AM, first second") << QTime(9, 30) << "AM" << QTime(9, 30, 0) << true;
+    QTest::newRow("9:30 AM, last second") << QTime(9, 30) << "AM" << QTime(9, 30, 59) << true;
+    QTest::newRow("9:30 AM, the minute after") << QTime(9, 30) << "AM" << QTime(9, 31, 0) << false;
+    QTest::newRow("9:30 AM at 9:30 PM") << QTime(9, 30) << "AM" << QTime(21, 30, 0) << false;
+    QTest::newRow("10:30 PM") << QTime(22, 30) << "PM" << QTime(22, 30, 30) << true;
+    // The panel decides AM or PM, not the picker's own.
+    QTest::newRow("picker PM, panel AM") << QTime(22, 30) << "AM" << QTime(10, 30, 0) << true;
+    QTest::newRow("10:30 at 1:30") << QTime(10, 30) << "AM" << QTime(1, 30, 0) << false;
+    QTest::newRow("12:05 AM") << QTime(0, 5) << "AM" << QTime(0, 5, 10) << true;
+    QTest::newRow("12:05 with PM at 00:05") << QTime(12, 5) << "PM" << QTime(0, 5, 10) << false;
+    QTest::newRow("empty panel") << QTime(9, 30) << "" << QTime(9, 30, 0) << false;
+}
+
+void ModelsTest::minuteMatch() {
+    QFETCH(QTime, alarm);
+    QFETCH(QString, amPm);
+    QFETCH(QTime, now);
+    QFETCH(bool, rings);
+    AlarmClock alarms;
+    alarms.SetTime(1, alarm);
+    alarms.SetAmPm(1, amPm);
+    QCOMPARE(alarms.InItsMinute(1, now), rings);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

@@ -125,11 +125,11 @@ void SoakTest::hundredThousandTicks() {
         // Alarms for the coming minutes, alarm 2 snoozing a minute.
         if (tick % 1800 == 1) {
             const QTime soon = clock.time().addSecs(60 * (1 + dice.Roll(5)));
-            form.DateTimePicker2->SetTime(soon);
-            form.DateTimePicker3->SetTime(soon.addSecs(60));
-            form.Panel57->SetCaption(soon.hour() < 12 ? QStringLiteral("AM")
-                                                      : QStringLiteral("PM"));
-            form.Panel56->SetCaption(form.Panel57->Caption());
+            form.Alarms().SetTime(1, soon);
+            form.Alarms().SetTime(2, soon.addSecs(60));
+            form.Alarms().SetAmPm(1,
+                                  soon.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+            form.Alarms().SetAmPm(2, form.Alarms()[1].amPm);
             form.CheckBox3->setChecked(dice.OneIn(2));
             form.RadioButton1->setChecked(true);
             if (form.SpeedButton14->text() == QLatin1String("OFF"))

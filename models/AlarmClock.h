@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two alarms: each one's time, its AM or PM, and whether it is on; and
+// what they are doing, alarm 1's alert repeating after its minute and alarm
+// 2 snoozing. An alarm rings during the whole minute of its time.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTime>
+#include <array>
+
+class AlarmClock : public QObject {
+    Q_OBJECT
+public:
+    struct Alarm {
+        // Only its hours and minutes count.
+        QTime time{12, 0};
+        // "AM" or "PM"; a file may give anything else, which is compared by
+        // its first letter.
+        QString amPm = QStringLiteral("AM");
+        bool on = false;
+    };
+
+    // Alarm 1 or 2.
+    const Alarm& operator[](int alarm) const { return alarms_.at(alarm - 1); }
+
+    void SetTime(int alarm, QTime time);
+    void SetAmPm(int alarm, const QString& amPm);
+    // "AM" becomes "PM", anything else "AM".
+    void ToggleAmPm(int alarm);
+    // The other alarm's time and AM/PM, whether on or not.
+    void CopyFromOther(int alarm);
+    // Off ends alarm 1's repeating alert and alarm 2's snooze.
+    void SetOn(int alarm, bool on);
+
+    // Its time and AM/PM fall in the minute of now, read as the design reads
+    // them: the time texts' hours and minutes, then the designator's letter.
+    bool InItsMinute(int alarm, QTime now) const;
+    // A two-digit hour: alarm 1's recurring alert then runs on the alert
+    // timer instead of sounding at each tick of its minute.
+    bool TwoDigitHour(int alarm) const;
+
+    bool Alarm1Alerting() const { return alarm1Alerting_; }
+    void SetAlarm1Alerting(bool alerting) { alarm1Alerting_ = alerting; }
+    // Alarm 2 has rung and repeats its sound every snooze period.
+    bool Alarm2Snoozing() const { return alarm2Snoozing_; }
+    void SetAlarm2Snoozing(bool snoozing) { alarm2Snoozing_ = snoozing; }
+
+signals:
+    void Changed(int alarm);
+
+private:
+    Alarm& At(int alarm) { return alarms_.at(alarm - 1); }
+
+    std::array<Alarm, 2> alarms_;
+    bool alarm1Alerting_ = false;
+    bool alarm2Snoozing_ = false;
+};
