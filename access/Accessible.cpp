@@ -204,22 +204,22 @@ void MainWindow::DescribeControls() {
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
         Rename(SlotEdit(n),
                QStringLiteral("Timer %1 time left: %2").arg(n).arg(InWords(SlotEdit(n)->text())));
-    Rename(SpeedButton15, SpeedButton15->Down() ? QStringLiteral("Keep on top (on)")
-                                                : QStringLiteral("Keep on top (off)"));
-    Rename(SpeedButton20, Panel45->isHidden() ? QStringLiteral("Show alarm clock")
-                                              : QStringLiteral("Hide alarm clock"));
-    const QString watch = SpeedButton35->text();
-    Rename(SpeedButton35, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
-                          : stopwatch_.Running()
-                              ? QStringLiteral("Stopwatch, running")
-                              : QStringLiteral("Stopwatch, stopped at ") + watch);
+    Rename(pinButton, pinButton->Down() ? QStringLiteral("Keep on top (on)")
+                                        : QStringLiteral("Keep on top (off)"));
+    Rename(openAlarmHalfButton, alarmPanel->isHidden() ? QStringLiteral("Show alarm clock")
+                                                       : QStringLiteral("Hide alarm clock"));
+    const QString watch = stopwatchButton->text();
+    Rename(stopwatchButton, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
+                            : stopwatch_.Running()
+                                ? QStringLiteral("Stopwatch, running")
+                                : QStringLiteral("Stopwatch, stopped at ") + watch);
     const struct {
         int number;
         TimePicker* time;
         BevelPanel* amPm;
         FlatButton* onOff;
-    } alarms[] = {{1, DateTimePicker2, Panel57, SpeedButton14},
-                  {2, DateTimePicker3, Panel56, SpeedButton17}};
+    } alarms[] = {{1, alarm1Picker, alarm1AmPm, alarm1OnOff},
+                  {2, alarm2Picker, alarm2AmPm, alarm2OnOff}};
     for (const auto& alarm : alarms) {
         const QString number = QString::number(alarm.number);
         Rename(alarm.time, QStringLiteral("Alarm %1 time %2:%3 %4")

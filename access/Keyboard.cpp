@@ -63,7 +63,7 @@ void MainWindow::LeaveKeyboardMode(QObject* pressed) {
 
 bool MainWindow::KeepsKeyboard(const QWidget* focus) const {
     return KeyboardMode() && focus && focus->window() == this && TakesTab(focus) &&
-           !Panel12->isAncestorOf(focus);
+           !editorPanel->isAncestorOf(focus);
 }
 
 void MainWindow::ReturnKeyboardTo(QWidget* control) {
@@ -92,7 +92,7 @@ bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
         OpenMenuFor(focus);
         return true;
     case Qt::Key_Escape:
-        if (Panel12->isHidden())
+        if (editorPanel->isHidden())
             return false;
         CloseMessageEditor();
         return true;
@@ -140,7 +140,7 @@ void MainWindow::OpenMenuFor(QWidget* focus) {
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
     if (!(focus->focusPolicy() & Qt::TabFocus)) {
         // The keyboard at rest on the window's background: its main menu.
-        PopupMenu3->PopupFor(&menu);
+        backgroundMenu->PopupFor(&menu);
         return;
     }
     // A control's own menu, as a right click opens it: the press first,

@@ -19,11 +19,12 @@ int SnoozeOf(const QAbstractButton* button) {
 
 void MainWindow::ShowAlarm(int alarm) {
     const AlarmClock::Alarm& shown = alarms_[alarm];
-    FlatButton* onOff = alarm == 1 ? SpeedButton14 : SpeedButton17;
+    FlatButton* onOff = alarm == 1 ? alarm1OnOff : alarm2OnOff;
     onOff->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-    (alarm == 1 ? Panel44 : Panel59)->SetColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
-    (alarm == 1 ? Panel57 : Panel56)->SetCaption(shown.amPm);
-    TimePicker* picker = alarm == 1 ? DateTimePicker2 : DateTimePicker3;
+    (alarm == 1 ? alarm1OnOffPanel : alarm2OnOffPanel)
+        ->SetColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
+    (alarm == 1 ? alarm1AmPm : alarm2AmPm)->SetCaption(shown.amPm);
+    TimePicker* picker = alarm == 1 ? alarm1Picker : alarm2Picker;
     if (picker->time() != shown.time)
         picker->SetTime(shown.time);
 }
@@ -32,16 +33,16 @@ void MainWindow::Alarm1Check() {
     if (!alarms_[1].on || !alarms_.InItsMinute(1, platform_.clock.TimeOfDay()))
         return;
     platform_.windows.Raise(this);
-    if (CheckBox3->isChecked()) {
+    if (alarm1RecurBox->isChecked()) {
         if (!alarms_.TwoDigitHour(1)) {
             PlayAlertSound(file::RepeatSound);
         } else {
-            Timer2->SetInterval(1000);
+            alertTimer->SetInterval(1000);
             alarms_.SetAlarm1Alerting(true);
         }
     } else {
         PlayAlertSound(file::EndSound);
-        SpeedButton14Click(SpeedButton14);
+        ToggleAlarm1(alarm1OnOff);
     }
     // A recurring alarm matches every tick of its minute; the desktop is
     // told once, and the same notification renewed.
@@ -57,36 +58,36 @@ void MainWindow::Alarm2Check() {
     NotifyAlarm(2);
     for (RadioButton* radio : SnoozeButtons()) {
         if (radio->isChecked())
-            Timer3->SetInterval(SnoozeOf(radio));
+            snoozeTimer->SetInterval(SnoozeOf(radio));
     }
     alarms_.SetAlarm2Snoozing(true);
 }
 
-void MainWindow::Timer3Timer(QObject*) {
+void MainWindow::RepeatSnoozeSound(QObject*) {
     PlayAlertSound(file::EndSound);
 }
 
-void MainWindow::RadioButton1Click(QObject* Sender) {
+void MainWindow::ChooseSnooze(QObject* Sender) {
     if (!alarms_.Alarm2Snoozing())
         return;
     auto* clicked = static_cast<RadioButton*>(Sender);
     for (RadioButton* radio : SnoozeButtons()) {
         if (clicked->text() == radio->text())
-            Timer3->SetInterval(SnoozeOf(radio));
+            snoozeTimer->SetInterval(SnoozeOf(radio));
     }
 }
 
-void MainWindow::SpeedButton14Click(QObject*) {
+void MainWindow::ToggleAlarm1(QObject*) {
     if (!alarms_[1].on) {
         alarms_.SetOn(1, true);
     } else {
         alarms_.SetOn(1, false);
-        Timer2->SetInterval(0);
+        alertTimer->SetInterval(0);
         WithdrawAlarmNotification(1);
     }
 }
 
-void MainWindow::SpeedButton17Click(QObject*) {
+void MainWindow::ToggleAlarm2(QObject*) {
     if (!alarms_[2].on)
         alarms_.SetOn(2, true);
     else
@@ -95,61 +96,61 @@ void MainWindow::SpeedButton17Click(QObject*) {
 
 void MainWindow::SwitchAlarm2Off() {
     alarms_.SetOn(2, false);
-    Timer3->SetInterval(0);
+    snoozeTimer->SetInterval(0);
     WithdrawAlarmNotification(2);
 }
 
 bool MainWindow::Alarm1Ringing() const {
     return alarms_[1].on && (alarms_.InItsMinute(1, platform_.clock.TimeOfDay()) ||
-                             (alarms_.Alarm1Alerting() && Timer2->Interval() != 0));
+                             (alarms_.Alarm1Alerting() && alertTimer->Interval() != 0));
 }
 
 bool MainWindow::Alarm2Snoozing() const {
-    return alarms_[2].on && Timer3->Interval() != 0;
+    return alarms_[2].on && snoozeTimer->Interval() != 0;
 }
 
 // An alarm counts as changed only when it differs from the settings: Enter
 // in a picker reports a change of nothing, and a second click takes the
 // first one's AM/PM back.
-void MainWindow::Panel57Click(QObject*) {
+void MainWindow::ToggleAlarm1AmPm(QObject*) {
     alarms_.ToggleAmPm(1);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void MainWindow::Panel56Click(QObject*) {
+void MainWindow::ToggleAlarm2AmPm(QObject*) {
     alarms_.ToggleAmPm(2);
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void MainWindow::DateTimePicker2Change(QObject* Sender) {
-    const int alarm = Sender == DateTimePicker2 ? 1 : 2;
+void MainWindow::AlarmTimeEdited(QObject* Sender) {
+    const int alarm = Sender == alarm1Picker ? 1 : 2;
     alarms_.SetTime(alarm, static_cast<TimePicker*>(Sender)->time());
     State.AlarmTimeChanged = AlarmsDifferFromSaved();
 }
 
-void MainWindow::SpeedButton16Click(QObject*) {
+void MainWindow::CopyAlarm1To2(QObject*) {
     alarms_.CopyFromOther(2);
 }
 
-void MainWindow::SpeedButton22Click(QObject*) {
+void MainWindow::CopyAlarm2To1(QObject*) {
     alarms_.CopyFromOther(1);
 }
 
-void MainWindow::SpeedButton19Click(QObject*) {
+void MainWindow::TestAlarm(QObject*) {
     PlayAlertSound(file::EndSound);
 }
 
 void MainWindow::SilenceAlarms(int Key) {
     // Only a ringing alarm 1: one set for later stays armed, whatever else
     // the press acknowledges.
-    if (Key == VK_RETURN && Alarm1Ringing()) {
-        SpeedButton14Click(SpeedButton14);
+    if (Key == Qt::Key_Return && Alarm1Ringing()) {
+        ToggleAlarm1(alarm1OnOff);
     } else {
         State.EnterHandled = false;
     }
     // Enter silences alarm 2 only while it snoozes, and not with the same
     // press that switched alarm 1 off while the alert was sounding.
-    if (Alarm2Snoozing() && !State.EnterHandled && Key == VK_RETURN)
+    if (Alarm2Snoozing() && !State.EnterHandled && Key == Qt::Key_Return)
         SwitchAlarm2Off();
     else
         State.EnterHandled = false;

@@ -25,14 +25,9 @@ QIcon ProgramIcon() {
     return IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png"));
 }
 
-int VirtualKey(const QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return MainWindow::VK_RETURN;
-    default:
-        return event->key();
-    }
+// The keypad's Enter is the Return key to the program.
+int KeyOf(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Enter ? Qt::Key_Return : event->key();
 }
 
 } // namespace
@@ -85,7 +80,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     ConnectHandlers();
     SetTabOrder();
     NameControls();
-    Guard([this] { FormCreate(this); });
+    Guard([this] { ArrangeAtCreation(this); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
         // the ones the design hides, and the closed alarm half, were hidden
@@ -113,7 +108,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
         // The window is on screen and the keyboard on its way to it: the
         // settings are read now, so that the first frame is already the
         // user's and not the design's, repainted a moment later.
-        Handle([this] { FormActivate(this); });
+        Handle([this] { LoadAtFirstActivation(this); });
         // The window manager takes the icon as well after the first frame;
         // the frame does not wait for its drawings.
         AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
@@ -156,12 +151,12 @@ void MainWindow::RegisterComponents() {
 void MainWindow::ConnectHandlers() {
     // What the rows of the layout do not carry: the pickers' changes and
     // the window timers.
-    for (TimePicker* picker : {DateTimePicker2, DateTimePicker3})
-        On(picker, &TimePicker::Change, &MainWindow::DateTimePicker2Change);
-    On(Timer1, &IntervalTimer::Timer, &MainWindow::Timer1Timer);
-    On(Timer2, &IntervalTimer::Timer, &MainWindow::Timer2Timer);
-    On(Timer3, &IntervalTimer::Timer, &MainWindow::Timer3Timer);
-    On(Timer4, &IntervalTimer::Timer, &MainWindow::Timer4Timer);
+    for (TimePicker* picker : {alarm1Picker, alarm2Picker})
+        On(picker, &TimePicker::Change, &MainWindow::AlarmTimeEdited);
+    On(tickTimer, &IntervalTimer::Timer, &MainWindow::OneSecondTick);
+    On(alertTimer, &IntervalTimer::Timer, &MainWindow::FlashAndSound);
+    On(snoozeTimer, &IntervalTimer::Timer, &MainWindow::RepeatSnoozeSound);
+    On(scheduleTimer, &IntervalTimer::Timer, &MainWindow::RunSchedule);
     connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { ShowStopwatch(); }); });
     connect(&alarms_, &AlarmClock::Changed, this,
             [this](int alarm) { Guard([this, alarm] { ShowAlarm(alarm); }); });
@@ -176,102 +171,103 @@ void MainWindow::ShowCentred() {
     activateWindow();
 }
 
-void MainWindow::FormCreate(QObject*) {
-    Panel12->move(Panel12->x(), 48);
+void MainWindow::ArrangeAtCreation(QObject*) {
+    editorPanel->move(editorPanel->x(), 48);
     SetAlarmHalfOpen(false);
-    Timer4->SetInterval(1000);
+    scheduleTimer->SetInterval(1000);
 }
 
 void MainWindow::SetAlarmHalfOpen(bool open) {
     resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
-    for (QWidget* control : std::initializer_list<QWidget*>{Image2, Label8, SpeedButton18,
-                                                            SpeedButton21, Panel19, Panel45})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{alarmBackgroundPicture, alarmTitleLabel, alarmHideButton,
+                                         closeAlarmHalfButton, clockPanel, alarmPanel})
         control->setVisible(open);
     if (open)
         ClockStep();
 }
 
-void MainWindow::FormActivate(QObject*) {
+void MainWindow::LoadAtFirstActivation(QObject*) {
     if (!State.FirstActivation)
         return;
     InitializeParameters(QStringLiteral("PgmStart"));
-    CenterMouse(SpeedButton11, 30, 0);
+    CenterMouse(quitButton, 30, 0);
     State.FirstActivation = false;
     if (!pendingCommand_.isEmpty())
         RunCommand(std::exchange(pendingCommand_, {}), pendingHandedOver_);
 }
 
-void MainWindow::FormCloseQuery(QObject*, bool&) {
+void MainWindow::SaveBeforeClose(QObject*, bool&) {
     if (!State.CloseWithoutSaving)
         InitializeParameters(QStringLiteral("ParmUpdate"));
 }
 
-void MainWindow::FormKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
+void MainWindow::PreviewKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
     AcknowledgeRingingSlots(Key);
     SilenceAlarms(Key);
 }
 
-void MainWindow::FormKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
-    if (Key == VK_RETURN)
+void MainWindow::PreviewKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
+    if (Key == Qt::Key_Return)
         Key = 0;
 }
 
-void MainWindow::Panel19MouseDown(QObject*, Qt::MouseButton, QPoint) {
+void MainWindow::DragByTitle(QObject*, Qt::MouseButton, QPoint) {
     if (platform_.cursor.LeftButtonDown())
         platform_.windows.StartMove(this);
 }
 
-void MainWindow::SpeedButton15XClick(QObject* Sender) {
-    SpeedButton11Click(Sender);
+void MainWindow::CloseButtonClick(QObject* Sender) {
+    Quit(Sender);
 }
 
-void MainWindow::SpeedButton16YClick(QObject*) {
+void MainWindow::HideWindow(QObject*) {
     hide();
     // The editor's own visibility, not whether it is on screen: the window
     // has just been hidden.
-    if (!Panel12->isHidden())
+    if (!editorPanel->isHidden())
         CloseMessageEditor();
 }
 
-void MainWindow::SpeedButton15Click(QObject*) {
-    platform_.windows.SetStayOnTop(this, SpeedButton15->Down());
+void MainWindow::TogglePin(QObject*) {
+    platform_.windows.SetStayOnTop(this, pinButton->Down());
 }
 
-void MainWindow::SpeedButton20Click(QObject* Sender) {
-    SpeedButton18Click(Sender);
+void MainWindow::AlarmButtonClick(QObject* Sender) {
+    AlarmHalfButtonClick(Sender);
 }
 
-void MainWindow::SpeedButton18Click(QObject* Sender) {
-    AlarmClock1Click(Sender);
+void MainWindow::AlarmHalfButtonClick(QObject* Sender) {
+    ToggleAlarmHalf(Sender);
 }
 
-void MainWindow::AlarmClock1Click(QObject*) {
+void MainWindow::ToggleAlarmHalf(QObject*) {
     if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
         const bool open = State.AlarmPanelOpen == 0;
         SetAlarmHalfOpen(open);
-        AlarmClock1->setChecked(open);
+        alarmClockItem->setChecked(open);
         const QRect screen = platform_.screens.Primary();
         move(screen.left() + screen.width() / 2 - width() / 2, y());
-        CenterMouse(open ? SpeedButton21 : SpeedButton20, 0, 0);
+        CenterMouse(open ? closeAlarmHalfButton : openAlarmHalfButton, 0, 0);
         State.AlarmPanelOpen = open ? 1 : 0;
     }
     // A closed half takes no keyboard; it goes back to the slots.
-    if (!Panel45->isHidden())
-        Panel45->setFocus();
+    if (!alarmPanel->isHidden())
+        alarmPanel->setFocus();
     else
         FocusMainPanel();
 }
 
-void MainWindow::ClickMinimize1Click(QObject*) {
-    ClickMinimize1->setChecked(!ClickMinimize1->isChecked());
+void MainWindow::ToggleMinimizeOnTimer(QObject*) {
+    minimizeOnTimerItem->setChecked(!minimizeOnTimerItem->isChecked());
 }
 
-void MainWindow::N10sec1Click(QObject* Sender) {
-    for (QAction* item : Trayiconcolorchange1->actions())
+void MainWindow::ChooseTrayColour(QObject* Sender) {
+    for (QAction* item : trayColourMenu->actions())
         item->setChecked(item == Sender);
 }
 
-void MainWindow::SpeedButton11Click(QObject*) {
+void MainWindow::Quit(QObject*) {
     if (AnySlotRunning()) {
         hide();
         const auto answer =
@@ -286,7 +282,7 @@ void MainWindow::SpeedButton11Click(QObject*) {
     close();
 }
 
-void MainWindow::CloseNoSave1Click(QObject*) {
+void MainWindow::CloseNoSave(QObject*) {
     State.CloseWithoutSaving = true;
     close();
 }
@@ -302,7 +298,7 @@ void MainWindow::EndSession() {
 void MainWindow::SaveForSession() {
     sessionEnding_ = true;
     bool CanClose = true;
-    FormCloseQuery(this, CanClose);
+    SaveBeforeClose(this, CanClose);
 }
 
 bool MainWindow::QuitUnsaved() {
@@ -315,7 +311,7 @@ bool MainWindow::QuitUnsaved() {
     if (sessionEnding_) {
         Guard([this] {
             bool CanClose = true;
-            FormCloseQuery(this, CanClose);
+            SaveBeforeClose(this, CanClose);
         });
         return true;
     }
@@ -329,14 +325,15 @@ bool MainWindow::QuitUnsaved() {
     return false;
 }
 
-void MainWindow::UpdateBtns(bool visible) {
+void MainWindow::ShowSlotRows(bool visible) {
     for (int n = 1; n <= 11; ++n)
         Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
     for (int n = 23; n <= 34; ++n)
         Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
     for (int n = 36; n <= 43; ++n)
         Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
-    for (QWidget* control : std::initializer_list<QWidget*>{Panel20, Panel21, CheckBox1, CheckBox2})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{soundStrip, recurStrip, soundBox, recurBox})
         control->setVisible(visible);
 }
 
@@ -363,7 +360,7 @@ void MainWindow::FocusMainPanel() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Handle([this] { FormActivate(this); });
+        Handle([this] { LoadAtFirstActivation(this); });
     QWidget::changeEvent(event);
 }
 
@@ -377,7 +374,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     const QScopedValueRollback<bool> closing(closing_, true);
     bool CanClose = true;
-    if (!Guard([&] { FormCloseQuery(this, CanClose); })) {
+    if (!Guard([&] { SaveBeforeClose(this, CanClose); })) {
         // The settings could not be written. An end from the desktop goes
         // on regardless; otherwise the user decides.
         CanClose = sessionEnding_;
@@ -417,15 +414,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    int Key = VirtualKey(key);
+    int Key = KeyOf(key);
     if (type == QEvent::KeyRelease) {
-        Guard([&] { FormKeyUp(this, Key, key->modifiers()); });
+        Guard([&] { PreviewKeyUp(this, Key, key->modifiers()); });
     } else {
-        Guard([&] { FormKeyDown(this, Key, key->modifiers()); });
+        Guard([&] { PreviewKeyDown(this, Key, key->modifiers()); });
         // After the window's preview, the message box's own look at the
         // character, then the keys that stand in for the mouse.
-        if (Key != 0 && watched == Edit11)
-            Guard([&] { Edit11KeyPress(Edit11, Key); });
+        if (Key != 0 && watched == messageEdit)
+            Guard([&] { MessageKeyPress(messageEdit, Key); });
         if (Key != 0)
             Guard([&] { Key = KeyboardKey(focus, *key) ? 0 : Key; });
         Guard([this] { DescribeControls(); });

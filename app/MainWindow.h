@@ -46,9 +46,6 @@ RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // The program's key numbers are the original platform's virtual keys.
-    static constexpr int VK_RETURN = 13;
-
     // Hidden: built, then shown with ShowCentred(). OnScreenFirst: on screen
     // before its controls are built, as the program itself starts.
     enum class Start { Hidden, OnScreenFirst };
@@ -71,100 +68,100 @@ public:
     WindowState State;
 
     // Background and title row.
-    Picture* Image1;
-    FlatButton* SpeedButton16Y;
-    FlatButton* SpeedButton15X;
-    CaptionLabel* Label2;
-    Picture* Image2;
-    CaptionLabel* Label8;
-    FlatButton* SpeedButton18;
-    FlatButton* SpeedButton21;
-    FlatButton* SpeedButton35;
-    BevelPanel* Panel14;
-    FlatButton* SpeedButton15;
-    BevelPanel* Panel47;
-    FlatButton* SpeedButton20;
+    Picture* backgroundPicture;
+    FlatButton* hideButton;
+    FlatButton* closeButton;
+    CaptionLabel* titleLabel;
+    Picture* alarmBackgroundPicture;
+    CaptionLabel* alarmTitleLabel;
+    FlatButton* alarmHideButton;
+    FlatButton* closeAlarmHalfButton;
+    FlatButton* stopwatchButton;
+    BevelPanel* titleStrip;
+    FlatButton* pinButton;
+    BevelPanel* alarmTitleStrip;
+    FlatButton* openAlarmHalfButton;
 
     // Bottom strip of the left half.
-    CheckBox* CheckBox1;
-    CheckBox* CheckBox2;
-    BevelPanel* Panel20;
-    BevelPanel* Panel21;
-    BevelPanel* Panel11;
-    FlatButton* SpeedButton11;
-    BevelPanel* Panel35;
+    CheckBox* soundBox;
+    CheckBox* recurBox;
+    BevelPanel* soundStrip;
+    BevelPanel* recurStrip;
+    BevelPanel* quitPanel;
+    FlatButton* quitButton;
+    BevelPanel* timeLeftPopup;
 
     // The message editor.
-    BevelPanel* Panel12;
-    TextBox* Edit11;
-    BevelPanel* Panel13;
-    FlatButton* SpeedButton12;
-    TimePicker* DateTimePicker1;
-    BevelPanel* Panel15;
-    BevelPanel* Panel16;
-    CaptionLabel* Label1;
-    BevelPanel* Panel17;
-    BevelPanel* Panel18;
-    BevelPanel* Panel22;
-    FlatButton* SpeedButton13;
+    BevelPanel* editorPanel;
+    TextBox* messageEdit;
+    BevelPanel* editorOkPanel;
+    FlatButton* editorOkButton;
+    TimePicker* editorPicker;
+    BevelPanel* editorCover1;
+    BevelPanel* editorCover2;
+    CaptionLabel* editorTimeLabel;
+    BevelPanel* editorCover3;
+    BevelPanel* editorCover4;
+    BevelPanel* editorCover5;
+    FlatButton* editorClearButton;
 
     // The clock.
-    BevelPanel* Panel19;
-    TextBox* Edit12;
+    BevelPanel* clockPanel;
+    TextBox* clockBox;
 
     // The alarm clock.
-    BevelPanel* Panel45;
-    CaptionLabel* Label4;
-    CaptionLabel* Label5;
-    CaptionLabel* Label7;
-    TimePicker* DateTimePicker2;
-    TimePicker* DateTimePicker3;
-    RadioButton* RadioButton1;
-    RadioButton* RadioButton2;
-    RadioButton* RadioButton3;
-    RadioButton* RadioButton4;
-    RadioButton* RadioButton5;
-    RadioButton* RadioButton6;
-    RadioButton* RadioButton7;
-    BevelPanel* Panel44;
-    FlatButton* SpeedButton14;
-    CheckBox* CheckBox3;
-    BevelPanel* Panel54;
-    BevelPanel* Panel56;
-    BevelPanel* Panel53;
-    FlatButton* SpeedButton16;
-    FlatButton* SpeedButton22;
-    BevelPanel* Panel57;
-    BevelPanel* Panel59;
-    FlatButton* SpeedButton17;
-    BevelPanel* Panel61;
-    FlatButton* SpeedButton19;
-    CheckBox* CheckBox4;
+    BevelPanel* alarmPanel;
+    CaptionLabel* alarm1Label;
+    CaptionLabel* alarm2Label;
+    CaptionLabel* snoozeLabel;
+    TimePicker* alarm1Picker;
+    TimePicker* alarm2Picker;
+    RadioButton* snooze1Min;
+    RadioButton* snooze3Min;
+    RadioButton* snooze5Min;
+    RadioButton* snooze9Min;
+    RadioButton* snooze15Min;
+    RadioButton* snooze20Min;
+    RadioButton* snooze30Min;
+    BevelPanel* alarm1OnOffPanel;
+    FlatButton* alarm1OnOff;
+    CheckBox* alarm1RecurBox;
+    BevelPanel* alarm2AmPmFrame;
+    BevelPanel* alarm2AmPm;
+    BevelPanel* alarm1AmPmFrame;
+    FlatButton* copyAlarm1Button;
+    FlatButton* copyAlarm2Button;
+    BevelPanel* alarm1AmPm;
+    BevelPanel* alarm2OnOffPanel;
+    FlatButton* alarm2OnOff;
+    BevelPanel* testAlarmPanel;
+    FlatButton* testAlarmButton;
+    CheckBox* startOnBox;
 
     // Menus.
-    PopupMenu* PopupMenu1;
-    MenuItem* EditAlarmMessage1;
-    PopupMenu* PopupMenu2;
-    PopupMenu* PopupMenu3;
-    MenuItem* ClickMinimize1;
-    MenuItem* AlarmClock1;
-    MenuItem* Processes1;
-    QMenu* Alarmdelay1;
-    QMenu* Trayiconcolorchange1;
-    PopupMenu* PopupMenu4;
-    MenuItem* Clear1;
-    PopupMenu* PopupMenu5;
-    MenuItem* CloseNoSave1;
+    PopupMenu* slotMenu;
+    MenuItem* editMessageItem;
+    PopupMenu* secondsMenu;
+    PopupMenu* backgroundMenu;
+    MenuItem* minimizeOnTimerItem;
+    MenuItem* alarmClockItem;
+    MenuItem* processesItem;
+    QMenu* alarmDelayMenu;
+    QMenu* trayColourMenu;
+    PopupMenu* stopwatchMenu;
+    MenuItem* clearStopwatchItem;
+    PopupMenu* quitMenu;
+    MenuItem* closeNoSaveItem;
 
     // Non-visual parts.
-    IntervalTimer* Timer1;
-    IntervalTimer* Timer2;
-    IntervalTimer* Timer3;
-    IntervalTimer* Timer4;
-    TrayIcon* TrayIcon1 = nullptr;
+    IntervalTimer* tickTimer;
+    IntervalTimer* alertTimer;
+    IntervalTimer* snoozeTimer;
+    IntervalTimer* scheduleTimer;
+    TrayIcon* trayIcon = nullptr;
 
     // The schedule dialog; it makes itself known here when created.
-    ScheduleDialog* Form3 = nullptr;
+    ScheduleDialog* scheduleDialog = nullptr;
     // Creates it, hidden, as the program's start does.
     void CreateScheduleDialog();
 
@@ -173,23 +170,23 @@ public:
     void AfterFirstFrame(std::function<void()> work);
 
     // Window behaviour.
-    void FormCreate(QObject* Sender);
-    void FormActivate(QObject* Sender);
-    void FormCloseQuery(QObject* Sender, bool& CanClose);
-    void FormKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
-    void FormKeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
-    void Panel19MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void SpeedButton15XClick(QObject* Sender);
-    void SpeedButton16YClick(QObject* Sender);
-    void SpeedButton15Click(QObject* Sender);
-    void AlarmClock1Click(QObject* Sender);
-    void SpeedButton18Click(QObject* Sender);
-    void SpeedButton20Click(QObject* Sender);
-    void ClickMinimize1Click(QObject* Sender);
-    void N10sec1Click(QObject* Sender);
-    void Processes1Click(QObject* Sender);
-    void SpeedButton11Click(QObject* Sender);
-    void CloseNoSave1Click(QObject* Sender);
+    void ArrangeAtCreation(QObject* Sender);
+    void LoadAtFirstActivation(QObject* Sender);
+    void SaveBeforeClose(QObject* Sender, bool& CanClose);
+    void PreviewKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void PreviewKeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void DragByTitle(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void CloseButtonClick(QObject* Sender);
+    void HideWindow(QObject* Sender);
+    void TogglePin(QObject* Sender);
+    void ToggleAlarmHalf(QObject* Sender);
+    void AlarmHalfButtonClick(QObject* Sender);
+    void AlarmButtonClick(QObject* Sender);
+    void ToggleMinimizeOnTimer(QObject* Sender);
+    void ChooseTrayColour(QObject* Sender);
+    void OpenSchedule(QObject* Sender);
+    void Quit(QObject* Sender);
+    void CloseNoSave(QObject* Sender);
 
     // Acts on a command line: the program's own, once its settings are
     // loaded, or one a later start handed over.
@@ -220,15 +217,15 @@ public:
         int left;
     };
     QList<RunningTimer> RunningTimers() const;
-    void SpeedButton1MouseMove(QObject* Sender, QPoint pos);
-    void SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void Edit1MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void PointAtSlotButton(QObject* Sender, QPoint pos);
+    void PressSlotButton(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void PressTimeBox(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    void PressQuickButton(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
     // The tray icon brings the window back; its tip names the running
     // timers, and its menu shows the window, stops a timer or quits.
-    void TrayIcon1Click(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                        QPoint pos);
+    void TrayIconClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                       QPoint pos);
     void UpdateTrayHint();
     // The menu's entries for the running timers, and their times.
     void SettleTrayMenu();
@@ -242,21 +239,21 @@ public:
     void NotificationStop(int key);
 
     // Quick timers.
-    void SpeedButton23Click(QObject* Sender);
+    void QuickButtonClick(QObject* Sender);
     // What a click on slot N's button does: start, stop or acknowledge it.
     void ToggleSlot(int N);
 
     // The alarm clock.
-    void SpeedButton14Click(QObject* Sender);
-    void SpeedButton17Click(QObject* Sender);
-    void Panel57Click(QObject* Sender);
-    void Panel56Click(QObject* Sender);
-    void DateTimePicker2Change(QObject* Sender);
-    void SpeedButton16Click(QObject* Sender);
-    void SpeedButton22Click(QObject* Sender);
-    void SpeedButton19Click(QObject* Sender);
-    void RadioButton1Click(QObject* Sender);
-    void Timer3Timer(QObject* Sender);
+    void ToggleAlarm1(QObject* Sender);
+    void ToggleAlarm2(QObject* Sender);
+    void ToggleAlarm1AmPm(QObject* Sender);
+    void ToggleAlarm2AmPm(QObject* Sender);
+    void AlarmTimeEdited(QObject* Sender);
+    void CopyAlarm1To2(QObject* Sender);
+    void CopyAlarm2To1(QObject* Sender);
+    void TestAlarm(QObject* Sender);
+    void ChooseSnooze(QObject* Sender);
+    void RepeatSnoozeSound(QObject* Sender);
     // An alarm's controls as the alarm clock holds it.
     void ShowAlarm(int alarm);
     // Alarm 1 rings: in its minute, or its alert repeating after it.
@@ -267,32 +264,32 @@ public:
 
     // The scheduler: the run once a minute, and ending the running copy
     // of a program, which it returns.
-    void Timer4Timer(QObject* Sender);
-    RunningCopy FileKill(const platform::Launchable& program);
+    void RunSchedule(QObject* Sender);
+    RunningCopy EndRunningCopy(const platform::Launchable& program);
 
     // The stopwatch.
-    void SpeedButton35Click(QObject* Sender);
-    void Clear1Click(QObject* Sender);
+    void ToggleStopwatch(QObject* Sender);
+    void ClearStopwatch(QObject* Sender);
 
     // The one-second tick.
-    void Timer1Timer(QObject* Sender);
+    void OneSecondTick(QObject* Sender);
     void ExpireSlot(int N);
 
     // Countdown slot commands and the message editor.
-    void SpeedButton1Click(QObject* Sender);
-    void EditAlarmMessage1Click(QObject* Sender);
-    void SpeedButton12Click(QObject* Sender);
-    void Edit11KeyPress(QObject* Sender, int& Key);
-    void SpeedButton13Click(QObject* Sender);
-    void N01Click(QObject* Sender);
+    void SlotButtonClick(QObject* Sender);
+    void OpenMessageEditor(QObject* Sender);
+    void StoreMessage(QObject* Sender);
+    void MessageKeyPress(QObject* Sender, int& Key);
+    void ClearEditorTime(QObject* Sender);
+    void ChooseSeconds(QObject* Sender);
 
     // The expiry alert.
-    void Timer2Timer(QObject* Sender);
-    void CheckBox1Click(QObject* Sender);
+    void FlashAndSound(QObject* Sender);
+    void SoundOptionClick(QObject* Sender);
     void PlayAlertSound(const QString& name);
 
     // Shows or hides the slot rows and the bottom strip around the editor.
-    void UpdateBtns(bool visible);
+    void ShowSlotRows(bool visible);
     // Closes the message editor, storing nothing.
     void CloseMessageEditor();
     // Where the user's files are, and what they hold.
@@ -376,8 +373,8 @@ private:
     // An alarm's time or AM/PM differs from what the settings hold.
     bool AlarmsDifferFromSaved() const;
     std::array<RadioButton*, 7> SnoozeButtons() const {
-        return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-                RadioButton5, RadioButton6, RadioButton7};
+        return {snooze1Min,  snooze3Min,  snooze5Min, snooze9Min,
+                snooze15Min, snooze20Min, snooze30Min};
     }
 
     void CreateControls();

@@ -21,7 +21,7 @@ void TickWithAllSlotsRunning(benchmark::State& state) {
         form.SlotButton(n)->SetTag(slot::Running);
     });
     for (auto _ : state)
-        form.Timer1Timer(form.Timer1);
+        form.OneSecondTick(form.tickTimer);
 }
 BENCHMARK(TickWithAllSlotsRunning);
 
@@ -36,12 +36,12 @@ void ScheduleRunOverThousandLines(benchmark::State& state) {
         const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));
         list += QStringLiteral("[%1][/opt/tools/program-%2]\n").arg(at.toString("hhmm")).arg(i);
     }
-    dialog->Memo3->setPlainText(list);
+    dialog->listEdit->setPlainText(list);
     int minute = 0;
     for (auto _ : state) {
         // A new minute each time, so no run is skipped as a repeat.
         desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
-        form.Timer4Timer(form.Timer4);
+        form.RunSchedule(form.scheduleTimer);
         desktop.Pass(60000);
         desktop.events.clear();
     }

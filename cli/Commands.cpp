@@ -25,7 +25,7 @@ void MainWindow::RunCommand(const QStringList& arguments, bool handedOver) {
         if (action.act == Command::Act::Show)
             platform_.windows.Raise(this);
         else if (action.act == Command::Act::Quit)
-            SpeedButton11Click(SpeedButton11);
+            Quit(quitButton);
         else if (busy == (action.act == Command::Act::Stop))
             ToggleSlot(N);
     }

@@ -38,7 +38,7 @@ void MainWindow::WithdrawAlarmNotification(int alarm) {
 void MainWindow::NotificationStop(int key) {
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
     if (key == kAlarmKey + 1 && Alarm1Ringing())
-        SpeedButton14Click(SpeedButton14);
+        ToggleAlarm1(alarm1OnOff);
     else if (key == kAlarmKey + 2 && Alarm2Snoozing())
         SwitchAlarm2Off();
     else if (slot::IsSlot(key) && (SlotButton(key)->Tag() & slot::Ringing))

@@ -9,14 +9,14 @@
 #include <QHash>
 #include <QSet>
 
-void MainWindow::Timer4Timer(QObject*) {
+void MainWindow::RunSchedule(QObject*) {
     const QTime now = platform_.clock.TimeOfDay();
     const int minute = now.hour() * 60 + now.minute();
     // However the firings fall against the clock's minutes, a record runs
     // at most once in its minute.
-    if (minute != lastScheduleMinute_ && Form3) {
+    if (minute != lastScheduleMinute_ && scheduleDialog) {
         const int current = StrToInt(HhmmOf(now));
-        const LineList list = Form3->Lines();
+        const LineList list = scheduleDialog->Lines();
         for (const QString& line : list.Lines()) {
             // A line with a tilde, or one whose time cannot be read, is
             // passed over; the records after it still run.
@@ -25,7 +25,7 @@ void MainWindow::Timer4Timer(QObject*) {
         }
         lastScheduleMinute_ = minute;
     }
-    Timer4->SetInterval(60000);
+    scheduleTimer->SetInterval(60000);
     if (!launching_)
         LaunchNext();
 }
@@ -37,7 +37,7 @@ void MainWindow::LaunchNext() {
         // nothing in the place of the program it ended.
         if (program.path.isEmpty())
             continue;
-        const RunningCopy copy = FileKill(program);
+        const RunningCopy copy = EndRunningCopy(program);
         // For this very program a second copy would only hand over to it.
         if (copy.itself)
             continue;
@@ -58,7 +58,7 @@ void MainWindow::LaunchNext() {
     }
 }
 
-RunningCopy MainWindow::FileKill(const platform::Launchable& program) {
+RunningCopy MainWindow::EndRunningCopy(const platform::Launchable& program) {
     const RunningCopy copy =
         FindProcess(platform_.processes.Snapshot(), program, platform_.processes.Self());
     if (copy.pid)

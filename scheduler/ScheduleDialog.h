@@ -21,15 +21,15 @@ public:
     // The list as it stands in the edit box.
     LineList Lines() const;
 
-    CaptionLabel* Label1;
-    QPlainTextEdit* Memo3;
-    FlatButton* SpeedButton2;
-    FlatButton* SpeedButton1;
+    CaptionLabel* formatLabel;
+    QPlainTextEdit* listEdit;
+    FlatButton* okButton;
+    FlatButton* cancelButton;
 
-    void FormCreate(QObject* Sender);
-    void FormActivate(QObject* Sender);
-    void SpeedButton2Click(QObject* Sender);
-    void SpeedButton1Click(QObject* Sender);
+    void LoadList(QObject* Sender);
+    void PauseSchedule(QObject* Sender);
+    void StoreList(QObject* Sender);
+    void CancelEdit(QObject* Sender);
 
     // Escape and the window's close work as Cancel: the scheduler must not
     // stay paused after the dialog has gone.

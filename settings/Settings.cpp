@@ -42,23 +42,23 @@ void MainWindow::ApplyPrefs() {
     const LineList& prefs = settings_.Prefs();
     State.OptionFlags = prefs.Line(0);
     const StoredOptions options = ReadOptions(State.OptionFlags);
-    CheckBox1->setChecked(options.sound);
-    CheckBox2->setChecked(options.recur);
-    ClickMinimize1->setChecked(options.minimizeOnTimer);
-    CheckBox3->setChecked(options.alarm1Recur);
+    soundBox->setChecked(options.sound);
+    recurBox->setChecked(options.recur);
+    minimizeOnTimerItem->setChecked(options.minimizeOnTimer);
+    alarm1RecurBox->setChecked(options.alarm1Recur);
     if (options.snooze)
         SnoozeButtons()[*options.snooze - 1]->setChecked(true);
     if (options.alarmHalfOpen)
-        AlarmClock1Click(this);
-    CheckBox4->setChecked(options.startOn);
+        ToggleAlarmHalf(this);
+    startOnBox->setChecked(options.startOn);
     if (options.startOn) {
         alarms_.SetOn(1, true);
         alarms_.SetOn(2, true);
     }
     if (options.alarmDelay)
-        Alarmdelay1->actions()[*options.alarmDelay - 1]->setChecked(true);
+        alarmDelayMenu->actions()[*options.alarmDelay - 1]->setChecked(true);
     if (options.trayColour)
-        Trayiconcolorchange1->actions()[*options.trayColour]->setChecked(true);
+        trayColourMenu->actions()[*options.trayColour]->setChecked(true);
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         // A hand-edited line may hold a line separator of its own.
@@ -79,23 +79,23 @@ void MainWindow::SaveSettings() {
         return;
 
     CurrentOptions options;
-    options.sound = CheckBox1->isChecked();
-    options.recur = CheckBox2->isChecked();
-    options.minimizeOnTimer = ClickMinimize1->isChecked();
-    options.alarm1Recur = CheckBox3->isChecked();
+    options.sound = soundBox->isChecked();
+    options.recur = recurBox->isChecked();
+    options.minimizeOnTimer = minimizeOnTimerItem->isChecked();
+    options.alarm1Recur = alarm1RecurBox->isChecked();
     const auto snooze = SnoozeButtons();
     for (int i = 0; i < int(snooze.size()); ++i) {
         if (snooze[i]->isChecked())
             options.snooze = i + 1;
     }
-    options.alarmHalfOpen = AlarmClock1->isChecked();
-    options.startOn = CheckBox4->isChecked();
-    const QList<QAction*> delays = Alarmdelay1->actions();
+    options.alarmHalfOpen = alarmClockItem->isChecked();
+    options.startOn = startOnBox->isChecked();
+    const QList<QAction*> delays = alarmDelayMenu->actions();
     for (int i = 0; i < delays.size(); ++i) {
         if (delays[i]->isChecked())
             options.alarmDelay = i + 1;
     }
-    const QList<QAction*> trayColours = Trayiconcolorchange1->actions();
+    const QList<QAction*> trayColours = trayColourMenu->actions();
     for (int i = 0; i < trayColours.size(); ++i) {
         if (trayColours[i]->isChecked())
             options.trayColour = i;

@@ -25,7 +25,7 @@ FlashLook FlashFor(int& phase) {
 
 } // namespace
 
-void MainWindow::Timer2Timer(QObject*) {
+void MainWindow::FlashAndSound(QObject*) {
     State.EnterHandled = true;
 
     const FlashLook countdown = FlashFor(State.CountdownFlashPhase);
@@ -44,8 +44,8 @@ void MainWindow::Timer2Timer(QObject*) {
         }
     }
 
-    if (CheckBox1->isChecked()) {
-        if (CheckBox2->isChecked()) {
+    if (soundBox->isChecked()) {
+        if (recurBox->isChecked()) {
             PlayAlertSound(file::RepeatSound);
         } else {
             if (State.EndSoundPending == 1)
@@ -65,27 +65,27 @@ void MainWindow::ClearQuickSlot(int N) {
 }
 
 void MainWindow::AcknowledgeRingingSlots(int Key) {
-    if (State.AlertActive != 1 || Key != VK_RETURN)
+    if (State.AlertActive != 1 || Key != Qt::Key_Return)
         return;
-    if (!SpeedButton15->Down())
+    if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         if (SlotButton(n)->Tag() & slot::Ringing) {
             ClearCountdownSlot(n);
-            Timer2->SetInterval(0);
+            alertTimer->SetInterval(0);
         }
     }
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
         if (SlotButton(n)->Tag() & slot::Ringing) {
             ClearQuickSlot(n);
-            Timer2->SetInterval(0);
+            alertTimer->SetInterval(0);
         }
     }
     State.AlertActive = 0;
 }
 
-void MainWindow::CheckBox1Click(QObject*) {
-    Timer2->SetInterval(0);
+void MainWindow::SoundOptionClick(QObject*) {
+    alertTimer->SetInterval(0);
     FocusMainPanel();
 }
 

@@ -35,7 +35,7 @@ void MainWindow::ClearCountdownSlot(int N) {
     WithdrawNotification(N);
 }
 
-void MainWindow::SpeedButton1Click(QObject*) {
+void MainWindow::SlotButtonClick(QObject*) {
     const int N = CurrentSlot();
     if (IsCountdown(N))
         ToggleSlot(N);
@@ -50,7 +50,7 @@ void MainWindow::ToggleSlot(int N) {
         return;
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
-    if (!SpeedButton15->Down())
+    if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);
 
     FlatButton* button = SlotButton(N);
@@ -58,61 +58,61 @@ void MainWindow::ToggleSlot(int N) {
         ClearCountdownSlot(N);
         ReleaseTrayNumber();
         if (!AnySlotRinging())
-            Timer2->SetInterval(0);
+            alertTimer->SetInterval(0);
         return;
     }
     // Nothing to count down: a zero time, or one that is no time at all.
     const auto time = SlotTime::Parse(SlotEdit(N)->text());
     if (!time || time->IsZero())
         return;
-    TrayIcon1->SetAnimated(true);
+    trayIcon->SetAnimated(true);
     button->SetTag(slot::Started(button->Tag()));
     SlotEdit(N)->SetColor(clr::Red);
     Announce(N);
-    if (ClickMinimize1->isChecked())
+    if (minimizeOnTimerItem->isChecked())
         hide();
 }
 
-void MainWindow::EditAlarmMessage1Click(QObject*) {
+void MainWindow::OpenMessageEditor(QObject*) {
     const int N = CurrentSlot();
     if (!IsCountdown(N))
         return;
     editorSlot_ = N;
     // The editor's cover panels lie over the picker.
-    DateTimePicker1->lower();
-    Panel35->hide();
-    UpdateBtns(false);
-    Panel12->show();
-    Panel12->move(Panel12->x(), 72);
+    editorPicker->lower();
+    timeLeftPopup->hide();
+    ShowSlotRows(false);
+    editorPanel->show();
+    editorPanel->move(editorPanel->x(), 72);
 
     // The button shows at most the first 30 characters of the message; the
     // editor offers the whole message as saved, so that storing it again
     // loses nothing.
     const QString caption = SlotButton(N)->text();
     const QString saved = settings_.Prefs().Line(N).mid(8);
-    Edit11->setText(saved.startsWith(caption) ? saved : caption);
-    Edit11->setFocus();
-    Edit11->selectAll();
+    messageEdit->setText(saved.startsWith(caption) ? saved : caption);
+    messageEdit->setFocus();
+    messageEdit->selectAll();
 
     // The picker's minutes and seconds stand for the slot's hours and minutes.
-    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:") + settings_.Prefs().Line(N).left(5)));
+    editorPicker->SetTime(StrToTime(QStringLiteral("12:") + settings_.Prefs().Line(N).left(5)));
 }
 
-void MainWindow::SpeedButton12Click(QObject*) {
+void MainWindow::StoreMessage(QObject*) {
     // The editor's slot, whatever the mouse touched since it opened.
     const int N = editorSlot_;
     if (!IsCountdown(N))
         return;
     // Digits typed into a field count even while the field still has the
     // keyboard, which the OK button never takes.
-    DateTimePicker1->interpretText();
+    editorPicker->interpretText();
     CloseMessageEditor();
 
     TextBox* box = SlotEdit(N);
     const QString seconds = box->text().mid(6, 2);
-    const QString hoursMinutes = TimeToStr(DateTimePicker1->time()).mid(3, 5);
+    const QString hoursMinutes = TimeToStr(editorPicker->time()).mid(3, 5);
     box->setText(hoursMinutes + u':' + seconds);
-    const QString message = SingleLineMessage(Edit11->text());
+    const QString message = SingleLineMessage(messageEdit->text());
     FlatButton* button = SlotButton(N);
     button->setText(message);
     button->SetMargin(MarginFor(message));
@@ -120,32 +120,32 @@ void MainWindow::SpeedButton12Click(QObject*) {
 }
 
 void MainWindow::CloseMessageEditor() {
-    UpdateBtns(true);
+    ShowSlotRows(true);
     FocusMainPanel();
-    Panel12->hide();
+    editorPanel->hide();
     // A keyboard that opened the editor goes back to the slot it was for.
     if (IsCountdown(editorSlot_))
         ReturnKeyboardTo(SlotButton(editorSlot_));
 }
 
-void MainWindow::Edit11KeyPress(QObject* Sender, int& Key) {
-    if (Key != VK_RETURN)
+void MainWindow::MessageKeyPress(QObject* Sender, int& Key) {
+    if (Key != Qt::Key_Return)
         return;
-    SpeedButton12Click(Sender);
+    StoreMessage(Sender);
     State.EnterHandled = false;
     Key = 0;
 }
 
-void MainWindow::SpeedButton13Click(QObject*) {
+void MainWindow::ClearEditorTime(QObject*) {
     const int N = editorSlot_;
     if (!IsCountdown(N))
         return;
-    DateTimePicker1->SetTime(StrToTime(QStringLiteral("12:00:00")));
+    editorPicker->SetTime(StrToTime(QStringLiteral("12:00:00")));
     TextBox* box = SlotEdit(N);
     box->setText(box->text().left(6) + QStringLiteral("00") + box->text().mid(8));
 }
 
-void MainWindow::N01Click(QObject* Sender) {
+void MainWindow::ChooseSeconds(QObject* Sender) {
     // The clock's box shares the seconds menu but is no slot.
     const int N = CurrentSlot();
     if (!IsCountdown(N))

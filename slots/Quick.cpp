@@ -7,14 +7,14 @@
 #include "models/Prefs.h"
 #include "tray/TrayIcon.h"
 
-void MainWindow::SpeedButton23Click(QObject*) {
+void MainWindow::QuickButtonClick(QObject*) {
     const int N = CurrentSlot();
     if (slot::IsQuick(N))
         ToggleQuickSlot(N);
 }
 
 void MainWindow::ToggleQuickSlot(int N) {
-    if (!SpeedButton15->Down())
+    if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);
 
     FlatButton* button = SlotButton(N);
@@ -22,10 +22,10 @@ void MainWindow::ToggleQuickSlot(int N) {
         ClearQuickSlot(N);
         State.QuickRemaining(N) = 0;
         if (!AnySlotRinging())
-            Timer2->SetInterval(0);
+            alertTimer->SetInterval(0);
         return;
     }
-    TrayIcon1->SetAnimated(true);
+    trayIcon->SetAnimated(true);
     button->SetFontColor(clr::White);
     SlotPanel(N)->SetColor(clr::Red);
     button->SetTag(slot::Started(button->Tag()));
@@ -33,20 +33,20 @@ void MainWindow::ToggleQuickSlot(int N) {
     // after a restart; a damaged line runs the design length.
     State.QuickRemaining(N) = QuickLength(settings_.Presets(), N);
     Announce(N);
-    if (ClickMinimize1->isChecked())
+    if (minimizeOnTimerItem->isChecked())
         hide();
 }
 
-void MainWindow::SpeedButton23MouseDown(QObject* Sender, Qt::MouseButton Button, QPoint) {
+void MainWindow::PressQuickButton(QObject* Sender, Qt::MouseButton Button, QPoint) {
     State.CurrentSlotName = Sender->objectName();
     if (Button != Qt::RightButton)
         return;
     const int N = CurrentSlot();
     const int left = State.QuickRemaining(N);
     const int minutes = left / 60;
-    Panel35->SetCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
+    timeLeftPopup->SetCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
     const BevelPanel* frame = SlotPanel(N);
-    Panel35->move(frame->x() - 3, frame->y() - frame->height() + 5);
-    Panel35->show();
-    Panel35->raise();
+    timeLeftPopup->move(frame->x() - 3, frame->y() - frame->height() + 5);
+    timeLeftPopup->show();
+    timeLeftPopup->raise();
 }

@@ -45,23 +45,23 @@ int MainWindow::CurrentSlot() const {
     return StrToInt(DigitsOf(State.CurrentSlotName));
 }
 
-void MainWindow::SpeedButton1MouseMove(QObject* Sender, QPoint) {
+void MainWindow::PointAtSlotButton(QObject* Sender, QPoint) {
     State.CurrentSlotName = Sender->objectName();
 }
 
-void MainWindow::SpeedButton1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+void MainWindow::PressSlotButton(QObject* Sender, Qt::MouseButton, QPoint) {
     State.CurrentSlotName = Sender->objectName();
     // A busy slot offers no message menu.
-    PopupMenu1->SetAutoPopup(static_cast<FlatButton*>(Sender)->Tag() == 0);
+    slotMenu->SetAutoPopup(static_cast<FlatButton*>(Sender)->Tag() == 0);
 }
 
-void MainWindow::Edit1MouseDown(QObject* Sender, Qt::MouseButton, QPoint) {
+void MainWindow::PressTimeBox(QObject* Sender, Qt::MouseButton, QPoint) {
     // The time boxes are never typed into.
     FocusMainPanel();
     State.CurrentSlotName = Sender->objectName();
     const auto* button =
         Find<FlatButton>(QStringLiteral("SpeedButton") + DigitsOf(State.CurrentSlotName));
-    PopupMenu2->SetAutoPopup(button->Tag() == 0);
+    secondsMenu->SetAutoPopup(button->Tag() == 0);
 }
 
 QString MainWindow::SlotLabel(int N) const {

@@ -6,7 +6,7 @@
 #include "core/SlotFlags.h"
 #include "tray/TrayIcon.h"
 
-void MainWindow::Timer1Timer(QObject*) {
+void MainWindow::OneSecondTick(QObject*) {
     // The seconds that really passed since the last tick, suspend included:
     // after a stall every timer shows what is really left. Counted against
     // the whole run, so that a tick late by a fraction is made up later.
@@ -22,9 +22,9 @@ void MainWindow::Timer1Timer(QObject*) {
     // Seen before the countdowns below, so a slot expiring in this tick
     // still counts as running.
     if (!AnySlotRunning())
-        TrayIcon1->SetAnimated(false);
+        trayIcon->SetAnimated(false);
     else if (!State.TrayIconFixed)
-        TrayIcon1->SetAnimated(true);
+        trayIcon->SetAnimated(true);
 
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
         StepCountdownSlot(n, seconds);
@@ -33,10 +33,10 @@ void MainWindow::Timer1Timer(QObject*) {
         StepQuickSlot(n, seconds);
 
     // The remaining-time popup lives through one tick and goes at the next.
-    if (State.RemainingPopupShown == 0 && !Panel35->isHidden()) {
+    if (State.RemainingPopupShown == 0 && !timeLeftPopup->isHidden()) {
         State.RemainingPopupShown = 1;
     } else {
-        Panel35->hide();
+        timeLeftPopup->hide();
         State.RemainingPopupShown = 0;
     }
     UpdateTrayHint();
@@ -59,13 +59,13 @@ void MainWindow::StepCountdownSlot(int N, int seconds) {
     const CountdownStep step = StepCountdown(*now, seconds);
     box->setText(step.next.Text());
     if (!step.trayIcon.isEmpty()) {
-        TrayIcon1->SetAnimated(false);
-        TrayIcon1->LoadIcon(step.trayIcon);
+        trayIcon->SetAnimated(false);
+        trayIcon->LoadIcon(step.trayIcon);
         State.TrayIconFixed = true;
     }
     if (step.lastSecond) {
         SlotPanel(N)->SetColor(clr::Red);
-        TrayIcon1->LoadIcon(QStringLiteral("M7"));
+        trayIcon->LoadIcon(QStringLiteral("M7"));
         State.TrayIconFixed = false;
     }
     // Also when the time ran out within a stall: it rings at once.
@@ -84,7 +84,7 @@ void MainWindow::ReleaseTrayNumber() {
     }
     // A number that counts nothing down any more would show a time that
     // does not exist.
-    TrayIcon1->LoadIcon(QStringLiteral("M7"));
+    trayIcon->LoadIcon(QStringLiteral("M7"));
     State.TrayIconFixed = false;
 }
 
@@ -103,16 +103,16 @@ void MainWindow::ExpireSlot(int N) {
     button->SetTag(slot::Expired(button->Tag()));
 
     // The editor's own visibility: the window itself may be hidden.
-    if (!Panel12->isHidden()) {
+    if (!editorPanel->isHidden()) {
         slot::ForEachSlot([this](int n) { SlotPanel(n)->show(); });
         FocusMainPanel();
-        Panel12->hide();
+        editorPanel->hide();
         for (QWidget* control :
-             std::initializer_list<QWidget*>{Panel11, Panel20, Panel21, CheckBox1, CheckBox2})
+             std::initializer_list<QWidget*>{quitPanel, soundStrip, recurStrip, soundBox, recurBox})
             control->show();
     }
     State.EndSoundPending = 1;
-    Timer2->SetInterval(1000);
+    alertTimer->SetInterval(1000);
     // Shown first, minimised or hidden as it may be: changing the flags of
     // a hidden window makes Qt build a new native window when it is shown
     // again.

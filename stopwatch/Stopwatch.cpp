@@ -15,29 +15,29 @@ QFont CountingLook() {
 
 } // namespace
 
-void MainWindow::SpeedButton35Click(QObject*) {
+void MainWindow::ToggleStopwatch(QObject*) {
     stopwatch_.Toggle();
 }
 
-void MainWindow::Clear1Click(QObject*) {
+void MainWindow::ClearStopwatch(QObject*) {
     stopwatch_.Clear();
 }
 
 void MainWindow::ShowStopwatch() {
-    SpeedButton35->setText(stopwatch_.Text());
+    stopwatchButton->setText(stopwatch_.Text());
     const QFont look = stopwatch_.AtRest() ? RestLook() : CountingLook();
-    if (SpeedButton35->font() != look)
-        SpeedButton35->setFont(look);
+    if (stopwatchButton->font() != look)
+        stopwatchButton->setFont(look);
 }
 
 void MainWindow::ClockStep() {
     // Nobody sees the clock while the alarm half is closed; it is set the
     // moment the half opens.
-    if (Panel19->isHidden())
+    if (clockPanel->isHidden())
         return;
     // Measured on the text of the tick before, so a change between a narrow
     // and a wide time shows one tick late; the blank shifts a narrow one.
-    const bool narrow = platform_.text.Width(font(), Edit12->text()) <= 60;
+    const bool narrow = platform_.text.Width(font(), clockBox->text()) <= 60;
     const QString now = TimeToStr(platform_.clock.TimeOfDay());
-    Edit12->setText(narrow ? QLatin1Char(' ') + now : now);
+    clockBox->setText(narrow ? QLatin1Char(' ') + now : now);
 }

@@ -28,12 +28,12 @@ public:
     // Runs the one-second tick as its timer would.
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i)
-            Guard([this] { Timer1Timer(Timer1); });
+            Guard([this] { OneSecondTick(tickTimer); });
     }
     // Runs the alert timer's handler as its timer would.
     void AlertTick(int times = 1) {
         for (int i = 0; i < times; ++i)
-            Guard([this] { Timer2Timer(Timer2); });
+            Guard([this] { FlashAndSound(alertTimer); });
     }
 
     QStringList calls;

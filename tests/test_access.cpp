@@ -101,7 +101,7 @@ void AccessTest::tabWalksVisibleControlsInReadingOrder() {
     QFETCH(bool, alarmHalf);
     QFETCH(QStringList, expected);
     if (alarmHalf) {
-        form->AlarmClock1->trigger();
+        form->alarmClockItem->trigger();
         form->FocusMainPanel();
     }
     // From the first slot's panel, where the keyboard rests, Shift+Tab goes
@@ -131,11 +131,11 @@ void AccessTest::timerFromKeyboardAlone() {
     // typed, stored with Enter, and the timer started with Space.
     QVERIFY(TabTo(QStringLiteral("SpeedButton2")));
     Key(Qt::Key_Menu);
-    QVERIFY(form->PopupMenu1->isVisible());
-    QTest::keyClick(form->PopupMenu1, Qt::Key_Return);
-    QVERIFY(form->Panel12->isVisible());
-    QCOMPARE(Focus(), form->Edit11);
-    QTest::keyClicks(form->Edit11, QStringLiteral("Tea"));
+    QVERIFY(form->slotMenu->isVisible());
+    QTest::keyClick(form->slotMenu, Qt::Key_Return);
+    QVERIFY(form->editorPanel->isVisible());
+    QCOMPARE(Focus(), form->messageEdit);
+    QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
     Key(Qt::Key_Tab);
     QCOMPARE(FocusName(), QStringLiteral("DateTimePicker1"));
     // A full field moves on to the next by itself.
@@ -144,7 +144,7 @@ void AccessTest::timerFromKeyboardAlone() {
     Key(Qt::Key_Tab);
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton12"));
     Key(Qt::Key_Space);
-    QVERIFY(form->Panel12->isHidden());
+    QVERIFY(form->editorPanel->isHidden());
     QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:05:00Tea"));
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton2"));
     Key(Qt::Key_Space);
@@ -160,12 +160,12 @@ void AccessTest::timerFromKeyboardAlone() {
 void AccessTest::escapeClosesEditorStoringNothing() {
     QVERIFY(TabTo(QStringLiteral("SpeedButton4")));
     QTest::keyClick(Focus(), Qt::Key_F10, Qt::ShiftModifier);
-    QTest::keyClick(form->PopupMenu1, Qt::Key_Return);
-    QVERIFY(form->Panel12->isVisible());
-    QTest::keyClicks(form->Edit11, QStringLiteral("Lost"));
+    QTest::keyClick(form->slotMenu, Qt::Key_Return);
+    QVERIFY(form->editorPanel->isVisible());
+    QTest::keyClicks(form->messageEdit, QStringLiteral("Lost"));
     const QString saved = form->Settings().Prefs().Line(4);
     Key(Qt::Key_Escape);
-    QVERIFY(form->Panel12->isHidden());
+    QVERIFY(form->editorPanel->isHidden());
     QCOMPARE(form->Settings().Prefs().Line(4), saved);
     QCOMPARE(form->SlotButton(4)->text(), QStringLiteral("Message"));
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton4"));
@@ -208,11 +208,11 @@ void AccessTest::mousePressLeavesKeyboardMode() {
     QVERIFY(TabTo(QStringLiteral("CheckBox1")));
     // Space on a check box leaves the keyboard there...
     Key(Qt::Key_Space);
-    QVERIFY(!form->CheckBox1->isChecked());
+    QVERIFY(!form->soundBox->isChecked());
     QCOMPARE(FocusName(), QStringLiteral("CheckBox1"));
     // ...a click sends it to the first slot's panel, as it always did.
-    QTest::mouseClick(form->CheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
-    QVERIFY(form->CheckBox1->isChecked());
+    QTest::mouseClick(form->soundBox, Qt::LeftButton, {}, QPoint(5, 8));
+    QVERIFY(form->soundBox->isChecked());
     QCOMPARE(FocusName(), QStringLiteral("Panel1"));
     QVERIFY(!form->KeyboardMode());
 }
@@ -226,7 +226,7 @@ void AccessTest::everyVisibleControlIsNamed_data() {
 void AccessTest::everyVisibleControlIsNamed() {
     QFETCH(bool, alarmHalf);
     if (alarmHalf)
-        form->AlarmClock1->trigger();
+        form->alarmClockItem->trigger();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quorbel"));
@@ -265,15 +265,15 @@ void AccessTest::namesFollowState() {
     form->SlotEdit(3)->setText(QStringLiteral("00:05:00"));
     QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
     QCOMPARE(name(form->SlotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
-    QTest::mouseClick(form->SpeedButton15, Qt::LeftButton);
-    QCOMPARE(name(form->SpeedButton15), QStringLiteral("Keep on top (on)"));
-    QTest::mouseClick(form->SpeedButton20, Qt::LeftButton);
-    QCOMPARE(name(form->SpeedButton20), QStringLiteral("Hide alarm clock"));
-    QTest::mouseClick(form->SpeedButton14, Qt::LeftButton);
-    QCOMPARE(name(form->SpeedButton14), QStringLiteral("Alarm 1: ON"));
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
-    QCOMPARE(name(form->Panel57), QStringLiteral("Alarm 1 PM"));
-    QCOMPARE(name(form->DateTimePicker2), QStringLiteral("Alarm 1 time 12:00 PM"));
+    QTest::mouseClick(form->pinButton, Qt::LeftButton);
+    QCOMPARE(name(form->pinButton), QStringLiteral("Keep on top (on)"));
+    QTest::mouseClick(form->openAlarmHalfButton, Qt::LeftButton);
+    QCOMPARE(name(form->openAlarmHalfButton), QStringLiteral("Hide alarm clock"));
+    QTest::mouseClick(form->alarm1OnOff, Qt::LeftButton);
+    QCOMPARE(name(form->alarm1OnOff), QStringLiteral("Alarm 1: ON"));
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
+    QCOMPARE(name(form->alarm1AmPm), QStringLiteral("Alarm 1 PM"));
+    QCOMPARE(name(form->alarm1Picker), QStringLiteral("Alarm 1 time 12:00 PM"));
     QTest::mouseClick(form->SlotButton(27), Qt::LeftButton);
     QCOMPARE(name(form->SlotButton(27)), QStringLiteral("Quick timer 5 minutes, running"));
 

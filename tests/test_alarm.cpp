@@ -43,14 +43,14 @@ private:
     void SetAlarm1(QTime time, const char* amPm) {
         form->Alarms().SetTime(1, time);
         form->Alarms().SetAmPm(1, QLatin1String(amPm));
-        if (form->SpeedButton14->text() == QLatin1String("OFF"))
-            form->SpeedButton14->click();
+        if (form->alarm1OnOff->text() == QLatin1String("OFF"))
+            form->alarm1OnOff->click();
     }
     void SetAlarm2(QTime time, const char* amPm) {
         form->Alarms().SetTime(2, time);
         form->Alarms().SetAmPm(2, QLatin1String(amPm));
-        if (form->SpeedButton17->text() == QLatin1String("OFF"))
-            form->SpeedButton17->click();
+        if (form->alarm2OnOff->text() == QLatin1String("OFF"))
+            form->alarm2OnOff->click();
     }
     void At(int h, int m, int s) { desktop->time = QTime(h, m, s); }
     void PressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
@@ -70,9 +70,9 @@ void AlarmTest::cleanup() {
 }
 
 void AlarmTest::alarm1RingsOnce() {
-    form->CheckBox3->setChecked(false);
+    form->alarm1RecurBox->setChecked(false);
     SetAlarm1(QTime(9, 30), "AM");
-    form->SpeedButton16Y->click();
+    form->hideButton->click();
     At(9, 29, 59);
     form->Tick();
     QVERIFY(desktop->played.isEmpty());
@@ -81,8 +81,8 @@ void AlarmTest::alarm1RingsOnce() {
     QCOMPARE(desktop->played, QStringList{kEnd});
     QCOMPARE(desktop->raises, 1);
     QVERIFY(form->isVisible());
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->Panel44->Color(), clr::ButtonPanel);
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm1OnOffPanel->Color(), clr::ButtonPanel);
     At(9, 30, 1);
     form->Tick();
     QCOMPARE(desktop->played.size(), 1);
@@ -98,59 +98,59 @@ void AlarmTest::alarm1RecurOneDigitHour() {
     form->Tick();
     QCOMPARE(desktop->played, QStringList(60, kRepeat));
     QCOMPARE(desktop->raises, 60);
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alertTimer->Interval(), 0);
 }
 
 void AlarmTest::alarm1RecurTwoDigitHour() {
     SetAlarm1(QTime(22, 30), "PM");
     At(22, 30, 5);
     form->Tick();
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
     QVERIFY(desktop->played.isEmpty());
     At(22, 31, 0);
     form->Tick();
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
     // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
     form->AlertTick();
     QCOMPARE(desktop->played, QStringList{kRepeat});
-    form->SpeedButton14->click();
-    QCOMPARE(form->Timer2->Interval(), 0);
+    form->alarm1OnOff->click();
+    QCOMPARE(form->alertTimer->Interval(), 0);
 }
 
 void AlarmTest::alarm1OnAgainInItsMinute() {
-    form->CheckBox3->setChecked(false);
+    form->alarm1RecurBox->setChecked(false);
     SetAlarm1(QTime(7, 15), "PM");
     At(19, 15, 10);
     form->Tick();
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
-    form->SpeedButton14->click();
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
+    form->alarm1OnOff->click();
     At(19, 15, 11);
     form->Tick();
     QCOMPARE(desktop->played, (QStringList{kEnd, kEnd}));
 }
 
 void AlarmTest::alarm2Snoozes() {
-    form->RadioButton3->setChecked(true);
+    form->snooze5Min->setChecked(true);
     SetAlarm2(QTime(6, 0), "AM");
     At(6, 0, 0);
     form->Tick();
     QCOMPARE(desktop->played, QStringList{kEnd});
-    QCOMPARE(form->Timer3->Interval(), 300000);
+    QCOMPARE(form->snoozeTimer->Interval(), 300000);
     QCOMPARE(form->Alarms().Alarm2Snoozing(), true);
     QCOMPARE(desktop->notifications.value(102), QStringLiteral("Alarm 2|6:00 AM"));
     At(6, 0, 1);
     form->Tick();
     QCOMPARE(desktop->played.size(), 1);
-    form->Timer3Timer(form->Timer3);
+    form->RepeatSnoozeSound(form->snoozeTimer);
     QCOMPARE(desktop->played.size(), 2);
 
-    form->SpeedButton17->click();
-    QCOMPARE(form->Timer3->Interval(), 0);
+    form->alarm2OnOff->click();
+    QCOMPARE(form->snoozeTimer->Interval(), 0);
     QCOMPARE(form->Alarms().Alarm2Snoozing(), false);
     QVERIFY(desktop->notifications.isEmpty());
     // Switched on again within its minute, it fires again.
-    form->SpeedButton17->click();
+    form->alarm2OnOff->click();
     At(6, 0, 30);
     form->Tick();
     QCOMPARE(desktop->played.size(), 3);
@@ -158,45 +158,45 @@ void AlarmTest::alarm2Snoozes() {
 
 void AlarmTest::snoozeChoiceWhileSnoozing() {
     // Before alarm 2 has rung, the choice waits for it.
-    QTest::mouseClick(form->RadioButton1, Qt::LeftButton);
-    QCOMPARE(form->Timer3->Interval(), 0);
+    QTest::mouseClick(form->snooze1Min, Qt::LeftButton);
+    QCOMPARE(form->snoozeTimer->Interval(), 0);
     SetAlarm2(QTime(6, 0), "AM");
     At(6, 0, 0);
     form->Tick();
-    QCOMPARE(form->Timer3->Interval(), 60000);
-    QTest::mouseClick(form->RadioButton7, Qt::LeftButton);
-    QCOMPARE(form->Timer3->Interval(), 30 * 60000);
-    QTest::mouseClick(form->RadioButton5, Qt::LeftButton);
-    QCOMPARE(form->Timer3->Interval(), 15 * 60000);
+    QCOMPARE(form->snoozeTimer->Interval(), 60000);
+    QTest::mouseClick(form->snooze30Min, Qt::LeftButton);
+    QCOMPARE(form->snoozeTimer->Interval(), 30 * 60000);
+    QTest::mouseClick(form->snooze15Min, Qt::LeftButton);
+    QCOMPARE(form->snoozeTimer->Interval(), 15 * 60000);
 }
 
 void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     SetAlarm2(QTime(6, 0), "AM");
     PressEnter();
-    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
     At(6, 0, 0);
     form->Tick();
     PressEnter();
-    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->Panel59->Color(), clr::ButtonPanel);
-    QCOMPARE(form->Timer3->Interval(), 0);
+    QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm2OnOffPanel->Color(), clr::ButtonPanel);
+    QCOMPARE(form->snoozeTimer->Interval(), 0);
     QCOMPARE(form->Alarms().Alarm2Snoozing(), false);
 
     // Alarm 1 set for later stays armed; ringing, Enter switches it off,
     // in its minute or while its alert repeats after it.
     SetAlarm1(QTime(9, 0), "AM");
     PressEnter();
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     At(9, 0, 30);
     PressEnter();
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     SetAlarm1(QTime(10, 0), "AM");
     At(10, 0, 59);
     form->Tick();
     At(10, 5, 0);
     PressEnter();
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alertTimer->Interval(), 0);
 }
 
 void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
@@ -207,45 +207,45 @@ void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
     form->AlertTick();
     QVERIFY(form->State.EnterHandled);
     PressEnter();
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
     QVERIFY(!form->State.EnterHandled);
     PressEnter();
-    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::copyButtons() {
     form->Alarms().SetTime(1, QTime(19, 15));
     form->Alarms().SetAmPm(1, QStringLiteral("PM"));
-    form->SpeedButton16->click();
-    QCOMPARE(form->DateTimePicker3->time(), QTime(19, 15));
-    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    form->copyAlarm1Button->click();
+    QCOMPARE(form->alarm2Picker->time(), QTime(19, 15));
+    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
     form->Alarms().SetTime(2, QTime(8, 40));
     form->Alarms().SetAmPm(2, QStringLiteral("AM"));
-    form->SpeedButton22->click();
-    QCOMPARE(form->DateTimePicker2->time(), QTime(8, 40));
-    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    form->copyAlarm2Button->click();
+    QCOMPARE(form->alarm1Picker->time(), QTime(8, 40));
+    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
     QVERIFY(!form->State.AlarmTimeChanged);
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::amPmToggles() {
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
-    QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
+    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
     QVERIFY(form->State.AlarmTimeChanged);
     // Back as saved: no change to ask about at close.
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
-    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
+    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
     QVERIFY(!form->State.AlarmTimeChanged);
     // Nor is Enter in a picker, which reports the time it already had.
-    form->SpeedButton20->click();
-    form->DateTimePicker3->setFocus();
-    QTest::keyClick(form->DateTimePicker3, Qt::Key_Return);
+    form->openAlarmHalfButton->click();
+    form->alarm2Picker->setFocus();
+    QTest::keyClick(form->alarm2Picker, Qt::Key_Return);
     QVERIFY(!form->State.AlarmTimeChanged);
     form->Alarms().SetAmPm(2, QStringLiteral("x"));
-    QTest::mouseClick(form->Panel56, Qt::LeftButton);
-    QCOMPARE(form->Panel56->Caption(), QStringLiteral("AM"));
-    form->SpeedButton19->click();
+    QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
+    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("AM"));
+    form->testAlarmButton->click();
     QCOMPARE(desktop->played, QStringList{kEnd});
 }
 
@@ -262,52 +262,52 @@ void AlarmTest::stopwatch_data() {
 void AlarmTest::stopwatch() {
     QFETCH(int, ticks);
     QFETCH(QString, caption);
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("SW"));
-    form->SpeedButton35->click();
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("SW"));
+    form->stopwatchButton->click();
     form->Tick(ticks);
-    QCOMPARE(form->SpeedButton35->text(), caption);
-    QVERIFY(form->SpeedButton35->font().bold());
+    QCOMPARE(form->stopwatchButton->text(), caption);
+    QVERIFY(form->stopwatchButton->font().bold());
 }
 
 void AlarmTest::stopwatchPauseAndClear() {
-    form->SpeedButton35->click();
+    form->stopwatchButton->click();
     form->Tick(10);
-    form->SpeedButton35->click();
+    form->stopwatchButton->click();
     form->Tick(5);
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:10"));
-    form->SpeedButton35->click();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:10"));
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:10"));
+    form->stopwatchButton->click();
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:10"));
     form->Tick();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:11"));
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:11"));
 
     // Clear while running: back to zero, still counting.
-    form->Clear1->trigger();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0.00"));
+    form->clearStopwatchItem->trigger();
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0.00"));
     form->Tick();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:01"));
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:01"));
 
     // Clear while paused: the plain "SW" again.
-    form->SpeedButton35->click();
-    form->Clear1->trigger();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("SW"));
-    QVERIFY(!form->SpeedButton35->font().bold());
+    form->stopwatchButton->click();
+    form->clearStopwatchItem->trigger();
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("SW"));
+    QVERIFY(!form->stopwatchButton->font().bold());
     QCOMPARE(form->StopwatchModel().Days(), 0.0);
-    form->SpeedButton35->click();
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0.00"));
+    form->stopwatchButton->click();
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0.00"));
 }
 
 void AlarmTest::clockBox() {
     At(9, 5, 7);
     form->Tick();
     // Closed, the clock is not kept; opened, it shows the time at once.
-    QCOMPARE(form->Edit12->text(), QStringLiteral("00:00:00"));
-    form->SpeedButton20->click();
+    QCOMPARE(form->clockBox->text(), QStringLiteral("00:00:00"));
+    form->openAlarmHalfButton->click();
     // "00:00:00" is narrow: the first time gets a leading blank.
-    QCOMPARE(form->Edit12->text(), QStringLiteral(" 9:05:07 AM"));
+    QCOMPARE(form->clockBox->text(), QStringLiteral(" 9:05:07 AM"));
     At(10, 5, 8);
     form->Tick();
     // The fake desktop measures six pixels a character: 66 is wide.
-    QCOMPARE(form->Edit12->text(), QStringLiteral("10:05:08 AM"));
+    QCOMPARE(form->clockBox->text(), QStringLiteral("10:05:08 AM"));
 }
 
 QTEST_MAIN(AlarmTest)

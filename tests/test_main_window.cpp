@@ -91,22 +91,22 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->size(), QSize(298, 239));
     QVERIFY(form->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(form->windowTitle(), QStringLiteral("Quorbel"));
-    QCOMPARE(form->Panel12->y(), 48);
-    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
-    QVERIFY(!form->Panel35->isVisibleTo(form.get()));
-    QCOMPARE(form->Timer1->Interval(), 1000);
-    QCOMPARE(form->Timer2->Interval(), 0);
-    QCOMPARE(form->Timer3->Interval(), 0);
-    QCOMPARE(form->Timer4->Interval(), 1000);
-    QCOMPARE(form->TrayIcon1->Interval(), 450);
+    QCOMPARE(form->editorPanel->y(), 48);
+    QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
+    QVERIFY(!form->timeLeftPopup->isVisibleTo(form.get()));
+    QCOMPARE(form->tickTimer->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 0);
+    QCOMPARE(form->snoozeTimer->Interval(), 0);
+    QCOMPARE(form->scheduleTimer->Interval(), 1000);
+    QCOMPARE(form->trayIcon->Interval(), 450);
     QCOMPARE(form->State.OptionFlags, QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     QCOMPARE(form->State.CountdownFlashPhase, 1);
     QCOMPARE(form->State.QuickFlashPhase, 1);
     // The alarm half exists but lies past the collapsed window's edge.
-    for (QWidget* right :
-         std::initializer_list<QWidget*>{form->Image2, form->Label8, form->SpeedButton18,
-                                         form->SpeedButton21, form->Panel19, form->Panel45})
+    for (QWidget* right : std::initializer_list<QWidget*>{
+             form->alarmBackgroundPicture, form->alarmTitleLabel, form->alarmHideButton,
+             form->closeAlarmHalfButton, form->clockPanel, form->alarmPanel})
         QVERIFY2(right->x() >= 298, qPrintable(right->objectName()));
 }
 
@@ -120,7 +120,7 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     QVERIFY(desktop->trayCalls.isEmpty());
     QVERIFY(early.windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&early));
-    QTRY_VERIFY(early.TrayIcon1->Shown());
+    QTRY_VERIFY(early.trayIcon->Shown());
     QVERIFY(!early.windowIcon().isNull());
     QCOMPARE(early.geometry(), form->geometry());
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
@@ -205,9 +205,9 @@ void MainWindowTest::noControlBeyondTheDesign() {
 }
 
 void MainWindowTest::menus() {
-    QVERIFY(form->PopupMenu1->AutoPopup());
-    QVERIFY(!form->PopupMenu2->AutoPopup());
-    const QList<QAction*> tens = form->PopupMenu2->actions();
+    QVERIFY(form->slotMenu->AutoPopup());
+    QVERIFY(!form->secondsMenu->AutoPopup());
+    const QList<QAction*> tens = form->secondsMenu->actions();
     QCOMPARE(tens.size(), 6);
     for (int d = 0; d < 6; ++d) {
         QMenu* sub = tens[d]->menu();
@@ -220,22 +220,22 @@ void MainWindowTest::menus() {
             QCOMPARE(sub->actions()[u]->text(), digits);
         }
     }
-    QCOMPARE(form->Edit12->ContextMenu, form->PopupMenu2);
+    QCOMPARE(form->clockBox->ContextMenu, form->secondsMenu);
     // Styled when first opened, submenus too.
-    emit form->PopupMenu2->aboutToShow();
+    emit form->secondsMenu->aboutToShow();
     QCOMPARE(tens[3]->menu()->font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(form->Image2->ContextMenu, form->PopupMenu3);
+    QCOMPARE(form->alarmBackgroundPicture->ContextMenu, form->backgroundMenu);
 
     QStringList visible;
-    for (QAction* item : form->PopupMenu3->actions()) {
+    for (QAction* item : form->backgroundMenu->actions()) {
         if (item->isVisible())
             visible << item->text();
     }
     QCOMPARE(visible, (QStringList{"Minimize on timer", "Alarm Clock", "Processes"}));
-    QCOMPARE(form->Alarmdelay1->actions().size(), 9);
+    QCOMPARE(form->alarmDelayMenu->actions().size(), 9);
     QVERIFY(form->Find<QAction>("N100")->isChecked());
     QVERIFY(!form->Find<QAction>("N1000")->isChecked());
-    QCOMPARE(form->Trayiconcolorchange1->actions().size(), 6);
+    QCOMPARE(form->trayColourMenu->actions().size(), 6);
     QCOMPARE(form->Find<QAction>("N60sec1")->text(), QStringLiteral("60 min"));
 }
 
@@ -283,7 +283,7 @@ void MainWindowTest::drawnColours() {
 void MainWindowTest::firstActivationLoadsOnce() {
     ShowAndActivate();
     QCOMPARE(form->calls, QStringList{"PgmStart"});
-    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton11) + QPoint(30, 0));
+    QCOMPARE(desktop->pointer, CentreOf(form->quitButton) + QPoint(30, 0));
     QVERIFY(!form->State.FirstActivation);
     QCOMPARE(form->pos(), QPoint((1280 - 298) / 2, (1024 - 239) / 2));
 
@@ -317,39 +317,39 @@ void MainWindowTest::alarmHalfToggle() {
     ShowAndActivate();
     const int top = form->y();
 
-    form->SpeedButton20->click();
+    form->openAlarmHalfButton->click();
     QCOMPARE(form->width(), 596);
     QCOMPARE(form->pos(), QPoint(640 - 298, top));
-    QVERIFY(form->AlarmClock1->isChecked());
+    QVERIFY(form->alarmClockItem->isChecked());
     QCOMPARE(form->State.AlarmPanelOpen, 1);
-    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton21));
-    QVERIFY(form->Panel45->hasFocus());
+    QCOMPARE(desktop->pointer, CentreOf(form->closeAlarmHalfButton));
+    QVERIFY(form->alarmPanel->hasFocus());
 
-    form->SpeedButton21->click();
+    form->closeAlarmHalfButton->click();
     QCOMPARE(form->width(), 298);
     QCOMPARE(form->pos(), QPoint(640 - 149, top));
-    QVERIFY(!form->AlarmClock1->isChecked());
+    QVERIFY(!form->alarmClockItem->isChecked());
     QCOMPARE(form->State.AlarmPanelOpen, 0);
-    QCOMPARE(desktop->pointer, CentreOf(form->SpeedButton20));
+    QCOMPARE(desktop->pointer, CentreOf(form->openAlarmHalfButton));
 
     // The menu item toggles the same way.
-    form->AlarmClock1->trigger();
+    form->alarmClockItem->trigger();
     QCOMPARE(form->width(), 596);
-    QVERIFY(form->AlarmClock1->isChecked());
+    QVERIFY(form->alarmClockItem->isChecked());
 
     // A value other than 0 or 1 only moves the focus.
     form->State.AlarmPanelOpen = 7;
     form->Find<QWidget>("Panel1")->setFocus();
     const int moves = desktop->pointerMoves.size();
-    form->AlarmClock1->trigger();
+    form->alarmClockItem->trigger();
     QCOMPARE(form->width(), 596);
     QCOMPARE(desktop->pointerMoves.size(), moves);
-    QVERIFY(form->Panel45->hasFocus());
+    QVERIFY(form->alarmPanel->hasFocus());
 }
 
 void MainWindowTest::quitWithoutRunningSlot() {
     QSignalSpy closed(form.get(), &MainWindow::Closed);
-    form->SpeedButton11->click();
+    form->quitButton->click();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(form->calls, QStringList{"ParmUpdate"});
@@ -402,7 +402,7 @@ void MainWindowTest::quitWithRunningSlot() {
 void MainWindowTest::ringingSlotAsksNothing() {
     Button("SpeedButton4")->SetTag(0x10);
     QSignalSpy closed(form.get(), &MainWindow::Closed);
-    form->SpeedButton11->click();
+    form->quitButton->click();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(closed.count(), 1);
 }
@@ -410,7 +410,7 @@ void MainWindowTest::ringingSlotAsksNothing() {
 void MainWindowTest::closeNoSave() {
     Button("SpeedButton1")->SetTag(0x01);
     QSignalSpy closed(form.get(), &MainWindow::Closed);
-    form->CloseNoSave1->trigger();
+    form->closeNoSaveItem->trigger();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
     QVERIFY(form->calls.isEmpty());
@@ -420,47 +420,47 @@ void MainWindowTest::failedSaveKeepsWindow() {
     ShowAndActivate();
     form->failSave = true;
     QSignalSpy closed(form.get(), &MainWindow::Closed);
-    form->SpeedButton11->click();
+    form->quitButton->click();
     QCOMPARE(closed.count(), 0);
     QVERIFY(form->isVisible());
 
     // The program goes on with the next event.
-    form->SpeedButton15->click();
+    form->pinButton->click();
     QVERIFY(desktop->onTop);
     // A close from the desktop meets the same failed save.
     QVERIFY(!form->close());
     // "Close no save" still closes.
-    form->CloseNoSave1->trigger();
+    form->closeNoSaveItem->trigger();
     QCOMPARE(closed.count(), 1);
 }
 
 void MainWindowTest::hideButtonClosesEditor() {
     ShowAndActivate();
-    form->UpdateBtns(false);
-    form->Panel12->show();
+    form->ShowSlotRows(false);
+    form->editorPanel->show();
     QVERIFY(!form->Find<QWidget>("Panel3")->isVisible());
 
-    form->SpeedButton16Y->click();
+    form->hideButton->click();
     QVERIFY(form->isHidden());
-    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
+    QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
     for (const char* name : {"Panel1", "Panel10", "Panel11", "Panel23", "Panel34", "Panel36",
                              "Panel43", "Panel20", "Panel21", "CheckBox1", "CheckBox2"})
         QVERIFY2(form->Find<QWidget>(name)->isVisibleTo(form.get()), name);
 
     // Without the editor open a hide button only hides.
     form->show();
-    form->SpeedButton18->click();
+    form->alarmHideButton->click();
     QVERIFY(form->isHidden());
-    QVERIFY(!form->Panel12->isVisibleTo(form.get()));
+    QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
 }
 
 void MainWindowTest::pinKeepsOnTop() {
     ShowAndActivate();
-    form->SpeedButton15->click();
-    QVERIFY(form->SpeedButton15->Down());
+    form->pinButton->click();
+    QVERIFY(form->pinButton->Down());
     QVERIFY(desktop->onTop);
-    form->SpeedButton15->click();
-    QVERIFY(!form->SpeedButton15->Down());
+    form->pinButton->click();
+    QVERIFY(!form->pinButton->Down());
     QVERIFY(!desktop->onTop);
     QCOMPARE(desktop->onTopChanges, 2);
 }
@@ -492,16 +492,16 @@ void MainWindowTest::dragByTitle() {
 void MainWindowTest::rightClickOnPictureOpensMenu() {
     ShowAndActivate();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50),
-                            form->Image1->mapToGlobal(QPoint(50, 50)));
-    QCoreApplication::sendEvent(form->Image1, &click);
-    QVERIFY(form->PopupMenu3->isVisible());
-    form->PopupMenu3->close();
+                            form->backgroundPicture->mapToGlobal(QPoint(50, 50)));
+    QCoreApplication::sendEvent(form->backgroundPicture, &click);
+    QVERIFY(form->backgroundMenu->isVisible());
+    form->backgroundMenu->close();
 
     // The seconds menu does not open until a press on an idle slot allows it.
     QContextMenuEvent onClock(QContextMenuEvent::Mouse, QPoint(5, 5),
-                              form->Edit12->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(form->Edit12, &onClock);
-    QVERIFY(!form->PopupMenu2->isVisible());
+                              form->clockBox->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(form->clockBox, &onClock);
+    QVERIFY(!form->secondsMenu->isVisible());
 
     // A slot's menu closed by a click outside the window leaves no raised
     // frame on the slot's button.
@@ -514,37 +514,37 @@ void MainWindowTest::rightClickOnPictureOpensMenu() {
     QContextMenuEvent onSlot(QContextMenuEvent::Mouse, QPoint(5, 5),
                              slot->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(slot, &onSlot);
-    QVERIFY(form->PopupMenu1->isVisible());
+    QVERIFY(form->slotMenu->isVisible());
     QCursor::setPos(form->mapToGlobal(QPoint(-100, -100)));
-    form->PopupMenu1->close();
+    form->slotMenu->close();
     QVERIFY(!framed());
 }
 
 void MainWindowTest::enterReleaseNeverReachesControl() {
     ShowAndActivate();
-    form->Edit12->setFocus();
-    QCOMPARE(QApplication::focusWidget(), form->Edit12);
+    form->clockBox->setFocus();
+    QCOMPARE(QApplication::focusWidget(), form->clockBox);
     Recorder recorder;
-    form->Edit12->installEventFilter(&recorder);
+    form->clockBox->installEventFilter(&recorder);
 
-    QTest::keyPress(form->Edit12, Qt::Key_Return);
-    QTest::keyRelease(form->Edit12, Qt::Key_Return);
-    QTest::keyRelease(form->Edit12, Qt::Key_Enter);
-    QTest::keyRelease(form->Edit12, Qt::Key_A);
+    QTest::keyPress(form->clockBox, Qt::Key_Return);
+    QTest::keyRelease(form->clockBox, Qt::Key_Return);
+    QTest::keyRelease(form->clockBox, Qt::Key_Enter);
+    QTest::keyRelease(form->clockBox, Qt::Key_A);
     QCOMPARE(recorder.seen, (QStringList{QStringLiteral("press %1").arg(Qt::Key_Return),
                                          QStringLiteral("release %1").arg(Qt::Key_A)}));
 }
 
 void MainWindowTest::menuItemsKeepOwnCheckMarks() {
-    form->ClickMinimize1->trigger();
-    QVERIFY(form->ClickMinimize1->isChecked());
-    form->ClickMinimize1->trigger();
-    QVERIFY(!form->ClickMinimize1->isChecked());
+    form->minimizeOnTimerItem->trigger();
+    QVERIFY(form->minimizeOnTimerItem->isChecked());
+    form->minimizeOnTimerItem->trigger();
+    QVERIFY(!form->minimizeOnTimerItem->isChecked());
 
     form->Find<QAction>("N30sec1")->trigger();
     form->Find<QAction>("N20sec1")->trigger();
     QStringList checked;
-    for (QAction* item : form->Trayiconcolorchange1->actions()) {
+    for (QAction* item : form->trayColourMenu->actions()) {
         if (item->isChecked())
             checked << item->objectName();
     }

@@ -49,11 +49,11 @@ private:
         form = std::make_unique<Form>(desktop->Interfaces());
         dialog = new ScheduleDialog(*form, desktop->Interfaces());
     }
-    void SetList(const QString& text) { dialog->Memo3->setPlainText(text); }
+    void SetList(const QString& text) { dialog->listEdit->setPlainText(text); }
     // A run, and the time its launches take.
     void RunAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
-        Guard([this] { form->Timer4Timer(form->Timer4); });
+        Guard([this] { form->RunSchedule(form->scheduleTimer); });
         desktop->Pass(60000);
     }
     QString Path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
@@ -142,7 +142,7 @@ void SchedulerTest::runs() {
     SetList(list);
     RunAt(at.hour(), at.minute(), at.second());
     QCOMPARE(desktop->events, events);
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
     // Only the first process of the name was ended.
     QVERIFY(desktop->processes[2].running);
 }
@@ -152,7 +152,7 @@ void SchedulerTest::pauseLetsTheWindowGoOn() {
     form->SlotEdit(1)->setText(QStringLiteral("00:00:05"));
     QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
     desktop->time = QTime(9, 30);
-    Guard([this] { form->Timer4Timer(form->Timer4); });
+    Guard([this] { form->RunSchedule(form->scheduleTimer); });
     QCOMPARE(desktop->events, (QStringList{"terminate 20", "after 1000"}));
     // The tick and the user's clicks go on while the program saves its work.
     form->Tick();
@@ -235,19 +235,19 @@ void SchedulerTest::neverTwiceInOneMinute() {
     RunAt(9, 30, 0);
     RunAt(9, 30, 59);
     QCOMPARE(desktop->events.size(), 2);
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
     RunAt(9, 31, 0);
     QCOMPARE(desktop->events.size(), 2);
 }
 
 void SchedulerTest::dialogPausesScheduler() {
-    QCOMPARE(form->Timer4->Interval(), 1000);
+    QCOMPARE(form->scheduleTimer->Interval(), 1000);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QCOMPARE(form->Timer4->Interval(), 0);
-    dialog->SpeedButton1->click();
+    QCOMPARE(form->scheduleTimer->Interval(), 0);
+    dialog->cancelButton->click();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
 }
 
 void SchedulerTest::cancelKeepsEditsInMemory() {
@@ -261,7 +261,7 @@ void SchedulerTest::cancelKeepsEditsInMemory() {
 
     dialog->show();
     SetList(QStringLiteral("[0931][/opt/b]\n"));
-    dialog->SpeedButton1->click();
+    dialog->cancelButton->click();
     RunAt(9, 31);
     QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/b"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -271,9 +271,9 @@ void SchedulerTest::cancelKeepsEditsInMemory() {
 void SchedulerTest::escapeResumesToo() {
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QTest::keyClick(dialog->Memo3, Qt::Key_Escape);
+    QTest::keyClick(dialog->listEdit, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
 }
 
 void SchedulerTest::fileLineRules_data() {
@@ -317,8 +317,8 @@ void SchedulerTest::fileLineRules() {
     Start();
     QCOMPARE(dialog->Lines().Lines(), lines);
     dialog->show();
-    dialog->SpeedButton2->click();
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    dialog->okButton->click();
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -337,7 +337,7 @@ void SchedulerTest::textBeyondItsCodePage() {
                                             "[1000][/home/ann/\u0142\u00f3d\u017a.sh]\n");
     SetList(typed);
     dialog->show();
-    dialog->SpeedButton2->click();
+    dialog->okButton->click();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), typed.toUtf8().replace("\n", "\r\n"));
     file.close();
@@ -366,11 +366,11 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
         QVERIFY(QDir().rename(folder->path(), moved));
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    dialog->SpeedButton2->click();
+    dialog->okButton->click();
     QVERIFY(dialog->isVisible());
-    QCOMPARE(form->Timer4->Interval(), 0);
-    dialog->SpeedButton1->click();
-    QCOMPARE(form->Timer4->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->Interval(), 0);
+    dialog->cancelButton->click();
+    QCOMPARE(form->scheduleTimer->Interval(), 60000);
     if (!tooLarge)
         QVERIFY(QDir().rename(moved, folder->path()));
     if (tooLarge)

@@ -77,7 +77,7 @@ private:
         form->ShowCentred();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void Quit() { form->SpeedButton11->click(); }
+    void Quit() { form->quitButton->click(); }
 };
 
 namespace {
@@ -162,7 +162,7 @@ void SettingsTest::fileWithoutLinesCountsAsNone() {
     // A byte-order mark alone: nothing stored, so the design's options hold.
     Write("prefs.qbx", "\xEF\xBB\xBF");
     Start();
-    QVERIFY(form->CheckBox1->isChecked());
+    QVERIFY(form->soundBox->isChecked());
     Quit();
     QVERIFY(Read("prefs.qbx").startsWith(QByteArray("110120010") + QByteArray(21, '0') + "\r\n"));
 }
@@ -218,7 +218,7 @@ void SettingsTest::roundTrip() {
     Write("prefs.qbx", stored);
     Start();
     QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
-    QVERIFY(form->ClickMinimize1->isChecked());
+    QVERIFY(form->minimizeOnTimerItem->isChecked());
     Quit();
     QCOMPARE(Read("prefs.qbx"), written);
 }
@@ -226,44 +226,44 @@ void SettingsTest::roundTrip() {
 void SettingsTest::loadShowsSettings() {
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    QVERIFY(form->CheckBox1->isChecked());
-    QVERIFY(!form->CheckBox2->isChecked());
-    QVERIFY(form->ClickMinimize1->isChecked());
-    QVERIFY(form->CheckBox3->isChecked());
-    QVERIFY(form->RadioButton3->isChecked());
-    QVERIFY(!form->RadioButton2->isChecked());
+    QVERIFY(form->soundBox->isChecked());
+    QVERIFY(!form->recurBox->isChecked());
+    QVERIFY(form->minimizeOnTimerItem->isChecked());
+    QVERIFY(form->alarm1RecurBox->isChecked());
+    QVERIFY(form->snooze5Min->isChecked());
+    QVERIFY(!form->snooze3Min->isChecked());
     QCOMPARE(form->width(), 298);
-    QVERIFY(!form->CheckBox4->isChecked());
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("OFF"));
+    QVERIFY(!form->startOnBox->isChecked());
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     QVERIFY(form->Find<QAction>("N100")->isChecked());
     QVERIFY(form->Find<QAction>("N300")->isChecked());
     QVERIFY(form->Find<QAction>("N20sec1")->isChecked());
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
     QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
     QCOMPARE(form->SlotButton(5)->text(), QStringLiteral("Take the bread out of the oven"));
-    QCOMPARE(form->DateTimePicker2->time(), QTime(7, 30));
-    QCOMPARE(form->DateTimePicker3->time(), QTime(22, 15));
-    QCOMPARE(form->Panel57->Caption(), QStringLiteral("AM"));
-    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    QCOMPARE(form->alarm1Picker->time(), QTime(7, 30));
+    QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
+    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
+    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
     QCOMPARE(form->State.OptionFlags, QStringLiteral("101130053extra chars"));
-    QCOMPARE(desktop->pointer, form->SpeedButton11->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
+    QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 
     // The alarm half and Start ON.
-    form->CloseNoSave1->trigger();
+    form->closeNoSaveItem->trigger();
     QList<QByteArray> lines = FullFile();
     lines[0] = "111111100";
     Write("prefs.qbx", Lines(lines));
     Start();
     QCOMPARE(form->width(), 596);
-    QVERIFY(form->AlarmClock1->isChecked());
-    QVERIFY(form->CheckBox4->isChecked());
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
-    QCOMPARE(form->SpeedButton17->text(), QStringLiteral("ON"));
-    QCOMPARE(form->Panel44->Color(), clr::TitleStrip);
-    QCOMPARE(form->Panel59->Color(), clr::TitleStrip);
-    QVERIFY(form->RadioButton1->isChecked());
+    QVERIFY(form->alarmClockItem->isChecked());
+    QVERIFY(form->startOnBox->isChecked());
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm1OnOffPanel->Color(), clr::TitleStrip);
+    QCOMPARE(form->alarm2OnOffPanel->Color(), clr::TitleStrip);
+    QVERIFY(form->snooze1Min->isChecked());
     // The pointer's last place is the Quit button, after the alarm half opened.
-    QCOMPARE(desktop->pointer, form->SpeedButton11->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
+    QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 }
 
 void SettingsTest::damagedFieldsKeepStartValues() {
@@ -276,9 +276,9 @@ void SettingsTest::damagedFieldsKeepStartValues() {
     QVERIFY(!form->State.FirstActivation);
     // Everything after the damaged fields is still applied.
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Tea"));
-    QCOMPARE(form->DateTimePicker2->time(), QTime(12, 0));
-    QCOMPARE(form->DateTimePicker3->time(), QTime(22, 15));
-    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
+    QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
+    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
     const QStringList captions{"1", "1", "3", "0", "5", "6", "7", "8", "9", "10", "15", "20"};
     for (int n = 23; n <= 34; ++n)
         QCOMPARE(form->SlotButton(n)->text(), captions[n - 23]);
@@ -317,9 +317,9 @@ void SettingsTest::alarmQuestion() {
     QFETCH(QByteArray, indicator);
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->DateTimePicker2->setTime(QTime(6, 45));
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
-    QCOMPARE(form->Panel57->Caption(), QStringLiteral("PM"));
+    form->alarm1Picker->setTime(QTime(6, 45));
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
+    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
     QVERIFY(form->State.AlarmTimeChanged);
     desktop->answers = {Answer(answer)};
     QSignalSpy closed(form.get(), &MainWindow::Closed);
@@ -339,37 +339,37 @@ void SettingsTest::alarmQuestion() {
 
 void SettingsTest::alarmOptionsSurviveRestart() {
     Start();
-    form->SpeedButton20->click();
-    form->CheckBox3->click();
-    form->CheckBox4->click();
-    form->RadioButton6->click();
+    form->openAlarmHalfButton->click();
+    form->alarm1RecurBox->click();
+    form->startOnBox->click();
+    form->snooze20Min->click();
     // The user sets alarm 2 to 7:05 and PM.
-    form->DateTimePicker3->setFocus();
-    form->DateTimePicker3->setSelectedSection(QDateTimeEdit::HourSection);
-    QTest::keyClicks(form->DateTimePicker3, QStringLiteral("7"));
-    form->DateTimePicker3->setSelectedSection(QDateTimeEdit::MinuteSection);
-    QTest::keyClicks(form->DateTimePicker3, QStringLiteral("05"));
-    QTest::mouseClick(form->Panel56, Qt::LeftButton);
+    form->alarm2Picker->setFocus();
+    form->alarm2Picker->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(form->alarm2Picker, QStringLiteral("7"));
+    form->alarm2Picker->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(form->alarm2Picker, QStringLiteral("05"));
+    QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
     QVERIFY(form->State.AlarmTimeChanged);
     desktop->answers = {Answer::Yes};
     Quit();
     Start();
     QCOMPARE(form->width(), 596);
-    QVERIFY(!form->CheckBox3->isChecked());
-    QVERIFY(form->CheckBox4->isChecked());
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
-    QVERIFY(form->RadioButton6->isChecked());
+    QVERIFY(!form->alarm1RecurBox->isChecked());
+    QVERIFY(form->startOnBox->isChecked());
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
+    QVERIFY(form->snooze20Min->isChecked());
     // What the minute match reads; the picker's own AM/PM stays hidden.
-    QCOMPARE(TimeToStr(form->DateTimePicker3->time()).left(4), QStringLiteral("7:05"));
-    QCOMPARE(form->Panel56->Caption(), QStringLiteral("PM"));
+    QCOMPARE(TimeToStr(form->alarm2Picker->time()).left(4), QStringLiteral("7:05"));
+    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
 }
 
 void SettingsTest::noQuestionWithoutChange() {
     Write("prefs.qbx", Lines(FullFile()));
     Start();
     // Copies between the alarms are no change of an alarm time.
-    form->SpeedButton16->click();
-    form->SpeedButton22->click();
+    form->copyAlarm1Button->click();
+    form->copyAlarm2Button->click();
     Quit();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
@@ -397,8 +397,8 @@ void SettingsTest::failedSaveAsks() {
         desktop->bytesFree = 20;
     else
         QVERIFY(QDir().rename(folder->path(), moved));
-    form->CheckBox2->click();
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    form->recurBox->click();
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     // Quit hides the window for its own question first.
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
     desktop->answers = {Answer::Yes, Answer::Yes, Answer(answer)};
@@ -455,8 +455,8 @@ void SettingsTest::desktopEndSavesWithoutAsking() {
     QFETCH(bool, fullDisk);
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->CheckBox2->click();
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    form->recurBox->click();
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
     if (fullDisk)
         desktop->bytesFree = 0;
@@ -480,15 +480,15 @@ void SettingsTest::messageNeverBreaksItsLine() {
     QCOMPARE(form->SlotButton(3)->text(), QStringLiteral("Egg timer"));
     // A message pasted with its line breaks.
     QTest::mousePress(form->SlotButton(1), Qt::RightButton, {}, QPoint(5, 5));
-    form->EditAlarmMessage1->trigger();
+    form->editMessageItem->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("Coffee\r\nbreak\n"));
-    form->Edit11->selectAll();
-    QTest::keySequence(form->Edit11, QKeySequence::Paste);
-    QTest::keyClick(form->Edit11, Qt::Key_Return);
+    form->messageEdit->selectAll();
+    QTest::keySequence(form->messageEdit, QKeySequence::Paste);
+    QTest::keyClick(form->messageEdit, Qt::Key_Return);
     Quit();
     Start();
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Coffee break "));
-    QCOMPARE(form->DateTimePicker2->time(), QTime(7, 30));
+    QCOMPARE(form->alarm1Picker->time(), QTime(7, 30));
     Quit();
     lines[1] = "00:10:00Coffee break ";
     lines[3] = "00:00:05Egg timer";
@@ -513,7 +513,7 @@ void SettingsTest::unreadablePrefsIsNeverOverwritten() {
     }
     Start();
     QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
-    QVERIFY(form->CheckBox1->isChecked());
+    QVERIFY(form->soundBox->isChecked());
     QTRY_COMPARE(desktop->told.size(), 1);
     QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
@@ -558,8 +558,8 @@ void SettingsTest::endFromSystemUnderAQuestion() {
     QFETCH(bool, diskFull);
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->CheckBox2->click();
-    QTest::mouseClick(form->Panel57, Qt::LeftButton);
+    form->recurBox->click();
+    QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     if (diskFull)
         desktop->bytesFree = 0;
     desktop->answers = {Answer::Yes};
@@ -582,8 +582,8 @@ void SettingsTest::endFromSystemUnderAQuestion() {
 void SettingsTest::closeNoSaveWritesNothing() {
     Write("prefs.qbx", Lines(FullFile()));
     Start();
-    form->CheckBox1->click();
-    form->CloseNoSave1->trigger();
+    form->soundBox->click();
+    form->closeNoSaveItem->trigger();
     QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
 }
 
@@ -614,9 +614,9 @@ void SettingsTest::encodings() {
     QCOMPARE(form->SlotButton(2)->text(), caption);
     // A new message goes into the file in the file's own encoding.
     QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
-    form->EditAlarmMessage1->trigger();
-    form->Edit11->setText(caption + typed);
-    form->SpeedButton12->click();
+    form->editMessageItem->trigger();
+    form->messageEdit->setText(caption + typed);
+    form->editorOkButton->click();
     Quit();
     lines[2] = "00:01:00" + written;
     QCOMPARE(Read("prefs.qbx"), Lines(lines));
@@ -658,7 +658,7 @@ void SettingsTest::quickTimerRuns() {
     QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
     QCOMPARE(form->SlotPanel(23)->Color(), clr::Red);
     QCOMPARE(form->SlotButton(23)->FontColor(), clr::White);
-    QVERIFY(form->TrayIcon1->Animated());
+    QVERIFY(form->trayIcon->Animated());
     form->Tick(89);
     QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
     form->Tick();
@@ -667,16 +667,16 @@ void SettingsTest::quickTimerRuns() {
 
     // Clicking one ringing quick timer leaves the other's alert going.
     QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
     QCOMPARE(form->SlotPanel(23)->Color(), clr::Background);
     QCOMPARE(form->SlotButton(23)->FontColor(), clr::Navy);
 }
 
 void SettingsTest::quickTimerClickStops() {
     Start();
-    form->ClickMinimize1->trigger();
+    form->minimizeOnTimerItem->trigger();
     QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
     QVERIFY(form->isHidden());
     QCOMPARE(form->State.QuickRemaining(30), 480);
@@ -685,36 +685,36 @@ void SettingsTest::quickTimerClickStops() {
     QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
     QCOMPARE(form->SlotButton(30)->Tag(), 0);
     QCOMPARE(form->State.QuickRemaining(30), 0);
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
     QVERIFY(form->isVisible());
 }
 
 void SettingsTest::remainingTimePopup() {
     Start();
     QTest::mousePress(form->SlotButton(25), Qt::RightButton);
-    QVERIFY(form->Panel35->isVisible());
-    QCOMPARE(form->Panel35->Caption(), QStringLiteral("0:0"));
-    QCOMPARE(form->Panel35->pos(), QPoint(50, 176));
+    QVERIFY(form->timeLeftPopup->isVisible());
+    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("0:0"));
+    QCOMPARE(form->timeLeftPopup->pos(), QPoint(50, 176));
     QCOMPARE(form->SlotButton(25)->Tag(), 0);
 
     form->State.QuickRemaining(34) = 125;
     form->Tick();
     // A second press moves the popup and renews its text, not its time.
     QTest::mousePress(form->SlotButton(34), Qt::RightButton);
-    QCOMPARE(form->Panel35->Caption(), QStringLiteral("2:5"));
-    QCOMPARE(form->Panel35->pos(), QPoint(266, 176));
+    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("2:5"));
+    QCOMPARE(form->timeLeftPopup->pos(), QPoint(266, 176));
     form->Tick();
-    QVERIFY(!form->Panel35->isVisible());
+    QVERIFY(!form->timeLeftPopup->isVisible());
 
     form->State.QuickRemaining(34) = 600;
     QTest::mousePress(form->SlotButton(34), Qt::LeftButton);
-    QVERIFY(!form->Panel35->isVisible());
+    QVERIFY(!form->timeLeftPopup->isVisible());
     QTest::mousePress(form->SlotButton(34), Qt::RightButton);
-    QCOMPARE(form->Panel35->Caption(), QStringLiteral("10:0"));
+    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("10:0"));
     // Opening the message editor hides it at once.
     QTest::mousePress(form->SlotButton(1), Qt::RightButton);
-    form->EditAlarmMessage1->trigger();
-    QVERIFY(!form->Panel35->isVisible());
+    form->editMessageItem->trigger();
+    QVERIFY(!form->timeLeftPopup->isVisible());
 }
 
 QTEST_MAIN(SettingsTest)

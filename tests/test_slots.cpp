@@ -78,7 +78,7 @@ private:
     }
     void OpenEditor(int n) {
         QTest::mousePress(form->SlotButton(n), Qt::RightButton, {}, QPoint(5, 5));
-        form->EditAlarmMessage1->trigger();
+        form->editMessageItem->trigger();
     }
     int Tag(int n) { return form->SlotButton(n)->Tag(); }
 };
@@ -101,7 +101,7 @@ void SlotsTest::tagThroughStartExpiryAndClick() {
     Click(form->SlotButton(4));
     QCOMPARE(Tag(4), 0x01);
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Red);
-    QVERIFY(form->TrayIcon1->Animated());
+    QVERIFY(form->trayIcon->Animated());
 
     form->Tick(2);
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:00"));
@@ -109,14 +109,14 @@ void SlotsTest::tagThroughStartExpiryAndClick() {
     QCOMPARE(Tag(4), 0x01);
     form->Tick();
     QCOMPARE(Tag(4), 0x10);
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
 
     Click(form->SlotButton(4));
     QCOMPARE(Tag(4), 0);
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
     QCOMPARE(form->SlotPanel(4)->Color(), clr::Background);
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
 
     // A click on a running slot stops it and puts its set time back.
     Click(form->SlotButton(4));
@@ -159,10 +159,10 @@ void SlotsTest::lastMinuteInTheTray() {
     Click(form->SlotButton(2));
     form->Tick(ticks);
     QCOMPARE(form->SlotEdit(2)->text(), shown);
-    QCOMPARE(form->TrayIcon1->IconName(), icon);
+    QCOMPARE(form->trayIcon->IconName(), icon);
     QCOMPARE(form->State.TrayIconFixed, fixed);
     // A coloured number stands still; the clock turns again after it.
-    QCOMPARE(form->TrayIcon1->Animated(), !fixed && icon.isEmpty());
+    QCOMPARE(form->trayIcon->Animated(), !fixed && icon.isEmpty());
 }
 
 void SlotsTest::expiryBringsWindowBack_data() {
@@ -178,7 +178,7 @@ void SlotsTest::expiryBringsWindowBack() {
     if (minimised)
         form->showMinimized();
     else
-        form->SpeedButton16Y->click();
+        form->hideButton->click();
     form->Tick(2);
     QVERIFY(form->isVisible());
     QVERIFY(!form->isMinimized());
@@ -187,9 +187,9 @@ void SlotsTest::expiryBringsWindowBack() {
     QCOMPARE(form->State.EndSoundPending, 1);
     // The tick of the expiry still counts the slot as running; the next
     // one stops the clock turning.
-    QVERIFY(form->TrayIcon1->Animated());
+    QVERIFY(form->trayIcon->Animated());
     form->Tick();
-    QVERIFY(!form->TrayIcon1->Animated());
+    QVERIFY(!form->trayIcon->Animated());
 }
 
 void SlotsTest::twoSlotsExpireInOneTick() {
@@ -209,9 +209,9 @@ void SlotsTest::expiryClosesEditor() {
     SetSlot(5, QStringLiteral("00:00:01"), QStringLiteral("x"));
     Click(form->SlotButton(5));
     OpenEditor(2);
-    QVERIFY(form->Panel12->isVisible());
-    form->Edit11->setText(QStringLiteral("never stored"));
-    form->SpeedButton16Y->click();
+    QVERIFY(form->editorPanel->isVisible());
+    form->messageEdit->setText(QStringLiteral("never stored"));
+    form->hideButton->click();
     // Reopen the editor and hide the window: the expiry must close the
     // editor whether or not the window shows.
     form->show();
@@ -219,7 +219,7 @@ void SlotsTest::expiryClosesEditor() {
     form->hide();
 
     form->Tick(2);
-    QVERIFY(!form->Panel12->isVisible());
+    QVERIFY(!form->editorPanel->isVisible());
     for (const char* name : {"Panel1", "Panel10", "Panel23", "Panel34", "Panel11", "Panel20",
                              "Panel21", "CheckBox1", "CheckBox2"})
         QVERIFY2(form->Find<QWidget>(name)->isVisible(), name);
@@ -228,21 +228,21 @@ void SlotsTest::expiryClosesEditor() {
 }
 
 void SlotsTest::trayAnimationFollowsRunningSlots() {
-    QVERIFY(!form->TrayIcon1->Animated());
+    QVERIFY(!form->trayIcon->Animated());
     form->SlotButton(9)->SetTag(0x01);
     SetSlot(9, QStringLiteral("01:00:00"), QStringLiteral("x"));
     form->Tick();
-    QVERIFY(form->TrayIcon1->Animated());
+    QVERIFY(form->trayIcon->Animated());
     // A coloured number on show keeps the animation off.
-    form->TrayIcon1->SetAnimated(false);
+    form->trayIcon->SetAnimated(false);
     form->State.TrayIconFixed = true;
     form->Tick();
-    QVERIFY(!form->TrayIcon1->Animated());
+    QVERIFY(!form->trayIcon->Animated());
     form->SlotButton(9)->SetTag(0);
     form->State.TrayIconFixed = false;
-    form->TrayIcon1->SetAnimated(true);
+    form->trayIcon->SetAnimated(true);
     form->Tick();
-    QVERIFY(!form->TrayIcon1->Animated());
+    QVERIFY(!form->trayIcon->Animated());
 }
 
 void SlotsTest::slotWithoutTimeNeverStarts_data() {
@@ -259,7 +259,7 @@ void SlotsTest::slotWithoutTimeNeverStarts() {
     desktop->onTop = true;
     Click(form->SlotButton(1));
     QCOMPARE(Tag(1), 0);
-    QVERIFY(!form->TrayIcon1->Animated());
+    QVERIFY(!form->trayIcon->Animated());
     // The click still takes the window off the top when the pin is up.
     QVERIFY(!desktop->onTop);
     form->Tick(3);
@@ -267,7 +267,7 @@ void SlotsTest::slotWithoutTimeNeverStarts() {
 }
 
 void SlotsTest::minimizeOnTimer() {
-    form->ClickMinimize1->trigger();
+    form->minimizeOnTimerItem->trigger();
     SetSlot(6, QStringLiteral("00:05:00"), QStringLiteral("x"));
     Click(form->SlotButton(6));
     QVERIFY(form->isHidden());
@@ -280,17 +280,17 @@ void SlotsTest::minimizeOnTimer() {
 void SlotsTest::busySlotOffersNoMenus() {
     SetSlot(3, QStringLiteral("00:05:00"), QStringLiteral("x"));
     QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(form->PopupMenu2->AutoPopup());
+    QVERIFY(form->secondsMenu->AutoPopup());
     QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit3"));
     QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
     QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(form->PopupMenu1->AutoPopup());
+    QVERIFY(form->slotMenu->AutoPopup());
 
     Click(form->SlotButton(3));
     QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(!form->PopupMenu2->AutoPopup());
+    QVERIFY(!form->secondsMenu->AutoPopup());
     QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(!form->PopupMenu1->AutoPopup());
+    QVERIFY(!form->slotMenu->AutoPopup());
 
     // Hovering one slot and pressing another's box names the box.
     QTest::mouseMove(form->SlotButton(3), QPoint(6, 6));
@@ -302,16 +302,16 @@ void SlotsTest::busySlotOffersNoMenus() {
 void SlotsTest::editorRoundTrip() {
     SetSlot(1, QStringLiteral("01:30:45"), QStringLiteral("Tea"));
     OpenEditor(1);
-    QVERIFY(form->Panel12->isVisible());
-    QCOMPARE(form->Panel12->y(), 72);
+    QVERIFY(form->editorPanel->isVisible());
+    QCOMPARE(form->editorPanel->y(), 72);
     QVERIFY(!form->Find<QWidget>("Panel1")->isVisible());
-    QVERIFY(!form->CheckBox1->isVisible());
-    QCOMPARE(form->Edit11->text(), QStringLiteral("Tea"));
-    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 1, 30));
-    QCOMPARE(form->DateTimePicker1->text(), QStringLiteral("01:30"));
+    QVERIFY(!form->soundBox->isVisible());
+    QCOMPARE(form->messageEdit->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->editorPicker->time(), QTime(12, 1, 30));
+    QCOMPARE(form->editorPicker->text(), QStringLiteral("01:30"));
 
-    form->SpeedButton12->click();
-    QVERIFY(!form->Panel12->isVisible());
+    form->editorOkButton->click();
+    QVERIFY(!form->editorPanel->isVisible());
     QVERIFY(form->Find<QWidget>("Panel1")->isVisible());
     QCOMPARE(form->Settings().Prefs().Line(1), QStringLiteral("01:30:45Tea"));
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("01:30:45"));
@@ -320,26 +320,26 @@ void SlotsTest::editorRoundTrip() {
     form->Settings().Prefs().SetLine(2, QStringLiteral("xx:yy:00Milk"));
     form->SlotButton(2)->setText(QStringLiteral("Milk"));
     OpenEditor(2);
-    QVERIFY(form->Panel12->isVisible());
-    QCOMPARE(form->Edit11->text(), QStringLiteral("Milk"));
-    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 1, 30));
+    QVERIFY(form->editorPanel->isVisible());
+    QCOMPARE(form->messageEdit->text(), QStringLiteral("Milk"));
+    QCOMPARE(form->editorPicker->time(), QTime(12, 1, 30));
 }
 
 void SlotsTest::editorClearThenOk() {
     SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
     OpenEditor(3);
-    form->SpeedButton13->click();
-    QVERIFY(form->Panel12->isVisible());
+    form->editorClearButton->click();
+    QVERIFY(form->editorPanel->isVisible());
     QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
     QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
-    form->SpeedButton12->click();
+    form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("00:00:00Oven"));
 
     // "C" then a hide button: the box keeps seconds 00 until the next stop.
     SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
     OpenEditor(3);
-    form->SpeedButton13->click();
-    form->SpeedButton16Y->click();
+    form->editorClearButton->click();
+    form->hideButton->click();
     form->show();
     QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
     QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
@@ -354,8 +354,8 @@ void SlotsTest::editorKeepsLongMessage() {
     form->SlotEdit(4)->setText(QStringLiteral("00:20:00"));
     form->SlotButton(4)->setText(message.left(30));
     OpenEditor(4);
-    QCOMPARE(form->Edit11->text(), message);
-    form->SpeedButton12->click();
+    QCOMPARE(form->messageEdit->text(), message);
+    form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(4), QStringLiteral("00:20:00") + message);
     // The seconds menu keeps the whole message too.
     QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
@@ -366,12 +366,12 @@ void SlotsTest::editorKeepsLongMessage() {
 void SlotsTest::editorEnterStores() {
     SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("x"));
     OpenEditor(6);
-    QCOMPARE(QApplication::focusWidget(), form->Edit11);
-    form->Edit11->clear();
-    QTest::keyClicks(form->Edit11, QStringLiteral("Tea"));
+    QCOMPARE(QApplication::focusWidget(), form->messageEdit);
+    form->messageEdit->clear();
+    QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
     form->State.EnterHandled = true;
-    QTest::keyClick(form->Edit11, Qt::Key_Return);
-    QVERIFY(!form->Panel12->isVisible());
+    QTest::keyClick(form->messageEdit, Qt::Key_Return);
+    QVERIFY(!form->editorPanel->isVisible());
     QVERIFY(!form->State.EnterHandled);
     QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
     QCOMPARE(form->Settings().Prefs().Line(6), QStringLiteral("00:10:00Tea"));
@@ -380,24 +380,24 @@ void SlotsTest::editorEnterStores() {
 void SlotsTest::editorPickerTyping() {
     SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
     OpenEditor(8);
-    QTest::mouseClick(form->DateTimePicker1, Qt::LeftButton, {}, QPoint(25, 12));
-    form->DateTimePicker1->setSelectedSection(Kind::MinuteSection);
-    QTest::keyClicks(form->DateTimePicker1, QStringLiteral("02"));
-    form->DateTimePicker1->setSelectedSection(Kind::SecondSection);
-    QTest::keyClicks(form->DateTimePicker1, QStringLiteral("45"));
-    QCOMPARE(form->DateTimePicker1->time(), QTime(12, 2, 45));
+    QTest::mouseClick(form->editorPicker, Qt::LeftButton, {}, QPoint(25, 12));
+    form->editorPicker->setSelectedSection(Kind::MinuteSection);
+    QTest::keyClicks(form->editorPicker, QStringLiteral("02"));
+    form->editorPicker->setSelectedSection(Kind::SecondSection);
+    QTest::keyClicks(form->editorPicker, QStringLiteral("45"));
+    QCOMPARE(form->editorPicker->time(), QTime(12, 2, 45));
     // The hour stays at noon whatever is typed: 59 is the most either field takes.
-    form->DateTimePicker1->setSelectedSection(Kind::MinuteSection);
-    QTest::keyClick(form->DateTimePicker1, Qt::Key_Up);
-    QCOMPARE(form->DateTimePicker1->time().hour(), 12);
-    form->SpeedButton12->click();
+    form->editorPicker->setSelectedSection(Kind::MinuteSection);
+    QTest::keyClick(form->editorPicker, Qt::Key_Up);
+    QCOMPARE(form->editorPicker->time().hour(), 12);
+    form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("03:45:30x"));
 }
 
 void SlotsTest::editorPickerTypingAfterOneClick() {
     SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
     OpenEditor(8);
-    auto* text = form->DateTimePicker1->findChild<QLineEdit*>();
+    auto* text = form->editorPicker->findChild<QLineEdit*>();
     const auto clickInto = [&](int position) {
         text->setCursorPosition(position);
         const QRect caret = text->inputMethodQuery(Qt::ImCursorRectangle).toRect();
@@ -407,7 +407,7 @@ void SlotsTest::editorPickerTypingAfterOneClick() {
     QTest::keyClicks(text, QStringLiteral("5"));
     clickInto(4);
     QTest::keyClicks(text, QStringLiteral("7"));
-    form->SpeedButton12->click();
+    form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("05:07:30x"));
 }
 
@@ -427,20 +427,20 @@ void SlotsTest::editorLeavesKeyboardOnSlots() {
     // The enter that Qt hands over once the menu over the button has gone.
     QEnterEvent late(QPointF(5, 5), QPointF(5, 5), form->SlotButton(6)->mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(form->SlotButton(6), &late);
-    QCursor::setPos(form->SpeedButton12->mapToGlobal(form->SpeedButton12->rect().center()));
+    QCursor::setPos(form->editorOkButton->mapToGlobal(form->editorOkButton->rect().center()));
     if (how == 0)
-        QTest::mouseClick(form->SpeedButton12, Qt::LeftButton);
+        QTest::mouseClick(form->editorOkButton, Qt::LeftButton);
     else if (how == 1)
-        QTest::keyClick(form->Edit11, Qt::Key_Return);
+        QTest::keyClick(form->messageEdit, Qt::Key_Return);
     else
         Ring(2);
-    QVERIFY(!form->Panel12->isVisible());
+    QVERIFY(!form->editorPanel->isVisible());
     // Arrow keys and Enter change nothing out of sight.
     PressEnter();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     PressEnter();
     QCOMPARE(QApplication::focusWidget(), form->Find<QWidget>("Panel1"));
-    QCOMPARE(form->DateTimePicker2->time(), QTime(12, 0));
+    QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
     QVERIFY(!form->State.AlarmTimeChanged);
     // The button the pointer left while the editor was open shows no hover.
     QCOMPARE(form->SlotButton(6)->grab().toImage(), form->SlotButton(7)->grab().toImage());
@@ -458,8 +458,8 @@ void SlotsTest::captionMargin() {
     QFETCH(QString, message);
     QFETCH(int, margin);
     OpenEditor(9);
-    form->Edit11->setText(message);
-    form->SpeedButton12->click();
+    form->messageEdit->setText(message);
+    form->editorOkButton->click();
     QCOMPARE(form->SlotButton(9)->text(), message);
     QCOMPARE(form->SlotButton(9)->Margin(), margin);
 }
@@ -475,22 +475,22 @@ void SlotsTest::secondsMenu() {
 
 void SlotsTest::clockBoxIsNoSlot() {
     const QString alarmLine = form->Settings().Prefs().Line(12);
-    const QString clock = form->Edit12->text();
-    QTest::mousePress(form->Edit12, Qt::RightButton, {}, QPoint(5, 5));
+    const QString clock = form->clockBox->text();
+    QTest::mousePress(form->clockBox, Qt::RightButton, {}, QPoint(5, 5));
     QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit12"));
     form->Find<QAction>("N45")->trigger();
-    QCOMPARE(form->Edit12->text(), clock);
+    QCOMPARE(form->clockBox->text(), clock);
     QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
 
     // With the editor open, "OK" and "C" still act on the edited slot.
     SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
     OpenEditor(5);
-    QTest::mousePress(form->Edit12, Qt::LeftButton, {}, QPoint(5, 5));
-    form->SpeedButton13->click();
-    form->SpeedButton12->click();
+    QTest::mousePress(form->clockBox, Qt::LeftButton, {}, QPoint(5, 5));
+    form->editorClearButton->click();
+    form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:00:00Tea"));
     QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
-    QCOMPARE(form->SpeedButton12->Tag(), 0);
+    QCOMPARE(form->editorOkButton->Tag(), 0);
 }
 
 void SlotsTest::alertFlashAndSound_data() {
@@ -512,8 +512,8 @@ void SlotsTest::alertFlashAndSound() {
     QFETCH(bool, recur);
     QFETCH(QStringList, played);
     QFETCH(int, pending);
-    form->CheckBox1->setChecked(sound);
-    form->CheckBox2->setChecked(recur);
+    form->soundBox->setChecked(sound);
+    form->recurBox->setChecked(recur);
     Ring(1);
     Ring(30);
 
@@ -563,7 +563,7 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:20"));
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
     QCOMPARE(Tag(7), 0x01);
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
     QCOMPARE(form->State.AlertActive, 0);
     QVERIFY(!desktop->onTop);
 }
@@ -572,14 +572,14 @@ void SlotsTest::enterBeforeFirstAlertDoesNothing() {
     Ring(2);
     PressEnter();
     QCOMPARE(Tag(2), 0x10);
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
     QVERIFY(desktop->onTop);
 
     // With every ringing slot clicked away, Enter still ends the alert state.
     form->AlertTick();
     Click(form->SlotButton(2));
-    form->SpeedButton15->click();
-    form->SpeedButton15->click();
+    form->pinButton->click();
+    form->pinButton->click();
     desktop->onTop = true;
     PressEnter();
     QCOMPARE(form->State.AlertActive, 0);
@@ -587,7 +587,7 @@ void SlotsTest::enterBeforeFirstAlertDoesNothing() {
 }
 
 void SlotsTest::pinnedWindowStaysOnTop() {
-    form->SpeedButton15->click();
+    form->pinButton->click();
     Ring(3);
     form->AlertTick();
     PressEnter();
@@ -604,17 +604,17 @@ void SlotsTest::clickOnRingingSlotWhileAnotherRings() {
     form->AlertTick();
     Click(form->SlotButton(2));
     QCOMPARE(Tag(2), 0);
-    QCOMPARE(form->Timer2->Interval(), 1000);
+    QCOMPARE(form->alertTimer->Interval(), 1000);
     Click(form->SlotButton(9));
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
 }
 
 void SlotsTest::soundBoxStopsAlertOnly() {
     Ring(5);
     form->AlertTick();
-    QTest::mouseClick(form->CheckBox2, Qt::LeftButton);
-    QVERIFY(!form->CheckBox2->isChecked());
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QTest::mouseClick(form->recurBox, Qt::LeftButton);
+    QVERIFY(!form->recurBox->isChecked());
+    QCOMPARE(form->alertTimer->Interval(), 0);
     QCOMPARE(Tag(5), 0x10);
     QCOMPARE(form->State.AlertActive, 1);
     QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
@@ -632,16 +632,16 @@ void SlotsTest::quickTimerExpiry() {
     QCOMPARE(Tag(23), 0x10);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
     // A quick timer's last minute leaves the tray alone.
-    QCOMPARE(form->TrayIcon1->IconName(), QString());
+    QCOMPARE(form->trayIcon->IconName(), QString());
 }
 
 void SlotsTest::remainingPopupLivesOneTick() {
-    form->Panel35->show();
+    form->timeLeftPopup->show();
     form->Tick();
-    QVERIFY(form->Panel35->isVisible());
+    QVERIFY(form->timeLeftPopup->isVisible());
     QCOMPARE(form->State.RemainingPopupShown, 1);
     form->Tick();
-    QVERIFY(!form->Panel35->isVisible());
+    QVERIFY(!form->timeLeftPopup->isVisible());
     QCOMPARE(form->State.RemainingPopupShown, 0);
 }
 
@@ -658,7 +658,7 @@ void SlotsTest::trayClickBringsWindowBack() {
     if (minimised)
         form->showMinimized();
     else
-        form->SpeedButton16Y->click();
+        form->hideButton->click();
     desktop->ClickTray(Qt::MouseButton(button));
     QVERIFY(form->isVisible());
     QVERIFY(!form->isMinimized());
@@ -671,15 +671,15 @@ void SlotsTest::stoppedInLastMinuteShowsClock() {
     Click(form->SlotButton(1));
     Click(form->SlotButton(2));
     form->Tick(3);
-    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
-    QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
+    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M6"));
+    QCOMPARE(desktop->trayIcon, form->trayIcon->Icon().cacheKey());
     // No countdown is in its last minute any more: the clock at once, and
     // it turns again for slot 2 from the next tick.
     Click(form->SlotButton(1));
-    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M7"));
-    QCOMPARE(desktop->trayIcon, form->TrayIcon1->Icon().cacheKey());
+    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M7"));
+    QCOMPARE(desktop->trayIcon, form->trayIcon->Icon().cacheKey());
     form->Tick();
-    QVERIFY(form->TrayIcon1->Animated());
+    QVERIFY(form->trayIcon->Animated());
 }
 
 void SlotsTest::trayTipAndMenu() {
@@ -695,7 +695,7 @@ void SlotsTest::trayTipAndMenu() {
 
     form->State.QuickRemaining(27) = 601;
     form->Tick();
-    form->SpeedButton16Y->click();
+    form->hideButton->click();
     desktop->ClickTray(Qt::RightButton);
     QVERIFY(form->isHidden());
     QStringList items;
@@ -728,7 +728,7 @@ void SlotsTest::stallIsMadeUp() {
     Click(form->SlotButton(1));
     Click(form->SlotButton(2));
     Click(form->SlotButton(23));
-    form->SpeedButton35->click();
+    form->stopwatchButton->click();
     // Four seconds stopped, as a suspended machine is: the next tick takes
     // off all five that passed.
     desktop->Stall(4000);
@@ -736,8 +736,8 @@ void SlotsTest::stallIsMadeUp() {
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:55"));
     QCOMPARE(form->State.QuickRemaining(23), 55);
-    QCOMPARE(form->SpeedButton35->text(), QStringLiteral("0:05"));
-    QCOMPARE(form->TrayIcon1->IconName(), QStringLiteral("M6"));
+    QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:05"));
+    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M6"));
     // Slot 1 ran out within the next gap: it rings at once, and once.
     const int moves = desktop->pointerMoves.size();
     desktop->Stall(9000);
@@ -760,16 +760,16 @@ void SlotsTest::desktopHearsOfAlerts() {
                                                          {27, "Quick timer 5 min|Set for 5:00"}}));
     // "Stop" on the desktop acknowledges its own timer, as a click on it
     // does, and nothing else: not the other timer, not tomorrow's alarm.
-    form->SpeedButton14->click();
+    form->alarm1OnOff->click();
     form->AlertTick();
     desktop->stopListener(4);
     QCOMPARE(Tag(4), 0);
     QCOMPARE(Tag(27), slot::Ringing);
-    QCOMPARE(form->SpeedButton14->text(), QStringLiteral("ON"));
+    QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     QCOMPARE(desktop->notifications.keys(), QList<int>{27});
     // Acknowledged in the window, it goes from the desktop too.
     Click(form->SlotButton(27));
-    QCOMPARE(form->Timer2->Interval(), 0);
+    QCOMPARE(form->alertTimer->Interval(), 0);
     QVERIFY(desktop->notifications.isEmpty());
 }
 

@@ -40,7 +40,7 @@ long ResidentKiB() {
 // that runs at the moment.
 int ObjectsBesideTrayEntries(const MainWindow& form) {
     return int(form.findChildren<QObject*>().size() -
-               form.TrayIcon1->ContextMenu()->actions().size());
+               form.trayIcon->ContextMenu()->actions().size());
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -85,12 +85,12 @@ void SoakTest::hundredThousandTicks() {
         const bool ringing = form.AnySlotRinging();
         form.Tick();
         expiries += !ringing && form.AnySlotRinging();
-        if (form.Timer2->Interval() == 1000)
+        if (form.alertTimer->Interval() == 1000)
             form.AlertTick();
-        if (form.Timer3->Interval() != 0 && tick % 60 == 0)
-            form.Timer3Timer(form.Timer3);
+        if (form.snoozeTimer->Interval() != 0 && tick % 60 == 0)
+            form.RepeatSnoozeSound(form.snoozeTimer);
         if (tick % 60 == 0)
-            form.Timer4Timer(form.Timer4);
+            form.RunSchedule(form.scheduleTimer);
 
         // Countdown and quick timers started, clicked and acknowledged.
         if (dice.OneIn(40)) {
@@ -103,24 +103,24 @@ void SoakTest::hundredThousandTicks() {
                 form.SlotEdit(n)->setText(time);
             }
             press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.SpeedButton1Click(form.SlotButton(n)); });
+            Guard([&] { form.SlotButtonClick(form.SlotButton(n)); });
         }
         if (dice.OneIn(50)) {
             const int n = slot::FirstQuick + dice.Roll(12);
             press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.SpeedButton23Click(form.SlotButton(n)); });
+            Guard([&] { form.QuickButtonClick(form.SlotButton(n)); });
         }
         if (form.State.AlertActive && dice.OneIn(4)) {
-            int enter = MainWindow::VK_RETURN;
-            Guard([&] { form.FormKeyDown(&form, enter, {}); });
+            int enter = Qt::Key_Return;
+            Guard([&] { form.PreviewKeyDown(&form, enter, {}); });
         }
         // The editor opened and stored now and then.
         if (dice.OneIn(700)) {
             const int n = 1 + dice.Roll(10);
             press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.EditAlarmMessage1Click(&form); });
-            form.Edit11->setText(QStringLiteral("Message %1").arg(tick));
-            Guard([&] { form.SpeedButton12Click(&form); });
+            Guard([&] { form.OpenMessageEditor(&form); });
+            form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
+            Guard([&] { form.StoreMessage(&form); });
         }
         // Alarms for the coming minutes, alarm 2 snoozing a minute.
         if (tick % 1800 == 1) {
@@ -130,23 +130,23 @@ void SoakTest::hundredThousandTicks() {
             form.Alarms().SetAmPm(1,
                                   soon.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
             form.Alarms().SetAmPm(2, form.Alarms()[1].amPm);
-            form.CheckBox3->setChecked(dice.OneIn(2));
-            form.RadioButton1->setChecked(true);
-            if (form.SpeedButton14->text() == QLatin1String("OFF"))
-                form.SpeedButton14Click(&form);
-            if (form.SpeedButton17->text() == QLatin1String("OFF"))
-                form.SpeedButton17Click(&form);
+            form.alarm1RecurBox->setChecked(dice.OneIn(2));
+            form.snooze1Min->setChecked(true);
+            if (form.alarm1OnOff->text() == QLatin1String("OFF"))
+                form.ToggleAlarm1(&form);
+            if (form.alarm2OnOff->text() == QLatin1String("OFF"))
+                form.ToggleAlarm2(&form);
         }
         // The stopwatch.
         if (tick % 5000 == 0)
-            form.SpeedButton35Click(&form);
+            form.ToggleStopwatch(&form);
         if (tick % 17000 == 0)
-            form.Clear1Click(&form);
+            form.ClearStopwatch(&form);
         // The schedule list edited.
         if (tick % 997 == 0) {
             const QTime at = clock.time().addSecs(120);
-            dialog->Memo3->setPlainText(QStringLiteral("[%1][/opt/a]\n~[%1][/opt/b]\nnote\n")
-                                            .arg(at.toString(QStringLiteral("hhmm"))));
+            dialog->listEdit->setPlainText(QStringLiteral("[%1][/opt/a]\n~[%1][/opt/b]\nnote\n")
+                                               .arg(at.toString(QStringLiteral("hhmm"))));
         }
         // What the fake desktop records would grow without end.
         if (tick % 1000 == 0) {

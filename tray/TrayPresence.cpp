@@ -17,22 +17,22 @@ constexpr int kLongestMenuShowMs = 20000;
 } // namespace
 
 void MainWindow::CreateTrayIcon() {
-    TrayIcon1 = new TrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
-    TrayIcon1->SetInterval(450);
+    trayIcon = new TrayIcon(this, QStringLiteral("TrayIcon1"), &platform_.tray);
+    trayIcon->SetInterval(450);
     for (int frame = 0; frame < 8; ++frame)
-        TrayIcon1->Icons.Add(TrayPicture(QStringLiteral("frame%1").arg(frame)));
-    TrayIcon1->SetHint(kProgram);
+        trayIcon->Icons.Add(TrayPicture(QStringLiteral("frame%1").arg(frame)));
+    trayIcon->SetHint(kProgram);
     auto* menu = new PopupMenu(this, QStringLiteral("TrayMenu1"));
-    TrayIcon1->SetPopupMenu(menu);
+    trayIcon->SetPopupMenu(menu);
     // A window on screen is drawn first; the notification area gets the
     // icon a moment later.
     if (isVisible()) {
-        TrayIcon1->SetActive(false);
-        AfterFirstFrame([this] { TrayIcon1->SetActive(true); });
+        trayIcon->SetActive(false);
+        AfterFirstFrame([this] { trayIcon->SetActive(true); });
     }
     // The still clock last: setting it puts the icon in the notification area.
-    TrayIcon1->SetIcon(TrayPicture(QStringLiteral("clock")));
-    On(TrayIcon1, &TrayIcon::Click, &MainWindow::TrayIcon1Click);
+    trayIcon->SetIcon(TrayPicture(QStringLiteral("clock")));
+    On(trayIcon, &TrayIcon::Click, &MainWindow::TrayIconClick);
     // The entries that are always there; the running timers come between
     // the two separators.
     const auto add = [this, menu](const QString& caption, auto command) {
@@ -43,7 +43,7 @@ void MainWindow::CreateTrayIcon() {
     add(QStringLiteral("Show"), [this] { platform_.windows.Raise(this); });
     menu->addSeparator();
     trayTimersEnd_ = menu->addSeparator();
-    add(QStringLiteral("Quit"), [this] { SpeedButton11Click(SpeedButton11); });
+    add(QStringLiteral("Quit"), [this] { Quit(quitButton); });
     // A panel that asks for the menu but never says it closed it holds
     // the entries still for a while only.
     trayMenuShowing_.setSingleShot(true);
@@ -64,18 +64,18 @@ void MainWindow::CreateTrayIcon() {
 void MainWindow::UpdateTrayHint() {
     // Nothing to tell a notification area that is not there; and a tip
     // renewed over an open menu may be drawn on top of it.
-    if (!TrayIcon1->Shown() || trayMenuOpen_)
+    if (!trayIcon->Shown() || trayMenuOpen_)
         return;
     QStringList nearest;
     for (const RunningTimer& timer : RunningTimers().mid(0, kTipTimers))
         nearest << timer.label + u' ' + DurationText(timer.left);
-    TrayIcon1->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
+    trayIcon->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
 void MainWindow::SettleTrayMenu() {
-    if (!TrayIcon1)
+    if (!trayIcon)
         return;
-    QMenu* menu = TrayIcon1->ContextMenu();
+    QMenu* menu = trayIcon->ContextMenu();
     const QList<RunningTimer> running = RunningTimers();
     QList<int> order;
     for (const RunningTimer& timer : running)
@@ -119,7 +119,7 @@ void MainWindow::SettleTrayMenu() {
     }
 }
 
-void MainWindow::TrayIcon1Click(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+void MainWindow::TrayIconClick(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
     // Shown, even from the task bar's minimised state, and above the
     // windows that may have buried it.
     platform_.windows.Raise(this);

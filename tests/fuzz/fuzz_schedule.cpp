@@ -53,13 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::FakePlatform& desktop = program.desktop;
     MainWindow& form = *program.form;
     ScheduleDialog* dialog = program.dialog;
-    dialog->Memo3->setPlainText(list);
+    dialog->listEdit->setPlainText(list);
     const QStringList lines = dialog->Lines().Lines();
 
     for (const QTime& at : runs) {
         desktop.time = at;
         desktop.events.clear();
-        if (!Guard([&] { form.Timer4Timer(form.Timer4); }))
+        if (!Guard([&] { form.RunSchedule(form.scheduleTimer); }))
             std::abort();
         // However long its launches take, one after the other.
         desktop.Pass(std::numeric_limits<int>::max());
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
             --allowed[file];
         }
-        if (form.Timer4->Interval() != 60000)
+        if (form.scheduleTimer->Interval() != 60000)
             std::abort();
     }
     return 0;
