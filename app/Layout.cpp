@@ -4,12 +4,14 @@
 // small builders read the rows.
 #include "MainWindow.h"
 #include "core/Colors.h"
+#include "core/SlotFlags.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
 
 #include <QHash>
 #include <QPixmap>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -105,10 +107,10 @@ using Move = void (MainWindow::*)(QObject*, QPoint);
 
 struct ControlRow {
     Kind kind;
-    const char* name;
-    const char* parent = ""; // the window
+    QByteArray name;
+    QByteArray parent = {}; // empty: the window
     QRect bounds;
-    const char* caption = "";
+    QByteArray caption = {};
     int color = kNone;
     Face face = Face::Window;
     const char* picture = nullptr;
@@ -126,7 +128,8 @@ using A = MainWindow;
 constexpr int kBack = clr::Background;
 
 // clang-format off
-const ControlRow kControls[] = {
+// The title row, before the countdown rows.
+const ControlRow kTitleRows[] = {
     // Background and title row.
     {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.png",
      .menu = "PopupMenu3", .field = &A::backgroundPicture, .onMouseDown = &A::DragByTitle},
@@ -162,78 +165,10 @@ const ControlRow kControls[] = {
      .caption = "A", .face = F::AlarmHalf, .field = &A::openAlarmHalfButton,
      .onClick = &A::AlarmButtonClick},
 
-    // Countdown rows: slots 1 to 5 in the left column, 6 to 10 beside them.
-    {.kind = K::Lowered, .name = "Panel1", .bounds = {5, 31, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit1", .parent = "Panel1", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton1", .parent = "Panel1", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel2", .bounds = {5, 62, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit2", .parent = "Panel2", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton2", .parent = "Panel2", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel3", .bounds = {5, 93, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit3", .parent = "Panel3", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton3", .parent = "Panel3", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel4", .bounds = {5, 124, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit4", .parent = "Panel4", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton4", .parent = "Panel4", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel5", .bounds = {5, 155, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit5", .parent = "Panel5", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton5", .parent = "Panel5", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel6", .bounds = {148, 31, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit6", .parent = "Panel6", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton6", .parent = "Panel6", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel7", .bounds = {148, 62, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit7", .parent = "Panel7", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton7", .parent = "Panel7", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel8", .bounds = {148, 93, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit8", .parent = "Panel8", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton8", .parent = "Panel8", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel9", .bounds = {148, 124, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit9", .parent = "Panel9", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton9", .parent = "Panel9", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
-    {.kind = K::Lowered, .name = "Panel10", .bounds = {148, 155, 145, 33}, .color = kBack},
-    {.kind = K::TimeBox, .name = "Edit10", .parent = "Panel10", .bounds = {5, 4, 56, 24},
-     .caption = "00:00:00", .face = F::TimeBox, .menu = "PopupMenu2",
-     .onMouseDown = &A::PressTimeBox},
-    {.kind = K::Button, .name = "SpeedButton10", .parent = "Panel10", .bounds = {65, 5, 75, 23},
-     .caption = "Message", .menu = "PopupMenu1", .onClick = &A::SlotButtonClick,
-     .onMouseDown = &A::PressSlotButton, .onMouseMove = &A::PointAtSlotButton},
+};
 
+// The rest of the window, after the countdown rows.
+const ControlRow kBottomRows[] = {
     // Bottom strip.
     {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17}, .caption = "Sound",
      .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::soundBox,
@@ -261,47 +196,10 @@ const ControlRow kControls[] = {
     {.kind = K::Panel, .name = "Panel35", .bounds = {78, 215, 29, 14}, .color = clr::Popup,
      .face = F::Navy, .flags = Hidden, .field = &A::timeLeftPopup},
 
-    // Quick timers, one row under the countdown slots.
-    {.kind = K::Lowered, .name = "Panel23", .bounds = {5, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton23", .parent = "Panel23", .bounds = {1, 1, 22, 17},
-     .caption = "1", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel24", .bounds = {29, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton24", .parent = "Panel24", .bounds = {1, 1, 22, 17},
-     .caption = "2", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel25", .bounds = {53, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton25", .parent = "Panel25", .bounds = {1, 1, 22, 17},
-     .caption = "3", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel26", .bounds = {77, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton26", .parent = "Panel26", .bounds = {1, 1, 22, 17},
-     .caption = "4", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel27", .bounds = {101, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton27", .parent = "Panel27", .bounds = {1, 1, 22, 17},
-     .caption = "5", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel28", .bounds = {125, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton28", .parent = "Panel28", .bounds = {1, 1, 22, 17},
-     .caption = "6", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel29", .bounds = {149, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton29", .parent = "Panel29", .bounds = {1, 1, 22, 17},
-     .caption = "7", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel30", .bounds = {173, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton30", .parent = "Panel30", .bounds = {1, 1, 22, 17},
-     .caption = "8", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel31", .bounds = {197, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton31", .parent = "Panel31", .bounds = {1, 1, 22, 17},
-     .caption = "9", .onClick = &A::QuickButtonClick, .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel32", .bounds = {221, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton32", .parent = "Panel32", .bounds = {1, 1, 22, 17},
-     .caption = "10", .onClick = &A::QuickButtonClick,
-     .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel33", .bounds = {245, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton33", .parent = "Panel33", .bounds = {1, 1, 22, 17},
-     .caption = "15", .onClick = &A::QuickButtonClick,
-     .onMouseDown = &A::PressQuickButton},
-    {.kind = K::Lowered, .name = "Panel34", .bounds = {269, 190, 24, 19}, .color = kBack},
-    {.kind = K::Button, .name = "SpeedButton34", .parent = "Panel34", .bounds = {1, 1, 22, 17},
-     .caption = "20", .onClick = &A::QuickButtonClick,
-     .onMouseDown = &A::PressQuickButton},
+};
 
+// The rest of the window, after the quick timers.
+const ControlRow kEditorAndAlarmRows[] = {
     // The message editor, hidden until a slot is edited. The cover panels
     // lie over the picker, so that only its two middle fields show.
     {.kind = K::Lowered, .name = "Panel12", .bounds = {5, 87, 288, 64}, .color = kBack,
@@ -434,9 +332,9 @@ using MenuField = std::variant<std::monostate, Member<PopupMenu>, Member<QMenu>,
 
 struct MenuRow {
     Entry entry;
-    const char* name;
-    const char* parent = nullptr; // the menu or submenu it is in
-    const char* caption = "";
+    QByteArray name;
+    QByteArray parent = {}; // the menu or submenu it is in
+    QByteArray caption = {};
     int flags = 0;
     MenuField field = {};
     Click onClick = nullptr;
@@ -445,140 +343,18 @@ struct MenuRow {
 using E = Entry;
 
 // clang-format off
-const MenuRow kMenus[] = {
+// The slot menu and the seconds menu, before its sixty seconds.
+const MenuRow kFirstMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu1", .field = &A::slotMenu},
     {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
      .caption = "Edit Time / Message", .field = &A::editMessageItem,
      .onClick = &A::OpenMessageEditor},
 
     {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .field = &A::secondsMenu},
-    {.entry = E::Submenu, .name = "Seconds01", .parent = "PopupMenu2", .caption = "Seconds 0+"},
-    {.entry = E::Item, .name = "N00", .parent = "Seconds01", .caption = "00",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N01", .parent = "Seconds01", .caption = "01",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N02", .parent = "Seconds01", .caption = "02",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N03", .parent = "Seconds01", .caption = "03",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N04", .parent = "Seconds01", .caption = "04",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N05", .parent = "Seconds01", .caption = "05",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N06", .parent = "Seconds01", .caption = "06",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N07", .parent = "Seconds01", .caption = "07",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N08", .parent = "Seconds01", .caption = "08",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N09", .parent = "Seconds01", .caption = "09",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Submenu, .name = "Seconds11", .parent = "PopupMenu2", .caption = "Seconds 1+"},
-    {.entry = E::Item, .name = "N10", .parent = "Seconds11", .caption = "10",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N11", .parent = "Seconds11", .caption = "11",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N12", .parent = "Seconds11", .caption = "12",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N13", .parent = "Seconds11", .caption = "13",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N14", .parent = "Seconds11", .caption = "14",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N15", .parent = "Seconds11", .caption = "15",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N16", .parent = "Seconds11", .caption = "16",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N17", .parent = "Seconds11", .caption = "17",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N18", .parent = "Seconds11", .caption = "18",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N19", .parent = "Seconds11", .caption = "19",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Submenu, .name = "Seconds21", .parent = "PopupMenu2", .caption = "Seconds 2+"},
-    {.entry = E::Item, .name = "N20", .parent = "Seconds21", .caption = "20",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N21", .parent = "Seconds21", .caption = "21",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N22", .parent = "Seconds21", .caption = "22",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N23", .parent = "Seconds21", .caption = "23",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N24", .parent = "Seconds21", .caption = "24",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N25", .parent = "Seconds21", .caption = "25",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N26", .parent = "Seconds21", .caption = "26",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N27", .parent = "Seconds21", .caption = "27",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N28", .parent = "Seconds21", .caption = "28",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N29", .parent = "Seconds21", .caption = "29",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Submenu, .name = "Seconds31", .parent = "PopupMenu2", .caption = "Seconds 3+"},
-    {.entry = E::Item, .name = "N30", .parent = "Seconds31", .caption = "30",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N31", .parent = "Seconds31", .caption = "31",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N32", .parent = "Seconds31", .caption = "32",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N33", .parent = "Seconds31", .caption = "33",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N34", .parent = "Seconds31", .caption = "34",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N35", .parent = "Seconds31", .caption = "35",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N36", .parent = "Seconds31", .caption = "36",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N37", .parent = "Seconds31", .caption = "37",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N38", .parent = "Seconds31", .caption = "38",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N39", .parent = "Seconds31", .caption = "39",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Submenu, .name = "Seconds41", .parent = "PopupMenu2", .caption = "Seconds 4+"},
-    {.entry = E::Item, .name = "N40", .parent = "Seconds41", .caption = "40",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N41", .parent = "Seconds41", .caption = "41",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N42", .parent = "Seconds41", .caption = "42",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N43", .parent = "Seconds41", .caption = "43",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N44", .parent = "Seconds41", .caption = "44",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N45", .parent = "Seconds41", .caption = "45",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N46", .parent = "Seconds41", .caption = "46",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N47", .parent = "Seconds41", .caption = "47",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N48", .parent = "Seconds41", .caption = "48",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N49", .parent = "Seconds41", .caption = "49",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Submenu, .name = "Seconds51", .parent = "PopupMenu2", .caption = "Seconds 5+"},
-    {.entry = E::Item, .name = "N50", .parent = "Seconds51", .caption = "50",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N51", .parent = "Seconds51", .caption = "51",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N52", .parent = "Seconds51", .caption = "52",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N53", .parent = "Seconds51", .caption = "53",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N54", .parent = "Seconds51", .caption = "54",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N55", .parent = "Seconds51", .caption = "55",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N56", .parent = "Seconds51", .caption = "56",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N57", .parent = "Seconds51", .caption = "57",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N58", .parent = "Seconds51", .caption = "58",
-     .onClick = &A::ChooseSeconds},
-    {.entry = E::Item, .name = "N59", .parent = "Seconds51", .caption = "59",
-     .onClick = &A::ChooseSeconds},
+};
 
+// The background's menu and the rest, after the seconds.
+const MenuRow kLaterMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu3", .field = &A::backgroundMenu},
     {.entry = E::Item, .name = "ClickMinimize1", .parent = "PopupMenu3",
      .caption = "Minimize on timer", .flags = Checkable, .field = &A::minimizeOnTimerItem,
@@ -634,6 +410,75 @@ const MenuRow kMenus[] = {
 };
 // clang-format on
 
+// The rows that repeat: ten countdown rows (slots 1 to 5 in the left column,
+// 6 to 10 beside them), twelve quick timers under them, and the seconds
+// menu's sixty items in six submenus of ten.
+std::vector<ControlRow> ControlRows() {
+    std::vector<ControlRow> rows(std::begin(kTitleRows), std::end(kTitleRows));
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        const QByteArray panel = "Panel" + QByteArray::number(n);
+        const QPoint at((n <= 5 ? 5 : 148), 31 + 31 * ((n - 1) % 5));
+        rows.push_back(
+            {.kind = K::Lowered, .name = panel, .bounds = {at, QSize(145, 33)}, .color = kBack});
+        rows.push_back({.kind = K::TimeBox,
+                        .name = "Edit" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {5, 4, 56, 24},
+                        .caption = "00:00:00",
+                        .face = F::TimeBox,
+                        .menu = "PopupMenu2",
+                        .onMouseDown = &A::PressTimeBox});
+        rows.push_back({.kind = K::Button,
+                        .name = "SpeedButton" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {65, 5, 75, 23},
+                        .caption = "Message",
+                        .menu = "PopupMenu1",
+                        .onClick = &A::SlotButtonClick,
+                        .onMouseDown = &A::PressSlotButton,
+                        .onMouseMove = &A::PointAtSlotButton});
+    }
+    rows.insert(rows.end(), std::begin(kBottomRows), std::end(kBottomRows));
+    const char* const minutes[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20"};
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        const QByteArray panel = "Panel" + QByteArray::number(n);
+        rows.push_back({.kind = K::Lowered,
+                        .name = panel,
+                        .bounds = {5 + 24 * (n - slot::FirstQuick), 190, 24, 19},
+                        .color = kBack});
+        rows.push_back({.kind = K::Button,
+                        .name = "SpeedButton" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {1, 1, 22, 17},
+                        .caption = minutes[n - slot::FirstQuick],
+                        .onClick = &A::QuickButtonClick,
+                        .onMouseDown = &A::PressQuickButton});
+    }
+    rows.insert(rows.end(), std::begin(kEditorAndAlarmRows), std::end(kEditorAndAlarmRows));
+    return rows;
+}
+
+std::vector<MenuRow> MenuRows() {
+    std::vector<MenuRow> rows(std::begin(kFirstMenus), std::end(kFirstMenus));
+    for (int tens = 0; tens < 6; ++tens) {
+        const QByteArray submenu = "Seconds" + QByteArray::number(tens) + "1";
+        rows.push_back({.entry = E::Submenu,
+                        .name = submenu,
+                        .parent = "PopupMenu2",
+                        .caption = "Seconds " + QByteArray::number(tens) + "+"});
+        for (int units = 0; units < 10; ++units) {
+            const QByteArray seconds = QByteArray::number(tens) + QByteArray::number(units);
+            rows.push_back({.entry = E::Item,
+                            .name = "N" + seconds,
+                            .parent = submenu,
+                            .caption = seconds,
+                            .onClick = &A::ChooseSeconds});
+        }
+    }
+    rows.insert(rows.end(), std::begin(kLaterMenus), std::end(kLaterMenus));
+    return rows;
+}
+
 void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(color));
@@ -681,10 +526,11 @@ template <typename Field> void MainWindow::Bind(const Field& field, QObject* com
 
 void MainWindow::CreateMenus() {
     QHash<QString, QMenu*> menus;
-    for (const MenuRow& row : kMenus) {
-        const QString name = QLatin1String(row.name);
+    for (const MenuRow& row : MenuRows()) {
+        const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
-        QMenu* parent = row.parent ? menus.value(QLatin1String(row.parent)) : nullptr;
+        QMenu* parent =
+            row.parent.isEmpty() ? nullptr : menus.value(QString::fromLatin1(row.parent));
         if (row.entry == Entry::Menu) {
             auto* menu = new PopupMenu(this, name);
             menu->SetAutoPopup(!(row.flags & ManualPopup));
@@ -709,10 +555,11 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::CreateControls() {
     QHash<QString, QPixmap> pictures;
-    for (const ControlRow& row : kControls) {
-        const QString name = QLatin1String(row.name);
+    for (const ControlRow& row : ControlRows()) {
+        const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
-        QWidget* parent = *row.parent ? Find<QWidget>(QLatin1String(row.parent)) : this;
+        QWidget* parent =
+            row.parent.isEmpty() ? this : Find<QWidget>(QString::fromLatin1(row.parent));
         QWidget* control = nullptr;
         switch (row.kind) {
         case Kind::Image: {
