@@ -3,7 +3,7 @@
 """Checks that the folders' includes point inward: core/ uses nothing of
 the program's, models/, platform/ and widgets/ only core/, app/ only those four (its main.cpp, the
 entry point, puts everything together), and the other folders no circle
-among themselves.
+among themselves; and that no file of the program runs past 600 lines.
 
     check_includes.py SOURCE_DIR
 """
@@ -18,6 +18,7 @@ ALLOWED = {"core": set(), "models": {"core"}, "platform": {"core"}, "widgets": {
 # The entry point puts the program together from every folder.
 ENTRY = "app/main.cpp"
 INCLUDE = re.compile(r'#include "([a-z]+)/')
+LONGEST_FILE = 600
 
 
 def edges(root):
@@ -57,9 +58,21 @@ def circle(graph):
     return None
 
 
+def long_files(root):
+    found = []
+    for folder in FOLDERS:
+        for name in sorted(os.listdir(os.path.join(root, folder))):
+            if name.endswith((".cpp", ".h")):
+                with open(os.path.join(root, folder, name), encoding="utf-8") as f:
+                    count = sum(1 for _ in f)
+                if count > LONGEST_FILE:
+                    found.append("%s/%s has %d lines" % (folder, name, count))
+    return found
+
+
 def main():
     found = edges(sys.argv[1])
-    failures = []
+    failures = long_files(sys.argv[1])
     for (source, target), example in sorted(found.items()):
         if source in ALLOWED and target not in ALLOWED[source]:
             failures.append("%s includes %s (%s)" % (source, target, example))

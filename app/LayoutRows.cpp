@@ -1,0 +1,381 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LayoutRows.h"
+
+#include "core/Colors.h"
+#include "core/SlotFlags.h"
+
+namespace layout {
+
+FaceSpec SpecOf(Face face) {
+    switch (face) {
+    case Face::Window:
+        return {nullptr, 0, false, kNone};
+    case Face::Navy:
+        return {nullptr, 0, false, clr::Navy};
+    case Face::Title:
+        return {"MS Sans Serif", 11, true, clr::Navy};
+    case Face::AlarmHalf:
+        return {"Microsoft Sans Serif", 11, true, clr::Maroon};
+    case Face::AmPm:
+        return {"Microsoft Sans Serif", 11, false, clr::Maroon};
+    case Face::Small:
+        return {"Small Fonts", 8, false, kNone};
+    case Face::TimeBox:
+        return {"Arial", 13, false, clr::White};
+    case Face::Clock:
+        return {"Verdana", 41, false, clr::White};
+    case Face::Message:
+        return {"MS Sans Serif", 13, false, clr::White};
+    case Face::Picker:
+        return {"Arial", 13, false, clr::Navy};
+    case Face::C:
+        return {"Arial", 11, false, kNone};
+    case Face::Arrow:
+        // The design drew the arrows from a symbol font; plain arrows read
+        // the same.
+        return {"DejaVu Sans", 12, false, kNone};
+    }
+    return {nullptr, 0, false, kNone};
+}
+
+namespace {
+
+using K = Kind;
+using F = Face;
+using A = MainWindow;
+constexpr int kBack = clr::Background;
+
+// clang-format off
+// The title row, before the countdown rows.
+const ControlRow kTitleRows[] = {
+    // Background and title row.
+    {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.png",
+     .menu = "PopupMenu3", .field = &A::backgroundPicture, .onMouseDown = &A::DragByTitle},
+    {.kind = K::Button, .name = "SpeedButton16Y", .bounds = {245, 8, 30, 14},
+     .picture = ":/bar.png", .flags = GlyphAt18, .field = &A::hideButton,
+     .onClick = &A::HideWindow},
+    {.kind = K::Button, .name = "SpeedButton15X", .bounds = {275, 8, 14, 14}, .picture = ":/x.png",
+     .field = &A::closeButton, .onClick = &A::CloseButtonClick},
+    {.kind = K::Label, .name = "Label2", .bounds = {12, 8, 59, 13}, .caption = "Quorbel",
+     .color = clr::TitleStrip, .face = F::Title, .field = &A::titleLabel,
+     .onMouseDown = &A::DragByTitle},
+    {.kind = K::Image, .name = "Image2", .bounds = {298, 0, 298, 239},
+     .picture = ":/background.png", .menu = "PopupMenu3", .field = &A::alarmBackgroundPicture,
+     .onMouseDown = &A::DragByTitle},
+    {.kind = K::Label, .name = "Label8", .bounds = {311, 8, 68, 13}, .caption = "Alarm Clock",
+     .color = clr::TitleStrip, .face = F::Title, .field = &A::alarmTitleLabel,
+     .onMouseDown = &A::DragByTitle},
+    {.kind = K::Button, .name = "SpeedButton18", .bounds = {557, 8, 30, 14}, .picture = ":/bar.png",
+     .flags = GlyphAt18, .field = &A::alarmHideButton, .onClick = &A::HideWindow},
+    {.kind = K::Button, .name = "SpeedButton21", .bounds = {539, 8, 18, 14}, .caption = "A",
+     .face = F::AlarmHalf, .field = &A::closeAlarmHalfButton, .onClick = &A::AlarmButtonClick},
+    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16}, .caption = "SW",
+     .face = F::Small, .menu = "PopupMenu4", .field = &A::stopwatchButton,
+     .onClick = &A::ToggleStopwatch},
+    {.kind = K::Panel, .name = "Panel14", .bounds = {224, 8, 21, 14}, .color = clr::TitleStrip,
+     .field = &A::titleStrip},
+    {.kind = K::Button, .name = "SpeedButton15", .parent = "Panel14", .bounds = {3, 0, 18, 14},
+     .picture = ":/pin.png", .flags = Toggle, .field = &A::pinButton,
+     .onClick = &A::TogglePin},
+    {.kind = K::Panel, .name = "Panel47", .bounds = {209, 8, 18, 14}, .color = clr::TitleStrip,
+     .field = &A::alarmTitleStrip},
+    {.kind = K::Button, .name = "SpeedButton20", .parent = "Panel47", .bounds = {0, 0, 18, 14},
+     .caption = "A", .face = F::AlarmHalf, .field = &A::openAlarmHalfButton,
+     .onClick = &A::AlarmButtonClick},
+
+};
+
+// The rest of the window, after the countdown rows.
+const ControlRow kBottomRows[] = {
+    // Bottom strip.
+    {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17}, .caption = "Sound",
+     .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::soundBox,
+     .onClick = &A::SoundOptionClick},
+    {.kind = K::CheckBox, .name = "CheckBox2", .bounds = {240, 215, 50, 17}, .caption = "Recur",
+     .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::recurBox,
+     .onClick = &A::SoundOptionClick},
+    {.kind = K::Panel, .name = "Panel20", .bounds = {7, 215, 3, 17}, .color = kBack,
+     .field = &A::soundStrip},
+    {.kind = K::Panel, .name = "Panel21", .bounds = {237, 215, 3, 17}, .color = kBack,
+     .field = &A::recurStrip},
+    {.kind = K::Panel, .name = "Panel36", .bounds = {61, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel37", .bounds = {7, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel38", .bounds = {7, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel39", .bounds = {237, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel40", .bounds = {237, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel41", .bounds = {289, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel42", .bounds = {289, 231, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Panel, .name = "Panel43", .bounds = {61, 215, 1, 1}, .color = clr::CornerDot},
+    {.kind = K::Lowered, .name = "Panel11", .bounds = {123, 211, 51, 24}, .color = clr::ButtonPanel,
+     .field = &A::quitPanel},
+    {.kind = K::Button, .name = "SpeedButton11", .parent = "Panel11", .bounds = {1, 1, 49, 22},
+     .caption = "Quit", .menu = "PopupMenu5", .field = &A::quitButton,
+     .onClick = &A::Quit},
+    {.kind = K::Panel, .name = "Panel35", .bounds = {78, 215, 29, 14}, .color = clr::Popup,
+     .face = F::Navy, .flags = Hidden, .field = &A::timeLeftPopup},
+
+};
+
+// The rest of the window, after the quick timers.
+const ControlRow kEditorAndAlarmRows[] = {
+    // The message editor, hidden until a slot is edited. The cover panels
+    // lie over the picker, so that only its two middle fields show.
+    {.kind = K::Lowered, .name = "Panel12", .bounds = {5, 87, 288, 64}, .color = kBack,
+     .flags = Hidden, .field = &A::editorPanel},
+    {.kind = K::Edit, .name = "Edit11", .parent = "Panel12", .bounds = {5, 4, 278, 24},
+     .caption = "message", .color = clr::Blue, .face = F::Message, .field = &A::messageEdit},
+    {.kind = K::Lowered, .name = "Panel13", .parent = "Panel12", .bounds = {110, 34, 149, 24},
+     .color = clr::ButtonPanel, .field = &A::editorOkPanel},
+    {.kind = K::Button, .name = "SpeedButton12", .parent = "Panel13", .bounds = {1, 1, 147, 22},
+     .caption = "OK", .field = &A::editorOkButton, .onClick = &A::StoreMessage},
+    {.kind = K::Picker, .name = "DateTimePicker1", .parent = "Panel12", .bounds = {9, 38, 97, 24},
+     .color = kBack, .face = F::Picker, .flags = SlotFields, .field = &A::editorPicker},
+    {.kind = K::Panel, .name = "Panel15", .parent = "Panel12", .bounds = {28, 58, 126, 4},
+     .color = kBack, .field = &A::editorCover1},
+    {.kind = K::Panel, .name = "Panel16", .parent = "Panel12", .bounds = {5, 31, 105, 11},
+     .color = kBack, .field = &A::editorCover2},
+    {.kind = K::Label, .name = "Label1", .parent = "Panel16", .bounds = {9, -3, 0, 0},
+     .caption = "Hours : Minutes", .face = F::Navy, .field = &A::editorTimeLabel},
+    {.kind = K::Panel, .name = "Panel17", .parent = "Panel12", .bounds = {5, 42, 24, 20},
+     .color = kBack, .field = &A::editorCover3},
+    {.kind = K::Panel, .name = "Panel18", .parent = "Panel12", .bounds = {64, 39, 46, 23},
+     .color = kBack, .field = &A::editorCover4},
+    {.kind = K::Lowered, .name = "Panel22", .parent = "Panel18", .bounds = {7, 4, 19, 15},
+     .color = kBack, .field = &A::editorCover5},
+    {.kind = K::Button, .name = "SpeedButton13", .parent = "Panel22", .bounds = {1, 1, 17, 13},
+     .caption = "C", .face = F::C, .field = &A::editorClearButton, .onClick = &A::ClearEditorTime},
+
+    // The clock.
+    {.kind = K::Lowered, .name = "Panel19", .bounds = {304, 31, 286, 69}, .color = kBack,
+     .field = &A::clockPanel},
+    {.kind = K::TimeBox, .name = "Edit12", .parent = "Panel19", .bounds = {5, 6, 275, 57},
+     .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .field = &A::clockBox,
+     .onMouseDown = &A::PressTimeBox},
+
+    // The alarm clock. The cover panels hide the pickers' own AM/PM, which
+    // the panels beside them stand in for.
+    {.kind = K::Lowered, .name = "Panel45", .bounds = {304, 98, 286, 135}, .color = kBack,
+     .menu = "PopupMenu3", .field = &A::alarmPanel},
+    {.kind = K::Label, .name = "Label4", .parent = "Panel45", .bounds = {23, 6, 46, 13},
+     .caption = "ALARM 1", .face = F::Navy, .field = &A::alarm1Label},
+    {.kind = K::Label, .name = "Label5", .parent = "Panel45", .bounds = {114, 6, 46, 13},
+     .caption = "ALARM 2", .face = F::Navy, .field = &A::alarm2Label},
+    {.kind = K::Label, .name = "Label7", .parent = "Panel45", .bounds = {188, 5, 91, 13},
+     .caption = "ALARM 2 - Snooze", .face = F::Navy, .field = &A::snoozeLabel},
+    {.kind = K::Picker, .name = "DateTimePicker2", .parent = "Panel45", .bounds = {16, 20, 99, 24},
+     .color = kBack, .face = F::Picker, .flags = AlarmFields, .field = &A::alarm1Picker},
+    {.kind = K::Panel, .name = "Panel48", .parent = "Panel45", .bounds = {3, 18, 75, 5},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel49", .parent = "Panel45", .bounds = {2, 24, 16, 20},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel50", .parent = "Panel45", .bounds = {125, 20, 56, 24},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel46", .parent = "Panel45", .bounds = {17, 40, 61, 4},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel51", .parent = "Panel45", .bounds = {4, 23, 15, 17},
+     .color = kBack},
+    {.kind = K::Picker, .name = "DateTimePicker3", .parent = "Panel45", .bounds = {108, 20, 98, 24},
+     .color = kBack, .face = F::Picker, .flags = AlarmFields, .field = &A::alarm2Picker},
+    {.kind = K::Panel, .name = "Panel52", .parent = "Panel45", .bounds = {86, 18, 83, 5},
+     .color = kBack},
+    {.kind = K::Panel, .name = "Panel55", .parent = "Panel45", .bounds = {109, 40, 61, 4},
+     .color = kBack},
+    {.kind = K::Radio, .name = "RadioButton1", .parent = "Panel45", .bounds = {201, 19, 46, 17},
+     .caption = "1 min", .face = F::Navy, .field = &A::snooze1Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Radio, .name = "RadioButton2", .parent = "Panel45", .bounds = {201, 33, 46, 17},
+     .caption = "3 min", .face = F::Navy, .flags = Checked, .field = &A::snooze3Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Radio, .name = "RadioButton3", .parent = "Panel45", .bounds = {201, 47, 46, 17},
+     .caption = "5 min", .face = F::Navy, .field = &A::snooze5Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Radio, .name = "RadioButton4", .parent = "Panel45", .bounds = {201, 61, 52, 17},
+     .caption = "9 min", .face = F::Navy, .field = &A::snooze9Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Radio, .name = "RadioButton5", .parent = "Panel45", .bounds = {201, 75, 52, 17},
+     .caption = "15 min", .face = F::Navy, .field = &A::snooze15Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Radio, .name = "RadioButton6", .parent = "Panel45", .bounds = {201, 89, 52, 17},
+     .caption = "20 min", .face = F::Navy, .field = &A::snooze20Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::Lowered, .name = "Panel44", .parent = "Panel45", .bounds = {19, 44, 56, 55},
+     .color = clr::ButtonPanel, .field = &A::alarm1OnOffPanel},
+    {.kind = K::Button, .name = "SpeedButton14", .parent = "Panel44", .bounds = {1, 1, 54, 53},
+     .caption = "OFF", .field = &A::alarm1OnOff, .onClick = &A::ToggleAlarm1},
+    {.kind = K::CheckBox, .name = "CheckBox3", .parent = "Panel45", .bounds = {21, 105, 56, 14},
+     .caption = "Recur", .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::alarm1RecurBox,
+     .onClick = &A::SoundOptionClick},
+    {.kind = K::Panel, .name = "Panel54", .parent = "Panel45", .bounds = {145, 20, 56, 24},
+     .color = kBack, .field = &A::alarm2AmPmFrame},
+    {.kind = K::Panel, .name = "Panel56", .parent = "Panel54", .bounds = {-1, 3, 22, 17},
+     .caption = "AM", .color = kBack, .face = F::AmPm, .field = &A::alarm2AmPm,
+     .onClick = &A::ToggleAlarm2AmPm},
+    {.kind = K::Panel, .name = "Panel53", .parent = "Panel45", .bounds = {53, 20, 58, 24},
+     .color = kBack, .field = &A::alarm1AmPmFrame},
+    {.kind = K::Button, .name = "SpeedButton16", .parent = "Panel53", .bounds = {39, 4, 14, 15},
+     .caption = "\u2192", .face = F::Arrow, .field = &A::copyAlarm1Button,
+     .onClick = &A::CopyAlarm1To2},
+    {.kind = K::Button, .name = "SpeedButton22", .parent = "Panel53", .bounds = {27, 4, 14, 15},
+     .caption = "\u2190", .face = F::Arrow, .field = &A::copyAlarm2Button,
+     .onClick = &A::CopyAlarm2To1},
+    {.kind = K::Panel, .name = "Panel57", .parent = "Panel53", .bounds = {-1, 3, 22, 17},
+     .caption = "AM", .color = kBack, .face = F::AmPm, .field = &A::alarm1AmPm,
+     .onClick = &A::ToggleAlarm1AmPm},
+    {.kind = K::Lowered, .name = "Panel59", .parent = "Panel45", .bounds = {111, 44, 56, 55},
+     .color = clr::ButtonPanel, .field = &A::alarm2OnOffPanel},
+    {.kind = K::Button, .name = "SpeedButton17", .parent = "Panel59", .bounds = {1, 1, 54, 53},
+     .caption = "OFF", .field = &A::alarm2OnOff, .onClick = &A::ToggleAlarm2},
+    {.kind = K::Lowered, .name = "Panel61", .parent = "Panel45", .bounds = {111, 105, 57, 19},
+     .color = clr::ButtonPanel, .field = &A::testAlarmPanel},
+    {.kind = K::Button, .name = "SpeedButton19", .parent = "Panel61", .bounds = {1, 1, 55, 17},
+     .caption = "Test alarm", .field = &A::testAlarmButton, .onClick = &A::TestAlarm},
+    {.kind = K::Radio, .name = "RadioButton7", .parent = "Panel45", .bounds = {201, 103, 52, 17},
+     .caption = "30 min", .face = F::Navy, .field = &A::snooze30Min,
+     .onClick = &A::ChooseSnooze},
+    {.kind = K::CheckBox, .name = "CheckBox4", .parent = "Panel45", .bounds = {21, 118, 61, 14},
+     .caption = "Start ON", .color = kBack, .face = F::Navy, .field = &A::startOnBox},
+};
+// clang-format on
+
+using E = Entry;
+
+// clang-format off
+// The slot menu and the seconds menu, before its sixty seconds.
+const MenuRow kFirstMenus[] = {
+    {.entry = E::Menu, .name = "PopupMenu1", .field = &A::slotMenu},
+    {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
+     .caption = "Edit Time / Message", .field = &A::editMessageItem,
+     .onClick = &A::OpenMessageEditor},
+
+    {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .field = &A::secondsMenu},
+};
+
+// The background's menu and the rest, after the seconds.
+const MenuRow kLaterMenus[] = {
+    {.entry = E::Menu, .name = "PopupMenu3", .field = &A::backgroundMenu},
+    {.entry = E::Item, .name = "ClickMinimize1", .parent = "PopupMenu3",
+     .caption = "Minimize on timer", .flags = Checkable, .field = &A::minimizeOnTimerItem,
+     .onClick = &A::ToggleMinimizeOnTimer},
+    {.entry = E::Item, .name = "AlarmClock1", .parent = "PopupMenu3", .caption = "Alarm Clock",
+     .flags = Checkable, .field = &A::alarmClockItem, .onClick = &A::ToggleAlarmHalf},
+    {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3", .caption = "Processes",
+     .field = &A::processesItem, .onClick = &A::OpenSchedule},
+    // Two submenus the user never sees; their check marks still travel
+    // through the settings. The alarm delays do nothing when chosen.
+    {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",
+     .flags = HiddenMenu, .field = &A::alarmDelayMenu},
+    {.entry = E::Item, .name = "N100", .parent = "Alarmdelay1", .caption = "100",
+     .flags = Checkable | CheckedItem},
+    {.entry = E::Item, .name = "N150", .parent = "Alarmdelay1", .caption = "150",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N200", .parent = "Alarmdelay1", .caption = "200",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N250", .parent = "Alarmdelay1", .caption = "250",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N300", .parent = "Alarmdelay1", .caption = "300",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N400", .parent = "Alarmdelay1", .caption = "400",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N500", .parent = "Alarmdelay1", .caption = "500",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N750", .parent = "Alarmdelay1", .caption = "750",
+     .flags = Checkable},
+    {.entry = E::Item, .name = "N1000", .parent = "Alarmdelay1", .caption = "1000",
+     .flags = Checkable},
+    {.entry = E::Submenu, .name = "Trayiconcolorchange1", .parent = "PopupMenu3",
+     .caption = "Tray icon color change", .flags = HiddenMenu, .field = &A::trayColourMenu},
+    {.entry = E::Item, .name = "N60sec1", .parent = "Trayiconcolorchange1", .caption = "60 min",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+    {.entry = E::Item, .name = "N45sec1", .parent = "Trayiconcolorchange1", .caption = "45 sec",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+    {.entry = E::Item, .name = "N30sec1", .parent = "Trayiconcolorchange1", .caption = "30 sec",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+    {.entry = E::Item, .name = "N20sec1", .parent = "Trayiconcolorchange1", .caption = "20 sec",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+    {.entry = E::Item, .name = "N15sec1", .parent = "Trayiconcolorchange1", .caption = "15 sec",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+    {.entry = E::Item, .name = "N10sec1", .parent = "Trayiconcolorchange1", .caption = "10 sec",
+     .flags = Checkable, .onClick = &A::ChooseTrayColour},
+
+    {.entry = E::Menu, .name = "PopupMenu4", .field = &A::stopwatchMenu},
+    {.entry = E::Item, .name = "Clear1", .parent = "PopupMenu4", .caption = "Clear",
+     .field = &A::clearStopwatchItem, .onClick = &A::ClearStopwatch},
+
+    {.entry = E::Menu, .name = "PopupMenu5", .field = &A::quitMenu},
+    {.entry = E::Item, .name = "CloseNoSave1", .parent = "PopupMenu5", .caption = "Close no save",
+     .field = &A::closeNoSaveItem, .onClick = &A::CloseNoSave},
+};
+// clang-format on
+
+} // namespace
+
+// The rows that repeat: ten countdown rows (slots 1 to 5 in the left column,
+// 6 to 10 beside them), twelve quick timers under them, and the seconds
+// menu's sixty items in six submenus of ten.
+std::vector<ControlRow> ControlRows() {
+    std::vector<ControlRow> rows(std::begin(kTitleRows), std::end(kTitleRows));
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        const QByteArray panel = "Panel" + QByteArray::number(n);
+        const QPoint at((n <= 5 ? 5 : 148), 31 + 31 * ((n - 1) % 5));
+        rows.push_back(
+            {.kind = K::Lowered, .name = panel, .bounds = {at, QSize(145, 33)}, .color = kBack});
+        rows.push_back({.kind = K::TimeBox,
+                        .name = "Edit" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {5, 4, 56, 24},
+                        .caption = "00:00:00",
+                        .face = F::TimeBox,
+                        .menu = "PopupMenu2",
+                        .onMouseDown = &A::PressTimeBox});
+        rows.push_back({.kind = K::Button,
+                        .name = "SpeedButton" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {65, 5, 75, 23},
+                        .caption = "Message",
+                        .menu = "PopupMenu1",
+                        .onClick = &A::SlotButtonClick,
+                        .onMouseDown = &A::PressSlotButton,
+                        .onMouseMove = &A::PointAtSlotButton});
+    }
+    rows.insert(rows.end(), std::begin(kBottomRows), std::end(kBottomRows));
+    const char* const minutes[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20"};
+    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+        const QByteArray panel = "Panel" + QByteArray::number(n);
+        rows.push_back({.kind = K::Lowered,
+                        .name = panel,
+                        .bounds = {5 + 24 * (n - slot::FirstQuick), 190, 24, 19},
+                        .color = kBack});
+        rows.push_back({.kind = K::Button,
+                        .name = "SpeedButton" + QByteArray::number(n),
+                        .parent = panel,
+                        .bounds = {1, 1, 22, 17},
+                        .caption = minutes[n - slot::FirstQuick],
+                        .onClick = &A::QuickButtonClick,
+                        .onMouseDown = &A::PressQuickButton});
+    }
+    rows.insert(rows.end(), std::begin(kEditorAndAlarmRows), std::end(kEditorAndAlarmRows));
+    return rows;
+}
+
+std::vector<MenuRow> MenuRows() {
+    std::vector<MenuRow> rows(std::begin(kFirstMenus), std::end(kFirstMenus));
+    for (int tens = 0; tens < 6; ++tens) {
+        const QByteArray submenu = "Seconds" + QByteArray::number(tens) + "1";
+        rows.push_back({.entry = E::Submenu,
+                        .name = submenu,
+                        .parent = "PopupMenu2",
+                        .caption = "Seconds " + QByteArray::number(tens) + "+"});
+        for (int units = 0; units < 10; ++units) {
+            const QByteArray seconds = QByteArray::number(tens) + QByteArray::number(units);
+            rows.push_back({.entry = E::Item,
+                            .name = "N" + seconds,
+                            .parent = submenu,
+                            .caption = seconds,
+                            .onClick = &A::ChooseSeconds});
+        }
+    }
+    rows.insert(rows.end(), std::begin(kLaterMenus), std::end(kLaterMenus));
+    return rows;
+}
+
+} // namespace layout
