@@ -140,17 +140,17 @@ void MainWindow::TestAlarm(QObject*) {
     PlayAlertSound(file::EndSound);
 }
 
-void MainWindow::SilenceAlarms(int Key) {
+void MainWindow::SilenceAlarms(int key) {
     // Only a ringing alarm 1: one set for later stays armed, whatever else
     // the press acknowledges.
-    if (Key == Qt::Key_Return && Alarm1Ringing()) {
+    if (key == Qt::Key_Return && Alarm1Ringing()) {
         ToggleAlarm1(alarm1OnOff);
     } else {
         State.EnterHandled = false;
     }
     // Enter silences alarm 2 only while it snoozes, and not with the same
     // press that switched alarm 1 off while the alert was sounding.
-    if (Alarm2Snoozing() && !State.EnterHandled && Key == Qt::Key_Return)
+    if (Alarm2Snoozing() && !State.EnterHandled && key == Qt::Key_Return)
         SwitchAlarm2Off();
     else
         State.EnterHandled = false;

@@ -202,14 +202,14 @@ void MainWindow::SaveBeforeClose(QObject*, bool&) {
         InitializeParameters(QStringLiteral("ParmUpdate"));
 }
 
-void MainWindow::PreviewKeyDown(QObject*, int& Key, Qt::KeyboardModifiers) {
-    AcknowledgeRingingSlots(Key);
-    SilenceAlarms(Key);
+void MainWindow::PreviewKeyDown(int key) {
+    AcknowledgeRingingSlots(key);
+    SilenceAlarms(key);
 }
 
-void MainWindow::PreviewKeyUp(QObject*, int& Key, Qt::KeyboardModifiers) {
-    if (Key == Qt::Key_Return)
-        Key = 0;
+bool MainWindow::PreviewKeyUp(int key) {
+    // The release of Enter never reaches a control.
+    return key == Qt::Key_Return;
 }
 
 void MainWindow::DragByTitle(QObject*, Qt::MouseButton, QPoint) {
@@ -413,20 +413,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != focus)
         return false;
 
-    auto* key = static_cast<QKeyEvent*>(event);
-    int Key = KeyOf(key);
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = KeyOf(keyEvent);
+    // A key taken on the way never reaches the control.
+    bool taken = false;
     if (type == QEvent::KeyRelease) {
-        Guard([&] { PreviewKeyUp(this, Key, key->modifiers()); });
-    } else {
-        Guard([&] { PreviewKeyDown(this, Key, key->modifiers()); });
-        // After the window's preview, the message box's own look at the
-        // character, then the keys that stand in for the mouse.
-        if (Key != 0 && watched == messageEdit)
-            Guard([&] { MessageKeyPress(messageEdit, Key); });
-        if (Key != 0)
-            Guard([&] { Key = KeyboardKey(focus, *key) ? 0 : Key; });
-        Guard([this] { DescribeControls(); });
+        Guard([&] { taken = PreviewKeyUp(key); });
+        return taken;
     }
-    // A key cleared on the way never reaches the control.
-    return Key == 0;
+    Guard([&] { PreviewKeyDown(key); });
+    // After the window's preview, the message box's own look at the
+    // character, then the keys that stand in for the mouse.
+    if (watched == messageEdit)
+        Guard([&] { taken = MessageKeyPress(key); });
+    if (!taken)
+        Guard([&] { taken = KeyboardKey(focus, *keyEvent); });
+    Guard([this] { DescribeControls(); });
+    return taken;
 }

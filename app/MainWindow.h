@@ -173,8 +173,10 @@ public:
     void ArrangeAtCreation(QObject* Sender);
     void LoadAtFirstActivation(QObject* Sender);
     void SaveBeforeClose(QObject* Sender, bool& CanClose);
-    void PreviewKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
-    void PreviewKeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    // The window sees every key before the control that has the keyboard:
+    // a press, and a release it may take for itself.
+    void PreviewKeyDown(int key);
+    bool PreviewKeyUp(int key);
     void DragByTitle(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void CloseButtonClick(QObject* Sender);
     void HideWindow(QObject* Sender);
@@ -279,7 +281,9 @@ public:
     void SlotButtonClick(QObject* Sender);
     void OpenMessageEditor(QObject* Sender);
     void StoreMessage(QObject* Sender);
-    void MessageKeyPress(QObject* Sender, int& Key);
+    // Enter in the message box stores the editor's time and message, and is
+    // taken.
+    bool MessageKeyPress(int key);
     void ClearEditorTime(QObject* Sender);
     void ChooseSeconds(QObject* Sender);
 
@@ -352,8 +356,8 @@ private:
     void StepQuickSlot(int N, int seconds);
     // Back to the clock in the tray once no countdown is in its last minute.
     void ReleaseTrayNumber();
-    void AcknowledgeRingingSlots(int Key);
-    void SilenceAlarms(int Key);
+    void AcknowledgeRingingSlots(int key);
+    void SilenceAlarms(int key);
     // Back to idle: flags cleared, the idle look, a countdown's set time.
     void ClearCountdownSlot(int N);
     void ClearQuickSlot(int N);

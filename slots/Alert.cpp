@@ -64,8 +64,8 @@ void MainWindow::ClearQuickSlot(int N) {
     WithdrawNotification(N);
 }
 
-void MainWindow::AcknowledgeRingingSlots(int Key) {
-    if (State.AlertActive != 1 || Key != Qt::Key_Return)
+void MainWindow::AcknowledgeRingingSlots(int key) {
+    if (State.AlertActive != 1 || key != Qt::Key_Return)
         return;
     if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);

@@ -128,12 +128,12 @@ void MainWindow::CloseMessageEditor() {
         ReturnKeyboardTo(SlotButton(editorSlot_));
 }
 
-void MainWindow::MessageKeyPress(QObject* Sender, int& Key) {
-    if (Key != Qt::Key_Return)
-        return;
-    StoreMessage(Sender);
+bool MainWindow::MessageKeyPress(int key) {
+    if (key != Qt::Key_Return)
+        return false;
+    StoreMessage(messageEdit);
     State.EnterHandled = false;
-    Key = 0;
+    return true;
 }
 
 void MainWindow::ClearEditorTime(QObject*) {

@@ -111,8 +111,7 @@ void SoakTest::hundredThousandTicks() {
             Guard([&] { form.QuickButtonClick(form.SlotButton(n)); });
         }
         if (form.State.AlertActive && dice.OneIn(4)) {
-            int enter = Qt::Key_Return;
-            Guard([&] { form.PreviewKeyDown(&form, enter, {}); });
+            Guard([&] { form.PreviewKeyDown(Qt::Key_Return); });
         }
         // The editor opened and stored now and then.
         if (dice.OneIn(700)) {
