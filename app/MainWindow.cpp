@@ -190,16 +190,16 @@ void MainWindow::SetAlarmHalfOpen(bool open) {
 void MainWindow::LoadAtFirstActivation(QObject*) {
     if (!State.FirstActivation)
         return;
-    InitializeParameters(QStringLiteral("PgmStart"));
+    LoadSettings();
     CenterMouse(quitButton, 30, 0);
     State.FirstActivation = false;
     if (!pendingCommand_.isEmpty())
         RunCommand(std::exchange(pendingCommand_, {}), pendingHandedOver_);
 }
 
-void MainWindow::SaveBeforeClose(QObject*, bool&) {
+void MainWindow::SaveBeforeClose() {
     if (!State.CloseWithoutSaving)
-        InitializeParameters(QStringLiteral("ParmUpdate"));
+        SaveSettings();
 }
 
 void MainWindow::PreviewKeyDown(int key) {
@@ -297,8 +297,7 @@ void MainWindow::EndSession() {
 
 void MainWindow::SaveForSession() {
     sessionEnding_ = true;
-    bool CanClose = true;
-    SaveBeforeClose(this, CanClose);
+    SaveBeforeClose();
 }
 
 bool MainWindow::QuitUnsaved() {
@@ -309,10 +308,7 @@ bool MainWindow::QuitUnsaved() {
     // The desktop ended the program while the user was asked: the save it
     // owes is tried once more, and the program ends whatever it gives.
     if (sessionEnding_) {
-        Guard([this] {
-            bool CanClose = true;
-            SaveBeforeClose(this, CanClose);
-        });
+        Guard([this] { SaveBeforeClose(); });
         return true;
     }
     if (answer == platform::Questions::Answer::Yes) {
@@ -373,15 +369,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     const QScopedValueRollback<bool> closing(closing_, true);
-    bool CanClose = true;
-    if (!Guard([&] { SaveBeforeClose(this, CanClose); })) {
+    bool closes = true;
+    if (!Guard([this] { SaveBeforeClose(); })) {
         // The settings could not be written. An end from the desktop goes
         // on regardless; otherwise the user decides.
-        CanClose = sessionEnding_;
-        if (!CanClose)
-            Guard([&] { CanClose = QuitUnsaved(); });
+        closes = sessionEnding_;
+        if (!closes)
+            Guard([&] { closes = QuitUnsaved(); });
     }
-    if (!CanClose) {
+    if (!closes) {
         event->ignore();
         return;
     }

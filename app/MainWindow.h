@@ -172,7 +172,8 @@ public:
     // Window behaviour.
     void ArrangeAtCreation(QObject* Sender);
     void LoadAtFirstActivation(QObject* Sender);
-    void SaveBeforeClose(QObject* Sender, bool& CanClose);
+    // Every close but "Close no save" writes the settings first.
+    void SaveBeforeClose();
     // The window sees every key before the control that has the keyboard:
     // a press, and a release it may take for itself.
     void PreviewKeyDown(int key);
@@ -326,9 +327,11 @@ public:
     // Whether any countdown or quick-timer slot is counting down.
     bool AnySlotRunning() const;
 
-    // Settings: "PgmStart" loads, "ParmUpdate" saves, anything else nothing.
-    // Virtual so that tests can watch or fail the load and the save.
-    virtual void InitializeParameters(const QString& mode);
+    // Reads the settings into the controls and the models, and writes them
+    // back; an error when the file cannot be written. Virtual so that tests
+    // can watch or fail the load and the save.
+    virtual void LoadSettings();
+    virtual void SaveSettings();
 
 signals:
     // The window has closed for good; the program ends.
@@ -371,9 +374,7 @@ private:
     // Starts the next of the records due, one after the other.
     void LaunchNext();
 
-    void LoadSettings();
     void ApplyPrefs();
-    void SaveSettings();
     // An alarm's time or AM/PM differs from what the settings hold.
     bool AlarmsDifferFromSaved() const;
     std::array<RadioButton*, 7> SnoozeButtons() const {

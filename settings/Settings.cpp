@@ -8,13 +8,6 @@
 
 #include <QDir>
 
-void MainWindow::InitializeParameters(const QString& mode) {
-    if (mode == QLatin1String("PgmStart"))
-        LoadSettings();
-    else if (mode == QLatin1String("ParmUpdate"))
-        SaveSettings();
-}
-
 void MainWindow::LoadSettings() {
     settings_.Load(files_.Read(file::Prefs), files_.Read(file::Presets));
     if (settings_.PrefsFile() == FileState::Unreadable) {

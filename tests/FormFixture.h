@@ -14,14 +14,18 @@ class Form : public MainWindow {
 public:
     using MainWindow::MainWindow;
 
-    void InitializeParameters(const QString& mode) override {
-        calls << mode;
-        if (realSettings) {
-            MainWindow::InitializeParameters(mode);
-            return;
-        }
-        if ((mode == QLatin1String("PgmStart") && failLoad) ||
-            (mode == QLatin1String("ParmUpdate") && failSave))
+    void LoadSettings() override {
+        calls << QStringLiteral("load");
+        if (realSettings)
+            MainWindow::LoadSettings();
+        else if (failLoad)
+            throw EConvertError("settings file unreadable");
+    }
+    void SaveSettings() override {
+        calls << QStringLiteral("save");
+        if (realSettings)
+            MainWindow::SaveSettings();
+        else if (failSave)
             throw EConvertError("settings file unreadable");
     }
 

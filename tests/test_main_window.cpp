@@ -282,7 +282,7 @@ void MainWindowTest::drawnColours() {
 
 void MainWindowTest::firstActivationLoadsOnce() {
     ShowAndActivate();
-    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QCOMPARE(form->calls, QStringList{"load"});
     QCOMPARE(desktop->pointer, CentreOf(form->quitButton) + QPoint(30, 0));
     QVERIFY(!form->State.FirstActivation);
     QCOMPARE(form->pos(), QPoint((1280 - 298) / 2, (1024 - 239) / 2));
@@ -292,14 +292,14 @@ void MainWindowTest::firstActivationLoadsOnce() {
     QVERIFY(QTest::qWaitForWindowActive(&other));
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QCOMPARE(form->calls, QStringList{"load"});
     QCOMPARE(desktop->pointerMoves.size(), 1);
 }
 
 void MainWindowTest::failedLoadIsRetried() {
     form->failLoad = true;
     ShowAndActivate();
-    QCOMPARE(form->calls, QStringList{"PgmStart"});
+    QCOMPARE(form->calls, QStringList{"load"});
     QVERIFY(desktop->pointerMoves.isEmpty());
     QVERIFY(form->State.FirstActivation);
 
@@ -309,7 +309,7 @@ void MainWindowTest::failedLoadIsRetried() {
     QVERIFY(QTest::qWaitForWindowActive(&other));
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QCOMPARE(form->calls, (QStringList{"PgmStart", "PgmStart"}));
+    QCOMPARE(form->calls, (QStringList{"load", "load"}));
     QVERIFY(!form->State.FirstActivation);
 }
 
@@ -352,7 +352,7 @@ void MainWindowTest::quitWithoutRunningSlot() {
     form->quitButton->click();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
-    QCOMPARE(form->calls, QStringList{"ParmUpdate"});
+    QCOMPARE(form->calls, QStringList{"save"});
 }
 
 void MainWindowTest::quitWithRunningSlot_data() {
@@ -391,7 +391,7 @@ void MainWindowTest::quitWithRunningSlot() {
     QVERIFY(hiddenWhileAsking);
     QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::Yes);
     QCOMPARE(closed.count(), closes ? 1 : 0);
-    QCOMPARE(form->calls, closes ? QStringList{"ParmUpdate"} : QStringList{});
+    QCOMPARE(form->calls, closes ? QStringList{"save"} : QStringList{});
     if (!closes) {
         QVERIFY(form->isVisible());
         QCOMPARE(form->pos(), place);

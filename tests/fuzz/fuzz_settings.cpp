@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     MainWindow& form = *program.form;
     form.State.AlarmTimeChanged = false;
-    if (!Guard([&] { form.InitializeParameters(QStringLiteral("PgmStart")); }))
+    if (!Guard([&] { form.LoadSettings(); }))
         Fail("the load failed");
-    if (!Guard([&] { form.InitializeParameters(QStringLiteral("ParmUpdate")); }))
+    if (!Guard([&] { form.SaveSettings(); }))
         Fail("the save failed");
     // A file without a single line counts as no file: the defaults go in.
     if (DecodeText(prefs).text.isEmpty())
