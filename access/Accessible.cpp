@@ -33,15 +33,6 @@ public:
     }
 };
 
-// A time box is read as the time it shows, in words: no reader spells
-// "00:05:08" out as the user sees it, and its characters one by one lose
-// the last. Its name says it all; it has no text to walk through.
-class TimeBox : public QAccessibleWidget {
-public:
-    explicit TimeBox(TextBox* box)
-        : QAccessibleWidget(box, QAccessible::StaticText) {}
-};
-
 // What the window says of itself: a notification a reader speaks each time
 // it shows. Readers pass over a change of a control's name that Qt reports
 // without the new name; a notification that appears they speak at once.
@@ -65,7 +56,10 @@ QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
     if (key == QLatin1String("QWidget") && object->objectName() == QLatin1String(kAnnouncer))
         return new Announcement(static_cast<QWidget*>(object));
     if (key == QLatin1String("TextBox") && static_cast<TextBox*>(object)->isReadOnly())
-        return new TimeBox(static_cast<TextBox*>(object));
+        // A time box is read as the time it shows, in words: no reader
+        // spells "00:05:08" out as the user sees it, and its characters one
+        // by one lose the last. Its name says it all; it has no text to walk.
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     if (key == QLatin1String("BevelPanel")) {
         auto* panel = static_cast<BevelPanel*>(object);
         if (panel->focusPolicy() != Qt::NoFocus)

@@ -3,7 +3,7 @@
 // from the rows of its layout.
 #include "LayoutRows.h"
 #include "core/Colors.h"
-#include "widgets/Controls.h"
+#include "widgets/ControlParts.h"
 #include "widgets/IntervalTimer.h"
 
 #include <QHash>
@@ -12,14 +12,9 @@
 #include <vector>
 
 using namespace layout;
+using widget_parts::SetPaletteColor;
 
 namespace {
-
-void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(color));
-    widget->setPalette(palette);
-}
 
 void ApplyFace(QWidget* control, Face face) {
     const FaceSpec spec = SpecOf(face);
