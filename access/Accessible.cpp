@@ -172,10 +172,9 @@ void MainWindow::NameControls() {
 }
 
 QString MainWindow::SlotDescription(int N) const {
-    const int tag = SlotButton(N)->Tag();
-    const QString state = tag & slot::Ringing   ? QStringLiteral(", ringing")
-                          : tag & slot::Running ? QStringLiteral(", running")
-                                                : QString();
+    const QString state = timers_.IsRinging(N)   ? QStringLiteral(", ringing")
+                          : timers_.IsRunning(N) ? QStringLiteral(", running")
+                                                 : QString();
     if (slot::IsQuick(N)) {
         const QString minutes = SlotButton(N)->text();
         return QStringLiteral("Quick timer %1 %2%3")

@@ -118,8 +118,6 @@ void MainWindow::CreateControls() {
                 On(button, &FlatButton::clicked, row.onClick);
             if (row.onMouseDown)
                 On(button, &FlatButton::MouseDown, row.onMouseDown);
-            if (row.onMouseMove)
-                On(button, &FlatButton::MouseMove, row.onMouseMove);
             control = button;
             break;
         }
@@ -223,7 +221,7 @@ void MainWindow::CreateControls() {
         if (row.flags & Hidden)
             control->hide();
         Bind(row.field, control);
-        components_.insert(name, control);
+        components_.Insert(control);
     }
 
     // Non-visual parts.

@@ -150,7 +150,7 @@ const ControlRow kEditorAndAlarmRows[] = {
      .field = &A::clockPanel},
     {.kind = K::TimeBox, .name = "Edit12", .parent = "Panel19", .bounds = {5, 6, 275, 57},
      .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .field = &A::clockBox,
-     .onMouseDown = &A::PressTimeBox},
+     .onMouseDown = &A::PressClockBox},
 
     // The alarm clock. The cover panels hide the pickers' own AM/PM, which
     // the panels beside them stand in for.
@@ -244,8 +244,7 @@ using E = Entry;
 const MenuRow kFirstMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu1", .field = &A::slotMenu},
     {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
-     .caption = "Edit Time / Message", .field = &A::editMessageItem,
-     .onClick = &A::OpenMessageEditor},
+     .caption = "Edit Time / Message", .field = &A::editMessageItem},
 
     {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .field = &A::secondsMenu},
 };
@@ -325,17 +324,13 @@ std::vector<ControlRow> ControlRows() {
                         .bounds = {5, 4, 56, 24},
                         .caption = "00:00:00",
                         .face = F::TimeBox,
-                        .menu = "PopupMenu2",
-                        .onMouseDown = &A::PressTimeBox});
+                        .menu = "PopupMenu2"});
         rows.push_back({.kind = K::Button,
                         .name = "SpeedButton" + QByteArray::number(n),
                         .parent = panel,
                         .bounds = {65, 5, 75, 23},
                         .caption = "Message",
-                        .menu = "PopupMenu1",
-                        .onClick = &A::SlotButtonClick,
-                        .onMouseDown = &A::PressSlotButton,
-                        .onMouseMove = &A::PointAtSlotButton});
+                        .menu = "PopupMenu1"});
     }
     rows.insert(rows.end(), std::begin(kBottomRows), std::end(kBottomRows));
     const char* const minutes[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20"};
@@ -349,9 +344,7 @@ std::vector<ControlRow> ControlRows() {
                         .name = "SpeedButton" + QByteArray::number(n),
                         .parent = panel,
                         .bounds = {1, 1, 22, 17},
-                        .caption = minutes[n - slot::FirstQuick],
-                        .onClick = &A::QuickButtonClick,
-                        .onMouseDown = &A::PressQuickButton});
+                        .caption = minutes[n - slot::FirstQuick]});
     }
     rows.insert(rows.end(), std::begin(kEditorAndAlarmRows), std::end(kEditorAndAlarmRows));
     return rows;
@@ -367,11 +360,8 @@ std::vector<MenuRow> MenuRows() {
                         .caption = "Seconds " + QByteArray::number(tens) + "+"});
         for (int units = 0; units < 10; ++units) {
             const QByteArray seconds = QByteArray::number(tens) + QByteArray::number(units);
-            rows.push_back({.entry = E::Item,
-                            .name = "N" + seconds,
-                            .parent = submenu,
-                            .caption = seconds,
-                            .onClick = &A::ChooseSeconds});
+            rows.push_back(
+                {.entry = E::Item, .name = "N" + seconds, .parent = submenu, .caption = seconds});
         }
     }
     rows.insert(rows.end(), std::begin(kLaterMenus), std::end(kLaterMenus));

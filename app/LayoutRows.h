@@ -68,7 +68,6 @@ using Field = std::variant<std::monostate, Member<Picture>, Member<FlatButton>,
 
 using Click = void (MainWindow::*)(QObject*);
 using Press = void (MainWindow::*)(QObject*, Qt::MouseButton, QPoint);
-using Move = void (MainWindow::*)(QObject*, QPoint);
 
 struct ControlRow {
     Kind kind;
@@ -84,7 +83,6 @@ struct ControlRow {
     Field field = {};
     Click onClick = nullptr;
     Press onMouseDown = nullptr;
-    Move onMouseMove = nullptr;
 };
 
 enum class Entry { Menu, Submenu, Item };

@@ -141,14 +141,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::RegisterComponents() {
-    components_.clear();
+    components_.Clear();
     for (QObject* child : findChildren<QObject*>()) {
         if (!child->objectName().isEmpty())
-            components_.insert(child->objectName(), child);
+            components_.Insert(child);
     }
 }
 
 void MainWindow::ConnectHandlers() {
+    ConnectTimers();
     // What the rows of the layout do not carry: the pickers' changes and
     // the window timers.
     for (TimePicker* picker : {alarm1Picker, alarm2Picker})
@@ -268,7 +269,7 @@ void MainWindow::ChooseTrayColour(QObject* Sender) {
 }
 
 void MainWindow::Quit(QObject*) {
-    if (AnySlotRunning()) {
+    if (timers_.AnyRunning()) {
         hide();
         const auto answer =
             platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),

@@ -4,14 +4,16 @@
 // controls and events they answer; each subsystem's folder defines its own.
 #pragma once
 
-#include "Guard.h"
 #include "WindowState.h"
+#include "core/Guard.h"
 #include "core/TextFile.h"
 #include "core/UserFiles.h"
 #include "models/AlarmClock.h"
 #include "models/SettingsStore.h"
 #include "models/Stopwatch.h"
+#include "models/Timers.h"
 #include "platform/Platform.h"
+#include "widgets/Components.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
 
@@ -26,6 +28,7 @@
 #include <vector>
 
 class ScheduleDialog;
+class TimerRows;
 class TrayIcon;
 
 // A process runs a program when its executable, its first argument, or for
@@ -59,11 +62,7 @@ public:
     // The component of that name, of that class. A name that finds none
     // raises the program's error, so that the handler ends as on any other.
     QObject* FindComponent(const QString& name) const { return Find<QObject>(name); }
-    template <typename T> T* Find(const QString& name) const {
-        if (T* found = qobject_cast<T*>(components_.value(name)))
-            return found;
-        throw EProgramError("no component " + name.toStdString());
-    }
+    template <typename T> T* Find(const QString& name) const { return components_.Find<T>(name); }
 
     WindowState State;
 
@@ -203,27 +202,14 @@ public:
     // already has (its display is gone): the save runs now, asking nothing.
     void SaveForSession();
 
-    // Slots: the controls of slot N, found by composed name, and its state.
-    QWidget* FindSlotControl(const QString& prefix, int N) const;
+    // The timers' rows on the window.
+    TimerRows& Rows() const { return *rows_; }
     BevelPanel* SlotPanel(int N) const;
     TextBox* SlotEdit(int N) const;
     FlatButton* SlotButton(int N) const;
-    bool AnySlotRinging() const;
-    // How a slot is named to the desktop: a countdown by its message (or
-    // "Timer n" without one), a quick timer as "Quick timer n min".
-    QString SlotLabel(int N) const;
-    // The running timers with their seconds left, the nearest to running
-    // out first.
-    struct RunningTimer {
-        int slot;
-        QString label;
-        int left;
-    };
-    QList<RunningTimer> RunningTimers() const;
-    void PointAtSlotButton(QObject* Sender, QPoint pos);
-    void PressSlotButton(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void PressTimeBox(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void PressQuickButton(QObject* Sender, Qt::MouseButton Button, QPoint pos);
+    // The clock's box shares the seconds menu with the time boxes, but is
+    // no timer's.
+    void PressClockBox(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
     // The tray icon brings the window back; its tip names the running
     // timers, and its menu shows the window, stops a timer or quits.
@@ -241,8 +227,6 @@ public:
     void WithdrawAlarmNotification(int alarm);
     void NotificationStop(int key);
 
-    // Quick timers.
-    void QuickButtonClick(QObject* Sender);
     // What a click on slot N's button does: start, stop or acknowledge it.
     void ToggleSlot(int N);
 
@@ -276,17 +260,19 @@ public:
 
     // The one-second tick.
     void OneSecondTick(QObject* Sender);
-    void ExpireSlot(int N);
 
-    // Countdown slot commands and the message editor.
-    void SlotButtonClick(QObject* Sender);
-    void OpenMessageEditor(QObject* Sender);
+    // The window's part when a timer starts, rings, or goes back to rest.
+    void TimerStarted(int N);
+    void TimerExpired(int N);
+    void TimerCleared(int N);
+
+    // The message editor, for countdown N.
+    void OpenMessageEditor(int N);
     void StoreMessage(QObject* Sender);
     // Enter in the message box stores the editor's time and message, and is
     // taken.
     bool MessageKeyPress(int key);
     void ClearEditorTime(QObject* Sender);
-    void ChooseSeconds(QObject* Sender);
 
     // The expiry alert.
     void FlashAndSound(QObject* Sender);
@@ -302,6 +288,7 @@ public:
     SettingsStore& Settings() { return settings_; }
     Stopwatch& StopwatchModel() { return stopwatch_; }
     AlarmClock& Alarms() { return alarms_; }
+    Timers& TimersModel() { return timers_; }
     // Replaces one of them (one of file::) in one step; the program's error
     // when it cannot.
     void WriteUserFile(const QString& name, const QByteArray& bytes);
@@ -323,9 +310,6 @@ public:
     void NameControls();
     void DescribeControls();
     void Announce(int N);
-
-    // Whether any countdown or quick-timer slot is counting down.
-    bool AnySlotRunning() const;
 
     // Reads the settings into the controls and the models, and writes them
     // back; an error when the file cannot be written. Virtual so that tests
@@ -352,18 +336,10 @@ private:
     void SetAlarmHalfOpen(bool open);
     // A save failed at close: the user decides whether to lose the settings.
     bool QuitUnsaved();
-    // The countdown slot named by CurrentSlotName; an error when it names none.
-    int CurrentSlot() const;
-    void ToggleQuickSlot(int N);
-    void StepCountdownSlot(int N, int seconds);
-    void StepQuickSlot(int N, int seconds);
     // Back to the clock in the tray once no countdown is in its last minute.
     void ReleaseTrayNumber();
     void AcknowledgeRingingSlots(int key);
     void SilenceAlarms(int key);
-    // Back to idle: flags cleared, the idle look, a countdown's set time.
-    void ClearCountdownSlot(int N);
-    void ClearQuickSlot(int N);
     // Steps of the tick that belong to the stopwatch, the clock and the alarms.
     // The stopwatch's button as the stopwatch stands.
     void ShowStopwatch();
@@ -400,6 +376,7 @@ private:
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();
+    void ConnectTimers();
 
     // Runs a handler through the error guard, then brings the names a
     // screen reader hears up to date with what it changed.
@@ -436,6 +413,8 @@ private:
     // and a store never loaded is never written.
 
     SettingsStore settings_;
+    Timers timers_{settings_};
+    TimerRows* rows_ = nullptr;
     Stopwatch stopwatch_;
     AlarmClock alarms_;
     // The desktop is ending the program: nothing is asked any more.
@@ -446,7 +425,7 @@ private:
     // A command line waiting for the settings to load.
     QStringList pendingCommand_;
     bool pendingHandedOver_ = false;
-    QHash<QString, QObject*> components_;
+    Components components_;
     // The tray menu: an entry for each running timer, before the last
     // separator; the slots they are for; whether a panel shows it now.
     QList<QAction*> trayTimerEntries_;
@@ -456,6 +435,4 @@ private:
     QTimer trayMenuShowing_;
     // Speaks for the window to a screen reader.
     QWidget* announcer_ = nullptr;
-    // The slots' buttons, looked at by every tick, found once.
-    mutable std::array<FlatButton*, slot::LastQuick + 1> slotButtons_{};
 };

@@ -3,10 +3,7 @@
 // start of every run. Only OptionFlags ever reaches a file.
 #pragma once
 
-#include "core/SlotFlags.h"
-
 #include <QString>
-#include <array>
 
 struct WindowState {
     // Line 0 of "prefs.qbx": one character per option, the rest carried along.
@@ -27,19 +24,7 @@ struct WindowState {
     bool AlarmTimeChanged = false;
     // A coloured countdown icon is in the tray; the tick leaves the animation off.
     bool TrayIconFixed = false;
-    // The remaining-time popup has survived one tick.
-    int RemainingPopupShown = 0;
     // The colouring the next alert tick gives ringing countdown and quick slots.
     int CountdownFlashPhase = 1;
     int QuickFlashPhase = 1;
-
-    // The slot control the mouse last touched, e.g. "SpeedButton7" or "Edit7".
-    QString CurrentSlotName;
-    // The seconds menu item last chosen, "N00" to "N59".
-    QString LastSecondsItemName;
-
-    // Seconds left per quick-timer slot, 23 to 34.
-    std::array<int, slot::LastQuick - slot::FirstQuick + 1> QuickRemainingBySlot{};
-    int& QuickRemaining(int n) { return QuickRemainingBySlot.at(n - slot::FirstQuick); }
-    int QuickRemaining(int n) const { return QuickRemainingBySlot.at(n - slot::FirstQuick); }
 };

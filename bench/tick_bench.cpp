@@ -13,13 +13,12 @@ namespace {
 void TickWithAllSlotsRunning(benchmark::State& state) {
     platform::FakePlatform desktop;
     MainWindow form(desktop.Interfaces());
-    slot::ForEachSlot([&](int n) {
-        if (slot::IsQuick(n))
-            form.State.QuickRemaining(n) = 1 << 30;
-        else
-            form.SlotEdit(n)->setText(QStringLiteral("99:59:59"));
-        form.SlotButton(n)->SetTag(slot::Running);
-    });
+    for (int n = 0; n < 12; ++n)
+        form.Settings().Presets().SetLine(n, QString::number(1 << 30));
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
+        form.Settings().Prefs().SetLine(n, QStringLiteral("99:59:59"));
+    form.TimersModel().ReadSaved();
+    slot::ForEachSlot([&](int n) { form.TimersModel().Toggle(n); });
     for (auto _ : state)
         form.OneSecondTick(form.tickTimer);
 }

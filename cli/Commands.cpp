@@ -21,7 +21,7 @@ void MainWindow::RunCommand(const QStringList& arguments, bool handedOver) {
         // As a click on the slot's button would, when the slot is in the
         // state the action is for.
         const int N = action.act == Command::Act::Quick ? 22 + action.number : action.number;
-        const bool busy = N && SlotButton(N)->Tag() != 0;
+        const bool busy = slot::IsSlot(N) && timers_.StateOf(N) != Timers::State::Idle;
         if (action.act == Command::Act::Show)
             platform_.windows.Raise(this);
         else if (action.act == Command::Act::Quit)

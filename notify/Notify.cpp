@@ -15,10 +15,8 @@ constexpr int kAlarmKey = 100;
 } // namespace
 
 void MainWindow::NotifyExpiry(int N) {
-    // The time the timer was set for, as its line or its length keeps it.
-    const QString set = slot::IsQuick(N) ? DurationText(QuickLength(settings_.Presets(), N))
-                                         : SlotTimeOf(settings_.Prefs().Line(N));
-    platform_.notifications.Notify(N, SlotLabel(N), QStringLiteral("Set for %1").arg(set));
+    platform_.notifications.Notify(N, timers_.Label(N),
+                                   QStringLiteral("Set for %1").arg(timers_.SetTimeText(N)));
 }
 
 void MainWindow::NotifyAlarm(int alarm) {
@@ -41,7 +39,7 @@ void MainWindow::NotificationStop(int key) {
         ToggleAlarm1(alarm1OnOff);
     else if (key == kAlarmKey + 2 && Alarm2Snoozing())
         SwitchAlarm2Off();
-    else if (slot::IsSlot(key) && (SlotButton(key)->Tag() & slot::Ringing))
+    else if (slot::IsSlot(key) && timers_.IsRinging(key))
         ToggleSlot(key);
     // Gone from the desktop whatever it found: it was chosen there.
     WithdrawNotification(key);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScheduleDialog.h"
 
-#include "app/Guard.h"
 #include "app/MainWindow.h"
 #include "core/Colors.h"
+#include "core/Guard.h"
 #include "core/UserFiles.h"
 
 namespace {

@@ -23,12 +23,8 @@ void MainWindow::LoadSettings() {
     }
     if (settings_.PrefsFile() == FileState::Read)
         ApplyPrefs();
-    // Whole minutes on the quick-timer buttons; a damaged line keeps the
-    // design caption.
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (const auto caption = QuickCaption(settings_.Presets(), n))
-            SlotButton(n)->setText(*caption);
-    }
+    // Whole minutes on the quick-timer buttons.
+    timers_.ReadPresets();
 }
 
 void MainWindow::ApplyPrefs() {
@@ -53,12 +49,7 @@ void MainWindow::ApplyPrefs() {
     if (options.trayColour)
         trayColourMenu->actions()[*options.trayColour]->setChecked(true);
 
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        // A hand-edited line may hold a line separator of its own.
-        settings_.Prefs().SetLine(n, SingleLineMessage(prefs.Line(n)));
-        SlotEdit(n)->setText(SlotTimeOf(prefs.Line(n)));
-        SlotButton(n)->setText(SlotCaptionOf(prefs.Line(n)));
-    }
+    timers_.ReadSaved();
     // A damaged alarm time keeps the picker's time and stays in the file as
     // it was, unless the user sets a new one.
     for (int alarm : {1, 2}) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The alert of a slot that ran out: it flashes and sounds once a second
 // until Enter or a click acknowledges it.
+#include "TimerRows.h"
 #include "app/MainWindow.h"
 #include "core/Colors.h"
-#include "core/SlotFlags.h"
 #include "core/UserFiles.h"
 
 namespace {
@@ -30,18 +30,13 @@ void MainWindow::FlashAndSound(QObject*) {
 
     const FlashLook countdown = FlashFor(State.CountdownFlashPhase);
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        if (SlotButton(n)->Tag() & slot::Ringing) {
-            SlotPanel(n)->SetColor(countdown.background);
-            SlotEdit(n)->SetColor(countdown.background);
-            SlotButton(n)->SetFontColor(countdown.font);
-        }
+        if (timers_.IsRinging(n))
+            rows_->Paint(n, countdown.background, countdown.font);
     }
     const FlashLook quick = FlashFor(State.QuickFlashPhase);
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (SlotButton(n)->Tag() & slot::Ringing) {
-            SlotPanel(n)->SetColor(quick.background);
-            SlotButton(n)->SetFontColor(quick.font);
-        }
+        if (timers_.IsRinging(n))
+            rows_->Paint(n, quick.background, quick.font);
     }
 
     if (soundBox->isChecked()) {
@@ -56,31 +51,12 @@ void MainWindow::FlashAndSound(QObject*) {
     State.AlertActive = 1;
 }
 
-void MainWindow::ClearQuickSlot(int N) {
-    FlatButton* button = SlotButton(N);
-    button->SetTag(slot::Cleared(button->Tag()));
-    SlotPanel(N)->SetColor(clr::Background);
-    button->SetFontColor(clr::Navy);
-    WithdrawNotification(N);
-}
-
 void MainWindow::AcknowledgeRingingSlots(int key) {
     if (State.AlertActive != 1 || key != Qt::Key_Return)
         return;
     if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        if (SlotButton(n)->Tag() & slot::Ringing) {
-            ClearCountdownSlot(n);
-            alertTimer->SetInterval(0);
-        }
-    }
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (SlotButton(n)->Tag() & slot::Ringing) {
-            ClearQuickSlot(n);
-            alertTimer->SetInterval(0);
-        }
-    }
+    timers_.AcknowledgeAll();
     State.AlertActive = 0;
 }
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the user does to a countdown slot: start, stop and acknowledge it
-// with a click, set its hours, minutes and message in the editor, and its
-// seconds from the seconds menu. Every change goes straight into the slot's
-// saved line.
-#include "SlotTime.h"
+// The window's part in a timer's life: a click starts, stops or
+// acknowledges it; a start may put the window away; a stop releases what
+// the alert held. And the message editor, which sets a countdown's hours,
+// minutes and message.
+#include "TimerRows.h"
 #include "app/MainWindow.h"
-#include "core/Colors.h"
 #include "core/Convert.h"
-#include "core/SlotFlags.h"
 #include "models/Prefs.h"
 #include "tray/TrayIcon.h"
 
@@ -17,70 +15,83 @@ bool IsCountdown(int N) {
     return N >= slot::FirstCountdown && N <= slot::LastCountdown;
 }
 
-// A caption shorter than 13 characters is centred; a longer one starts at
-// the left edge, so that its beginning shows.
-int MarginFor(const QString& caption) {
-    return caption.size() < 13 ? -1 : 1;
-}
-
 } // namespace
 
-void MainWindow::ClearCountdownSlot(int N) {
-    FlatButton* button = SlotButton(N);
-    button->SetTag(slot::Cleared(button->Tag()));
-    button->SetFontColor(clr::Navy);
-    SlotPanel(N)->SetColor(clr::Background);
-    SlotEdit(N)->SetColor(clr::Blue);
-    SlotEdit(N)->setText(settings_.Prefs().Line(N).left(8));
-    WithdrawNotification(N);
+void MainWindow::ConnectTimers() {
+    // The timers' rows show the model first; the window's part follows.
+    rows_ = new TimerRows(timers_, components_, this);
+    connect(rows_, &TimerRows::Clicked, this, [this](int n) { Handle([&] { ToggleSlot(n); }); });
+    connect(rows_, &TimerRows::EditAsked, this,
+            [this](int n) { Handle([&] { OpenMessageEditor(n); }); });
+    connect(rows_, &TimerRows::TimeBoxPressed, this,
+            [this] { Guard([this] { FocusMainPanel(); }); });
+    connect(&timers_, &Timers::Started, this, [this](int n) { Guard([&] { TimerStarted(n); }); });
+    connect(&timers_, &Timers::Expired, this, [this](int n) { Guard([&] { TimerExpired(n); }); });
+    connect(&timers_, &Timers::Cleared, this, [this](int n) { Guard([&] { TimerCleared(n); }); });
+    connect(&timers_, &Timers::LastMinute, this, [this](int, const QString& number) {
+        Guard([&] {
+            trayIcon->SetAnimated(false);
+            trayIcon->LoadIcon(number);
+            State.TrayIconFixed = true;
+        });
+    });
+    connect(&timers_, &Timers::LastSecond, this, [this] {
+        Guard([&] {
+            trayIcon->LoadIcon(QStringLiteral("M7"));
+            State.TrayIconFixed = false;
+        });
+    });
 }
 
-void MainWindow::SlotButtonClick(QObject*) {
-    const int N = CurrentSlot();
-    if (IsCountdown(N))
-        ToggleSlot(N);
+BevelPanel* MainWindow::SlotPanel(int N) const {
+    return rows_->Panel(N);
+}
+
+TextBox* MainWindow::SlotEdit(int N) const {
+    return rows_->Box(N);
+}
+
+FlatButton* MainWindow::SlotButton(int N) const {
+    return rows_->Button(N);
+}
+
+void MainWindow::PressClockBox(QObject*, Qt::MouseButton, QPoint) {
+    // The time boxes are never typed into.
+    FocusMainPanel();
+    rows_->ForgetPress();
 }
 
 void MainWindow::ToggleSlot(int N) {
-    if (slot::IsQuick(N)) {
-        ToggleQuickSlot(N);
-        return;
-    }
-    if (!IsCountdown(N))
+    if (!slot::IsSlot(N))
         return;
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
     if (!pinButton->Down())
         platform_.windows.SetStayOnTop(this, false);
+    timers_.Toggle(N);
+}
 
-    FlatButton* button = SlotButton(N);
-    if (button->Tag() & (slot::Running | slot::Ringing)) {
-        ClearCountdownSlot(N);
-        ReleaseTrayNumber();
-        if (!AnySlotRinging())
-            alertTimer->SetInterval(0);
-        return;
-    }
-    // Nothing to count down: a zero time, or one that is no time at all.
-    const auto time = SlotTime::Parse(SlotEdit(N)->text());
-    if (!time || time->IsZero())
-        return;
+void MainWindow::TimerStarted(int N) {
     trayIcon->SetAnimated(true);
-    button->SetTag(slot::Started(button->Tag()));
-    SlotEdit(N)->SetColor(clr::Red);
     Announce(N);
     if (minimizeOnTimerItem->isChecked())
         hide();
 }
 
-void MainWindow::OpenMessageEditor(QObject*) {
-    const int N = CurrentSlot();
+void MainWindow::TimerCleared(int N) {
+    WithdrawNotification(N);
+    ReleaseTrayNumber();
+    if (!timers_.AnyRinging())
+        alertTimer->SetInterval(0);
+}
+
+void MainWindow::OpenMessageEditor(int N) {
     if (!IsCountdown(N))
         return;
     editorSlot_ = N;
     // The editor's cover panels lie over the picker.
     editorPicker->lower();
-    timeLeftPopup->hide();
+    rows_->HidePopup();
     ShowSlotRows(false);
     editorPanel->show();
     editorPanel->move(editorPanel->x(), 72);
@@ -88,7 +99,7 @@ void MainWindow::OpenMessageEditor(QObject*) {
     // The button shows at most the first 30 characters of the message; the
     // editor offers the whole message as saved, so that storing it again
     // loses nothing.
-    const QString caption = SlotButton(N)->text();
+    const QString caption = timers_.Caption(N);
     const QString saved = settings_.Prefs().Line(N).mid(8);
     messageEdit->setText(saved.startsWith(caption) ? saved : caption);
     messageEdit->setFocus();
@@ -107,16 +118,7 @@ void MainWindow::StoreMessage(QObject*) {
     // keyboard, which the OK button never takes.
     editorPicker->interpretText();
     CloseMessageEditor();
-
-    TextBox* box = SlotEdit(N);
-    const QString seconds = box->text().mid(6, 2);
-    const QString hoursMinutes = TimeToStr(editorPicker->time()).mid(3, 5);
-    box->setText(hoursMinutes + u':' + seconds);
-    const QString message = SingleLineMessage(messageEdit->text());
-    FlatButton* button = SlotButton(N);
-    button->setText(message);
-    button->SetMargin(MarginFor(message));
-    settings_.Prefs().SetLine(N, hoursMinutes + u':' + seconds + message);
+    timers_.Edit(N, TimeToStr(editorPicker->time()).mid(3, 5), messageEdit->text());
 }
 
 void MainWindow::CloseMessageEditor() {
@@ -141,19 +143,5 @@ void MainWindow::ClearEditorTime(QObject*) {
     if (!IsCountdown(N))
         return;
     editorPicker->SetTime(StrToTime(QStringLiteral("12:00:00")));
-    TextBox* box = SlotEdit(N);
-    box->setText(box->text().left(6) + QStringLiteral("00") + box->text().mid(8));
-}
-
-void MainWindow::ChooseSeconds(QObject* Sender) {
-    // The clock's box shares the seconds menu but is no slot.
-    const int N = CurrentSlot();
-    if (!IsCountdown(N))
-        return;
-    State.LastSecondsItemName = Sender->objectName();
-    TextBox* box = SlotEdit(N);
-    box->setText(box->text().left(6) + State.LastSecondsItemName.mid(1, 2) + box->text().mid(8));
-    // The saved message, not the caption, which shows only its first 30
-    // characters.
-    settings_.Prefs().SetLine(N, box->text() + settings_.Prefs().Line(N).mid(8));
+    timers_.ZeroSeconds(N);
 }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one-second tick: everything that changes with time, in a fixed order.
-#include "SlotTime.h"
+#include "TimerRows.h"
 #include "app/MainWindow.h"
-#include "core/Colors.h"
-#include "core/SlotFlags.h"
 #include "tray/TrayIcon.h"
 
 void MainWindow::OneSecondTick(QObject*) {
@@ -19,67 +17,27 @@ void MainWindow::OneSecondTick(QObject*) {
     Alarm1Check();
     Alarm2Check();
 
-    // Seen before the countdowns below, so a slot expiring in this tick
+    // Seen before the countdowns below, so a timer running out in this tick
     // still counts as running.
-    if (!AnySlotRunning())
+    if (!timers_.AnyRunning())
         trayIcon->SetAnimated(false);
     else if (!State.TrayIconFixed)
         trayIcon->SetAnimated(true);
 
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
-        StepCountdownSlot(n, seconds);
+    timers_.TickCountdowns(seconds);
     ReleaseTrayNumber();
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
-        StepQuickSlot(n, seconds);
+    timers_.TickQuickTimers(seconds);
 
-    // The remaining-time popup lives through one tick and goes at the next.
-    if (State.RemainingPopupShown == 0 && !timeLeftPopup->isHidden()) {
-        State.RemainingPopupShown = 1;
-    } else {
-        timeLeftPopup->hide();
-        State.RemainingPopupShown = 0;
-    }
+    rows_->AgePopup();
     UpdateTrayHint();
     SettleTrayMenu();
-}
-
-void MainWindow::StepCountdownSlot(int N, int seconds) {
-    FlatButton* button = SlotButton(N);
-    if (!(button->Tag() & slot::Running))
-        return;
-    TextBox* box = SlotEdit(N);
-    const auto now = SlotTime::Parse(box->text());
-    if (!now) {
-        // Only a slot with a readable time ever starts; should one lose it,
-        // stop it rather than let it run for ever.
-        button->SetTag(slot::Cleared(button->Tag()));
-        box->SetColor(clr::Blue);
-        return;
-    }
-    const CountdownStep step = StepCountdown(*now, seconds);
-    box->setText(step.next.Text());
-    if (!step.trayIcon.isEmpty()) {
-        trayIcon->SetAnimated(false);
-        trayIcon->LoadIcon(step.trayIcon);
-        State.TrayIconFixed = true;
-    }
-    if (step.lastSecond) {
-        SlotPanel(N)->SetColor(clr::Red);
-        trayIcon->LoadIcon(QStringLiteral("M7"));
-        State.TrayIconFixed = false;
-    }
-    // Also when the time ran out within a stall: it rings at once.
-    if (step.kind == CountdownStep::Kind::RunOut)
-        ExpireSlot(N);
 }
 
 void MainWindow::ReleaseTrayNumber() {
     if (!State.TrayIconFixed)
         return;
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        const auto time = SlotTime::Parse(SlotEdit(n)->text());
-        if ((SlotButton(n)->Tag() & slot::Running) && time && time->hours == 0 &&
-            time->minutes == 0)
+        if (timers_.InLastMinute(n))
             return;
     }
     // A number that counts nothing down any more would show a time that
@@ -88,20 +46,7 @@ void MainWindow::ReleaseTrayNumber() {
     State.TrayIconFixed = false;
 }
 
-void MainWindow::StepQuickSlot(int N, int seconds) {
-    if (!(SlotButton(N)->Tag() & slot::Running))
-        return;
-    // A length of 0 or less rings at the first tick; the count never wraps.
-    int& left = State.QuickRemaining(N);
-    left = int(qMax<qint64>(0, qint64(left) - seconds));
-    if (left <= 0)
-        ExpireSlot(N);
-}
-
-void MainWindow::ExpireSlot(int N) {
-    FlatButton* button = SlotButton(N);
-    button->SetTag(slot::Expired(button->Tag()));
-
+void MainWindow::TimerExpired(int N) {
     // The editor's own visibility: the window itself may be hidden.
     if (!editorPanel->isHidden()) {
         slot::ForEachSlot([this](int n) { SlotPanel(n)->show(); });

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "platform/FakePlatform.h"
+#include "slots/TimerRows.h"
 #include "tray/TrayIcon.h"
 
 #include <QTest>

@@ -148,7 +148,7 @@ void AccessTest::timerFromKeyboardAlone() {
     QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:05:00Tea"));
     QCOMPARE(FocusName(), QStringLiteral("SpeedButton2"));
     Key(Qt::Key_Space);
-    QVERIFY(form->SlotButton(2)->Tag() & slot::Running);
+    QVERIFY(form->TimersModel().IsRunning(2));
     // Quit from the keyboard asks about the running timer.
     desktop->answers << platform::Questions::Answer::Yes;
     QSignalSpy closed(form.get(), &MainWindow::Closed);
@@ -198,7 +198,9 @@ void AccessTest::menuKeyOpensTheFocusedControlsMenu() {
     opened->close();
     // A busy slot offers no menu, as with the mouse.
     if (menu == QLatin1String("PopupMenu1")) {
-        form->SlotButton(3)->SetTag(slot::Running);
+        form->Settings().Prefs().SetLine(3, QStringLiteral("00:05:00"));
+        form->TimersModel().ReadSaved();
+        form->TimersModel().Toggle(3);
         Key(Qt::Key_Menu);
         QVERIFY(!opened->isVisible());
     }
@@ -261,8 +263,7 @@ void AccessTest::namesFollowState() {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
     form->Settings().Prefs().SetLine(3, QStringLiteral("00:05:00Tea"));
-    form->SlotButton(3)->setText(QStringLiteral("Tea"));
-    form->SlotEdit(3)->setText(QStringLiteral("00:05:00"));
+    form->TimersModel().ReadSaved();
     QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
     QCOMPARE(name(form->SlotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
     QTest::mouseClick(form->pinButton, Qt::LeftButton);
@@ -285,11 +286,12 @@ void AccessTest::namesFollowState() {
 }
 
 void AccessTest::ringingIsAnnounced() {
-    form->SlotEdit(1)->setText(QStringLiteral("00:00:01"));
+    form->Settings().Prefs().SetLine(1, QStringLiteral("00:00:01Message"));
+    form->TimersModel().ReadSaved();
     QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
     form->Tick(2);
     QCOMPARE(QAccessible::queryAccessibleInterface(form->SlotButton(1))->text(QAccessible::Name),
-             QStringLiteral("Timer 1: Message, 00:00:00, ringing"));
+             QStringLiteral("Timer 1: Message, 00:00:01, ringing"));
 }
 
 QTEST_MAIN(AccessTest)

@@ -376,7 +376,7 @@ void MainWindowTest::quitWithRunningSlot() {
     ShowAndActivate();
     const QPoint place = form->pos();
     form->calls.clear();
-    Button("SpeedButton27")->SetTag(0x01);
+    form->TimersModel().Toggle(27);
     desktop->answers = {platform::Questions::Answer(answer)};
     bool hiddenWhileAsking = false;
     desktop->whileAsking = [&] { hiddenWhileAsking = form->isHidden(); };
@@ -395,12 +395,12 @@ void MainWindowTest::quitWithRunningSlot() {
     if (!closes) {
         QVERIFY(form->isVisible());
         QCOMPARE(form->pos(), place);
-        QCOMPARE(Button("SpeedButton27")->Tag(), 0x01);
+        QVERIFY(form->TimersModel().IsRunning(27));
     }
 }
 
 void MainWindowTest::ringingSlotAsksNothing() {
-    Button("SpeedButton4")->SetTag(0x10);
+    form->TimersModel().Expire(4);
     QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->quitButton->click();
     QVERIFY(desktop->asked.isEmpty());
@@ -408,7 +408,7 @@ void MainWindowTest::ringingSlotAsksNothing() {
 }
 
 void MainWindowTest::closeNoSave() {
-    Button("SpeedButton1")->SetTag(0x01);
+    form->TimersModel().Toggle(23);
     QSignalSpy closed(form.get(), &MainWindow::Closed);
     form->closeNoSaveItem->trigger();
     QCOMPARE(closed.count(), 1);

@@ -3,6 +3,7 @@
 #include "models/AlarmClock.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
+#include "models/Timers.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,10 @@ private slots:
     void settingsStoreLoads();
     void minuteMatch_data();
     void minuteMatch();
+    void countdownLife();
+    void quickTimerLengths_data();
+    void quickTimerLengths();
+    void editorAndSecondsMenuWriteTheLine();
 };
 
 void ModelsTest::settingsStoreLoads_data() {
@@ -93,6 +98,95 @@ void ModelsTest::minuteMatch() {
     alarms.SetTime(1, alarm);
     alarms.SetAmPm(1, amPm);
     QCOMPARE(alarms.InItsMinute(1, now), rings);
+}
+
+void ModelsTest::countdownLife() {
+    SettingsStore store;
+    store.Prefs().SetLine(3, QStringLiteral("00:01:05Tea"));
+    Timers timers(store);
+    timers.ReadSaved();
+    QSignalSpy expired(&timers, &Timers::Expired);
+    QSignalSpy lastMinute(&timers, &Timers::LastMinute);
+    QSignalSpy lastSecond(&timers, &Timers::LastSecond);
+    QSignalSpy cleared(&timers, &Timers::Cleared);
+
+    QVERIFY(timers.Toggle(3));
+    QVERIFY(timers.AnyRunning());
+    timers.TickCountdowns(60);
+    QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:05"));
+    QVERIFY(timers.InLastMinute(3));
+    QCOMPARE(lastMinute.last().at(1).toString(), QStringLiteral("M6"));
+    // A stall longer than what is left: its last second, and it rings at
+    // once, once.
+    timers.TickCountdowns(40);
+    QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:00"));
+    QCOMPARE(lastSecond.count(), 1);
+    QCOMPARE(expired.count(), 1);
+    QCOMPARE(timers.StateOf(3), Timers::State::Ringing);
+    QCOMPARE(timers.RunningTimers().size(), 0);
+    timers.TickCountdowns(1);
+    QCOMPARE(expired.count(), 1);
+
+    // Acknowledged: at rest, showing its line's time again.
+    QVERIFY(timers.AcknowledgeAll());
+    QCOMPARE(timers.StateOf(3), Timers::State::Idle);
+    QCOMPARE(timers.TimeText(3), QStringLiteral("00:01:05"));
+    QCOMPARE(cleared.count(), 1);
+    QVERIFY(!timers.AcknowledgeAll());
+
+    // Nothing to count: a zero time, or a line that holds no time.
+    for (const QString& line : {QStringLiteral("00:00:00Egg"), QStringLiteral("1:3O:00")}) {
+        store.Prefs().SetLine(4, line);
+        timers.ReadSaved();
+        QVERIFY(!timers.Toggle(4));
+        QCOMPARE(timers.StateOf(4), Timers::State::Idle);
+        QCOMPARE(timers.TimeText(4), line.left(8));
+    }
+}
+
+void ModelsTest::quickTimerLengths_data() {
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<bool>("rings");
+    QTest::newRow("90 s, after 89") << "90" << 89 << 1 << false;
+    QTest::newRow("90 s, after 90") << "90" << 90 << 0 << true;
+    QTest::newRow("zero rings at the first tick") << "0" << 1 << 0 << true;
+    QTest::newRow("the lowest number never wraps") << "-2147483648" << 1 << 0 << true;
+    QTest::newRow("damaged: the design's 1 minute") << "a minute" << 59 << 1 << false;
+}
+
+void ModelsTest::quickTimerLengths() {
+    QFETCH(QString, preset);
+    QFETCH(int, ticks);
+    QFETCH(int, left);
+    QFETCH(bool, rings);
+    SettingsStore store;
+    store.Presets().SetLine(0, preset);
+    Timers timers(store);
+    QVERIFY(timers.Toggle(23));
+    for (int i = 0; i < ticks; ++i)
+        timers.TickQuickTimers(1);
+    QCOMPARE(timers.SecondsLeft(23), left);
+    QCOMPARE(timers.IsRinging(23), rings);
+    QVERIFY(!timers.Toggle(23));
+    QCOMPARE(timers.SecondsLeft(23), 0);
+}
+
+void ModelsTest::editorAndSecondsMenuWriteTheLine() {
+    SettingsStore store;
+    store.Prefs().SetLine(2, QStringLiteral("00:10:15Pasta"));
+    Timers timers(store);
+    timers.ReadSaved();
+    timers.Edit(2, QStringLiteral("01:30"), QStringLiteral("Boil\r\nwater"));
+    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:15Boil water"));
+    timers.SetSeconds(2, QStringLiteral("45"));
+    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:45Boil water"));
+    QCOMPARE(timers.Label(2), QStringLiteral("Boil water"));
+    // The editor's clear shows no seconds; the line keeps them until it stores.
+    timers.ZeroSeconds(2);
+    QCOMPARE(timers.TimeText(2), QStringLiteral("01:30:00"));
+    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:45Boil water"));
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

@@ -149,7 +149,8 @@ void SchedulerTest::runs() {
 
 void SchedulerTest::pauseLetsTheWindowGoOn() {
     SetList(QStringLiteral("[0930][C:\\Apps\\tool.exe]\n[0930][/opt/a]"));
-    form->SlotEdit(1)->setText(QStringLiteral("00:00:05"));
+    form->Settings().Prefs().SetLine(1, QStringLiteral("00:00:05"));
+    form->TimersModel().ReadSaved();
     QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
     desktop->time = QTime(9, 30);
     Guard([this] { form->RunSchedule(form->scheduleTimer); });
@@ -158,7 +159,7 @@ void SchedulerTest::pauseLetsTheWindowGoOn() {
     form->Tick();
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
     // Then each record in turn: its start, the next one's end and pause.
     desktop->Pass(1000);
     QCOMPARE(desktop->events,

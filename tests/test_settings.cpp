@@ -418,7 +418,7 @@ void SettingsTest::failedSaveAsks() {
     // Everything as it was: the window back, the timer running, the alarm
     // still to be asked about, and a save once there is room again.
     QVERIFY(form->isVisible());
-    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
     QVERIFY(form->State.AlarmTimeChanged);
     desktop->bytesFree = -1;
     desktop->answers = {Answer::Yes, Answer::No};
@@ -639,7 +639,7 @@ void SettingsTest::quickCaptionsAndLengths() {
     const int expected[] = {90, 59, 0, 240, 300};
     for (int n = 23; n <= 27; ++n) {
         QTest::mouseClick(form->SlotButton(n), Qt::LeftButton);
-        QCOMPARE(form->State.QuickRemaining(n), expected[n - 23]);
+        QCOMPARE(form->TimersModel().SecondsLeft(n), expected[n - 23]);
     }
 }
 
@@ -650,19 +650,19 @@ void SettingsTest::quickTimerRuns() {
     QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
     QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
     form->Tick();
-    QCOMPARE(form->SlotButton(24)->Tag(), 0x10);
-    QCOMPARE(form->SlotButton(25)->Tag(), 0x10);
+    QCOMPARE(form->TimersModel().StateOf(24), Timers::State::Ringing);
+    QCOMPARE(form->TimersModel().StateOf(25), Timers::State::Ringing);
     QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
 
     QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
     QCOMPARE(form->SlotPanel(23)->Color(), clr::Red);
     QCOMPARE(form->SlotButton(23)->FontColor(), clr::White);
     QVERIFY(form->trayIcon->Animated());
     form->Tick(89);
-    QCOMPARE(form->SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
     form->Tick();
-    QCOMPARE(form->SlotButton(23)->Tag(), 0x10);
+    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Ringing);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
 
     // Clicking one ringing quick timer leaves the other's alert going.
@@ -679,12 +679,12 @@ void SettingsTest::quickTimerClickStops() {
     form->minimizeOnTimerItem->trigger();
     QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
     QVERIFY(form->isHidden());
-    QCOMPARE(form->State.QuickRemaining(30), 480);
+    QCOMPARE(form->TimersModel().SecondsLeft(30), 480);
     form->show();
     form->Tick(3);
     QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
-    QCOMPARE(form->SlotButton(30)->Tag(), 0);
-    QCOMPARE(form->State.QuickRemaining(30), 0);
+    QCOMPARE(form->TimersModel().StateOf(30), Timers::State::Idle);
+    QCOMPARE(form->TimersModel().SecondsLeft(30), 0);
     QCOMPARE(form->alertTimer->Interval(), 0);
     QVERIFY(form->isVisible());
 }
@@ -695,9 +695,10 @@ void SettingsTest::remainingTimePopup() {
     QVERIFY(form->timeLeftPopup->isVisible());
     QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("0:0"));
     QCOMPARE(form->timeLeftPopup->pos(), QPoint(50, 176));
-    QCOMPARE(form->SlotButton(25)->Tag(), 0);
+    QCOMPARE(form->TimersModel().StateOf(25), Timers::State::Idle);
 
-    form->State.QuickRemaining(34) = 125;
+    form->Settings().Presets().SetLine(11, QStringLiteral("126"));
+    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
     form->Tick();
     // A second press moves the popup and renews its text, not its time.
     QTest::mousePress(form->SlotButton(34), Qt::RightButton);
@@ -706,7 +707,9 @@ void SettingsTest::remainingTimePopup() {
     form->Tick();
     QVERIFY(!form->timeLeftPopup->isVisible());
 
-    form->State.QuickRemaining(34) = 600;
+    form->Settings().Presets().SetLine(11, QStringLiteral("600"));
+    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
+    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
     QTest::mousePress(form->SlotButton(34), Qt::LeftButton);
     QVERIFY(!form->timeLeftPopup->isVisible());
     QTest::mousePress(form->SlotButton(34), Qt::RightButton);

@@ -2,7 +2,7 @@
 // A countdown's time text and its arithmetic, and the digits of a name.
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
-#include "slots/SlotTime.h"
+#include "models/SlotTime.h"
 
 #include <QtTest>
 

@@ -15,7 +15,7 @@ private slots:
     void init();
     void cleanup();
 
-    void tagThroughStartExpiryAndClick();
+    void stateThroughStartExpiryAndClick();
     void lastMinuteInTheTray_data();
     void lastMinuteInTheTray();
     void expiryBringsWindowBack_data();
@@ -60,10 +60,10 @@ private:
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
+    // As a settings file would hold it.
     void SetSlot(int n, const QString& time, const QString& message) {
-        form->SlotEdit(n)->setText(time);
-        form->SlotButton(n)->setText(message);
         form->Settings().Prefs().SetLine(n, time + message);
+        form->TimersModel().ReadSaved();
     }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     void PressEnter() {
@@ -73,14 +73,13 @@ private:
     void Ring(int n) {
         if (n <= 10)
             SetSlot(n, QStringLiteral("00:00:00"), QStringLiteral("x"));
-        form->SlotButton(n)->SetTag(0x01);
-        form->ExpireSlot(n);
+        form->TimersModel().Expire(n);
     }
     void OpenEditor(int n) {
         QTest::mousePress(form->SlotButton(n), Qt::RightButton, {}, QPoint(5, 5));
         form->editMessageItem->trigger();
     }
-    int Tag(int n) { return form->SlotButton(n)->Tag(); }
+    Timers::State StateOf(int n) { return form->TimersModel().StateOf(n); }
 };
 
 void SlotsTest::init() {
@@ -96,23 +95,23 @@ void SlotsTest::cleanup() {
     desktop.reset();
 }
 
-void SlotsTest::tagThroughStartExpiryAndClick() {
+void SlotsTest::stateThroughStartExpiryAndClick() {
     SetSlot(4, QStringLiteral("00:00:02"), QStringLiteral("Tea"));
     Click(form->SlotButton(4));
-    QCOMPARE(Tag(4), 0x01);
+    QCOMPARE(StateOf(4), Timers::State::Running);
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Red);
     QVERIFY(form->trayIcon->Animated());
 
     form->Tick(2);
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:00"));
     QCOMPARE(form->SlotPanel(4)->Color(), clr::Red);
-    QCOMPARE(Tag(4), 0x01);
+    QCOMPARE(StateOf(4), Timers::State::Running);
     form->Tick();
-    QCOMPARE(Tag(4), 0x10);
+    QCOMPARE(StateOf(4), Timers::State::Ringing);
     QCOMPARE(form->alertTimer->Interval(), 1000);
 
     Click(form->SlotButton(4));
-    QCOMPARE(Tag(4), 0);
+    QCOMPARE(StateOf(4), Timers::State::Idle);
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
     QCOMPARE(form->SlotPanel(4)->Color(), clr::Background);
@@ -123,7 +122,7 @@ void SlotsTest::tagThroughStartExpiryAndClick() {
     form->Tick();
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:01"));
     Click(form->SlotButton(4));
-    QCOMPARE(Tag(4), 0);
+    QCOMPARE(StateOf(4), Timers::State::Idle);
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
 }
 
@@ -198,11 +197,11 @@ void SlotsTest::twoSlotsExpireInOneTick() {
         Click(form->SlotButton(n));
     }
     form->Tick(2);
-    QCOMPARE(Tag(3), 0x10);
-    QCOMPARE(Tag(8), 0x10);
+    QCOMPARE(StateOf(3), Timers::State::Ringing);
+    QCOMPARE(StateOf(8), Timers::State::Ringing);
     QCOMPARE(form->State.EndSoundPending, 1);
-    QVERIFY(form->AnySlotRinging());
-    QVERIFY(!form->AnySlotRunning());
+    QVERIFY(form->TimersModel().AnyRinging());
+    QVERIFY(!form->TimersModel().AnyRunning());
 }
 
 void SlotsTest::expiryClosesEditor() {
@@ -229,8 +228,8 @@ void SlotsTest::expiryClosesEditor() {
 
 void SlotsTest::trayAnimationFollowsRunningSlots() {
     QVERIFY(!form->trayIcon->Animated());
-    form->SlotButton(9)->SetTag(0x01);
     SetSlot(9, QStringLiteral("01:00:00"), QStringLiteral("x"));
+    form->TimersModel().Toggle(9);
     form->Tick();
     QVERIFY(form->trayIcon->Animated());
     // A coloured number on show keeps the animation off.
@@ -238,7 +237,7 @@ void SlotsTest::trayAnimationFollowsRunningSlots() {
     form->State.TrayIconFixed = true;
     form->Tick();
     QVERIFY(!form->trayIcon->Animated());
-    form->SlotButton(9)->SetTag(0);
+    form->TimersModel().Toggle(9);
     form->State.TrayIconFixed = false;
     form->trayIcon->SetAnimated(true);
     form->Tick();
@@ -255,10 +254,10 @@ void SlotsTest::slotWithoutTimeNeverStarts_data() {
 
 void SlotsTest::slotWithoutTimeNeverStarts() {
     QFETCH(QString, time);
-    SetSlot(1, time, QStringLiteral("x"));
+    SetSlot(1, time, {});
     desktop->onTop = true;
     Click(form->SlotButton(1));
-    QCOMPARE(Tag(1), 0);
+    QCOMPARE(StateOf(1), Timers::State::Idle);
     QVERIFY(!form->trayIcon->Animated());
     // The click still takes the window off the top when the pin is up.
     QVERIFY(!desktop->onTop);
@@ -273,7 +272,7 @@ void SlotsTest::minimizeOnTimer() {
     QVERIFY(form->isHidden());
     form->show();
     Click(form->SlotButton(6));
-    QCOMPARE(Tag(6), 0);
+    QCOMPARE(StateOf(6), Timers::State::Idle);
     QVERIFY(form->isVisible());
 }
 
@@ -281,7 +280,7 @@ void SlotsTest::busySlotOffersNoMenus() {
     SetSlot(3, QStringLiteral("00:05:00"), QStringLiteral("x"));
     QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
     QVERIFY(form->secondsMenu->AutoPopup());
-    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit3"));
+    QCOMPARE(form->Rows().PressedSlot(), 3);
     QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
     QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
     QVERIFY(form->slotMenu->AutoPopup());
@@ -292,11 +291,8 @@ void SlotsTest::busySlotOffersNoMenus() {
     QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
     QVERIFY(!form->slotMenu->AutoPopup());
 
-    // Hovering one slot and pressing another's box names the box.
-    QTest::mouseMove(form->SlotButton(3), QPoint(6, 6));
-    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("SpeedButton3"));
     QTest::mousePress(form->SlotEdit(5), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit5"));
+    QCOMPARE(form->Rows().PressedSlot(), 5);
 }
 
 void SlotsTest::editorRoundTrip() {
@@ -318,7 +314,7 @@ void SlotsTest::editorRoundTrip() {
 
     // A saved line that is no time leaves the editor open with the message.
     form->Settings().Prefs().SetLine(2, QStringLiteral("xx:yy:00Milk"));
-    form->SlotButton(2)->setText(QStringLiteral("Milk"));
+    form->TimersModel().ReadSaved();
     OpenEditor(2);
     QVERIFY(form->editorPanel->isVisible());
     QCOMPARE(form->messageEdit->text(), QStringLiteral("Milk"));
@@ -351,8 +347,7 @@ void SlotsTest::editorClearThenOk() {
 void SlotsTest::editorKeepsLongMessage() {
     const QString message = QStringLiteral("Take the bread out of the oven, then feed the cat");
     form->Settings().Prefs().SetLine(4, QStringLiteral("00:20:00") + message);
-    form->SlotEdit(4)->setText(QStringLiteral("00:20:00"));
-    form->SlotButton(4)->setText(message.left(30));
+    form->TimersModel().ReadSaved();
     OpenEditor(4);
     QCOMPARE(form->messageEdit->text(), message);
     form->editorOkButton->click();
@@ -470,14 +465,13 @@ void SlotsTest::secondsMenu() {
     form->Find<QAction>("N45")->trigger();
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
     QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("01:30:45Pasta"));
-    QCOMPARE(form->State.LastSecondsItemName, QStringLiteral("N45"));
 }
 
 void SlotsTest::clockBoxIsNoSlot() {
     const QString alarmLine = form->Settings().Prefs().Line(12);
     const QString clock = form->clockBox->text();
     QTest::mousePress(form->clockBox, Qt::RightButton, {}, QPoint(5, 5));
-    QCOMPARE(form->State.CurrentSlotName, QStringLiteral("Edit12"));
+    QCOMPARE(form->Rows().PressedSlot(), 0);
     form->Find<QAction>("N45")->trigger();
     QCOMPARE(form->clockBox->text(), clock);
     QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
@@ -490,7 +484,6 @@ void SlotsTest::clockBoxIsNoSlot() {
     form->editorOkButton->click();
     QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:00:00Tea"));
     QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
-    QCOMPARE(form->editorOkButton->Tag(), 0);
 }
 
 void SlotsTest::alertFlashAndSound_data() {
@@ -544,25 +537,23 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     Click(form->SlotButton(7));
     SetSlot(1, QStringLiteral("00:00:00"), QStringLiteral("a"));
     form->Settings().Prefs().SetLine(1, QStringLiteral("00:10:00a"));
-    form->SlotButton(1)->SetTag(0x01);
-    form->ExpireSlot(1);
+    form->TimersModel().Expire(1);
     Ring(4);
     form->Settings().Prefs().SetLine(4, QStringLiteral("00:00:20x"));
-    form->SlotButton(25)->SetTag(0x01);
-    form->ExpireSlot(25);
+    form->TimersModel().Expire(25);
     form->AlertTick();
     QVERIFY(desktop->onTop);
 
     PressEnter();
     for (int n : {1, 4, 25}) {
-        QCOMPARE(Tag(n), 0);
+        QCOMPARE(StateOf(n), Timers::State::Idle);
         QCOMPARE(form->SlotPanel(n)->Color(), clr::Background);
         QCOMPARE(form->SlotButton(n)->FontColor(), clr::Navy);
     }
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:10:00"));
     QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:20"));
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
-    QCOMPARE(Tag(7), 0x01);
+    QCOMPARE(StateOf(7), Timers::State::Running);
     QCOMPARE(form->alertTimer->Interval(), 0);
     QCOMPARE(form->State.AlertActive, 0);
     QVERIFY(!desktop->onTop);
@@ -571,7 +562,7 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
 void SlotsTest::enterBeforeFirstAlertDoesNothing() {
     Ring(2);
     PressEnter();
-    QCOMPARE(Tag(2), 0x10);
+    QCOMPARE(StateOf(2), Timers::State::Ringing);
     QCOMPARE(form->alertTimer->Interval(), 1000);
     QVERIFY(desktop->onTop);
 
@@ -591,7 +582,7 @@ void SlotsTest::pinnedWindowStaysOnTop() {
     Ring(3);
     form->AlertTick();
     PressEnter();
-    QCOMPARE(Tag(3), 0);
+    QCOMPARE(StateOf(3), Timers::State::Idle);
     QVERIFY(desktop->onTop);
     Ring(3);
     Click(form->SlotButton(3));
@@ -603,7 +594,7 @@ void SlotsTest::clickOnRingingSlotWhileAnotherRings() {
     Ring(9);
     form->AlertTick();
     Click(form->SlotButton(2));
-    QCOMPARE(Tag(2), 0);
+    QCOMPARE(StateOf(2), Timers::State::Idle);
     QCOMPARE(form->alertTimer->Interval(), 1000);
     Click(form->SlotButton(9));
     QCOMPARE(form->alertTimer->Interval(), 0);
@@ -615,21 +606,21 @@ void SlotsTest::soundBoxStopsAlertOnly() {
     QTest::mouseClick(form->recurBox, Qt::LeftButton);
     QVERIFY(!form->recurBox->isChecked());
     QCOMPARE(form->alertTimer->Interval(), 0);
-    QCOMPARE(Tag(5), 0x10);
+    QCOMPARE(StateOf(5), Timers::State::Ringing);
     QCOMPARE(form->State.AlertActive, 1);
     QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
     PressEnter();
-    QCOMPARE(Tag(5), 0);
+    QCOMPARE(StateOf(5), Timers::State::Idle);
 }
 
 void SlotsTest::quickTimerExpiry() {
-    form->SlotButton(23)->SetTag(0x01);
-    form->State.QuickRemaining(23) = 2;
+    form->Settings().Presets().SetLine(0, QStringLiteral("2"));
+    Click(form->SlotButton(23));
     form->Tick();
-    QCOMPARE(Tag(23), 0x01);
-    QCOMPARE(form->State.QuickRemaining(23), 1);
+    QCOMPARE(StateOf(23), Timers::State::Running);
+    QCOMPARE(form->TimersModel().SecondsLeft(23), 1);
     form->Tick();
-    QCOMPARE(Tag(23), 0x10);
+    QCOMPARE(StateOf(23), Timers::State::Ringing);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
     // A quick timer's last minute leaves the tray alone.
     QCOMPARE(form->trayIcon->IconName(), QString());
@@ -639,10 +630,8 @@ void SlotsTest::remainingPopupLivesOneTick() {
     form->timeLeftPopup->show();
     form->Tick();
     QVERIFY(form->timeLeftPopup->isVisible());
-    QCOMPARE(form->State.RemainingPopupShown, 1);
     form->Tick();
     QVERIFY(!form->timeLeftPopup->isVisible());
-    QCOMPARE(form->State.RemainingPopupShown, 0);
 }
 
 void SlotsTest::trayClickBringsWindowBack_data() {
@@ -693,7 +682,9 @@ void SlotsTest::trayTipAndMenu() {
     // The nearest to running out first.
     QCOMPARE(desktop->trayTip, QStringLiteral("Tea 4:32\nQuick timer 5 min 4:59\nTimer 2 59:59"));
 
-    form->State.QuickRemaining(27) = 601;
+    form->Settings().Presets().SetLine(4, QStringLiteral("601"));
+    Click(form->SlotButton(27));
+    Click(form->SlotButton(27));
     form->Tick();
     form->hideButton->click();
     desktop->ClickTray(Qt::RightButton);
@@ -716,7 +707,7 @@ void SlotsTest::trayTipAndMenu() {
     QCOMPARE(desktop->trayMenu->actions().size(), shown.size() + 1);
     // A timer chosen stops, as a click on it would.
     desktop->trayMenu->actions()[2]->trigger();
-    QCOMPARE(form->SlotButton(1)->Tag(), 0);
+    QCOMPARE(StateOf(1), Timers::State::Idle);
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:04:33"));
     desktop->trayMenu->actions()[0]->trigger();
     QVERIFY(form->isVisible());
@@ -735,18 +726,18 @@ void SlotsTest::stallIsMadeUp() {
     form->Tick();
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:55"));
-    QCOMPARE(form->State.QuickRemaining(23), 55);
+    QCOMPARE(form->TimersModel().SecondsLeft(23), 55);
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:05"));
     QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M6"));
     // Slot 1 ran out within the next gap: it rings at once, and once.
     const int moves = desktop->pointerMoves.size();
     desktop->Stall(9000);
     form->Tick();
-    QCOMPARE(Tag(1), 0x10);
+    QCOMPARE(StateOf(1), Timers::State::Ringing);
     QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:00"));
     QCOMPARE(desktop->pointerMoves.size(), moves + 1);
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:45"));
-    QCOMPARE(Tag(23), 0x01);
+    QCOMPARE(StateOf(23), Timers::State::Running);
 }
 
 void SlotsTest::desktopHearsOfAlerts() {
@@ -754,7 +745,7 @@ void SlotsTest::desktopHearsOfAlerts() {
     form->Settings().Prefs().SetLine(4, QStringLiteral("00:05:00Tea"));
     Click(form->SlotButton(4));
     Click(form->SlotButton(27));
-    form->State.QuickRemaining(27) = 1;
+    desktop->Stall(298000);
     form->Tick(2);
     QCOMPARE(desktop->notifications, (QMap<int, QString>{{4, "Tea|Set for 00:05:00"},
                                                          {27, "Quick timer 5 min|Set for 5:00"}}));
@@ -763,8 +754,8 @@ void SlotsTest::desktopHearsOfAlerts() {
     form->alarm1OnOff->click();
     form->AlertTick();
     desktop->stopListener(4);
-    QCOMPARE(Tag(4), 0);
-    QCOMPARE(Tag(27), slot::Ringing);
+    QCOMPARE(StateOf(4), Timers::State::Idle);
+    QCOMPARE(StateOf(27), Timers::State::Ringing);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     QCOMPARE(desktop->notifications.keys(), QList<int>{27});
     // Acknowledged in the window, it goes from the desktop too.
@@ -779,14 +770,14 @@ void SlotsTest::commandLine() {
         desktop->startListener(QStringList{"quorbel"} + options);
     };
     start({"--quick", "3", "--start", "2"});
-    QCOMPARE(Tag(25), 0x01);
-    QCOMPARE(Tag(2), 0x01);
+    QCOMPARE(StateOf(25), Timers::State::Running);
+    QCOMPARE(StateOf(2), Timers::State::Running);
     // Each acts only on a slot in the state it is for.
     start({"--start", "2", "--quick", "3"});
-    QCOMPARE(Tag(2), 0x01);
-    QCOMPARE(Tag(25), 0x01);
+    QCOMPARE(StateOf(2), Timers::State::Running);
+    QCOMPARE(StateOf(25), Timers::State::Running);
     start({"--stop", "2"});
-    QCOMPARE(Tag(2), 0);
+    QCOMPARE(StateOf(2), Timers::State::Idle);
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:10:00"));
     // A later start with nothing to do brings the window back.
     form->showMinimized();
@@ -795,10 +786,10 @@ void SlotsTest::commandLine() {
     // Given at the program's own start, it waits for the settings.
     Form fresh(desktop->Interfaces());
     fresh.RunCommand({"quorbel", "--quick", "1"}, false);
-    QCOMPARE(fresh.SlotButton(23)->Tag(), 0);
+    QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Idle);
     fresh.ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
-    QCOMPARE(fresh.SlotButton(23)->Tag(), 0x01);
+    QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Running);
 }
 
 QTEST_MAIN(SlotsTest)

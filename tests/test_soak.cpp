@@ -77,14 +77,13 @@ void SoakTest::hundredThousandTicks() {
     int opens = 0;
     int expiries = 0;
 
-    auto press = [&](const QString& name) { form.State.CurrentSlotName = name; };
     for (int tick = 1; tick <= 100000; ++tick) {
         clock = clock.addSecs(1);
         desktop.time = clock.time();
         desktop.Pass(1000);
-        const bool ringing = form.AnySlotRinging();
+        const bool ringing = form.TimersModel().AnyRinging();
         form.Tick();
-        expiries += !ringing && form.AnySlotRinging();
+        expiries += !ringing && form.TimersModel().AnyRinging();
         if (form.alertTimer->Interval() == 1000)
             form.AlertTick();
         if (form.snoozeTimer->Interval() != 0 && tick % 60 == 0)
@@ -95,20 +94,18 @@ void SoakTest::hundredThousandTicks() {
         // Countdown and quick timers started, clicked and acknowledged.
         if (dice.OneIn(40)) {
             const int n = 1 + dice.Roll(10);
-            if (form.SlotButton(n)->Tag() == 0) {
+            if (form.TimersModel().StateOf(n) == Timers::State::Idle) {
                 const QString time = QStringLiteral("00:0%1:%2")
                                          .arg(dice.Roll(2))
                                          .arg(dice.Roll(60), 2, 10, QLatin1Char('0'));
-                form.Settings().Prefs().SetLine(n, time + QStringLiteral("Soak"));
-                form.SlotEdit(n)->setText(time);
+                form.TimersModel().Edit(n, time.left(5), QStringLiteral("Soak"));
+                form.TimersModel().SetSeconds(n, time.mid(6, 2));
             }
-            press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.SlotButtonClick(form.SlotButton(n)); });
+            Guard([&] { form.ToggleSlot(n); });
         }
         if (dice.OneIn(50)) {
             const int n = slot::FirstQuick + dice.Roll(12);
-            press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.QuickButtonClick(form.SlotButton(n)); });
+            Guard([&] { form.ToggleSlot(n); });
         }
         if (form.State.AlertActive && dice.OneIn(4)) {
             Guard([&] { form.PreviewKeyDown(Qt::Key_Return); });
@@ -116,8 +113,7 @@ void SoakTest::hundredThousandTicks() {
         // The editor opened and stored now and then.
         if (dice.OneIn(700)) {
             const int n = 1 + dice.Roll(10);
-            press(QStringLiteral("SpeedButton%1").arg(n));
-            Guard([&] { form.OpenMessageEditor(&form); });
+            Guard([&] { form.OpenMessageEditor(n); });
             form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
             Guard([&] { form.StoreMessage(&form); });
         }

@@ -67,7 +67,7 @@ void MainWindow::UpdateTrayHint() {
     if (!trayIcon->Shown() || trayMenuOpen_)
         return;
     QStringList nearest;
-    for (const RunningTimer& timer : RunningTimers().mid(0, kTipTimers))
+    for (const Timers::RunningTimer& timer : timers_.RunningTimers().mid(0, kTipTimers))
         nearest << timer.label + u' ' + DurationText(timer.left);
     trayIcon->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
@@ -76,9 +76,9 @@ void MainWindow::SettleTrayMenu() {
     if (!trayIcon)
         return;
     QMenu* menu = trayIcon->ContextMenu();
-    const QList<RunningTimer> running = RunningTimers();
+    const QList<Timers::RunningTimer> running = timers_.RunningTimers();
     QList<int> order;
-    for (const RunningTimer& timer : running)
+    for (const Timers::RunningTimer& timer : running)
         order << timer.slot;
     // The entries change only while the menu is closed: a panel that shows
     // it in a process of its own (a StatusNotifierItem host) fetches them
@@ -93,7 +93,7 @@ void MainWindow::SettleTrayMenu() {
             // Chosen, it stops the timer as a click on its button would.
             connect(entry, &QAction::triggered, this, [this, n] {
                 Handle([this, n] {
-                    if (SlotButton(n)->Tag() & slot::Running)
+                    if (timers_.IsRunning(n))
                         ToggleSlot(n);
                 });
             });
@@ -105,7 +105,7 @@ void MainWindow::SettleTrayMenu() {
     // The times as they are now, each as wide as it was when the menu
     // opened: figure spaces keep a shorter time from narrowing it.
     for (qsizetype i = 0; i < trayTimerEntries_.size(); ++i) {
-        for (const RunningTimer& timer : running) {
+        for (const Timers::RunningTimer& timer : running) {
             if (timer.slot != trayMenuSlots_[i])
                 continue;
             QString left = DurationText(timer.left);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls: thin Qt widgets that keep the state the handlers
-// read back from them (colour, caption, tag, check mark) in the program's
-// own terms, and report the mouse the way the handlers expect it.
+// The window's controls: thin Qt widgets that show what the models hold
+// (colour, caption, check mark) in the program's own terms, and report the
+// mouse the way the features expect it.
 #pragma once
 
 #include <QAbstractButton>
@@ -124,16 +124,14 @@ private:
 };
 
 // A flat push button that a click never gives the focus (Tab does), with
-// an integer tag, a caption margin (-1 centres), a picture whose white is
-// transparent and, when it is a two-state button, a pressed state that
-// stays. Space presses it as the left mouse button does.
+// a caption margin (-1 centres), a picture whose white is transparent and,
+// when it is a two-state button, a pressed state that stays. Space presses it as the left mouse
+// button does.
 class FlatButton : public QAbstractButton {
     Q_OBJECT
 public:
     FlatButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
 
-    int Tag() const { return tag_; }
-    void SetTag(int tag) { tag_ = tag; }
     int Margin() const { return margin_; }
     void SetMargin(int margin);
     int FontColor() const { return fontColor_; }
@@ -160,7 +158,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    int tag_ = 0;
     int margin_ = -1;
     int fontColor_;
     QPixmap glyph_;

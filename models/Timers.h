@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The ten countdowns and the twelve quick timers, numbered as the settings
+// file and the command line number them: countdowns 1 to 10, quick timers
+// 23 to 34. Each is at rest, running or ringing. A countdown counts its
+// time down from the hours, minutes and seconds of its saved line and shows
+// its message; a quick timer runs the length its line of "pprefs.qbx" gives.
+// Every change the user makes goes straight into the saved line.
+#pragma once
+
+#include "SlotTime.h"
+#include "core/SlotFlags.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <array>
+#include <optional>
+
+class SettingsStore;
+
+class Timers : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Idle, Running, Ringing };
+    Q_ENUM(State)
+
+    explicit Timers(SettingsStore& settings, QObject* parent = nullptr);
+
+    State StateOf(int n) const { return At(n).state; }
+    bool IsRunning(int n) const { return StateOf(n) == State::Running; }
+    bool IsRinging(int n) const { return StateOf(n) == State::Ringing; }
+    bool AnyRunning() const;
+    bool AnyRinging() const;
+
+    // A countdown's time as its box shows it: at rest the time a start
+    // counts down from, while it runs what is left. A damaged line may give
+    // a text that is no time, which is shown as it stands and never starts.
+    QString TimeText(int n) const;
+    // What a running timer has left, in seconds.
+    int SecondsLeft(int n) const;
+    // A running countdown with less than a minute to go.
+    bool InLastMinute(int n) const;
+    // What its button shows: a countdown's message, a quick timer's minutes.
+    QString Caption(int n) const { return At(n).caption; }
+    // How the desktop names it: a countdown by its message ("Timer n"
+    // without one), a quick timer as "Quick timer n min".
+    QString Label(int n) const;
+    // The length it was set for, as its line or preset keeps it.
+    QString SetTimeText(int n) const;
+
+    struct RunningTimer {
+        int slot;
+        QString label;
+        int left;
+    };
+    // The running ones, the nearest to running out first.
+    QList<RunningTimer> RunningTimers() const;
+
+    // Takes each countdown's message, and at rest its time, from its saved
+    // line (a line break read from a hand-edited file becomes a blank there
+    // too), and
+    // each quick timer's minutes from its preset.
+    void ReadSaved();
+    void ReadPresets();
+
+    // A click on its button: a timer at rest starts, unless it is a
+    // countdown with no time to count; a running or ringing one goes back
+    // to rest, a countdown to the time of its line. Whether it started.
+    bool Toggle(int n);
+    // The message editor's result: hours and minutes ("hh:mm") and message.
+    void Edit(int n, const QString& hoursMinutes, const QString& message);
+    // The seconds menu's choice, "00" to "59".
+    void SetSeconds(int n, const QString& seconds);
+    // The editor's clear: the seconds shown go to zero, the line keeps its
+    // own until the editor stores.
+    void ZeroSeconds(int n);
+    // Every ringing timer back to rest; whether there was one.
+    bool AcknowledgeAll();
+    // The seconds that passed, taken off the running countdowns, then off
+    // the running quick timers. Between the two the tick has its own step.
+    void TickCountdowns(int seconds);
+    void TickQuickTimers(int seconds);
+    // Runs out now: it rings.
+    void Expire(int n);
+
+signals:
+    // Its time or caption changed.
+    void Changed(int n);
+    // The user set a countdown's time and message in the editor.
+    void Edited(int n);
+    void Started(int n);
+    void Expired(int n);
+    // Back to rest, stopped or acknowledged.
+    void Cleared(int n);
+    // A countdown in its last minute: the tray's coloured number for the
+    // seconds left ("M1" to "M6").
+    void LastMinute(int n, const QString& trayNumber);
+    // A countdown showed 00:00:00: its last second.
+    void LastSecond(int n);
+
+private:
+    struct Timer {
+        State state = State::Idle;
+        // A countdown's time, or the text of a damaged one.
+        std::optional<SlotTime> time;
+        QString unreadableTime;
+        // A quick timer's seconds left.
+        int left = 0;
+        QString caption;
+    };
+    Timer& At(int n);
+    const Timer& At(int n) const;
+    void SetTime(int n, const QString& text);
+    void Clear(int n);
+
+    SettingsStore& settings_;
+    std::array<Timer, slot::LastQuick + 1> timers_;
+};
