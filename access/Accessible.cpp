@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader hears it: a name for every control, kept
 // true to the state the control shows, and a timer that rings announced.
-#include "app/MainWindow.h"
 #include "core/SlotFlags.h"
+#include "window/MainWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -3,10 +3,10 @@
 // of its time; alarm 1 once or, with "Recur", again and again, alarm 2 once
 // and then every snooze period until it is switched off. What the alarms
 // are is the AlarmClock's; the controls show it and change it.
-#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MainWindow.h"
 #include "cli/CommandLine.h"
 #include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     platform::QtPlatform desktop(std::move(instance));
-    MainWindow AForm1(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
-    AForm1.AfterFirstFrame([&AForm1] { AForm1.CreateScheduleDialog(); });
-    AForm1.RunCommand(arguments, false);
-    QObject::connect(&AForm1, &MainWindow::Closed, &app, &QCoreApplication::quit);
+    MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
+    window.AfterFirstFrame([&window] { window.CreateScheduleDialog(); });
+    window.RunCommand(arguments, false);
+    QObject::connect(&window, &MainWindow::Closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one second of the program: the tick with every slot running.
-#include "app/MainWindow.h"
 #include "core/SlotFlags.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/ScheduleDialog.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // The command line acted on in the running program: given at its own
 // start, or handed over by a later one.
 #include "CommandLine.h"
-#include "app/MainWindow.h"
+#include "window/MainWindow.h"
 
 void MainWindow::RunCommand(const QStringList& arguments, bool handedOver) {
     // A slot's set time comes with the settings, which come with the

@@ -2,10 +2,10 @@
 // The desktop hears of every alert: a notification for each timer that runs
 // out and each alarm that rings, with a "Stop" that acknowledges as Enter
 // does. Acknowledged in the window, it goes away by itself.
-#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
 #include "models/Prefs.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // ends the running copy of its program, and opens its file.
 #include "ScheduleDialog.h"
 #include "ScheduleRecord.h"
-#include "app/MainWindow.h"
 #include "core/Convert.h"
+#include "window/MainWindow.h"
 
 #include <QHash>
 #include <QSet>

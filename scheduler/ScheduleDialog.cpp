@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScheduleDialog.h"
 
-#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Guard.h"
 #include "core/UserFiles.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving "prefs.qbx" and "pprefs.qbx", beside the executable.
-#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/UserFiles.h"
 #include "models/Prefs.h"
+#include "window/MainWindow.h"
 
 #include <QDir>
 

@@ -2,9 +2,9 @@
 // The alert of a slot that ran out: it flashes and sounds once a second
 // until Enter or a click acknowledges it.
 #include "TimerRows.h"
-#include "app/MainWindow.h"
 #include "core/Colors.h"
 #include "core/UserFiles.h"
+#include "window/MainWindow.h"
 
 namespace {
 

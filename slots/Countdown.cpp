@@ -4,10 +4,10 @@
 // the alert held. And the message editor, which sets a countdown's hours,
 // minutes and message.
 #include "TimerRows.h"
-#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "models/Prefs.h"
 #include "tray/TrayIcon.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one-second tick: everything that changes with time, in a fixed order.
 #include "TimerRows.h"
-#include "app/MainWindow.h"
 #include "tray/TrayIcon.h"
+#include "window/MainWindow.h"
 
 void MainWindow::OneSecondTick(QObject*) {
     // The seconds that really passed since the last tick, suspend included:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch on the "SW" button, and the clock in the alarm half.
-#include "app/MainWindow.h"
 #include "core/Convert.h"
+#include "window/MainWindow.h"
 
 namespace {
 

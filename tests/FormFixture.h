@@ -3,11 +3,11 @@
 // watched and failed on demand.
 #pragma once
 
-#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "platform/FakePlatform.h"
 #include "slots/TimerRows.h"
 #include "tray/TrayIcon.h"
+#include "window/MainWindow.h"
 
 #include <QTest>
 

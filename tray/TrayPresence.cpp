@@ -3,9 +3,9 @@
 // that brings the window back, the tip that names the running timers and
 // the menu of a right click.
 #include "TrayIcon.h"
-#include "app/MainWindow.h"
 #include "core/Convert.h"
 #include "core/SlotFlags.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 // the rest is the list.
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
-#include "app/MainWindow.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/ScheduleDialog.h"
 #include "scheduler/ScheduleRecord.h"
+#include "window/MainWindow.h"
 
 #include <QMap>
 #include <cstdlib>

@@ -8,9 +8,9 @@
 // "=====" and the content of "pprefs.qbx".
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
-#include "app/MainWindow.h"
 #include "models/Prefs.h"
 #include "platform/FakePlatform.h"
+#include "window/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
