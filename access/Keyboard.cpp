@@ -94,7 +94,7 @@ bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
     case Qt::Key_Escape:
         if (editorPanel->isHidden())
             return false;
-        CloseMessageEditor();
+        emit EditorCancelled();
         return true;
     default:
         return false;

@@ -155,3 +155,8 @@ void MainWindow::SilenceAlarms(int key) {
     else
         State.EnterHandled = false;
 }
+
+void MainWindow::PlayAlertSound(const QString& name) {
+    // Where the user puts them, or else the installed ones.
+    platform_.sound.Play(files_.Read(name));
+}

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Quorbel.h"
 #include "cli/CommandLine.h"
 #include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
-#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
 
     platform::QtPlatform desktop(std::move(instance));
     MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
+    Quorbel program(desktop.Interfaces(), window);
     window.AfterFirstFrame([&window] { window.CreateScheduleDialog(); });
     window.RunCommand(arguments, false);
     QObject::connect(&window, &MainWindow::Closed, &app, &QCoreApplication::quit);

@@ -3,9 +3,9 @@
 // watched and failed on demand.
 #pragma once
 
+#include "app/Quorbel.h"
 #include "core/Convert.h"
 #include "platform/FakePlatform.h"
-#include "slots/TimerRows.h"
 #include "tray/TrayIcon.h"
 #include "window/MainWindow.h"
 
@@ -13,7 +13,12 @@
 
 class Form : public MainWindow {
 public:
-    using MainWindow::MainWindow;
+    explicit Form(platform::Platform platform, Start start = Start::Hidden)
+        : MainWindow(platform, start) {
+        // Once the fixture's own members are there: a window started on
+        // screen loads its settings at once.
+        program = new Quorbel(platform, *this);
+    }
 
     void LoadSettings() override {
         calls << QStringLiteral("load");
@@ -33,13 +38,17 @@ public:
     // Runs the one-second tick as its timer would.
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i)
-            Guard([this] { OneSecondTick(tickTimer); });
+            emit tickTimer->Timer();
     }
-    // Runs the alert timer's handler as its timer would.
+    // Runs the alert's beat as its timer would.
     void AlertTick(int times = 1) {
         for (int i = 0; i < times; ++i)
-            Guard([this] { FlashAndSound(alertTimer); });
+            emit alertTimer->Timer();
     }
+    TimerRows& Rows() { return program->Rows(); }
+
+    // The program around the window; the window owns it.
+    Quorbel* program = nullptr;
 
     QStringList calls;
     // Load and save the real files in the fake desktop's executable folder.

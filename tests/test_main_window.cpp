@@ -101,8 +101,6 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->trayIcon->Interval(), 450);
     QCOMPARE(form->State.OptionFlags, QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
-    QCOMPARE(form->State.CountdownFlashPhase, 1);
-    QCOMPARE(form->State.QuickFlashPhase, 1);
     // The alarm half exists but lies past the collapsed window's edge.
     for (QWidget* right : std::initializer_list<QWidget*>{
              form->alarmBackgroundPicture, form->alarmTitleLabel, form->alarmHideButton,
@@ -436,8 +434,7 @@ void MainWindowTest::failedSaveKeepsWindow() {
 
 void MainWindowTest::hideButtonClosesEditor() {
     ShowAndActivate();
-    form->ShowSlotRows(false);
-    form->editorPanel->show();
+    form->program->Editor().Open(3);
     QVERIFY(!form->Find<QWidget>("Panel3")->isVisible());
 
     form->hideButton->click();

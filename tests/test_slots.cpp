@@ -183,7 +183,7 @@ void SlotsTest::expiryBringsWindowBack() {
     QVERIFY(!form->isMinimized());
     QVERIFY(desktop->onTop);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
-    QCOMPARE(form->State.EndSoundPending, 1);
+    QCOMPARE(form->program->Flasher().EndSoundDue(), true);
     // The tick of the expiry still counts the slot as running; the next
     // one stops the clock turning.
     QVERIFY(form->trayIcon->Animated());
@@ -199,7 +199,7 @@ void SlotsTest::twoSlotsExpireInOneTick() {
     form->Tick(2);
     QCOMPARE(StateOf(3), Timers::State::Ringing);
     QCOMPARE(StateOf(8), Timers::State::Ringing);
-    QCOMPARE(form->State.EndSoundPending, 1);
+    QCOMPARE(form->program->Flasher().EndSoundDue(), true);
     QVERIFY(form->TimersModel().AnyRinging());
     QVERIFY(!form->TimersModel().AnyRunning());
 }
@@ -519,7 +519,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->SlotButton(30)->FontColor(), clr::Yellow);
     QCOMPARE(form->SlotPanel(2)->Color(), clr::Background);
     QVERIFY(form->State.EnterHandled);
-    QCOMPARE(form->State.AlertActive, 1);
+    QVERIFY(form->program->Flasher().Flashed());
 
     form->AlertTick();
     QCOMPARE(form->SlotPanel(1)->Color(), clr::Red);
@@ -529,7 +529,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->SlotPanel(1)->Color(), clr::Blue);
 
     QCOMPARE(desktop->played, played);
-    QCOMPARE(form->State.EndSoundPending, pending);
+    QCOMPARE(form->program->Flasher().EndSoundDue(), bool(pending));
 }
 
 void SlotsTest::enterAcknowledgesEveryRingingSlot() {
@@ -555,7 +555,7 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
     QCOMPARE(StateOf(7), Timers::State::Running);
     QCOMPARE(form->alertTimer->Interval(), 0);
-    QCOMPARE(form->State.AlertActive, 0);
+    QVERIFY(!form->program->Flasher().Flashed());
     QVERIFY(!desktop->onTop);
 }
 
@@ -573,7 +573,7 @@ void SlotsTest::enterBeforeFirstAlertDoesNothing() {
     form->pinButton->click();
     desktop->onTop = true;
     PressEnter();
-    QCOMPARE(form->State.AlertActive, 0);
+    QVERIFY(!form->program->Flasher().Flashed());
     QVERIFY(!desktop->onTop);
 }
 
@@ -607,7 +607,7 @@ void SlotsTest::soundBoxStopsAlertOnly() {
     QVERIFY(!form->recurBox->isChecked());
     QCOMPARE(form->alertTimer->Interval(), 0);
     QCOMPARE(StateOf(5), Timers::State::Ringing);
-    QCOMPARE(form->State.AlertActive, 1);
+    QVERIFY(form->program->Flasher().Flashed());
     QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
     PressEnter();
     QCOMPARE(StateOf(5), Timers::State::Idle);

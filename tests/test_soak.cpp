@@ -107,15 +107,14 @@ void SoakTest::hundredThousandTicks() {
             const int n = slot::FirstQuick + dice.Roll(12);
             Guard([&] { form.ToggleSlot(n); });
         }
-        if (form.State.AlertActive && dice.OneIn(4)) {
-            Guard([&] { form.PreviewKeyDown(Qt::Key_Return); });
-        }
+        if (form.program->Flasher().Flashed() && dice.OneIn(4))
+            form.program->PreviewKey(&form, Qt::Key_Return);
         // The editor opened and stored now and then.
         if (dice.OneIn(700)) {
             const int n = 1 + dice.Roll(10);
-            Guard([&] { form.OpenMessageEditor(n); });
+            Guard([&] { form.program->Editor().Open(n); });
             form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
-            Guard([&] { form.StoreMessage(&form); });
+            Guard([&] { form.program->Editor().Store(); });
         }
         // Alarms for the coming minutes, alarm 2 snoozing a minute.
         if (tick % 1800 == 1) {

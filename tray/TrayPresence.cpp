@@ -125,3 +125,33 @@ void MainWindow::TrayIconClick(QObject*, Qt::MouseButton, Qt::KeyboardModifiers,
     platform_.windows.Raise(this);
     platform_.cursor.SetPos(pos() + QPoint(210, 220));
 }
+
+void MainWindow::AnimateTray(bool timersRunning) {
+    if (!timersRunning)
+        trayIcon->SetAnimated(false);
+    else if (!State.TrayIconFixed)
+        trayIcon->SetAnimated(true);
+}
+
+void MainWindow::ShowTrayNumber(const QString& number) {
+    if (number.isEmpty()) {
+        trayIcon->LoadIcon(QStringLiteral("M7"));
+        State.TrayIconFixed = false;
+        return;
+    }
+    trayIcon->SetAnimated(false);
+    trayIcon->LoadIcon(number);
+    State.TrayIconFixed = true;
+}
+
+void MainWindow::ReleaseTrayNumber() {
+    if (!State.TrayIconFixed)
+        return;
+    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+        if (timers_.InLastMinute(n))
+            return;
+    }
+    // A number that counts nothing down any more would show a time that
+    // does not exist.
+    ShowTrayNumber({});
+}

@@ -35,8 +35,8 @@ int KeyOf(const QKeyEvent* event) {
 MainWindow::MainWindow(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , platform_(platform)
-    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome())
-    , counted_(platform.clock.SinceBoot()) {
+    , start_(start)
+    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome()) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
     MakeAccessible();
@@ -104,15 +104,53 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     platform_.instance.ListenForStarts([this](const QStringList& arguments) {
         Handle([this, &arguments] { RunCommand(arguments, true); });
     });
-    if (start == Start::OnScreenFirst) {
-        // The window is on screen and the keyboard on its way to it: the
-        // settings are read now, so that the first frame is already the
-        // user's and not the design's, repainted a moment later.
-        Handle([this] { LoadAtFirstActivation(this); });
-        // The window manager takes the icon as well after the first frame;
-        // the frame does not wait for its drawings.
-        AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
-    }
+}
+
+void MainWindow::Started() {
+    if (start_ != Start::OnScreenFirst)
+        return;
+    // The window is on screen and the keyboard on its way to it: the
+    // settings are read now, so that the first frame is already the user's
+    // and not the design's, repainted a moment later.
+    Handle([this] { LoadAtFirstActivation(this); });
+    // The window manager takes the icon as well after the first frame; the
+    // frame does not wait for its drawings.
+    AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
+}
+
+void MainWindow::AfterHandler() {
+    Guard([this] { DescribeControls(); });
+    Guard([this] { SettleTrayMenu(); });
+}
+
+void MainWindow::LowerUnlessPinned() {
+    if (!pinButton->Down())
+        platform_.windows.SetStayOnTop(this, false);
+}
+
+void MainWindow::BringBackForAlert(int pointerY) {
+    // Shown first, minimised or hidden as it may be: changing the flags of
+    // a hidden window makes Qt build a new native window when it is shown
+    // again.
+    platform_.windows.Show(this);
+    platform_.windows.SetStayOnTop(this, true);
+    platform_.cursor.SetPos(pos() + QPoint(210, pointerY));
+}
+
+void MainWindow::MinimizeOnTimer() {
+    if (minimizeOnTimerItem->isChecked())
+        hide();
+}
+
+void MainWindow::ToggleSlot(int N) {
+    if (!slot::IsSlot(N))
+        return;
+    LowerUnlessPinned();
+    timers_.Toggle(N);
+}
+
+void MainWindow::RestKeyboard(QObject*) {
+    FocusMainPanel();
 }
 
 void MainWindow::AfterFirstFrame(std::function<void()> work) {
@@ -149,13 +187,10 @@ void MainWindow::RegisterComponents() {
 }
 
 void MainWindow::ConnectHandlers() {
-    ConnectTimers();
     // What the rows of the layout do not carry: the pickers' changes and
     // the window timers.
     for (TimePicker* picker : {alarm1Picker, alarm2Picker})
         On(picker, &TimePicker::Change, &MainWindow::AlarmTimeEdited);
-    On(tickTimer, &IntervalTimer::Timer, &MainWindow::OneSecondTick);
-    On(alertTimer, &IntervalTimer::Timer, &MainWindow::FlashAndSound);
     On(snoozeTimer, &IntervalTimer::Timer, &MainWindow::RepeatSnoozeSound);
     On(scheduleTimer, &IntervalTimer::Timer, &MainWindow::RunSchedule);
     connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { ShowStopwatch(); }); });
@@ -203,11 +238,6 @@ void MainWindow::SaveBeforeClose() {
         SaveSettings();
 }
 
-void MainWindow::PreviewKeyDown(int key) {
-    AcknowledgeRingingSlots(key);
-    SilenceAlarms(key);
-}
-
 bool MainWindow::PreviewKeyUp(int key) {
     // The release of Enter never reaches a control.
     return key == Qt::Key_Return;
@@ -224,10 +254,7 @@ void MainWindow::CloseButtonClick(QObject* Sender) {
 
 void MainWindow::HideWindow(QObject*) {
     hide();
-    // The editor's own visibility, not whether it is on screen: the window
-    // has just been hidden.
-    if (!editorPanel->isHidden())
-        CloseMessageEditor();
+    emit EditorCancelled();
 }
 
 void MainWindow::TogglePin(QObject*) {
@@ -322,18 +349,6 @@ bool MainWindow::QuitUnsaved() {
     return false;
 }
 
-void MainWindow::ShowSlotRows(bool visible) {
-    for (int n = 1; n <= 11; ++n)
-        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
-    for (int n = 23; n <= 34; ++n)
-        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
-    for (int n = 36; n <= 43; ++n)
-        Find<QWidget>(QStringLiteral("Panel%1").arg(n))->setVisible(visible);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{soundStrip, recurStrip, soundBox, recurBox})
-        control->setVisible(visible);
-}
-
 void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
     const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
@@ -418,13 +433,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Guard([&] { taken = PreviewKeyUp(key); });
         return taken;
     }
-    Guard([&] { PreviewKeyDown(key); });
-    // After the window's preview, the message box's own look at the
-    // character, then the keys that stand in for the mouse.
-    if (watched == messageEdit)
-        Guard([&] { taken = MessageKeyPress(key); });
+    // The program's look first, then the keys that stand in for the mouse.
+    if (keyPreview_)
+        Guard([&] { taken = keyPreview_(watched, key); });
     if (!taken)
         Guard([&] { taken = KeyboardKey(focus, *keyEvent); });
     Guard([this] { DescribeControls(); });
     return taken;
+}
+
+BevelPanel* MainWindow::SlotPanel(int N) const {
+    return components_.Find<BevelPanel>(QStringLiteral("Panel"), N);
+}
+
+TextBox* MainWindow::SlotEdit(int N) const {
+    return components_.Find<TextBox>(QStringLiteral("Edit"), N);
+}
+
+FlatButton* MainWindow::SlotButton(int N) const {
+    return components_.Find<FlatButton>(QStringLiteral("SpeedButton"), N);
+}
+
+void MainWindow::PressClockBox(QObject*, Qt::MouseButton, QPoint) {
+    // The time boxes are never typed into.
+    FocusMainPanel();
 }

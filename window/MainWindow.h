@@ -28,7 +28,6 @@
 #include <vector>
 
 class ScheduleDialog;
-class TimerRows;
 class TrayIcon;
 
 // A process runs a program when its executable, its first argument, or for
@@ -55,6 +54,32 @@ public:
 
     explicit MainWindow(platform::Platform platform, Start start = Start::Hidden);
     ~MainWindow() override;
+
+    // The program around the window is put together: a window that went to
+    // the screen first reads the settings now.
+    void Started();
+    // Its controls by object name.
+    const Components& Controls() const { return components_; }
+    // Whatever the program does before a key reaches the control that has
+    // the keyboard; true when it took the key.
+    void SetKeyPreview(std::function<bool(QObject* watched, int key)> preview) {
+        keyPreview_ = std::move(preview);
+    }
+    // After each handler: the names a screen reader hears and the tray menu
+    // follow what it changed.
+    void AfterHandler();
+    // An alert put the window on top; a click takes it down again unless
+    // the user pinned it there.
+    void LowerUnlessPinned();
+    // A timer rang: the window comes back, on top, the pointer on its row.
+    void BringBackForAlert(int pointerY);
+    // A timer started: with "Minimize on timer", the window goes.
+    void MinimizeOnTimer();
+    // The tray shows a countdown's last minute, or with no number its
+    // clock again.
+    void ShowTrayNumber(const QString& number);
+    // Animated while timers run, unless a number is on show.
+    void AnimateTray(bool timersRunning);
 
     // Shows the window centred on the primary screen, as at program start.
     void ShowCentred();
@@ -173,9 +198,7 @@ public:
     void LoadAtFirstActivation(QObject* Sender);
     // Every close but "Close no save" writes the settings first.
     void SaveBeforeClose();
-    // The window sees every key before the control that has the keyboard:
-    // a press, and a release it may take for itself.
-    void PreviewKeyDown(int key);
+    // The release of a key the window took.
     bool PreviewKeyUp(int key);
     void DragByTitle(QObject* Sender, Qt::MouseButton Button, QPoint pos);
     void CloseButtonClick(QObject* Sender);
@@ -202,8 +225,6 @@ public:
     // already has (its display is gone): the save runs now, asking nothing.
     void SaveForSession();
 
-    // The timers' rows on the window.
-    TimerRows& Rows() const { return *rows_; }
     BevelPanel* SlotPanel(int N) const;
     TextBox* SlotEdit(int N) const;
     FlatButton* SlotButton(int N) const;
@@ -259,30 +280,18 @@ public:
     void ClearStopwatch(QObject* Sender);
 
     // The one-second tick.
-    void OneSecondTick(QObject* Sender);
+    // Back to the clock in the tray once no countdown is in its last minute.
+    void ReleaseTrayNumber();
+    // Steps of the tick that belong to the clock and the alarms.
+    void ClockStep();
+    void Alarm1Check();
+    void Alarm2Check();
+    // Enter switches a ringing alarm 1 off, and a snoozing alarm 2.
+    void SilenceAlarms(int key);
 
-    // The window's part when a timer starts, rings, or goes back to rest.
-    void TimerStarted(int N);
-    void TimerExpired(int N);
-    void TimerCleared(int N);
-
-    // The message editor, for countdown N.
-    void OpenMessageEditor(int N);
-    void StoreMessage(QObject* Sender);
-    // Enter in the message box stores the editor's time and message, and is
-    // taken.
-    bool MessageKeyPress(int key);
-    void ClearEditorTime(QObject* Sender);
-
-    // The expiry alert.
-    void FlashAndSound(QObject* Sender);
-    void SoundOptionClick(QObject* Sender);
     void PlayAlertSound(const QString& name);
-
-    // Shows or hides the slot rows and the bottom strip around the editor.
-    void ShowSlotRows(bool visible);
-    // Closes the message editor, storing nothing.
-    void CloseMessageEditor();
+    // A click on a sound option leaves the keyboard at rest.
+    void RestKeyboard(QObject* Sender);
     // Where the user's files are, and what they hold.
     const UserFiles& Files() const { return files_; }
     SettingsStore& Settings() { return settings_; }
@@ -320,6 +329,8 @@ public:
 signals:
     // The window has closed for good; the program ends.
     void Closed();
+    // Escape, or hiding the window: the message editor closes unstored.
+    void EditorCancelled();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -336,16 +347,8 @@ private:
     void SetAlarmHalfOpen(bool open);
     // A save failed at close: the user decides whether to lose the settings.
     bool QuitUnsaved();
-    // Back to the clock in the tray once no countdown is in its last minute.
-    void ReleaseTrayNumber();
-    void AcknowledgeRingingSlots(int key);
-    void SilenceAlarms(int key);
-    // Steps of the tick that belong to the stopwatch, the clock and the alarms.
     // The stopwatch's button as the stopwatch stands.
     void ShowStopwatch();
-    void ClockStep();
-    void Alarm1Check();
-    void Alarm2Check();
 
     // Starts the next of the records due, one after the other.
     void LaunchNext();
@@ -376,7 +379,6 @@ private:
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();
-    void ConnectTimers();
 
     // Runs a handler through the error guard, then brings the names a
     // screen reader hears up to date with what it changed.
@@ -396,13 +398,9 @@ private:
     }
 
     platform::Platform platform_;
+    Start start_;
     UserFiles files_;
-    // The slot the message editor was opened for.
-    int editorSlot_ = 0;
-    // The clock since boot up to which the tick has counted its seconds.
-    qint64 counted_ = 0;
-    // Past a day every timer has run out: no stall is counted longer.
-    static constexpr qint64 kLongestGap = 100 * 3600;
+    std::function<bool(QObject*, int)> keyPreview_;
     // The minute of the clock the schedule last ran in.
     int lastScheduleMinute_ = -1;
     // The files of the records due and not yet started, and whether one
@@ -414,7 +412,6 @@ private:
 
     SettingsStore settings_;
     Timers timers_{settings_};
-    TimerRows* rows_ = nullptr;
     Stopwatch stopwatch_;
     AlarmClock alarms_;
     // The desktop is ending the program: nothing is asked any more.

@@ -10,10 +10,6 @@ struct WindowState {
     QString OptionFlags = QString(30, u'0');
     // The settings have not been loaded yet.
     bool FirstActivation = true;
-    // A slot has just run out and its one-time end sound is still to play.
-    int EndSoundPending = 0;
-    // The alert has fired since the last acknowledgement, so Enter acknowledges.
-    int AlertActive = 0;
     // The alarm-clock half is shown (window width 596).
     int AlarmPanelOpen = 0;
     // The alert has fired since the last key press; Enter then spares alarm 2.
@@ -24,7 +20,4 @@ struct WindowState {
     bool AlarmTimeChanged = false;
     // A coloured countdown icon is in the tray; the tick leaves the animation off.
     bool TrayIconFixed = false;
-    // The colouring the next alert tick gives ringing countdown and quick slots.
-    int CountdownFlashPhase = 1;
-    int QuickFlashPhase = 1;
 };

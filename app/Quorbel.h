@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program put together: the main window, the models it shows, and the
+// features that own its parts, wired to each other. It drives the
+// one-second tick, in its fixed order, and sees every key first.
+#pragma once
+
+#include "platform/Platform.h"
+#include "slots/AlertFlasher.h"
+#include "slots/MessageEditor.h"
+#include "slots/TimerRows.h"
+#include "window/MainWindow.h"
+
+#include <QObject>
+
+class Quorbel : public QObject {
+    Q_OBJECT
+public:
+    Quorbel(platform::Platform platform, MainWindow& window);
+
+    TimerRows& Rows() { return rows_; }
+    AlertFlasher& Flasher() { return flasher_; }
+    MessageEditor& Editor() { return editor_; }
+
+    // What a click on timer n's button does: start, stop or acknowledge it.
+    void ToggleTimer(int n);
+    // The one-second tick.
+    void Tick();
+    // The window sees every key first: a press may acknowledge an alert,
+    // and Enter in the message box stores the editor. Whether it took it.
+    bool PreviewKey(QObject* watched, int key);
+
+private:
+    void ConnectTimers();
+    void ConnectEditor();
+    // Runs a handler through the error guard, then brings what the desktop
+    // shows of the window up to date.
+    template <typename Handler> void Handle(Handler&& handler) {
+        Guard(std::forward<Handler>(handler));
+        window_.AfterHandler();
+    }
+
+    platform::Platform platform_;
+    MainWindow& window_;
+    Timers& timers_;
+    TimerRows rows_;
+    AlertFlasher flasher_;
+    MessageEditor editor_;
+    // The clock since boot up to which the tick has counted its seconds.
+    qint64 counted_ = 0;
+    // Past a day every timer has run out: no stall is counted longer.
+    static constexpr qint64 kLongestGap = 100 * 3600;
+};

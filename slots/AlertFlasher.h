@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The alert: once a second, while a timer rings, its row flashes between
+// two colourings and, with "Sound" on, the end sound plays once or, with
+// "Recur", the repeat sound every time. Alarm 1's repeating alert runs on
+// the same beat. Enter after the first flash acknowledges every ringing
+// timer.
+#pragma once
+
+#include "TimerRows.h"
+#include "core/UserFiles.h"
+#include "models/Timers.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+#include "widgets/IntervalTimer.h"
+
+#include <QObject>
+
+class AlertFlasher : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        IntervalTimer* beat;
+        CheckBox* sound;
+        CheckBox* recur;
+        // Alarm 1's "Recur", which silences the alert as the two above do.
+        CheckBox* alarmRecur;
+    };
+    AlertFlasher(Timers& timers, TimerRows& rows, Controls controls, platform::Sound& sound,
+                 const UserFiles& files, QObject* parent);
+
+    // A timer rang: the beat starts, and the end sound is due once.
+    void StartForTimer();
+    // Alarm 1 repeats: the beat alone.
+    void StartForAlarm();
+    void Stop();
+    bool Beating() const { return controls_.beat->Interval() != 0; }
+    // Stops once no timer rings any more.
+    void StopIfNoneRings();
+    // The alert has flashed since the last acknowledgement: Enter now
+    // takes every ringing timer back to rest.
+    bool Flashed() const { return flashed_; }
+    // A timer rang and its one-time end sound is still to play.
+    bool EndSoundDue() const { return endSoundDue_; }
+    void Acknowledge();
+    // One beat, as the timer gives it.
+    void Flash();
+    // A sound file of the user's, or else the installed one.
+    void Play(const QString& name);
+
+signals:
+    // A beat has flashed.
+    void Beat();
+
+private:
+    Timers& timers_;
+    TimerRows& rows_;
+    Controls controls_;
+    platform::Sound& sound_;
+    const UserFiles& files_;
+    bool endSoundDue_ = false;
+    bool flashed_ = false;
+    // The colouring the next beat gives ringing countdowns and quick timers.
+    int countdownPhase_ = 1;
+    int quickPhase_ = 1;
+};

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MessageEditor.h"
+
+#include "core/Convert.h"
+#include "core/Guard.h"
+#include "models/SettingsStore.h"
+
+namespace {
+
+bool IsCountdown(int n) {
+    return n >= slot::FirstCountdown && n <= slot::LastCountdown;
+}
+
+} // namespace
+
+MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings,
+                             const Components& window, Controls controls, QObject* parent)
+    : QObject(parent)
+    , timers_(timers)
+    , settings_(settings)
+    , controls_(std::move(controls)) {
+    // The rows' panels, the quit panel, and the dots at the corners of the
+    // bottom strip: the design's panels 1 to 11, 23 to 34 and 36 to 43.
+    for (int n = 1; n <= 43; ++n) {
+        if (n == 35 || (n > 11 && n < 23))
+            continue;
+        rows_.append(window.Find<QWidget>(QStringLiteral("Panel"), n));
+        if (slot::IsSlot(n))
+            rowPanels_.append(rows_.last());
+    }
+    connect(controls_.ok, &FlatButton::clicked, this, [this] { Guard([this] { Store(); }); });
+    connect(controls_.clear, &FlatButton::clicked, this,
+            [this] { Guard([this] { ClearTime(); }); });
+}
+
+void MessageEditor::ShowRows(bool visible) {
+    for (QWidget* row : rows_)
+        row->setVisible(visible);
+    for (QWidget* control : controls_.covered)
+        control->setVisible(visible);
+}
+
+void MessageEditor::Open(int n) {
+    if (!IsCountdown(n))
+        return;
+    slot_ = n;
+    // The editor's cover panels lie over the picker.
+    controls_.picker->lower();
+    ShowRows(false);
+    controls_.panel->show();
+    controls_.panel->move(controls_.panel->x(), 72);
+
+    // The button shows at most the first 30 characters of the message; the
+    // editor offers the whole message as saved, so that storing it again
+    // loses nothing.
+    const QString caption = timers_.Caption(n);
+    const QString saved = settings_.Prefs().Line(n).mid(8);
+    controls_.message->setText(saved.startsWith(caption) ? saved : caption);
+    controls_.message->setFocus();
+    controls_.message->selectAll();
+
+    // The picker's minutes and seconds stand for the slot's hours and minutes.
+    controls_.picker->SetTime(StrToTime(QStringLiteral("12:") + settings_.Prefs().Line(n).left(5)));
+}
+
+void MessageEditor::Store() {
+    // The editor's slot, whatever the mouse touched since it opened.
+    const int n = slot_;
+    if (!IsCountdown(n))
+        return;
+    // Digits typed into a field count even while the field still has the
+    // keyboard, which the OK button never takes.
+    controls_.picker->interpretText();
+    Close();
+    timers_.Edit(n, TimeToStr(controls_.picker->time()).mid(3, 5), controls_.message->text());
+}
+
+void MessageEditor::Close() {
+    ShowRows(true);
+    emit Closing(slot_);
+    controls_.panel->hide();
+}
+
+void MessageEditor::CloseForAlert() {
+    for (QWidget* row : rowPanels_)
+        row->show();
+    emit Closing(0);
+    controls_.panel->hide();
+    for (QWidget* control : controls_.shownByAlert)
+        control->show();
+}
+
+void MessageEditor::ClearTime() {
+    if (!IsCountdown(slot_))
+        return;
+    controls_.picker->SetTime(StrToTime(QStringLiteral("12:00:00")));
+    timers_.ZeroSeconds(slot_);
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The message editor: it covers the timers' rows and sets a countdown's
+// hours, minutes and message. "OK" or Enter stores them, "C" clears the
+// minutes; hiding the window, Escape or an alert closes it unstored.
+#pragma once
+
+#include "models/Timers.h"
+#include "widgets/Components.h"
+#include "widgets/Controls.h"
+
+#include <QObject>
+
+class MessageEditor : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        BevelPanel* panel;
+        TextBox* message;
+        TimePicker* picker;
+        FlatButton* ok;
+        FlatButton* clear;
+        // What it covers besides the rows: the bottom strip's panels.
+        QList<QWidget*> covered;
+        // What an alert shows again besides the rows.
+        QList<QWidget*> shownByAlert;
+    };
+    MessageEditor(Timers& timers, const SettingsStore& settings, const Components& window,
+                  Controls controls, QObject* parent);
+
+    // Its own visibility: the window itself may be hidden.
+    bool IsOpen() const { return !controls_.panel->isHidden(); }
+    int Slot() const { return slot_; }
+    QWidget* MessageBox() const { return controls_.message; }
+
+    void Open(int n);
+    void Store();
+    // Closes it, storing nothing.
+    void Close();
+    // A timer rang: it closes, the rows and bottom strip showing again.
+    void CloseForAlert();
+    void ClearTime();
+
+signals:
+    // About to close: the keyboard goes back to the rows, to the button of
+    // the countdown it edited (0 when an alert closes it).
+    void Closing(int slot);
+
+private:
+    void ShowRows(bool visible);
+
+    Timers& timers_;
+    const SettingsStore& settings_;
+    Controls controls_;
+    QList<QWidget*> rows_;
+    QList<QWidget*> rowPanels_;
+    int slot_ = 0;
+};
