@@ -11,15 +11,19 @@ bool IsCountdown(int n) {
 
 } // namespace
 
+HandlerEntry Quorbel::Entry() {
+    return [this](const std::function<void()>& handler) { Handle(handler); };
+}
+
 Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     : QObject(&window)
     , platform_(platform)
     , window_(window)
     , timers_(window.TimersModel())
-    , rows_(timers_, window.Controls(), this)
+    , rows_(timers_, window.Controls(), Entry(), this)
     , flasher_(timers_, rows_,
                {window.alertTimer, window.soundBox, window.recurBox, window.alarm1RecurBox},
-               platform.sound, window.Files(), this)
+               platform.sound, window.Files(), Entry(), this)
     , editor_(timers_, window.Settings(), window.Controls(),
               {window.editorPanel,
                window.messageEdit,
@@ -29,13 +33,40 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
                {window.soundStrip, window.recurStrip, window.soundBox, window.recurBox},
                {window.quitPanel, window.soundStrip, window.recurStrip, window.soundBox,
                 window.recurBox}},
-              this)
+              Entry(), this)
+    , stopwatchButton_(window.StopwatchModel(), window.stopwatchButton, window.clearStopwatchItem,
+                       Entry(), this)
+    , clock_(platform, window.clockPanel, window.clockBox)
+    , alarmPanel_(window.Alarms(), window.Settings(), flasher_, platform.clock,
+                  {{window.alarm1OnOff, window.alarm2OnOff},
+                   {window.alarm1OnOffPanel, window.alarm2OnOffPanel},
+                   {window.alarm1AmPm, window.alarm2AmPm},
+                   {window.alarm1Picker, window.alarm2Picker},
+                   window.copyAlarm1Button,
+                   window.copyAlarm2Button,
+                   window.testAlarmButton,
+                   window.alarm1RecurBox,
+                   window.SnoozeButtons(),
+                   window.snoozeTimer},
+                  Entry(), this)
+    , notifier_(timers_, window.Alarms(), platform.notifications, Entry(), this)
+    , commands_(timers_, platform.instance, Entry(), this)
+    , settingsFile_(
+          window.Settings(), timers_, window.Alarms(), alarmPanel_, platform, window.Files(),
+          {window.soundBox, window.recurBox, window.minimizeOnTimerItem, window.alarm1RecurBox,
+           window.alarmClockItem, window.startOnBox, window.alarmDelayMenu, window.trayColourMenu},
+          this)
     , counted_(platform.clock.SinceBoot()) {
     ConnectTimers();
     ConnectEditor();
+    ConnectAlarms();
+    ConnectCommands();
+    window.SetSettingsHooks([this] { settingsFile_.Load(); },
+                            [this] { settingsFile_.Save(window_.SessionEnding()); });
     connect(window.tickTimer, &IntervalTimer::Timer, this, [this] { Handle([this] { Tick(); }); });
+    connect(&window, &MainWindow::AlarmHalfOpened, this,
+            [this] { Guard([this] { clock_.Show(); }); });
     window.SetKeyPreview([this](QObject* watched, int key) { return PreviewKey(watched, key); });
-    window.Started();
 }
 
 void Quorbel::ConnectTimers() {
@@ -46,8 +77,7 @@ void Quorbel::ConnectTimers() {
             editor_.Open(n);
         });
     });
-    connect(&rows_, &TimerRows::TimeBoxPressed, this,
-            [this] { Guard([this] { window_.FocusMainPanel(); }); });
+    connect(&rows_, &TimerRows::TimeBoxPressed, this, [this] { window_.FocusMainPanel(); });
     connect(&timers_, &Timers::Started, this, [this](int n) {
         Guard([&] {
             window_.trayIcon->SetAnimated(true);
@@ -61,13 +91,13 @@ void Quorbel::ConnectTimers() {
                 editor_.CloseForAlert();
             flasher_.StartForTimer();
             window_.BringBackForAlert(slot::IsQuick(n) ? 190 : 220);
-            window_.NotifyExpiry(n);
+            notifier_.TimerRang(n);
             window_.Announce(n);
         });
     });
     connect(&timers_, &Timers::Cleared, this, [this](int n) {
         Guard([&] {
-            window_.WithdrawNotification(n);
+            notifier_.TimerAcknowledged(n);
             window_.ReleaseTrayNumber();
             flasher_.StopIfNoneRings();
         });
@@ -76,7 +106,7 @@ void Quorbel::ConnectTimers() {
             [this](int, const QString& number) { Guard([&] { window_.ShowTrayNumber(number); }); });
     connect(&timers_, &Timers::LastSecond, this,
             [this] { Guard([&] { window_.ShowTrayNumber({}); }); });
-    connect(&flasher_, &AlertFlasher::Beat, this, [this] { window_.State.EnterHandled = true; });
+    connect(&flasher_, &AlertFlasher::Beat, this, [this] { alarmPanel_.NoteAlertBeat(); });
 }
 
 void Quorbel::ConnectEditor() {
@@ -109,9 +139,8 @@ void Quorbel::Tick() {
     counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
 
     window_.StopwatchModel().Advance(seconds);
-    window_.ClockStep();
-    window_.Alarm1Check();
-    window_.Alarm2Check();
+    clock_.Show();
+    alarmPanel_.Check();
 
     // Seen before the countdowns below, so a timer running out in this tick
     // still counts as running.
@@ -129,10 +158,54 @@ bool Quorbel::PreviewKey(QObject* watched, int key) {
         window_.LowerUnlessPinned();
         flasher_.Acknowledge();
     }
-    window_.SilenceAlarms(key);
+    alarmPanel_.SilenceAlarms(key);
     if (watched != editor_.MessageBox() || key != Qt::Key_Return)
         return false;
     Guard([this] { editor_.Store(); });
-    window_.State.EnterHandled = false;
+    alarmPanel_.NoteEnterTaken();
     return true;
+}
+
+void Quorbel::ConnectAlarms() {
+    connect(&alarmPanel_, &AlarmPanel::Rings, this,
+            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
+    connect(&alarmPanel_, &AlarmPanel::Rang, this,
+            [this](int alarm) { Guard([&] { notifier_.AlarmRang(alarm); }); });
+    connect(&alarmPanel_, &AlarmPanel::SwitchedOff, this,
+            [this](int alarm) { Guard([&] { notifier_.AlarmSwitchedOff(alarm); }); });
+    connect(&notifier_, &DesktopNotifier::AlarmStopAsked, this, [this](int alarm) {
+        Handle([&] {
+            if (alarm == 1 && alarmPanel_.Alarm1Ringing())
+                alarmPanel_.ToggleAlarm1();
+            else if (alarm == 2 && alarmPanel_.Alarm2Snoozing())
+                alarmPanel_.SwitchAlarm2Off();
+        });
+    });
+    connect(&notifier_, &DesktopNotifier::TimerStopAsked, this, [this](int n) {
+        Handle([&] {
+            if (timers_.IsRinging(n))
+                ToggleTimer(n);
+        });
+    });
+}
+
+void Quorbel::ConnectCommands() {
+    connect(&commands_, &CommandRunner::ShowAsked, this,
+            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
+    connect(&commands_, &CommandRunner::QuitAsked, this,
+            [this] { Guard([this] { window_.Quit(window_.quitButton); }); });
+    connect(&commands_, &CommandRunner::ToggleAsked, this,
+            [this](int n) { Guard([&] { ToggleTimer(n); }); });
+    connect(&window_, &MainWindow::Loaded, this,
+            [this] { Guard([this] { commands_.SettingsLoaded(); }); });
+    connect(&settingsFile_, &SettingsFile::AlarmHalfAsked, this,
+            [this] { window_.ToggleAlarmHalf(&window_); });
+    connect(&settingsFile_, &SettingsFile::Unreadable, this, [this](const QString& path) {
+        window_.AfterFirstFrame([this, path] {
+            platform_.questions.Tell(QStringLiteral("Quorbel"),
+                                     QStringLiteral("The settings file could not be read and "
+                                                    "will not be overwritten:\n%1")
+                                         .arg(path));
+        });
+    });
 }

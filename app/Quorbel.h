@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program put together: the main window, the models it shows, and the
 // features that own its parts, wired to each other. It drives the
-// one-second tick, in its fixed order, and sees every key first.
+// one-second tick, in its fixed order, sees every key first, and reads and
+// writes the settings for the window's first activation and its close.
 #pragma once
 
+#include "alarm/AlarmPanel.h"
+#include "cli/CommandRunner.h"
+#include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
+#include "settings/SettingsFile.h"
 #include "slots/AlertFlasher.h"
 #include "slots/MessageEditor.h"
 #include "slots/TimerRows.h"
+#include "stopwatch/Clock.h"
+#include "stopwatch/StopwatchButton.h"
 #include "window/MainWindow.h"
 
 #include <QObject>
@@ -20,6 +27,12 @@ public:
     TimerRows& Rows() { return rows_; }
     AlertFlasher& Flasher() { return flasher_; }
     MessageEditor& Editor() { return editor_; }
+    AlarmPanel& Alarms() { return alarmPanel_; }
+    CommandRunner& Commands() { return commands_; }
+    SettingsFile& Settings() { return settingsFile_; }
+
+    // The program starts: a window already on screen reads the settings.
+    void Start() { window_.Started(); }
 
     // What a click on timer n's button does: start, stop or acknowledge it.
     void ToggleTimer(int n);
@@ -30,8 +43,11 @@ public:
     bool PreviewKey(QObject* watched, int key);
 
 private:
+    HandlerEntry Entry();
     void ConnectTimers();
     void ConnectEditor();
+    void ConnectAlarms();
+    void ConnectCommands();
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
     template <typename Handler> void Handle(Handler&& handler) {
@@ -45,6 +61,12 @@ private:
     TimerRows rows_;
     AlertFlasher flasher_;
     MessageEditor editor_;
+    StopwatchButton stopwatchButton_;
+    Clock clock_;
+    AlarmPanel alarmPanel_;
+    DesktopNotifier notifier_;
+    CommandRunner commands_;
+    SettingsFile settingsFile_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -50,8 +50,9 @@ int main(int argc, char** argv) {
     platform::QtPlatform desktop(std::move(instance));
     MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.Interfaces(), window);
+    program.Start();
     window.AfterFirstFrame([&window] { window.CreateScheduleDialog(); });
-    window.RunCommand(arguments, false);
+    program.Commands().Run(arguments, false);
     QObject::connect(&window, &MainWindow::Closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

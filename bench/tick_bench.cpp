@@ -15,6 +15,7 @@ void TickWithAllSlotsRunning(benchmark::State& state) {
     platform::FakePlatform desktop;
     MainWindow form(desktop.Interfaces());
     Quorbel program(desktop.Interfaces(), form);
+    program.Start();
     for (int n = 0; n < 12; ++n)
         form.Settings().Presets().SetLine(n, QString::number(1 << 30));
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)

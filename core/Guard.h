@@ -24,3 +24,10 @@ template <typename Handler> bool Guard(Handler&& handler) noexcept {
         return false;
     }
 }
+
+#include <functional>
+
+// How a feature enters its handlers from Qt's signals: through the guard,
+// and then whatever the program does after every handler (the names a
+// screen reader hears, the tray menu), so that each feature need not know.
+using HandlerEntry = std::function<void(const std::function<void()>&)>;

@@ -24,14 +24,16 @@ FlashLook FlashFor(int& phase) {
 } // namespace
 
 AlertFlasher::AlertFlasher(Timers& timers, TimerRows& rows, Controls controls,
-                           platform::Sound& sound, const UserFiles& files, QObject* parent)
+                           platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
+                           QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , rows_(rows)
     , controls_(controls)
     , sound_(sound)
-    , files_(files) {
-    connect(controls_.beat, &IntervalTimer::Timer, this, [this] { Guard([this] { Flash(); }); });
+    , files_(files)
+    , enter_(std::move(enter)) {
+    connect(controls_.beat, &IntervalTimer::Timer, this, [this] { enter_([this] { Flash(); }); });
     // A change of the sound options silences the alert; the rows stay as
     // the last beat left them.
     for (CheckBox* option : {controls_.sound, controls_.recur, controls_.alarmRecur})

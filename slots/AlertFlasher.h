@@ -7,6 +7,7 @@
 #pragma once
 
 #include "TimerRows.h"
+#include "core/Guard.h"
 #include "core/UserFiles.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
@@ -26,7 +27,7 @@ public:
         CheckBox* alarmRecur;
     };
     AlertFlasher(Timers& timers, TimerRows& rows, Controls controls, platform::Sound& sound,
-                 const UserFiles& files, QObject* parent);
+                 const UserFiles& files, HandlerEntry enter, QObject* parent);
 
     // A timer rang: the beat starts, and the end sound is due once.
     void StartForTimer();
@@ -57,6 +58,7 @@ private:
     Controls controls_;
     platform::Sound& sound_;
     const UserFiles& files_;
+    HandlerEntry enter_;
     bool endSoundDue_ = false;
     bool flashed_ = false;
     // The colouring the next beat gives ringing countdowns and quick timers.

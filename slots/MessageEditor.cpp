@@ -14,11 +14,13 @@ bool IsCountdown(int n) {
 } // namespace
 
 MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings,
-                             const Components& window, Controls controls, QObject* parent)
+                             const Components& window, Controls controls, HandlerEntry enter,
+                             QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , settings_(settings)
-    , controls_(std::move(controls)) {
+    , controls_(std::move(controls))
+    , enter_(std::move(enter)) {
     // The rows' panels, the quit panel, and the dots at the corners of the
     // bottom strip: the design's panels 1 to 11, 23 to 34 and 36 to 43.
     for (int n = 1; n <= 43; ++n) {
@@ -28,9 +30,9 @@ MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings,
         if (slot::IsSlot(n))
             rowPanels_.append(rows_.last());
     }
-    connect(controls_.ok, &FlatButton::clicked, this, [this] { Guard([this] { Store(); }); });
+    connect(controls_.ok, &FlatButton::clicked, this, [this] { enter_([this] { Store(); }); });
     connect(controls_.clear, &FlatButton::clicked, this,
-            [this] { Guard([this] { ClearTime(); }); });
+            [this] { enter_([this] { ClearTime(); }); });
 }
 
 void MessageEditor::ShowRows(bool visible) {

@@ -4,6 +4,7 @@
 // minutes; hiding the window, Escape or an alert closes it unstored.
 #pragma once
 
+#include "core/Guard.h"
 #include "models/Timers.h"
 #include "widgets/Components.h"
 #include "widgets/Controls.h"
@@ -25,7 +26,7 @@ public:
         QList<QWidget*> shownByAlert;
     };
     MessageEditor(Timers& timers, const SettingsStore& settings, const Components& window,
-                  Controls controls, QObject* parent);
+                  Controls controls, HandlerEntry enter, QObject* parent);
 
     // Its own visibility: the window itself may be hidden.
     bool IsOpen() const { return !controls_.panel->isHidden(); }
@@ -51,6 +52,7 @@ private:
     Timers& timers_;
     const SettingsStore& settings_;
     Controls controls_;
+    HandlerEntry enter_;
     QList<QWidget*> rows_;
     QList<QWidget*> rowPanels_;
     int slot_ = 0;

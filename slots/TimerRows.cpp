@@ -17,9 +17,11 @@ bool IsCountdown(int n) {
 
 } // namespace
 
-TimerRows::TimerRows(Timers& timers, const Components& controls, QObject* parent)
+TimerRows::TimerRows(Timers& timers, const Components& controls, HandlerEntry enter,
+                     QObject* parent)
     : QObject(parent)
     , timers_(timers)
+    , enter_(std::move(enter))
     , slotMenu_(controls.Find<PopupMenu>(QStringLiteral("PopupMenu1")))
     , secondsMenu_(controls.Find<PopupMenu>(QStringLiteral("PopupMenu2")))
     , popup_(controls.Find<BevelPanel>(QStringLiteral("Panel35"))) {
@@ -33,7 +35,7 @@ TimerRows::TimerRows(Timers& timers, const Components& controls, QObject* parent
     });
     connect(controls.Find<MenuItem>(QStringLiteral("EditAlarmMessage1")), &MenuItem::Click, this,
             [this] {
-                Guard([this] {
+                enter_([this] {
                     if (IsCountdown(pressed_))
                         emit EditAsked(pressed_);
                 });
@@ -41,7 +43,7 @@ TimerRows::TimerRows(Timers& timers, const Components& controls, QObject* parent
     for (int second = 0; second < 60; ++second) {
         const QString digits = QStringLiteral("%1").arg(second, 2, 10, QLatin1Char('0'));
         connect(controls.Find<MenuItem>(u'N' + digits), &MenuItem::Click, this,
-                [this, digits] { Guard([&] { timers_.SetSeconds(pressed_, digits); }); });
+                [this, digits] { enter_([&] { timers_.SetSeconds(pressed_, digits); }); });
     }
 
     connect(&timers_, &Timers::Changed, this, &TimerRows::Show);
@@ -57,21 +59,27 @@ void TimerRows::Connect(int n) {
     connect(button, &FlatButton::clicked, this, [this, n] { emit Clicked(n); });
     if (slot::IsQuick(n)) {
         connect(button, &FlatButton::MouseDown, this, [this, n](Qt::MouseButton pressed) {
-            pressed_ = n;
-            if (pressed == Qt::RightButton)
-                ShowTimeLeft(n);
+            enter_([&] {
+                pressed_ = n;
+                if (pressed == Qt::RightButton)
+                    ShowTimeLeft(n);
+            });
         });
         return;
     }
     // A busy timer offers no menu.
     connect(button, &FlatButton::MouseDown, this, [this, n] {
-        pressed_ = n;
-        slotMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+        enter_([&] {
+            pressed_ = n;
+            slotMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+        });
     });
     connect(Box(n), &TextBox::MouseDown, this, [this, n] {
-        emit TimeBoxPressed();
-        pressed_ = n;
-        secondsMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+        enter_([&] {
+            emit TimeBoxPressed();
+            pressed_ = n;
+            secondsMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+        });
     });
 }
 

@@ -17,7 +17,7 @@
 class TimerRows : public QObject {
     Q_OBJECT
 public:
-    TimerRows(Timers& timers, const Components& controls, QObject* parent);
+    TimerRows(Timers& timers, const Components& controls, HandlerEntry enter, QObject* parent);
 
     BevelPanel* Panel(int n) const { return Row(n).panel; }
     FlatButton* Button(int n) const { return Row(n).button; }
@@ -56,6 +56,7 @@ private:
     void Connect(int n);
 
     Timers& timers_;
+    HandlerEntry enter_;
     std::array<RowControls, slot::LastQuick + 1> rows_{};
     PopupMenu* slotMenu_;
     PopupMenu* secondsMenu_;

@@ -18,21 +18,23 @@ public:
         // Once the fixture's own members are there: a window started on
         // screen loads its settings at once.
         program = new Quorbel(platform, *this);
-    }
-
-    void LoadSettings() override {
-        calls << QStringLiteral("load");
-        if (realSettings)
-            MainWindow::LoadSettings();
-        else if (failLoad)
-            throw EConvertError("settings file unreadable");
-    }
-    void SaveSettings() override {
-        calls << QStringLiteral("save");
-        if (realSettings)
-            MainWindow::SaveSettings();
-        else if (failSave)
-            throw EConvertError("settings file unreadable");
+        // The settings' load and save, watched and failed on demand.
+        SetSettingsHooks(
+            [this] {
+                calls << QStringLiteral("load");
+                if (realSettings)
+                    program->Settings().Load();
+                else if (failLoad)
+                    throw EConvertError("settings file unreadable");
+            },
+            [this] {
+                calls << QStringLiteral("save");
+                if (realSettings)
+                    program->Settings().Save(SessionEnding());
+                else if (failSave)
+                    throw EConvertError("settings file unreadable");
+            });
+        program->Start();
     }
 
     // Runs the one-second tick as its timer would.

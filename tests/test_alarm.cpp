@@ -142,7 +142,7 @@ void AlarmTest::alarm2Snoozes() {
     At(6, 0, 1);
     form->Tick();
     QCOMPARE(desktop->played.size(), 1);
-    form->RepeatSnoozeSound(form->snoozeTimer);
+    emit form->snoozeTimer->Timer();
     QCOMPARE(desktop->played.size(), 2);
 
     form->alarm2OnOff->click();
@@ -205,11 +205,11 @@ void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
     form->Tick();
     SetAlarm1(QTime(6, 0), "AM");
     form->AlertTick();
-    QVERIFY(form->State.EnterHandled);
+    QVERIFY(form->program->Alarms().AlertBeatSinceKey());
     PressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
-    QVERIFY(!form->State.EnterHandled);
+    QVERIFY(!form->program->Alarms().AlertBeatSinceKey());
     PressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
 }
@@ -225,23 +225,23 @@ void AlarmTest::copyButtons() {
     form->copyAlarm2Button->click();
     QCOMPARE(form->alarm1Picker->time(), QTime(8, 40));
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->State.AlarmTimeChanged);
+    QVERIFY(!form->program->Alarms().TimeChanged());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
-    QVERIFY(form->State.AlarmTimeChanged);
+    QVERIFY(form->program->Alarms().TimeChanged());
     // Back as saved: no change to ask about at close.
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->State.AlarmTimeChanged);
+    QVERIFY(!form->program->Alarms().TimeChanged());
     // Nor is Enter in a picker, which reports the time it already had.
     form->openAlarmHalfButton->click();
     form->alarm2Picker->setFocus();
     QTest::keyClick(form->alarm2Picker, Qt::Key_Return);
-    QVERIFY(!form->State.AlarmTimeChanged);
+    QVERIFY(!form->program->Alarms().TimeChanged());
     form->Alarms().SetAmPm(2, QStringLiteral("x"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("AM"));

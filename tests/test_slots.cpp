@@ -364,10 +364,10 @@ void SlotsTest::editorEnterStores() {
     QCOMPARE(QApplication::focusWidget(), form->messageEdit);
     form->messageEdit->clear();
     QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
-    form->State.EnterHandled = true;
+    form->program->Alarms().NoteAlertBeat();
     QTest::keyClick(form->messageEdit, Qt::Key_Return);
     QVERIFY(!form->editorPanel->isVisible());
-    QVERIFY(!form->State.EnterHandled);
+    QVERIFY(!form->program->Alarms().AlertBeatSinceKey());
     QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
     QCOMPARE(form->Settings().Prefs().Line(6), QStringLiteral("00:10:00Tea"));
 }
@@ -436,7 +436,7 @@ void SlotsTest::editorLeavesKeyboardOnSlots() {
     PressEnter();
     QCOMPARE(QApplication::focusWidget(), form->Find<QWidget>("Panel1"));
     QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
-    QVERIFY(!form->State.AlarmTimeChanged);
+    QVERIFY(!form->program->Alarms().TimeChanged());
     // The button the pointer left while the editor was open shows no hover.
     QCOMPARE(form->SlotButton(6)->grab().toImage(), form->SlotButton(7)->grab().toImage());
 }
@@ -518,7 +518,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->SlotPanel(30)->Color(), clr::Blue);
     QCOMPARE(form->SlotButton(30)->FontColor(), clr::Yellow);
     QCOMPARE(form->SlotPanel(2)->Color(), clr::Background);
-    QVERIFY(form->State.EnterHandled);
+    QVERIFY(form->program->Alarms().AlertBeatSinceKey());
     QVERIFY(form->program->Flasher().Flashed());
 
     form->AlertTick();
@@ -785,7 +785,7 @@ void SlotsTest::commandLine() {
     QVERIFY(form->isVisible() && !form->isMinimized());
     // Given at the program's own start, it waits for the settings.
     Form fresh(desktop->Interfaces());
-    fresh.RunCommand({"quorbel", "--quick", "1"}, false);
+    fresh.program->Commands().Run({"quorbel", "--quick", "1"}, false);
     QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Idle);
     fresh.ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));

@@ -87,7 +87,7 @@ void SoakTest::hundredThousandTicks() {
         if (form.alertTimer->Interval() == 1000)
             form.AlertTick();
         if (form.snoozeTimer->Interval() != 0 && tick % 60 == 0)
-            form.RepeatSnoozeSound(form.snoozeTimer);
+            emit form.snoozeTimer->Timer();
         if (tick % 60 == 0)
             form.RunSchedule(form.scheduleTimer);
 
@@ -127,15 +127,15 @@ void SoakTest::hundredThousandTicks() {
             form.alarm1RecurBox->setChecked(dice.OneIn(2));
             form.snooze1Min->setChecked(true);
             if (form.alarm1OnOff->text() == QLatin1String("OFF"))
-                form.ToggleAlarm1(&form);
+                form.alarm1OnOff->click();
             if (form.alarm2OnOff->text() == QLatin1String("OFF"))
-                form.ToggleAlarm2(&form);
+                form.alarm2OnOff->click();
         }
         // The stopwatch.
         if (tick % 5000 == 0)
-            form.ToggleStopwatch(&form);
+            form.stopwatchButton->click();
         if (tick % 17000 == 0)
-            form.ClearStopwatch(&form);
+            form.clearStopwatchItem->trigger();
         // The schedule list edited.
         if (tick % 997 == 0) {
             const QTime at = clock.time().addSecs(120);

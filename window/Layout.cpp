@@ -138,10 +138,10 @@ void MainWindow::CreateControls() {
             panel->SetCaption(caption);
             if (row.menu)
                 panel->ContextMenu = Find<PopupMenu>(QLatin1String(row.menu));
-            if (row.onClick) {
+            if (row.onClick || (row.flags & Clickable))
                 panel->SetKeyboardClickable();
+            if (row.onClick)
                 On(panel, &BevelPanel::Click, row.onClick);
-            }
             control = panel;
             break;
         }

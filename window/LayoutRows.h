@@ -58,6 +58,7 @@ enum Flag {
     GlyphAt18 = 8,    // the picture 18 pixels from the left edge
     SlotFields = 16,  // the editor's picker: hours and minutes of a slot
     AlarmFields = 32, // an alarm's picker: hour and minutes, its AM/PM apart
+    Clickable = 64,   // a panel that answers a click, reached by Tab
 };
 
 // The window's member that names the control, when it has one.

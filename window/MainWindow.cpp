@@ -3,6 +3,8 @@
 // staying on top, the alarm-clock half, and quitting.
 #include "MainWindow.h"
 
+#include "platform/WriteUserFile.h"
+
 #include "core/Colors.h"
 
 #include <QApplication>
@@ -99,11 +101,6 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
 
     platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
                                    [this] { Guard([this] { EndSession(); }); });
-    platform_.notifications.ListenForStop(
-        [this](int key) { Handle([this, key] { NotificationStop(key); }); });
-    platform_.instance.ListenForStarts([this](const QStringList& arguments) {
-        Handle([this, &arguments] { RunCommand(arguments, true); });
-    });
 }
 
 void MainWindow::Started() {
@@ -172,8 +169,6 @@ void MainWindow::RunAfterFirstFrame() {
 }
 
 MainWindow::~MainWindow() {
-    platform_.instance.ListenForStarts({});
-    platform_.notifications.ListenForStop({});
     platform_.session.ListenForEnd({}, {});
     qApp->removeEventFilter(this);
 }
@@ -187,15 +182,8 @@ void MainWindow::RegisterComponents() {
 }
 
 void MainWindow::ConnectHandlers() {
-    // What the rows of the layout do not carry: the pickers' changes and
-    // the window timers.
-    for (TimePicker* picker : {alarm1Picker, alarm2Picker})
-        On(picker, &TimePicker::Change, &MainWindow::AlarmTimeEdited);
-    On(snoozeTimer, &IntervalTimer::Timer, &MainWindow::RepeatSnoozeSound);
+    // What the rows of the layout do not carry: the schedule's timer.
     On(scheduleTimer, &IntervalTimer::Timer, &MainWindow::RunSchedule);
-    connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { ShowStopwatch(); }); });
-    connect(&alarms_, &AlarmClock::Changed, this,
-            [this](int alarm) { Guard([this, alarm] { ShowAlarm(alarm); }); });
 }
 
 void MainWindow::ShowCentred() {
@@ -220,22 +208,22 @@ void MainWindow::SetAlarmHalfOpen(bool open) {
                                          closeAlarmHalfButton, clockPanel, alarmPanel})
         control->setVisible(open);
     if (open)
-        ClockStep();
+        emit AlarmHalfOpened();
 }
 
 void MainWindow::LoadAtFirstActivation(QObject*) {
     if (!State.FirstActivation)
         return;
-    LoadSettings();
+    if (load_)
+        load_();
     CenterMouse(quitButton, 30, 0);
     State.FirstActivation = false;
-    if (!pendingCommand_.isEmpty())
-        RunCommand(std::exchange(pendingCommand_, {}), pendingHandedOver_);
+    emit Loaded();
 }
 
 void MainWindow::SaveBeforeClose() {
-    if (!State.CloseWithoutSaving)
-        SaveSettings();
+    if (!State.CloseWithoutSaving && save_)
+        save_();
 }
 
 bool MainWindow::PreviewKeyUp(int key) {
@@ -355,14 +343,7 @@ void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
 }
 
 void MainWindow::WriteUserFile(const QString& name, const QByteArray& bytes) {
-    // An installed copy's settings folder comes with its first save; a
-    // portable one's folder is the program's, which is never made again.
-    if (!files_.Portable())
-        QDir().mkpath(files_.Folder());
-    // A file the next start would refuse to read is as lost as one not
-    // written: the one on disk stays.
-    if (bytes.size() > kLargestFile || !platform_.files.Replace(files_.Write(name), bytes))
-        throw EFileError("cannot write " + name.toStdString());
+    platform::WriteUserFile(platform_.files, files_, name, bytes);
 }
 
 void MainWindow::FocusMainPanel() {

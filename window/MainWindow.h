@@ -213,10 +213,6 @@ public:
     void Quit(QObject* Sender);
     void CloseNoSave(QObject* Sender);
 
-    // Acts on a command line: the program's own, once its settings are
-    // loaded, or one a later start handed over.
-    void RunCommand(const QStringList& arguments, bool handedOver);
-
     // The desktop ends the program: a request to end, or its terminal
     // gone. The settings are saved without a question, and a save that
     // fails ends the program all the same.
@@ -240,56 +236,17 @@ public:
     // The menu's entries for the running timers, and their times.
     void SettleTrayMenu();
 
-    // Notifications on the desktop: a timer run out, an alarm rung, taken
-    // back when acknowledged; "Stop" on one acknowledges as Enter does.
-    void NotifyExpiry(int N);
-    void NotifyAlarm(int alarm);
-    void WithdrawNotification(int key);
-    void WithdrawAlarmNotification(int alarm);
-    void NotificationStop(int key);
-
     // What a click on slot N's button does: start, stop or acknowledge it.
     void ToggleSlot(int N);
-
-    // The alarm clock.
-    void ToggleAlarm1(QObject* Sender);
-    void ToggleAlarm2(QObject* Sender);
-    void ToggleAlarm1AmPm(QObject* Sender);
-    void ToggleAlarm2AmPm(QObject* Sender);
-    void AlarmTimeEdited(QObject* Sender);
-    void CopyAlarm1To2(QObject* Sender);
-    void CopyAlarm2To1(QObject* Sender);
-    void TestAlarm(QObject* Sender);
-    void ChooseSnooze(QObject* Sender);
-    void RepeatSnoozeSound(QObject* Sender);
-    // An alarm's controls as the alarm clock holds it.
-    void ShowAlarm(int alarm);
-    // Alarm 1 rings: in its minute, or its alert repeating after it.
-    bool Alarm1Ringing() const;
-    // Alarm 2 has rung and snoozes.
-    bool Alarm2Snoozing() const;
-    void SwitchAlarm2Off();
 
     // The scheduler: the run once a minute, and ending the running copy
     // of a program, which it returns.
     void RunSchedule(QObject* Sender);
     RunningCopy EndRunningCopy(const platform::Launchable& program);
 
-    // The stopwatch.
-    void ToggleStopwatch(QObject* Sender);
-    void ClearStopwatch(QObject* Sender);
-
-    // The one-second tick.
     // Back to the clock in the tray once no countdown is in its last minute.
     void ReleaseTrayNumber();
-    // Steps of the tick that belong to the clock and the alarms.
-    void ClockStep();
-    void Alarm1Check();
-    void Alarm2Check();
-    // Enter switches a ringing alarm 1 off, and a snoozing alarm 2.
-    void SilenceAlarms(int key);
 
-    void PlayAlertSound(const QString& name);
     // A click on a sound option leaves the keyboard at rest.
     void RestKeyboard(QObject* Sender);
     // Where the user's files are, and what they hold.
@@ -320,17 +277,24 @@ public:
     void DescribeControls();
     void Announce(int N);
 
-    // Reads the settings into the controls and the models, and writes them
-    // back; an error when the file cannot be written. Virtual so that tests
-    // can watch or fail the load and the save.
-    virtual void LoadSettings();
-    virtual void SaveSettings();
+    // How the program reads the settings at the first activation and
+    // writes them at close; either raises an error when it fails.
+    void SetSettingsHooks(std::function<void()> load, std::function<void()> save) {
+        load_ = std::move(load);
+        save_ = std::move(save);
+    }
+    // The desktop is ending the program: nothing is asked any more.
+    bool SessionEnding() const { return sessionEnding_; }
 
 signals:
     // The window has closed for good; the program ends.
     void Closed();
     // Escape, or hiding the window: the message editor closes unstored.
     void EditorCancelled();
+    // The alarm half opened: its clock shows the time at once.
+    void AlarmHalfOpened();
+    // The settings are in, at the first activation.
+    void Loaded();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -347,20 +311,17 @@ private:
     void SetAlarmHalfOpen(bool open);
     // A save failed at close: the user decides whether to lose the settings.
     bool QuitUnsaved();
-    // The stopwatch's button as the stopwatch stands.
-    void ShowStopwatch();
 
     // Starts the next of the records due, one after the other.
     void LaunchNext();
 
-    void ApplyPrefs();
-    // An alarm's time or AM/PM differs from what the settings hold.
-    bool AlarmsDifferFromSaved() const;
+public:
     std::array<RadioButton*, 7> SnoozeButtons() const {
         return {snooze1Min,  snooze3Min,  snooze5Min, snooze9Min,
                 snooze15Min, snooze20Min, snooze30Min};
     }
 
+private:
     void CreateControls();
     void CreateTrayIcon();
     // Tab in reading order, and the keys that stand in for the mouse.
@@ -419,9 +380,8 @@ private:
     // Inside the close, which may be waiting on a question; and past it.
     bool closing_ = false;
     bool closed_ = false;
-    // A command line waiting for the settings to load.
-    QStringList pendingCommand_;
-    bool pendingHandedOver_ = false;
+    std::function<void()> load_;
+    std::function<void()> save_;
     Components components_;
     // The tray menu: an entry for each running timer, before the last
     // separator; the slots they are for; whether a panel shows it now.

@@ -8,6 +8,7 @@
 // "=====" and the content of "pprefs.qbx".
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
+#include "app/Quorbel.h"
 #include "models/Prefs.h"
 #include "platform/FakePlatform.h"
 #include "window/MainWindow.h"
@@ -35,10 +36,12 @@ struct Program {
         presets.open(QIODevice::WriteOnly);
         presets.close();
         form = new MainWindow(desktop.Interfaces());
+        root = new Quorbel(desktop.Interfaces(), *form);
     }
     QTemporaryDir folder;
     platform::FakePlatform desktop;
     MainWindow* form;
+    Quorbel* root;
 };
 
 void Store(const QString& path, const QByteArray& bytes) {
@@ -61,11 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else
         Store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
 
-    MainWindow& form = *program.form;
-    form.State.AlarmTimeChanged = false;
-    if (!Guard([&] { form.LoadSettings(); }))
+    SettingsFile& settings = program.root->Settings();
+    program.root->Alarms().Saved();
+    if (!Guard([&] { settings.Load(); }))
         Fail("the load failed");
-    if (!Guard([&] { form.SaveSettings(); }))
+    if (!Guard([&] { settings.Save(false); }))
         Fail("the save failed");
     // A file without a single line counts as no file: the defaults go in.
     if (DecodeText(prefs).text.isEmpty())

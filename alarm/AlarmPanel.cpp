@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlarmPanel.h"
+
+#include "core/Colors.h"
+#include "core/Convert.h"
+#include "core/Guard.h"
+
+namespace {
+
+// The snooze length of a button such as "15 min", in milliseconds.
+int SnoozeOf(const QAbstractButton* button) {
+    return StrToInt(DigitsOf(button->text())) * 60000;
+}
+
+} // namespace
+
+template <typename Signal, typename Sender, typename Handler>
+void AlarmPanel::On(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, [this, handler] { enter_(handler); });
+}
+
+AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertFlasher& flasher,
+                       platform::Clock& clock, Controls controls, HandlerEntry enter,
+                       QObject* parent)
+    : QObject(parent)
+    , alarms_(alarms)
+    , settings_(settings)
+    , flasher_(flasher)
+    , clock_(clock)
+    , controls_(controls)
+    , enter_(std::move(enter)) {
+    On(controls_.onOff[0], &FlatButton::clicked, [this] { ToggleAlarm1(); });
+    On(controls_.onOff[1], &FlatButton::clicked, [this] { ToggleAlarm2(); });
+    for (int alarm : {1, 2}) {
+        // An alarm counts as changed only when it differs from the settings:
+        // Enter in a picker reports a change of nothing, and a second click
+        // takes the first one's AM/PM back.
+        On(controls_.amPm[alarm - 1], &BevelPanel::Click, [this, alarm] {
+            alarms_.ToggleAmPm(alarm);
+            timeChanged_ = DifferFromSaved();
+        });
+        On(controls_.picker[alarm - 1], &TimePicker::Change, [this, alarm] { TimeEdited(alarm); });
+    }
+    On(controls_.copy1To2, &FlatButton::clicked, [this] { alarms_.CopyFromOther(2); });
+    On(controls_.copy2To1, &FlatButton::clicked, [this] { alarms_.CopyFromOther(1); });
+    On(controls_.test, &FlatButton::clicked, [this] { flasher_.Play(file::EndSound); });
+    for (RadioButton* radio : controls_.snooze)
+        On(radio, &RadioButton::clicked, [this, radio] { ChooseSnooze(radio); });
+    On(controls_.snoozeBeat, &IntervalTimer::Timer, [this] { flasher_.Play(file::EndSound); });
+    connect(&alarms_, &AlarmClock::Changed, this,
+            [this](int alarm) { Guard([this, alarm] { Show(alarm); }); });
+}
+
+void AlarmPanel::Show(int alarm) {
+    const AlarmClock::Alarm& shown = alarms_[alarm];
+    const std::size_t i = std::size_t(alarm - 1);
+    controls_.onOff[i]->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    controls_.onOffPanel[i]->SetColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
+    controls_.amPm[i]->SetCaption(shown.amPm);
+    if (controls_.picker[i]->time() != shown.time)
+        controls_.picker[i]->SetTime(shown.time);
+}
+
+void AlarmPanel::Check() {
+    Alarm1Check();
+    Alarm2Check();
+}
+
+void AlarmPanel::Alarm1Check() {
+    if (!alarms_[1].on || !alarms_.InItsMinute(1, clock_.TimeOfDay()))
+        return;
+    emit Rings(1);
+    if (controls_.recur1->isChecked()) {
+        if (!alarms_.TwoDigitHour(1)) {
+            flasher_.Play(file::RepeatSound);
+        } else {
+            flasher_.StartForAlarm();
+            alarms_.SetAlarm1Alerting(true);
+        }
+    } else {
+        flasher_.Play(file::EndSound);
+        ToggleAlarm1();
+    }
+    // A recurring alarm matches every tick of its minute; the desktop is
+    // told once, and the same notification renewed.
+    emit Rang(1);
+}
+
+void AlarmPanel::Alarm2Check() {
+    if (!alarms_[2].on || alarms_.Alarm2Snoozing() || !alarms_.InItsMinute(2, clock_.TimeOfDay()))
+        return;
+    emit Rings(2);
+    flasher_.Play(file::EndSound);
+    emit Rang(2);
+    for (RadioButton* radio : controls_.snooze) {
+        if (radio->isChecked())
+            controls_.snoozeBeat->SetInterval(SnoozeOf(radio));
+    }
+    alarms_.SetAlarm2Snoozing(true);
+}
+
+void AlarmPanel::ChooseSnooze(RadioButton* clicked) {
+    if (!alarms_.Alarm2Snoozing())
+        return;
+    for (RadioButton* radio : controls_.snooze) {
+        if (clicked->text() == radio->text())
+            controls_.snoozeBeat->SetInterval(SnoozeOf(radio));
+    }
+}
+
+void AlarmPanel::ToggleAlarm1() {
+    if (!alarms_[1].on) {
+        alarms_.SetOn(1, true);
+        return;
+    }
+    alarms_.SetOn(1, false);
+    flasher_.Stop();
+    emit SwitchedOff(1);
+}
+
+void AlarmPanel::ToggleAlarm2() {
+    if (!alarms_[2].on)
+        alarms_.SetOn(2, true);
+    else
+        SwitchAlarm2Off();
+}
+
+void AlarmPanel::SwitchAlarm2Off() {
+    alarms_.SetOn(2, false);
+    controls_.snoozeBeat->SetInterval(0);
+    emit SwitchedOff(2);
+}
+
+bool AlarmPanel::Alarm1Ringing() const {
+    return alarms_[1].on && (alarms_.InItsMinute(1, clock_.TimeOfDay()) ||
+                             (alarms_.Alarm1Alerting() && flasher_.Beating()));
+}
+
+bool AlarmPanel::Alarm2Snoozing() const {
+    return alarms_[2].on && controls_.snoozeBeat->Interval() != 0;
+}
+
+void AlarmPanel::TimeEdited(int alarm) {
+    alarms_.SetTime(alarm, controls_.picker[std::size_t(alarm - 1)]->time());
+    timeChanged_ = DifferFromSaved();
+}
+
+bool AlarmPanel::DifferFromSaved() const {
+    const LineList& saved = settings_.Prefs();
+    const auto savedTime = [&](int line) -> std::optional<QTime> {
+        try {
+            return StrToTime(saved.Line(line));
+        } catch (const EConvertError&) {
+            return std::nullopt;
+        }
+    };
+    return savedTime(11) != alarms_[1].time || savedTime(12) != alarms_[2].time ||
+           saved.Line(13) != alarms_[1].amPm || saved.Line(14) != alarms_[2].amPm;
+}
+
+void AlarmPanel::SilenceAlarms(int key) {
+    // Only a ringing alarm 1: one set for later stays armed, whatever else
+    // the press acknowledges.
+    if (key == Qt::Key_Return && Alarm1Ringing())
+        ToggleAlarm1();
+    else
+        enterHandled_ = false;
+    // Enter silences alarm 2 only while it snoozes, and not with the same
+    // press that switched alarm 1 off while the alert was sounding.
+    if (Alarm2Snoozing() && !enterHandled_ && key == Qt::Key_Return)
+        SwitchAlarm2Off();
+    else
+        enterHandled_ = false;
+}
+
+int AlarmPanel::SnoozeChoice() const {
+    int choice = 0;
+    for (std::size_t i = 0; i < controls_.snooze.size(); ++i) {
+        if (controls_.snooze[i]->isChecked())
+            choice = int(i) + 1;
+    }
+    return choice;
+}
+
+void AlarmPanel::SetSnoozeChoice(int choice) {
+    controls_.snooze.at(std::size_t(choice - 1))->setChecked(true);
+}

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The alarm half's two alarms. Each rings during the whole minute of its
+// time; alarm 1 once or, with "Recur", again and again, alarm 2 once and
+// then every snooze period until it is switched off. What the alarms are
+// is the AlarmClock's; the controls show it and change it.
+#pragma once
+
+#include "core/SlotFlags.h"
+#include "models/AlarmClock.h"
+#include "models/SettingsStore.h"
+#include "platform/Platform.h"
+#include "slots/AlertFlasher.h"
+#include "widgets/Controls.h"
+#include "widgets/IntervalTimer.h"
+
+#include <QObject>
+#include <array>
+
+class AlarmPanel : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        std::array<FlatButton*, 2> onOff;
+        std::array<BevelPanel*, 2> onOffPanel;
+        std::array<BevelPanel*, 2> amPm;
+        std::array<TimePicker*, 2> picker;
+        FlatButton* copy1To2;
+        FlatButton* copy2To1;
+        FlatButton* test;
+        CheckBox* recur1;
+        // 1, 3, 5, 9, 15, 20 and 30 minutes.
+        std::array<RadioButton*, 7> snooze;
+        IntervalTimer* snoozeBeat;
+    };
+    AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertFlasher& flasher,
+               platform::Clock& clock, Controls controls, HandlerEntry enter, QObject* parent);
+
+    // The tick: an alarm in its minute rings.
+    void Check();
+    // Alarm 1 rings: in its minute, or its alert repeating after it.
+    bool Alarm1Ringing() const;
+    // Alarm 2 has rung and snoozes.
+    bool Alarm2Snoozing() const;
+    void ToggleAlarm1();
+    void ToggleAlarm2();
+    void SwitchAlarm2Off();
+    // Enter switches a ringing alarm 1 off, and alarm 2 while it snoozes
+    // unless an alert beat since the last key.
+    void SilenceAlarms(int key);
+    // An alert beat, or Enter stored the message editor.
+    void NoteAlertBeat() { enterHandled_ = true; }
+    void NoteEnterTaken() { enterHandled_ = false; }
+    bool AlertBeatSinceKey() const { return enterHandled_; }
+    // A time or AM/PM differs from the settings since start or the last save.
+    bool TimeChanged() const { return timeChanged_; }
+    void Saved() { timeChanged_ = false; }
+    // The snooze length the user chose, 1 to 7; 0 for none.
+    int SnoozeChoice() const;
+    void SetSnoozeChoice(int choice);
+
+signals:
+    // An alarm rings: the window comes forward first, and once its sound
+    // and switch are done the desktop hears of it.
+    void Rings(int alarm);
+    void Rang(int alarm);
+    // Switched off: its notification goes.
+    void SwitchedOff(int alarm);
+
+private:
+    void Show(int alarm);
+    void Alarm1Check();
+    void Alarm2Check();
+    void ChooseSnooze(RadioButton* clicked);
+    void TimeEdited(int alarm);
+    bool DifferFromSaved() const;
+    // Each of its controls enters its handler through the error guard.
+    template <typename Signal, typename Sender, typename Handler>
+    void On(Sender* sender, Signal signal, Handler handler);
+
+    AlarmClock& alarms_;
+    const SettingsStore& settings_;
+    AlertFlasher& flasher_;
+    platform::Clock& clock_;
+    Controls controls_;
+    HandlerEntry enter_;
+    bool enterHandled_ = false;
+    bool timeChanged_ = false;
+};

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandRunner.h"
+
+#include "CommandLine.h"
+
+CommandRunner::CommandRunner(const Timers& timers, platform::Instance& instance, HandlerEntry enter,
+                             QObject* parent)
+    : QObject(parent)
+    , timers_(timers)
+    , instance_(instance) {
+    instance_.ListenForStarts(
+        [this, enter](const QStringList& arguments) { enter([&] { Run(arguments, true); }); });
+}
+
+CommandRunner::~CommandRunner() {
+    instance_.ListenForStarts({});
+}
+
+void CommandRunner::SettingsLoaded() {
+    loaded_ = true;
+    if (!pending_.isEmpty())
+        Run(std::exchange(pending_, {}), pendingHandedOver_);
+}
+
+void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
+    if (!loaded_) {
+        pending_ = arguments;
+        pendingHandedOver_ = handedOver;
+        return;
+    }
+    const Command command = ParseCommandLine(arguments);
+    QList<Command::Action> actions = command.actions;
+    // A second start, with nothing to do, is for the window.
+    if (handedOver && actions.isEmpty())
+        actions.append({Command::Act::Show});
+    for (const Command::Action& action : actions) {
+        // As a click on the timer's button would, when the timer is in the
+        // state the action is for.
+        const int n = action.act == Command::Act::Quick ? 22 + action.number : action.number;
+        const bool busy = slot::IsSlot(n) && timers_.StateOf(n) != Timers::State::Idle;
+        if (action.act == Command::Act::Show)
+            emit ShowAsked();
+        else if (action.act == Command::Act::Quit)
+            emit QuitAsked();
+        else if (busy == (action.act == Command::Act::Stop))
+            emit ToggleAsked(n);
+    }
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line acted on in the running program: given at its own
+// start, or handed over by a later one. A timer's set time comes with the
+// settings, so a command waits for them.
+#pragma once
+
+#include "core/Guard.h"
+#include "models/Timers.h"
+#include "platform/Platform.h"
+
+#include <QObject>
+#include <QStringList>
+
+class CommandRunner : public QObject {
+    Q_OBJECT
+public:
+    CommandRunner(const Timers& timers, platform::Instance& instance, HandlerEntry enter,
+                  QObject* parent);
+    ~CommandRunner() override;
+
+    void Run(const QStringList& arguments, bool handedOver);
+    // The settings are in: a command that waited runs now.
+    void SettingsLoaded();
+
+signals:
+    void ShowAsked();
+    void QuitAsked();
+    // As a click on timer n's button would.
+    void ToggleAsked(int n);
+
+private:
+    const Timers& timers_;
+    platform::Instance& instance_;
+    bool loaded_ = false;
+    QStringList pending_;
+    bool pendingHandedOver_ = false;
+};

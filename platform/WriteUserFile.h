@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replaces one of the user's files (one of file::) in one step; the
+// program's file error when it cannot.
+#pragma once
+
+#include "Platform.h"
+#include "core/UserFiles.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+void WriteUserFile(Files& files, const UserFiles& where, const QString& name,
+                   const QByteArray& bytes);
+
+} // namespace platform

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "prefs.qbx" and "pprefs.qbx" between the disk and the program: read into
+// the models and the option controls at the first activation, written back
+// from them at close. A changed alarm time is saved only if the user says so.
+#pragma once
+
+#include "alarm/AlarmPanel.h"
+#include "core/UserFiles.h"
+#include "models/AlarmClock.h"
+#include "models/Prefs.h"
+#include "models/SettingsStore.h"
+#include "models/Timers.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+
+#include <QMenu>
+#include <QObject>
+
+class SettingsFile : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        CheckBox* sound;
+        CheckBox* recur;
+        MenuItem* minimizeOnTimer;
+        CheckBox* alarm1Recur;
+        MenuItem* alarmHalf;
+        CheckBox* startOn;
+        QMenu* alarmDelay;
+        QMenu* trayColour;
+    };
+    SettingsFile(SettingsStore& settings, Timers& timers, AlarmClock& alarms,
+                 AlarmPanel& alarmPanel, platform::Platform platform, const UserFiles& files,
+                 Controls controls, QObject* parent);
+
+    // An error when the file cannot be read at all; a file it refuses
+    // stays as it is.
+    void Load();
+    // An error when the file cannot be written. Ending with the desktop, it
+    // asks nothing and keeps a changed alarm time.
+    void Save(bool askNothing);
+
+    // Line 0 of "prefs.qbx": one character per option, the rest carried along.
+    const QString& OptionFlags() const { return flags_; }
+
+signals:
+    // The settings open the alarm half.
+    void AlarmHalfAsked();
+    // The settings file is there but cannot be read; it will not be written.
+    void Unreadable(const QString& path);
+
+private:
+    void Apply();
+    CurrentOptions Options() const;
+
+    SettingsStore& settings_;
+    Timers& timers_;
+    AlarmClock& alarms_;
+    AlarmPanel& alarmPanel_;
+    platform::Platform platform_;
+    const UserFiles& files_;
+    Controls controls_;
+    QString flags_ = QString(30, u'0');
+};

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Clock.h"
+
+#include "core/Convert.h"
+
+void Clock::Show() {
+    if (panel_->isHidden())
+        return;
+    // Measured on the text of the tick before, so a change between a narrow
+    // and a wide time shows one tick late; the blank shifts a narrow one.
+    const bool narrow = platform_.text.Width(box_->window()->font(), box_->text()) <= 60;
+    const QString now = TimeToStr(platform_.clock.TimeOfDay());
+    box_->setText(narrow ? QLatin1Char(' ') + now : now);
+}
