@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Quorbel.h"
 
-#include "tray/TrayIcon.h"
-
 namespace {
 
 bool IsCountdown(int n) {
@@ -56,7 +54,15 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
           {window.soundBox, window.recurBox, window.minimizeOnTimerItem, window.alarm1RecurBox,
            window.alarmClockItem, window.startOnBox, window.alarmDelayMenu, window.trayColourMenu},
           this)
+    , tray_(timers_, window, platform, Entry(), this)
+    , scheduler_(window, window.scheduleTimer, window.processesItem, window.Files(), platform,
+                 Entry(), this)
     , counted_(platform.clock.SinceBoot()) {
+    window.SetAfterHandler([this] { tray_.Settle(); });
+    if (tray_.WaitsForFirstFrame())
+        window.AfterFirstFrame([this] { tray_.ShowAfterFirstFrame(); });
+    connect(&tray_, &TrayPresence::QuitAsked, this, [this] { window_.Quit(window_.quitButton); });
+    connect(&tray_, &TrayPresence::StopAsked, this, [this](int n) { ToggleTimer(n); });
     ConnectTimers();
     ConnectEditor();
     ConnectAlarms();
@@ -80,7 +86,7 @@ void Quorbel::ConnectTimers() {
     connect(&rows_, &TimerRows::TimeBoxPressed, this, [this] { window_.FocusMainPanel(); });
     connect(&timers_, &Timers::Started, this, [this](int n) {
         Guard([&] {
-            window_.trayIcon->SetAnimated(true);
+            tray_.TimerStarted();
             window_.Announce(n);
             window_.MinimizeOnTimer();
         });
@@ -98,14 +104,13 @@ void Quorbel::ConnectTimers() {
     connect(&timers_, &Timers::Cleared, this, [this](int n) {
         Guard([&] {
             notifier_.TimerAcknowledged(n);
-            window_.ReleaseTrayNumber();
+            tray_.ReleaseNumber();
             flasher_.StopIfNoneRings();
         });
     });
     connect(&timers_, &Timers::LastMinute, this,
-            [this](int, const QString& number) { Guard([&] { window_.ShowTrayNumber(number); }); });
-    connect(&timers_, &Timers::LastSecond, this,
-            [this] { Guard([&] { window_.ShowTrayNumber({}); }); });
+            [this](int, const QString& number) { Guard([&] { tray_.ShowNumber(number); }); });
+    connect(&timers_, &Timers::LastSecond, this, [this] { Guard([&] { tray_.ShowNumber({}); }); });
     connect(&flasher_, &AlertFlasher::Beat, this, [this] { alarmPanel_.NoteAlertBeat(); });
 }
 
@@ -126,6 +131,12 @@ void Quorbel::ConnectEditor() {
     });
 }
 
+void Quorbel::Start() {
+    window_.Started();
+    // The schedule's dialog waits until the window's first frame is drawn.
+    window_.AfterFirstFrame([this] { scheduler_.CreateDialog(); });
+}
+
 void Quorbel::ToggleTimer(int n) {
     window_.ToggleSlot(n);
 }
@@ -144,13 +155,13 @@ void Quorbel::Tick() {
 
     // Seen before the countdowns below, so a timer running out in this tick
     // still counts as running.
-    window_.AnimateTray(timers_.AnyRunning());
+    tray_.Animate(timers_.AnyRunning());
     timers_.TickCountdowns(seconds);
-    window_.ReleaseTrayNumber();
+    tray_.ReleaseNumber();
     timers_.TickQuickTimers(seconds);
 
     rows_.AgePopup();
-    window_.UpdateTrayHint();
+    tray_.UpdateHint();
 }
 
 bool Quorbel::PreviewKey(QObject* watched, int key) {

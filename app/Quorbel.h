@@ -9,12 +9,14 @@
 #include "cli/CommandRunner.h"
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
+#include "scheduler/Scheduler.h"
 #include "settings/SettingsFile.h"
 #include "slots/AlertFlasher.h"
 #include "slots/MessageEditor.h"
 #include "slots/TimerRows.h"
 #include "stopwatch/Clock.h"
 #include "stopwatch/StopwatchButton.h"
+#include "tray/TrayPresence.h"
 #include "window/MainWindow.h"
 
 #include <QObject>
@@ -30,9 +32,11 @@ public:
     AlarmPanel& Alarms() { return alarmPanel_; }
     CommandRunner& Commands() { return commands_; }
     SettingsFile& Settings() { return settingsFile_; }
+    TrayPresence& Tray() { return tray_; }
+    Scheduler& Schedule() { return scheduler_; }
 
     // The program starts: a window already on screen reads the settings.
-    void Start() { window_.Started(); }
+    void Start();
 
     // What a click on timer n's button does: start, stop or acknowledge it.
     void ToggleTimer(int n);
@@ -67,6 +71,8 @@ private:
     DesktopNotifier notifier_;
     CommandRunner commands_;
     SettingsFile settingsFile_;
+    TrayPresence tray_;
+    Scheduler scheduler_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -51,7 +51,6 @@ int main(int argc, char** argv) {
     MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.Interfaces(), window);
     program.Start();
-    window.AfterFirstFrame([&window] { window.CreateScheduleDialog(); });
     program.Commands().Run(arguments, false);
     QObject::connect(&window, &MainWindow::Closed, &app, &QCoreApplication::quit);
     return app.exec();

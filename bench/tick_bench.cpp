@@ -32,7 +32,8 @@ BENCHMARK(TickWithAllSlotsRunning);
 void ScheduleRunOverThousandLines(benchmark::State& state) {
     platform::FakePlatform desktop;
     MainWindow form(desktop.Interfaces());
-    auto* dialog = new ScheduleDialog(form, desktop.Interfaces());
+    Quorbel program(desktop.Interfaces(), form);
+    auto* dialog = program.Schedule().CreateDialog();
     QString list;
     for (int i = 0; i < 1000; ++i) {
         const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));
@@ -43,7 +44,7 @@ void ScheduleRunOverThousandLines(benchmark::State& state) {
     for (auto _ : state) {
         // A new minute each time, so no run is skipped as a repeat.
         desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
-        form.RunSchedule(form.scheduleTimer);
+        program.Schedule().Run();
         desktop.Pass(60000);
         desktop.events.clear();
     }

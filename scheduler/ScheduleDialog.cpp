@@ -4,7 +4,7 @@
 #include "core/Colors.h"
 #include "core/Guard.h"
 #include "core/UserFiles.h"
-#include "window/MainWindow.h"
+#include "platform/WriteUserFile.h"
 
 namespace {
 
@@ -12,9 +12,11 @@ constexpr int kResume = 60000;
 
 } // namespace
 
-ScheduleDialog::ScheduleDialog(MainWindow& owner, platform::Platform platform)
+ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, const UserFiles& files,
+                               platform::Platform platform)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , owner_(owner)
+    , scheduleBeat_(scheduleBeat)
+    , files_(files)
     , platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Start Program"));
@@ -53,7 +55,6 @@ ScheduleDialog::ScheduleDialog(MainWindow& owner, platform::Platform platform)
     const QRect screen = platform_.screens.Primary();
     move(screen.center() - QPoint(width() / 2, height() / 2));
 
-    owner.scheduleDialog = this;
     Guard([this] { LoadList(this); });
 }
 
@@ -65,7 +66,7 @@ LineList ScheduleDialog::Lines() const {
 
 void ScheduleDialog::LoadList(QObject*) {
     QByteArray bytes;
-    file_ = ReadWholeFile(owner_.Files().Read(file::Schedule), bytes);
+    file_ = ReadWholeFile(files_.Read(file::Schedule), bytes);
     if (file_ != FileState::Read)
         return;
     LineList lines;
@@ -78,7 +79,7 @@ void ScheduleDialog::LoadList(QObject*) {
 }
 
 void ScheduleDialog::PauseSchedule(QObject*) {
-    owner_.scheduleTimer->SetInterval(0);
+    scheduleBeat_.SetInterval(0);
 }
 
 void ScheduleDialog::StoreList(QObject*) {
@@ -87,13 +88,14 @@ void ScheduleDialog::StoreList(QObject*) {
     const QString text = listEdit->toPlainText();
     LineList lines;
     lines.SetText(text);
-    owner_.WriteUserFile(file::Schedule, EncodeText(lines.Text(), encoding_));
-    owner_.scheduleTimer->SetInterval(kResume);
+    platform::WriteUserFile(platform_.files, files_, file::Schedule,
+                            EncodeText(lines.Text(), encoding_));
+    scheduleBeat_.SetInterval(kResume);
     accept();
 }
 
 void ScheduleDialog::CancelEdit(QObject*) {
-    owner_.scheduleTimer->SetInterval(kResume);
+    scheduleBeat_.SetInterval(kResume);
     accept();
 }
 
@@ -105,13 +107,4 @@ void ScheduleDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Guard([this] { PauseSchedule(this); });
     QDialog::changeEvent(event);
-}
-
-void MainWindow::CreateScheduleDialog() {
-    new ScheduleDialog(*this, platform_);
-}
-
-void MainWindow::OpenSchedule(QObject*) {
-    if (scheduleDialog)
-        scheduleDialog->exec();
 }

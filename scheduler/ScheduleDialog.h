@@ -4,19 +4,21 @@
 #pragma once
 
 #include "core/LineList.h"
+#include "core/UserFiles.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
+#include "widgets/IntervalTimer.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>
-
-class MainWindow;
 
 class ScheduleDialog : public QDialog {
     Q_OBJECT
 public:
     // Created hidden at start, for the whole run; it loads "proc.qbx".
-    ScheduleDialog(MainWindow& owner, platform::Platform platform);
+    // While it is active the schedule's beat pauses.
+    ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, const UserFiles& files,
+                   platform::Platform platform);
 
     // The list as it stands in the edit box.
     LineList Lines() const;
@@ -39,7 +41,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    MainWindow& owner_;
+    IntervalTimer& scheduleBeat_;
+    const UserFiles& files_;
     platform::Platform platform_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     // A file that could not be read is never replaced by what the dialog

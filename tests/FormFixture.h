@@ -35,6 +35,7 @@ public:
                     throw EConvertError("settings file unreadable");
             });
         program->Start();
+        trayIcon = program->Tray().Icon();
     }
 
     // Runs the one-second tick as its timer would.
@@ -51,6 +52,7 @@ public:
 
     // The program around the window; the window owns it.
     Quorbel* program = nullptr;
+    TrayIcon* trayIcon = nullptr;
 
     QStringList calls;
     // Load and save the real files in the fake desktop's executable folder.

@@ -76,7 +76,7 @@ void LookTest::pictures() {
     Named<QAction>("EditAlarmMessage1")->trigger();
     Draw(QStringLiteral("editor"), form.get());
 
-    ScheduleDialog dialog(*form, desktop->Interfaces());
+    ScheduleDialog& dialog = *form->program->Schedule().CreateDialog();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Draw(QStringLiteral("schedule"), &dialog);

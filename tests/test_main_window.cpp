@@ -124,7 +124,7 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
     QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
     for (QWidget* control : controls) {
-        if (form->FindComponent(control->objectName()) != control || control->isWindow())
+        if (form->Controls().Value(control->objectName()) != control || control->isWindow())
             continue;
         auto* twin = early.Find<QWidget>(control->objectName());
         QVERIFY2(twin, qPrintable(control->objectName()));

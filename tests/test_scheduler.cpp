@@ -47,13 +47,13 @@ private:
 
     void Start() {
         form = std::make_unique<Form>(desktop->Interfaces());
-        dialog = new ScheduleDialog(*form, desktop->Interfaces());
+        dialog = form->program->Schedule().CreateDialog();
     }
     void SetList(const QString& text) { dialog->listEdit->setPlainText(text); }
     // A run, and the time its launches take.
     void RunAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
-        Guard([this] { form->RunSchedule(form->scheduleTimer); });
+        Guard([this] { form->program->Schedule().Run(); });
         desktop->Pass(60000);
     }
     QString Path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
@@ -153,7 +153,7 @@ void SchedulerTest::pauseLetsTheWindowGoOn() {
     form->TimersModel().ReadSaved();
     QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
     desktop->time = QTime(9, 30);
-    Guard([this] { form->RunSchedule(form->scheduleTimer); });
+    Guard([this] { form->program->Schedule().Run(); });
     QCOMPARE(desktop->events, (QStringList{"terminate 20", "after 1000"}));
     // The tick and the user's clicks go on while the program saves its work.
     form->Tick();
@@ -397,7 +397,7 @@ void SchedulerTest::realProcessRestarted() {
                                 fake.notifications, fake.instance};
     form.reset();
     form = std::make_unique<Form>(withReal);
-    dialog = new ScheduleDialog(*form, withReal);
+    dialog = form->program->Schedule().CreateDialog();
     const auto running = [&] {
         return FindProcess(real.Snapshot(), real.Find(program), real.Self()).pid;
     };

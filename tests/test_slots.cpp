@@ -159,7 +159,7 @@ void SlotsTest::lastMinuteInTheTray() {
     form->Tick(ticks);
     QCOMPARE(form->SlotEdit(2)->text(), shown);
     QCOMPARE(form->trayIcon->IconName(), icon);
-    QCOMPARE(form->State.TrayIconFixed, fixed);
+    QCOMPARE(form->program->Tray().NumberShown(), fixed);
     // A coloured number stands still; the clock turns again after it.
     QCOMPARE(form->trayIcon->Animated(), !fixed && icon.isEmpty());
 }
@@ -233,12 +233,10 @@ void SlotsTest::trayAnimationFollowsRunningSlots() {
     form->Tick();
     QVERIFY(form->trayIcon->Animated());
     // A coloured number on show keeps the animation off.
-    form->trayIcon->SetAnimated(false);
-    form->State.TrayIconFixed = true;
+    form->program->Tray().ShowNumber(QStringLiteral("M3"));
     form->Tick();
     QVERIFY(!form->trayIcon->Animated());
     form->TimersModel().Toggle(9);
-    form->State.TrayIconFixed = false;
     form->trayIcon->SetAnimated(true);
     form->Tick();
     QVERIFY(!form->trayIcon->Animated());

@@ -38,7 +38,7 @@ long ResidentKiB() {
 
 // The window's objects, less the tray menu's entries, one for each timer
 // that runs at the moment.
-int ObjectsBesideTrayEntries(const MainWindow& form) {
+int ObjectsBesideTrayEntries(const Form& form) {
     return int(form.findChildren<QObject*>().size() -
                form.trayIcon->ContextMenu()->actions().size());
 }
@@ -67,7 +67,7 @@ void SoakTest::hundredThousandTicks() {
     platform::FakePlatform desktop;
     desktop.executableDir = QStringLiteral("/nonexistent");
     Form form(desktop.Interfaces());
-    auto* dialog = new ScheduleDialog(form, desktop.Interfaces());
+    auto* dialog = form.program->Schedule().CreateDialog();
     form.Settings().Presets().SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
     Dice dice;
     QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
@@ -89,7 +89,7 @@ void SoakTest::hundredThousandTicks() {
         if (form.snoozeTimer->Interval() != 0 && tick % 60 == 0)
             emit form.snoozeTimer->Timer();
         if (tick % 60 == 0)
-            form.RunSchedule(form.scheduleTimer);
+            form.program->Schedule().Run();
 
         // Countdown and quick timers started, clicked and acknowledged.
         if (dice.OneIn(40)) {

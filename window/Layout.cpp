@@ -229,5 +229,4 @@ void MainWindow::CreateControls() {
     alertTimer = new IntervalTimer(this, QStringLiteral("Timer2"), 0);
     snoozeTimer = new IntervalTimer(this, QStringLiteral("Timer3"), 0);
     scheduleTimer = new IntervalTimer(this, QStringLiteral("Timer4"), 0);
-    CreateTrayIcon();
 }

@@ -246,7 +246,7 @@ const MenuRow kLaterMenus[] = {
     {.entry = E::Item, .name = "AlarmClock1", .parent = "PopupMenu3", .caption = "Alarm Clock",
      .flags = Checkable, .field = &A::alarmClockItem, .onClick = &A::ToggleAlarmHalf},
     {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3", .caption = "Processes",
-     .field = &A::processesItem, .onClick = &A::OpenSchedule},
+     .field = &A::processesItem},
     // Two submenus the user never sees; their check marks still travel
     // through the settings. The alarm delays do nothing when chosen.
     {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",

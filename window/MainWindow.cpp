@@ -3,8 +3,6 @@
 // staying on top, the alarm-clock half, and quitting.
 #include "MainWindow.h"
 
-#include "platform/WriteUserFile.h"
-
 #include "core/Colors.h"
 
 #include <QApplication>
@@ -117,7 +115,8 @@ void MainWindow::Started() {
 
 void MainWindow::AfterHandler() {
     Guard([this] { DescribeControls(); });
-    Guard([this] { SettleTrayMenu(); });
+    if (afterHandler_)
+        Guard(afterHandler_);
 }
 
 void MainWindow::LowerUnlessPinned() {
@@ -181,10 +180,7 @@ void MainWindow::RegisterComponents() {
     }
 }
 
-void MainWindow::ConnectHandlers() {
-    // What the rows of the layout do not carry: the schedule's timer.
-    On(scheduleTimer, &IntervalTimer::Timer, &MainWindow::RunSchedule);
-}
+void MainWindow::ConnectHandlers() {}
 
 void MainWindow::ShowCentred() {
     const QRect screen = platform_.screens.Primary();
@@ -198,7 +194,6 @@ void MainWindow::ShowCentred() {
 void MainWindow::ArrangeAtCreation(QObject*) {
     editorPanel->move(editorPanel->x(), 48);
     SetAlarmHalfOpen(false);
-    scheduleTimer->SetInterval(1000);
 }
 
 void MainWindow::SetAlarmHalfOpen(bool open) {
@@ -340,10 +335,6 @@ bool MainWindow::QuitUnsaved() {
 void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
     const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
     platform_.cursor.SetPos(centre + QPoint(dx, dy));
-}
-
-void MainWindow::WriteUserFile(const QString& name, const QByteArray& bytes) {
-    platform::WriteUserFile(platform_.files, files_, name, bytes);
 }
 
 void MainWindow::FocusMainPanel() {

@@ -27,24 +27,6 @@
 #include <optional>
 #include <vector>
 
-class ScheduleDialog;
-class TrayIcon;
-
-// A process runs a program when its executable, its first argument, or for
-// a script the file its interpreter runs, has the program's file name (or
-// that of the file its link points to), the letters a to z in either case.
-struct RunningCopy {
-    // The program itself runs it.
-    bool itself = false;
-    // The first process that runs it and that one line of a text file may
-    // end: the user may signal it, and it is neither the system's first
-    // process nor one the program was started from (its parents, up to
-    // its session); 0 when none.
-    qint64 pid = 0;
-};
-RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
-                        const platform::Launchable& program, qint64 self);
-
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -65,9 +47,10 @@ public:
     void SetKeyPreview(std::function<bool(QObject* watched, int key)> preview) {
         keyPreview_ = std::move(preview);
     }
-    // After each handler: the names a screen reader hears and the tray menu
-    // follow what it changed.
+    // After each handler: the names a screen reader hears, and whatever
+    // else the program brings up to date then, follow what it changed.
     void AfterHandler();
+    void SetAfterHandler(std::function<void()> work) { afterHandler_ = std::move(work); }
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
     void LowerUnlessPinned();
@@ -75,18 +58,12 @@ public:
     void BringBackForAlert(int pointerY);
     // A timer started: with "Minimize on timer", the window goes.
     void MinimizeOnTimer();
-    // The tray shows a countdown's last minute, or with no number its
-    // clock again.
-    void ShowTrayNumber(const QString& number);
-    // Animated while timers run, unless a number is on show.
-    void AnimateTray(bool timersRunning);
 
     // Shows the window centred on the primary screen, as at program start.
     void ShowCentred();
 
     // The component of that name, of that class. A name that finds none
     // raises the program's error, so that the handler ends as on any other.
-    QObject* FindComponent(const QString& name) const { return Find<QObject>(name); }
     template <typename T> T* Find(const QString& name) const { return components_.Find<T>(name); }
 
     WindowState State;
@@ -182,12 +159,6 @@ public:
     IntervalTimer* alertTimer;
     IntervalTimer* snoozeTimer;
     IntervalTimer* scheduleTimer;
-    TrayIcon* trayIcon = nullptr;
-
-    // The schedule dialog; it makes itself known here when created.
-    ScheduleDialog* scheduleDialog = nullptr;
-    // Creates it, hidden, as the program's start does.
-    void CreateScheduleDialog();
 
     // Work the window's first frame does not show waits until that frame
     // is on screen (or a moment, for a window that is not shown).
@@ -209,7 +180,6 @@ public:
     void AlarmButtonClick(QObject* Sender);
     void ToggleMinimizeOnTimer(QObject* Sender);
     void ChooseTrayColour(QObject* Sender);
-    void OpenSchedule(QObject* Sender);
     void Quit(QObject* Sender);
     void CloseNoSave(QObject* Sender);
 
@@ -228,24 +198,8 @@ public:
     // no timer's.
     void PressClockBox(QObject* Sender, Qt::MouseButton Button, QPoint pos);
 
-    // The tray icon brings the window back; its tip names the running
-    // timers, and its menu shows the window, stops a timer or quits.
-    void TrayIconClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                       QPoint pos);
-    void UpdateTrayHint();
-    // The menu's entries for the running timers, and their times.
-    void SettleTrayMenu();
-
     // What a click on slot N's button does: start, stop or acknowledge it.
     void ToggleSlot(int N);
-
-    // The scheduler: the run once a minute, and ending the running copy
-    // of a program, which it returns.
-    void RunSchedule(QObject* Sender);
-    RunningCopy EndRunningCopy(const platform::Launchable& program);
-
-    // Back to the clock in the tray once no countdown is in its last minute.
-    void ReleaseTrayNumber();
 
     // A click on a sound option leaves the keyboard at rest.
     void RestKeyboard(QObject* Sender);
@@ -255,9 +209,6 @@ public:
     Stopwatch& StopwatchModel() { return stopwatch_; }
     AlarmClock& Alarms() { return alarms_; }
     Timers& TimersModel() { return timers_; }
-    // Replaces one of them (one of file::) in one step; the program's error
-    // when it cannot.
-    void WriteUserFile(const QString& name, const QByteArray& bytes);
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
@@ -312,9 +263,6 @@ private:
     // A save failed at close: the user decides whether to lose the settings.
     bool QuitUnsaved();
 
-    // Starts the next of the records due, one after the other.
-    void LaunchNext();
-
 public:
     std::array<RadioButton*, 7> SnoozeButtons() const {
         return {snooze1Min,  snooze3Min,  snooze5Min, snooze9Min,
@@ -323,7 +271,6 @@ public:
 
 private:
     void CreateControls();
-    void CreateTrayIcon();
     // Tab in reading order, and the keys that stand in for the mouse.
     void SetTabOrder();
     bool KeyboardKey(QWidget* focus, const QKeyEvent& key);
@@ -346,7 +293,8 @@ private:
     template <typename Handler> bool Handle(Handler&& handler) {
         const bool done = Guard(std::forward<Handler>(handler));
         Guard([this] { DescribeControls(); });
-        Guard([this] { SettleTrayMenu(); });
+        if (afterHandler_)
+            Guard(afterHandler_);
         return done;
     }
     // Enters a handler from one of Qt's signals that way; the handler gets
@@ -362,12 +310,6 @@ private:
     Start start_;
     UserFiles files_;
     std::function<bool(QObject*, int)> keyPreview_;
-    // The minute of the clock the schedule last ran in.
-    int lastScheduleMinute_ = -1;
-    // The files of the records due and not yet started, and whether one
-    // is between its end and its start.
-    QStringList launches_;
-    bool launching_ = false;
     // What became of reading "prefs.qbx"; nothing before the first load,
     // and a store never loaded is never written.
 
@@ -380,16 +322,10 @@ private:
     // Inside the close, which may be waiting on a question; and past it.
     bool closing_ = false;
     bool closed_ = false;
+    std::function<void()> afterHandler_;
     std::function<void()> load_;
     std::function<void()> save_;
     Components components_;
-    // The tray menu: an entry for each running timer, before the last
-    // separator; the slots they are for; whether a panel shows it now.
-    QList<QAction*> trayTimerEntries_;
-    QList<int> trayMenuSlots_;
-    QAction* trayTimersEnd_ = nullptr;
-    bool trayMenuOpen_ = false;
-    QTimer trayMenuShowing_;
     // Speaks for the window to a screen reader.
     QWidget* announcer_ = nullptr;
 };

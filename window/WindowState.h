@@ -12,6 +12,4 @@ struct WindowState {
     int AlarmPanelOpen = 0;
     // The next close skips the settings save.
     bool CloseWithoutSaving = false;
-    // A coloured countdown icon is in the tray; the tick leaves the animation off.
-    bool TrayIconFixed = false;
 };

@@ -8,6 +8,7 @@
 // the rest is the list.
 #include "FuzzApplication.h"
 #include "FuzzMain.h"
+#include "app/Quorbel.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/ScheduleDialog.h"
 #include "scheduler/ScheduleRecord.h"
@@ -27,10 +28,12 @@ struct Program {
         StartOffscreenApplication();
         desktop.executableDir = QStringLiteral("/nonexistent");
         form = new MainWindow(desktop.Interfaces());
-        dialog = new ScheduleDialog(*form, desktop.Interfaces());
+        root = new Quorbel(desktop.Interfaces(), *form);
+        dialog = root->Schedule().CreateDialog();
     }
     platform::FakePlatform desktop;
     MainWindow* form;
+    Quorbel* root;
     ScheduleDialog* dialog;
 };
 
@@ -59,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QTime& at : runs) {
         desktop.time = at;
         desktop.events.clear();
-        if (!Guard([&] { form.RunSchedule(form.scheduleTimer); }))
+        if (!Guard([&] { program.root->Schedule().Run(); }))
             std::abort();
         // However long its launches take, one after the other.
         desktop.Pass(std::numeric_limits<int>::max());

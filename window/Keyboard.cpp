@@ -3,7 +3,7 @@
 // Shift+F10 for a control's own menu, Escape out of the message editor, and
 // a keyboard that stays where Tab left it. A mouse press hands the window
 // back to the mouse, which then finds everything as it always was.
-#include "window/MainWindow.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,36 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scheduled launches: once a minute, every record whose time has come
-// ends the running copy of its program, and opens its file.
-#include "ScheduleDialog.h"
+#include "Scheduler.h"
+
 #include "ScheduleRecord.h"
 #include "core/Convert.h"
-#include "window/MainWindow.h"
 
 #include <QHash>
 #include <QSet>
 
-void MainWindow::RunSchedule(QObject*) {
+Scheduler::Scheduler(QWidget& window, IntervalTimer* beat, MenuItem* open, const UserFiles& files,
+                     platform::Platform platform, HandlerEntry enter, QObject* parent)
+    : QObject(parent)
+    , window_(window)
+    , beat_(beat)
+    , files_(files)
+    , platform_(platform) {
+    connect(beat_, &IntervalTimer::Timer, this, [this, enter] { enter([this] { Run(); }); });
+    connect(open, &MenuItem::Click, this, [this, enter] {
+        enter([this] {
+            if (dialog_)
+                dialog_->exec();
+        });
+    });
+    beat_->SetInterval(1000);
+}
+
+ScheduleDialog* Scheduler::CreateDialog() {
+    if (!dialog_)
+        dialog_ = new ScheduleDialog(window_, *beat_, files_, platform_);
+    return dialog_;
+}
+
+void Scheduler::Run() {
     const QTime now = platform_.clock.TimeOfDay();
     const int minute = now.hour() * 60 + now.minute();
     // However the firings fall against the clock's minutes, a record runs
     // at most once in its minute.
-    if (minute != lastScheduleMinute_ && scheduleDialog) {
+    if (minute != lastMinute_ && dialog_) {
         const int current = StrToInt(HhmmOf(now));
-        const LineList list = scheduleDialog->Lines();
+        const LineList list = dialog_->Lines();
         for (const QString& line : list.Lines()) {
             // A line with a tilde, or one whose time cannot be read, is
             // passed over; the records after it still run.
             if (RecordTime(line) == current)
                 launches_.append(RecordFile(line));
         }
-        lastScheduleMinute_ = minute;
+        lastMinute_ = minute;
     }
-    scheduleTimer->SetInterval(60000);
+    beat_->SetInterval(60000);
     if (!launching_)
         LaunchNext();
 }
 
-void MainWindow::LaunchNext() {
+void Scheduler::LaunchNext() {
     while (!launches_.isEmpty()) {
         const platform::Launchable program = platform_.shell.Find(launches_.takeFirst());
         // A file that can be neither started nor opened would leave
@@ -58,7 +79,7 @@ void MainWindow::LaunchNext() {
     }
 }
 
-RunningCopy MainWindow::EndRunningCopy(const platform::Launchable& program) {
+RunningCopy Scheduler::EndRunningCopy(const platform::Launchable& program) {
     const RunningCopy copy =
         FindProcess(platform_.processes.Snapshot(), program, platform_.processes.Self());
     if (copy.pid)
