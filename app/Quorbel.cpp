@@ -7,6 +7,67 @@ bool IsCountdown(int n) {
     return n >= slot::FirstCountdown && n <= slot::LastCountdown;
 }
 
+// The window's controls each feature owns.
+TimerRows::Controls RowControls(const MainWindow& window) {
+    TimerRows::Controls controls{{},
+                                 window.slotMenu,
+                                 window.secondsMenu,
+                                 window.editMessageItem,
+                                 window.SecondsItems(),
+                                 window.timeLeftPopup};
+    slot::ForEachSlot([&](int n) {
+        controls.rows[std::size_t(n)] = {window.SlotPanel(n),
+                                         IsCountdown(n) ? window.SlotEdit(n) : nullptr,
+                                         window.SlotButton(n)};
+    });
+    return controls;
+}
+
+MessageEditor::Controls EditorControls(const MainWindow& window) {
+    QList<QWidget*> timerPanels;
+    slot::ForEachSlot([&](int n) { timerPanels << window.SlotPanel(n); });
+    return {
+        window.editorPanel,
+        window.messageEdit,
+        window.editorPicker,
+        window.editorOkButton,
+        window.editorClearButton,
+        window.UnderEditor() +
+            QList<QWidget*>{window.soundStrip, window.recurStrip, window.soundBox, window.recurBox},
+        timerPanels,
+        {window.quitPanel, window.soundStrip, window.recurStrip, window.soundBox, window.recurBox}};
+}
+
+AlarmPanel::Controls AlarmControls(const MainWindow& window) {
+    return {{window.alarm1OnOff, window.alarm2OnOff},
+            {window.alarm1OnOffPanel, window.alarm2OnOffPanel},
+            {window.alarm1AmPm, window.alarm2AmPm},
+            {window.alarm1Picker, window.alarm2Picker},
+            window.copyAlarm1Button,
+            window.copyAlarm2Button,
+            window.testAlarmButton,
+            window.alarm1RecurBox,
+            window.SnoozeButtons(),
+            window.snoozeTimer};
+}
+
+SettingsFile::Controls OptionControls(const MainWindow& window) {
+    return {window.soundBox,       window.recurBox,       window.minimizeOnTimerItem,
+            window.alarm1RecurBox, window.alarmClockItem, window.startOnBox,
+            window.alarmDelayMenu, window.trayColourMenu};
+}
+
+ScreenReader::Controls ReaderControls(const MainWindow& window) {
+    return {window.pinButton,
+            window.openAlarmHalfButton,
+            window.alarmPanel,
+            window.stopwatchButton,
+            {window.alarm1Picker, window.alarm2Picker},
+            {window.alarm1AmPm, window.alarm2AmPm},
+            {window.alarm1OnOff, window.alarm2OnOff},
+            window.SnoozeButtons()};
+}
+
 } // namespace
 
 HandlerEntry Quorbel::Entry() {
@@ -18,47 +79,31 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , platform_(platform)
     , window_(window)
     , timers_(window.TimersModel())
-    , rows_(timers_, window.Controls(), Entry(), this)
+    , rows_(timers_, RowControls(window), Entry(), this)
     , flasher_(timers_, rows_,
                {window.alertTimer, window.soundBox, window.recurBox, window.alarm1RecurBox},
                platform.sound, window.Files(), Entry(), this)
-    , editor_(timers_, window.Settings(), window.Controls(),
-              {window.editorPanel,
-               window.messageEdit,
-               window.editorPicker,
-               window.editorOkButton,
-               window.editorClearButton,
-               {window.soundStrip, window.recurStrip, window.soundBox, window.recurBox},
-               {window.quitPanel, window.soundStrip, window.recurStrip, window.soundBox,
-                window.recurBox}},
-              Entry(), this)
+    , editor_(timers_, window.Settings(), EditorControls(window), Entry(), this)
     , stopwatchButton_(window.StopwatchModel(), window.stopwatchButton, window.clearStopwatchItem,
                        Entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
     , alarmPanel_(window.Alarms(), window.Settings(), flasher_, platform.clock,
-                  {{window.alarm1OnOff, window.alarm2OnOff},
-                   {window.alarm1OnOffPanel, window.alarm2OnOffPanel},
-                   {window.alarm1AmPm, window.alarm2AmPm},
-                   {window.alarm1Picker, window.alarm2Picker},
-                   window.copyAlarm1Button,
-                   window.copyAlarm2Button,
-                   window.testAlarmButton,
-                   window.alarm1RecurBox,
-                   window.SnoozeButtons(),
-                   window.snoozeTimer},
-                  Entry(), this)
+                  AlarmControls(window), Entry(), this)
     , notifier_(timers_, window.Alarms(), platform.notifications, Entry(), this)
     , commands_(timers_, platform.instance, Entry(), this)
-    , settingsFile_(
-          window.Settings(), timers_, window.Alarms(), alarmPanel_, platform, window.Files(),
-          {window.soundBox, window.recurBox, window.minimizeOnTimerItem, window.alarm1RecurBox,
-           window.alarmClockItem, window.startOnBox, window.alarmDelayMenu, window.trayColourMenu},
-          this)
+    , settingsFile_(window.Settings(), timers_, window.Alarms(), alarmPanel_, platform,
+                    window.Files(), OptionControls(window), this)
     , tray_(timers_, window, platform, Entry(), this)
     , scheduler_(window, window.scheduleTimer, window.processesItem, window.Files(), platform,
                  Entry(), this)
+    , reader_(window, rows_, timers_, window.StopwatchModel(), window.Settings(),
+              ReaderControls(window), this)
     , counted_(platform.clock.SinceBoot()) {
-    window.SetAfterHandler([this] { tray_.Settle(); });
+    window.SetAfterHandler([this] {
+        Guard([this] { reader_.Describe(); });
+        Guard([this] { tray_.Settle(); });
+    });
+    window.AfterFirstFrame([this] { reader_.AddTips(); });
     if (tray_.WaitsForFirstFrame())
         window.AfterFirstFrame([this] { tray_.ShowAfterFirstFrame(); });
     connect(&tray_, &TrayPresence::QuitAsked, this, [this] { window_.Quit(window_.quitButton); });
@@ -87,7 +132,7 @@ void Quorbel::ConnectTimers() {
     connect(&timers_, &Timers::Started, this, [this](int n) {
         Guard([&] {
             tray_.TimerStarted();
-            window_.Announce(n);
+            reader_.Announce(n);
             window_.MinimizeOnTimer();
         });
     });
@@ -98,7 +143,7 @@ void Quorbel::ConnectTimers() {
             flasher_.StartForTimer();
             window_.BringBackForAlert(slot::IsQuick(n) ? 190 : 220);
             notifier_.TimerRang(n);
-            window_.Announce(n);
+            reader_.Announce(n);
         });
     });
     connect(&timers_, &Timers::Cleared, this, [this](int n) {

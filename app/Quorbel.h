@@ -5,6 +5,7 @@
 // writes the settings for the window's first activation and its close.
 #pragma once
 
+#include "access/ScreenReader.h"
 #include "alarm/AlarmPanel.h"
 #include "cli/CommandRunner.h"
 #include "notify/DesktopNotifier.h"
@@ -14,7 +15,7 @@
 #include "slots/AlertFlasher.h"
 #include "slots/MessageEditor.h"
 #include "slots/TimerRows.h"
-#include "stopwatch/Clock.h"
+#include "stopwatch/BigClock.h"
 #include "stopwatch/StopwatchButton.h"
 #include "tray/TrayPresence.h"
 #include "window/MainWindow.h"
@@ -34,6 +35,7 @@ public:
     SettingsFile& Settings() { return settingsFile_; }
     TrayPresence& Tray() { return tray_; }
     Scheduler& Schedule() { return scheduler_; }
+    ScreenReader& Reader() { return reader_; }
 
     // The program starts: a window already on screen reads the settings.
     void Start();
@@ -66,13 +68,14 @@ private:
     AlertFlasher flasher_;
     MessageEditor editor_;
     StopwatchButton stopwatchButton_;
-    Clock clock_;
+    BigClock clock_;
     AlarmPanel alarmPanel_;
     DesktopNotifier notifier_;
     CommandRunner commands_;
     SettingsFile settingsFile_;
     TrayPresence tray_;
     Scheduler scheduler_;
+    ScreenReader reader_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     platform::QtPlatform desktop(std::move(instance));
+    // A reader keeps what it first learns of a window.
+    ScreenReader::Prepare();
     MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.Interfaces(), window);
     program.Start();

@@ -94,6 +94,22 @@ int OpenUnnamed(const QByteArray& folder) {
 #endif
 }
 
+// The name of a part written beside the file, unique to this process.
+QByteArray PartName(const QByteArray& target, int attempt) {
+    return target + kPartMark + QByteArray::number(qint64(::getpid())) + '-' +
+           QByteArray::number(attempt);
+}
+
+// The folder's entry to the disk too. The file is in place whatever this
+// says, so it cannot fail the replacement.
+void SyncFolder(const QByteArray& folder) {
+    const int entry = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (entry >= 0) {
+        ::fsync(entry);
+        ::close(entry);
+    }
+}
+
 } // namespace
 
 bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
@@ -116,8 +132,7 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     QByteArray part;
     int fd = unnamed;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        part = target + kPartMark + QByteArray::number(qint64(::getpid())) + '-' +
-               QByteArray::number(attempt);
+        part = PartName(target, attempt);
         fd = ::open(part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
@@ -135,8 +150,7 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
         written = false;
         for (int attempt = 0; !written && attempt < 100; ++attempt) {
-            part = target + kPartMark + QByteArray::number(qint64(::getpid())) + '-' +
-                   QByteArray::number(attempt);
+            part = PartName(target, attempt);
             written = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, part.constData(),
                                AT_SYMLINK_FOLLOW) == 0;
             if (!written && errno != EEXIST)
@@ -151,13 +165,7 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
             ::unlink(part.constData());
         return false;
     }
-    // The folder's entry to the disk too. The file is in place whatever
-    // this says, so it cannot fail the replacement.
-    const int entry = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (entry >= 0) {
-        ::fsync(entry);
-        ::close(entry);
-    }
+    SyncFolder(folder);
     return true;
 }
 

@@ -13,31 +13,19 @@ bool IsCountdown(int n) {
 
 } // namespace
 
-MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings,
-                             const Components& window, Controls controls, HandlerEntry enter,
-                             QObject* parent)
+MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings, Controls controls,
+                             HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , settings_(settings)
     , controls_(std::move(controls))
     , enter_(std::move(enter)) {
-    // The rows' panels, the quit panel, and the dots at the corners of the
-    // bottom strip: the design's panels 1 to 11, 23 to 34 and 36 to 43.
-    for (int n = 1; n <= 43; ++n) {
-        if (n == 35 || (n > 11 && n < 23))
-            continue;
-        rows_.append(window.Find<QWidget>(QStringLiteral("Panel"), n));
-        if (slot::IsSlot(n))
-            rowPanels_.append(rows_.last());
-    }
     connect(controls_.ok, &FlatButton::clicked, this, [this] { enter_([this] { Store(); }); });
     connect(controls_.clear, &FlatButton::clicked, this,
             [this] { enter_([this] { ClearTime(); }); });
 }
 
 void MessageEditor::ShowRows(bool visible) {
-    for (QWidget* row : rows_)
-        row->setVisible(visible);
     for (QWidget* control : controls_.covered)
         control->setVisible(visible);
 }
@@ -84,8 +72,8 @@ void MessageEditor::Close() {
 }
 
 void MessageEditor::CloseForAlert() {
-    for (QWidget* row : rowPanels_)
-        row->show();
+    for (QWidget* panel : controls_.timerPanels)
+        panel->show();
     emit Closing(0);
     controls_.panel->hide();
     for (QWidget* control : controls_.shownByAlert)

@@ -6,7 +6,6 @@
 
 #include "core/Guard.h"
 #include "models/Timers.h"
-#include "widgets/Components.h"
 #include "widgets/Controls.h"
 
 #include <QObject>
@@ -20,13 +19,15 @@ public:
         TimePicker* picker;
         FlatButton* ok;
         FlatButton* clear;
-        // What it covers besides the rows: the bottom strip's panels.
+        // What it covers: the rows' panels and the bottom strip's.
         QList<QWidget*> covered;
+        // The timers' panels alone.
+        QList<QWidget*> timerPanels;
         // What an alert shows again besides the rows.
         QList<QWidget*> shownByAlert;
     };
-    MessageEditor(Timers& timers, const SettingsStore& settings, const Components& window,
-                  Controls controls, HandlerEntry enter, QObject* parent);
+    MessageEditor(Timers& timers, const SettingsStore& settings, Controls controls,
+                  HandlerEntry enter, QObject* parent);
 
     // Its own visibility: the window itself may be hidden.
     bool IsOpen() const { return !controls_.panel->isHidden(); }
@@ -53,7 +54,5 @@ private:
     const SettingsStore& settings_;
     Controls controls_;
     HandlerEntry enter_;
-    QList<QWidget*> rows_;
-    QList<QWidget*> rowPanels_;
     int slot_ = 0;
 };

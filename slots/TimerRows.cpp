@@ -17,32 +17,24 @@ bool IsCountdown(int n) {
 
 } // namespace
 
-TimerRows::TimerRows(Timers& timers, const Components& controls, HandlerEntry enter,
-                     QObject* parent)
+TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , enter_(std::move(enter))
-    , slotMenu_(controls.Find<PopupMenu>(QStringLiteral("PopupMenu1")))
-    , secondsMenu_(controls.Find<PopupMenu>(QStringLiteral("PopupMenu2")))
-    , popup_(controls.Find<BevelPanel>(QStringLiteral("Panel35"))) {
-    slot::ForEachSlot([&](int n) {
-        RowControls& row = rows_[std::size_t(n)];
-        row.panel = controls.Find<BevelPanel>(QStringLiteral("Panel"), n);
-        row.button = controls.Find<FlatButton>(QStringLiteral("SpeedButton"), n);
-        if (IsCountdown(n))
-            row.box = controls.Find<TextBox>(QStringLiteral("Edit"), n);
-        Connect(n);
+    , rows_(controls.rows)
+    , slotMenu_(controls.slotMenu)
+    , secondsMenu_(controls.secondsMenu)
+    , popup_(controls.timeLeft) {
+    slot::ForEachSlot([this](int n) { Connect(n); });
+    connect(controls.editItem, &MenuItem::Click, this, [this] {
+        enter_([this] {
+            if (IsCountdown(pressed_))
+                emit EditAsked(pressed_);
+        });
     });
-    connect(controls.Find<MenuItem>(QStringLiteral("EditAlarmMessage1")), &MenuItem::Click, this,
-            [this] {
-                enter_([this] {
-                    if (IsCountdown(pressed_))
-                        emit EditAsked(pressed_);
-                });
-            });
-    for (int second = 0; second < 60; ++second) {
-        const QString digits = QStringLiteral("%1").arg(second, 2, 10, QLatin1Char('0'));
-        connect(controls.Find<MenuItem>(u'N' + digits), &MenuItem::Click, this,
+    for (MenuItem* item : controls.secondsItems) {
+        const QString digits = item->text();
+        connect(item, &MenuItem::Click, this,
                 [this, digits] { enter_([&] { timers_.SetSeconds(pressed_, digits); }); });
     }
 

@@ -7,8 +7,8 @@
 // shows its time left until the next tick but one.
 #pragma once
 
+#include "core/Guard.h"
 #include "models/Timers.h"
-#include "widgets/Components.h"
 #include "widgets/Controls.h"
 
 #include <QObject>
@@ -17,7 +17,23 @@
 class TimerRows : public QObject {
     Q_OBJECT
 public:
-    TimerRows(Timers& timers, const Components& controls, HandlerEntry enter, QObject* parent);
+    struct RowControls {
+        BevelPanel* panel = nullptr;
+        // A countdown's; a quick timer has none.
+        TextBox* box = nullptr;
+        FlatButton* button = nullptr;
+    };
+    struct Controls {
+        // By timer number.
+        std::array<RowControls, slot::LastQuick + 1> rows;
+        PopupMenu* slotMenu;
+        PopupMenu* secondsMenu;
+        MenuItem* editItem;
+        // "00" to "59".
+        QList<MenuItem*> secondsItems;
+        BevelPanel* timeLeft;
+    };
+    TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent);
 
     BevelPanel* Panel(int n) const { return Row(n).panel; }
     FlatButton* Button(int n) const { return Row(n).button; }
@@ -43,11 +59,6 @@ signals:
     void EditAsked(int n);
 
 private:
-    struct RowControls {
-        BevelPanel* panel = nullptr;
-        TextBox* box = nullptr;
-        FlatButton* button = nullptr;
-    };
     const RowControls& Row(int n) const;
     void Show(int n);
     void ShowAtRest(int n);
@@ -57,7 +68,7 @@ private:
 
     Timers& timers_;
     HandlerEntry enter_;
-    std::array<RowControls, slot::LastQuick + 1> rows_{};
+    std::array<RowControls, slot::LastQuick + 1> rows_;
     PopupMenu* slotMenu_;
     PopupMenu* secondsMenu_;
     BevelPanel* popup_;

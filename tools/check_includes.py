@@ -4,8 +4,11 @@
 core/ uses nothing of the program's; models/, platform/ and widgets/ only
 core/; window/ (the main window and its layout) only those; each feature
 folder anything below it but app/, with no circle among the features; and
-app/, the composition root, whatever it puts together. And that no file of
-the program runs past 600 lines.
+app/, the composition root, whatever it puts together. That a class's
+member functions are defined in the folder of the header that declares the
+class, so that no folder calls into another through a class it does not
+own. And that no file of the program runs past 600 lines, nor a function
+past 60.
 
     check_includes.py SOURCE_DIR
 """
@@ -22,6 +25,13 @@ ALLOWED = {"core": set(), "models": {"core"}, "platform": {"core"}, "widgets": {
 ROOT = "app"
 INCLUDE = re.compile(r'#include "([a-z]+)/')
 LONGEST_FILE = 600
+LONGEST_FUNCTION = 60
+CLASS = re.compile(r"^(?:class|struct) (\w+)(?: final)?(?: : [^{;]*)? \{", re.M)
+# A definition at the start of a line: "Type Class::Member(", the
+# constructor "Class::Class(", or an operator.
+MEMBER = re.compile(r"^[^\s/#][^(=;]*?\b(\w+)::(~?\w+|operator\S+)\s*\(", re.M)
+NOT_A_FUNCTION = re.compile(r"^(//|#|namespace|class |struct |enum |using |static_assert|"
+                            r"template <[^>]*>\s*$|\}|extern )")
 
 
 def edges(root):
@@ -73,9 +83,59 @@ def long_files(root):
     return found
 
 
+def sources(root, suffixes):
+    for folder in FOLDERS:
+        for name in sorted(os.listdir(os.path.join(root, folder))):
+            if name.endswith(suffixes):
+                with open(os.path.join(root, folder, name), encoding="utf-8") as f:
+                    yield folder, name, f.read()
+
+
+def members_elsewhere(root):
+    """Member functions defined outside the folder of their class's header."""
+    home = {}
+    for folder, _, text in sources(root, (".h",)):
+        for name in CLASS.findall(text):
+            home.setdefault(name, folder)
+    found = []
+    for folder, name, text in sources(root, (".cpp",)):
+        for cls, member in MEMBER.findall(text):
+            if cls in home and home[cls] != folder:
+                found.append("%s/%s defines %s::%s, a class of %s/" %
+                             (folder, name, cls, member, home[cls]))
+    return found
+
+
+def long_functions(root):
+    """Functions whose definition runs past LONGEST_FUNCTION lines."""
+    found = []
+    for folder, name, text in sources(root, (".cpp",)):
+        lines = text.split("\n")
+        i = 0
+        while i < len(lines):
+            line = lines[i]
+            if (line and not line[0].isspace() and "(" in line and not NOT_A_FUNCTION.match(line)
+                    and not line.rstrip().endswith(";")):
+                j = i
+                while j < len(lines) and not lines[j].rstrip().endswith(("{", ";")):
+                    j += 1
+                if j < len(lines) and lines[j].rstrip().endswith("{"):
+                    end = j + 1
+                    while end < len(lines) and lines[end] != "}" and not lines[end].startswith("};"):
+                        end += 1
+                    if end - i + 1 > LONGEST_FUNCTION:
+                        found.append("%s/%s:%d has a function of %d lines" %
+                                     (folder, name, i + 1, end - i + 1))
+                    i = end
+            i += 1
+    return found
+
+
 def main():
     found = edges(sys.argv[1])
     failures = long_files(sys.argv[1])
+    failures += members_elsewhere(sys.argv[1])
+    failures += long_functions(sys.argv[1])
     for (source, target), example in sorted(found.items()):
         if source in ALLOWED and target not in ALLOWED[source]:
             failures.append("%s includes %s (%s)" % (source, target, example))

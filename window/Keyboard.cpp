@@ -3,6 +3,7 @@
 // Shift+F10 for a control's own menu, Escape out of the message editor, and
 // a keyboard that stays where Tab left it. A mouse press hands the window
 // back to the mouse, which then finds everything as it always was.
+#include "LayoutRows.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -10,25 +11,6 @@
 #include <QKeyEvent>
 
 namespace {
-
-// Reading order: the title row, the ten slots, the quick timers, the bottom
-// strip, the message editor, then the alarm half. Qt passes over whatever
-// is hidden.
-const char* const kTabOrder[] = {
-    "SpeedButton35", "SpeedButton20",   "SpeedButton15",   "SpeedButton16Y", "SpeedButton15X",
-    "Edit1",         "SpeedButton1",    "Edit2",           "SpeedButton2",   "Edit3",
-    "SpeedButton3",  "Edit4",           "SpeedButton4",    "Edit5",          "SpeedButton5",
-    "Edit6",         "SpeedButton6",    "Edit7",           "SpeedButton7",   "Edit8",
-    "SpeedButton8",  "Edit9",           "SpeedButton9",    "Edit10",         "SpeedButton10",
-    "SpeedButton23", "SpeedButton24",   "SpeedButton25",   "SpeedButton26",  "SpeedButton27",
-    "SpeedButton28", "SpeedButton29",   "SpeedButton30",   "SpeedButton31",  "SpeedButton32",
-    "SpeedButton33", "SpeedButton34",   "CheckBox1",       "SpeedButton11",  "CheckBox2",
-    "Edit11",        "DateTimePicker1", "SpeedButton13",   "SpeedButton12",  "SpeedButton21",
-    "SpeedButton18", "Edit12",          "DateTimePicker2", "Panel57",        "SpeedButton22",
-    "SpeedButton16", "DateTimePicker3", "Panel56",         "SpeedButton14",  "SpeedButton17",
-    "CheckBox3",     "SpeedButton19",   "CheckBox4",       "RadioButton1",   "RadioButton2",
-    "RadioButton3",  "RadioButton4",    "RadioButton5",    "RadioButton6",   "RadioButton7",
-};
 
 bool TakesTab(const QWidget* control) {
     return control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus);
@@ -38,8 +20,8 @@ bool TakesTab(const QWidget* control) {
 
 void MainWindow::SetTabOrder() {
     QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
-        QWidget* control = Find<QWidget>(QLatin1String(name));
+    for (const QString& name : layout::TabOrder()) {
+        QWidget* control = Find<QWidget>(name);
         if (previous)
             setTabOrder(previous, control);
         previous = control;
@@ -104,8 +86,8 @@ bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
 void MainWindow::TabFromRest(QWidget* rest, bool forward) {
     QList<QWidget*> order;
     int start = -1;
-    for (const char* name : kTabOrder) {
-        QWidget* control = Find<QWidget>(QLatin1String(name));
+    for (const QString& name : layout::TabOrder()) {
+        QWidget* control = Find<QWidget>(name);
         if (start < 0 && (rest == this || rest->isAncestorOf(control)))
             start = int(order.size());
         order.append(control);

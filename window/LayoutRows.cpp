@@ -53,9 +53,9 @@ const ControlRow kTitleRows[] = {
      .menu = "PopupMenu3", .field = &A::backgroundPicture, .onMouseDown = &A::DragByTitle},
     {.kind = K::Button, .name = "SpeedButton16Y", .bounds = {245, 8, 30, 14},
      .picture = ":/bar.png", .flags = GlyphAt18, .field = &A::hideButton,
-     .onClick = &A::HideWindow},
+     .onClick = &A::HideWindow, .reader = {"Hide window", "Brought back from the tray icon"}},
     {.kind = K::Button, .name = "SpeedButton15X", .bounds = {275, 8, 14, 14}, .picture = ":/x.png",
-     .field = &A::closeButton, .onClick = &A::CloseButtonClick},
+     .field = &A::closeButton, .onClick = &A::CloseButtonClick, .reader = {"Quit"}},
     {.kind = K::Label, .name = "Label2", .bounds = {12, 8, 59, 13}, .caption = "Quorbel",
      .color = clr::TitleStrip, .face = F::Title, .field = &A::titleLabel,
      .onMouseDown = &A::DragByTitle},
@@ -66,9 +66,11 @@ const ControlRow kTitleRows[] = {
      .color = clr::TitleStrip, .face = F::Title, .field = &A::alarmTitleLabel,
      .onMouseDown = &A::DragByTitle},
     {.kind = K::Button, .name = "SpeedButton18", .bounds = {557, 8, 30, 14}, .picture = ":/bar.png",
-     .flags = GlyphAt18, .field = &A::alarmHideButton, .onClick = &A::HideWindow},
+     .flags = GlyphAt18, .field = &A::alarmHideButton, .onClick = &A::HideWindow,
+     .reader = {"Hide window", "Brought back from the tray icon"}},
     {.kind = K::Button, .name = "SpeedButton21", .bounds = {539, 8, 18, 14}, .caption = "A",
-     .face = F::AlarmHalf, .field = &A::closeAlarmHalfButton, .onClick = &A::AlarmButtonClick},
+     .face = F::AlarmHalf, .field = &A::closeAlarmHalfButton, .onClick = &A::AlarmButtonClick,
+     .reader = {"Hide alarm clock"}},
     {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16}, .caption = "SW",
      .face = F::Small, .menu = "PopupMenu4", .field = &A::stopwatchButton},
     {.kind = K::Panel, .name = "Panel14", .bounds = {224, 8, 21, 14}, .color = clr::TitleStrip,
@@ -89,10 +91,11 @@ const ControlRow kBottomRows[] = {
     // Bottom strip.
     {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17}, .caption = "Sound",
      .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::soundBox,
-     .onClick = &A::RestKeyboard},
+     .onClick = &A::RestKeyboard, .reader = {"Sound", "Timers that run out ring with a sound"}},
     {.kind = K::CheckBox, .name = "CheckBox2", .bounds = {240, 215, 50, 17}, .caption = "Recur",
      .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::recurBox,
-     .onClick = &A::RestKeyboard},
+     .onClick = &A::RestKeyboard,
+     .reader = {"Recur", "The sound repeats until the timer is stopped"}},
     {.kind = K::Panel, .name = "Panel20", .bounds = {7, 215, 3, 17}, .color = kBack,
      .field = &A::soundStrip},
     {.kind = K::Panel, .name = "Panel21", .bounds = {237, 215, 3, 17}, .color = kBack,
@@ -122,13 +125,15 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Lowered, .name = "Panel12", .bounds = {5, 87, 288, 64}, .color = kBack,
      .flags = Hidden, .field = &A::editorPanel},
     {.kind = K::Edit, .name = "Edit11", .parent = "Panel12", .bounds = {5, 4, 278, 24},
-     .caption = "message", .color = clr::Blue, .face = F::Message, .field = &A::messageEdit},
+     .caption = "message", .color = clr::Blue, .face = F::Message, .field = &A::messageEdit,
+     .reader = {"Message", "Enter stores the time and message, Escape closes"}},
     {.kind = K::Lowered, .name = "Panel13", .parent = "Panel12", .bounds = {110, 34, 149, 24},
      .color = clr::ButtonPanel, .field = &A::editorOkPanel},
     {.kind = K::Button, .name = "SpeedButton12", .parent = "Panel13", .bounds = {1, 1, 147, 22},
-     .caption = "OK", .field = &A::editorOkButton, },
+     .caption = "OK", .field = &A::editorOkButton, .reader = {"Store time and message"}},
     {.kind = K::Picker, .name = "DateTimePicker1", .parent = "Panel12", .bounds = {9, 38, 97, 24},
-     .color = kBack, .face = F::Picker, .flags = SlotFields, .field = &A::editorPicker},
+     .color = kBack, .face = F::Picker, .flags = SlotFields, .field = &A::editorPicker,
+     .reader = {"Hours and minutes"}},
     {.kind = K::Panel, .name = "Panel15", .parent = "Panel12", .bounds = {28, 58, 126, 4},
      .color = kBack, .field = &A::editorCover1},
     {.kind = K::Panel, .name = "Panel16", .parent = "Panel12", .bounds = {5, 31, 105, 11},
@@ -142,14 +147,15 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Lowered, .name = "Panel22", .parent = "Panel18", .bounds = {7, 4, 19, 15},
      .color = kBack, .field = &A::editorCover5},
     {.kind = K::Button, .name = "SpeedButton13", .parent = "Panel22", .bounds = {1, 1, 17, 13},
-     .caption = "C", .face = F::C, .field = &A::editorClearButton, },
+     .caption = "C", .face = F::C, .field = &A::editorClearButton,
+     .reader = {"Clear the time", "Hours, minutes and seconds back to zero"}},
 
     // The clock.
     {.kind = K::Lowered, .name = "Panel19", .bounds = {304, 31, 286, 69}, .color = kBack,
      .field = &A::clockPanel},
     {.kind = K::TimeBox, .name = "Edit12", .parent = "Panel19", .bounds = {5, 6, 275, 57},
      .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .field = &A::clockBox,
-     .onMouseDown = &A::PressClockBox},
+     .onMouseDown = &A::PressClockBox, .reader = {"Clock"}},
 
     // The alarm clock. The cover panels hide the pickers' own AM/PM, which
     // the panels beside them stand in for.
@@ -197,7 +203,8 @@ const ControlRow kEditorAndAlarmRows[] = {
      .caption = "OFF", .field = &A::alarm1OnOff},
     {.kind = K::CheckBox, .name = "CheckBox3", .parent = "Panel45", .bounds = {21, 105, 56, 14},
      .caption = "Recur", .color = kBack, .face = F::Navy, .flags = Checked, .field = &A::alarm1RecurBox,
-     .onClick = &A::RestKeyboard},
+     .onClick = &A::RestKeyboard,
+     .reader = {"Alarm 1 recurs", "Alarm 1 rings until it is switched off"}},
     {.kind = K::Panel, .name = "Panel54", .parent = "Panel45", .bounds = {145, 20, 56, 24},
      .color = kBack, .field = &A::alarm2AmPmFrame},
     {.kind = K::Panel, .name = "Panel56", .parent = "Panel54", .bounds = {-1, 3, 22, 17},
@@ -205,9 +212,11 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Panel, .name = "Panel53", .parent = "Panel45", .bounds = {53, 20, 58, 24},
      .color = kBack, .field = &A::alarm1AmPmFrame},
     {.kind = K::Button, .name = "SpeedButton16", .parent = "Panel53", .bounds = {39, 4, 14, 15},
-     .caption = "\u2192", .face = F::Arrow, .field = &A::copyAlarm1Button},
+     .caption = "\u2192", .face = F::Arrow, .field = &A::copyAlarm1Button,
+     .reader = {"Copy alarm 1 to alarm 2"}},
     {.kind = K::Button, .name = "SpeedButton22", .parent = "Panel53", .bounds = {27, 4, 14, 15},
-     .caption = "\u2190", .face = F::Arrow, .field = &A::copyAlarm2Button},
+     .caption = "\u2190", .face = F::Arrow, .field = &A::copyAlarm2Button,
+     .reader = {"Copy alarm 2 to alarm 1"}},
     {.kind = K::Panel, .name = "Panel57", .parent = "Panel53", .bounds = {-1, 3, 22, 17},
      .caption = "AM", .color = kBack, .face = F::AmPm, .flags = Clickable, .field = &A::alarm1AmPm},
     {.kind = K::Lowered, .name = "Panel59", .parent = "Panel45", .bounds = {111, 44, 56, 55},
@@ -221,7 +230,8 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Radio, .name = "RadioButton7", .parent = "Panel45", .bounds = {201, 103, 52, 17},
      .caption = "30 min", .face = F::Navy, .field = &A::snooze30Min},
     {.kind = K::CheckBox, .name = "CheckBox4", .parent = "Panel45", .bounds = {21, 118, 61, 14},
-     .caption = "Start ON", .color = kBack, .face = F::Navy, .field = &A::startOnBox},
+     .caption = "Start ON", .color = kBack, .face = F::Navy, .field = &A::startOnBox,
+     .reader = {"Alarms on at start"}},
 };
 // clang-format on
 
@@ -336,6 +346,46 @@ std::vector<ControlRow> ControlRows() {
     }
     rows.insert(rows.end(), std::begin(kEditorAndAlarmRows), std::end(kEditorAndAlarmRows));
     return rows;
+}
+
+QString TimerPanelName(int n) {
+    return QStringLiteral("Panel%1").arg(n);
+}
+
+QString TimerBoxName(int n) {
+    return QStringLiteral("Edit%1").arg(n);
+}
+
+QString TimerButtonName(int n) {
+    return QStringLiteral("SpeedButton%1").arg(n);
+}
+
+QStringList PanelsUnderEditor() {
+    QStringList panels;
+    for (int n = 1; n <= 43; ++n) {
+        if (n <= 11 || (n >= 23 && n != 35))
+            panels << QStringLiteral("Panel%1").arg(n);
+    }
+    return panels;
+}
+
+QStringList TabOrder() {
+    // clang-format off
+    return {
+        "SpeedButton35", "SpeedButton20",   "SpeedButton15",   "SpeedButton16Y", "SpeedButton15X",
+        "Edit1",         "SpeedButton1",    "Edit2",           "SpeedButton2",   "Edit3",
+        "SpeedButton3",  "Edit4",           "SpeedButton4",    "Edit5",          "SpeedButton5",
+        "Edit6",         "SpeedButton6",    "Edit7",           "SpeedButton7",   "Edit8",
+        "SpeedButton8",  "Edit9",           "SpeedButton9",    "Edit10",         "SpeedButton10",
+        "SpeedButton23", "SpeedButton24",   "SpeedButton25",   "SpeedButton26",  "SpeedButton27",
+        "SpeedButton28", "SpeedButton29",   "SpeedButton30",   "SpeedButton31",  "SpeedButton32",
+        "SpeedButton33", "SpeedButton34",   "CheckBox1",       "SpeedButton11",  "CheckBox2",
+        "Edit11",        "DateTimePicker1", "SpeedButton13",   "SpeedButton12",  "SpeedButton21",
+        "SpeedButton18", "Edit12",          "DateTimePicker2", "Panel57",        "SpeedButton22",
+        "SpeedButton16", "DateTimePicker3", "Panel56",         "SpeedButton14",  "SpeedButton17",
+        "CheckBox3",     "SpeedButton19",   "CheckBox4",       "RadioButton1",   "RadioButton2",
+        "RadioButton3",  "RadioButton4",    "RadioButton5",    "RadioButton6",   "RadioButton7"};
+    // clang-format on
 }
 
 std::vector<MenuRow> MenuRows() {

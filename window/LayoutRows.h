@@ -70,6 +70,13 @@ using Field = std::variant<std::monostate, Member<Picture>, Member<FlatButton>,
 using Click = void (MainWindow::*)(QObject*);
 using Press = void (MainWindow::*)(QObject*, Qt::MouseButton, QPoint);
 
+// What a screen reader hears of a control whose caption does not say it
+// all: its name, and what it does.
+struct ReaderText {
+    const char* name = nullptr;
+    const char* description = nullptr;
+};
+
 struct ControlRow {
     Kind kind;
     QByteArray name;
@@ -84,6 +91,7 @@ struct ControlRow {
     Field field = {};
     Click onClick = nullptr;
     Press onMouseDown = nullptr;
+    ReaderText reader = {};
 };
 
 enum class Entry { Menu, Submenu, Item };
@@ -108,6 +116,15 @@ struct MenuRow {
 };
 
 FaceSpec SpecOf(Face face);
+// The controls of timer n's row, by the names the rows give them.
+QString TimerPanelName(int n);
+QString TimerBoxName(int n);
+QString TimerButtonName(int n);
+// The panels the message editor covers: the rows' and the bottom strip's.
+QStringList PanelsUnderEditor();
+// Tab in reading order: the title row, the ten countdowns, the quick
+// timers, the bottom strip, the message editor, then the alarm half.
+QStringList TabOrder();
 // Every control, and every menu entry, in the order they are made.
 std::vector<ControlRow> ControlRows();
 std::vector<MenuRow> MenuRows();

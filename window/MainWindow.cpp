@@ -2,6 +2,7 @@
 // The main window as a window: start-up, activation, dragging, hiding,
 // staying on top, the alarm-clock half, and quitting.
 #include "MainWindow.h"
+#include "LayoutRows.h"
 
 #include "core/Colors.h"
 
@@ -25,6 +26,19 @@ QIcon ProgramIcon() {
     return IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png"));
 }
 
+// The window looks the same active or not, so that nothing in it is drawn
+// again when the keyboard comes or goes.
+QPalette SteadyPalette(QPalette colours) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto which = QPalette::ColorRole(role);
+        const QColor colour = colours.color(QPalette::Active, which);
+        colours.setColor(QPalette::Active, which, colour);
+        colours.setColor(QPalette::Inactive, which, colour);
+    }
+    colours.setColor(QPalette::Window, ToQColor(clr::Background));
+    return colours;
+}
+
 // The keypad's Enter is the Return key to the program.
 int KeyOf(const QKeyEvent* event) {
     return event->key() == Qt::Key_Enter ? Qt::Key_Return : event->key();
@@ -39,7 +53,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     , files_(platform.files.ExecutableDir(), platform.files.ConfigHome()) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
-    MakeAccessible();
+    setAccessibleName(windowTitle());
     // On a screen finer than one device pixel to the pixel, anywhere on the
     // desktop, scalable faces and finer pictures stand in for the bitmaps.
     UseDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
@@ -50,17 +64,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     // desktop's face.
     QApplication::setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    // The window looks the same active or not, so that nothing in it is
-    // drawn again when the keyboard comes or goes.
-    QPalette colours = palette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto which = QPalette::ColorRole(role);
-        const QColor colour = colours.color(QPalette::Active, which);
-        colours.setColor(QPalette::Active, which, colour);
-        colours.setColor(QPalette::Inactive, which, colour);
-    }
-    colours.setColor(QPalette::Window, ToQColor(clr::Background));
-    setPalette(colours);
+    setPalette(SteadyPalette(palette()));
     resize(kExpandedWidth, kHeight);
     if (start == Start::OnScreenFirst) {
         // The window goes to the screen at the size it opens with: the X
@@ -79,7 +83,6 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     RegisterComponents();
     ConnectHandlers();
     SetTabOrder();
-    NameControls();
     Guard([this] { ArrangeAtCreation(this); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
@@ -114,7 +117,6 @@ void MainWindow::Started() {
 }
 
 void MainWindow::AfterHandler() {
-    Guard([this] { DescribeControls(); });
     if (afterHandler_)
         Guard(afterHandler_);
 }
@@ -339,7 +341,7 @@ void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
 
 void MainWindow::FocusMainPanel() {
     if (!KeepsKeyboard(QApplication::focusWidget()))
-        Find<QWidget>(QStringLiteral("Panel1"))->setFocus();
+        SlotPanel(slot::FirstCountdown)->setFocus();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -410,23 +412,43 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Guard([&] { taken = keyPreview_(watched, key); });
     if (!taken)
         Guard([&] { taken = KeyboardKey(focus, *keyEvent); });
-    Guard([this] { DescribeControls(); });
+    AfterHandler();
     return taken;
 }
 
 BevelPanel* MainWindow::SlotPanel(int N) const {
-    return components_.Find<BevelPanel>(QStringLiteral("Panel"), N);
+    return Find<BevelPanel>(layout::TimerPanelName(N));
 }
 
 TextBox* MainWindow::SlotEdit(int N) const {
-    return components_.Find<TextBox>(QStringLiteral("Edit"), N);
+    return Find<TextBox>(layout::TimerBoxName(N));
 }
 
 FlatButton* MainWindow::SlotButton(int N) const {
-    return components_.Find<FlatButton>(QStringLiteral("SpeedButton"), N);
+    return Find<FlatButton>(layout::TimerButtonName(N));
 }
 
 void MainWindow::PressClockBox(QObject*, Qt::MouseButton, QPoint) {
     // The time boxes are never typed into.
     FocusMainPanel();
+}
+
+QList<MenuItem*> MainWindow::SecondsItems() const {
+    QList<MenuItem*> items;
+    for (QAction* tens : secondsMenu->actions()) {
+        if (QMenu* submenu = tens->menu()) {
+            for (QAction* item : submenu->actions()) {
+                if (auto* seconds = qobject_cast<MenuItem*>(item))
+                    items << seconds;
+            }
+        }
+    }
+    return items;
+}
+
+QList<QWidget*> MainWindow::UnderEditor() const {
+    QList<QWidget*> covered;
+    for (const QString& name : layout::PanelsUnderEditor())
+        covered << Find<QWidget>(name);
+    return covered;
 }

@@ -4,6 +4,7 @@
 // controls and events they answer; each subsystem's folder defines its own.
 #pragma once
 
+#include "Components.h"
 #include "WindowState.h"
 #include "core/Guard.h"
 #include "core/TextFile.h"
@@ -13,7 +14,6 @@
 #include "models/Stopwatch.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
-#include "widgets/Components.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
 
@@ -26,6 +26,10 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+namespace layout {
+struct ControlRow;
+}
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -191,6 +195,10 @@ public:
     // already has (its display is gone): the save runs now, asking nothing.
     void SaveForSession();
 
+    // The menu items of the seconds menu, "00" to "59".
+    QList<MenuItem*> SecondsItems() const;
+    // The panels the message editor covers: the rows' and the bottom strip's.
+    QList<QWidget*> UnderEditor() const;
     BevelPanel* SlotPanel(int N) const;
     TextBox* SlotEdit(int N) const;
     FlatButton* SlotButton(int N) const;
@@ -220,13 +228,6 @@ public:
     // giving a control back the keyboard it had.
     bool KeyboardMode() const;
     void ReturnKeyboardTo(QWidget* control);
-
-    // What a screen reader hears: every control's name, kept true to what
-    // it shows; and a timer that starts or rings, announced.
-    void MakeAccessible();
-    void NameControls();
-    void DescribeControls();
-    void Announce(int N);
 
     // How the program reads the settings at the first activation and
     // writes them at close; either raises an error when it fails.
@@ -271,6 +272,8 @@ public:
 
 private:
     void CreateControls();
+    // A row's menu and handlers, on the control made from it.
+    void ConnectRow(const layout::ControlRow& row, QWidget* control);
     // Tab in reading order, and the keys that stand in for the mouse.
     void SetTabOrder();
     bool KeyboardKey(QWidget* focus, const QKeyEvent& key);
@@ -280,8 +283,6 @@ private:
     bool KeyboardMenu(QObject* watched, QContextMenuEvent* event);
     void LeaveKeyboardMode(QObject* pressed);
     bool KeepsKeyboard(const QWidget* focus) const;
-    // How a slot's button names itself: its timer, message, time and state.
-    QString SlotDescription(int N) const;
     // Points the window's member, if the layout names one, at a component.
     template <typename Field> void Bind(const Field& field, QObject* component);
     void RegisterComponents();
@@ -292,9 +293,7 @@ private:
     // screen reader hears up to date with what it changed.
     template <typename Handler> bool Handle(Handler&& handler) {
         const bool done = Guard(std::forward<Handler>(handler));
-        Guard([this] { DescribeControls(); });
-        if (afterHandler_)
-            Guard(afterHandler_);
+        AfterHandler();
         return done;
     }
     // Enters a handler from one of Qt's signals that way; the handler gets
@@ -326,6 +325,4 @@ private:
     std::function<void()> load_;
     std::function<void()> save_;
     Components components_;
-    // Speaks for the window to a screen reader.
-    QWidget* announcer_ = nullptr;
 };

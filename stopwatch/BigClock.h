@@ -6,9 +6,9 @@
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 
-class Clock {
+class BigClock {
 public:
-    Clock(platform::Platform platform, BevelPanel* panel, TextBox* box)
+    BigClock(platform::Platform platform, BevelPanel* panel, TextBox* box)
         : platform_(platform)
         , panel_(panel)
         , box_(box) {}

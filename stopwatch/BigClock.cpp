@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Clock.h"
+#include "BigClock.h"
 
 #include "core/Convert.h"
 
-void Clock::Show() {
+void BigClock::Show() {
     if (panel_->isHidden())
         return;
     // Measured on the text of the tick before, so a change between a narrow

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as a screen reader hears it: a name for every control, kept
+// true to the state the control shows, and a timer that starts or rings
+// announced.
+#pragma once
+
+#include "models/SettingsStore.h"
+#include "models/Stopwatch.h"
+#include "models/Timers.h"
+#include "slots/TimerRows.h"
+#include "widgets/Controls.h"
+
+#include <QObject>
+#include <array>
+
+class ScreenReader : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        FlatButton* pin;
+        FlatButton* alarmHalf;
+        BevelPanel* alarmPanel;
+        FlatButton* stopwatch;
+        std::array<TimePicker*, 2> alarmTimes;
+        std::array<BevelPanel*, 2> alarmAmPm;
+        std::array<FlatButton*, 2> alarmOnOff;
+        std::array<RadioButton*, 7> snooze;
+    };
+    // Before the window first shows: a reader keeps what it first learns.
+    static void Prepare();
+
+    ScreenReader(QWidget& window, const TimerRows& rows, const Timers& timers,
+                 const Stopwatch& stopwatch, const SettingsStore& settings, Controls controls,
+                 QObject* parent);
+    ~ScreenReader() override;
+
+    // What a pointer resting on a timer is told, so that a new user finds
+    // the right click; no pointer rests there before the first frame.
+    void AddTips();
+    // Every name kept true to what its control shows; only while a reader
+    // listens, since unheard they cost every tick their making.
+    void Describe();
+    // A timer that starts or rings.
+    void Announce(int n);
+
+private:
+    // How a timer's button names itself: its number, message, time and state.
+    QString TimerDescription(int n) const;
+
+    QWidget& window_;
+    const TimerRows& rows_;
+    const Timers& timers_;
+    const Stopwatch& stopwatch_;
+    const SettingsStore& settings_;
+    Controls controls_;
+    // Speaks for the window to a screen reader, made when first needed.
+    QWidget* announcer_ = nullptr;
+};
