@@ -2,12 +2,14 @@
 // The two small builders that make the main window's controls and menus
 // from the rows of its layout.
 #include "LayoutRows.h"
+#include "MainWindow.h"
 #include "core/Colors.h"
 #include "widgets/ControlParts.h"
 #include "widgets/IntervalTimer.h"
 
 #include <QHash>
 #include <QPixmap>
+#include <algorithm>
 #include <variant>
 #include <vector>
 
@@ -43,16 +45,107 @@ void ApplyFace(QWidget* control, Face face) {
 
 } // namespace
 
-template <typename Field> void MainWindow::Bind(const Field& field, QObject* component) {
+namespace {
+
+template <typename T> using Member = T* MainWindow::*;
+using Field =
+    std::variant<Member<Picture>, Member<FlatButton>, Member<CaptionLabel>, Member<BevelPanel>,
+                 Member<TextBox>, Member<CheckBox>, Member<RadioButton>, Member<TimePicker>,
+                 Member<PopupMenu>, Member<QMenu>, Member<MenuItem>>;
+
+// Where the window keeps each control it reaches by its role.
+// clang-format off
+const std::pair<Role, Field> kMembers[] = {
+    {Role::BackgroundPicture, &MainWindow::backgroundPicture},
+    {Role::HideButton, &MainWindow::hideButton},
+    {Role::CloseButton, &MainWindow::closeButton},
+    {Role::TitleLabel, &MainWindow::titleLabel},
+    {Role::AlarmBackgroundPicture, &MainWindow::alarmBackgroundPicture},
+    {Role::AlarmTitleLabel, &MainWindow::alarmTitleLabel},
+    {Role::AlarmHideButton, &MainWindow::alarmHideButton},
+    {Role::CloseAlarmHalfButton, &MainWindow::closeAlarmHalfButton},
+    {Role::StopwatchButton, &MainWindow::stopwatchButton},
+    {Role::TitleStrip, &MainWindow::titleStrip},
+    {Role::PinButton, &MainWindow::pinButton},
+    {Role::AlarmTitleStrip, &MainWindow::alarmTitleStrip},
+    {Role::OpenAlarmHalfButton, &MainWindow::openAlarmHalfButton},
+    {Role::SoundBox, &MainWindow::soundBox},
+    {Role::RecurBox, &MainWindow::recurBox},
+    {Role::SoundStrip, &MainWindow::soundStrip},
+    {Role::RecurStrip, &MainWindow::recurStrip},
+    {Role::QuitPanel, &MainWindow::quitPanel},
+    {Role::QuitButton, &MainWindow::quitButton},
+    {Role::TimeLeftPopup, &MainWindow::timeLeftPopup},
+    {Role::EditorPanel, &MainWindow::editorPanel},
+    {Role::MessageEdit, &MainWindow::messageEdit},
+    {Role::EditorOkPanel, &MainWindow::editorOkPanel},
+    {Role::EditorOkButton, &MainWindow::editorOkButton},
+    {Role::EditorPicker, &MainWindow::editorPicker},
+    {Role::EditorCover1, &MainWindow::editorCover1},
+    {Role::EditorCover2, &MainWindow::editorCover2},
+    {Role::EditorTimeLabel, &MainWindow::editorTimeLabel},
+    {Role::EditorCover3, &MainWindow::editorCover3},
+    {Role::EditorCover4, &MainWindow::editorCover4},
+    {Role::EditorCover5, &MainWindow::editorCover5},
+    {Role::EditorClearButton, &MainWindow::editorClearButton},
+    {Role::ClockPanel, &MainWindow::clockPanel},
+    {Role::ClockBox, &MainWindow::clockBox},
+    {Role::AlarmPanel, &MainWindow::alarmPanel},
+    {Role::Alarm1Label, &MainWindow::alarm1Label},
+    {Role::Alarm2Label, &MainWindow::alarm2Label},
+    {Role::SnoozeLabel, &MainWindow::snoozeLabel},
+    {Role::Alarm1Picker, &MainWindow::alarm1Picker},
+    {Role::Alarm2Picker, &MainWindow::alarm2Picker},
+    {Role::Snooze1Min, &MainWindow::snooze1Min},
+    {Role::Snooze3Min, &MainWindow::snooze3Min},
+    {Role::Snooze5Min, &MainWindow::snooze5Min},
+    {Role::Snooze9Min, &MainWindow::snooze9Min},
+    {Role::Snooze15Min, &MainWindow::snooze15Min},
+    {Role::Snooze20Min, &MainWindow::snooze20Min},
+    {Role::Alarm1OnOffPanel, &MainWindow::alarm1OnOffPanel},
+    {Role::Alarm1OnOff, &MainWindow::alarm1OnOff},
+    {Role::Alarm1RecurBox, &MainWindow::alarm1RecurBox},
+    {Role::Alarm2AmPmFrame, &MainWindow::alarm2AmPmFrame},
+    {Role::Alarm2AmPm, &MainWindow::alarm2AmPm},
+    {Role::Alarm1AmPmFrame, &MainWindow::alarm1AmPmFrame},
+    {Role::CopyAlarm1Button, &MainWindow::copyAlarm1Button},
+    {Role::CopyAlarm2Button, &MainWindow::copyAlarm2Button},
+    {Role::Alarm1AmPm, &MainWindow::alarm1AmPm},
+    {Role::Alarm2OnOffPanel, &MainWindow::alarm2OnOffPanel},
+    {Role::Alarm2OnOff, &MainWindow::alarm2OnOff},
+    {Role::TestAlarmPanel, &MainWindow::testAlarmPanel},
+    {Role::TestAlarmButton, &MainWindow::testAlarmButton},
+    {Role::Snooze30Min, &MainWindow::snooze30Min},
+    {Role::StartOnBox, &MainWindow::startOnBox},
+    {Role::SlotMenu, &MainWindow::slotMenu},
+    {Role::EditMessageItem, &MainWindow::editMessageItem},
+    {Role::SecondsMenu, &MainWindow::secondsMenu},
+    {Role::BackgroundMenu, &MainWindow::backgroundMenu},
+    {Role::MinimizeOnTimerItem, &MainWindow::minimizeOnTimerItem},
+    {Role::AlarmClockItem, &MainWindow::alarmClockItem},
+    {Role::ProcessesItem, &MainWindow::processesItem},
+    {Role::AlarmDelayMenu, &MainWindow::alarmDelayMenu},
+    {Role::TrayColourMenu, &MainWindow::trayColourMenu},
+    {Role::StopwatchMenu, &MainWindow::stopwatchMenu},
+    {Role::ClearStopwatchItem, &MainWindow::clearStopwatchItem},
+    {Role::QuitMenu, &MainWindow::quitMenu},
+    {Role::CloseNoSaveItem, &MainWindow::closeNoSaveItem},
+};
+// clang-format on
+
+} // namespace
+
+void MainWindow::Bind(Role role, QObject* component) {
+    const auto found = std::find_if(std::begin(kMembers), std::end(kMembers),
+                                    [role](const auto& entry) { return entry.first == role; });
+    if (found == std::end(kMembers))
+        return;
     std::visit(
         [this, component](auto member) {
-            if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
-                using Class =
-                    std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
-                this->*member = qobject_cast<Class*>(component);
-            }
+            using Class = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
+            this->*member = qobject_cast<Class*>(component);
         },
-        field);
+        found->second);
 }
 
 void MainWindow::CreateMenus() {
@@ -66,19 +159,17 @@ void MainWindow::CreateMenus() {
             auto* menu = new PopupMenu(this, name);
             menu->SetAutoPopup(!(row.flags & ManualPopup));
             menus.insert(name, menu);
-            Bind(row.field, menu);
+            Bind(row.role, menu);
         } else if (row.entry == Entry::Submenu) {
             QMenu* submenu = parent->addMenu(caption);
             submenu->setObjectName(name);
             submenu->menuAction()->setVisible(!(row.flags & HiddenMenu));
             menus.insert(name, submenu);
-            Bind(row.field, submenu);
+            Bind(row.role, submenu);
         } else {
             auto* item = new MenuItem(parent, name, caption, row.flags & Checkable);
             item->setChecked(row.flags & CheckedItem);
-            Bind(row.field, item);
-            if (row.onClick)
-                On(item, &MenuItem::Click, row.onClick);
+            Bind(row.role, item);
         }
     }
     RegisterComponents();
@@ -111,7 +202,7 @@ QWidget* MakePanel(const ControlRow& row, QWidget* parent) {
                                  row.kind == Kind::Lowered ? BevelPanel::Bevel::Lowered
                                                            : BevelPanel::Bevel::None);
     panel->SetCaption(QString::fromUtf8(row.caption));
-    if (row.onClick || (row.flags & Clickable))
+    if (row.flags & Clickable)
         panel->SetKeyboardClickable();
     return panel;
 }
@@ -210,7 +301,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent, Pictures& pictures)
 
 } // namespace
 
-void MainWindow::ConnectRow(const ControlRow& row, QWidget* control) {
+void MainWindow::AttachMenu(const ControlRow& row, QWidget* control) {
     if (row.menu) {
         auto* menu = Find<PopupMenu>(QLatin1String(row.menu));
         if (auto* image = qobject_cast<Picture*>(control))
@@ -222,24 +313,6 @@ void MainWindow::ConnectRow(const ControlRow& row, QWidget* control) {
         else if (auto* edit = qobject_cast<TextBox*>(control))
             edit->ContextMenu = menu;
     }
-    if (row.onClick) {
-        if (auto* button = qobject_cast<FlatButton*>(control))
-            On(button, &FlatButton::clicked, row.onClick);
-        else if (auto* panel = qobject_cast<BevelPanel*>(control))
-            On(panel, &BevelPanel::Click, row.onClick);
-        else if (auto* box = qobject_cast<CheckBox*>(control))
-            On(box, &CheckBox::clicked, row.onClick);
-    }
-    if (row.onMouseDown) {
-        if (auto* image = qobject_cast<Picture*>(control))
-            On(image, &Picture::MouseDown, row.onMouseDown);
-        else if (auto* button = qobject_cast<FlatButton*>(control))
-            On(button, &FlatButton::MouseDown, row.onMouseDown);
-        else if (auto* label = qobject_cast<CaptionLabel*>(control))
-            On(label, &CaptionLabel::MouseDown, row.onMouseDown);
-        else if (auto* edit = qobject_cast<TextBox*>(control))
-            On(edit, &TextBox::MouseDown, row.onMouseDown);
-    }
 }
 
 void MainWindow::CreateControls() {
@@ -248,7 +321,7 @@ void MainWindow::CreateControls() {
         QWidget* parent =
             row.parent.isEmpty() ? this : Find<QWidget>(QString::fromLatin1(row.parent));
         QWidget* control = MakeControl(row, parent, pictures);
-        ConnectRow(row, control);
+        AttachMenu(row, control);
         if (row.kind != Kind::Picker)
             ApplyFace(control, row.face);
         if (row.reader.name)
@@ -257,7 +330,7 @@ void MainWindow::CreateControls() {
             control->setAccessibleDescription(QString::fromUtf8(row.reader.description));
         if (row.flags & Hidden)
             control->hide();
-        Bind(row.field, control);
+        Bind(row.role, control);
         components_.Insert(control);
     }
 

@@ -3,11 +3,10 @@
 // order first, and one row a menu entry, in the design's names.
 #pragma once
 
-#include "MainWindow.h"
-
 #include <QByteArray>
 #include <QRect>
-#include <variant>
+#include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace layout {
@@ -61,17 +60,86 @@ enum Flag {
     Clickable = 64,   // a panel that answers a click, reached by Tab
 };
 
-// The window's member that names the control, when it has one.
-template <typename T> using Member = T* MainWindow::*;
-using Field = std::variant<std::monostate, Member<Picture>, Member<FlatButton>,
-                           Member<CaptionLabel>, Member<BevelPanel>, Member<TextBox>,
-                           Member<CheckBox>, Member<RadioButton>, Member<TimePicker>>;
+// What a control is to the window, for the controls the window or a
+// feature reaches by themselves; most rows need none.
+enum class Role {
+    None,
+    BackgroundPicture,
+    HideButton,
+    CloseButton,
+    TitleLabel,
+    AlarmBackgroundPicture,
+    AlarmTitleLabel,
+    AlarmHideButton,
+    CloseAlarmHalfButton,
+    StopwatchButton,
+    TitleStrip,
+    PinButton,
+    AlarmTitleStrip,
+    OpenAlarmHalfButton,
+    SoundBox,
+    RecurBox,
+    SoundStrip,
+    RecurStrip,
+    QuitPanel,
+    QuitButton,
+    TimeLeftPopup,
+    EditorPanel,
+    MessageEdit,
+    EditorOkPanel,
+    EditorOkButton,
+    EditorPicker,
+    EditorCover1,
+    EditorCover2,
+    EditorTimeLabel,
+    EditorCover3,
+    EditorCover4,
+    EditorCover5,
+    EditorClearButton,
+    ClockPanel,
+    ClockBox,
+    AlarmPanel,
+    Alarm1Label,
+    Alarm2Label,
+    SnoozeLabel,
+    Alarm1Picker,
+    Alarm2Picker,
+    Snooze1Min,
+    Snooze3Min,
+    Snooze5Min,
+    Snooze9Min,
+    Snooze15Min,
+    Snooze20Min,
+    Alarm1OnOffPanel,
+    Alarm1OnOff,
+    Alarm1RecurBox,
+    Alarm2AmPmFrame,
+    Alarm2AmPm,
+    Alarm1AmPmFrame,
+    CopyAlarm1Button,
+    CopyAlarm2Button,
+    Alarm1AmPm,
+    Alarm2OnOffPanel,
+    Alarm2OnOff,
+    TestAlarmPanel,
+    TestAlarmButton,
+    Snooze30Min,
+    StartOnBox,
+    SlotMenu,
+    EditMessageItem,
+    SecondsMenu,
+    BackgroundMenu,
+    MinimizeOnTimerItem,
+    AlarmClockItem,
+    ProcessesItem,
+    AlarmDelayMenu,
+    TrayColourMenu,
+    StopwatchMenu,
+    ClearStopwatchItem,
+    QuitMenu,
+    CloseNoSaveItem,
+};
 
-using Click = void (MainWindow::*)(QObject*);
-using Press = void (MainWindow::*)(QObject*, Qt::MouseButton, QPoint);
-
-// What a screen reader hears of a control whose caption does not say it
-// all: its name, and what it does.
 struct ReaderText {
     const char* name = nullptr;
     const char* description = nullptr;
@@ -88,9 +156,7 @@ struct ControlRow {
     const char* picture = nullptr;
     const char* menu = nullptr;
     int flags = 0;
-    Field field = {};
-    Click onClick = nullptr;
-    Press onMouseDown = nullptr;
+    Role role = Role::None;
     ReaderText reader = {};
 };
 
@@ -103,16 +169,13 @@ enum MenuFlag {
     HiddenMenu = 8,
 };
 
-using MenuField = std::variant<std::monostate, Member<PopupMenu>, Member<QMenu>, Member<MenuItem>>;
-
 struct MenuRow {
     Entry entry;
     QByteArray name;
     QByteArray parent = {}; // the menu or submenu it is in
     QByteArray caption = {};
     int flags = 0;
-    MenuField field = {};
-    Click onClick = nullptr;
+    Role role = Role::None;
 };
 
 FaceSpec SpecOf(Face face);

@@ -182,7 +182,30 @@ void MainWindow::RegisterComponents() {
     }
 }
 
-void MainWindow::ConnectHandlers() {}
+void MainWindow::ConnectHandlers() {
+    // The window's own controls; the features connect theirs.
+    for (Picture* picture : {backgroundPicture, alarmBackgroundPicture})
+        On(picture, &Picture::MouseDown, &MainWindow::DragByTitle);
+    for (CaptionLabel* title : {titleLabel, alarmTitleLabel})
+        On(title, &CaptionLabel::MouseDown, &MainWindow::DragByTitle);
+    for (FlatButton* hide : {hideButton, alarmHideButton})
+        On(hide, &FlatButton::clicked, &MainWindow::HideWindow);
+    On(closeButton, &FlatButton::clicked, &MainWindow::CloseButtonClick);
+    On(pinButton, &FlatButton::clicked, &MainWindow::TogglePin);
+    for (FlatButton* half : {openAlarmHalfButton, closeAlarmHalfButton})
+        On(half, &FlatButton::clicked, &MainWindow::AlarmButtonClick);
+    On(quitButton, &FlatButton::clicked, &MainWindow::Quit);
+    for (CheckBox* option : {soundBox, recurBox, alarm1RecurBox})
+        On(option, &CheckBox::clicked, &MainWindow::RestKeyboard);
+    On(clockBox, &TextBox::MouseDown, &MainWindow::PressClockBox);
+    On(minimizeOnTimerItem, &MenuItem::Click, &MainWindow::ToggleMinimizeOnTimer);
+    On(alarmClockItem, &MenuItem::Click, &MainWindow::ToggleAlarmHalf);
+    On(closeNoSaveItem, &MenuItem::Click, &MainWindow::CloseNoSave);
+    for (QAction* colour : trayColourMenu->actions()) {
+        if (auto* item = qobject_cast<MenuItem*>(colour))
+            On(item, &MenuItem::Click, &MainWindow::ChooseTrayColour);
+    }
+}
 
 void MainWindow::ShowCentred() {
     const QRect screen = platform_.screens.Primary();

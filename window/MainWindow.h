@@ -29,7 +29,8 @@
 
 namespace layout {
 struct ControlRow;
-}
+enum class Role;
+} // namespace layout
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -272,8 +273,8 @@ public:
 
 private:
     void CreateControls();
-    // A row's menu and handlers, on the control made from it.
-    void ConnectRow(const layout::ControlRow& row, QWidget* control);
+    // A row's menu, on the control made from it.
+    void AttachMenu(const layout::ControlRow& row, QWidget* control);
     // Tab in reading order, and the keys that stand in for the mouse.
     void SetTabOrder();
     bool KeyboardKey(QWidget* focus, const QKeyEvent& key);
@@ -283,8 +284,8 @@ private:
     bool KeyboardMenu(QObject* watched, QContextMenuEvent* event);
     void LeaveKeyboardMode(QObject* pressed);
     bool KeepsKeyboard(const QWidget* focus) const;
-    // Points the window's member, if the layout names one, at a component.
-    template <typename Field> void Bind(const Field& field, QObject* component);
+    // Points the window's member for the role, if it keeps one, at a control.
+    void Bind(layout::Role role, QObject* component);
     void RegisterComponents();
     void CreateMenus();
     void ConnectHandlers();
