@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window on a fake desktop, with its settings load and save
-// watched and failed on demand.
+// The program on a fake desktop: the main window, and the composition root
+// around it, with the settings' load and save watched.
 #pragma once
 
 #include "app/Quorbel.h"
@@ -18,21 +18,19 @@ public:
         // Once the fixture's own members are there: a window started on
         // screen loads its settings at once.
         program = new Quorbel(platform, *this);
-        // The settings' load and save, watched and failed on demand.
+        // The settings' load and save, watched; the files themselves only
+        // when a test asks, since the fake desktop's settings home cannot be
+        // made.
         SetSettingsHooks(
             [this] {
                 calls << QStringLiteral("load");
                 if (realSettings)
                     program->Settings().Load();
-                else if (failLoad)
-                    throw EConvertError("settings file unreadable");
             },
             [this] {
                 calls << QStringLiteral("save");
                 if (realSettings)
                     program->Settings().Save(SessionEnding());
-                else if (failSave)
-                    throw EConvertError("settings file unreadable");
             });
         program->Start();
         trayIcon = program->Tray().Icon();
@@ -55,8 +53,6 @@ public:
     TrayIcon* trayIcon = nullptr;
 
     QStringList calls;
-    // Load and save the real files in the fake desktop's executable folder.
+    // Load and save the real files where the fake desktop puts them.
     bool realSettings = false;
-    bool failLoad = false;
-    bool failSave = false;
 };
