@@ -78,27 +78,26 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     : QObject(&window)
     , platform_(platform)
     , window_(window)
-    , timers_(window.TimersModel())
+    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome())
     , rows_(timers_, RowControls(window), Entry(), this)
     , flasher_(timers_, rows_,
                {window.alertTimer, window.soundBox, window.recurBox, window.alarm1RecurBox},
-               platform.sound, window.Files(), Entry(), this)
-    , editor_(timers_, window.Settings(), EditorControls(window), Entry(), this)
-    , stopwatchButton_(window.StopwatchModel(), window.stopwatchButton, window.clearStopwatchItem,
-                       Entry(), this)
+               platform.sound, files_, Entry(), this)
+    , editor_(timers_, settings_, EditorControls(window), Entry(), this)
+    , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, Entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
-    , alarmPanel_(window.Alarms(), window.Settings(), flasher_, platform.clock,
-                  AlarmControls(window), Entry(), this)
-    , notifier_(timers_, window.Alarms(), platform.notifications, Entry(), this)
+    , alarmPanel_(alarms_, settings_, flasher_, platform.clock, AlarmControls(window), Entry(),
+                  this)
+    , notifier_(timers_, alarms_, platform.notifications, Entry(), this)
     , commands_(timers_, platform.instance, Entry(), this)
-    , settingsFile_(window.Settings(), timers_, window.Alarms(), alarmPanel_, platform,
-                    window.Files(), OptionControls(window), this)
+    , settingsFile_(settings_, timers_, alarms_, alarmPanel_, platform, files_,
+                    OptionControls(window), this)
     , tray_(timers_, window, platform, Entry(), this)
-    , scheduler_(window, window.scheduleTimer, window.processesItem, window.Files(), platform,
-                 Entry(), this)
-    , reader_(window, rows_, timers_, window.StopwatchModel(), window.Settings(),
-              ReaderControls(window), this)
+    , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, Entry(),
+                 this)
+    , reader_(window, rows_, timers_, stopwatch_, settings_, ReaderControls(window), this)
     , counted_(platform.clock.SinceBoot()) {
+    window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {
         Guard([this] { reader_.Describe(); });
         Guard([this] { tray_.Settle(); });
@@ -183,7 +182,12 @@ void Quorbel::Start() {
 }
 
 void Quorbel::ToggleTimer(int n) {
-    window_.ToggleSlot(n);
+    if (!slot::IsSlot(n))
+        return;
+    // An alert put the window on top; a click takes it down again unless
+    // the user pinned it there.
+    window_.LowerUnlessPinned();
+    timers_.Toggle(n);
 }
 
 void Quorbel::Tick() {
@@ -194,7 +198,7 @@ void Quorbel::Tick() {
     const int seconds = int(qBound<qint64>(0, qRound64((now - counted_) / 1000.0), kLongestGap));
     counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
 
-    window_.StopwatchModel().Advance(seconds);
+    stopwatch_.Advance(seconds);
     clock_.Show();
     alarmPanel_.Check();
 

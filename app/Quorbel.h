@@ -27,12 +27,18 @@ class Quorbel : public QObject {
 public:
     Quorbel(platform::Platform platform, MainWindow& window);
 
+    const UserFiles& Files() const { return files_; }
+    SettingsStore& Store() { return settings_; }
+    Timers& TimersModel() { return timers_; }
+    AlarmClock& AlarmsModel() { return alarms_; }
+    Stopwatch& StopwatchModel() { return stopwatch_; }
+
     TimerRows& Rows() { return rows_; }
     AlertFlasher& Flasher() { return flasher_; }
     MessageEditor& Editor() { return editor_; }
-    AlarmPanel& Alarms() { return alarmPanel_; }
+    AlarmPanel& AlarmHalf() { return alarmPanel_; }
     CommandRunner& Commands() { return commands_; }
-    SettingsFile& Settings() { return settingsFile_; }
+    SettingsFile& PrefsFile() { return settingsFile_; }
     TrayPresence& Tray() { return tray_; }
     Scheduler& Schedule() { return scheduler_; }
     ScreenReader& Reader() { return reader_; }
@@ -63,7 +69,12 @@ private:
 
     platform::Platform platform_;
     MainWindow& window_;
-    Timers& timers_;
+    // Where the user's files are, and the state the program keeps.
+    UserFiles files_;
+    SettingsStore settings_;
+    Timers timers_{settings_};
+    AlarmClock alarms_;
+    Stopwatch stopwatch_;
     TimerRows rows_;
     AlertFlasher flasher_;
     MessageEditor editor_;

@@ -17,11 +17,11 @@ void TickWithAllSlotsRunning(benchmark::State& state) {
     Quorbel program(desktop.Interfaces(), form);
     program.Start();
     for (int n = 0; n < 12; ++n)
-        form.Settings().Presets().SetLine(n, QString::number(1 << 30));
+        program.Store().Presets().SetLine(n, QString::number(1 << 30));
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
-        form.Settings().Prefs().SetLine(n, QStringLiteral("99:59:59"));
-    form.TimersModel().ReadSaved();
-    slot::ForEachSlot([&](int n) { form.TimersModel().Toggle(n); });
+        program.Store().Prefs().SetLine(n, QStringLiteral("99:59:59"));
+    program.TimersModel().ReadSaved();
+    slot::ForEachSlot([&](int n) { program.TimersModel().Toggle(n); });
     for (auto _ : state)
         program.Tick();
 }

@@ -28,10 +28,10 @@ public:
     FlatButton* okButton;
     FlatButton* cancelButton;
 
-    void LoadList(QObject* Sender);
-    void PauseSchedule(QObject* Sender);
-    void StoreList(QObject* Sender);
-    void CancelEdit(QObject* Sender);
+    void LoadList(QObject* sender);
+    void PauseSchedule(QObject* sender);
+    void StoreList(QObject* sender);
+    void CancelEdit(QObject* sender);
 
     // Escape and the window's close work as Cancel: the scheduler must not
     // stay paused after the dialog has gone.

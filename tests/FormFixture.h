@@ -25,12 +25,12 @@ public:
             [this] {
                 calls << QStringLiteral("load");
                 if (realSettings)
-                    program->Settings().Load();
+                    program->PrefsFile().Load();
             },
             [this] {
                 calls << QStringLiteral("save");
                 if (realSettings)
-                    program->Settings().Save(SessionEnding());
+                    program->PrefsFile().Save(SessionEnding());
             });
         program->Start();
         trayIcon = program->Tray().Icon();
@@ -47,6 +47,10 @@ public:
             emit alertTimer->Timer();
     }
     TimerRows& Rows() { return program->Rows(); }
+    SettingsStore& Settings() { return program->Store(); }
+    Timers& TimersModel() { return program->TimersModel(); }
+    AlarmClock& Alarms() { return program->AlarmsModel(); }
+    Stopwatch& StopwatchModel() { return program->StopwatchModel(); }
 
     // The program around the window; the window owns it.
     Quorbel* program = nullptr;

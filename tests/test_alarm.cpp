@@ -205,11 +205,11 @@ void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
     form->Tick();
     SetAlarm1(QTime(6, 0), "AM");
     form->AlertTick();
-    QVERIFY(form->program->Alarms().AlertBeatSinceKey());
+    QVERIFY(form->program->AlarmHalf().AlertBeatSinceKey());
     PressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
-    QVERIFY(!form->program->Alarms().AlertBeatSinceKey());
+    QVERIFY(!form->program->AlarmHalf().AlertBeatSinceKey());
     PressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
 }
@@ -225,23 +225,23 @@ void AlarmTest::copyButtons() {
     form->copyAlarm2Button->click();
     QCOMPARE(form->alarm1Picker->time(), QTime(8, 40));
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->Alarms().TimeChanged());
+    QVERIFY(!form->program->AlarmHalf().TimeChanged());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->Alarms().TimeChanged());
+    QVERIFY(form->program->AlarmHalf().TimeChanged());
     // Back as saved: no change to ask about at close.
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->Alarms().TimeChanged());
+    QVERIFY(!form->program->AlarmHalf().TimeChanged());
     // Nor is Enter in a picker, which reports the time it already had.
     form->openAlarmHalfButton->click();
     form->alarm2Picker->setFocus();
     QTest::keyClick(form->alarm2Picker, Qt::Key_Return);
-    QVERIFY(!form->program->Alarms().TimeChanged());
+    QVERIFY(!form->program->AlarmHalf().TimeChanged());
     form->Alarms().SetAmPm(2, QStringLiteral("x"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("AM"));

@@ -99,7 +99,7 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->snoozeTimer->Interval(), 0);
     QCOMPARE(form->scheduleTimer->Interval(), 1000);
     QCOMPARE(form->trayIcon->Interval(), 450);
-    QCOMPARE(form->program->Settings().OptionFlags(), QString(30, u'0'));
+    QCOMPARE(form->program->PrefsFile().OptionFlags(), QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     // The alarm half exists but lies past the collapsed window's edge.
     for (QWidget* right : std::initializer_list<QWidget*>{

@@ -245,7 +245,7 @@ void SettingsTest::loadShowsSettings() {
     QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
     QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
-    QCOMPARE(form->program->Settings().OptionFlags(), QStringLiteral("101130053extra chars"));
+    QCOMPARE(form->program->PrefsFile().OptionFlags(), QStringLiteral("101130053extra chars"));
     QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 
     // The alarm half and Start ON.
@@ -320,7 +320,7 @@ void SettingsTest::alarmQuestion() {
     form->alarm1Picker->setTime(QTime(6, 45));
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->Alarms().TimeChanged());
+    QVERIFY(form->program->AlarmHalf().TimeChanged());
     desktop->answers = {Answer(answer)};
     QSignalSpy closed(form.get(), &MainWindow::Closed);
     Quit();
@@ -330,7 +330,7 @@ void SettingsTest::alarmQuestion() {
     QCOMPARE(desktop->asked[0].title, QStringLiteral("Confirm"));
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Alarm time changed, save new time?"));
     QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::No);
-    QVERIFY(!form->program->Alarms().TimeChanged());
+    QVERIFY(!form->program->AlarmHalf().TimeChanged());
     QList<QByteArray> written = FullFile();
     written[11] = alarm1;
     written[13] = indicator;
@@ -350,7 +350,7 @@ void SettingsTest::alarmOptionsSurviveRestart() {
     form->alarm2Picker->setSelectedSection(QDateTimeEdit::MinuteSection);
     QTest::keyClicks(form->alarm2Picker, QStringLiteral("05"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
-    QVERIFY(form->program->Alarms().TimeChanged());
+    QVERIFY(form->program->AlarmHalf().TimeChanged());
     desktop->answers = {Answer::Yes};
     Quit();
     Start();
@@ -419,7 +419,7 @@ void SettingsTest::failedSaveAsks() {
     // still to be asked about, and a save once there is room again.
     QVERIFY(form->isVisible());
     QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
-    QVERIFY(form->program->Alarms().TimeChanged());
+    QVERIFY(form->program->AlarmHalf().TimeChanged());
     desktop->bytesFree = -1;
     desktop->answers = {Answer::Yes, Answer::No};
     Quit();

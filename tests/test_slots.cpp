@@ -362,10 +362,10 @@ void SlotsTest::editorEnterStores() {
     QCOMPARE(QApplication::focusWidget(), form->messageEdit);
     form->messageEdit->clear();
     QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
-    form->program->Alarms().NoteAlertBeat();
+    form->program->AlarmHalf().NoteAlertBeat();
     QTest::keyClick(form->messageEdit, Qt::Key_Return);
     QVERIFY(!form->editorPanel->isVisible());
-    QVERIFY(!form->program->Alarms().AlertBeatSinceKey());
+    QVERIFY(!form->program->AlarmHalf().AlertBeatSinceKey());
     QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
     QCOMPARE(form->Settings().Prefs().Line(6), QStringLiteral("00:10:00Tea"));
 }
@@ -434,7 +434,7 @@ void SlotsTest::editorLeavesKeyboardOnSlots() {
     PressEnter();
     QCOMPARE(QApplication::focusWidget(), form->Find<QWidget>("Panel1"));
     QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
-    QVERIFY(!form->program->Alarms().TimeChanged());
+    QVERIFY(!form->program->AlarmHalf().TimeChanged());
     // The button the pointer left while the editor was open shows no hover.
     QCOMPARE(form->SlotButton(6)->grab().toImage(), form->SlotButton(7)->grab().toImage());
 }
@@ -516,7 +516,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->SlotPanel(30)->Color(), clr::Blue);
     QCOMPARE(form->SlotButton(30)->FontColor(), clr::Yellow);
     QCOMPARE(form->SlotPanel(2)->Color(), clr::Background);
-    QVERIFY(form->program->Alarms().AlertBeatSinceKey());
+    QVERIFY(form->program->AlarmHalf().AlertBeatSinceKey());
     QVERIFY(form->program->Flasher().Flashed());
 
     form->AlertTick();

@@ -101,11 +101,11 @@ void SoakTest::hundredThousandTicks() {
                 form.TimersModel().Edit(n, time.left(5), QStringLiteral("Soak"));
                 form.TimersModel().SetSeconds(n, time.mid(6, 2));
             }
-            Guard([&] { form.ToggleSlot(n); });
+            Guard([&] { form.program->ToggleTimer(n); });
         }
         if (dice.OneIn(50)) {
             const int n = slot::FirstQuick + dice.Roll(12);
-            Guard([&] { form.ToggleSlot(n); });
+            Guard([&] { form.program->ToggleTimer(n); });
         }
         if (form.program->Flasher().Flashed() && dice.OneIn(4))
             form.program->PreviewKey(&form, Qt::Key_Return);

@@ -5,6 +5,7 @@
 #include "LayoutRows.h"
 
 #include "core/Colors.h"
+#include "core/SlotFlags.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,8 +50,7 @@ int KeyOf(const QKeyEvent* event) {
 MainWindow::MainWindow(platform::Platform platform, Start start)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , platform_(platform)
-    , start_(start)
-    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome()) {
+    , start_(start) {
     setObjectName(QStringLiteral("AForm1"));
     setWindowTitle(QStringLiteral("Quorbel"));
     setAccessibleName(windowTitle());
@@ -83,7 +83,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     RegisterComponents();
     ConnectHandlers();
     SetTabOrder();
-    Guard([this] { ArrangeAtCreation(this); });
+    Guard([this] { ArrangeAtCreation(); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
         // the ones the design hides, and the closed alarm half, were hidden
@@ -110,7 +110,7 @@ void MainWindow::Started() {
     // The window is on screen and the keyboard on its way to it: the
     // settings are read now, so that the first frame is already the user's
     // and not the design's, repainted a moment later.
-    Handle([this] { LoadAtFirstActivation(this); });
+    Handle([this] { LoadAtFirstActivation(); });
     // The window manager takes the icon as well after the first frame; the
     // frame does not wait for its drawings.
     AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
@@ -138,13 +138,6 @@ void MainWindow::BringBackForAlert(int pointerY) {
 void MainWindow::MinimizeOnTimer() {
     if (minimizeOnTimerItem->isChecked())
         hide();
-}
-
-void MainWindow::ToggleSlot(int N) {
-    if (!slot::IsSlot(N))
-        return;
-    LowerUnlessPinned();
-    timers_.Toggle(N);
 }
 
 void MainWindow::RestKeyboard(QObject*) {
@@ -190,10 +183,10 @@ void MainWindow::ConnectHandlers() {
         On(title, &CaptionLabel::MouseDown, &MainWindow::DragByTitle);
     for (FlatButton* hide : {hideButton, alarmHideButton})
         On(hide, &FlatButton::clicked, &MainWindow::HideWindow);
-    On(closeButton, &FlatButton::clicked, &MainWindow::CloseButtonClick);
+    On(closeButton, &FlatButton::clicked, &MainWindow::Quit);
     On(pinButton, &FlatButton::clicked, &MainWindow::TogglePin);
     for (FlatButton* half : {openAlarmHalfButton, closeAlarmHalfButton})
-        On(half, &FlatButton::clicked, &MainWindow::AlarmButtonClick);
+        On(half, &FlatButton::clicked, &MainWindow::ToggleAlarmHalf);
     On(quitButton, &FlatButton::clicked, &MainWindow::Quit);
     for (CheckBox* option : {soundBox, recurBox, alarm1RecurBox})
         On(option, &CheckBox::clicked, &MainWindow::RestKeyboard);
@@ -216,7 +209,7 @@ void MainWindow::ShowCentred() {
     activateWindow();
 }
 
-void MainWindow::ArrangeAtCreation(QObject*) {
+void MainWindow::ArrangeAtCreation() {
     editorPanel->move(editorPanel->x(), 48);
     SetAlarmHalfOpen(false);
 }
@@ -231,7 +224,7 @@ void MainWindow::SetAlarmHalfOpen(bool open) {
         emit AlarmHalfOpened();
 }
 
-void MainWindow::LoadAtFirstActivation(QObject*) {
+void MainWindow::LoadAtFirstActivation() {
     if (!State.FirstActivation)
         return;
     if (load_)
@@ -256,10 +249,6 @@ void MainWindow::DragByTitle(QObject*, Qt::MouseButton, QPoint) {
         platform_.windows.StartMove(this);
 }
 
-void MainWindow::CloseButtonClick(QObject* Sender) {
-    Quit(Sender);
-}
-
 void MainWindow::HideWindow(QObject*) {
     hide();
     emit EditorCancelled();
@@ -267,14 +256,6 @@ void MainWindow::HideWindow(QObject*) {
 
 void MainWindow::TogglePin(QObject*) {
     platform_.windows.SetStayOnTop(this, pinButton->Down());
-}
-
-void MainWindow::AlarmButtonClick(QObject* Sender) {
-    AlarmHalfButtonClick(Sender);
-}
-
-void MainWindow::AlarmHalfButtonClick(QObject* Sender) {
-    ToggleAlarmHalf(Sender);
 }
 
 void MainWindow::ToggleAlarmHalf(QObject*) {
@@ -298,13 +279,13 @@ void MainWindow::ToggleMinimizeOnTimer(QObject*) {
     minimizeOnTimerItem->setChecked(!minimizeOnTimerItem->isChecked());
 }
 
-void MainWindow::ChooseTrayColour(QObject* Sender) {
+void MainWindow::ChooseTrayColour(QObject* sender) {
     for (QAction* item : trayColourMenu->actions())
-        item->setChecked(item == Sender);
+        item->setChecked(item == sender);
 }
 
 void MainWindow::Quit(QObject*) {
-    if (timers_.AnyRunning()) {
+    if (timersRunning_ && timersRunning_()) {
         hide();
         const auto answer =
             platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
@@ -369,7 +350,7 @@ void MainWindow::FocusMainPanel() {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Handle([this] { LoadAtFirstActivation(this); });
+        Handle([this] { LoadAtFirstActivation(); });
     QWidget::changeEvent(event);
 }
 
@@ -439,16 +420,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return taken;
 }
 
-BevelPanel* MainWindow::SlotPanel(int N) const {
-    return Find<BevelPanel>(layout::TimerPanelName(N));
+BevelPanel* MainWindow::SlotPanel(int n) const {
+    return Find<BevelPanel>(layout::TimerPanelName(n));
 }
 
-TextBox* MainWindow::SlotEdit(int N) const {
-    return Find<TextBox>(layout::TimerBoxName(N));
+TextBox* MainWindow::SlotEdit(int n) const {
+    return Find<TextBox>(layout::TimerBoxName(n));
 }
 
-FlatButton* MainWindow::SlotButton(int N) const {
-    return Find<FlatButton>(layout::TimerButtonName(N));
+FlatButton* MainWindow::SlotButton(int n) const {
+    return Find<FlatButton>(layout::TimerButtonName(n));
 }
 
 void MainWindow::PressClockBox(QObject*, Qt::MouseButton, QPoint) {

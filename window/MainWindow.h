@@ -7,12 +7,6 @@
 #include "Components.h"
 #include "WindowState.h"
 #include "core/Guard.h"
-#include "core/TextFile.h"
-#include "core/UserFiles.h"
-#include "models/AlarmClock.h"
-#include "models/SettingsStore.h"
-#include "models/Stopwatch.h"
-#include "models/Timers.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
@@ -170,23 +164,21 @@ public:
     void AfterFirstFrame(std::function<void()> work);
 
     // Window behaviour.
-    void ArrangeAtCreation(QObject* Sender);
-    void LoadAtFirstActivation(QObject* Sender);
+    void ArrangeAtCreation();
+    // The settings, read at the window's first activation.
+    void LoadAtFirstActivation();
     // Every close but "Close no save" writes the settings first.
     void SaveBeforeClose();
     // The release of a key the window took.
     bool PreviewKeyUp(int key);
-    void DragByTitle(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-    void CloseButtonClick(QObject* Sender);
-    void HideWindow(QObject* Sender);
-    void TogglePin(QObject* Sender);
-    void ToggleAlarmHalf(QObject* Sender);
-    void AlarmHalfButtonClick(QObject* Sender);
-    void AlarmButtonClick(QObject* Sender);
-    void ToggleMinimizeOnTimer(QObject* Sender);
-    void ChooseTrayColour(QObject* Sender);
-    void Quit(QObject* Sender);
-    void CloseNoSave(QObject* Sender);
+    void DragByTitle(QObject* sender, Qt::MouseButton button, QPoint pos);
+    void HideWindow(QObject* sender);
+    void TogglePin(QObject* sender);
+    void ToggleAlarmHalf(QObject* sender);
+    void ToggleMinimizeOnTimer(QObject* sender);
+    void ChooseTrayColour(QObject* sender);
+    void Quit(QObject* sender);
+    void CloseNoSave(QObject* sender);
 
     // The desktop ends the program: a request to end, or its terminal
     // gone. The settings are saved without a question, and a save that
@@ -200,24 +192,15 @@ public:
     QList<MenuItem*> SecondsItems() const;
     // The panels the message editor covers: the rows' and the bottom strip's.
     QList<QWidget*> UnderEditor() const;
-    BevelPanel* SlotPanel(int N) const;
-    TextBox* SlotEdit(int N) const;
-    FlatButton* SlotButton(int N) const;
+    BevelPanel* SlotPanel(int n) const;
+    TextBox* SlotEdit(int n) const;
+    FlatButton* SlotButton(int n) const;
     // The clock's box shares the seconds menu with the time boxes, but is
     // no timer's.
-    void PressClockBox(QObject* Sender, Qt::MouseButton Button, QPoint pos);
-
-    // What a click on slot N's button does: start, stop or acknowledge it.
-    void ToggleSlot(int N);
+    void PressClockBox(QObject* sender, Qt::MouseButton button, QPoint pos);
 
     // A click on a sound option leaves the keyboard at rest.
-    void RestKeyboard(QObject* Sender);
-    // Where the user's files are, and what they hold.
-    const UserFiles& Files() const { return files_; }
-    SettingsStore& Settings() { return settings_; }
-    Stopwatch& StopwatchModel() { return stopwatch_; }
-    AlarmClock& Alarms() { return alarms_; }
-    Timers& TimersModel() { return timers_; }
+    void RestKeyboard(QObject* sender);
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void CenterMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
@@ -238,6 +221,8 @@ public:
     }
     // The desktop is ending the program: nothing is asked any more.
     bool SessionEnding() const { return sessionEnding_; }
+    // Whether a timer still counts down, which the quit asks about.
+    void SetTimersRunning(std::function<bool()> running) { timersRunning_ = std::move(running); }
 
 signals:
     // The window has closed for good; the program ends.
@@ -308,15 +293,10 @@ private:
 
     platform::Platform platform_;
     Start start_;
-    UserFiles files_;
     std::function<bool(QObject*, int)> keyPreview_;
     // What became of reading "prefs.qbx"; nothing before the first load,
     // and a store never loaded is never written.
 
-    SettingsStore settings_;
-    Timers timers_{settings_};
-    Stopwatch stopwatch_;
-    AlarmClock alarms_;
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
     // Inside the close, which may be waiting on a question; and past it.
@@ -324,6 +304,7 @@ private:
     bool closed_ = false;
     std::function<void()> afterHandler_;
     std::function<void()> load_;
+    std::function<bool()> timersRunning_;
     std::function<void()> save_;
     Components components_;
 };

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else
         Store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
 
-    SettingsFile& settings = program.root->Settings();
-    program.root->Alarms().Saved();
+    SettingsFile& settings = program.root->PrefsFile();
+    program.root->AlarmHalf().Saved();
     if (!Guard([&] { settings.Load(); }))
         Fail("the load failed");
     if (!Guard([&] { settings.Save(false); }))
