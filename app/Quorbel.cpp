@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Quorbel.h"
 
+#include <QDateTime>
+
 namespace {
 
 bool IsCountdown(int n) {
@@ -96,6 +98,8 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, Entry(),
                  this)
     , reader_(window, rows_, timers_, stopwatch_, settings_, ReaderControls(window), this)
+    , journal_(
+          timers_, platform, files_, [this] { return Now(); }, this)
     , counted_(platform.clock.SinceBoot()) {
     window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {
@@ -111,6 +115,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     ConnectEditor();
     ConnectAlarms();
     ConnectCommands();
+    ConnectJournal();
     window.SetSettingsHooks([this] { settingsFile_.Load(); },
                             [this] { settingsFile_.Save(window_.SessionEnding()); });
     connect(window.tickTimer, &IntervalTimer::Timer, this, [this] { Handle([this] { Tick(); }); });
@@ -267,5 +272,24 @@ void Quorbel::ConnectCommands() {
                                                     "will not be overwritten:\n%1")
                                          .arg(path));
         });
+    });
+}
+
+Moment Quorbel::Now() const {
+    return {platform_.clock.WallMs(), counted_, platform_.clock.BootId()};
+}
+
+void Quorbel::ConnectJournal() {
+    // What ran before resumes once the first frame is on screen.
+    connect(&window_, &MainWindow::Loaded, this,
+            [this] { window_.AfterFirstFrame([this] { journal_.Restore(); }); });
+    connect(&journal_, &JournalKeeper::RanOutWhileAway, this, [this](int n, qint64 wallMs) {
+        Guard([&] { notifier_.TimerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
+    });
+    connect(&timers_, &Timers::Resumed, this, [this] { tray_.TimerStarted(); });
+    // Only a deliberate quit ends what runs; the session's end keeps it.
+    connect(&window_, &MainWindow::Closed, this, [this] {
+        if (!window_.SessionEnding())
+            journal_.Forget();
     });
 }

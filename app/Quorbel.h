@@ -8,6 +8,7 @@
 #include "access/ScreenReader.h"
 #include "alarm/AlarmPanel.h"
 #include "cli/CommandRunner.h"
+#include "journal/JournalKeeper.h"
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
 #include "scheduler/Scheduler.h"
@@ -42,6 +43,7 @@ public:
     TrayPresence& Tray() { return tray_; }
     Scheduler& Schedule() { return scheduler_; }
     ScreenReader& Reader() { return reader_; }
+    JournalKeeper& Journal() { return journal_; }
 
     // The program starts: a window already on screen reads the settings.
     void Start();
@@ -60,6 +62,10 @@ private:
     void ConnectEditor();
     void ConnectAlarms();
     void ConnectCommands();
+    void ConnectJournal();
+    // Now, as the journal counts time: the wall clock, the clock since boot
+    // as far as the tick has counted it, and the boot.
+    Moment Now() const;
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
     template <typename Handler> void Handle(Handler&& handler) {
@@ -87,6 +93,7 @@ private:
     TrayPresence tray_;
     Scheduler scheduler_;
     ScreenReader reader_;
+    JournalKeeper journal_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The five files that are the user's: what the program keeps, and the two
+// The files that are the user's: what the program keeps, and the two
 // sounds the user may replace.
 #pragma once
 
@@ -13,6 +13,8 @@ inline const QString Prefs = QStringLiteral("prefs.qbx");
 inline const QString Presets = QStringLiteral("pprefs.qbx");
 // The schedule list.
 inline const QString Schedule = QStringLiteral("proc.qbx");
+// What runs, for the next start after a crash, a kill or a reboot.
+inline const QString Journal = QStringLiteral("journal.qbx");
 // The alert that repeats every second, and the one played once.
 inline const QString RepeatSound = QStringLiteral("Alarm1.wav");
 inline const QString EndSound = QStringLiteral("Alarm2.wav");

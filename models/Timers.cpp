@@ -67,6 +67,10 @@ int Timers::SecondsLeft(int n) const {
     return timer.time ? Seconds(*timer.time) : 0;
 }
 
+int Timers::SecondsUntilRing(int n) const {
+    return slot::IsQuick(n) ? SecondsLeft(n) : SecondsLeft(n) + 1;
+}
+
 bool Timers::InLastMinute(int n) const {
     const Timer& timer = At(n);
     return IsCountdown(n) && timer.state == State::Running && timer.time &&
@@ -225,6 +229,20 @@ void Timers::TickQuickTimers(int seconds) {
         if (timer.left <= 0)
             Expire(n);
     }
+}
+
+void Timers::Resume(int n, int secondsUntilRing) {
+    Timer& timer = At(n);
+    timer.state = State::Running;
+    if (slot::IsQuick(n)) {
+        timer.left = secondsUntilRing;
+    } else {
+        const int left = qBound(0, secondsUntilRing - 1, 99 * 3600 + 59 * 60 + 59);
+        timer.time = SlotTime{left / 3600, left / 60 % 60, left % 60};
+        timer.unreadableTime.clear();
+    }
+    emit Changed(n);
+    emit Resumed(n);
 }
 
 void Timers::Expire(int n) {

@@ -38,6 +38,9 @@ public:
     QString TimeText(int n) const;
     // What a running timer has left, in seconds.
     int SecondsLeft(int n) const;
+    // How many ticks from now a running timer rings: a countdown shows
+    // 00:00:00 for a second before it does.
+    int SecondsUntilRing(int n) const;
     // A running countdown with less than a minute to go.
     bool InLastMinute(int n) const;
     // What its button shows: a countdown's message, a quick timer's minutes.
@@ -82,6 +85,9 @@ public:
     void TickQuickTimers(int seconds);
     // Runs out now: it rings.
     void Expire(int n);
+    // Running again after the program was away, ringing that many ticks
+    // from now, as it would have had it run on.
+    void Resume(int n, int secondsUntilRing);
 
 signals:
     // Its time or caption changed.
@@ -89,6 +95,7 @@ signals:
     // The user set a countdown's time and message in the editor.
     void Edited(int n);
     void Started(int n);
+    void Resumed(int n);
     void Expired(int n);
     // Back to rest, stopped or acknowledged.
     void Cleared(int n);

@@ -30,6 +30,12 @@ void DesktopNotifier::TimerRang(int n) {
                           QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)));
 }
 
+void DesktopNotifier::TimerRanOutAt(int n, QTime at) {
+    notifications_.Notify(n, timers_.Label(n),
+                          QStringLiteral("Set for %1, ran out at %2")
+                              .arg(timers_.SetTimeText(n), at.toString(QStringLiteral("HH:mm"))));
+}
+
 void DesktopNotifier::AlarmRang(int alarm) {
     const QString time = TimeToStr(alarms_[alarm].time).section(u':', 0, 1);
     notifications_.Notify(kAlarmKey + alarm, QStringLiteral("Alarm %1").arg(alarm),

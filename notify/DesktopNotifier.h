@@ -20,6 +20,8 @@ public:
     ~DesktopNotifier() override;
 
     void TimerRang(int n);
+    // One that ran out while the program was not there.
+    void TimerRanOutAt(int n, QTime at);
     void AlarmRang(int alarm);
     void TimerAcknowledged(int n);
     void AlarmSwitchedOff(int alarm);

@@ -5,6 +5,7 @@
 
 #include "Platform.h"
 
+#include <QDateTime>
 #include <QIcon>
 #include <QList>
 #include <QMap>
@@ -17,6 +18,8 @@ namespace platform {
 class FakePlatform final : public Desktop {
 public:
     QTime TimeOfDay() const override { return time; }
+    qint64 WallMs() const override { return QDateTime(date, time).toMSecsSinceEpoch(); }
+    QString BootId() const override { return bootId; }
     // A clock that moves a second from one look to the next, as the real
     // one does between two ticks; Stall() makes a longer gap.
     qint64 SinceBoot() override { return boot += 1000; }
@@ -113,6 +116,8 @@ public:
     };
 
     QTime time{12, 0, 0};
+    QDate date{2026, 12, 7};
+    QString bootId = QStringLiteral("fake-boot");
     qint64 boot = 0;
     QPoint pointer;
     QList<QPoint> pointerMoves;

@@ -27,6 +27,11 @@ public:
     virtual ~Clock() = default;
     // The local time of day.
     virtual QTime TimeOfDay() const = 0;
+    // The wall clock, in milliseconds since the epoch.
+    virtual qint64 WallMs() const = 0;
+    // What tells this boot of the system from the others; empty where
+    // nothing does.
+    virtual QString BootId() const = 0;
     // Milliseconds since the system started, the time it was suspended
     // included; only ever forward.
     virtual qint64 SinceBoot() = 0;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,6 +116,19 @@ DisplayCheck::~DisplayCheck() {
 
 QTime QtPlatform::TimeOfDay() const {
     return QTime::currentTime();
+}
+
+qint64 QtPlatform::WallMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+QString QtPlatform::BootId() const {
+    static const QString id = [] {
+        QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed()
+                                              : QString();
+    }();
+    return id;
 }
 
 qint64 QtPlatform::SinceBoot() {

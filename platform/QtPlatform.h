@@ -47,6 +47,8 @@ public:
     ~QtPlatform() override;
 
     QTime TimeOfDay() const override;
+    qint64 WallMs() const override;
+    QString BootId() const override;
     qint64 SinceBoot() override;
     void After(int milliseconds, QObject* context, std::function<void()> then) override;
 

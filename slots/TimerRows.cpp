@@ -42,6 +42,7 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     connect(&timers_, &Timers::Edited, this,
             [this](int n) { Button(n)->SetMargin(MarginFor(timers_.Caption(n))); });
     connect(&timers_, &Timers::Started, this, &TimerRows::ShowRunning);
+    connect(&timers_, &Timers::Resumed, this, &TimerRows::ShowRunning);
     connect(&timers_, &Timers::Cleared, this, &TimerRows::ShowAtRest);
     connect(&timers_, &Timers::LastSecond, this, [this](int n) { Panel(n)->SetColor(clr::Red); });
 }

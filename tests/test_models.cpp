@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The models without a window.
 #include "models/AlarmClock.h"
+#include "models/Journal.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
 #include "models/Timers.h"
@@ -21,6 +22,10 @@ private slots:
     void quickTimerLengths_data();
     void quickTimerLengths();
     void editorAndSecondsMenuWriteTheLine();
+    void journalReadsOnlyItsOwn_data();
+    void journalReadsOnlyItsOwn();
+    void journalReconciles_data();
+    void journalReconciles();
 };
 
 void ModelsTest::settingsStoreLoads_data() {
@@ -187,6 +192,65 @@ void ModelsTest::editorAndSecondsMenuWriteTheLine() {
     timers.ZeroSeconds(2);
     QCOMPARE(timers.TimeText(2), QStringLiteral("01:30:00"));
     QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:45Boil water"));
+}
+
+void ModelsTest::journalReadsOnlyItsOwn_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("its own") << QByteArray("quorbel journal 1\nboot b\nrunning 3 10 20\n"
+                                           "ringing 23 5\n")
+                             << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("another version") << QByteArray("quorbel journal 2\nboot b\n") << false;
+    QTest::newRow("no timer 11") << QByteArray("quorbel journal 1\nrunning 11 10 20\n") << false;
+    QTest::newRow("cut short") << QByteArray("quorbel journal 1\nrunning 3 10") << false;
+    QTest::newRow("a word too many") << QByteArray("quorbel journal 1\nringing 3 10 20\n") << false;
+}
+
+void ModelsTest::journalReadsOnlyItsOwn() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    const std::optional<Journal> journal = Journal::Parse(bytes);
+    QCOMPARE(journal.has_value(), read);
+    if (journal)
+        QCOMPARE(journal->Bytes(), bytes);
+}
+
+void ModelsTest::journalReconciles_data() {
+    QTest::addColumn<QString>("bootNow");
+    QTest::addColumn<qint64>("wallNow");
+    QTest::addColumn<qint64>("bootMsNow");
+    QTest::addColumn<int>("resumeSeconds");
+    QTest::addColumn<qint64>("ranOutAt");
+    // Written with the timer due at wall 100000 and boot 50000.
+    QTest::newRow("same boot, 40 s later") << "b" << 60000LL << 10000LL << 40 << -1LL;
+    QTest::newRow("same boot, the wall clock set back an hour")
+        << "b" << 60000LL - 3600000 << 10000LL << 40 << -1LL;
+    QTest::newRow("same boot, a part of a second left") << "b" << 0LL << 49001LL << 1 << -1LL;
+    QTest::newRow("same boot, ran out 5 s ago") << "b" << 105000LL << 55000LL << 0 << 100000LL;
+    QTest::newRow("after a reboot, by the wall clock") << "c" << 70000LL << 10LL << 30 << -1LL;
+    QTest::newRow("after a reboot, ran out") << "c" << 130000LL << 10LL << 0 << 100000LL;
+}
+
+void ModelsTest::journalReconciles() {
+    QFETCH(QString, bootNow);
+    QFETCH(qint64, wallNow);
+    QFETCH(qint64, bootMsNow);
+    QFETCH(int, resumeSeconds);
+    QFETCH(qint64, ranOutAt);
+    Journal journal;
+    journal.bootId = QStringLiteral("b");
+    journal.running = {{4, 100000, 50000}};
+    journal.ringing = {{30, 7000}};
+    const Reconciled done = Reconcile(journal, {wallNow, bootMsNow, bootNow});
+    QList<Reconciled::Ring> rings{{30, 7000}};
+    if (ranOutAt >= 0)
+        rings.prepend({4, ranOutAt});
+    QCOMPARE(done.ring, rings);
+    QList<Reconciled::Resume> resumes;
+    if (resumeSeconds)
+        resumes.append({4, resumeSeconds});
+    QCOMPARE(done.resume, resumes);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

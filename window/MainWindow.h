@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: ten countdown slots, twelve quick timers, the alarm
-// clock half, the stopwatch and the clock. Its handlers keep the names of the
-// controls and events they answer; each subsystem's folder defines its own.
+// The main window, as a window: its controls, built from the layout's rows
+// and kept by role for the features that own them; dragging by the title,
+// pinning on top, hiding, the alarm half, the keyboard's focus, and the
+// quit with its questions. What the controls show is the features'.
 #pragma once
 
 #include "Components.h"

@@ -318,7 +318,14 @@ def second_start(d):
           "a later start did not hand over")
     copies = d.run(["pgrep", "-f", "^" + program], check=False).split()
     check(copies == [str(d.program.pid)], "copies running: %s" % copies)
+    # What ran at the crash runs on, so Quit asks about it.
+    x, y = d.at(*quick_button(25))
+    wait_for(lambda: d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
+             "quick timer 3 running again")
     d.click(*QUIT)
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
     d.quit_program()
     # No copy, no display: one clear line.
     alone = subprocess.run([program], env=bare, capture_output=True, text=True, timeout=15)
@@ -631,6 +638,71 @@ def ended_from_outside(d):
     check(prefs_lines(d)[0][:1] == b"1", "options saved as %r" % prefs_lines(d)[0])
 
 
+def journal_entries(d, kind):
+    try:
+        lines = d.read("journal.qbx").decode().splitlines()
+    except FileNotFoundError:
+        return {}
+    return {int(w[1]): [int(x) for x in w[2:]] for w in (line.split() for line in lines)
+            if w and w[0] == kind}
+
+
+def survives_a_kill(d):
+    """Running timers outlive a killed program, a timer that ran out while
+    it was away rings at once at the next start, and a deliberate quit ends
+    what runs."""
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea",
+                                                   b"00:05:00Egg"]) + b"\r\n"})
+    d.start_program()
+    d.click(*slot_button(1))
+    d.click(*quick_button(27))
+    before = wait_for(lambda: journal_entries(d, "running") or None, "the journal")
+    check(sorted(before) == [1, 27], "journaled %s" % before)
+    os.kill(d.program.pid, signal.SIGKILL)
+    d.program.wait()
+    time.sleep(1)
+    d.start_program()
+    x, y = d.at(*slot_box(1))
+    wait_for(lambda: d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
+             "countdown 1 running again", timeout=4)
+    qx, qy = d.at(*quick_button(27))
+    check(d.region_has(qx - 10, qy - 7, 20, 14, (255, 0, 0), tolerance=8),
+          "quick timer 5 running again")
+    after = journal_entries(d, "running")
+    for n in (1, 27):
+        check(abs(after[n][0] - before[n][0]) <= 1500, "timer %d rings at %s, was %s" %
+              (n, after[n][0], before[n][0]))
+    # Ended from outside, and countdown 2 ran out meanwhile: as if the clock
+    # had moved on, its moment is past when the program comes back.
+    os.kill(d.program.pid, signal.SIGTERM)
+    d.quit_program()
+    lines = d.read("journal.qbx").decode().splitlines()
+    lines.append("running 2 %d %d" % (int(time.time() * 1000) - 60000,
+                                      int(time.clock_gettime(time.CLOCK_BOOTTIME) * 1000) - 60000))
+    with open(os.path.join(d.folder, "journal.qbx"), "w") as f:
+        f.write("\n".join(lines) + "\n")
+    d.start_program()
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "countdown 2 ringing", timeout=4)
+    check(2 in journal_entries(d, "ringing"), "countdown 2 not ringing")
+    check(sorted(journal_entries(d, "running")) == [1, 27], "the end from outside lost a timer")
+    # Quit, and Yes to the question about the running timers: nothing
+    # comes back.
+    d.keys("Return")
+    d.click(*QUIT)
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
+    d.quit_program()
+    check(not journal_entries(d, "running") and not journal_entries(d, "ringing"),
+          "still journaled: %r" % d.read("journal.qbx"))
+    d.start_program()
+    time.sleep(1.5)
+    check(not d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
+          "countdown 1 came back after Quit")
+    d.click(*QUIT)
+    d.quit_program()
+
+
 def full_disk(d):
     """The program's folder on a full file system: Quit asks, No keeps it
     running, Yes ends it, and the file is whole all along."""
@@ -738,7 +810,8 @@ def question_above_alert(d):
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
-                                      ended_from_outside, full_disk, folder_renamed,
+                                      ended_from_outside, survives_a_kill, full_disk,
+                                      folder_renamed,
                                       minimised, question_above_alert, installed_package,
                                       sound_from_a_pipe,
                                       second_start, wall_clock, desktop_bus, tray_menu_on_panel,

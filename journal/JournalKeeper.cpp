@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JournalKeeper.h"
+
+#include "core/Guard.h"
+#include "core/TextFile.h"
+#include "platform/WriteUserFile.h"
+
+#include <QTimer>
+
+JournalKeeper::JournalKeeper(Timers& timers, platform::Platform platform, const UserFiles& files,
+                             std::function<Moment()> now, QObject* parent)
+    : QObject(parent)
+    , timers_(timers)
+    , platform_(platform)
+    , files_(files)
+    , now_(std::move(now)) {
+    for (auto signal : {&Timers::Started, &Timers::Resumed, &Timers::Cleared})
+        connect(&timers_, signal, this, [this] { Note(); });
+    connect(&timers_, &Timers::Expired, this, [this](int n) {
+        rangAt_.insert(n, now_().wallMs);
+        Note();
+    });
+    connect(&timers_, &Timers::Cleared, this, [this](int n) { rangAt_.remove(n); });
+}
+
+void JournalKeeper::Restore() {
+    if (restored_)
+        return;
+    restored_ = true;
+    QByteArray bytes;
+    const QString path = files_.Write(file::Journal);
+    if (ReadWholeFile(path, bytes) != FileState::Read)
+        return;
+    const std::optional<Journal> journal = Journal::Parse(bytes);
+    if (!journal) {
+        Guard([&] {
+            platform::WriteUserFile(platform_.files, files_,
+                                    file::Journal + QStringLiteral(".foreign"), bytes);
+        });
+        Note();
+        return;
+    }
+    const Reconciled done = Reconcile(*journal, now_());
+    onDisk_ = !journal->Empty();
+    for (const Reconciled::Resume& timer : done.resume) {
+        if (timers_.StateOf(timer.timer) == Timers::State::Idle)
+            timers_.Resume(timer.timer, timer.seconds);
+    }
+    for (const Reconciled::Ring& timer : done.ring) {
+        if (timers_.StateOf(timer.timer) == Timers::State::Ringing)
+            continue;
+        timers_.Expire(timer.timer);
+        rangAt_.insert(timer.timer, timer.ranOutWallMs);
+        emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
+    }
+}
+
+void JournalKeeper::Forget() {
+    writePending_ = false;
+    if (!onDisk_)
+        return;
+    Journal nothing;
+    nothing.bootId = now_().bootId;
+    if (Guard([&] {
+            platform::WriteUserFile(platform_.files, files_, file::Journal, nothing.Bytes());
+        }))
+        onDisk_ = false;
+}
+
+void JournalKeeper::Note() {
+    // Nothing is written before the journal on disk has been read: it
+    // would be lost.
+    if (!restored_ || writePending_)
+        return;
+    writePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (std::exchange(writePending_, false))
+            Guard([this] { Write(); });
+    });
+}
+
+Journal JournalKeeper::Current() const {
+    const Moment now = now_();
+    Journal journal;
+    journal.bootId = now.bootId;
+    slot::ForEachSlot([&](int n) {
+        if (timers_.IsRunning(n)) {
+            const qint64 in = 1000 * qint64(timers_.SecondsUntilRing(n));
+            journal.running.append({n, now.wallMs + in, now.bootMs + in});
+        } else if (timers_.IsRinging(n)) {
+            journal.ringing.append({n, rangAt_.value(n, now.wallMs)});
+        }
+    });
+    return journal;
+}
+
+void JournalKeeper::Write() {
+    const Journal journal = Current();
+    // Nothing ran and nothing runs: no file to keep true.
+    if (journal.Empty() && !onDisk_)
+        return;
+    platform::WriteUserFile(platform_.files, files_, file::Journal, journal.Bytes());
+    onDisk_ = !journal.Empty();
+}

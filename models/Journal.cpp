@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Journal.h"
+
+#include "core/SlotFlags.h"
+
+#include <QStringList>
+
+namespace {
+
+const QByteArray kHeader = "quorbel journal 1";
+
+std::optional<qint64> Number(const QByteArray& text) {
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+std::optional<int> Timer(const QByteArray& text) {
+    const auto n = Number(text);
+    if (!n || !slot::IsSlot(int(*n)))
+        return std::nullopt;
+    return int(*n);
+}
+
+} // namespace
+
+QByteArray Journal::Bytes() const {
+    QByteArray bytes = kHeader + "\nboot " + bootId.toUtf8() + '\n';
+    for (const Running& timer : running) {
+        bytes += "running " + QByteArray::number(timer.timer) + ' ' +
+                 QByteArray::number(timer.wallMs) + ' ' + QByteArray::number(timer.bootMs) + '\n';
+    }
+    for (const Ringing& timer : ringing) {
+        bytes += "ringing " + QByteArray::number(timer.timer) + ' ' +
+                 QByteArray::number(timer.wallMs) + '\n';
+    }
+    return bytes;
+}
+
+std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
+    QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() < 2 || lines.takeFirst() != kHeader || lines.takeLast() != QByteArray())
+        return std::nullopt;
+    Journal journal;
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 && words[0] == "boot") {
+            journal.bootId = QString::fromUtf8(words[1]);
+            continue;
+        }
+        const bool running = words[0] == "running" && words.size() == 4;
+        const bool ringing = words[0] == "ringing" && words.size() == 3;
+        if (!running && !ringing)
+            return std::nullopt;
+        const auto timer = Timer(words[1]);
+        const auto wall = Number(words[2]);
+        const auto boot = running ? Number(words[3]) : std::optional<qint64>(0);
+        if (!timer || !wall || !boot)
+            return std::nullopt;
+        if (running)
+            journal.running.append({*timer, *wall, *boot});
+        else
+            journal.ringing.append({*timer, *wall});
+    }
+    return journal;
+}
+
+Reconciled Reconcile(const Journal& journal, const Moment& now) {
+    Reconciled done;
+    const bool sameBoot = !journal.bootId.isEmpty() && journal.bootId == now.bootId;
+    for (const Journal::Running& timer : journal.running) {
+        const qint64 leftMs = sameBoot ? timer.bootMs - now.bootMs : timer.wallMs - now.wallMs;
+        if (leftMs > 0) {
+            // A part of a second left is a second still to wait.
+            done.resume.append({timer.timer, int(qMin<qint64>((leftMs + 999) / 1000, 100 * 3600))});
+        } else {
+            done.ring.append({timer.timer, now.wallMs + leftMs});
+        }
+    }
+    for (const Journal::Ringing& timer : journal.ringing)
+        done.ring.append({timer.timer, timer.wallMs});
+    return done;
+}
