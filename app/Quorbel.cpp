@@ -99,7 +99,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
                  this)
     , reader_(window, rows_, timers_, stopwatch_, settings_, ReaderControls(window), this)
     , journal_(
-          timers_, platform, files_, [this] { return Now(); }, this)
+          timers_, stopwatch_, platform, files_, [this] { return Now(); }, this)
     , counted_(platform.clock.SinceBoot()) {
     window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {

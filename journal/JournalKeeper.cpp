@@ -7,13 +7,15 @@
 
 #include <QTimer>
 
-JournalKeeper::JournalKeeper(Timers& timers, platform::Platform platform, const UserFiles& files,
-                             std::function<Moment()> now, QObject* parent)
+JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, platform::Platform platform,
+                             const UserFiles& files, std::function<Moment()> now, QObject* parent)
     : QObject(parent)
     , timers_(timers)
+    , stopwatch_(stopwatch)
     , platform_(platform)
     , files_(files)
     , now_(std::move(now)) {
+    connect(&stopwatch_, &Stopwatch::Turned, this, [this] { Note(); });
     for (auto signal : {&Timers::Started, &Timers::Resumed, &Timers::Cleared})
         connect(&timers_, signal, this, [this] { Note(); });
     connect(&timers_, &Timers::Expired, this, [this](int n) {
@@ -53,6 +55,8 @@ void JournalKeeper::Restore() {
         rangAt_.insert(timer.timer, timer.ranOutWallMs);
         emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
     }
+    if (done.stopwatch && stopwatch_.AtRest())
+        stopwatch_.Restore(done.stopwatch->first, done.stopwatch->second);
 }
 
 void JournalKeeper::Forget() {
@@ -91,6 +95,11 @@ Journal JournalKeeper::Current() const {
             journal.ringing.append({n, rangAt_.value(n, now.wallMs)});
         }
     });
+    if (!stopwatch_.AtRest()) {
+        const qint64 seconds = stopwatch_.Seconds();
+        journal.stopwatch = {stopwatch_.Running(), now.wallMs - 1000 * seconds,
+                             now.bootMs - 1000 * seconds, seconds};
+    }
     return journal;
 }
 

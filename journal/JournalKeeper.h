@@ -9,6 +9,7 @@
 
 #include "core/UserFiles.h"
 #include "models/Journal.h"
+#include "models/Stopwatch.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
 
@@ -18,8 +19,8 @@
 class JournalKeeper : public QObject {
     Q_OBJECT
 public:
-    JournalKeeper(Timers& timers, platform::Platform platform, const UserFiles& files,
-                  std::function<Moment()> now, QObject* parent);
+    JournalKeeper(Timers& timers, Stopwatch& stopwatch, platform::Platform platform,
+                  const UserFiles& files, std::function<Moment()> now, QObject* parent);
 
     // Once the settings are in. A journal that cannot be read is set aside
     // beside it, "journal.qbx.foreign", and the program starts clean.
@@ -38,6 +39,7 @@ private:
     Journal Current() const;
 
     Timers& timers_;
+    Stopwatch& stopwatch_;
     platform::Platform platform_;
     const UserFiles& files_;
     std::function<Moment()> now_;

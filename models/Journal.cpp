@@ -22,6 +22,19 @@ std::optional<int> Timer(const QByteArray& text) {
     return int(*n);
 }
 
+std::optional<Journal::StopwatchState> ParseStopwatch(const QList<QByteArray>& words) {
+    if (words.size() == 4 && words[1] == "running") {
+        const auto wall = Number(words[2]);
+        const auto boot = Number(words[3]);
+        if (wall && boot)
+            return Journal::StopwatchState{true, *wall, *boot, 0};
+    } else if (words.size() == 3 && words[1] == "paused") {
+        if (const auto seconds = Number(words[2]); seconds && *seconds >= 0)
+            return Journal::StopwatchState{false, 0, 0, *seconds};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray Journal::Bytes() const {
@@ -33,6 +46,12 @@ QByteArray Journal::Bytes() const {
     for (const Ringing& timer : ringing) {
         bytes += "ringing " + QByteArray::number(timer.timer) + ' ' +
                  QByteArray::number(timer.wallMs) + '\n';
+    }
+    if (stopwatch && stopwatch->running) {
+        bytes += "stopwatch running " + QByteArray::number(stopwatch->wallMs) + ' ' +
+                 QByteArray::number(stopwatch->bootMs) + '\n';
+    } else if (stopwatch) {
+        bytes += "stopwatch paused " + QByteArray::number(stopwatch->seconds) + '\n';
     }
     return bytes;
 }
@@ -46,6 +65,12 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
         const QList<QByteArray> words = line.split(' ');
         if (words.size() == 2 && words[0] == "boot") {
             journal.bootId = QString::fromUtf8(words[1]);
+            continue;
+        }
+        if (words[0] == "stopwatch") {
+            journal.stopwatch = ParseStopwatch(words);
+            if (!journal.stopwatch)
+                return std::nullopt;
             continue;
         }
         const bool running = words[0] == "running" && words.size() == 4;
@@ -79,5 +104,11 @@ Reconciled Reconcile(const Journal& journal, const Moment& now) {
     }
     for (const Journal::Ringing& timer : journal.ringing)
         done.ring.append({timer.timer, timer.wallMs});
+    if (const auto& watch = journal.stopwatch; watch && watch->running) {
+        const qint64 sinceMs = sameBoot ? now.bootMs - watch->bootMs : now.wallMs - watch->wallMs;
+        done.stopwatch = {qMax<qint64>(0, sinceMs / 1000), true};
+    } else if (watch) {
+        done.stopwatch = {watch->seconds, false};
+    }
     return done;
 }

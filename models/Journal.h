@@ -8,6 +8,8 @@
 //   boot <the system's boot id>
 //   running <timer> <wall ms> <since-boot ms>
 //   ringing <timer> <wall ms>
+//   stopwatch running <wall ms> <since-boot ms>   (the moment it read zero)
+//   stopwatch paused <seconds>
 //
 // A file that does not read exactly so is foreign and never trusted.
 #pragma once
@@ -32,11 +34,21 @@ struct Journal {
         bool operator==(const Ringing&) const = default;
     };
 
+    struct StopwatchState {
+        bool running;
+        // Running: the moment it read zero; paused: the seconds it shows.
+        qint64 wallMs;
+        qint64 bootMs;
+        qint64 seconds;
+        bool operator==(const StopwatchState&) const = default;
+    };
+
     QString bootId;
     QList<Running> running;
     QList<Ringing> ringing;
+    std::optional<StopwatchState> stopwatch;
 
-    bool Empty() const { return running.isEmpty() && ringing.isEmpty(); }
+    bool Empty() const { return running.isEmpty() && ringing.isEmpty() && !stopwatch; }
     QByteArray Bytes() const;
     // Nothing for a text that is not a journal of this program.
     static std::optional<Journal> Parse(const QByteArray& bytes);
@@ -67,5 +79,7 @@ struct Reconciled {
     };
     QList<Resume> resume;
     QList<Ring> ring;
+    // The stopwatch's seconds, and whether it runs on.
+    std::optional<std::pair<qint64, bool>> stopwatch;
 };
 Reconciled Reconcile(const Journal& journal, const Moment& now);

@@ -24,6 +24,7 @@ void Stopwatch::Toggle() {
         counted_ = false;
     }
     emit Changed();
+    emit Turned();
 }
 
 void Stopwatch::Clear() {
@@ -31,6 +32,20 @@ void Stopwatch::Clear() {
     counted_ = false;
     atRest_ = !running_;
     emit Changed();
+    emit Turned();
+}
+
+qint64 Stopwatch::Seconds() const {
+    return qRound64(days_ / kStep);
+}
+
+void Stopwatch::Restore(qint64 seconds, bool running) {
+    running_ = running;
+    atRest_ = false;
+    days_ = kStep * double(seconds);
+    counted_ = seconds > 0;
+    emit Changed();
+    emit Turned();
 }
 
 void Stopwatch::Advance(int seconds) {

@@ -24,9 +24,16 @@ public:
     void Clear();
     // The seconds the tick took off.
     void Advance(int seconds);
+    // The seconds it has counted since its start or its last clear.
+    qint64 Seconds() const;
+    // Back as it was before the program went away: counted that far, and
+    // running on or paused.
+    void Restore(qint64 seconds, bool running);
 
 signals:
     void Changed();
+    // Started, paused, cleared or restored: not a tick's count.
+    void Turned();
 
 private:
     bool running_ = false;

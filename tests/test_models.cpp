@@ -200,7 +200,11 @@ void ModelsTest::journalReadsOnlyItsOwn_data() {
     QTest::newRow("its own") << QByteArray("quorbel journal 1\nboot b\nrunning 3 10 20\n"
                                            "ringing 23 5\n")
                              << true;
+    QTest::newRow("with the stopwatch")
+        << QByteArray("quorbel journal 1\nboot b\nstopwatch running 10 20\n") << true;
     QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("a stopwatch at minus one second")
+        << QByteArray("quorbel journal 1\nstopwatch paused -1\n") << false;
     QTest::newRow("another version") << QByteArray("quorbel journal 2\nboot b\n") << false;
     QTest::newRow("no timer 11") << QByteArray("quorbel journal 1\nrunning 11 10 20\n") << false;
     QTest::newRow("cut short") << QByteArray("quorbel journal 1\nrunning 3 10") << false;

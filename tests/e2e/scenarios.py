@@ -24,6 +24,7 @@ HIDE = (260, 15)
 PIN = (236, 15)
 ALARM_HALF = (218, 15)
 TITLE = (30, 14)
+STOPWATCH = (139, 15)
 
 
 def slot_button(n):
@@ -647,6 +648,15 @@ def journal_entries(d, kind):
             if w and w[0] == kind}
 
 
+def stopwatch_entry(d):
+    try:
+        lines = d.read("journal.qbx").decode().splitlines()
+    except FileNotFoundError:
+        return None
+    found = [line.split()[1:] for line in lines if line.startswith("stopwatch ")]
+    return found[0] if found else None
+
+
 def survives_a_kill(d):
     """Running timers outlive a killed program, a timer that ran out while
     it was away rings at once at the next start, and a deliberate quit ends
@@ -656,7 +666,9 @@ def survives_a_kill(d):
     d.start_program()
     d.click(*slot_button(1))
     d.click(*quick_button(27))
+    d.click(*STOPWATCH)
     before = wait_for(lambda: journal_entries(d, "running") or None, "the journal")
+    watch = wait_for(lambda: stopwatch_entry(d), "the stopwatch in the journal")
     check(sorted(before) == [1, 27], "journaled %s" % before)
     os.kill(d.program.pid, signal.SIGKILL)
     d.program.wait()
@@ -672,6 +684,9 @@ def survives_a_kill(d):
     for n in (1, 27):
         check(abs(after[n][0] - before[n][0]) <= 1500, "timer %d rings at %s, was %s" %
               (n, after[n][0], before[n][0]))
+    again = stopwatch_entry(d)
+    check(again and again[0] == "running" and abs(int(again[1]) - int(watch[1])) <= 1500,
+          "the stopwatch came back as %s, was %s" % (again, watch))
     # Ended from outside, and countdown 2 ran out meanwhile: as if the clock
     # had moved on, its moment is past when the program comes back.
     os.kill(d.program.pid, signal.SIGTERM)
