@@ -67,8 +67,20 @@ void AlarmPanel::Check() {
 }
 
 void AlarmPanel::Alarm1Check() {
-    if (!alarms_[1].on || !alarms_.InItsMinute(1, clock_.TimeOfDay()))
+    if (alarms_[1].on && alarms_.InItsMinute(1, clock_.TimeOfDay()))
+        RingNow(1);
+}
+
+void AlarmPanel::Alarm2Check() {
+    if (alarms_[2].on && !alarms_.Alarm2Snoozing() && alarms_.InItsMinute(2, clock_.TimeOfDay()))
+        RingNow(2);
+}
+
+void AlarmPanel::RingNow(int alarm) {
+    if (alarm == 2) {
+        Ring2();
         return;
+    }
     emit Rings(1);
     if (controls_.recur1->isChecked()) {
         if (!alarms_.TwoDigitHour(1)) {
@@ -86,17 +98,31 @@ void AlarmPanel::Alarm1Check() {
     emit Rang(1);
 }
 
-void AlarmPanel::Alarm2Check() {
-    if (!alarms_[2].on || alarms_.Alarm2Snoozing() || !alarms_.InItsMinute(2, clock_.TimeOfDay()))
-        return;
+void AlarmPanel::Ring2() {
     emit Rings(2);
     flasher_.Play(file::EndSound);
     emit Rang(2);
+    ResumeSnooze(false);
+}
+
+void AlarmPanel::ResumeSnooze(bool soundDue) {
+    if (soundDue) {
+        flasher_.Play(file::EndSound);
+        emit Rang(2);
+    }
     for (RadioButton* radio : controls_.snooze) {
         if (radio->isChecked())
             controls_.snoozeBeat->SetInterval(SnoozeOf(radio));
     }
     alarms_.SetAlarm2Snoozing(true);
+}
+
+int AlarmPanel::SnoozeMs() const {
+    for (RadioButton* radio : controls_.snooze) {
+        if (radio->isChecked())
+            return SnoozeOf(radio);
+    }
+    return 0;
 }
 
 void AlarmPanel::ChooseSnooze(RadioButton* clicked) {

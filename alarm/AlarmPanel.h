@@ -37,6 +37,14 @@ public:
 
     // The tick: an alarm in its minute rings.
     void Check();
+    // Rings now, as in its minute: one whose minute passed while the
+    // program was away.
+    void RingNow(int alarm);
+    // Alarm 2 snoozes on after the program was away, its sound played at
+    // once when it was due meanwhile.
+    void ResumeSnooze(bool soundDue);
+    // The snooze length chosen, in milliseconds.
+    int SnoozeMs() const;
     // Alarm 1 rings: in its minute, or its alert repeating after it.
     bool Alarm1Ringing() const;
     // Alarm 2 has rung and snoozes.
@@ -70,6 +78,7 @@ private:
     void Show(int alarm);
     void Alarm1Check();
     void Alarm2Check();
+    void Ring2();
     void ChooseSnooze(RadioButton* clicked);
     void TimeEdited(int alarm);
     bool DifferFromSaved() const;

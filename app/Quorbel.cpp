@@ -99,7 +99,8 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
                  this)
     , reader_(window, rows_, timers_, stopwatch_, settings_, ReaderControls(window), this)
     , journal_(
-          timers_, stopwatch_, platform, files_, [this] { return Now(); }, this)
+          timers_, stopwatch_, alarms_, platform, files_, [this] { return Now(); },
+          [this] { return alarmPanel_.SnoozeMs(); }, this)
     , counted_(platform.clock.SinceBoot()) {
     window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {
@@ -287,6 +288,19 @@ void Quorbel::ConnectJournal() {
         Guard([&] { notifier_.TimerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
     });
     connect(&timers_, &Timers::Resumed, this, [this] { tray_.TimerStarted(); });
+    connect(window_.snoozeTimer, &IntervalTimer::Timer, &journal_, &JournalKeeper::SnoozeSounded);
+    connect(&journal_, &JournalKeeper::AlarmBack, this,
+            [this](int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs) {
+                Guard([&] {
+                    alarms_.SetOn(alarm, true);
+                    if (then == Reconciled::Alarm::Then::Rings)
+                        alarmPanel_.RingNow(alarm);
+                    else if (then == Reconciled::Alarm::Then::Missed)
+                        notifier_.AlarmMissed(alarm, QDateTime::fromMSecsSinceEpoch(dueWallMs));
+                });
+            });
+    connect(&journal_, &JournalKeeper::SnoozeBack, this,
+            [this](bool soundDue) { Guard([&] { alarmPanel_.ResumeSnooze(soundDue); }); });
     // Only a deliberate quit ends what runs; the session's end keeps it.
     connect(&window_, &MainWindow::Closed, this, [this] {
         if (!window_.SessionEnding())

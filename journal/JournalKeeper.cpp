@@ -7,15 +7,26 @@
 
 #include <QTimer>
 
-JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, platform::Platform platform,
-                             const UserFiles& files, std::function<Moment()> now, QObject* parent)
+JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
+                             platform::Platform platform, const UserFiles& files,
+                             std::function<Moment()> now, std::function<int()> snoozeMs,
+                             QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , stopwatch_(stopwatch)
+    , alarms_(alarms)
+    , snoozeMs_(std::move(snoozeMs))
     , platform_(platform)
     , files_(files)
     , now_(std::move(now)) {
     connect(&stopwatch_, &Stopwatch::Turned, this, [this] { Note(); });
+    connect(&alarms_, &AlarmClock::Changed, this, [this] {
+        if (!alarms_.Alarm2Snoozing())
+            snoozeDueMs_ = 0;
+        else if (snoozeDueMs_ == 0)
+            SnoozeSounded();
+        Note();
+    });
     for (auto signal : {&Timers::Started, &Timers::Resumed, &Timers::Cleared})
         connect(&timers_, signal, this, [this] { Note(); });
     connect(&timers_, &Timers::Expired, this, [this](int n) {
@@ -57,6 +68,15 @@ void JournalKeeper::Restore() {
     }
     if (done.stopwatch && stopwatch_.AtRest())
         stopwatch_.Restore(done.stopwatch->first, done.stopwatch->second);
+    for (const Reconciled::Alarm& alarm : done.alarms)
+        emit AlarmBack(alarm.alarm, alarm.then, alarm.dueWallMs);
+    if (done.snoozes)
+        emit SnoozeBack(done.snoozeDue);
+}
+
+void JournalKeeper::SnoozeSounded() {
+    snoozeDueMs_ = now_().wallMs + snoozeMs_();
+    Note();
 }
 
 void JournalKeeper::Forget() {
@@ -95,6 +115,16 @@ Journal JournalKeeper::Current() const {
             journal.ringing.append({n, rangAt_.value(n, now.wallMs)});
         }
     });
+    const QDateTime wall = QDateTime::fromMSecsSinceEpoch(now.wallMs);
+    for (int alarm : {1, 2}) {
+        if (!alarms_[alarm].on)
+            continue;
+        const std::optional<QDateTime> due = alarms_.NextDue(alarm, wall);
+        journal.alarms.append({alarm, due ? due->toMSecsSinceEpoch() : 0});
+    }
+    // With no snooze length chosen, alarm 2 rings once and repeats nothing.
+    if (alarms_.Alarm2Snoozing() && snoozeMs_() > 0)
+        journal.snooze = snoozeDueMs_;
     if (!stopwatch_.AtRest()) {
         const qint64 seconds = stopwatch_.Seconds();
         journal.stopwatch = {stopwatch_.Running(), now.wallMs - 1000 * seconds,

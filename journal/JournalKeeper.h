@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeps "journal.qbx" true to what runs, at every start, stop, ring and
-// acknowledgement, and at the next start brings it back: a timer still due
-// runs on with its true time left, one that ran out meanwhile rings at once.
+// Keeps "journal.qbx" true to what runs (timers, the alarms that are on,
+// alarm 2's snooze, the stopwatch) at every start, stop, ring,
+// acknowledgement, switch and snooze, and at the next start brings it back:
+// a timer still due runs on with its true time left, one that ran out
+// meanwhile rings at once, an alarm missed by less than ten minutes rings.
 // A deliberate quit leaves nothing to bring back; any other end of the
 // program (a crash, a kill, the session's end) leaves the journal as the
 // last change wrote it.
 #pragma once
 
 #include "core/UserFiles.h"
+#include "models/AlarmClock.h"
 #include "models/Journal.h"
 #include "models/Stopwatch.h"
 #include "models/Timers.h"
@@ -19,18 +22,25 @@
 class JournalKeeper : public QObject {
     Q_OBJECT
 public:
-    JournalKeeper(Timers& timers, Stopwatch& stopwatch, platform::Platform platform,
-                  const UserFiles& files, std::function<Moment()> now, QObject* parent);
+    JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
+                  platform::Platform platform, const UserFiles& files, std::function<Moment()> now,
+                  std::function<int()> snoozeMs, QObject* parent);
 
     // Once the settings are in. A journal that cannot be read is set aside
     // beside it, "journal.qbx.foreign", and the program starts clean.
     void Restore();
     // The user quit: what ran is over.
     void Forget();
+    // Alarm 2's snooze sounded (or began): the next is a period away.
+    void SnoozeSounded();
 
 signals:
     // A timer that ran out while the program was not there, and when.
     void RanOutWhileAway(int timer, qint64 wallMs);
+    // An alarm that was on, and what became of its minute meanwhile.
+    void AlarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
+    // Alarm 2 was snoozing; its sound was due meanwhile or not.
+    void SnoozeBack(bool soundDue);
 
 private:
     // A write soon, once for all the changes of one event.
@@ -40,6 +50,10 @@ private:
 
     Timers& timers_;
     Stopwatch& stopwatch_;
+    const AlarmClock& alarms_;
+    std::function<int()> snoozeMs_;
+    // When alarm 2's next snooze sound is due, since the epoch.
+    qint64 snoozeDueMs_ = 0;
     platform::Platform platform_;
     const UserFiles& files_;
     std::function<Moment()> now_;

@@ -38,8 +38,25 @@ void AlarmClock::SetOn(int alarm, bool on) {
     emit Changed(alarm);
 }
 
+void AlarmClock::SetAlarm2Snoozing(bool snoozing) {
+    if (alarm2Snoozing_ == snoozing)
+        return;
+    alarm2Snoozing_ = snoozing;
+    emit Changed(2);
+}
+
 bool AlarmClock::TwoDigitHour(int alarm) const {
     return TimeToStr((*this)[alarm].time).mid(2, 1) == QLatin1String(":");
+}
+
+std::optional<QDateTime> AlarmClock::NextDue(int alarm, const QDateTime& now) const {
+    QDateTime minute = now.addSecs(-now.time().second()).addMSecs(-now.time().msec());
+    for (int step = 0; step < 24 * 60; ++step) {
+        minute = minute.addSecs(60);
+        if (InItsMinute(alarm, minute.time()))
+            return minute;
+    }
+    return std::nullopt;
 }
 
 bool AlarmClock::InItsMinute(int alarm, QTime now) const {

@@ -4,10 +4,12 @@
 // 2 snoozing. An alarm rings during the whole minute of its time.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTime>
 #include <array>
+#include <optional>
 
 class AlarmClock : public QObject {
     Q_OBJECT
@@ -36,6 +38,9 @@ public:
     // Its time and AM/PM fall in the minute of now, read as the design reads
     // them: the time texts' hours and minutes, then the designator's letter.
     bool InItsMinute(int alarm, QTime now) const;
+    // The start of the next minute after now's in which it rings, within a
+    // day; nothing for an alarm no minute of the day matches.
+    std::optional<QDateTime> NextDue(int alarm, const QDateTime& now) const;
     // A two-digit hour: alarm 1's recurring alert then runs on the alert
     // timer instead of sounding at each tick of its minute.
     bool TwoDigitHour(int alarm) const;
@@ -44,7 +49,7 @@ public:
     void SetAlarm1Alerting(bool alerting) { alarm1Alerting_ = alerting; }
     // Alarm 2 has rung and repeats its sound every snooze period.
     bool Alarm2Snoozing() const { return alarm2Snoozing_; }
-    void SetAlarm2Snoozing(bool snoozing) { alarm2Snoozing_ = snoozing; }
+    void SetAlarm2Snoozing(bool snoozing);
 
 signals:
     void Changed(int alarm);

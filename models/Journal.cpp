@@ -53,6 +53,10 @@ QByteArray Journal::Bytes() const {
     } else if (stopwatch) {
         bytes += "stopwatch paused " + QByteArray::number(stopwatch->seconds) + '\n';
     }
+    for (const auto& [alarm, wallMs] : alarms)
+        bytes += "alarm " + QByteArray::number(alarm) + ' ' + QByteArray::number(wallMs) + '\n';
+    if (snooze)
+        bytes += "snooze " + QByteArray::number(*snooze) + '\n';
     return bytes;
 }
 
@@ -65,6 +69,20 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
         const QList<QByteArray> words = line.split(' ');
         if (words.size() == 2 && words[0] == "boot") {
             journal.bootId = QString::fromUtf8(words[1]);
+            continue;
+        }
+        if (words[0] == "alarm" && words.size() == 3) {
+            const auto alarm = Number(words[1]);
+            const auto wall = Number(words[2]);
+            if (!alarm || (*alarm != 1 && *alarm != 2) || !wall)
+                return std::nullopt;
+            journal.alarms.append({int(*alarm), *wall});
+            continue;
+        }
+        if (words[0] == "snooze" && words.size() == 2) {
+            journal.snooze = Number(words[1]);
+            if (!journal.snooze)
+                return std::nullopt;
             continue;
         }
         if (words[0] == "stopwatch") {
@@ -110,5 +128,15 @@ Reconciled Reconcile(const Journal& journal, const Moment& now) {
     } else if (watch) {
         done.stopwatch = {watch->seconds, false};
     }
+    constexpr qint64 kGraceMs = 10 * 60 * 1000;
+    for (const auto& [alarm, dueMs] : journal.alarms) {
+        using Then = Reconciled::Alarm::Then;
+        const Then then = dueMs <= 0 || dueMs > now.wallMs ? Then::Armed
+                          : now.wallMs - dueMs < kGraceMs  ? Then::Rings
+                                                           : Then::Missed;
+        done.alarms.append({alarm, then, dueMs});
+    }
+    done.snoozes = journal.snooze.has_value();
+    done.snoozeDue = journal.snooze && *journal.snooze <= now.wallMs;
     return done;
 }

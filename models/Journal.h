@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What runs, kept on disk at every change so that a crash, a kill, a
 // logout or a reboot loses none of it: each running timer with the moment
-// it rings, on the wall clock and on the clock since boot, and each timer
-// still ringing. Its file, "journal.qbx", is the program's own:
+// it rings, on the wall clock and on the clock since boot, each timer still
+// ringing, the alarms that are on, alarm 2's snooze and the stopwatch. Its
+// file, "journal.qbx", is the program's own:
 //
 //   quorbel journal 1
 //   boot <the system's boot id>
@@ -10,6 +11,8 @@
 //   ringing <timer> <wall ms>
 //   stopwatch running <wall ms> <since-boot ms>   (the moment it read zero)
 //   stopwatch paused <seconds>
+//   alarm <1 or 2> <wall ms>   an alarm that is on, and the minute it rings next
+//   snooze <wall ms>           alarm 2 snoozing, and its next sound
 //
 // A file that does not read exactly so is foreign and never trusted.
 #pragma once
@@ -47,8 +50,14 @@ struct Journal {
     QList<Running> running;
     QList<Ringing> ringing;
     std::optional<StopwatchState> stopwatch;
+    // Each alarm that is on, with the minute it rings next (0 for none).
+    QList<std::pair<int, qint64>> alarms;
+    // Alarm 2 snoozes: when its next sound is due.
+    std::optional<qint64> snooze;
 
-    bool Empty() const { return running.isEmpty() && ringing.isEmpty() && !stopwatch; }
+    bool Empty() const {
+        return running.isEmpty() && ringing.isEmpty() && !stopwatch && alarms.isEmpty() && !snooze;
+    }
     QByteArray Bytes() const;
     // Nothing for a text that is not a journal of this program.
     static std::optional<Journal> Parse(const QByteArray& bytes);
@@ -81,5 +90,17 @@ struct Reconciled {
     QList<Ring> ring;
     // The stopwatch's seconds, and whether it runs on.
     std::optional<std::pair<qint64, bool>> stopwatch;
+    // The alarms that were on: each armed again; one whose minute passed
+    // less than 10 minutes ago rings now, an older one is missed.
+    struct Alarm {
+        int alarm;
+        enum class Then { Armed, Rings, Missed } then;
+        qint64 dueWallMs;
+        bool operator==(const Alarm&) const = default;
+    };
+    QList<Alarm> alarms;
+    // Alarm 2 snoozed on; its sound was due while the program was away.
+    bool snoozes = false;
+    bool snoozeDue = false;
 };
 Reconciled Reconcile(const Journal& journal, const Moment& now);

@@ -42,6 +42,12 @@ void DesktopNotifier::AlarmRang(int alarm) {
                           time + u' ' + alarms_[alarm].amPm);
 }
 
+void DesktopNotifier::AlarmMissed(int alarm, const QDateTime& at) {
+    notifications_.Notify(
+        kAlarmKey + alarm, QStringLiteral("Alarm %1 missed").arg(alarm),
+        QStringLiteral("It was due at %1").arg(at.toString(QStringLiteral("HH:mm"))));
+}
+
 void DesktopNotifier::TimerAcknowledged(int n) {
     notifications_.Withdraw(n);
 }

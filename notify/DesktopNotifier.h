@@ -23,6 +23,9 @@ public:
     // One that ran out while the program was not there.
     void TimerRanOutAt(int n, QTime at);
     void AlarmRang(int alarm);
+    // One whose minute passed more than ten minutes before the program came
+    // back: the desktop is told it was missed.
+    void AlarmMissed(int alarm, const QDateTime& at);
     void TimerAcknowledged(int n);
     void AlarmSwitchedOff(int alarm);
 

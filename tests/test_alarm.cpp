@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "core/Colors.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -27,6 +28,8 @@ private slots:
     void alarm1OnAgainInItsMinute();
     void alarm2Snoozes();
     void snoozeChoiceWhileSnoozing();
+    void snoozeAndTimerOutliveTheProgram_data();
+    void snoozeAndTimerOutliveTheProgram();
     void enterOnlySilencesSnoozingAlarm2();
     void oneEnterAfterAlertLeavesAlarm2();
     void copyButtons();
@@ -154,6 +157,56 @@ void AlarmTest::alarm2Snoozes() {
     At(6, 0, 30);
     form->Tick();
     QCOMPARE(desktop->played.size(), 3);
+}
+
+void AlarmTest::snoozeAndTimerOutliveTheProgram_data() {
+    QTest::addColumn<int>("awayMinutes");
+    QTest::addColumn<int>("sounds");
+    QTest::newRow("back before the next snooze") << 2 << 1;
+    QTest::newRow("back after it: it sounds once") << 40 << 2;
+}
+
+// The program ends without a quit, as a kill ends it, and starts again.
+void AlarmTest::snoozeAndTimerOutliveTheProgram() {
+    QFETCH(int, awayMinutes);
+    QFETCH(int, sounds);
+    QTemporaryDir folder;
+    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
+    QVERIFY(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    desktop->executableDir = folder.path();
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+    SetAlarm2(QTime(6, 0), "AM");
+    At(6, 0, 0);
+    form->Tick();
+    form->Settings().Prefs().SetLine(3, QStringLiteral("01:00:00Tea"));
+    form->TimersModel().ReadSaved();
+    QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
+    QTRY_VERIFY(QFile(folder.filePath(QStringLiteral("journal.qbx"))).size() > 60);
+    form.reset();
+
+    At(6, awayMinutes, 0);
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTRY_VERIFY(form->TimersModel().IsRunning(3));
+    QVERIFY(form->Alarms()[2].on);
+    QVERIFY(form->Alarms().Alarm2Snoozing());
+    QVERIFY(form->snoozeTimer->Interval() > 0);
+    QCOMPARE(desktop->played.size(), sounds);
+    // Quit on purpose: nothing comes back.
+    desktop->answers << platform::Questions::Answer::Yes;
+    form->quitButton->click();
+    form.reset();
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::qWait(50);
+    QVERIFY(!form->TimersModel().IsRunning(3));
+    QVERIFY(!form->Alarms()[2].on);
 }
 
 void AlarmTest::snoozeChoiceWhileSnoozing() {

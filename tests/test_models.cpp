@@ -26,6 +26,8 @@ private slots:
     void journalReadsOnlyItsOwn();
     void journalReconciles_data();
     void journalReconciles();
+    void journalBringsAlarmsBack_data();
+    void journalBringsAlarmsBack();
 };
 
 void ModelsTest::settingsStoreLoads_data() {
@@ -255,6 +257,34 @@ void ModelsTest::journalReconciles() {
     if (resumeSeconds)
         resumes.append({4, resumeSeconds});
     QCOMPARE(done.resume, resumes);
+}
+
+void ModelsTest::journalBringsAlarmsBack_data() {
+    QTest::addColumn<qint64>("wallNow");
+    QTest::addColumn<int>("then");
+    QTest::addColumn<bool>("snoozeDue");
+    // Alarm 1 was due at 600000, alarm 2's snooze sound at 900000.
+    QTest::newRow("before its minute") << 300000LL << int(Reconciled::Alarm::Then::Armed) << false;
+    QTest::newRow("9 minutes after: rings")
+        << 600000LL + 9 * 60000 << int(Reconciled::Alarm::Then::Rings) << true;
+    QTest::newRow("10 minutes after: missed")
+        << 600000LL + 10 * 60000 << int(Reconciled::Alarm::Then::Missed) << true;
+    QTest::newRow("hours after: missed; the snooze rings once, not each period")
+        << 600000LL + 300 * 60000 << int(Reconciled::Alarm::Then::Missed) << true;
+}
+
+void ModelsTest::journalBringsAlarmsBack() {
+    QFETCH(qint64, wallNow);
+    QFETCH(int, then);
+    QFETCH(bool, snoozeDue);
+    const auto journal =
+        Journal::Parse("quorbel journal 1\nboot b\nalarm 1 600000\nsnooze 900000\n");
+    QVERIFY(journal);
+    const Reconciled done = Reconcile(*journal, {wallNow, 0, QStringLiteral("c")});
+    QCOMPARE(done.alarms.size(), 1);
+    QCOMPARE(int(done.alarms[0].then), then);
+    QVERIFY(done.snoozes);
+    QCOMPARE(done.snoozeDue, snoozeDue);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

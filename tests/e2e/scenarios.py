@@ -661,9 +661,23 @@ def survives_a_kill(d):
     """Running timers outlive a killed program, a timer that ran out while
     it was away rings at once at the next start, and a deliberate quit ends
     what runs."""
-    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea",
-                                                   b"00:05:00Egg"]) + b"\r\n"})
+    # Both alarms on at start, alarm 2 in this very minute: it rings and
+    # snoozes.
+    while datetime.datetime.now().second > 40:
+        time.sleep(1)
+    now = datetime.datetime.now()
+    later = now + datetime.timedelta(hours=6)
+
+    def alarm_text(t):
+        return ("%d:%02d:00 %s" % (t.hour % 12 or 12, t.minute, "AM" if t.hour < 12 else "PM"))
+
+    lines = [b"110120110" + b"0" * 21, b"00:10:00Tea", b"00:05:00Egg"] + \
+        [b"00:00:00Message"] * 8 + [alarm_text(later).encode(), alarm_text(now).encode(),
+                                    alarm_text(later)[-2:].encode(), alarm_text(now)[-2:].encode()]
+    d.install_program({"prefs.qbx": b"\r\n".join(lines) + b"\r\n"})
     d.start_program()
+    wait_for(lambda: "snooze" in d.read("journal.qbx").decode() if os.path.exists(
+        os.path.join(d.folder, "journal.qbx")) else False, "alarm 2 snoozing", timeout=4)
     d.click(*slot_button(1))
     d.click(*quick_button(27))
     d.click(*STOPWATCH)
@@ -700,6 +714,8 @@ def survives_a_kill(d):
     wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "countdown 2 ringing", timeout=4)
     check(2 in journal_entries(d, "ringing"), "countdown 2 not ringing")
     check(sorted(journal_entries(d, "running")) == [1, 27], "the end from outside lost a timer")
+    kept = d.read("journal.qbx").decode()
+    check("\nsnooze " in kept and "\nalarm 2 " in kept, "alarm 2 no longer snoozes: %r" % kept)
     # Quit, and Yes to the question about the running timers: nothing
     # comes back.
     d.keys("Return")
