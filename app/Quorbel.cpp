@@ -280,7 +280,30 @@ Moment Quorbel::Now() const {
     return {platform_.clock.WallMs(), counted_, platform_.clock.BootId()};
 }
 
+Quorbel::~Quorbel() {
+    platform_.power.ListenForSleep({});
+    platform_.power.KeepAwake(false);
+}
+
 void Quorbel::ConnectJournal() {
+    // Before a sleep the journal is current; after it every timer is
+    // brought up to date at once, and what fell due meanwhile rings.
+    window_.AfterFirstFrame([this] {
+        platform_.power.ListenForSleep([this](bool sleeping) {
+            Handle([&] {
+                if (sleeping)
+                    journal_.WriteNow();
+                else
+                    Tick();
+            });
+        });
+    });
+    // While a timer rings, the screen stays on and the machine awake.
+    connect(&timers_, &Timers::Expired, this, [this] { platform_.power.KeepAwake(true); });
+    connect(&timers_, &Timers::Cleared, this, [this] {
+        if (!timers_.AnyRinging())
+            platform_.power.KeepAwake(false);
+    });
     // What ran before resumes once the first frame is on screen.
     connect(&window_, &MainWindow::Loaded, this,
             [this] { window_.AfterFirstFrame([this] { journal_.Restore(); }); });

@@ -27,6 +27,7 @@ class Quorbel : public QObject {
     Q_OBJECT
 public:
     Quorbel(platform::Platform platform, MainWindow& window);
+    ~Quorbel() override;
 
     const UserFiles& Files() const { return files_; }
     SettingsStore& Store() { return settings_; }

@@ -79,6 +79,13 @@ void JournalKeeper::SnoozeSounded() {
     Note();
 }
 
+void JournalKeeper::WriteNow() {
+    if (!restored_)
+        return;
+    writePending_ = false;
+    Guard([this] { Write(); });
+}
+
 void JournalKeeper::Forget() {
     writePending_ = false;
     if (!onDisk_)

@@ -29,6 +29,8 @@ public:
     // Once the settings are in. A journal that cannot be read is set aside
     // beside it, "journal.qbx.foreign", and the program starts clean.
     void Restore();
+    // Written at once: the machine is about to sleep.
+    void WriteNow();
     // The user quit: what ran is over.
     void Forget();
     // Alarm 2's snooze sounded (or began): the next is a period away.

@@ -89,6 +89,12 @@ public:
     Launchable Find(const QString& file) override;
     void Open(const QString& path) override;
 
+    // The machine's sleep, as the test tells it.
+    void ListenForSleep(std::function<void(bool sleeping)> listener) override {
+        sleepListener = std::move(listener);
+    }
+    void KeepAwake(bool awake) override { keptAwake = awake; }
+
     // A later start is handed in by the test.
     void ListenForStarts(std::function<void(const QStringList&)> listener) override {
         startListener = std::move(listener);
@@ -118,6 +124,8 @@ public:
     QTime time{12, 0, 0};
     QDate date{2026, 12, 7};
     QString bootId = QStringLiteral("fake-boot");
+    std::function<void(bool)> sleepListener;
+    bool keptAwake = false;
     qint64 boot = 0;
     QPoint pointer;
     QList<QPoint> pointerMoves;

@@ -249,6 +249,17 @@ public:
     virtual void ListenForEnd(std::function<void()> save, std::function<void()> end) = 0;
 };
 
+class Power {
+public:
+    virtual ~Power() = default;
+    // Who hears the machine going to sleep (true) and waking (false). The
+    // sleep waits, a moment at most, until the listener has returned from
+    // hearing it. Where the system tells nothing (no logind), nothing comes.
+    virtual void ListenForSleep(std::function<void(bool sleeping)> listener) = 0;
+    // While an alert rings, the screen stays on and the machine awake.
+    virtual void KeepAwake(bool awake) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -265,6 +276,7 @@ struct Platform {
     Session& session;
     Notifications& notifications;
     Instance& instance;
+    Power& power;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -281,10 +293,11 @@ class Desktop : public Clock,
                 public Shell,
                 public Session,
                 public Notifications,
-                public Instance {
+                public Instance,
+                public Power {
 public:
     Platform Interfaces() {
-        return {*this, *this, *this, *this, *this, *this, *this,
+        return {*this, *this, *this, *this, *this, *this, *this, *this,
                 *this, *this, *this, *this, *this, *this, *this};
     }
 };

@@ -3,6 +3,7 @@
 // Linux system underneath. Each concern has a source file of its own.
 #pragma once
 
+#include "LogindPower.h"
 #include "Platform.h"
 #include "SingleInstance.h"
 
@@ -98,6 +99,9 @@ public:
     void Withdraw(int key) override;
     void ListenForStop(std::function<void(int key)> listener) override;
 
+    void ListenForSleep(std::function<void(bool sleeping)> listener) override;
+    void KeepAwake(bool awake) override;
+
 private:
     // Found once, at start: a folder renamed or deleted while the program
     // runs is not followed, nor replaced by the current one.
@@ -119,6 +123,9 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     std::unique_ptr<SingleInstance> instance_;
     std::function<void(int key)> stopListener_;
+    // logind, reached at the first listener or alert.
+    std::unique_ptr<LogindPower> power_;
+    LogindPower& Power();
 
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the

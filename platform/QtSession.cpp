@@ -104,4 +104,18 @@ void QtPlatform::WatchEndSignals() {
     }
 }
 
+LogindPower& QtPlatform::Power() {
+    if (!power_)
+        power_ = std::make_unique<LogindPower>();
+    return *power_;
+}
+
+void QtPlatform::ListenForSleep(std::function<void(bool sleeping)> listener) {
+    Power().Listen(std::move(listener));
+}
+
+void QtPlatform::KeepAwake(bool awake) {
+    Power().KeepAwake(awake);
+}
+
 } // namespace platform

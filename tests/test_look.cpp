@@ -48,7 +48,7 @@ void LookTest::init() {
     platform::Platform withFaces{
         mixed.clock, mixed.cursor,  mixed.screens,       mixed.questions, mixed.files,
         *real,       mixed.windows, mixed.sound,         mixed.tray,      mixed.processes,
-        mixed.shell, mixed.session, mixed.notifications, mixed.instance};
+        mixed.shell, mixed.session, mixed.notifications, mixed.instance,  mixed.power};
     form = std::make_unique<Form>(withFaces);
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));

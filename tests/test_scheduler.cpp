@@ -391,10 +391,10 @@ void SchedulerTest::realProcessRestarted() {
     platform::QtPlatform real(nullptr);
     const platform::Platform fake = desktop->Interfaces();
     // The real process table and shell on the fake desktop.
-    platform::Platform withReal{fake.clock,         fake.cursor,  fake.screens, fake.questions,
-                                fake.files,         fake.text,    fake.windows, fake.sound,
-                                fake.tray,          real,         real,         fake.session,
-                                fake.notifications, fake.instance};
+    platform::Platform withReal{fake.clock,         fake.cursor,   fake.screens, fake.questions,
+                                fake.files,         fake.text,     fake.windows, fake.sound,
+                                fake.tray,          real,          real,         fake.session,
+                                fake.notifications, fake.instance, fake.power};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = form->program->Schedule().CreateDialog();

@@ -53,6 +53,7 @@ private slots:
     void stoppedInLastMinuteShowsClock();
     void trayTipAndMenu();
     void stallIsMadeUp();
+    void wakeCatchesUpAtOnce();
     void desktopHearsOfAlerts();
     void commandLine();
 
@@ -736,6 +737,22 @@ void SlotsTest::stallIsMadeUp() {
     QCOMPARE(desktop->pointerMoves.size(), moves + 1);
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:45"));
     QCOMPARE(StateOf(23), Timers::State::Running);
+}
+
+void SlotsTest::wakeCatchesUpAtOnce() {
+    QTRY_VERIFY(desktop->sleepListener);
+    SetSlot(6, QStringLiteral("00:00:09"), QStringLiteral("Eggs"));
+    Click(form->SlotButton(6));
+    desktop->sleepListener(true);
+    // Asleep for a minute: the wake itself brings the timer up to date,
+    // without waiting for the next tick, and the screen stays on.
+    desktop->Stall(60000);
+    QVERIFY(!desktop->keptAwake);
+    desktop->sleepListener(false);
+    QVERIFY(form->TimersModel().IsRinging(6));
+    QVERIFY(desktop->keptAwake);
+    Click(form->SlotButton(6));
+    QVERIFY(!desktop->keptAwake);
 }
 
 void SlotsTest::desktopHearsOfAlerts() {

@@ -141,6 +141,23 @@ class Desktop:
                          stdout=subprocess.PIPE)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
 
+    def start_logind(self):
+        """A stand-in logind (python3-dbusmock's template) on a system bus of
+        the desktop's own; its inhibitors and signals are the test's."""
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         stdout=subprocess.PIPE)
+        self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        self.spawn(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template", "logind"])
+        wait_for(lambda: self.logind("org.freedesktop.DBus.Peer.Ping") is not None,
+                 "the stand-in logind")
+
+    def logind(self, method, *arguments):
+        """A call to the stand-in logind; its answer as gdbus prints it."""
+        done = subprocess.run(["gdbus", "call", "--system", "--dest", "org.freedesktop.login1",
+                               "--object-path", "/org/freedesktop/login1", "--method", method]
+                              + list(arguments), env=self.env, capture_output=True, text=True)
+        return done.stdout if done.returncode == 0 else None
+
     def close(self):
         for p in reversed(self.processes):
             if p.poll() is None:

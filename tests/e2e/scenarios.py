@@ -734,6 +734,44 @@ def survives_a_kill(d):
     d.quit_program()
 
 
+def sleep_and_wake(d):
+    """Through logind: a sleep waits for the journal, and while a timer
+    rings the machine stays awake."""
+    if subprocess.run(["/usr/bin/python3", "-c", "import dbusmock"],
+                      stderr=subprocess.DEVNULL).returncode:
+        raise Skip("python3-dbusmock is not installed")
+    d.start_logind()
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea",
+                                                   b"00:00:02Egg"]) + b"\r\n"})
+    d.start_program()
+
+    def inhibitors():
+        return d.logind("org.freedesktop.login1.Manager.ListInhibitors") or ""
+
+    wait_for(lambda: "'sleep', 'Quorbel'" in inhibitors(), "the sleep delay", timeout=5)
+    check("'delay'" in inhibitors(), "not a delay: %s" % inhibitors())
+    d.click(*slot_button(1))
+    sleep = ["org.freedesktop.DBus.Mock.EmitSignal", "org.freedesktop.login1.Manager",
+             "PrepareForSleep", "b"]
+    d.logind(*sleep, "[<true>]")
+    # Heard: the journal is on disk and the sleep may go on.
+    wait_for(lambda: "'sleep', 'Quorbel'" not in inhibitors(), "the delay let go", timeout=5)
+    check(1 in journal_entries(d, "running"), "countdown 1 not journaled before the sleep")
+    d.logind(*sleep, "[<false>]")
+    wait_for(lambda: "'sleep', 'Quorbel'" in inhibitors(), "the delay taken again", timeout=5)
+    # A timer rings: the idle is held off until it is acknowledged.
+    d.click(*slot_button(2))
+    wait_for(lambda: "'idle', 'Quorbel'" in inhibitors(), "the idle held off", timeout=8)
+    time.sleep(1.5)     # Enter acknowledges once the alert has flashed
+    d.keys("Return")
+    wait_for(lambda: "'idle', 'Quorbel'" not in inhibitors(), "the idle let go", timeout=5)
+    d.click(*QUIT)
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
+    d.quit_program()
+
+
 def full_disk(d):
     """The program's folder on a full file system: Quit asks, No keeps it
     running, Yes ends it, and the file is whole all along."""
@@ -841,7 +879,8 @@ def question_above_alert(d):
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
-                                      ended_from_outside, survives_a_kill, full_disk,
+                                      ended_from_outside, survives_a_kill, sleep_and_wake,
+                                      full_disk,
                                       folder_renamed,
                                       minimised, question_above_alert, installed_package,
                                       sound_from_a_pipe,
