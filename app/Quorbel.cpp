@@ -101,13 +101,17 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , journal_(
           timers_, stopwatch_, alarms_, platform, files_, [this] { return Now(); },
           [this] { return alarmPanel_.SnoozeMs(); }, this)
+    , autostart_(platform.autostart, window.startWithDesktopItem, Entry(), this)
     , counted_(platform.clock.SinceBoot()) {
     window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {
         Guard([this] { reader_.Describe(); });
         Guard([this] { tray_.Settle(); });
     });
-    window.AfterFirstFrame([this] { reader_.AddTips(); });
+    window.AfterFirstFrame([this] {
+        reader_.AddTips();
+        autostart_.Show();
+    });
     if (tray_.WaitsForFirstFrame())
         window.AfterFirstFrame([this] { tray_.ShowAfterFirstFrame(); });
     connect(&tray_, &TrayPresence::QuitAsked, this, [this] { window_.Quit(window_.quitButton); });
@@ -260,6 +264,8 @@ void Quorbel::ConnectCommands() {
             [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
     connect(&commands_, &CommandRunner::QuitAsked, this,
             [this] { Guard([this] { window_.Quit(window_.quitButton); }); });
+    connect(&commands_, &CommandRunner::AutostartAsked, this,
+            [this](bool on) { Guard([&] { autostart_.Set(on); }); });
     connect(&commands_, &CommandRunner::ToggleAsked, this,
             [this](int n) { Guard([&] { ToggleTimer(n); }); });
     connect(&window_, &MainWindow::Loaded, this,

@@ -12,6 +12,7 @@
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
 #include "scheduler/Scheduler.h"
+#include "settings/AutostartOption.h"
 #include "settings/SettingsFile.h"
 #include "slots/AlertFlasher.h"
 #include "slots/MessageEditor.h"
@@ -95,6 +96,7 @@ private:
     Scheduler scheduler_;
     ScreenReader reader_;
     JournalKeeper journal_;
+    AutostartOption autostart_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     platform::QtPlatform desktop(std::move(instance));
     // A reader keeps what it first learns of a window.
     ScreenReader::Prepare();
-    MainWindow window(desktop.Interfaces(), MainWindow::Start::OnScreenFirst);
+    MainWindow window(desktop.Interfaces(), command.background ? MainWindow::Start::Background
+                                                               : MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.Interfaces(), window);
     program.Start();
     program.Commands().Run(arguments, false);

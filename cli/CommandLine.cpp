@@ -41,6 +41,42 @@ constexpr ActionOption kActions[] = {
     {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
 };
 
+// The actions in the order given, each option's values in turn; an error
+// for a value out of range.
+Command ParseActions(const QCommandLineParser& parser, const QString& usage) {
+    Command command;
+    command.background = parser.isSet(QStringLiteral("background"));
+    for (const QString& value : parser.values(QStringLiteral("autostart"))) {
+        if (value != QLatin1String("on") && value != QLatin1String("off"))
+            return {Command::Kind::Error,
+                    QStringLiteral("--autostart takes on or off, not '%1'.\n\n").arg(value) +
+                        usage};
+        command.actions.append({Command::Act::Autostart, value == QLatin1String("on") ? 1 : 0});
+    }
+    QHash<QString, int> taken;
+    for (const QString& name : parser.optionNames()) {
+        for (const ActionOption& action : kActions) {
+            if (name != QLatin1String(action.name))
+                continue;
+            int number = 0;
+            if (action.last) {
+                const QString value = parser.values(name).value(taken[name]++);
+                bool whole = false;
+                number = value.toInt(&whole);
+                if (!whole || number < 1 || number > action.last)
+                    return {Command::Kind::Error,
+                            QStringLiteral("--%1 takes a number from 1 to %2, not '%3'.\n\n")
+                                    .arg(name)
+                                    .arg(action.last)
+                                    .arg(value) +
+                                usage};
+            }
+            command.actions.append({action.act, number});
+        }
+    }
+    return command;
+}
+
 } // namespace
 
 Command ParseCommandLine(const QStringList& arguments) {
@@ -52,6 +88,15 @@ Command ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Countdown timers with messages, one-click quick timers, a two-alarm "
                        "clock with snooze, a stopwatch and a big clock, in one small window."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption background(
+        QStringLiteral("background"),
+        QStringLiteral("Starts in the notification area, the window hidden."));
+    parser.addOption(background);
+    const QCommandLineOption autostart(
+        QStringLiteral("autostart"),
+        QStringLiteral("Starts the program with the desktop (on) or not (off)."),
+        QStringLiteral("on|off"));
+    parser.addOption(autostart);
     const QCommandLineOption version = parser.addVersionOption();
     for (const ActionOption& action : kActions) {
         parser.addOption(
@@ -76,28 +121,5 @@ Command ParseCommandLine(const QStringList& arguments) {
         return {Command::Kind::Version, QCoreApplication::applicationName() + u' ' +
                                             QCoreApplication::applicationVersion() + u'\n'};
 
-    // The actions in the order given, each option's values in turn.
-    Command command;
-    QHash<QString, int> taken;
-    for (const QString& name : parser.optionNames()) {
-        for (const ActionOption& action : kActions) {
-            if (name != QLatin1String(action.name))
-                continue;
-            int number = 0;
-            if (action.last) {
-                const QString value = parser.values(name).value(taken[name]++);
-                bool whole = false;
-                number = value.toInt(&whole);
-                if (!whole || number < 1 || number > action.last)
-                    return {Command::Kind::Error,
-                            QStringLiteral("--%1 takes a number from 1 to %2, not '%3'.\n\n")
-                                    .arg(name)
-                                    .arg(action.last)
-                                    .arg(value) +
-                                usage};
-            }
-            command.actions.append({action.act, number});
-        }
-    }
-    return command;
+    return ParseActions(parser, usage);
 }

@@ -26,6 +26,8 @@ struct Command {
         Stop,  // countdown timer 1 to 10, stopped or acknowledged
         Quick, // quick timer 1 to 12, started
         Quit,  // as its Quit button, question included
+        // "Start with the desktop" on (number 1) or off (0)
+        Autostart,
     };
     struct Action {
         Act act;
@@ -33,6 +35,9 @@ struct Command {
         bool operator==(const Action&) const = default;
     };
     QList<Action> actions = {};
+    // Started in the background: the tray icon only, the window hidden
+    // until asked for or until an alert shows it.
+    bool background = false;
 };
 
 // The arguments as main() has them, the program's name first.

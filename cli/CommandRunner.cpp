@@ -40,6 +40,8 @@ void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
         const bool busy = slot::IsSlot(n) && timers_.StateOf(n) != Timers::State::Idle;
         if (action.act == Command::Act::Show)
             emit ShowAsked();
+        else if (action.act == Command::Act::Autostart)
+            emit AutostartAsked(action.number == 1);
         else if (action.act == Command::Act::Quit)
             emit QuitAsked();
         else if (busy == (action.act == Command::Act::Stop))

@@ -27,6 +27,8 @@ signals:
     void QuitAsked();
     // As a click on timer n's button would.
     void ToggleAsked(int n);
+    // "Start with the desktop" on or off.
+    void AutostartAsked(bool on);
 
 private:
     const Timers& timers_;

@@ -94,6 +94,11 @@ public:
         sleepListener = std::move(listener);
     }
     void KeepAwake(bool awake) override { keptAwake = awake; }
+    bool StartsWithDesktop() const override { return startsWithDesktop; }
+    bool SetStartsWithDesktop(bool on) override {
+        startsWithDesktop = on;
+        return true;
+    }
 
     // A later start is handed in by the test.
     void ListenForStarts(std::function<void(const QStringList&)> listener) override {
@@ -126,6 +131,7 @@ public:
     QString bootId = QStringLiteral("fake-boot");
     std::function<void(bool)> sleepListener;
     bool keptAwake = false;
+    bool startsWithDesktop = false;
     qint64 boot = 0;
     QPoint pointer;
     QList<QPoint> pointerMoves;

@@ -260,6 +260,16 @@ public:
     virtual void KeepAwake(bool awake) = 0;
 };
 
+class Autostart {
+public:
+    virtual ~Autostart() = default;
+    // Whether the desktop starts the program with the session, in the
+    // background (an XDG autostart entry of the user's).
+    virtual bool StartsWithDesktop() const = 0;
+    // Writes or removes that entry; whether it now is as asked.
+    virtual bool SetStartsWithDesktop(bool on) = 0;
+};
+
 // Everything the program uses, handed to the main window at creation.
 struct Platform {
     Clock& clock;
@@ -277,6 +287,7 @@ struct Platform {
     Notifications& notifications;
     Instance& instance;
     Power& power;
+    Autostart& autostart;
 };
 
 // One object that is the whole desktop, as both the real one and the fake are.
@@ -294,11 +305,12 @@ class Desktop : public Clock,
                 public Session,
                 public Notifications,
                 public Instance,
-                public Power {
+                public Power,
+                public Autostart {
 public:
     Platform Interfaces() {
         return {*this, *this, *this, *this, *this, *this, *this, *this,
-                *this, *this, *this, *this, *this, *this, *this};
+                *this, *this, *this, *this, *this, *this, *this, *this};
     }
 };
 

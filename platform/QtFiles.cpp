@@ -4,6 +4,7 @@
 #include "QtPlatform.h"
 #include "WriteAll.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -167,6 +168,36 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     }
     SyncFolder(folder);
     return true;
+}
+
+namespace {
+
+QString AutostartEntry() {
+    return UserConfigHome() + QStringLiteral("/autostart/quorbel.desktop");
+}
+
+} // namespace
+
+bool QtPlatform::StartsWithDesktop() const {
+    return QFileInfo::exists(AutostartEntry());
+}
+
+bool QtPlatform::SetStartsWithDesktop(bool on) {
+    const QString entry = AutostartEntry();
+    if (!on)
+        return !QFileInfo::exists(entry) || QFile::remove(entry);
+    // The program as it was started, in the background: the tray only. The
+    // path is quoted as the desktop entry format quotes an argument.
+    QString program = QCoreApplication::applicationFilePath();
+    for (const char* special : {"\\", "\"", "`", "$"})
+        program.replace(QLatin1String(special), QStringLiteral("\\") + QLatin1String(special));
+    const QByteArray text = "[Desktop Entry]\nType=Application\nName=Quorbel\n"
+                            "Comment=Countdown timers, alarms and a stopwatch\n"
+                            "Exec=\"" +
+                            program.toUtf8() +
+                            "\" --background\nIcon=quorbel\nX-GNOME-Autostart-enabled=true\n";
+    QDir().mkpath(QFileInfo(entry).absolutePath());
+    return Replace(entry, text);
 }
 
 } // namespace platform

@@ -102,6 +102,9 @@ public:
     void ListenForSleep(std::function<void(bool sleeping)> listener) override;
     void KeepAwake(bool awake) override;
 
+    bool StartsWithDesktop() const override;
+    bool SetStartsWithDesktop(bool on) override;
+
 private:
     // Found once, at start: a folder renamed or deleted while the program
     // runs is not followed, nor replaced by the current one.

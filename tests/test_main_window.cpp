@@ -229,7 +229,8 @@ void MainWindowTest::menus() {
         if (item->isVisible())
             visible << item->text();
     }
-    QCOMPARE(visible, (QStringList{"Minimize on timer", "Alarm Clock", "Processes"}));
+    QCOMPARE(visible, (QStringList{"Minimize on timer", "Alarm Clock", "Processes",
+                                   "Start with the desktop"}));
     QCOMPARE(form->alarmDelayMenu->actions().size(), 9);
     QVERIFY(form->Find<QAction>("N100")->isChecked());
     QVERIFY(!form->Find<QAction>("N1000")->isChecked());

@@ -394,7 +394,7 @@ void SchedulerTest::realProcessRestarted() {
     platform::Platform withReal{fake.clock,         fake.cursor,   fake.screens, fake.questions,
                                 fake.files,         fake.text,     fake.windows, fake.sound,
                                 fake.tray,          real,          real,         fake.session,
-                                fake.notifications, fake.instance, fake.power};
+                                fake.notifications, fake.instance, fake.power,   fake.autostart};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = form->program->Schedule().CreateDialog();

@@ -124,6 +124,7 @@ const std::pair<Role, Field> kMembers[] = {
     {Role::MinimizeOnTimerItem, &MainWindow::minimizeOnTimerItem},
     {Role::AlarmClockItem, &MainWindow::alarmClockItem},
     {Role::ProcessesItem, &MainWindow::processesItem},
+    {Role::StartWithDesktopItem, &MainWindow::startWithDesktopItem},
     {Role::AlarmDelayMenu, &MainWindow::alarmDelayMenu},
     {Role::TrayColourMenu, &MainWindow::trayColourMenu},
     {Role::StopwatchMenu, &MainWindow::stopwatchMenu},

@@ -245,6 +245,8 @@ const MenuRow kLaterMenus[] = {
      .flags = Checkable, .role = R::AlarmClockItem},
     {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3", .caption = "Processes",
      .role = R::ProcessesItem},
+    {.entry = E::Item, .name = "StartWithDesktop", .parent = "PopupMenu3",
+     .caption = "Start with the desktop", .flags = Checkable, .role = R::StartWithDesktopItem},
     // Two submenus the user never sees; their check marks still travel
     // through the settings. The alarm delays do nothing when chosen.
     {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",

@@ -132,6 +132,7 @@ enum class Role {
     MinimizeOnTimerItem,
     AlarmClockItem,
     ProcessesItem,
+    StartWithDesktopItem,
     AlarmDelayMenu,
     TrayColourMenu,
     StopwatchMenu,

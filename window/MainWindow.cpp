@@ -74,7 +74,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
         resize(kCollapsedWidth, kHeight);
         ShowCentred();
     }
-    if (start == Start::Hidden)
+    if (start != Start::OnScreenFirst)
         setWindowIcon(ProgramIcon());
     platform_.text.LoadFonts(DesignBitmaps());
 
@@ -105,6 +105,12 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
 }
 
 void MainWindow::Started() {
+    if (start_ == Start::Background) {
+        // Read now, with no window to activate; the pointer stays where
+        // the user has it.
+        Handle([this] { LoadAtFirstActivation(); });
+        return;
+    }
     if (start_ != Start::OnScreenFirst)
         return;
     // The window is on screen and the keyboard on its way to it: the
@@ -229,7 +235,8 @@ void MainWindow::LoadAtFirstActivation() {
         return;
     if (load_)
         load_();
-    CenterMouse(quitButton, 30, 0);
+    if (start_ != Start::Background)
+        CenterMouse(quitButton, 30, 0);
     State.FirstActivation = false;
     emit Loaded();
 }

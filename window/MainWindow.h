@@ -32,7 +32,9 @@ class MainWindow : public QWidget {
 public:
     // Hidden: built, then shown with ShowCentred(). OnScreenFirst: on screen
     // before its controls are built, as the program itself starts.
-    enum class Start { Hidden, OnScreenFirst };
+    // Background: never shown at start, its settings read all the same, as
+    // the desktop's autostart starts it.
+    enum class Start { Hidden, OnScreenFirst, Background };
 
     explicit MainWindow(platform::Platform platform, Start start = Start::Hidden);
     ~MainWindow() override;
@@ -147,6 +149,7 @@ public:
     MenuItem* minimizeOnTimerItem;
     MenuItem* alarmClockItem;
     MenuItem* processesItem;
+    MenuItem* startWithDesktopItem;
     QMenu* alarmDelayMenu;
     QMenu* trayColourMenu;
     PopupMenu* stopwatchMenu;

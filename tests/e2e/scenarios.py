@@ -772,6 +772,36 @@ def sleep_and_wake(d):
     d.quit_program()
 
 
+def starts_with_the_desktop(d):
+    """--autostart writes the desktop's autostart entry, which starts the
+    program in the background: the tray icon, no window until asked for."""
+    d.install_program()
+    d.start_program()
+    program = os.path.join(d.folder, "quorbel")
+    entry = os.path.join(d.env.get("XDG_CONFIG_HOME", os.path.join(d.env["HOME"], ".config")),
+                         "autostart", "quorbel.desktop")
+    check(subprocess.run([program, "--autostart", "on"], env=d.env, timeout=15).returncode == 0,
+          "--autostart on failed")
+    wait_for(lambda: os.path.exists(entry), "the autostart entry")
+    with open(entry) as f:
+        text = f.read()
+    check('Exec="%s" --background' % program in text, "the entry runs %r" % text)
+    d.click(*QUIT)
+    d.quit_program()
+    # As the session starts it.
+    d.program = d.spawn([program, "--background"])
+    wait_for(d.tray_icons, "the tray icon")
+    time.sleep(1)
+    check(not d._main_window(), "the window showed at a start in the background")
+    check(subprocess.run([program], env=d.env, timeout=15).returncode == 0, "no hand-over")
+    d.window = wait_for(d._main_window, "the window, asked for")
+    check(subprocess.run([program, "--autostart", "off"], env=d.env, timeout=15).returncode == 0,
+          "--autostart off failed")
+    wait_for(lambda: not os.path.exists(entry), "the entry gone")
+    d.click(*QUIT)
+    d.quit_program()
+
+
 def full_disk(d):
     """The program's folder on a full file system: Quit asks, No keeps it
     running, Yes ends it, and the file is whole all along."""
@@ -880,6 +910,7 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake,
+                                      starts_with_the_desktop,
                                       full_disk,
                                       folder_renamed,
                                       minimised, question_above_alert, installed_package,

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Start with the desktop" in the background menu, and --autostart: an XDG
+// autostart entry that starts the program in the background with the
+// session, so that timers set before a reboot ring after it without the
+// user opening anything.
+#pragma once
+
+#include "core/Guard.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+
+#include <QObject>
+
+class AutostartOption : public QObject {
+    Q_OBJECT
+public:
+    AutostartOption(platform::Autostart& autostart, MenuItem* item, const HandlerEntry& enter,
+                    QObject* parent);
+
+    // The check mark as the desktop holds it.
+    void Show();
+    void Set(bool on);
+
+private:
+    platform::Autostart& autostart_;
+    MenuItem* item_;
+};
