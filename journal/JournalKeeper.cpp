@@ -50,6 +50,8 @@ void JournalKeeper::Restore() {
             platform::WriteUserFile(platform_.files, files_,
                                     file::Journal + QStringLiteral(".foreign"), bytes);
         });
+        // The foreign file gives way to a journal of this program's.
+        onDisk_ = true;
         Note();
         return;
     }

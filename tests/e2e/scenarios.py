@@ -726,10 +726,17 @@ def survives_a_kill(d):
     d.quit_program()
     check(not journal_entries(d, "running") and not journal_entries(d, "ringing"),
           "still journaled: %r" % d.read("journal.qbx"))
+    # A journal that is none of the program's is set aside, never trusted.
+    with open(os.path.join(d.folder, "journal.qbx"), "wb") as f:
+        f.write(b"running 1 0 0\n\x00garbage")
     d.start_program()
     time.sleep(1.5)
     check(not d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
           "countdown 1 came back after Quit")
+    wait_for(lambda: os.path.exists(os.path.join(d.folder, "journal.qbx.foreign")),
+             "the foreign journal set aside")
+    wait_for(lambda: d.read("journal.qbx").startswith(b"quorbel journal 1\n"),
+             "a journal of the program's own")
     d.click(*QUIT)
     d.quit_program()
 
