@@ -64,6 +64,27 @@ void AlarmPanel::Show(int alarm) {
 void AlarmPanel::Check() {
     Alarm1Check();
     Alarm2Check();
+    CatchUp();
+}
+
+void AlarmPanel::CatchUp() {
+    // The wall clock jumped forward over an alarm's minute (a resume, the
+    // clock set, the spring change): it rings once, within ten minutes.
+    const qint64 wall = clock_.WallMs();
+    const qint64 last = std::exchange(lastWallMs_, wall);
+    if (last == 0 || wall - last <= 60000)
+        return;
+    const QDateTime since = QDateTime::fromMSecsSinceEpoch(last);
+    for (int alarm : {1, 2}) {
+        if (!alarms_[alarm].on || alarms_.InItsMinute(alarm, clock_.TimeOfDay()))
+            continue;
+        if (alarm == 2 && alarms_.Alarm2Snoozing())
+            continue;
+        const std::optional<QDateTime> due = alarms_.NextDue(alarm, since);
+        if (due && due->toMSecsSinceEpoch() <= wall &&
+            wall - due->toMSecsSinceEpoch() < 10 * 60 * 1000)
+            RingNow(alarm);
+    }
 }
 
 void AlarmPanel::Alarm1Check() {

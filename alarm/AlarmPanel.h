@@ -78,6 +78,7 @@ private:
     void Show(int alarm);
     void Alarm1Check();
     void Alarm2Check();
+    void CatchUp();
     void Ring2();
     void ChooseSnooze(RadioButton* clicked);
     void TimeEdited(int alarm);
@@ -93,5 +94,7 @@ private:
     Controls controls_;
     HandlerEntry enter_;
     bool enterHandled_ = false;
+    // The wall clock at the last tick, to see a jump over a minute.
+    qint64 lastWallMs_ = 0;
     bool timeChanged_ = false;
 };

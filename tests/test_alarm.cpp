@@ -27,6 +27,8 @@ private slots:
     void alarm1RecurTwoDigitHour();
     void alarm1OnAgainInItsMinute();
     void alarm2Snoozes();
+    void clockJumpsOverTheMinute_data();
+    void clockJumpsOverTheMinute();
     void snoozeChoiceWhileSnoozing();
     void snoozeAndTimerOutliveTheProgram_data();
     void snoozeAndTimerOutliveTheProgram();
@@ -131,6 +133,28 @@ void AlarmTest::alarm1OnAgainInItsMinute() {
     At(19, 15, 11);
     form->Tick();
     QCOMPARE(desktop->played, (QStringList{kEnd, kEnd}));
+}
+
+void AlarmTest::clockJumpsOverTheMinute_data() {
+    QTest::addColumn<int>("landsAt");
+    QTest::addColumn<int>("sounds");
+    QTest::newRow("4 minutes past: rings once") << 4 << 1;
+    QTest::newRow("12 minutes past: missed") << 12 << 0;
+}
+
+// The wall clock jumps over alarm 2's minute, as after a resume.
+void AlarmTest::clockJumpsOverTheMinute() {
+    QFETCH(int, landsAt);
+    QFETCH(int, sounds);
+    SetAlarm2(QTime(6, 0), "AM");
+    At(5, 58, 0);
+    form->Tick();
+    At(6, landsAt, 0);
+    form->Tick();
+    QCOMPARE(desktop->played.size(), sounds);
+    At(6, landsAt, 1);
+    form->Tick();
+    QCOMPARE(desktop->played.size(), sounds);
 }
 
 void AlarmTest::alarm2Snoozes() {
