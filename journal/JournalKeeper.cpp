@@ -98,6 +98,7 @@ void JournalKeeper::Forget() {
             platform::WriteUserFile(platform_.files, files_, file::Journal, nothing.Bytes());
         }))
         onDisk_ = false;
+    platform_.power.WakeAt(0);
 }
 
 void JournalKeeper::Note() {
@@ -144,6 +145,15 @@ Journal JournalKeeper::Current() const {
 
 void JournalKeeper::Write() {
     const Journal journal = Current();
+    // The machine wakes for the first of them to ring.
+    qint64 first = 0;
+    for (const Journal::Running& timer : journal.running)
+        first = first ? qMin(first, timer.wallMs) : timer.wallMs;
+    for (const auto& [alarm, dueMs] : journal.alarms) {
+        if (dueMs > 0)
+            first = first ? qMin(first, dueMs) : dueMs;
+    }
+    platform_.power.WakeAt(first);
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.Empty() && !onDisk_)
         return;

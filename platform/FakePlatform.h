@@ -94,6 +94,10 @@ public:
         sleepListener = std::move(listener);
     }
     void KeepAwake(bool awake) override { keptAwake = awake; }
+    bool WakeAt(qint64 wallMs) override {
+        wakeAt = wallMs;
+        return true;
+    }
     bool StartsWithDesktop() const override { return startsWithDesktop; }
     bool SetStartsWithDesktop(bool on) override {
         startsWithDesktop = on;
@@ -131,6 +135,7 @@ public:
     QString bootId = QStringLiteral("fake-boot");
     std::function<void(bool)> sleepListener;
     bool keptAwake = false;
+    qint64 wakeAt = 0;
     bool startsWithDesktop = false;
     qint64 boot = 0;
     QPoint pointer;

@@ -258,6 +258,10 @@ public:
     virtual void ListenForSleep(std::function<void(bool sleeping)> listener) = 0;
     // While an alert rings, the screen stays on and the machine awake.
     virtual void KeepAwake(bool awake) = 0;
+    // Asks the system to wake the machine from a sleep at that moment of
+    // the wall clock (milliseconds since the epoch; 0 for no moment), where
+    // it lets a user program do so. Whether it will.
+    virtual bool WakeAt(qint64 wallMs) = 0;
 };
 
 class Autostart {

@@ -101,6 +101,7 @@ public:
 
     void ListenForSleep(std::function<void(bool sleeping)> listener) override;
     void KeepAwake(bool awake) override;
+    bool WakeAt(qint64 wallMs) override;
 
     bool StartsWithDesktop() const override;
     bool SetStartsWithDesktop(bool on) override;
@@ -128,6 +129,10 @@ private:
     std::function<void(int key)> stopListener_;
     // logind, reached at the first listener or alert.
     std::unique_ptr<LogindPower> power_;
+    // An alarm clock of the kernel's that wakes the machine; -1 until the
+    // first moment, or where the system does not let the program have one.
+    int wakeTimer_ = -1;
+    bool wakeRefused_ = false;
     LogindPower& Power();
 
     bool fontsLoaded_ = false;

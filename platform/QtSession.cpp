@@ -3,7 +3,9 @@
 // session's logout, the display's loss.
 #include "DesktopNotifications.h"
 #include "QtPlatform.h"
+
 #include "QuestionBox.h"
+#include <sys/timerfd.h>
 
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -116,6 +118,22 @@ void QtPlatform::ListenForSleep(std::function<void(bool sleeping)> listener) {
 
 void QtPlatform::KeepAwake(bool awake) {
     Power().KeepAwake(awake);
+}
+
+bool QtPlatform::WakeAt(qint64 wallMs) {
+    // A timer on the real-time alarm clock wakes a sleeping machine; the
+    // kernel grants one to a program with the wake-alarm capability, which
+    // newer systemd gives the local session.
+    if (wakeTimer_ < 0 && !wakeRefused_ && wallMs > 0) {
+        wakeTimer_ = ::timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC | TFD_NONBLOCK);
+        wakeRefused_ = wakeTimer_ < 0;
+    }
+    if (wakeTimer_ < 0)
+        return wallMs == 0;
+    itimerspec when{};
+    when.it_value.tv_sec = time_t(wallMs / 1000);
+    when.it_value.tv_nsec = long(wallMs % 1000) * 1000000;
+    return ::timerfd_settime(wakeTimer_, TFD_TIMER_ABSTIME, &when, nullptr) == 0;
 }
 
 } // namespace platform

@@ -743,6 +743,9 @@ void SlotsTest::wakeCatchesUpAtOnce() {
     QTRY_VERIFY(desktop->sleepListener);
     SetSlot(6, QStringLiteral("00:00:09"), QStringLiteral("Eggs"));
     Click(form->SlotButton(6));
+    // The machine is asked to wake for the timer, nine seconds and the
+    // last one from now.
+    QTRY_COMPARE(desktop->wakeAt, desktop->WallMs() + 10000);
     desktop->sleepListener(true);
     // Asleep for a minute: the wake itself brings the timer up to date,
     // without waiting for the next tick, and the screen stays on.
