@@ -138,6 +138,15 @@ void AlarmPanel::ResumeSnooze(bool soundDue) {
     alarms_.SetAlarm2Snoozing(true);
 }
 
+void AlarmPanel::NoteWake(bool wakes) {
+    const QString note =
+        wakes ? QString() : QStringLiteral("Rings only while the computer is awake");
+    for (FlatButton* onOff : controls_.onOff) {
+        onOff->setToolTip(note);
+        onOff->setAccessibleDescription(note);
+    }
+}
+
 int AlarmPanel::SnoozeMs() const {
     for (RadioButton* radio : controls_.snooze) {
         if (radio->isChecked())

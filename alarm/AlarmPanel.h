@@ -45,6 +45,9 @@ public:
     void ResumeSnooze(bool soundDue);
     // The snooze length chosen, in milliseconds.
     int SnoozeMs() const;
+    // Where the system will not wake a sleeping machine, the alarms' switches
+    // say that they ring only while it is awake.
+    void NoteWake(bool wakes);
     // Alarm 1 rings: in its minute, or its alert repeating after it.
     bool Alarm1Ringing() const;
     // Alarm 2 has rung and snoozes.

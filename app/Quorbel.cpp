@@ -328,6 +328,8 @@ void Quorbel::ConnectJournal() {
                         notifier_.AlarmMissed(alarm, QDateTime::fromMSecsSinceEpoch(dueWallMs));
                 });
             });
+    connect(&journal_, &JournalKeeper::WakesMachine, this,
+            [this](bool wakes) { Guard([&] { alarmPanel_.NoteWake(wakes); }); });
     connect(&journal_, &JournalKeeper::SnoozeBack, this,
             [this](bool soundDue) { Guard([&] { alarmPanel_.ResumeSnooze(soundDue); }); });
     // Only a deliberate quit ends what runs; the session's end keeps it.

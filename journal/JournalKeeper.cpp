@@ -153,7 +153,11 @@ void JournalKeeper::Write() {
         if (dueMs > 0)
             first = first ? qMin(first, dueMs) : dueMs;
     }
-    platform_.power.WakeAt(first);
+    const bool wakes = platform_.power.WakeAt(first);
+    if (first && wakes != wakes_) {
+        wakes_ = wakes;
+        emit WakesMachine(wakes);
+    }
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.Empty() && !onDisk_)
         return;

@@ -43,6 +43,8 @@ signals:
     void AlarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
     // Alarm 2 was snoozing; its sound was due meanwhile or not.
     void SnoozeBack(bool soundDue);
+    // Whether the system wakes a sleeping machine for what rings next.
+    void WakesMachine(bool wakes);
 
 private:
     // A write soon, once for all the changes of one event.
@@ -63,6 +65,7 @@ private:
     bool writePending_ = false;
     // The journal on disk names a timer.
     bool onDisk_ = false;
+    bool wakes_ = true;
     // When each ringing timer ran out, for the next start's notification.
     QHash<int, qint64> rangAt_;
 };

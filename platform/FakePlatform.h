@@ -96,7 +96,7 @@ public:
     void KeepAwake(bool awake) override { keptAwake = awake; }
     bool WakeAt(qint64 wallMs) override {
         wakeAt = wallMs;
-        return true;
+        return canWake || wallMs == 0;
     }
     bool StartsWithDesktop() const override { return startsWithDesktop; }
     bool SetStartsWithDesktop(bool on) override {
@@ -136,6 +136,7 @@ public:
     std::function<void(bool)> sleepListener;
     bool keptAwake = false;
     qint64 wakeAt = 0;
+    bool canWake = true;
     bool startsWithDesktop = false;
     qint64 boot = 0;
     QPoint pointer;

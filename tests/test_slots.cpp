@@ -54,6 +54,7 @@ private slots:
     void trayTipAndMenu();
     void stallIsMadeUp();
     void wakeCatchesUpAtOnce();
+    void noWakeIsSaidOnce();
     void desktopHearsOfAlerts();
     void commandLine();
 
@@ -746,6 +747,7 @@ void SlotsTest::wakeCatchesUpAtOnce() {
     // The machine is asked to wake for the timer, nine seconds and the
     // last one from now.
     QTRY_COMPARE(desktop->wakeAt, desktop->WallMs() + 10000);
+    QVERIFY(form->alarm1OnOff->toolTip().isEmpty());
     desktop->sleepListener(true);
     // Asleep for a minute: the wake itself brings the timer up to date,
     // without waiting for the next tick, and the screen stays on.
@@ -756,6 +758,17 @@ void SlotsTest::wakeCatchesUpAtOnce() {
     QVERIFY(desktop->keptAwake);
     Click(form->SlotButton(6));
     QVERIFY(!desktop->keptAwake);
+}
+
+void SlotsTest::noWakeIsSaidOnce() {
+    // A system that wakes no sleeping machine for the program: the alarms'
+    // switches say so once there is something to ring.
+    desktop->canWake = false;
+    QVERIFY(form->alarm1OnOff->toolTip().isEmpty());
+    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Eggs"));
+    Click(form->SlotButton(6));
+    QTRY_COMPARE(form->alarm1OnOff->toolTip(),
+                 QStringLiteral("Rings only while the computer is awake"));
 }
 
 void SlotsTest::desktopHearsOfAlerts() {
