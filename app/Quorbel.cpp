@@ -5,10 +5,6 @@
 
 namespace {
 
-bool IsCountdown(int n) {
-    return n >= slot::FirstCountdown && n <= slot::LastCountdown;
-}
-
 // The window's controls each feature owns.
 TimerRows::Controls RowControls(const MainWindow& window) {
     TimerRows::Controls controls{{},
@@ -19,7 +15,7 @@ TimerRows::Controls RowControls(const MainWindow& window) {
                                  window.timeLeftPopup};
     slot::ForEachSlot([&](int n) {
         controls.rows[std::size_t(n)] = {window.SlotPanel(n),
-                                         IsCountdown(n) ? window.SlotEdit(n) : nullptr,
+                                         slot::IsCountdown(n) ? window.SlotEdit(n) : nullptr,
                                          window.SlotButton(n)};
     });
     return controls;
@@ -138,6 +134,9 @@ void Quorbel::ConnectTimers() {
         });
     });
     connect(&rows_, &TimerRows::TimeBoxPressed, this, [this] { window_.FocusMainPanel(); });
+    // The clock's box shares the seconds menu but is no timer's: what it
+    // opens sets nothing.
+    connect(window_.clockBox, &TextBox::MouseDown, this, [this] { rows_.ForgetPress(); });
     connect(&timers_, &Timers::Started, this, [this](int n) {
         Guard([&] {
             tray_.TimerStarted();
@@ -173,7 +172,7 @@ void Quorbel::ConnectEditor() {
         Guard([&] {
             window_.FocusMainPanel();
             // A keyboard that opened the editor goes back to the slot it was for.
-            if (IsCountdown(n))
+            if (slot::IsCountdown(n))
                 window_.ReturnKeyboardTo(rows_.Button(n));
         });
     });

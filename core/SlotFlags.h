@@ -23,12 +23,16 @@ constexpr int LastCountdown = 10;
 constexpr int FirstQuick = 23;
 constexpr int LastQuick = 34;
 
+constexpr bool IsCountdown(int n) {
+    return n >= FirstCountdown && n <= LastCountdown;
+}
+
 constexpr bool IsQuick(int n) {
     return n >= FirstQuick && n <= LastQuick;
 }
 
 constexpr bool IsSlot(int n) {
-    return (n >= FirstCountdown && n <= LastCountdown) || IsQuick(n);
+    return IsCountdown(n) || IsQuick(n);
 }
 
 // Calls f with every slot number, countdown slots first.

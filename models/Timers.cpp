@@ -10,10 +10,6 @@
 
 namespace {
 
-bool IsCountdown(int n) {
-    return n >= slot::FirstCountdown && n <= slot::LastCountdown;
-}
-
 int Seconds(const SlotTime& time) {
     return time.hours * 3600 + time.minutes * 60 + time.seconds;
 }
@@ -73,7 +69,7 @@ int Timers::SecondsUntilRing(int n) const {
 
 bool Timers::InLastMinute(int n) const {
     const Timer& timer = At(n);
-    return IsCountdown(n) && timer.state == State::Running && timer.time &&
+    return slot::IsCountdown(n) && timer.state == State::Running && timer.time &&
            timer.time->hours == 0 && timer.time->minutes == 0;
 }
 
@@ -160,7 +156,7 @@ void Timers::Clear(int n) {
 }
 
 void Timers::Edit(int n, const QString& hoursMinutes, const QString& message) {
-    if (!IsCountdown(n))
+    if (!slot::IsCountdown(n))
         return;
     const QString time = hoursMinutes + u':' + TimeText(n).mid(6, 2);
     SetTime(n, time);
@@ -172,7 +168,7 @@ void Timers::Edit(int n, const QString& hoursMinutes, const QString& message) {
 }
 
 void Timers::SetSeconds(int n, const QString& seconds) {
-    if (!IsCountdown(n))
+    if (!slot::IsCountdown(n))
         return;
     const QString shown = TimeText(n);
     SetTime(n, shown.left(6) + seconds + shown.mid(8));
@@ -183,7 +179,7 @@ void Timers::SetSeconds(int n, const QString& seconds) {
 }
 
 void Timers::ZeroSeconds(int n) {
-    if (!IsCountdown(n))
+    if (!slot::IsCountdown(n))
         return;
     const QString shown = TimeText(n);
     SetTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));

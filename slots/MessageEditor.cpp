@@ -5,14 +5,6 @@
 #include "core/Guard.h"
 #include "models/SettingsStore.h"
 
-namespace {
-
-bool IsCountdown(int n) {
-    return n >= slot::FirstCountdown && n <= slot::LastCountdown;
-}
-
-} // namespace
-
 MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings, Controls controls,
                              HandlerEntry enter, QObject* parent)
     : QObject(parent)
@@ -31,7 +23,7 @@ void MessageEditor::ShowRows(bool visible) {
 }
 
 void MessageEditor::Open(int n) {
-    if (!IsCountdown(n))
+    if (!slot::IsCountdown(n))
         return;
     slot_ = n;
     // The editor's cover panels lie over the picker.
@@ -56,7 +48,7 @@ void MessageEditor::Open(int n) {
 void MessageEditor::Store() {
     // The editor's slot, whatever the mouse touched since it opened.
     const int n = slot_;
-    if (!IsCountdown(n))
+    if (!slot::IsCountdown(n))
         return;
     // Digits typed into a field count even while the field still has the
     // keyboard, which the OK button never takes.
@@ -81,7 +73,7 @@ void MessageEditor::CloseForAlert() {
 }
 
 void MessageEditor::ClearTime() {
-    if (!IsCountdown(slot_))
+    if (!slot::IsCountdown(slot_))
         return;
     controls_.picker->SetTime(StrToTime(QStringLiteral("12:00:00")));
     timers_.ZeroSeconds(slot_);

@@ -11,10 +11,6 @@ int MarginFor(const QString& caption) {
     return caption.size() < 13 ? -1 : 1;
 }
 
-bool IsCountdown(int n) {
-    return n >= slot::FirstCountdown && n <= slot::LastCountdown;
-}
-
 } // namespace
 
 TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent)
@@ -28,7 +24,7 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     slot::ForEachSlot([this](int n) { Connect(n); });
     connect(controls.editItem, &MenuItem::Click, this, [this] {
         enter_([this] {
-            if (IsCountdown(pressed_))
+            if (slot::IsCountdown(pressed_))
                 emit EditAsked(pressed_);
         });
     });
@@ -89,13 +85,13 @@ TextBox* TimerRows::Box(int n) const {
 }
 
 void TimerRows::Show(int n) {
-    if (IsCountdown(n))
+    if (slot::IsCountdown(n))
         Box(n)->setText(timers_.TimeText(n));
     Button(n)->setText(timers_.Caption(n));
 }
 
 void TimerRows::ShowRunning(int n) {
-    if (IsCountdown(n)) {
+    if (slot::IsCountdown(n)) {
         Box(n)->SetColor(clr::Red);
         return;
     }
@@ -106,13 +102,13 @@ void TimerRows::ShowRunning(int n) {
 void TimerRows::ShowAtRest(int n) {
     Button(n)->SetFontColor(clr::Navy);
     Panel(n)->SetColor(clr::Background);
-    if (IsCountdown(n))
+    if (slot::IsCountdown(n))
         Box(n)->SetColor(clr::Blue);
 }
 
 void TimerRows::Paint(int n, int background, int font) {
     Panel(n)->SetColor(background);
-    if (IsCountdown(n))
+    if (slot::IsCountdown(n))
         Box(n)->SetColor(background);
     Button(n)->SetFontColor(font);
 }

@@ -470,11 +470,14 @@ void SlotsTest::secondsMenu() {
 void SlotsTest::clockBoxIsNoSlot() {
     const QString alarmLine = form->Settings().Prefs().Line(12);
     const QString clock = form->clockBox->text();
+    SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
+    QTest::mousePress(form->SlotEdit(5), Qt::RightButton, {}, QPoint(5, 5));
     QTest::mousePress(form->clockBox, Qt::RightButton, {}, QPoint(5, 5));
     QCOMPARE(form->Rows().PressedSlot(), 0);
     form->Find<QAction>("N45")->trigger();
     QCOMPARE(form->clockBox->text(), clock);
     QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
+    QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:07:30Tea"));
 
     // With the editor open, "OK" and "C" still act on the edited slot.
     SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
