@@ -5,7 +5,11 @@
 #include "core/Convert.h"
 #include "core/Guard.h"
 
+#include <QToolTip>
+
 namespace {
+
+const QString kAwakeOnly = QStringLiteral("Rings only while the computer is awake");
 
 // The snooze length of a button such as "15 min", in milliseconds.
 int SnoozeOf(const QAbstractButton* button) {
@@ -139,12 +143,24 @@ void AlarmPanel::ResumeSnooze(bool soundDue) {
 }
 
 void AlarmPanel::NoteWake(bool wakes) {
-    const QString note =
-        wakes ? QString() : QStringLiteral("Rings only while the computer is awake");
+    wakes_ = wakes;
+    const QString note = wakes ? QString() : kAwakeOnly;
     for (FlatButton* onOff : controls_.onOff) {
         onOff->setToolTip(note);
         onOff->setAccessibleDescription(note);
     }
+    // The answer comes a moment after the switch that asked for it.
+    if (!wakes && switchedOn_)
+        TellAwakeOnly(switchedOn_);
+}
+
+void AlarmPanel::TellAwakeOnly(int alarm) {
+    // Said once, where it was switched on; the switches' tips keep it.
+    if (toldAwakeOnly_)
+        return;
+    toldAwakeOnly_ = true;
+    FlatButton* onOff = controls_.onOff[std::size_t(alarm - 1)];
+    QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), kAwakeOnly, onOff);
 }
 
 int AlarmPanel::SnoozeMs() const {
@@ -164,9 +180,16 @@ void AlarmPanel::ChooseSnooze(RadioButton* clicked) {
     }
 }
 
+void AlarmPanel::SwitchOn(int alarm) {
+    alarms_.SetOn(alarm, true);
+    switchedOn_ = alarm;
+    if (!wakes_)
+        TellAwakeOnly(alarm);
+}
+
 void AlarmPanel::ToggleAlarm1() {
     if (!alarms_[1].on) {
-        alarms_.SetOn(1, true);
+        SwitchOn(1);
         return;
     }
     alarms_.SetOn(1, false);
@@ -176,7 +199,7 @@ void AlarmPanel::ToggleAlarm1() {
 
 void AlarmPanel::ToggleAlarm2() {
     if (!alarms_[2].on)
-        alarms_.SetOn(2, true);
+        SwitchOn(2);
     else
         SwitchAlarm2Off();
 }

@@ -79,6 +79,8 @@ signals:
 
 private:
     void Show(int alarm);
+    void SwitchOn(int alarm);
+    void TellAwakeOnly(int alarm);
     void Alarm1Check();
     void Alarm2Check();
     void CatchUp();
@@ -100,4 +102,9 @@ private:
     // The wall clock at the last tick, to see a jump over a minute.
     qint64 lastWallMs_ = 0;
     bool timeChanged_ = false;
+    // Whether the machine wakes for an alarm, the alarm the user last
+    // switched on, and whether the user has been told that it will not.
+    bool wakes_ = true;
+    int switchedOn_ = 0;
+    bool toldAwakeOnly_ = false;
 };

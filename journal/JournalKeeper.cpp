@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 #include "platform/WriteUserFile.h"
 
+#include <QPointer>
 #include <QTimer>
 
 JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
@@ -98,7 +99,7 @@ void JournalKeeper::Forget() {
             platform::WriteUserFile(platform_.files, files_, file::Journal, nothing.Bytes());
         }))
         onDisk_ = false;
-    platform_.power.WakeAt(0);
+    platform_.power.WakeAt(0, [](bool) {});
 }
 
 void JournalKeeper::Note() {
@@ -153,11 +154,12 @@ void JournalKeeper::Write() {
         if (dueMs > 0)
             first = first ? qMin(first, dueMs) : dueMs;
     }
-    const bool wakes = platform_.power.WakeAt(first);
-    if (first && wakes != wakes_) {
-        wakes_ = wakes;
-        emit WakesMachine(wakes);
-    }
+    platform_.power.WakeAt(first, [self = QPointer(this), first](bool wakes) {
+        if (self && first && wakes != self->wakes_) {
+            self->wakes_ = wakes;
+            emit self->WakesMachine(wakes);
+        }
+    });
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.Empty() && !onDisk_)
         return;

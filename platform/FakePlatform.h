@@ -94,9 +94,9 @@ public:
         sleepListener = std::move(listener);
     }
     void KeepAwake(bool awake) override { keptAwake = awake; }
-    bool WakeAt(qint64 wallMs) override {
+    void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) override {
         wakeAt = wallMs;
-        return canWake || wallMs == 0;
+        answer(canWake || wallMs == 0);
     }
     bool StartsWithDesktop() const override { return startsWithDesktop; }
     bool SetStartsWithDesktop(bool on) override {

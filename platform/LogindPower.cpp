@@ -44,6 +44,11 @@ void LogindPower::PrepareForSleep(bool sleeping) {
                 QStringLiteral("delay"), &sleepDelay_);
 }
 
+void LogindPower::Woke() {
+    if (listener_)
+        listener_(false);
+}
+
 void LogindPower::KeepAwake(bool awake) {
     if (awake == awake_)
         return;

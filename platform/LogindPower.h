@@ -16,6 +16,8 @@ class LogindPower : public QObject {
 public:
     void Listen(std::function<void(bool sleeping)> listener);
     void KeepAwake(bool awake);
+    // Another part of the desktop says the machine woke.
+    void Woke();
 
 private slots:
     void PrepareForSleep(bool sleeping);

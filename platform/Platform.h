@@ -260,8 +260,9 @@ public:
     virtual void KeepAwake(bool awake) = 0;
     // Asks the system to wake the machine from a sleep at that moment of
     // the wall clock (milliseconds since the epoch; 0 for no moment), where
-    // it lets a user program do so. Whether it will.
-    virtual bool WakeAt(qint64 wallMs) = 0;
+    // it lets a user program do so. answer hears whether it will: at once,
+    // or once the desktop has answered.
+    virtual void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) = 0;
 };
 
 class Autostart {

@@ -5,6 +5,7 @@
 
 #include "LogindPower.h"
 #include "Platform.h"
+#include "PowerDaemonWake.h"
 #include "SingleInstance.h"
 
 #include <QHash>
@@ -101,7 +102,7 @@ public:
 
     void ListenForSleep(std::function<void(bool sleeping)> listener) override;
     void KeepAwake(bool awake) override;
-    bool WakeAt(qint64 wallMs) override;
+    void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) override;
 
     bool StartsWithDesktop() const override;
     bool SetStartsWithDesktop(bool on) override;
@@ -133,7 +134,10 @@ private:
     // first moment, or where the system does not let the program have one.
     int wakeTimer_ = -1;
     bool wakeRefused_ = false;
+    // Where it is not: the desktop's power daemon, asked at the first moment.
+    std::unique_ptr<PowerDaemonWake> daemonWake_;
     LogindPower& Power();
+    bool ArmWakeTimer(qint64 wallMs);
 
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the

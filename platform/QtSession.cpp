@@ -120,7 +120,17 @@ void QtPlatform::KeepAwake(bool awake) {
     Power().KeepAwake(awake);
 }
 
-bool QtPlatform::WakeAt(qint64 wallMs) {
+void QtPlatform::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
+    if (ArmWakeTimer(wallMs) || (wallMs <= 0 && !daemonWake_)) {
+        answer(true);
+        return;
+    }
+    if (!daemonWake_)
+        daemonWake_ = std::make_unique<PowerDaemonWake>([this] { Power().Woke(); });
+    daemonWake_->WakeAt(wallMs, std::move(answer));
+}
+
+bool QtPlatform::ArmWakeTimer(qint64 wallMs) {
     // A timer on the real-time alarm clock wakes a sleeping machine; the
     // kernel grants one to a program with the wake-alarm capability, which
     // newer systemd gives the local session.
@@ -129,7 +139,7 @@ bool QtPlatform::WakeAt(qint64 wallMs) {
         wakeRefused_ = wakeTimer_ < 0;
     }
     if (wakeTimer_ < 0)
-        return wallMs == 0;
+        return false;
     itimerspec when{};
     when.it_value.tv_sec = time_t(wallMs / 1000);
     when.it_value.tv_nsec = long(wallMs % 1000) * 1000000;

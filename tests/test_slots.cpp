@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "core/Colors.h"
 
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -772,6 +773,14 @@ void SlotsTest::noWakeIsSaidOnce() {
     Click(form->SlotButton(6));
     QTRY_COMPARE(form->alarm1OnOff->toolTip(),
                  QStringLiteral("Rings only while the computer is awake"));
+    QVERIFY(!QToolTip::isVisible());
+    // The first alarm switched on says it where the user looks, once.
+    form->alarm2OnOff->click();
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), form->alarm2OnOff->toolTip());
+    QToolTip::hideText();
+    form->alarm1OnOff->click();
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void SlotsTest::desktopHearsOfAlerts() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The desktop's side of the session bus, small enough to read: a
-notification service and a StatusNotifierWatcher with a host, which write
-down what the program tells them, one JSON object a line, in LOG. A line
-"stop ID" written to COMMANDS makes the service invoke "Stop" on that
-notification.
+notification service, a StatusNotifierWatcher with a host and the power
+daemon's scheduled wake-up, which write down what the program tells them,
+one JSON object a line, in LOG. A line "stop ID" written to COMMANDS makes
+the service invoke "Stop" on that notification; "wake COOKIE" makes the
+power daemon call the program back as at the machine's wake.
 
     bus_peers.py LOG COMMANDS
 """
@@ -62,6 +63,34 @@ class Notifications(dbus.service.Object):
         pass
 
 
+POWER = "org.kde.Solid.PowerManagement"
+
+
+class Power(dbus.service.Object):
+    def __init__(self, bus):
+        super().__init__(bus, "/org/kde/Solid/PowerManagement")
+        self.bus = bus
+        self.wakes = {}
+
+    @dbus.service.method(POWER, in_signature="sot", out_signature="u")
+    def scheduleWakeup(self, service, path, timestamp):
+        cookie = len(self.wakes) + 1
+        self.wakes[cookie] = (str(service), str(path))
+        record(call="scheduleWakeup", cookie=cookie, service=str(service), path=str(path),
+               timestamp=int(timestamp))
+        return cookie
+
+    @dbus.service.method(POWER, in_signature="i")
+    def clearWakeup(self, cookie):
+        record(call="clearWakeup", cookie=int(cookie))
+
+    def wake(self, cookie):
+        service, path = self.wakes[cookie]
+        self.bus.get_object(service, path).wakeupCallback(
+            dbus.Int32(cookie), dbus_interface="org.kde.PowerManagement")
+        record(call="wakeupCallback", cookie=cookie)
+
+
 WATCHER = "org.kde.StatusNotifierWatcher"
 
 
@@ -117,8 +146,9 @@ class Watcher(dbus.service.Object):
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    names = [dbus.service.BusName(n, bus) for n in ("org.freedesktop.Notifications", WATCHER)]
-    notifications, watcher = Notifications(bus), Watcher(bus)
+    names = [dbus.service.BusName(n, bus)
+             for n in ("org.freedesktop.Notifications", WATCHER, POWER)]
+    notifications, watcher, power = Notifications(bus), Watcher(bus), Power(bus)
     open(COMMANDS, "w").close()
     done = [0]
 
@@ -129,6 +159,8 @@ def main():
             word, _, number = line.partition(" ")
             if word == "stop":
                 notifications.ActionInvoked(dbus.UInt32(int(number)), "stop")
+            elif word == "wake":
+                power.wake(int(number))
         done[0] = len(lines)
         return True
     GLib.timeout_add(100, poll)

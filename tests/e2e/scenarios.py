@@ -350,10 +350,9 @@ def wall_clock(d):
     check(rang < 8.5, "rang after %.1f s" % rang)
 
 
-def desktop_bus(d):
-    """On a session bus with a notification service and a StatusNotifierItem
-    host: the tray item's tip and menu, a notification at the expiry, and
-    its Stop acknowledging the alert."""
+def start_bus_peers(d):
+    """A session bus with the desktop's peers on it (bus_peers.py): what
+    they heard, by call, and the file that gives them commands."""
     # Debian's own Python, which python3-dbus and python3-gi are for.
     python = "/usr/bin/python3"
     if subprocess.run([python, "-c", "import dbus, gi"], stderr=subprocess.DEVNULL).returncode:
@@ -369,6 +368,14 @@ def desktop_bus(d):
         with open(log) as f:
             return [e for e in map(json.loads, f) if e["call"] == name]
     wait_for(lambda: calls("ready"), "the bus peers")
+    return calls, commands
+
+
+def desktop_bus(d):
+    """On a session bus with a notification service and a StatusNotifierItem
+    host: the tray item's tip and menu, a notification at the expiry, and
+    its Stop acknowledging the alert."""
+    calls, commands = start_bus_peers(d)
     d.install_program({"pprefs.qbx": b"3\r\n"})
     window = d.start_program()
     item = wait_for(lambda: calls("RegisterStatusNotifierItem"), "the tray item")[0]["service"]
@@ -791,6 +798,35 @@ def sleep_and_wake(d):
     d.quit_program()
 
 
+def woken_by_the_power_daemon(d):
+    """Without the wake-alarm capability, the desktop's power daemon is asked
+    to wake the machine for the next timer, and its call at the wake is
+    heard."""
+    calls, commands = start_bus_peers(d)
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS, b"00:10:00Tea"]) + b"\r\n"})
+    # Root has the capability; the program is started without it.
+    d.start_program(prefix=["setpriv", "--inh-caps=-wake_alarm", "--bounding-set=-wake_alarm"])
+    d.click(*slot_button(1))
+    asked = wait_for(lambda: calls("scheduleWakeup"), "the wake asked for", timeout=5)[0]
+    check(abs(asked["timestamp"] - (time.time() + 601)) <= 3, "asked for %r" % asked)
+    check(asked["path"] == "/org/quorbel/Wake" and asked["service"].startswith(":"),
+          "asked for %r" % asked)
+    # Stopped, the timer needs no wake.
+    d.click(*slot_button(1))
+    wait_for(lambda: calls("clearWakeup"), "the wake withdrawn")
+    check(calls("clearWakeup")[0]["cookie"] == asked["cookie"], "cleared %r" % calls("clearWakeup"))
+    d.click(*slot_button(1))
+    again = wait_for(lambda: calls("scheduleWakeup")[1:], "the wake asked for again")[0]
+    with open(commands, "a") as f:
+        f.write("wake %d\n" % again["cookie"])
+    wait_for(lambda: calls("wakeupCallback"), "the call at the wake heard")
+    d.click(*QUIT)
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
+    d.quit_program()
+
+
 def starts_with_the_desktop(d):
     """--autostart writes the desktop's autostart entry, which starts the
     program in the background: the tray icon, no window until asked for."""
@@ -929,6 +965,7 @@ SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_rest
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake,
+                                      woken_by_the_power_daemon,
                                       starts_with_the_desktop,
                                       full_disk,
                                       folder_renamed,
