@@ -4,6 +4,7 @@
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/Guard.h"
+#include "core/LocalMinute.h"
 
 #include <QToolTip>
 
@@ -92,13 +93,30 @@ void AlarmPanel::CatchUp() {
 }
 
 void AlarmPanel::Alarm1Check() {
-    if (alarms_[1].on && alarms_.InItsMinute(1, clock_.TimeOfDay()))
+    if (InItsMinuteOnce(1))
         RingNow(1);
 }
 
 void AlarmPanel::Alarm2Check() {
-    if (alarms_[2].on && !alarms_.Alarm2Snoozing() && alarms_.InItsMinute(2, clock_.TimeOfDay()))
+    if (InItsMinuteOnce(2) && !alarms_.Alarm2Snoozing())
         RingNow(2);
+}
+
+bool AlarmPanel::InItsMinuteOnce(int alarm) {
+    // Every tick of its minute rings a recurring alarm; the same minute
+    // come round again, once the clock has left it, does not.
+    Pass& pass = passes_[std::size_t(alarm - 1)];
+    if (!alarms_.InItsMinute(alarm, clock_.TimeOfDay())) {
+        pass.left = pass.minute != 0;
+        return false;
+    }
+    if (!alarms_[alarm].on)
+        return false;
+    const qint64 minute = LocalMinute(clock_.WallMs());
+    if (minute == pass.minute && pass.left)
+        return false;
+    pass = {minute, false};
+    return true;
 }
 
 void AlarmPanel::RingNow(int alarm) {
@@ -130,15 +148,16 @@ void AlarmPanel::Ring2() {
     ResumeSnooze(false);
 }
 
-void AlarmPanel::ResumeSnooze(bool soundDue) {
+void AlarmPanel::ResumeSnooze(bool soundDue, qint64 firstInMs) {
     if (soundDue) {
         flasher_.Play(file::EndSound);
         emit Rang(2);
     }
-    for (RadioButton* radio : controls_.snooze) {
-        if (radio->isChecked())
-            controls_.snoozeBeat->SetInterval(SnoozeOf(radio));
-    }
+    const int period = SnoozeMs();
+    if (firstInMs > 0)
+        controls_.snoozeBeat->StartAfter(int(qMin<qint64>(firstInMs, period)), period);
+    else if (period > 0)
+        controls_.snoozeBeat->SetInterval(period);
     alarms_.SetAlarm2Snoozing(true);
 }
 

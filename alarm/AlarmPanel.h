@@ -41,8 +41,9 @@ public:
     // program was away.
     void RingNow(int alarm);
     // Alarm 2 snoozes on after the program was away, its sound played at
-    // once when it was due meanwhile.
-    void ResumeSnooze(bool soundDue);
+    // once when it was due meanwhile; the next one comes after firstInMs,
+    // or a whole period from now.
+    void ResumeSnooze(bool soundDue, qint64 firstInMs = 0);
     // The snooze length chosen, in milliseconds.
     int SnoozeMs() const;
     // Where the system will not wake a sleeping machine, the alarms' switches
@@ -81,6 +82,8 @@ private:
     void Show(int alarm);
     void SwitchOn(int alarm);
     void TellAwakeOnly(int alarm);
+    // In its minute and on, except in a minute it rang in and left before.
+    bool InItsMinuteOnce(int alarm);
     void Alarm1Check();
     void Alarm2Check();
     void CatchUp();
@@ -104,6 +107,13 @@ private:
     bool timeChanged_ = false;
     // Whether the machine wakes for an alarm, the alarm the user last
     // switched on, and whether the user has been told that it will not.
+    // The minute each alarm last rang in, and whether the clock has left
+    // it since.
+    struct Pass {
+        qint64 minute = 0;
+        bool left = false;
+    };
+    std::array<Pass, 2> passes_;
     bool wakes_ = true;
     int switchedOn_ = 0;
     bool toldAwakeOnly_ = false;

@@ -329,8 +329,9 @@ void Quorbel::ConnectJournal() {
             });
     connect(&journal_, &JournalKeeper::WakesMachine, this,
             [this](bool wakes) { Guard([&] { alarmPanel_.NoteWake(wakes); }); });
-    connect(&journal_, &JournalKeeper::SnoozeBack, this,
-            [this](bool soundDue) { Guard([&] { alarmPanel_.ResumeSnooze(soundDue); }); });
+    connect(&journal_, &JournalKeeper::SnoozeBack, this, [this](bool soundDue, qint64 nextInMs) {
+        Guard([&] { alarmPanel_.ResumeSnooze(soundDue, nextInMs); });
+    });
     // Only a deliberate quit ends what runs; the session's end keeps it.
     connect(&window_, &MainWindow::Closed, this, [this] {
         if (!window_.SessionEnding())

@@ -73,8 +73,17 @@ void JournalKeeper::Restore() {
         stopwatch_.Restore(done.stopwatch->first, done.stopwatch->second);
     for (const Reconciled::Alarm& alarm : done.alarms)
         emit AlarmBack(alarm.alarm, alarm.then, alarm.dueWallMs);
-    if (done.snoozes)
-        emit SnoozeBack(done.snoozeDue);
+    if (done.snoozes) {
+        // The snooze keeps the beat it had: its next sound on the same
+        // schedule, one period after another from the one journaled.
+        const qint64 period = snoozeMs_();
+        const qint64 now = now_().wallMs;
+        qint64 next = *journal->snooze;
+        if (period > 0 && next <= now)
+            next += ((now - next) / period + 1) * period;
+        snoozeDueMs_ = next;
+        emit SnoozeBack(done.snoozeDue, next - now);
+    }
 }
 
 void JournalKeeper::SnoozeSounded() {

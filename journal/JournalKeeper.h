@@ -42,7 +42,7 @@ signals:
     // An alarm that was on, and what became of its minute meanwhile.
     void AlarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
     // Alarm 2 was snoozing; its sound was due meanwhile or not.
-    void SnoozeBack(bool soundDue);
+    void SnoozeBack(bool soundDue, qint64 nextInMs);
     // Whether the system wakes a sleeping machine for what rings next.
     void WakesMachine(bool wakes);
 

@@ -3,6 +3,7 @@
 
 #include "ScheduleRecord.h"
 #include "core/Convert.h"
+#include "core/LocalMinute.h"
 
 #include <QHash>
 #include <QSet>
@@ -31,24 +32,41 @@ ScheduleDialog* Scheduler::CreateDialog() {
 }
 
 void Scheduler::Run() {
-    const QTime now = platform_.clock.TimeOfDay();
-    const int minute = now.hour() * 60 + now.minute();
-    // However the firings fall against the clock's minutes, a record runs
-    // at most once in its minute.
-    if (minute != lastMinute_ && dialog_) {
-        const int current = StrToInt(HhmmOf(now));
+    if (dialog_) {
         const LineList list = dialog_->Lines();
-        for (const QString& line : list.Lines()) {
-            // A line with a tilde, or one whose time cannot be read, is
-            // passed over; the records after it still run.
-            if (RecordTime(line) == current)
-                launches_.append(RecordFile(line));
+        for (const qint64 minute : MinutesDue(LocalMinute(platform_.clock.WallMs()))) {
+            const int current = int(minute % (24 * 60) / 60 * 100 + minute % 60);
+            for (const QString& line : list.Lines()) {
+                // A line with a tilde, or one whose time cannot be read, is
+                // passed over; the records after it still run.
+                if (RecordTime(line) == current)
+                    launches_.append(RecordFile(line));
+            }
         }
-        lastMinute_ = minute;
     }
     beat_->SetInterval(60000);
     if (!launching_)
         LaunchNext();
+}
+
+QList<qint64> Scheduler::MinutesDue(qint64 now) {
+    constexpr qint64 kGraceMinutes = 10;
+    constexpr qint64 kDay = 24 * 60;
+    // However the firings fall against the clock's minutes, a record runs
+    // at most once in its minute: the minutes since the last run, those
+    // the clock jumped over (a resume, the clock set forward, the spring
+    // change) within the grace. A minute lived twice (the clock set back,
+    // the autumn change) ran the first time; a clock set back by more than
+    // a day was wrong before, and the schedule starts again from now.
+    qint64 from = now;
+    if (lastMinute_ && now - lastMinute_ >= -kDay)
+        from = qMax(lastMinute_ + 1, now - kGraceMinutes + 1);
+    QList<qint64> due;
+    for (qint64 minute = from; minute <= now; ++minute)
+        due.append(minute);
+    if (!due.isEmpty())
+        lastMinute_ = now;
+    return due;
 }
 
 void Scheduler::LaunchNext() {

@@ -44,6 +44,8 @@ public:
     void Run();
 
 private:
+    // The minutes of the local clock whose records run now.
+    QList<qint64> MinutesDue(qint64 now);
     // Starts the next of the records due, one after the other.
     void LaunchNext();
     // Ends the running copy of a program, which it returns.
@@ -54,8 +56,9 @@ private:
     const UserFiles& files_;
     platform::Platform platform_;
     ScheduleDialog* dialog_ = nullptr;
-    // The minute of the clock the schedule last ran in.
-    int lastMinute_ = -1;
+    // The minute of the local clock the schedule last ran in; 0 before
+    // the first run.
+    qint64 lastMinute_ = 0;
     // The files of the records due and not yet started, and whether one
     // is between its end and its start.
     QStringList launches_;

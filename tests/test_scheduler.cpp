@@ -29,6 +29,8 @@ private slots:
     void twoRecordsForOneProgram();
     void stubbornProcessIsKilled();
     void neverTwiceInOneMinute();
+    void clockJumps_data();
+    void clockJumps();
     void dialogPausesScheduler();
     void cancelKeepsEditsInMemory();
     void escapeResumesToo();
@@ -239,6 +241,27 @@ void SchedulerTest::neverTwiceInOneMinute() {
     QCOMPARE(form->scheduleTimer->Interval(), 60000);
     RunAt(9, 31, 0);
     QCOMPARE(desktop->events.size(), 2);
+}
+
+void SchedulerTest::clockJumps_data() {
+    QTest::addColumn<QList<QTime>>("runs");
+    QTest::addColumn<int>("launches");
+    QTest::newRow("over the record's minute: within ten minutes it runs")
+        << QList<QTime>{{9, 28}, {9, 37}, {9, 38}} << 1;
+    QTest::newRow("more than ten minutes later it is missed")
+        << QList<QTime>{{9, 28}, {9, 41}} << 0;
+    QTest::newRow("back over it, as in autumn: it ran the first time")
+        << QList<QTime>{{9, 30}, {9, 31}, {9, 29}, {9, 30}, {9, 31}} << 1;
+    QTest::newRow("a beat late across two minutes") << QList<QTime>{{9, 29, 59}, {9, 31, 1}} << 1;
+}
+
+void SchedulerTest::clockJumps() {
+    QFETCH(QList<QTime>, runs);
+    QFETCH(int, launches);
+    SetList(QStringLiteral("[0930][/opt/a]"));
+    for (QTime at : runs)
+        RunAt(at.hour(), at.minute(), at.second());
+    QCOMPARE(desktop->events.count(QStringLiteral("open /opt/a")), launches);
 }
 
 void SchedulerTest::dialogPausesScheduler() {

@@ -7,7 +7,11 @@ IntervalTimer::IntervalTimer(QObject* owner, const QString& name, int interval)
     // Coarse timers may fire up to 5 % early, and an early tick could count
     // down a second twice within one second of the clock.
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Timer);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (std::exchange(firstPending_, false))
+            timer_.start(interval_);
+        emit Timer();
+    });
     SetInterval(interval);
 }
 
@@ -15,8 +19,18 @@ void IntervalTimer::SetInterval(int interval) {
     if (interval == interval_)
         return;
     interval_ = interval;
+    firstPending_ = false;
     if (interval > 0)
         timer_.start(interval);
+    else
+        timer_.stop();
+}
+
+void IntervalTimer::StartAfter(int first, int interval) {
+    interval_ = interval;
+    firstPending_ = interval > 0;
+    if (interval > 0)
+        timer_.start(qMax(0, first));
     else
         timer_.stop();
 }

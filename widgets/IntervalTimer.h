@@ -14,6 +14,8 @@ public:
     // The same interval changes nothing; another non-zero one restarts the
     // count, so the next firing is a full new interval away; 0 stops.
     void SetInterval(int interval);
+    // Fires first after first milliseconds, then every interval.
+    void StartAfter(int first, int interval);
 
 signals:
     void Timer();
@@ -21,4 +23,5 @@ signals:
 private:
     QTimer timer_;
     int interval_ = 0;
+    bool firstPending_ = false;
 };
