@@ -77,7 +77,7 @@ class Desktop:
         return False
 
     def spawn(self, argv, **kw):
-        p = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
+        p = subprocess.Popen(argv, env=kw.pop("env", self.env), stdin=subprocess.DEVNULL,
                              stdout=kw.pop("stdout", subprocess.DEVNULL),
                              stderr=kw.pop("stderr", subprocess.DEVNULL),
                              start_new_session=True, **kw)
@@ -185,9 +185,9 @@ class Desktop:
             with open(os.path.join(self.folder, name), "wb") as f:
                 f.write(data)
 
-    def start_program(self, cwd=None, program=None, prefix=()):
+    def start_program(self, cwd=None, program=None, prefix=(), env=None):
         self.program = self.spawn(list(prefix) + [program or os.path.join(self.folder, "quorbel")],
-                                  cwd=cwd)
+                                  cwd=cwd, env=dict(self.env, **(env or {})))
         self.window = wait_for(self._main_window, "the main window")
         # The pointer moves onto Quit once the settings are loaded.
         wait_for(lambda: self.pointer() != (0, 0) and self.pointer() != (640, 512),
