@@ -34,8 +34,14 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     , clock_(clock)
     , controls_(controls)
     , enter_(std::move(enter)) {
-    On(controls_.onOff[0], &FlatButton::clicked, [this] { ToggleAlarm1(); });
-    On(controls_.onOff[1], &FlatButton::clicked, [this] { ToggleAlarm2(); });
+    On(controls_.onOff[0], &FlatButton::clicked, [this] {
+        emit SwitchClicked(1);
+        ToggleAlarm1();
+    });
+    On(controls_.onOff[1], &FlatButton::clicked, [this] {
+        emit SwitchClicked(2);
+        ToggleAlarm2();
+    });
     for (int alarm : {1, 2}) {
         // An alarm counts as changed only when it differs from the settings:
         // Enter in a picker reports a change of nothing, and a second click
@@ -51,7 +57,10 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     On(controls_.test, &FlatButton::clicked, [this] { flasher_.Play(file::EndSound); });
     for (RadioButton* radio : controls_.snooze)
         On(radio, &RadioButton::clicked, [this, radio] { ChooseSnooze(radio); });
-    On(controls_.snoozeBeat, &IntervalTimer::Timer, [this] { flasher_.Play(file::EndSound); });
+    On(controls_.snoozeBeat, &IntervalTimer::Timer, [this] {
+        emit SnoozeSounds();
+        flasher_.PlayAlert(file::EndSound);
+    });
     connect(&alarms_, &AlarmClock::Changed, this,
             [this](int alarm) { Guard([this, alarm] { Show(alarm); }); });
 }
@@ -93,6 +102,8 @@ void AlarmPanel::CatchUp() {
 }
 
 void AlarmPanel::Alarm1Check() {
+    if (snooze1Until_ && clock_.WallMs() < snooze1Until_)
+        return;
     if (InItsMinuteOnce(1))
         RingNow(1);
 }
@@ -124,33 +135,54 @@ void AlarmPanel::RingNow(int alarm) {
         Ring2();
         return;
     }
-    emit Rings(1);
-    if (controls_.recur1->isChecked()) {
-        if (!alarms_.TwoDigitHour(1)) {
-            flasher_.Play(file::RepeatSound);
-        } else {
-            flasher_.StartForAlarm();
-            alarms_.SetAlarm1Alerting(true);
-        }
-    } else {
-        flasher_.Play(file::EndSound);
+    SoundAlarm1();
+    if (!controls_.recur1->isChecked())
         ToggleAlarm1();
-    }
     // A recurring alarm matches every tick of its minute; the desktop is
     // told once, and the same notification renewed.
     emit Rang(1);
 }
 
+void AlarmPanel::SoundAlarm1() {
+    emit Rings(1);
+    if (!controls_.recur1->isChecked()) {
+        flasher_.PlayAlert(file::EndSound);
+    } else if (!alarms_.TwoDigitHour(1)) {
+        flasher_.PlayAlert(file::RepeatSound);
+    } else {
+        flasher_.StartForAlarm();
+        alarms_.SetAlarm1Alerting(true);
+    }
+}
+
+void AlarmPanel::SnoozeAlarm1(int ms) {
+    if (alarms_.Alarm1Alerting()) {
+        alarms_.SetAlarm1Alerting(false);
+        flasher_.StopIfNoneRings();
+    }
+    // Its own minute stays silent meanwhile.
+    snooze1Until_ = clock_.WallMs() + ms;
+    clock_.After(ms, this, [this, until = snooze1Until_] {
+        enter_([this, until] {
+            if (snooze1Until_ != until)
+                return;
+            snooze1Until_ = 0;
+            SoundAlarm1();
+            emit Rang(1);
+        });
+    });
+}
+
 void AlarmPanel::Ring2() {
     emit Rings(2);
-    flasher_.Play(file::EndSound);
+    flasher_.PlayAlert(file::EndSound);
     emit Rang(2);
     ResumeSnooze(false);
 }
 
 void AlarmPanel::ResumeSnooze(bool soundDue, qint64 firstInMs) {
     if (soundDue) {
-        flasher_.Play(file::EndSound);
+        flasher_.PlayAlert(file::EndSound);
         emit Rang(2);
     }
     const int period = SnoozeMs();

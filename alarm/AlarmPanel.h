@@ -40,6 +40,9 @@ public:
     // Rings now, as in its minute: one whose minute passed while the
     // program was away.
     void RingNow(int alarm);
+    // Alarm 1 silenced, to ring again once that many milliseconds have
+    // passed.
+    void SnoozeAlarm1(int ms);
     // Alarm 2 snoozes on after the program was away, its sound played at
     // once when it was due meanwhile; the next one comes after firstInMs,
     // or a whole period from now.
@@ -77,6 +80,10 @@ signals:
     void Rang(int alarm);
     // Switched off: its notification goes.
     void SwitchedOff(int alarm);
+    // The user clicked its switch.
+    void SwitchClicked(int alarm);
+    // Alarm 2's snooze is over: its sound again.
+    void SnoozeSounds();
 
 private:
     void Show(int alarm);
@@ -88,6 +95,7 @@ private:
     void Alarm2Check();
     void CatchUp();
     void Ring2();
+    void SoundAlarm1();
     void ChooseSnooze(RadioButton* clicked);
     void TimeEdited(int alarm);
     bool DifferFromSaved() const;
@@ -114,6 +122,8 @@ private:
         bool left = false;
     };
     std::array<Pass, 2> passes_;
+    // Alarm 1 snoozed from its notification until then, on the wall clock.
+    qint64 snooze1Until_ = 0;
     bool wakes_ = true;
     int switchedOn_ = 0;
     bool toldAwakeOnly_ = false;

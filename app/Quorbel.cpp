@@ -98,6 +98,8 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
           timers_, stopwatch_, alarms_, platform, files_, [this] { return Now(); },
           [this] { return alarmPanel_.SnoozeMs(); }, this)
     , autostart_(platform.autostart, window.startWithDesktopItem, Entry(), this)
+    , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
+    , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
     , counted_(platform.clock.SinceBoot()) {
     window.SetTimersRunning([this] { return timers_.AnyRunning(); });
     window.SetAfterHandler([this] {
@@ -117,6 +119,8 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     ConnectAlarms();
     ConnectCommands();
     ConnectJournal();
+    ConnectAlerts();
+    ConnectAlertActions();
     window.SetSettingsHooks([this] { settingsFile_.Load(); },
                             [this] { settingsFile_.Save(window_.SessionEnding()); });
     connect(window.tickTimer, &IntervalTimer::Timer, this, [this] { Handle([this] { Tick(); }); });
@@ -226,6 +230,11 @@ bool Quorbel::PreviewKey(QObject* watched, int key) {
     if (key == Qt::Key_Return && flasher_.Flashed()) {
         window_.LowerUnlessPinned();
         flasher_.Acknowledge();
+    }
+    // Enter silences the alarms' own sounds, whatever it does to them.
+    if (key == Qt::Key_Return) {
+        tunedAlerts_.Settle(AlertOptions::AlarmKey(1));
+        tunedAlerts_.Settle(AlertOptions::AlarmKey(2));
     }
     alarmPanel_.SilenceAlarms(key);
     if (watched != editor_.MessageBox() || key != Qt::Key_Return)

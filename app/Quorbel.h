@@ -7,6 +7,8 @@
 
 #include "access/ScreenReader.h"
 #include "alarm/AlarmPanel.h"
+#include "alerts/AlertTuner.h"
+#include "alerts/TunedAlerts.h"
 #include "cli/CommandRunner.h"
 #include "journal/JournalKeeper.h"
 #include "notify/DesktopNotifier.h"
@@ -46,12 +48,20 @@ public:
     Scheduler& Schedule() { return scheduler_; }
     ScreenReader& Reader() { return reader_; }
     JournalKeeper& Journal() { return journal_; }
+    AlertOptions& AlertOptionsModel() { return alertOptions_; }
+    AlertTuner& AlertOptionsFile() { return alertTuner_; }
 
     // The program starts: a window already on screen reads the settings.
     void Start();
 
     // What a click on timer n's button does: start, stop or acknowledge it.
     void ToggleTimer(int n);
+    // A ringing timer acknowledged and running again for five minutes.
+    void SnoozeTimer(int n);
+    // Timer n from its set time again, whatever it was doing.
+    void AgainTimer(int n);
+    // Every alert that rings, five minutes on.
+    void SnoozeAll();
     // The one-second tick.
     void Tick();
     // The window sees every key first: a press may acknowledge an alert,
@@ -65,6 +75,8 @@ private:
     void ConnectAlarms();
     void ConnectCommands();
     void ConnectJournal();
+    void ConnectAlerts();
+    void ConnectAlertActions();
     // Now, as the journal counts time: the wall clock, the clock since boot
     // as far as the tick has counted it, and the boot.
     Moment Now() const;
@@ -83,6 +95,7 @@ private:
     Timers timers_{settings_};
     AlarmClock alarms_;
     Stopwatch stopwatch_;
+    AlertOptions alertOptions_;
     TimerRows rows_;
     AlertFlasher flasher_;
     MessageEditor editor_;
@@ -97,6 +110,8 @@ private:
     ScreenReader reader_;
     JournalKeeper journal_;
     AutostartOption autostart_;
+    TunedAlerts tunedAlerts_;
+    AlertTuner alertTuner_;
     // The clock since boot up to which the tick has counted its seconds.
     qint64 counted_ = 0;
     // Past a day every timer has run out: no stall is counted longer.

@@ -38,6 +38,11 @@ constexpr ActionOption kActions[] = {
     {"start", Command::Act::Start, 10, "Starts countdown timer N (1 to 10) from its set time."},
     {"stop", Command::Act::Stop, 10, "Stops countdown timer N (1 to 10), or silences it."},
     {"quick", Command::Act::Quick, 12, "Starts quick timer N (1 to 12, left to right)."},
+    {"snooze", Command::Act::Snooze, 0,
+     "Snoozes the ringing timers and alarms for five minutes, as their notification's "
+     "\"Snooze 5 min\" does."},
+    {"again", Command::Act::Again, 10,
+     "Starts countdown timer N (1 to 10) again from its set time, ringing or not."},
     {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
 };
 

@@ -28,6 +28,9 @@ struct Command {
         Quit,  // as its Quit button, question included
         // "Start with the desktop" on (number 1) or off (0)
         Autostart,
+        Snooze, // the ringing alerts, five minutes on
+        Again,  // countdown timer 1 to 10, from its set time again
+
     };
     struct Action {
         Act act;

@@ -44,6 +44,10 @@ void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
             emit AutostartAsked(action.number == 1);
         else if (action.act == Command::Act::Quit)
             emit QuitAsked();
+        else if (action.act == Command::Act::Snooze)
+            emit SnoozeAsked();
+        else if (action.act == Command::Act::Again)
+            emit AgainAsked(n);
         else if (busy == (action.act == Command::Act::Stop))
             emit ToggleAsked(n);
     }

@@ -29,6 +29,9 @@ signals:
     void ToggleAsked(int n);
     // "Start with the desktop" on or off.
     void AutostartAsked(bool on);
+    // As the notifications' "Snooze 5 min" and "Again".
+    void SnoozeAsked();
+    void AgainAsked(int n);
 
 private:
     const Timers& timers_;

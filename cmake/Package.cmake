@@ -25,5 +25,5 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The sound service is loaded at the first sound; the design's faces and
 # the desktop's opener are used when present.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core")
+    "libcanberra0, libcanberra-pulse, libsndfile1, libpulse0, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core")
 include(CPack)

@@ -15,6 +15,8 @@ inline const QString Presets = QStringLiteral("pprefs.qbx");
 inline const QString Schedule = QStringLiteral("proc.qbx");
 // What runs, for the next start after a crash, a kill or a reboot.
 inline const QString Journal = QStringLiteral("journal.qbx");
+// How each countdown and alarm alerts, as the user tuned it.
+inline const QString AlertOptions = QStringLiteral("alerts.ini");
 // The alert that repeats every second, and the one played once.
 inline const QString RepeatSound = QStringLiteral("Alarm1.wav");
 inline const QString EndSound = QStringLiteral("Alarm2.wav");

@@ -145,6 +145,7 @@ bool Timers::Toggle(int n) {
 
 void Timers::Clear(int n) {
     Timer& timer = At(n);
+    const bool rang = timer.state == State::Ringing;
     timer.state = State::Idle;
     if (slot::IsQuick(n)) {
         timer.left = 0;
@@ -153,6 +154,8 @@ void Timers::Clear(int n) {
         emit Changed(n);
     }
     emit Cleared(n);
+    if (rang)
+        emit Acknowledged(n);
 }
 
 void Timers::Edit(int n, const QString& hoursMinutes, const QString& message) {

@@ -99,6 +99,8 @@ signals:
     void Expired(int n);
     // Back to rest, stopped or acknowledged.
     void Cleared(int n);
+    // Back to rest from ringing, after Cleared.
+    void Acknowledged(int n);
     // A countdown in its last minute: the tray's coloured number for the
     // seconds left ("M1" to "M6").
     void LastMinute(int n, const QString& trayNumber);

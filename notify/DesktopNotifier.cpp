@@ -3,11 +3,16 @@
 
 #include "core/Convert.h"
 #include "core/Guard.h"
+#include "models/AlertOptions.h"
 
 namespace {
 
-// The notifications' keys: a timer's number, or one of the alarms'.
-constexpr int kAlarmKey = 100;
+using Action = platform::Notifications::Action;
+
+// A timer's notification offers to stop it, to ring again in five
+// minutes, or to run its time again.
+const QList<Action> kTimerActions{Action::Stop, Action::Snooze, Action::Again};
+const QList<Action> kAlarmActions{Action::Stop, Action::Snooze};
 
 } // namespace
 
@@ -18,34 +23,51 @@ DesktopNotifier::DesktopNotifier(const Timers& timers, const AlarmClock& alarms,
     , timers_(timers)
     , alarms_(alarms)
     , notifications_(notifications) {
-    notifications_.ListenForStop([this, enter](int key) { enter([this, key] { Stop(key); }); });
+    notifications_.ListenForActions([this, enter](int key, Action action) {
+        enter([this, key, action] { Act(key, action); });
+    });
 }
 
 DesktopNotifier::~DesktopNotifier() {
-    notifications_.ListenForStop({});
+    notifications_.ListenForActions({});
 }
 
 void DesktopNotifier::TimerRang(int n) {
-    notifications_.Notify(n, timers_.Label(n),
-                          QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)));
+    notifications_.Notify(n, {timers_.Label(n),
+                              QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)),
+                              kTimerActions});
 }
 
 void DesktopNotifier::TimerRanOutAt(int n, QTime at) {
-    notifications_.Notify(n, timers_.Label(n),
-                          QStringLiteral("Set for %1, ran out at %2")
-                              .arg(timers_.SetTimeText(n), at.toString(QStringLiteral("HH:mm"))));
+    notifications_.Notify(n,
+                          {timers_.Label(n),
+                           QStringLiteral("Set for %1, ran out at %2")
+                               .arg(timers_.SetTimeText(n), at.toString(QStringLiteral("HH:mm"))),
+                           kTimerActions});
+}
+
+void DesktopNotifier::TimerEndsSoon(int n, int minutes) {
+    notifications_.Notify(
+        n, {minutes == 1 ? QStringLiteral("%1: 1 minute left").arg(timers_.Label(n))
+                         : QStringLiteral("%1: %2 minutes left").arg(timers_.Label(n)).arg(minutes),
+            QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)),
+            {},
+            false});
 }
 
 void DesktopNotifier::AlarmRang(int alarm) {
     const QString time = TimeToStr(alarms_[alarm].time).section(u':', 0, 1);
-    notifications_.Notify(kAlarmKey + alarm, QStringLiteral("Alarm %1").arg(alarm),
-                          time + u' ' + alarms_[alarm].amPm);
+    notifications_.Notify(
+        AlertOptions::AlarmKey(alarm),
+        {QStringLiteral("Alarm %1").arg(alarm), time + u' ' + alarms_[alarm].amPm, kAlarmActions});
 }
 
 void DesktopNotifier::AlarmMissed(int alarm, const QDateTime& at) {
     notifications_.Notify(
-        kAlarmKey + alarm, QStringLiteral("Alarm %1 missed").arg(alarm),
-        QStringLiteral("It was due at %1").arg(at.toString(QStringLiteral("HH:mm"))));
+        AlertOptions::AlarmKey(alarm),
+        {QStringLiteral("Alarm %1 missed").arg(alarm),
+         QStringLiteral("It was due at %1").arg(at.toString(QStringLiteral("HH:mm"))),
+         {}});
 }
 
 void DesktopNotifier::TimerAcknowledged(int n) {
@@ -53,15 +75,25 @@ void DesktopNotifier::TimerAcknowledged(int n) {
 }
 
 void DesktopNotifier::AlarmSwitchedOff(int alarm) {
-    notifications_.Withdraw(kAlarmKey + alarm);
+    notifications_.Withdraw(AlertOptions::AlarmKey(alarm));
 }
 
-void DesktopNotifier::Stop(int key) {
+void DesktopNotifier::Act(int key, Action action) {
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
-    if (key == kAlarmKey + 1 || key == kAlarmKey + 2)
-        emit AlarmStopAsked(key - kAlarmKey);
-    else if (slot::IsSlot(key))
-        emit TimerStopAsked(key);
+    const int alarm = key - AlertOptions::kAlarm;
+    if (alarm == 1 || alarm == 2) {
+        if (action == Action::Stop)
+            emit AlarmStopAsked(alarm);
+        else if (action == Action::Snooze)
+            emit AlarmSnoozeAsked(alarm);
+    } else if (slot::IsSlot(key)) {
+        if (action == Action::Stop)
+            emit TimerStopAsked(key);
+        else if (action == Action::Snooze)
+            emit TimerSnoozeAsked(key);
+        else
+            emit TimerAgainAsked(key);
+    }
     // Gone from the desktop whatever it found: it was chosen there.
     notifications_.Withdraw(key);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop hears of every alert: a notification for each timer that runs
-// out and each alarm that rings, with a "Stop" on it. Acknowledged in the
-// window, it goes away by itself; chosen on the desktop, it asks for its
-// own alert to stop and goes.
+// out and each alarm that rings, with "Stop", "Snooze 5 min" and, for a
+// timer, "Again" on it. Acknowledged in the window, it goes away by itself;
+// chosen on the desktop, it asks for that of its own alert and goes.
 #pragma once
 
 #include "core/Guard.h"
@@ -22,6 +22,8 @@ public:
     void TimerRang(int n);
     // One that ran out while the program was not there.
     void TimerRanOutAt(int n, QTime at);
+    // A timer the user asked to be warned of ends in that many minutes.
+    void TimerEndsSoon(int n, int minutes);
     void AlarmRang(int alarm);
     // One whose minute passed more than ten minutes before the program came
     // back: the desktop is told it was missed.
@@ -30,12 +32,16 @@ public:
     void AlarmSwitchedOff(int alarm);
 
 signals:
-    // "Stop" chosen on a timer's or an alarm's notification.
+    // "Stop", "Snooze 5 min" or "Again" chosen on a timer's or an
+    // alarm's notification.
     void TimerStopAsked(int n);
+    void TimerSnoozeAsked(int n);
+    void TimerAgainAsked(int n);
     void AlarmStopAsked(int alarm);
+    void AlarmSnoozeAsked(int alarm);
 
 private:
-    void Stop(int key);
+    void Act(int key, platform::Notifications::Action action);
 
     const Timers& timers_;
     const AlarmClock& alarms_;

@@ -15,7 +15,17 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
-const QString kStop = QStringLiteral("stop");
+// The actions' names on the bus, and what the user reads.
+struct ActionName {
+    Notifications::Action action;
+    QString id;
+    QString text;
+};
+const ActionName kActions[] = {
+    {Notifications::Action::Stop, QStringLiteral("stop"), QStringLiteral("Stop")},
+    {Notifications::Action::Snooze, QStringLiteral("snooze"), QStringLiteral("Snooze 5 min")},
+    {Notifications::Action::Again, QStringLiteral("again"), QStringLiteral("Again")},
+};
 
 QDBusMessage Call(const QString& method) {
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
@@ -48,15 +58,22 @@ bool DesktopNotifications::Connected() {
     return connected_;
 }
 
-void DesktopNotifications::Notify(int key, const QString& summary, const QString& body) {
+void DesktopNotifications::Notify(int key, const Notifications::Notice& notice) {
     if (!Connected())
         return;
     withdrawn_.remove(key);
     QDBusMessage message = Call(QStringLiteral("Notify"));
-    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
-                            {QStringLiteral("desktop-entry"), id_}};
-    message << QStringLiteral("Quorbel") << shown_.value(key, 0) << id_ << summary << body
-            << QStringList{kStop, QStringLiteral("Stop")} << hints << 0;
+    const QVariantMap hints{
+        {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
+        {QStringLiteral("desktop-entry"), id_}};
+    QStringList actions;
+    for (const ActionName& name : kActions) {
+        if (notice.actions.contains(name.action))
+            actions << name.id << name.text;
+    }
+    // An alert never expires by itself: it waits for the user.
+    message << QStringLiteral("Quorbel") << shown_.value(key, 0) << id_ << notice.summary
+            << notice.body << actions << hints << (notice.urgent ? 0 : -1);
     auto* answer =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this,
@@ -99,8 +116,10 @@ void DesktopNotifications::WithdrawAllNow() {
 
 void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
     const int key = shown_.key(id, -1);
-    if (key >= 0 && action == kStop && onStop)
-        onStop(key);
+    for (const ActionName& name : kActions) {
+        if (key >= 0 && action == name.id && onAction)
+            onAction(key, name.action);
+    }
 }
 
 void DesktopNotifications::NotificationClosed(uint id, uint) {

@@ -4,6 +4,8 @@
 // bus, nothing happens and nothing waits.
 #pragma once
 
+#include "Platform.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -17,12 +19,12 @@ public:
     // The menu entry's id, which names the program's icon too.
     explicit DesktopNotifications(const QString& id);
 
-    void Notify(int key, const QString& summary, const QString& body);
+    void Notify(int key, const Notifications::Notice& notice);
     void Withdraw(int key);
     // Takes back every notification still shown and waits, a moment at
     // most, until the service has them: the program is ending.
     void WithdrawAllNow();
-    std::function<void(int key)> onStop;
+    std::function<void(int key, Notifications::Action action)> onAction;
 
 private slots:
     void ActionInvoked(uint id, const QString& action);

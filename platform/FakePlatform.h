@@ -67,6 +67,18 @@ public:
 
     // Records the files played, with the folder the real player opens.
     void Play(const QString& path) override;
+    // Records the tones, by channel, and whether each channel was stopped
+    // since; a path in unplayable is heard as such at once.
+    void PlayTone(const Tone& tone, std::function<void()> unplayable) override {
+        tones.append(tone);
+        toneStopped[int(tone.channel)] = false;
+        if (unplayable && unplayableTones.contains(tone.path))
+            unplayable();
+    }
+    void StopTone(Channel channel) override { toneStopped[int(channel)] = true; }
+    QString ThemeSoundFile(const QString& name) override {
+        return QStringLiteral("/themes/%1.oga").arg(name);
+    }
 
     // A notification area that keeps what it is sent.
     bool Add(const QIcon& icon, const QString& tip) override;
@@ -110,12 +122,13 @@ public:
     }
 
     // A notification area of the desktop's that keeps what it is told.
-    void Notify(int key, const QString& summary, const QString& body) override {
-        notifications[key] = summary + u'|' + body;
+    void Notify(int key, const Notice& notice) override {
+        notifications[key] = notice.summary + u'|' + notice.body;
+        notificationActions[key] = notice.actions;
     }
     void Withdraw(int key) override { notifications.remove(key); }
-    void ListenForStop(std::function<void(int key)> listener) override {
-        stopListener = std::move(listener);
+    void ListenForActions(std::function<void(int key, Action action)> listener) override {
+        actionListener = std::move(listener);
     }
 
     void ListenForEnd(std::function<void()> save, std::function<void()> end) override {
@@ -162,6 +175,9 @@ public:
     int moves = 0;
     int raises = 0;
     QStringList played;
+    QList<Tone> tones;
+    bool toneStopped[2] = {true, true};
+    QStringList unplayableTones;
     bool trayAvailable = true;
     // "add", "modify" and "delete", in order.
     QStringList trayCalls;
@@ -197,7 +213,8 @@ public:
     qint64 elapsed = 0;
     QMap<int, QString> notifications;
     std::function<void(const QStringList&)> startListener;
-    std::function<void(int key)> stopListener;
+    std::function<void(int key, Action action)> actionListener;
+    QMap<int, QList<Action>> notificationActions;
     std::function<void()> saveListener;
     std::function<void()> endListener;
 };

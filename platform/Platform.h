@@ -126,6 +126,28 @@ public:
     // of the program still playing; a file it cannot play, or anything but
     // a regular file, gives the desktop's alert sound instead.
     virtual void Play(const QString& path) = 0;
+
+    // The user's own sounds, on two channels: the alert's, and the cue's
+    // (a warning, a sound tried in the options).
+    enum class Channel { Alert, Cue };
+    struct Tone {
+        QString path;
+        // Percent.
+        int volume = 100;
+        // Rises from quiet to the volume over that many milliseconds.
+        int riseMs = 0;
+        // Starts again each time it ends, until stopped.
+        bool loop = false;
+        Channel channel = Channel::Alert;
+    };
+    // Plays a WAV, OGG or FLAC file without waiting, cutting off the tone
+    // before on its channel. unplayable hears, a moment later, that the
+    // file could not be played.
+    virtual void PlayTone(const Tone& tone, std::function<void()> unplayable) = 0;
+    virtual void StopTone(Channel channel) = 0;
+    // The desktop sound theme's file for a sound of that name
+    // ("alarm-clock-elapsed", "bell"); empty when the theme has none.
+    virtual QString ThemeSoundFile(const QString& name) = 0;
 };
 
 class Tray {
@@ -219,14 +241,25 @@ public:
 class Notifications {
 public:
     virtual ~Notifications() = default;
-    // Tells the desktop of an alert with a "Stop" on it, or renews the one
-    // of the same key. Without a notification service nothing happens, and
-    // nothing waits for one.
-    virtual void Notify(int key, const QString& summary, const QString& body) = 0;
+    // What the user may choose on a notification: "Stop", "Snooze 5 min",
+    // "Again".
+    enum class Action { Stop, Snooze, Again };
+    struct Notice {
+        QString summary;
+        QString body;
+        QList<Action> actions;
+        // An alert stays until it is acted on or taken back; a notice that
+        // is not urgent goes as the desktop's notices go.
+        bool urgent = true;
+    };
+    // Tells the desktop, or renews the notification of the same key.
+    // Without a notification service nothing happens, and nothing waits
+    // for one.
+    virtual void Notify(int key, const Notice& notice) = 0;
     // Takes it back, if it is there.
     virtual void Withdraw(int key) = 0;
-    // Who hears "Stop" chosen on a notification.
-    virtual void ListenForStop(std::function<void(int key)> listener) = 0;
+    // Who hears an action chosen on a notification.
+    virtual void ListenForActions(std::function<void(int key, Action action)> listener) = 0;
 };
 
 class Instance {

@@ -385,16 +385,16 @@ void QtPlatform::Delete() {
         trayIcon_->hide();
 }
 
-void QtPlatform::Notify(int key, const QString& summary, const QString& body) {
+void QtPlatform::Notify(int key, const Notice& notice) {
     // Made at the first alert: most runs never need the session bus.
     if (!notifications_) {
         notifications_ = new DesktopNotifications(QStringLiteral("org.quorbel.Quorbel"));
-        notifications_->onStop = [this](int stopped) {
-            if (stopListener_)
-                stopListener_(stopped);
+        notifications_->onAction = [this](int acted, Action action) {
+            if (actionListener_)
+                actionListener_(acted, action);
         };
     }
-    notifications_->Notify(key, summary, body);
+    notifications_->Notify(key, notice);
 }
 
 void QtPlatform::Withdraw(int key) {
@@ -402,8 +402,8 @@ void QtPlatform::Withdraw(int key) {
         notifications_->Withdraw(key);
 }
 
-void QtPlatform::ListenForStop(std::function<void(int key)> listener) {
-    stopListener_ = std::move(listener);
+void QtPlatform::ListenForActions(std::function<void(int key, Action action)> listener) {
+    actionListener_ = std::move(listener);
 }
 
 void QtPlatform::SetMenu(QMenu* menu) {

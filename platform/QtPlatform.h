@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "PowerDaemonWake.h"
 #include "SingleInstance.h"
+#include "TonePlayer.h"
 
 #include <QHash>
 #include <memory>
@@ -77,6 +78,9 @@ public:
     void Raise(QWidget* window) override;
 
     void Play(const QString& path) override;
+    void PlayTone(const Tone& tone, std::function<void()> unplayable) override;
+    void StopTone(Channel channel) override;
+    QString ThemeSoundFile(const QString& name) override;
 
     bool Add(const QIcon& icon, const QString& tip) override;
     void Modify(const QIcon& icon, const QString& tip) override;
@@ -96,9 +100,9 @@ public:
 
     void ListenForStarts(std::function<void(const QStringList&)> listener) override;
 
-    void Notify(int key, const QString& summary, const QString& body) override;
+    void Notify(int key, const Notice& notice) override;
     void Withdraw(int key) override;
-    void ListenForStop(std::function<void(int key)> listener) override;
+    void ListenForActions(std::function<void(int key, Action action)> listener) override;
 
     void ListenForSleep(std::function<void(bool sleeping)> listener) override;
     void KeepAwake(bool awake) override;
@@ -127,7 +131,7 @@ private:
     QObject* endWatch_ = nullptr;
     DesktopNotifications* notifications_ = nullptr;
     std::unique_ptr<SingleInstance> instance_;
-    std::function<void(int key)> stopListener_;
+    std::function<void(int key, Action action)> actionListener_;
     // logind, reached at the first listener or alert.
     std::unique_ptr<LogindPower> power_;
     // An alarm clock of the kernel's that wakes the machine; -1 until the
@@ -153,6 +157,8 @@ private:
     // The desktop's sound service, opened at the first sound.
     struct SoundService;
     SoundService* sound_ = nullptr;
+    // The alert's channel and the cue's, made at their first tone.
+    std::unique_ptr<TonePlayer> tones_[2];
     void CloseSound();
 };
 

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
+#include <QStandardPaths>
 
 #include <canberra.h>
 #include <fcntl.h>
@@ -71,6 +73,33 @@ void QtPlatform::Play(const QString& path) {
         ::close(fd);
     if (!played)
         QApplication::beep();
+}
+
+void QtPlatform::PlayTone(const Tone& tone, std::function<void()> unplayable) {
+    std::unique_ptr<TonePlayer>& player = tones_[int(tone.channel)];
+    if (!player)
+        player = std::make_unique<TonePlayer>();
+    player->Play(tone, std::move(unplayable));
+}
+
+QString QtPlatform::ThemeSoundFile(const QString& name) {
+    // The freedesktop theme, which every sound theme falls back on, in the
+    // user's data folder first, then the system's; its stereo sounds.
+    for (const QString& folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, QStringLiteral("sounds/freedesktop/stereo"),
+             QStandardPaths::LocateDirectory)) {
+        for (const char* suffix : {".oga", ".ogg", ".wav"}) {
+            const QString path = folder + u'/' + name + QLatin1String(suffix);
+            if (QFileInfo(path).isFile())
+                return path;
+        }
+    }
+    return {};
+}
+
+void QtPlatform::StopTone(Channel channel) {
+    if (const std::unique_ptr<TonePlayer>& player = tones_[int(channel)])
+        player->Stop();
 }
 
 } // namespace platform

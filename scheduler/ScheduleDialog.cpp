@@ -20,12 +20,7 @@ ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, cons
     , platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Start Program"));
-    setFixedSize(410, 323);
-    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(clr::ScheduleDialog));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    DressDialog(this, QSize(410, 323), clr::ScheduleDialog);
 
     formatLabel =
         new CaptionLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),

@@ -78,10 +78,10 @@ void AlertFlasher::Flash() {
 
     if (controls_.sound->isChecked()) {
         if (controls_.recur->isChecked()) {
-            Play(file::RepeatSound);
+            PlayAlert(file::RepeatSound);
         } else {
             if (endSoundDue_)
-                Play(file::EndSound);
+                PlayAlert(file::EndSound);
             endSoundDue_ = false;
         }
     }
@@ -90,4 +90,9 @@ void AlertFlasher::Flash() {
 
 void AlertFlasher::Play(const QString& name) {
     sound_.Play(files_.Read(name));
+}
+
+void AlertFlasher::PlayAlert(const QString& name) {
+    if (!designSoundPlays_ || designSoundPlays_())
+        Play(name);
 }

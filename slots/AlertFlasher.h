@@ -47,6 +47,10 @@ public:
     void Flash();
     // A sound file of the user's, or else the installed one.
     void Play(const QString& name);
+    // The same as an alert's sound: only while the alert sounding has the
+    // design's sound, not one of the user's choosing.
+    void PlayAlert(const QString& name);
+    void SetDesignSoundPlays(std::function<bool()> plays) { designSoundPlays_ = std::move(plays); }
 
 signals:
     // A beat has flashed.
@@ -59,6 +63,7 @@ private:
     platform::Sound& sound_;
     const UserFiles& files_;
     HandlerEntry enter_;
+    std::function<bool()> designSoundPlays_;
     bool endSoundDue_ = false;
     bool flashed_ = false;
     // The colouring the next beat gives ringing countdowns and quick timers.

@@ -229,8 +229,9 @@ void MainWindowTest::menus() {
         if (item->isVisible())
             visible << item->text();
     }
-    QCOMPARE(visible, (QStringList{"Minimize on timer", "Alarm Clock", "Processes",
-                                   "Start with the desktop"}));
+    QCOMPARE(visible,
+             (QStringList{"Minimize on timer", "Alarm Clock", "Processes", "Start with the desktop",
+                          "Alarm 1 alert options…", "Alarm 2 alert options…"}));
     QCOMPARE(form->alarmDelayMenu->actions().size(), 9);
     QVERIFY(form->Find<QAction>("N100")->isChecked());
     QVERIFY(!form->Find<QAction>("N1000")->isChecked());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The models without a window.
 #include "models/AlarmClock.h"
+#include "models/AlertOptions.h"
 #include "models/Journal.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
@@ -22,6 +23,9 @@ private slots:
     void quickTimerLengths_data();
     void quickTimerLengths();
     void editorAndSecondsMenuWriteTheLine();
+    void alertOptionsRoundTrip();
+    void alertOptionsReadWhatTheyCan_data();
+    void alertOptionsReadWhatTheyCan();
     void journalReadsOnlyItsOwn_data();
     void journalReadsOnlyItsOwn();
     void journalReconciles_data();
@@ -285,6 +289,52 @@ void ModelsTest::journalBringsAlarmsBack() {
     QCOMPARE(int(done.alarms[0].then), then);
     QVERIFY(done.snoozes);
     QCOMPARE(done.snoozeDue, snoozeDue);
+}
+
+void ModelsTest::alertOptionsRoundTrip() {
+    AlertOptions written;
+    written.Set(4, {AlertTune::Sound::File, QStringLiteral("/home/ann/Music/gong [1].ogg"), 35,
+                    true, 5, true});
+    written.Set(AlertOptions::AlarmKey(2), {AlertTune::Sound::None, {}, 100, false, 0, false});
+    written.Set(11, {AlertTune::Sound::None, {}, 100, false, 0, false});
+    AlertOptions read;
+    read.Read(written.Bytes());
+    QCOMPARE(read.Bytes(), written.Bytes());
+    QCOMPARE(read.Of(4).source, QStringLiteral("/home/ann/Music/gong [1].ogg"));
+    QCOMPARE(read.Of(AlertOptions::AlarmKey(2)).sound, AlertTune::Sound::None);
+    // Only countdowns and the alarms are tuned; set back, one is forgotten.
+    QCOMPARE(read.Of(11), AlertTune{});
+    read.Set(4, {});
+    QVERIFY(!read.Bytes().contains("[timer 4]"));
+}
+
+void ModelsTest::alertOptionsReadWhatTheyCan_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<int>("warn");
+    QTest::addColumn<bool>("soft");
+    QTest::newRow("garbage: as the design has it")
+        << QByteArray("\x00\xff[[[=\n=x") << 100 << 0 << false;
+    QTest::newRow("out of bounds: kept as it was")
+        << QByteArray("[timer 3]\nvolume=140\nwarn=-2\nsoft=yes\n") << 100 << 0 << false;
+    QTest::newRow("blanks and CR LF, unknown keys passed over")
+        << QByteArray("[ timer  3 ]\r\n volume = 40 \r\nwarn=7\r\nsoft=true\r\ncolour=red\r\n")
+        << 40 << 7 << true;
+    QTest::newRow("a section of no timer's")
+        << QByteArray("[timer 33]\nvolume=40\n") << 100 << 0 << false;
+}
+
+void ModelsTest::alertOptionsReadWhatTheyCan() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, volume);
+    QFETCH(int, warn);
+    QFETCH(bool, soft);
+    AlertOptions options;
+    options.Read(file);
+    QCOMPARE(options.Of(3).volume, volume);
+    QCOMPARE(options.Of(3).warnMinutes, warn);
+    QCOMPARE(options.Of(3).softStart, soft);
+    QCOMPARE(options.Of(3).sound, AlertTune::Sound::Design);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

@@ -2,6 +2,7 @@
 // The slots on the window: starting, counting down, running out, the alert,
 // acknowledging, the message editor and the seconds menu.
 #include "FormFixture.h"
+#include "alerts/AlertTuner.h"
 #include "core/Colors.h"
 
 #include <QToolTip>
@@ -58,6 +59,9 @@ private slots:
     void noWakeIsSaidOnce();
     void desktopHearsOfAlerts();
     void commandLine();
+    void tunedAlertThroughItsLife();
+    void notificationActions_data();
+    void notificationActions();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -796,7 +800,7 @@ void SlotsTest::desktopHearsOfAlerts() {
     // does, and nothing else: not the other timer, not tomorrow's alarm.
     form->alarm1OnOff->click();
     form->AlertTick();
-    desktop->stopListener(4);
+    desktop->actionListener(4, platform::Notifications::Action::Stop);
     QCOMPARE(StateOf(4), Timers::State::Idle);
     QCOMPARE(StateOf(27), Timers::State::Ringing);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
@@ -833,6 +837,104 @@ void SlotsTest::commandLine() {
     fresh.ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
     QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Running);
+}
+
+// Slot 2 tuned through its menu's dialog: a theme bell rising softly, a
+// warning a minute before the end, and a repeat; then its life.
+void SlotsTest::tunedAlertThroughItsLife() {
+    SetSlot(2, QStringLiteral("00:03:00"), QStringLiteral("Tea"));
+    QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
+    QTimer::singleShot(0, this, [this] {
+        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Alert options – Tea"));
+        dialog->soundBox->setCurrentIndex(dialog->soundBox->findText(QStringLiteral("Bell")));
+        dialog->softBox->setChecked(true);
+        dialog->warnBox->setValue(1);
+        dialog->repeatBox->setChecked(true);
+        dialog->okButton->click();
+    });
+    form->slotAlertOptionsItem->trigger();
+    const AlertTune tune = form->program->AlertOptionsModel().Of(2);
+    QCOMPARE(tune.sound, AlertTune::Sound::Theme);
+    QCOMPARE(tune.source, QStringLiteral("bell"));
+    QVERIFY(tune.softStart && tune.repeat);
+    QCOMPARE(tune.warnMinutes, 1);
+
+    Click(form->SlotButton(2));
+    form->Tick(119);
+    QVERIFY(desktop->tones.isEmpty());
+    form->Tick();
+    // A minute left: a soft sound once, and the desktop hears of it.
+    QCOMPARE(desktop->tones.size(), 1);
+    QCOMPARE(desktop->tones[0].channel, platform::Sound::Channel::Cue);
+    QVERIFY(!desktop->tones[0].loop);
+    QCOMPARE(desktop->notifications.value(2),
+             QStringLiteral("Tea: 1 minute left|Set for 00:03:00"));
+    form->Tick(61);
+    QCOMPARE(StateOf(2), Timers::State::Ringing);
+    // Its bell loops, rising, and the design's sound keeps quiet.
+    QCOMPARE(desktop->tones.size(), 2);
+    const platform::Sound::Tone bell = desktop->tones[1];
+    QCOMPARE(bell.path, QStringLiteral("/themes/bell.oga"));
+    QVERIFY(bell.loop);
+    QCOMPARE(bell.riseMs, 15000);
+    form->AlertTick(3);
+    QVERIFY(desktop->played.isEmpty());
+    // Enter: the bell stops and the timer starts again for its set time.
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
+    QTRY_COMPARE(StateOf(2), Timers::State::Running);
+    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:03:00"));
+    // Stopped by a click while it runs, it stays at rest.
+    Click(form->SlotButton(2));
+    QTest::qWait(10);
+    QCOMPARE(StateOf(2), Timers::State::Idle);
+
+    // A file that cannot be played: the design's sound once in its place,
+    // and the dialog says so.
+    form->program->AlertOptionsModel().Set(
+        2, {AlertTune::Sound::File, QStringLiteral("/gone.ogg"), 100, false, 0, false});
+    desktop->unplayableTones << QStringLiteral("/gone.ogg");
+    Ring(2);
+    QCOMPARE(desktop->played.size(), 1);
+    QVERIFY(desktop->played[0].endsWith(QStringLiteral("Alarm2.wav")));
+    QTimer::singleShot(0, this, [this] {
+        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        QCOMPARE(dialog->fileLabel->text(), QStringLiteral("This sound could not be played"));
+        dialog->cancelButton->click();
+    });
+    form->program->AlertOptionsFile().Open(2);
+}
+
+void SlotsTest::notificationActions_data() {
+    using Action = platform::Notifications::Action;
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Snooze: five minutes, same message") << 3 << Action::Snooze << "00:05:00";
+    QTest::newRow("Again: its set time") << 3 << Action::Again << "00:00:40";
+    QTest::newRow("a quick timer snoozes too") << 24 << Action::Snooze << "";
+}
+
+void SlotsTest::notificationActions() {
+    QFETCH(int, slot);
+    QFETCH(platform::Notifications::Action, action);
+    QFETCH(QString, shown);
+    SetSlot(3, QStringLiteral("00:00:40"), QStringLiteral("Pasta"));
+    Click(form->SlotButton(slot));
+    form->Tick(50);
+    form->TimersModel().Expire(slot);
+    QCOMPARE(desktop->notificationActions.value(slot).size(), 3);
+    desktop->actionListener(slot, action);
+    QCOMPARE(StateOf(slot), Timers::State::Running);
+    QVERIFY(!desktop->notifications.contains(slot));
+    if (slot::IsCountdown(slot)) {
+        QCOMPARE(form->SlotEdit(slot)->text(), shown);
+        QCOMPARE(form->SlotButton(slot)->text(), QStringLiteral("Pasta"));
+    } else {
+        QCOMPARE(form->TimersModel().SecondsLeft(slot), 300);
+    }
 }
 
 QTEST_MAIN(SlotsTest)

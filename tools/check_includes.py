@@ -17,7 +17,7 @@ import re
 import sys
 
 FOLDERS = ["core", "cli", "models", "platform", "widgets", "window", "app", "settings", "slots",
-           "alarm", "stopwatch", "tray", "scheduler", "notify", "access", "journal"]
+           "alarm", "alerts", "stopwatch", "tray", "scheduler", "notify", "access", "journal"]
 BELOW_FEATURES = {"core", "models", "platform", "widgets", "window"}
 ALLOWED = {"core": set(), "models": {"core"}, "platform": {"core"}, "widgets": {"core"},
            "window": {"core", "models", "platform", "widgets"}}

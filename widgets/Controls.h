@@ -30,6 +30,8 @@ bool DesignBitmaps();
 QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
 // The same face for text a user typed, which may need the desktop's others.
 QFont WithFallbacks(QFont font);
+// A dialog of the program's: its size, face and colour.
+void DressDialog(QWidget* dialog, QSize size, int color);
 
 // A picture of the design, drawn at twice its size for finer screens.
 QPixmap DesignPicture(const QString& resource);

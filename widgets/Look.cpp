@@ -168,6 +168,15 @@ QFont WithFallbacks(QFont font) {
     return font;
 }
 
+void DressDialog(QWidget* dialog, QSize size, int color) {
+    dialog->setFixedSize(size);
+    dialog->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette colours = dialog->palette();
+    colours.setColor(QPalette::Window, ToQColor(color));
+    dialog->setPalette(colours);
+    dialog->setAutoFillBackground(true);
+}
+
 void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
     // A message may hold letters no design face has; only then are the
     // desktop's other faces looked through.

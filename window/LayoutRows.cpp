@@ -232,6 +232,8 @@ const MenuRow kFirstMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu1", .role = R::SlotMenu},
     {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
      .caption = "Edit Time / Message", .role = R::EditMessageItem},
+    {.entry = E::Item, .name = "AlertOptions", .parent = "PopupMenu1",
+     .caption = "Alert options…", .role = R::SlotAlertOptionsItem},
 
     {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .role = R::SecondsMenu},
 };
@@ -247,6 +249,10 @@ const MenuRow kLaterMenus[] = {
      .role = R::ProcessesItem},
     {.entry = E::Item, .name = "StartWithDesktop", .parent = "PopupMenu3",
      .caption = "Start with the desktop", .flags = Checkable, .role = R::StartWithDesktopItem},
+    {.entry = E::Item, .name = "Alarm1AlertOptions", .parent = "PopupMenu3",
+     .caption = "Alarm 1 alert options…", .role = R::Alarm1AlertOptionsItem},
+    {.entry = E::Item, .name = "Alarm2AlertOptions", .parent = "PopupMenu3",
+     .caption = "Alarm 2 alert options…", .role = R::Alarm2AlertOptionsItem},
     // Two submenus the user never sees; their check marks still travel
     // through the settings. The alarm delays do nothing when chosen.
     {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",

@@ -144,12 +144,15 @@ public:
     // Menus.
     PopupMenu* slotMenu;
     MenuItem* editMessageItem;
+    MenuItem* slotAlertOptionsItem;
     PopupMenu* secondsMenu;
     PopupMenu* backgroundMenu;
     MenuItem* minimizeOnTimerItem;
     MenuItem* alarmClockItem;
     MenuItem* processesItem;
     MenuItem* startWithDesktopItem;
+    MenuItem* alarm1AlertOptionsItem;
+    MenuItem* alarm2AlertOptionsItem;
     QMenu* alarmDelayMenu;
     QMenu* trayColourMenu;
     PopupMenu* stopwatchMenu;

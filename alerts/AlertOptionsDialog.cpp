@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlertOptionsDialog.h"
+
+#include "core/Colors.h"
+#include "core/Guard.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+#include <QShortcut>
+
+namespace {
+
+// The desktop sound theme's sounds fit for an alert, as the box lists them.
+struct ThemeSound {
+    const char* name;
+    const char* caption;
+};
+constexpr ThemeSound kThemeSounds[] = {
+    {"alarm-clock-elapsed", "Alarm clock"}, {"bell", "Bell"},       {"complete", "Complete"},
+    {"phone-incoming-call", "Telephone"},   {"message", "Message"}, {"dialog-warning", "Warning"},
+};
+
+// The sound box's entries: the design's, none, the theme's, a file.
+enum Entry { kDesign = 0, kNone = 1 };
+
+CaptionLabel* Label(QWidget* parent, QRect bounds, const QString& caption, QWidget* buddy) {
+    auto* label = new CaptionLabel(parent, QString(), bounds, caption);
+    label->SetFontColor(clr::Navy);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , sound_(sound) {
+    setObjectName(QStringLiteral("AlertOptions"));
+    DressDialog(this, QSize(330, 214), clr::ScheduleDialog);
+
+    soundBox = new QComboBox(this);
+    soundBox->setGeometry(96, 10, 150, 22);
+    soundBox->addItem(QStringLiteral("As Sound and Recur say"));
+    soundBox->addItem(QStringLiteral("None"));
+    for (const ThemeSound& theme : kThemeSounds) {
+        if (!sound_.ThemeSoundFile(QLatin1String(theme.name)).isEmpty())
+            soundBox->addItem(QLatin1String(theme.caption), QLatin1String(theme.name));
+    }
+    soundBox->addItem(QStringLiteral("A file…"));
+    Label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox);
+    playButton = new FlatButton(this, QStringLiteral("PlayButton"), QRect(252, 9, 68, 24),
+                                QStringLiteral("Play"));
+    playButton->setAccessibleName(QStringLiteral("Play the sound"));
+    fileLabel = new CaptionLabel(this, QStringLiteral("FileLabel"), QRect(96, 36, 224, 14), {});
+    fileLabel->setTextFormat(Qt::PlainText);
+
+    volumeSlider = new QSlider(Qt::Horizontal, this);
+    volumeSlider->setGeometry(96, 56, 150, 22);
+    volumeSlider->setRange(0, 100);
+    volumeSlider->setPageStep(10);
+    Label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider);
+    softBox = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
+    softBox->setGeometry(96, 84, 224, 20);
+
+    warnBox = new QSpinBox(this);
+    warnBox->setGeometry(96, 112, 90, 22);
+    warnBox->setRange(0, 999);
+    warnBox->setSuffix(QStringLiteral(" min"));
+    warnBox->setSpecialValueText(QStringLiteral("Off"));
+    Label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
+    repeatBox = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
+    repeatBox->setGeometry(96, 142, 224, 20);
+
+    okButton = new FlatButton(this, QStringLiteral("OkButton"), QRect(87, 180, 76, 24),
+                              QStringLiteral("OK"));
+    cancelButton = new FlatButton(this, QStringLiteral("CancelButton"), QRect(167, 180, 76, 24),
+                                  QStringLiteral("Cancel"));
+    Connect();
+}
+
+void AlertOptionsDialog::Connect() {
+    // Enter takes the options, wherever the keyboard is.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this] { Guard([this] { accept(); }); });
+    connect(okButton, &FlatButton::clicked, this, [this] { Guard([this] { accept(); }); });
+    connect(cancelButton, &FlatButton::clicked, this, [this] { Guard([this] { reject(); }); });
+    connect(playButton, &FlatButton::clicked, this, [this] { Guard([this] { Play(); }); });
+    connect(soundBox, &QComboBox::activated, this, [this] { Guard([this] { SoundChosen(); }); });
+    setTabOrder(soundBox, playButton);
+    setTabOrder(playButton, volumeSlider);
+    setTabOrder(volumeSlider, softBox);
+    setTabOrder(softBox, warnBox);
+    setTabOrder(warnBox, repeatBox);
+    setTabOrder(repeatBox, okButton);
+    setTabOrder(okButton, cancelButton);
+}
+
+std::optional<AlertTune> AlertOptionsDialog::Edit(const QString& title, const AlertTune& tune,
+                                                  bool countdown, bool unplayable) {
+    setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
+    Show(tune);
+    warnBox->setEnabled(countdown);
+    repeatBox->setEnabled(countdown);
+    SayUnplayable(unplayable);
+    soundBox->setFocus();
+    const bool chosen = exec() == QDialog::Accepted;
+    sound_.StopTone(platform::Sound::Channel::Cue);
+    return chosen ? std::optional(Shown()) : std::nullopt;
+}
+
+void AlertOptionsDialog::Show(const AlertTune& tune) {
+    file_ = tune.sound == AlertTune::Sound::File ? tune.source : QString();
+    int entry = kDesign;
+    if (tune.sound == AlertTune::Sound::None)
+        entry = kNone;
+    else if (tune.sound == AlertTune::Sound::Theme)
+        entry = qMax(int(kDesign), soundBox->findData(tune.source));
+    else if (tune.sound == AlertTune::Sound::File)
+        entry = soundBox->count() - 1;
+    soundBox->setCurrentIndex(entry);
+    fileLabel->setText(QFileInfo(file_).fileName());
+    volumeSlider->setValue(tune.volume);
+    softBox->setChecked(tune.softStart);
+    warnBox->setValue(tune.warnMinutes);
+    repeatBox->setChecked(tune.repeat);
+}
+
+AlertTune AlertOptionsDialog::Shown() const {
+    AlertTune tune;
+    const int entry = soundBox->currentIndex();
+    if (entry == kNone) {
+        tune.sound = AlertTune::Sound::None;
+    } else if (entry == soundBox->count() - 1 && !file_.isEmpty()) {
+        tune.sound = AlertTune::Sound::File;
+        tune.source = file_;
+    } else if (entry > kNone && entry < soundBox->count() - 1) {
+        tune.sound = AlertTune::Sound::Theme;
+        tune.source = soundBox->itemData(entry).toString();
+    }
+    tune.volume = volumeSlider->value();
+    tune.softStart = softBox->isChecked();
+    tune.warnMinutes = warnBox->isEnabled() ? warnBox->value() : 0;
+    tune.repeat = repeatBox->isEnabled() && repeatBox->isChecked();
+    return tune;
+}
+
+void AlertOptionsDialog::SoundChosen() {
+    SayUnplayable(false);
+    if (soundBox->currentIndex() != soundBox->count() - 1)
+        return;
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, QStringLiteral("A sound for the alert"), QFileInfo(file_).path(),
+        QStringLiteral("Sounds (*.wav *.ogg *.oga *.flac);;All files (*)"));
+    if (!chosen.isEmpty())
+        file_ = chosen;
+    if (file_.isEmpty())
+        soundBox->setCurrentIndex(kDesign);
+    fileLabel->setText(QFileInfo(file_).fileName());
+}
+
+void AlertOptionsDialog::Play() {
+    const AlertTune tune = Shown();
+    const QString path =
+        tune.sound == AlertTune::Sound::Theme ? sound_.ThemeSoundFile(tune.source) : tune.source;
+    if (!tune.OwnSound()) {
+        sound_.StopTone(platform::Sound::Channel::Cue);
+        return;
+    }
+    sound_.PlayTone(
+        {path, tune.volume, tune.softStart ? 15000 : 0, false, platform::Sound::Channel::Cue},
+        [self = QPointer(this)] {
+            if (self)
+                self->SayUnplayable(true);
+        });
+}
+
+void AlertOptionsDialog::SayUnplayable(bool unplayable) {
+    fileLabel->SetFontColor(unplayable ? clr::Red : clr::WindowText);
+    if (unplayable)
+        fileLabel->setText(QStringLiteral("This sound could not be played"));
+    else
+        fileLabel->setText(QFileInfo(file_).fileName());
+    fileLabel->setAccessibleName(fileLabel->text());
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Alert options": how one countdown or alarm alerts. The sound (the one
+// the "Sound" and "Recur" boxes give, none, one of the desktop sound
+// theme's, or a file of the user's) with a Play button to hear it, its
+// volume, a soft start, and for a countdown a warning before the end and a
+// repeat. Made at its first use, never before the window's first frame.
+#pragma once
+
+#include "models/AlertOptions.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QSlider>
+#include <QSpinBox>
+#include <optional>
+
+class AlertOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    AlertOptionsDialog(QWidget& owner, platform::Sound& sound);
+
+    // Shows one alert's options; the options chosen with OK. unplayable:
+    // its file could not be played the last time it rang.
+    std::optional<AlertTune> Edit(const QString& title, const AlertTune& tune, bool countdown,
+                                  bool unplayable);
+    // What the dialog shows now.
+    AlertTune Shown() const;
+
+    QComboBox* soundBox;
+    FlatButton* playButton;
+    CaptionLabel* fileLabel;
+    QSlider* volumeSlider;
+    QCheckBox* softBox;
+    QSpinBox* warnBox;
+    QCheckBox* repeatBox;
+    FlatButton* okButton;
+    FlatButton* cancelButton;
+
+private:
+    void Connect();
+    void Show(const AlertTune& tune);
+    void SoundChosen();
+    void Play();
+    void SayUnplayable(bool unplayable);
+
+    platform::Sound& sound_;
+    // The file of the user's the sound box's last entry stands for.
+    QString file_;
+};

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The alerts as each user tuned them: a countdown's or an alarm's own
+// sound, looped until its alert is acknowledged and rising softly where
+// asked; a soft warning before a countdown's end; a countdown that starts
+// again when acknowledged. Those left untouched alert as the design does,
+// by the "Sound" and "Recur" boxes.
+#pragma once
+
+#include "models/AlertOptions.h"
+#include "models/Timers.h"
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+
+class TunedAlerts : public QObject {
+    Q_OBJECT
+public:
+    TunedAlerts(const AlertOptions& options, Timers& timers, platform::Sound& sound,
+                QObject* parent);
+
+    // An alert began, or sounded again: a timer ran out (its number), an
+    // alarm rang or snoozed (AlertOptions::AlarmKey). The latest alert's
+    // sound is the one heard.
+    void Ring(int key);
+    // Its alert ended; the one before it, if it still rings, is heard again.
+    void Settle(int key);
+    // Every alert acknowledged at once.
+    void SettleAll();
+    // The design's sound is the one to play now: the latest alert has no
+    // sound of its own, and none chosen away.
+    bool DesignSoundPlays() const;
+    // Its sound could not be played the last time it rang.
+    bool Unplayable(int key) const { return unplayable_.contains(key); }
+
+signals:
+    // A countdown with "Repeat" was acknowledged: it is to start again.
+    void RepeatAsked(int n);
+    // A countdown the user asked to be warned of ends in that many minutes.
+    void EndsSoon(int n, int minutes);
+    // Its own sound could not be played: the design's sounds once instead.
+    void SoundFailed(int key);
+
+private:
+    // The latest alert's own sound, or silence for the design's to sound.
+    void SoundLatest();
+    void ArmWarning(int n);
+    void CheckWarning(int n);
+
+    const AlertOptions& options_;
+    Timers& timers_;
+    platform::Sound& sound_;
+    // The alerts ringing, in the order they began; and the one whose sound
+    // plays.
+    QList<int> ringing_;
+    int sounding_ = 0;
+    QSet<int> unplayable_;
+    // The countdowns whose warning is still to come.
+    QSet<int> warnDue_;
+};

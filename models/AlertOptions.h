@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How each countdown and each alarm alerts, as its user tuned it: the
+// sound, its volume and gentle start, a warning before the end, and a
+// timer that starts again when acknowledged. Untouched, each alerts as the
+// "Sound" and "Recur" boxes say. Kept in a file of its own, "alerts.ini":
+//
+//   [timer 4]                 countdowns 1 to 10, [alarm 1] and [alarm 2]
+//   sound=theme:bell          design, none, theme:<name of the sound theme>
+//                             or file:<path>
+//   volume=80                 percent
+//   soft=true                 rises from quiet over its first 15 seconds
+//   warn=5                    minutes before the end; 0 for none
+//   repeat=true               starts again for its set time when acknowledged
+//
+// Anything else in the file is passed over.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+struct AlertTune {
+    enum class Sound { Design, None, Theme, File };
+    Sound sound = Sound::Design;
+    // The sound theme's name of the sound, or the file's path.
+    QString source;
+    int volume = 100;
+    bool softStart = false;
+    int warnMinutes = 0;
+    bool repeat = false;
+
+    bool operator==(const AlertTune&) const = default;
+    // Sounds as the user chose for it, not as the two boxes say.
+    bool OwnSound() const { return sound == Sound::Theme || sound == Sound::File; }
+};
+
+class AlertOptions : public QObject {
+    Q_OBJECT
+public:
+    // Countdowns by their number, the alarms from here on.
+    static constexpr int kAlarm = 100;
+    static int AlarmKey(int alarm) { return kAlarm + alarm; }
+    static bool Tunable(int key) {
+        return (key >= 1 && key <= 10) || key == AlarmKey(1) || key == AlarmKey(2);
+    }
+
+    explicit AlertOptions(QObject* parent = nullptr)
+        : QObject(parent) {}
+
+    const AlertTune& Of(int key) const;
+    void Set(int key, const AlertTune& tune);
+    // The file's text, and the options it gives; what cannot be read is
+    // left as it was untouched.
+    QByteArray Bytes() const;
+    void Read(const QByteArray& bytes);
+
+signals:
+    void Changed(int key);
+
+private:
+    QMap<int, AlertTune> tunes_;
+};

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TonePlayer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibrary>
+#include <QMetaObject>
+
+#include <pulse/simple.h>
+#include <sndfile.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// The two libraries, resolved once, at the first tone.
+struct Libraries {
+    QLibrary sndfile{QStringLiteral("sndfile"), 1};
+    QLibrary pulse{QStringLiteral("pulse-simple"), 0};
+    decltype(&sf_open_fd) open = nullptr;
+    decltype(&sf_readf_float) read = nullptr;
+    decltype(&sf_seek) seek = nullptr;
+    decltype(&sf_close) close = nullptr;
+    decltype(&pa_simple_new) connect = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_flush) flush = nullptr;
+    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_free) free = nullptr;
+
+    Libraries() {
+        const auto from = [](QLibrary& library, auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+        };
+        from(sndfile, open, "sf_open_fd");
+        from(sndfile, read, "sf_readf_float");
+        from(sndfile, seek, "sf_seek");
+        from(sndfile, close, "sf_close");
+        from(pulse, connect, "pa_simple_new");
+        from(pulse, write, "pa_simple_write");
+        from(pulse, flush, "pa_simple_flush");
+        from(pulse, drain, "pa_simple_drain");
+        from(pulse, free, "pa_simple_free");
+    }
+    bool Loaded() const {
+        return open && read && seek && close && connect && write && flush && drain && free;
+    }
+};
+
+const Libraries& Loaded() {
+    static const Libraries libraries;
+    return libraries;
+}
+
+// Loudness as the ear hears it: the amplitude grows with the cube of the
+// volume, as the desktop's own volume slider does. A soft start rises from
+// a sixth of the volume.
+float Amplitude(double volume, double risen) {
+    const double level = volume * (1.0 / 6 + 5.0 / 6 * risen);
+    return float(level * level * level);
+}
+
+// Plays on its own thread until the file ends (unless it loops) or stop.
+// Whether it could play at all.
+bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomic<bool>& stop) {
+    SF_INFO info{};
+    SNDFILE* file = lib.open(fd, SFM_READ, &info, SF_TRUE);
+    if (!file)
+        return false;
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(info.samplerate),
+                              uint8_t(info.channels)};
+    // A tenth of a second queued: a stop is heard at once.
+    const uint32_t queued = uint32_t(info.samplerate / 10 * info.channels * sizeof(float));
+    const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
+    pa_simple* out = info.channels > 0 && info.channels <= 8 && info.samplerate > 0
+                         ? lib.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert",
+                                       &spec, nullptr, &buffer, nullptr)
+                         : nullptr;
+    if (!out) {
+        lib.close(file);
+        return false;
+    }
+    const sf_count_t chunk = qMax(1, info.samplerate / 50);
+    std::vector<float> samples(std::size_t(chunk * info.channels));
+    const double volume = qBound(0, tone.volume, 100) / 100.0;
+    const double riseFrames = double(tone.riseMs) * info.samplerate / 1000;
+    sf_count_t played = 0;
+    sf_count_t thisPass = 0;
+    bool ok = true;
+    while (!stop) {
+        const sf_count_t frames = lib.read(file, samples.data(), chunk);
+        if (frames <= 0) {
+            // A file with nothing in it is played once, not forever.
+            if (tone.loop && thisPass > 0 && lib.seek(file, 0, SEEK_SET) == 0) {
+                thisPass = 0;
+                continue;
+            }
+            break;
+        }
+        for (sf_count_t frame = 0; frame < frames; ++frame) {
+            const double risen =
+                riseFrames > 0 ? qMin(1.0, double(played + frame) / riseFrames) : 1.0;
+            const float gain = Amplitude(volume, risen);
+            for (int channel = 0; channel < info.channels; ++channel)
+                samples[std::size_t(frame * info.channels + channel)] *= gain;
+        }
+        if (lib.write(out, samples.data(), std::size_t(frames * info.channels) * sizeof(float),
+                      nullptr) < 0) {
+            ok = played > 0;
+            break;
+        }
+        played += frames;
+        thisPass += frames;
+    }
+    if (stop)
+        lib.flush(out, nullptr);
+    else
+        lib.drain(out, nullptr);
+    lib.free(out);
+    lib.close(file);
+    return ok;
+}
+
+} // namespace
+
+TonePlayer::~TonePlayer() {
+    Stop();
+    for (const std::shared_ptr<Playing>& playing : ending_)
+        playing->thread.join();
+}
+
+void TonePlayer::Stop() {
+    if (current_) {
+        current_->stop = true;
+        ending_.push_back(std::exchange(current_, nullptr));
+    }
+    // Those that have ended are let go.
+    std::erase_if(ending_, [](const std::shared_ptr<Playing>& playing) {
+        if (!playing->done)
+            return false;
+        playing->thread.join();
+        return true;
+    });
+}
+
+void TonePlayer::Play(const Sound::Tone& tone, std::function<void()> unplayable) {
+    Stop();
+    const Libraries& lib = Loaded();
+    // Opened without waiting, and played only as the regular file it is:
+    // a pipe under the name would hold the thread for ever.
+    const int fd = ::open(QFile::encodeName(tone.path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat file {};
+    if (!lib.Loaded() || fd < 0 || ::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        unplayable();
+        return;
+    }
+    auto playing = std::make_shared<Playing>();
+    playing->thread = std::thread([&lib, fd, tone, playing, unplayable = std::move(unplayable)] {
+        if (!Run(lib, fd, tone, playing->stop)) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), unplayable,
+                                      Qt::QueuedConnection);
+        }
+        playing->done = true;
+    });
+    current_ = std::move(playing);
+}
+
+} // namespace platform

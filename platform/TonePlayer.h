@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One channel of the user's own sounds: a file decoded by libsndfile and
+// played through PulseAudio (or PipeWire's PulseAudio service) on a thread
+// of its own, at its volume, rising from quiet, looped until stopped. Both
+// libraries are loaded at the first tone, never at start-up.
+#pragma once
+
+#include "Platform.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace platform {
+
+class TonePlayer {
+public:
+    TonePlayer() = default;
+    TonePlayer(const TonePlayer&) = delete;
+    TonePlayer& operator=(const TonePlayer&) = delete;
+    // Waits for every tone to have stopped.
+    ~TonePlayer();
+
+    // Cuts off the tone before. unplayable is called on the program's
+    // thread when the file cannot be played.
+    void Play(const Sound::Tone& tone, std::function<void()> unplayable);
+    void Stop();
+
+private:
+    struct Playing {
+        std::thread thread;
+        std::atomic<bool> stop{false};
+        std::atomic<bool> done{false};
+    };
+    // The tone playing now, and those stopped and not yet ended.
+    std::shared_ptr<Playing> current_;
+    std::vector<std::shared_ptr<Playing>> ending_;
+};
+
+} // namespace platform
