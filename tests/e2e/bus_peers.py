@@ -4,8 +4,9 @@
 notification service, a StatusNotifierWatcher with a host and the power
 daemon's scheduled wake-up, which write down what the program tells them,
 one JSON object a line, in LOG. A line "stop ID" written to COMMANDS makes
-the service invoke "Stop" on that notification; "wake COOKIE" makes the
-power daemon call the program back as at the machine's wake.
+the service invoke "Stop" on that notification, "act ID ACTION" any of its
+actions; "wake COOKIE" makes the power daemon call the program back as at
+the machine's wake.
 
     bus_peers.py LOG COMMANDS
 """
@@ -37,7 +38,7 @@ class Notifications(dbus.service.Object):
         self.next_id = int(replaces) or self.next_id + 1
         record(call="Notify", id=self.next_id, app=str(app), icon=str(icon),
                summary=str(summary), body=str(body), actions=[str(a) for a in actions],
-               urgency=int(hints.get("urgency", -1)),
+               urgency=int(hints.get("urgency", -1)), timeout=int(timeout),
                entry=str(hints.get("desktop-entry", "")))
         return self.next_id
 
@@ -159,6 +160,9 @@ def main():
             word, _, number = line.partition(" ")
             if word == "stop":
                 notifications.ActionInvoked(dbus.UInt32(int(number)), "stop")
+            elif word == "act":
+                number, _, action = number.partition(" ")
+                notifications.ActionInvoked(dbus.UInt32(int(number)), action)
             elif word == "wake":
                 power.wake(int(number))
         done[0] = len(lines)

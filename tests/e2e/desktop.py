@@ -311,6 +311,22 @@ class Desktop:
                                     "--format=s16le", "--rate=22050", "--channels=1",
                                     self.recording])
 
+    def heard_since(self):
+        """Seconds recorded so far: where the recording stands now."""
+        time.sleep(0.1)
+        return os.path.getsize(self.recording) / (2 * 22050)
+
+    def loudness(self, start, length):
+        """The RMS level (0 to 1) of that stretch of the recording, in
+        seconds from its start, as sox measures it."""
+        out = subprocess.run(["sox", "-t", "raw", "-r", "22050", "-e", "signed", "-b", "16",
+                              "-c", "1", self.recording, "-n", "trim", "%.2f" % max(0, start),
+                              "%.2f" % length, "stat"], capture_output=True, text=True).stderr
+        for line in out.splitlines():
+            if line.startswith("RMS     amplitude"):
+                return float(line.split()[-1])
+        raise Failure("sox measured nothing: " + out.strip()[-300:])
+
     def loudest(self):
         """The peak level recorded so far, 0 to 1."""
         time.sleep(0.3)

@@ -401,7 +401,8 @@ def desktop_bus(d):
     shown = wait_for(lambda: calls("Notify"), "the notification", timeout=8)[0]
     check(shown["summary"] == "Quick timer 0 min" and shown["body"] == "Set for 0:03",
           "notified %r" % shown)
-    check(shown["actions"] == ["stop", "Stop"] and shown["urgency"] == 2
+    check(shown["actions"] == ["stop", "Stop", "snooze", "Snooze 5 min", "again", "Again"]
+          and shown["urgency"] == 2 and shown["timeout"] == 0
           and shown["entry"] == "org.quorbel.Quorbel", "notified %r" % shown)
     check("_NET_WM_STATE_ABOVE" in d.state(window), "not on top")
     time.sleep(1.5)                 # the alert has sounded once
@@ -844,6 +845,99 @@ def woken_by_the_power_daemon(d):
     d.quit_program()
 
 
+def tuned_alert_sound(d):
+    """A countdown warned of five minutes before its end: a short soft
+    sound and a notification. One tuned to the sound theme's bell, rising
+    softly: the bell looped and growing louder until Enter."""
+    calls, commands = start_bus_peers(d)
+    slots = [b"00:05:02Tea", b"00:00:02Egg"] + [b"00:00:00Message"] * 8
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n",
+                       "alerts.ini": b"[timer 1]\nwarn=5\n\n[timer 2]\nsound=theme:bell\n"
+                                     b"soft=true\n"})
+    d.start_recording()
+    d.start_program()
+    d.click(*slot_button(1))
+    told = wait_for(lambda: [c for c in calls("Notify") if c["summary"] == "Tea: 5 minutes left"],
+                    "the warning", timeout=6)[0]
+    warned = d.heard_since()
+    check(told["urgency"] == 1 and told["actions"] == [], "warned %r" % told)
+    time.sleep(2)
+    check(d.loudness(warned - 1, 2.5) > 0.003, "the warning's sound was not heard")
+    check(d.loudness(d.heard_since() - 0.6, 0.5) < 0.001, "the warning's sound goes on")
+    d.click(*slot_button(1))
+    d.click(*slot_button(2))
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "countdown 2 ringing", timeout=6)
+    rang = d.heard_since()
+    time.sleep(9)
+    early, late = d.loudness(rang + 0.3, 2), d.loudness(rang + 6.5, 2)
+    check(early > 0.0003 and late > 3 * early,
+          "not rising: %.4f over the first seconds, %.4f later" % (early, late))
+    check(d.loudness(rang + 3, 5) > 0.003, "the bell did not go on")
+    d.keys("Return")
+    time.sleep(1.5)
+    check(d.loudness(d.heard_since() - 1.0, 0.8) < 0.001, "the bell still sounds after Enter")
+    d.click(*QUIT)
+    d.quit_program()
+
+
+def alert_actions(d):
+    """Snooze 5 min and Again chosen on a notification, a countdown with
+    Repeat acknowledged, --again from a second start, and an options file
+    of garbage leaving the alert as it always was."""
+    calls, commands = start_bus_peers(d)
+    slots = [b"00:00:02One", b"00:00:02Two", b"00:00:02Three"] + [b"00:00:00Message"] * 7
+    prefs = b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n"
+    d.install_program({"prefs.qbx": prefs, "alerts.ini": b"[timer 3]\nrepeat=true\n"})
+    d.start_program()
+
+    def rings_in(n):
+        entry = journal_entries(d, "running").get(n)
+        return entry and (entry[0] / 1000 - time.time())
+
+    def act(n, action):
+        d.click(*slot_button(n))
+        shown = wait_for(lambda: [c for c in calls("Notify") if c["body"] == "Set for 00:00:02"
+                                  and c["summary"] == ["One", "Two", "Three"][n - 1]],
+                         "timer %d's notification" % n, timeout=6)[-1]
+        with open(commands, "a") as f:
+            f.write("act %d %s\n" % (shown["id"], action))
+    act(1, "snooze")
+    wait_for(lambda: (rings_in(1) or 0) > 290, "timer 1 snoozing five minutes")
+    act(2, "again")
+    wait_for(lambda: 0 < (rings_in(2) or 0) <= 3.5, "timer 2 again from its set time")
+    d.click(*slot_button(2))
+    # Repeat: acknowledged, it starts again.
+    d.click(*slot_button(3))
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "timer 3 ringing", timeout=6)
+    time.sleep(1.5)
+    d.keys("Return")
+    wait_for(lambda: 0 < (rings_in(3) or 0) <= 3.5, "timer 3 started again")
+    d.click(*slot_button(3))
+    # From a second start: timer 1 from its set time again.
+    again = d.spawn([os.path.join(d.folder, "quorbel"), "--again", "1"])
+    again.wait(timeout=10)
+    wait_for(lambda: 0 < (rings_in(1) or 0) <= 3.5, "timer 1 again from the command line")
+    d.click(*slot_button(1))
+    d.click(*QUIT)
+    d.quit_program()
+    # Garbage for options: the design's sound, the file left as it is.
+    garbage = b"\x00\xff[timer 3\nsound=theme:\x01\nrepeat=maybe\n"
+    with open(os.path.join(d.folder, "alerts.ini"), "wb") as f:
+        f.write(garbage)
+    d.start_recording()
+    d.start_program()
+    d.click(*slot_button(3))
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "timer 3 ringing", timeout=6)
+    time.sleep(2)
+    check(not silent(d), "the design's sound was not heard")
+    d.keys("Return")
+    time.sleep(1.5)
+    check(not journal_entries(d, "running"), "timer 3 repeated with a garbled file")
+    check(d.read("alerts.ini") == garbage, "the options file was rewritten")
+    d.click(*QUIT)
+    d.quit_program()
+
+
 def starts_with_the_desktop(d):
     """--autostart writes the desktop's autostart entry, which starts the
     program in the background: the tray icon, no window until asked for."""
@@ -981,7 +1075,8 @@ def question_above_alert(d):
 SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
-                                      ended_from_outside, survives_a_kill, sleep_and_wake,
+                                      ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
+                                      alert_actions,
                                       woken_by_the_power_daemon,
                                       starts_with_the_desktop,
                                       full_disk,
