@@ -27,6 +27,7 @@ private slots:
     void alarm1RecurTwoDigitHour();
     void alarm1OnAgainInItsMinute();
     void alarm2Snoozes();
+    void alarmsOwnSoundAndSnooze();
     void clockJumpsOverTheMinute_data();
     void clockJumpsOverTheMinute();
     void snoozeChoiceWhileSnoozing();
@@ -189,6 +190,33 @@ void AlarmTest::alarm2Snoozes() {
     At(6, 0, 30);
     form->Tick();
     QCOMPARE(desktop->played.size(), 3);
+}
+
+// Alarm 1 with a sound of its own: it loops, the design's keeps quiet,
+// and "Snooze 5 min" on its notification rings it again five minutes on.
+void AlarmTest::alarmsOwnSoundAndSnooze() {
+    form->program->AlertOptionsModel().Set(
+        AlertOptions::AlarmKey(1),
+        {AlertTune::Sound::Theme, QStringLiteral("bell"), 70, false, 0, false});
+    SetAlarm1(QTime(9, 30), "AM");
+    At(9, 30, 0);
+    form->Tick();
+    QCOMPARE(desktop->tones.size(), 1);
+    QVERIFY(desktop->tones[0].loop);
+    QCOMPARE(desktop->tones[0].volume, 70);
+    QVERIFY(desktop->played.isEmpty());
+    QCOMPARE(desktop->notificationActions.value(101).size(), 2);
+    desktop->actionListener(101, platform::Notifications::Action::Snooze);
+    QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
+    // The rest of its minute stays quiet; five minutes on it rings again.
+    At(9, 30, 30);
+    form->Tick();
+    QCOMPARE(desktop->tones.size(), 1);
+    desktop->Pass(300000);
+    QCOMPARE(desktop->tones.size(), 2);
+    QVERIFY(desktop->notifications.contains(101));
+    PressEnter();
+    QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
 }
 
 void AlarmTest::snoozeAndTimerOutliveTheProgram_data() {
