@@ -35,6 +35,8 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     , controls_(controls)
     , enter_(std::move(enter)) {
     On(controls_.onOff[0], &FlatButton::clicked, [this] {
+        // The user's own click ends a snooze asked for on the desktop.
+        snooze1Until_ = 0;
         emit SwitchClicked(1);
         ToggleAlarm1();
     });

@@ -217,6 +217,11 @@ void AlarmTest::alarmsOwnSoundAndSnooze() {
     QVERIFY(desktop->notifications.contains(101));
     PressEnter();
     QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
+    // Snoozed again, then the user's own click on its switch: that ends it.
+    desktop->actionListener(101, platform::Notifications::Action::Snooze);
+    form->alarm1OnOff->click();
+    desktop->Pass(300000);
+    QCOMPARE(desktop->tones.size(), 2);
 }
 
 void AlarmTest::snoozeAndTimerOutliveTheProgram_data() {
