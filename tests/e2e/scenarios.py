@@ -323,11 +323,7 @@ def second_start(d):
     x, y = d.at(*quick_button(25))
     wait_for(lambda: d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
              "quick timer 3 running again")
-    d.click(*QUIT)
-    box = question(d)
-    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
-    d.keys("Return")
-    d.quit_program()
+    quit_answering_yes(d)
     # No copy, no display: one clear line.
     alone = subprocess.run([program], env=bare, capture_output=True, text=True, timeout=15)
     check(alone.returncode == 1 and "cannot open the display" in alone.stderr,
@@ -616,6 +612,15 @@ def question(d, title="Warning"):
                                    "^%s$" % title], check=False).split(), "the question")
 
 
+def quit_answering_yes(d):
+    """Quit, and Yes to the question about the running timers."""
+    d.click(*QUIT)
+    box = question(d)
+    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+    d.keys("Return")
+    d.quit_program()
+
+
 def ended_from_outside(d):
     """A signal to end, the terminal gone, the display gone: each keeps
     what the user set, without a question."""
@@ -744,11 +749,7 @@ def survives_a_kill(d):
     # Quit, and Yes to the question about the running timers: nothing
     # comes back.
     d.keys("Return")
-    d.click(*QUIT)
-    box = question(d)
-    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
-    d.keys("Return")
-    d.quit_program()
+    quit_answering_yes(d)
     check(not journal_entries(d, "running") and not journal_entries(d, "ringing"),
           "still journaled: %r" % d.read("journal.qbx"))
     # A journal that is none of the program's is set aside, never trusted.
@@ -809,11 +810,7 @@ def sleep_and_wake(d):
     time.sleep(1.5)     # Enter acknowledges once the alert has flashed
     d.keys("Return")
     wait_for(lambda: "'idle', 'Quorbel'" not in inhibitors(), "the idle let go", timeout=5)
-    d.click(*QUIT)
-    box = question(d)
-    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
-    d.keys("Return")
-    d.quit_program()
+    quit_answering_yes(d)
 
 
 def woken_by_the_power_daemon(d):
@@ -838,11 +835,7 @@ def woken_by_the_power_daemon(d):
     with open(commands, "a") as f:
         f.write("wake %d\n" % again["cookie"])
     wait_for(lambda: calls("wakeupCallback"), "the call at the wake heard")
-    d.click(*QUIT)
-    box = question(d)
-    d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
-    d.keys("Return")
-    d.quit_program()
+    quit_answering_yes(d)
 
 
 def tuned_alert_sound(d):
