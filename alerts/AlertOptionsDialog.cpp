@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlertOptionsDialog.h"
 
+#include "TunedAlerts.h"
+
 #include "core/Colors.h"
 #include "core/Guard.h"
 
@@ -163,8 +165,7 @@ void AlertOptionsDialog::SoundChosen() {
 
 void AlertOptionsDialog::Play() {
     const AlertTune tune = Shown();
-    const QString path =
-        tune.sound == AlertTune::Sound::Theme ? sound_.ThemeSoundFile(tune.source) : tune.source;
+    const QString path = SoundFile(tune, sound_);
     if (!tune.OwnSound()) {
         sound_.StopTone(platform::Sound::Channel::Cue);
         return;

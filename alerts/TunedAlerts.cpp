@@ -14,6 +14,10 @@ constexpr int kWarningVolume = 60;
 
 } // namespace
 
+QString SoundFile(const AlertTune& tune, platform::Sound& sound) {
+    return tune.sound == AlertTune::Sound::Theme ? sound.ThemeSoundFile(tune.source) : tune.source;
+}
+
 TunedAlerts::TunedAlerts(const AlertOptions& options, Timers& timers, platform::Sound& sound,
                          QObject* parent)
     : QObject(parent)
@@ -54,11 +58,6 @@ void TunedAlerts::Settle(int key) {
         SoundLatest();
 }
 
-void TunedAlerts::SettleAll() {
-    ringing_.clear();
-    SoundLatest();
-}
-
 bool TunedAlerts::DesignSoundPlays() const {
     return ringing_.isEmpty() ||
            options_.Of(ringing_.constLast()).sound == AlertTune::Sound::Design;
@@ -74,8 +73,7 @@ void TunedAlerts::SoundLatest() {
         return;
     }
     sounding_ = key;
-    const QString path =
-        tune.sound == AlertTune::Sound::Theme ? sound_.ThemeSoundFile(tune.source) : tune.source;
+    const QString path = SoundFile(tune, sound_);
     unplayable_.remove(key);
     sound_.PlayTone({path, tune.volume, tune.softStart ? kSoftStartMs : 0, true,
                      platform::Sound::Channel::Alert},

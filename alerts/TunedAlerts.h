@@ -14,6 +14,9 @@
 #include <QObject>
 #include <QSet>
 
+// The file an alert's own sound plays: the theme's, or the user's.
+QString SoundFile(const AlertTune& tune, platform::Sound& sound);
+
 class TunedAlerts : public QObject {
     Q_OBJECT
 public:
@@ -26,8 +29,6 @@ public:
     void Ring(int key);
     // Its alert ended; the one before it, if it still rings, is heard again.
     void Settle(int key);
-    // Every alert acknowledged at once.
-    void SettleAll();
     // The design's sound is the one to play now: the latest alert has no
     // sound of its own, and none chosen away.
     bool DesignSoundPlays() const;

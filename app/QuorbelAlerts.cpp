@@ -5,7 +5,6 @@
 
 namespace {
 
-// A countdown shows 00:00:00 for a second before it rings.
 constexpr int kSnoozeTicks = 5 * 60;
 
 } // namespace
@@ -73,6 +72,7 @@ void Quorbel::SnoozeTimer(int n) {
     if (!timers_.IsRinging(n))
         return;
     ToggleTimer(n);
+    // A countdown shows 00:00:00 for a second before it rings.
     timers_.Resume(n, slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks);
 }
 
