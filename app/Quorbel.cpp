@@ -227,21 +227,26 @@ void Quorbel::Tick() {
 }
 
 bool Quorbel::PreviewKey(QObject* watched, int key) {
-    if (key == Qt::Key_Return && flasher_.Flashed()) {
-        window_.LowerUnlessPinned();
-        flasher_.Acknowledge();
-    }
-    // Enter silences the alarms' own sounds, whatever it does to them.
-    if (key == Qt::Key_Return) {
-        tunedAlerts_.Settle(AlertOptions::AlarmKey(1));
-        tunedAlerts_.Settle(AlertOptions::AlarmKey(2));
-    }
-    alarmPanel_.SilenceAlarms(key);
+    if (key == Qt::Key_Return)
+        AcknowledgeAlerts();
+    else
+        alarmPanel_.SilenceAlarms(key);
     if (watched != editor_.MessageBox() || key != Qt::Key_Return)
         return false;
     Guard([this] { editor_.Store(); });
     alarmPanel_.NoteEnterTaken();
     return true;
+}
+
+void Quorbel::AcknowledgeAlerts() {
+    if (flasher_.Flashed()) {
+        window_.LowerUnlessPinned();
+        flasher_.Acknowledge();
+    }
+    // The alarms' own sounds stop, whatever Enter does to the alarms.
+    tunedAlerts_.Settle(AlertOptions::AlarmKey(1));
+    tunedAlerts_.Settle(AlertOptions::AlarmKey(2));
+    alarmPanel_.SilenceAlarms(Qt::Key_Return);
 }
 
 void Quorbel::ConnectAlarms() {

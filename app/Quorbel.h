@@ -62,6 +62,9 @@ public:
     void AgainTimer(int n);
     // Every alert that rings, five minutes on.
     void SnoozeAll();
+    // What Enter does to the alerts: every ringing timer acknowledged, a
+    // ringing alarm 1 or a snoozing alarm 2 switched off.
+    void AcknowledgeAlerts();
     // The one-second tick.
     void Tick();
     // The window sees every key first: a press may acknowledge an alert,

@@ -62,8 +62,12 @@ void Quorbel::ConnectAlertActions() {
     connect(&notifier_, &DesktopNotifier::AlarmStopAsked, this, [this](int alarm) {
         Guard([&] { tunedAlerts_.Settle(AlertOptions::AlarmKey(alarm)); });
     });
+    connect(&notifier_, &DesktopNotifier::ShowAsked, this,
+            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
     connect(&commands_, &CommandRunner::SnoozeAsked, this,
             [this] { Handle([this] { SnoozeAll(); }); });
+    connect(&commands_, &CommandRunner::AcknowledgeAsked, this,
+            [this] { Handle([this] { AcknowledgeAlerts(); }); });
     connect(&commands_, &CommandRunner::AgainAsked, this,
             [this](int n) { Handle([&] { AgainTimer(n); }); });
 }

@@ -12,6 +12,10 @@
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quorbel"));
+    // The menu entry's name: Wayland compositors match the window to it
+    // (its app_id), and the notifications name it; on X11 the entry names
+    // the window's class, "quorbel", instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorbel.Quorbel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORBEL_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -36,7 +36,9 @@ struct ActionOption {
 constexpr ActionOption kActions[] = {
     {"show", Command::Act::Show, 0, "Restores and raises the window."},
     {"start", Command::Act::Start, 10, "Starts countdown timer N (1 to 10) from its set time."},
-    {"stop", Command::Act::Stop, 10, "Stops countdown timer N (1 to 10), or silences it."},
+    {"stop", Command::Act::Stop, 10,
+     "Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing "
+     "timer and alarm, as Enter in the window does: for a desktop shortcut."},
     {"quick", Command::Act::Quick, 12, "Starts quick timer N (1 to 12, left to right)."},
     {"snooze", Command::Act::Snooze, 0,
      "Snoozes the ringing timers and alarms for five minutes, as their notification's "
@@ -45,6 +47,23 @@ constexpr ActionOption kActions[] = {
      "Starts countdown timer N (1 to 10) again from its set time, ringing or not."},
     {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
 };
+
+// What a --stop without a number stands for once read.
+const QString kEveryAlert = QStringLiteral("every");
+
+// --stop takes a number, but stands alone too: at the end, or before
+// another option.
+QStringList WithBareStops(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool stop = argument == QLatin1String("--stop") || argument == QLatin1String("-stop");
+        if (stop && (i + 1 == arguments.size() || arguments.at(i + 1).startsWith(u'-')))
+            arguments[i] = QStringLiteral("--stop=") + kEveryAlert;
+        if (argument == QLatin1String("--"))
+            break;
+    }
+    return arguments;
+}
 
 // The actions in the order given, each option's values in turn; an error
 // for a value out of range.
@@ -66,6 +85,10 @@ Command ParseActions(const QCommandLineParser& parser, const QString& usage) {
             int number = 0;
             if (action.last) {
                 const QString value = parser.values(name).value(taken[name]++);
+                if (action.act == Command::Act::Stop && value == kEveryAlert) {
+                    command.actions.append({Command::Act::Acknowledge});
+                    continue;
+                }
                 bool whole = false;
                 number = value.toInt(&whole);
                 if (!whole || number < 1 || number > action.last)
@@ -113,7 +136,7 @@ Command ParseCommandLine(const QStringList& arguments) {
     // Without an application object Qt cannot name the program itself.
     const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                     QCoreApplication::applicationName());
-    if (!parser.parse(arguments))
+    if (!parser.parse(WithBareStops(arguments)))
         return {Command::Kind::Error, parser.errorText() + QStringLiteral("\n\n") + usage};
     if (!parser.positionalArguments().isEmpty()) {
         const QString unexpected = parser.positionalArguments().constFirst();

@@ -30,7 +30,8 @@ struct Command {
         Autostart,
         Snooze, // the ringing alerts, five minutes on
         Again,  // countdown timer 1 to 10, from its set time again
-
+        // every ringing alert silenced, as Enter does: --stop without N
+        Acknowledge,
     };
     struct Action {
         Act act;

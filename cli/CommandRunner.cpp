@@ -46,6 +46,8 @@ void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
             emit QuitAsked();
         else if (action.act == Command::Act::Snooze)
             emit SnoozeAsked();
+        else if (action.act == Command::Act::Acknowledge)
+            emit AcknowledgeAsked();
         else if (action.act == Command::Act::Again)
             emit AgainAsked(n);
         else if (busy == (action.act == Command::Act::Stop))

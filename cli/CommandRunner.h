@@ -32,6 +32,8 @@ signals:
     // As the notifications' "Snooze 5 min" and "Again".
     void SnoozeAsked();
     void AgainAsked(int n);
+    // Every ringing alert silenced, as Enter does.
+    void AcknowledgeAsked();
 
 private:
     const Timers& timers_;

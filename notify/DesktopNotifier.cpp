@@ -10,9 +10,9 @@ namespace {
 using Action = platform::Notifications::Action;
 
 // A timer's notification offers to stop it, to ring again in five
-// minutes, or to run its time again.
-const QList<Action> kTimerActions{Action::Stop, Action::Snooze, Action::Again};
-const QList<Action> kAlarmActions{Action::Stop, Action::Snooze};
+// minutes, or to run its time again; a click on it shows the window.
+const QList<Action> kTimerActions{Action::Stop, Action::Snooze, Action::Again, Action::Show};
+const QList<Action> kAlarmActions{Action::Stop, Action::Snooze, Action::Show};
 
 } // namespace
 
@@ -79,6 +79,11 @@ void DesktopNotifier::AlarmSwitchedOff(int alarm) {
 }
 
 void DesktopNotifier::Act(int key, Action action) {
+    // The window comes with the user's click, the alert still ringing in it.
+    if (action == Action::Show) {
+        emit ShowAsked();
+        return;
+    }
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
     const int alarm = key - AlertOptions::kAlarm;
     if (alarm == 1 || alarm == 2) {
@@ -91,7 +96,7 @@ void DesktopNotifier::Act(int key, Action action) {
             emit TimerStopAsked(key);
         else if (action == Action::Snooze)
             emit TimerSnoozeAsked(key);
-        else
+        else if (action == Action::Again)
             emit TimerAgainAsked(key);
     }
     // Gone from the desktop whatever it found: it was chosen there.

@@ -39,6 +39,8 @@ signals:
     void TimerAgainAsked(int n);
     void AlarmStopAsked(int alarm);
     void AlarmSnoozeAsked(int alarm);
+    // The notification itself clicked.
+    void ShowAsked();
 
 private:
     void Act(int key, platform::Notifications::Action action);

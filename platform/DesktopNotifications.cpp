@@ -25,6 +25,8 @@ const ActionName kActions[] = {
     {Notifications::Action::Stop, QStringLiteral("stop"), QStringLiteral("Stop")},
     {Notifications::Action::Snooze, QStringLiteral("snooze"), QStringLiteral("Snooze 5 min")},
     {Notifications::Action::Again, QStringLiteral("again"), QStringLiteral("Again")},
+    // A click on the notification itself.
+    {Notifications::Action::Show, QStringLiteral("default"), QStringLiteral("Show")},
 };
 
 QDBusMessage Call(const QString& method) {
@@ -54,6 +56,10 @@ bool DesktopNotifications::Connected() {
                         SLOT(ActionInvoked(uint, QString)));
         session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                         SLOT(NotificationClosed(uint, uint)));
+        // Sent just before the action it goes with, by services that have
+        // tokens to give (version 1.2 of the specification).
+        session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"), this,
+                        SLOT(ActivationToken(uint, QString)));
     }
     return connected_;
 }
@@ -120,6 +126,11 @@ void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
         if (key >= 0 && action == name.id && onAction)
             onAction(key, name.action);
     }
+}
+
+void DesktopNotifications::ActivationToken(uint id, const QString& token) {
+    if (shown_.key(id, -1) >= 0 && onActivationToken)
+        onActivationToken(token.toUtf8());
 }
 
 void DesktopNotifications::NotificationClosed(uint id, uint) {

@@ -25,9 +25,13 @@ public:
     // most, until the service has them: the program is ending.
     void WithdrawAllNow();
     std::function<void(int key, Notifications::Action action)> onAction;
+    // The token a service hands over with an action, to bring the program
+    // forward with the user's click.
+    std::function<void(const QByteArray& token)> onActivationToken;
 
 private slots:
     void ActionInvoked(uint id, const QString& action);
+    void ActivationToken(uint id, const QString& token);
     void NotificationClosed(uint id, uint reason);
 
 private:

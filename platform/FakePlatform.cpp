@@ -40,6 +40,11 @@ void FakePlatform::Show(QWidget* window) {
     window->showNormal();
 }
 
+void FakePlatform::Alert(QWidget* window) {
+    window->showNormal();
+    ++alerts;
+}
+
 void FakePlatform::Raise(QWidget* window) {
     window->showNormal();
     ++raises;

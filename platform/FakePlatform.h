@@ -64,6 +64,8 @@ public:
     // also counts.
     void Show(QWidget* window) override;
     void Raise(QWidget* window) override;
+    // Shows as Show does, and counts.
+    void Alert(QWidget* window) override;
 
     // Records the files played, with the folder the real player opens.
     void Play(const QString& path) override;
@@ -174,6 +176,7 @@ public:
     int onTopChanges = 0;
     int moves = 0;
     int raises = 0;
+    int alerts = 0;
     QStringList played;
     QList<Tone> tones;
     bool toneStopped[2] = {true, true};

@@ -45,7 +45,8 @@ public:
     virtual ~Cursor() = default;
     // Where the mouse pointer is, in screen coordinates.
     virtual QPoint Pos() const = 0;
-    // Moves the mouse pointer to a point in screen coordinates.
+    // Moves the mouse pointer to a point in screen coordinates; in a
+    // Wayland session, where no program may, nothing happens.
     virtual void SetPos(QPoint pos) = 0;
     // Whether the left mouse button is held down right now.
     virtual bool LeftButtonDown() const = 0;
@@ -114,8 +115,15 @@ public:
     // Shows a window that may be hidden or minimised, in its normal state.
     virtual void Show(QWidget* window) = 0;
     // Shows a window as Show does, brings it to the front and makes it the
-    // one the keyboard goes to.
+    // one the keyboard goes to; on Wayland, asks the compositor to, with the
+    // token of the user's last click on the desktop for the program where
+    // there is one.
     virtual void Raise(QWidget* window) = 0;
+    // Shows a window that rings as Show does, and asks for the user's
+    // attention to it: where the program keeps itself on top on its own
+    // (X11), nothing more; on Wayland the compositor is asked to activate
+    // it, and shows it urgent, or as wanting attention, where it will not.
+    virtual void Alert(QWidget* window) = 0;
     // None of these ever puts a window above an open question.
 };
 
@@ -242,8 +250,8 @@ class Notifications {
 public:
     virtual ~Notifications() = default;
     // What the user may choose on a notification: "Stop", "Snooze 5 min",
-    // "Again".
-    enum class Action { Stop, Snooze, Again };
+    // "Again", and the notification itself, which shows the window.
+    enum class Action { Stop, Snooze, Again, Show };
     struct Notice {
         QString summary;
         QString body;

@@ -53,6 +53,10 @@ struct FontconfigReady {
 // Set for this program's own connection to the display only: the programs
 // the schedule starts get the environment the user gave it.
 bool noSharedMemorySet = false;
+bool windowingSystemSet = false;
+// No program moves the pointer in a Wayland session, natively or through
+// XWayland, whose idea of the pointer the compositor does not share.
+bool waylandSession = false;
 } // namespace
 
 void PrepareEnvironment() {
@@ -61,13 +65,23 @@ void PrepareEnvironment() {
     // program that does almost all its work on one thread.
     mallopt(M_ARENA_MAX, 1);
     fontconfigReady.thread = std::thread([] { FcInit(); });
-    // Wayland lets no client move the pointer or keep itself on top, and both
-    // are what this program is for; XWayland gives us both.
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (wayland && qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // Wayland lets no program keep itself on top or take the keyboard on its
+    // own. GNOME's and KDE's X side still raise a window that rings and keep
+    // a pinned one on top, so there the program goes through XWayland; other
+    // compositors give an X program neither, so it draws natively, where a
+    // ring asks the compositor for attention.
+    waylandSession = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+                     qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (waylandSession && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+        const bool xRaises = desktop.contains(QLatin1String("GNOME"), Qt::CaseInsensitive) ||
+                             desktop.contains(QLatin1String("KDE"), Qt::CaseInsensitive);
+        if (!xRaises)
+            qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+        else if (qEnvironmentVariableIsSet("DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        windowingSystemSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    }
     // A window this small is sent to the X server whole in a moment. Through
     // shared memory, every frame would wake the program again when the
     // server reports it done: twice a second more while a timer runs.
@@ -152,7 +166,8 @@ QPoint QtPlatform::Pos() const {
 }
 
 void QtPlatform::SetPos(QPoint pos) {
-    QCursor::setPos(pos);
+    if (!waylandSession)
+        QCursor::setPos(pos);
 }
 
 bool QtPlatform::LeftButtonDown() const {
@@ -182,10 +197,17 @@ void KeepQuestionAbove(QWidget* window) {
 
 QtPlatform::QtPlatform(std::unique_ptr<SingleInstance> instance)
     : executableDir_(ExecutableFolder())
-    , instance_(std::move(instance)) {
-    // The display's connection has read it by now.
+    , instance_(std::move(instance))
+    , activation_(QGuiApplication::desktopFileName()) {
+    // The display's connection has read them by now.
     if (std::exchange(noSharedMemorySet, false))
         qunsetenv("QT_XCB_NO_MITSHM");
+    if (std::exchange(windowingSystemSet, false))
+        qunsetenv("QT_QPA_PLATFORM");
+    if (instance_)
+        instance_->onActivationToken = [this](const QByteArray& token) {
+            activation_.Offer(token);
+        };
 }
 
 QtPlatform::~QtPlatform() {
@@ -320,11 +342,22 @@ void QtPlatform::Show(QWidget* window) {
 }
 
 void QtPlatform::Raise(QWidget* window) {
+    const bool hidden = window->isHidden();
     window->showNormal();
     window->raise();
     // On X11 this asks the window manager to activate the window.
-    window->activateWindow();
+    if (WaylandActivation::Native())
+        activation_.Activate(window->windowHandle(), hidden);
+    else
+        window->activateWindow();
     KeepQuestionAbove(window);
+}
+
+void QtPlatform::Alert(QWidget* window) {
+    const bool hidden = window->isHidden();
+    Show(window);
+    if (WaylandActivation::Native())
+        activation_.Activate(window->windowHandle(), hidden);
 }
 
 void QtPlatform::StartMove(QWidget* window) {
@@ -388,10 +421,13 @@ void QtPlatform::Delete() {
 void QtPlatform::Notify(int key, const Notice& notice) {
     // Made at the first alert: most runs never need the session bus.
     if (!notifications_) {
-        notifications_ = new DesktopNotifications(QStringLiteral("org.quorbel.Quorbel"));
+        notifications_ = new DesktopNotifications(QGuiApplication::desktopFileName());
         notifications_->onAction = [this](int acted, Action action) {
             if (actionListener_)
                 actionListener_(acted, action);
+        };
+        notifications_->onActivationToken = [this](const QByteArray& token) {
+            activation_.Offer(token);
         };
     }
     notifications_->Notify(key, notice);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform as the real desktop gives it, through Qt on X11 and the
+// The platform as the real desktop gives it, through Qt on X11 or Wayland and the
 // Linux system underneath. Each concern has a source file of its own.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include "PowerDaemonWake.h"
 #include "SingleInstance.h"
 #include "TonePlayer.h"
+#include "WaylandActivation.h"
 
 #include <QHash>
 #include <memory>
@@ -76,6 +77,7 @@ public:
     void StartMove(QWidget* window) override;
     void Show(QWidget* window) override;
     void Raise(QWidget* window) override;
+    void Alert(QWidget* window) override;
 
     void Play(const QString& path) override;
     void PlayTone(const Tone& tone, std::function<void()> unplayable) override;
@@ -131,6 +133,8 @@ private:
     QObject* endWatch_ = nullptr;
     DesktopNotifications* notifications_ = nullptr;
     std::unique_ptr<SingleInstance> instance_;
+    // Tokens the desktop handed over, and the program's own, on Wayland.
+    WaylandActivation activation_;
     std::function<void(int key, Action action)> actionListener_;
     // logind, reached at the first listener or alert.
     std::unique_ptr<LogindPower> power_;

@@ -162,21 +162,24 @@ QString SingleInstance::PrivateFolder() {
     return {};
 }
 
-QByteArray SingleInstance::Pack(const QStringList& arguments) {
-    QByteArray bytes;
-    for (const QString& argument : arguments)
+QByteArray SingleInstance::Pack(const Start& start) {
+    QByteArray bytes = QByteArray(start.token).replace('\0', QByteArray()) + '\0';
+    for (const QString& argument : start.arguments)
         bytes += argument.toUtf8() + '\0';
     return bytes;
 }
 
-QStringList SingleInstance::Unpack(const QByteArray& bytes) {
-    QStringList arguments;
-    for (const QByteArray& argument : bytes.split('\0'))
-        arguments << QString::fromUtf8(argument);
+SingleInstance::Start SingleInstance::Unpack(const QByteArray& bytes) {
+    Start start;
+    QList<QByteArray> pieces = bytes.split('\0');
     // The last argument's end leaves one empty piece behind it.
-    if (!arguments.isEmpty() && bytes.endsWith('\0'))
-        arguments.removeLast();
-    return arguments;
+    if (!pieces.isEmpty() && bytes.endsWith('\0'))
+        pieces.removeLast();
+    if (!pieces.isEmpty())
+        start.token = pieces.takeFirst();
+    for (const QByteArray& argument : std::as_const(pieces))
+        start.arguments << QString::fromUtf8(argument);
+    return start;
 }
 
 SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringList& arguments) {
@@ -209,7 +212,9 @@ SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringL
         return Outcome::Claimed;
     }
     // The running copy may still be on its way to listening.
-    const QByteArray packed = Pack(arguments);
+    // A launcher on Wayland hands its start a token that lets the running
+    // copy come forward in its place.
+    const QByteArray packed = Pack({qgetenv("XDG_ACTIVATION_TOKEN"), arguments});
     for (int attempt = 0; attempt < kTries; ++attempt) {
         char name[256];
         const ssize_t length = ::pread(lock_, name, sizeof name, 0);
@@ -275,8 +280,11 @@ void SingleInstance::Accept() {
         new Caller(
             this, caller,
             [this](const QByteArray& text) {
+                const Start start = Unpack(text);
+                if (!start.token.isEmpty() && onActivationToken)
+                    onActivationToken(start.token);
                 if (heard_)
-                    heard_(Unpack(text));
+                    heard_(start.arguments);
             },
             [this] { CallerDone(); });
     }

@@ -34,17 +34,27 @@ public:
     ~SingleInstance() override;
 
     // For one key, the settings folder. A copy that died holds nothing.
+    // A start handed over carries the token the desktop gave it to bring
+    // the program forward (XDG_ACTIVATION_TOKEN on Wayland), if any.
     Outcome Claim(const QString& key, const QStringList& arguments);
-    // Once the event loop runs: who hears the command lines of later starts.
+    // Once the event loop runs: who hears the command lines of later starts,
+    // and their tokens.
     void Listen(std::function<void(const QStringList&)> heard);
+    std::function<void(const QByteArray& token)> onActivationToken;
 
     // The user's private folder for the lock and the socket: the runtime
     // folder when it is the user's alone, else one of the program's own;
     // empty when there is none.
     static QString PrivateFolder();
-    // The arguments as the socket carries them, none able to become two.
-    static QByteArray Pack(const QStringList& arguments);
-    static QStringList Unpack(const QByteArray& bytes);
+    // A start as the socket carries it: the token first, then the
+    // arguments, none able to become two.
+    struct Start {
+        QByteArray token;
+        QStringList arguments;
+        bool operator==(const Start&) const = default;
+    };
+    static QByteArray Pack(const Start& start);
+    static Start Unpack(const QByteArray& bytes);
 
 private:
     void Accept();

@@ -205,7 +205,7 @@ void AlarmTest::alarmsOwnSoundAndSnooze() {
     QVERIFY(desktop->tones[0].loop);
     QCOMPARE(desktop->tones[0].volume, 70);
     QVERIFY(desktop->played.isEmpty());
-    QCOMPARE(desktop->notificationActions.value(101).size(), 2);
+    QCOMPARE(desktop->notificationActions.value(101).size(), 3);
     desktop->actionListener(101, platform::Notifications::Action::Snooze);
     QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
     // The rest of its minute stays quiet; five minutes on it rings again.

@@ -327,8 +327,12 @@ void MainWindowTest::alarmHalfToggle() {
     ShowAndActivate();
     const int top = form->y();
 
+    // Each half is of a fixed size, which tiling window managers float.
+    QCOMPARE(form->minimumSize(), form->maximumSize());
     form->openAlarmHalfButton->click();
     QCOMPARE(form->width(), 596);
+    QCOMPARE(form->minimumSize(), QSize(596, 239));
+    QCOMPARE(form->maximumSize(), QSize(596, 239));
     QCOMPARE(form->pos(), QPoint(640 - 298, top));
     QVERIFY(form->alarmClockItem->isChecked());
     QCOMPARE(form->State.AlarmPanelOpen, 1);

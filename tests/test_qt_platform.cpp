@@ -380,17 +380,23 @@ void QtPlatformTest::laterStartsAreHeard() {
         QCOMPARE(platform::SingleInstance::PrivateFolder(), folder);
         const QStringList later{"quorbel", "-title", "x\n--quit", ""};
         QList<QStringList> heard;
+        QByteArrayList tokens;
         {
             platform::SingleInstance first;
             QCOMPARE(first.Claim("/settings", {}), platform::SingleInstance::Outcome::Claimed);
             first.Listen([&](const QStringList& arguments) { heard << arguments; });
+            first.onActivationToken = [&](const QByteArray& token) { tokens << token; };
+            // The token a launcher gave the later start comes along.
+            qputenv("XDG_ACTIVATION_TOKEN", "launcher-token");
             platform::SingleInstance second;
             QCOMPARE(second.Claim("/settings", later),
                      platform::SingleInstance::Outcome::HandedOver);
+            qunsetenv("XDG_ACTIVATION_TOKEN");
             // Another settings folder is another running copy.
             platform::SingleInstance other;
             QCOMPARE(other.Claim("/elsewhere", {}), platform::SingleInstance::Outcome::Claimed);
             QTRY_COMPARE(heard, QList<QStringList>{later});
+            QCOMPARE(tokens, QByteArrayList{"launcher-token"});
         }
         // The copy has ended: its lock file is left with garbage in it and a
         // folder stands where its socket was.

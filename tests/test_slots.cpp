@@ -62,6 +62,7 @@ private slots:
     void tunedAlertThroughItsLife();
     void notificationActions_data();
     void notificationActions();
+    void notificationClickShowsTheWindow();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -826,6 +827,13 @@ void SlotsTest::commandLine() {
     start({"--stop", "2"});
     QCOMPARE(StateOf(2), Timers::State::Idle);
     QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:10:00"));
+    // Without a number, before another option too, --stop silences what
+    // rings as Enter does, for a shortcut where the window has no keyboard.
+    form->TimersModel().Expire(25);
+    form->AlertTick();
+    start({"--stop", "--start", "2"});
+    QCOMPARE(StateOf(25), Timers::State::Idle);
+    QCOMPARE(StateOf(2), Timers::State::Running);
     // A later start with nothing to do brings the window back.
     form->showMinimized();
     start({});
@@ -925,7 +933,7 @@ void SlotsTest::notificationActions() {
     Click(form->SlotButton(slot));
     form->Tick(50);
     form->TimersModel().Expire(slot);
-    QCOMPARE(desktop->notificationActions.value(slot).size(), 3);
+    QCOMPARE(desktop->notificationActions.value(slot).size(), 4);
     desktop->actionListener(slot, action);
     QCOMPARE(StateOf(slot), Timers::State::Running);
     QVERIFY(!desktop->notifications.contains(slot));
@@ -935,6 +943,21 @@ void SlotsTest::notificationActions() {
     } else {
         QCOMPARE(form->TimersModel().SecondsLeft(slot), 300);
     }
+}
+
+// A click on the notification of a timer that rang while the window was
+// hidden again brings the window, the alert still ringing in it.
+void SlotsTest::notificationClickShowsTheWindow() {
+    Click(form->SlotButton(24));
+    form->TimersModel().Expire(24);
+    QCOMPARE(desktop->alerts, 1);
+    form->hide();
+    const int raises = desktop->raises;
+    desktop->actionListener(24, platform::Notifications::Action::Show);
+    QCOMPARE(desktop->raises, raises + 1);
+    QVERIFY(form->isVisible());
+    QCOMPARE(StateOf(24), Timers::State::Ringing);
+    QVERIFY(desktop->notifications.contains(24));
 }
 
 QTEST_MAIN(SlotsTest)

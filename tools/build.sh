@@ -12,12 +12,13 @@ case $mode in run | test) ;; *)
     ;;
 esac
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse libsndfile1-dev libpulse-dev libfontconfig-dev xdg-utils
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse libsndfile1-dev libpulse-dev libfontconfig-dev libwayland-dev xdg-utils
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
 [ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev libxcb-damage0-dev xvfb icewm xdotool x11-utils
     pulseaudio pulseaudio-utils sox libfaketime imagemagick file help2man dpkg-dev lintian desktop-file-utils appstream
     dbus python3-dbus python3-gi python3-pyatspi at-spi2-core orca speech-dispatcher
-    speech-dispatcher-espeak-ng espeak-ng xfce4-panel xfconf python3-dbusmock libglib2.0-bin)
+    speech-dispatcher-espeak-ng espeak-ng xfce4-panel xfconf python3-dbusmock libglib2.0-bin
+    qt6-wayland sway weston kwin-wayland xwayland)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

@@ -65,13 +65,16 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     QApplication::setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     setPalette(SteadyPalette(palette()));
-    resize(kExpandedWidth, kHeight);
+    // Fixed, each half: a tiling compositor floats a window that cannot be
+    // resized at the size it has, where it would otherwise stretch it over
+    // the screen around a layout of fixed places.
+    setFixedSize(kExpandedWidth, kHeight);
     if (start == Start::OnScreenFirst) {
         // The window goes to the screen at the size it opens with: the X
         // server maps it while the controls are built and their faces
         // loaded, and the first paint, which waits for the event loop, shows
         // them complete.
-        resize(kCollapsedWidth, kHeight);
+        setFixedSize(kCollapsedWidth, kHeight);
         ShowCentred();
     }
     if (start != Start::OnScreenFirst)
@@ -136,7 +139,7 @@ void MainWindow::BringBackForAlert(int pointerY) {
     // Shown first, minimised or hidden as it may be: changing the flags of
     // a hidden window makes Qt build a new native window when it is shown
     // again.
-    platform_.windows.Show(this);
+    platform_.windows.Alert(this);
     platform_.windows.SetStayOnTop(this, true);
     platform_.cursor.SetPos(pos() + QPoint(210, pointerY));
 }
@@ -221,7 +224,7 @@ void MainWindow::ArrangeAtCreation() {
 }
 
 void MainWindow::SetAlarmHalfOpen(bool open) {
-    resize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
+    setFixedSize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
     for (QWidget* control :
          std::initializer_list<QWidget*>{alarmBackgroundPicture, alarmTitleLabel, alarmHideButton,
                                          closeAlarmHalfButton, clockPanel, alarmPanel})

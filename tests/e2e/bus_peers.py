@@ -5,7 +5,8 @@ notification service, a StatusNotifierWatcher with a host and the power
 daemon's scheduled wake-up, which write down what the program tells them,
 one JSON object a line, in LOG. A line "stop ID" written to COMMANDS makes
 the service invoke "Stop" on that notification, "act ID ACTION" any of its
-actions; "wake COOKIE" makes the power daemon call the program back as at
+actions, "token ID TOKEN" hand over an activation token for the action to
+follow; "wake COOKIE" makes the power daemon call the program back as at
 the machine's wake.
 
     bus_peers.py LOG COMMANDS
@@ -61,6 +62,10 @@ class Notifications(dbus.service.Object):
 
     @dbus.service.signal("org.freedesktop.Notifications", signature="uu")
     def NotificationClosed(self, id, reason):
+        pass
+
+    @dbus.service.signal("org.freedesktop.Notifications", signature="us")
+    def ActivationToken(self, id, token):
         pass
 
 
@@ -163,6 +168,9 @@ def main():
             elif word == "act":
                 number, _, action = number.partition(" ")
                 notifications.ActionInvoked(dbus.UInt32(int(number)), action)
+            elif word == "token":
+                number, _, token = number.partition(" ")
+                notifications.ActivationToken(dbus.UInt32(int(number)), token)
             elif word == "wake":
                 power.wake(int(number))
         done[0] = len(lines)

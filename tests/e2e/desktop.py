@@ -51,7 +51,8 @@ class Desktop:
         runtime = os.path.join(self.root, "runtime")
         os.makedirs(runtime, mode=0o700)
         self.env = dict(os.environ)
-        self.env.pop("WAYLAND_DISPLAY", None)
+        for name in ("WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP"):
+            self.env.pop(name, None)
         self.env.update({"XDG_RUNTIME_DIR": runtime, "HOME": self.root,
                          "QT_QPA_PLATFORM": "xcb", "LC_ALL": "C.UTF-8"})
         self.recording = None

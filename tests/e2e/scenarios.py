@@ -397,7 +397,8 @@ def desktop_bus(d):
     shown = wait_for(lambda: calls("Notify"), "the notification", timeout=8)[0]
     check(shown["summary"] == "Quick timer 0 min" and shown["body"] == "Set for 0:03",
           "notified %r" % shown)
-    check(shown["actions"] == ["stop", "Stop", "snooze", "Snooze 5 min", "again", "Again"]
+    check(shown["actions"] == ["stop", "Stop", "snooze", "Snooze 5 min", "again", "Again",
+                               "default", "Show"]
           and shown["urgency"] == 2 and shown["timeout"] == 0
           and shown["entry"] == "org.quorbel.Quorbel", "notified %r" % shown)
     check("_NET_WM_STATE_ABOVE" in d.state(window), "not on top")
