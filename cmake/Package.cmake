@@ -23,7 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorbel.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The sound service is loaded at the first sound; the design's faces and
-# the desktop's opener are used when present.
+# the desktop's opener are used when present; Qt's Wayland plugin and
+# libwayland-client draw natively on Wayland desktops other than GNOME and
+# KDE, which otherwise get the X11 window through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libcanberra0, libcanberra-pulse, libsndfile1, libpulse0, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core")
+    "libcanberra0, libcanberra-pulse, libsndfile1, libpulse0, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core, qt6-wayland, libwayland-client0")
 include(CPack)

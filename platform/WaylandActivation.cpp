@@ -137,7 +137,11 @@ private:
 } // namespace
 
 WaylandActivation::WaylandActivation(QString appId)
-    : appId_(std::move(appId)) {}
+    : appId_(std::move(appId))
+    , startToken_(qgetenv("XDG_ACTIVATION_TOKEN")) {
+    // The launcher's token is for the start, not for a ring hours later.
+    Offer(startToken_);
+}
 
 bool WaylandActivation::Native() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -169,6 +173,8 @@ void WaylandActivation::ActivateShown(QWindow* window) {
     // one of the program's windows has the keyboard; it takes a token given
     // in XDG_ACTIVATION_TOKEN before that, as the tray's is given.
     QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (token == startToken_)
+        token.clear();
     if (token.isEmpty() && !offered_.isEmpty() && offeredAge_.elapsed() < kFreshMs)
         token = offered_;
     offered_.clear();

@@ -37,6 +37,8 @@ private:
     QByteArray RequestToken() const;
 
     QString appId_;
+    // What the program's own start was given.
+    QByteArray startToken_;
     QByteArray offered_;
     QElapsedTimer offeredAge_;
 };
