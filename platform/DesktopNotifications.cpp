@@ -57,7 +57,7 @@ bool DesktopNotifications::Connected() {
         session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                         SLOT(NotificationClosed(uint, uint)));
         // Sent just before the action it goes with, by services that have
-        // tokens to give (version 1.2 of the specification).
+        // tokens to give.
         session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"), this,
                         SLOT(ActivationToken(uint, QString)));
     }
