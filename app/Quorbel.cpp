@@ -2,6 +2,7 @@
 #include "Quorbel.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 namespace {
 
@@ -204,9 +205,9 @@ void Quorbel::ToggleTimer(int n) {
 }
 
 void Quorbel::Tick() {
-    // The seconds that really passed since the last tick, suspend included:
-    // after a stall every timer shows what is really left. Counted against
-    // the whole run, so that a tick late by a fraction is made up later.
+    // The seconds that really passed since the last tick, suspend included,
+    // for the stopwatch; counted against the whole run, so that a tick late
+    // by a fraction is made up later. The timers read the clock themselves.
     const qint64 now = platform_.clock.SinceBoot();
     const int seconds = int(qBound<qint64>(0, qRound64((now - counted_) / 1000.0), kLongestGap));
     counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
@@ -218,9 +219,9 @@ void Quorbel::Tick() {
     // Seen before the countdowns below, so a timer running out in this tick
     // still counts as running.
     tray_.Animate(timers_.AnyRunning());
-    timers_.TickCountdowns(seconds);
+    timers_.TickCountdowns();
     tray_.ReleaseNumber();
-    timers_.TickQuickTimers(seconds);
+    timers_.TickQuickTimers();
 
     rows_.AgePopup();
     tray_.UpdateHint();
@@ -296,11 +297,12 @@ void Quorbel::ConnectCommands() {
 }
 
 Moment Quorbel::Now() const {
-    return {platform_.clock.WallMs(), counted_, platform_.clock.BootId()};
+    return {platform_.clock.WallMs(), platform_.clock.SinceBoot(), platform_.clock.BootId()};
 }
 
 Quorbel::~Quorbel() {
     platform_.power.ListenForSleep({});
+    platform_.clock.ListenForClockSet({});
     platform_.power.KeepAwake(false);
 }
 
@@ -315,6 +317,17 @@ void Quorbel::ConnectJournal() {
                 else
                     Tick();
             });
+        });
+        platform_.clock.ListenForClockSet([this] { Handle([this] { journal_.WallClockSet(); }); });
+    });
+    connect(&journal_, &JournalKeeper::CannotKeep, this, [this](const QString& path) {
+        // Told from the event loop, not from inside the write that failed.
+        QTimer::singleShot(0, this, [this, path] {
+            platform_.questions.Tell(
+                QStringLiteral("Quorbel"),
+                QStringLiteral("The running timers cannot be kept for the next start, since "
+                               "this file cannot be written:\n%1")
+                    .arg(path));
         });
     });
     // While a timer rings, the screen stays on and the machine awake.

@@ -80,8 +80,8 @@ private:
     void ConnectJournal();
     void ConnectAlerts();
     void ConnectAlertActions();
-    // Now, as the journal counts time: the wall clock, the clock since boot
-    // as far as the tick has counted it, and the boot.
+    // Now, as the journal counts time: the wall clock, the clock since
+    // boot, and the boot.
     Moment Now() const;
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
@@ -95,7 +95,7 @@ private:
     // Where the user's files are, and the state the program keeps.
     UserFiles files_;
     SettingsStore settings_;
-    Timers timers_{settings_};
+    Timers timers_{settings_, [this] { return platform_.clock.SinceBoot(); }};
     AlarmClock alarms_;
     Stopwatch stopwatch_;
     AlertOptions alertOptions_;
@@ -115,8 +115,9 @@ private:
     AutostartOption autostart_;
     TunedAlerts tunedAlerts_;
     AlertTuner alertTuner_;
-    // The clock since boot up to which the tick has counted its seconds.
+    // The clock since boot up to which the tick has counted the stopwatch's
+    // seconds.
     qint64 counted_ = 0;
-    // Past a day every timer has run out: no stall is counted longer.
+    // No stall is counted longer.
     static constexpr qint64 kLongestGap = 100 * 3600;
 };

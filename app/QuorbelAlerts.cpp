@@ -77,7 +77,7 @@ void Quorbel::SnoozeTimer(int n) {
         return;
     ToggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
-    timers_.Resume(n, slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks);
+    timers_.RunFor(n, slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks);
 }
 
 void Quorbel::AgainTimer(int n) {

@@ -28,45 +28,62 @@ JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmCl
             SnoozeSounded();
         Note();
     });
-    for (auto signal : {&Timers::Started, &Timers::Resumed, &Timers::Cleared})
-        connect(&timers_, signal, this, [this] { Note(); });
+    for (auto signal : {&Timers::Started, &Timers::Resumed}) {
+        connect(&timers_, signal, this, [this](int n) {
+            const Moment now = now_();
+            wallDue_.insert(n, now.wallMs + timers_.DueMs(n) - now.bootMs);
+            Note();
+        });
+    }
     connect(&timers_, &Timers::Expired, this, [this](int n) {
         rangAt_.insert(n, now_().wallMs);
         Note();
     });
-    connect(&timers_, &Timers::Cleared, this, [this](int n) { rangAt_.remove(n); });
+    connect(&timers_, &Timers::Cleared, this, [this](int n) {
+        rangAt_.remove(n);
+        wallDue_.remove(n);
+        byWall_.remove(n);
+        Note();
+    });
 }
 
 void JournalKeeper::Restore() {
     if (restored_)
         return;
     restored_ = true;
-    QByteArray bytes;
-    const QString path = files_.Write(file::Journal);
-    if (ReadWholeFile(path, bytes) != FileState::Read)
-        return;
-    const std::optional<Journal> journal = Journal::Parse(bytes);
-    if (!journal) {
-        Guard([&] {
-            platform::WriteUserFile(platform_.files, files_,
-                                    file::Journal + QStringLiteral(".foreign"), bytes);
-        });
-        // The foreign file gives way to a journal of this program's.
-        onDisk_ = true;
+    // What the command line started is written now, whatever the file held.
+    if (std::exchange(changedBeforeRestore_, false))
         Note();
+    QByteArray bytes;
+    const FileState state = ReadWholeFile(files_.Write(file::Journal), bytes);
+    if (state == FileState::Missing)
+        return;
+    const std::optional<Journal> journal =
+        state == FileState::Read ? Journal::Parse(bytes) : std::nullopt;
+    if (!journal) {
+        SetAside();
         return;
     }
     const Reconciled done = Reconcile(*journal, now_());
     onDisk_ = !journal->Empty();
     for (const Reconciled::Resume& timer : done.resume) {
-        if (timers_.StateOf(timer.timer) == Timers::State::Idle)
-            timers_.Resume(timer.timer, timer.seconds);
+        if (timers_.StateOf(timer.timer) != Timers::State::Idle)
+            continue;
+        timers_.Resume(timer.timer, timer.dueBootMs);
+        // The moment it was first due, not one reckoned again from now.
+        wallDue_.insert(timer.timer, timer.dueWallMs);
+        if (timer.byWall)
+            byWall_.insert(timer.timer);
     }
     for (const Reconciled::Ring& timer : done.ring) {
         if (timers_.StateOf(timer.timer) == Timers::State::Ringing)
             continue;
         timers_.Expire(timer.timer);
         rangAt_.insert(timer.timer, timer.ranOutWallMs);
+        if (timer.byWall) {
+            wallDue_.insert(timer.timer, timer.dueWallMs);
+            byWall_.insert(timer.timer);
+        }
         emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
     }
     if (done.stopwatch && stopwatch_.AtRest())
@@ -86,6 +103,44 @@ void JournalKeeper::Restore() {
     }
 }
 
+void JournalKeeper::SetAside() {
+    // Renamed, not copied: a nearly full disk takes a rename too, and the
+    // user's file stays whole whatever it is (a folder, a link, too large).
+    if (!platform::SetAsideUserFile(platform_.files, files_, file::Journal)) {
+        keepable_ = false;
+        if (!std::exchange(toldCannotKeep_, true))
+            emit CannotKeep(files_.Write(file::Journal));
+        return;
+    }
+    onDisk_ = false;
+}
+
+void JournalKeeper::WallClockSet() {
+    if (byWall_.isEmpty())
+        return;
+    const Moment now = now_();
+    for (const int n : QSet<int>(byWall_)) {
+        const qint64 wallDue = wallDue_.value(n);
+        const qint64 dueBoot = now.bootMs + (wallDue - now.wallMs);
+        if (timers_.IsRunning(n) && wallDue <= now.wallMs) {
+            timers_.Expire(n);
+            rangAt_.insert(n, wallDue);
+        } else if (timers_.IsRunning(n)) {
+            timers_.Resume(n, dueBoot);
+        } else if (timers_.IsRinging(n) && wallDue > now.wallMs) {
+            // It rang at the start by a clock that ran ahead: its time has
+            // not come.
+            timers_.Toggle(n);
+            timers_.Resume(n, dueBoot);
+        } else {
+            continue;
+        }
+        wallDue_.insert(n, wallDue);
+        byWall_.insert(n);
+    }
+    Note();
+}
+
 void JournalKeeper::SnoozeSounded() {
     snoozeDueMs_ = now_().wallMs + snoozeMs_();
     Note();
@@ -100,21 +155,28 @@ void JournalKeeper::WriteNow() {
 
 void JournalKeeper::Forget() {
     writePending_ = false;
-    if (!onDisk_)
+    platform_.power.WakeAt(0, [](bool) {});
+    if (!onDisk_ || !keepable_)
         return;
     Journal nothing;
     nothing.bootId = now_().bootId;
+    // A disk too full for the empty journal still lets it go: what the user
+    // ended must not ring at the next start.
     if (Guard([&] {
             platform::WriteUserFile(platform_.files, files_, file::Journal, nothing.Bytes());
-        }))
+        }) ||
+        platform_.files.Remove(files_.Write(file::Journal)))
         onDisk_ = false;
-    platform_.power.WakeAt(0, [](bool) {});
 }
 
 void JournalKeeper::Note() {
     // Nothing is written before the journal on disk has been read: it
     // would be lost.
-    if (!restored_ || writePending_)
+    if (!restored_) {
+        changedBeforeRestore_ = true;
+        return;
+    }
+    if (writePending_)
         return;
     writePending_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -129,8 +191,8 @@ Journal JournalKeeper::Current() const {
     journal.bootId = now.bootId;
     slot::ForEachSlot([&](int n) {
         if (timers_.IsRunning(n)) {
-            const qint64 in = 1000 * qint64(timers_.SecondsUntilRing(n));
-            journal.running.append({n, now.wallMs + in, now.bootMs + in});
+            const qint64 due = timers_.DueMs(n);
+            journal.running.append({n, wallDue_.value(n, now.wallMs + due - now.bootMs), due});
         } else if (timers_.IsRinging(n)) {
             journal.ringing.append({n, rangAt_.value(n, now.wallMs)});
         }
@@ -172,6 +234,19 @@ void JournalKeeper::Write() {
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.Empty() && !onDisk_)
         return;
-    platform::WriteUserFile(platform_.files, files_, file::Journal, journal.Bytes());
+    Put(journal);
+}
+
+bool JournalKeeper::Put(const Journal& journal) {
+    if (!keepable_)
+        return false;
+    if (!Guard([&] {
+            platform::WriteUserFile(platform_.files, files_, file::Journal, journal.Bytes());
+        })) {
+        if (!std::exchange(toldCannotKeep_, true))
+            emit CannotKeep(files_.Write(file::Journal));
+        return false;
+    }
     onDisk_ = !journal.Empty();
+    return true;
 }

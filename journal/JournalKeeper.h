@@ -6,7 +6,8 @@
 // meanwhile rings at once, an alarm missed by less than ten minutes rings.
 // A deliberate quit leaves nothing to bring back; any other end of the
 // program (a crash, a kill, the session's end) leaves the journal as the
-// last change wrote it.
+// last change wrote it. Each running timer keeps the moment it was first
+// due, on both clocks, however often the program comes back.
 #pragma once
 
 #include "core/UserFiles.h"
@@ -17,6 +18,7 @@
 #include "platform/Platform.h"
 
 #include <QObject>
+#include <QSet>
 #include <functional>
 
 class JournalKeeper : public QObject {
@@ -26,9 +28,13 @@ public:
                   platform::Platform platform, const UserFiles& files, std::function<Moment()> now,
                   std::function<int()> snoozeMs, QObject* parent);
 
-    // Once the settings are in. A journal that cannot be read is set aside
-    // beside it, "journal.qbx.foreign", and the program starts clean.
+    // Once the settings are in. A journal that cannot be read, or that is
+    // not this program's, is set aside beside it, "journal.qbx.foreign",
+    // and the program starts clean. A timer started before is written then.
     void Restore();
+    // The wall clock was set: the timers brought back by it from another
+    // boot ring at their moment on the clock as it is now.
+    void WallClockSet();
     // Written at once: the machine is about to sleep.
     void WriteNow();
     // The user quit: what ran is over.
@@ -45,12 +51,17 @@ signals:
     void SnoozeBack(bool soundDue, qint64 nextInMs);
     // Whether the system wakes a sleeping machine for what rings next.
     void WakesMachine(bool wakes);
+    // The journal could not be written: once in a run.
+    void CannotKeep(const QString& path);
 
 private:
     // A write soon, once for all the changes of one event.
     void Note();
     void Write();
     Journal Current() const;
+    // The file replaced; the user hears once when it cannot be.
+    bool Put(const Journal& journal);
+    void SetAside();
 
     Timers& timers_;
     Stopwatch& stopwatch_;
@@ -62,10 +73,18 @@ private:
     const UserFiles& files_;
     std::function<Moment()> now_;
     bool restored_ = false;
+    bool changedBeforeRestore_ = false;
     bool writePending_ = false;
+    // False once a file that could not be read stays where the journal goes.
+    bool keepable_ = true;
+    bool toldCannotKeep_ = false;
     // The journal on disk names a timer.
     bool onDisk_ = false;
     bool wakes_ = true;
     // When each ringing timer ran out, for the next start's notification.
     QHash<int, qint64> rangAt_;
+    // When each running timer is due on the wall clock, as first reckoned.
+    QHash<int, qint64> wallDue_;
+    // The timers brought back by the wall clock from another boot.
+    QSet<int> byWall_;
 };

@@ -9,10 +9,25 @@ namespace {
 
 const QByteArray kHeader = "quorbel journal 1";
 
+// Digits only, a minus at most before them, and within the bounds every
+// moment and count of the journal keeps: no sum or difference of two of
+// them can overflow.
 std::optional<qint64> Number(const QByteArray& text) {
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok ? std::optional<qint64>(value) : std::nullopt;
+    const qsizetype digits = text.startsWith('-') ? text.size() - 1 : text.size();
+    if (digits < 1 || digits > 15)
+        return std::nullopt;
+    for (qsizetype i = text.size() - digits; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+    }
+    const qint64 value = text.toLongLong();
+    return value >= -Journal::kLargest && value <= Journal::kLargest ? std::optional(value)
+                                                                     : std::nullopt;
+}
+
+// A moment as written: always one the reader takes back.
+QByteArray Written(qint64 value) {
+    return QByteArray::number(qBound(-Journal::kLargest, value, Journal::kLargest));
 }
 
 std::optional<int> Timer(const QByteArray& text) {
@@ -29,7 +44,8 @@ std::optional<Journal::StopwatchState> ParseStopwatch(const QList<QByteArray>& w
         if (wall && boot)
             return Journal::StopwatchState{true, *wall, *boot, 0};
     } else if (words.size() == 3 && words[1] == "paused") {
-        if (const auto seconds = Number(words[2]); seconds && *seconds >= 0)
+        if (const auto seconds = Number(words[2]);
+            seconds && *seconds >= 0 && *seconds <= Journal::kLongestStopwatch)
             return Journal::StopwatchState{false, 0, 0, *seconds};
     }
     return std::nullopt;
@@ -40,23 +56,24 @@ std::optional<Journal::StopwatchState> ParseStopwatch(const QList<QByteArray>& w
 QByteArray Journal::Bytes() const {
     QByteArray bytes = kHeader + "\nboot " + bootId.toUtf8() + '\n';
     for (const Running& timer : running) {
-        bytes += "running " + QByteArray::number(timer.timer) + ' ' +
-                 QByteArray::number(timer.wallMs) + ' ' + QByteArray::number(timer.bootMs) + '\n';
+        bytes += "running " + QByteArray::number(timer.timer) + ' ' + Written(timer.wallMs) + ' ' +
+                 Written(timer.bootMs) + '\n';
     }
     for (const Ringing& timer : ringing) {
-        bytes += "ringing " + QByteArray::number(timer.timer) + ' ' +
-                 QByteArray::number(timer.wallMs) + '\n';
+        bytes += "ringing " + QByteArray::number(timer.timer) + ' ' + Written(timer.wallMs) + '\n';
     }
     if (stopwatch && stopwatch->running) {
-        bytes += "stopwatch running " + QByteArray::number(stopwatch->wallMs) + ' ' +
-                 QByteArray::number(stopwatch->bootMs) + '\n';
+        bytes += "stopwatch running " + Written(stopwatch->wallMs) + ' ' +
+                 Written(stopwatch->bootMs) + '\n';
     } else if (stopwatch) {
-        bytes += "stopwatch paused " + QByteArray::number(stopwatch->seconds) + '\n';
+        bytes += "stopwatch paused " +
+                 QByteArray::number(qBound<qint64>(0, stopwatch->seconds, kLongestStopwatch)) +
+                 '\n';
     }
     for (const auto& [alarm, wallMs] : alarms)
-        bytes += "alarm " + QByteArray::number(alarm) + ' ' + QByteArray::number(wallMs) + '\n';
+        bytes += "alarm " + QByteArray::number(alarm) + ' ' + Written(wallMs) + '\n';
     if (snooze)
-        bytes += "snooze " + QByteArray::number(*snooze) + '\n';
+        bytes += "snooze " + Written(*snooze) + '\n';
     return bytes;
 }
 
@@ -76,6 +93,8 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
             const auto wall = Number(words[2]);
             if (!alarm || (*alarm != 1 && *alarm != 2) || !wall)
                 return std::nullopt;
+            // An alarm named twice is one alarm, at its last minute.
+            journal.alarms.removeIf([&](const auto& named) { return named.first == *alarm; });
             journal.alarms.append({int(*alarm), *wall});
             continue;
         }
@@ -100,6 +119,9 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
         const auto boot = running ? Number(words[3]) : std::optional<qint64>(0);
         if (!timer || !wall || !boot)
             return std::nullopt;
+        // A timer named twice is one timer, as its last line has it.
+        journal.running.removeIf([&](const Running& named) { return named.timer == *timer; });
+        journal.ringing.removeIf([&](const Ringing& named) { return named.timer == *timer; });
         if (running)
             journal.running.append({*timer, *wall, *boot});
         else
@@ -113,18 +135,16 @@ Reconciled Reconcile(const Journal& journal, const Moment& now) {
     const bool sameBoot = !journal.bootId.isEmpty() && journal.bootId == now.bootId;
     for (const Journal::Running& timer : journal.running) {
         const qint64 leftMs = sameBoot ? timer.bootMs - now.bootMs : timer.wallMs - now.wallMs;
-        if (leftMs > 0) {
-            // A part of a second left is a second still to wait.
-            done.resume.append({timer.timer, int(qMin<qint64>((leftMs + 999) / 1000, 100 * 3600))});
-        } else {
-            done.ring.append({timer.timer, now.wallMs + leftMs});
-        }
+        if (leftMs > 0)
+            done.resume.append({timer.timer, now.bootMs + leftMs, timer.wallMs, !sameBoot});
+        else
+            done.ring.append({timer.timer, now.wallMs + leftMs, timer.wallMs, !sameBoot});
     }
     for (const Journal::Ringing& timer : journal.ringing)
-        done.ring.append({timer.timer, timer.wallMs});
+        done.ring.append({timer.timer, qMin(timer.wallMs, now.wallMs), timer.wallMs});
     if (const auto& watch = journal.stopwatch; watch && watch->running) {
         const qint64 sinceMs = sameBoot ? now.bootMs - watch->bootMs : now.wallMs - watch->wallMs;
-        done.stopwatch = {qMax<qint64>(0, sinceMs / 1000), true};
+        done.stopwatch = {qBound<qint64>(0, sinceMs / 1000, Journal::kLongestStopwatch), true};
     } else if (watch) {
         done.stopwatch = {watch->seconds, false};
     }

@@ -46,6 +46,11 @@ struct Journal {
         bool operator==(const StopwatchState&) const = default;
     };
 
+    // No number of a journal lies beyond this (in milliseconds, the year
+    // 33658), and the stopwatch counts no further than a century.
+    static constexpr qint64 kLargest = 999'999'999'999'999;
+    static constexpr qint64 kLongestStopwatch = 100LL * 366 * 24 * 3600;
+
     QString bootId;
     QList<Running> running;
     QList<Ringing> ringing;
@@ -72,18 +77,25 @@ struct Moment {
 };
 
 // What a start makes of a journal: the timers that resume, each with the
-// seconds until it rings, and the ones that ring at once, each with the
-// moment it ran out. In the same boot the clock since boot counts, which
-// no change of the wall clock moves; after a reboot the wall clock.
+// moment it rings on this boot's clock, and the ones that ring at once, each
+// with the moment it ran out. In the same boot the clock since boot counts,
+// which no change of the wall clock moves; after a reboot the wall clock,
+// whose moment such a timer keeps in case the clock is put right later.
 struct Reconciled {
     struct Resume {
         int timer;
-        int seconds;
+        qint64 dueBootMs;
+        qint64 dueWallMs;
+        // Reckoned by the wall clock, from another boot.
+        bool byWall = false;
         bool operator==(const Resume&) const = default;
     };
     struct Ring {
         int timer;
+        // Never later than now.
         qint64 ranOutWallMs;
+        qint64 dueWallMs = 0;
+        bool byWall = false;
         bool operator==(const Ring&) const = default;
     };
     QList<Resume> resume;

@@ -16,9 +16,10 @@ int Seconds(const SlotTime& time) {
 
 } // namespace
 
-Timers::Timers(SettingsStore& settings, QObject* parent)
+Timers::Timers(SettingsStore& settings, std::function<qint64()> sinceBoot, QObject* parent)
     : QObject(parent)
-    , settings_(settings) {
+    , settings_(settings)
+    , sinceBoot_(std::move(sinceBoot)) {
     // What the lines hold before any file is read.
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         const QString line = settings_.Prefs().Line(n);
@@ -139,6 +140,7 @@ bool Timers::Toggle(int n) {
         return false;
     }
     timer.state = State::Running;
+    timer.dueMs = sinceBoot_() + 1000 * qint64(SecondsUntilRing(n));
     emit Started(n);
     return true;
 }
@@ -166,6 +168,7 @@ void Timers::Edit(int n, const QString& hoursMinutes, const QString& message) {
     const QString single = SingleLineMessage(message);
     At(n).caption = single;
     settings_.Prefs().SetLine(n, time + single);
+    Rebase(n);
     emit Changed(n);
     emit Edited(n);
 }
@@ -178,6 +181,7 @@ void Timers::SetSeconds(int n, const QString& seconds) {
     // The saved message, not the caption, which holds only its first 30
     // characters after a load.
     settings_.Prefs().SetLine(n, TimeText(n) + settings_.Prefs().Line(n).mid(8));
+    Rebase(n);
     emit Changed(n);
 }
 
@@ -186,6 +190,7 @@ void Timers::ZeroSeconds(int n) {
         return;
     const QString shown = TimeText(n);
     SetTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));
+    Rebase(n);
     emit Changed(n);
 }
 
@@ -200,48 +205,66 @@ bool Timers::AcknowledgeAll() {
     return any;
 }
 
-void Timers::TickCountdowns(int seconds) {
+int Timers::SecondsUntil(qint64 dueMs) const {
+    const qint64 leftMs = dueMs - sinceBoot_();
+    return leftMs <= 0 ? 0 : int(qMin<qint64>((leftMs + 999) / 1000, 1000 * 3600));
+}
+
+void Timers::Rebase(int n) {
+    if (IsRunning(n))
+        At(n).dueMs = sinceBoot_() + 1000 * qint64(SecondsUntilRing(n));
+}
+
+void Timers::TickCountdowns() {
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         Timer& timer = At(n);
         if (timer.state != State::Running || !timer.time)
             continue;
-        const CountdownStep step = StepCountdown(*timer.time, seconds);
+        // As many seconds off as the clock has gone on: all of them once
+        // its moment has come, also after a stall or a sleep.
+        const int until = SecondsUntil(timer.dueMs);
+        const CountdownStep step = StepCountdown(
+            *timer.time, until == 0 ? SecondsUntilRing(n) : qMax(0, SecondsUntilRing(n) - until));
         timer.time = step.next;
         emit Changed(n);
         if (!step.trayIcon.isEmpty())
             emit LastMinute(n, step.trayIcon);
         if (step.lastSecond)
             emit LastSecond(n);
-        // Also when the time ran out within a stall: it rings at once.
-        if (step.kind == CountdownStep::Kind::RunOut)
+        if (until == 0)
             Expire(n);
     }
 }
 
-void Timers::TickQuickTimers(int seconds) {
+void Timers::TickQuickTimers() {
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
         Timer& timer = At(n);
         if (timer.state != State::Running)
             continue;
-        // The count never wraps.
-        timer.left = int(qMax<qint64>(0, qint64(timer.left) - seconds));
+        timer.left = qBound(0, timer.left, SecondsUntil(timer.dueMs));
         if (timer.left <= 0)
             Expire(n);
     }
 }
 
-void Timers::Resume(int n, int secondsUntilRing) {
+void Timers::Resume(int n, qint64 dueMs) {
     Timer& timer = At(n);
     timer.state = State::Running;
+    timer.dueMs = dueMs;
+    const int until = SecondsUntil(dueMs);
     if (slot::IsQuick(n)) {
-        timer.left = secondsUntilRing;
+        timer.left = until;
     } else {
-        const int left = qBound(0, secondsUntilRing - 1, 99 * 3600 + 59 * 60 + 59);
+        const int left = qBound(0, until - 1, 99 * 3600 + 59 * 60 + 59);
         timer.time = SlotTime{left / 3600, left / 60 % 60, left % 60};
         timer.unreadableTime.clear();
     }
     emit Changed(n);
     emit Resumed(n);
+}
+
+void Timers::RunFor(int n, int secondsUntilRing) {
+    Resume(n, sinceBoot_() + 1000 * qint64(secondsUntilRing));
 }
 
 void Timers::Expire(int n) {

@@ -4,7 +4,10 @@
 // 23 to 34. Each is at rest, running or ringing. A countdown counts its
 // time down from the hours, minutes and seconds of its saved line and shows
 // its message; a quick timer runs the length its line of "pprefs.qbx" gives.
-// Every change the user makes goes straight into the saved line.
+// Every change the user makes goes straight into the saved line. A running
+// timer rings at an exact moment of the clock since boot, the first tick
+// after it; what a countdown shows is reckoned from that moment, so a late
+// or early tick never moves it.
 #pragma once
 
 #include "SlotTime.h"
@@ -14,6 +17,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 class SettingsStore;
@@ -24,7 +28,8 @@ public:
     enum class State { Idle, Running, Ringing };
     Q_ENUM(State)
 
-    explicit Timers(SettingsStore& settings, QObject* parent = nullptr);
+    // sinceBoot: milliseconds since the system started, suspend included.
+    Timers(SettingsStore& settings, std::function<qint64()> sinceBoot, QObject* parent = nullptr);
 
     State StateOf(int n) const { return At(n).state; }
     bool IsRunning(int n) const { return StateOf(n) == State::Running; }
@@ -38,9 +43,11 @@ public:
     QString TimeText(int n) const;
     // What a running timer has left, in seconds.
     int SecondsLeft(int n) const;
-    // How many ticks from now a running timer rings: a countdown shows
+    // How many seconds from its start a timer rings: a countdown shows
     // 00:00:00 for a second before it does.
     int SecondsUntilRing(int n) const;
+    // When a running timer rings, on the clock since boot.
+    qint64 DueMs(int n) const { return At(n).dueMs; }
     // A running countdown with less than a minute to go.
     bool InLastMinute(int n) const;
     // What its button shows: a countdown's message, a quick timer's minutes.
@@ -79,15 +86,18 @@ public:
     void ZeroSeconds(int n);
     // Every ringing timer back to rest; whether there was one.
     bool AcknowledgeAll();
-    // The seconds that passed, taken off the running countdowns, then off
-    // the running quick timers. Between the two the tick has its own step.
-    void TickCountdowns(int seconds);
-    void TickQuickTimers(int seconds);
+    // The running countdowns, then the running quick timers, brought to
+    // the clock: each shows what is left, and one whose moment has come
+    // rings. Between the two the tick has its own step.
+    void TickCountdowns();
+    void TickQuickTimers();
     // Runs out now: it rings.
     void Expire(int n);
-    // Running again after the program was away, ringing that many ticks
-    // from now, as it would have had it run on.
-    void Resume(int n, int secondsUntilRing);
+    // Running again (after the program was away, or a snooze), ringing at
+    // that moment of the clock since boot.
+    void Resume(int n, qint64 dueMs);
+    // Running again, ringing that many seconds from now.
+    void RunFor(int n, int secondsUntilRing);
 
 signals:
     // Its time or caption changed.
@@ -115,13 +125,20 @@ private:
         QString unreadableTime;
         // A quick timer's seconds left.
         int left = 0;
+        // Running: when it rings, on the clock since boot.
+        qint64 dueMs = 0;
         QString caption;
     };
     Timer& At(int n);
     const Timer& At(int n) const;
     void SetTime(int n, const QString& text);
     void Clear(int n);
+    // A running countdown's time changed by hand: it rings that much later.
+    void Rebase(int n);
+    // Whole seconds from now until the moment; none once it has come.
+    int SecondsUntil(qint64 dueMs) const;
 
     SettingsStore& settings_;
+    std::function<qint64()> sinceBoot_;
     std::array<Timer, slot::LastQuick + 1> timers_;
 };

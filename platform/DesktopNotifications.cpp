@@ -5,8 +5,14 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -52,6 +58,12 @@ bool DesktopNotifications::Connected() {
     QDBusConnection session = QDBusConnection::sessionBus();
     connected_ = session.isConnected();
     if (connected_) {
+        watcher_ = new QDBusServiceWatcher(kService, session,
+                                           QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                [this](const QString&, const QString& before, const QString& after) {
+                    ServiceChanged(before, after);
+                });
         session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
                         SLOT(ActionInvoked(uint, QString)));
         session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
@@ -64,10 +76,47 @@ bool DesktopNotifications::Connected() {
     return connected_;
 }
 
+void DesktopNotifications::ServiceChanged(const QString& before, const QString& after) {
+    // A service that went: its ids, and its answers still to come, mean
+    // nothing now.
+    if (!before.isEmpty()) {
+        ++service_;
+        for (auto it = shown_.begin(); it != shown_.end();) {
+            if (it->withdrawn) {
+                it = shown_.erase(it);
+                continue;
+            }
+            it->id = 0;
+            it->asked = false;
+            ++it;
+        }
+    }
+    // The alerts that still ring, shown by the one that came; a service
+    // started by the program's own notification answers that one.
+    if (!after.isEmpty()) {
+        for (const int key : shown_.keys()) {
+            if (!shown_[key].asked)
+                Send(key);
+        }
+    }
+}
+
 void DesktopNotifications::Notify(int key, const Notifications::Notice& notice) {
     if (!Connected())
         return;
-    withdrawn_.remove(key);
+    Shown& shown = shown_[key];
+    shown.notice = notice;
+    shown.withdrawn = false;
+    if (shown.asked) {
+        shown.renewed = true;
+        return;
+    }
+    Send(key);
+}
+
+void DesktopNotifications::Send(int key) {
+    Shown& shown = shown_[key];
+    const Notifications::Notice& notice = shown.notice;
     QDBusMessage message = Call(QStringLiteral("Notify"));
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
@@ -78,50 +127,104 @@ void DesktopNotifications::Notify(int key, const Notifications::Notice& notice) 
             actions << name.id << name.text;
     }
     // An alert never expires by itself: it waits for the user.
-    message << QStringLiteral("Quorbel") << shown_.value(key, 0) << id_ << notice.summary
-            << notice.body << actions << hints << (notice.urgent ? 0 : -1);
+    message << QStringLiteral("Quorbel") << shown.id << id_ << notice.summary << notice.body
+            << actions << hints << (notice.urgent ? 0 : -1);
+    shown.asked = true;
+    shown.renewed = false;
     auto* answer =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this,
-            [this, key](QDBusPendingCallWatcher* call) {
+            [this, key, service = service_](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
                 const QDBusPendingReply<uint> reply = *call;
-                if (reply.isError())
+                if (service != service_)
                     return;
-                shown_.insert(key, reply.value());
-                // Acknowledged before the service answered.
-                if (withdrawn_.remove(key))
-                    Withdraw(key);
+                const auto shown = shown_.find(key);
+                if (shown == shown_.end()) {
+                    // Closed on the desktop while its renewal was on the way.
+                    if (!reply.isError())
+                        Close(reply.value());
+                    return;
+                }
+                shown->asked = false;
+                if (!reply.isError())
+                    shown->id = reply.value();
+                if (shown->withdrawn) {
+                    Close(shown->id);
+                    shown_.erase(shown);
+                } else if (shown->renewed) {
+                    Send(key);
+                }
             });
 }
 
-void DesktopNotifications::Withdraw(int key) {
-    if (!connected_)
+void DesktopNotifications::Close(uint id) {
+    if (id == 0)
         return;
-    const auto shown = shown_.constFind(key);
-    if (shown == shown_.constEnd()) {
-        withdrawn_.insert(key);
-        return;
-    }
     QDBusMessage message = Call(QStringLiteral("CloseNotification"));
-    message << *shown;
-    shown_.erase(shown);
+    message << id;
     QDBusConnection::sessionBus().asyncCall(message);
 }
 
-void DesktopNotifications::WithdrawAllNow() {
+int DesktopNotifications::KeyOf(uint id) const {
+    for (auto it = shown_.cbegin(); it != shown_.cend(); ++it) {
+        if (id != 0 && it->id == id && !it->withdrawn)
+            return it.key();
+    }
+    return -1;
+}
+
+void DesktopNotifications::Withdraw(int key) {
+    const auto shown = shown_.find(key);
+    if (!connected_ || shown == shown_.end())
+        return;
+    if (shown->asked) {
+        shown->withdrawn = true;
+        return;
+    }
+    Close(shown->id);
+    shown_.erase(shown);
+}
+
+void DesktopNotifications::WithdrawAllNow(bool inExit) {
     if (!connected_)
         return;
-    for (const uint id : std::as_const(shown_)) {
-        QDBusMessage message = Call(QStringLiteral("CloseNotification"));
-        message << id;
-        QDBusConnection::sessionBus().call(message, QDBus::Block, 500);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDeadlineTimer deadline(500);
+    // Those still on their way are waited for, together and briefly: one
+    // left behind would ask for a Stop no one hears.
+    const auto asked = [this] {
+        return std::any_of(shown_.cbegin(), shown_.cend(), [](const Shown& s) { return s.asked; });
+    };
+    if (asked() && !inExit) {
+        for (Shown& shown : shown_)
+            shown.withdrawn = true;
+        QEventLoop wait;
+        QTimer::singleShot(deadline.remainingTime(), &wait, &QEventLoop::quit);
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &wait, [&] {
+            if (!asked())
+                wait.quit();
+        });
+        poll.start(10);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
+    for (const Shown& shown : std::as_const(shown_))
+        Close(shown.id);
     shown_.clear();
+    // The bus itself answers this one: once it has, every close before it
+    // is on its way to the service, answer or not.
+    if (!deadline.hasExpired()) {
+        bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                QStringLiteral("/org/freedesktop/DBus"),
+                                                QStringLiteral("org.freedesktop.DBus.Peer"),
+                                                QStringLiteral("Ping")),
+                 QDBus::Block, int(qMax<qint64>(1, deadline.remainingTime())));
+    }
 }
 
 void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
-    const int key = shown_.key(id, -1);
+    const int key = KeyOf(id);
     for (const ActionName& name : kActions) {
         if (key >= 0 && action == name.id && onAction)
             onAction(key, name.action);
@@ -129,12 +232,12 @@ void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
 }
 
 void DesktopNotifications::ActivationToken(uint id, const QString& token) {
-    if (shown_.key(id, -1) >= 0 && onActivationToken)
+    if (KeyOf(id) >= 0 && onActivationToken)
         onActivationToken(token.toUtf8());
 }
 
 void DesktopNotifications::NotificationClosed(uint id, uint) {
-    const int key = shown_.key(id, -1);
+    const int key = KeyOf(id);
     if (key >= 0)
         shown_.remove(key);
 }

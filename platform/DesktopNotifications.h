@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications through the freedesktop notification service on
 // the session bus. Every call is asynchronous: without a service, or a
-// bus, nothing happens and nothing waits.
+// bus, nothing happens and nothing waits. Each key has one notification:
+// a renewal sent before the service named the first waits for its name and
+// replaces it, and a service that restarts is shown again what still rings.
 #pragma once
 
 #include "Platform.h"
 
 #include <QHash>
 #include <QObject>
-#include <QSet>
 #include <functional>
+
+class QDBusServiceWatcher;
 
 namespace platform {
 
@@ -21,9 +24,11 @@ public:
 
     void Notify(int key, const Notifications::Notice& notice);
     void Withdraw(int key);
-    // Takes back every notification still shown and waits, a moment at
-    // most, until the service has them: the program is ending.
-    void WithdrawAllNow();
+    // Takes back every notification still shown within one short wait,
+    // however many there are and whether or not the service answers: the
+    // program is ending. From inside exit(), where no event may run, those
+    // the service has not named yet stay.
+    void WithdrawAllNow(bool inExit = false);
     std::function<void(int key, Notifications::Action action)> onAction;
     // The token a service hands over with an action, to bring the program
     // forward with the user's click.
@@ -35,16 +40,31 @@ private slots:
     void NotificationClosed(uint id, uint reason);
 
 private:
+    struct Shown {
+        Notifications::Notice notice;
+        // The service's id for it, once it answered; 0 before.
+        uint id = 0;
+        // A Notify is on its way; a renewal meanwhile waits for its answer.
+        bool asked = false;
+        bool renewed = false;
+        // Taken back while on its way: closed as soon as it has an id.
+        bool withdrawn = false;
+    };
     // Connects at the first notification, if the session has a bus.
     bool Connected();
+    void Send(int key);
+    void Close(uint id);
+    int KeyOf(uint id) const;
+    // The service changed hands: its ids mean nothing now.
+    void ServiceChanged(const QString& before, const QString& after);
 
     QString id_;
     bool tried_ = false;
     bool connected_ = false;
-    // The service's id of each key's notification, once it answered.
-    QHash<int, uint> shown_;
-    // Keys withdrawn while their notification was still on its way.
-    QSet<int> withdrawn_;
+    QHash<int, Shown> shown_;
+    // Counts the services that answered; an answer from one gone is dropped.
+    int service_ = 0;
+    QDBusServiceWatcher* watcher_ = nullptr;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSaveFile>
@@ -34,6 +35,16 @@ bool FakePlatform::Replace(const QString& path, const QByteArray& bytes) {
         return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool FakePlatform::Rename(const QString& from, const QString& to) {
+    if (!QFileInfo(to).isDir())
+        QFile::remove(to);
+    return QDir().rename(from, to);
+}
+
+bool FakePlatform::Remove(const QString& path) {
+    return QFile::remove(path) || !QFileInfo::exists(path);
 }
 
 void FakePlatform::Show(QWidget* window) {

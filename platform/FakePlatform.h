@@ -20,10 +20,11 @@ public:
     QTime TimeOfDay() const override { return time; }
     qint64 WallMs() const override { return QDateTime(date, time).toMSecsSinceEpoch(); }
     QString BootId() const override { return bootId; }
-    // A clock that moves a second from one look to the next, as the real
-    // one does between two ticks; Stall() makes a longer gap.
-    qint64 SinceBoot() override { return boot += 1000; }
+    // A clock that stands until the test moves it: a tick moves it a
+    // second, Stall() any longer gap.
+    qint64 SinceBoot() override { return boot; }
     void Stall(int milliseconds) { boot += milliseconds; }
+    void ListenForClockSet(std::function<void()> set) override { clockSet = std::move(set); }
     // Kept until the test lets the time pass.
     void After(int milliseconds, QObject* context, std::function<void()> then) override;
     // Runs, in order, everything that falls due in that many milliseconds.
@@ -53,6 +54,8 @@ public:
     QString ConfigHome() const override { return configHome; }
     // Writes the file for real, unless the disk is set to fill up.
     bool Replace(const QString& path, const QByteArray& bytes) override;
+    bool Rename(const QString& from, const QString& to) override;
+    bool Remove(const QString& path) override;
 
     // Six pixels a character, close to the design font's digits.
     int Width(const QFont&, const QString& text) const override { return 6 * int(text.size()); }
@@ -149,6 +152,7 @@ public:
     QDate date{2026, 12, 7};
     QString bootId = QStringLiteral("fake-boot");
     std::function<void(bool)> sleepListener;
+    std::function<void()> clockSet;
     bool keptAwake = false;
     qint64 wakeAt = 0;
     bool canWake = true;

@@ -38,6 +38,9 @@ public:
     // Calls then once from the event loop, a while from now, unless the
     // context has gone by then. Nothing waits meanwhile.
     virtual void After(int milliseconds, QObject* context, std::function<void()> then) = 0;
+    // Who hears that the wall clock was set (by hand, by a time service, at
+    // a change of zone it is not); an empty function stops the listening.
+    virtual void ListenForClockSet(std::function<void()> set) = 0;
 };
 
 class Cursor {
@@ -92,6 +95,12 @@ public:
     // False when any of that fails (a full disk, a folder that cannot be
     // written); the old file is then exactly as it was.
     virtual bool Replace(const QString& path, const QByteArray& bytes) = 0;
+    // Gives a file, a folder or a link another name in its folder, in one
+    // step and without copying, in place of whatever had that name.
+    virtual bool Rename(const QString& from, const QString& to) = 0;
+    // Removes a file or a link, which takes no space; true when nothing is
+    // left under the name.
+    virtual bool Remove(const QString& path) = 0;
 };
 
 class Text {

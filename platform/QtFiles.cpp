@@ -140,9 +140,11 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     }
     if (fd < 0)
         return false;
+    // The file keeps who may read it, and stays the user's to read and write
+    // whatever it was.
     struct stat old {};
     if (::stat(target.constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+        ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
 
     // Every step is checked: a full disk may show only at the sync, and a
     // network file system only at the close.
@@ -168,6 +170,25 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     }
     SyncFolder(folder);
     return true;
+}
+
+bool QtPlatform::Rename(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (QDir::isRelativePath(from) || QDir::isRelativePath(to))
+        return false;
+    if (::rename(source.constData(), target.constData()) == 0)
+        return true;
+    // A folder cannot take the place of a file: the file goes first. A
+    // folder in the way is never emptied.
+    if (errno == ENOTDIR && ::unlink(target.constData()) == 0)
+        return ::rename(source.constData(), target.constData()) == 0;
+    return false;
+}
+
+bool QtPlatform::Remove(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    return QDir::isAbsolutePath(path) && (::unlink(name.constData()) == 0 || errno == ENOENT);
 }
 
 namespace {

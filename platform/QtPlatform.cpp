@@ -211,8 +211,14 @@ QtPlatform::QtPlatform(std::unique_ptr<SingleInstance> instance)
 }
 
 QtPlatform::~QtPlatform() {
+    // A start from now on is the running copy, whatever the end still does.
+    if (instance_)
+        instance_->Release();
     ListenForEnd({}, {});
     delete endWatch_;
+    delete clockSetWatch_;
+    if (clockSetTimer_ >= 0)
+        ::close(clockSetTimer_);
     if (notifications_)
         notifications_->WithdrawAllNow();
     delete notifications_;

@@ -55,6 +55,7 @@ public:
     QString BootId() const override;
     qint64 SinceBoot() override;
     void After(int milliseconds, QObject* context, std::function<void()> then) override;
+    void ListenForClockSet(std::function<void()> set) override;
 
     QPoint Pos() const override;
     void SetPos(QPoint pos) override;
@@ -69,6 +70,8 @@ public:
     QString ExecutableDir() const override;
     QString ConfigHome() const override;
     bool Replace(const QString& path, const QByteArray& bytes) override;
+    bool Rename(const QString& from, const QString& to) override;
+    bool Remove(const QString& path) override;
 
     int Width(const QFont& font, const QString& text) const override;
     void LoadFonts(bool bitmapFaces) override;
@@ -146,6 +149,13 @@ private:
     std::unique_ptr<PowerDaemonWake> daemonWake_;
     LogindPower& Power();
     bool ArmWakeTimer(qint64 wallMs);
+
+    // A kernel timer that the wall clock's setting cancels; -1 until the
+    // first listener.
+    int clockSetTimer_ = -1;
+    QObject* clockSetWatch_ = nullptr;
+    std::function<void()> clockSet_;
+    void ArmClockSetTimer();
 
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the

@@ -43,12 +43,12 @@ void QtPlatform::AtExit() {
     QtPlatform* platform = std::exchange(listeningAtExit, nullptr);
     if (!platform)
         return;
-    // Alerts left on the desktop by a program that has gone would ask for
-    // a Stop that no one hears.
-    if (platform->notifications_)
-        platform->notifications_->WithdrawAllNow();
+    // What must survive first; then the alerts left on the desktop by a
+    // program that has gone, which would ask for a Stop no one hears.
     if (platform->saveListener_)
         platform->saveListener_();
+    if (platform->notifications_)
+        platform->notifications_->WithdrawAllNow(true);
 }
 
 void QtPlatform::ListenForEnd(std::function<void()> save, std::function<void()> end) {
@@ -144,6 +144,35 @@ bool QtPlatform::ArmWakeTimer(qint64 wallMs) {
     when.it_value.tv_sec = time_t(wallMs / 1000);
     when.it_value.tv_nsec = long(wallMs % 1000) * 1000000;
     return ::timerfd_settime(wakeTimer_, TFD_TIMER_ABSTIME, &when, nullptr) == 0;
+}
+
+void QtPlatform::ListenForClockSet(std::function<void()> set) {
+    clockSet_ = std::move(set);
+    if (!clockSet_ || clockSetTimer_ >= 0)
+        return;
+    // No time service says when it steps the clock, but the kernel cancels
+    // a timer on the wall clock that asked to be: a wake-up only then.
+    clockSetTimer_ = ::timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK);
+    if (clockSetTimer_ < 0)
+        return;
+    ArmClockSetTimer();
+    auto* watch = new QSocketNotifier(clockSetTimer_, QSocketNotifier::Read);
+    clockSetWatch_ = watch;
+    QObject::connect(watch, &QSocketNotifier::activated, watch, [this] {
+        uint64_t expired = 0;
+        const bool set = ::read(clockSetTimer_, &expired, sizeof expired) < 0 && errno == ECANCELED;
+        ArmClockSetTimer();
+        if (set && clockSet_)
+            clockSet_();
+    });
+}
+
+void QtPlatform::ArmClockSetTimer() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    itimerspec far{};
+    far.it_value.tv_sec = now.tv_sec + 365 * 24 * 3600;
+    ::timerfd_settime(clockSetTimer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr);
 }
 
 } // namespace platform

@@ -71,21 +71,43 @@ bool Address(const QString& folder, int folderFd, const QByteArray& name, sockad
     return true;
 }
 
-bool Send(const QString& folder, int folderFd, const QByteArray& name, const QByteArray& text) {
+enum class Sent { NoOne, Answered, Unanswered };
+
+// Hands the start to the copy listening at that socket, which answers once
+// it has the whole of it. Only a copy of the user's own is told anything.
+Sent Send(const QByteArray& path, const QByteArray& text) {
+    const QByteArray folder = path.left(path.lastIndexOf('/'));
+    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+    const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     sockaddr_un address;
-    if (!Address(folder, folderFd, name, address))
-        return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    // A copy that hangs keeps no start waiting.
+    const bool addressed =
+        folderFd >= 0 && Address(QFile::decodeName(folder), folderFd, name, address);
+    const int fd = addressed ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
+    const bool connected =
+        fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (folderFd >= 0)
+        ::close(folderFd);
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (!connected || ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 ||
+        peer.uid != ::geteuid()) {
+        if (fd >= 0)
+            ::close(fd);
+        return Sent::NoOne;
+    }
+    // A copy that hangs keeps no start waiting long.
     const timeval patience{2, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
-    const bool sent =
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-        WriteAll(fd, text, true);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    char answer = 0;
+    ssize_t got = -1;
+    if (WriteAll(fd, text, true) && ::shutdown(fd, SHUT_WR) == 0) {
+        do
+            got = ::read(fd, &answer, 1);
+        while (got < 0 && errno == EINTR);
+    }
     ::close(fd);
-    return sent;
+    return got == 1 ? Sent::Answered : Sent::Unanswered;
 }
 
 // One later start: read until it closes.
@@ -126,6 +148,9 @@ private:
             return;
         finished_ = true;
         notifier_.setEnabled(false);
+        // The later start hears that its command line arrived whole.
+        if (closed) [[maybe_unused]]
+            const ssize_t sent = ::send(fd_, "1", 1, MSG_NOSIGNAL);
         deleteLater();
         done_();
         if (closed)
@@ -184,31 +209,37 @@ SingleInstance::Start SingleInstance::Unpack(const QByteArray& bytes) {
 
 SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringList& arguments) {
     folderPath_ = PrivateFolder();
-    if (folderPath_.isEmpty())
-        return Outcome::Claimed;
-    folder_ = ::open(QFile::encodeName(folderPath_).constData(),
-                     O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    folder_ = folderPath_.isEmpty() ? -1
+                                    : ::open(QFile::encodeName(folderPath_).constData(),
+                                             O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
     // Two portable copies in different folders stay apart.
     const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
                                                      QCryptographicHash::Sha256)
                                 .toHex()
                                 .left(16);
-    const QByteArray lockName = "quorbel-" + hash + ".lock";
-    lock_ =
-        ::openat(folder_, lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (folder_ < 0 || lock_ < 0)
+    // Every start on one settings folder meets at the lock beside the
+    // settings, whatever its environment says (cron has no runtime folder);
+    // where the folder cannot hold one, in the private folder.
+    QDir().mkpath(key);
+    lock_ = ::open(QFile::encodeName(QDir(key).filePath(QStringLiteral("quorbel.lock"))),
+                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lock_ < 0 && folder_ >= 0) {
+        lock_ = ::openat(folder_, ("quorbel-" + hash + ".lock").constData(),
+                         O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    }
+    if (lock_ < 0)
         return Outcome::Claimed;
     // Only a live copy holds the lock; whatever the file says is of no
     // account until then.
     if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
-        for (int n = 0;
-             n < 10 && !BindSocket("quorbel-" + hash +
-                                   (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket");
+        for (int n = 0; folder_ >= 0 && n < 10 &&
+                        !BindSocket("quorbel-" + hash +
+                                    (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket");
              ++n) {
         }
         // The lock file names the socket for later starts.
-        if (listening_ >= 0 && ::ftruncate(lock_, 0) == 0)
-            WriteAll(lock_, socketName_);
+        if (::ftruncate(lock_, 0) == 0 && listening_ >= 0)
+            WriteAll(lock_, QFile::encodeName(folderPath_) + '/' + socketName_);
         return Outcome::Claimed;
     }
     // The running copy may still be on its way to listening.
@@ -216,10 +247,14 @@ SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringL
     // copy come forward in its place.
     const QByteArray packed = Pack({qgetenv("XDG_ACTIVATION_TOKEN"), arguments});
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        char name[256];
-        const ssize_t length = ::pread(lock_, name, sizeof name, 0);
-        if (length > 0 && Send(folderPath_, folder_, QByteArray(name, length), packed))
+        char path[4096];
+        const ssize_t length = ::pread(lock_, path, sizeof path, 0);
+        const Sent sent = length > 0 ? Send(QByteArray(path, length), packed) : Sent::NoOne;
+        if (sent == Sent::Answered)
             return Outcome::HandedOver;
+        // Sent, and never taken: sending again would act twice.
+        if (sent == Sent::Unanswered)
+            return Outcome::Unanswered;
         QThread::msleep(kTryMs);
     }
     return Outcome::Unanswered;
@@ -298,14 +333,20 @@ void SingleInstance::CallerDone() {
 }
 
 SingleInstance::~SingleInstance() {
+    Release();
+}
+
+void SingleInstance::Release() {
+    delete std::exchange(notifier_, nullptr);
     if (listening_ >= 0) {
         ::close(listening_);
         ::unlinkat(folder_, socketName_.constData(), 0);
     }
+    listening_ = -1;
     if (lock_ >= 0)
-        ::close(lock_);
+        ::close(std::exchange(lock_, -1));
     if (folder_ >= 0)
-        ::close(folder_);
+        ::close(std::exchange(folder_, -1));
 }
 
 } // namespace platform

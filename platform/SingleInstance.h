@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One running copy for each settings folder. The copy that holds a lock in
-// the user's private runtime folder is the running one; a later start hands
-// it the command line through a local socket only the user may open, and
-// ends. Claiming needs neither a display nor an event loop, so a start from
-// cron or over ssh still reaches the running copy.
+// One running copy for each settings folder. The copy that holds a lock
+// beside the settings, "quorbel.lock", is the running one; the lock names
+// the socket it listens on, in the user's private runtime folder. A later
+// start hands it the command line there, hears that it arrived, and ends.
+// Claiming needs neither a display, an event loop nor the session's
+// environment, so a start from cron or over ssh still reaches the running
+// copy.
 #pragma once
 
 #include <QByteArray>
@@ -24,7 +26,7 @@ public:
         Claimed,
         // Another copy runs and has the command line.
         HandedOver,
-        // Another copy holds the folder but takes no command line.
+        // Another copy holds the folder but does not take the command line.
         Unanswered
     };
 
@@ -41,6 +43,8 @@ public:
     // and their tokens.
     void Listen(std::function<void(const QStringList&)> heard);
     std::function<void(const QByteArray& token)> onActivationToken;
+    // The program is ending: a later start is the running copy.
+    void Release();
 
     // The user's private folder for the lock and the socket: the runtime
     // folder when it is the user's alone, else one of the program's own;

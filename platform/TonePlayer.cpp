@@ -9,6 +9,7 @@
 #include <pulse/simple.h>
 #include <sndfile.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,8 +130,18 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
 
 TonePlayer::~TonePlayer() {
     Stop();
-    for (const std::shared_ptr<Playing>& playing : ending_)
-        playing->thread.join();
+    // A sound server that stops answering holds its tone's thread for as
+    // long as it likes: the end waits a moment for each, then lets it go
+    // with the process.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    for (const std::shared_ptr<Playing>& playing : ending_) {
+        while (!playing->done && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (playing->done)
+            playing->thread.join();
+        else
+            playing->thread.detach();
+    }
 }
 
 void TonePlayer::Stop() {
@@ -163,7 +174,7 @@ void TonePlayer::Play(const Sound::Tone& tone, std::function<void()> unplayable)
     }
     auto playing = std::make_shared<Playing>();
     playing->thread = std::thread([&lib, fd, tone, playing, unplayable = std::move(unplayable)] {
-        if (!Run(lib, fd, tone, playing->stop)) {
+        if (!Run(lib, fd, tone, playing->stop) && !playing->stop) {
             QMetaObject::invokeMethod(QCoreApplication::instance(), unplayable,
                                       Qt::QueuedConnection);
         }

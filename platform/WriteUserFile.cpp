@@ -19,4 +19,16 @@ void WriteUserFile(Files& files, const UserFiles& where, const QString& name,
         throw EFileError("cannot write " + name.toStdString());
 }
 
+bool SetAsideUserFile(Files& files, const UserFiles& where, const QString& name) {
+    // A folder set aside before may stand in the way of this one.
+    const QString path = where.Write(name);
+    for (int n = 0; n < 10; ++n) {
+        const QString aside =
+            path + QStringLiteral(".foreign") + (n ? QStringLiteral(".%1").arg(n) : QString());
+        if (files.Rename(path, aside))
+            return true;
+    }
+    return false;
+}
+
 } // namespace platform

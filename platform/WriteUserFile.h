@@ -13,5 +13,8 @@ namespace platform {
 
 void WriteUserFile(Files& files, const UserFiles& where, const QString& name,
                    const QByteArray& bytes);
+// A file the program cannot read goes aside, "<name>.foreign", so that the
+// next write neither replaces it nor fails on it; false when it stays.
+bool SetAsideUserFile(Files& files, const UserFiles& where, const QString& name);
 
 } // namespace platform

@@ -14,7 +14,8 @@
 class Form : public MainWindow {
 public:
     explicit Form(platform::Platform platform, Start start = Start::Hidden)
-        : MainWindow(platform, start) {
+        : MainWindow(platform, start)
+        , clock(dynamic_cast<platform::FakePlatform*>(&platform.clock)) {
         // Once the fixture's own members are there: a window started on
         // screen loads its settings at once.
         program = new Quorbel(platform, *this);
@@ -36,10 +37,14 @@ public:
         trayIcon = program->Tray().Icon();
     }
 
-    // Runs the one-second tick as its timer would.
+    // Runs the one-second tick as its timer would, a second on the clock
+    // after the one before.
     void Tick(int times = 1) {
-        for (int i = 0; i < times; ++i)
+        for (int i = 0; i < times; ++i) {
+            if (clock)
+                clock->Stall(1000);
             emit tickTimer->Timer();
+        }
     }
     // Runs the alert's beat as its timer would.
     void AlertTick(int times = 1) {
@@ -52,6 +57,7 @@ public:
     AlarmClock& Alarms() { return program->AlarmsModel(); }
     Stopwatch& StopwatchModel() { return program->StopwatchModel(); }
 
+    platform::FakePlatform* clock = nullptr;
     // The program around the window; the window owns it.
     Quorbel* program = nullptr;
     TrayIcon* trayIcon = nullptr;

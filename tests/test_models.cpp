@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 class ModelsTest : public QObject {
     Q_OBJECT
@@ -29,6 +30,7 @@ private slots:
     void journalReadsOnlyItsOwn_data();
     void journalReadsOnlyItsOwn();
     void journalReconciles_data();
+    void journalWritesWhatItReads();
     void journalReconciles();
     void journalBringsAlarmsBack_data();
     void journalBringsAlarmsBack();
@@ -114,7 +116,8 @@ void ModelsTest::minuteMatch() {
 void ModelsTest::countdownLife() {
     SettingsStore store;
     store.Prefs().SetLine(3, QStringLiteral("00:01:05Tea"));
-    Timers timers(store);
+    qint64 now = 250;
+    Timers timers(store, [&] { return now; });
     timers.ReadSaved();
     QSignalSpy expired(&timers, &Timers::Expired);
     QSignalSpy lastMinute(&timers, &Timers::LastMinute);
@@ -123,19 +126,27 @@ void ModelsTest::countdownLife() {
 
     QVERIFY(timers.Toggle(3));
     QVERIFY(timers.AnyRunning());
-    timers.TickCountdowns(60);
+    // After 00:00:00 has shown for a second: 66 s from its start.
+    QCOMPARE(timers.DueMs(3), 66250LL);
+    now += 60000;
+    timers.TickCountdowns();
     QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:05"));
     QVERIFY(timers.InLastMinute(3));
     QCOMPARE(lastMinute.last().at(1).toString(), QStringLiteral("M6"));
-    // A stall longer than what is left: its last second, and it rings at
-    // once, once.
-    timers.TickCountdowns(40);
+    // A tick a moment before its moment, however late the ticks came: its
+    // last second, no ring.
+    now = 66249;
+    timers.TickCountdowns();
     QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:00"));
     QCOMPARE(lastSecond.count(), 1);
+    QCOMPARE(expired.count(), 0);
+    // The first tick after it, even a stall later: it rings, once.
+    now += 40000;
+    timers.TickCountdowns();
     QCOMPARE(expired.count(), 1);
     QCOMPARE(timers.StateOf(3), Timers::State::Ringing);
     QCOMPARE(timers.RunningTimers().size(), 0);
-    timers.TickCountdowns(1);
+    timers.TickCountdowns();
     QCOMPARE(expired.count(), 1);
 
     // Acknowledged: at rest, showing its line's time again.
@@ -174,10 +185,13 @@ void ModelsTest::quickTimerLengths() {
     QFETCH(bool, rings);
     SettingsStore store;
     store.Presets().SetLine(0, preset);
-    Timers timers(store);
+    qint64 now = 0;
+    Timers timers(store, [&] { return now; });
     QVERIFY(timers.Toggle(23));
-    for (int i = 0; i < ticks; ++i)
-        timers.TickQuickTimers(1);
+    for (int i = 0; i < ticks; ++i) {
+        now += 1000;
+        timers.TickQuickTimers();
+    }
     QCOMPARE(timers.SecondsLeft(23), left);
     QCOMPARE(timers.IsRinging(23), rings);
     QVERIFY(!timers.Toggle(23));
@@ -187,7 +201,7 @@ void ModelsTest::quickTimerLengths() {
 void ModelsTest::editorAndSecondsMenuWriteTheLine() {
     SettingsStore store;
     store.Prefs().SetLine(2, QStringLiteral("00:10:15Pasta"));
-    Timers timers(store);
+    Timers timers(store, [] { return 0; });
     timers.ReadSaved();
     timers.Edit(2, QStringLiteral("01:30"), QStringLiteral("Boil\r\nwater"));
     QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:15Boil water"));
@@ -215,6 +229,13 @@ void ModelsTest::journalReadsOnlyItsOwn_data() {
     QTest::newRow("no timer 11") << QByteArray("quorbel journal 1\nrunning 11 10 20\n") << false;
     QTest::newRow("cut short") << QByteArray("quorbel journal 1\nrunning 3 10") << false;
     QTest::newRow("a word too many") << QByteArray("quorbel journal 1\nringing 3 10 20\n") << false;
+    QTest::newRow("the lowest 64-bit number")
+        << QByteArray("quorbel journal 1\nrunning 1 -9223372036854775808 5\n") << false;
+    QTest::newRow("a stopwatch beyond a century")
+        << QByteArray("quorbel journal 1\nstopwatch paused 9223372036854775807\n") << false;
+    QTest::newRow("a plus sign") << QByteArray("quorbel journal 1\nringing 3 +10\n") << false;
+    QTest::newRow("a NUL inside a number")
+        << QByteArray("quorbel journal 1\nringing 3 10\0\x39\n", 33) << false;
 }
 
 void ModelsTest::journalReadsOnlyItsOwn() {
@@ -226,40 +247,61 @@ void ModelsTest::journalReadsOnlyItsOwn() {
         QCOMPARE(journal->Bytes(), bytes);
 }
 
+void ModelsTest::journalWritesWhatItReads() {
+    // Whatever the program holds, the next start reads it back.
+    Journal extreme;
+    extreme.running = {{1, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()}};
+    extreme.stopwatch = Journal::StopwatchState{false, 0, 0, std::numeric_limits<qint64>::max()};
+    extreme.snooze = std::numeric_limits<qint64>::max();
+    QVERIFY(Journal::Parse(extreme.Bytes()));
+    // Each timer and alarm named many times is one: one alert each.
+    QByteArray repeated = "quorbel journal 1\nboot b\nrunning 2 10 20\nringing 2 30\n";
+    for (int i = 0; i < 5000; ++i)
+        repeated += "alarm 1 " + QByteArray::number(i) + '\n';
+    const std::optional<Journal> read = Journal::Parse(repeated);
+    QVERIFY(read);
+    QCOMPARE(read->alarms, (QList<std::pair<int, qint64>>{{1, 4999}}));
+    QCOMPARE(read->running.size(), 0);
+    QCOMPARE(read->ringing, (QList<Journal::Ringing>{{2, 30}}));
+}
+
 void ModelsTest::journalReconciles_data() {
     QTest::addColumn<QString>("bootNow");
     QTest::addColumn<qint64>("wallNow");
     QTest::addColumn<qint64>("bootMsNow");
-    QTest::addColumn<int>("resumeSeconds");
+    QTest::addColumn<qint64>("dueBoot");
     QTest::addColumn<qint64>("ranOutAt");
-    // Written with the timer due at wall 100000 and boot 50000.
-    QTest::newRow("same boot, 40 s later") << "b" << 60000LL << 10000LL << 40 << -1LL;
+    // Written with the timer due at wall 100000 and boot 50000: it resumes
+    // due at the same moment, exactly.
+    QTest::newRow("same boot, 40 s later") << "b" << 60000LL << 10000LL << 50000LL << -1LL;
     QTest::newRow("same boot, the wall clock set back an hour")
-        << "b" << 60000LL - 3600000 << 10000LL << 40 << -1LL;
-    QTest::newRow("same boot, a part of a second left") << "b" << 0LL << 49001LL << 1 << -1LL;
-    QTest::newRow("same boot, ran out 5 s ago") << "b" << 105000LL << 55000LL << 0 << 100000LL;
-    QTest::newRow("after a reboot, by the wall clock") << "c" << 70000LL << 10LL << 30 << -1LL;
-    QTest::newRow("after a reboot, ran out") << "c" << 130000LL << 10LL << 0 << 100000LL;
+        << "b" << 60000LL - 3600000 << 10000LL << 50000LL << -1LL;
+    QTest::newRow("same boot, a part of a second left") << "b" << 0LL << 49001LL << 50000LL << -1LL;
+    QTest::newRow("same boot, ran out 5 s ago") << "b" << 105000LL << 55000LL << 0LL << 100000LL;
+    QTest::newRow("after a reboot, by the wall clock") << "c" << 70000LL << 10LL << 30010LL << -1LL;
+    QTest::newRow("after a reboot, ran out") << "c" << 130000LL << 10LL << 0LL << 100000LL;
 }
 
 void ModelsTest::journalReconciles() {
     QFETCH(QString, bootNow);
     QFETCH(qint64, wallNow);
     QFETCH(qint64, bootMsNow);
-    QFETCH(int, resumeSeconds);
+    QFETCH(qint64, dueBoot);
     QFETCH(qint64, ranOutAt);
     Journal journal;
     journal.bootId = QStringLiteral("b");
     journal.running = {{4, 100000, 50000}};
-    journal.ringing = {{30, 7000}};
+    // Ringing since a moment the clock has not reached: never named so.
+    journal.ringing = {{30, wallNow + 7000}};
     const Reconciled done = Reconcile(journal, {wallNow, bootMsNow, bootNow});
-    QList<Reconciled::Ring> rings{{30, 7000}};
+    const bool byWall = bootNow != QStringLiteral("b");
+    QList<Reconciled::Ring> rings{{30, wallNow, wallNow + 7000}};
     if (ranOutAt >= 0)
-        rings.prepend({4, ranOutAt});
+        rings.prepend({4, ranOutAt, 100000, byWall});
     QCOMPARE(done.ring, rings);
     QList<Reconciled::Resume> resumes;
-    if (resumeSeconds)
-        resumes.append({4, resumeSeconds});
+    if (dueBoot)
+        resumes.append({4, dueBoot, 100000, byWall});
     QCOMPARE(done.resume, resumes);
 }
 
