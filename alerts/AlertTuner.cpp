@@ -24,8 +24,13 @@ void AlertTuner::Load() {
     if (loaded_)
         return;
     QByteArray bytes;
-    if (ReadWholeFile(files_.Read(file::AlertOptions), bytes) == FileState::Read)
+    const QString path = files_.Read(file::AlertOptions);
+    const FileState state = ReadWholeFile(path, bytes);
+    if (state == FileState::Read)
         options_.Read(bytes);
+    // One that cannot be read goes aside rather than under the next save.
+    else if (state == FileState::Unreadable && path == files_.Write(file::AlertOptions))
+        platform::SetAsideUserFile(platform_.files, files_, file::AlertOptions);
     loaded_ = true;
 }
 

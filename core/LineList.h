@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The line rules shared by the settings stores and the schedule list: a text
 // read with any of CR LF, CR or LF as line end, written back with CR LF, and
-// a final line end exactly when the read text had one.
+// a final line end exactly when the read text had one. The text read stays
+// whole, with the place of every 64th line in it, so that a file of
+// millions of empty lines takes little more than its text.
 #pragma once
 
 #include "TextFile.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class LineList {
 public:
@@ -19,18 +23,30 @@ public:
     QByteArray Bytes() const;
     TextEncoding Encoding() const { return encoding_; }
 
-    int Count() const { return int(lines_.size()); }
+    int Count() const { return readLines_ + int(added_.size()); }
     // A line past the end reads as empty text.
     QString Line(int index) const;
     // Replacing a line past the end does nothing; line 0 always exists.
     void SetLine(int index, const QString& text);
-    void Append(const QString& text) { lines_.append(text); }
+    void Append(const QString& text) { added_.append(text); }
 
-    const QStringList& Lines() const { return lines_; }
+    QStringList Lines() const;
     bool EndsWithLineBreak() const { return finalBreak_; }
 
 private:
-    QStringList lines_;
+    static constexpr int kMarkEvery = 64;
+    // Where line i starts in the text read.
+    qsizetype StartOf(int index) const;
+    // Every line and line end in order, as written back.
+    template <typename Put> void Walk(Put&& put) const;
+
+    // The text as read, its lines, where every 64th starts, and the lines
+    // changed or added since.
+    QString read_;
+    int readLines_ = 0;
+    std::vector<qsizetype> marks_;
+    QHash<int, QString> changed_;
+    QStringList added_;
     bool finalBreak_ = false;
     TextEncoding encoding_ = TextEncoding::Utf8;
 };

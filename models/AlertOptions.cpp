@@ -2,6 +2,7 @@
 #include "AlertOptions.h"
 
 #include <QList>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -13,13 +14,13 @@ QByteArray SectionOf(int key) {
                                       : "timer " + QByteArray::number(key);
 }
 
-std::optional<int> KeyOf(const QByteArray& section) {
-    const QList<QByteArray> words = section.simplified().split(' ');
+std::optional<int> KeyOf(const QString& section) {
+    const QStringList words = section.simplified().split(u' ');
     bool number = false;
     const int n = words.size() == 2 ? words[1].toInt(&number) : 0;
     if (!number)
         return std::nullopt;
-    const int key = words[0] == "alarm" ? AlertOptions::AlarmKey(n) : words[0] == "timer" ? n : 0;
+    const int key = words[0] == u"alarm" ? AlertOptions::AlarmKey(n) : words[0] == u"timer" ? n : 0;
     return AlertOptions::Tunable(key) ? std::optional(key) : std::nullopt;
 }
 
@@ -59,7 +60,8 @@ int Bounded(const QByteArray& value, int low, int high, int kept) {
     return number && n >= low && n <= high ? n : kept;
 }
 
-void ReadEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune) {
+// Whether the line was an option of the tune's.
+bool ReadEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune) {
     if (name == "sound")
         ReadSound(value, tune);
     else if (name == "volume")
@@ -70,6 +72,16 @@ void ReadEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune)
         tune.warnMinutes = Bounded(value, 0, 999, tune.warnMinutes);
     else if (name == "repeat")
         tune.repeat = value.trimmed() == "true";
+    else
+        return false;
+    return true;
+}
+
+// Kept lines end without the blank lines between sections, which the
+// writer puts back.
+void Trim(QStringList& lines) {
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
 }
 
 } // namespace
@@ -90,33 +102,75 @@ void AlertOptions::Set(int key, const AlertTune& tune) {
 }
 
 QByteArray AlertOptions::Bytes() const {
-    QByteArray bytes;
-    for (auto it = tunes_.cbegin(); it != tunes_.cend(); ++it) {
-        const AlertTune& tune = it.value();
-        const auto flag = [](bool on) { return on ? QByteArray("true") : QByteArray("false"); };
-        bytes += '[' + SectionOf(it.key()) + "]\nsound=" + SoundText(tune) +
-                 "\nvolume=" + QByteArray::number(tune.volume) + "\nsoft=" + flag(tune.softStart) +
-                 "\nwarn=" + QByteArray::number(tune.warnMinutes) +
-                 "\nrepeat=" + flag(tune.repeat) + "\n\n";
+    QString text;
+    for (const QString& line : before_)
+        text += line + u'\n';
+    if (!before_.isEmpty())
+        text += u'\n';
+    QList<int> keys = tunes_.keys() + within_.keys();
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (const int key : keys) {
+        text += u'[' + QString::fromUtf8(SectionOf(key)) + QStringLiteral("]\n");
+        if (tunes_.contains(key)) {
+            const AlertTune& tune = tunes_[key];
+            const auto flag = [](bool on) { return on ? QStringLiteral("true") : u"false"_qs; };
+            text += QStringLiteral("sound=") + QString::fromUtf8(SoundText(tune)) +
+                    QStringLiteral("\nvolume=") + QString::number(tune.volume) +
+                    QStringLiteral("\nsoft=") + flag(tune.softStart) + QStringLiteral("\nwarn=") +
+                    QString::number(tune.warnMinutes) + QStringLiteral("\nrepeat=") +
+                    flag(tune.repeat) + u'\n';
+        }
+        for (const QString& line : within_.value(key))
+            text += line + u'\n';
+        text += u'\n';
     }
-    return bytes;
+    for (const QString& line : unknown_)
+        text += line + u'\n';
+    return EncodeText(text, encoding_);
 }
 
 void AlertOptions::Read(const QByteArray& bytes) {
+    const DecodedText decoded = DecodeText(bytes);
+    encoding_ = decoded.encoding;
+    before_.clear();
+    within_.clear();
+    unknown_.clear();
     QMap<int, AlertTune> read;
     std::optional<int> key;
-    for (QByteArray line : bytes.split('\n')) {
-        line = line.trimmed();
-        if (line.startsWith('[') && line.endsWith(']')) {
-            key = KeyOf(line.mid(1, line.size() - 2));
-            if (key)
+    bool inUnknown = false;
+    for (QString line : decoded.text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            key = KeyOf(trimmed.mid(1, trimmed.size() - 2));
+            inUnknown = !key;
+            if (key) {
                 read[*key] = read.value(*key);
+                Trim(within_[*key]);
+            } else {
+                Trim(unknown_);
+                if (!unknown_.isEmpty())
+                    unknown_ << QString();
+                unknown_ << line;
+            }
             continue;
         }
-        const qsizetype equals = line.indexOf('=');
-        if (key && equals > 0)
-            ReadEntry(line.left(equals).trimmed(), line.mid(equals + 1), read[*key]);
+        const qsizetype equals = trimmed.indexOf(u'=');
+        if (key && equals > 0 &&
+            ReadEntry(trimmed.left(equals).trimmed().toUtf8(), trimmed.mid(equals + 1).toUtf8(),
+                      read[*key]))
+            continue;
+        QStringList& kept = key ? within_[*key] : inUnknown ? unknown_ : before_;
+        if (!trimmed.isEmpty() || !kept.isEmpty())
+            kept << line;
     }
+    Trim(before_);
+    Trim(unknown_);
+    for (QStringList& lines : within_)
+        Trim(lines);
+    within_.removeIf([](const auto& section) { return section.value().isEmpty(); });
     for (auto it = read.cbegin(); it != read.cend(); ++it)
         Set(it.key(), it.value());
 }

@@ -12,13 +12,18 @@
 //   warn=5                    minutes before the end; 0 for none
 //   repeat=true               starts again for its set time when acknowledged
 //
-// Anything else in the file is passed over.
+// Anything else in the file (comments, sections and keys of another
+// version) is passed over and written back as it stood, in the encoding the
+// file came in.
 #pragma once
+
+#include "core/TextFile.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 struct AlertTune {
     enum class Sound { Design, None, Theme, File };
@@ -60,4 +65,10 @@ signals:
 
 private:
     QMap<int, AlertTune> tunes_;
+    // What the file held that is not an option: the lines before the first
+    // section, those of each known section, and the unknown sections.
+    QStringList before_;
+    QMap<int, QStringList> within_;
+    QStringList unknown_;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };

@@ -9,6 +9,7 @@
 #include <pulse/simple.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,9 +78,25 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
     // A tenth of a second queued: a stop is heard at once.
     const uint32_t queued = uint32_t(info.samplerate / 10 * info.channels * sizeof(float));
     const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
+    // The server's own map knows no more than six channels; 6.1 and 7.1
+    // files (WAV and FLAC order both) name their speakers here.
+    pa_channel_map map{uint8_t(info.channels), {}};
+    using P = pa_channel_position_t;
+    constexpr P kSeven[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
+                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
+                            PA_CHANNEL_POSITION_REAR_CENTER,  PA_CHANNEL_POSITION_SIDE_LEFT,
+                            PA_CHANNEL_POSITION_SIDE_RIGHT};
+    constexpr P kEight[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
+                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
+                            PA_CHANNEL_POSITION_REAR_LEFT,    PA_CHANNEL_POSITION_REAR_RIGHT,
+                            PA_CHANNEL_POSITION_SIDE_LEFT,    PA_CHANNEL_POSITION_SIDE_RIGHT};
+    if (info.channels == 7)
+        std::copy(std::begin(kSeven), std::end(kSeven), map.map);
+    else if (info.channels == 8)
+        std::copy(std::begin(kEight), std::end(kEight), map.map);
     pa_simple* out = info.channels > 0 && info.channels <= 8 && info.samplerate > 0
                          ? lib.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert",
-                                       &spec, nullptr, &buffer, nullptr)
+                                       &spec, info.channels > 6 ? &map : nullptr, &buffer, nullptr)
                          : nullptr;
     if (!out) {
         lib.close(file);

@@ -348,6 +348,13 @@ void ModelsTest::alertOptionsRoundTrip() {
     QCOMPARE(read.Of(11), AlertTune{});
     read.Set(4, {});
     QVERIFY(!read.Bytes().contains("[timer 4]"));
+
+    // What it does not know is the user's, or a later version's: kept.
+    AlertOptions kept;
+    kept.Read("# mine\n[timer 3]\nvolume=40\ncolour=red\n\n[clock]\nface=round\n");
+    kept.Set(3, {AlertTune::Sound::None, {}, 60, false, 0, false});
+    QCOMPARE(kept.Bytes(), QByteArray("# mine\n\n[timer 3]\nsound=none\nvolume=60\nsoft=false\n"
+                                      "warn=0\nrepeat=false\ncolour=red\n\n[clock]\nface=round\n"));
 }
 
 void ModelsTest::alertOptionsReadWhatTheyCan_data() {
@@ -362,6 +369,11 @@ void ModelsTest::alertOptionsReadWhatTheyCan_data() {
     QTest::newRow("blanks and CR LF, unknown keys passed over")
         << QByteArray("[ timer  3 ]\r\n volume = 40 \r\nwarn=7\r\nsoft=true\r\ncolour=red\r\n")
         << 40 << 7 << true;
+    QTest::newRow("UTF-16, as a Windows editor saves it")
+        << QByteArray("\xff\xfe[\0t\0i\0m\0e\0r\0 \0\x33\0]\0\n\0v\0o\0l\0u\0m\0e\0=\0\x34\0\x30\0"
+                      "\n\0",
+                      40)
+        << 40 << 0 << false;
     QTest::newRow("a section of no timer's")
         << QByteArray("[timer 33]\nvolume=40\n") << 100 << 0 << false;
 }

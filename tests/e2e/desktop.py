@@ -124,7 +124,7 @@ class Desktop:
 
     def _start_sound(self):
         socket = os.path.join(self.root, "pulse.sock")
-        self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+        self.pulse = self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                     "--disable-shm=yes", "--load=module-null-sink sink_name=rec",
                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket])
         self.env["PULSE_SERVER"] = "unix:" + socket
@@ -316,6 +316,16 @@ class Desktop:
         """Seconds recorded so far: where the recording stands now."""
         time.sleep(0.1)
         return os.path.getsize(self.recording) / (2 * 22050)
+
+    def pitch(self, start, length):
+        """The rough frequency in Hz of that stretch of the recording."""
+        out = subprocess.run(["sox", "-t", "raw", "-r", "22050", "-e", "signed", "-b", "16",
+                              "-c", "1", self.recording, "-n", "trim", "%.2f" % max(0, start),
+                              "%.2f" % length, "stat"], capture_output=True, text=True).stderr
+        for line in out.splitlines():
+            if line.startswith("Rough   frequency"):
+                return float(line.split()[-1])
+        raise Failure("sox measured nothing: " + out.strip()[-300:])
 
     def loudness(self, start, length):
         """The RMS level (0 to 1) of that stretch of the recording, in

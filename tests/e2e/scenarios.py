@@ -842,12 +842,17 @@ def woken_by_the_power_daemon(d):
 def tuned_alert_sound(d):
     """A countdown warned of five minutes before its end: a short soft
     sound and a notification. One tuned to the sound theme's bell, rising
-    softly: the bell looped and growing louder until Enter."""
+    softly: the bell looped and growing louder until Enter. One tuned to a
+    7.1 file is heard; with the sound server stopped while it plays, Quit
+    still ends the program at once."""
     calls, commands = start_bus_peers(d)
-    slots = [b"00:05:02Tea", b"00:00:02Egg"] + [b"00:00:00Message"] * 8
+    surround = os.path.join(d.root, "surround.wav")
+    d.run(["sox", "-n", "-r", "22050", "-c", "8", surround, "synth", "3", "sine", "1000"])
+    slots = [b"00:05:02Tea", b"00:00:02Egg", b"00:00:01Film"] + [b"00:00:00Message"] * 7
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n",
                        "alerts.ini": b"[timer 1]\nwarn=5\n\n[timer 2]\nsound=theme:bell\n"
-                                     b"soft=true\n"})
+                                     b"soft=true\n\n[timer 3]\nsound=file:" +
+                                     surround.encode() + b"\n"})
     d.start_recording()
     d.start_program()
     d.click(*slot_button(1))
@@ -870,8 +875,22 @@ def tuned_alert_sound(d):
     d.keys("Return")
     time.sleep(1.5)
     check(d.loudness(d.heard_since() - 1.0, 0.8) < 0.001, "the bell still sounds after Enter")
-    d.click(*QUIT)
-    d.quit_program()
+    d.click(*slot_button(3))
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "countdown 3 ringing", timeout=6)
+    rang = d.heard_since()
+    time.sleep(1.5)
+    # Its own tone, not the sound an unplayable file falls back to.
+    check(d.loudness(rang + 0.2, 1) > 0.003 and 900 < d.pitch(rang + 0.2, 1) < 1100,
+          "the 7.1 file was not heard")
+    os.kill(d.pulse.pid, signal.SIGSTOP)
+    try:
+        time.sleep(0.5)
+        d.click(*QUIT)
+        quit_at = time.time()
+        d.quit_program()
+        check(time.time() - quit_at < 2, "Quit took %.1f s" % (time.time() - quit_at))
+    finally:
+        os.kill(d.pulse.pid, signal.SIGCONT)
 
 
 def alert_actions(d):
