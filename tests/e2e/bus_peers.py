@@ -155,10 +155,12 @@ def main():
     names = [dbus.service.BusName(n, bus)
              for n in ("org.freedesktop.Notifications", WATCHER, POWER)]
     notifications, watcher, power = Notifications(bus), Watcher(bus), Power(bus)
+    kept = []
     open(COMMANDS, "w").close()
     done = [0]
 
     def poll():
+        nonlocal notifications
         with open(COMMANDS) as f:
             lines = f.read().splitlines()
         for line in lines[done[0]:]:
@@ -173,6 +175,15 @@ def main():
                 notifications.ActivationToken(dbus.UInt32(int(number)), token)
             elif word == "wake":
                 power.wake(int(number))
+            elif word == "restart":
+                # The notification service restarts: a new connection owns
+                # the name, and counts its ids from 1 again.
+                names[0].get_bus().release_name("org.freedesktop.Notifications")
+                again = dbus.bus.BusConnection(os.environ["DBUS_SESSION_BUS_ADDRESS"])
+                kept.extend([names[0], again])
+                names[0] = dbus.service.BusName("org.freedesktop.Notifications", again)
+                notifications = Notifications(again)
+                record(call="restarted")
         done[0] = len(lines)
         return True
     GLib.timeout_add(100, poll)

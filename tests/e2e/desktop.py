@@ -186,9 +186,9 @@ class Desktop:
             with open(os.path.join(self.folder, name), "wb") as f:
                 f.write(data)
 
-    def start_program(self, cwd=None, program=None, prefix=(), env=None):
-        self.program = self.spawn(list(prefix) + [program or os.path.join(self.folder, "quorbel")],
-                                  cwd=cwd, env=dict(self.env, **(env or {})))
+    def start_program(self, cwd=None, program=None, prefix=(), env=None, args=()):
+        self.program = self.spawn(list(prefix) + [program or os.path.join(self.folder, "quorbel")] +
+                                  list(args), cwd=cwd, env=dict(self.env, **(env or {})))
         self.window = wait_for(self._main_window, "the main window")
         # The pointer moves onto Quit once the settings are loaded.
         wait_for(lambda: self.pointer() != (0, 0) and self.pointer() != (640, 512),

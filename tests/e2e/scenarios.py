@@ -1085,7 +1085,46 @@ def question_above_alert(d):
     check(d.program.poll() is None, "the program ended")
 
 
-SCENARIOS = {f.__name__: f for f in [first_run, countdown, settings_survive_restart,
+def alerts_once(d):
+    """A timer that ran out while the program was away gives one
+    notification; a restarted notification service is shown it again and
+    its Stop acknowledges it. A timer started by the first start's command
+    line is journaled at once, and a start from a cron-like environment
+    reaches the running copy."""
+    calls, commands = start_bus_peers(d)
+    slots = [b"00:00:05Egg", b"00:10:00Tea", b"00:20:00Rice"] + [b"00:00:00Message"] * 7
+    away = int(time.time() * 1000) - 60000
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n",
+                       "journal.qbx": b"quorbel journal 1\nboot another\nrunning 1 %d 5\n" % away})
+    d.start_program(args=["--start", "2"])
+    wait_for(lambda: 2 in journal_entries(d, "running"), "timer 2 journaled", timeout=3)
+    wait_for(lambda: [c for c in calls("Notify") if "ran out at" in c["body"]],
+             "the notification that timer 1 ran out")
+    time.sleep(1)
+    eggs = [c for c in calls("Notify") if c["summary"] == "Egg"]
+    check(len({c["id"] for c in eggs}) == 1, "timer 1 shown as %s" % eggs)
+    # The service restarts: timer 1 is shown again, under the new id, and
+    # the new service's Stop for it acknowledges it.
+    with open(commands, "a") as f:
+        f.write("restart\n")
+    wait_for(lambda: calls("restarted"), "the service restarted")
+    shown = wait_for(lambda: [c for c in calls("Notify")[len(eggs):] if c["summary"] == "Egg"],
+                     "timer 1 shown again")[-1]
+    with open(commands, "a") as f:
+        f.write("stop %d\n" % shown["id"])
+    wait_for(lambda: 1 not in journal_entries(d, "ringing"), "timer 1 acknowledged")
+    # From cron: no runtime folder, no display, no session bus.
+    cron = subprocess.run(["env", "-i", "HOME=" + d.env.get("HOME", "/root"),
+                           "PATH=/usr/bin:/bin", os.path.join(d.folder, "quorbel"), "--start",
+                           "3"], capture_output=True, text=True, timeout=10)
+    check(cron.returncode == 0, "the start from cron said %r" % cron.stderr)
+    wait_for(lambda: 3 in journal_entries(d, "running"), "timer 3 started from cron", timeout=3)
+    os.kill(d.program.pid, signal.SIGKILL)
+    d.program.wait()
+    check(sorted(journal_entries(d, "running")) == [2, 3], "journaled %s" % d.read("journal.qbx"))
+
+
+SCENARIOS = {f.__name__: f for f in [alerts_once, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
