@@ -66,6 +66,26 @@ float Amplitude(double volume, double risen) {
     return float(level * level * level);
 }
 
+// The server's own map knows no more than six channels; 6.1 and 7.1 files
+// (WAV and FLAC order both) name their speakers here.
+pa_channel_map SpeakerMap(int channels) {
+    using P = pa_channel_position_t;
+    constexpr P kSeven[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
+                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
+                            PA_CHANNEL_POSITION_REAR_CENTER,  PA_CHANNEL_POSITION_SIDE_LEFT,
+                            PA_CHANNEL_POSITION_SIDE_RIGHT};
+    constexpr P kEight[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
+                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
+                            PA_CHANNEL_POSITION_REAR_LEFT,    PA_CHANNEL_POSITION_REAR_RIGHT,
+                            PA_CHANNEL_POSITION_SIDE_LEFT,    PA_CHANNEL_POSITION_SIDE_RIGHT};
+    pa_channel_map map{uint8_t(channels), {}};
+    if (channels == 7)
+        std::copy(std::begin(kSeven), std::end(kSeven), map.map);
+    else if (channels == 8)
+        std::copy(std::begin(kEight), std::end(kEight), map.map);
+    return map;
+}
+
 // Plays on its own thread until the file ends (unless it loops) or stop.
 // Whether it could play at all.
 bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomic<bool>& stop) {
@@ -78,22 +98,7 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
     // A tenth of a second queued: a stop is heard at once.
     const uint32_t queued = uint32_t(info.samplerate / 10 * info.channels * sizeof(float));
     const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
-    // The server's own map knows no more than six channels; 6.1 and 7.1
-    // files (WAV and FLAC order both) name their speakers here.
-    pa_channel_map map{uint8_t(info.channels), {}};
-    using P = pa_channel_position_t;
-    constexpr P kSeven[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
-                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
-                            PA_CHANNEL_POSITION_REAR_CENTER,  PA_CHANNEL_POSITION_SIDE_LEFT,
-                            PA_CHANNEL_POSITION_SIDE_RIGHT};
-    constexpr P kEight[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
-                            PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
-                            PA_CHANNEL_POSITION_REAR_LEFT,    PA_CHANNEL_POSITION_REAR_RIGHT,
-                            PA_CHANNEL_POSITION_SIDE_LEFT,    PA_CHANNEL_POSITION_SIDE_RIGHT};
-    if (info.channels == 7)
-        std::copy(std::begin(kSeven), std::end(kSeven), map.map);
-    else if (info.channels == 8)
-        std::copy(std::begin(kEight), std::end(kEight), map.map);
+    const pa_channel_map map = SpeakerMap(info.channels);
     pa_simple* out = info.channels > 0 && info.channels <= 8 && info.samplerate > 0
                          ? lib.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert",
                                        &spec, info.channels > 6 ? &map : nullptr, &buffer, nullptr)

@@ -33,6 +33,7 @@ private slots:
     void snoozeChoiceWhileSnoozing();
     void snoozeAndTimerOutliveTheProgram_data();
     void snoozeAndTimerOutliveTheProgram();
+    void wallClockPutRightAfterAReboot();
     void enterOnlySilencesSnoozingAlarm2();
     void oneEnterAfterAlertLeavesAlarm2();
     void copyButtons();
@@ -276,16 +277,60 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
         return QTime();
     };
     QTRY_COMPARE(snoozeInJournal(), nextSnooze);
-    // Quit on purpose: nothing comes back.
-    desktop->answers << platform::Questions::Answer::Yes;
+    // Quit on purpose, on a disk too full for even an empty journal:
+    // nothing comes back.
+    desktop->bytesFree = 0;
+    desktop->answers << platform::Questions::Answer::Yes << platform::Questions::Answer::Yes;
     form->quitButton->click();
     form.reset();
+    desktop->bytesFree = -1;
+    desktop->answers.clear();
     form = std::make_unique<Form>(desktop->Interfaces());
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::qWait(50);
     QVERIFY(!form->TimersModel().IsRunning(3));
     QVERIFY(!form->Alarms()[2].on);
+}
+
+// A journal from another boot is read by the wall clock; a clock put right
+// later (a dual boot's local hardware clock, a late time service) moves the
+// ring to the true moment, and never names a moment to come.
+void AlarmTest::wallClockPutRightAfterAReboot() {
+    QTemporaryDir folder;
+    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
+    QVERIFY(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    desktop->executableDir = folder.path();
+    At(8, 0, 0);
+    const qint64 trueNow = desktop->WallMs();
+    QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
+    QVERIFY(journal.open(QIODevice::WriteOnly));
+    journal.write("quorbel journal 1\nboot before\nrunning 23 " +
+                  QByteArray::number(trueNow + 60000) + " 5\nrunning 24 " +
+                  QByteArray::number(trueNow + 10 * 60000) + " 5\n");
+    journal.close();
+    // The clock is an hour fast at start: 24 would be due in ten minutes,
+    // both look overdue.
+    At(9, 0, 0);
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTRY_VERIFY(form->TimersModel().IsRinging(24));
+    QVERIFY(desktop->notifications.value(24).contains(QStringLiteral("ran out at 08:10")));
+    // Put right: 24 goes back to its ten minutes, 23 still has its minute.
+    At(8, 0, 0);
+    QVERIFY(desktop->clockSet);
+    desktop->clockSet();
+    QVERIFY(form->TimersModel().IsRunning(24));
+    QVERIFY(!desktop->notifications.contains(24));
+    form->Tick(59);
+    QVERIFY(form->TimersModel().IsRunning(23));
+    At(8, 1, 0);
+    form->Tick();
+    QVERIFY(form->TimersModel().IsRinging(23));
+    QVERIFY(form->TimersModel().IsRunning(24));
+    QCOMPARE(form->TimersModel().SecondsLeft(24), 9 * 60);
 }
 
 void AlarmTest::snoozeChoiceWhileSnoozing() {
