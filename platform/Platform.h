@@ -96,7 +96,8 @@ public:
     // written); the old file is then exactly as it was.
     virtual bool Replace(const QString& path, const QByteArray& bytes) = 0;
     // Gives a file, a folder or a link another name in its folder, in one
-    // step and without copying, in place of whatever had that name.
+    // step and without copying, in place of a file that had that name; a
+    // folder with something in it stays, and the rename fails.
     virtual bool Rename(const QString& from, const QString& to) = 0;
     // Removes a file or a link, which takes no space; true when nothing is
     // left under the name.
