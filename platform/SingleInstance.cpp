@@ -227,6 +227,10 @@ SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringL
         lock_ = ::openat(folder_, ("quorbel-" + hash + ".lock").constData(),
                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     }
+    // Where there is neither, the folder itself is the lock: never two
+    // copies, though a later start cannot reach this one.
+    if (lock_ < 0)
+        lock_ = ::open(QFile::encodeName(key).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (lock_ < 0)
         return Outcome::Claimed;
     // Only a live copy holds the lock; whatever the file says is of no
