@@ -8,37 +8,109 @@
 #include <QLibrary>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <canberra.h>
+#include <chrono>
+#include <condition_variable>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace platform {
 
-// libcanberra speaks to PulseAudio (or ALSA) from a thread of its own, so a
-// play returns at once; one id for all of the program's sounds lets each new
-// one cut off the last. The library and the codecs it pulls in are loaded at
-// the first sound, not at start-up: most runs ring late or never.
+// libcanberra waits for the sound server while it connects and plays, and a
+// server that stops answering would hold whoever called it: the calls go to
+// a thread of their own, and the window never waits for a sound. One id for
+// all of the program's sounds lets each new one cut off the last. The
+// library and the codecs it pulls in are loaded there at the first sound,
+// not at start-up: most runs ring late or never.
 struct QtPlatform::SoundService {
-    QLibrary library{QStringLiteral("canberra"), 0};
-    decltype(&ca_context_create) create = nullptr;
-    decltype(&ca_context_destroy) destroy = nullptr;
-    decltype(&ca_context_cancel) cancel = nullptr;
-    decltype(&ca_context_play) play = nullptr;
-    ca_context* context = nullptr;
+    // Shared with the thread, which a hung server may keep past the end.
+    struct State {
+        std::mutex mutex;
+        std::condition_variable wake;
+        // The sound to play next (an open file, or -1 for the theme's);
+        // only the latest counts.
+        std::optional<int> next;
+        bool ending = false;
+        std::atomic<bool> done{false};
+    };
     static constexpr uint32_t kSoundId = 1;
+    std::shared_ptr<State> state = std::make_shared<State>();
+    std::thread thread{[state = state] { Run(*state); }};
 
-    SoundService() {
-        create = reinterpret_cast<decltype(create)>(library.resolve("ca_context_create"));
-        destroy = reinterpret_cast<decltype(destroy)>(library.resolve("ca_context_destroy"));
-        cancel = reinterpret_cast<decltype(cancel)>(library.resolve("ca_context_cancel"));
-        play = reinterpret_cast<decltype(play)>(library.resolve("ca_context_play"));
-        if (create && destroy && cancel && play && create(&context) != CA_SUCCESS)
+    static void Run(State& state) {
+        QLibrary library{QStringLiteral("canberra"), 0};
+        const auto create =
+            reinterpret_cast<decltype(&ca_context_create)>(library.resolve("ca_context_create"));
+        const auto destroy =
+            reinterpret_cast<decltype(&ca_context_destroy)>(library.resolve("ca_context_destroy"));
+        const auto cancel =
+            reinterpret_cast<decltype(&ca_context_cancel)>(library.resolve("ca_context_cancel"));
+        const auto play =
+            reinterpret_cast<decltype(&ca_context_play)>(library.resolve("ca_context_play"));
+        ca_context* context = nullptr;
+        if (!create || !destroy || !cancel || !play || create(&context) != CA_SUCCESS)
             context = nullptr;
-    }
-    ~SoundService() {
+        for (;;) {
+            std::unique_lock lock(state.mutex);
+            state.wake.wait(lock, [&] { return state.ending || state.next; });
+            if (state.ending)
+                break;
+            const int fd = *std::exchange(state.next, std::nullopt);
+            lock.unlock();
+            bool played = false;
+            if (context) {
+                cancel(context, kSoundId);
+                // The user may replace the file at any time: never cached.
+                const QByteArray opened = "/proc/self/fd/" + QByteArray::number(fd);
+                played =
+                    fd >= 0 && play(context, kSoundId, CA_PROP_MEDIA_FILENAME, opened.constData(),
+                                    CA_PROP_CANBERRA_CACHE_CONTROL, "never", CA_PROP_MEDIA_ROLE,
+                                    "event", nullptr) == CA_SUCCESS;
+                played = played || play(context, kSoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+                                        CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
+            }
+            if (fd >= 0)
+                ::close(fd);
+            if (!played)
+                QMetaObject::invokeMethod(
+                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+        }
         if (context)
             destroy(context);
+        state.done = true;
+    }
+
+    void Play(int fd) {
+        std::lock_guard lock(state->mutex);
+        if (state->next && *state->next >= 0)
+            ::close(*state->next);
+        state->next = fd;
+        state->wake.notify_one();
+    }
+
+    ~SoundService() {
+        {
+            std::lock_guard lock(state->mutex);
+            state->ending = true;
+            if (state->next && *state->next >= 0)
+                ::close(*std::exchange(state->next, std::nullopt));
+        }
+        state->wake.notify_one();
+        // A moment for the server to let the sounds go, then the thread goes
+        // with the process.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+        while (!state->done && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (state->done)
+            thread.join();
+        else
+            thread.detach();
     }
 };
 
@@ -50,29 +122,16 @@ void QtPlatform::Play(const QString& path) {
     if (!sound_)
         sound_ = new SoundService;
     // Opened without waiting, and played only as the regular file it is
-    // now: a pipe or a device under the name would hold the window for as
-    // long as nothing writes to it.
-    const int fd =
+    // now: a pipe or a device under the name would hold the sound's thread
+    // for as long as nothing writes to it.
+    int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     struct stat file {};
-    const bool regular = fd >= 0 && ::fstat(fd, &file) == 0 && S_ISREG(file.st_mode);
-    const QByteArray opened = "/proc/self/fd/" + QByteArray::number(fd);
-    bool played = false;
-    if (ca_context* context = sound_->context) {
-        sound_->cancel(context, SoundService::kSoundId);
-        // The user may replace the file at any time: never keep it cached.
-        played =
-            regular && sound_->play(context, SoundService::kSoundId, CA_PROP_MEDIA_FILENAME,
-                                    opened.constData(), CA_PROP_CANBERRA_CACHE_CONTROL, "never",
-                                    CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
-        played = played || sound_->play(context, SoundService::kSoundId, CA_PROP_EVENT_ID,
-                                        "alarm-clock-elapsed", CA_PROP_MEDIA_ROLE, "event",
-                                        nullptr) == CA_SUCCESS;
-    }
-    if (fd >= 0)
+    if (fd >= 0 && (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode))) {
         ::close(fd);
-    if (!played)
-        QApplication::beep();
+        fd = -1;
+    }
+    sound_->Play(fd);
 }
 
 void QtPlatform::PlayTone(const Tone& tone, std::function<void()> unplayable) {

@@ -843,12 +843,14 @@ def tuned_alert_sound(d):
     """A countdown warned of five minutes before its end: a short soft
     sound and a notification. One tuned to the sound theme's bell, rising
     softly: the bell looped and growing louder until Enter. One tuned to a
-    7.1 file is heard; with the sound server stopped while it plays, Quit
-    still ends the program at once."""
+    7.1 file is heard; with the sound server stopped while it plays, the
+    program still answers, rings the design's sound, and Quit ends it at
+    once."""
     calls, commands = start_bus_peers(d)
     surround = os.path.join(d.root, "surround.wav")
     d.run(["sox", "-n", "-r", "22050", "-c", "8", surround, "synth", "3", "sine", "1000"])
-    slots = [b"00:05:02Tea", b"00:00:02Egg", b"00:00:01Film"] + [b"00:00:00Message"] * 7
+    slots = [b"00:05:02Tea", b"00:00:02Egg", b"00:00:01Film", b"00:00:01Toast"] + \
+        [b"00:00:00Message"] * 6
     d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n",
                        "alerts.ini": b"[timer 1]\nwarn=5\n\n[timer 2]\nsound=theme:bell\n"
                                      b"soft=true\n\n[timer 3]\nsound=file:" +
@@ -882,9 +884,18 @@ def tuned_alert_sound(d):
     # Its own tone, not the sound an unplayable file falls back to.
     check(d.loudness(rang + 0.2, 1) > 0.003 and 900 < d.pitch(rang + 0.2, 1) < 1100,
           "the 7.1 file was not heard")
+    # The sound server stops answering: the program still does, the
+    # design's sound of a timer that rings meanwhile included.
     os.kill(d.pulse.pid, signal.SIGSTOP)
     try:
         time.sleep(0.5)
+        d.run([os.path.join(d.folder, "quorbel"), "--stop", "3"])
+        wait_for(lambda: 3 not in journal_entries(d, "ringing"), "countdown 3 stopped")
+        d.click(*slot_button(4))
+        wait_for(lambda: 4 in journal_entries(d, "ringing"), "countdown 4 ringing", timeout=6)
+        time.sleep(1)
+        d.click(*slot_button(4))
+        wait_for(lambda: 4 not in journal_entries(d, "ringing"), "countdown 4 acknowledged")
         d.click(*QUIT)
         quit_at = time.time()
         d.quit_program()
