@@ -98,7 +98,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , journal_(
           timers_, stopwatch_, alarms_, platform, files_, [this] { return Now(); },
           [this] { return alarmPanel_.SnoozeMs(); }, this)
-    , autostart_(platform.autostart, window.startWithDesktopItem, Entry(), this)
+    , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, Entry(), this)
     , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
     , counted_(platform.clock.SinceBoot()) {

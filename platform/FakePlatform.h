@@ -116,9 +116,10 @@ public:
         answer(canWake || wallMs == 0);
     }
     bool StartsWithDesktop() const override { return startsWithDesktop; }
-    bool SetStartsWithDesktop(bool on) override {
-        startsWithDesktop = on;
-        return true;
+    Change SetStartsWithDesktop(bool on) override {
+        if (autostartChange == Change::Done)
+            startsWithDesktop = on;
+        return autostartChange;
     }
 
     // A later start is handed in by the test.
@@ -157,6 +158,7 @@ public:
     qint64 wakeAt = 0;
     bool canWake = true;
     bool startsWithDesktop = false;
+    Change autostartChange = Change::Done;
     qint64 boot = 0;
     QPoint pointer;
     QList<QPoint> pointerMoves;

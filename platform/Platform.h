@@ -318,12 +318,22 @@ public:
 
 class Autostart {
 public:
+    enum class Change {
+        Done,
+        // The entry is one the user wrote, and is left as it is.
+        UsersOwn,
+        // The program's path cannot stand in an entry (it is not UTF-8, or
+        // holds a line break): none is written.
+        Unnameable,
+        Failed
+    };
     virtual ~Autostart() = default;
-    // Whether the desktop starts the program with the session, in the
-    // background (an XDG autostart entry of the user's).
+    // Whether the desktop starts the program with the session: an XDG
+    // autostart entry of the user's that no desktop is told to skip.
     virtual bool StartsWithDesktop() const = 0;
-    // Writes or removes that entry; whether it now is as asked.
-    virtual bool SetStartsWithDesktop(bool on) = 0;
+    // Writes the program's own entry, which starts it in the background, or
+    // removes it.
+    virtual Change SetStartsWithDesktop(bool on) = 0;
 };
 
 // Everything the program uses, handed to the main window at creation.

@@ -8,6 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+
+#include "core/TextFile.h"
+#include <algorithm>
 
 #include <cerrno>
 #include <climits>
@@ -197,28 +202,86 @@ QString AutostartEntry() {
     return UserConfigHome() + QStringLiteral("/autostart/quorbel.desktop");
 }
 
-} // namespace
+// Marks an entry as the program's own; any other is the user's.
+const QByteArray kOwnMark = "X-Quorbel-Autostart=true";
 
-bool QtPlatform::StartsWithDesktop() const {
-    return QFileInfo::exists(AutostartEntry());
+// The keys of the entry's [Desktop Entry] group.
+QHash<QByteArray, QByteArray> EntryKeys(const QByteArray& text) {
+    QHash<QByteArray, QByteArray> keys;
+    bool inGroup = false;
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('['))
+            inGroup = trimmed == "[Desktop Entry]";
+        else if (const qsizetype equals = trimmed.indexOf('='); inGroup && equals > 0)
+            keys.insert(trimmed.left(equals).trimmed(), trimmed.mid(equals + 1).trimmed());
+    }
+    return keys;
 }
 
-bool QtPlatform::SetStartsWithDesktop(bool on) {
+} // namespace
+
+QByteArray AutostartEntryText(const QByteArray& program) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    [[maybe_unused]] const QString decoded = utf8.decode(program);
+    if (program.isEmpty() || utf8.hasError() ||
+        std::any_of(program.cbegin(), program.cend(), [](char c) { return uchar(c) < 0x20; }))
+        return {};
+    // Inside the quotes of an argument a backslash escapes ", `, $ and
+    // itself; the value's own escaping then doubles every backslash; a
+    // field code's % stands for itself only doubled.
+    QByteArray quoted;
+    for (const char c : program) {
+        if (c == '"' || c == '`' || c == '$')
+            quoted += "\\\\";
+        else if (c == '\\')
+            quoted += "\\\\\\";
+        else if (c == '%')
+            quoted += '%';
+        quoted += c;
+    }
+    // GLib's launcher and systemd's autostart generator look for the
+    // program before they undo the doubled %: such a path goes to env as
+    // an argument, which they do undo (env would take one with = for a
+    // variable).
+    const bool percent = program.contains('%');
+    if (percent && program.contains('='))
+        return {};
+    return "[Desktop Entry]\nType=Application\nName=Quorbel\n"
+           "Comment=Countdown timers, alarms and a stopwatch\n"
+           "Exec=" +
+           QByteArray(percent ? "env " : "") + '"' + quoted +
+           "\" --background\nIcon=org.quorbel.Quorbel\nX-GNOME-Autostart-enabled=true\n" +
+           kOwnMark + '\n';
+}
+
+bool QtPlatform::StartsWithDesktop() const {
+    QByteArray text;
+    if (ReadWholeFile(AutostartEntry(), text) != FileState::Read)
+        return QFileInfo::exists(AutostartEntry());
+    // As a desktop reads it: one it is told to skip starts nothing.
+    const QHash<QByteArray, QByteArray> keys = EntryKeys(text);
+    return keys.value("Hidden") != "true" && keys.value("X-GNOME-Autostart-enabled") != "false";
+}
+
+Autostart::Change QtPlatform::SetStartsWithDesktop(bool on) {
     const QString entry = AutostartEntry();
+    QByteArray old;
+    if (QFileInfo(entry).exists() || QFileInfo(entry).isSymLink()) {
+        if (ReadWholeFile(entry, old) != FileState::Read || !old.contains(kOwnMark))
+            return Change::UsersOwn;
+    }
     if (!on)
-        return !QFileInfo::exists(entry) || QFile::remove(entry);
-    // The program as it was started, in the background: the tray only. The
-    // path is quoted as the desktop entry format quotes an argument.
-    QString program = QCoreApplication::applicationFilePath();
-    for (const char* special : {"\\", "\"", "`", "$"})
-        program.replace(QLatin1String(special), QStringLiteral("\\") + QLatin1String(special));
-    const QByteArray text = "[Desktop Entry]\nType=Application\nName=Quorbel\n"
-                            "Comment=Countdown timers, alarms and a stopwatch\n"
-                            "Exec=\"" +
-                            program.toUtf8() +
-                            "\" --background\nIcon=quorbel\nX-GNOME-Autostart-enabled=true\n";
+        return old.isEmpty() || QFile::remove(entry) ? Change::Done : Change::Failed;
+    // The program as the system started it, links resolved.
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    const QByteArray text =
+        AutostartEntryText(length > 0 ? QByteArray(path, length) : QByteArray());
+    if (text.isEmpty())
+        return Change::Unnameable;
     QDir().mkpath(QFileInfo(entry).absolutePath());
-    return Replace(entry, text);
+    return Replace(entry, text) ? Change::Done : Change::Failed;
 }
 
 } // namespace platform

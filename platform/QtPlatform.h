@@ -41,6 +41,11 @@ public:
     ~DisplayCheck();
 };
 
+// The autostart entry that starts the program at that path in the
+// background, quoted as the Desktop Entry rules quote an argument; empty
+// when no entry can hold the path.
+QByteArray AutostartEntryText(const QByteArray& program);
+
 class QtPlatform final : public Desktop {
 public:
     // Call once the application object exists, with the claim this copy
@@ -114,7 +119,7 @@ public:
     void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) override;
 
     bool StartsWithDesktop() const override;
-    bool SetStartsWithDesktop(bool on) override;
+    Change SetStartsWithDesktop(bool on) override;
 
 private:
     // Found once, at start: a folder renamed or deleted while the program

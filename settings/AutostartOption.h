@@ -2,7 +2,8 @@
 // "Start with the desktop" in the background menu, and --autostart: an XDG
 // autostart entry that starts the program in the background with the
 // session, so that timers set before a reboot ring after it without the
-// user opening anything.
+// user opening anything. An entry the user wrote is the user's: the tick
+// shows whether a desktop would start it, and the program never changes it.
 #pragma once
 
 #include "core/Guard.h"
@@ -14,8 +15,8 @@
 class AutostartOption : public QObject {
     Q_OBJECT
 public:
-    AutostartOption(platform::Autostart& autostart, MenuItem* item, const HandlerEntry& enter,
-                    QObject* parent);
+    AutostartOption(platform::Autostart& autostart, platform::Questions& questions, MenuItem* item,
+                    const HandlerEntry& enter, QObject* parent);
 
     // The check mark as the desktop holds it.
     void Show();
@@ -23,5 +24,6 @@ public:
 
 private:
     platform::Autostart& autostart_;
+    platform::Questions& questions_;
     MenuItem* item_;
 };

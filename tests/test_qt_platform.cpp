@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ private slots:
     void boldOfBitmapFace_data();
     void boldOfBitmapFace();
     void laterStartsAreHeard();
+    void autostartEntryQuoting_data();
+    void autostartEntryQuoting();
 
 private:
     platform::QtPlatform desktop{nullptr};
@@ -360,6 +363,57 @@ void QtPlatformTest::boldOfBitmapFace() {
     QCOMPARE(StrokeWidth(draw(true)), 2);
     // Bold keeps the gaps between the letters.
     QCOMPARE(InkedColumnRuns(draw(true)), InkedColumnRuns(draw(false)));
+}
+
+void QtPlatformTest::autostartEntryQuoting_data() {
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("plain") << QByteArray("/opt/quorbel") << true;
+    QTest::newRow("a blank") << QByteArray("/home/ann/My Programs") << true;
+    QTest::newRow("quote, dollar, backtick") << QByteArray("/tmp/a\"b$c`d") << true;
+    QTest::newRow("a backslash") << QByteArray("/tmp/back\\slash") << true;
+    QTest::newRow("a percent") << QByteArray("/tmp/100%off") << true;
+    QTest::newRow("a percent and an equals sign") << QByteArray("/tmp/100%=off") << false;
+    QTest::newRow("not UTF-8") << QByteArray("/tmp/caf\xe9") << false;
+    QTest::newRow("a line break") << QByteArray("/tmp/two\nlines") << false;
+}
+
+// The autostart entry holds the program's path as the Desktop Entry rules
+// quote it, or is not written at all.
+void QtPlatformTest::autostartEntryQuoting() {
+    QFETCH(QByteArray, folder);
+    QFETCH(bool, written);
+    const QByteArray program = folder + "/quorbel";
+    const QByteArray text = platform::AutostartEntryText(program);
+    QCOMPARE(!text.isEmpty(), written);
+    if (!written)
+        return;
+    // Undone as a launcher undoes it: the value's escapes, then the
+    // argument's quoting, then the doubled %.
+    QByteArray exec = text.mid(text.indexOf("Exec=") + 5).split('\n').first();
+    if (exec.startsWith("env "))
+        exec = exec.mid(4);
+    QVERIFY(exec.startsWith('"') && exec.endsWith("\" --background"));
+    QByteArray value;
+    for (qsizetype i = 1; i < exec.size() - 14; ++i)
+        value += exec[i] == '\\' ? exec[++i] : exec[i];
+    QByteArray argument;
+    for (qsizetype i = 0; i < value.size(); ++i)
+        argument +=
+            value[i] == '\\' || (value[i] == '%' && value[i + 1] == '%') ? value[++i] : value[i];
+    QCOMPARE(argument, program);
+    if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
+        QSKIP("desktop-file-validate is not installed");
+    QTemporaryDir dir;
+    QFile entry(dir.filePath("quorbel.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write(text);
+    entry.close();
+    QProcess validate;
+    validate.start("desktop-file-validate", {entry.fileName()});
+    QVERIFY(validate.waitForFinished());
+    QCOMPARE(validate.readAllStandardOutput() + validate.readAllStandardError(), QByteArray());
+    QCOMPARE(validate.exitCode(), 0);
 }
 
 // A later start's command line reaches the running copy whole, whatever

@@ -990,6 +990,40 @@ def starts_with_the_desktop(d):
     wait_for(lambda: not os.path.exists(entry), "the entry gone")
     d.click(*QUIT)
     d.quit_program()
+    # From a folder whose name needs every quoting rule of an entry: the
+    # entry is valid, and a launcher starts the program from it.
+    odd = d.folder + ' "$`\\ 100%off'
+    shutil.copytree(d.folder, odd)
+    program = os.path.join(odd, "quorbel")
+    d.start_program(program=program)
+    check(subprocess.run([program, "--autostart", "on"], env=d.env, timeout=15).returncode == 0,
+          "--autostart on failed")
+    wait_for(lambda: os.path.exists(entry), "the autostart entry")
+    d.run(["desktop-file-validate", entry])
+    d.click(*QUIT)
+    d.quit_program()
+    launcher = d.spawn(["gio", "launch", entry])
+    wait_for(d.tray_icons, "the tray icon of the program the launcher started")
+    check(subprocess.run([program, "--quit"], env=d.env, timeout=15).returncode == 0, "no quit")
+    launcher.wait(timeout=10)
+    # The user's own entry, which says not to start: left alone either way,
+    # and not shown ticked.
+    mine = "[Desktop Entry]\nType=Application\nName=Mine\nExec=%s --start 3\nHidden=true\n" % \
+        program.replace(" ", "\\s")
+    with open(entry, "w") as f:
+        f.write(mine)
+    d.start_program(program=program)
+    for word in ("on", "off"):
+        d.spawn([program, "--autostart", word])
+        box = question(d, "Quorbel")
+        d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
+        d.keys("Return")
+        wait_for(lambda: not d.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorbel$"],
+                                   check=False).split()[1:], "the box read", timeout=5)
+        with open(entry) as f:
+            check(f.read() == mine, "the user's entry changed at --autostart %s" % word)
+    d.click(*QUIT)
+    d.quit_program()
 
 
 def full_disk(d):
