@@ -79,14 +79,6 @@ QString HhmmOf(QTime time) {
         .arg(time.minute(), 2, 10, QLatin1Char('0'));
 }
 
-QString HMmOfDays(double days) {
-    constexpr qint64 kDay = 24 * 60 * 60 * 1000;
-    qint64 ms = qRound64(days * double(kDay)) % kDay;
-    if (ms < 0)
-        ms += kDay;
-    return QStringLiteral("%1:%2").arg(ms / 3600000).arg(ms / 60000 % 60, 2, 10, QLatin1Char('0'));
-}
-
 QTime StrToTime(const QString& text) {
     QString rest = text.trimmed();
     int designator = 0; // 0 none, 1 AM, 2 PM

@@ -32,10 +32,6 @@ QString DurationText(int seconds);
 // A time written "hhmm", as the schedule compares it: 09:30 gives "0930".
 QString HhmmOf(QTime time);
 
-// A length in days written "h:mm" after rounding to whole milliseconds;
-// whole days are dropped. The stopwatch counts a minute of a day per second,
-// so this reads as minutes and seconds.
-QString HMmOfDays(double days);
 
 // Reads "h:mm", "h:mm:ss", each optionally followed by AM or PM. Without a
 // designator the hour is 0 to 23; with one it is 1 to 12.

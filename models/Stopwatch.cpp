@@ -14,7 +14,16 @@ constexpr double kStep = 0.000694444444444;
 QString Stopwatch::Text() const {
     if (atRest_)
         return QStringLiteral("SW");
-    return counted_ ? HMmOfDays(days_) : QStringLiteral("0.00");
+    if (!counted_)
+        return QStringLiteral("0.00");
+    // Minutes and seconds through the first hour, then hours and minutes:
+    // the button holds five characters.
+    const qint64 seconds = Seconds();
+    if (seconds < 3600)
+        return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1h%2")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
 void Stopwatch::Toggle() {

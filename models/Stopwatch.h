@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch: a count of the seconds that really passed while it runs,
-// kept as the design kept it, in days, each second a minute's worth, so
-// that its "h:mm" reads as minutes and seconds.
+// kept as the design kept it, in days, each second a minute's worth.
 #pragma once
 
 #include <QObject>
@@ -15,7 +14,8 @@ public:
     bool AtRest() const { return atRest_; }
     double Days() const { return days_; }
     // What its button shows: "SW" at rest, "0.00" from a start or a clear
-    // until its first second, then minutes and seconds ("1:15").
+    // until its first second, then minutes and seconds ("1:15", "42:07"),
+    // and from an hour on hours and minutes ("1h05").
     QString Text() const;
 
     // Starts it, or pauses it where it is.

@@ -432,8 +432,9 @@ void AlarmTest::stopwatch_data() {
     QTest::newRow("started") << 0 << "0.00";
     QTest::newRow("one second") << 1 << "0:01";
     QTest::newRow("75 seconds") << 75 << "1:15";
-    QTest::newRow("an hour of display") << 1440 << "0:00";
-    QTest::newRow("1445 ticks") << 1445 << "0:05";
+    QTest::newRow("past 24 minutes") << 1445 << "24:05";
+    QTest::newRow("a 30-minute run") << 1800 << "30:00";
+    QTest::newRow("past an hour") << 3725 << "1h02";
 }
 
 void AlarmTest::stopwatch() {
