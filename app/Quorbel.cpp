@@ -109,6 +109,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     });
     window.AfterFirstFrame([this] {
         reader_.AddTips();
+        window_.AddTips();
         autostart_.Show();
     });
     if (tray_.WaitsForFirstFrame())

@@ -3,6 +3,8 @@
 // command line ask of a ringing alert: stop, snooze, again.
 #include "Quorbel.h"
 
+#include <QDateTime>
+
 namespace {
 
 constexpr int kSnoozeTicks = 5 * 60;
@@ -77,7 +79,11 @@ void Quorbel::SnoozeTimer(int n) {
         return;
     ToggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
-    timers_.RunFor(n, slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks);
+    const int seconds = slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
+    timers_.RunFor(n, seconds);
+    notifier_.TimerSnoozed(
+        n,
+        QDateTime::fromMSecsSinceEpoch(platform_.clock.WallMs() + 1000 * qint64(seconds)).time());
 }
 
 void Quorbel::AgainTimer(int n) {

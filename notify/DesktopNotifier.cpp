@@ -46,6 +46,14 @@ void DesktopNotifier::TimerRanOutAt(int n, QTime at) {
                            kTimerActions});
 }
 
+void DesktopNotifier::TimerSnoozed(int n, QTime at) {
+    notifications_.Notify(
+        n, {timers_.Label(n),
+            QStringLiteral("Snoozed: rings again at %1").arg(at.toString(QStringLiteral("HH:mm"))),
+            {Action::Show},
+            false});
+}
+
 void DesktopNotifier::TimerEndsSoon(int n, int minutes) {
     notifications_.Notify(
         n, {minutes == 1 ? QStringLiteral("%1: 1 minute left").arg(timers_.Label(n))
@@ -84,6 +92,9 @@ void DesktopNotifier::Act(int key, Action action) {
         emit ShowAsked();
         return;
     }
+    // Gone from the desktop whatever it finds: it was chosen there. What
+    // the action does may tell the desktop more.
+    notifications_.Withdraw(key);
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
     const int alarm = key - AlertOptions::kAlarm;
     if (alarm == 1 || alarm == 2) {
@@ -99,6 +110,4 @@ void DesktopNotifier::Act(int key, Action action) {
         else if (action == Action::Again)
             emit TimerAgainAsked(key);
     }
-    // Gone from the desktop whatever it found: it was chosen there.
-    notifications_.Withdraw(key);
 }

@@ -22,6 +22,8 @@ public:
     void TimerRang(int n);
     // One that ran out while the program was not there.
     void TimerRanOutAt(int n, QTime at);
+    // A timer snoozed: it rings again at that time.
+    void TimerSnoozed(int n, QTime at);
     // A timer the user asked to be warned of ends in that many minutes.
     void TimerEndsSoon(int n, int minutes);
     void AlarmRang(int alarm);

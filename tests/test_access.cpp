@@ -252,6 +252,11 @@ void AccessTest::everyVisibleControlIsNamed() {
         names << name;
     }
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
+    // And a new user can hover to learn what the title row's letters do.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form->stopwatchButton, form->openAlarmHalfButton, form->pinButton, form->hideButton,
+             form->soundBox, form->recurBox, form->quitButton})
+        QTRY_VERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
     QVERIFY(names.contains(QStringLiteral("Timer 3: Message, 00:00:00")));
     QVERIFY(names.contains(QStringLiteral("Quick timer 1 minute")));
     QVERIFY(names.contains(QStringLiteral("Hide window")));

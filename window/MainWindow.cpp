@@ -165,6 +165,25 @@ void MainWindow::AfterFirstFrame(std::function<void()> work) {
     afterFirstFrame_.push_back(std::move(work));
 }
 
+void MainWindow::AddTips() {
+    const QString hide = QStringLiteral("Hide the window; the tray icon brings it back");
+    const std::pair<QWidget*, QString> tips[] = {
+        {stopwatchButton,
+         QStringLiteral("Stopwatch: click to start or pause; right-click to clear")},
+        {openAlarmHalfButton, QStringLiteral("Show the alarm clock")},
+        {closeAlarmHalfButton, QStringLiteral("Hide the alarm clock")},
+        {pinButton, QStringLiteral("Keep the window on top of the others")},
+        {hideButton, hide},
+        {alarmHideButton, hide},
+        {closeButton, QStringLiteral("Quit")},
+        {soundBox, QStringLiteral("Timers that run out ring with a sound")},
+        {recurBox, QStringLiteral("The sound repeats every second until the timer is stopped")},
+        {quitButton, QStringLiteral("Quit; right-click to quit without saving")},
+    };
+    for (const auto& [control, tip] : tips)
+        control->setToolTip(tip);
+}
+
 void MainWindow::RunAfterFirstFrame() {
     firstFrameDrawing_ = true;
     for (auto& work : std::exchange(afterFirstFrame_, {}))

@@ -169,6 +169,8 @@ public:
     // Work the window's first frame does not show waits until that frame
     // is on screen (or a moment, for a window that is not shown).
     void AfterFirstFrame(std::function<void()> work);
+    // What the title row's buttons and the two boxes do, on hovering.
+    void AddTips();
 
     // Window behaviour.
     void ArrangeAtCreation();
