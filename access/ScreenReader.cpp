@@ -135,7 +135,8 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         rows_.Box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
         rows_.Button(n)->setAccessibleDescription(
-            QStringLiteral("Space starts or stops the timer, the menu key edits it"));
+            QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
+                           "Edit Time / Message, Alert options"));
     }
     for (RadioButton* snooze : controls_.snooze)
         snooze->setAccessibleName(QStringLiteral("Snooze ") + snooze->text());
@@ -149,7 +150,8 @@ ScreenReader::~ScreenReader() {
 void ScreenReader::AddTips() {
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         rows_.Button(n)->setToolTip(
-            QStringLiteral("Right-click to set the time and message; click to start or stop"));
+            QStringLiteral("Click to start or stop; right-click to set the time and message, or "
+                           "how it alerts"));
         rows_.Box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
     }
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)

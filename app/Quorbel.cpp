@@ -229,11 +229,15 @@ void Quorbel::Tick() {
 }
 
 bool Quorbel::PreviewKey(QObject* watched, int key) {
-    if (key == Qt::Key_Return)
+    // The keypad's Enter is Enter.
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter)
         AcknowledgeAlerts();
     else
         alarmPanel_.SilenceAlarms(key);
-    if (watched != editor_.MessageBox() || key != Qt::Key_Return)
+    // Enter stores the editor from its message and from its hours and
+    // minutes alike.
+    if (!enter || !editor_.Holds(watched))
         return false;
     Guard([this] { editor_.Store(); });
     alarmPanel_.NoteEnterTaken();

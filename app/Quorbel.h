@@ -68,7 +68,7 @@ public:
     // The one-second tick.
     void Tick();
     // The window sees every key first: a press may acknowledge an alert,
-    // and Enter in the message box stores the editor. Whether it took it.
+    // and Enter in the editor stores it. Whether it took it.
     bool PreviewKey(QObject* watched, int key);
 
 private:

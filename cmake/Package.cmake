@@ -5,7 +5,20 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorbel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Quorbel maintainers <maintainers@quorbel.org>")
+# The package names no site, and as its maintainer whoever builds it, as
+# Debian's tools do (DEBFULLNAME and DEBEMAIL), else the author of the
+# tree's last commit: no address that does not exist.
+if(DEFINED ENV{DEBEMAIL})
+    set(CPACK_PACKAGE_CONTACT "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 "--format=%an <%ae>"
+                    OUTPUT_VARIABLE author OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE gitFailed ERROR_QUIET)
+    if(gitFailed OR author STREQUAL "")
+        set(author "Quorbel maintainers <nobody@invalid>")
+    endif()
+    set(CPACK_PACKAGE_CONTACT "${author}")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown timers, alarms and stopwatch")
 set(CPACK_PACKAGE_DESCRIPTION
     "Quorbel keeps ten countdown timers with their messages, twelve one-click quick\n\
@@ -19,7 +32,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorbel.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The sound service is loaded at the first sound; the design's faces and

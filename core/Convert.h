@@ -32,7 +32,6 @@ QString DurationText(int seconds);
 // A time written "hhmm", as the schedule compares it: 09:30 gives "0930".
 QString HhmmOf(QTime time);
 
-
 // Reads "h:mm", "h:mm:ss", each optionally followed by AM or PM. Without a
 // designator the hour is 0 to 23; with one it is 1 to 12.
 QTime StrToTime(const QString& text);

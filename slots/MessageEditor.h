@@ -33,6 +33,12 @@ public:
     bool IsOpen() const { return !controls_.panel->isHidden(); }
     int Slot() const { return slot_; }
     QWidget* MessageBox() const { return controls_.message; }
+    // Whether a key sent there is the open editor's: its message, its
+    // hours and minutes, its buttons.
+    bool Holds(const QObject* watched) const {
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        return IsOpen() && widget && controls_.panel->isAncestorOf(widget);
+    }
 
     void Open(int n);
     void Store();

@@ -47,8 +47,8 @@ void PopupMenu::Style() {
 void PopupMenu::PopupFor(QContextMenuEvent* event) {
     if (autoPopup_) {
         popup(event->globalPos());
-        // Opened from the keyboard, Enter takes the first item.
-        if (event->reason() == QContextMenuEvent::Keyboard && !actions().isEmpty())
+        // Enter takes the first item, however the menu was opened.
+        if (!actions().isEmpty())
             setActiveAction(actions().first());
     }
     event->accept();
