@@ -47,11 +47,20 @@ void PopupMenu::Style() {
 void PopupMenu::PopupFor(QContextMenuEvent* event) {
     if (autoPopup_) {
         popup(event->globalPos());
-        // Enter takes the first item, however the menu was opened.
-        if (!actions().isEmpty())
+        // Opened from the keyboard, Enter takes the first item.
+        if (event->reason() == QContextMenuEvent::Keyboard && !actions().isEmpty())
             setActiveAction(actions().first());
     }
     event->accept();
+}
+
+void PopupMenu::keyPressEvent(QKeyEvent* event) {
+    // Opened by the mouse, nothing is chosen yet: Enter takes the first
+    // item rather than nothing, and Down still goes to it first.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !activeAction() && !actions().isEmpty())
+        setActiveAction(actions().first());
+    QMenu::keyPressEvent(event);
 }
 
 MenuItem::MenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable)

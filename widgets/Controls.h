@@ -62,6 +62,9 @@ public:
     // Opens at the point of a right click when the automatic popup is on.
     void PopupFor(QContextMenuEvent* event);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Style();
 

@@ -166,6 +166,18 @@ def drag_and_pin(d):
     d.screenshot("pinned")
     d.click(*PIN)
     check("_NET_WM_STATE_ABOVE" not in d.state(window), "the pin did not let go")
+    # Pinned, hidden and shown again (a new native window): the pin still
+    # lets go.
+    d.click(*PIN)
+    d.click(*HIDE)
+    wait_for(lambda: not d.mapped(window), "the window hidden")
+    d.run([os.path.join(d.folder, "quorbel"), "--show"])
+    window = d.window = wait_for(d._main_window, "the window back")
+    time.sleep(0.5)
+    check("_NET_WM_STATE_ABOVE" in d.state(window), "shown again, no longer pinned")
+    d.click(*PIN)
+    time.sleep(0.3)
+    check("_NET_WM_STATE_ABOVE" not in d.state(window), "the pin did not let go after hide")
 
 
 def quick_timer(d):
