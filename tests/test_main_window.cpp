@@ -121,6 +121,11 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     QTRY_VERIFY(early.trayIcon->Shown());
     QVERIFY(!early.windowIcon().isNull());
     QCOMPARE(early.geometry(), form->geometry());
+    // A start in the background comes, when first shown, where a start on
+    // screen does.
+    Form background(desktop->Interfaces(), MainWindow::Start::Background);
+    desktop->Show(&background);
+    QCOMPARE(background.pos(), early.pos());
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
     QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
     for (QWidget* control : controls) {

@@ -109,6 +109,8 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
 
 void MainWindow::Started() {
     if (start_ == Start::Background) {
+        // Where a normal start puts it, for whenever it is first shown.
+        Centre();
         // Read now, with no window to activate; the pointer stays where
         // the user has it.
         Handle([this] { LoadAtFirstActivation(); });
@@ -228,10 +230,14 @@ void MainWindow::ConnectHandlers() {
     }
 }
 
-void MainWindow::ShowCentred() {
+void MainWindow::Centre() {
     const QRect screen = platform_.screens.Primary();
     move(screen.left() + (screen.width() - width()) / 2,
          screen.top() + (screen.height() - height()) / 2);
+}
+
+void MainWindow::ShowCentred() {
+    Centre();
     show();
     // A program the user just started is the one the keyboard goes to.
     activateWindow();

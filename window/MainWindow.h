@@ -61,6 +61,8 @@ public:
     // A timer started: with "Minimize on timer", the window goes.
     void MinimizeOnTimer();
 
+    // In the middle of the primary screen.
+    void Centre();
     // Shows the window centred on the primary screen, as at program start.
     void ShowCentred();
 

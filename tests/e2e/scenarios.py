@@ -997,6 +997,9 @@ def starts_with_the_desktop(d):
     check(not d._main_window(), "the window showed at a start in the background")
     check(subprocess.run([program], env=d.env, timeout=15).returncode == 0, "no hand-over")
     d.window = wait_for(d._main_window, "the window, asked for")
+    x, y, w, h = d.geometry(d.window)
+    check(abs(x + w // 2 - 640) <= 20 and abs(y + h // 2 - 512) <= 20,
+          "first shown at %d,%d, not centred" % (x, y))
     check(subprocess.run([program, "--autostart", "off"], env=d.env, timeout=15).returncode == 0,
           "--autostart off failed")
     wait_for(lambda: not os.path.exists(entry), "the entry gone")
