@@ -26,8 +26,13 @@ Scheduler::Scheduler(QWidget& window, IntervalTimer* beat, MenuItem* open, const
 }
 
 ScheduleDialog* Scheduler::CreateDialog() {
-    if (!dialog_)
+    if (!dialog_) {
         dialog_ = new ScheduleDialog(window_, *beat_, files_, platform_);
+        // The minutes the schedule was paused for are not made up later:
+        // a record whose minute passed meanwhile waits for the next day.
+        connect(dialog_, &QDialog::finished, this,
+                [this] { lastMinute_ = LocalMinute(platform_.clock.WallMs()); });
+    }
     return dialog_;
 }
 

@@ -266,12 +266,20 @@ void SchedulerTest::clockJumps() {
 
 void SchedulerTest::dialogPausesScheduler() {
     QCOMPARE(form->scheduleTimer->Interval(), 1000);
+    SetList(QStringLiteral("[0700][/opt/a]\n[0702][/opt/b]\n"));
+    RunAt(6, 59, 40);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QCOMPARE(form->scheduleTimer->Interval(), 0);
+    // Open from before seven until after it: seven's record waits for the
+    // next day, the next minute's runs.
+    desktop->time = QTime(7, 1, 5);
     dialog->cancelButton->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(form->scheduleTimer->Interval(), 60000);
+    RunAt(7, 2, 5);
+    QCOMPARE(desktop->events.filter(QStringLiteral("open ")),
+             QStringList{QStringLiteral("open /opt/b")});
 }
 
 void SchedulerTest::cancelKeepsEditsInMemory() {
@@ -283,6 +291,7 @@ void SchedulerTest::cancelKeepsEditsInMemory() {
     Start();
     QCOMPARE(dialog->Lines().Lines(), QStringList{"[0930][/opt/a]"});
 
+    desktop->time = QTime(9, 30);
     dialog->show();
     SetList(QStringLiteral("[0931][/opt/b]\n"));
     dialog->cancelButton->click();
