@@ -6,10 +6,13 @@
 #include "core/Colors.h"
 #include "core/Guard.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -44,7 +47,9 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
 
     soundBox = new QComboBox(this);
     soundBox->setGeometry(96, 10, 150, 22);
-    soundBox->addItem(QStringLiteral("As Sound and Recur say"));
+    // What plays untouched: the program's two sounds, as the boxes say.
+    soundBox->addItem(QStringLiteral("Alarm1.wav or Alarm2.wav"));
+    soundBox->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
     soundBox->addItem(QStringLiteral("None"));
     for (const ThemeSound& theme : kThemeSounds) {
         if (!sound_.ThemeSoundFile(QLatin1String(theme.name)).isEmpty())
@@ -71,7 +76,7 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     warnBox->setRange(0, 999);
     warnBox->setSuffix(QStringLiteral(" min"));
     warnBox->setSpecialValueText(QStringLiteral("Off"));
-    Label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
+    warnLabel_ = Label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
     repeatBox = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
     repeatBox->setGeometry(96, 142, 224, 20);
 
@@ -79,18 +84,33 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
                               QStringLiteral("OK"));
     cancelButton = new FlatButton(this, QStringLiteral("CancelButton"), QRect(167, 180, 76, 24),
                                   QStringLiteral("Cancel"));
+    // Buttons of a dialog look like buttons before the pointer finds them.
+    for (FlatButton* button : {playButton, okButton, cancelButton})
+        button->SetRaised(true);
+    soundBox->view()->window()->installEventFilter(this);
     Connect();
 }
 
 void AlertOptionsDialog::Connect() {
-    // Enter takes the options, wherever the keyboard is.
+    // Enter takes the options, wherever the keyboard is; in the sound box's
+    // open list it takes the entry and closes the list only.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this,
-                [this] { Guard([this] { accept(); }); });
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+            Guard([this] {
+                if (!soundBox->view()->isVisible()) {
+                    accept();
+                    return;
+                }
+                soundBox->setCurrentIndex(soundBox->view()->currentIndex().row());
+                soundBox->hidePopup();
+                SoundChosen(true);
+            });
+        });
     connect(okButton, &FlatButton::clicked, this, [this] { Guard([this] { accept(); }); });
     connect(cancelButton, &FlatButton::clicked, this, [this] { Guard([this] { reject(); }); });
     connect(playButton, &FlatButton::clicked, this, [this] { Guard([this] { Play(); }); });
-    connect(soundBox, &QComboBox::activated, this, [this] { Guard([this] { SoundChosen(); }); });
+    connect(soundBox, &QComboBox::activated, this,
+            [this] { Guard([this] { SoundChosen(listOpen_); }); });
     setTabOrder(soundBox, playButton);
     setTabOrder(playButton, volumeSlider);
     setTabOrder(volumeSlider, softBox);
@@ -104,8 +124,12 @@ std::optional<AlertTune> AlertOptionsDialog::Edit(const QString& title, const Al
                                                   bool countdown, bool unplayable) {
     setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
     Show(tune);
-    warnBox->setEnabled(countdown);
-    repeatBox->setEnabled(countdown);
+    // An alarm has no set time to warn before or to start again.
+    for (QWidget* countdownOnly : {static_cast<QWidget*>(warnBox), static_cast<QWidget*>(repeatBox),
+                                   static_cast<QWidget*>(warnLabel_)}) {
+        countdownOnly->setVisible(countdown);
+        countdownOnly->setEnabled(countdown);
+    }
     SayUnplayable(unplayable);
     soundBox->setFocus();
     const bool chosen = exec() == QDialog::Accepted;
@@ -149,9 +173,20 @@ AlertTune AlertOptionsDialog::Shown() const {
     return tune;
 }
 
-void AlertOptionsDialog::SoundChosen() {
+bool AlertOptionsDialog::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Show)
+        listOpen_ = true;
+    // An entry taken from the list is heard of just after the list closed.
+    if (event->type() == QEvent::Hide)
+        QTimer::singleShot(0, this, [this] { listOpen_ = false; });
+    return false;
+}
+
+void AlertOptionsDialog::SoundChosen(bool fromList) {
     SayUnplayable(false);
-    if (soundBox->currentIndex() != soundBox->count() - 1)
+    // Stepped onto with the list closed, it stands for the file it names,
+    // or for nothing until chosen from the list.
+    if (soundBox->currentIndex() != soundBox->count() - 1 || !fromList)
         return;
     const QString chosen = QFileDialog::getOpenFileName(
         this, QStringLiteral("A sound for the alert"), QFileInfo(file_).path(),

@@ -39,14 +39,22 @@ public:
     FlatButton* okButton;
     FlatButton* cancelButton;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Connect();
     void Show(const AlertTune& tune);
-    void SoundChosen();
+    // An entry of the sound box chosen: from its open list, the file
+    // chooser comes for "A file…"; stepping through the closed box it waits.
+    void SoundChosen(bool fromList);
     void Play();
     void SayUnplayable(bool unplayable);
 
     platform::Sound& sound_;
     // The file of the user's the sound box's last entry stands for.
     QString file_;
+    CaptionLabel* warnLabel_ = nullptr;
+    // The sound box's list is open, or closed this very moment.
+    bool listOpen_ = false;
 };

@@ -5,6 +5,8 @@
 #include "alerts/AlertTuner.h"
 #include "core/Colors.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QToolTip>
 #include <QtTest>
 #include <memory>
@@ -48,6 +50,7 @@ private slots:
     void pinnedWindowStaysOnTop();
     void clickOnRingingSlotWhileAnotherRings();
     void soundBoxStopsAlertOnly();
+    void alertOptionsFromTheKeyboard();
     void quickTimerExpiry();
     void remainingPopupLivesOneTick();
     void trayClickBringsWindowBack_data();
@@ -913,6 +916,31 @@ void SlotsTest::tunedAlertThroughItsLife() {
         dialog->cancelButton->click();
     });
     form->program->AlertOptionsFile().Open(2);
+}
+
+// A keyboard user reaches every option: Enter in the open sound list takes
+// the entry and leaves the dialog open; stepping through the closed list
+// opens no file chooser; an alarm is offered only what applies to it.
+void SlotsTest::alertOptionsFromTheKeyboard() {
+    QTimer::singleShot(0, this, [this] {
+        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        QComboBox* box = dialog->soundBox;
+        QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_Down);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->currentText(), QStringLiteral("None"));
+        for (int i = 0; i < box->count(); ++i) {
+            QTest::qWait(1);
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        QCOMPARE(QApplication::activeModalWidget(), dialog);
+        QVERIFY(!dialog->warnBox->isVisible() && !dialog->repeatBox->isVisible());
+        dialog->cancelButton->click();
+    });
+    form->program->AlertOptionsFile().Open(AlertOptions::AlarmKey(1));
 }
 
 void SlotsTest::notificationActions_data() {

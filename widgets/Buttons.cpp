@@ -199,7 +199,7 @@ void FlatButton::paintEvent(QPaintEvent*) {
     const QRect frame = rect().adjusted(0, 0, -1, -1);
     if (sunken)
         DrawFrame(p, frame, kShadow, kHighlight);
-    else if (hover_ && isEnabled())
+    else if ((hover_ || raised_) && isEnabled())
         DrawFrame(p, frame, kHighlight, kShadow);
 
     // A pressed button draws its content one pixel down and to the right.

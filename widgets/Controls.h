@@ -142,6 +142,8 @@ public:
     int FontColor() const { return fontColor_; }
     void SetFontColor(int color);
     void SetGlyph(const QString& resource);
+    // Drawn raised at rest too, as a dialog's buttons are.
+    void SetRaised(bool raised) { raised_ = raised; }
     bool Down() const { return isChecked(); }
 
     PopupMenu* ContextMenu = nullptr;
@@ -167,6 +169,7 @@ private:
     int fontColor_;
     QPixmap glyph_;
     bool hover_ = false;
+    bool raised_ = false;
     bool mousePress_ = false;
 };
 
