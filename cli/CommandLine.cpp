@@ -114,7 +114,9 @@ Command ParseCommandLine(const QStringList& arguments) {
     AcceptQtOptions(parser);
     parser.setApplicationDescription(
         QStringLiteral("Countdown timers with messages, one-click quick timers, a two-alarm "
-                       "clock with snooze, a stopwatch and a big clock, in one small window."));
+                       "clock with snooze, a stopwatch and a big clock, in one small window.\n"
+                       "To set a countdown, right-click its button and choose \"Edit Time / "
+                       "Message\"; a click starts it."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption background(
         QStringLiteral("background"),
