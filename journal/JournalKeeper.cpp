@@ -78,13 +78,14 @@ void JournalKeeper::Restore() {
     for (const Reconciled::Ring& timer : done.ring) {
         if (timers_.StateOf(timer.timer) == Timers::State::Ringing)
             continue;
+        // Heard before the ring, which tells the desktop when it ran out.
+        emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
         timers_.Expire(timer.timer);
         rangAt_.insert(timer.timer, timer.ranOutWallMs);
         if (timer.byWall) {
             wallDue_.insert(timer.timer, timer.dueWallMs);
             byWall_.insert(timer.timer);
         }
-        emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
     }
     if (done.stopwatch && stopwatch_.AtRest())
         stopwatch_.Restore(done.stopwatch->first, done.stopwatch->second);

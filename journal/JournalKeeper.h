@@ -43,7 +43,8 @@ public:
     void SnoozeSounded();
 
 signals:
-    // A timer that ran out while the program was not there, and when.
+    // A timer that ran out while the program was not there, and when; just
+    // before it rings.
     void RanOutWhileAway(int timer, qint64 wallMs);
     // An alarm that was on, and what became of its minute meanwhile.
     void AlarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);

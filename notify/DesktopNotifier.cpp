@@ -33,17 +33,14 @@ DesktopNotifier::~DesktopNotifier() {
 }
 
 void DesktopNotifier::TimerRang(int n) {
-    notifications_.Notify(n, {timers_.Label(n),
-                              QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)),
-                              kTimerActions});
+    QString body = QStringLiteral("Set for %1").arg(timers_.SetTimeText(n));
+    if (const QTime at = ranOutAt_.take(n); at.isValid())
+        body += QStringLiteral(", ran out at %1").arg(at.toString(QStringLiteral("HH:mm")));
+    notifications_.Notify(n, {timers_.Label(n), body, kTimerActions});
 }
 
 void DesktopNotifier::TimerRanOutAt(int n, QTime at) {
-    notifications_.Notify(n,
-                          {timers_.Label(n),
-                           QStringLiteral("Set for %1, ran out at %2")
-                               .arg(timers_.SetTimeText(n), at.toString(QStringLiteral("HH:mm"))),
-                           kTimerActions});
+    ranOutAt_.insert(n, at);
 }
 
 void DesktopNotifier::TimerSnoozed(int n, QTime at) {

@@ -10,7 +10,9 @@
 #include "models/Timers.h"
 #include "platform/Platform.h"
 
+#include <QHash>
 #include <QObject>
+#include <QTime>
 
 class DesktopNotifier : public QObject {
     Q_OBJECT
@@ -20,7 +22,8 @@ public:
     ~DesktopNotifier() override;
 
     void TimerRang(int n);
-    // One that ran out while the program was not there.
+    // The next ring of timer n is of one that ran out while the program
+    // was not there: its notification says when.
     void TimerRanOutAt(int n, QTime at);
     // A timer snoozed: it rings again at that time.
     void TimerSnoozed(int n, QTime at);
@@ -49,5 +52,6 @@ private:
 
     const Timers& timers_;
     const AlarmClock& alarms_;
+    QHash<int, QTime> ranOutAt_;
     platform::Notifications& notifications_;
 };
