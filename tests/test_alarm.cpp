@@ -4,6 +4,8 @@
 #include "FormFixture.h"
 #include "core/Colors.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -34,6 +36,8 @@ private slots:
     void snoozeAndTimerOutliveTheProgram_data();
     void snoozeAndTimerOutliveTheProgram();
     void wallClockPutRightAfterAReboot();
+    void unreadableJournalSetAside_data();
+    void unreadableJournalSetAside();
     void enterOnlySilencesSnoozingAlarm2();
     void oneEnterAfterAlertLeavesAlarm2();
     void copyButtons();
@@ -331,6 +335,48 @@ void AlarmTest::wallClockPutRightAfterAReboot() {
     QVERIFY(form->TimersModel().IsRinging(23));
     QVERIFY(form->TimersModel().IsRunning(24));
     QCOMPARE(form->TimersModel().SecondsLeft(24), 9 * 60);
+}
+
+void AlarmTest::unreadableJournalSetAside_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("larger than any journal") << "large";
+    QTest::newRow("another program's") << "foreign";
+}
+
+// What cannot be read, or is not the program's, is renamed aside whole,
+// never written over; the program's own journal takes its place.
+void AlarmTest::unreadableJournalSetAside() {
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
+    QVERIFY(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    desktop->executableDir = folder.path();
+    const QString path = folder.filePath(QStringLiteral("journal.qbx"));
+    QByteArray bytes =
+        kind == u"foreign" ? QByteArray("not a journal\n") : QByteArray((16 << 20) + 1, '\n');
+    if (kind == u"folder") {
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    form = std::make_unique<Form>(desktop->Interfaces());
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
+    QTRY_VERIFY(QFileInfo(path).isFile() && QFileInfo(path).size() > 30);
+    const QFileInfo aside(path + QStringLiteral(".foreign"));
+    if (kind == u"folder") {
+        QVERIFY(QFileInfo::exists(aside.filePath() + QStringLiteral("/inside")));
+    } else {
+        QFile kept(aside.filePath());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+    }
+    QVERIFY(desktop->told.isEmpty());
 }
 
 void AlarmTest::snoozeChoiceWhileSnoozing() {
