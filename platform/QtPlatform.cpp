@@ -22,12 +22,10 @@
 #include <QWindow>
 
 #include <QElapsedTimer>
-#include <QLibrary>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <string>
@@ -35,7 +33,6 @@
 #include <time.h>
 #include <unistd.h>
 #include <utility>
-#include <xcb/xcb.h>
 
 namespace platform {
 
@@ -268,56 +265,6 @@ void QtPlatform::LoadFonts(bool bitmapFaces) {
 
 namespace {
 
-// A mapped X11 window's stay-on-top state is the window manager's, which
-// hears a change only as a _NET_WM_STATE message to the root window; Qt
-// sends none for a window mapped again after a hide, so the pin could not
-// let go. libxcb is Qt's own, reached at the first pin.
-void TellWindowManagerAbove(QWindow* handle, bool above) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    static QLibrary library(QStringLiteral("xcb"), 1);
-    static const auto internAtom =
-        reinterpret_cast<decltype(&xcb_intern_atom)>(library.resolve("xcb_intern_atom"));
-    static const auto atomReply = reinterpret_cast<decltype(&xcb_intern_atom_reply)>(
-        library.resolve("xcb_intern_atom_reply"));
-    static const auto getSetup =
-        reinterpret_cast<decltype(&xcb_get_setup)>(library.resolve("xcb_get_setup"));
-    static const auto roots = reinterpret_cast<decltype(&xcb_setup_roots_iterator)>(
-        library.resolve("xcb_setup_roots_iterator"));
-    static const auto sendEvent =
-        reinterpret_cast<decltype(&xcb_send_event)>(library.resolve("xcb_send_event"));
-    static const auto flush = reinterpret_cast<decltype(&xcb_flush)>(library.resolve("xcb_flush"));
-    if (!internAtom || !atomReply || !getSetup || !roots || !sendEvent || !flush)
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const auto atom = [&](const char* name) -> xcb_atom_t {
-        xcb_intern_atom_reply_t* reply = atomReply(
-            connection, internAtom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return found;
-    };
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = xcb_window_t(handle->winId());
-    message.type = atom("_NET_WM_STATE");
-    // Add or remove, the two states Qt names, from an application.
-    message.data.data32[0] = above ? 1 : 0;
-    message.data.data32[1] = atom("_NET_WM_STATE_ABOVE");
-    message.data.data32[2] = atom("_NET_WM_STATE_STAYS_ON_TOP");
-    message.data.data32[3] = 1;
-    sendEvent(connection, 0, roots(getSetup(connection)).data->root,
-              XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-              reinterpret_cast<const char*>(&message));
-    flush(connection);
-}
-
-} // namespace
-
-namespace {
-
 // The stay-on-top state the program wants for a window, whatever it has now.
 const char* const kOnTop = "quorbelOnTop";
 
@@ -327,11 +274,8 @@ void ApplyStayOnTop(QWidget* window, bool onTop) {
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     window->overrideWindowFlags(flags);
-    if (QWindow* handle = window->windowHandle()) {
+    if (QWindow* handle = window->windowHandle())
         handle->setFlags(flags);
-        if (handle->isExposed())
-            TellWindowManagerAbove(handle, onTop);
-    }
 }
 
 // A window mapped with the stay-on-top state keeps it for good on some
@@ -339,9 +283,11 @@ void ApplyStayOnTop(QWidget* window, bool onTop) {
 // it is on screen.
 class OnTopOnceExposed : public QObject {
 public:
+    static constexpr const char* kName = "quorbelOnTopOnceExposed";
     explicit OnTopOnceExposed(QWidget* window)
         : QObject(window)
         , window_(window) {
+        setObjectName(kName);
         window->windowHandle()->installEventFilter(this);
     }
 
@@ -370,9 +316,17 @@ bool HoldBackOnTop(QWidget* window) {
     return true;
 }
 
-void GiveBackOnTop(QWidget* window, bool heldBack) {
-    if (heldBack && window->windowHandle())
+// Once for a window, however many ask before it is on screen.
+void OnTopOnceOnScreen(QWidget* window) {
+    if (window->windowHandle() &&
+        !window->findChild<QObject*>(QLatin1String(OnTopOnceExposed::kName),
+                                     Qt::FindDirectChildrenOnly))
         new OnTopOnceExposed(window);
+}
+
+void GiveBackOnTop(QWidget* window, bool heldBack) {
+    if (heldBack)
+        OnTopOnceOnScreen(window);
 }
 
 } // namespace
@@ -383,7 +337,7 @@ void QtPlatform::SetStayOnTop(QWidget* window, bool onTop) {
     const bool waiting = onTop && window->isVisible() && handle && !handle->isExposed();
     ApplyStayOnTop(window, onTop && !waiting);
     if (waiting)
-        new OnTopOnceExposed(window);
+        OnTopOnceOnScreen(window);
     KeepQuestionAbove(window);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The alert sounds, through the desktop's sound service.
 #include "QtPlatform.h"
+#include "Resolve.h"
 
 #include <QApplication>
 #include <QFile>
@@ -45,14 +46,14 @@ struct QtPlatform::SoundService {
 
     static void Run(State& state) {
         QLibrary library{QStringLiteral("canberra"), 0};
-        const auto create =
-            reinterpret_cast<decltype(&ca_context_create)>(library.resolve("ca_context_create"));
-        const auto destroy =
-            reinterpret_cast<decltype(&ca_context_destroy)>(library.resolve("ca_context_destroy"));
-        const auto cancel =
-            reinterpret_cast<decltype(&ca_context_cancel)>(library.resolve("ca_context_cancel"));
-        const auto play =
-            reinterpret_cast<decltype(&ca_context_play)>(library.resolve("ca_context_play"));
+        decltype(&ca_context_create) create = nullptr;
+        decltype(&ca_context_destroy) destroy = nullptr;
+        decltype(&ca_context_cancel) cancel = nullptr;
+        decltype(&ca_context_play) play = nullptr;
+        Resolve(library, create, "ca_context_create");
+        Resolve(library, destroy, "ca_context_destroy");
+        Resolve(library, cancel, "ca_context_cancel");
+        Resolve(library, play, "ca_context_play");
         ca_context* context = nullptr;
         if (!create || !destroy || !cancel || !play || create(&context) != CA_SUCCESS)
             context = nullptr;

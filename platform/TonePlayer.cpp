@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TonePlayer.h"
+#include "Resolve.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,19 +35,15 @@ struct Libraries {
     decltype(&pa_simple_free) free = nullptr;
 
     Libraries() {
-        const auto from = [](QLibrary& library, auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                library.resolve(name));
-        };
-        from(sndfile, open, "sf_open_fd");
-        from(sndfile, read, "sf_readf_float");
-        from(sndfile, seek, "sf_seek");
-        from(sndfile, close, "sf_close");
-        from(pulse, connect, "pa_simple_new");
-        from(pulse, write, "pa_simple_write");
-        from(pulse, flush, "pa_simple_flush");
-        from(pulse, drain, "pa_simple_drain");
-        from(pulse, free, "pa_simple_free");
+        Resolve(sndfile, open, "sf_open_fd");
+        Resolve(sndfile, read, "sf_readf_float");
+        Resolve(sndfile, seek, "sf_seek");
+        Resolve(sndfile, close, "sf_close");
+        Resolve(pulse, connect, "pa_simple_new");
+        Resolve(pulse, write, "pa_simple_write");
+        Resolve(pulse, flush, "pa_simple_flush");
+        Resolve(pulse, drain, "pa_simple_drain");
+        Resolve(pulse, free, "pa_simple_free");
     }
     bool Loaded() const {
         return open && read && seek && close && connect && write && flush && drain && free;

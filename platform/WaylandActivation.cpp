@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WaylandActivation.h"
+#include "Resolve.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -60,16 +61,13 @@ struct WaylandClient {
     const wl_interface* registryInterface = nullptr;
 
     WaylandClient() {
-        connect = reinterpret_cast<decltype(connect)>(library.resolve("wl_display_connect"));
-        disconnect =
-            reinterpret_cast<decltype(disconnect)>(library.resolve("wl_display_disconnect"));
-        roundtrip = reinterpret_cast<decltype(roundtrip)>(library.resolve("wl_display_roundtrip"));
-        marshal = reinterpret_cast<decltype(marshal)>(library.resolve("wl_proxy_marshal_flags"));
-        addListener =
-            reinterpret_cast<decltype(addListener)>(library.resolve("wl_proxy_add_listener"));
-        destroy = reinterpret_cast<decltype(destroy)>(library.resolve("wl_proxy_destroy"));
-        registryInterface =
-            reinterpret_cast<const wl_interface*>(library.resolve("wl_registry_interface"));
+        Resolve(library, connect, "wl_display_connect");
+        Resolve(library, disconnect, "wl_display_disconnect");
+        Resolve(library, roundtrip, "wl_display_roundtrip");
+        Resolve(library, marshal, "wl_proxy_marshal_flags");
+        Resolve(library, addListener, "wl_proxy_add_listener");
+        Resolve(library, destroy, "wl_proxy_destroy");
+        Resolve(library, registryInterface, "wl_registry_interface");
     }
     bool Usable() const {
         return connect && disconnect && roundtrip && marshal && addListener && destroy &&

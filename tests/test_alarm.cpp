@@ -48,6 +48,12 @@ private slots:
     void clockBox();
 
 private:
+    // The program's folder a portable copy's, so the journal is written.
+    void MakePortable(const QTemporaryDir& folder) {
+        QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
+        QVERIFY(portable.open(QIODevice::WriteOnly));
+        desktop->executableDir = folder.path();
+    }
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
@@ -244,10 +250,7 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
     QFETCH(int, sounds);
     QFETCH(QTime, nextSnooze);
     QTemporaryDir folder;
-    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
-    QVERIFY(portable.open(QIODevice::WriteOnly));
-    portable.close();
-    desktop->executableDir = folder.path();
+    MakePortable(folder);
     form = std::make_unique<Form>(desktop->Interfaces());
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -302,10 +305,7 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
 // ring to the true moment, and never names a moment to come.
 void AlarmTest::wallClockPutRightAfterAReboot() {
     QTemporaryDir folder;
-    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
-    QVERIFY(portable.open(QIODevice::WriteOnly));
-    portable.close();
-    desktop->executableDir = folder.path();
+    MakePortable(folder);
     At(8, 0, 0);
     const qint64 trueNow = desktop->WallMs();
     QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
@@ -349,10 +349,7 @@ void AlarmTest::unreadableJournalSetAside_data() {
 void AlarmTest::unreadableJournalSetAside() {
     QFETCH(QString, kind);
     QTemporaryDir folder;
-    QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
-    QVERIFY(portable.open(QIODevice::WriteOnly));
-    portable.close();
-    desktop->executableDir = folder.path();
+    MakePortable(folder);
     const QString path = folder.filePath(QStringLiteral("journal.qbx"));
     QByteArray bytes =
         kind == u"foreign" ? QByteArray("not a journal\n") : QByteArray((16 << 20) + 1, '\n');

@@ -317,26 +317,24 @@ class Desktop:
         time.sleep(0.1)
         return os.path.getsize(self.recording) / (2 * 22050)
 
-    def pitch(self, start, length):
-        """The rough frequency in Hz of that stretch of the recording."""
+    def _stat(self, start, length, name):
+        """One figure sox's stat gives for that stretch of the recording, in
+        seconds from its start."""
         out = subprocess.run(["sox", "-t", "raw", "-r", "22050", "-e", "signed", "-b", "16",
                               "-c", "1", self.recording, "-n", "trim", "%.2f" % max(0, start),
                               "%.2f" % length, "stat"], capture_output=True, text=True).stderr
         for line in out.splitlines():
-            if line.startswith("Rough   frequency"):
+            if line.startswith(name):
                 return float(line.split()[-1])
         raise Failure("sox measured nothing: " + out.strip()[-300:])
 
+    def pitch(self, start, length):
+        """The rough frequency in Hz of that stretch of the recording."""
+        return self._stat(start, length, "Rough   frequency")
+
     def loudness(self, start, length):
-        """The RMS level (0 to 1) of that stretch of the recording, in
-        seconds from its start, as sox measures it."""
-        out = subprocess.run(["sox", "-t", "raw", "-r", "22050", "-e", "signed", "-b", "16",
-                              "-c", "1", self.recording, "-n", "trim", "%.2f" % max(0, start),
-                              "%.2f" % length, "stat"], capture_output=True, text=True).stderr
-        for line in out.splitlines():
-            if line.startswith("RMS     amplitude"):
-                return float(line.split()[-1])
-        raise Failure("sox measured nothing: " + out.strip()[-300:])
+        """The RMS level (0 to 1) of that stretch of the recording."""
+        return self._stat(start, length, "RMS     amplitude")
 
     def loudest(self):
         """The peak level recorded so far, 0 to 1."""
