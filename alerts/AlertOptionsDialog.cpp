@@ -97,13 +97,15 @@ void AlertOptionsDialog::Connect() {
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
             Guard([this] {
-                if (!soundBox->view()->isVisible()) {
+                if (soundBox->view()->isVisible()) {
+                    soundBox->setCurrentIndex(soundBox->view()->currentIndex().row());
+                    soundBox->hidePopup();
+                    SoundChosen(true);
+                } else if (!listOpen_) {
+                    // Not the Enter with which the list, on X11, closed itself
+                    // a moment ago.
                     accept();
-                    return;
                 }
-                soundBox->setCurrentIndex(soundBox->view()->currentIndex().row());
-                soundBox->hidePopup();
-                SoundChosen(true);
             });
         });
     connect(okButton, &FlatButton::clicked, this, [this] { Guard([this] { accept(); }); });
@@ -174,8 +176,9 @@ AlertTune AlertOptionsDialog::Shown() const {
 }
 
 bool AlertOptionsDialog::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::Show)
-        listOpen_ = true;
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        if (event->type() == QEvent::Show)
+            listOpen_ = true;
     // An entry taken from the list is heard of just after the list closed.
     if (event->type() == QEvent::Hide)
         QTimer::singleShot(0, this, [this] { listOpen_ = false; });

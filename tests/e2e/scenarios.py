@@ -478,10 +478,11 @@ def keyboard_only(d):
     # From the first slot's panel: its time box, then its button.
     d.keys("Tab", "Tab", "Menu", "Return")
     d.type("Tea")
-    # Hours and minutes, each field moving on by itself, then OK.
+    # Hours and minutes, each field moving on by itself, then the keypad's
+    # Enter stores them.
     d.keys("Tab")
     d.type("0003")
-    d.keys("Tab", "Tab", "space")
+    d.keys("KP_Enter")
     d.keys("space")
     x, y = d.at(*slot_box(1))
     wait_for(lambda: d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
@@ -499,6 +500,44 @@ def keyboard_only(d):
     d.keys("Return")
     d.quit_program()
     check(prefs_lines(d)[1] == b"00:03:00Tea", "slot 1 saved as %r" % prefs_lines(d)[1])
+
+
+def alert_options_keyboard(d):
+    """The alert options from the keyboard on a real display: Enter in the
+    open sound list closes the list only, stepping down the closed list
+    opens no file chooser, Enter elsewhere takes the options."""
+    d.install_program()
+    d.start_program()
+
+    def dialog(title="^Alert options"):
+        return d.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                     check=False).split()
+    # Countdown 2's menu, its second item.
+    d.click(*slot_button(2), button=3)
+    time.sleep(0.3)
+    d.keys("Down", "Down", "Return")
+    wait_for(dialog, "the alert options")
+    d.keys("alt+Down")
+    time.sleep(0.5)
+    d.keys("Down", "Return")
+    time.sleep(0.5)
+    check(dialog(), "Enter in the open sound list closed the dialog")
+    d.keys("Return")
+    wait_for(lambda: not dialog(), "the options taken")
+    wait_for(lambda: os.path.exists(os.path.join(d.folder, "alerts.ini")), "alerts.ini")
+    check(b"[timer 2]\nsound=none\n" in d.read("alerts.ini"), "kept %r" % d.read("alerts.ini"))
+    d.click(*slot_button(2), button=3)
+    time.sleep(0.3)
+    d.keys("Down", "Down", "Return")
+    wait_for(dialog, "the alert options again")
+    for _ in range(10):
+        d.keys("Down")
+    time.sleep(0.5)
+    check(not dialog("A sound for the alert"), "the file chooser opened")
+    d.keys("Escape")
+    wait_for(lambda: not dialog(), "the alert options closed")
+    d.click(*QUIT)
+    d.quit_program()
 
 
 def screen_reader(d):
@@ -1184,7 +1223,7 @@ def alerts_once(d):
     check(sorted(journal_entries(d, "running")) == [2, 3], "journaled %s" % d.read("journal.qbx"))
 
 
-SCENARIOS = {f.__name__: f for f in [alerts_once, first_run, countdown, settings_survive_restart,
+SCENARIOS = {f.__name__: f for f in [alerts_once, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
