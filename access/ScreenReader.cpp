@@ -18,7 +18,7 @@ public:
     QString text(QAccessible::Text kind) const override {
         const QString own = QAccessibleWidget::text(kind);
         return kind == QAccessible::Name && own.isEmpty()
-                   ? static_cast<const BevelPanel*>(object())->Caption()
+                   ? static_cast<const BevelPanel*>(object())->caption()
                    : own;
     }
     QStringList actionNames() const override {
@@ -26,7 +26,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction())
-            emit static_cast<BevelPanel*>(object())->Click();
+            emit static_cast<BevelPanel*>(object())->clicked();
         else
             QAccessibleWidget::doAction(action);
     }
@@ -49,7 +49,7 @@ public:
 };
 
 // The main window is a frame, not the filler every plain widget is.
-QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
+QAccessibleInterface* windowParts(const QString& key, QObject* object) {
     if (key == QLatin1String("MainWindow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (key == QLatin1String("QWidget") && object->objectName() == QLatin1String(kAnnouncer))
@@ -68,7 +68,7 @@ QAccessibleInterface* WindowParts(const QString& key, QObject* object) {
 }
 
 // "00:05:08" as "5 minutes, 8 seconds"; a zero time as "0 seconds".
-QString InWords(const QString& time) {
+QString inWords(const QString& time) {
     const QStringList fields = time.split(u':');
     QStringList words;
     const char* const units[] = {"hour", "minute", "second"};
@@ -81,7 +81,7 @@ QString InWords(const QString& time) {
     return words.isEmpty() ? QStringLiteral("0 seconds") : words.join(QLatin1String(", "));
 }
 
-void Rename(QWidget* control, const QString& name) {
+void rename(QWidget* control, const QString& name) {
     if (control->accessibleName() != name)
         control->setAccessibleName(name);
 }
@@ -96,7 +96,7 @@ public:
         if (!active)
             return;
         for (ScreenReader* reader : readers)
-            Guard([reader] { reader->Describe(); });
+            guard([reader] { reader->describe(); });
     }
     bool listening = false;
     QList<ScreenReader*> readers;
@@ -104,17 +104,17 @@ public:
 
 // Made with the program, before the application object: it hears the
 // first reader that comes.
-ReaderWatch watch;
+ReaderWatch theWatch;
 
-ReaderWatch& Watch() {
-    return watch;
+ReaderWatch& watch() {
+    return theWatch;
 }
 
 } // namespace
 
-void ScreenReader::Prepare() {
+void ScreenReader::prepare() {
     static const bool installed = [] {
-        QAccessible::installFactory(WindowParts);
+        QAccessible::installFactory(windowParts);
         return true;
     }();
     Q_UNUSED(installed);
@@ -130,41 +130,41 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     , stopwatch_(stopwatch)
     , settings_(settings)
     , controls_(controls) {
-    Prepare();
-    Watch().readers.append(this);
+    prepare();
+    watch().readers.append(this);
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        rows_.Box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
-        rows_.Button(n)->setAccessibleDescription(
+        rows_.box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
+        rows_.button(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
                            "Edit Time / Message, Alert options"));
     }
     for (RadioButton* snooze : controls_.snooze)
         snooze->setAccessibleName(QStringLiteral("Snooze ") + snooze->text());
-    Describe();
+    describe();
 }
 
 ScreenReader::~ScreenReader() {
-    Watch().readers.removeAll(this);
+    watch().readers.removeAll(this);
 }
 
-void ScreenReader::AddTips() {
+void ScreenReader::addTips() {
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        rows_.Button(n)->setToolTip(
+        rows_.button(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click to set the time and message, or "
                            "how it alerts"));
-        rows_.Box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
+        rows_.box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
     }
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
-        rows_.Button(n)->setToolTip(
+        rows_.button(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click shows the time left"));
 }
 
-QString ScreenReader::TimerDescription(int n) const {
-    const QString state = timers_.IsRinging(n)   ? QStringLiteral(", ringing")
-                          : timers_.IsRunning(n) ? QStringLiteral(", running")
+QString ScreenReader::timerDescription(int n) const {
+    const QString state = timers_.isRinging(n)   ? QStringLiteral(", ringing")
+                          : timers_.isRunning(n) ? QStringLiteral(", running")
                                                  : QString();
-    if (slot::IsQuick(n)) {
-        const QString minutes = rows_.Button(n)->text();
+    if (slot::isQuick(n)) {
+        const QString minutes = rows_.button(n)->text();
         return QStringLiteral("Quick timer %1 %2%3")
             .arg(minutes,
                  minutes == QLatin1String("1") ? QStringLiteral("minute")
@@ -172,47 +172,47 @@ QString ScreenReader::TimerDescription(int n) const {
                  state);
     }
     // The time it is set to: the time left is its box's to tell.
-    const QString message = rows_.Button(n)->text().trimmed();
+    const QString message = rows_.button(n)->text().trimmed();
     return QStringLiteral("Timer %1%2, %3%4")
         .arg(QString::number(n), message.isEmpty() ? QString() : QStringLiteral(": ") + message,
-             settings_.Prefs().Line(n).left(8), state);
+             settings_.prefs().line(n).left(8), state);
 }
 
-void ScreenReader::Describe() {
-    if (!Watch().listening)
+void ScreenReader::describe() {
+    if (!watch().listening)
         return;
-    slot::ForEachSlot([this](int n) { Rename(rows_.Button(n), TimerDescription(n)); });
+    slot::forEachSlot([this](int n) { rename(rows_.button(n), timerDescription(n)); });
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
-        Rename(rows_.Box(n),
-               QStringLiteral("Timer %1 time left: %2").arg(n).arg(InWords(rows_.Box(n)->text())));
+        rename(rows_.box(n),
+               QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(rows_.box(n)->text())));
     FlatButton* pin = controls_.pin;
-    Rename(pin,
-           pin->Down() ? QStringLiteral("Keep on top (on)") : QStringLiteral("Keep on top (off)"));
-    Rename(controls_.alarmHalf, controls_.alarmPanel->isHidden()
+    rename(pin,
+           pin->down() ? QStringLiteral("Keep on top (on)") : QStringLiteral("Keep on top (off)"));
+    rename(controls_.alarmHalf, controls_.alarmPanel->isHidden()
                                     ? QStringLiteral("Show alarm clock")
                                     : QStringLiteral("Hide alarm clock"));
     const QString watch = controls_.stopwatch->text();
-    Rename(controls_.stopwatch, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
-                                : stopwatch_.Running()
+    rename(controls_.stopwatch, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
+                                : stopwatch_.running()
                                     ? QStringLiteral("Stopwatch, running")
                                     : QStringLiteral("Stopwatch, stopped at ") + watch);
     for (std::size_t i = 0; i < 2; ++i) {
         const QString number = QString::number(i + 1);
         TimePicker* time = controls_.alarmTimes[i];
         BevelPanel* amPm = controls_.alarmAmPm[i];
-        Rename(time, QStringLiteral("Alarm %1 time %2:%3 %4")
+        rename(time, QStringLiteral("Alarm %1 time %2:%3 %4")
                          .arg(number, time->sectionText(QDateTimeEdit::HourSection),
-                              time->sectionText(QDateTimeEdit::MinuteSection), amPm->Caption()));
-        Rename(amPm, QStringLiteral("Alarm %1 %2").arg(number, amPm->Caption()));
-        Rename(controls_.alarmOnOff[i],
+                              time->sectionText(QDateTimeEdit::MinuteSection), amPm->caption()));
+        rename(amPm, QStringLiteral("Alarm %1 %2").arg(number, amPm->caption()));
+        rename(controls_.alarmOnOff[i],
                QStringLiteral("Alarm %1: %2").arg(number, controls_.alarmOnOff[i]->text()));
     }
 }
 
-void ScreenReader::Announce(int n) {
-    if (!Watch().listening)
+void ScreenReader::announce(int n) {
+    if (!watch().listening)
         return;
-    Describe();
+    describe();
     if (!announcer_) {
         // A point of the window's background that draws nothing of its own.
         announcer_ = new QWidget(&window_);
@@ -220,7 +220,7 @@ void ScreenReader::Announce(int n) {
         announcer_->setGeometry(0, 0, 1, 1);
         announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    announcer_->setProperty(kAnnouncer, TimerDescription(n));
+    announcer_->setProperty(kAnnouncer, timerDescription(n));
     announcer_->hide();
     announcer_->show();
 }

@@ -27,7 +27,7 @@ public:
         std::array<RadioButton*, 7> snooze;
     };
     // Before the window first shows: a reader keeps what it first learns.
-    static void Prepare();
+    static void prepare();
 
     ScreenReader(QWidget& window, const TimerRows& rows, const Timers& timers,
                  const Stopwatch& stopwatch, const SettingsStore& settings, Controls controls,
@@ -36,16 +36,16 @@ public:
 
     // What a pointer resting on a timer is told, so that a new user finds
     // the right click; no pointer rests there before the first frame.
-    void AddTips();
+    void addTips();
     // Every name kept true to what its control shows; only while a reader
     // listens, since unheard they cost every tick their making.
-    void Describe();
+    void describe();
     // A timer that starts or rings.
-    void Announce(int n);
+    void announce(int n);
 
 private:
     // How a timer's button names itself: its number, message, time and state.
-    QString TimerDescription(int n) const;
+    QString timerDescription(int n) const;
 
     QWidget& window_;
     const TimerRows& rows_;

@@ -13,14 +13,14 @@ namespace {
 const QString kAwakeOnly = QStringLiteral("Rings only while the computer is awake");
 
 // The snooze length of a button such as "15 min", in milliseconds.
-int SnoozeOf(const QAbstractButton* button) {
-    return StrToInt(DigitsOf(button->text())) * 60000;
+int snoozeOf(const QAbstractButton* button) {
+    return strToInt(digitsOf(button->text())) * 60000;
 }
 
 } // namespace
 
 template <typename Signal, typename Sender, typename Handler>
-void AlarmPanel::On(Sender* sender, Signal signal, Handler handler) {
+void AlarmPanel::on(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] { enter_(handler); });
 }
 
@@ -34,168 +34,168 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     , clock_(clock)
     , controls_(controls)
     , enter_(std::move(enter)) {
-    On(controls_.onOff[0], &FlatButton::clicked, [this] {
+    on(controls_.onOff[0], &FlatButton::clicked, [this] {
         // The user's own click ends a snooze asked for on the desktop.
         snooze1Until_ = 0;
-        emit SwitchClicked(1);
-        ToggleAlarm1();
+        emit switchClicked(1);
+        toggleAlarm1();
     });
-    On(controls_.onOff[1], &FlatButton::clicked, [this] {
-        emit SwitchClicked(2);
-        ToggleAlarm2();
+    on(controls_.onOff[1], &FlatButton::clicked, [this] {
+        emit switchClicked(2);
+        toggleAlarm2();
     });
     for (int alarm : {1, 2}) {
         // An alarm counts as changed only when it differs from the settings:
         // Enter in a picker reports a change of nothing, and a second click
         // takes the first one's AM/PM back.
-        On(controls_.amPm[alarm - 1], &BevelPanel::Click, [this, alarm] {
-            alarms_.ToggleAmPm(alarm);
-            timeChanged_ = DifferFromSaved();
+        on(controls_.amPm[alarm - 1], &BevelPanel::clicked, [this, alarm] {
+            alarms_.toggleAmPm(alarm);
+            timeChanged_ = differFromSaved();
         });
-        On(controls_.picker[alarm - 1], &TimePicker::Change, [this, alarm] { TimeEdited(alarm); });
+        on(controls_.picker[alarm - 1], &TimePicker::edited, [this, alarm] { timeEdited(alarm); });
     }
-    On(controls_.copy1To2, &FlatButton::clicked, [this] { alarms_.CopyFromOther(2); });
-    On(controls_.copy2To1, &FlatButton::clicked, [this] { alarms_.CopyFromOther(1); });
-    On(controls_.test, &FlatButton::clicked, [this] { flasher_.Play(file::EndSound); });
+    on(controls_.copy1To2, &FlatButton::clicked, [this] { alarms_.copyFromOther(2); });
+    on(controls_.copy2To1, &FlatButton::clicked, [this] { alarms_.copyFromOther(1); });
+    on(controls_.test, &FlatButton::clicked, [this] { flasher_.play(file::EndSound); });
     for (RadioButton* radio : controls_.snooze)
-        On(radio, &RadioButton::clicked, [this, radio] { ChooseSnooze(radio); });
-    On(controls_.snoozeBeat, &IntervalTimer::Timer, [this] {
-        emit SnoozeSounds();
-        flasher_.PlayAlert(file::EndSound);
+        on(radio, &RadioButton::clicked, [this, radio] { chooseSnooze(radio); });
+    on(controls_.snoozeBeat, &IntervalTimer::timeout, [this] {
+        emit snoozeSounds();
+        flasher_.playAlert(file::EndSound);
     });
-    connect(&alarms_, &AlarmClock::Changed, this,
-            [this](int alarm) { Guard([this, alarm] { Show(alarm); }); });
+    connect(&alarms_, &AlarmClock::changed, this,
+            [this](int alarm) { guard([this, alarm] { show(alarm); }); });
 }
 
-void AlarmPanel::Show(int alarm) {
+void AlarmPanel::show(int alarm) {
     const AlarmClock::Alarm& shown = alarms_[alarm];
     const std::size_t i = std::size_t(alarm - 1);
     controls_.onOff[i]->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-    controls_.onOffPanel[i]->SetColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
-    controls_.amPm[i]->SetCaption(shown.amPm);
+    controls_.onOffPanel[i]->setColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
+    controls_.amPm[i]->setCaption(shown.amPm);
     if (controls_.picker[i]->time() != shown.time)
-        controls_.picker[i]->SetTime(shown.time);
+        controls_.picker[i]->showTime(shown.time);
 }
 
-void AlarmPanel::Check() {
-    Alarm1Check();
-    Alarm2Check();
-    CatchUp();
+void AlarmPanel::check() {
+    alarm1Check();
+    alarm2Check();
+    catchUp();
 }
 
-void AlarmPanel::CatchUp() {
+void AlarmPanel::catchUp() {
     // The wall clock jumped forward over an alarm's minute (a resume, the
     // clock set, the spring change): it rings once, within ten minutes.
-    const qint64 wall = clock_.WallMs();
+    const qint64 wall = clock_.wallMs();
     const qint64 last = std::exchange(lastWallMs_, wall);
     if (last == 0 || wall - last <= 60000)
         return;
     const QDateTime since = QDateTime::fromMSecsSinceEpoch(last);
     for (int alarm : {1, 2}) {
-        if (!alarms_[alarm].on || alarms_.InItsMinute(alarm, clock_.TimeOfDay()))
+        if (!alarms_[alarm].on || alarms_.inItsMinute(alarm, clock_.timeOfDay()))
             continue;
-        if (alarm == 2 && alarms_.Alarm2Snoozing())
+        if (alarm == 2 && alarms_.alarm2Snoozing())
             continue;
-        const std::optional<QDateTime> due = alarms_.NextDue(alarm, since);
+        const std::optional<QDateTime> due = alarms_.nextDue(alarm, since);
         if (due && due->toMSecsSinceEpoch() <= wall &&
             wall - due->toMSecsSinceEpoch() < 10 * 60 * 1000)
-            RingNow(alarm);
+            ringNow(alarm);
     }
 }
 
-void AlarmPanel::Alarm1Check() {
-    if (snooze1Until_ && clock_.WallMs() < snooze1Until_)
+void AlarmPanel::alarm1Check() {
+    if (snooze1Until_ && clock_.wallMs() < snooze1Until_)
         return;
-    if (InItsMinuteOnce(1))
-        RingNow(1);
+    if (inItsMinuteOnce(1))
+        ringNow(1);
 }
 
-void AlarmPanel::Alarm2Check() {
-    if (InItsMinuteOnce(2) && !alarms_.Alarm2Snoozing())
-        RingNow(2);
+void AlarmPanel::alarm2Check() {
+    if (inItsMinuteOnce(2) && !alarms_.alarm2Snoozing())
+        ringNow(2);
 }
 
-bool AlarmPanel::InItsMinuteOnce(int alarm) {
+bool AlarmPanel::inItsMinuteOnce(int alarm) {
     // Every tick of its minute rings a recurring alarm; the same minute
     // come round again, once the clock has left it, does not.
     Pass& pass = passes_[std::size_t(alarm - 1)];
-    if (!alarms_.InItsMinute(alarm, clock_.TimeOfDay())) {
+    if (!alarms_.inItsMinute(alarm, clock_.timeOfDay())) {
         pass.left = pass.minute != 0;
         return false;
     }
     if (!alarms_[alarm].on)
         return false;
-    const qint64 minute = LocalMinute(clock_.WallMs());
+    const qint64 minute = localMinute(clock_.wallMs());
     if (minute == pass.minute && pass.left)
         return false;
     pass = {minute, false};
     return true;
 }
 
-void AlarmPanel::RingNow(int alarm) {
+void AlarmPanel::ringNow(int alarm) {
     if (alarm == 2) {
-        Ring2();
+        ring2();
         return;
     }
-    SoundAlarm1();
+    soundAlarm1();
     if (!controls_.recur1->isChecked())
-        ToggleAlarm1();
+        toggleAlarm1();
     // A recurring alarm matches every tick of its minute; the desktop is
     // told once, and the same notification renewed.
-    emit Rang(1);
+    emit rang(1);
 }
 
-void AlarmPanel::SoundAlarm1() {
-    emit Rings(1);
+void AlarmPanel::soundAlarm1() {
+    emit rings(1);
     if (!controls_.recur1->isChecked()) {
-        flasher_.PlayAlert(file::EndSound);
-    } else if (!alarms_.TwoDigitHour(1)) {
-        flasher_.PlayAlert(file::RepeatSound);
+        flasher_.playAlert(file::EndSound);
+    } else if (!alarms_.twoDigitHour(1)) {
+        flasher_.playAlert(file::RepeatSound);
     } else {
-        flasher_.StartForAlarm();
-        alarms_.SetAlarm1Alerting(true);
+        flasher_.startForAlarm();
+        alarms_.setAlarm1Alerting(true);
     }
 }
 
-void AlarmPanel::SnoozeAlarm1(int ms) {
-    if (alarms_.Alarm1Alerting()) {
-        alarms_.SetAlarm1Alerting(false);
-        flasher_.StopIfNoneRings();
+void AlarmPanel::snoozeAlarm1(int ms) {
+    if (alarms_.alarm1Alerting()) {
+        alarms_.setAlarm1Alerting(false);
+        flasher_.stopIfNoneRings();
     }
     // Its own minute stays silent meanwhile.
-    snooze1Until_ = clock_.WallMs() + ms;
-    clock_.After(ms, this, [this, until = snooze1Until_] {
+    snooze1Until_ = clock_.wallMs() + ms;
+    clock_.after(ms, this, [this, until = snooze1Until_] {
         enter_([this, until] {
             if (snooze1Until_ != until)
                 return;
             snooze1Until_ = 0;
-            SoundAlarm1();
-            emit Rang(1);
+            soundAlarm1();
+            emit rang(1);
         });
     });
 }
 
-void AlarmPanel::Ring2() {
-    emit Rings(2);
-    flasher_.PlayAlert(file::EndSound);
-    emit Rang(2);
-    ResumeSnooze(false);
+void AlarmPanel::ring2() {
+    emit rings(2);
+    flasher_.playAlert(file::EndSound);
+    emit rang(2);
+    resumeSnooze(false);
 }
 
-void AlarmPanel::ResumeSnooze(bool soundDue, qint64 firstInMs) {
+void AlarmPanel::resumeSnooze(bool soundDue, qint64 firstInMs) {
     if (soundDue) {
-        flasher_.PlayAlert(file::EndSound);
-        emit Rang(2);
+        flasher_.playAlert(file::EndSound);
+        emit rang(2);
     }
-    const int period = SnoozeMs();
+    const int period = snoozeMs();
     if (firstInMs > 0)
-        controls_.snoozeBeat->StartAfter(int(qMin<qint64>(firstInMs, period)), period);
+        controls_.snoozeBeat->startAfter(int(qMin<qint64>(firstInMs, period)), period);
     else if (period > 0)
-        controls_.snoozeBeat->SetInterval(period);
-    alarms_.SetAlarm2Snoozing(true);
+        controls_.snoozeBeat->setInterval(period);
+    alarms_.setAlarm2Snoozing(true);
 }
 
-void AlarmPanel::NoteWake(bool wakes) {
+void AlarmPanel::noteWake(bool wakes) {
     wakes_ = wakes;
     const QString note = wakes ? QString() : kAwakeOnly;
     for (FlatButton* onOff : controls_.onOff) {
@@ -204,10 +204,10 @@ void AlarmPanel::NoteWake(bool wakes) {
     }
     // The answer comes a moment after the switch that asked for it.
     if (!wakes && switchedOn_)
-        TellAwakeOnly(switchedOn_);
+        tellAwakeOnly(switchedOn_);
 }
 
-void AlarmPanel::TellAwakeOnly(int alarm) {
+void AlarmPanel::tellAwakeOnly(int alarm) {
     // Said once, where it was switched on; the switches' tips keep it.
     if (toldAwakeOnly_)
         return;
@@ -216,96 +216,96 @@ void AlarmPanel::TellAwakeOnly(int alarm) {
     QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), kAwakeOnly, onOff);
 }
 
-int AlarmPanel::SnoozeMs() const {
+int AlarmPanel::snoozeMs() const {
     for (RadioButton* radio : controls_.snooze) {
         if (radio->isChecked())
-            return SnoozeOf(radio);
+            return snoozeOf(radio);
     }
     return 0;
 }
 
-void AlarmPanel::ChooseSnooze(RadioButton* clicked) {
-    if (!alarms_.Alarm2Snoozing())
+void AlarmPanel::chooseSnooze(RadioButton* clicked) {
+    if (!alarms_.alarm2Snoozing())
         return;
     for (RadioButton* radio : controls_.snooze) {
         if (clicked->text() == radio->text())
-            controls_.snoozeBeat->SetInterval(SnoozeOf(radio));
+            controls_.snoozeBeat->setInterval(snoozeOf(radio));
     }
 }
 
-void AlarmPanel::SwitchOn(int alarm) {
-    alarms_.SetOn(alarm, true);
+void AlarmPanel::switchOn(int alarm) {
+    alarms_.setOn(alarm, true);
     switchedOn_ = alarm;
     if (!wakes_)
-        TellAwakeOnly(alarm);
+        tellAwakeOnly(alarm);
 }
 
-void AlarmPanel::ToggleAlarm1() {
+void AlarmPanel::toggleAlarm1() {
     if (!alarms_[1].on) {
-        SwitchOn(1);
+        switchOn(1);
         return;
     }
-    alarms_.SetOn(1, false);
-    flasher_.Stop();
-    emit SwitchedOff(1);
+    alarms_.setOn(1, false);
+    flasher_.stop();
+    emit switchedOff(1);
 }
 
-void AlarmPanel::ToggleAlarm2() {
+void AlarmPanel::toggleAlarm2() {
     if (!alarms_[2].on)
-        SwitchOn(2);
+        switchOn(2);
     else
-        SwitchAlarm2Off();
+        switchAlarm2Off();
 }
 
-void AlarmPanel::SwitchAlarm2Off() {
-    alarms_.SetOn(2, false);
-    controls_.snoozeBeat->SetInterval(0);
-    emit SwitchedOff(2);
+void AlarmPanel::switchAlarm2Off() {
+    alarms_.setOn(2, false);
+    controls_.snoozeBeat->setInterval(0);
+    emit switchedOff(2);
 }
 
-bool AlarmPanel::Alarm1Ringing() const {
-    return alarms_[1].on && (alarms_.InItsMinute(1, clock_.TimeOfDay()) ||
-                             (alarms_.Alarm1Alerting() && flasher_.Beating()));
+bool AlarmPanel::alarm1Ringing() const {
+    return alarms_[1].on && (alarms_.inItsMinute(1, clock_.timeOfDay()) ||
+                             (alarms_.alarm1Alerting() && flasher_.beating()));
 }
 
-bool AlarmPanel::Alarm2Snoozing() const {
-    return alarms_[2].on && controls_.snoozeBeat->Interval() != 0;
+bool AlarmPanel::alarm2Snoozing() const {
+    return alarms_[2].on && controls_.snoozeBeat->interval() != 0;
 }
 
-void AlarmPanel::TimeEdited(int alarm) {
-    alarms_.SetTime(alarm, controls_.picker[std::size_t(alarm - 1)]->time());
-    timeChanged_ = DifferFromSaved();
+void AlarmPanel::timeEdited(int alarm) {
+    alarms_.setTime(alarm, controls_.picker[std::size_t(alarm - 1)]->time());
+    timeChanged_ = differFromSaved();
 }
 
-bool AlarmPanel::DifferFromSaved() const {
-    const LineList& saved = settings_.Prefs();
+bool AlarmPanel::differFromSaved() const {
+    const LineList& saved = settings_.prefs();
     const auto savedTime = [&](int line) -> std::optional<QTime> {
         try {
-            return StrToTime(saved.Line(line));
+            return strToTime(saved.line(line));
         } catch (const EConvertError&) {
             return std::nullopt;
         }
     };
     return savedTime(11) != alarms_[1].time || savedTime(12) != alarms_[2].time ||
-           saved.Line(13) != alarms_[1].amPm || saved.Line(14) != alarms_[2].amPm;
+           saved.line(13) != alarms_[1].amPm || saved.line(14) != alarms_[2].amPm;
 }
 
-void AlarmPanel::SilenceAlarms(int key) {
+void AlarmPanel::silenceAlarms(int key) {
     // Only a ringing alarm 1: one set for later stays armed, whatever else
     // the press acknowledges.
-    if (key == Qt::Key_Return && Alarm1Ringing())
-        ToggleAlarm1();
+    if (key == Qt::Key_Return && alarm1Ringing())
+        toggleAlarm1();
     else
         enterHandled_ = false;
     // Enter silences alarm 2 only while it snoozes, and not with the same
     // press that switched alarm 1 off while the alert was sounding.
-    if (Alarm2Snoozing() && !enterHandled_ && key == Qt::Key_Return)
-        SwitchAlarm2Off();
+    if (alarm2Snoozing() && !enterHandled_ && key == Qt::Key_Return)
+        switchAlarm2Off();
     else
         enterHandled_ = false;
 }
 
-int AlarmPanel::SnoozeChoice() const {
+int AlarmPanel::snoozeChoice() const {
     int choice = 0;
     for (std::size_t i = 0; i < controls_.snooze.size(); ++i) {
         if (controls_.snooze[i]->isChecked())
@@ -314,6 +314,6 @@ int AlarmPanel::SnoozeChoice() const {
     return choice;
 }
 
-void AlarmPanel::SetSnoozeChoice(int choice) {
+void AlarmPanel::setSnoozeChoice(int choice) {
     controls_.snooze.at(std::size_t(choice - 1))->setChecked(true);
 }

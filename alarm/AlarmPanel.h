@@ -36,72 +36,72 @@ public:
                platform::Clock& clock, Controls controls, HandlerEntry enter, QObject* parent);
 
     // The tick: an alarm in its minute rings.
-    void Check();
+    void check();
     // Rings now, as in its minute: one whose minute passed while the
     // program was away.
-    void RingNow(int alarm);
+    void ringNow(int alarm);
     // Alarm 1 silenced, to ring again once that many milliseconds have
     // passed.
-    void SnoozeAlarm1(int ms);
+    void snoozeAlarm1(int ms);
     // Alarm 2 snoozes on after the program was away, its sound played at
     // once when it was due meanwhile; the next one comes after firstInMs,
     // or a whole period from now.
-    void ResumeSnooze(bool soundDue, qint64 firstInMs = 0);
+    void resumeSnooze(bool soundDue, qint64 firstInMs = 0);
     // The snooze length chosen, in milliseconds.
-    int SnoozeMs() const;
+    int snoozeMs() const;
     // Where the system will not wake a sleeping machine, the alarms' switches
     // say that they ring only while it is awake.
-    void NoteWake(bool wakes);
+    void noteWake(bool wakes);
     // Alarm 1 rings: in its minute, or its alert repeating after it.
-    bool Alarm1Ringing() const;
+    bool alarm1Ringing() const;
     // Alarm 2 has rung and snoozes.
-    bool Alarm2Snoozing() const;
-    void ToggleAlarm1();
-    void ToggleAlarm2();
-    void SwitchAlarm2Off();
+    bool alarm2Snoozing() const;
+    void toggleAlarm1();
+    void toggleAlarm2();
+    void switchAlarm2Off();
     // Enter switches a ringing alarm 1 off, and alarm 2 while it snoozes
     // unless an alert beat since the last key.
-    void SilenceAlarms(int key);
+    void silenceAlarms(int key);
     // An alert beat, or Enter stored the message editor.
-    void NoteAlertBeat() { enterHandled_ = true; }
-    void NoteEnterTaken() { enterHandled_ = false; }
-    bool AlertBeatSinceKey() const { return enterHandled_; }
+    void noteAlertBeat() { enterHandled_ = true; }
+    void noteEnterTaken() { enterHandled_ = false; }
+    bool alertBeatSinceKey() const { return enterHandled_; }
     // A time or AM/PM differs from the settings since start or the last save.
-    bool TimeChanged() const { return timeChanged_; }
-    void Saved() { timeChanged_ = false; }
+    bool timeChanged() const { return timeChanged_; }
+    void saved() { timeChanged_ = false; }
     // The snooze length the user chose, 1 to 7; 0 for none.
-    int SnoozeChoice() const;
-    void SetSnoozeChoice(int choice);
+    int snoozeChoice() const;
+    void setSnoozeChoice(int choice);
 
 signals:
     // An alarm rings: the window comes forward first, and once its sound
     // and switch are done the desktop hears of it.
-    void Rings(int alarm);
-    void Rang(int alarm);
+    void rings(int alarm);
+    void rang(int alarm);
     // Switched off: its notification goes.
-    void SwitchedOff(int alarm);
+    void switchedOff(int alarm);
     // The user clicked its switch.
-    void SwitchClicked(int alarm);
+    void switchClicked(int alarm);
     // Alarm 2's snooze is over: its sound again.
-    void SnoozeSounds();
+    void snoozeSounds();
 
 private:
-    void Show(int alarm);
-    void SwitchOn(int alarm);
-    void TellAwakeOnly(int alarm);
+    void show(int alarm);
+    void switchOn(int alarm);
+    void tellAwakeOnly(int alarm);
     // In its minute and on, except in a minute it rang in and left before.
-    bool InItsMinuteOnce(int alarm);
-    void Alarm1Check();
-    void Alarm2Check();
-    void CatchUp();
-    void Ring2();
-    void SoundAlarm1();
-    void ChooseSnooze(RadioButton* clicked);
-    void TimeEdited(int alarm);
-    bool DifferFromSaved() const;
+    bool inItsMinuteOnce(int alarm);
+    void alarm1Check();
+    void alarm2Check();
+    void catchUp();
+    void ring2();
+    void soundAlarm1();
+    void chooseSnooze(RadioButton* clicked);
+    void timeEdited(int alarm);
+    bool differFromSaved() const;
     // Each of its controls enters its handler through the error guard.
     template <typename Signal, typename Sender, typename Handler>
-    void On(Sender* sender, Signal signal, Handler handler);
+    void on(Sender* sender, Signal signal, Handler handler);
 
     AlarmClock& alarms_;
     const SettingsStore& settings_;

@@ -29,9 +29,9 @@ constexpr ThemeSound kThemeSounds[] = {
 // The sound box's entries: the design's, none, the theme's, a file.
 enum Entry { kDesign = 0, kNone = 1 };
 
-CaptionLabel* Label(QWidget* parent, QRect bounds, const QString& caption, QWidget* buddy) {
+CaptionLabel* label(QWidget* parent, QRect bounds, const QString& caption, QWidget* buddy) {
     auto* label = new CaptionLabel(parent, QString(), bounds, caption);
-    label->SetFontColor(clr::Navy);
+    label->setFontColor(clr::Navy);
     label->setBuddy(buddy);
     return label;
 }
@@ -43,7 +43,7 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
                           Qt::WindowCloseButtonHint)
     , sound_(sound) {
     setObjectName(QStringLiteral("AlertOptions"));
-    DressDialog(this, QSize(330, 214), clr::ScheduleDialog);
+    dressDialog(this, QSize(330, 214), clr::ScheduleDialog);
 
     soundBox = new QComboBox(this);
     soundBox->setGeometry(96, 10, 150, 22);
@@ -52,11 +52,11 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     soundBox->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
     soundBox->addItem(QStringLiteral("None"));
     for (const ThemeSound& theme : kThemeSounds) {
-        if (!sound_.ThemeSoundFile(QLatin1String(theme.name)).isEmpty())
+        if (!sound_.themeSoundFile(QLatin1String(theme.name)).isEmpty())
             soundBox->addItem(QLatin1String(theme.caption), QLatin1String(theme.name));
     }
     soundBox->addItem(QStringLiteral("A file…"));
-    Label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox);
+    label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox);
     playButton = new FlatButton(this, QStringLiteral("PlayButton"), QRect(252, 9, 68, 24),
                                 QStringLiteral("Play"));
     playButton->setAccessibleName(QStringLiteral("Play the sound"));
@@ -67,7 +67,7 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     volumeSlider->setGeometry(96, 56, 150, 22);
     volumeSlider->setRange(0, 100);
     volumeSlider->setPageStep(10);
-    Label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider);
+    label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider);
     softBox = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
     softBox->setGeometry(96, 84, 224, 20);
 
@@ -76,7 +76,7 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     warnBox->setRange(0, 999);
     warnBox->setSuffix(QStringLiteral(" min"));
     warnBox->setSpecialValueText(QStringLiteral("Off"));
-    warnLabel_ = Label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
+    warnLabel_ = label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
     repeatBox = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
     repeatBox->setGeometry(96, 142, 224, 20);
 
@@ -86,21 +86,21 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
                                   QStringLiteral("Cancel"));
     // Buttons of a dialog look like buttons before the pointer finds them.
     for (FlatButton* button : {playButton, okButton, cancelButton})
-        button->SetRaised(true);
+        button->setRaised(true);
     soundBox->view()->window()->installEventFilter(this);
-    Connect();
+    connectControls();
 }
 
-void AlertOptionsDialog::Connect() {
+void AlertOptionsDialog::connectControls() {
     // Enter takes the options, wherever the keyboard is; in the sound box's
     // open list it takes the entry and closes the list only.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
-            Guard([this] {
+            guard([this] {
                 if (soundBox->view()->isVisible()) {
                     soundBox->setCurrentIndex(soundBox->view()->currentIndex().row());
                     soundBox->hidePopup();
-                    SoundChosen(true);
+                    soundChosen(true);
                 } else if (!listOpen_) {
                     // Not the Enter with which the list, on X11, closed itself
                     // a moment ago.
@@ -108,11 +108,11 @@ void AlertOptionsDialog::Connect() {
                 }
             });
         });
-    connect(okButton, &FlatButton::clicked, this, [this] { Guard([this] { accept(); }); });
-    connect(cancelButton, &FlatButton::clicked, this, [this] { Guard([this] { reject(); }); });
-    connect(playButton, &FlatButton::clicked, this, [this] { Guard([this] { Play(); }); });
+    connect(okButton, &FlatButton::clicked, this, [this] { guard([this] { accept(); }); });
+    connect(cancelButton, &FlatButton::clicked, this, [this] { guard([this] { reject(); }); });
+    connect(playButton, &FlatButton::clicked, this, [this] { guard([this] { play(); }); });
     connect(soundBox, &QComboBox::activated, this,
-            [this] { Guard([this] { SoundChosen(listOpen_); }); });
+            [this] { guard([this] { soundChosen(listOpen_); }); });
     setTabOrder(soundBox, playButton);
     setTabOrder(playButton, volumeSlider);
     setTabOrder(volumeSlider, softBox);
@@ -122,24 +122,24 @@ void AlertOptionsDialog::Connect() {
     setTabOrder(okButton, cancelButton);
 }
 
-std::optional<AlertTune> AlertOptionsDialog::Edit(const QString& title, const AlertTune& tune,
+std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const AlertTune& tune,
                                                   bool countdown, bool unplayable) {
     setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
-    Show(tune);
+    showTune(tune);
     // An alarm has no set time to warn before or to start again.
     for (QWidget* countdownOnly : {static_cast<QWidget*>(warnBox), static_cast<QWidget*>(repeatBox),
                                    static_cast<QWidget*>(warnLabel_)}) {
         countdownOnly->setVisible(countdown);
         countdownOnly->setEnabled(countdown);
     }
-    SayUnplayable(unplayable);
+    sayUnplayable(unplayable);
     soundBox->setFocus();
     const bool chosen = exec() == QDialog::Accepted;
-    sound_.StopTone(platform::Sound::Channel::Cue);
-    return chosen ? std::optional(Shown()) : std::nullopt;
+    sound_.stopTone(platform::Sound::Channel::Cue);
+    return chosen ? std::optional(shown()) : std::nullopt;
 }
 
-void AlertOptionsDialog::Show(const AlertTune& tune) {
+void AlertOptionsDialog::showTune(const AlertTune& tune) {
     file_ = tune.sound == AlertTune::Sound::File ? tune.source : QString();
     int entry = kDesign;
     if (tune.sound == AlertTune::Sound::None)
@@ -156,7 +156,7 @@ void AlertOptionsDialog::Show(const AlertTune& tune) {
     repeatBox->setChecked(tune.repeat);
 }
 
-AlertTune AlertOptionsDialog::Shown() const {
+AlertTune AlertOptionsDialog::shown() const {
     AlertTune tune;
     const int entry = soundBox->currentIndex();
     if (entry == kNone) {
@@ -185,8 +185,8 @@ bool AlertOptionsDialog::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-void AlertOptionsDialog::SoundChosen(bool fromList) {
-    SayUnplayable(false);
+void AlertOptionsDialog::soundChosen(bool fromList) {
+    sayUnplayable(false);
     // Stepped onto with the list closed, it stands for the file it names,
     // or for nothing until chosen from the list.
     if (soundBox->currentIndex() != soundBox->count() - 1 || !fromList)
@@ -201,23 +201,23 @@ void AlertOptionsDialog::SoundChosen(bool fromList) {
     fileLabel->setText(QFileInfo(file_).fileName());
 }
 
-void AlertOptionsDialog::Play() {
-    const AlertTune tune = Shown();
-    const QString path = SoundFile(tune, sound_);
-    if (!tune.OwnSound()) {
-        sound_.StopTone(platform::Sound::Channel::Cue);
+void AlertOptionsDialog::play() {
+    const AlertTune tune = shown();
+    const QString path = soundFile(tune, sound_);
+    if (!tune.ownSound()) {
+        sound_.stopTone(platform::Sound::Channel::Cue);
         return;
     }
-    sound_.PlayTone(
+    sound_.playTone(
         {path, tune.volume, tune.softStart ? 15000 : 0, false, platform::Sound::Channel::Cue},
         [self = QPointer(this)] {
             if (self)
-                self->SayUnplayable(true);
+                self->sayUnplayable(true);
         });
 }
 
-void AlertOptionsDialog::SayUnplayable(bool unplayable) {
-    fileLabel->SetFontColor(unplayable ? clr::Red : clr::WindowText);
+void AlertOptionsDialog::sayUnplayable(bool unplayable) {
+    fileLabel->setFontColor(unplayable ? clr::Red : clr::WindowText);
     if (unplayable)
         fileLabel->setText(QStringLiteral("This sound could not be played"));
     else

@@ -24,10 +24,10 @@ public:
 
     // Shows one alert's options; the options chosen with OK. unplayable:
     // its file could not be played the last time it rang.
-    std::optional<AlertTune> Edit(const QString& title, const AlertTune& tune, bool countdown,
+    std::optional<AlertTune> edit(const QString& title, const AlertTune& tune, bool countdown,
                                   bool unplayable);
     // What the dialog shows now.
-    AlertTune Shown() const;
+    AlertTune shown() const;
 
     QComboBox* soundBox;
     FlatButton* playButton;
@@ -43,13 +43,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Connect();
-    void Show(const AlertTune& tune);
+    void connectControls();
+    void showTune(const AlertTune& tune);
     // An entry of the sound box chosen: from its open list, the file
     // chooser comes for "A file…"; stepping through the closed box it waits.
-    void SoundChosen(bool fromList);
-    void Play();
-    void SayUnplayable(bool unplayable);
+    void soundChosen(bool fromList);
+    void play();
+    void sayUnplayable(bool unplayable);
 
     platform::Sound& sound_;
     // The file of the user's the sound box's last entry stands for.

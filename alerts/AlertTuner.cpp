@@ -14,40 +14,40 @@ AlertTuner::AlertTuner(AlertOptions& options, const TunedAlerts& alerts, const T
     , window_(window)
     , platform_(platform)
     , files_(files) {
-    connect(&options_, &AlertOptions::Changed, this, [this] {
+    connect(&options_, &AlertOptions::changed, this, [this] {
         if (loaded_)
-            Guard([this] { Save(); });
+            guard([this] { save(); });
     });
 }
 
-void AlertTuner::Load() {
+void AlertTuner::load() {
     if (loaded_)
         return;
     QByteArray bytes;
-    const QString path = files_.Read(file::AlertOptions);
-    const FileState state = ReadWholeFile(path, bytes);
+    const QString path = files_.read(file::AlertOptions);
+    const FileState state = readWholeFile(path, bytes);
     if (state == FileState::Read)
-        options_.Read(bytes);
+        options_.read(bytes);
     // One that cannot be read goes aside rather than under the next save.
-    else if (state == FileState::Unreadable && path == files_.Write(file::AlertOptions))
-        platform::SetAsideUserFile(platform_.files, files_, file::AlertOptions);
+    else if (state == FileState::Unreadable && path == files_.write(file::AlertOptions))
+        platform::setAsideUserFile(platform_.files, files_, file::AlertOptions);
     loaded_ = true;
 }
 
-void AlertTuner::Open(int key) {
-    if (!AlertOptions::Tunable(key))
+void AlertTuner::open(int key) {
+    if (!AlertOptions::tunable(key))
         return;
-    Load();
+    load();
     if (!dialog_)
         dialog_ = new AlertOptionsDialog(window_, platform_.sound);
     const bool alarm = key > AlertOptions::kAlarm;
     const QString title =
-        alarm ? QStringLiteral("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.Label(key);
+        alarm ? QStringLiteral("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.label(key);
     if (const std::optional<AlertTune> tune =
-            dialog_->Edit(title, options_.Of(key), !alarm, alerts_.Unplayable(key)))
-        options_.Set(key, *tune);
+            dialog_->edit(title, options_.of(key), !alarm, alerts_.unplayable(key)))
+        options_.set(key, *tune);
 }
 
-void AlertTuner::Save() {
-    platform::WriteUserFile(platform_.files, files_, file::AlertOptions, options_.Bytes());
+void AlertTuner::save() {
+    platform::writeUserFile(platform_.files, files_, file::AlertOptions, options_.bytes());
 }

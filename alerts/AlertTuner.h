@@ -26,13 +26,13 @@ public:
 
     // Reads the file; one that is missing or cannot be read leaves every
     // alert as the design has it.
-    void Load();
-    // The dialog for countdown 1 to 10 or an alarm (AlertOptions::AlarmKey).
-    void Open(int key);
-    AlertOptionsDialog* Dialog() const { return dialog_; }
+    void load();
+    // The dialog for countdown 1 to 10 or an alarm (AlertOptions::alarmKey).
+    void open(int key);
+    AlertOptionsDialog* dialog() const { return dialog_; }
 
 private:
-    void Save();
+    void save();
 
     AlertOptions& options_;
     const TunedAlerts& alerts_;

@@ -14,8 +14,8 @@ constexpr int kWarningVolume = 60;
 
 } // namespace
 
-QString SoundFile(const AlertTune& tune, platform::Sound& sound) {
-    return tune.sound == AlertTune::Sound::Theme ? sound.ThemeSoundFile(tune.source) : tune.source;
+QString soundFile(const AlertTune& tune, platform::Sound& sound) {
+    return tune.sound == AlertTune::Sound::Theme ? sound.themeSoundFile(tune.source) : tune.source;
 }
 
 TunedAlerts::TunedAlerts(const AlertOptions& options, Timers& timers, platform::Sound& sound,
@@ -24,58 +24,58 @@ TunedAlerts::TunedAlerts(const AlertOptions& options, Timers& timers, platform::
     , options_(options)
     , timers_(timers)
     , sound_(sound) {
-    connect(&timers_, &Timers::Expired, this, [this](int n) { Guard([&] { Ring(n); }); });
-    connect(&timers_, &Timers::Cleared, this, [this](int n) {
-        Guard([&] {
+    connect(&timers_, &Timers::expired, this, [this](int n) { guard([&] { ring(n); }); });
+    connect(&timers_, &Timers::cleared, this, [this](int n) {
+        guard([&] {
             warnDue_.remove(n);
-            Settle(n);
+            settle(n);
         });
     });
-    connect(&timers_, &Timers::Acknowledged, this, [this](int n) {
-        if (options_.Of(n).repeat)
-            emit RepeatAsked(n);
+    connect(&timers_, &Timers::acknowledged, this, [this](int n) {
+        if (options_.of(n).repeat)
+            emit repeatAsked(n);
     });
-    for (auto started : {&Timers::Started, &Timers::Resumed})
-        connect(&timers_, started, this, [this](int n) { Guard([&] { ArmWarning(n); }); });
-    connect(&timers_, &Timers::Changed, this, [this](int n) {
+    for (auto started : {&Timers::started, &Timers::resumed})
+        connect(&timers_, started, this, [this](int n) { guard([&] { armWarning(n); }); });
+    connect(&timers_, &Timers::changed, this, [this](int n) {
         if (warnDue_.contains(n))
-            Guard([&] { CheckWarning(n); });
+            guard([&] { checkWarning(n); });
     });
 }
 
-void TunedAlerts::Ring(int key) {
+void TunedAlerts::ring(int key) {
     // Alarm 1 with "Recur" rings at every tick of its minute: its sound
     // goes on as it is.
     if (!ringing_.isEmpty() && ringing_.constLast() == key && sounding_ == key)
         return;
     ringing_.removeAll(key);
     ringing_.append(key);
-    SoundLatest();
+    soundLatest();
 }
 
-void TunedAlerts::Settle(int key) {
+void TunedAlerts::settle(int key) {
     if (ringing_.removeAll(key))
-        SoundLatest();
+        soundLatest();
 }
 
-bool TunedAlerts::DesignSoundPlays() const {
+bool TunedAlerts::designSoundPlays() const {
     return ringing_.isEmpty() ||
-           options_.Of(ringing_.constLast()).sound == AlertTune::Sound::Design;
+           options_.of(ringing_.constLast()).sound == AlertTune::Sound::Design;
 }
 
-void TunedAlerts::SoundLatest() {
+void TunedAlerts::soundLatest() {
     const int key = ringing_.isEmpty() ? 0 : ringing_.constLast();
-    const AlertTune& tune = options_.Of(key);
-    if (!key || !tune.OwnSound()) {
+    const AlertTune& tune = options_.of(key);
+    if (!key || !tune.ownSound()) {
         if (sounding_)
-            sound_.StopTone(platform::Sound::Channel::Alert);
+            sound_.stopTone(platform::Sound::Channel::Alert);
         sounding_ = 0;
         return;
     }
     sounding_ = key;
-    const QString path = SoundFile(tune, sound_);
+    const QString path = soundFile(tune, sound_);
     unplayable_.remove(key);
-    sound_.PlayTone({path, tune.volume, tune.softStart ? kSoftStartMs : 0, true,
+    sound_.playTone({path, tune.volume, tune.softStart ? kSoftStartMs : 0, true,
                      platform::Sound::Channel::Alert},
                     [self = QPointer(this), key] {
                         if (!self)
@@ -83,26 +83,26 @@ void TunedAlerts::SoundLatest() {
                         self->unplayable_.insert(key);
                         if (self->sounding_ == key)
                             self->sounding_ = 0;
-                        emit self->SoundFailed(key);
+                        emit self->soundFailed(key);
                     });
 }
 
-void TunedAlerts::ArmWarning(int n) {
-    const int minutes = options_.Of(n).warnMinutes;
+void TunedAlerts::armWarning(int n) {
+    const int minutes = options_.of(n).warnMinutes;
     // A timer set for less than its warning has nothing to be warned of.
-    if (minutes > 0 && timers_.SecondsLeft(n) > minutes * 60)
+    if (minutes > 0 && timers_.secondsLeft(n) > minutes * 60)
         warnDue_.insert(n);
     else
         warnDue_.remove(n);
 }
 
-void TunedAlerts::CheckWarning(int n) {
-    const int minutes = options_.Of(n).warnMinutes;
-    if (!timers_.IsRunning(n) || minutes <= 0 || timers_.SecondsLeft(n) > minutes * 60)
+void TunedAlerts::checkWarning(int n) {
+    const int minutes = options_.of(n).warnMinutes;
+    if (!timers_.isRunning(n) || minutes <= 0 || timers_.secondsLeft(n) > minutes * 60)
         return;
     warnDue_.remove(n);
-    const QString path = sound_.ThemeSoundFile(kWarningSound);
+    const QString path = sound_.themeSoundFile(kWarningSound);
     if (!path.isEmpty())
-        sound_.PlayTone({path, kWarningVolume, 0, false, platform::Sound::Channel::Cue}, [] {});
-    emit EndsSoon(n, minutes);
+        sound_.playTone({path, kWarningVolume, 0, false, platform::Sound::Channel::Cue}, [] {});
+    emit endsSoon(n, minutes);
 }

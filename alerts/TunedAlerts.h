@@ -15,7 +15,7 @@
 #include <QSet>
 
 // The file an alert's own sound plays: the theme's, or the user's.
-QString SoundFile(const AlertTune& tune, platform::Sound& sound);
+QString soundFile(const AlertTune& tune, platform::Sound& sound);
 
 class TunedAlerts : public QObject {
     Q_OBJECT
@@ -24,30 +24,30 @@ public:
                 QObject* parent);
 
     // An alert began, or sounded again: a timer ran out (its number), an
-    // alarm rang or snoozed (AlertOptions::AlarmKey). The latest alert's
+    // alarm rang or snoozed (AlertOptions::alarmKey). The latest alert's
     // sound is the one heard.
-    void Ring(int key);
+    void ring(int key);
     // Its alert ended; the one before it, if it still rings, is heard again.
-    void Settle(int key);
+    void settle(int key);
     // The design's sound is the one to play now: the latest alert has no
     // sound of its own, and none chosen away.
-    bool DesignSoundPlays() const;
+    bool designSoundPlays() const;
     // Its sound could not be played the last time it rang.
-    bool Unplayable(int key) const { return unplayable_.contains(key); }
+    bool unplayable(int key) const { return unplayable_.contains(key); }
 
 signals:
     // A countdown with "Repeat" was acknowledged: it is to start again.
-    void RepeatAsked(int n);
+    void repeatAsked(int n);
     // A countdown the user asked to be warned of ends in that many minutes.
-    void EndsSoon(int n, int minutes);
+    void endsSoon(int n, int minutes);
     // Its own sound could not be played: the design's sounds once instead.
-    void SoundFailed(int key);
+    void soundFailed(int key);
 
 private:
     // The latest alert's own sound, or silence for the design's to sound.
-    void SoundLatest();
-    void ArmWarning(int n);
-    void CheckWarning(int n);
+    void soundLatest();
+    void armWarning(int n);
+    void checkWarning(int n);
 
     const AlertOptions& options_;
     Timers& timers_;

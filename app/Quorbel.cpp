@@ -7,37 +7,37 @@
 namespace {
 
 // The window's controls each feature owns.
-TimerRows::Controls RowControls(const MainWindow& window) {
+TimerRows::Controls rowControls(const MainWindow& window) {
     TimerRows::Controls controls{{},
                                  window.slotMenu,
                                  window.secondsMenu,
                                  window.editMessageItem,
-                                 window.SecondsItems(),
+                                 window.secondsItems(),
                                  window.timeLeftPopup};
-    slot::ForEachSlot([&](int n) {
-        controls.rows[std::size_t(n)] = {window.SlotPanel(n),
-                                         slot::IsCountdown(n) ? window.SlotEdit(n) : nullptr,
-                                         window.SlotButton(n)};
+    slot::forEachSlot([&](int n) {
+        controls.rows[std::size_t(n)] = {window.slotPanel(n),
+                                         slot::isCountdown(n) ? window.slotEdit(n) : nullptr,
+                                         window.slotButton(n)};
     });
     return controls;
 }
 
-MessageEditor::Controls EditorControls(const MainWindow& window) {
+MessageEditor::Controls editorControls(const MainWindow& window) {
     QList<QWidget*> timerPanels;
-    slot::ForEachSlot([&](int n) { timerPanels << window.SlotPanel(n); });
+    slot::forEachSlot([&](int n) { timerPanels << window.slotPanel(n); });
     return {
         window.editorPanel,
         window.messageEdit,
         window.editorPicker,
         window.editorOkButton,
         window.editorClearButton,
-        window.UnderEditor() +
+        window.underEditor() +
             QList<QWidget*>{window.soundStrip, window.recurStrip, window.soundBox, window.recurBox},
         timerPanels,
         {window.quitPanel, window.soundStrip, window.recurStrip, window.soundBox, window.recurBox}};
 }
 
-AlarmPanel::Controls AlarmControls(const MainWindow& window) {
+AlarmPanel::Controls alarmControls(const MainWindow& window) {
     return {{window.alarm1OnOff, window.alarm2OnOff},
             {window.alarm1OnOffPanel, window.alarm2OnOffPanel},
             {window.alarm1AmPm, window.alarm2AmPm},
@@ -46,17 +46,17 @@ AlarmPanel::Controls AlarmControls(const MainWindow& window) {
             window.copyAlarm2Button,
             window.testAlarmButton,
             window.alarm1RecurBox,
-            window.SnoozeButtons(),
+            window.snoozeButtons(),
             window.snoozeTimer};
 }
 
-SettingsFile::Controls OptionControls(const MainWindow& window) {
+SettingsFile::Controls optionControls(const MainWindow& window) {
     return {window.soundBox,       window.recurBox,       window.minimizeOnTimerItem,
             window.alarm1RecurBox, window.alarmClockItem, window.startOnBox,
             window.alarmDelayMenu, window.trayColourMenu};
 }
 
-ScreenReader::Controls ReaderControls(const MainWindow& window) {
+ScreenReader::Controls readerControls(const MainWindow& window) {
     return {window.pinButton,
             window.openAlarmHalfButton,
             window.alarmPanel,
@@ -64,236 +64,237 @@ ScreenReader::Controls ReaderControls(const MainWindow& window) {
             {window.alarm1Picker, window.alarm2Picker},
             {window.alarm1AmPm, window.alarm2AmPm},
             {window.alarm1OnOff, window.alarm2OnOff},
-            window.SnoozeButtons()};
+            window.snoozeButtons()};
 }
 
 } // namespace
 
-HandlerEntry Quorbel::Entry() {
-    return [this](const std::function<void()>& handler) { Handle(handler); };
+HandlerEntry Quorbel::entry() {
+    return [this](const std::function<void()>& handler) { handle(handler); };
 }
 
 Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     : QObject(&window)
     , platform_(platform)
     , window_(window)
-    , files_(platform.files.ExecutableDir(), platform.files.ConfigHome())
-    , rows_(timers_, RowControls(window), Entry(), this)
+    , files_(platform.files.executableDir(), platform.files.configHome())
+    , rows_(timers_, rowControls(window), entry(), this)
     , flasher_(timers_, rows_,
                {window.alertTimer, window.soundBox, window.recurBox, window.alarm1RecurBox},
-               platform.sound, files_, Entry(), this)
-    , editor_(timers_, settings_, EditorControls(window), Entry(), this)
-    , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, Entry(), this)
+               platform.sound, files_, entry(), this)
+    , editor_(timers_, settings_, editorControls(window), entry(), this)
+    , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
-    , alarmPanel_(alarms_, settings_, flasher_, platform.clock, AlarmControls(window), Entry(),
+    , alarmPanel_(alarms_, settings_, flasher_, platform.clock, alarmControls(window), entry(),
                   this)
-    , notifier_(timers_, alarms_, platform.notifications, Entry(), this)
-    , commands_(timers_, platform.instance, Entry(), this)
+    , notifier_(timers_, alarms_, platform.notifications, entry(), this)
+    , commands_(timers_, platform.instance, entry(), this)
     , settingsFile_(settings_, timers_, alarms_, alarmPanel_, platform, files_,
-                    OptionControls(window), this)
-    , tray_(timers_, window, platform, Entry(), this)
-    , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, Entry(),
+                    optionControls(window), this)
+    , tray_(timers_, window, platform, entry(), this)
+    , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, entry(),
                  this)
-    , reader_(window, rows_, timers_, stopwatch_, settings_, ReaderControls(window), this)
+    , reader_(window, rows_, timers_, stopwatch_, settings_, readerControls(window), this)
     , journal_(
-          timers_, stopwatch_, alarms_, platform, files_, [this] { return Now(); },
-          [this] { return alarmPanel_.SnoozeMs(); }, this)
-    , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, Entry(), this)
+          timers_, stopwatch_, alarms_, platform, files_, [this] { return now(); },
+          [this] { return alarmPanel_.snoozeMs(); }, this)
+    , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, entry(), this)
     , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
-    , counted_(platform.clock.SinceBoot()) {
-    window.SetTimersRunning([this] { return timers_.AnyRunning(); });
-    window.SetAfterHandler([this] {
-        Guard([this] { reader_.Describe(); });
-        Guard([this] { tray_.Settle(); });
+    , counted_(platform.clock.sinceBoot()) {
+    window.setTimersRunning([this] { return timers_.anyRunning(); });
+    window.setAfterHandler([this] {
+        guard([this] { reader_.describe(); });
+        guard([this] { tray_.settle(); });
     });
-    window.AfterFirstFrame([this] {
-        reader_.AddTips();
-        window_.AddTips();
-        autostart_.Show();
+    window.afterFirstFrame([this] {
+        reader_.addTips();
+        window_.addTips();
+        autostart_.show();
     });
-    if (tray_.WaitsForFirstFrame())
-        window.AfterFirstFrame([this] { tray_.ShowAfterFirstFrame(); });
-    connect(&tray_, &TrayPresence::QuitAsked, this, [this] { window_.Quit(window_.quitButton); });
-    connect(&tray_, &TrayPresence::StopAsked, this, [this](int n) { ToggleTimer(n); });
-    ConnectTimers();
-    ConnectEditor();
-    ConnectAlarms();
-    ConnectCommands();
-    ConnectJournal();
-    ConnectAlerts();
-    ConnectAlertActions();
-    window.SetSettingsHooks([this] { settingsFile_.Load(); },
-                            [this] { settingsFile_.Save(window_.SessionEnding()); });
-    connect(window.tickTimer, &IntervalTimer::Timer, this, [this] { Handle([this] { Tick(); }); });
-    connect(&window, &MainWindow::AlarmHalfOpened, this,
-            [this] { Guard([this] { clock_.Show(); }); });
-    window.SetKeyPreview([this](QObject* watched, int key) { return PreviewKey(watched, key); });
+    if (tray_.waitsForFirstFrame())
+        window.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
+    connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(window_.quitButton); });
+    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { toggleTimer(n); });
+    connectTimers();
+    connectEditor();
+    connectAlarms();
+    connectCommands();
+    connectJournal();
+    connectAlerts();
+    connectAlertActions();
+    window.setSettingsHooks([this] { settingsFile_.load(); },
+                            [this] { settingsFile_.save(window_.sessionEnding()); });
+    connect(window.tickTimer, &IntervalTimer::timeout, this,
+            [this] { handle([this] { tick(); }); });
+    connect(&window, &MainWindow::alarmHalfOpened, this,
+            [this] { guard([this] { clock_.show(); }); });
+    window.setKeyPreview([this](QObject* watched, int key) { return previewKey(watched, key); });
 }
 
-void Quorbel::ConnectTimers() {
-    connect(&rows_, &TimerRows::Clicked, this, [this](int n) { Handle([&] { ToggleTimer(n); }); });
-    connect(&rows_, &TimerRows::EditAsked, this, [this](int n) {
-        Handle([&] {
-            rows_.HidePopup();
-            editor_.Open(n);
+void Quorbel::connectTimers() {
+    connect(&rows_, &TimerRows::clicked, this, [this](int n) { handle([&] { toggleTimer(n); }); });
+    connect(&rows_, &TimerRows::editAsked, this, [this](int n) {
+        handle([&] {
+            rows_.hidePopup();
+            editor_.open(n);
         });
     });
-    connect(&rows_, &TimerRows::TimeBoxPressed, this, [this] { window_.FocusMainPanel(); });
+    connect(&rows_, &TimerRows::timeBoxPressed, this, [this] { window_.focusMainPanel(); });
     // The clock's box shares the seconds menu but is no timer's: what it
     // opens sets nothing.
-    connect(window_.clockBox, &TextBox::MouseDown, this, [this] { rows_.ForgetPress(); });
-    connect(&timers_, &Timers::Started, this, [this](int n) {
-        Guard([&] {
-            tray_.TimerStarted();
-            reader_.Announce(n);
-            window_.MinimizeOnTimer();
+    connect(window_.clockBox, &TextBox::mousePressed, this, [this] { rows_.forgetPress(); });
+    connect(&timers_, &Timers::started, this, [this](int n) {
+        guard([&] {
+            tray_.timerStarted();
+            reader_.announce(n);
+            window_.minimizeOnTimer();
         });
     });
-    connect(&timers_, &Timers::Expired, this, [this](int n) {
-        Guard([&] {
-            if (editor_.IsOpen())
-                editor_.CloseForAlert();
-            flasher_.StartForTimer();
-            window_.BringBackForAlert(slot::IsQuick(n) ? 190 : 220);
-            notifier_.TimerRang(n);
-            reader_.Announce(n);
+    connect(&timers_, &Timers::expired, this, [this](int n) {
+        guard([&] {
+            if (editor_.isOpen())
+                editor_.closeForAlert();
+            flasher_.startForTimer();
+            window_.bringBackForAlert(slot::isQuick(n) ? 190 : 220);
+            notifier_.timerRang(n);
+            reader_.announce(n);
         });
     });
-    connect(&timers_, &Timers::Cleared, this, [this](int n) {
-        Guard([&] {
-            notifier_.TimerAcknowledged(n);
-            tray_.ReleaseNumber();
-            flasher_.StopIfNoneRings();
+    connect(&timers_, &Timers::cleared, this, [this](int n) {
+        guard([&] {
+            notifier_.timerAcknowledged(n);
+            tray_.releaseNumber();
+            flasher_.stopIfNoneRings();
         });
     });
-    connect(&timers_, &Timers::LastMinute, this,
-            [this](int, const QString& number) { Guard([&] { tray_.ShowNumber(number); }); });
-    connect(&timers_, &Timers::LastSecond, this, [this] { Guard([&] { tray_.ShowNumber({}); }); });
-    connect(&flasher_, &AlertFlasher::Beat, this, [this] { alarmPanel_.NoteAlertBeat(); });
+    connect(&timers_, &Timers::lastMinute, this,
+            [this](int, const QString& number) { guard([&] { tray_.showNumber(number); }); });
+    connect(&timers_, &Timers::lastSecond, this, [this] { guard([&] { tray_.showNumber({}); }); });
+    connect(&flasher_, &AlertFlasher::beat, this, [this] { alarmPanel_.noteAlertBeat(); });
 }
 
-void Quorbel::ConnectEditor() {
-    connect(&editor_, &MessageEditor::Closing, this, [this](int n) {
-        Guard([&] {
-            window_.FocusMainPanel();
+void Quorbel::connectEditor() {
+    connect(&editor_, &MessageEditor::closing, this, [this](int n) {
+        guard([&] {
+            window_.focusMainPanel();
             // A keyboard that opened the editor goes back to the slot it was for.
-            if (slot::IsCountdown(n))
-                window_.ReturnKeyboardTo(rows_.Button(n));
+            if (slot::isCountdown(n))
+                window_.returnKeyboardTo(rows_.button(n));
         });
     });
-    connect(&window_, &MainWindow::EditorCancelled, this, [this] {
-        Guard([this] {
-            if (editor_.IsOpen())
-                editor_.Close();
+    connect(&window_, &MainWindow::editorCancelled, this, [this] {
+        guard([this] {
+            if (editor_.isOpen())
+                editor_.close();
         });
     });
 }
 
-void Quorbel::Start() {
-    window_.Started();
+void Quorbel::start() {
+    window_.started();
     // The schedule's dialog waits until the window's first frame is drawn.
-    window_.AfterFirstFrame([this] { scheduler_.CreateDialog(); });
+    window_.afterFirstFrame([this] { scheduler_.createDialog(); });
 }
 
-void Quorbel::ToggleTimer(int n) {
-    if (!slot::IsSlot(n))
+void Quorbel::toggleTimer(int n) {
+    if (!slot::isSlot(n))
         return;
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
-    window_.LowerUnlessPinned();
-    timers_.Toggle(n);
+    window_.lowerUnlessPinned();
+    timers_.toggle(n);
 }
 
-void Quorbel::Tick() {
+void Quorbel::tick() {
     // The seconds that really passed since the last tick, suspend included,
     // for the stopwatch; counted against the whole run, so that a tick late
     // by a fraction is made up later. The timers read the clock themselves.
-    const qint64 now = platform_.clock.SinceBoot();
+    const qint64 now = platform_.clock.sinceBoot();
     const int seconds = int(qBound<qint64>(0, qRound64((now - counted_) / 1000.0), kLongestGap));
     counted_ = seconds < kLongestGap ? counted_ + 1000 * qint64(seconds) : now;
 
-    stopwatch_.Advance(seconds);
-    clock_.Show();
-    alarmPanel_.Check();
+    stopwatch_.advance(seconds);
+    clock_.show();
+    alarmPanel_.check();
 
     // Seen before the countdowns below, so a timer running out in this tick
     // still counts as running.
-    tray_.Animate(timers_.AnyRunning());
-    timers_.TickCountdowns();
-    tray_.ReleaseNumber();
-    timers_.TickQuickTimers();
+    tray_.animate(timers_.anyRunning());
+    timers_.tickCountdowns();
+    tray_.releaseNumber();
+    timers_.tickQuickTimers();
 
-    rows_.AgePopup();
-    tray_.UpdateHint();
+    rows_.agePopup();
+    tray_.updateHint();
 }
 
-bool Quorbel::PreviewKey(QObject* watched, int key) {
+bool Quorbel::previewKey(QObject* watched, int key) {
     // The keypad's Enter is Enter.
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter)
-        AcknowledgeAlerts();
+        acknowledgeAlerts();
     else
-        alarmPanel_.SilenceAlarms(key);
+        alarmPanel_.silenceAlarms(key);
     // Enter stores the editor from its message and from its hours and
     // minutes alike.
-    if (!enter || !editor_.Holds(watched))
+    if (!enter || !editor_.holds(watched))
         return false;
-    Guard([this] { editor_.Store(); });
-    alarmPanel_.NoteEnterTaken();
+    guard([this] { editor_.store(); });
+    alarmPanel_.noteEnterTaken();
     return true;
 }
 
-void Quorbel::AcknowledgeAlerts() {
-    if (flasher_.Flashed()) {
-        window_.LowerUnlessPinned();
-        flasher_.Acknowledge();
+void Quorbel::acknowledgeAlerts() {
+    if (flasher_.flashed()) {
+        window_.lowerUnlessPinned();
+        flasher_.acknowledge();
     }
     // The alarms' own sounds stop, whatever Enter does to the alarms.
-    tunedAlerts_.Settle(AlertOptions::AlarmKey(1));
-    tunedAlerts_.Settle(AlertOptions::AlarmKey(2));
-    alarmPanel_.SilenceAlarms(Qt::Key_Return);
+    tunedAlerts_.settle(AlertOptions::alarmKey(1));
+    tunedAlerts_.settle(AlertOptions::alarmKey(2));
+    alarmPanel_.silenceAlarms(Qt::Key_Return);
 }
 
-void Quorbel::ConnectAlarms() {
-    connect(&alarmPanel_, &AlarmPanel::Rings, this,
-            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
-    connect(&alarmPanel_, &AlarmPanel::Rang, this,
-            [this](int alarm) { Guard([&] { notifier_.AlarmRang(alarm); }); });
-    connect(&alarmPanel_, &AlarmPanel::SwitchedOff, this,
-            [this](int alarm) { Guard([&] { notifier_.AlarmSwitchedOff(alarm); }); });
-    connect(&notifier_, &DesktopNotifier::AlarmStopAsked, this, [this](int alarm) {
-        Handle([&] {
-            if (alarm == 1 && alarmPanel_.Alarm1Ringing())
-                alarmPanel_.ToggleAlarm1();
-            else if (alarm == 2 && alarmPanel_.Alarm2Snoozing())
-                alarmPanel_.SwitchAlarm2Off();
+void Quorbel::connectAlarms() {
+    connect(&alarmPanel_, &AlarmPanel::rings, this,
+            [this] { guard([this] { platform_.windows.raise(&window_); }); });
+    connect(&alarmPanel_, &AlarmPanel::rang, this,
+            [this](int alarm) { guard([&] { notifier_.alarmRang(alarm); }); });
+    connect(&alarmPanel_, &AlarmPanel::switchedOff, this,
+            [this](int alarm) { guard([&] { notifier_.alarmSwitchedOff(alarm); }); });
+    connect(&notifier_, &DesktopNotifier::alarmStopAsked, this, [this](int alarm) {
+        handle([&] {
+            if (alarm == 1 && alarmPanel_.alarm1Ringing())
+                alarmPanel_.toggleAlarm1();
+            else if (alarm == 2 && alarmPanel_.alarm2Snoozing())
+                alarmPanel_.switchAlarm2Off();
         });
     });
-    connect(&notifier_, &DesktopNotifier::TimerStopAsked, this, [this](int n) {
-        Handle([&] {
-            if (timers_.IsRinging(n))
-                ToggleTimer(n);
+    connect(&notifier_, &DesktopNotifier::timerStopAsked, this, [this](int n) {
+        handle([&] {
+            if (timers_.isRinging(n))
+                toggleTimer(n);
         });
     });
 }
 
-void Quorbel::ConnectCommands() {
-    connect(&commands_, &CommandRunner::ShowAsked, this,
-            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
-    connect(&commands_, &CommandRunner::QuitAsked, this,
-            [this] { Guard([this] { window_.Quit(window_.quitButton); }); });
-    connect(&commands_, &CommandRunner::AutostartAsked, this,
-            [this](bool on) { Guard([&] { autostart_.Set(on); }); });
-    connect(&commands_, &CommandRunner::ToggleAsked, this,
-            [this](int n) { Guard([&] { ToggleTimer(n); }); });
-    connect(&window_, &MainWindow::Loaded, this,
-            [this] { Guard([this] { commands_.SettingsLoaded(); }); });
-    connect(&settingsFile_, &SettingsFile::AlarmHalfAsked, this,
-            [this] { window_.ToggleAlarmHalf(&window_); });
-    connect(&settingsFile_, &SettingsFile::Unreadable, this, [this](const QString& path) {
-        window_.AfterFirstFrame([this, path] {
-            platform_.questions.Tell(QStringLiteral("Quorbel"),
+void Quorbel::connectCommands() {
+    connect(&commands_, &CommandRunner::showAsked, this,
+            [this] { guard([this] { platform_.windows.raise(&window_); }); });
+    connect(&commands_, &CommandRunner::quitAsked, this,
+            [this] { guard([this] { window_.quit(window_.quitButton); }); });
+    connect(&commands_, &CommandRunner::autostartAsked, this,
+            [this](bool on) { guard([&] { autostart_.set(on); }); });
+    connect(&commands_, &CommandRunner::toggleAsked, this,
+            [this](int n) { guard([&] { toggleTimer(n); }); });
+    connect(&window_, &MainWindow::loaded, this,
+            [this] { guard([this] { commands_.settingsLoaded(); }); });
+    connect(&settingsFile_, &SettingsFile::alarmHalfAsked, this,
+            [this] { window_.toggleAlarmHalf(&window_); });
+    connect(&settingsFile_, &SettingsFile::unreadable, this, [this](const QString& path) {
+        window_.afterFirstFrame([this, path] {
+            platform_.questions.tell(QStringLiteral("Quorbel"),
                                      QStringLiteral("The settings file could not be read and "
                                                     "will not be overwritten:\n%1")
                                          .arg(path));
@@ -301,34 +302,34 @@ void Quorbel::ConnectCommands() {
     });
 }
 
-Moment Quorbel::Now() const {
-    return {platform_.clock.WallMs(), platform_.clock.SinceBoot(), platform_.clock.BootId()};
+Moment Quorbel::now() const {
+    return {platform_.clock.wallMs(), platform_.clock.sinceBoot(), platform_.clock.bootId()};
 }
 
 Quorbel::~Quorbel() {
-    platform_.power.ListenForSleep({});
-    platform_.clock.ListenForClockSet({});
-    platform_.power.KeepAwake(false);
+    platform_.power.listenForSleep({});
+    platform_.clock.listenForClockSet({});
+    platform_.power.keepAwake(false);
 }
 
-void Quorbel::ConnectJournal() {
+void Quorbel::connectJournal() {
     // Before a sleep the journal is current; after it every timer is
     // brought up to date at once, and what fell due meanwhile rings.
-    window_.AfterFirstFrame([this] {
-        platform_.power.ListenForSleep([this](bool sleeping) {
-            Handle([&] {
+    window_.afterFirstFrame([this] {
+        platform_.power.listenForSleep([this](bool sleeping) {
+            handle([&] {
                 if (sleeping)
-                    journal_.WriteNow();
+                    journal_.writeNow();
                 else
-                    Tick();
+                    tick();
             });
         });
-        platform_.clock.ListenForClockSet([this] { Handle([this] { journal_.WallClockSet(); }); });
+        platform_.clock.listenForClockSet([this] { handle([this] { journal_.wallClockSet(); }); });
     });
-    connect(&journal_, &JournalKeeper::CannotKeep, this, [this](const QString& path) {
+    connect(&journal_, &JournalKeeper::cannotKeep, this, [this](const QString& path) {
         // Told from the event loop, not from inside the write that failed.
         QTimer::singleShot(0, this, [this, path] {
-            platform_.questions.Tell(
+            platform_.questions.tell(
                 QStringLiteral("Quorbel"),
                 QStringLiteral("The running timers cannot be kept for the next start, since "
                                "this file cannot be written:\n%1")
@@ -336,37 +337,37 @@ void Quorbel::ConnectJournal() {
         });
     });
     // While a timer rings, the screen stays on and the machine awake.
-    connect(&timers_, &Timers::Expired, this, [this] { platform_.power.KeepAwake(true); });
-    connect(&timers_, &Timers::Cleared, this, [this] {
-        if (!timers_.AnyRinging())
-            platform_.power.KeepAwake(false);
+    connect(&timers_, &Timers::expired, this, [this] { platform_.power.keepAwake(true); });
+    connect(&timers_, &Timers::cleared, this, [this] {
+        if (!timers_.anyRinging())
+            platform_.power.keepAwake(false);
     });
     // What ran before resumes once the first frame is on screen.
-    connect(&window_, &MainWindow::Loaded, this,
-            [this] { window_.AfterFirstFrame([this] { journal_.Restore(); }); });
-    connect(&journal_, &JournalKeeper::RanOutWhileAway, this, [this](int n, qint64 wallMs) {
-        Guard([&] { notifier_.TimerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
+    connect(&window_, &MainWindow::loaded, this,
+            [this] { window_.afterFirstFrame([this] { journal_.restore(); }); });
+    connect(&journal_, &JournalKeeper::ranOutWhileAway, this, [this](int n, qint64 wallMs) {
+        guard([&] { notifier_.timerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
     });
-    connect(&timers_, &Timers::Resumed, this, [this] { tray_.TimerStarted(); });
-    connect(window_.snoozeTimer, &IntervalTimer::Timer, &journal_, &JournalKeeper::SnoozeSounded);
-    connect(&journal_, &JournalKeeper::AlarmBack, this,
+    connect(&timers_, &Timers::resumed, this, [this] { tray_.timerStarted(); });
+    connect(window_.snoozeTimer, &IntervalTimer::timeout, &journal_, &JournalKeeper::snoozeSounded);
+    connect(&journal_, &JournalKeeper::alarmBack, this,
             [this](int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs) {
-                Guard([&] {
-                    alarms_.SetOn(alarm, true);
+                guard([&] {
+                    alarms_.setOn(alarm, true);
                     if (then == Reconciled::Alarm::Then::Rings)
-                        alarmPanel_.RingNow(alarm);
+                        alarmPanel_.ringNow(alarm);
                     else if (then == Reconciled::Alarm::Then::Missed)
-                        notifier_.AlarmMissed(alarm, QDateTime::fromMSecsSinceEpoch(dueWallMs));
+                        notifier_.alarmMissed(alarm, QDateTime::fromMSecsSinceEpoch(dueWallMs));
                 });
             });
-    connect(&journal_, &JournalKeeper::WakesMachine, this,
-            [this](bool wakes) { Guard([&] { alarmPanel_.NoteWake(wakes); }); });
-    connect(&journal_, &JournalKeeper::SnoozeBack, this, [this](bool soundDue, qint64 nextInMs) {
-        Guard([&] { alarmPanel_.ResumeSnooze(soundDue, nextInMs); });
+    connect(&journal_, &JournalKeeper::wakesMachine, this,
+            [this](bool wakes) { guard([&] { alarmPanel_.noteWake(wakes); }); });
+    connect(&journal_, &JournalKeeper::snoozeBack, this, [this](bool soundDue, qint64 nextInMs) {
+        guard([&] { alarmPanel_.resumeSnooze(soundDue, nextInMs); });
     });
     // Only a deliberate quit ends what runs; the session's end keeps it.
-    connect(&window_, &MainWindow::Closed, this, [this] {
-        if (!window_.SessionEnding())
-            journal_.Forget();
+    connect(&window_, &MainWindow::closed, this, [this] {
+        if (!window_.sessionEnding())
+            journal_.forget();
     });
 }

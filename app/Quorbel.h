@@ -32,62 +32,62 @@ public:
     Quorbel(platform::Platform platform, MainWindow& window);
     ~Quorbel() override;
 
-    const UserFiles& Files() const { return files_; }
-    SettingsStore& Store() { return settings_; }
-    Timers& TimersModel() { return timers_; }
-    AlarmClock& AlarmsModel() { return alarms_; }
-    Stopwatch& StopwatchModel() { return stopwatch_; }
+    const UserFiles& files() const { return files_; }
+    SettingsStore& store() { return settings_; }
+    Timers& timersModel() { return timers_; }
+    AlarmClock& alarmsModel() { return alarms_; }
+    Stopwatch& stopwatchModel() { return stopwatch_; }
 
-    TimerRows& Rows() { return rows_; }
-    AlertFlasher& Flasher() { return flasher_; }
-    MessageEditor& Editor() { return editor_; }
-    AlarmPanel& AlarmHalf() { return alarmPanel_; }
-    CommandRunner& Commands() { return commands_; }
-    SettingsFile& PrefsFile() { return settingsFile_; }
-    TrayPresence& Tray() { return tray_; }
-    Scheduler& Schedule() { return scheduler_; }
-    ScreenReader& Reader() { return reader_; }
-    JournalKeeper& Journal() { return journal_; }
-    AlertOptions& AlertOptionsModel() { return alertOptions_; }
-    AlertTuner& AlertOptionsFile() { return alertTuner_; }
+    TimerRows& rows() { return rows_; }
+    AlertFlasher& flasher() { return flasher_; }
+    MessageEditor& editor() { return editor_; }
+    AlarmPanel& alarmHalf() { return alarmPanel_; }
+    CommandRunner& commands() { return commands_; }
+    SettingsFile& prefsFile() { return settingsFile_; }
+    TrayPresence& tray() { return tray_; }
+    Scheduler& schedule() { return scheduler_; }
+    ScreenReader& reader() { return reader_; }
+    JournalKeeper& journal() { return journal_; }
+    AlertOptions& alertOptionsModel() { return alertOptions_; }
+    AlertTuner& alertOptionsFile() { return alertTuner_; }
 
     // The program starts: a window already on screen reads the settings.
-    void Start();
+    void start();
 
     // What a click on timer n's button does: start, stop or acknowledge it.
-    void ToggleTimer(int n);
+    void toggleTimer(int n);
     // A ringing timer acknowledged and running again for five minutes.
-    void SnoozeTimer(int n);
+    void snoozeTimer(int n);
     // Timer n from its set time again, whatever it was doing.
-    void AgainTimer(int n);
+    void againTimer(int n);
     // Every alert that rings, five minutes on.
-    void SnoozeAll();
+    void snoozeAll();
     // What Enter does to the alerts: every ringing timer acknowledged, a
     // ringing alarm 1 or a snoozing alarm 2 switched off.
-    void AcknowledgeAlerts();
+    void acknowledgeAlerts();
     // The one-second tick.
-    void Tick();
+    void tick();
     // The window sees every key first: a press may acknowledge an alert,
     // and Enter in the editor stores it. Whether it took it.
-    bool PreviewKey(QObject* watched, int key);
+    bool previewKey(QObject* watched, int key);
 
 private:
-    HandlerEntry Entry();
-    void ConnectTimers();
-    void ConnectEditor();
-    void ConnectAlarms();
-    void ConnectCommands();
-    void ConnectJournal();
-    void ConnectAlerts();
-    void ConnectAlertActions();
+    HandlerEntry entry();
+    void connectTimers();
+    void connectEditor();
+    void connectAlarms();
+    void connectCommands();
+    void connectJournal();
+    void connectAlerts();
+    void connectAlertActions();
     // Now, as the journal counts time: the wall clock, the clock since
     // boot, and the boot.
-    Moment Now() const;
+    Moment now() const;
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
-    template <typename Handler> void Handle(Handler&& handler) {
-        Guard(std::forward<Handler>(handler));
-        window_.AfterHandler();
+    template <typename Handler> void handle(Handler&& handler) {
+        guard(std::forward<Handler>(handler));
+        window_.afterHandler();
     }
 
     platform::Platform platform_;
@@ -95,7 +95,7 @@ private:
     // Where the user's files are, and the state the program keeps.
     UserFiles files_;
     SettingsStore settings_;
-    Timers timers_{settings_, [this] { return platform_.clock.SinceBoot(); }};
+    Timers timers_{settings_, [this] { return platform_.clock.sinceBoot(); }};
     AlarmClock alarms_;
     Stopwatch stopwatch_;
     AlertOptions alertOptions_;

@@ -11,95 +11,95 @@ constexpr int kSnoozeTicks = 5 * 60;
 
 } // namespace
 
-void Quorbel::ConnectAlerts() {
-    flasher_.SetDesignSoundPlays([this] { return tunedAlerts_.DesignSoundPlays(); });
-    window_.AfterFirstFrame([this] { alertTuner_.Load(); });
-    connect(&alarmPanel_, &AlarmPanel::Rings, this, [this](int alarm) {
-        Guard([&] { tunedAlerts_.Ring(AlertOptions::AlarmKey(alarm)); });
+void Quorbel::connectAlerts() {
+    flasher_.setDesignSoundPlays([this] { return tunedAlerts_.designSoundPlays(); });
+    window_.afterFirstFrame([this] { alertTuner_.load(); });
+    connect(&alarmPanel_, &AlarmPanel::rings, this, [this](int alarm) {
+        guard([&] { tunedAlerts_.ring(AlertOptions::alarmKey(alarm)); });
     });
-    connect(&alarmPanel_, &AlarmPanel::SnoozeSounds, this,
-            [this] { Guard([&] { tunedAlerts_.Ring(AlertOptions::AlarmKey(2)); }); });
-    connect(&alarmPanel_, &AlarmPanel::SwitchClicked, this, [this](int alarm) {
-        Guard([&] { tunedAlerts_.Settle(AlertOptions::AlarmKey(alarm)); });
+    connect(&alarmPanel_, &AlarmPanel::snoozeSounds, this,
+            [this] { guard([&] { tunedAlerts_.ring(AlertOptions::alarmKey(2)); }); });
+    connect(&alarmPanel_, &AlarmPanel::switchClicked, this, [this](int alarm) {
+        guard([&] { tunedAlerts_.settle(AlertOptions::alarmKey(alarm)); });
     });
     // An own sound that cannot be played gives way to the design's, once.
-    connect(&tunedAlerts_, &TunedAlerts::SoundFailed, this,
-            [this] { Guard([this] { flasher_.Play(file::EndSound); }); });
-    connect(&tunedAlerts_, &TunedAlerts::EndsSoon, this,
-            [this](int n, int minutes) { Guard([&] { notifier_.TimerEndsSoon(n, minutes); }); });
+    connect(&tunedAlerts_, &TunedAlerts::soundFailed, this,
+            [this] { guard([this] { flasher_.play(file::EndSound); }); });
+    connect(&tunedAlerts_, &TunedAlerts::endsSoon, this,
+            [this](int n, int minutes) { guard([&] { notifier_.timerEndsSoon(n, minutes); }); });
     // Once the acknowledgement is over, and only if nothing else started it.
     connect(
-        &tunedAlerts_, &TunedAlerts::RepeatAsked, this,
+        &tunedAlerts_, &TunedAlerts::repeatAsked, this,
         [this](int n) {
-            Handle([&] {
-                if (timers_.StateOf(n) == Timers::State::Idle)
-                    ToggleTimer(n);
+            handle([&] {
+                if (timers_.stateOf(n) == Timers::State::Idle)
+                    toggleTimer(n);
             });
         },
         Qt::QueuedConnection);
-    connect(window_.slotAlertOptionsItem, &MenuItem::Click, this,
-            [this] { Handle([this] { alertTuner_.Open(rows_.PressedSlot()); }); });
+    connect(window_.slotAlertOptionsItem, &MenuItem::clicked, this,
+            [this] { handle([this] { alertTuner_.open(rows_.pressedSlot()); }); });
     for (int alarm : {1, 2}) {
         MenuItem* item =
             alarm == 1 ? window_.alarm1AlertOptionsItem : window_.alarm2AlertOptionsItem;
-        connect(item, &MenuItem::Click, this, [this, alarm] {
-            Handle([&] { alertTuner_.Open(AlertOptions::AlarmKey(alarm)); });
+        connect(item, &MenuItem::clicked, this, [this, alarm] {
+            handle([&] { alertTuner_.open(AlertOptions::alarmKey(alarm)); });
         });
     }
 }
 
-void Quorbel::ConnectAlertActions() {
-    connect(&notifier_, &DesktopNotifier::TimerSnoozeAsked, this,
-            [this](int n) { Handle([&] { SnoozeTimer(n); }); });
-    connect(&notifier_, &DesktopNotifier::TimerAgainAsked, this,
-            [this](int n) { Handle([&] { AgainTimer(n); }); });
-    connect(&notifier_, &DesktopNotifier::AlarmSnoozeAsked, this, [this](int alarm) {
-        Handle([&] {
+void Quorbel::connectAlertActions() {
+    connect(&notifier_, &DesktopNotifier::timerSnoozeAsked, this,
+            [this](int n) { handle([&] { snoozeTimer(n); }); });
+    connect(&notifier_, &DesktopNotifier::timerAgainAsked, this,
+            [this](int n) { handle([&] { againTimer(n); }); });
+    connect(&notifier_, &DesktopNotifier::alarmSnoozeAsked, this, [this](int alarm) {
+        handle([&] {
             // Alarm 2 snoozes by itself: its sound stops until the next.
             if (alarm == 1)
-                alarmPanel_.SnoozeAlarm1(kSnoozeTicks * 1000);
-            tunedAlerts_.Settle(AlertOptions::AlarmKey(alarm));
+                alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
+            tunedAlerts_.settle(AlertOptions::alarmKey(alarm));
         });
     });
-    connect(&notifier_, &DesktopNotifier::AlarmStopAsked, this, [this](int alarm) {
-        Guard([&] { tunedAlerts_.Settle(AlertOptions::AlarmKey(alarm)); });
+    connect(&notifier_, &DesktopNotifier::alarmStopAsked, this, [this](int alarm) {
+        guard([&] { tunedAlerts_.settle(AlertOptions::alarmKey(alarm)); });
     });
-    connect(&notifier_, &DesktopNotifier::ShowAsked, this,
-            [this] { Guard([this] { platform_.windows.Raise(&window_); }); });
-    connect(&commands_, &CommandRunner::SnoozeAsked, this,
-            [this] { Handle([this] { SnoozeAll(); }); });
-    connect(&commands_, &CommandRunner::AcknowledgeAsked, this,
-            [this] { Handle([this] { AcknowledgeAlerts(); }); });
-    connect(&commands_, &CommandRunner::AgainAsked, this,
-            [this](int n) { Handle([&] { AgainTimer(n); }); });
+    connect(&notifier_, &DesktopNotifier::showAsked, this,
+            [this] { guard([this] { platform_.windows.raise(&window_); }); });
+    connect(&commands_, &CommandRunner::snoozeAsked, this,
+            [this] { handle([this] { snoozeAll(); }); });
+    connect(&commands_, &CommandRunner::acknowledgeAsked, this,
+            [this] { handle([this] { acknowledgeAlerts(); }); });
+    connect(&commands_, &CommandRunner::againAsked, this,
+            [this](int n) { handle([&] { againTimer(n); }); });
 }
 
-void Quorbel::SnoozeTimer(int n) {
-    if (!timers_.IsRinging(n))
+void Quorbel::snoozeTimer(int n) {
+    if (!timers_.isRinging(n))
         return;
-    ToggleTimer(n);
+    toggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
-    const int seconds = slot::IsCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
-    timers_.RunFor(n, seconds);
-    notifier_.TimerSnoozed(
+    const int seconds = slot::isCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
+    timers_.runFor(n, seconds);
+    notifier_.timerSnoozed(
         n,
-        QDateTime::fromMSecsSinceEpoch(platform_.clock.WallMs() + 1000 * qint64(seconds)).time());
+        QDateTime::fromMSecsSinceEpoch(platform_.clock.wallMs() + 1000 * qint64(seconds)).time());
 }
 
-void Quorbel::AgainTimer(int n) {
-    if (timers_.StateOf(n) != Timers::State::Idle)
-        ToggleTimer(n);
-    ToggleTimer(n);
+void Quorbel::againTimer(int n) {
+    if (timers_.stateOf(n) != Timers::State::Idle)
+        toggleTimer(n);
+    toggleTimer(n);
 }
 
-void Quorbel::SnoozeAll() {
-    slot::ForEachSlot([this](int n) { SnoozeTimer(n); });
-    if (alarmPanel_.Alarm1Ringing()) {
-        alarmPanel_.SnoozeAlarm1(kSnoozeTicks * 1000);
-        notifier_.AlarmSwitchedOff(1);
+void Quorbel::snoozeAll() {
+    slot::forEachSlot([this](int n) { snoozeTimer(n); });
+    if (alarmPanel_.alarm1Ringing()) {
+        alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
+        notifier_.alarmSwitchedOff(1);
     }
-    if (alarmPanel_.Alarm2Snoozing())
-        notifier_.AlarmSwitchedOff(2);
+    if (alarmPanel_.alarm2Snoozing())
+        notifier_.alarmSwitchedOff(2);
     for (int alarm : {1, 2})
-        tunedAlerts_.Settle(AlertOptions::AlarmKey(alarm));
+        tunedAlerts_.settle(AlertOptions::alarmKey(alarm));
 }

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Read before the desktop is reached: help needs no display.
-    const Command command = ParseCommandLine(arguments);
+    const Command command = parseCommandLine(arguments);
     if (command.kind != Command::Kind::Run) {
         const bool error = command.kind == Command::Kind::Error;
         std::fputs(command.text.toLocal8Bit().constData(), error ? stderr : stdout);
@@ -29,12 +29,12 @@ int main(int argc, char** argv) {
     }
 
     // Fontconfig readies itself on a second core meanwhile.
-    platform::PrepareEnvironment();
+    platform::prepareEnvironment();
     // One running copy for each settings folder: a later start hands it
     // the command line and ends, without needing a display of its own.
     auto instance = std::make_unique<platform::SingleInstance>();
-    const UserFiles files(platform::ExecutableFolder(), platform::UserConfigHome());
-    switch (instance->Claim(files.Folder(), arguments)) {
+    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
+    switch (instance->claim(files.folder(), arguments)) {
     case platform::SingleInstance::Outcome::HandedOver:
         return 0;
     case platform::SingleInstance::Outcome::Unanswered:
@@ -53,12 +53,12 @@ int main(int argc, char** argv) {
 
     platform::QtPlatform desktop(std::move(instance));
     // A reader keeps what it first learns of a window.
-    ScreenReader::Prepare();
-    MainWindow window(desktop.Interfaces(), command.background ? MainWindow::Start::Background
+    ScreenReader::prepare();
+    MainWindow window(desktop.interfaces(), command.background ? MainWindow::Start::Background
                                                                : MainWindow::Start::OnScreenFirst);
-    Quorbel program(desktop.Interfaces(), window);
-    program.Start();
-    program.Commands().Run(arguments, false);
-    QObject::connect(&window, &MainWindow::Closed, &app, &QCoreApplication::quit);
+    Quorbel program(desktop.interfaces(), window);
+    program.start();
+    program.commands().run(arguments, false);
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -29,7 +29,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long ProcField(pid_t pid, const char* file, const char* field) {
+long procField(pid_t pid, const char* file, const char* field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/" + file);
     std::string line;
     const std::size_t length = std::strlen(field);
@@ -43,12 +43,12 @@ long ProcField(pid_t pid, const char* file, const char* field) {
 struct Rect {
     xcb_window_t window;
     int x, y, w, h;
-    bool Meets(int ax, int ay, int aw, int ah) const {
+    bool meets(int ax, int ay, int aw, int ah) const {
         return ax < x + w && x < ax + aw && ay < y + h && y < ay + ah;
     }
 };
 
-xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
+xcb_atom_t internAtom(xcb_connection_t* x, const char* name) {
     xcb_intern_atom_reply_t* reply =
         xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(name), name), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
@@ -57,7 +57,7 @@ xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
 }
 
 // The server's clock now: the time of a property change of our own.
-xcb_timestamp_t ServerTime(xcb_connection_t* x, xcb_window_t root, xcb_atom_t atom) {
+xcb_timestamp_t serverTime(xcb_connection_t* x, xcb_window_t root, xcb_atom_t atom) {
     xcb_change_property(x, XCB_PROP_MODE_REPLACE, root, atom, XCB_ATOM_STRING, 8, 0, "");
     xcb_flush(x);
     while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     }
     std::free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
     const uint8_t damageEvent = extension->first_event + XCB_DAMAGE_NOTIFY;
-    const xcb_atom_t atom = Atom(x, "_QUORBEL_BENCH");
+    const xcb_atom_t atom = internAtom(x, "_QUORBEL_BENCH");
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     // Damage to the root reports drawing into every window on the screen;
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     const xcb_damage_damage_t damage = xcb_generate_id(x);
     xcb_damage_create(x, damage, root, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
 
-    const xcb_timestamp_t serverStart = ServerTime(x, root, atom);
+    const xcb_timestamp_t serverStart = serverTime(x, root, atom);
     pid_t pid = 0;
     char* child[] = {argv[1], nullptr};
     const auto start = Clock::now();
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
             } else if (type == damageEvent) {
                 const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event);
                 for (const Rect& rect : windows) {
-                    if (rect.Meets(drawn->area.x, drawn->area.y, drawn->area.width,
+                    if (rect.meets(drawn->area.x, drawn->area.y, drawn->area.width,
                                    drawn->area.height)) {
                         completeMs = long(drawn->timestamp - serverStart);
                         lastChange = Clock::now();
@@ -165,8 +165,8 @@ int main(int argc, char** argv) {
     long pss = -1;
     if (memoryPause > 0) {
         std::this_thread::sleep_for(std::chrono::seconds(memoryPause));
-        rss = ProcField(pid, "status", "VmRSS:");
-        pss = ProcField(pid, "smaps_rollup", "Pss:");
+        rss = procField(pid, "status", "VmRSS:");
+        pss = procField(pid, "smaps_rollup", "Pss:");
     }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);

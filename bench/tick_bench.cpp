@@ -11,29 +11,29 @@
 
 namespace {
 
-void TickWithAllSlotsRunning(benchmark::State& state) {
+void tickWithAllSlotsRunning(benchmark::State& state) {
     platform::FakePlatform desktop;
-    MainWindow form(desktop.Interfaces());
-    Quorbel program(desktop.Interfaces(), form);
-    program.Start();
+    MainWindow form(desktop.interfaces());
+    Quorbel program(desktop.interfaces(), form);
+    program.start();
     for (int n = 0; n < 12; ++n)
-        program.Store().Presets().SetLine(n, QString::number(1 << 30));
+        program.store().presets().setLine(n, QString::number(1 << 30));
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
-        program.Store().Prefs().SetLine(n, QStringLiteral("99:59:59"));
-    program.TimersModel().ReadSaved();
-    slot::ForEachSlot([&](int n) { program.TimersModel().Toggle(n); });
+        program.store().prefs().setLine(n, QStringLiteral("99:59:59"));
+    program.timersModel().readSaved();
+    slot::forEachSlot([&](int n) { program.timersModel().toggle(n); });
     for (auto _ : state)
-        program.Tick();
+        program.tick();
 }
-BENCHMARK(TickWithAllSlotsRunning);
+BENCHMARK(tickWithAllSlotsRunning);
 
 // One run of the schedule over a list of 1000 records spread over the day;
 // most runs find one record or none due.
-void ScheduleRunOverThousandLines(benchmark::State& state) {
+void scheduleRunOverThousandLines(benchmark::State& state) {
     platform::FakePlatform desktop;
-    MainWindow form(desktop.Interfaces());
-    Quorbel program(desktop.Interfaces(), form);
-    auto* dialog = program.Schedule().CreateDialog();
+    MainWindow form(desktop.interfaces());
+    Quorbel program(desktop.interfaces(), form);
+    auto* dialog = program.schedule().createDialog();
     QString list;
     for (int i = 0; i < 1000; ++i) {
         const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));
@@ -44,12 +44,12 @@ void ScheduleRunOverThousandLines(benchmark::State& state) {
     for (auto _ : state) {
         // A new minute each time, so no run is skipped as a repeat.
         desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
-        program.Schedule().Run();
-        desktop.Pass(60000);
+        program.schedule().run();
+        desktop.pass(60000);
         desktop.events.clear();
     }
 }
-BENCHMARK(ScheduleRunOverThousandLines);
+BENCHMARK(scheduleRunOverThousandLines);
 
 } // namespace
 

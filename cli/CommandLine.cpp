@@ -10,7 +10,7 @@ namespace {
 // Qt's own options for a desktop program (-platform xcb, -display :1, and
 // the like), which the application object takes up after this: known
 // here, so that they are no error, and left out of the help.
-void AcceptQtOptions(QCommandLineParser& parser) {
+void acceptQtOptions(QCommandLineParser& parser) {
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
                              "style", "stylesheet", "geometry", "qwindowgeometry", "title",
                              "qwindowtitle", "icon", "qwindowicon", "session", "name"}) {
@@ -53,7 +53,7 @@ const QString kEveryAlert = QStringLiteral("every");
 
 // --stop takes a number, but stands alone too: at the end, or before
 // another option.
-QStringList WithBareStops(QStringList arguments) {
+QStringList withBareStops(QStringList arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         const bool stop = argument == QLatin1String("--stop") || argument == QLatin1String("-stop");
@@ -67,7 +67,7 @@ QStringList WithBareStops(QStringList arguments) {
 
 // The actions in the order given, each option's values in turn; an error
 // for a value out of range.
-Command ParseActions(const QCommandLineParser& parser, const QString& usage) {
+Command parseActions(const QCommandLineParser& parser, const QString& usage) {
     Command command;
     command.background = parser.isSet(QStringLiteral("background"));
     for (const QString& value : parser.values(QStringLiteral("autostart"))) {
@@ -107,11 +107,11 @@ Command ParseActions(const QCommandLineParser& parser, const QString& usage) {
 
 } // namespace
 
-Command ParseCommandLine(const QStringList& arguments) {
+Command parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options come with one dash: "-platform" is one option, not seven.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    AcceptQtOptions(parser);
+    acceptQtOptions(parser);
     parser.setApplicationDescription(
         QStringLiteral("Countdown timers with messages, one-click quick timers, a two-alarm "
                        "clock with snooze, a stopwatch and a big clock, in one small window.\n"
@@ -138,7 +138,7 @@ Command ParseCommandLine(const QStringList& arguments) {
     // Without an application object Qt cannot name the program itself.
     const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                     QCoreApplication::applicationName());
-    if (!parser.parse(WithBareStops(arguments)))
+    if (!parser.parse(withBareStops(arguments)))
         return {Command::Kind::Error, parser.errorText() + QStringLiteral("\n\n") + usage};
     if (!parser.positionalArguments().isEmpty()) {
         const QString unexpected = parser.positionalArguments().constFirst();
@@ -151,5 +151,5 @@ Command ParseCommandLine(const QStringList& arguments) {
         return {Command::Kind::Version, QCoreApplication::applicationName() + u' ' +
                                             QCoreApplication::applicationVersion() + u'\n'};
 
-    return ParseActions(parser, usage);
+    return parseActions(parser, usage);
 }

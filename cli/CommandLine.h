@@ -45,4 +45,4 @@ struct Command {
 };
 
 // The arguments as main() has them, the program's name first.
-Command ParseCommandLine(const QStringList& arguments);
+Command parseCommandLine(const QStringList& arguments);

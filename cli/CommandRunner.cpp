@@ -8,27 +8,27 @@ CommandRunner::CommandRunner(const Timers& timers, platform::Instance& instance,
     : QObject(parent)
     , timers_(timers)
     , instance_(instance) {
-    instance_.ListenForStarts(
-        [this, enter](const QStringList& arguments) { enter([&] { Run(arguments, true); }); });
+    instance_.listenForStarts(
+        [this, enter](const QStringList& arguments) { enter([&] { run(arguments, true); }); });
 }
 
 CommandRunner::~CommandRunner() {
-    instance_.ListenForStarts({});
+    instance_.listenForStarts({});
 }
 
-void CommandRunner::SettingsLoaded() {
+void CommandRunner::settingsLoaded() {
     loaded_ = true;
     if (!pending_.isEmpty())
-        Run(std::exchange(pending_, {}), pendingHandedOver_);
+        run(std::exchange(pending_, {}), pendingHandedOver_);
 }
 
-void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
+void CommandRunner::run(const QStringList& arguments, bool handedOver) {
     if (!loaded_) {
         pending_ = arguments;
         pendingHandedOver_ = handedOver;
         return;
     }
-    const Command command = ParseCommandLine(arguments);
+    const Command command = parseCommandLine(arguments);
     QList<Command::Action> actions = command.actions;
     // A second start, with nothing to do, is for the window.
     if (handedOver && actions.isEmpty())
@@ -37,20 +37,20 @@ void CommandRunner::Run(const QStringList& arguments, bool handedOver) {
         // As a click on the timer's button would, when the timer is in the
         // state the action is for.
         const int n = action.act == Command::Act::Quick ? 22 + action.number : action.number;
-        const bool busy = slot::IsSlot(n) && timers_.StateOf(n) != Timers::State::Idle;
+        const bool busy = slot::isSlot(n) && timers_.stateOf(n) != Timers::State::Idle;
         if (action.act == Command::Act::Show)
-            emit ShowAsked();
+            emit showAsked();
         else if (action.act == Command::Act::Autostart)
-            emit AutostartAsked(action.number == 1);
+            emit autostartAsked(action.number == 1);
         else if (action.act == Command::Act::Quit)
-            emit QuitAsked();
+            emit quitAsked();
         else if (action.act == Command::Act::Snooze)
-            emit SnoozeAsked();
+            emit snoozeAsked();
         else if (action.act == Command::Act::Acknowledge)
-            emit AcknowledgeAsked();
+            emit acknowledgeAsked();
         else if (action.act == Command::Act::Again)
-            emit AgainAsked(n);
+            emit againAsked(n);
         else if (busy == (action.act == Command::Act::Stop))
-            emit ToggleAsked(n);
+            emit toggleAsked(n);
     }
 }

@@ -18,22 +18,22 @@ public:
                   QObject* parent);
     ~CommandRunner() override;
 
-    void Run(const QStringList& arguments, bool handedOver);
+    void run(const QStringList& arguments, bool handedOver);
     // The settings are in: a command that waited runs now.
-    void SettingsLoaded();
+    void settingsLoaded();
 
 signals:
-    void ShowAsked();
-    void QuitAsked();
+    void showAsked();
+    void quitAsked();
     // As a click on timer n's button would.
-    void ToggleAsked(int n);
+    void toggleAsked(int n);
     // "Start with the desktop" on or off.
-    void AutostartAsked(bool on);
+    void autostartAsked(bool on);
     // As the notifications' "Snooze 5 min" and "Again".
-    void SnoozeAsked();
-    void AgainAsked(int n);
+    void snoozeAsked();
+    void againAsked(int n);
     // Every ringing alert silenced, as Enter does.
-    void AcknowledgeAsked();
+    void acknowledgeAsked();
 
 private:
     const Timers& timers_;

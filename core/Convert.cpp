@@ -5,12 +5,12 @@
 
 namespace {
 
-[[noreturn]] void Fail(const QString& text, const char* what) {
+[[noreturn]] void fail(const QString& text, const char* what) {
     throw EConvertError(
         QStringLiteral("'%1' is not %2").arg(text, QLatin1String(what)).toStdString());
 }
 
-int HexDigit(QChar c) {
+int hexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
@@ -23,7 +23,7 @@ int HexDigit(QChar c) {
 
 } // namespace
 
-int StrToInt(const QString& text) {
+int strToInt(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -42,7 +42,7 @@ int StrToInt(const QString& text) {
         i += 2;
     }
     if (i == n)
-        Fail(text, "a whole number");
+        fail(text, "a whole number");
 
     // Hexadecimal spans the full 32 bits ("$FFFFFFFF" is -1), decimal the
     // signed range.
@@ -51,19 +51,19 @@ int StrToInt(const QString& text) {
     quint64 value = 0;
     for (; i < n; ++i) {
         const int digit = base == 16
-                              ? HexDigit(text[i])
+                              ? hexDigit(text[i])
                               : (text[i] >= u'0' && text[i] <= u'9' ? text[i].unicode() - '0' : -1);
         if (digit < 0)
-            Fail(text, "a whole number");
+            fail(text, "a whole number");
         value = value * base + quint64(digit);
         if (value > limit)
-            Fail(text, "a whole number in range");
+            fail(text, "a whole number in range");
     }
     const auto bits = quint32(value);
     return negative ? int(0u - bits) : int(bits);
 }
 
-QString TimeToStr(QTime time) {
+QString timeToStr(QTime time) {
     const int h = time.hour();
     const int h12 = h % 12 == 0 ? 12 : h % 12;
     return QStringLiteral("%1:%2:%3 %4")
@@ -73,13 +73,13 @@ QString TimeToStr(QTime time) {
         .arg(h < 12 ? QLatin1String("AM") : QLatin1String("PM"));
 }
 
-QString HhmmOf(QTime time) {
+QString hhmmOf(QTime time) {
     return QStringLiteral("%1%2")
         .arg(time.hour(), 2, 10, QLatin1Char('0'))
         .arg(time.minute(), 2, 10, QLatin1Char('0'));
 }
 
-QTime StrToTime(const QString& text) {
+QTime strToTime(const QString& text) {
     QString rest = text.trimmed();
     int designator = 0; // 0 none, 1 AM, 2 PM
     if (rest.endsWith(QLatin1String("AM"), Qt::CaseInsensitive))
@@ -91,32 +91,32 @@ QTime StrToTime(const QString& text) {
 
     const QStringList fields = rest.split(u':');
     if (fields.size() < 2 || fields.size() > 3)
-        Fail(text, "a time");
+        fail(text, "a time");
     int values[3] = {0, 0, 0};
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QString& field = fields[f];
         if (field.isEmpty() || field.size() > 2)
-            Fail(text, "a time");
+            fail(text, "a time");
         for (QChar c : field) {
             if (c < u'0' || c > u'9')
-                Fail(text, "a time");
+                fail(text, "a time");
         }
         values[f] = field.toInt();
     }
     int hour = values[0];
     if (designator != 0) {
         if (hour < 1 || hour > 12)
-            Fail(text, "a time");
+            fail(text, "a time");
         hour = hour % 12 + (designator == 2 ? 12 : 0);
     } else if (hour > 23) {
-        Fail(text, "a time");
+        fail(text, "a time");
     }
     if (values[1] > 59 || values[2] > 59)
-        Fail(text, "a time");
+        fail(text, "a time");
     return QTime(hour, values[1], values[2]);
 }
 
-QString DigitsOf(const QString& text) {
+QString digitsOf(const QString& text) {
     QString digits;
     for (QChar c : text) {
         if (c >= u'0' && c <= u'9')
@@ -125,7 +125,7 @@ QString DigitsOf(const QString& text) {
     return digits;
 }
 
-QString DurationText(int seconds) {
+QString durationText(int seconds) {
     const int hours = seconds / 3600;
     const int minutes = seconds / 60 % 60;
     const QString rest = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));

@@ -15,23 +15,23 @@ public:
 
 // The digits of a text in their order: "SpeedButton7" gives "7", "15 min"
 // "15". It names the slot of a control, and the length of a snooze button.
-QString DigitsOf(const QString& text);
+QString digitsOf(const QString& text);
 
 // A whole number: optional leading blanks, an optional sign, then decimal
 // digits, or hexadecimal ones after "$" or "0x". Nothing may follow.
-int StrToInt(const QString& text);
+int strToInt(const QString& text);
 
 // The 12-hour time text every part of the program reads at fixed
 // positions, whatever the desktop's locale: "9:30:00 AM", "12:05:09 PM".
-QString TimeToStr(QTime time);
+QString timeToStr(QTime time);
 
 // A length of time as the desktop shows it: "4:32", or "1:04:32" past an
 // hour.
-QString DurationText(int seconds);
+QString durationText(int seconds);
 
 // A time written "hhmm", as the schedule compares it: 09:30 gives "0930".
-QString HhmmOf(QTime time);
+QString hhmmOf(QTime time);
 
 // Reads "h:mm", "h:mm:ss", each optionally followed by AM or PM. Without a
 // designator the hour is 0 to 23; with one it is 1 to 12.
-QTime StrToTime(const QString& text);
+QTime strToTime(const QString& text);

@@ -16,7 +16,7 @@ public:
 };
 
 // Runs one handler; false when it ended early on an error.
-template <typename Handler> bool Guard(Handler&& handler) noexcept {
+template <typename Handler> bool guard(Handler&& handler) noexcept {
     try {
         std::forward<Handler>(handler)();
         return true;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LineList.h"
 
-void LineList::SetText(const QString& text) {
+void LineList::setText(const QString& text) {
     read_ = text;
     readLines_ = 0;
     marks_.clear();
@@ -28,7 +28,7 @@ void LineList::SetText(const QString& text) {
     }
 }
 
-qsizetype LineList::StartOf(int index) const {
+qsizetype LineList::startOf(int index) const {
     qsizetype at = marks_[std::size_t(index / kMarkEvery)];
     for (int skip = index % kMarkEvery; skip > 0; --skip) {
         while (read_[at] != u'\r' && read_[at] != u'\n')
@@ -38,10 +38,10 @@ qsizetype LineList::StartOf(int index) const {
     return at;
 }
 
-template <typename Put> void LineList::Walk(Put&& put) const {
+template <typename Put> void LineList::walk(Put&& put) const {
     // The read lines in one pass through the text.
     qsizetype at = 0;
-    for (int i = 0; i < Count(); ++i) {
+    for (int i = 0; i < count(); ++i) {
         if (i > 0)
             put(u"\r\n");
         if (i >= readLines_) {
@@ -61,31 +61,31 @@ template <typename Put> void LineList::Walk(Put&& put) const {
         put(u"\r\n");
 }
 
-QString LineList::Text() const {
+QString LineList::text() const {
     QString text;
     text.reserve(read_.size() + readLines_ + 64);
-    Walk([&](QStringView piece) { text += piece; });
+    walk([&](QStringView piece) { text += piece; });
     return text;
 }
 
-QString LineList::Line(int index) const {
-    if (index < 0 || index >= Count())
+QString LineList::line(int index) const {
+    if (index < 0 || index >= count())
         return {};
     if (const auto changed = changed_.constFind(index); changed != changed_.cend())
         return *changed;
     if (index >= readLines_)
         return added_[index - readLines_];
-    const qsizetype start = StartOf(index);
+    const qsizetype start = startOf(index);
     qsizetype end = start;
     while (end < read_.size() && read_[end] != u'\r' && read_[end] != u'\n')
         ++end;
     return read_.mid(start, end - start);
 }
 
-void LineList::SetLine(int index, const QString& text) {
-    if (index == 0 && Count() == 0)
+void LineList::setLine(int index, const QString& text) {
+    if (index == 0 && count() == 0)
         added_.append(QString());
-    if (index < 0 || index >= Count())
+    if (index < 0 || index >= count())
         return;
     if (index < readLines_)
         changed_.insert(index, text);
@@ -93,26 +93,26 @@ void LineList::SetLine(int index, const QString& text) {
         added_[index - readLines_] = text;
 }
 
-QStringList LineList::Lines() const {
+QStringList LineList::lines() const {
     QStringList lines;
-    lines.reserve(Count());
-    for (int i = 0; i < Count(); ++i)
-        lines << Line(i);
+    lines.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        lines << line(i);
     return lines;
 }
 
-void LineList::SetBytes(const QByteArray& bytes) {
-    const DecodedText decoded = DecodeText(bytes);
-    SetText(decoded.text);
+void LineList::setBytes(const QByteArray& bytes) {
+    const DecodedText decoded = decodeText(bytes);
+    setText(decoded.text);
     encoding_ = decoded.encoding;
 }
 
-QByteArray LineList::Bytes() const {
+QByteArray LineList::bytes() const {
     if (encoding_ != TextEncoding::Utf8)
-        return EncodeText(Text(), encoding_);
+        return encodeText(text(), encoding_);
     // Line by line: a large file is never held twice over as text.
     QByteArray bytes;
     bytes.reserve(read_.size() + readLines_ + 64);
-    Walk([&](QStringView piece) { bytes += piece.toUtf8(); });
+    walk([&](QStringView piece) { bytes += piece.toUtf8(); });
     return bytes;
 }

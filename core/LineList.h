@@ -15,30 +15,30 @@
 
 class LineList {
 public:
-    void SetText(const QString& text);
-    QString Text() const;
+    void setText(const QString& text);
+    QString text() const;
 
     // A file's bytes, in whichever encoding they came; written back in it.
-    void SetBytes(const QByteArray& bytes);
-    QByteArray Bytes() const;
-    TextEncoding Encoding() const { return encoding_; }
+    void setBytes(const QByteArray& bytes);
+    QByteArray bytes() const;
+    TextEncoding encoding() const { return encoding_; }
 
-    int Count() const { return readLines_ + int(added_.size()); }
+    int count() const { return readLines_ + int(added_.size()); }
     // A line past the end reads as empty text.
-    QString Line(int index) const;
+    QString line(int index) const;
     // Replacing a line past the end does nothing; line 0 always exists.
-    void SetLine(int index, const QString& text);
-    void Append(const QString& text) { added_.append(text); }
+    void setLine(int index, const QString& text);
+    void append(const QString& text) { added_.append(text); }
 
-    QStringList Lines() const;
-    bool EndsWithLineBreak() const { return finalBreak_; }
+    QStringList lines() const;
+    bool endsWithLineBreak() const { return finalBreak_; }
 
 private:
     static constexpr int kMarkEvery = 64;
     // Where line i starts in the text read.
-    qsizetype StartOf(int index) const;
+    qsizetype startOf(int index) const;
     // Every line and line end in order, as written back.
-    template <typename Put> void Walk(Put&& put) const;
+    template <typename Put> void walk(Put&& put) const;
 
     // The text as read, its lines, where every 64th starts, and the lines
     // changed or added since.

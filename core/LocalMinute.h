@@ -6,7 +6,7 @@
 
 #include <QDateTime>
 
-inline qint64 LocalMinute(qint64 wallMs) {
+inline qint64 localMinute(qint64 wallMs) {
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(wallMs);
     return local.date().toJulianDay() * 24 * 60 + local.time().hour() * 60 + local.time().minute();
 }

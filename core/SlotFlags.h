@@ -8,13 +8,13 @@ constexpr int Running = 0x01; // counting down
 constexpr int Ringing = 0x10; // ran out, alert pending
 
 // The only three ways a slot's tag ever changes.
-constexpr int Started(int tag) {
+constexpr int started(int tag) {
     return tag ^ Running;
 }
-constexpr int Expired(int tag) {
+constexpr int expired(int tag) {
     return tag ^ (Running | Ringing);
 }
-constexpr int Cleared(int tag) {
+constexpr int cleared(int tag) {
     return int(unsigned(tag) & 0xFFFFFF00u);
 }
 
@@ -23,20 +23,20 @@ constexpr int LastCountdown = 10;
 constexpr int FirstQuick = 23;
 constexpr int LastQuick = 34;
 
-constexpr bool IsCountdown(int n) {
+constexpr bool isCountdown(int n) {
     return n >= FirstCountdown && n <= LastCountdown;
 }
 
-constexpr bool IsQuick(int n) {
+constexpr bool isQuick(int n) {
     return n >= FirstQuick && n <= LastQuick;
 }
 
-constexpr bool IsSlot(int n) {
-    return IsCountdown(n) || IsQuick(n);
+constexpr bool isSlot(int n) {
+    return isCountdown(n) || isQuick(n);
 }
 
 // Calls f with every slot number, countdown slots first.
-template <typename F> void ForEachSlot(F&& f) {
+template <typename F> void forEachSlot(F&& f) {
     for (int n = FirstCountdown; n <= LastCountdown; ++n)
         f(n);
     for (int n = FirstQuick; n <= LastQuick; ++n)

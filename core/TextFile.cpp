@@ -24,7 +24,7 @@ const QByteArray kBom("\xEF\xBB\xBF");
 const QByteArray kUtf16LEBom("\xFF\xFE");
 const QByteArray kUtf16BEBom("\xFE\xFF");
 
-QString FromWindows1252(const QByteArray& bytes) {
+QString fromWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
@@ -34,7 +34,7 @@ QString FromWindows1252(const QByteArray& bytes) {
 }
 
 // Nothing when a character has no byte in the code page.
-std::optional<QByteArray> ToWindows1252(const QString& text) {
+std::optional<QByteArray> toWindows1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
@@ -52,7 +52,7 @@ std::optional<QByteArray> ToWindows1252(const QString& text) {
 
 } // namespace
 
-DecodedText DecodeText(const QByteArray& bytes) {
+DecodedText decodeText(const QByteArray& bytes) {
     for (const auto& [mark, encoding, utf16] :
          {std::tuple{kUtf16LEBom, TextEncoding::Utf16LE, QStringConverter::Utf16LE},
           std::tuple{kUtf16BEBom, TextEncoding::Utf16BE, QStringConverter::Utf16BE}}) {
@@ -70,17 +70,17 @@ DecodedText DecodeText(const QByteArray& bytes) {
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return {text, bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
-    return {FromWindows1252(bytes), TextEncoding::Windows1252};
+    return {fromWindows1252(bytes), TextEncoding::Windows1252};
 }
 
-QByteArray EncodeText(const QString& text, TextEncoding encoding) {
+QByteArray encodeText(const QString& text, TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Utf16LE:
         return kUtf16LEBom + QStringEncoder(QStringConverter::Utf16LE).encode(text);
     case TextEncoding::Utf16BE:
         return kUtf16BEBom + QStringEncoder(QStringConverter::Utf16BE).encode(text);
     case TextEncoding::Windows1252:
-        if (const auto bytes = ToWindows1252(text))
+        if (const auto bytes = toWindows1252(text))
             return *bytes;
         [[fallthrough]];
     case TextEncoding::Utf8:
@@ -92,7 +92,7 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding) {
     return encoding == TextEncoding::Utf8WithBom ? kBom + bytes : bytes;
 }
 
-FileState ReadWholeFile(const QString& path, QByteArray& bytes) {
+FileState readWholeFile(const QString& path, QByteArray& bytes) {
     bytes.clear();
     const QFileInfo info(path);
     if (!info.exists())

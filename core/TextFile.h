@@ -20,10 +20,10 @@ struct DecodedText {
 // UTF-16 with its byte-order mark (an odd last byte dropped), and valid
 // UTF-8, read as such (the mark kept aside); anything else as Windows-1252,
 // where every byte stands for one character.
-DecodedText DecodeText(const QByteArray& bytes);
+DecodedText decodeText(const QByteArray& bytes);
 // A text Windows-1252 cannot hold whole is written as UTF-8 instead, so
 // that no character is lost; the next read finds it as UTF-8.
-QByteArray EncodeText(const QString& text, TextEncoding encoding);
+QByteArray encodeText(const QString& text, TextEncoding encoding);
 
 class EFileError : public std::runtime_error {
 public:
@@ -39,4 +39,4 @@ constexpr qint64 kLargestFile = 16 << 20;
 // Reads a whole file, never more than the largest; Missing and Unreadable
 // leave bytes empty. Files are written through the platform, which
 // replaces them in one step.
-FileState ReadWholeFile(const QString& path, QByteArray& bytes);
+FileState readWholeFile(const QString& path, QByteArray& bytes);

@@ -13,14 +13,14 @@ UserFiles::UserFiles(const QString& programFolder, const QString& configHome) {
     defaults_ = QDir::cleanPath(program.filePath(QStringLiteral("../share/quorbel")));
 }
 
-QString UserFiles::Read(const QString& name) const {
-    const QString own = Write(name);
+QString UserFiles::read(const QString& name) const {
+    const QString own = write(name);
     // What the program writes is the user's alone; the rest has defaults.
     if (portable_ || name == file::Prefs || name == file::Schedule || QFileInfo::exists(own))
         return own;
     return QDir(defaults_).filePath(name);
 }
 
-QString UserFiles::Write(const QString& name) const {
+QString UserFiles::write(const QString& name) const {
     return QDir(folder_).filePath(name);
 }

@@ -33,12 +33,12 @@ class UserFiles {
 public:
     UserFiles(const QString& programFolder, const QString& configHome);
 
-    bool Portable() const { return portable_; }
+    bool portable() const { return portable_; }
     // Where every file is written; an installed copy's comes with its
     // first save.
-    const QString& Folder() const { return folder_; }
-    QString Read(const QString& name) const;
-    QString Write(const QString& name) const;
+    const QString& folder() const { return folder_; }
+    QString read(const QString& name) const;
+    QString write(const QString& name) const;
 
 private:
     bool portable_;

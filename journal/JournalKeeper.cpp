@@ -20,77 +20,77 @@ JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmCl
     , platform_(platform)
     , files_(files)
     , now_(std::move(now)) {
-    connect(&stopwatch_, &Stopwatch::Turned, this, [this] { Note(); });
-    connect(&alarms_, &AlarmClock::Changed, this, [this] {
-        if (!alarms_.Alarm2Snoozing())
+    connect(&stopwatch_, &Stopwatch::turned, this, [this] { note(); });
+    connect(&alarms_, &AlarmClock::changed, this, [this] {
+        if (!alarms_.alarm2Snoozing())
             snoozeDueMs_ = 0;
         else if (snoozeDueMs_ == 0)
-            SnoozeSounded();
-        Note();
+            snoozeSounded();
+        note();
     });
-    for (auto signal : {&Timers::Started, &Timers::Resumed}) {
+    for (auto signal : {&Timers::started, &Timers::resumed}) {
         connect(&timers_, signal, this, [this](int n) {
             const Moment now = now_();
-            wallDue_.insert(n, now.wallMs + timers_.DueMs(n) - now.bootMs);
-            Note();
+            wallDue_.insert(n, now.wallMs + timers_.dueMs(n) - now.bootMs);
+            note();
         });
     }
-    connect(&timers_, &Timers::Expired, this, [this](int n) {
+    connect(&timers_, &Timers::expired, this, [this](int n) {
         rangAt_.insert(n, now_().wallMs);
-        Note();
+        note();
     });
-    connect(&timers_, &Timers::Cleared, this, [this](int n) {
+    connect(&timers_, &Timers::cleared, this, [this](int n) {
         rangAt_.remove(n);
         wallDue_.remove(n);
         byWall_.remove(n);
-        Note();
+        note();
     });
 }
 
-void JournalKeeper::Restore() {
+void JournalKeeper::restore() {
     if (restored_)
         return;
     restored_ = true;
     // What the command line started is written now, whatever the file held.
     if (std::exchange(changedBeforeRestore_, false))
-        Note();
+        note();
     QByteArray bytes;
-    const FileState state = ReadWholeFile(files_.Write(file::Journal), bytes);
+    const FileState state = readWholeFile(files_.write(file::Journal), bytes);
     if (state == FileState::Missing)
         return;
     const std::optional<Journal> journal =
-        state == FileState::Read ? Journal::Parse(bytes) : std::nullopt;
+        state == FileState::Read ? Journal::parse(bytes) : std::nullopt;
     if (!journal) {
-        SetAside();
+        setAside();
         return;
     }
-    const Reconciled done = Reconcile(*journal, now_());
-    onDisk_ = !journal->Empty();
+    const Reconciled done = reconcile(*journal, now_());
+    onDisk_ = !journal->empty();
     for (const Reconciled::Resume& timer : done.resume) {
-        if (timers_.StateOf(timer.timer) != Timers::State::Idle)
+        if (timers_.stateOf(timer.timer) != Timers::State::Idle)
             continue;
-        timers_.Resume(timer.timer, timer.dueBootMs);
+        timers_.resume(timer.timer, timer.dueBootMs);
         // The moment it was first due, not one reckoned again from now.
         wallDue_.insert(timer.timer, timer.dueWallMs);
         if (timer.byWall)
             byWall_.insert(timer.timer);
     }
     for (const Reconciled::Ring& timer : done.ring) {
-        if (timers_.StateOf(timer.timer) == Timers::State::Ringing)
+        if (timers_.stateOf(timer.timer) == Timers::State::Ringing)
             continue;
         // Heard before the ring, which tells the desktop when it ran out.
-        emit RanOutWhileAway(timer.timer, timer.ranOutWallMs);
-        timers_.Expire(timer.timer);
+        emit ranOutWhileAway(timer.timer, timer.ranOutWallMs);
+        timers_.expire(timer.timer);
         rangAt_.insert(timer.timer, timer.ranOutWallMs);
         if (timer.byWall) {
             wallDue_.insert(timer.timer, timer.dueWallMs);
             byWall_.insert(timer.timer);
         }
     }
-    if (done.stopwatch && stopwatch_.AtRest())
-        stopwatch_.Restore(done.stopwatch->first, done.stopwatch->second);
+    if (done.stopwatch && stopwatch_.atRest())
+        stopwatch_.restore(done.stopwatch->first, done.stopwatch->second);
     for (const Reconciled::Alarm& alarm : done.alarms)
-        emit AlarmBack(alarm.alarm, alarm.then, alarm.dueWallMs);
+        emit alarmBack(alarm.alarm, alarm.then, alarm.dueWallMs);
     if (done.snoozes) {
         // The snooze keeps the beat it had: its next sound on the same
         // schedule, one period after another from the one journaled.
@@ -100,77 +100,77 @@ void JournalKeeper::Restore() {
         if (period > 0 && next <= now)
             next += ((now - next) / period + 1) * period;
         snoozeDueMs_ = next;
-        emit SnoozeBack(done.snoozeDue, next - now);
+        emit snoozeBack(done.snoozeDue, next - now);
     }
 }
 
-void JournalKeeper::SetAside() {
+void JournalKeeper::setAside() {
     // Renamed, not copied: a nearly full disk takes a rename too, and the
     // user's file stays whole whatever it is (a folder, a link, too large).
-    if (!platform::SetAsideUserFile(platform_.files, files_, file::Journal)) {
+    if (!platform::setAsideUserFile(platform_.files, files_, file::Journal)) {
         keepable_ = false;
         if (!std::exchange(toldCannotKeep_, true))
-            emit CannotKeep(files_.Write(file::Journal));
+            emit cannotKeep(files_.write(file::Journal));
         return;
     }
     onDisk_ = false;
 }
 
-void JournalKeeper::WallClockSet() {
+void JournalKeeper::wallClockSet() {
     if (byWall_.isEmpty())
         return;
     const Moment now = now_();
     for (const int n : QSet<int>(byWall_)) {
         const qint64 wallDue = wallDue_.value(n);
         const qint64 dueBoot = now.bootMs + (wallDue - now.wallMs);
-        if (timers_.IsRunning(n) && wallDue <= now.wallMs) {
-            timers_.Expire(n);
+        if (timers_.isRunning(n) && wallDue <= now.wallMs) {
+            timers_.expire(n);
             rangAt_.insert(n, wallDue);
-        } else if (timers_.IsRunning(n)) {
-            timers_.Resume(n, dueBoot);
-        } else if (timers_.IsRinging(n) && wallDue > now.wallMs) {
+        } else if (timers_.isRunning(n)) {
+            timers_.resume(n, dueBoot);
+        } else if (timers_.isRinging(n) && wallDue > now.wallMs) {
             // It rang at the start by a clock that ran ahead: its time has
             // not come.
-            timers_.Toggle(n);
-            timers_.Resume(n, dueBoot);
+            timers_.toggle(n);
+            timers_.resume(n, dueBoot);
         } else {
             continue;
         }
         wallDue_.insert(n, wallDue);
         byWall_.insert(n);
     }
-    Note();
+    note();
 }
 
-void JournalKeeper::SnoozeSounded() {
+void JournalKeeper::snoozeSounded() {
     snoozeDueMs_ = now_().wallMs + snoozeMs_();
-    Note();
+    note();
 }
 
-void JournalKeeper::WriteNow() {
+void JournalKeeper::writeNow() {
     if (!restored_)
         return;
     writePending_ = false;
-    Guard([this] { Write(); });
+    guard([this] { write(); });
 }
 
-void JournalKeeper::Forget() {
+void JournalKeeper::forget() {
     writePending_ = false;
-    platform_.power.WakeAt(0, [](bool) {});
+    platform_.power.wakeAt(0, [](bool) {});
     if (!onDisk_ || !keepable_)
         return;
     Journal nothing;
     nothing.bootId = now_().bootId;
     // A disk too full for the empty journal still lets it go: what the user
     // ended must not ring at the next start.
-    if (Guard([&] {
-            platform::WriteUserFile(platform_.files, files_, file::Journal, nothing.Bytes());
+    if (guard([&] {
+            platform::writeUserFile(platform_.files, files_, file::Journal, nothing.bytes());
         }) ||
-        platform_.files.Remove(files_.Write(file::Journal)))
+        platform_.files.remove(files_.write(file::Journal)))
         onDisk_ = false;
 }
 
-void JournalKeeper::Note() {
+void JournalKeeper::note() {
     // Nothing is written before the journal on disk has been read: it
     // would be lost.
     if (!restored_) {
@@ -182,19 +182,19 @@ void JournalKeeper::Note() {
     writePending_ = true;
     QTimer::singleShot(0, this, [this] {
         if (std::exchange(writePending_, false))
-            Guard([this] { Write(); });
+            guard([this] { write(); });
     });
 }
 
-Journal JournalKeeper::Current() const {
+Journal JournalKeeper::current() const {
     const Moment now = now_();
     Journal journal;
     journal.bootId = now.bootId;
-    slot::ForEachSlot([&](int n) {
-        if (timers_.IsRunning(n)) {
-            const qint64 due = timers_.DueMs(n);
+    slot::forEachSlot([&](int n) {
+        if (timers_.isRunning(n)) {
+            const qint64 due = timers_.dueMs(n);
             journal.running.append({n, wallDue_.value(n, now.wallMs + due - now.bootMs), due});
-        } else if (timers_.IsRinging(n)) {
+        } else if (timers_.isRinging(n)) {
             journal.ringing.append({n, rangAt_.value(n, now.wallMs)});
         }
     });
@@ -202,22 +202,22 @@ Journal JournalKeeper::Current() const {
     for (int alarm : {1, 2}) {
         if (!alarms_[alarm].on)
             continue;
-        const std::optional<QDateTime> due = alarms_.NextDue(alarm, wall);
+        const std::optional<QDateTime> due = alarms_.nextDue(alarm, wall);
         journal.alarms.append({alarm, due ? due->toMSecsSinceEpoch() : 0});
     }
     // With no snooze length chosen, alarm 2 rings once and repeats nothing.
-    if (alarms_.Alarm2Snoozing() && snoozeMs_() > 0)
+    if (alarms_.alarm2Snoozing() && snoozeMs_() > 0)
         journal.snooze = snoozeDueMs_;
-    if (!stopwatch_.AtRest()) {
-        const qint64 seconds = stopwatch_.Seconds();
-        journal.stopwatch = {stopwatch_.Running(), now.wallMs - 1000 * seconds,
+    if (!stopwatch_.atRest()) {
+        const qint64 seconds = stopwatch_.seconds();
+        journal.stopwatch = {stopwatch_.running(), now.wallMs - 1000 * seconds,
                              now.bootMs - 1000 * seconds, seconds};
     }
     return journal;
 }
 
-void JournalKeeper::Write() {
-    const Journal journal = Current();
+void JournalKeeper::write() {
+    const Journal journal = current();
     // The machine wakes for the first of them to ring.
     qint64 first = 0;
     for (const Journal::Running& timer : journal.running)
@@ -226,28 +226,28 @@ void JournalKeeper::Write() {
         if (dueMs > 0)
             first = first ? qMin(first, dueMs) : dueMs;
     }
-    platform_.power.WakeAt(first, [self = QPointer(this), first](bool wakes) {
+    platform_.power.wakeAt(first, [self = QPointer(this), first](bool wakes) {
         if (self && first && wakes != self->wakes_) {
             self->wakes_ = wakes;
-            emit self->WakesMachine(wakes);
+            emit self->wakesMachine(wakes);
         }
     });
     // Nothing ran and nothing runs: no file to keep true.
-    if (journal.Empty() && !onDisk_)
+    if (journal.empty() && !onDisk_)
         return;
-    Put(journal);
+    put(journal);
 }
 
-bool JournalKeeper::Put(const Journal& journal) {
+bool JournalKeeper::put(const Journal& journal) {
     if (!keepable_)
         return false;
-    if (!Guard([&] {
-            platform::WriteUserFile(platform_.files, files_, file::Journal, journal.Bytes());
+    if (!guard([&] {
+            platform::writeUserFile(platform_.files, files_, file::Journal, journal.bytes());
         })) {
         if (!std::exchange(toldCannotKeep_, true))
-            emit CannotKeep(files_.Write(file::Journal));
+            emit cannotKeep(files_.write(file::Journal));
         return false;
     }
-    onDisk_ = !journal.Empty();
+    onDisk_ = !journal.empty();
     return true;
 }

@@ -31,38 +31,38 @@ public:
     // Once the settings are in. A journal that cannot be read, or that is
     // not this program's, is set aside beside it, "journal.qbx.foreign",
     // and the program starts clean. A timer started before is written then.
-    void Restore();
+    void restore();
     // The wall clock was set: the timers brought back by it from another
     // boot ring at their moment on the clock as it is now.
-    void WallClockSet();
+    void wallClockSet();
     // Written at once: the machine is about to sleep.
-    void WriteNow();
+    void writeNow();
     // The user quit: what ran is over.
-    void Forget();
+    void forget();
     // Alarm 2's snooze sounded (or began): the next is a period away.
-    void SnoozeSounded();
+    void snoozeSounded();
 
 signals:
     // A timer that ran out while the program was not there, and when; just
     // before it rings.
-    void RanOutWhileAway(int timer, qint64 wallMs);
+    void ranOutWhileAway(int timer, qint64 wallMs);
     // An alarm that was on, and what became of its minute meanwhile.
-    void AlarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
+    void alarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
     // Alarm 2 was snoozing; its sound was due meanwhile or not.
-    void SnoozeBack(bool soundDue, qint64 nextInMs);
+    void snoozeBack(bool soundDue, qint64 nextInMs);
     // Whether the system wakes a sleeping machine for what rings next.
-    void WakesMachine(bool wakes);
+    void wakesMachine(bool wakes);
     // The journal could not be written: once in a run.
-    void CannotKeep(const QString& path);
+    void cannotKeep(const QString& path);
 
 private:
     // A write soon, once for all the changes of one event.
-    void Note();
-    void Write();
-    Journal Current() const;
+    void note();
+    void write();
+    Journal current() const;
     // The file replaced; the user hears once when it cannot be.
-    bool Put(const Journal& journal);
-    void SetAside();
+    bool put(const Journal& journal);
+    void setAside();
 
     Timers& timers_;
     Stopwatch& stopwatch_;

@@ -26,36 +26,36 @@ public:
     // Alarm 1 or 2.
     const Alarm& operator[](int alarm) const { return alarms_.at(alarm - 1); }
 
-    void SetTime(int alarm, QTime time);
-    void SetAmPm(int alarm, const QString& amPm);
+    void setTime(int alarm, QTime time);
+    void setAmPm(int alarm, const QString& amPm);
     // "AM" becomes "PM", anything else "AM".
-    void ToggleAmPm(int alarm);
+    void toggleAmPm(int alarm);
     // The other alarm's time and AM/PM, whether on or not.
-    void CopyFromOther(int alarm);
+    void copyFromOther(int alarm);
     // Off ends alarm 1's repeating alert and alarm 2's snooze.
-    void SetOn(int alarm, bool on);
+    void setOn(int alarm, bool on);
 
     // Its time and AM/PM fall in the minute of now, read as the design reads
     // them: the time texts' hours and minutes, then the designator's letter.
-    bool InItsMinute(int alarm, QTime now) const;
+    bool inItsMinute(int alarm, QTime now) const;
     // The start of the next minute after now's in which it rings, within a
     // day; nothing for an alarm no minute of the day matches.
-    std::optional<QDateTime> NextDue(int alarm, const QDateTime& now) const;
+    std::optional<QDateTime> nextDue(int alarm, const QDateTime& now) const;
     // A two-digit hour: alarm 1's recurring alert then runs on the alert
     // timer instead of sounding at each tick of its minute.
-    bool TwoDigitHour(int alarm) const;
+    bool twoDigitHour(int alarm) const;
 
-    bool Alarm1Alerting() const { return alarm1Alerting_; }
-    void SetAlarm1Alerting(bool alerting) { alarm1Alerting_ = alerting; }
+    bool alarm1Alerting() const { return alarm1Alerting_; }
+    void setAlarm1Alerting(bool alerting) { alarm1Alerting_ = alerting; }
     // Alarm 2 has rung and repeats its sound every snooze period.
-    bool Alarm2Snoozing() const { return alarm2Snoozing_; }
-    void SetAlarm2Snoozing(bool snoozing);
+    bool alarm2Snoozing() const { return alarm2Snoozing_; }
+    void setAlarm2Snoozing(bool snoozing);
 
 signals:
-    void Changed(int alarm);
+    void changed(int alarm);
 
 private:
-    Alarm& At(int alarm) { return alarms_.at(alarm - 1); }
+    Alarm& at(int alarm) { return alarms_.at(alarm - 1); }
 
     std::array<Alarm, 2> alarms_;
     bool alarm1Alerting_ = false;

@@ -9,22 +9,22 @@ namespace {
 
 const AlertTune kUntouched;
 
-QByteArray SectionOf(int key) {
+QByteArray sectionOf(int key) {
     return key > AlertOptions::kAlarm ? "alarm " + QByteArray::number(key - AlertOptions::kAlarm)
                                       : "timer " + QByteArray::number(key);
 }
 
-std::optional<int> KeyOf(const QString& section) {
+std::optional<int> keyOf(const QString& section) {
     const QStringList words = section.simplified().split(u' ');
     bool number = false;
     const int n = words.size() == 2 ? words[1].toInt(&number) : 0;
     if (!number)
         return std::nullopt;
-    const int key = words[0] == u"alarm" ? AlertOptions::AlarmKey(n) : words[0] == u"timer" ? n : 0;
-    return AlertOptions::Tunable(key) ? std::optional(key) : std::nullopt;
+    const int key = words[0] == u"alarm" ? AlertOptions::alarmKey(n) : words[0] == u"timer" ? n : 0;
+    return AlertOptions::tunable(key) ? std::optional(key) : std::nullopt;
 }
 
-QByteArray SoundText(const AlertTune& tune) {
+QByteArray soundText(const AlertTune& tune) {
     switch (tune.sound) {
     case AlertTune::Sound::None:
         return "none";
@@ -38,7 +38,7 @@ QByteArray SoundText(const AlertTune& tune) {
     return "design";
 }
 
-void ReadSound(const QByteArray& value, AlertTune& tune) {
+void readSound(const QByteArray& value, AlertTune& tune) {
     if (value == "none") {
         tune.sound = AlertTune::Sound::None;
     } else if (value.startsWith("theme:") && value.size() > 6) {
@@ -54,22 +54,22 @@ void ReadSound(const QByteArray& value, AlertTune& tune) {
 }
 
 // A whole number within its bounds, else the value it had.
-int Bounded(const QByteArray& value, int low, int high, int kept) {
+int bounded(const QByteArray& value, int low, int high, int kept) {
     bool number = false;
     const int n = value.trimmed().toInt(&number);
     return number && n >= low && n <= high ? n : kept;
 }
 
 // Whether the line was an option of the tune's.
-bool ReadEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune) {
+bool readEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune) {
     if (name == "sound")
-        ReadSound(value, tune);
+        readSound(value, tune);
     else if (name == "volume")
-        tune.volume = Bounded(value, 0, 100, tune.volume);
+        tune.volume = bounded(value, 0, 100, tune.volume);
     else if (name == "soft")
         tune.softStart = value.trimmed() == "true";
     else if (name == "warn")
-        tune.warnMinutes = Bounded(value, 0, 999, tune.warnMinutes);
+        tune.warnMinutes = bounded(value, 0, 999, tune.warnMinutes);
     else if (name == "repeat")
         tune.repeat = value.trimmed() == "true";
     else
@@ -79,29 +79,29 @@ bool ReadEntry(const QByteArray& name, const QByteArray& value, AlertTune& tune)
 
 // Kept lines end without the blank lines between sections, which the
 // writer puts back.
-void Trim(QStringList& lines) {
+void trim(QStringList& lines) {
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
 }
 
 } // namespace
 
-const AlertTune& AlertOptions::Of(int key) const {
+const AlertTune& AlertOptions::of(int key) const {
     const auto found = tunes_.constFind(key);
     return found == tunes_.constEnd() ? kUntouched : *found;
 }
 
-void AlertOptions::Set(int key, const AlertTune& tune) {
-    if (!Tunable(key) || Of(key) == tune)
+void AlertOptions::set(int key, const AlertTune& tune) {
+    if (!tunable(key) || of(key) == tune)
         return;
     if (tune == kUntouched)
         tunes_.remove(key);
     else
         tunes_.insert(key, tune);
-    emit Changed(key);
+    emit changed(key);
 }
 
-QByteArray AlertOptions::Bytes() const {
+QByteArray AlertOptions::bytes() const {
     QString text;
     for (const QString& line : before_)
         text += line + u'\n';
@@ -111,11 +111,11 @@ QByteArray AlertOptions::Bytes() const {
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     for (const int key : keys) {
-        text += u'[' + QString::fromUtf8(SectionOf(key)) + QStringLiteral("]\n");
+        text += u'[' + QString::fromUtf8(sectionOf(key)) + QStringLiteral("]\n");
         if (tunes_.contains(key)) {
             const AlertTune& tune = tunes_[key];
             const auto flag = [](bool on) { return on ? QStringLiteral("true") : u"false"_qs; };
-            text += QStringLiteral("sound=") + QString::fromUtf8(SoundText(tune)) +
+            text += QStringLiteral("sound=") + QString::fromUtf8(soundText(tune)) +
                     QStringLiteral("\nvolume=") + QString::number(tune.volume) +
                     QStringLiteral("\nsoft=") + flag(tune.softStart) + QStringLiteral("\nwarn=") +
                     QString::number(tune.warnMinutes) + QStringLiteral("\nrepeat=") +
@@ -127,11 +127,11 @@ QByteArray AlertOptions::Bytes() const {
     }
     for (const QString& line : unknown_)
         text += line + u'\n';
-    return EncodeText(text, encoding_);
+    return encodeText(text, encoding_);
 }
 
-void AlertOptions::Read(const QByteArray& bytes) {
-    const DecodedText decoded = DecodeText(bytes);
+void AlertOptions::read(const QByteArray& bytes) {
+    const DecodedText decoded = decodeText(bytes);
     encoding_ = decoded.encoding;
     before_.clear();
     within_.clear();
@@ -144,13 +144,13 @@ void AlertOptions::Read(const QByteArray& bytes) {
             line.chop(1);
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
-            key = KeyOf(trimmed.mid(1, trimmed.size() - 2));
+            key = keyOf(trimmed.mid(1, trimmed.size() - 2));
             inUnknown = !key;
             if (key) {
                 read[*key] = read.value(*key);
-                Trim(within_[*key]);
+                trim(within_[*key]);
             } else {
-                Trim(unknown_);
+                trim(unknown_);
                 if (!unknown_.isEmpty())
                     unknown_ << QString();
                 unknown_ << line;
@@ -159,18 +159,18 @@ void AlertOptions::Read(const QByteArray& bytes) {
         }
         const qsizetype equals = trimmed.indexOf(u'=');
         if (key && equals > 0 &&
-            ReadEntry(trimmed.left(equals).trimmed().toUtf8(), trimmed.mid(equals + 1).toUtf8(),
+            readEntry(trimmed.left(equals).trimmed().toUtf8(), trimmed.mid(equals + 1).toUtf8(),
                       read[*key]))
             continue;
         QStringList& kept = key ? within_[*key] : inUnknown ? unknown_ : before_;
         if (!trimmed.isEmpty() || !kept.isEmpty())
             kept << line;
     }
-    Trim(before_);
-    Trim(unknown_);
+    trim(before_);
+    trim(unknown_);
     for (QStringList& lines : within_)
-        Trim(lines);
+        trim(lines);
     within_.removeIf([](const auto& section) { return section.value().isEmpty(); });
     for (auto it = read.cbegin(); it != read.cend(); ++it)
-        Set(it.key(), it.value());
+        set(it.key(), it.value());
 }

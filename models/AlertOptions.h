@@ -37,7 +37,7 @@ struct AlertTune {
 
     bool operator==(const AlertTune&) const = default;
     // Sounds as the user chose for it, not as the two boxes say.
-    bool OwnSound() const { return sound == Sound::Theme || sound == Sound::File; }
+    bool ownSound() const { return sound == Sound::Theme || sound == Sound::File; }
 };
 
 class AlertOptions : public QObject {
@@ -45,23 +45,23 @@ class AlertOptions : public QObject {
 public:
     // Countdowns by their number, the alarms from here on.
     static constexpr int kAlarm = 100;
-    static int AlarmKey(int alarm) { return kAlarm + alarm; }
-    static bool Tunable(int key) {
-        return (key >= 1 && key <= 10) || key == AlarmKey(1) || key == AlarmKey(2);
+    static int alarmKey(int alarm) { return kAlarm + alarm; }
+    static bool tunable(int key) {
+        return (key >= 1 && key <= 10) || key == alarmKey(1) || key == alarmKey(2);
     }
 
     explicit AlertOptions(QObject* parent = nullptr)
         : QObject(parent) {}
 
-    const AlertTune& Of(int key) const;
-    void Set(int key, const AlertTune& tune);
+    const AlertTune& of(int key) const;
+    void set(int key, const AlertTune& tune);
     // The file's text, and the options it gives; what cannot be read is
     // left as it was untouched.
-    QByteArray Bytes() const;
-    void Read(const QByteArray& bytes);
+    QByteArray bytes() const;
+    void read(const QByteArray& bytes);
 
 signals:
-    void Changed(int key);
+    void changed(int key);
 
 private:
     QMap<int, AlertTune> tunes_;

@@ -12,7 +12,7 @@ const QByteArray kHeader = "quorbel journal 1";
 // Digits only, a minus at most before them, and within the bounds every
 // moment and count of the journal keeps: no sum or difference of two of
 // them can overflow.
-std::optional<qint64> Number(const QByteArray& text) {
+std::optional<qint64> number(const QByteArray& text) {
     const qsizetype digits = text.startsWith('-') ? text.size() - 1 : text.size();
     if (digits < 1 || digits > 15)
         return std::nullopt;
@@ -26,25 +26,25 @@ std::optional<qint64> Number(const QByteArray& text) {
 }
 
 // A moment as written: always one the reader takes back.
-QByteArray Written(qint64 value) {
+QByteArray written(qint64 value) {
     return QByteArray::number(qBound(-Journal::kLargest, value, Journal::kLargest));
 }
 
-std::optional<int> Timer(const QByteArray& text) {
-    const auto n = Number(text);
-    if (!n || !slot::IsSlot(int(*n)))
+std::optional<int> timerNumber(const QByteArray& text) {
+    const auto n = number(text);
+    if (!n || !slot::isSlot(int(*n)))
         return std::nullopt;
     return int(*n);
 }
 
-std::optional<Journal::StopwatchState> ParseStopwatch(const QList<QByteArray>& words) {
+std::optional<Journal::StopwatchState> parseStopwatch(const QList<QByteArray>& words) {
     if (words.size() == 4 && words[1] == "running") {
-        const auto wall = Number(words[2]);
-        const auto boot = Number(words[3]);
+        const auto wall = number(words[2]);
+        const auto boot = number(words[3]);
         if (wall && boot)
             return Journal::StopwatchState{true, *wall, *boot, 0};
     } else if (words.size() == 3 && words[1] == "paused") {
-        if (const auto seconds = Number(words[2]);
+        if (const auto seconds = number(words[2]);
             seconds && *seconds >= 0 && *seconds <= Journal::kLongestStopwatch)
             return Journal::StopwatchState{false, 0, 0, *seconds};
     }
@@ -53,31 +53,31 @@ std::optional<Journal::StopwatchState> ParseStopwatch(const QList<QByteArray>& w
 
 } // namespace
 
-QByteArray Journal::Bytes() const {
+QByteArray Journal::bytes() const {
     QByteArray bytes = kHeader + "\nboot " + bootId.toUtf8() + '\n';
     for (const Running& timer : running) {
-        bytes += "running " + QByteArray::number(timer.timer) + ' ' + Written(timer.wallMs) + ' ' +
-                 Written(timer.bootMs) + '\n';
+        bytes += "running " + QByteArray::number(timer.timer) + ' ' + written(timer.wallMs) + ' ' +
+                 written(timer.bootMs) + '\n';
     }
     for (const Ringing& timer : ringing) {
-        bytes += "ringing " + QByteArray::number(timer.timer) + ' ' + Written(timer.wallMs) + '\n';
+        bytes += "ringing " + QByteArray::number(timer.timer) + ' ' + written(timer.wallMs) + '\n';
     }
     if (stopwatch && stopwatch->running) {
-        bytes += "stopwatch running " + Written(stopwatch->wallMs) + ' ' +
-                 Written(stopwatch->bootMs) + '\n';
+        bytes += "stopwatch running " + written(stopwatch->wallMs) + ' ' +
+                 written(stopwatch->bootMs) + '\n';
     } else if (stopwatch) {
         bytes += "stopwatch paused " +
                  QByteArray::number(qBound<qint64>(0, stopwatch->seconds, kLongestStopwatch)) +
                  '\n';
     }
     for (const auto& [alarm, wallMs] : alarms)
-        bytes += "alarm " + QByteArray::number(alarm) + ' ' + Written(wallMs) + '\n';
+        bytes += "alarm " + QByteArray::number(alarm) + ' ' + written(wallMs) + '\n';
     if (snooze)
-        bytes += "snooze " + Written(*snooze) + '\n';
+        bytes += "snooze " + written(*snooze) + '\n';
     return bytes;
 }
 
-std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
+std::optional<Journal> Journal::parse(const QByteArray& bytes) {
     QList<QByteArray> lines = bytes.split('\n');
     if (lines.size() < 2 || lines.takeFirst() != kHeader || lines.takeLast() != QByteArray())
         return std::nullopt;
@@ -89,8 +89,8 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
             continue;
         }
         if (words[0] == "alarm" && words.size() == 3) {
-            const auto alarm = Number(words[1]);
-            const auto wall = Number(words[2]);
+            const auto alarm = number(words[1]);
+            const auto wall = number(words[2]);
             if (!alarm || (*alarm != 1 && *alarm != 2) || !wall)
                 return std::nullopt;
             // An alarm named twice is one alarm, at its last minute.
@@ -99,13 +99,13 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
             continue;
         }
         if (words[0] == "snooze" && words.size() == 2) {
-            journal.snooze = Number(words[1]);
+            journal.snooze = number(words[1]);
             if (!journal.snooze)
                 return std::nullopt;
             continue;
         }
         if (words[0] == "stopwatch") {
-            journal.stopwatch = ParseStopwatch(words);
+            journal.stopwatch = parseStopwatch(words);
             if (!journal.stopwatch)
                 return std::nullopt;
             continue;
@@ -114,9 +114,9 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
         const bool ringing = words[0] == "ringing" && words.size() == 3;
         if (!running && !ringing)
             return std::nullopt;
-        const auto timer = Timer(words[1]);
-        const auto wall = Number(words[2]);
-        const auto boot = running ? Number(words[3]) : std::optional<qint64>(0);
+        const auto timer = timerNumber(words[1]);
+        const auto wall = number(words[2]);
+        const auto boot = running ? number(words[3]) : std::optional<qint64>(0);
         if (!timer || !wall || !boot)
             return std::nullopt;
         // A timer named twice is one timer, as its last line has it.
@@ -130,7 +130,7 @@ std::optional<Journal> Journal::Parse(const QByteArray& bytes) {
     return journal;
 }
 
-Reconciled Reconcile(const Journal& journal, const Moment& now) {
+Reconciled reconcile(const Journal& journal, const Moment& now) {
     Reconciled done;
     const bool sameBoot = !journal.bootId.isEmpty() && journal.bootId == now.bootId;
     for (const Journal::Running& timer : journal.running) {

@@ -60,12 +60,12 @@ struct Journal {
     // Alarm 2 snoozes: when its next sound is due.
     std::optional<qint64> snooze;
 
-    bool Empty() const {
+    bool empty() const {
         return running.isEmpty() && ringing.isEmpty() && !stopwatch && alarms.isEmpty() && !snooze;
     }
-    QByteArray Bytes() const;
+    QByteArray bytes() const;
     // Nothing for a text that is not a journal of this program.
-    static std::optional<Journal> Parse(const QByteArray& bytes);
+    static std::optional<Journal> parse(const QByteArray& bytes);
     bool operator==(const Journal&) const = default;
 };
 
@@ -115,4 +115,4 @@ struct Reconciled {
     bool snoozes = false;
     bool snoozeDue = false;
 };
-Reconciled Reconcile(const Journal& journal, const Moment& now);
+Reconciled reconcile(const Journal& journal, const Moment& now);

@@ -15,11 +15,11 @@ constexpr std::array<int, 12> kDesignLengths = {60,  120, 180, 240, 300, 360,
 
 // Positions count characters, not UTF-16 units: a character beyond the
 // basic plane in the flags must not be split.
-char32_t At(const QList<uint>& flags, int position) {
+char32_t at(const QList<uint>& flags, int position) {
     return position <= flags.size() ? char32_t(flags[position - 1]) : U'\0';
 }
 
-std::optional<int> DigitIn(char32_t c, int low, int high) {
+std::optional<int> digitIn(char32_t c, int low, int high) {
     if (c < U'0' || c > U'9')
         return std::nullopt;
     const int digit = int(c - U'0');
@@ -28,29 +28,29 @@ std::optional<int> DigitIn(char32_t c, int low, int high) {
     return digit;
 }
 
-uint Flag(bool on) {
+uint flag(bool on) {
     return on ? '1' : '0';
 }
 
 } // namespace
 
-QString DefaultPrefsText() {
+QString defaultPrefsText() {
     QStringList lines{QString(30, u'0')};
     for (int n = 1; n <= 10; ++n)
         lines << QStringLiteral("00:00:00Message");
-    const QString noon = TimeToStr(QTime(12, 0, 0));
+    const QString noon = timeToStr(QTime(12, 0, 0));
     lines << noon << noon << QStringLiteral("AM") << QStringLiteral("AM");
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-QString DefaultPprefsText() {
+QString defaultPprefsText() {
     QStringList lines;
     for (int length : kDesignLengths)
         lines << QString::number(length);
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-QString SingleLineMessage(const QString& text) {
+QString singleLineMessage(const QString& text) {
     // A CR LF pair is one line break, and one blank.
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -72,33 +72,33 @@ QString SingleLineMessage(const QString& text) {
     return line;
 }
 
-StoredOptions ReadOptions(const QString& text) {
+StoredOptions readOptions(const QString& text) {
     const QList<uint> flags = text.toUcs4();
     StoredOptions options;
-    options.sound = At(flags, 1) == u'1';
-    options.recur = At(flags, 2) == u'1';
-    options.minimizeOnTimer = At(flags, 3) == u'1';
-    options.alarm1Recur = At(flags, 4) == u'1';
-    options.snooze = DigitIn(At(flags, 5), 1, 7);
-    options.alarmHalfOpen = At(flags, 6) == u'1';
-    options.startOn = At(flags, 7) == u'1';
-    options.alarmDelay = DigitIn(At(flags, 8), 1, 9);
-    options.trayColour = DigitIn(At(flags, 9), 0, 5);
+    options.sound = at(flags, 1) == u'1';
+    options.recur = at(flags, 2) == u'1';
+    options.minimizeOnTimer = at(flags, 3) == u'1';
+    options.alarm1Recur = at(flags, 4) == u'1';
+    options.snooze = digitIn(at(flags, 5), 1, 7);
+    options.alarmHalfOpen = at(flags, 6) == u'1';
+    options.startOn = at(flags, 7) == u'1';
+    options.alarmDelay = digitIn(at(flags, 8), 1, 9);
+    options.trayColour = digitIn(at(flags, 9), 0, 5);
     return options;
 }
 
-QString WriteOptions(const QString& text, const CurrentOptions& options) {
+QString writeOptions(const QString& text, const CurrentOptions& options) {
     QList<uint> flags = text.toUcs4();
     while (flags.size() < 9)
         flags.append('0');
-    flags[0] = Flag(options.sound);
-    flags[1] = Flag(options.recur);
-    flags[2] = Flag(options.minimizeOnTimer);
-    flags[3] = Flag(options.alarm1Recur);
+    flags[0] = flag(options.sound);
+    flags[1] = flag(options.recur);
+    flags[2] = flag(options.minimizeOnTimer);
+    flags[3] = flag(options.alarm1Recur);
     if (options.snooze >= 1 && options.snooze <= 7)
         flags[4] = uint('0' + options.snooze);
-    flags[5] = Flag(options.alarmHalfOpen);
-    flags[6] = Flag(options.startOn);
+    flags[5] = flag(options.alarmHalfOpen);
+    flags[6] = flag(options.startOn);
     if (options.alarmDelay >= 1 && options.alarmDelay <= 9)
         flags[7] = uint('0' + options.alarmDelay);
     if (options.trayColour >= 0 && options.trayColour <= 5)
@@ -106,17 +106,17 @@ QString WriteOptions(const QString& text, const CurrentOptions& options) {
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(flags.constData()), flags.size());
 }
 
-int QuickLength(const LineList& presets, int slot) {
+int quickLength(const LineList& presets, int slot) {
     try {
-        return StrToInt(presets.Line(slot - slot::FirstQuick));
+        return strToInt(presets.line(slot - slot::FirstQuick));
     } catch (const EConvertError&) {
         return kDesignLengths[slot - slot::FirstQuick];
     }
 }
 
-std::optional<QString> QuickCaption(const LineList& presets, int slot) {
+std::optional<QString> quickCaption(const LineList& presets, int slot) {
     try {
-        return QString::number(StrToInt(presets.Line(slot - slot::FirstQuick)) / 60);
+        return QString::number(strToInt(presets.line(slot - slot::FirstQuick)) / 60);
     } catch (const EConvertError&) {
         return std::nullopt;
     }

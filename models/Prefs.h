@@ -19,9 +19,9 @@
 // What the store holds before any file is read: the option flags, ten
 // slots of "00:00:00Message", both alarms at noon and both indicators "AM".
 // A first run thus keeps the slots the user sets.
-QString DefaultPrefsText();
+QString defaultPrefsText();
 // The design's quick-timer lengths, one a line: 1 to 10, 15 and 20 minutes.
-QString DefaultPprefsText();
+QString defaultPprefsText();
 
 // What line 0 asks of each option. An option a character does not speak
 // for (a damaged one included) is left empty and keeps its current state.
@@ -36,7 +36,7 @@ struct StoredOptions {
     std::optional<int> alarmDelay; // 1 to 9
     std::optional<int> trayColour; // 0 to 5
 };
-StoredOptions ReadOptions(const QString& flags);
+StoredOptions readOptions(const QString& flags);
 
 // The options as the controls hold them at save; 0 (or -1 for the tray
 // colour) where no item is chosen, which leaves the character as it was.
@@ -52,24 +52,24 @@ struct CurrentOptions {
     int trayColour = -1;
 };
 // Rewrites positions 1 to 9, first filling a short text up to 9 with "0".
-QString WriteOptions(const QString& flags, const CurrentOptions& options);
+QString writeOptions(const QString& flags, const CurrentOptions& options);
 
 // A slot's message never holds a line break, which would split its line
 // of "prefs.qbx" in two: CR, LF and every other line or paragraph
 // separator becomes a blank.
-QString SingleLineMessage(const QString& text);
+QString singleLineMessage(const QString& text);
 
 // A countdown slot's saved line: its time, then its message.
-inline QString SlotTimeOf(const QString& line) {
+inline QString slotTimeOf(const QString& line) {
     return line.left(8);
 }
 // What the slot's button shows of the message: its first 30 characters.
-inline QString SlotCaptionOf(const QString& line) {
+inline QString slotCaptionOf(const QString& line) {
     return line.mid(8, 30);
 }
 
 // A quick timer's length in seconds from its line of "pprefs.qbx"; a line
 // that is no whole number gives the design length.
-int QuickLength(const LineList& presets, int slot);
+int quickLength(const LineList& presets, int slot);
 // The button's caption: whole minutes, or nothing for a damaged line.
-std::optional<QString> QuickCaption(const LineList& presets, int slot);
+std::optional<QString> quickCaption(const LineList& presets, int slot);

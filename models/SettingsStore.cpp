@@ -9,26 +9,26 @@ constexpr int kPrefsLines = 15;
 } // namespace
 
 SettingsStore::SettingsStore() {
-    prefs_.SetText(DefaultPrefsText());
-    presets_.SetText(DefaultPprefsText());
+    prefs_.setText(defaultPrefsText());
+    presets_.setText(defaultPprefsText());
 }
 
-void SettingsStore::Load(const QString& prefsPath, const QString& presetsPath) {
+void SettingsStore::load(const QString& prefsPath, const QString& presetsPath) {
     QByteArray bytes;
-    prefsFile_ = ReadWholeFile(prefsPath, bytes);
+    prefsFile_ = readWholeFile(prefsPath, bytes);
     if (prefsFile_ == FileState::Read) {
         LineList stored;
-        stored.SetBytes(bytes);
-        if (stored.Count() == 0) {
+        stored.setBytes(bytes);
+        if (stored.count() == 0) {
             prefsFile_ = FileState::Missing;
         } else {
             LineList defaults;
-            defaults.SetText(DefaultPrefsText());
-            for (int line = stored.Count(); line < kPrefsLines; ++line)
-                stored.Append(defaults.Line(line));
+            defaults.setText(defaultPrefsText());
+            for (int line = stored.count(); line < kPrefsLines; ++line)
+                stored.append(defaults.line(line));
             prefs_ = stored;
         }
     }
-    if (ReadWholeFile(presetsPath, bytes) == FileState::Read)
-        presets_.SetBytes(bytes);
+    if (readWholeFile(presetsPath, bytes) == FileState::Read)
+        presets_.setBytes(bytes);
 }

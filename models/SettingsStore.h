@@ -24,18 +24,18 @@ public:
     // byte-order mark alone), what an interrupted save used to leave,
     // counts as none. A presets file that cannot be read leaves the
     // design's lengths.
-    void Load(const QString& prefsPath, const QString& presetsPath);
+    void load(const QString& prefsPath, const QString& presetsPath);
 
     // What became of reading "prefs.qbx"; nothing before the first load.
-    std::optional<FileState> PrefsFile() const { return prefsFile_; }
+    std::optional<FileState> prefsFile() const { return prefsFile_; }
     // A file that could not be read, or was never read, is never replaced
     // by this run's lines.
-    bool MayWritePrefs() const { return prefsFile_ && *prefsFile_ != FileState::Unreadable; }
+    bool mayWritePrefs() const { return prefsFile_ && *prefsFile_ != FileState::Unreadable; }
 
-    LineList& Prefs() { return prefs_; }
-    const LineList& Prefs() const { return prefs_; }
-    LineList& Presets() { return presets_; }
-    const LineList& Presets() const { return presets_; }
+    LineList& prefs() { return prefs_; }
+    const LineList& prefs() const { return prefs_; }
+    LineList& presets() { return presets_; }
+    const LineList& presets() const { return presets_; }
 
 private:
     LineList prefs_;

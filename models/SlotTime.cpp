@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SlotTime.h"
 
-std::optional<SlotTime> SlotTime::Parse(const QString& text) {
+std::optional<SlotTime> SlotTime::parse(const QString& text) {
     if (text.size() != 8 || text[2] != u':' || text[5] != u':')
         return std::nullopt;
     int fields[3];
@@ -15,7 +15,7 @@ std::optional<SlotTime> SlotTime::Parse(const QString& text) {
     return SlotTime{fields[0], fields[1], fields[2]};
 }
 
-QString SlotTime::Text() const {
+QString SlotTime::text() const {
     return QStringLiteral("%1:%2:%3")
         .arg(hours, 2, 10, QLatin1Char('0'))
         .arg(minutes, 2, 10, QLatin1Char('0'))
@@ -26,7 +26,7 @@ namespace {
 
 // The coloured icon for the seconds left in a countdown's last minute; a
 // hand-written time may hold more than 59 seconds, which get none.
-QString TrayIconFor(int seconds) {
+QString trayIconFor(int seconds) {
     if (seconds >= 60)
         return {};
     if (seconds <= 10)
@@ -46,12 +46,12 @@ QString TrayIconFor(int seconds) {
 
 namespace {
 
-CountdownStep StepOnce(const SlotTime& now) {
+CountdownStep stepOnce(const SlotTime& now) {
     if (now.seconds > 0) {
         CountdownStep step{CountdownStep::Kind::Second, now, {}, false};
         step.next.seconds -= 1;
         if (now.hours == 0 && now.minutes == 0) {
-            step.trayIcon = TrayIconFor(step.next.seconds);
+            step.trayIcon = trayIconFor(step.next.seconds);
             step.lastSecond = step.next.seconds == 0;
         }
         return step;
@@ -65,10 +65,10 @@ CountdownStep StepOnce(const SlotTime& now) {
 
 } // namespace
 
-CountdownStep StepCountdown(const SlotTime& now, int seconds) {
+CountdownStep stepCountdown(const SlotTime& now, int seconds) {
     CountdownStep steps{CountdownStep::Kind::Second, now, {}, false};
     for (int i = 0; i < seconds; ++i) {
-        const CountdownStep one = StepOnce(steps.next);
+        const CountdownStep one = stepOnce(steps.next);
         steps.kind = one.kind;
         if (one.kind == CountdownStep::Kind::RunOut)
             break;

@@ -12,9 +12,9 @@ struct SlotTime {
 
     // Eight characters hh:mm:ss of two decimal digits each; anything else,
     // which only a damaged settings line can put in a time box, is no time.
-    static std::optional<SlotTime> Parse(const QString& text);
-    QString Text() const;
-    bool IsZero() const { return hours == 0 && minutes == 0 && seconds == 0; }
+    static std::optional<SlotTime> parse(const QString& text);
+    QString text() const;
+    bool isZero() const { return hours == 0 && minutes == 0 && seconds == 0; }
 
     bool operator==(const SlotTime&) const = default;
 };
@@ -36,4 +36,4 @@ struct CountdownStep {
     // The step wrote 00:00:00: the slot's last second.
     bool lastSecond = false;
 };
-CountdownStep StepCountdown(const SlotTime& now, int seconds = 1);
+CountdownStep stepCountdown(const SlotTime& now, int seconds = 1);

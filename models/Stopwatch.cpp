@@ -11,14 +11,14 @@ constexpr double kStep = 0.000694444444444;
 
 } // namespace
 
-QString Stopwatch::Text() const {
+QString Stopwatch::text() const {
     if (atRest_)
         return QStringLiteral("SW");
     if (!counted_)
         return QStringLiteral("0.00");
     // Minutes and seconds through the first hour, then hours and minutes:
     // the button holds five characters.
-    const qint64 seconds = Seconds();
+    const qint64 seconds = this->seconds();
     if (seconds < 3600)
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1h%2")
@@ -26,41 +26,41 @@ QString Stopwatch::Text() const {
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
-void Stopwatch::Toggle() {
+void Stopwatch::toggle() {
     running_ = !running_;
     if (running_ && atRest_) {
         atRest_ = false;
         counted_ = false;
     }
-    emit Changed();
-    emit Turned();
+    emit changed();
+    emit turned();
 }
 
-void Stopwatch::Clear() {
+void Stopwatch::clear() {
     days_ = 0.0;
     counted_ = false;
     atRest_ = !running_;
-    emit Changed();
-    emit Turned();
+    emit changed();
+    emit turned();
 }
 
-qint64 Stopwatch::Seconds() const {
+qint64 Stopwatch::seconds() const {
     return qRound64(days_ / kStep);
 }
 
-void Stopwatch::Restore(qint64 seconds, bool running) {
+void Stopwatch::restore(qint64 seconds, bool running) {
     running_ = running;
     atRest_ = false;
     days_ = kStep * double(seconds);
     counted_ = seconds > 0;
-    emit Changed();
-    emit Turned();
+    emit changed();
+    emit turned();
 }
 
-void Stopwatch::Advance(int seconds) {
+void Stopwatch::advance(int seconds) {
     if (!running_)
         return;
     days_ += kStep * seconds;
     counted_ = true;
-    emit Changed();
+    emit changed();
 }

@@ -9,31 +9,31 @@
 class Stopwatch : public QObject {
     Q_OBJECT
 public:
-    bool Running() const { return running_; }
+    bool running() const { return running_; }
     // Never started since it was last cleared at rest.
-    bool AtRest() const { return atRest_; }
-    double Days() const { return days_; }
+    bool atRest() const { return atRest_; }
+    double days() const { return days_; }
     // What its button shows: "SW" at rest, "0.00" from a start or a clear
     // until its first second, then minutes and seconds ("1:15", "42:07"),
     // and from an hour on hours and minutes ("1h05").
-    QString Text() const;
+    QString text() const;
 
     // Starts it, or pauses it where it is.
-    void Toggle();
+    void toggle();
     // Back to zero: at rest when paused, counting on from zero when running.
-    void Clear();
+    void clear();
     // The seconds the tick took off.
-    void Advance(int seconds);
+    void advance(int seconds);
     // The seconds it has counted since its start or its last clear.
-    qint64 Seconds() const;
+    qint64 seconds() const;
     // Back as it was before the program went away: counted that far, and
     // running on or paused.
-    void Restore(qint64 seconds, bool running);
+    void restore(qint64 seconds, bool running);
 
 signals:
-    void Changed();
+    void changed();
     // Started, paused, cleared or restored: not a tick's count.
-    void Turned();
+    void turned();
 
 private:
     bool running_ = false;

@@ -10,7 +10,7 @@
 
 namespace {
 
-int Seconds(const SlotTime& time) {
+int seconds(const SlotTime& time) {
     return time.hours * 3600 + time.minutes * 60 + time.seconds;
 }
 
@@ -22,252 +22,252 @@ Timers::Timers(SettingsStore& settings, std::function<qint64()> sinceBoot, QObje
     , sinceBoot_(std::move(sinceBoot)) {
     // What the lines hold before any file is read.
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        const QString line = settings_.Prefs().Line(n);
-        SetTime(n, SlotTimeOf(line));
-        At(n).caption = SlotCaptionOf(line);
+        const QString line = settings_.prefs().line(n);
+        setTime(n, slotTimeOf(line));
+        at(n).caption = slotCaptionOf(line);
     }
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
-        At(n).caption = QString::number(QuickLength(settings_.Presets(), n) / 60);
+        at(n).caption = QString::number(quickLength(settings_.presets(), n) / 60);
 }
 
-Timers::Timer& Timers::At(int n) {
-    if (!slot::IsSlot(n))
+Timers::Timer& Timers::at(int n) {
+    if (!slot::isSlot(n))
         throw EProgramError("no timer " + std::to_string(n));
     return timers_[std::size_t(n)];
 }
 
-const Timers::Timer& Timers::At(int n) const {
-    return const_cast<Timers*>(this)->At(n);
+const Timers::Timer& Timers::at(int n) const {
+    return const_cast<Timers*>(this)->at(n);
 }
 
-bool Timers::AnyRunning() const {
+bool Timers::anyRunning() const {
     bool running = false;
-    slot::ForEachSlot([&](int n) { running = running || IsRunning(n); });
+    slot::forEachSlot([&](int n) { running = running || isRunning(n); });
     return running;
 }
 
-bool Timers::AnyRinging() const {
+bool Timers::anyRinging() const {
     bool ringing = false;
-    slot::ForEachSlot([&](int n) { ringing = ringing || IsRinging(n); });
+    slot::forEachSlot([&](int n) { ringing = ringing || isRinging(n); });
     return ringing;
 }
 
-QString Timers::TimeText(int n) const {
-    const Timer& timer = At(n);
-    return timer.time ? timer.time->Text() : timer.unreadableTime;
+QString Timers::timeText(int n) const {
+    const Timer& timer = at(n);
+    return timer.time ? timer.time->text() : timer.unreadableTime;
 }
 
-int Timers::SecondsLeft(int n) const {
-    const Timer& timer = At(n);
-    if (slot::IsQuick(n))
+int Timers::secondsLeft(int n) const {
+    const Timer& timer = at(n);
+    if (slot::isQuick(n))
         return timer.left;
-    return timer.time ? Seconds(*timer.time) : 0;
+    return timer.time ? seconds(*timer.time) : 0;
 }
 
-int Timers::SecondsUntilRing(int n) const {
-    return slot::IsQuick(n) ? SecondsLeft(n) : SecondsLeft(n) + 1;
+int Timers::secondsUntilRing(int n) const {
+    return slot::isQuick(n) ? secondsLeft(n) : secondsLeft(n) + 1;
 }
 
-bool Timers::InLastMinute(int n) const {
-    const Timer& timer = At(n);
-    return slot::IsCountdown(n) && timer.state == State::Running && timer.time &&
+bool Timers::inLastMinute(int n) const {
+    const Timer& timer = at(n);
+    return slot::isCountdown(n) && timer.state == State::Running && timer.time &&
            timer.time->hours == 0 && timer.time->minutes == 0;
 }
 
-QString Timers::Label(int n) const {
-    if (slot::IsQuick(n))
-        return QStringLiteral("Quick timer %1 min").arg(Caption(n));
-    const QString message = Caption(n).trimmed();
+QString Timers::label(int n) const {
+    if (slot::isQuick(n))
+        return QStringLiteral("Quick timer %1 min").arg(caption(n));
+    const QString message = caption(n).trimmed();
     return message.isEmpty() ? QStringLiteral("Timer %1").arg(n) : message;
 }
 
-QString Timers::SetTimeText(int n) const {
-    return slot::IsQuick(n) ? DurationText(QuickLength(settings_.Presets(), n))
-                            : SlotTimeOf(settings_.Prefs().Line(n));
+QString Timers::setTimeText(int n) const {
+    return slot::isQuick(n) ? durationText(quickLength(settings_.presets(), n))
+                            : slotTimeOf(settings_.prefs().line(n));
 }
 
-QList<Timers::RunningTimer> Timers::RunningTimers() const {
+QList<Timers::RunningTimer> Timers::runningTimers() const {
     QList<RunningTimer> running;
-    slot::ForEachSlot([&](int n) {
-        if (IsRunning(n))
-            running.append({n, Label(n), SecondsLeft(n)});
+    slot::forEachSlot([&](int n) {
+        if (isRunning(n))
+            running.append({n, label(n), secondsLeft(n)});
     });
     std::stable_sort(running.begin(), running.end(),
                      [](const RunningTimer& a, const RunningTimer& b) { return a.left < b.left; });
     return running;
 }
 
-void Timers::ReadSaved() {
-    LineList& prefs = settings_.Prefs();
+void Timers::readSaved() {
+    LineList& prefs = settings_.prefs();
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        prefs.SetLine(n, SingleLineMessage(prefs.Line(n)));
+        prefs.setLine(n, singleLineMessage(prefs.line(n)));
         // A running one counts on from where it is.
-        if (StateOf(n) == State::Idle)
-            SetTime(n, SlotTimeOf(prefs.Line(n)));
-        At(n).caption = SlotCaptionOf(prefs.Line(n));
-        emit Changed(n);
+        if (stateOf(n) == State::Idle)
+            setTime(n, slotTimeOf(prefs.line(n)));
+        at(n).caption = slotCaptionOf(prefs.line(n));
+        emit changed(n);
     }
 }
 
-void Timers::ReadPresets() {
+void Timers::readPresets() {
     // A damaged line keeps the caption the timer has.
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (const auto caption = QuickCaption(settings_.Presets(), n)) {
-            At(n).caption = *caption;
-            emit Changed(n);
+        if (const auto caption = quickCaption(settings_.presets(), n)) {
+            at(n).caption = *caption;
+            emit changed(n);
         }
     }
 }
 
-void Timers::SetTime(int n, const QString& text) {
-    Timer& timer = At(n);
-    timer.time = SlotTime::Parse(text);
+void Timers::setTime(int n, const QString& text) {
+    Timer& timer = at(n);
+    timer.time = SlotTime::parse(text);
     timer.unreadableTime = timer.time ? QString() : text;
 }
 
-bool Timers::Toggle(int n) {
-    Timer& timer = At(n);
+bool Timers::toggle(int n) {
+    Timer& timer = at(n);
     if (timer.state != State::Idle) {
-        Clear(n);
+        clear(n);
         return false;
     }
-    if (slot::IsQuick(n)) {
+    if (slot::isQuick(n)) {
         // Read afresh at every start, so an edit of "pprefs.qbx" counts
         // after a restart; a damaged line runs the design length, and a
         // length of 0 or less rings at the first tick.
-        timer.left = QuickLength(settings_.Presets(), n);
-    } else if (!timer.time || timer.time->IsZero()) {
+        timer.left = quickLength(settings_.presets(), n);
+    } else if (!timer.time || timer.time->isZero()) {
         return false;
     }
     timer.state = State::Running;
-    timer.dueMs = sinceBoot_() + 1000 * qint64(SecondsUntilRing(n));
-    emit Started(n);
+    timer.dueMs = sinceBoot_() + 1000 * qint64(secondsUntilRing(n));
+    emit started(n);
     return true;
 }
 
-void Timers::Clear(int n) {
-    Timer& timer = At(n);
+void Timers::clear(int n) {
+    Timer& timer = at(n);
     const bool rang = timer.state == State::Ringing;
     timer.state = State::Idle;
-    if (slot::IsQuick(n)) {
+    if (slot::isQuick(n)) {
         timer.left = 0;
     } else {
-        SetTime(n, SlotTimeOf(settings_.Prefs().Line(n)));
-        emit Changed(n);
+        setTime(n, slotTimeOf(settings_.prefs().line(n)));
+        emit changed(n);
     }
-    emit Cleared(n);
+    emit cleared(n);
     if (rang)
-        emit Acknowledged(n);
+        emit acknowledged(n);
 }
 
-void Timers::Edit(int n, const QString& hoursMinutes, const QString& message) {
-    if (!slot::IsCountdown(n))
+void Timers::edit(int n, const QString& hoursMinutes, const QString& message) {
+    if (!slot::isCountdown(n))
         return;
-    const QString time = hoursMinutes + u':' + TimeText(n).mid(6, 2);
-    SetTime(n, time);
-    const QString single = SingleLineMessage(message);
-    At(n).caption = single;
-    settings_.Prefs().SetLine(n, time + single);
-    Rebase(n);
-    emit Changed(n);
-    emit Edited(n);
+    const QString time = hoursMinutes + u':' + timeText(n).mid(6, 2);
+    setTime(n, time);
+    const QString single = singleLineMessage(message);
+    at(n).caption = single;
+    settings_.prefs().setLine(n, time + single);
+    rebase(n);
+    emit changed(n);
+    emit edited(n);
 }
 
-void Timers::SetSeconds(int n, const QString& seconds) {
-    if (!slot::IsCountdown(n))
+void Timers::setSeconds(int n, const QString& seconds) {
+    if (!slot::isCountdown(n))
         return;
-    const QString shown = TimeText(n);
-    SetTime(n, shown.left(6) + seconds + shown.mid(8));
+    const QString shown = timeText(n);
+    setTime(n, shown.left(6) + seconds + shown.mid(8));
     // The saved message, not the caption, which holds only its first 30
     // characters after a load.
-    settings_.Prefs().SetLine(n, TimeText(n) + settings_.Prefs().Line(n).mid(8));
-    Rebase(n);
-    emit Changed(n);
+    settings_.prefs().setLine(n, timeText(n) + settings_.prefs().line(n).mid(8));
+    rebase(n);
+    emit changed(n);
 }
 
-void Timers::ZeroSeconds(int n) {
-    if (!slot::IsCountdown(n))
+void Timers::zeroSeconds(int n) {
+    if (!slot::isCountdown(n))
         return;
-    const QString shown = TimeText(n);
-    SetTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));
-    Rebase(n);
-    emit Changed(n);
+    const QString shown = timeText(n);
+    setTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));
+    rebase(n);
+    emit changed(n);
 }
 
-bool Timers::AcknowledgeAll() {
+bool Timers::acknowledgeAll() {
     bool any = false;
-    slot::ForEachSlot([&](int n) {
-        if (IsRinging(n)) {
-            Clear(n);
+    slot::forEachSlot([&](int n) {
+        if (isRinging(n)) {
+            clear(n);
             any = true;
         }
     });
     return any;
 }
 
-int Timers::SecondsUntil(qint64 dueMs) const {
+int Timers::secondsUntil(qint64 dueMs) const {
     const qint64 leftMs = dueMs - sinceBoot_();
     return leftMs <= 0 ? 0 : int(qMin<qint64>((leftMs + 999) / 1000, 1000 * 3600));
 }
 
-void Timers::Rebase(int n) {
-    if (IsRunning(n))
-        At(n).dueMs = sinceBoot_() + 1000 * qint64(SecondsUntilRing(n));
+void Timers::rebase(int n) {
+    if (isRunning(n))
+        at(n).dueMs = sinceBoot_() + 1000 * qint64(secondsUntilRing(n));
 }
 
-void Timers::TickCountdowns() {
+void Timers::tickCountdowns() {
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        Timer& timer = At(n);
+        Timer& timer = at(n);
         if (timer.state != State::Running || !timer.time)
             continue;
         // As many seconds off as the clock has gone on: all of them once
         // its moment has come, also after a stall or a sleep.
-        const int until = SecondsUntil(timer.dueMs);
-        const CountdownStep step = StepCountdown(
-            *timer.time, until == 0 ? SecondsUntilRing(n) : qMax(0, SecondsUntilRing(n) - until));
+        const int until = secondsUntil(timer.dueMs);
+        const CountdownStep step = stepCountdown(
+            *timer.time, until == 0 ? secondsUntilRing(n) : qMax(0, secondsUntilRing(n) - until));
         timer.time = step.next;
-        emit Changed(n);
+        emit changed(n);
         if (!step.trayIcon.isEmpty())
-            emit LastMinute(n, step.trayIcon);
+            emit lastMinute(n, step.trayIcon);
         if (step.lastSecond)
-            emit LastSecond(n);
+            emit lastSecond(n);
         if (until == 0)
-            Expire(n);
+            expire(n);
     }
 }
 
-void Timers::TickQuickTimers() {
+void Timers::tickQuickTimers() {
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        Timer& timer = At(n);
+        Timer& timer = at(n);
         if (timer.state != State::Running)
             continue;
-        timer.left = qBound(0, timer.left, SecondsUntil(timer.dueMs));
+        timer.left = qBound(0, timer.left, secondsUntil(timer.dueMs));
         if (timer.left <= 0)
-            Expire(n);
+            expire(n);
     }
 }
 
-void Timers::Resume(int n, qint64 dueMs) {
-    Timer& timer = At(n);
+void Timers::resume(int n, qint64 dueMs) {
+    Timer& timer = at(n);
     timer.state = State::Running;
     timer.dueMs = dueMs;
-    const int until = SecondsUntil(dueMs);
-    if (slot::IsQuick(n)) {
+    const int until = secondsUntil(dueMs);
+    if (slot::isQuick(n)) {
         timer.left = until;
     } else {
         const int left = qBound(0, until - 1, 99 * 3600 + 59 * 60 + 59);
         timer.time = SlotTime{left / 3600, left / 60 % 60, left % 60};
         timer.unreadableTime.clear();
     }
-    emit Changed(n);
-    emit Resumed(n);
+    emit changed(n);
+    emit resumed(n);
 }
 
-void Timers::RunFor(int n, int secondsUntilRing) {
-    Resume(n, sinceBoot_() + 1000 * qint64(secondsUntilRing));
+void Timers::runFor(int n, int secondsUntilRing) {
+    resume(n, sinceBoot_() + 1000 * qint64(secondsUntilRing));
 }
 
-void Timers::Expire(int n) {
-    At(n).state = State::Ringing;
-    emit Expired(n);
+void Timers::expire(int n) {
+    at(n).state = State::Ringing;
+    emit expired(n);
 }

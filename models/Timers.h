@@ -31,32 +31,32 @@ public:
     // sinceBoot: milliseconds since the system started, suspend included.
     Timers(SettingsStore& settings, std::function<qint64()> sinceBoot, QObject* parent = nullptr);
 
-    State StateOf(int n) const { return At(n).state; }
-    bool IsRunning(int n) const { return StateOf(n) == State::Running; }
-    bool IsRinging(int n) const { return StateOf(n) == State::Ringing; }
-    bool AnyRunning() const;
-    bool AnyRinging() const;
+    State stateOf(int n) const { return at(n).state; }
+    bool isRunning(int n) const { return stateOf(n) == State::Running; }
+    bool isRinging(int n) const { return stateOf(n) == State::Ringing; }
+    bool anyRunning() const;
+    bool anyRinging() const;
 
     // A countdown's time as its box shows it: at rest the time a start
     // counts down from, while it runs what is left. A damaged line may give
     // a text that is no time, which is shown as it stands and never starts.
-    QString TimeText(int n) const;
+    QString timeText(int n) const;
     // What a running timer has left, in seconds.
-    int SecondsLeft(int n) const;
+    int secondsLeft(int n) const;
     // How many seconds from its start a timer rings: a countdown shows
     // 00:00:00 for a second before it does.
-    int SecondsUntilRing(int n) const;
+    int secondsUntilRing(int n) const;
     // When a running timer rings, on the clock since boot.
-    qint64 DueMs(int n) const { return At(n).dueMs; }
+    qint64 dueMs(int n) const { return at(n).dueMs; }
     // A running countdown with less than a minute to go.
-    bool InLastMinute(int n) const;
+    bool inLastMinute(int n) const;
     // What its button shows: a countdown's message, a quick timer's minutes.
-    QString Caption(int n) const { return At(n).caption; }
+    QString caption(int n) const { return at(n).caption; }
     // How the desktop names it: a countdown by its message ("Timer n"
     // without one), a quick timer as "Quick timer n min".
-    QString Label(int n) const;
+    QString label(int n) const;
     // The length it was set for, as its line or preset keeps it.
-    QString SetTimeText(int n) const;
+    QString setTimeText(int n) const;
 
     struct RunningTimer {
         int slot;
@@ -64,58 +64,58 @@ public:
         int left;
     };
     // The running ones, the nearest to running out first.
-    QList<RunningTimer> RunningTimers() const;
+    QList<RunningTimer> runningTimers() const;
 
     // Takes each countdown's message, and at rest its time, from its saved
     // line (a line break read from a hand-edited file becomes a blank there
     // too), and
     // each quick timer's minutes from its preset.
-    void ReadSaved();
-    void ReadPresets();
+    void readSaved();
+    void readPresets();
 
     // A click on its button: a timer at rest starts, unless it is a
     // countdown with no time to count; a running or ringing one goes back
     // to rest, a countdown to the time of its line. Whether it started.
-    bool Toggle(int n);
+    bool toggle(int n);
     // The message editor's result: hours and minutes ("hh:mm") and message.
-    void Edit(int n, const QString& hoursMinutes, const QString& message);
+    void edit(int n, const QString& hoursMinutes, const QString& message);
     // The seconds menu's choice, "00" to "59".
-    void SetSeconds(int n, const QString& seconds);
+    void setSeconds(int n, const QString& seconds);
     // The editor's clear: the seconds shown go to zero, the line keeps its
     // own until the editor stores.
-    void ZeroSeconds(int n);
+    void zeroSeconds(int n);
     // Every ringing timer back to rest; whether there was one.
-    bool AcknowledgeAll();
+    bool acknowledgeAll();
     // The running countdowns, then the running quick timers, brought to
     // the clock: each shows what is left, and one whose moment has come
     // rings. Between the two the tick has its own step.
-    void TickCountdowns();
-    void TickQuickTimers();
+    void tickCountdowns();
+    void tickQuickTimers();
     // Runs out now: it rings.
-    void Expire(int n);
+    void expire(int n);
     // Running again (after the program was away, or a snooze), ringing at
     // that moment of the clock since boot.
-    void Resume(int n, qint64 dueMs);
+    void resume(int n, qint64 dueMs);
     // Running again, ringing that many seconds from now.
-    void RunFor(int n, int secondsUntilRing);
+    void runFor(int n, int secondsUntilRing);
 
 signals:
     // Its time or caption changed.
-    void Changed(int n);
+    void changed(int n);
     // The user set a countdown's time and message in the editor.
-    void Edited(int n);
-    void Started(int n);
-    void Resumed(int n);
-    void Expired(int n);
+    void edited(int n);
+    void started(int n);
+    void resumed(int n);
+    void expired(int n);
     // Back to rest, stopped or acknowledged.
-    void Cleared(int n);
+    void cleared(int n);
     // Back to rest from ringing, after Cleared.
-    void Acknowledged(int n);
+    void acknowledged(int n);
     // A countdown in its last minute: the tray's coloured number for the
     // seconds left ("M1" to "M6").
-    void LastMinute(int n, const QString& trayNumber);
+    void lastMinute(int n, const QString& trayNumber);
     // A countdown showed 00:00:00: its last second.
-    void LastSecond(int n);
+    void lastSecond(int n);
 
 private:
     struct Timer {
@@ -129,14 +129,14 @@ private:
         qint64 dueMs = 0;
         QString caption;
     };
-    Timer& At(int n);
-    const Timer& At(int n) const;
-    void SetTime(int n, const QString& text);
-    void Clear(int n);
+    Timer& at(int n);
+    const Timer& at(int n) const;
+    void setTime(int n, const QString& text);
+    void clear(int n);
     // A running countdown's time changed by hand: it rings that much later.
-    void Rebase(int n);
+    void rebase(int n);
     // Whole seconds from now until the moment; none once it has come.
-    int SecondsUntil(qint64 dueMs) const;
+    int secondsUntil(qint64 dueMs) const;
 
     SettingsStore& settings_;
     std::function<qint64()> sinceBoot_;

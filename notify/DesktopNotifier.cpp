@@ -23,88 +23,88 @@ DesktopNotifier::DesktopNotifier(const Timers& timers, const AlarmClock& alarms,
     , timers_(timers)
     , alarms_(alarms)
     , notifications_(notifications) {
-    notifications_.ListenForActions([this, enter](int key, Action action) {
-        enter([this, key, action] { Act(key, action); });
+    notifications_.listenForActions([this, enter](int key, Action action) {
+        enter([this, key, action] { act(key, action); });
     });
 }
 
 DesktopNotifier::~DesktopNotifier() {
-    notifications_.ListenForActions({});
+    notifications_.listenForActions({});
 }
 
-void DesktopNotifier::TimerRang(int n) {
-    QString body = QStringLiteral("Set for %1").arg(timers_.SetTimeText(n));
+void DesktopNotifier::timerRang(int n) {
+    QString body = QStringLiteral("Set for %1").arg(timers_.setTimeText(n));
     if (const QTime at = ranOutAt_.take(n); at.isValid())
         body += QStringLiteral(", ran out at %1").arg(at.toString(QStringLiteral("HH:mm")));
-    notifications_.Notify(n, {timers_.Label(n), body, kTimerActions});
+    notifications_.notify(n, {timers_.label(n), body, kTimerActions});
 }
 
-void DesktopNotifier::TimerRanOutAt(int n, QTime at) {
+void DesktopNotifier::timerRanOutAt(int n, QTime at) {
     ranOutAt_.insert(n, at);
 }
 
-void DesktopNotifier::TimerSnoozed(int n, QTime at) {
-    notifications_.Notify(
-        n, {timers_.Label(n),
+void DesktopNotifier::timerSnoozed(int n, QTime at) {
+    notifications_.notify(
+        n, {timers_.label(n),
             QStringLiteral("Snoozed: rings again at %1").arg(at.toString(QStringLiteral("HH:mm"))),
             {Action::Show},
             false});
 }
 
-void DesktopNotifier::TimerEndsSoon(int n, int minutes) {
-    notifications_.Notify(
-        n, {minutes == 1 ? QStringLiteral("%1: 1 minute left").arg(timers_.Label(n))
-                         : QStringLiteral("%1: %2 minutes left").arg(timers_.Label(n)).arg(minutes),
-            QStringLiteral("Set for %1").arg(timers_.SetTimeText(n)),
+void DesktopNotifier::timerEndsSoon(int n, int minutes) {
+    notifications_.notify(
+        n, {minutes == 1 ? QStringLiteral("%1: 1 minute left").arg(timers_.label(n))
+                         : QStringLiteral("%1: %2 minutes left").arg(timers_.label(n)).arg(minutes),
+            QStringLiteral("Set for %1").arg(timers_.setTimeText(n)),
             {},
             false});
 }
 
-void DesktopNotifier::AlarmRang(int alarm) {
-    const QString time = TimeToStr(alarms_[alarm].time).section(u':', 0, 1);
-    notifications_.Notify(
-        AlertOptions::AlarmKey(alarm),
+void DesktopNotifier::alarmRang(int alarm) {
+    const QString time = timeToStr(alarms_[alarm].time).section(u':', 0, 1);
+    notifications_.notify(
+        AlertOptions::alarmKey(alarm),
         {QStringLiteral("Alarm %1").arg(alarm), time + u' ' + alarms_[alarm].amPm, kAlarmActions});
 }
 
-void DesktopNotifier::AlarmMissed(int alarm, const QDateTime& at) {
-    notifications_.Notify(
-        AlertOptions::AlarmKey(alarm),
+void DesktopNotifier::alarmMissed(int alarm, const QDateTime& at) {
+    notifications_.notify(
+        AlertOptions::alarmKey(alarm),
         {QStringLiteral("Alarm %1 missed").arg(alarm),
          QStringLiteral("It was due at %1").arg(at.toString(QStringLiteral("HH:mm"))),
          {}});
 }
 
-void DesktopNotifier::TimerAcknowledged(int n) {
-    notifications_.Withdraw(n);
+void DesktopNotifier::timerAcknowledged(int n) {
+    notifications_.withdraw(n);
 }
 
-void DesktopNotifier::AlarmSwitchedOff(int alarm) {
-    notifications_.Withdraw(AlertOptions::AlarmKey(alarm));
+void DesktopNotifier::alarmSwitchedOff(int alarm) {
+    notifications_.withdraw(AlertOptions::alarmKey(alarm));
 }
 
-void DesktopNotifier::Act(int key, Action action) {
+void DesktopNotifier::act(int key, Action action) {
     // The window comes with the user's click, the alert still ringing in it.
     if (action == Action::Show) {
-        emit ShowAsked();
+        emit showAsked();
         return;
     }
     // Gone from the desktop whatever it finds: it was chosen there. What
     // the action does may tell the desktop more.
-    notifications_.Withdraw(key);
+    notifications_.withdraw(key);
     // Its own alert only: a tea timer's Stop leaves tomorrow's alarm armed.
     const int alarm = key - AlertOptions::kAlarm;
     if (alarm == 1 || alarm == 2) {
         if (action == Action::Stop)
-            emit AlarmStopAsked(alarm);
+            emit alarmStopAsked(alarm);
         else if (action == Action::Snooze)
-            emit AlarmSnoozeAsked(alarm);
-    } else if (slot::IsSlot(key)) {
+            emit alarmSnoozeAsked(alarm);
+    } else if (slot::isSlot(key)) {
         if (action == Action::Stop)
-            emit TimerStopAsked(key);
+            emit timerStopAsked(key);
         else if (action == Action::Snooze)
-            emit TimerSnoozeAsked(key);
+            emit timerSnoozeAsked(key);
         else if (action == Action::Again)
-            emit TimerAgainAsked(key);
+            emit timerAgainAsked(key);
     }
 }

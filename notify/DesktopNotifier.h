@@ -21,34 +21,34 @@ public:
                     platform::Notifications& notifications, HandlerEntry enter, QObject* parent);
     ~DesktopNotifier() override;
 
-    void TimerRang(int n);
+    void timerRang(int n);
     // The next ring of timer n is of one that ran out while the program
     // was not there: its notification says when.
-    void TimerRanOutAt(int n, QTime at);
+    void timerRanOutAt(int n, QTime at);
     // A timer snoozed: it rings again at that time.
-    void TimerSnoozed(int n, QTime at);
+    void timerSnoozed(int n, QTime at);
     // A timer the user asked to be warned of ends in that many minutes.
-    void TimerEndsSoon(int n, int minutes);
-    void AlarmRang(int alarm);
+    void timerEndsSoon(int n, int minutes);
+    void alarmRang(int alarm);
     // One whose minute passed more than ten minutes before the program came
     // back: the desktop is told it was missed.
-    void AlarmMissed(int alarm, const QDateTime& at);
-    void TimerAcknowledged(int n);
-    void AlarmSwitchedOff(int alarm);
+    void alarmMissed(int alarm, const QDateTime& at);
+    void timerAcknowledged(int n);
+    void alarmSwitchedOff(int alarm);
 
 signals:
     // "Stop", "Snooze 5 min" or "Again" chosen on a timer's or an
     // alarm's notification.
-    void TimerStopAsked(int n);
-    void TimerSnoozeAsked(int n);
-    void TimerAgainAsked(int n);
-    void AlarmStopAsked(int alarm);
-    void AlarmSnoozeAsked(int alarm);
+    void timerStopAsked(int n);
+    void timerSnoozeAsked(int n);
+    void timerAgainAsked(int n);
+    void alarmStopAsked(int alarm);
+    void alarmSnoozeAsked(int alarm);
     // The notification itself clicked.
-    void ShowAsked();
+    void showAsked();
 
 private:
-    void Act(int key, platform::Notifications::Action action);
+    void act(int key, platform::Notifications::Action action);
 
     const Timers& timers_;
     const AlarmClock& alarms_;

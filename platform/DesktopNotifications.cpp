@@ -35,7 +35,7 @@ const ActionName kActions[] = {
     {Notifications::Action::Show, QStringLiteral("default"), QStringLiteral("Show")},
 };
 
-QDBusMessage Call(const QString& method) {
+QDBusMessage call(const QString& method) {
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
 }
 
@@ -44,7 +44,7 @@ QDBusMessage Call(const QString& method) {
 DesktopNotifications::DesktopNotifications(const QString& id)
     : id_(id) {}
 
-bool DesktopNotifications::Connected() {
+bool DesktopNotifications::connected() {
     if (tried_)
         return connected_;
     tried_ = true;
@@ -62,21 +62,21 @@ bool DesktopNotifications::Connected() {
                                            QDBusServiceWatcher::WatchForOwnerChange, this);
         connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
                 [this](const QString&, const QString& before, const QString& after) {
-                    ServiceChanged(before, after);
+                    serviceChanged(before, after);
                 });
         session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
-                        SLOT(ActionInvoked(uint, QString)));
+                        SLOT(actionInvoked(uint, QString)));
         session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
-                        SLOT(NotificationClosed(uint, uint)));
+                        SLOT(notificationClosed(uint, uint)));
         // Sent just before the action it goes with, by services that have
         // tokens to give.
         session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"), this,
-                        SLOT(ActivationToken(uint, QString)));
+                        SLOT(activationToken(uint, QString)));
     }
     return connected_;
 }
 
-void DesktopNotifications::ServiceChanged(const QString& before, const QString& after) {
+void DesktopNotifications::serviceChanged(const QString& before, const QString& after) {
     // A service that went: its ids, and its answers still to come, mean
     // nothing now.
     if (!before.isEmpty()) {
@@ -96,13 +96,13 @@ void DesktopNotifications::ServiceChanged(const QString& before, const QString& 
     if (!after.isEmpty()) {
         for (const int key : shown_.keys()) {
             if (!shown_[key].asked)
-                Send(key);
+                send(key);
         }
     }
 }
 
-void DesktopNotifications::Notify(int key, const Notifications::Notice& notice) {
-    if (!Connected())
+void DesktopNotifications::notify(int key, const Notifications::Notice& notice) {
+    if (!connected())
         return;
     Shown& shown = shown_[key];
     shown.notice = notice;
@@ -111,13 +111,13 @@ void DesktopNotifications::Notify(int key, const Notifications::Notice& notice) 
         shown.renewed = true;
         return;
     }
-    Send(key);
+    send(key);
 }
 
-void DesktopNotifications::Send(int key) {
+void DesktopNotifications::send(int key) {
     Shown& shown = shown_[key];
     const Notifications::Notice& notice = shown.notice;
-    QDBusMessage message = Call(QStringLiteral("Notify"));
+    QDBusMessage message = call(QStringLiteral("Notify"));
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
         {QStringLiteral("desktop-entry"), id_}};
@@ -143,30 +143,30 @@ void DesktopNotifications::Send(int key) {
                 if (shown == shown_.end()) {
                     // Closed on the desktop while its renewal was on the way.
                     if (!reply.isError())
-                        Close(reply.value());
+                        close(reply.value());
                     return;
                 }
                 shown->asked = false;
                 if (!reply.isError())
                     shown->id = reply.value();
                 if (shown->withdrawn) {
-                    Close(shown->id);
+                    close(shown->id);
                     shown_.erase(shown);
                 } else if (shown->renewed) {
-                    Send(key);
+                    send(key);
                 }
             });
 }
 
-void DesktopNotifications::Close(uint id) {
+void DesktopNotifications::close(uint id) {
     if (id == 0)
         return;
-    QDBusMessage message = Call(QStringLiteral("CloseNotification"));
+    QDBusMessage message = call(QStringLiteral("CloseNotification"));
     message << id;
     QDBusConnection::sessionBus().asyncCall(message);
 }
 
-int DesktopNotifications::KeyOf(uint id) const {
+int DesktopNotifications::keyOf(uint id) const {
     for (auto it = shown_.cbegin(); it != shown_.cend(); ++it) {
         if (id != 0 && it->id == id && !it->withdrawn)
             return it.key();
@@ -174,7 +174,7 @@ int DesktopNotifications::KeyOf(uint id) const {
     return -1;
 }
 
-void DesktopNotifications::Withdraw(int key) {
+void DesktopNotifications::withdraw(int key) {
     const auto shown = shown_.find(key);
     if (!connected_ || shown == shown_.end())
         return;
@@ -182,11 +182,11 @@ void DesktopNotifications::Withdraw(int key) {
         shown->withdrawn = true;
         return;
     }
-    Close(shown->id);
+    close(shown->id);
     shown_.erase(shown);
 }
 
-void DesktopNotifications::WithdrawAllNow(bool inExit) {
+void DesktopNotifications::withdrawAllNow(bool inExit) {
     if (!connected_)
         return;
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -210,7 +210,7 @@ void DesktopNotifications::WithdrawAllNow(bool inExit) {
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
     for (const Shown& shown : std::as_const(shown_))
-        Close(shown.id);
+        close(shown.id);
     shown_.clear();
     // The bus itself answers this one: once it has, every close before it
     // is on its way to the service, answer or not.
@@ -223,21 +223,21 @@ void DesktopNotifications::WithdrawAllNow(bool inExit) {
     }
 }
 
-void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
-    const int key = KeyOf(id);
+void DesktopNotifications::actionInvoked(uint id, const QString& action) {
+    const int key = keyOf(id);
     for (const ActionName& name : kActions) {
         if (key >= 0 && action == name.id && onAction)
             onAction(key, name.action);
     }
 }
 
-void DesktopNotifications::ActivationToken(uint id, const QString& token) {
-    if (KeyOf(id) >= 0 && onActivationToken)
+void DesktopNotifications::activationToken(uint id, const QString& token) {
+    if (keyOf(id) >= 0 && onActivationToken)
         onActivationToken(token.toUtf8());
 }
 
-void DesktopNotifications::NotificationClosed(uint id, uint) {
-    const int key = KeyOf(id);
+void DesktopNotifications::notificationClosed(uint id, uint) {
+    const int key = keyOf(id);
     if (key >= 0)
         shown_.remove(key);
 }

@@ -22,22 +22,22 @@ public:
     // The menu entry's id, which names the program's icon too.
     explicit DesktopNotifications(const QString& id);
 
-    void Notify(int key, const Notifications::Notice& notice);
-    void Withdraw(int key);
+    void notify(int key, const Notifications::Notice& notice);
+    void withdraw(int key);
     // Takes back every notification still shown within one short wait,
     // however many there are and whether or not the service answers: the
     // program is ending. From inside exit(), where no event may run, those
     // the service has not named yet stay.
-    void WithdrawAllNow(bool inExit = false);
+    void withdrawAllNow(bool inExit = false);
     std::function<void(int key, Notifications::Action action)> onAction;
     // The token a service hands over with an action, to bring the program
     // forward with the user's click.
     std::function<void(const QByteArray& token)> onActivationToken;
 
 private slots:
-    void ActionInvoked(uint id, const QString& action);
-    void ActivationToken(uint id, const QString& token);
-    void NotificationClosed(uint id, uint reason);
+    void actionInvoked(uint id, const QString& action);
+    void activationToken(uint id, const QString& token);
+    void notificationClosed(uint id, uint reason);
 
 private:
     struct Shown {
@@ -51,12 +51,12 @@ private:
         bool withdrawn = false;
     };
     // Connects at the first notification, if the session has a bus.
-    bool Connected();
-    void Send(int key);
-    void Close(uint id);
-    int KeyOf(uint id) const;
+    bool connected();
+    void send(int key);
+    void close(uint id);
+    int keyOf(uint id) const;
     // The service changed hands: its ids mean nothing now.
-    void ServiceChanged(const QString& before, const QString& after);
+    void serviceChanged(const QString& before, const QString& after);
 
     QString id_;
     bool tried_ = false;

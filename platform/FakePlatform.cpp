@@ -10,12 +10,12 @@
 
 namespace platform {
 
-void FakePlatform::SetPos(QPoint pos) {
+void FakePlatform::setPos(QPoint pos) {
     pointer = pos;
     pointerMoves.append(pos);
 }
 
-Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QString& text,
+Questions::Answer FakePlatform::ask(Kind kind, const QString& title, const QString& text,
                                     Button pointer) {
     asked.append({kind, title, text, pointer});
     if (whileAsking)
@@ -25,51 +25,51 @@ Questions::Answer FakePlatform::Ask(Kind kind, const QString& title, const QStri
     return answers.isEmpty() ? Answer::Closed : answers.takeFirst();
 }
 
-void FakePlatform::SetStayOnTop(QWidget*, bool top) {
+void FakePlatform::setStayOnTop(QWidget*, bool top) {
     onTop = top;
     ++onTopChanges;
 }
 
-bool FakePlatform::Replace(const QString& path, const QByteArray& bytes) {
+bool FakePlatform::replace(const QString& path, const QByteArray& bytes) {
     if (bytesFree >= 0 && bytes.size() > bytesFree)
         return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-bool FakePlatform::Rename(const QString& from, const QString& to) {
+bool FakePlatform::rename(const QString& from, const QString& to) {
     if (!QFileInfo(to).isDir())
         QFile::remove(to);
     return QDir().rename(from, to);
 }
 
-bool FakePlatform::Remove(const QString& path) {
+bool FakePlatform::remove(const QString& path) {
     return QFile::remove(path) || !QFileInfo::exists(path);
 }
 
-void FakePlatform::Show(QWidget* window) {
+void FakePlatform::show(QWidget* window) {
     window->showNormal();
 }
 
-void FakePlatform::Alert(QWidget* window) {
+void FakePlatform::alert(QWidget* window) {
     window->showNormal();
     ++alerts;
 }
 
-void FakePlatform::Raise(QWidget* window) {
+void FakePlatform::raise(QWidget* window) {
     window->showNormal();
     ++raises;
 }
 
-void FakePlatform::StartMove(QWidget*) {
+void FakePlatform::startMove(QWidget*) {
     ++moves;
 }
 
-void FakePlatform::Play(const QString& path) {
+void FakePlatform::play(const QString& path) {
     played.append(path);
 }
 
-bool FakePlatform::Add(const QIcon& icon, const QString& tip) {
+bool FakePlatform::add(const QIcon& icon, const QString& tip) {
     trayCalls.append(QStringLiteral("add"));
     if (!trayAvailable)
         return false;
@@ -78,7 +78,7 @@ bool FakePlatform::Add(const QIcon& icon, const QString& tip) {
     return true;
 }
 
-void FakePlatform::Modify(const QIcon& icon, const QString& tip) {
+void FakePlatform::modify(const QIcon& icon, const QString& tip) {
     trayCalls.append(QStringLiteral("modify"));
     trayIcon = icon.cacheKey();
     trayTip = tip;
@@ -89,7 +89,7 @@ void FakePlatform::Delete() {
     trayIcon = 0;
 }
 
-void FakePlatform::ClickTray(Qt::MouseButton button) {
+void FakePlatform::clickTray(Qt::MouseButton button) {
     if (!trayListener)
         return;
     using M = Mouse;
@@ -107,12 +107,12 @@ void FakePlatform::ClickTray(Qt::MouseButton button) {
     }
 }
 
-void FakePlatform::After(int milliseconds, QObject* context, std::function<void()> then) {
+void FakePlatform::after(int milliseconds, QObject* context, std::function<void()> then) {
     events << QStringLiteral("after %1").arg(milliseconds);
     pending.append({elapsed + milliseconds, context, std::move(then)});
 }
 
-void FakePlatform::Pass(int milliseconds) {
+void FakePlatform::pass(int milliseconds) {
     const qint64 end = elapsed + milliseconds;
     for (;;) {
         auto next =
@@ -129,7 +129,7 @@ void FakePlatform::Pass(int milliseconds) {
     elapsed = end;
 }
 
-QList<RunningProcess> FakePlatform::Snapshot() {
+QList<RunningProcess> FakePlatform::snapshot() {
     QList<RunningProcess> table;
     for (const Process& process : processes) {
         if (!process.running)
@@ -149,7 +149,7 @@ QList<RunningProcess> FakePlatform::Snapshot() {
     return table;
 }
 
-void FakePlatform::Terminate(qint64 pid) {
+void FakePlatform::terminate(qint64 pid) {
     events << QStringLiteral("terminate %1").arg(pid);
     for (Process& process : processes) {
         if (process.pid == pid && process.obliging)
@@ -157,7 +157,7 @@ void FakePlatform::Terminate(qint64 pid) {
     }
 }
 
-void FakePlatform::Kill(qint64 pid) {
+void FakePlatform::kill(qint64 pid) {
     for (Process& process : processes) {
         if (process.pid == pid && process.running) {
             process.running = false;
@@ -166,13 +166,13 @@ void FakePlatform::Kill(qint64 pid) {
     }
 }
 
-Launchable FakePlatform::Find(const QString& file) {
+Launchable FakePlatform::find(const QString& file) {
     if (files.contains(file))
         return files.value(file);
     return otherFilesExist ? Launchable{file, {}, {}} : Launchable{};
 }
 
-void FakePlatform::Open(const QString& path) {
+void FakePlatform::open(const QString& path) {
     events << QStringLiteral("open ") + path;
     // A program opened runs as itself, with the next id.
     static qint64 nextPid = 50000;

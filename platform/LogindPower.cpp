@@ -16,7 +16,7 @@ const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 
 } // namespace
 
-void LogindPower::Listen(std::function<void(bool sleeping)> listener) {
+void LogindPower::listen(std::function<void(bool sleeping)> listener) {
     listener_ = std::move(listener);
     if (!listener_) {
         sleepDelay_ = {};
@@ -27,29 +27,29 @@ void LogindPower::Listen(std::function<void(bool sleeping)> listener) {
         return;
     if (!connected_) {
         connected_ = bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
-                                 SLOT(PrepareForSleep(bool)));
+                                 SLOT(prepareForSleep(bool)));
     }
-    Inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
+    inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
             QStringLiteral("delay"), &sleepDelay_);
 }
 
-void LogindPower::PrepareForSleep(bool sleeping) {
+void LogindPower::prepareForSleep(bool sleeping) {
     if (listener_)
         listener_(sleeping);
     // Heard: the sleep may go on. Awake again, the next one waits too.
     if (sleeping)
         sleepDelay_ = {};
     else if (listener_)
-        Inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
+        inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
                 QStringLiteral("delay"), &sleepDelay_);
 }
 
-void LogindPower::Woke() {
+void LogindPower::woke() {
     if (listener_)
         listener_(false);
 }
 
-void LogindPower::KeepAwake(bool awake) {
+void LogindPower::keepAwake(bool awake) {
     if (awake == awake_)
         return;
     awake_ = awake;
@@ -58,11 +58,11 @@ void LogindPower::KeepAwake(bool awake) {
         return;
     }
     if (QDBusConnection::systemBus().isConnected())
-        Inhibit(QStringLiteral("idle"), QStringLiteral("A timer rings"), QStringLiteral("block"),
+        inhibit(QStringLiteral("idle"), QStringLiteral("A timer rings"), QStringLiteral("block"),
                 &idleBlock_);
 }
 
-void LogindPower::Inhibit(const QString& what, const QString& why, const QString& mode,
+void LogindPower::inhibit(const QString& what, const QString& why, const QString& mode,
                           QDBusUnixFileDescriptor* where) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));

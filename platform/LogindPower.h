@@ -14,17 +14,17 @@ namespace platform {
 class LogindPower : public QObject {
     Q_OBJECT
 public:
-    void Listen(std::function<void(bool sleeping)> listener);
-    void KeepAwake(bool awake);
+    void listen(std::function<void(bool sleeping)> listener);
+    void keepAwake(bool awake);
     // Another part of the desktop says the machine woke.
-    void Woke();
+    void woke();
 
 private slots:
-    void PrepareForSleep(bool sleeping);
+    void prepareForSleep(bool sleeping);
 
 private:
     // Asks for an inhibitor without waiting; the answer lands in where.
-    void Inhibit(const QString& what, const QString& why, const QString& mode,
+    void inhibit(const QString& what, const QString& why, const QString& mode,
                  QDBusUnixFileDescriptor* where);
 
     std::function<void(bool)> listener_;

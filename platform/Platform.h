@@ -26,42 +26,42 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // The local time of day.
-    virtual QTime TimeOfDay() const = 0;
+    virtual QTime timeOfDay() const = 0;
     // The wall clock, in milliseconds since the epoch.
-    virtual qint64 WallMs() const = 0;
+    virtual qint64 wallMs() const = 0;
     // What tells this boot of the system from the others; empty where
     // nothing does.
-    virtual QString BootId() const = 0;
+    virtual QString bootId() const = 0;
     // Milliseconds since the system started, the time it was suspended
     // included; only ever forward.
-    virtual qint64 SinceBoot() = 0;
+    virtual qint64 sinceBoot() = 0;
     // Calls then once from the event loop, a while from now, unless the
     // context has gone by then. Nothing waits meanwhile.
-    virtual void After(int milliseconds, QObject* context, std::function<void()> then) = 0;
+    virtual void after(int milliseconds, QObject* context, std::function<void()> then) = 0;
     // Who hears that the wall clock was set (by hand, by a time service, at
     // a change of zone it is not); an empty function stops the listening.
-    virtual void ListenForClockSet(std::function<void()> set) = 0;
+    virtual void listenForClockSet(std::function<void()> set) = 0;
 };
 
 class Cursor {
 public:
     virtual ~Cursor() = default;
     // Where the mouse pointer is, in screen coordinates.
-    virtual QPoint Pos() const = 0;
+    virtual QPoint pos() const = 0;
     // Moves the mouse pointer to a point in screen coordinates; in a
     // Wayland session, where no program may, nothing happens.
-    virtual void SetPos(QPoint pos) = 0;
+    virtual void setPos(QPoint pos) = 0;
     // Whether the left mouse button is held down right now.
-    virtual bool LeftButtonDown() const = 0;
+    virtual bool leftButtonDown() const = 0;
 };
 
 class Screens {
 public:
     virtual ~Screens() = default;
     // The primary monitor, in screen coordinates.
-    virtual QRect Primary() const = 0;
+    virtual QRect primary() const = 0;
     // The bounding rectangle of all monitors together.
-    virtual QRect VirtualDesktop() const = 0;
+    virtual QRect virtualDesktop() const = 0;
 };
 
 class Questions {
@@ -76,42 +76,42 @@ public:
     // button once the box is on screen.
     // A request from the system to end the program answers an open
     // question as its default button, Yes, would.
-    virtual Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) = 0;
+    virtual Answer ask(Kind kind, const QString& title, const QString& text, Button pointer) = 0;
     // Tells the user something in a modal box with an OK button, as Ask
     // places its questions, and returns once it is read.
-    virtual void Tell(const QString& title, const QString& text) = 0;
+    virtual void tell(const QString& title, const QString& text) = 0;
 };
 
 class Files {
 public:
     virtual ~Files() = default;
     // The folder of the running executable, symlinks resolved.
-    virtual QString ExecutableDir() const = 0;
+    virtual QString executableDir() const = 0;
     // Where the user's programs keep their settings ($XDG_CONFIG_HOME,
     // ~/.config when unset).
-    virtual QString ConfigHome() const = 0;
+    virtual QString configHome() const = 0;
     // Replaces a file's content in one step: the bytes are written beside
     // it, flushed and synced to the disk, and only then take its place.
     // False when any of that fails (a full disk, a folder that cannot be
     // written); the old file is then exactly as it was.
-    virtual bool Replace(const QString& path, const QByteArray& bytes) = 0;
+    virtual bool replace(const QString& path, const QByteArray& bytes) = 0;
     // Gives a file, a folder or a link another name in its folder, in one
     // step and without copying, in place of a file that had that name; a
     // folder with something in it stays, and the rename fails.
-    virtual bool Rename(const QString& from, const QString& to) = 0;
+    virtual bool rename(const QString& from, const QString& to) = 0;
     // Removes a file or a link, which takes no space; true when nothing is
     // left under the name.
-    virtual bool Remove(const QString& path) = 0;
+    virtual bool remove(const QString& path) = 0;
 };
 
 class Text {
 public:
     virtual ~Text() = default;
     // The width in pixels of a text drawn in a font.
-    virtual int Width(const QFont& font, const QString& text) const = 0;
+    virtual int width(const QFont& font, const QString& text) const = 0;
     // Makes the design faces ready; call before any text is shaped. The
     // design's bitmap faces are wanted only where they show as drawn.
-    virtual void LoadFonts(bool bitmapFaces) = 0;
+    virtual void loadFonts(bool bitmapFaces) = 0;
 };
 
 class Windows {
@@ -119,21 +119,21 @@ public:
     virtual ~Windows() = default;
     // Gives a shown top-level window the stay-on-top style or takes it away,
     // without moving, hiding or re-creating it.
-    virtual void SetStayOnTop(QWidget* window, bool onTop) = 0;
+    virtual void setStayOnTop(QWidget* window, bool onTop) = 0;
     // Lets the user drag a window by the mouse from a button press onwards.
-    virtual void StartMove(QWidget* window) = 0;
+    virtual void startMove(QWidget* window) = 0;
     // Shows a window that may be hidden or minimised, in its normal state.
-    virtual void Show(QWidget* window) = 0;
+    virtual void show(QWidget* window) = 0;
     // Shows a window as Show does, brings it to the front and makes it the
     // one the keyboard goes to; on Wayland, asks the compositor to, with the
     // token of the user's last click on the desktop for the program where
     // there is one.
-    virtual void Raise(QWidget* window) = 0;
+    virtual void raise(QWidget* window) = 0;
     // Shows a window that rings as Show does, and asks for the user's
     // attention to it: where the program keeps itself on top on its own
     // (X11), nothing more; on Wayland the compositor is asked to activate
     // it, and shows it urgent, or as wanting attention, where it will not.
-    virtual void Alert(QWidget* window) = 0;
+    virtual void alert(QWidget* window) = 0;
     // None of these ever puts a window above an open question.
 };
 
@@ -143,7 +143,7 @@ public:
     // Starts playing a WAV file and returns at once, cutting off any sound
     // of the program still playing; a file it cannot play, or anything but
     // a regular file, gives the desktop's alert sound instead.
-    virtual void Play(const QString& path) = 0;
+    virtual void play(const QString& path) = 0;
 
     // The user's own sounds, on two channels: the alert's, and the cue's
     // (a warning, a sound tried in the options).
@@ -161,11 +161,11 @@ public:
     // Plays a WAV, OGG or FLAC file without waiting, cutting off the tone
     // before on its channel. unplayable hears, a moment later, that the
     // file could not be played.
-    virtual void PlayTone(const Tone& tone, std::function<void()> unplayable) = 0;
-    virtual void StopTone(Channel channel) = 0;
+    virtual void playTone(const Tone& tone, std::function<void()> unplayable) = 0;
+    virtual void stopTone(Channel channel) = 0;
     // The desktop sound theme's file for a sound of that name
     // ("alarm-clock-elapsed", "bell"); empty when the theme has none.
-    virtual QString ThemeSoundFile(const QString& name) = 0;
+    virtual QString themeSoundFile(const QString& name) = 0;
 };
 
 class Tray {
@@ -185,15 +185,15 @@ public:
     virtual ~Tray() = default;
     // Puts the program's icon with a tip in the notification area; false
     // when the desktop has no notification area (yet).
-    virtual bool Add(const QIcon& icon, const QString& tip) = 0;
+    virtual bool add(const QIcon& icon, const QString& tip) = 0;
     // Changes the icon and the tip of the icon put there.
-    virtual void Modify(const QIcon& icon, const QString& tip) = 0;
+    virtual void modify(const QIcon& icon, const QString& tip) = 0;
     // Takes the icon out of the notification area.
     virtual void Delete() = 0;
     // The menu the notification area opens on a right click, or none.
-    virtual void SetMenu(QMenu* menu) = 0;
+    virtual void setMenu(QMenu* menu) = 0;
     // Who hears of the mouse on the icon.
-    virtual void Listen(Listener listener) = 0;
+    virtual void listen(Listener listener) = 0;
 };
 
 // A running process, as far as the system lets the user see it.
@@ -220,16 +220,16 @@ class Processes {
 public:
     virtual ~Processes() = default;
     // The running processes in ascending id order, ended ones left out.
-    virtual QList<RunningProcess> Snapshot() = 0;
+    virtual QList<RunningProcess> snapshot() = 0;
     // The program's own process.
-    virtual qint64 Self() = 0;
+    virtual qint64 self() = 0;
     // Asks a process of the last snapshot to end; one the user may not
     // signal, or one that is no longer the process of the snapshot, is
     // left alone.
-    virtual void Terminate(qint64 pid) = 0;
+    virtual void terminate(qint64 pid) = 0;
     // Ends a process asked to end that is still running, without asking;
     // never another process that took its number meanwhile.
-    virtual void Kill(qint64 pid) = 0;
+    virtual void kill(qint64 pid) = 0;
 };
 
 // A file as the desktop would start or open it.
@@ -250,10 +250,10 @@ public:
     // without a folder on PATH, any other relative to the current folder.
     // A program the system would not start (no run permission, a missing
     // interpreter, a file system that runs nothing) is not found.
-    virtual Launchable Find(const QString& file) = 0;
+    virtual Launchable find(const QString& file) = 0;
     // Opens a file found so: starts a program, or hands a document to the
     // desktop's opener. Nothing happens when it cannot.
-    virtual void Open(const QString& path) = 0;
+    virtual void open(const QString& path) = 0;
 };
 
 class Notifications {
@@ -273,11 +273,11 @@ public:
     // Tells the desktop, or renews the notification of the same key.
     // Without a notification service nothing happens, and nothing waits
     // for one.
-    virtual void Notify(int key, const Notice& notice) = 0;
+    virtual void notify(int key, const Notice& notice) = 0;
     // Takes it back, if it is there.
-    virtual void Withdraw(int key) = 0;
+    virtual void withdraw(int key) = 0;
     // Who hears an action chosen on a notification.
-    virtual void ListenForActions(std::function<void(int key, Action action)> listener) = 0;
+    virtual void listenForActions(std::function<void(int key, Action action)> listener) = 0;
 };
 
 class Instance {
@@ -285,7 +285,7 @@ public:
     virtual ~Instance() = default;
     // Who hears the arguments of a later start, once this copy has claimed
     // its settings folder.
-    virtual void ListenForStarts(std::function<void(const QStringList&)> listener) = 0;
+    virtual void listenForStarts(std::function<void(const QStringList&)> listener) = 0;
 };
 
 class Session {
@@ -297,7 +297,7 @@ public:
     // end ends the run as a close from the system does: a request to end
     // (SIGTERM), the terminal closed (SIGHUP) or interrupted (SIGINT).
     // Empty functions stop the listening.
-    virtual void ListenForEnd(std::function<void()> save, std::function<void()> end) = 0;
+    virtual void listenForEnd(std::function<void()> save, std::function<void()> end) = 0;
 };
 
 class Power {
@@ -306,14 +306,14 @@ public:
     // Who hears the machine going to sleep (true) and waking (false). The
     // sleep waits, a moment at most, until the listener has returned from
     // hearing it. Where the system tells nothing (no logind), nothing comes.
-    virtual void ListenForSleep(std::function<void(bool sleeping)> listener) = 0;
+    virtual void listenForSleep(std::function<void(bool sleeping)> listener) = 0;
     // While an alert rings, the screen stays on and the machine awake.
-    virtual void KeepAwake(bool awake) = 0;
+    virtual void keepAwake(bool awake) = 0;
     // Asks the system to wake the machine from a sleep at that moment of
     // the wall clock (milliseconds since the epoch; 0 for no moment), where
     // it lets a user program do so. answer hears whether it will: at once,
     // or once the desktop has answered.
-    virtual void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) = 0;
+    virtual void wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) = 0;
 };
 
 class Autostart {
@@ -330,10 +330,10 @@ public:
     virtual ~Autostart() = default;
     // Whether the desktop starts the program with the session: an XDG
     // autostart entry of the user's that no desktop is told to skip.
-    virtual bool StartsWithDesktop() const = 0;
+    virtual bool startsWithDesktop() const = 0;
     // Writes the program's own entry, which starts it in the background, or
     // removes it.
-    virtual Change SetStartsWithDesktop(bool on) = 0;
+    virtual Change setStartsWithDesktop(bool on) = 0;
 };
 
 // Everything the program uses, handed to the main window at creation.
@@ -374,7 +374,7 @@ class Desktop : public Clock,
                 public Power,
                 public Autostart {
 public:
-    Platform Interfaces() {
+    Platform interfaces() {
         return {*this, *this, *this, *this, *this, *this, *this, *this,
                 *this, *this, *this, *this, *this, *this, *this, *this};
     }

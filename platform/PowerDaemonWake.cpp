@@ -16,7 +16,7 @@ const QString kDaemonPath = QStringLiteral("/org/kde/Solid/PowerManagement");
 // Where the daemon finds the program at the wake.
 const QString kCallbackPath = QStringLiteral("/org/quorbel/Wake");
 
-QDBusMessage DaemonCall(const QString& method) {
+QDBusMessage daemonCall(const QString& method) {
     return QDBusMessage::createMethodCall(kDaemon, kDaemonPath, kDaemon, method);
 }
 
@@ -25,14 +25,14 @@ QDBusMessage DaemonCall(const QString& method) {
 PowerDaemonWake::PowerDaemonWake(std::function<void()> woke)
     : woke_(std::move(woke)) {}
 
-void PowerDaemonWake::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
+void PowerDaemonWake::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
     if (cookie_ && cookieFor_ == wallMs) {
         answer(true);
         return;
     }
     ++asked_;
     if (cookie_)
-        Clear(*std::exchange(cookie_, std::nullopt));
+        clear(*std::exchange(cookie_, std::nullopt));
     if (wallMs <= 0) {
         answer(true);
         return;
@@ -44,7 +44,7 @@ void PowerDaemonWake::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
     }
     if (!exported_)
         exported_ = bus.registerObject(kCallbackPath, this, QDBusConnection::ExportScriptableSlots);
-    QDBusMessage call = DaemonCall(QStringLiteral("scheduleWakeup"));
+    QDBusMessage call = daemonCall(QStringLiteral("scheduleWakeup"));
     // Whole seconds, rounded up: the daemon may not wake the machine early.
     call << bus.baseService() << QVariant::fromValue(QDBusObjectPath(kCallbackPath))
          << qulonglong((wallMs + 999) / 1000);
@@ -55,7 +55,7 @@ void PowerDaemonWake::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
                 const QDBusPendingReply<uint> reply = *watcher;
                 if (asked != asked_) {
                     if (reply.isValid())
-                        Clear(reply.value());
+                        clear(reply.value());
                     return;
                 }
                 if (reply.isValid()) {
@@ -66,8 +66,8 @@ void PowerDaemonWake::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
             });
 }
 
-void PowerDaemonWake::Clear(uint cookie) {
-    QDBusMessage call = DaemonCall(QStringLiteral("clearWakeup"));
+void PowerDaemonWake::clear(uint cookie) {
+    QDBusMessage call = daemonCall(QStringLiteral("clearWakeup"));
     call << int(cookie);
     QDBusConnection::sessionBus().asyncCall(call);
 }

@@ -21,13 +21,13 @@ public:
     explicit PowerDaemonWake(std::function<void()> woke);
     // Asks for a wake at that moment of the wall clock (0: none), in place
     // of the one asked for before; answer hears whether the daemon agreed.
-    void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer);
+    void wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer);
 
 public slots:
     Q_SCRIPTABLE void wakeupCallback(int cookie);
 
 private:
-    void Clear(uint cookie);
+    void clear(uint cookie);
 
     std::function<void()> woke_;
     // What the daemon answered the last request with, and which request

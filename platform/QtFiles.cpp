@@ -24,7 +24,7 @@
 
 namespace platform {
 
-QString ExecutableFolder() {
+QString executableFolder() {
     // The file behind every link, as the system started it.
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
@@ -38,15 +38,15 @@ namespace {
 // A folder named by the environment counts only when it is absolute, as
 // the XDG base directory rules say: a relative one would land in whatever
 // the current folder is.
-QString AbsoluteFromEnvironment(const char* name) {
+QString absoluteFromEnvironment(const char* name) {
     const QString value = qEnvironmentVariable(name);
     return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
 }
 
 } // namespace
 
-QString HomeFolder() {
-    QString home = AbsoluteFromEnvironment("HOME");
+QString homeFolder() {
+    QString home = absoluteFromEnvironment("HOME");
     if (home.isEmpty()) {
         if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
             home = QFile::decodeName(user->pw_dir);
@@ -54,20 +54,20 @@ QString HomeFolder() {
     return QDir::isAbsolutePath(home) ? home : QString();
 }
 
-QString UserConfigHome() {
-    const QString config = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
+QString userConfigHome() {
+    const QString config = absoluteFromEnvironment("XDG_CONFIG_HOME");
     if (!config.isEmpty())
         return config;
-    const QString home = HomeFolder();
+    const QString home = homeFolder();
     return home.isEmpty() ? QString() : QDir(home).filePath(QStringLiteral(".config"));
 }
 
-QString QtPlatform::ExecutableDir() const {
+QString QtPlatform::executableDir() const {
     return executableDir_;
 }
 
-QString QtPlatform::ConfigHome() const {
-    return UserConfigHome();
+QString QtPlatform::configHome() const {
+    return userConfigHome();
 }
 
 namespace {
@@ -76,7 +76,7 @@ const QByteArray kPartMark = ".new-";
 
 // What a save killed between its link and its rename left beside a file:
 // a part named for a process that no longer runs.
-void RemoveLeftovers(const QByteArray& target) {
+void removeLeftovers(const QByteArray& target) {
     const QFileInfo file(QFile::decodeName(target));
     const QDir folder = file.absoluteDir();
     const QString prefix = file.fileName() + QString::fromLatin1(kPartMark);
@@ -90,7 +90,7 @@ void RemoveLeftovers(const QByteArray& target) {
 
 // A file of the folder's own with no name yet; -1 where the file system
 // has none such.
-int OpenUnnamed(const QByteArray& folder) {
+int openUnnamed(const QByteArray& folder) {
 #ifdef O_TMPFILE
     return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 #else
@@ -101,14 +101,14 @@ int OpenUnnamed(const QByteArray& folder) {
 }
 
 // The name of a part written beside the file, unique to this process.
-QByteArray PartName(const QByteArray& target, int attempt) {
+QByteArray partName(const QByteArray& target, int attempt) {
     return target + kPartMark + QByteArray::number(qint64(::getpid())) + '-' +
            QByteArray::number(attempt);
 }
 
 // The folder's entry to the disk too. The file is in place whatever this
 // says, so it cannot fail the replacement.
-void SyncFolder(const QByteArray& folder) {
+void syncFolder(const QByteArray& folder) {
     const int entry = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (entry >= 0) {
         ::fsync(entry);
@@ -118,7 +118,7 @@ void SyncFolder(const QByteArray& folder) {
 
 } // namespace
 
-bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
+bool QtPlatform::replace(const QString& path, const QByteArray& bytes) {
     // A file is only ever written where it was meant to be, never in
     // whatever the current folder happens to be.
     if (QDir::isRelativePath(path))
@@ -129,16 +129,16 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
     const QString file = resolved.isEmpty() ? path : resolved;
     const QByteArray target = QFile::encodeName(file);
     const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
-    RemoveLeftovers(target);
+    removeLeftovers(target);
 
     // The content is written into a file without a name, so that a program
     // killed meanwhile leaves nothing behind; it is named beside the file,
     // on the same file system, so that the rename replaces it in one step.
-    const int unnamed = OpenUnnamed(folder);
+    const int unnamed = openUnnamed(folder);
     QByteArray part;
     int fd = unnamed;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        part = PartName(target, attempt);
+        part = partName(target, attempt);
         fd = ::open(part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
@@ -153,12 +153,12 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
 
     // Every step is checked: a full disk may show only at the sync, and a
     // network file system only at the close.
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (written && unnamed >= 0) {
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
         written = false;
         for (int attempt = 0; !written && attempt < 100; ++attempt) {
-            part = PartName(target, attempt);
+            part = partName(target, attempt);
             written = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, part.constData(),
                                AT_SYMLINK_FOLLOW) == 0;
             if (!written && errno != EEXIST)
@@ -173,11 +173,11 @@ bool QtPlatform::Replace(const QString& path, const QByteArray& bytes) {
             ::unlink(part.constData());
         return false;
     }
-    SyncFolder(folder);
+    syncFolder(folder);
     return true;
 }
 
-bool QtPlatform::Rename(const QString& from, const QString& to) {
+bool QtPlatform::rename(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     if (QDir::isRelativePath(from) || QDir::isRelativePath(to))
@@ -191,22 +191,22 @@ bool QtPlatform::Rename(const QString& from, const QString& to) {
     return false;
 }
 
-bool QtPlatform::Remove(const QString& path) {
+bool QtPlatform::remove(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     return QDir::isAbsolutePath(path) && (::unlink(name.constData()) == 0 || errno == ENOENT);
 }
 
 namespace {
 
-QString AutostartEntry() {
-    return UserConfigHome() + QStringLiteral("/autostart/quorbel.desktop");
+QString autostartEntry() {
+    return userConfigHome() + QStringLiteral("/autostart/quorbel.desktop");
 }
 
 // Marks an entry as the program's own; any other is the user's.
 const QByteArray kOwnMark = "X-Quorbel-Autostart=true";
 
 // The keys of the entry's [Desktop Entry] group.
-QHash<QByteArray, QByteArray> EntryKeys(const QByteArray& text) {
+QHash<QByteArray, QByteArray> entryKeys(const QByteArray& text) {
     QHash<QByteArray, QByteArray> keys;
     bool inGroup = false;
     for (const QByteArray& line : text.split('\n')) {
@@ -221,7 +221,7 @@ QHash<QByteArray, QByteArray> EntryKeys(const QByteArray& text) {
 
 } // namespace
 
-QByteArray AutostartEntryText(const QByteArray& program) {
+QByteArray autostartEntryText(const QByteArray& program) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     [[maybe_unused]] const QString decoded = utf8.decode(program);
     if (program.isEmpty() || utf8.hasError() ||
@@ -255,20 +255,20 @@ QByteArray AutostartEntryText(const QByteArray& program) {
            kOwnMark + '\n';
 }
 
-bool QtPlatform::StartsWithDesktop() const {
+bool QtPlatform::startsWithDesktop() const {
     QByteArray text;
-    if (ReadWholeFile(AutostartEntry(), text) != FileState::Read)
-        return QFileInfo::exists(AutostartEntry());
+    if (readWholeFile(autostartEntry(), text) != FileState::Read)
+        return QFileInfo::exists(autostartEntry());
     // As a desktop reads it: one it is told to skip starts nothing.
-    const QHash<QByteArray, QByteArray> keys = EntryKeys(text);
+    const QHash<QByteArray, QByteArray> keys = entryKeys(text);
     return keys.value("Hidden") != "true" && keys.value("X-GNOME-Autostart-enabled") != "false";
 }
 
-Autostart::Change QtPlatform::SetStartsWithDesktop(bool on) {
-    const QString entry = AutostartEntry();
+Autostart::Change QtPlatform::setStartsWithDesktop(bool on) {
+    const QString entry = autostartEntry();
     QByteArray old;
     if (QFileInfo(entry).exists() || QFileInfo(entry).isSymLink()) {
-        if (ReadWholeFile(entry, old) != FileState::Read || !old.contains(kOwnMark))
+        if (readWholeFile(entry, old) != FileState::Read || !old.contains(kOwnMark))
             return Change::UsersOwn;
     }
     if (!on)
@@ -277,11 +277,11 @@ Autostart::Change QtPlatform::SetStartsWithDesktop(bool on) {
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
     const QByteArray text =
-        AutostartEntryText(length > 0 ? QByteArray(path, length) : QByteArray());
+        autostartEntryText(length > 0 ? QByteArray(path, length) : QByteArray());
     if (text.isEmpty())
         return Change::Unnameable;
     QDir().mkpath(QFileInfo(entry).absolutePath());
-    return Replace(entry, text) ? Change::Done : Change::Failed;
+    return replace(entry, text) ? Change::Done : Change::Failed;
 }
 
 } // namespace platform

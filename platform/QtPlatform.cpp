@@ -59,7 +59,7 @@ bool windowingSystemSet = false;
 bool waylandSession = false;
 } // namespace
 
-void PrepareEnvironment() {
+void prepareEnvironment() {
     // Each thread (fontconfig's set-up, Qt's X and D-Bus readers) would
     // otherwise get a heap of its own that is never given back, for a
     // program that does almost all its work on one thread.
@@ -98,7 +98,7 @@ QtMessageHandler beforeDisplay = nullptr;
 // there is one.
 QList<std::pair<QtMsgType, QString>>* saidBeforeDisplay = nullptr;
 
-void WhileOpeningDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void whileOpeningDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
         // Qt gives up on the display with an abort and a core dump; this
         // is no crash but a program started where there is no desktop.
@@ -117,7 +117,7 @@ void WhileOpeningDisplay(QtMsgType type, const QMessageLogContext&, const QStrin
 
 DisplayCheck::DisplayCheck() {
     saidBeforeDisplay = new QList<std::pair<QtMsgType, QString>>;
-    beforeDisplay = qInstallMessageHandler(WhileOpeningDisplay);
+    beforeDisplay = qInstallMessageHandler(whileOpeningDisplay);
 }
 
 DisplayCheck::~DisplayCheck() {
@@ -128,15 +128,15 @@ DisplayCheck::~DisplayCheck() {
     delete std::exchange(saidBeforeDisplay, nullptr);
 }
 
-QTime QtPlatform::TimeOfDay() const {
+QTime QtPlatform::timeOfDay() const {
     return QTime::currentTime();
 }
 
-qint64 QtPlatform::WallMs() const {
+qint64 QtPlatform::wallMs() const {
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-QString QtPlatform::BootId() const {
+QString QtPlatform::bootId() const {
     static const QString id = [] {
         QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
         return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed()
@@ -145,7 +145,7 @@ QString QtPlatform::BootId() const {
     return id;
 }
 
-qint64 QtPlatform::SinceBoot() {
+qint64 QtPlatform::sinceBoot() {
     // CLOCK_BOOTTIME goes on while the machine sleeps; the monotonic clock
     // Qt's timers use does not.
     timespec now{};
@@ -157,29 +157,29 @@ qint64 QtPlatform::SinceBoot() {
     return started.elapsed();
 }
 
-void QtPlatform::After(int milliseconds, QObject* context, std::function<void()> then) {
+void QtPlatform::after(int milliseconds, QObject* context, std::function<void()> then) {
     QTimer::singleShot(milliseconds, context, std::move(then));
 }
 
-QPoint QtPlatform::Pos() const {
+QPoint QtPlatform::pos() const {
     return QCursor::pos();
 }
 
-void QtPlatform::SetPos(QPoint pos) {
+void QtPlatform::setPos(QPoint pos) {
     if (!waylandSession)
         QCursor::setPos(pos);
 }
 
-bool QtPlatform::LeftButtonDown() const {
+bool QtPlatform::leftButtonDown() const {
     return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
 }
 
-QRect QtPlatform::Primary() const {
+QRect QtPlatform::primary() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect();
 }
 
-QRect QtPlatform::VirtualDesktop() const {
+QRect QtPlatform::virtualDesktop() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->virtualGeometry() : QRect();
 }
@@ -187,7 +187,7 @@ QRect QtPlatform::VirtualDesktop() const {
 namespace {
 
 // An open question stays above the window just shown or put on top.
-void KeepQuestionAbove(QWidget* window) {
+void keepQuestionAbove(QWidget* window) {
     QWidget* box = QApplication::activeModalWidget();
     if (box && box != window && box->isVisible())
         box->raise();
@@ -196,7 +196,7 @@ void KeepQuestionAbove(QWidget* window) {
 } // namespace
 
 QtPlatform::QtPlatform(std::unique_ptr<SingleInstance> instance)
-    : executableDir_(ExecutableFolder())
+    : executableDir_(executableFolder())
     , instance_(std::move(instance))
     , activation_(QGuiApplication::desktopFileName()) {
     // The display's connection has read them by now.
@@ -206,38 +206,38 @@ QtPlatform::QtPlatform(std::unique_ptr<SingleInstance> instance)
         qunsetenv("QT_QPA_PLATFORM");
     if (instance_)
         instance_->onActivationToken = [this](const QByteArray& token) {
-            activation_.Offer(token);
+            activation_.offer(token);
         };
 }
 
 QtPlatform::~QtPlatform() {
     // A start from now on is the running copy, whatever the end still does.
     if (instance_)
-        instance_->Release();
-    ListenForEnd({}, {});
+        instance_->release();
+    listenForEnd({}, {});
     delete endWatch_;
     delete clockSetWatch_;
     if (clockSetTimer_ >= 0)
         ::close(clockSetTimer_);
     if (notifications_)
-        notifications_->WithdrawAllNow();
+        notifications_->withdrawAllNow();
     delete notifications_;
     delete trayIcon_;
-    CloseSound();
+    closeSound();
     for (const int handle : std::as_const(ending_))
         ::close(handle);
 }
 
-void QtPlatform::ListenForStarts(std::function<void(const QStringList&)> listener) {
+void QtPlatform::listenForStarts(std::function<void(const QStringList&)> listener) {
     if (instance_)
-        instance_->Listen(std::move(listener));
+        instance_->listen(std::move(listener));
 }
 
-int QtPlatform::Width(const QFont& font, const QString& text) const {
+int QtPlatform::width(const QFont& font, const QString& text) const {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-void QtPlatform::LoadFonts(bool bitmapFaces) {
+void QtPlatform::loadFonts(bool bitmapFaces) {
     if (fontsLoaded_)
         return;
     fontsLoaded_ = true;
@@ -268,7 +268,7 @@ namespace {
 // The stay-on-top state the program wants for a window, whatever it has now.
 const char* const kOnTop = "quorbelOnTop";
 
-void ApplyStayOnTop(QWidget* window, bool onTop) {
+void applyStayOnTop(QWidget* window, bool onTop) {
     // setWindowFlag() would re-create and hide the native window; changing
     // the flags on the live QWindow keeps it mapped where it is.
     Qt::WindowFlags flags = window->windowFlags();
@@ -298,7 +298,7 @@ protected:
             handle->removeEventFilter(this);
             deleteLater();
             QTimer::singleShot(0, window_, [window = window_] {
-                ApplyStayOnTop(window, window->property(kOnTop).toBool());
+                applyStayOnTop(window, window->property(kOnTop).toBool());
             });
         }
         return false;
@@ -309,36 +309,36 @@ private:
 };
 
 // Before a hidden window is shown: mapped without the state.
-bool HoldBackOnTop(QWidget* window) {
+bool holdBackOnTop(QWidget* window) {
     if (!window->isHidden() || !window->property(kOnTop).toBool())
         return false;
-    ApplyStayOnTop(window, false);
+    applyStayOnTop(window, false);
     return true;
 }
 
 // Once for a window, however many ask before it is on screen.
-void OnTopOnceOnScreen(QWidget* window) {
+void onTopOnceOnScreen(QWidget* window) {
     if (window->windowHandle() &&
         !window->findChild<QObject*>(QLatin1String(OnTopOnceExposed::kName),
                                      Qt::FindDirectChildrenOnly))
         new OnTopOnceExposed(window);
 }
 
-void GiveBackOnTop(QWidget* window, bool heldBack) {
+void giveBackOnTop(QWidget* window, bool heldBack) {
     if (heldBack)
-        OnTopOnceOnScreen(window);
+        onTopOnceOnScreen(window);
 }
 
 } // namespace
 
-void QtPlatform::SetStayOnTop(QWidget* window, bool onTop) {
+void QtPlatform::setStayOnTop(QWidget* window, bool onTop) {
     window->setProperty(kOnTop, onTop);
     QWindow* handle = window->windowHandle();
     const bool waiting = onTop && window->isVisible() && handle && !handle->isExposed();
-    ApplyStayOnTop(window, onTop && !waiting);
+    applyStayOnTop(window, onTop && !waiting);
     if (waiting)
-        OnTopOnceOnScreen(window);
-    KeepQuestionAbove(window);
+        onTopOnceOnScreen(window);
+    keepQuestionAbove(window);
 }
 
 namespace {
@@ -386,18 +386,18 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseMove &&
             static_cast<QMouseEvent*>(event)->buttons().testFlag(Qt::LeftButton)) {
-            Finish();
+            finish();
             QWindow* handle = window_->windowHandle();
             if (!handle || !handle->startSystemMove())
                 new MoveTracker(window_);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            Finish();
+            finish();
         }
         return false;
     }
 
 private:
-    void Finish() {
+    void finish() {
         qApp->removeEventFilter(this);
         deleteLater();
     }
@@ -407,41 +407,41 @@ private:
 
 } // namespace
 
-void QtPlatform::Show(QWidget* window) {
-    const bool heldBack = HoldBackOnTop(window);
+void QtPlatform::show(QWidget* window) {
+    const bool heldBack = holdBackOnTop(window);
     // showNormal(), not show(): a window minimised from the task bar counts
     // as shown, and only leaving the minimised state brings it back.
     window->showNormal();
-    GiveBackOnTop(window, heldBack);
-    KeepQuestionAbove(window);
+    giveBackOnTop(window, heldBack);
+    keepQuestionAbove(window);
 }
 
-void QtPlatform::Raise(QWidget* window) {
+void QtPlatform::raise(QWidget* window) {
     const bool hidden = window->isHidden();
-    const bool heldBack = HoldBackOnTop(window);
+    const bool heldBack = holdBackOnTop(window);
     window->showNormal();
-    GiveBackOnTop(window, heldBack);
+    giveBackOnTop(window, heldBack);
     window->raise();
     // On X11 this asks the window manager to activate the window.
-    if (WaylandActivation::Native())
-        activation_.Activate(window->windowHandle(), hidden);
+    if (WaylandActivation::native())
+        activation_.activate(window->windowHandle(), hidden);
     else
         window->activateWindow();
-    KeepQuestionAbove(window);
+    keepQuestionAbove(window);
 }
 
-void QtPlatform::Alert(QWidget* window) {
+void QtPlatform::alert(QWidget* window) {
     const bool hidden = window->isHidden();
-    Show(window);
-    if (WaylandActivation::Native())
-        activation_.Activate(window->windowHandle(), hidden);
+    show(window);
+    if (WaylandActivation::native())
+        activation_.activate(window->windowHandle(), hidden);
 }
 
-void QtPlatform::StartMove(QWidget* window) {
+void QtPlatform::startMove(QWidget* window) {
     new MoveStarter(window);
 }
 
-bool QtPlatform::Add(const QIcon& icon, const QString& tip) {
+bool QtPlatform::add(const QIcon& icon, const QString& tip) {
     if (!trayIcon_) {
         trayIcon_ = new QSystemTrayIcon;
         QObject::connect(trayIcon_, &QSystemTrayIcon::activated, trayIcon_,
@@ -479,7 +479,7 @@ bool QtPlatform::Add(const QIcon& icon, const QString& tip) {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void QtPlatform::Modify(const QIcon& icon, const QString& tip) {
+void QtPlatform::modify(const QIcon& icon, const QString& tip) {
     if (!trayIcon_)
         return;
     // Qt draws the icon again, and tells a panel, at every call: a new tip
@@ -495,7 +495,7 @@ void QtPlatform::Delete() {
         trayIcon_->hide();
 }
 
-void QtPlatform::Notify(int key, const Notice& notice) {
+void QtPlatform::notify(int key, const Notice& notice) {
     // Made at the first alert: most runs never need the session bus.
     if (!notifications_) {
         notifications_ = new DesktopNotifications(QGuiApplication::desktopFileName());
@@ -504,28 +504,28 @@ void QtPlatform::Notify(int key, const Notice& notice) {
                 actionListener_(acted, action);
         };
         notifications_->onActivationToken = [this](const QByteArray& token) {
-            activation_.Offer(token);
+            activation_.offer(token);
         };
     }
-    notifications_->Notify(key, notice);
+    notifications_->notify(key, notice);
 }
 
-void QtPlatform::Withdraw(int key) {
+void QtPlatform::withdraw(int key) {
     if (notifications_)
-        notifications_->Withdraw(key);
+        notifications_->withdraw(key);
 }
 
-void QtPlatform::ListenForActions(std::function<void(int key, Action action)> listener) {
+void QtPlatform::listenForActions(std::function<void(int key, Action action)> listener) {
     actionListener_ = std::move(listener);
 }
 
-void QtPlatform::SetMenu(QMenu* menu) {
+void QtPlatform::setMenu(QMenu* menu) {
     trayMenu_ = menu;
     if (trayIcon_)
         trayIcon_->setContextMenu(menu);
 }
 
-void QtPlatform::Listen(Listener listener) {
+void QtPlatform::listen(Listener listener) {
     trayListener_ = std::move(listener);
 }
 

@@ -24,14 +24,14 @@ namespace platform {
 
 // Call before the application object exists: settles which windowing
 // system the program runs on.
-void PrepareEnvironment();
+void prepareEnvironment();
 // The folder of the running program behind every link, the user's home,
 // and where the user's programs keep their settings ($XDG_CONFIG_HOME, or
 // ~/.config); none needs the application object. A folder the environment
 // names counts only when it is absolute.
-QString ExecutableFolder();
-QString HomeFolder();
-QString UserConfigHome();
+QString executableFolder();
+QString homeFolder();
+QString userConfigHome();
 
 // Opens the display as the application object does, or ends the program
 // with one clear line when there is none to open.
@@ -44,7 +44,7 @@ public:
 // The autostart entry that starts the program at that path in the
 // background, quoted as the Desktop Entry rules quote an argument; empty
 // when no entry can hold the path.
-QByteArray AutostartEntryText(const QByteArray& program);
+QByteArray autostartEntryText(const QByteArray& program);
 
 class QtPlatform final : public Desktop {
 public:
@@ -55,71 +55,71 @@ public:
     QtPlatform& operator=(const QtPlatform&) = delete;
     ~QtPlatform() override;
 
-    QTime TimeOfDay() const override;
-    qint64 WallMs() const override;
-    QString BootId() const override;
-    qint64 SinceBoot() override;
-    void After(int milliseconds, QObject* context, std::function<void()> then) override;
-    void ListenForClockSet(std::function<void()> set) override;
+    QTime timeOfDay() const override;
+    qint64 wallMs() const override;
+    QString bootId() const override;
+    qint64 sinceBoot() override;
+    void after(int milliseconds, QObject* context, std::function<void()> then) override;
+    void listenForClockSet(std::function<void()> set) override;
 
-    QPoint Pos() const override;
-    void SetPos(QPoint pos) override;
-    bool LeftButtonDown() const override;
+    QPoint pos() const override;
+    void setPos(QPoint pos) override;
+    bool leftButtonDown() const override;
 
-    QRect Primary() const override;
-    QRect VirtualDesktop() const override;
+    QRect primary() const override;
+    QRect virtualDesktop() const override;
 
-    Answer Ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
-    void Tell(const QString& title, const QString& text) override;
+    Answer ask(Kind kind, const QString& title, const QString& text, Button pointer) override;
+    void tell(const QString& title, const QString& text) override;
 
-    QString ExecutableDir() const override;
-    QString ConfigHome() const override;
-    bool Replace(const QString& path, const QByteArray& bytes) override;
-    bool Rename(const QString& from, const QString& to) override;
-    bool Remove(const QString& path) override;
+    QString executableDir() const override;
+    QString configHome() const override;
+    bool replace(const QString& path, const QByteArray& bytes) override;
+    bool rename(const QString& from, const QString& to) override;
+    bool remove(const QString& path) override;
 
-    int Width(const QFont& font, const QString& text) const override;
-    void LoadFonts(bool bitmapFaces) override;
+    int width(const QFont& font, const QString& text) const override;
+    void loadFonts(bool bitmapFaces) override;
 
-    void SetStayOnTop(QWidget* window, bool onTop) override;
-    void StartMove(QWidget* window) override;
-    void Show(QWidget* window) override;
-    void Raise(QWidget* window) override;
-    void Alert(QWidget* window) override;
+    void setStayOnTop(QWidget* window, bool onTop) override;
+    void startMove(QWidget* window) override;
+    void show(QWidget* window) override;
+    void raise(QWidget* window) override;
+    void alert(QWidget* window) override;
 
-    void Play(const QString& path) override;
-    void PlayTone(const Tone& tone, std::function<void()> unplayable) override;
-    void StopTone(Channel channel) override;
-    QString ThemeSoundFile(const QString& name) override;
+    void play(const QString& path) override;
+    void playTone(const Tone& tone, std::function<void()> unplayable) override;
+    void stopTone(Channel channel) override;
+    QString themeSoundFile(const QString& name) override;
 
-    bool Add(const QIcon& icon, const QString& tip) override;
-    void Modify(const QIcon& icon, const QString& tip) override;
+    bool add(const QIcon& icon, const QString& tip) override;
+    void modify(const QIcon& icon, const QString& tip) override;
     void Delete() override;
-    void SetMenu(QMenu* menu) override;
-    void Listen(Listener listener) override;
+    void setMenu(QMenu* menu) override;
+    void listen(Listener listener) override;
 
-    QList<RunningProcess> Snapshot() override;
-    qint64 Self() override;
-    void Terminate(qint64 pid) override;
-    void Kill(qint64 pid) override;
+    QList<RunningProcess> snapshot() override;
+    qint64 self() override;
+    void terminate(qint64 pid) override;
+    void kill(qint64 pid) override;
 
-    Launchable Find(const QString& file) override;
-    void Open(const QString& path) override;
+    Launchable find(const QString& file) override;
+    void open(const QString& path) override;
 
-    void ListenForEnd(std::function<void()> save, std::function<void()> end) override;
+    void listenForEnd(std::function<void()> save, std::function<void()> end) override;
 
-    void ListenForStarts(std::function<void(const QStringList&)> listener) override;
+    void listenForStarts(std::function<void(const QStringList&)> listener) override;
 
-    void Notify(int key, const Notice& notice) override;
-    void Withdraw(int key) override;
-    void ListenForActions(std::function<void(int key, Action action)> listener) override;
+    void notify(int key, const Notice& notice) override;
+    void withdraw(int key) override;
+    void listenForActions(std::function<void(int key, Action action)> listener) override;
 
-    void ListenForSleep(std::function<void(bool sleeping)> listener) override;
-    void KeepAwake(bool awake) override;
-    void WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) override;
+    void listenForSleep(std::function<void(bool sleeping)> listener) override;
+    void keepAwake(bool awake) override;
+    void wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) override;
 
-    bool StartsWithDesktop() const override;
-    Change SetStartsWithDesktop(bool on) override;
+    bool startsWithDesktop() const override;
+    Change setStartsWithDesktop(bool on) override;
 
 private:
     // Found once, at start: a folder renamed or deleted while the program
@@ -128,12 +128,12 @@ private:
 
     // Hears the signals that end the program, the display's loss and the
     // session's logout; set up at the first listener.
-    void WatchForEnd();
+    void watchForEnd();
     // SIGTERM, SIGHUP and SIGINT.
-    void WatchEndSignals();
+    void watchEndSignals();
     // The display's loss ends the program through exit(): what must
     // survive is saved there.
-    static void AtExit();
+    static void atExit();
 
     std::function<void()> saveListener_;
     std::function<void()> endListener_;
@@ -153,14 +153,14 @@ private:
     // Where it is not: the desktop's power daemon, asked at the first moment.
     std::unique_ptr<PowerDaemonWake> daemonWake_;
     LogindPower& Power();
-    bool ArmWakeTimer(qint64 wallMs);
+    bool armWakeTimer(qint64 wallMs);
 
     // A kernel timer that the wall clock's setting cancels; -1 until the
     // first listener.
     int clockSetTimer_ = -1;
     QObject* clockSetWatch_ = nullptr;
     std::function<void()> clockSet_;
-    void ArmClockSetTimer();
+    void armClockSetTimer();
 
     bool fontsLoaded_ = false;
     // Qt speaks StatusNotifierItem or the XEmbed tray, whichever the
@@ -178,7 +178,7 @@ private:
     SoundService* sound_ = nullptr;
     // The alert's channel and the cue's, made at their first tone.
     std::unique_ptr<TonePlayer> tones_[2];
-    void CloseSound();
+    void closeSound();
 };
 
 } // namespace platform

@@ -22,34 +22,34 @@ namespace platform {
 
 namespace {
 
-QByteArray ProcFile(qint64 pid, const char* name) {
+QByteArray procFile(qint64 pid, const char* name) {
     QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The fields of /proc/PID/stat after the name, which may hold anything:
 // the state first, then the parent, the group and the session.
-QList<QByteArray> StatOf(qint64 pid) {
-    const QByteArray stat = ProcFile(pid, "stat");
+QList<QByteArray> statOf(qint64 pid) {
+    const QByteArray stat = procFile(pid, "stat");
     const qsizetype close = stat.lastIndexOf(')');
     return close > 0 ? stat.mid(close + 2).split(' ') : QList<QByteArray>();
 }
 
 // A process that has ended but not been reaped still has an entry.
-bool IsRunning(const QList<QByteArray>& stat) {
+bool isRunning(const QList<QByteArray>& stat) {
     return !stat.isEmpty() && stat[0] != "Z";
 }
 
-bool IsRunning(qint64 pid) {
-    return IsRunning(StatOf(pid));
+bool isRunning(qint64 pid) {
+    return isRunning(statOf(pid));
 }
 
 // As the system decides it for a signal: the user's real or effective id
 // is the process's real or saved one, or the user is root.
-bool MayEnd(qint64 pid) {
+bool mayEnd(qint64 pid) {
     if (::geteuid() == 0)
         return true;
-    for (const QByteArray& line : ProcFile(pid, "status").split('\n')) {
+    for (const QByteArray& line : procFile(pid, "status").split('\n')) {
         if (!line.startsWith("Uid:"))
             continue;
         const QList<QByteArray> ids = line.mid(4).simplified().split(' ');
@@ -62,7 +62,7 @@ bool MayEnd(qint64 pid) {
     return false;
 }
 
-QString ProcLink(qint64 pid, const char* name) {
+QString procLink(qint64 pid, const char* name) {
     char target[4096];
     const QByteArray link = QByteArrayLiteral("/proc/") + QByteArray::number(pid) + '/' + name;
     const ssize_t length = ::readlink(link.constData(), target, sizeof target);
@@ -77,14 +77,14 @@ QString ProcLink(qint64 pid, const char* name) {
 
 // An interpreter's script: the first argument after the options that names
 // a file, found from the process's own folder.
-QString ScriptOf(qint64 pid, const QList<QByteArray>& arguments) {
+QString scriptOf(qint64 pid, const QList<QByteArray>& arguments) {
     QString folder;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i].isEmpty() || arguments[i].startsWith('-'))
             continue;
         const QString argument = QFile::decodeName(arguments[i]);
         if (!argument.startsWith(u'/') && folder.isEmpty())
-            folder = ProcLink(pid, "cwd");
+            folder = procLink(pid, "cwd");
         const QFileInfo file(QDir(folder).filePath(argument));
         if (file.isFile())
             return file.absoluteFilePath();
@@ -95,13 +95,13 @@ QString ScriptOf(qint64 pid, const QList<QByteArray>& arguments) {
 // Field 22 of /proc/PID/stat, counted from the state, which is field 3.
 constexpr int kStartTimeField = 22 - 3;
 
-qint64 StartTimeOf(qint64 pid) {
-    return StatOf(pid).value(kStartTimeField).toLongLong();
+qint64 startTimeOf(qint64 pid) {
+    return statOf(pid).value(kStartTimeField).toLongLong();
 }
 
 // A handle that names one process for as long as it is open, never a later
 // one with the same number; -1 where the system has none.
-int OpenProcessHandle(qint64 pid) {
+int openProcessHandle(qint64 pid) {
 #ifdef SYS_pidfd_open
     return int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
 #else
@@ -110,12 +110,12 @@ int OpenProcessHandle(qint64 pid) {
 #endif
 }
 
-void CloseProcessHandle(int handle) {
+void closeProcessHandle(int handle) {
     if (handle >= 0)
         ::close(handle);
 }
 
-void Signal(qint64 pid, int handle, int number) {
+void signal(qint64 pid, int handle, int number) {
 #ifdef SYS_pidfd_send_signal
     if (handle >= 0) {
         ::syscall(SYS_pidfd_send_signal, handle, number, nullptr, 0);
@@ -128,7 +128,7 @@ void Signal(qint64 pid, int handle, int number) {
 
 } // namespace
 
-QList<RunningProcess> QtPlatform::Snapshot() {
+QList<RunningProcess> QtPlatform::snapshot() {
     QList<qint64> pids;
     QDirIterator entries(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
@@ -140,61 +140,61 @@ QList<RunningProcess> QtPlatform::Snapshot() {
     std::sort(pids.begin(), pids.end());
     QList<RunningProcess> table;
     for (qint64 pid : pids) {
-        const QList<QByteArray> stat = StatOf(pid);
-        if (!IsRunning(stat))
+        const QList<QByteArray> stat = statOf(pid);
+        if (!isRunning(stat))
             continue;
         RunningProcess process;
         process.pid = pid;
         process.parent = stat.value(1).toLongLong();
         process.session = stat.value(3).toLongLong();
         process.started = stat.value(kStartTimeField).toLongLong();
-        process.mayEnd = MayEnd(pid);
-        process.executable = ProcLink(pid, "exe");
-        const QList<QByteArray> arguments = ProcFile(pid, "cmdline").split('\0');
+        process.mayEnd = mayEnd(pid);
+        process.executable = procLink(pid, "exe");
+        const QList<QByteArray> arguments = procFile(pid, "cmdline").split('\0');
         process.firstArgument = QFile::decodeName(arguments.value(0));
-        process.script = ScriptOf(pid, arguments);
+        process.script = scriptOf(pid, arguments);
         table.append(process);
     }
     lastSnapshot_ = table;
     return table;
 }
 
-qint64 QtPlatform::Self() {
+qint64 QtPlatform::self() {
     return QCoreApplication::applicationPid();
 }
 
-void QtPlatform::Terminate(qint64 pid) {
+void QtPlatform::terminate(qint64 pid) {
     // The process of the snapshot, and no other that took its number
     // since: its handle is taken first, then its start time compared.
     const auto snapshot = std::find_if(lastSnapshot_.cbegin(), lastSnapshot_.cend(),
                                        [pid](const RunningProcess& p) { return p.pid == pid; });
     if (snapshot == lastSnapshot_.cend())
         return;
-    const int handle = OpenProcessHandle(pid);
-    if (StartTimeOf(pid) != snapshot->started) {
-        CloseProcessHandle(handle);
+    const int handle = openProcessHandle(pid);
+    if (startTimeOf(pid) != snapshot->started) {
+        closeProcessHandle(handle);
         return;
     }
     ending_.insert(pid, handle);
-    Signal(pid, handle, SIGTERM);
+    signal(pid, handle, SIGTERM);
 }
 
-void QtPlatform::Kill(qint64 pid) {
+void QtPlatform::kill(qint64 pid) {
     // Through the handle taken at the request to end: a process that has
     // gone meanwhile is gone for the handle too, whoever has its number now.
     if (!ending_.contains(pid))
         return;
     const int handle = ending_.take(pid);
-    if (handle >= 0 || IsRunning(pid))
-        Signal(pid, handle, SIGKILL);
-    CloseProcessHandle(handle);
+    if (handle >= 0 || isRunning(pid))
+        signal(pid, handle, SIGKILL);
+    closeProcessHandle(handle);
 }
 
 namespace {
 
 // A program is a file with the run bit that starts as one: an ELF binary
 // or a script with "#!". A text file with the run bit is a document.
-QByteArray ProgramHead(const QFileInfo& file) {
+QByteArray programHead(const QFileInfo& file) {
     if (!file.isFile() || !file.isExecutable())
         return {};
     QFile content(file.absoluteFilePath());
@@ -210,7 +210,7 @@ QByteArray ProgramHead(const QFileInfo& file) {
 
 // The program a "#!" line runs, behind its links; through env, the
 // program env looks up on PATH.
-QString InterpreterOf(const QByteArray& head) {
+QString interpreterOf(const QByteArray& head) {
     if (!head.startsWith("#!"))
         return {};
     const QList<QByteArray> words = head.mid(2).simplified().split(' ');
@@ -228,7 +228,7 @@ QString InterpreterOf(const QByteArray& head) {
 
 // The system would start the file: a regular file the user may run, on a
 // file system that lets programs run.
-bool MayRun(const QString& path) {
+bool mayRun(const QString& path) {
     if (path.isEmpty())
         return false;
     const QByteArray name = QFile::encodeName(path);
@@ -241,7 +241,7 @@ bool MayRun(const QString& path) {
 
 } // namespace
 
-Launchable QtPlatform::Find(const QString& file) {
+Launchable QtPlatform::find(const QString& file) {
     // A name without a folder is looked up as a shell or launcher would;
     // every other is made absolute, so that nothing reaches a program as
     // an option.
@@ -254,12 +254,12 @@ Launchable QtPlatform::Find(const QString& file) {
     found.path = path;
     if (info.isSymLink())
         found.target = info.canonicalFilePath();
-    const QByteArray head = ProgramHead(info);
+    const QByteArray head = programHead(info);
     if (!head.isEmpty()) {
         // A program the system would refuse to start is no program to end
         // a running copy of.
-        found.interpreter = InterpreterOf(head);
-        if (!MayRun(path) || (head.startsWith("#!") && !MayRun(found.interpreter)))
+        found.interpreter = interpreterOf(head);
+        if (!mayRun(path) || (head.startsWith("#!") && !mayRun(found.interpreter)))
             return {};
     } else if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
         return {};
@@ -267,12 +267,12 @@ Launchable QtPlatform::Find(const QString& file) {
     return found;
 }
 
-void QtPlatform::Open(const QString& path) {
+void QtPlatform::open(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return;
     // Never through a shell: no file name can run a command of its own.
-    if (!ProgramHead(info).isEmpty())
+    if (!programHead(info).isEmpty())
         QProcess::startDetached(info.absoluteFilePath(), {});
     else
         QProcess::startDetached(QStringLiteral("xdg-open"), {info.absoluteFilePath()});

@@ -30,7 +30,7 @@ constexpr int kEndSignals[] = {SIGTERM, SIGHUP, SIGINT};
 // more than write a byte.
 int endSignalPipe[2] = {-1, -1};
 
-void OnEndSignal(int number) {
+void onEndSignal(int number) {
     const int saved = errno;
     const char byte = char(number);
     [[maybe_unused]] const ssize_t written = ::write(endSignalPipe[1], &byte, 1);
@@ -39,7 +39,7 @@ void OnEndSignal(int number) {
 
 } // namespace
 
-void QtPlatform::AtExit() {
+void QtPlatform::atExit() {
     QtPlatform* platform = std::exchange(listeningAtExit, nullptr);
     if (!platform)
         return;
@@ -48,10 +48,10 @@ void QtPlatform::AtExit() {
     if (platform->saveListener_)
         platform->saveListener_();
     if (platform->notifications_)
-        platform->notifications_->WithdrawAllNow(true);
+        platform->notifications_->withdrawAllNow(true);
 }
 
-void QtPlatform::ListenForEnd(std::function<void()> save, std::function<void()> end) {
+void QtPlatform::listenForEnd(std::function<void()> save, std::function<void()> end) {
     saveListener_ = std::move(save);
     endListener_ = std::move(end);
     if (!saveListener_ && !endListener_) {
@@ -61,12 +61,12 @@ void QtPlatform::ListenForEnd(std::function<void()> save, std::function<void()> 
     }
     listeningAtExit = this;
     if (!endWatch_)
-        WatchForEnd();
+        watchForEnd();
 }
 
-void QtPlatform::WatchForEnd() {
+void QtPlatform::watchForEnd() {
     endWatch_ = new QObject;
-    std::atexit(AtExit);
+    std::atexit(atExit);
 #if QT_CONFIG(sessionmanager)
     // The session logs out: everything is written now, and the session
     // manager ends the program next.
@@ -75,10 +75,10 @@ void QtPlatform::WatchForEnd() {
             saveListener_();
     });
 #endif
-    WatchEndSignals();
+    watchEndSignals();
 }
 
-void QtPlatform::WatchEndSignals() {
+void QtPlatform::watchEndSignals() {
     if (::pipe2(endSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(endSignalPipe[0], QSocketNotifier::Read, endWatch_);
@@ -89,12 +89,12 @@ void QtPlatform::WatchEndSignals() {
         // A question open now would hold the end, and its save, for as
         // long as no one answers it. Later signals come here too: the save
         // the first one asked for is never skipped.
-        QuestionBox::AnswerAllByDefault();
+        QuestionBox::answerAllByDefault();
         if (endListener_)
             endListener_();
     });
     struct sigaction action {};
-    action.sa_handler = OnEndSignal;
+    action.sa_handler = onEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int number : kEndSignals) {
@@ -112,25 +112,25 @@ LogindPower& QtPlatform::Power() {
     return *power_;
 }
 
-void QtPlatform::ListenForSleep(std::function<void(bool sleeping)> listener) {
-    Power().Listen(std::move(listener));
+void QtPlatform::listenForSleep(std::function<void(bool sleeping)> listener) {
+    Power().listen(std::move(listener));
 }
 
-void QtPlatform::KeepAwake(bool awake) {
-    Power().KeepAwake(awake);
+void QtPlatform::keepAwake(bool awake) {
+    Power().keepAwake(awake);
 }
 
-void QtPlatform::WakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
-    if (ArmWakeTimer(wallMs) || (wallMs <= 0 && !daemonWake_)) {
+void QtPlatform::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
+    if (armWakeTimer(wallMs) || (wallMs <= 0 && !daemonWake_)) {
         answer(true);
         return;
     }
     if (!daemonWake_)
-        daemonWake_ = std::make_unique<PowerDaemonWake>([this] { Power().Woke(); });
-    daemonWake_->WakeAt(wallMs, std::move(answer));
+        daemonWake_ = std::make_unique<PowerDaemonWake>([this] { Power().woke(); });
+    daemonWake_->wakeAt(wallMs, std::move(answer));
 }
 
-bool QtPlatform::ArmWakeTimer(qint64 wallMs) {
+bool QtPlatform::armWakeTimer(qint64 wallMs) {
     // A timer on the real-time alarm clock wakes a sleeping machine; the
     // kernel grants one to a program with the wake-alarm capability, which
     // newer systemd gives the local session.
@@ -146,7 +146,7 @@ bool QtPlatform::ArmWakeTimer(qint64 wallMs) {
     return ::timerfd_settime(wakeTimer_, TFD_TIMER_ABSTIME, &when, nullptr) == 0;
 }
 
-void QtPlatform::ListenForClockSet(std::function<void()> set) {
+void QtPlatform::listenForClockSet(std::function<void()> set) {
     clockSet_ = std::move(set);
     if (!clockSet_ || clockSetTimer_ >= 0)
         return;
@@ -155,19 +155,19 @@ void QtPlatform::ListenForClockSet(std::function<void()> set) {
     clockSetTimer_ = ::timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK);
     if (clockSetTimer_ < 0)
         return;
-    ArmClockSetTimer();
+    armClockSetTimer();
     auto* watch = new QSocketNotifier(clockSetTimer_, QSocketNotifier::Read);
     clockSetWatch_ = watch;
     QObject::connect(watch, &QSocketNotifier::activated, watch, [this] {
         uint64_t expired = 0;
         const bool set = ::read(clockSetTimer_, &expired, sizeof expired) < 0 && errno == ECANCELED;
-        ArmClockSetTimer();
+        armClockSetTimer();
         if (set && clockSet_)
             clockSet_();
     });
 }
 
-void QtPlatform::ArmClockSetTimer() {
+void QtPlatform::armClockSetTimer() {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     itimerspec far{};

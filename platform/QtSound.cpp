@@ -42,18 +42,18 @@ struct QtPlatform::SoundService {
     };
     static constexpr uint32_t kSoundId = 1;
     std::shared_ptr<State> state = std::make_shared<State>();
-    std::thread thread{[state = state] { Run(*state); }};
+    std::thread thread{[state = state] { run(*state); }};
 
-    static void Run(State& state) {
+    static void run(State& state) {
         QLibrary library{QStringLiteral("canberra"), 0};
         decltype(&ca_context_create) create = nullptr;
         decltype(&ca_context_destroy) destroy = nullptr;
         decltype(&ca_context_cancel) cancel = nullptr;
         decltype(&ca_context_play) play = nullptr;
-        Resolve(library, create, "ca_context_create");
-        Resolve(library, destroy, "ca_context_destroy");
-        Resolve(library, cancel, "ca_context_cancel");
-        Resolve(library, play, "ca_context_play");
+        resolve(library, create, "ca_context_create");
+        resolve(library, destroy, "ca_context_destroy");
+        resolve(library, cancel, "ca_context_cancel");
+        resolve(library, play, "ca_context_play");
         ca_context* context = nullptr;
         if (!create || !destroy || !cancel || !play || create(&context) != CA_SUCCESS)
             context = nullptr;
@@ -87,7 +87,7 @@ struct QtPlatform::SoundService {
         state.done = true;
     }
 
-    void Play(int fd) {
+    void play(int fd) {
         std::lock_guard lock(state->mutex);
         if (state->next && *state->next >= 0)
             ::close(*state->next);
@@ -115,11 +115,11 @@ struct QtPlatform::SoundService {
     }
 };
 
-void QtPlatform::CloseSound() {
+void QtPlatform::closeSound() {
     delete std::exchange(sound_, nullptr);
 }
 
-void QtPlatform::Play(const QString& path) {
+void QtPlatform::play(const QString& path) {
     if (!sound_)
         sound_ = new SoundService;
     // Opened without waiting, and played only as the regular file it is
@@ -132,17 +132,17 @@ void QtPlatform::Play(const QString& path) {
         ::close(fd);
         fd = -1;
     }
-    sound_->Play(fd);
+    sound_->play(fd);
 }
 
-void QtPlatform::PlayTone(const Tone& tone, std::function<void()> unplayable) {
+void QtPlatform::playTone(const Tone& tone, std::function<void()> unplayable) {
     std::unique_ptr<TonePlayer>& player = tones_[int(tone.channel)];
     if (!player)
         player = std::make_unique<TonePlayer>();
-    player->Play(tone, std::move(unplayable));
+    player->play(tone, std::move(unplayable));
 }
 
-QString QtPlatform::ThemeSoundFile(const QString& name) {
+QString QtPlatform::themeSoundFile(const QString& name) {
     // The freedesktop theme, which every sound theme falls back on, in the
     // user's data folder first, then the system's; its stereo sounds.
     for (const QString& folder : QStandardPaths::locateAll(
@@ -157,9 +157,9 @@ QString QtPlatform::ThemeSoundFile(const QString& name) {
     return {};
 }
 
-void QtPlatform::StopTone(Channel channel) {
+void QtPlatform::stopTone(Channel channel) {
     if (const std::unique_ptr<TonePlayer>& player = tones_[int(channel)])
-        player->Stop();
+        player->stop();
 }
 
 } // namespace platform

@@ -18,7 +18,7 @@ QuestionBox::QuestionBox(Icon icon, const QString& title, const QString& text,
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
-void QuestionBox::AnswerAllByDefault() {
+void QuestionBox::answerAllByDefault() {
     for (QuestionBox* box : std::as_const(open_)) {
         box->answeredByEnd = true;
         box->done(QMessageBox::Yes);
@@ -39,21 +39,21 @@ void QuestionBox::closeEvent(QCloseEvent* event) {
 
 void QuestionBox::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);
-    PlacePointer();
+    placePointer();
 }
 
 void QuestionBox::moveEvent(QMoveEvent* event) {
     QMessageBox::moveEvent(event);
     if (QCursor::pos() == placed_)
-        PlacePointer();
+        placePointer();
 }
 
-void QuestionBox::PlacePointer() {
+void QuestionBox::placePointer() {
     placed_ = target_->mapToGlobal(target_->rect().center());
     QCursor::setPos(placed_);
 }
 
-Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString& text,
+Questions::Answer QtPlatform::ask(Kind kind, const QString& title, const QString& text,
                                   Button pointer) {
     QuestionBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Question, title,
                     text, pointer);
@@ -63,7 +63,7 @@ Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString
     // A window that an alert put on top never covers the question.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.adjustSize();
-    box.move(Primary().center() - box.rect().center());
+    box.move(primary().center() - box.rect().center());
     box.exec();
     if (box.answeredByEnd)
         return Answer::Yes;
@@ -72,13 +72,13 @@ Questions::Answer QtPlatform::Ask(Kind kind, const QString& title, const QString
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
-void QtPlatform::Tell(const QString& title, const QString& text) {
+void QtPlatform::tell(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
     box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.adjustSize();
-    box.move(Primary().center() - box.rect().center());
+    box.move(primary().center() - box.rect().center());
     box.exec();
 }
 

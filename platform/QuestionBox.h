@@ -21,7 +21,7 @@ public:
     bool answeredByEnd = false;
 
     // Every question still open gets its default answer.
-    static void AnswerAllByDefault();
+    static void answerAllByDefault();
     int exec() override;
 
 protected:
@@ -30,7 +30,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void PlacePointer();
+    void placePointer();
 
     QAbstractButton* target_;
     QPoint placed_{-1, -1};

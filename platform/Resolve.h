@@ -7,7 +7,7 @@
 
 namespace platform {
 
-template <typename Pointer> void Resolve(QLibrary& library, Pointer& pointer, const char* name) {
+template <typename Pointer> void resolve(QLibrary& library, Pointer& pointer, const char* name) {
     pointer = reinterpret_cast<Pointer>(library.resolve(name));
 }
 

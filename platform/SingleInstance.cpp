@@ -44,7 +44,7 @@ bool Private(const QByteArray& path) {
 }
 
 // Makes the folder, or takes one of the user's that others could enter.
-bool MakePrivate(const QString& path) {
+bool makePrivate(const QString& path) {
     if (path.isEmpty() || !QDir::isAbsolutePath(path))
         return false;
     const QByteArray name = QFile::encodeName(path);
@@ -59,7 +59,8 @@ bool MakePrivate(const QString& path) {
 
 // The path a socket of the folder is reached by: the whole path where it
 // fits the system's limit, else through the folder's open descriptor.
-bool Address(const QString& folder, int folderFd, const QByteArray& name, sockaddr_un& address) {
+bool socketAddress(const QString& folder, int folderFd, const QByteArray& name,
+                   sockaddr_un& address) {
     QByteArray path = QFile::encodeName(folder) + '/' + name;
     address = {};
     address.sun_family = AF_UNIX;
@@ -75,13 +76,13 @@ enum class Sent { NoOne, Answered, Unanswered };
 
 // Hands the start to the copy listening at that socket, which answers once
 // it has the whole of it. Only a copy of the user's own is told anything.
-Sent Send(const QByteArray& path, const QByteArray& text) {
+Sent send(const QByteArray& path, const QByteArray& text) {
     const QByteArray folder = path.left(path.lastIndexOf('/'));
     const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
     const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     sockaddr_un address;
     const bool addressed =
-        folderFd >= 0 && Address(QFile::decodeName(folder), folderFd, name, address);
+        folderFd >= 0 && socketAddress(QFile::decodeName(folder), folderFd, name, address);
     const int fd = addressed ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
     const bool connected =
         fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
@@ -101,7 +102,7 @@ Sent Send(const QByteArray& path, const QByteArray& text) {
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
     char answer = 0;
     ssize_t got = -1;
-    if (WriteAll(fd, text, true) && ::shutdown(fd, SHUT_WR) == 0) {
+    if (writeAll(fd, text, true) && ::shutdown(fd, SHUT_WR) == 0) {
         do
             got = ::read(fd, &answer, 1);
         while (got < 0 && errno == EINTR);
@@ -120,30 +121,30 @@ public:
         , heard_(std::move(heard))
         , done_(std::move(done))
         , notifier_(fd, QSocketNotifier::Read, this) {
-        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::Read);
-        QTimer::singleShot(kPatienceMs, this, [this] { Finish(false); });
+        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::read);
+        QTimer::singleShot(kPatienceMs, this, [this] { finish(false); });
     }
     ~Caller() override { ::close(fd_); }
 
 private:
-    void Read() {
+    void read() {
         char chunk[4096];
         for (;;) {
             const ssize_t got = ::read(fd_, chunk, sizeof chunk);
             if (got > 0) {
                 text_.append(chunk, got);
                 if (text_.size() > kLongestCommand)
-                    return Finish(false);
+                    return finish(false);
             } else if (got < 0 && errno == EINTR) {
                 continue;
             } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
                 return;
             } else {
-                return Finish(got == 0);
+                return finish(got == 0);
             }
         }
     }
-    void Finish(bool closed) {
+    void finish(bool closed) {
         if (finished_)
             return;
         finished_ = true;
@@ -167,34 +168,34 @@ private:
 
 } // namespace
 
-QString SingleInstance::PrivateFolder() {
+QString SingleInstance::privateFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (QDir::isAbsolutePath(runtime) && Private(QFile::encodeName(runtime)))
         return QDir::cleanPath(runtime);
     // The program's own, in the user's cache or, failing that, the system's
     // temporary folder; never the current folder.
     const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    const QString home = HomeFolder();
+    const QString home = homeFolder();
     const QString own = QDir::isAbsolutePath(cache) ? cache
                         : home.isEmpty()            ? QString()
                                                     : home + QStringLiteral("/.cache");
     for (const QString& folder :
          {own.isEmpty() ? QString() : own + QStringLiteral("/quorbel-runtime"),
           QStringLiteral("/tmp/quorbel-%1").arg(::geteuid())}) {
-        if (MakePrivate(folder))
+        if (makePrivate(folder))
             return QDir::cleanPath(folder);
     }
     return {};
 }
 
-QByteArray SingleInstance::Pack(const Start& start) {
+QByteArray SingleInstance::pack(const Start& start) {
     QByteArray bytes = QByteArray(start.token).replace('\0', QByteArray()) + '\0';
     for (const QString& argument : start.arguments)
         bytes += argument.toUtf8() + '\0';
     return bytes;
 }
 
-SingleInstance::Start SingleInstance::Unpack(const QByteArray& bytes) {
+SingleInstance::Start SingleInstance::unpack(const QByteArray& bytes) {
     Start start;
     QList<QByteArray> pieces = bytes.split('\0');
     // The last argument's end leaves one empty piece behind it.
@@ -207,8 +208,8 @@ SingleInstance::Start SingleInstance::Unpack(const QByteArray& bytes) {
     return start;
 }
 
-SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringList& arguments) {
-    folderPath_ = PrivateFolder();
+SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringList& arguments) {
+    folderPath_ = privateFolder();
     folder_ = folderPath_.isEmpty() ? -1
                                     : ::open(QFile::encodeName(folderPath_).constData(),
                                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
@@ -237,23 +238,23 @@ SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringL
     // account until then.
     if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
         for (int n = 0; folder_ >= 0 && n < 10 &&
-                        !BindSocket("quorbel-" + hash +
+                        !bindSocket("quorbel-" + hash +
                                     (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket");
              ++n) {
         }
         // The lock file names the socket for later starts.
         if (::ftruncate(lock_, 0) == 0 && listening_ >= 0)
-            WriteAll(lock_, QFile::encodeName(folderPath_) + '/' + socketName_);
+            writeAll(lock_, QFile::encodeName(folderPath_) + '/' + socketName_);
         return Outcome::Claimed;
     }
     // The running copy may still be on its way to listening.
     // A launcher on Wayland hands its start a token that lets the running
     // copy come forward in its place.
-    const QByteArray packed = Pack({qgetenv("XDG_ACTIVATION_TOKEN"), arguments});
+    const QByteArray packed = pack({qgetenv("XDG_ACTIVATION_TOKEN"), arguments});
     for (int attempt = 0; attempt < kTries; ++attempt) {
         char path[4096];
         const ssize_t length = ::pread(lock_, path, sizeof path, 0);
-        const Sent sent = length > 0 ? Send(QByteArray(path, length), packed) : Sent::NoOne;
+        const Sent sent = length > 0 ? send(QByteArray(path, length), packed) : Sent::NoOne;
         if (sent == Sent::Answered)
             return Outcome::HandedOver;
         // Sent, and never taken: sending again would act twice.
@@ -264,9 +265,9 @@ SingleInstance::Outcome SingleInstance::Claim(const QString& key, const QStringL
     return Outcome::Unanswered;
 }
 
-bool SingleInstance::BindSocket(const QByteArray& name) {
+bool SingleInstance::bindSocket(const QByteArray& name) {
     sockaddr_un address;
-    if (!Address(folderPath_, folder_, name, address))
+    if (!socketAddress(folderPath_, folder_, name, address))
         return false;
     // What a copy that died left there, and only that.
     struct stat old {};
@@ -290,15 +291,15 @@ bool SingleInstance::BindSocket(const QByteArray& name) {
     return true;
 }
 
-void SingleInstance::Listen(std::function<void(const QStringList&)> heard) {
+void SingleInstance::listen(std::function<void(const QStringList&)> heard) {
     heard_ = std::move(heard);
     if (listening_ < 0 || notifier_)
         return;
     notifier_ = new QSocketNotifier(listening_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::Accept);
+    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::accept);
 }
 
-void SingleInstance::Accept() {
+void SingleInstance::accept() {
     while (callers_ < kMostCallers) {
         const int caller = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (caller < 0 && errno == EINTR)
@@ -319,28 +320,28 @@ void SingleInstance::Accept() {
         new Caller(
             this, caller,
             [this](const QByteArray& text) {
-                const Start start = Unpack(text);
+                const Start start = unpack(text);
                 if (!start.token.isEmpty() && onActivationToken)
                     onActivationToken(start.token);
                 if (heard_)
                     heard_(start.arguments);
             },
-            [this] { CallerDone(); });
+            [this] { callerDone(); });
     }
     notifier_->setEnabled(false);
 }
 
-void SingleInstance::CallerDone() {
+void SingleInstance::callerDone() {
     --callers_;
     if (notifier_ && !notifier_->isEnabled() && callers_ < kMostCallers)
         notifier_->setEnabled(true);
 }
 
 SingleInstance::~SingleInstance() {
-    Release();
+    release();
 }
 
-void SingleInstance::Release() {
+void SingleInstance::release() {
     delete std::exchange(notifier_, nullptr);
     if (listening_ >= 0) {
         ::close(listening_);

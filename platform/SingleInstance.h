@@ -38,18 +38,18 @@ public:
     // For one key, the settings folder. A copy that died holds nothing.
     // A start handed over carries the token the desktop gave it to bring
     // the program forward (XDG_ACTIVATION_TOKEN on Wayland), if any.
-    Outcome Claim(const QString& key, const QStringList& arguments);
+    Outcome claim(const QString& key, const QStringList& arguments);
     // Once the event loop runs: who hears the command lines of later starts,
     // and their tokens.
-    void Listen(std::function<void(const QStringList&)> heard);
+    void listen(std::function<void(const QStringList&)> heard);
     std::function<void(const QByteArray& token)> onActivationToken;
     // The program is ending: a later start is the running copy.
-    void Release();
+    void release();
 
     // The user's private folder for the lock and the socket: the runtime
     // folder when it is the user's alone, else one of the program's own;
     // empty when there is none.
-    static QString PrivateFolder();
+    static QString privateFolder();
     // A start as the socket carries it: the token first, then the
     // arguments, none able to become two.
     struct Start {
@@ -57,13 +57,13 @@ public:
         QStringList arguments;
         bool operator==(const Start&) const = default;
     };
-    static QByteArray Pack(const Start& start);
-    static Start Unpack(const QByteArray& bytes);
+    static QByteArray pack(const Start& start);
+    static Start unpack(const QByteArray& bytes);
 
 private:
-    void Accept();
-    void CallerDone();
-    bool BindSocket(const QByteArray& name);
+    void accept();
+    void callerDone();
+    bool bindSocket(const QByteArray& name);
 
     QString folderPath_;
     int folder_ = -1;

@@ -35,22 +35,22 @@ struct Libraries {
     decltype(&pa_simple_free) free = nullptr;
 
     Libraries() {
-        Resolve(sndfile, open, "sf_open_fd");
-        Resolve(sndfile, read, "sf_readf_float");
-        Resolve(sndfile, seek, "sf_seek");
-        Resolve(sndfile, close, "sf_close");
-        Resolve(pulse, connect, "pa_simple_new");
-        Resolve(pulse, write, "pa_simple_write");
-        Resolve(pulse, flush, "pa_simple_flush");
-        Resolve(pulse, drain, "pa_simple_drain");
-        Resolve(pulse, free, "pa_simple_free");
+        resolve(sndfile, open, "sf_open_fd");
+        resolve(sndfile, read, "sf_readf_float");
+        resolve(sndfile, seek, "sf_seek");
+        resolve(sndfile, close, "sf_close");
+        resolve(pulse, connect, "pa_simple_new");
+        resolve(pulse, write, "pa_simple_write");
+        resolve(pulse, flush, "pa_simple_flush");
+        resolve(pulse, drain, "pa_simple_drain");
+        resolve(pulse, free, "pa_simple_free");
     }
-    bool Loaded() const {
+    bool loaded() const {
         return open && read && seek && close && connect && write && flush && drain && free;
     }
 };
 
-const Libraries& Loaded() {
+const Libraries& loaded() {
     static const Libraries libraries;
     return libraries;
 }
@@ -58,14 +58,14 @@ const Libraries& Loaded() {
 // Loudness as the ear hears it: the amplitude grows with the cube of the
 // volume, as the desktop's own volume slider does. A soft start rises from
 // a sixth of the volume.
-float Amplitude(double volume, double risen) {
+float amplitude(double volume, double risen) {
     const double level = volume * (1.0 / 6 + 5.0 / 6 * risen);
     return float(level * level * level);
 }
 
 // The server's own map knows no more than six channels; 6.1 and 7.1 files
 // (WAV and FLAC order both) name their speakers here.
-pa_channel_map SpeakerMap(int channels) {
+pa_channel_map speakerMap(int channels) {
     using P = pa_channel_position_t;
     constexpr P kSeven[] = {PA_CHANNEL_POSITION_FRONT_LEFT,   PA_CHANNEL_POSITION_FRONT_RIGHT,
                             PA_CHANNEL_POSITION_FRONT_CENTER, PA_CHANNEL_POSITION_LFE,
@@ -85,7 +85,7 @@ pa_channel_map SpeakerMap(int channels) {
 
 // Plays on its own thread until the file ends (unless it loops) or stop.
 // Whether it could play at all.
-bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomic<bool>& stop) {
+bool run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomic<bool>& stop) {
     SF_INFO info{};
     SNDFILE* file = lib.open(fd, SFM_READ, &info, SF_TRUE);
     if (!file)
@@ -95,7 +95,7 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
     // A tenth of a second queued: a stop is heard at once.
     const uint32_t queued = uint32_t(info.samplerate / 10 * info.channels * sizeof(float));
     const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
-    const pa_channel_map map = SpeakerMap(info.channels);
+    const pa_channel_map map = speakerMap(info.channels);
     pa_simple* out = info.channels > 0 && info.channels <= 8 && info.samplerate > 0
                          ? lib.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert",
                                        &spec, info.channels > 6 ? &map : nullptr, &buffer, nullptr)
@@ -124,7 +124,7 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
         for (sf_count_t frame = 0; frame < frames; ++frame) {
             const double risen =
                 riseFrames > 0 ? qMin(1.0, double(played + frame) / riseFrames) : 1.0;
-            const float gain = Amplitude(volume, risen);
+            const float gain = amplitude(volume, risen);
             for (int channel = 0; channel < info.channels; ++channel)
                 samples[std::size_t(frame * info.channels + channel)] *= gain;
         }
@@ -148,7 +148,7 @@ bool Run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomi
 } // namespace
 
 TonePlayer::~TonePlayer() {
-    Stop();
+    stop();
     // A sound server that stops answering holds its tone's thread for as
     // long as it likes: the end waits a moment for each, then lets it go
     // with the process.
@@ -163,7 +163,7 @@ TonePlayer::~TonePlayer() {
     }
 }
 
-void TonePlayer::Stop() {
+void TonePlayer::stop() {
     if (current_) {
         current_->stop = true;
         ending_.push_back(std::exchange(current_, nullptr));
@@ -177,15 +177,15 @@ void TonePlayer::Stop() {
     });
 }
 
-void TonePlayer::Play(const Sound::Tone& tone, std::function<void()> unplayable) {
-    Stop();
-    const Libraries& lib = Loaded();
+void TonePlayer::play(const Sound::Tone& tone, std::function<void()> unplayable) {
+    stop();
+    const Libraries& lib = loaded();
     // Opened without waiting, and played only as the regular file it is:
     // a pipe under the name would hold the thread for ever.
     const int fd = ::open(QFile::encodeName(tone.path).constData(),
                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     struct stat file {};
-    if (!lib.Loaded() || fd < 0 || ::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+    if (!lib.loaded() || fd < 0 || ::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
         if (fd >= 0)
             ::close(fd);
         unplayable();
@@ -193,7 +193,7 @@ void TonePlayer::Play(const Sound::Tone& tone, std::function<void()> unplayable)
     }
     auto playing = std::make_shared<Playing>();
     playing->thread = std::thread([&lib, fd, tone, playing, unplayable = std::move(unplayable)] {
-        if (!Run(lib, fd, tone, playing->stop) && !playing->stop) {
+        if (!run(lib, fd, tone, playing->stop) && !playing->stop) {
             QMetaObject::invokeMethod(QCoreApplication::instance(), unplayable,
                                       Qt::QueuedConnection);
         }

@@ -25,8 +25,8 @@ public:
 
     // Cuts off the tone before. unplayable is called on the program's
     // thread when the file cannot be played.
-    void Play(const Sound::Tone& tone, std::function<void()> unplayable);
-    void Stop();
+    void play(const Sound::Tone& tone, std::function<void()> unplayable);
+    void stop();
 
 private:
     struct Playing {

@@ -61,15 +61,15 @@ struct WaylandClient {
     const wl_interface* registryInterface = nullptr;
 
     WaylandClient() {
-        Resolve(library, connect, "wl_display_connect");
-        Resolve(library, disconnect, "wl_display_disconnect");
-        Resolve(library, roundtrip, "wl_display_roundtrip");
-        Resolve(library, marshal, "wl_proxy_marshal_flags");
-        Resolve(library, addListener, "wl_proxy_add_listener");
-        Resolve(library, destroy, "wl_proxy_destroy");
-        Resolve(library, registryInterface, "wl_registry_interface");
+        resolve(library, connect, "wl_display_connect");
+        resolve(library, disconnect, "wl_display_disconnect");
+        resolve(library, roundtrip, "wl_display_roundtrip");
+        resolve(library, marshal, "wl_proxy_marshal_flags");
+        resolve(library, addListener, "wl_proxy_add_listener");
+        resolve(library, destroy, "wl_proxy_destroy");
+        resolve(library, registryInterface, "wl_registry_interface");
     }
-    bool Usable() const {
+    bool usable() const {
         return connect && disconnect && roundtrip && marshal && addListener && destroy &&
                registryInterface;
     }
@@ -82,12 +82,12 @@ struct Heard {
     bool done = false;
 };
 
-void Global(void* data, wl_proxy*, uint32_t name, const char* interface, uint32_t) {
+void global(void* data, wl_proxy*, uint32_t name, const char* interface, uint32_t) {
     if (qstrcmp(interface, kActivationInterface.name) == 0)
         static_cast<Heard*>(data)->activationName = name;
 }
-void GlobalRemoved(void*, wl_proxy*, uint32_t) {}
-void Done(void* data, wl_proxy*, const char* token) {
+void globalRemoved(void*, wl_proxy*, uint32_t) {}
+void done(void* data, wl_proxy*, const char* token) {
     auto* heard = static_cast<Heard*>(data);
     heard->token = token;
     heard->done = true;
@@ -98,10 +98,10 @@ using DoneFunction = void (*)(void*, wl_proxy*, const char*);
 const struct {
     GlobalFunction global;
     RemovedFunction removed;
-} kRegistryListener{Global, GlobalRemoved};
-const struct { DoneFunction done; } kTokenListener{Done};
+} kRegistryListener{global, globalRemoved};
+const struct { DoneFunction done; } kTokenListener{done};
 
-WaylandClient& Client() {
+WaylandClient& client() {
     static WaylandClient client;
     return client;
 }
@@ -138,35 +138,35 @@ WaylandActivation::WaylandActivation(QString appId)
     : appId_(std::move(appId))
     , startToken_(qgetenv("XDG_ACTIVATION_TOKEN")) {
     // The launcher's token is for the start, not for a ring hours later.
-    Offer(startToken_);
+    offer(startToken_);
 }
 
-bool WaylandActivation::Native() {
+bool WaylandActivation::native() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void WaylandActivation::Offer(const QByteArray& token) {
+void WaylandActivation::offer(const QByteArray& token) {
     offered_ = token;
     offeredAge_.start();
 }
 
-void WaylandActivation::Activate(QWindow* window, bool justShown) {
+void WaylandActivation::activate(QWindow* window, bool justShown) {
     if (!window)
         return;
     // A surface the compositor has not mapped yet cannot be activated. One
     // minimised or covered is mapped, though it may not be exposed.
     if (!justShown || window->isExposed()) {
-        ActivateShown(window);
+        activateShown(window);
         return;
     }
     QPointer<QWindow> shown(window);
     new WhenExposed(window, [this, shown] {
         if (shown)
-            ActivateShown(shown);
+            activateShown(shown);
     });
 }
 
-void WaylandActivation::ActivateShown(QWindow* window) {
+void WaylandActivation::activateShown(QWindow* window) {
     // Qt asks for a token of its own, carrying the user's last input, while
     // one of the program's windows has the keyboard; it takes a token given
     // in XDG_ACTIVATION_TOKEN before that, as the tray's is given.
@@ -177,7 +177,7 @@ void WaylandActivation::ActivateShown(QWindow* window) {
         token = offered_;
     offered_.clear();
     if (token.isEmpty() && !QGuiApplication::focusWindow())
-        token = RequestToken();
+        token = requestToken();
     if (!token.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", token);
     window->requestActivate();
@@ -185,9 +185,9 @@ void WaylandActivation::ActivateShown(QWindow* window) {
     qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
-QByteArray WaylandActivation::RequestToken() const {
-    WaylandClient& wayland = Client();
-    if (!wayland.Usable())
+QByteArray WaylandActivation::requestToken() const {
+    WaylandClient& wayland = client();
+    if (!wayland.usable())
         return {};
     wl_display* display = wayland.connect(nullptr);
     if (!display)

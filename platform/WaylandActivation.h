@@ -21,20 +21,20 @@ public:
     explicit WaylandActivation(QString appId);
 
     // Whether the program draws its own windows on a Wayland compositor.
-    static bool Native();
+    static bool native();
 
     // A token the desktop handed over with a user's action; the next
     // activation uses it while it is fresh.
-    void Offer(const QByteArray& token);
+    void offer(const QByteArray& token);
     // Asks the compositor to activate the window; one just shown from
     // hidden once the compositor has put it on screen.
-    void Activate(QWindow* window, bool justShown);
+    void activate(QWindow* window, bool justShown);
 
 private:
-    void ActivateShown(QWindow* window);
+    void activateShown(QWindow* window);
     // A token of the program's own, on a connection of its own; empty where
     // the compositor gives none.
-    QByteArray RequestToken() const;
+    QByteArray requestToken() const;
 
     QString appId_;
     // What the program's own start was given.

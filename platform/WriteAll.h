@@ -11,7 +11,7 @@ namespace platform {
 
 // Every byte or false, past interruptions. To a socket, a reader that went
 // away is a failed write, not a SIGPIPE that ends the program.
-inline bool WriteAll(int fd, const QByteArray& bytes, bool socket = false) {
+inline bool writeAll(int fd, const QByteArray& bytes, bool socket = false) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {

@@ -7,25 +7,25 @@
 
 namespace platform {
 
-void WriteUserFile(Files& files, const UserFiles& where, const QString& name,
+void writeUserFile(Files& files, const UserFiles& where, const QString& name,
                    const QByteArray& bytes) {
     // An installed copy's settings folder comes with its first save; a
     // portable one's folder is the program's, which is never made again.
-    if (!where.Portable())
-        QDir().mkpath(where.Folder());
+    if (!where.portable())
+        QDir().mkpath(where.folder());
     // A file the next start would refuse to read is as lost as one not
     // written: the one on disk stays.
-    if (bytes.size() > kLargestFile || !files.Replace(where.Write(name), bytes))
+    if (bytes.size() > kLargestFile || !files.replace(where.write(name), bytes))
         throw EFileError("cannot write " + name.toStdString());
 }
 
-bool SetAsideUserFile(Files& files, const UserFiles& where, const QString& name) {
+bool setAsideUserFile(Files& files, const UserFiles& where, const QString& name) {
     // A folder set aside before may stand in the way of this one.
-    const QString path = where.Write(name);
+    const QString path = where.write(name);
     for (int n = 0; n < 10; ++n) {
         const QString aside =
             path + QStringLiteral(".foreign") + (n ? QStringLiteral(".%1").arg(n) : QString());
-        if (files.Rename(path, aside))
+        if (files.rename(path, aside))
             return true;
     }
     return false;

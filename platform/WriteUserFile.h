@@ -11,10 +11,10 @@
 
 namespace platform {
 
-void WriteUserFile(Files& files, const UserFiles& where, const QString& name,
+void writeUserFile(Files& files, const UserFiles& where, const QString& name,
                    const QByteArray& bytes);
 // A file the program cannot read goes aside, "<name>.foreign", so that the
 // next write neither replaces it nor fails on it; false when it stays.
-bool SetAsideUserFile(Files& files, const UserFiles& where, const QString& name);
+bool setAsideUserFile(Files& files, const UserFiles& where, const QString& name);
 
 } // namespace platform

@@ -21,17 +21,17 @@ public:
                    platform::Platform platform);
 
     // The list as it stands in the edit box.
-    LineList Lines() const;
+    LineList lines() const;
 
     CaptionLabel* formatLabel;
     QPlainTextEdit* listEdit;
     FlatButton* okButton;
     FlatButton* cancelButton;
 
-    void LoadList(QObject* sender);
-    void PauseSchedule(QObject* sender);
-    void StoreList(QObject* sender);
-    void CancelEdit(QObject* sender);
+    void loadList(QObject* sender);
+    void pauseSchedule(QObject* sender);
+    void storeList(QObject* sender);
+    void cancelEdit(QObject* sender);
 
     // Escape and the window's close work as Cancel: the scheduler must not
     // stay paused after the dialog has gone.

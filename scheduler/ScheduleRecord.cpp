@@ -3,26 +3,26 @@
 
 #include "core/Convert.h"
 
-std::optional<int> RecordTime(const QString& line) {
+std::optional<int> recordTime(const QString& line) {
     if (line.contains(u'~'))
         return std::nullopt;
     try {
-        return StrToInt(line.mid(1, 4));
+        return strToInt(line.mid(1, 4));
     } catch (const EConvertError&) {
         return std::nullopt;
     }
 }
 
-QString RecordFile(const QString& line) {
+QString recordFile(const QString& line) {
     return line.mid(7, 200).remove(u']');
 }
 
-QString ExeNameOf(const QString& file) {
+QString exeNameOf(const QString& file) {
     const qsizetype slash = qMax(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\'));
     return file.mid(slash + 1);
 }
 
-QString ExeKey(const QString& name) {
+QString exeKey(const QString& name) {
     qsizetype first = 0;
     qsizetype last = name.size();
     while (first < last && name[first].unicode() <= 32)

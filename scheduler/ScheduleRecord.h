@@ -8,12 +8,12 @@
 
 // The time a line runs at as hour times 100 plus minute, or nothing for a
 // line with a tilde or with no readable time.
-std::optional<int> RecordTime(const QString& line);
+std::optional<int> recordTime(const QString& line);
 // The file to open: up to 200 characters from the eighth, every "]" gone.
-QString RecordFile(const QString& line);
+QString recordFile(const QString& line);
 // The file name of a path, by either platform's separator, so records
 // written on the original platform name the same program.
-QString ExeNameOf(const QString& file);
+QString exeNameOf(const QString& file);
 // A name as process names are compared: blanks and control characters
 // trimmed from both ends, a to z upper-cased.
-QString ExeKey(const QString& name);
+QString exeKey(const QString& name);

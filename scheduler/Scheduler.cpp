@@ -15,46 +15,46 @@ Scheduler::Scheduler(QWidget& window, IntervalTimer* beat, MenuItem* open, const
     , beat_(beat)
     , files_(files)
     , platform_(platform) {
-    connect(beat_, &IntervalTimer::Timer, this, [this, enter] { enter([this] { Run(); }); });
-    connect(open, &MenuItem::Click, this, [this, enter] {
+    connect(beat_, &IntervalTimer::timeout, this, [this, enter] { enter([this] { run(); }); });
+    connect(open, &MenuItem::clicked, this, [this, enter] {
         enter([this] {
             if (dialog_)
                 dialog_->exec();
         });
     });
-    beat_->SetInterval(1000);
+    beat_->setInterval(1000);
 }
 
-ScheduleDialog* Scheduler::CreateDialog() {
+ScheduleDialog* Scheduler::createDialog() {
     if (!dialog_) {
         dialog_ = new ScheduleDialog(window_, *beat_, files_, platform_);
         // The minutes the schedule was paused for are not made up later:
         // a record whose minute passed meanwhile waits for the next day.
         connect(dialog_, &QDialog::finished, this,
-                [this] { lastMinute_ = LocalMinute(platform_.clock.WallMs()); });
+                [this] { lastMinute_ = localMinute(platform_.clock.wallMs()); });
     }
     return dialog_;
 }
 
-void Scheduler::Run() {
+void Scheduler::run() {
     if (dialog_) {
-        const LineList list = dialog_->Lines();
-        for (const qint64 minute : MinutesDue(LocalMinute(platform_.clock.WallMs()))) {
+        const LineList list = dialog_->lines();
+        for (const qint64 minute : minutesDue(localMinute(platform_.clock.wallMs()))) {
             const int current = int(minute % (24 * 60) / 60 * 100 + minute % 60);
-            for (const QString& line : list.Lines()) {
+            for (const QString& line : list.lines()) {
                 // A line with a tilde, or one whose time cannot be read, is
                 // passed over; the records after it still run.
-                if (RecordTime(line) == current)
-                    launches_.append(RecordFile(line));
+                if (recordTime(line) == current)
+                    launches_.append(recordFile(line));
             }
         }
     }
-    beat_->SetInterval(60000);
+    beat_->setInterval(60000);
     if (!launching_)
-        LaunchNext();
+        launchNext();
 }
 
-QList<qint64> Scheduler::MinutesDue(qint64 now) {
+QList<qint64> Scheduler::minutesDue(qint64 now) {
     constexpr qint64 kGraceMinutes = 10;
     constexpr qint64 kDay = 24 * 60;
     // However the firings fall against the clock's minutes, a record runs
@@ -74,14 +74,14 @@ QList<qint64> Scheduler::MinutesDue(qint64 now) {
     return due;
 }
 
-void Scheduler::LaunchNext() {
+void Scheduler::launchNext() {
     while (!launches_.isEmpty()) {
-        const platform::Launchable program = platform_.shell.Find(launches_.takeFirst());
+        const platform::Launchable program = platform_.shell.find(launches_.takeFirst());
         // A file that can be neither started nor opened would leave
         // nothing in the place of the program it ended.
         if (program.path.isEmpty())
             continue;
-        const RunningCopy copy = EndRunningCopy(program);
+        const RunningCopy copy = endRunningCopy(program);
         // For this very program a second copy would only hand over to it.
         if (copy.itself)
             continue;
@@ -89,24 +89,24 @@ void Scheduler::LaunchNext() {
         // The second to save its work passes in the event loop: the
         // window, the tick and the alerts go on meanwhile.
         launching_ = true;
-        platform_.clock.After(1000, this, [this, ended, program] {
+        platform_.clock.after(1000, this, [this, ended, program] {
             launching_ = false;
-            Guard([&] {
+            guard([&] {
                 if (ended)
-                    platform_.processes.Kill(ended);
-                platform_.shell.Open(program.path);
-                LaunchNext();
+                    platform_.processes.kill(ended);
+                platform_.shell.open(program.path);
+                launchNext();
             });
         });
         return;
     }
 }
 
-RunningCopy Scheduler::EndRunningCopy(const platform::Launchable& program) {
+RunningCopy Scheduler::endRunningCopy(const platform::Launchable& program) {
     const RunningCopy copy =
-        FindProcess(platform_.processes.Snapshot(), program, platform_.processes.Self());
+        findProcess(platform_.processes.snapshot(), program, platform_.processes.self());
     if (copy.pid)
-        platform_.processes.Terminate(copy.pid);
+        platform_.processes.terminate(copy.pid);
     return copy;
 }
 
@@ -115,7 +115,7 @@ namespace {
 // What one line of a text file must never end: the system's first
 // process, the program itself and the chain it was started from, up to
 // its session.
-QSet<qint64> Untouchable(const QList<platform::RunningProcess>& table, qint64 self) {
+QSet<qint64> untouchables(const QList<platform::RunningProcess>& table, qint64 self) {
     QHash<qint64, const platform::RunningProcess*> byPid;
     for (const platform::RunningProcess& process : table)
         byPid.insert(process.pid, &process);
@@ -130,7 +130,7 @@ QSet<qint64> Untouchable(const QList<platform::RunningProcess>& table, qint64 se
 
 } // namespace
 
-RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
+RunningCopy findProcess(const QList<platform::RunningProcess>& table,
                         const platform::Launchable& program, qint64 self) {
     // The names a running copy may go by: the file's, and that of the file
     // its link points to, as a program started through the link shows the
@@ -138,21 +138,21 @@ RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
     QStringList names;
     for (const QString& path : {program.path, program.target}) {
         if (!path.isEmpty())
-            names << ExeKey(ExeNameOf(path));
+            names << exeKey(exeNameOf(path));
     }
     const auto runs = [&](const platform::RunningProcess& process) {
-        QStringList known{ExeNameOf(process.executable), ExeNameOf(process.firstArgument)};
+        QStringList known{exeNameOf(process.executable), exeNameOf(process.firstArgument)};
         // A script runs as its interpreter, with the script as argument.
         if (!program.interpreter.isEmpty() && process.executable == program.interpreter)
-            known << ExeNameOf(process.script);
+            known << exeNameOf(process.script);
         for (const QString& name : known) {
-            if (!name.isEmpty() && names.contains(ExeKey(name)))
+            if (!name.isEmpty() && names.contains(exeKey(name)))
                 return true;
         }
         return false;
     };
     RunningCopy copy;
-    const QSet<qint64> untouchable = Untouchable(table, self);
+    const QSet<qint64> untouchable = untouchables(table, self);
     for (const platform::RunningProcess& process : table) {
         if (!runs(process))
             continue;

@@ -27,7 +27,7 @@ struct RunningCopy {
     // its session); 0 when none.
     qint64 pid = 0;
 };
-RunningCopy FindProcess(const QList<platform::RunningProcess>& table,
+RunningCopy findProcess(const QList<platform::RunningProcess>& table,
                         const platform::Launchable& program, qint64 self);
 
 class Scheduler : public QObject {
@@ -37,19 +37,19 @@ public:
               platform::Platform platform, HandlerEntry enter, QObject* parent);
 
     // Made hidden, once for the whole run; it loads "proc.qbx".
-    ScheduleDialog* CreateDialog();
-    ScheduleDialog* Dialog() const { return dialog_; }
+    ScheduleDialog* createDialog();
+    ScheduleDialog* dialog() const { return dialog_; }
 
     // The run once a minute (the first one a second after start).
-    void Run();
+    void run();
 
 private:
     // The minutes of the local clock whose records run now.
-    QList<qint64> MinutesDue(qint64 now);
+    QList<qint64> minutesDue(qint64 now);
     // Starts the next of the records due, one after the other.
-    void LaunchNext();
+    void launchNext();
     // Ends the running copy of a program, which it returns.
-    RunningCopy EndRunningCopy(const platform::Launchable& program);
+    RunningCopy endRunningCopy(const platform::Launchable& program);
 
     QWidget& window_;
     IntervalTimer* beat_;

@@ -7,29 +7,29 @@ AutostartOption::AutostartOption(platform::Autostart& autostart, platform::Quest
     , autostart_(autostart)
     , questions_(questions)
     , item_(item) {
-    connect(item_, &MenuItem::Click, this,
-            [this, enter] { enter([this] { Set(!autostart_.StartsWithDesktop()); }); });
+    connect(item_, &MenuItem::clicked, this,
+            [this, enter] { enter([this] { set(!autostart_.startsWithDesktop()); }); });
 }
 
-void AutostartOption::Show() {
-    item_->setChecked(autostart_.StartsWithDesktop());
+void AutostartOption::show() {
+    item_->setChecked(autostart_.startsWithDesktop());
 }
 
-void AutostartOption::Set(bool on) {
+void AutostartOption::set(bool on) {
     using Change = platform::Autostart::Change;
-    const Change change = autostart_.SetStartsWithDesktop(on);
-    Show();
+    const Change change = autostart_.setStartsWithDesktop(on);
+    show();
     if (change == Change::UsersOwn) {
-        questions_.Tell(QStringLiteral("Quorbel"),
+        questions_.tell(QStringLiteral("Quorbel"),
                         QStringLiteral("Your own autostart entry, quorbel.desktop, is left as it "
                                        "is; the desktop starts the program as it says."));
     } else if (change == Change::Unnameable) {
-        questions_.Tell(QStringLiteral("Quorbel"),
+        questions_.tell(QStringLiteral("Quorbel"),
                         QStringLiteral("The desktop cannot start the program from this folder: "
                                        "its name is not UTF-8 or holds a line break. Move the "
                                        "program to a folder with a plain name."));
     } else if (change == Change::Failed) {
-        questions_.Tell(QStringLiteral("Quorbel"),
+        questions_.tell(QStringLiteral("Quorbel"),
                         QStringLiteral("The autostart entry could not be changed."));
     }
 }

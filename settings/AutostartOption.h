@@ -19,8 +19,8 @@ public:
                     const HandlerEntry& enter, QObject* parent);
 
     // The check mark as the desktop holds it.
-    void Show();
-    void Set(bool on);
+    void show();
+    void set(bool on);
 
 private:
     platform::Autostart& autostart_;

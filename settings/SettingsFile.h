@@ -35,23 +35,23 @@ public:
 
     // An error when the file cannot be read at all; a file it refuses
     // stays as it is.
-    void Load();
+    void load();
     // An error when the file cannot be written. Ending with the desktop, it
     // asks nothing and keeps a changed alarm time.
-    void Save(bool askNothing);
+    void save(bool askNothing);
 
     // Line 0 of "prefs.qbx": one character per option, the rest carried along.
-    const QString& OptionFlags() const { return flags_; }
+    const QString& optionFlags() const { return flags_; }
 
 signals:
     // The settings open the alarm half.
-    void AlarmHalfAsked();
+    void alarmHalfAsked();
     // The settings file is there but cannot be read; it will not be written.
-    void Unreadable(const QString& path);
+    void unreadable(const QString& path);
 
 private:
-    void Apply();
-    CurrentOptions Options() const;
+    void apply();
+    CurrentOptions options() const;
 
     SettingsStore& settings_;
     Timers& timers_;

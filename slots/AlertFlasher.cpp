@@ -12,7 +12,7 @@ struct FlashLook {
 };
 
 // The two colourings that alternate; phase 0 paints red, any other blue.
-FlashLook FlashFor(int& phase) {
+FlashLook flashFor(int& phase) {
     if (phase == 0) {
         phase = 1;
         return {clr::Red, clr::Navy};
@@ -33,66 +33,66 @@ AlertFlasher::AlertFlasher(Timers& timers, TimerRows& rows, Controls controls,
     , sound_(sound)
     , files_(files)
     , enter_(std::move(enter)) {
-    connect(controls_.beat, &IntervalTimer::Timer, this, [this] { enter_([this] { Flash(); }); });
+    connect(controls_.beat, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
     // A change of the sound options silences the alert; the rows stay as
     // the last beat left them.
     for (CheckBox* option : {controls_.sound, controls_.recur, controls_.alarmRecur})
-        connect(option, &CheckBox::clicked, this, [this] { Stop(); });
+        connect(option, &CheckBox::clicked, this, [this] { stop(); });
 }
 
-void AlertFlasher::StartForTimer() {
+void AlertFlasher::startForTimer() {
     endSoundDue_ = true;
-    controls_.beat->SetInterval(1000);
+    controls_.beat->setInterval(1000);
 }
 
-void AlertFlasher::StartForAlarm() {
-    controls_.beat->SetInterval(1000);
+void AlertFlasher::startForAlarm() {
+    controls_.beat->setInterval(1000);
 }
 
-void AlertFlasher::Stop() {
-    controls_.beat->SetInterval(0);
+void AlertFlasher::stop() {
+    controls_.beat->setInterval(0);
 }
 
-void AlertFlasher::StopIfNoneRings() {
-    if (!timers_.AnyRinging())
-        Stop();
+void AlertFlasher::stopIfNoneRings() {
+    if (!timers_.anyRinging())
+        stop();
 }
 
-void AlertFlasher::Acknowledge() {
-    timers_.AcknowledgeAll();
+void AlertFlasher::acknowledge() {
+    timers_.acknowledgeAll();
     flashed_ = false;
 }
 
-void AlertFlasher::Flash() {
-    emit Beat();
-    const FlashLook countdown = FlashFor(countdownPhase_);
+void AlertFlasher::flash() {
+    emit beat();
+    const FlashLook countdown = flashFor(countdownPhase_);
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        if (timers_.IsRinging(n))
-            rows_.Paint(n, countdown.background, countdown.font);
+        if (timers_.isRinging(n))
+            rows_.paint(n, countdown.background, countdown.font);
     }
-    const FlashLook quick = FlashFor(quickPhase_);
+    const FlashLook quick = flashFor(quickPhase_);
     for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
-        if (timers_.IsRinging(n))
-            rows_.Paint(n, quick.background, quick.font);
+        if (timers_.isRinging(n))
+            rows_.paint(n, quick.background, quick.font);
     }
 
     if (controls_.sound->isChecked()) {
         if (controls_.recur->isChecked()) {
-            PlayAlert(file::RepeatSound);
+            playAlert(file::RepeatSound);
         } else {
             if (endSoundDue_)
-                PlayAlert(file::EndSound);
+                playAlert(file::EndSound);
             endSoundDue_ = false;
         }
     }
     flashed_ = true;
 }
 
-void AlertFlasher::Play(const QString& name) {
-    sound_.Play(files_.Read(name));
+void AlertFlasher::play(const QString& name) {
+    sound_.play(files_.read(name));
 }
 
-void AlertFlasher::PlayAlert(const QString& name) {
+void AlertFlasher::playAlert(const QString& name) {
     if (!designSoundPlays_ || designSoundPlays_())
-        Play(name);
+        play(name);
 }

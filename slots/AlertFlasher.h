@@ -30,31 +30,31 @@ public:
                  const UserFiles& files, HandlerEntry enter, QObject* parent);
 
     // A timer rang: the beat starts, and the end sound is due once.
-    void StartForTimer();
+    void startForTimer();
     // Alarm 1 repeats: the beat alone.
-    void StartForAlarm();
-    void Stop();
-    bool Beating() const { return controls_.beat->Interval() != 0; }
+    void startForAlarm();
+    void stop();
+    bool beating() const { return controls_.beat->interval() != 0; }
     // Stops once no timer rings any more.
-    void StopIfNoneRings();
+    void stopIfNoneRings();
     // The alert has flashed since the last acknowledgement: Enter now
     // takes every ringing timer back to rest.
-    bool Flashed() const { return flashed_; }
+    bool flashed() const { return flashed_; }
     // A timer rang and its one-time end sound is still to play.
-    bool EndSoundDue() const { return endSoundDue_; }
-    void Acknowledge();
+    bool endSoundDue() const { return endSoundDue_; }
+    void acknowledge();
     // One beat, as the timer gives it.
-    void Flash();
+    void flash();
     // A sound file of the user's, or else the installed one.
-    void Play(const QString& name);
+    void play(const QString& name);
     // The same as an alert's sound: only while the alert sounding has the
     // design's sound, not one of the user's choosing.
-    void PlayAlert(const QString& name);
-    void SetDesignSoundPlays(std::function<bool()> plays) { designSoundPlays_ = std::move(plays); }
+    void playAlert(const QString& name);
+    void setDesignSoundPlays(std::function<bool()> plays) { designSoundPlays_ = std::move(plays); }
 
 signals:
     // A beat has flashed.
-    void Beat();
+    void beat();
 
 private:
     Timers& timers_;

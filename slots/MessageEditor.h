@@ -30,31 +30,31 @@ public:
                   HandlerEntry enter, QObject* parent);
 
     // Its own visibility: the window itself may be hidden.
-    bool IsOpen() const { return !controls_.panel->isHidden(); }
-    int Slot() const { return slot_; }
-    QWidget* MessageBox() const { return controls_.message; }
+    bool isOpen() const { return !controls_.panel->isHidden(); }
+    int slot() const { return slot_; }
+    QWidget* messageBox() const { return controls_.message; }
     // Whether a key sent there is the open editor's: its message, its
     // hours and minutes, its buttons.
-    bool Holds(const QObject* watched) const {
+    bool holds(const QObject* watched) const {
         const auto* widget = qobject_cast<const QWidget*>(watched);
-        return IsOpen() && widget && controls_.panel->isAncestorOf(widget);
+        return isOpen() && widget && controls_.panel->isAncestorOf(widget);
     }
 
-    void Open(int n);
-    void Store();
+    void open(int n);
+    void store();
     // Closes it, storing nothing.
-    void Close();
+    void close();
     // A timer rang: it closes, the rows and bottom strip showing again.
-    void CloseForAlert();
-    void ClearTime();
+    void closeForAlert();
+    void clearTime();
 
 signals:
     // About to close: the keyboard goes back to the rows, to the button of
     // the countdown it edited (0 when an alert closes it).
-    void Closing(int slot);
+    void closing(int slot);
 
 private:
-    void ShowRows(bool visible);
+    void showRows(bool visible);
 
     Timers& timers_;
     const SettingsStore& settings_;

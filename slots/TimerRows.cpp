@@ -7,7 +7,7 @@ namespace {
 
 // A caption shorter than 13 characters is centred; a longer one starts at
 // the left edge, so that its beginning shows.
-int MarginFor(const QString& caption) {
+int marginFor(const QString& caption) {
     return caption.size() < 13 ? -1 : 1;
 }
 
@@ -21,109 +21,109 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     , slotMenu_(controls.slotMenu)
     , secondsMenu_(controls.secondsMenu)
     , popup_(controls.timeLeft) {
-    slot::ForEachSlot([this](int n) { Connect(n); });
-    connect(controls.editItem, &MenuItem::Click, this, [this] {
+    slot::forEachSlot([this](int n) { connectRow(n); });
+    connect(controls.editItem, &MenuItem::clicked, this, [this] {
         enter_([this] {
-            if (slot::IsCountdown(pressed_))
-                emit EditAsked(pressed_);
+            if (slot::isCountdown(pressed_))
+                emit editAsked(pressed_);
         });
     });
     for (MenuItem* item : controls.secondsItems) {
         const QString digits = item->text();
-        connect(item, &MenuItem::Click, this,
-                [this, digits] { enter_([&] { timers_.SetSeconds(pressed_, digits); }); });
+        connect(item, &MenuItem::clicked, this,
+                [this, digits] { enter_([&] { timers_.setSeconds(pressed_, digits); }); });
     }
 
-    connect(&timers_, &Timers::Changed, this, &TimerRows::Show);
-    connect(&timers_, &Timers::Edited, this,
-            [this](int n) { Button(n)->SetMargin(MarginFor(timers_.Caption(n))); });
-    connect(&timers_, &Timers::Started, this, &TimerRows::ShowRunning);
-    connect(&timers_, &Timers::Resumed, this, &TimerRows::ShowRunning);
-    connect(&timers_, &Timers::Cleared, this, &TimerRows::ShowAtRest);
-    connect(&timers_, &Timers::LastSecond, this, [this](int n) { Panel(n)->SetColor(clr::Red); });
+    connect(&timers_, &Timers::changed, this, &TimerRows::show);
+    connect(&timers_, &Timers::edited, this,
+            [this](int n) { button(n)->setMargin(marginFor(timers_.caption(n))); });
+    connect(&timers_, &Timers::started, this, &TimerRows::showRunning);
+    connect(&timers_, &Timers::resumed, this, &TimerRows::showRunning);
+    connect(&timers_, &Timers::cleared, this, &TimerRows::showAtRest);
+    connect(&timers_, &Timers::lastSecond, this, [this](int n) { panel(n)->setColor(clr::Red); });
 }
 
-void TimerRows::Connect(int n) {
-    FlatButton* button = Button(n);
-    connect(button, &FlatButton::clicked, this, [this, n] { emit Clicked(n); });
-    if (slot::IsQuick(n)) {
-        connect(button, &FlatButton::MouseDown, this, [this, n](Qt::MouseButton pressed) {
+void TimerRows::connectRow(int n) {
+    FlatButton* button = this->button(n);
+    connect(button, &FlatButton::clicked, this, [this, n] { emit clicked(n); });
+    if (slot::isQuick(n)) {
+        connect(button, &FlatButton::mousePressed, this, [this, n](Qt::MouseButton pressed) {
             enter_([&] {
                 pressed_ = n;
                 if (pressed == Qt::RightButton)
-                    ShowTimeLeft(n);
+                    showTimeLeft(n);
             });
         });
         return;
     }
     // A busy timer offers no menu.
-    connect(button, &FlatButton::MouseDown, this, [this, n] {
+    connect(button, &FlatButton::mousePressed, this, [this, n] {
         enter_([&] {
             pressed_ = n;
-            slotMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+            slotMenu_->setAutoPopup(timers_.stateOf(n) == Timers::State::Idle);
         });
     });
-    connect(Box(n), &TextBox::MouseDown, this, [this, n] {
+    connect(box(n), &TextBox::mousePressed, this, [this, n] {
         enter_([&] {
-            emit TimeBoxPressed();
+            emit timeBoxPressed();
             pressed_ = n;
-            secondsMenu_->SetAutoPopup(timers_.StateOf(n) == Timers::State::Idle);
+            secondsMenu_->setAutoPopup(timers_.stateOf(n) == Timers::State::Idle);
         });
     });
 }
 
-const TimerRows::RowControls& TimerRows::Row(int n) const {
-    if (!slot::IsSlot(n))
+const TimerRows::RowControls& TimerRows::row(int n) const {
+    if (!slot::isSlot(n))
         throw EProgramError("no timer row " + std::to_string(n));
     return rows_[std::size_t(n)];
 }
 
-TextBox* TimerRows::Box(int n) const {
-    if (TextBox* box = Row(n).box)
+TextBox* TimerRows::box(int n) const {
+    if (TextBox* box = row(n).box)
         return box;
     throw EProgramError("no time box in row " + std::to_string(n));
 }
 
-void TimerRows::Show(int n) {
-    if (slot::IsCountdown(n))
-        Box(n)->setText(timers_.TimeText(n));
-    Button(n)->setText(timers_.Caption(n));
+void TimerRows::show(int n) {
+    if (slot::isCountdown(n))
+        box(n)->setText(timers_.timeText(n));
+    button(n)->setText(timers_.caption(n));
 }
 
-void TimerRows::ShowRunning(int n) {
-    if (slot::IsCountdown(n)) {
-        Box(n)->SetColor(clr::Red);
+void TimerRows::showRunning(int n) {
+    if (slot::isCountdown(n)) {
+        box(n)->setColor(clr::Red);
         return;
     }
-    Button(n)->SetFontColor(clr::White);
-    Panel(n)->SetColor(clr::Red);
+    button(n)->setFontColor(clr::White);
+    panel(n)->setColor(clr::Red);
 }
 
-void TimerRows::ShowAtRest(int n) {
-    Button(n)->SetFontColor(clr::Navy);
-    Panel(n)->SetColor(clr::Background);
-    if (slot::IsCountdown(n))
-        Box(n)->SetColor(clr::Blue);
+void TimerRows::showAtRest(int n) {
+    button(n)->setFontColor(clr::Navy);
+    panel(n)->setColor(clr::Background);
+    if (slot::isCountdown(n))
+        box(n)->setColor(clr::Blue);
 }
 
-void TimerRows::Paint(int n, int background, int font) {
-    Panel(n)->SetColor(background);
-    if (slot::IsCountdown(n))
-        Box(n)->SetColor(background);
-    Button(n)->SetFontColor(font);
+void TimerRows::paint(int n, int background, int font) {
+    panel(n)->setColor(background);
+    if (slot::isCountdown(n))
+        box(n)->setColor(background);
+    button(n)->setFontColor(font);
 }
 
-void TimerRows::ShowTimeLeft(int n) {
-    const int left = timers_.SecondsLeft(n);
+void TimerRows::showTimeLeft(int n) {
+    const int left = timers_.secondsLeft(n);
     const int minutes = left / 60;
-    popup_->SetCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
-    const BevelPanel* frame = Panel(n);
+    popup_->setCaption(QStringLiteral("%1:%2").arg(minutes).arg(left - 60 * minutes));
+    const BevelPanel* frame = panel(n);
     popup_->move(frame->x() - 3, frame->y() - frame->height() + 5);
     popup_->show();
     popup_->raise();
 }
 
-void TimerRows::AgePopup() {
+void TimerRows::agePopup() {
     if (!popupAged_ && !popup_->isHidden()) {
         popupAged_ = true;
     } else {
@@ -132,6 +132,6 @@ void TimerRows::AgePopup() {
     }
 }
 
-void TimerRows::HidePopup() {
+void TimerRows::hidePopup() {
     popup_->hide();
 }

@@ -35,36 +35,36 @@ public:
     };
     TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent);
 
-    BevelPanel* Panel(int n) const { return Row(n).panel; }
-    FlatButton* Button(int n) const { return Row(n).button; }
+    BevelPanel* panel(int n) const { return row(n).panel; }
+    FlatButton* button(int n) const { return row(n).button; }
     // A countdown's time box.
-    TextBox* Box(int n) const;
+    TextBox* box(int n) const;
 
     // The timer the last press on a row was for; 0 after one elsewhere.
-    int PressedSlot() const { return pressed_; }
-    void ForgetPress() { pressed_ = 0; }
+    int pressedSlot() const { return pressed_; }
+    void forgetPress() { pressed_ = 0; }
 
     // The alert's colouring of a ringing timer.
-    void Paint(int n, int background, int font);
+    void paint(int n, int background, int font);
     // One tick has passed: the time-left popup goes at the second.
-    void AgePopup();
-    void HidePopup();
+    void agePopup();
+    void hidePopup();
 
 signals:
     // A click on a timer's button.
-    void Clicked(int n);
+    void clicked(int n);
     // A press on a countdown's time box, which never keeps the keyboard.
-    void TimeBoxPressed();
+    void timeBoxPressed();
     // The slot menu's "Edit Time / Message" for a countdown at rest.
-    void EditAsked(int n);
+    void editAsked(int n);
 
 private:
-    const RowControls& Row(int n) const;
-    void Show(int n);
-    void ShowAtRest(int n);
-    void ShowRunning(int n);
-    void ShowTimeLeft(int n);
-    void Connect(int n);
+    const RowControls& row(int n) const;
+    void show(int n);
+    void showAtRest(int n);
+    void showRunning(int n);
+    void showTimeLeft(int n);
+    void connectRow(int n);
 
     Timers& timers_;
     HandlerEntry enter_;

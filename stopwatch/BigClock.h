@@ -15,7 +15,7 @@ public:
 
     // Nobody sees it while the alarm half is closed; it is set the moment
     // the half opens.
-    void Show();
+    void show();
 
 private:
     platform::Platform platform_;

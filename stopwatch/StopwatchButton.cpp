@@ -3,12 +3,12 @@
 
 namespace {
 
-QFont RestLook() {
-    return DesignFont(QStringLiteral("Small Fonts"), 8);
+QFont restLook() {
+    return designFont(QStringLiteral("Small Fonts"), 8);
 }
 
-QFont CountingLook() {
-    return DesignFont(QStringLiteral("MS Sans Serif"), 11, true);
+QFont countingLook() {
+    return designFont(QStringLiteral("MS Sans Serif"), 11, true);
 }
 
 } // namespace
@@ -19,15 +19,15 @@ StopwatchButton::StopwatchButton(Stopwatch& stopwatch, FlatButton* button, MenuI
     , stopwatch_(stopwatch)
     , button_(button) {
     connect(button, &FlatButton::clicked, this,
-            [this, enter] { enter([this] { stopwatch_.Toggle(); }); });
-    connect(clear, &MenuItem::Click, this,
-            [this, enter] { enter([this] { stopwatch_.Clear(); }); });
-    connect(&stopwatch_, &Stopwatch::Changed, this, [this] { Guard([this] { Show(); }); });
+            [this, enter] { enter([this] { stopwatch_.toggle(); }); });
+    connect(clear, &MenuItem::clicked, this,
+            [this, enter] { enter([this] { stopwatch_.clear(); }); });
+    connect(&stopwatch_, &Stopwatch::changed, this, [this] { guard([this] { show(); }); });
 }
 
-void StopwatchButton::Show() {
-    button_->setText(stopwatch_.Text());
-    const QFont look = stopwatch_.AtRest() ? RestLook() : CountingLook();
+void StopwatchButton::show() {
+    button_->setText(stopwatch_.text());
+    const QFont look = stopwatch_.atRest() ? restLook() : countingLook();
     if (button_->font() != look)
         button_->setFont(look);
 }

@@ -17,7 +17,7 @@ public:
                     const HandlerEntry& enter, QObject* parent);
 
 private:
-    void Show();
+    void show();
 
     Stopwatch& stopwatch_;
     FlatButton* button_;

@@ -22,40 +22,40 @@ public:
         // The settings' load and save, watched; the files themselves only
         // when a test asks, since the fake desktop's settings home cannot be
         // made.
-        SetSettingsHooks(
+        setSettingsHooks(
             [this] {
                 calls << QStringLiteral("load");
                 if (realSettings)
-                    program->PrefsFile().Load();
+                    program->prefsFile().load();
             },
             [this] {
                 calls << QStringLiteral("save");
                 if (realSettings)
-                    program->PrefsFile().Save(SessionEnding());
+                    program->prefsFile().save(sessionEnding());
             });
-        program->Start();
-        trayIcon = program->Tray().Icon();
+        program->start();
+        trayIcon = program->tray().icon();
     }
 
     // Runs the one-second tick as its timer would, a second on the clock
     // after the one before.
-    void Tick(int times = 1) {
+    void tick(int times = 1) {
         for (int i = 0; i < times; ++i) {
             if (clock)
-                clock->Stall(1000);
-            emit tickTimer->Timer();
+                clock->stall(1000);
+            emit tickTimer->timeout();
         }
     }
     // Runs the alert's beat as its timer would.
-    void AlertTick(int times = 1) {
+    void alertTick(int times = 1) {
         for (int i = 0; i < times; ++i)
-            emit alertTimer->Timer();
+            emit alertTimer->timeout();
     }
-    TimerRows& Rows() { return program->Rows(); }
-    SettingsStore& Settings() { return program->Store(); }
-    Timers& TimersModel() { return program->TimersModel(); }
-    AlarmClock& Alarms() { return program->AlarmsModel(); }
-    Stopwatch& StopwatchModel() { return program->StopwatchModel(); }
+    TimerRows& rows() { return program->rows(); }
+    SettingsStore& settings() { return program->store(); }
+    Timers& timersModel() { return program->timersModel(); }
+    AlarmClock& alarms() { return program->alarmsModel(); }
+    Stopwatch& stopwatchModel() { return program->stopwatchModel(); }
 
     platform::FakePlatform* clock = nullptr;
     // The program around the window; the window owns it.

@@ -29,24 +29,24 @@ private:
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
-    QWidget* Focus() const { return QApplication::focusWidget(); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
     // The control named for the focus: a picker's field box counts as the
     // picker.
-    QString FocusName() const {
-        QWidget* focus = Focus();
+    QString focusName() const {
+        QWidget* focus = this->focus();
         while (focus && focus->objectName().isEmpty())
             focus = focus->parentWidget();
         return focus ? focus->objectName() : QString();
     }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
                         Qt::Key(key), modifiers);
     }
     // Tabs until the named control has the keyboard; false after a round.
-    bool TabTo(const QString& name) {
-        for (int i = 0; i < 80 && FocusName() != name; ++i)
-            Key(Qt::Key_Tab);
-        return FocusName() == name;
+    bool tabTo(const QString& name) {
+        for (int i = 0; i < 80 && focusName() != name; ++i)
+            key(Qt::Key_Tab);
+        return focusName() == name;
     }
 };
 
@@ -54,8 +54,8 @@ void AccessTest::init() {
     // A screen reader listens: only then are the names kept up to date.
     QAccessible::setActive(true);
     desktop = std::make_unique<platform::FakePlatform>();
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
@@ -102,25 +102,25 @@ void AccessTest::tabWalksVisibleControlsInReadingOrder() {
     QFETCH(QStringList, expected);
     if (alarmHalf) {
         form->alarmClockItem->trigger();
-        form->FocusMainPanel();
+        form->focusMainPanel();
     }
     // From the first slot's panel, where the keyboard rests, Shift+Tab goes
     // back to the title row and Tab then goes round once.
-    Key(Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(FocusName(), QStringLiteral("SpeedButton15X"));
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QStringLiteral("SpeedButton15X"));
     QStringList walked;
     for (int i = 0; i < int(expected.size()); ++i) {
-        Key(Qt::Key_Tab);
-        walked << FocusName();
+        key(Qt::Key_Tab);
+        walked << focusName();
         // A picker's two fields in sight take a Tab each.
-        if (FocusName().startsWith(QLatin1String("DateTimePicker")))
-            Key(Qt::Key_Tab);
+        if (focusName().startsWith(QLatin1String("DateTimePicker")))
+            key(Qt::Key_Tab);
     }
     QCOMPARE(walked, QStringList(expected.mid(5) + expected.mid(0, 5)));
-    Key(Qt::Key_Tab);
-    QCOMPARE(FocusName(), expected.at(5));
+    key(Qt::Key_Tab);
+    QCOMPARE(focusName(), expected.at(5));
     for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (control->isVisible() && control->objectName() == FocusName())
+        if (control->isVisible() && control->objectName() == focusName())
             return;
     }
     QFAIL("the focus is on a hidden control");
@@ -129,44 +129,44 @@ void AccessTest::tabWalksVisibleControlsInReadingOrder() {
 void AccessTest::timerFromKeyboardAlone() {
     // Slot 2's button, its editor from the menu key, a message and a time
     // typed, stored with Enter, and the timer started with Space.
-    QVERIFY(TabTo(QStringLiteral("SpeedButton2")));
-    Key(Qt::Key_Menu);
+    QVERIFY(tabTo(QStringLiteral("SpeedButton2")));
+    key(Qt::Key_Menu);
     QVERIFY(form->slotMenu->isVisible());
     QTest::keyClick(form->slotMenu, Qt::Key_Return);
     QVERIFY(form->editorPanel->isVisible());
-    QCOMPARE(Focus(), form->messageEdit);
+    QCOMPARE(focus(), form->messageEdit);
     QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
-    Key(Qt::Key_Tab);
-    QCOMPARE(FocusName(), QStringLiteral("DateTimePicker1"));
+    key(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("DateTimePicker1"));
     // A full field moves on to the next by itself.
-    QTest::keyClicks(Focus(), QStringLiteral("0005"));
+    QTest::keyClicks(focus(), QStringLiteral("0005"));
     // The keypad's Enter, in the hours and minutes.
-    QTest::keyClick(Focus(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(focus(), Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(form->editorPanel->isHidden());
-    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:05:00Tea"));
-    QCOMPARE(FocusName(), QStringLiteral("SpeedButton2"));
-    Key(Qt::Key_Space);
-    QVERIFY(form->TimersModel().IsRunning(2));
+    QCOMPARE(form->settings().prefs().line(2), QStringLiteral("00:05:00Tea"));
+    QCOMPARE(focusName(), QStringLiteral("SpeedButton2"));
+    key(Qt::Key_Space);
+    QVERIFY(form->timersModel().isRunning(2));
     // Quit from the keyboard asks about the running timer.
     desktop->answers << platform::Questions::Answer::Yes;
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
-    QVERIFY(TabTo(QStringLiteral("SpeedButton11")));
-    Key(Qt::Key_Space);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
+    QVERIFY(tabTo(QStringLiteral("SpeedButton11")));
+    key(Qt::Key_Space);
     QCOMPARE(closed.count(), 1);
 }
 
 void AccessTest::escapeClosesEditorStoringNothing() {
-    QVERIFY(TabTo(QStringLiteral("SpeedButton4")));
-    QTest::keyClick(Focus(), Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(tabTo(QStringLiteral("SpeedButton4")));
+    QTest::keyClick(focus(), Qt::Key_F10, Qt::ShiftModifier);
     QTest::keyClick(form->slotMenu, Qt::Key_Return);
     QVERIFY(form->editorPanel->isVisible());
     QTest::keyClicks(form->messageEdit, QStringLiteral("Lost"));
-    const QString saved = form->Settings().Prefs().Line(4);
-    Key(Qt::Key_Escape);
+    const QString saved = form->settings().prefs().line(4);
+    key(Qt::Key_Escape);
     QVERIFY(form->editorPanel->isHidden());
-    QCOMPARE(form->Settings().Prefs().Line(4), saved);
-    QCOMPARE(form->SlotButton(4)->text(), QStringLiteral("Message"));
-    QCOMPARE(FocusName(), QStringLiteral("SpeedButton4"));
+    QCOMPARE(form->settings().prefs().line(4), saved);
+    QCOMPARE(form->slotButton(4)->text(), QStringLiteral("Message"));
+    QCOMPARE(focusName(), QStringLiteral("SpeedButton4"));
 }
 
 void AccessTest::menuKeyOpensTheFocusedControlsMenu_data() {
@@ -188,33 +188,33 @@ void AccessTest::menuKeyOpensTheFocusedControlsMenu() {
     QFETCH(QString, control);
     QFETCH(QString, menu);
     if (!control.isEmpty())
-        QVERIFY(TabTo(control));
-    Key(Qt::Key_Menu);
-    auto* opened = form->Find<PopupMenu>(menu);
+        QVERIFY(tabTo(control));
+    key(Qt::Key_Menu);
+    auto* opened = form->control<PopupMenu>(menu);
     QVERIFY(opened->isVisible());
     QVERIFY(opened->activeAction());
     opened->close();
     // A busy slot offers no menu, as with the mouse.
     if (menu == QLatin1String("PopupMenu1")) {
-        form->Settings().Prefs().SetLine(3, QStringLiteral("00:05:00"));
-        form->TimersModel().ReadSaved();
-        form->TimersModel().Toggle(3);
-        Key(Qt::Key_Menu);
+        form->settings().prefs().setLine(3, QStringLiteral("00:05:00"));
+        form->timersModel().readSaved();
+        form->timersModel().toggle(3);
+        key(Qt::Key_Menu);
         QVERIFY(!opened->isVisible());
     }
 }
 
 void AccessTest::mousePressLeavesKeyboardMode() {
-    QVERIFY(TabTo(QStringLiteral("CheckBox1")));
+    QVERIFY(tabTo(QStringLiteral("CheckBox1")));
     // Space on a check box leaves the keyboard there...
-    Key(Qt::Key_Space);
+    key(Qt::Key_Space);
     QVERIFY(!form->soundBox->isChecked());
-    QCOMPARE(FocusName(), QStringLiteral("CheckBox1"));
+    QCOMPARE(focusName(), QStringLiteral("CheckBox1"));
     // ...a click sends it to the first slot's panel, as it always did.
     QTest::mouseClick(form->soundBox, Qt::LeftButton, {}, QPoint(5, 8));
     QVERIFY(form->soundBox->isChecked());
-    QCOMPARE(FocusName(), QStringLiteral("Panel1"));
-    QVERIFY(!form->KeyboardMode());
+    QCOMPARE(focusName(), QStringLiteral("Panel1"));
+    QVERIFY(!form->keyboardMode());
 }
 
 void AccessTest::everyVisibleControlIsNamed_data() {
@@ -265,10 +265,10 @@ void AccessTest::namesFollowState() {
     auto name = [](QWidget* control) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
-    form->Settings().Prefs().SetLine(3, QStringLiteral("00:05:00Tea"));
-    form->TimersModel().ReadSaved();
-    QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
-    QCOMPARE(name(form->SlotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
+    form->settings().prefs().setLine(3, QStringLiteral("00:05:00Tea"));
+    form->timersModel().readSaved();
+    QTest::mouseClick(form->slotButton(3), Qt::LeftButton);
+    QCOMPARE(name(form->slotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
     QTest::mouseClick(form->pinButton, Qt::LeftButton);
     QCOMPARE(name(form->pinButton), QStringLiteral("Keep on top (on)"));
     QTest::mouseClick(form->openAlarmHalfButton, Qt::LeftButton);
@@ -278,22 +278,22 @@ void AccessTest::namesFollowState() {
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(name(form->alarm1AmPm), QStringLiteral("Alarm 1 PM"));
     QCOMPARE(name(form->alarm1Picker), QStringLiteral("Alarm 1 time 12:00 PM"));
-    QTest::mouseClick(form->SlotButton(27), Qt::LeftButton);
-    QCOMPARE(name(form->SlotButton(27)), QStringLiteral("Quick timer 5 minutes, running"));
+    QTest::mouseClick(form->slotButton(27), Qt::LeftButton);
+    QCOMPARE(name(form->slotButton(27)), QStringLiteral("Quick timer 5 minutes, running"));
 
     // Unheard, the names wait; a reader that comes finds them true.
     QAccessible::setActive(false);
-    QTest::mouseClick(form->SlotButton(28), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(28), Qt::LeftButton);
     QAccessible::setActive(true);
-    QCOMPARE(name(form->SlotButton(28)), QStringLiteral("Quick timer 6 minutes, running"));
+    QCOMPARE(name(form->slotButton(28)), QStringLiteral("Quick timer 6 minutes, running"));
 }
 
 void AccessTest::ringingIsAnnounced() {
-    form->Settings().Prefs().SetLine(1, QStringLiteral("00:00:01Message"));
-    form->TimersModel().ReadSaved();
-    QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
-    form->Tick(2);
-    QCOMPARE(QAccessible::queryAccessibleInterface(form->SlotButton(1))->text(QAccessible::Name),
+    form->settings().prefs().setLine(1, QStringLiteral("00:00:01Message"));
+    form->timersModel().readSaved();
+    QTest::mouseClick(form->slotButton(1), Qt::LeftButton);
+    form->tick(2);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->slotButton(1))->text(QAccessible::Name),
              QStringLiteral("Timer 1: Message, 00:00:01, ringing"));
 }
 

@@ -49,35 +49,35 @@ private slots:
 
 private:
     // The program's folder a portable copy's, so the journal is written.
-    void MakePortable(const QTemporaryDir& folder) {
+    void makePortable(const QTemporaryDir& folder) {
         QFile portable(folder.filePath(QStringLiteral("pprefs.qbx")));
         QVERIFY(portable.open(QIODevice::WriteOnly));
-        desktop->executableDir = folder.path();
+        desktop->executableFolder = folder.path();
     }
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
-    void SetAlarm1(QTime time, const char* amPm) {
-        form->Alarms().SetTime(1, time);
-        form->Alarms().SetAmPm(1, QLatin1String(amPm));
+    void setAlarm1(QTime time, const char* amPm) {
+        form->alarms().setTime(1, time);
+        form->alarms().setAmPm(1, QLatin1String(amPm));
         if (form->alarm1OnOff->text() == QLatin1String("OFF"))
             form->alarm1OnOff->click();
     }
-    void SetAlarm2(QTime time, const char* amPm) {
-        form->Alarms().SetTime(2, time);
-        form->Alarms().SetAmPm(2, QLatin1String(amPm));
+    void setAlarm2(QTime time, const char* amPm) {
+        form->alarms().setTime(2, time);
+        form->alarms().setAmPm(2, QLatin1String(amPm));
         if (form->alarm2OnOff->text() == QLatin1String("OFF"))
             form->alarm2OnOff->click();
     }
-    void At(int h, int m, int s) { desktop->time = QTime(h, m, s); }
-    void PressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    void at(int h, int m, int s) { desktop->time = QTime(h, m, s); }
+    void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 };
 
 void AlarmTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = QStringLiteral("/usr/bin");
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    desktop->executableFolder = QStringLiteral("/usr/bin");
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
@@ -88,70 +88,70 @@ void AlarmTest::cleanup() {
 
 void AlarmTest::alarm1RingsOnce() {
     form->alarm1RecurBox->setChecked(false);
-    SetAlarm1(QTime(9, 30), "AM");
+    setAlarm1(QTime(9, 30), "AM");
     form->hideButton->click();
-    At(9, 29, 59);
-    form->Tick();
+    at(9, 29, 59);
+    form->tick();
     QVERIFY(desktop->played.isEmpty());
-    At(9, 30, 0);
-    form->Tick();
+    at(9, 30, 0);
+    form->tick();
     QCOMPARE(desktop->played, QStringList{kEnd});
     QCOMPARE(desktop->raises, 1);
     QVERIFY(form->isVisible());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->alarm1OnOffPanel->Color(), clr::ButtonPanel);
-    At(9, 30, 1);
-    form->Tick();
+    QCOMPARE(form->alarm1OnOffPanel->color(), clr::ButtonPanel);
+    at(9, 30, 1);
+    form->tick();
     QCOMPARE(desktop->played.size(), 1);
 }
 
 void AlarmTest::alarm1RecurOneDigitHour() {
-    SetAlarm1(QTime(9, 30), "AM");
+    setAlarm1(QTime(9, 30), "AM");
     for (int s = 0; s < 60; ++s) {
-        At(9, 30, s);
-        form->Tick();
+        at(9, 30, s);
+        form->tick();
     }
-    At(9, 31, 0);
-    form->Tick();
+    at(9, 31, 0);
+    form->tick();
     QCOMPARE(desktop->played, QStringList(60, kRepeat));
     QCOMPARE(desktop->raises, 60);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    QCOMPARE(form->alertTimer->interval(), 0);
     // The clock set back into the minute, as at the autumn change: the
     // minute lived twice rings once. The next day's rings again.
-    At(9, 30, 20);
-    form->Tick();
+    at(9, 30, 20);
+    form->tick();
     QCOMPARE(desktop->played.size(), 60);
     desktop->date = desktop->date.addDays(1);
-    form->Tick();
+    form->tick();
     QCOMPARE(desktop->played.size(), 61);
 }
 
 void AlarmTest::alarm1RecurTwoDigitHour() {
-    SetAlarm1(QTime(22, 30), "PM");
-    At(22, 30, 5);
-    form->Tick();
-    QCOMPARE(form->alertTimer->Interval(), 1000);
+    setAlarm1(QTime(22, 30), "PM");
+    at(22, 30, 5);
+    form->tick();
+    QCOMPARE(form->alertTimer->interval(), 1000);
     QVERIFY(desktop->played.isEmpty());
-    At(22, 31, 0);
-    form->Tick();
-    QCOMPARE(form->alertTimer->Interval(), 1000);
+    at(22, 31, 0);
+    form->tick();
+    QCOMPARE(form->alertTimer->interval(), 1000);
     // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
-    form->AlertTick();
+    form->alertTick();
     QCOMPARE(desktop->played, QStringList{kRepeat});
     form->alarm1OnOff->click();
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    QCOMPARE(form->alertTimer->interval(), 0);
 }
 
 void AlarmTest::alarm1OnAgainInItsMinute() {
     form->alarm1RecurBox->setChecked(false);
-    SetAlarm1(QTime(7, 15), "PM");
-    At(19, 15, 10);
-    form->Tick();
+    setAlarm1(QTime(7, 15), "PM");
+    at(19, 15, 10);
+    form->tick();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     form->alarm1OnOff->click();
-    At(19, 15, 11);
-    form->Tick();
+    at(19, 15, 11);
+    form->tick();
     QCOMPARE(desktop->played, (QStringList{kEnd, kEnd}));
 }
 
@@ -166,52 +166,52 @@ void AlarmTest::clockJumpsOverTheMinute_data() {
 void AlarmTest::clockJumpsOverTheMinute() {
     QFETCH(int, landsAt);
     QFETCH(int, sounds);
-    SetAlarm2(QTime(6, 0), "AM");
-    At(5, 58, 0);
-    form->Tick();
-    At(6, landsAt, 0);
-    form->Tick();
+    setAlarm2(QTime(6, 0), "AM");
+    at(5, 58, 0);
+    form->tick();
+    at(6, landsAt, 0);
+    form->tick();
     QCOMPARE(desktop->played.size(), sounds);
-    At(6, landsAt, 1);
-    form->Tick();
+    at(6, landsAt, 1);
+    form->tick();
     QCOMPARE(desktop->played.size(), sounds);
 }
 
 void AlarmTest::alarm2Snoozes() {
     form->snooze5Min->setChecked(true);
-    SetAlarm2(QTime(6, 0), "AM");
-    At(6, 0, 0);
-    form->Tick();
+    setAlarm2(QTime(6, 0), "AM");
+    at(6, 0, 0);
+    form->tick();
     QCOMPARE(desktop->played, QStringList{kEnd});
-    QCOMPARE(form->snoozeTimer->Interval(), 300000);
-    QCOMPARE(form->Alarms().Alarm2Snoozing(), true);
+    QCOMPARE(form->snoozeTimer->interval(), 300000);
+    QCOMPARE(form->alarms().alarm2Snoozing(), true);
     QCOMPARE(desktop->notifications.value(102), QStringLiteral("Alarm 2|6:00 AM"));
-    At(6, 0, 1);
-    form->Tick();
+    at(6, 0, 1);
+    form->tick();
     QCOMPARE(desktop->played.size(), 1);
-    emit form->snoozeTimer->Timer();
+    emit form->snoozeTimer->timeout();
     QCOMPARE(desktop->played.size(), 2);
 
     form->alarm2OnOff->click();
-    QCOMPARE(form->snoozeTimer->Interval(), 0);
-    QCOMPARE(form->Alarms().Alarm2Snoozing(), false);
+    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->alarms().alarm2Snoozing(), false);
     QVERIFY(desktop->notifications.isEmpty());
     // Switched on again within its minute, it fires again.
     form->alarm2OnOff->click();
-    At(6, 0, 30);
-    form->Tick();
+    at(6, 0, 30);
+    form->tick();
     QCOMPARE(desktop->played.size(), 3);
 }
 
 // Alarm 1 with a sound of its own: it loops, the design's keeps quiet,
 // and "Snooze 5 min" on its notification rings it again five minutes on.
 void AlarmTest::alarmsOwnSoundAndSnooze() {
-    form->program->AlertOptionsModel().Set(
-        AlertOptions::AlarmKey(1),
+    form->program->alertOptionsModel().set(
+        AlertOptions::alarmKey(1),
         {AlertTune::Sound::Theme, QStringLiteral("bell"), 70, false, 0, false});
-    SetAlarm1(QTime(9, 30), "AM");
-    At(9, 30, 0);
-    form->Tick();
+    setAlarm1(QTime(9, 30), "AM");
+    at(9, 30, 0);
+    form->tick();
     QCOMPARE(desktop->tones.size(), 1);
     QVERIFY(desktop->tones[0].loop);
     QCOMPARE(desktop->tones[0].volume, 70);
@@ -220,18 +220,18 @@ void AlarmTest::alarmsOwnSoundAndSnooze() {
     desktop->actionListener(101, platform::Notifications::Action::Snooze);
     QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
     // The rest of its minute stays quiet; five minutes on it rings again.
-    At(9, 30, 30);
-    form->Tick();
+    at(9, 30, 30);
+    form->tick();
     QCOMPARE(desktop->tones.size(), 1);
-    desktop->Pass(300000);
+    desktop->pass(300000);
     QCOMPARE(desktop->tones.size(), 2);
     QVERIFY(desktop->notifications.contains(101));
-    PressEnter();
+    pressEnter();
     QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
     // Snoozed again, then the user's own click on its switch: that ends it.
     desktop->actionListener(101, platform::Notifications::Action::Snooze);
     form->alarm1OnOff->click();
-    desktop->Pass(300000);
+    desktop->pass(300000);
     QCOMPARE(desktop->tones.size(), 2);
 }
 
@@ -250,28 +250,28 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
     QFETCH(int, sounds);
     QFETCH(QTime, nextSnooze);
     QTemporaryDir folder;
-    MakePortable(folder);
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    makePortable(folder);
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 
-    SetAlarm2(QTime(6, 0), "AM");
-    At(6, 0, 0);
-    form->Tick();
-    form->Settings().Prefs().SetLine(3, QStringLiteral("01:00:00Tea"));
-    form->TimersModel().ReadSaved();
-    QTest::mouseClick(form->SlotButton(3), Qt::LeftButton);
+    setAlarm2(QTime(6, 0), "AM");
+    at(6, 0, 0);
+    form->tick();
+    form->settings().prefs().setLine(3, QStringLiteral("01:00:00Tea"));
+    form->timersModel().readSaved();
+    QTest::mouseClick(form->slotButton(3), Qt::LeftButton);
     QTRY_VERIFY(QFile(folder.filePath(QStringLiteral("journal.qbx"))).size() > 60);
     form.reset();
 
-    At(6, awayMinutes, 0);
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    at(6, awayMinutes, 0);
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QTRY_VERIFY(form->TimersModel().IsRunning(3));
-    QVERIFY(form->Alarms()[2].on);
-    QVERIFY(form->Alarms().Alarm2Snoozing());
-    QCOMPARE(form->snoozeTimer->Interval(), 180000);
+    QTRY_VERIFY(form->timersModel().isRunning(3));
+    QVERIFY(form->alarms()[2].on);
+    QVERIFY(form->alarms().alarm2Snoozing());
+    QCOMPARE(form->snoozeTimer->interval(), 180000);
     QCOMPARE(desktop->played.size(), sounds);
     const auto snoozeInJournal = [&] {
         QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
@@ -292,12 +292,12 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
     form.reset();
     desktop->bytesFree = -1;
     desktop->answers.clear();
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::qWait(50);
-    QVERIFY(!form->TimersModel().IsRunning(3));
-    QVERIFY(!form->Alarms()[2].on);
+    QVERIFY(!form->timersModel().isRunning(3));
+    QVERIFY(!form->alarms()[2].on);
 }
 
 // A journal from another boot is read by the wall clock; a clock put right
@@ -305,9 +305,9 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
 // ring to the true moment, and never names a moment to come.
 void AlarmTest::wallClockPutRightAfterAReboot() {
     QTemporaryDir folder;
-    MakePortable(folder);
-    At(8, 0, 0);
-    const qint64 trueNow = desktop->WallMs();
+    makePortable(folder);
+    at(8, 0, 0);
+    const qint64 trueNow = desktop->wallMs();
     QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
     QVERIFY(journal.open(QIODevice::WriteOnly));
     journal.write("quorbel journal 1\nboot before\nrunning 23 " +
@@ -316,25 +316,25 @@ void AlarmTest::wallClockPutRightAfterAReboot() {
     journal.close();
     // The clock is an hour fast at start: 24 would be due in ten minutes,
     // both look overdue.
-    At(9, 0, 0);
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    at(9, 0, 0);
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QTRY_VERIFY(form->TimersModel().IsRinging(24));
+    QTRY_VERIFY(form->timersModel().isRinging(24));
     QVERIFY(desktop->notifications.value(24).contains(QStringLiteral("ran out at 08:10")));
     // Put right: 24 goes back to its ten minutes, 23 still has its minute.
-    At(8, 0, 0);
+    at(8, 0, 0);
     QVERIFY(desktop->clockSet);
     desktop->clockSet();
-    QVERIFY(form->TimersModel().IsRunning(24));
+    QVERIFY(form->timersModel().isRunning(24));
     QVERIFY(!desktop->notifications.contains(24));
-    form->Tick(59);
-    QVERIFY(form->TimersModel().IsRunning(23));
-    At(8, 1, 0);
-    form->Tick();
-    QVERIFY(form->TimersModel().IsRinging(23));
-    QVERIFY(form->TimersModel().IsRunning(24));
-    QCOMPARE(form->TimersModel().SecondsLeft(24), 9 * 60);
+    form->tick(59);
+    QVERIFY(form->timersModel().isRunning(23));
+    at(8, 1, 0);
+    form->tick();
+    QVERIFY(form->timersModel().isRinging(23));
+    QVERIFY(form->timersModel().isRunning(24));
+    QCOMPARE(form->timersModel().secondsLeft(24), 9 * 60);
 }
 
 void AlarmTest::unreadableJournalSetAside_data() {
@@ -349,7 +349,7 @@ void AlarmTest::unreadableJournalSetAside_data() {
 void AlarmTest::unreadableJournalSetAside() {
     QFETCH(QString, kind);
     QTemporaryDir folder;
-    MakePortable(folder);
+    makePortable(folder);
     const QString path = folder.filePath(QStringLiteral("journal.qbx"));
     QByteArray bytes =
         kind == u"foreign" ? QByteArray("not a journal\n") : QByteArray((16 << 20) + 1, '\n');
@@ -360,10 +360,10 @@ void AlarmTest::unreadableJournalSetAside() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(24), Qt::LeftButton);
     QTRY_VERIFY(QFileInfo(path).isFile() && QFileInfo(path).size() > 30);
     const QFileInfo aside(path + QStringLiteral(".foreign"));
     if (kind == u"folder") {
@@ -379,92 +379,92 @@ void AlarmTest::unreadableJournalSetAside() {
 void AlarmTest::snoozeChoiceWhileSnoozing() {
     // Before alarm 2 has rung, the choice waits for it.
     QTest::mouseClick(form->snooze1Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->Interval(), 0);
-    SetAlarm2(QTime(6, 0), "AM");
-    At(6, 0, 0);
-    form->Tick();
-    QCOMPARE(form->snoozeTimer->Interval(), 60000);
+    QCOMPARE(form->snoozeTimer->interval(), 0);
+    setAlarm2(QTime(6, 0), "AM");
+    at(6, 0, 0);
+    form->tick();
+    QCOMPARE(form->snoozeTimer->interval(), 60000);
     QTest::mouseClick(form->snooze30Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->Interval(), 30 * 60000);
+    QCOMPARE(form->snoozeTimer->interval(), 30 * 60000);
     QTest::mouseClick(form->snooze15Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->Interval(), 15 * 60000);
+    QCOMPARE(form->snoozeTimer->interval(), 15 * 60000);
 }
 
 void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
-    SetAlarm2(QTime(6, 0), "AM");
-    PressEnter();
+    setAlarm2(QTime(6, 0), "AM");
+    pressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
-    At(6, 0, 0);
-    form->Tick();
-    PressEnter();
+    at(6, 0, 0);
+    form->tick();
+    pressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->alarm2OnOffPanel->Color(), clr::ButtonPanel);
-    QCOMPARE(form->snoozeTimer->Interval(), 0);
-    QCOMPARE(form->Alarms().Alarm2Snoozing(), false);
+    QCOMPARE(form->alarm2OnOffPanel->color(), clr::ButtonPanel);
+    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->alarms().alarm2Snoozing(), false);
 
     // Alarm 1 set for later stays armed; ringing, Enter switches it off,
     // in its minute or while its alert repeats after it.
-    SetAlarm1(QTime(9, 0), "AM");
-    PressEnter();
+    setAlarm1(QTime(9, 0), "AM");
+    pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
-    At(9, 0, 30);
-    PressEnter();
+    at(9, 0, 30);
+    pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    SetAlarm1(QTime(10, 0), "AM");
-    At(10, 0, 59);
-    form->Tick();
-    At(10, 5, 0);
-    PressEnter();
+    setAlarm1(QTime(10, 0), "AM");
+    at(10, 0, 59);
+    form->tick();
+    at(10, 5, 0);
+    pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    QCOMPARE(form->alertTimer->interval(), 0);
 }
 
 void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
-    SetAlarm2(QTime(6, 0), "AM");
-    At(6, 0, 0);
-    form->Tick();
-    SetAlarm1(QTime(6, 0), "AM");
-    form->AlertTick();
-    QVERIFY(form->program->AlarmHalf().AlertBeatSinceKey());
-    PressEnter();
+    setAlarm2(QTime(6, 0), "AM");
+    at(6, 0, 0);
+    form->tick();
+    setAlarm1(QTime(6, 0), "AM");
+    form->alertTick();
+    QVERIFY(form->program->alarmHalf().alertBeatSinceKey());
+    pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
-    QVERIFY(!form->program->AlarmHalf().AlertBeatSinceKey());
-    PressEnter();
+    QVERIFY(!form->program->alarmHalf().alertBeatSinceKey());
+    pressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::copyButtons() {
-    form->Alarms().SetTime(1, QTime(19, 15));
-    form->Alarms().SetAmPm(1, QStringLiteral("PM"));
+    form->alarms().setTime(1, QTime(19, 15));
+    form->alarms().setAmPm(1, QStringLiteral("PM"));
     form->copyAlarm1Button->click();
     QCOMPARE(form->alarm2Picker->time(), QTime(19, 15));
-    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
-    form->Alarms().SetTime(2, QTime(8, 40));
-    form->Alarms().SetAmPm(2, QStringLiteral("AM"));
+    QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("PM"));
+    form->alarms().setTime(2, QTime(8, 40));
+    form->alarms().setAmPm(2, QStringLiteral("AM"));
     form->copyAlarm2Button->click();
     QCOMPARE(form->alarm1Picker->time(), QTime(8, 40));
-    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->AlarmHalf().TimeChanged());
+    QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
+    QVERIFY(!form->program->alarmHalf().timeChanged());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
-    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->AlarmHalf().TimeChanged());
+    QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("PM"));
+    QVERIFY(form->program->alarmHalf().timeChanged());
     // Back as saved: no change to ask about at close.
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
-    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->AlarmHalf().TimeChanged());
+    QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
+    QVERIFY(!form->program->alarmHalf().timeChanged());
     // Nor is Enter in a picker, which reports the time it already had.
     form->openAlarmHalfButton->click();
     form->alarm2Picker->setFocus();
     QTest::keyClick(form->alarm2Picker, Qt::Key_Return);
-    QVERIFY(!form->program->AlarmHalf().TimeChanged());
-    form->Alarms().SetAmPm(2, QStringLiteral("x"));
+    QVERIFY(!form->program->alarmHalf().timeChanged());
+    form->alarms().setAmPm(2, QStringLiteral("x"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
-    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("AM"));
+    QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("AM"));
     form->testAlarmButton->click();
     QCOMPARE(desktop->played, QStringList{kEnd});
 }
@@ -485,26 +485,26 @@ void AlarmTest::stopwatch() {
     QFETCH(QString, caption);
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("SW"));
     form->stopwatchButton->click();
-    form->Tick(ticks);
+    form->tick(ticks);
     QCOMPARE(form->stopwatchButton->text(), caption);
     QVERIFY(form->stopwatchButton->font().bold());
 }
 
 void AlarmTest::stopwatchPauseAndClear() {
     form->stopwatchButton->click();
-    form->Tick(10);
+    form->tick(10);
     form->stopwatchButton->click();
-    form->Tick(5);
+    form->tick(5);
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:10"));
     form->stopwatchButton->click();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:10"));
-    form->Tick();
+    form->tick();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:11"));
 
     // Clear while running: back to zero, still counting.
     form->clearStopwatchItem->trigger();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0.00"));
-    form->Tick();
+    form->tick();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:01"));
 
     // Clear while paused: the plain "SW" again.
@@ -512,21 +512,21 @@ void AlarmTest::stopwatchPauseAndClear() {
     form->clearStopwatchItem->trigger();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("SW"));
     QVERIFY(!form->stopwatchButton->font().bold());
-    QCOMPARE(form->StopwatchModel().Days(), 0.0);
+    QCOMPARE(form->stopwatchModel().days(), 0.0);
     form->stopwatchButton->click();
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0.00"));
 }
 
 void AlarmTest::clockBox() {
-    At(9, 5, 7);
-    form->Tick();
+    at(9, 5, 7);
+    form->tick();
     // Closed, the clock is not kept; opened, it shows the time at once.
     QCOMPARE(form->clockBox->text(), QStringLiteral("00:00:00"));
     form->openAlarmHalfButton->click();
     // "00:00:00" is narrow: the first time gets a leading blank.
     QCOMPARE(form->clockBox->text(), QStringLiteral(" 9:05:07 AM"));
-    At(10, 5, 8);
-    form->Tick();
+    at(10, 5, 8);
+    form->tick();
     // The fake desktop measures six pixels a character: 66 is wide.
     QCOMPARE(form->clockBox->text(), QStringLiteral("10:05:08 AM"));
 }

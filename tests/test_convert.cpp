@@ -54,9 +54,9 @@ void ConvertTest::wholeNumbers() {
     QFETCH(bool, valid);
     QFETCH(int, value);
     if (valid)
-        QCOMPARE(StrToInt(text), value);
+        QCOMPARE(strToInt(text), value);
     else
-        QVERIFY_THROWS_EXCEPTION(EConvertError, StrToInt(text));
+        QVERIFY_THROWS_EXCEPTION(EConvertError, strToInt(text));
 }
 
 void ConvertTest::timeTextWritten_data() {
@@ -73,8 +73,8 @@ void ConvertTest::timeTextWritten_data() {
 void ConvertTest::timeTextWritten() {
     QFETCH(QTime, time);
     QFETCH(QString, text);
-    QCOMPARE(TimeToStr(time), text);
-    QCOMPARE(StrToTime(text), time);
+    QCOMPARE(timeToStr(time), text);
+    QCOMPARE(strToTime(text), time);
 }
 
 void ConvertTest::timeTextRead_data() {
@@ -103,15 +103,15 @@ void ConvertTest::timeTextRead() {
     QFETCH(QString, text);
     QFETCH(QTime, time);
     if (time.isValid())
-        QCOMPARE(StrToTime(text), time);
+        QCOMPARE(strToTime(text), time);
     else
-        QVERIFY_THROWS_EXCEPTION(EConvertError, StrToTime(text));
+        QVERIFY_THROWS_EXCEPTION(EConvertError, strToTime(text));
 }
 
 void ConvertTest::patterns() {
-    QCOMPARE(HhmmOf(QTime(9, 30)), QStringLiteral("0930"));
-    QCOMPARE(HhmmOf(QTime(0, 5)), QStringLiteral("0005"));
-    QCOMPARE(HhmmOf(QTime(23, 59, 59)), QStringLiteral("2359"));
+    QCOMPARE(hhmmOf(QTime(9, 30)), QStringLiteral("0930"));
+    QCOMPARE(hhmmOf(QTime(0, 5)), QStringLiteral("0005"));
+    QCOMPARE(hhmmOf(QTime(23, 59, 59)), QStringLiteral("2359"));
 }
 
 void ConvertTest::lineListRead_data() {
@@ -136,27 +136,27 @@ void ConvertTest::lineListRead() {
     QFETCH(QStringList, lines);
     QFETCH(QString, written);
     LineList list;
-    list.SetText(text);
-    QCOMPARE(list.Lines(), lines);
-    QCOMPARE(list.Text(), written);
+    list.setText(text);
+    QCOMPARE(list.lines(), lines);
+    QCOMPARE(list.text(), written);
 }
 
 void ConvertTest::lineListEdits() {
     LineList list;
-    QCOMPARE(list.Line(0), QString());
+    QCOMPARE(list.line(0), QString());
     // An empty store still has a line 0, and only that one.
-    list.SetLine(1, QStringLiteral("ignored"));
-    QCOMPARE(list.Count(), 0);
-    list.SetLine(0, QStringLiteral("flags"));
-    QCOMPARE(list.Text(), QStringLiteral("flags"));
+    list.setLine(1, QStringLiteral("ignored"));
+    QCOMPARE(list.count(), 0);
+    list.setLine(0, QStringLiteral("flags"));
+    QCOMPARE(list.text(), QStringLiteral("flags"));
 
-    list.SetText(QStringLiteral("a\r\nb\r\n"));
-    list.SetLine(1, QStringLiteral("B"));
-    list.SetLine(2, QStringLiteral("past the end"));
-    list.SetLine(-1, QStringLiteral("before the start"));
-    QCOMPARE(list.Text(), QStringLiteral("a\r\nB\r\n"));
-    QCOMPARE(list.Line(5), QString());
-    QCOMPARE(list.Line(-1), QString());
+    list.setText(QStringLiteral("a\r\nb\r\n"));
+    list.setLine(1, QStringLiteral("B"));
+    list.setLine(2, QStringLiteral("past the end"));
+    list.setLine(-1, QStringLiteral("before the start"));
+    QCOMPARE(list.text(), QStringLiteral("a\r\nB\r\n"));
+    QCOMPARE(list.line(5), QString());
+    QCOMPARE(list.line(-1), QString());
 }
 
 QTEST_APPLESS_MAIN(ConvertTest)

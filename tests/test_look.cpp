@@ -25,10 +25,10 @@ private:
     std::unique_ptr<Form> form;
     QList<QPair<QString, QImage>> drawn;
 
-    template <typename T = QWidget> T* Named(const char* name) {
+    template <typename T = QWidget> T* named(const char* name) {
         return form->findChild<T*>(QLatin1String(name));
     }
-    void Draw(const QString& name, QWidget* widget) {
+    void draw(const QString& name, QWidget* widget) {
         QVERIFY2(widget, qPrintable(name));
         widget->ensurePolished();
         if (qobject_cast<QMenu*>(widget))
@@ -41,9 +41,9 @@ void LookTest::init() {
     // A caret that blinks would be drawn or not by the moment of the grab.
     QApplication::setCursorFlashTime(0);
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = QStringLiteral("/usr/bin");
+    desktop->executableFolder = QStringLiteral("/usr/bin");
     real = std::make_unique<platform::QtPlatform>(nullptr);
-    platform::Platform mixed = desktop->Interfaces();
+    platform::Platform mixed = desktop->interfaces();
     // The design's own faces, as the program loads them.
     platform::Platform withFaces{
         mixed.clock,         mixed.cursor,    mixed.screens, mixed.questions,
@@ -51,7 +51,7 @@ void LookTest::init() {
         mixed.tray,          mixed.processes, mixed.shell,   mixed.session,
         mixed.notifications, mixed.instance,  mixed.power,   mixed.autostart};
     form = std::make_unique<Form>(withFaces);
-    form->ShowCentred();
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 }
 
@@ -64,23 +64,23 @@ void LookTest::cleanup() {
 void LookTest::pictures() {
     if (qApp->devicePixelRatio() != 1.0)
         QSKIP("the pictures are of a scale of 1");
-    Draw(QStringLiteral("window"), form.get());
+    draw(QStringLiteral("window"), form.get());
     for (const char* menu : {"PopupMenu1", "PopupMenu2", "Seconds01", "Seconds51", "PopupMenu3",
                              "PopupMenu4", "PopupMenu5", "TrayMenu1"})
-        Draw(QLatin1String(menu), Named<QMenu>(menu));
+        draw(QLatin1String(menu), named<QMenu>(menu));
 
-    QTest::mouseClick(Named("SpeedButton20"), Qt::LeftButton, {}, QPoint(5, 5));
-    Draw(QStringLiteral("alarm-half"), form.get());
-    QTest::mouseClick(Named("SpeedButton21"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(named("SpeedButton20"), Qt::LeftButton, {}, QPoint(5, 5));
+    draw(QStringLiteral("alarm-half"), form.get());
+    QTest::mouseClick(named("SpeedButton21"), Qt::LeftButton, {}, QPoint(5, 5));
 
-    QTest::mousePress(Named("SpeedButton1"), Qt::RightButton, {}, QPoint(5, 5));
-    Named<QAction>("EditAlarmMessage1")->trigger();
-    Draw(QStringLiteral("editor"), form.get());
+    QTest::mousePress(named("SpeedButton1"), Qt::RightButton, {}, QPoint(5, 5));
+    named<QAction>("EditAlarmMessage1")->trigger();
+    draw(QStringLiteral("editor"), form.get());
 
-    ScheduleDialog& dialog = *form->program->Schedule().CreateDialog();
+    ScheduleDialog& dialog = *form->program->schedule().createDialog();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Draw(QStringLiteral("schedule"), &dialog);
+    draw(QStringLiteral("schedule"), &dialog);
 
     const QString write = qEnvironmentVariable("QUORBEL_WRITE_LOOK");
     for (const auto& [name, picture] : std::as_const(drawn)) {

@@ -26,7 +26,7 @@ public:
     QStringList seen;
 };
 
-QPoint CentreOf(QWidget* w) {
+QPoint centreOf(QWidget* w) {
     return w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
 }
 
@@ -68,18 +68,18 @@ private:
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
-    void ShowAndActivate() {
-        form->ShowCentred();
+    void showAndActivate() {
+        form->showCentred();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    FlatButton* Button(const QString& name) { return form->Find<FlatButton>(name); }
+    FlatButton* button(const QString& name) { return form->control<FlatButton>(name); }
 };
 
 void MainWindowTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->primary = QRect(0, 0, 1280, 1024);
+    desktop->primaryScreen = QRect(0, 0, 1280, 1024);
     desktop->desktop = QRect(0, 0, 2560, 1024);
-    form = std::make_unique<Form>(desktop->Interfaces());
+    form = std::make_unique<Form>(desktop->interfaces());
 }
 
 void MainWindowTest::cleanup() {
@@ -94,12 +94,12 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->editorPanel->y(), 48);
     QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
     QVERIFY(!form->timeLeftPopup->isVisibleTo(form.get()));
-    QCOMPARE(form->tickTimer->Interval(), 1000);
-    QCOMPARE(form->alertTimer->Interval(), 0);
-    QCOMPARE(form->snoozeTimer->Interval(), 0);
-    QCOMPARE(form->scheduleTimer->Interval(), 1000);
-    QCOMPARE(form->trayIcon->Interval(), 450);
-    QCOMPARE(form->program->PrefsFile().OptionFlags(), QString(30, u'0'));
+    QCOMPARE(form->tickTimer->interval(), 1000);
+    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->scheduleTimer->interval(), 1000);
+    QCOMPARE(form->trayIcon->interval(), 450);
+    QCOMPARE(form->program->prefsFile().optionFlags(), QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     // The alarm half exists but lies past the collapsed window's edge.
     for (QWidget* right : std::initializer_list<QWidget*>{
@@ -112,26 +112,26 @@ void MainWindowTest::startsCollapsed() {
 // the first paint shows must be what a window built hidden shows. What the
 // first frame does not show (the tray icon, the window icon) follows it.
 void MainWindowTest::onScreenFirstShowsTheSameWindow() {
-    ShowAndActivate();
+    showAndActivate();
     desktop->trayCalls.clear();
-    Form early(desktop->Interfaces(), MainWindow::Start::OnScreenFirst);
+    Form early(desktop->interfaces(), MainWindow::Start::OnScreenFirst);
     QVERIFY(desktop->trayCalls.isEmpty());
     QVERIFY(early.windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&early));
-    QTRY_VERIFY(early.trayIcon->Shown());
+    QTRY_VERIFY(early.trayIcon->shown());
     QVERIFY(!early.windowIcon().isNull());
     QCOMPARE(early.geometry(), form->geometry());
     // A start in the background comes, when first shown, where a start on
     // screen does.
-    Form background(desktop->Interfaces(), MainWindow::Start::Background);
-    desktop->Show(&background);
+    Form background(desktop->interfaces(), MainWindow::Start::Background);
+    desktop->show(&background);
     QCOMPARE(background.pos(), early.pos());
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
     QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
     for (QWidget* control : controls) {
-        if (form->Controls().Value(control->objectName()) != control || control->isWindow())
+        if (form->controls().value(control->objectName()) != control || control->isWindow())
             continue;
-        auto* twin = early.Find<QWidget>(control->objectName());
+        auto* twin = early.control<QWidget>(control->objectName());
         QVERIFY2(twin, qPrintable(control->objectName()));
         QVERIFY2(twin->isVisible() == control->isVisible(), qPrintable(control->objectName()));
         if (control->isVisible())
@@ -143,7 +143,7 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
 namespace {
 
 // The design's table of the window's controls: name, parent, bounds, caption.
-QList<QStringList> DesignLayout() {
+QList<QStringList> designLayout() {
     QFile file(QFINDTESTDATA("data/layout.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -161,7 +161,7 @@ void MainWindowTest::namedControls_data() {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QList<int>>("bounds");
     QTest::addColumn<QString>("caption");
-    const QList<QStringList> design = DesignLayout();
+    const QList<QStringList> design = designLayout();
     QVERIFY(!design.isEmpty());
     for (const QStringList& cells : design) {
         QList<int> bounds;
@@ -176,7 +176,7 @@ void MainWindowTest::namedControls() {
     QFETCH(QString, parent);
     QFETCH(QList<int>, bounds);
     QFETCH(QString, caption);
-    auto* control = form->Find<QWidget>(QString::fromLatin1(QTest::currentDataTag()));
+    auto* control = form->control<QWidget>(QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(control->parentWidget()->objectName(), parent);
     QCOMPARE(control->pos(), QPoint(bounds[0], bounds[1]));
     if (bounds.size() == 4)
@@ -186,7 +186,7 @@ void MainWindowTest::namedControls() {
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         QCOMPARE(edit->text(), caption);
     else if (auto* panel = qobject_cast<BevelPanel*>(control))
-        QCOMPARE(panel->Caption(), caption);
+        QCOMPARE(panel->caption(), caption);
     else if (auto* label = qobject_cast<QLabel*>(control))
         QCOMPARE(label->text(), caption);
 }
@@ -200,7 +200,7 @@ void MainWindowTest::noControlBeyondTheDesign() {
             built << control->objectName();
     }
     QStringList design;
-    for (const QStringList& cells : DesignLayout())
+    for (const QStringList& cells : designLayout())
         design << cells[0].trimmed();
     built.sort();
     design.sort();
@@ -208,8 +208,8 @@ void MainWindowTest::noControlBeyondTheDesign() {
 }
 
 void MainWindowTest::menus() {
-    QVERIFY(form->slotMenu->AutoPopup());
-    QVERIFY(!form->secondsMenu->AutoPopup());
+    QVERIFY(form->slotMenu->autoPopup());
+    QVERIFY(!form->secondsMenu->autoPopup());
     const QList<QAction*> tens = form->secondsMenu->actions();
     QCOMPARE(tens.size(), 6);
     for (int d = 0; d < 6; ++d) {
@@ -238,10 +238,10 @@ void MainWindowTest::menus() {
              (QStringList{"Minimize on timer", "Alarm Clock", "Processes", "Start with the desktop",
                           "Alarm 1 alert options…", "Alarm 2 alert options…"}));
     QCOMPARE(form->alarmDelayMenu->actions().size(), 9);
-    QVERIFY(form->Find<QAction>("N100")->isChecked());
-    QVERIFY(!form->Find<QAction>("N1000")->isChecked());
+    QVERIFY(form->control<QAction>("N100")->isChecked());
+    QVERIFY(!form->control<QAction>("N1000")->isChecked());
     QCOMPARE(form->trayColourMenu->actions().size(), 6);
-    QCOMPARE(form->Find<QAction>("N60sec1")->text(), QStringLiteral("60 min"));
+    QCOMPARE(form->control<QAction>("N60sec1")->text(), QStringLiteral("60 min"));
 }
 
 void MainWindowTest::backgroundPicture() {
@@ -280,15 +280,15 @@ void MainWindowTest::drawnColours_data() {
 void MainWindowTest::drawnColours() {
     QFETCH(QPoint, at);
     QFETCH(QString, colour);
-    ShowAndActivate();
+    showAndActivate();
     const QImage drawn = form->grab().toImage();
     QCOMPARE(drawn.pixelColor(at).name(), colour);
 }
 
 void MainWindowTest::firstActivationLoadsOnce() {
-    ShowAndActivate();
+    showAndActivate();
     QCOMPARE(form->calls, QStringList{"load"});
-    QCOMPARE(desktop->pointer, CentreOf(form->quitButton) + QPoint(30, 0));
+    QCOMPARE(desktop->pointer, centreOf(form->quitButton) + QPoint(30, 0));
     QVERIFY(!form->State.FirstActivation);
     QCOMPARE(form->pos(), QPoint((1280 - 298) / 2, (1024 - 239) / 2));
 
@@ -306,14 +306,14 @@ void MainWindowTest::failedLoadIsRetried() {
     // it: the window's own seam.
     bool fails = true;
     QStringList calls;
-    form->SetSettingsHooks(
+    form->setSettingsHooks(
         [&] {
             calls << QStringLiteral("load");
             if (fails)
                 throw EConvertError("settings file unreadable");
         },
         [] {});
-    ShowAndActivate();
+    showAndActivate();
     QCOMPARE(calls, QStringList{"load"});
     QVERIFY(desktop->pointerMoves.isEmpty());
     QVERIFY(form->State.FirstActivation);
@@ -329,7 +329,7 @@ void MainWindowTest::failedLoadIsRetried() {
 }
 
 void MainWindowTest::alarmHalfToggle() {
-    ShowAndActivate();
+    showAndActivate();
     const int top = form->y();
 
     // Each half is of a fixed size, which tiling window managers float.
@@ -341,7 +341,7 @@ void MainWindowTest::alarmHalfToggle() {
     QCOMPARE(form->pos(), QPoint(640 - 298, top));
     QVERIFY(form->alarmClockItem->isChecked());
     QCOMPARE(form->State.AlarmPanelOpen, 1);
-    QCOMPARE(desktop->pointer, CentreOf(form->closeAlarmHalfButton));
+    QCOMPARE(desktop->pointer, centreOf(form->closeAlarmHalfButton));
     QVERIFY(form->alarmPanel->hasFocus());
 
     form->closeAlarmHalfButton->click();
@@ -349,7 +349,7 @@ void MainWindowTest::alarmHalfToggle() {
     QCOMPARE(form->pos(), QPoint(640 - 149, top));
     QVERIFY(!form->alarmClockItem->isChecked());
     QCOMPARE(form->State.AlarmPanelOpen, 0);
-    QCOMPARE(desktop->pointer, CentreOf(form->openAlarmHalfButton));
+    QCOMPARE(desktop->pointer, centreOf(form->openAlarmHalfButton));
 
     // The menu item toggles the same way.
     form->alarmClockItem->trigger();
@@ -358,7 +358,7 @@ void MainWindowTest::alarmHalfToggle() {
 
     // A value other than 0 or 1 only moves the focus.
     form->State.AlarmPanelOpen = 7;
-    form->Find<QWidget>("Panel1")->setFocus();
+    form->control<QWidget>("Panel1")->setFocus();
     const int moves = desktop->pointerMoves.size();
     form->alarmClockItem->trigger();
     QCOMPARE(form->width(), 596);
@@ -367,7 +367,7 @@ void MainWindowTest::alarmHalfToggle() {
 }
 
 void MainWindowTest::quitWithoutRunningSlot() {
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
     form->quitButton->click();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
@@ -392,16 +392,16 @@ void MainWindowTest::quitWithRunningSlot() {
     QFETCH(int, answer);
     QFETCH(bool, closes);
 
-    ShowAndActivate();
+    showAndActivate();
     const QPoint place = form->pos();
     form->calls.clear();
-    form->TimersModel().Toggle(27);
+    form->timersModel().toggle(27);
     desktop->answers = {platform::Questions::Answer(answer)};
     bool hiddenWhileAsking = false;
     desktop->whileAsking = [&] { hiddenWhileAsking = form->isHidden(); };
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
 
-    Button(button)->click();
+    this->button(button)->click();
 
     QCOMPARE(desktop->asked.size(), 1);
     QCOMPARE(desktop->asked[0].kind, platform::Questions::Kind::Warning);
@@ -414,21 +414,21 @@ void MainWindowTest::quitWithRunningSlot() {
     if (!closes) {
         QVERIFY(form->isVisible());
         QCOMPARE(form->pos(), place);
-        QVERIFY(form->TimersModel().IsRunning(27));
+        QVERIFY(form->timersModel().isRunning(27));
     }
 }
 
 void MainWindowTest::ringingSlotAsksNothing() {
-    form->TimersModel().Expire(4);
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    form->timersModel().expire(4);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
     form->quitButton->click();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(closed.count(), 1);
 }
 
 void MainWindowTest::closeNoSave() {
-    form->TimersModel().Toggle(23);
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    form->timersModel().toggle(23);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
     form->closeNoSaveItem->trigger();
     QCOMPARE(closed.count(), 1);
     QVERIFY(desktop->asked.isEmpty());
@@ -437,10 +437,10 @@ void MainWindowTest::closeNoSave() {
 
 void MainWindowTest::failedSaveKeepsWindow() {
     form->realSettings = true;
-    ShowAndActivate();
+    showAndActivate();
     // A full disk: the file stays as it was.
     desktop->bytesFree = 0;
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
     form->quitButton->click();
     QCOMPARE(closed.count(), 0);
     QVERIFY(form->isVisible());
@@ -456,16 +456,16 @@ void MainWindowTest::failedSaveKeepsWindow() {
 }
 
 void MainWindowTest::hideButtonClosesEditor() {
-    ShowAndActivate();
-    form->program->Editor().Open(3);
-    QVERIFY(!form->Find<QWidget>("Panel3")->isVisible());
+    showAndActivate();
+    form->program->editor().open(3);
+    QVERIFY(!form->control<QWidget>("Panel3")->isVisible());
 
     form->hideButton->click();
     QVERIFY(form->isHidden());
     QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
     for (const char* name : {"Panel1", "Panel10", "Panel11", "Panel23", "Panel34", "Panel36",
                              "Panel43", "Panel20", "Panel21", "CheckBox1", "CheckBox2"})
-        QVERIFY2(form->Find<QWidget>(name)->isVisibleTo(form.get()), name);
+        QVERIFY2(form->control<QWidget>(name)->isVisibleTo(form.get()), name);
 
     // Without the editor open a hide button only hides.
     form->show();
@@ -475,12 +475,12 @@ void MainWindowTest::hideButtonClosesEditor() {
 }
 
 void MainWindowTest::pinKeepsOnTop() {
-    ShowAndActivate();
+    showAndActivate();
     form->pinButton->click();
-    QVERIFY(form->pinButton->Down());
+    QVERIFY(form->pinButton->down());
     QVERIFY(desktop->onTop);
     form->pinButton->click();
-    QVERIFY(!form->pinButton->Down());
+    QVERIFY(!form->pinButton->down());
     QVERIFY(!desktop->onTop);
     QCOMPARE(desktop->onTopChanges, 2);
 }
@@ -505,12 +505,12 @@ void MainWindowTest::dragByTitle() {
     QFETCH(bool, leftHeld);
     QFETCH(int, moves);
     desktop->leftDown = leftHeld;
-    QTest::mousePress(form->Find<QWidget>(control), Qt::MouseButton(button), {}, QPoint(5, 5));
+    QTest::mousePress(form->control<QWidget>(control), Qt::MouseButton(button), {}, QPoint(5, 5));
     QCOMPARE(desktop->moves, moves);
 }
 
 void MainWindowTest::rightClickOnPictureOpensMenu() {
-    ShowAndActivate();
+    showAndActivate();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50),
                             form->backgroundPicture->mapToGlobal(QPoint(50, 50)));
     QCoreApplication::sendEvent(form->backgroundPicture, &click);
@@ -525,7 +525,7 @@ void MainWindowTest::rightClickOnPictureOpensMenu() {
 
     // A slot's menu closed by a click outside the window leaves no raised
     // frame on the slot's button.
-    FlatButton* slot = form->SlotButton(1);
+    FlatButton* slot = form->slotButton(1);
     const auto framed = [slot] { return slot->grab().toImage().pixelColor(0, 0) == Qt::white; };
     QCursor::setPos(slot->mapToGlobal(QPoint(5, 5)));
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), slot->mapToGlobal(QPointF(5, 5)));
@@ -541,7 +541,7 @@ void MainWindowTest::rightClickOnPictureOpensMenu() {
 }
 
 void MainWindowTest::enterReleaseNeverReachesControl() {
-    ShowAndActivate();
+    showAndActivate();
     form->clockBox->setFocus();
     QCOMPARE(QApplication::focusWidget(), form->clockBox);
     Recorder recorder;
@@ -561,8 +561,8 @@ void MainWindowTest::menuItemsKeepOwnCheckMarks() {
     form->minimizeOnTimerItem->trigger();
     QVERIFY(!form->minimizeOnTimerItem->isChecked());
 
-    form->Find<QAction>("N30sec1")->trigger();
-    form->Find<QAction>("N20sec1")->trigger();
+    form->control<QAction>("N30sec1")->trigger();
+    form->control<QAction>("N20sec1")->trigger();
     QStringList checked;
     for (QAction* item : form->trayColourMenu->actions()) {
         if (item->isChecked())
@@ -571,9 +571,9 @@ void MainWindowTest::menuItemsKeepOwnCheckMarks() {
     QCOMPARE(checked, QStringList{"N20sec1"});
 
     // The alarm delay items do nothing when chosen.
-    form->Find<QAction>("N150")->trigger();
-    QVERIFY(!form->Find<QAction>("N150")->isChecked());
-    QVERIFY(form->Find<QAction>("N100")->isChecked());
+    form->control<QAction>("N150")->trigger();
+    QVERIFY(!form->control<QAction>("N150")->isChecked());
+    QVERIFY(form->control<QAction>("N100")->isChecked());
 }
 
 QTEST_MAIN(MainWindowTest)

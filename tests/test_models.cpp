@@ -40,7 +40,7 @@ void ModelsTest::settingsStoreLoads_data() {
     QTest::addColumn<QByteArray>("prefs");
     QTest::addColumn<int>("state");
     QTest::addColumn<QStringList>("lines");
-    const QStringList defaults = QString(DefaultPrefsText()).split(QStringLiteral("\r\n"));
+    const QStringList defaults = QString(defaultPrefsText()).split(QStringLiteral("\r\n"));
     QTest::newRow("none") << QByteArray() << int(FileState::Missing) << defaults.mid(0, 15);
     QTest::newRow("no line at all, a mark alone")
         << QByteArray("\xEF\xBB\xBF") << int(FileState::Missing) << defaults.mid(0, 15);
@@ -71,16 +71,16 @@ void ModelsTest::settingsStoreLoads() {
         file.write(prefs);
     }
     SettingsStore store;
-    QVERIFY(!store.MayWritePrefs());
-    store.Load(path, folder.filePath(QStringLiteral("pprefs.qbx")));
-    QCOMPARE(int(*store.PrefsFile()), state);
-    QCOMPARE(store.MayWritePrefs(), state != int(FileState::Unreadable));
+    QVERIFY(!store.mayWritePrefs());
+    store.load(path, folder.filePath(QStringLiteral("pprefs.qbx")));
+    QCOMPARE(int(*store.prefsFile()), state);
+    QCOMPARE(store.mayWritePrefs(), state != int(FileState::Unreadable));
     QStringList held;
-    for (int i = 0; i < store.Prefs().Count(); ++i)
-        held << store.Prefs().Line(i);
+    for (int i = 0; i < store.prefs().count(); ++i)
+        held << store.prefs().line(i);
     QCOMPARE(held, lines);
     // No presets file: the design's lengths.
-    QCOMPARE(QuickLength(store.Presets(), 34), 20 * 60);
+    QCOMPARE(quickLength(store.presets(), 34), 20 * 60);
 }
 
 void ModelsTest::minuteMatch_data() {
@@ -108,61 +108,61 @@ void ModelsTest::minuteMatch() {
     QFETCH(QTime, now);
     QFETCH(bool, rings);
     AlarmClock alarms;
-    alarms.SetTime(1, alarm);
-    alarms.SetAmPm(1, amPm);
-    QCOMPARE(alarms.InItsMinute(1, now), rings);
+    alarms.setTime(1, alarm);
+    alarms.setAmPm(1, amPm);
+    QCOMPARE(alarms.inItsMinute(1, now), rings);
 }
 
 void ModelsTest::countdownLife() {
     SettingsStore store;
-    store.Prefs().SetLine(3, QStringLiteral("00:01:05Tea"));
+    store.prefs().setLine(3, QStringLiteral("00:01:05Tea"));
     qint64 now = 250;
     Timers timers(store, [&] { return now; });
-    timers.ReadSaved();
-    QSignalSpy expired(&timers, &Timers::Expired);
-    QSignalSpy lastMinute(&timers, &Timers::LastMinute);
-    QSignalSpy lastSecond(&timers, &Timers::LastSecond);
-    QSignalSpy cleared(&timers, &Timers::Cleared);
+    timers.readSaved();
+    QSignalSpy expired(&timers, &Timers::expired);
+    QSignalSpy lastMinute(&timers, &Timers::lastMinute);
+    QSignalSpy lastSecond(&timers, &Timers::lastSecond);
+    QSignalSpy cleared(&timers, &Timers::cleared);
 
-    QVERIFY(timers.Toggle(3));
-    QVERIFY(timers.AnyRunning());
+    QVERIFY(timers.toggle(3));
+    QVERIFY(timers.anyRunning());
     // After 00:00:00 has shown for a second: 66 s from its start.
-    QCOMPARE(timers.DueMs(3), 66250LL);
+    QCOMPARE(timers.dueMs(3), 66250LL);
     now += 60000;
-    timers.TickCountdowns();
-    QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:05"));
-    QVERIFY(timers.InLastMinute(3));
+    timers.tickCountdowns();
+    QCOMPARE(timers.timeText(3), QStringLiteral("00:00:05"));
+    QVERIFY(timers.inLastMinute(3));
     QCOMPARE(lastMinute.last().at(1).toString(), QStringLiteral("M6"));
     // A tick a moment before its moment, however late the ticks came: its
     // last second, no ring.
     now = 66249;
-    timers.TickCountdowns();
-    QCOMPARE(timers.TimeText(3), QStringLiteral("00:00:00"));
+    timers.tickCountdowns();
+    QCOMPARE(timers.timeText(3), QStringLiteral("00:00:00"));
     QCOMPARE(lastSecond.count(), 1);
     QCOMPARE(expired.count(), 0);
     // The first tick after it, even a stall later: it rings, once.
     now += 40000;
-    timers.TickCountdowns();
+    timers.tickCountdowns();
     QCOMPARE(expired.count(), 1);
-    QCOMPARE(timers.StateOf(3), Timers::State::Ringing);
-    QCOMPARE(timers.RunningTimers().size(), 0);
-    timers.TickCountdowns();
+    QCOMPARE(timers.stateOf(3), Timers::State::Ringing);
+    QCOMPARE(timers.runningTimers().size(), 0);
+    timers.tickCountdowns();
     QCOMPARE(expired.count(), 1);
 
     // Acknowledged: at rest, showing its line's time again.
-    QVERIFY(timers.AcknowledgeAll());
-    QCOMPARE(timers.StateOf(3), Timers::State::Idle);
-    QCOMPARE(timers.TimeText(3), QStringLiteral("00:01:05"));
+    QVERIFY(timers.acknowledgeAll());
+    QCOMPARE(timers.stateOf(3), Timers::State::Idle);
+    QCOMPARE(timers.timeText(3), QStringLiteral("00:01:05"));
     QCOMPARE(cleared.count(), 1);
-    QVERIFY(!timers.AcknowledgeAll());
+    QVERIFY(!timers.acknowledgeAll());
 
     // Nothing to count: a zero time, or a line that holds no time.
     for (const QString& line : {QStringLiteral("00:00:00Egg"), QStringLiteral("1:3O:00")}) {
-        store.Prefs().SetLine(4, line);
-        timers.ReadSaved();
-        QVERIFY(!timers.Toggle(4));
-        QCOMPARE(timers.StateOf(4), Timers::State::Idle);
-        QCOMPARE(timers.TimeText(4), line.left(8));
+        store.prefs().setLine(4, line);
+        timers.readSaved();
+        QVERIFY(!timers.toggle(4));
+        QCOMPARE(timers.stateOf(4), Timers::State::Idle);
+        QCOMPARE(timers.timeText(4), line.left(8));
     }
 }
 
@@ -184,34 +184,34 @@ void ModelsTest::quickTimerLengths() {
     QFETCH(int, left);
     QFETCH(bool, rings);
     SettingsStore store;
-    store.Presets().SetLine(0, preset);
+    store.presets().setLine(0, preset);
     qint64 now = 0;
     Timers timers(store, [&] { return now; });
-    QVERIFY(timers.Toggle(23));
+    QVERIFY(timers.toggle(23));
     for (int i = 0; i < ticks; ++i) {
         now += 1000;
-        timers.TickQuickTimers();
+        timers.tickQuickTimers();
     }
-    QCOMPARE(timers.SecondsLeft(23), left);
-    QCOMPARE(timers.IsRinging(23), rings);
-    QVERIFY(!timers.Toggle(23));
-    QCOMPARE(timers.SecondsLeft(23), 0);
+    QCOMPARE(timers.secondsLeft(23), left);
+    QCOMPARE(timers.isRinging(23), rings);
+    QVERIFY(!timers.toggle(23));
+    QCOMPARE(timers.secondsLeft(23), 0);
 }
 
 void ModelsTest::editorAndSecondsMenuWriteTheLine() {
     SettingsStore store;
-    store.Prefs().SetLine(2, QStringLiteral("00:10:15Pasta"));
+    store.prefs().setLine(2, QStringLiteral("00:10:15Pasta"));
     Timers timers(store, [] { return 0; });
-    timers.ReadSaved();
-    timers.Edit(2, QStringLiteral("01:30"), QStringLiteral("Boil\r\nwater"));
-    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:15Boil water"));
-    timers.SetSeconds(2, QStringLiteral("45"));
-    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:45Boil water"));
-    QCOMPARE(timers.Label(2), QStringLiteral("Boil water"));
+    timers.readSaved();
+    timers.edit(2, QStringLiteral("01:30"), QStringLiteral("Boil\r\nwater"));
+    QCOMPARE(store.prefs().line(2), QStringLiteral("01:30:15Boil water"));
+    timers.setSeconds(2, QStringLiteral("45"));
+    QCOMPARE(store.prefs().line(2), QStringLiteral("01:30:45Boil water"));
+    QCOMPARE(timers.label(2), QStringLiteral("Boil water"));
     // The editor's clear shows no seconds; the line keeps them until it stores.
-    timers.ZeroSeconds(2);
-    QCOMPARE(timers.TimeText(2), QStringLiteral("01:30:00"));
-    QCOMPARE(store.Prefs().Line(2), QStringLiteral("01:30:45Boil water"));
+    timers.zeroSeconds(2);
+    QCOMPARE(timers.timeText(2), QStringLiteral("01:30:00"));
+    QCOMPARE(store.prefs().line(2), QStringLiteral("01:30:45Boil water"));
 }
 
 void ModelsTest::journalReadsOnlyItsOwn_data() {
@@ -241,10 +241,10 @@ void ModelsTest::journalReadsOnlyItsOwn_data() {
 void ModelsTest::journalReadsOnlyItsOwn() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, read);
-    const std::optional<Journal> journal = Journal::Parse(bytes);
+    const std::optional<Journal> journal = Journal::parse(bytes);
     QCOMPARE(journal.has_value(), read);
     if (journal)
-        QCOMPARE(journal->Bytes(), bytes);
+        QCOMPARE(journal->bytes(), bytes);
 }
 
 void ModelsTest::journalWritesWhatItReads() {
@@ -253,12 +253,12 @@ void ModelsTest::journalWritesWhatItReads() {
     extreme.running = {{1, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()}};
     extreme.stopwatch = Journal::StopwatchState{false, 0, 0, std::numeric_limits<qint64>::max()};
     extreme.snooze = std::numeric_limits<qint64>::max();
-    QVERIFY(Journal::Parse(extreme.Bytes()));
+    QVERIFY(Journal::parse(extreme.bytes()));
     // Each timer and alarm named many times is one: one alert each.
     QByteArray repeated = "quorbel journal 1\nboot b\nrunning 2 10 20\nringing 2 30\n";
     for (int i = 0; i < 5000; ++i)
         repeated += "alarm 1 " + QByteArray::number(i) + '\n';
-    const std::optional<Journal> read = Journal::Parse(repeated);
+    const std::optional<Journal> read = Journal::parse(repeated);
     QVERIFY(read);
     QCOMPARE(read->alarms, (QList<std::pair<int, qint64>>{{1, 4999}}));
     QCOMPARE(read->running.size(), 0);
@@ -293,7 +293,7 @@ void ModelsTest::journalReconciles() {
     journal.running = {{4, 100000, 50000}};
     // Ringing since a moment the clock has not reached: never named so.
     journal.ringing = {{30, wallNow + 7000}};
-    const Reconciled done = Reconcile(journal, {wallNow, bootMsNow, bootNow});
+    const Reconciled done = reconcile(journal, {wallNow, bootMsNow, bootNow});
     const bool byWall = bootNow != QStringLiteral("b");
     QList<Reconciled::Ring> rings{{30, wallNow, wallNow + 7000}};
     if (ranOutAt >= 0)
@@ -324,9 +324,9 @@ void ModelsTest::journalBringsAlarmsBack() {
     QFETCH(int, then);
     QFETCH(bool, snoozeDue);
     const auto journal =
-        Journal::Parse("quorbel journal 1\nboot b\nalarm 1 600000\nsnooze 900000\n");
+        Journal::parse("quorbel journal 1\nboot b\nalarm 1 600000\nsnooze 900000\n");
     QVERIFY(journal);
-    const Reconciled done = Reconcile(*journal, {wallNow, 0, QStringLiteral("c")});
+    const Reconciled done = reconcile(*journal, {wallNow, 0, QStringLiteral("c")});
     QCOMPARE(done.alarms.size(), 1);
     QCOMPARE(int(done.alarms[0].then), then);
     QVERIFY(done.snoozes);
@@ -335,25 +335,25 @@ void ModelsTest::journalBringsAlarmsBack() {
 
 void ModelsTest::alertOptionsRoundTrip() {
     AlertOptions written;
-    written.Set(4, {AlertTune::Sound::File, QStringLiteral("/home/ann/Music/gong [1].ogg"), 35,
+    written.set(4, {AlertTune::Sound::File, QStringLiteral("/home/ann/Music/gong [1].ogg"), 35,
                     true, 5, true});
-    written.Set(AlertOptions::AlarmKey(2), {AlertTune::Sound::None, {}, 100, false, 0, false});
-    written.Set(11, {AlertTune::Sound::None, {}, 100, false, 0, false});
+    written.set(AlertOptions::alarmKey(2), {AlertTune::Sound::None, {}, 100, false, 0, false});
+    written.set(11, {AlertTune::Sound::None, {}, 100, false, 0, false});
     AlertOptions read;
-    read.Read(written.Bytes());
-    QCOMPARE(read.Bytes(), written.Bytes());
-    QCOMPARE(read.Of(4).source, QStringLiteral("/home/ann/Music/gong [1].ogg"));
-    QCOMPARE(read.Of(AlertOptions::AlarmKey(2)).sound, AlertTune::Sound::None);
+    read.read(written.bytes());
+    QCOMPARE(read.bytes(), written.bytes());
+    QCOMPARE(read.of(4).source, QStringLiteral("/home/ann/Music/gong [1].ogg"));
+    QCOMPARE(read.of(AlertOptions::alarmKey(2)).sound, AlertTune::Sound::None);
     // Only countdowns and the alarms are tuned; set back, one is forgotten.
-    QCOMPARE(read.Of(11), AlertTune{});
-    read.Set(4, {});
-    QVERIFY(!read.Bytes().contains("[timer 4]"));
+    QCOMPARE(read.of(11), AlertTune{});
+    read.set(4, {});
+    QVERIFY(!read.bytes().contains("[timer 4]"));
 
     // What it does not know is the user's, or a later version's: kept.
     AlertOptions kept;
-    kept.Read("# mine\n[timer 3]\nvolume=40\ncolour=red\n\n[clock]\nface=round\n");
-    kept.Set(3, {AlertTune::Sound::None, {}, 60, false, 0, false});
-    QCOMPARE(kept.Bytes(), QByteArray("# mine\n\n[timer 3]\nsound=none\nvolume=60\nsoft=false\n"
+    kept.read("# mine\n[timer 3]\nvolume=40\ncolour=red\n\n[clock]\nface=round\n");
+    kept.set(3, {AlertTune::Sound::None, {}, 60, false, 0, false});
+    QCOMPARE(kept.bytes(), QByteArray("# mine\n\n[timer 3]\nsound=none\nvolume=60\nsoft=false\n"
                                       "warn=0\nrepeat=false\ncolour=red\n\n[clock]\nface=round\n"));
 }
 
@@ -384,11 +384,11 @@ void ModelsTest::alertOptionsReadWhatTheyCan() {
     QFETCH(int, warn);
     QFETCH(bool, soft);
     AlertOptions options;
-    options.Read(file);
-    QCOMPARE(options.Of(3).volume, volume);
-    QCOMPARE(options.Of(3).warnMinutes, warn);
-    QCOMPARE(options.Of(3).softStart, soft);
-    QCOMPARE(options.Of(3).sound, AlertTune::Sound::Design);
+    options.read(file);
+    QCOMPARE(options.of(3).volume, volume);
+    QCOMPARE(options.of(3).warnMinutes, warn);
+    QCOMPARE(options.of(3).softStart, soft);
+    QCOMPARE(options.of(3).sound, AlertTune::Sound::Design);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

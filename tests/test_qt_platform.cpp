@@ -22,7 +22,7 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 private slots:
     // As the main window does before it builds its controls.
-    void initTestCase() { desktop.LoadFonts(true); }
+    void initTestCase() { desktop.loadFonts(true); }
     void questionAnswers_data();
     void questionAnswers();
     void questionLook();
@@ -70,7 +70,7 @@ void QtPlatformTest::questionAnswers() {
             QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(QCursor::pos()));
         }
     });
-    const Answer given = desktop.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
+    const Answer given = desktop.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                      QStringLiteral("Timer still in progress. Quit anyway?"),
                                      platform::Questions::Button::Yes);
     QCOMPARE(int(given), answer);
@@ -96,7 +96,7 @@ void QtPlatformTest::questionLook() {
             buttons << button->text().remove(u'&');
         box->defaultButton()->click();
     });
-    QCOMPARE(desktop.Ask(platform::Questions::Kind::Confirmation, QStringLiteral("Confirm"),
+    QCOMPARE(desktop.ask(platform::Questions::Kind::Confirmation, QStringLiteral("Confirm"),
                          QStringLiteral("Alarm time changed, save new time?"),
                          platform::Questions::Button::No),
              Answer::Yes);
@@ -106,7 +106,7 @@ void QtPlatformTest::questionLook() {
     QCOMPARE(icon, QMessageBox::Question);
     buttons.sort();
     QCOMPARE(buttons, (QStringList{"No", "Yes"}));
-    const QPoint offset = shown.center() - desktop.Primary().center();
+    const QPoint offset = shown.center() - desktop.primary().center();
     // Within a few pixels: the box settles its size once it is shown.
     QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
              qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
@@ -119,32 +119,32 @@ void QtPlatformTest::stayOnTopKeepsWindowInPlace() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const WId id = window.winId();
 
-    desktop.SetStayOnTop(&window, true);
+    desktop.setStayOnTop(&window, true);
     QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(window.isVisible());
     QCOMPARE(window.winId(), id);
     QCOMPARE(window.pos(), QPoint(100, 120));
 
-    desktop.SetStayOnTop(&window, false);
+    desktop.setStayOnTop(&window, false);
     QVERIFY(!window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(window.isVisible());
     QCOMPARE(window.winId(), id);
 }
 
 void QtPlatformTest::executableDir() {
-    QCOMPARE(desktop.ExecutableDir(),
+    QCOMPARE(desktop.executableDir(),
              QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
     QVERIFY(
-        QFileInfo(desktop.ExecutableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
+        QFileInfo(desktop.executableDir() + QStringLiteral("/test_qt_platform")).isExecutable());
     // A relative settings home is no settings home; the user's own is.
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
     const QByteArray home = qgetenv("HOME");
     qputenv("XDG_CONFIG_HOME", "relative/config");
     qputenv("HOME", "/home/someone");
-    QCOMPARE(desktop.ConfigHome(), QStringLiteral("/home/someone/.config"));
+    QCOMPARE(desktop.configHome(), QStringLiteral("/home/someone/.config"));
     qputenv("HOME", "somewhere");
-    QVERIFY(QDir::isAbsolutePath(desktop.ConfigHome()));
+    QVERIFY(QDir::isAbsolutePath(desktop.configHome()));
     qputenv("XDG_CONFIG_HOME", config);
     qputenv("HOME", home);
 }
@@ -157,9 +157,9 @@ void QtPlatformTest::replaceWritesOnlyWhereMeant() {
     QFile part(path + QStringLiteral(".new-999999999-0"));
     QVERIFY(part.open(QIODevice::WriteOnly));
     part.close();
-    QVERIFY(desktop.Replace(path, "old"));
+    QVERIFY(desktop.replace(path, "old"));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    QVERIFY(desktop.Replace(path, "new"));
+    QVERIFY(desktop.replace(path, "new"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("new"));
@@ -169,8 +169,8 @@ void QtPlatformTest::replaceWritesOnlyWhereMeant() {
     // Nowhere but where meant: not a folder that has gone, not the current one.
     const QString current = QDir::currentPath();
     QDir::setCurrent(root.path());
-    QVERIFY(!desktop.Replace(folder.filePath(QStringLiteral("gone/prefs.qbx")), "x"));
-    QVERIFY(!desktop.Replace(QStringLiteral("other.qbx"), "x"));
+    QVERIFY(!desktop.replace(folder.filePath(QStringLiteral("gone/prefs.qbx")), "x"));
+    QVERIFY(!desktop.replace(QStringLiteral("other.qbx"), "x"));
     QDir::setCurrent(current);
     QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"prefs.qbx"});
@@ -251,7 +251,7 @@ void QtPlatformTest::findsFilesAsALauncher() {
                         path0);
     const QString current = QDir::currentPath();
     QDir::setCurrent(root.path());
-    const platform::Launchable found = desktop.Find(record);
+    const platform::Launchable found = desktop.find(record);
     QDir::setCurrent(current);
     qputenv("PATH", path0);
 
@@ -297,7 +297,7 @@ void QtPlatformTest::designFaces() {
 namespace {
 
 // The most common width of the runs of ink along the rows of a picture.
-int StrokeWidth(const QImage& picture) {
+int strokeWidth(const QImage& picture) {
     QMap<int, int> runs;
     for (int y = 0; y < picture.height(); ++y) {
         int run = 0;
@@ -320,7 +320,7 @@ int StrokeWidth(const QImage& picture) {
 
 // How many runs of inked columns a picture has: its letters, where no two
 // touch.
-int InkedColumnRuns(const QImage& picture) {
+int inkedColumnRuns(const QImage& picture) {
     int runs = 0;
     bool before = false;
     for (int x = 0; x < picture.width(); ++x) {
@@ -346,7 +346,7 @@ void QtPlatformTest::boldOfBitmapFace() {
     if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
         QSKIP("fonts-wine is not installed");
     const auto draw = [button](bool bold) {
-        const QFont face = DesignFont(QStringLiteral("MS Sans Serif"), 11, bold);
+        const QFont face = designFont(QStringLiteral("MS Sans Serif"), 11, bold);
         if (button) {
             FlatButton control(nullptr, QStringLiteral("SpeedButton35"), QRect(0, 0, 39, 16),
                                QStringLiteral("10:48"));
@@ -356,13 +356,13 @@ void QtPlatformTest::boldOfBitmapFace() {
         CaptionLabel control(nullptr, QStringLiteral("Label2"), QRect(0, 0, 59, 13),
                              QStringLiteral("Quorbel"));
         control.setFont(face);
-        control.SetFontColor(0x800000);
+        control.setFontColor(0x800000);
         return control.grab().toImage();
     };
-    QCOMPARE(StrokeWidth(draw(false)), 1);
-    QCOMPARE(StrokeWidth(draw(true)), 2);
+    QCOMPARE(strokeWidth(draw(false)), 1);
+    QCOMPARE(strokeWidth(draw(true)), 2);
     // Bold keeps the gaps between the letters.
-    QCOMPARE(InkedColumnRuns(draw(true)), InkedColumnRuns(draw(false)));
+    QCOMPARE(inkedColumnRuns(draw(true)), inkedColumnRuns(draw(false)));
 }
 
 void QtPlatformTest::autostartEntryQuoting_data() {
@@ -384,7 +384,7 @@ void QtPlatformTest::autostartEntryQuoting() {
     QFETCH(QByteArray, folder);
     QFETCH(bool, written);
     const QByteArray program = folder + "/quorbel";
-    const QByteArray text = platform::AutostartEntryText(program);
+    const QByteArray text = platform::autostartEntryText(program);
     QCOMPARE(!text.isEmpty(), written);
     if (!written)
         return;
@@ -446,7 +446,7 @@ void QtPlatformTest::laterStartsAreHeard() {
                 qunsetenv("XDG_RUNTIME_DIR");
             else
                 qputenv("XDG_RUNTIME_DIR", runtimeFolder);
-            return start.Claim(key, arguments);
+            return start.claim(key, arguments);
         });
         while (outcome.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
             QCoreApplication::processEvents();
@@ -454,14 +454,14 @@ void QtPlatformTest::laterStartsAreHeard() {
     };
     for (const QString& folder : {runtime.path(), deep}) {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
-        QCOMPARE(platform::SingleInstance::PrivateFolder(), folder);
+        QCOMPARE(platform::SingleInstance::privateFolder(), folder);
         const QStringList later{"quorbel", "-title", "x\n--quit", ""};
         QList<QStringList> heard;
         QByteArrayList tokens;
         {
             platform::SingleInstance first;
-            QCOMPARE(first.Claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
-            first.Listen([&](const QStringList& arguments) { heard << arguments; });
+            QCOMPARE(first.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
+            first.listen([&](const QStringList& arguments) { heard << arguments; });
             first.onActivationToken = [&](const QByteArray& token) { tokens << token; };
             // The token a launcher gave the later start comes along.
             qputenv("XDG_ACTIVATION_TOKEN", "launcher-token");
@@ -475,7 +475,7 @@ void QtPlatformTest::laterStartsAreHeard() {
                      platform::SingleInstance::Outcome::HandedOver);
             // Another settings folder is another running copy.
             platform::SingleInstance other;
-            QCOMPARE(other.Claim(elsewhere, {}), platform::SingleInstance::Outcome::Claimed);
+            QCOMPARE(other.claim(elsewhere, {}), platform::SingleInstance::Outcome::Claimed);
             QCOMPARE(heard, (QList<QStringList>{later, {"quorbel", "--show"}}));
             QCOMPARE(tokens, QByteArrayList{"launcher-token"});
             // A copy that never listens: the start says so, and runs no
@@ -491,8 +491,8 @@ void QtPlatformTest::laterStartsAreHeard() {
         lock.close();
         heard.clear();
         platform::SingleInstance third;
-        QCOMPARE(third.Claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
-        third.Listen([&](const QStringList& arguments) { heard << arguments; });
+        QCOMPARE(third.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
+        third.listen([&](const QStringList& arguments) { heard << arguments; });
         platform::SingleInstance fourth;
         QCOMPARE(claim(fourth, settings, {"quorbel", "--show"}, QFile::encodeName(folder)),
                  platform::SingleInstance::Outcome::HandedOver);
@@ -502,7 +502,7 @@ void QtPlatformTest::laterStartsAreHeard() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadOther | QFile::ExeOther);
-    QCOMPARE(platform::SingleInstance::PrivateFolder(), cache.filePath("quorbel-runtime"));
+    QCOMPARE(platform::SingleInstance::privateFolder(), cache.filePath("quorbel-runtime"));
     QCOMPARE(QFileInfo(cache.filePath("quorbel-runtime")).permissions() & 0x0077,
              QFile::Permissions());
     qputenv("XDG_CACHE_HOME", savedCache);

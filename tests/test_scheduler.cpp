@@ -47,24 +47,24 @@ private:
     std::unique_ptr<Form> form;
     ScheduleDialog* dialog = nullptr;
 
-    void Start() {
-        form = std::make_unique<Form>(desktop->Interfaces());
-        dialog = form->program->Schedule().CreateDialog();
+    void start() {
+        form = std::make_unique<Form>(desktop->interfaces());
+        dialog = form->program->schedule().createDialog();
     }
-    void SetList(const QString& text) { dialog->listEdit->setPlainText(text); }
+    void setList(const QString& text) { dialog->listEdit->setPlainText(text); }
     // A run, and the time its launches take.
-    void RunAt(int h, int m, int s = 30) {
+    void runAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
-        Guard([this] { form->program->Schedule().Run(); });
-        desktop->Pass(60000);
+        guard([this] { form->program->schedule().run(); });
+        desktop->pass(60000);
     }
-    QString Path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
+    QString path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
 };
 
 void SchedulerTest::init() {
     folder = std::make_unique<QTemporaryDir>();
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = folder->path();
+    desktop->executableFolder = folder->path();
     // A portable folder, as the build makes one.
     QFile presets(QDir(folder->path()).filePath(QStringLiteral("pprefs.qbx")));
     QVERIFY(presets.open(QIODevice::WriteOnly));
@@ -81,7 +81,7 @@ void SchedulerTest::init() {
                       {"backup", {"/usr/local/bin/backup", {}, {}}},
                       {"/opt/gone", {}},
                       {"/opt/tool ", {}}};
-    Start();
+    start();
 }
 
 void SchedulerTest::cleanup() {
@@ -141,32 +141,32 @@ void SchedulerTest::runs() {
     QFETCH(QString, list);
     QFETCH(QTime, at);
     QFETCH(QStringList, events);
-    SetList(list);
-    RunAt(at.hour(), at.minute(), at.second());
+    setList(list);
+    runAt(at.hour(), at.minute(), at.second());
     QCOMPARE(desktop->events, events);
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
     // Only the first process of the name was ended.
     QVERIFY(desktop->processes[2].running);
 }
 
 void SchedulerTest::pauseLetsTheWindowGoOn() {
-    SetList(QStringLiteral("[0930][C:\\Apps\\tool.exe]\n[0930][/opt/a]"));
-    form->Settings().Prefs().SetLine(1, QStringLiteral("00:00:05"));
-    form->TimersModel().ReadSaved();
-    QTest::mouseClick(form->SlotButton(1), Qt::LeftButton);
+    setList(QStringLiteral("[0930][C:\\Apps\\tool.exe]\n[0930][/opt/a]"));
+    form->settings().prefs().setLine(1, QStringLiteral("00:00:05"));
+    form->timersModel().readSaved();
+    QTest::mouseClick(form->slotButton(1), Qt::LeftButton);
     desktop->time = QTime(9, 30);
-    Guard([this] { form->program->Schedule().Run(); });
+    guard([this] { form->program->schedule().run(); });
     QCOMPARE(desktop->events, (QStringList{"terminate 20", "after 1000"}));
     // The tick and the user's clicks go on while the program saves its work.
-    form->Tick();
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
-    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
+    form->tick();
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:00:04"));
+    QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
+    QCOMPARE(form->timersModel().stateOf(23), Timers::State::Running);
     // Then each record in turn: its start, the next one's end and pause.
-    desktop->Pass(1000);
+    desktop->pass(1000);
     QCOMPARE(desktop->events,
              (QStringList{"terminate 20", "after 1000", "open C:\\Apps\\tool.exe", "after 1000"}));
-    desktop->Pass(1000);
+    desktop->pass(1000);
     QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/a"));
     QVERIFY(desktop->pending.isEmpty());
 }
@@ -195,28 +195,28 @@ void SchedulerTest::neverEndsWhatItMustNot() {
     P session{200, "/usr/bin/x-session"};
     P terminal{300, "/usr/bin/xterm", {}, {}, 1, 200};
     P shell{400, "/usr/bin/bash", "bash", {}, 300, 400};
-    P itself{desktop->self, "/opt/quorbel/quorbel", {}, {}, 400, 200};
+    P itself{desktop->selfPid, "/opt/quorbel/quorbel", {}, {}, 400, 200};
     P foreign{60, "/opt/tool"};
     foreign.mayEnd = false;
     P own{70, "/opt/tool"};
     desktop->processes = {init, foreign, own, session, terminal, shell, itself};
-    SetList(QStringLiteral("[0930][%1]").arg(file));
-    RunAt(9, 30);
+    setList(QStringLiteral("[0930][%1]").arg(file));
+    runAt(9, 30);
     QCOMPARE(desktop->events, events);
 }
 
 void SchedulerTest::namesMatchWithoutCase() {
     desktop->processes = {{5, " Backup.Exe\t"}};
-    SetList(QStringLiteral("[0700][D:\\bin\\backup.EXE]"));
-    RunAt(7, 0);
+    setList(QStringLiteral("[0700][D:\\bin\\backup.EXE]"));
+    runAt(7, 0);
     QCOMPARE(desktop->events.value(0), QStringLiteral("terminate 5"));
 }
 
 void SchedulerTest::twoRecordsForOneProgram() {
     desktop->processes.clear();
     desktop->programs = {QStringLiteral("/opt/tool")};
-    SetList(QStringLiteral("[0800][/opt/tool]\n[0800][/opt/tool]"));
-    RunAt(8, 0);
+    setList(QStringLiteral("[0800][/opt/tool]\n[0800][/opt/tool]"));
+    runAt(8, 0);
     QCOMPARE(desktop->events.size(), 5);
     QCOMPARE(desktop->events[0], QStringLiteral("after 1000"));
     QCOMPARE(desktop->events[1], QStringLiteral("open /opt/tool"));
@@ -227,19 +227,19 @@ void SchedulerTest::twoRecordsForOneProgram() {
 void SchedulerTest::stubbornProcessIsKilled() {
     desktop->processes = {{7, "tool"}};
     desktop->processes[0].obliging = false;
-    SetList(QStringLiteral("[1200][/opt/tool]"));
-    RunAt(12, 0);
+    setList(QStringLiteral("[1200][/opt/tool]"));
+    runAt(12, 0);
     QCOMPARE(desktop->events,
              (QStringList{"terminate 7", "after 1000", "kill 7", "open /opt/tool"}));
 }
 
 void SchedulerTest::neverTwiceInOneMinute() {
-    SetList(QStringLiteral("[0930][/opt/a]"));
-    RunAt(9, 30, 0);
-    RunAt(9, 30, 59);
+    setList(QStringLiteral("[0930][/opt/a]"));
+    runAt(9, 30, 0);
+    runAt(9, 30, 59);
     QCOMPARE(desktop->events.size(), 2);
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
-    RunAt(9, 31, 0);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    runAt(9, 31, 0);
     QCOMPARE(desktop->events.size(), 2);
 }
 
@@ -258,44 +258,44 @@ void SchedulerTest::clockJumps_data() {
 void SchedulerTest::clockJumps() {
     QFETCH(QList<QTime>, runs);
     QFETCH(int, launches);
-    SetList(QStringLiteral("[0930][/opt/a]"));
+    setList(QStringLiteral("[0930][/opt/a]"));
     for (QTime at : runs)
-        RunAt(at.hour(), at.minute(), at.second());
+        runAt(at.hour(), at.minute(), at.second());
     QCOMPARE(desktop->events.count(QStringLiteral("open /opt/a")), launches);
 }
 
 void SchedulerTest::dialogPausesScheduler() {
-    QCOMPARE(form->scheduleTimer->Interval(), 1000);
-    SetList(QStringLiteral("[0700][/opt/a]\n[0702][/opt/b]\n"));
-    RunAt(6, 59, 40);
+    QCOMPARE(form->scheduleTimer->interval(), 1000);
+    setList(QStringLiteral("[0700][/opt/a]\n[0702][/opt/b]\n"));
+    runAt(6, 59, 40);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QCOMPARE(form->scheduleTimer->Interval(), 0);
+    QCOMPARE(form->scheduleTimer->interval(), 0);
     // Open from before seven until after it: seven's record waits for the
     // next day, the next minute's runs.
     desktop->time = QTime(7, 1, 5);
     dialog->cancelButton->click();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
-    RunAt(7, 2, 5);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    runAt(7, 2, 5);
     QCOMPARE(desktop->events.filter(QStringLiteral("open ")),
              QStringList{QStringLiteral("open /opt/b")});
 }
 
 void SchedulerTest::cancelKeepsEditsInMemory() {
-    QFile file(Path());
+    QFile file(path());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[0930][/opt/a]\r\n");
     file.close();
     form.reset();
-    Start();
-    QCOMPARE(dialog->Lines().Lines(), QStringList{"[0930][/opt/a]"});
+    start();
+    QCOMPARE(dialog->lines().lines(), QStringList{"[0930][/opt/a]"});
 
     desktop->time = QTime(9, 30);
     dialog->show();
-    SetList(QStringLiteral("[0931][/opt/b]\n"));
+    setList(QStringLiteral("[0931][/opt/b]\n"));
     dialog->cancelButton->click();
-    RunAt(9, 31);
+    runAt(9, 31);
     QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/b"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("[0930][/opt/a]\r\n"));
@@ -306,7 +306,7 @@ void SchedulerTest::escapeResumesToo() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QTest::keyClick(dialog->listEdit, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
 }
 
 void SchedulerTest::fileLineRules_data() {
@@ -342,16 +342,16 @@ void SchedulerTest::fileLineRules() {
     QFETCH(QByteArray, stored);
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, written);
-    QFile file(Path());
+    QFile file(path());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(stored);
     file.close();
     form.reset();
-    Start();
-    QCOMPARE(dialog->Lines().Lines(), lines);
+    start();
+    QCOMPARE(dialog->lines().lines(), lines);
     dialog->show();
     dialog->okButton->click();
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -359,24 +359,24 @@ void SchedulerTest::fileLineRules() {
 void SchedulerTest::textBeyondItsCodePage() {
     // A file from Windows gets a record with letters Windows-1252 lacks:
     // the whole file goes to UTF-8, and every letter comes back.
-    QFile file(Path());
+    QFile file(path());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[0930][C:\\Programme\\K\xfc"
                "che.exe]\r\n");
     file.close();
     form.reset();
-    Start();
+    start();
     const QString typed = QString::fromUtf8("[0930][C:\\Programme\\K\u00fcche.exe]\n"
                                             "[1000][/home/ann/\u0142\u00f3d\u017a.sh]\n");
-    SetList(typed);
+    setList(typed);
     dialog->show();
     dialog->okButton->click();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), typed.toUtf8().replace("\n", "\r\n"));
     file.close();
     form.reset();
-    Start();
-    QCOMPARE(dialog->Lines().Lines(), typed.trimmed().split(u'\n'));
+    start();
+    QCOMPARE(dialog->lines().lines(), typed.trimmed().split(u'\n'));
 }
 
 void SchedulerTest::failedWriteKeepsDialogOpen_data() {
@@ -388,12 +388,12 @@ void SchedulerTest::failedWriteKeepsDialogOpen_data() {
 void SchedulerTest::failedWriteKeepsDialogOpen() {
     QFETCH(bool, tooLarge);
     if (tooLarge) {
-        QFile file(Path());
+        QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(kLargestFile + 1));
     }
     form.reset();
-    Start();
+    start();
     const QString moved = folder->path() + QStringLiteral("-moved");
     if (!tooLarge)
         QVERIFY(QDir().rename(folder->path(), moved));
@@ -401,13 +401,13 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     dialog->okButton->click();
     QVERIFY(dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->Interval(), 0);
+    QCOMPARE(form->scheduleTimer->interval(), 0);
     dialog->cancelButton->click();
-    QCOMPARE(form->scheduleTimer->Interval(), 60000);
+    QCOMPARE(form->scheduleTimer->interval(), 60000);
     if (!tooLarge)
         QVERIFY(QDir().rename(moved, folder->path()));
     if (tooLarge)
-        QCOMPARE(QFileInfo(Path()).size(), kLargestFile + 1);
+        QCOMPARE(QFileInfo(path()).size(), kLargestFile + 1);
 }
 
 void SchedulerTest::realProcessRestarted() {
@@ -421,7 +421,7 @@ void SchedulerTest::realProcessRestarted() {
     QVERIFY(QProcess::startDetached(program, {}, QString(), &first));
 
     platform::QtPlatform real(nullptr);
-    const platform::Platform fake = desktop->Interfaces();
+    const platform::Platform fake = desktop->interfaces();
     // The real process table and shell on the fake desktop.
     platform::Platform withReal{fake.clock,         fake.cursor,   fake.screens, fake.questions,
                                 fake.files,         fake.text,     fake.windows, fake.sound,
@@ -429,18 +429,18 @@ void SchedulerTest::realProcessRestarted() {
                                 fake.notifications, fake.instance, fake.power,   fake.autostart};
     form.reset();
     form = std::make_unique<Form>(withReal);
-    dialog = form->program->Schedule().CreateDialog();
+    dialog = form->program->schedule().createDialog();
     const auto running = [&] {
-        return FindProcess(real.Snapshot(), real.Find(program), real.Self()).pid;
+        return findProcess(real.snapshot(), real.find(program), real.self()).pid;
     };
     QTRY_COMPARE(running(), first);
 
-    SetList(QStringLiteral("[1015][%1]").arg(program));
-    RunAt(10, 15);
+    setList(QStringLiteral("[1015][%1]").arg(program));
+    runAt(10, 15);
     qint64 second = 0;
     QTRY_VERIFY_WITH_TIMEOUT((second = running()) && second != first, 5000);
-    real.Terminate(second);
-    real.Kill(second);
+    real.terminate(second);
+    real.kill(second);
     QTRY_COMPARE(running(), 0);
 }
 

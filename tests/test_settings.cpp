@@ -58,31 +58,32 @@ private:
     std::unique_ptr<platform::FakePlatform> desktop;
     std::unique_ptr<Form> form;
 
-    QString Path(const QString& name) const { return QDir(folder->path()).filePath(name); }
-    void Write(const QString& name, const QByteArray& bytes) {
-        QFile file(Path(name));
+    QString path(const QString& name) const { return QDir(folder->path()).filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray Read(const QString& name) const {
-        QFile file(Path(name));
+    QByteArray read(const QString& name) const {
+        QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // Starts the program: the first activation loads the files.
-    void Start() {
+    void start() {
         // One window at a time hears the desktop's end.
         form.reset();
-        form = std::make_unique<Form>(desktop->Interfaces());
+        form = std::make_unique<Form>(desktop->interfaces());
         form->realSettings = true;
-        form->ShowCentred();
+        form->showCentred();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void Quit() { form->quitButton->click(); }
+    void quit() { form->quitButton->click(); }
 };
 
 namespace {
 
-QByteArray Lines(const QList<QByteArray>& lines, const QByteArray& end = "\r\n", bool last = true) {
+QByteArray joined(const QList<QByteArray>& lines, const QByteArray& end = "\r\n",
+                  bool last = true) {
     QByteArray text;
     for (int i = 0; i < lines.size(); ++i) {
         text += lines[i];
@@ -95,7 +96,7 @@ QByteArray Lines(const QList<QByteArray>& lines, const QByteArray& end = "\r\n",
 // A full file as the original program wrote it, options in position order:
 // Sound, Recur, Minimize, alarm 1 Recur, snooze, alarm half, Start ON, alarm
 // delay, tray colour.
-QList<QByteArray> FullFile() {
+QList<QByteArray> fullFile() {
     return {"101130053extra chars",
             "00:10:00Tea",
             "01:30:45Bread",
@@ -119,10 +120,10 @@ void SettingsTest::init() {
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = folder->path();
+    desktop->executableFolder = folder->path();
     desktop->desktop = QRect(0, 0, 2000, 1000);
     // A portable folder, as the build makes one.
-    Write("pprefs.qbx", DefaultPprefsText().toLatin1());
+    write("pprefs.qbx", defaultPprefsText().toLatin1());
 }
 
 void SettingsTest::cleanup() {
@@ -136,72 +137,72 @@ void SettingsTest::firstRunOfAnInstalledCopy() {
     // user's settings folder still to come.
     const QDir root(folder->path());
     QVERIFY(root.mkpath("bin") && root.mkpath("share/quorbel"));
-    QFile::remove(Path("pprefs.qbx"));
-    Write("share/quorbel/pprefs.qbx", "90\r\n");
-    desktop->executableDir = Path("bin");
-    desktop->configHome = Path("config");
-    Start();
-    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("1"));
-    Quit();
+    QFile::remove(path("pprefs.qbx"));
+    write("share/quorbel/pprefs.qbx", "90\r\n");
+    desktop->executableFolder = path("bin");
+    desktop->configFolder = path("config");
+    start();
+    QCOMPARE(form->slotButton(23)->text(), QStringLiteral("1"));
+    quit();
     // Positions 1 to 9: Sound, Recur checked; no minimize; alarm 1 Recur
     // checked; "3 min" is the second snooze button; alarm half closed; not
     // Start ON; the first alarm delay item checked; tray colour untouched.
-    QCOMPARE(Read("config/quorbel/prefs.qbx"),
-             Lines({QByteArray("110120010") + QByteArray(21, '0'), "00:00:00Message",
-                    "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
-                    "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
-                    "00:00:00Message", "12:00:00 PM", "12:00:00 PM", "AM", "AM"}));
-    QVERIFY(QDir(Path("bin")).isEmpty());
+    QCOMPARE(read("config/quorbel/prefs.qbx"),
+             joined({QByteArray("110120010") + QByteArray(21, '0'), "00:00:00Message",
+                     "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
+                     "00:00:00Message", "00:00:00Message", "00:00:00Message", "00:00:00Message",
+                     "00:00:00Message", "12:00:00 PM", "12:00:00 PM", "AM", "AM"}));
+    QVERIFY(QDir(path("bin")).isEmpty());
     // A copy of the user's own in the settings folder counts over the default.
-    Write("config/quorbel/pprefs.qbx", "600\r\n");
-    Start();
-    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("10"));
+    write("config/quorbel/pprefs.qbx", "600\r\n");
+    start();
+    QCOMPARE(form->slotButton(23)->text(), QStringLiteral("10"));
 }
 
 void SettingsTest::fileWithoutLinesCountsAsNone() {
     // A byte-order mark alone: nothing stored, so the design's options hold.
-    Write("prefs.qbx", "\xEF\xBB\xBF");
-    Start();
+    write("prefs.qbx", "\xEF\xBB\xBF");
+    start();
     QVERIFY(form->soundBox->isChecked());
-    Quit();
-    QVERIFY(Read("prefs.qbx").startsWith(QByteArray("110120010") + QByteArray(21, '0') + "\r\n"));
+    quit();
+    QVERIFY(read("prefs.qbx").startsWith(QByteArray("110120010") + QByteArray(21, '0') + "\r\n"));
 }
 
 void SettingsTest::firstRunKeepsSlots() {
-    Start();
-    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
-    form->Find<QAction>("N30")->trigger();
-    Quit();
-    Start();
-    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("00:00:30"));
-    QCOMPARE(form->SlotButton(3)->text(), QStringLiteral("Message"));
+    start();
+    QTest::mousePress(form->slotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    form->control<QAction>("N30")->trigger();
+    quit();
+    start();
+    QCOMPARE(form->slotEdit(3)->text(), QStringLiteral("00:00:30"));
+    QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Message"));
 }
 
 void SettingsTest::roundTrip_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("written");
 
-    const QByteArray crlf = Lines(FullFile());
+    const QByteArray crlf = joined(fullFile());
     QTest::newRow("CR LF") << crlf << crlf;
-    QTest::newRow("LF only") << Lines(FullFile(), "\n") << crlf;
-    QTest::newRow("CR only") << Lines(FullFile(), "\r") << crlf;
+    QTest::newRow("LF only") << joined(fullFile(), "\n") << crlf;
+    QTest::newRow("CR only") << joined(fullFile(), "\r") << crlf;
     QTest::newRow("no final line end")
-        << Lines(FullFile(), "\r\n", false) << Lines(FullFile(), "\r\n", false);
-    QList<QByteArray> longer = FullFile();
+        << joined(fullFile(), "\r\n", false) << joined(fullFile(), "\r\n", false);
+    QList<QByteArray> longer = fullFile();
     longer << "line 15 belongs to nobody"
            << ""
            << "line 17";
-    QTest::newRow("lines past 14") << Lines(longer) << Lines(longer);
-    QList<QByteArray> accents = FullFile();
+    QTest::newRow("lines past 14") << joined(longer) << joined(longer);
+    QList<QByteArray> accents = fullFile();
     accents[1] = "00:10:00Th\xE9 \xE0 la menthe \x80 \x81";
-    QTest::newRow("Windows-1252") << Lines(accents) << Lines(accents);
-    QList<QByteArray> utf8 = FullFile();
+    QTest::newRow("Windows-1252") << joined(accents) << joined(accents);
+    QList<QByteArray> utf8 = fullFile();
     utf8[1] = "00:10:00Th\xC3\xA9 \xE2\x98\x95";
-    QTest::newRow("UTF-8") << Lines(utf8) << Lines(utf8);
+    QTest::newRow("UTF-8") << joined(utf8) << joined(utf8);
     QTest::newRow("UTF-8 with byte-order mark")
-        << "\xEF\xBB\xBF" + Lines(utf8) << "\xEF\xBB\xBF" + Lines(utf8);
+        << "\xEF\xBB\xBF" + joined(utf8) << "\xEF\xBB\xBF" + joined(utf8);
     // As a Windows editor saves "Unicode".
-    const QString text = QString::fromUtf8(Lines(utf8));
+    const QString text = QString::fromUtf8(joined(utf8));
     for (const auto& [name, encoding] : {std::pair{"UTF-16 LE", QStringConverter::Utf16LE},
                                          std::pair{"UTF-16 BE", QStringConverter::Utf16BE}}) {
         const QByteArray bytes =
@@ -215,17 +216,17 @@ void SettingsTest::roundTrip_data() {
 void SettingsTest::roundTrip() {
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, written);
-    Write("prefs.qbx", stored);
-    Start();
-    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
+    write("prefs.qbx", stored);
+    start();
+    QCOMPARE(form->slotButton(2)->text(), QStringLiteral("Bread"));
     QVERIFY(form->minimizeOnTimerItem->isChecked());
-    Quit();
-    QCOMPARE(Read("prefs.qbx"), written);
+    quit();
+    QCOMPARE(read("prefs.qbx"), written);
 }
 
 void SettingsTest::loadShowsSettings() {
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     QVERIFY(form->soundBox->isChecked());
     QVERIFY(!form->recurBox->isChecked());
     QVERIFY(form->minimizeOnTimerItem->isChecked());
@@ -235,67 +236,67 @@ void SettingsTest::loadShowsSettings() {
     QCOMPARE(form->width(), 298);
     QVERIFY(!form->startOnBox->isChecked());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QVERIFY(form->Find<QAction>("N100")->isChecked());
-    QVERIFY(form->Find<QAction>("N300")->isChecked());
-    QVERIFY(form->Find<QAction>("N20sec1")->isChecked());
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
-    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
-    QCOMPARE(form->SlotButton(5)->text(), QStringLiteral("Take the bread out of the oven"));
+    QVERIFY(form->control<QAction>("N100")->isChecked());
+    QVERIFY(form->control<QAction>("N300")->isChecked());
+    QVERIFY(form->control<QAction>("N20sec1")->isChecked());
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("01:30:45"));
+    QCOMPARE(form->slotButton(2)->text(), QStringLiteral("Bread"));
+    QCOMPARE(form->slotButton(5)->text(), QStringLiteral("Take the bread out of the oven"));
     QCOMPARE(form->alarm1Picker->time(), QTime(7, 30));
     QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
-    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("AM"));
-    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
-    QCOMPARE(form->program->PrefsFile().OptionFlags(), QStringLiteral("101130053extra chars"));
+    QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
+    QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("PM"));
+    QCOMPARE(form->program->prefsFile().optionFlags(), QStringLiteral("101130053extra chars"));
     QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 
     // The alarm half and Start ON.
     form->closeNoSaveItem->trigger();
-    QList<QByteArray> lines = FullFile();
+    QList<QByteArray> lines = fullFile();
     lines[0] = "111111100";
-    Write("prefs.qbx", Lines(lines));
-    Start();
+    write("prefs.qbx", joined(lines));
+    start();
     QCOMPARE(form->width(), 596);
     QVERIFY(form->alarmClockItem->isChecked());
     QVERIFY(form->startOnBox->isChecked());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("ON"));
-    QCOMPARE(form->alarm1OnOffPanel->Color(), clr::TitleStrip);
-    QCOMPARE(form->alarm2OnOffPanel->Color(), clr::TitleStrip);
+    QCOMPARE(form->alarm1OnOffPanel->color(), clr::TitleStrip);
+    QCOMPARE(form->alarm2OnOffPanel->color(), clr::TitleStrip);
     QVERIFY(form->snooze1Min->isChecked());
     // The pointer's last place is the Quit button, after the alarm half opened.
     QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 }
 
 void SettingsTest::damagedFieldsKeepStartValues() {
-    QList<QByteArray> lines = FullFile();
+    QList<QByteArray> lines = fullFile();
     lines[0] = "11012001x";
     lines[11] = "half past seven";
-    Write("prefs.qbx", Lines(lines));
-    Write("pprefs.qbx", Lines({"60", "90", "ten", "59", "", "360", "420", "480"}));
-    Start();
+    write("prefs.qbx", joined(lines));
+    write("pprefs.qbx", joined({"60", "90", "ten", "59", "", "360", "420", "480"}));
+    start();
     QVERIFY(!form->State.FirstActivation);
     // Everything after the damaged fields is still applied.
-    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->slotButton(1)->text(), QStringLiteral("Tea"));
     QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
     QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
-    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
+    QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("PM"));
     const QStringList captions{"1", "1", "3", "0", "5", "6", "7", "8", "9", "10", "15", "20"};
     for (int n = 23; n <= 34; ++n)
-        QCOMPARE(form->SlotButton(n)->text(), captions[n - 23]);
-    Quit();
+        QCOMPARE(form->slotButton(n)->text(), captions[n - 23]);
+    quit();
     // The damaged text goes back as it came.
     QList<QByteArray> written = lines;
     written[0] = "11012001x";
-    QCOMPARE(Read("prefs.qbx"), Lines(written));
+    QCOMPARE(read("prefs.qbx"), joined(written));
 }
 
 void SettingsTest::shortFileGrowsToHoldEverySlot() {
-    Write("prefs.qbx", Lines({"110120010", "00:05:00Tea"}, "\r\n", false));
-    Start();
-    QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
-    form->Find<QAction>("N09")->trigger();
-    Quit();
-    const QByteArray written = Read("prefs.qbx");
+    write("prefs.qbx", joined({"110120010", "00:05:00Tea"}, "\r\n", false));
+    start();
+    QTest::mousePress(form->slotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
+    form->control<QAction>("N09")->trigger();
+    quit();
+    const QByteArray written = read("prefs.qbx");
     QVERIFY(written.startsWith("110120010\r\n00:05:00Tea\r\n00:00:00Message\r\n"));
     QVERIFY(written.contains("\r\n00:00:09Message\r\n"));
     QVERIFY(written.endsWith("\r\nAM\r\nAM"));
@@ -315,30 +316,30 @@ void SettingsTest::alarmQuestion() {
     QFETCH(int, answer);
     QFETCH(QByteArray, alarm1);
     QFETCH(QByteArray, indicator);
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     form->alarm1Picker->setTime(QTime(6, 45));
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
-    QCOMPARE(form->alarm1AmPm->Caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->AlarmHalf().TimeChanged());
+    QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("PM"));
+    QVERIFY(form->program->alarmHalf().timeChanged());
     desktop->answers = {Answer(answer)};
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
-    Quit();
+    QSignalSpy closed(form.get(), &MainWindow::closed);
+    quit();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(desktop->asked.size(), 1);
     QCOMPARE(desktop->asked[0].kind, platform::Questions::Kind::Confirmation);
     QCOMPARE(desktop->asked[0].title, QStringLiteral("Confirm"));
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Alarm time changed, save new time?"));
     QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::No);
-    QVERIFY(!form->program->AlarmHalf().TimeChanged());
-    QList<QByteArray> written = FullFile();
+    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QList<QByteArray> written = fullFile();
     written[11] = alarm1;
     written[13] = indicator;
-    QCOMPARE(Read("prefs.qbx"), Lines(written));
+    QCOMPARE(read("prefs.qbx"), joined(written));
 }
 
 void SettingsTest::alarmOptionsSurviveRestart() {
-    Start();
+    start();
     form->openAlarmHalfButton->click();
     form->alarm1RecurBox->click();
     form->startOnBox->click();
@@ -350,29 +351,29 @@ void SettingsTest::alarmOptionsSurviveRestart() {
     form->alarm2Picker->setSelectedSection(QDateTimeEdit::MinuteSection);
     QTest::keyClicks(form->alarm2Picker, QStringLiteral("05"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
-    QVERIFY(form->program->AlarmHalf().TimeChanged());
+    QVERIFY(form->program->alarmHalf().timeChanged());
     desktop->answers = {Answer::Yes};
-    Quit();
-    Start();
+    quit();
+    start();
     QCOMPARE(form->width(), 596);
     QVERIFY(!form->alarm1RecurBox->isChecked());
     QVERIFY(form->startOnBox->isChecked());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     QVERIFY(form->snooze20Min->isChecked());
     // What the minute match reads; the picker's own AM/PM stays hidden.
-    QCOMPARE(TimeToStr(form->alarm2Picker->time()).left(4), QStringLiteral("7:05"));
-    QCOMPARE(form->alarm2AmPm->Caption(), QStringLiteral("PM"));
+    QCOMPARE(timeToStr(form->alarm2Picker->time()).left(4), QStringLiteral("7:05"));
+    QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("PM"));
 }
 
 void SettingsTest::noQuestionWithoutChange() {
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     // Copies between the alarms are no change of an alarm time.
     form->copyAlarm1Button->click();
     form->copyAlarm2Button->click();
-    Quit();
+    quit();
     QVERIFY(desktop->asked.isEmpty());
-    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(read("prefs.qbx"), joined(fullFile()));
 }
 
 void SettingsTest::failedSaveAsks_data() {
@@ -389,8 +390,8 @@ void SettingsTest::failedSaveAsks() {
     QFETCH(bool, fullDisk);
     QFETCH(int, answer);
     QFETCH(bool, closes);
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     // The folder renamed under the running program: it is not followed.
     const QString moved = folder->path() + QStringLiteral("-moved");
     if (fullDisk)
@@ -400,10 +401,10 @@ void SettingsTest::failedSaveAsks() {
     form->recurBox->click();
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     // Quit hides the window for its own question first.
-    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
     desktop->answers = {Answer::Yes, Answer::Yes, Answer(answer)};
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
-    Quit();
+    QSignalSpy closed(form.get(), &MainWindow::closed);
+    quit();
     if (!fullDisk)
         QVERIFY(QDir().rename(moved, folder->path()));
 
@@ -411,35 +412,35 @@ void SettingsTest::failedSaveAsks() {
     QCOMPARE(desktop->asked[2].kind, platform::Questions::Kind::Warning);
     QCOMPARE(desktop->asked[2].text, QStringLiteral("Settings could not be saved. Quit anyway?"));
     QCOMPARE(desktop->asked[2].pointer, platform::Questions::Button::Yes);
-    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(read("prefs.qbx"), joined(fullFile()));
     QCOMPARE(closed.count(), closes ? 1 : 0);
     if (closes)
         return;
     // Everything as it was: the window back, the timer running, the alarm
     // still to be asked about, and a save once there is room again.
     QVERIFY(form->isVisible());
-    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
-    QVERIFY(form->program->AlarmHalf().TimeChanged());
+    QCOMPARE(form->timersModel().stateOf(23), Timers::State::Running);
+    QVERIFY(form->program->alarmHalf().timeChanged());
     desktop->bytesFree = -1;
     desktop->answers = {Answer::Yes, Answer::No};
-    Quit();
+    quit();
     QCOMPARE(closed.count(), 1);
-    QVERIFY(Read("prefs.qbx").startsWith("111130053extra chars\r\n"));
+    QVERIFY(read("prefs.qbx").startsWith("111130053extra chars\r\n"));
 }
 
 void SettingsTest::closeBeforeActivationWritesNothing() {
-    Write("prefs.qbx", Lines(FullFile()));
-    form = std::make_unique<Form>(desktop->Interfaces());
+    write("prefs.qbx", joined(fullFile()));
+    form = std::make_unique<Form>(desktop->interfaces());
     form->realSettings = true;
     QVERIFY(form->close());
-    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(read("prefs.qbx"), joined(fullFile()));
     // Nor does the desktop's end, a signal or a lost display.
     form.reset();
-    form = std::make_unique<Form>(desktop->Interfaces());
+    form = std::make_unique<Form>(desktop->interfaces());
     form->realSettings = true;
     desktop->saveListener();
     desktop->endListener();
-    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(read("prefs.qbx"), joined(fullFile()));
 }
 
 void SettingsTest::desktopEndSavesWithoutAsking_data() {
@@ -453,46 +454,46 @@ void SettingsTest::desktopEndSavesWithoutAsking_data() {
 void SettingsTest::desktopEndSavesWithoutAsking() {
     QFETCH(bool, ends);
     QFETCH(bool, fullDisk);
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     form->recurBox->click();
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
-    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
     if (fullDisk)
         desktop->bytesFree = 0;
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
+    QSignalSpy closed(form.get(), &MainWindow::closed);
     (ends ? desktop->endListener : desktop->saveListener)();
     QVERIFY(desktop->asked.isEmpty());
     QCOMPARE(closed.count(), ends ? 1 : 0);
-    QList<QByteArray> written = FullFile();
+    QList<QByteArray> written = fullFile();
     if (!fullDisk) {
         written[0] = "111130053extra chars";
         written[13] = "PM";
     }
-    QCOMPARE(Read("prefs.qbx"), Lines(written));
+    QCOMPARE(read("prefs.qbx"), joined(written));
 }
 
 void SettingsTest::messageNeverBreaksItsLine() {
-    QList<QByteArray> lines = FullFile();
+    QList<QByteArray> lines = fullFile();
     lines[3] = "00:00:05Egg\xE2\x80\xA8timer";
-    Write("prefs.qbx", Lines(lines));
-    Start();
-    QCOMPARE(form->SlotButton(3)->text(), QStringLiteral("Egg timer"));
+    write("prefs.qbx", joined(lines));
+    start();
+    QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Egg timer"));
     // A message pasted with its line breaks.
-    QTest::mousePress(form->SlotButton(1), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(form->slotButton(1), Qt::RightButton, {}, QPoint(5, 5));
     form->editMessageItem->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("Coffee\r\nbreak\n"));
     form->messageEdit->selectAll();
     QTest::keySequence(form->messageEdit, QKeySequence::Paste);
     QTest::keyClick(form->messageEdit, Qt::Key_Return);
-    Quit();
-    Start();
-    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Coffee break "));
+    quit();
+    start();
+    QCOMPARE(form->slotButton(1)->text(), QStringLiteral("Coffee break "));
     QCOMPARE(form->alarm1Picker->time(), QTime(7, 30));
-    Quit();
+    quit();
     lines[1] = "00:10:00Coffee break ";
     lines[3] = "00:00:05Egg timer";
-    QCOMPARE(Read("prefs.qbx"), Lines(lines));
+    QCOMPARE(read("prefs.qbx"), joined(lines));
 }
 
 void SettingsTest::unreadablePrefsIsNeverOverwritten_data() {
@@ -507,43 +508,43 @@ void SettingsTest::unreadablePrefsIsNeverOverwritten() {
     if (folder) {
         QVERIFY(QDir(this->folder->path()).mkdir("prefs.qbx"));
     } else {
-        QFile file(Path("prefs.qbx"));
+        QFile file(path("prefs.qbx"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(huge));
     }
-    Start();
-    QCOMPARE(form->SlotButton(1)->text(), QStringLiteral("Message"));
+    start();
+    QCOMPARE(form->slotButton(1)->text(), QStringLiteral("Message"));
     QVERIFY(form->soundBox->isChecked());
     QTRY_COMPARE(desktop->told.size(), 1);
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
-    Quit();
+    QSignalSpy closed(form.get(), &MainWindow::closed);
+    quit();
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(QFileInfo(Path("prefs.qbx")).isDir(), folder);
+    QCOMPARE(QFileInfo(path("prefs.qbx")).isDir(), folder);
     if (!folder)
-        QCOMPARE(QFileInfo(Path("prefs.qbx")).size(), huge);
+        QCOMPARE(QFileInfo(path("prefs.qbx")).size(), huge);
     // The user was told once, at start, and where the file is.
     QCOMPARE(desktop->told.size(), 1);
     QVERIFY(desktop->told[0].contains(QStringLiteral("could not be read")));
-    QVERIFY(desktop->told[0].endsWith(Path("prefs.qbx")));
+    QVERIFY(desktop->told[0].endsWith(path("prefs.qbx")));
 }
 
 // A file the reader just takes is never written back larger than it takes:
 // here each of its line ends would grow by a byte.
 void SettingsTest::fileAtTheLimitNeverGrowsPastIt() {
-    QByteArray stored = Lines(FullFile(), "\n");
+    QByteArray stored = joined(fullFile(), "\n");
     const QByteArray filler(1023, 'x');
     while (stored.size() + filler.size() + 1 <= kLargestFile)
         stored += filler + '\n';
     stored += QByteArray(kLargestFile - stored.size(), 'y');
     QCOMPARE(stored.size(), kLargestFile);
-    Write("prefs.qbx", stored);
-    Start();
-    QCOMPARE(form->SlotButton(2)->text(), QStringLiteral("Bread"));
+    write("prefs.qbx", stored);
+    start();
+    QCOMPARE(form->slotButton(2)->text(), QStringLiteral("Bread"));
     desktop->answers = {Answer::Yes};
-    Quit();
+    quit();
     QCOMPARE(desktop->asked.size(), 1);
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Settings could not be saved. Quit anyway?"));
-    QVERIFY(Read("prefs.qbx") == stored);
+    QVERIFY(read("prefs.qbx") == stored);
 }
 
 void SettingsTest::endFromSystemUnderAQuestion_data() {
@@ -556,8 +557,8 @@ void SettingsTest::endFromSystemUnderAQuestion_data() {
 // with the save it owes, the alarm question answered as its default does.
 void SettingsTest::endFromSystemUnderAQuestion() {
     QFETCH(bool, diskFull);
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     form->recurBox->click();
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     if (diskFull)
@@ -566,25 +567,25 @@ void SettingsTest::endFromSystemUnderAQuestion() {
     desktop->whileAsking = [this, diskFull] {
         if (desktop->asked.size() == (diskFull ? 2 : 1)) {
             desktop->bytesFree = -1;
-            desktop->EndFromSystem();
-            desktop->EndFromSystem();
+            desktop->endFromSystem();
+            desktop->endFromSystem();
         }
     };
-    QSignalSpy closed(form.get(), &MainWindow::Closed);
-    Quit();
+    QSignalSpy closed(form.get(), &MainWindow::closed);
+    quit();
     QCOMPARE(closed.count(), 1);
-    QList<QByteArray> written = FullFile();
+    QList<QByteArray> written = fullFile();
     written[0] = "111130053extra chars";
     written[13] = "PM";
-    QCOMPARE(Read("prefs.qbx"), Lines(written));
+    QCOMPARE(read("prefs.qbx"), joined(written));
 }
 
 void SettingsTest::closeNoSaveWritesNothing() {
-    Write("prefs.qbx", Lines(FullFile()));
-    Start();
+    write("prefs.qbx", joined(fullFile()));
+    start();
     form->soundBox->click();
     form->closeNoSaveItem->trigger();
-    QCOMPARE(Read("prefs.qbx"), Lines(FullFile()));
+    QCOMPARE(read("prefs.qbx"), joined(fullFile()));
 }
 
 void SettingsTest::encodings_data() {
@@ -607,115 +608,115 @@ void SettingsTest::encodings() {
     QFETCH(QString, caption);
     QFETCH(QString, typed);
     QFETCH(QByteArray, written);
-    QList<QByteArray> lines = FullFile();
+    QList<QByteArray> lines = fullFile();
     lines[2] = "00:01:00" + message;
-    Write("prefs.qbx", Lines(lines));
-    Start();
-    QCOMPARE(form->SlotButton(2)->text(), caption);
+    write("prefs.qbx", joined(lines));
+    start();
+    QCOMPARE(form->slotButton(2)->text(), caption);
     // A new message goes into the file in the file's own encoding.
-    QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(form->slotButton(2), Qt::RightButton, {}, QPoint(5, 5));
     form->editMessageItem->trigger();
     form->messageEdit->setText(caption + typed);
     form->editorOkButton->click();
-    Quit();
+    quit();
     lines[2] = "00:01:00" + written;
-    QCOMPARE(Read("prefs.qbx"), Lines(lines));
-    Start();
-    QCOMPARE(form->SlotButton(2)->text(), caption + typed);
+    QCOMPARE(read("prefs.qbx"), joined(lines));
+    start();
+    QCOMPARE(form->slotButton(2)->text(), caption + typed);
 }
 
 void SettingsTest::quickCaptionsAndLengths() {
-    const QString presets = QString::fromLatin1(Lines({"90", "59", "0", "x"}));
-    Write("pprefs.qbx", QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
+    const QString presets = QString::fromLatin1(joined({"90", "59", "0", "x"}));
+    write("pprefs.qbx", QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
                             .encode(presets));
-    Start();
-    QCOMPARE(form->SlotButton(23)->text(), QStringLiteral("1"));
-    QCOMPARE(form->SlotButton(24)->text(), QStringLiteral("0"));
-    QCOMPARE(form->SlotButton(25)->text(), QStringLiteral("0"));
-    QCOMPARE(form->SlotButton(26)->text(), QStringLiteral("4"));
+    start();
+    QCOMPARE(form->slotButton(23)->text(), QStringLiteral("1"));
+    QCOMPARE(form->slotButton(24)->text(), QStringLiteral("0"));
+    QCOMPARE(form->slotButton(25)->text(), QStringLiteral("0"));
+    QCOMPARE(form->slotButton(26)->text(), QStringLiteral("4"));
     // Missing lines read as empty: damaged, so the design caption stays.
-    QCOMPARE(form->SlotButton(34)->text(), QStringLiteral("20"));
+    QCOMPARE(form->slotButton(34)->text(), QStringLiteral("20"));
 
     const int expected[] = {90, 59, 0, 240, 300};
     for (int n = 23; n <= 27; ++n) {
-        QTest::mouseClick(form->SlotButton(n), Qt::LeftButton);
-        QCOMPARE(form->TimersModel().SecondsLeft(n), expected[n - 23]);
+        QTest::mouseClick(form->slotButton(n), Qt::LeftButton);
+        QCOMPARE(form->timersModel().secondsLeft(n), expected[n - 23]);
     }
 }
 
 void SettingsTest::quickTimerRuns() {
-    Write("pprefs.qbx", Lines({"90", "0", "-2147483648"}));
-    Start();
+    write("pprefs.qbx", joined({"90", "0", "-2147483648"}));
+    start();
     // Any length of 0 or less rings at the first tick.
-    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
-    QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
-    form->Tick();
-    QCOMPARE(form->TimersModel().StateOf(24), Timers::State::Ringing);
-    QCOMPARE(form->TimersModel().StateOf(25), Timers::State::Ringing);
-    QTest::mouseClick(form->SlotButton(25), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(24), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(25), Qt::LeftButton);
+    form->tick();
+    QCOMPARE(form->timersModel().stateOf(24), Timers::State::Ringing);
+    QCOMPARE(form->timersModel().stateOf(25), Timers::State::Ringing);
+    QTest::mouseClick(form->slotButton(25), Qt::LeftButton);
 
-    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
-    QCOMPARE(form->SlotPanel(23)->Color(), clr::Red);
-    QCOMPARE(form->SlotButton(23)->FontColor(), clr::White);
-    QVERIFY(form->trayIcon->Animated());
-    form->Tick(89);
-    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Running);
-    form->Tick();
-    QCOMPARE(form->TimersModel().StateOf(23), Timers::State::Ringing);
+    QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
+    QCOMPARE(form->timersModel().stateOf(23), Timers::State::Running);
+    QCOMPARE(form->slotPanel(23)->color(), clr::Red);
+    QCOMPARE(form->slotButton(23)->fontColor(), clr::White);
+    QVERIFY(form->trayIcon->animated());
+    form->tick(89);
+    QCOMPARE(form->timersModel().stateOf(23), Timers::State::Running);
+    form->tick();
+    QCOMPARE(form->timersModel().stateOf(23), Timers::State::Ringing);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
 
     // Clicking one ringing quick timer leaves the other's alert going.
-    QTest::mouseClick(form->SlotButton(24), Qt::LeftButton);
-    QCOMPARE(form->alertTimer->Interval(), 1000);
-    QTest::mouseClick(form->SlotButton(23), Qt::LeftButton);
-    QCOMPARE(form->alertTimer->Interval(), 0);
-    QCOMPARE(form->SlotPanel(23)->Color(), clr::Background);
-    QCOMPARE(form->SlotButton(23)->FontColor(), clr::Navy);
+    QTest::mouseClick(form->slotButton(24), Qt::LeftButton);
+    QCOMPARE(form->alertTimer->interval(), 1000);
+    QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
+    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(form->slotPanel(23)->color(), clr::Background);
+    QCOMPARE(form->slotButton(23)->fontColor(), clr::Navy);
 }
 
 void SettingsTest::quickTimerClickStops() {
-    Start();
+    start();
     form->minimizeOnTimerItem->trigger();
-    QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(30), Qt::LeftButton);
     QVERIFY(form->isHidden());
-    QCOMPARE(form->TimersModel().SecondsLeft(30), 480);
+    QCOMPARE(form->timersModel().secondsLeft(30), 480);
     form->show();
-    form->Tick(3);
-    QTest::mouseClick(form->SlotButton(30), Qt::LeftButton);
-    QCOMPARE(form->TimersModel().StateOf(30), Timers::State::Idle);
-    QCOMPARE(form->TimersModel().SecondsLeft(30), 0);
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    form->tick(3);
+    QTest::mouseClick(form->slotButton(30), Qt::LeftButton);
+    QCOMPARE(form->timersModel().stateOf(30), Timers::State::Idle);
+    QCOMPARE(form->timersModel().secondsLeft(30), 0);
+    QCOMPARE(form->alertTimer->interval(), 0);
     QVERIFY(form->isVisible());
 }
 
 void SettingsTest::remainingTimePopup() {
-    Start();
-    QTest::mousePress(form->SlotButton(25), Qt::RightButton);
+    start();
+    QTest::mousePress(form->slotButton(25), Qt::RightButton);
     QVERIFY(form->timeLeftPopup->isVisible());
-    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("0:0"));
+    QCOMPARE(form->timeLeftPopup->caption(), QStringLiteral("0:0"));
     QCOMPARE(form->timeLeftPopup->pos(), QPoint(50, 176));
-    QCOMPARE(form->TimersModel().StateOf(25), Timers::State::Idle);
+    QCOMPARE(form->timersModel().stateOf(25), Timers::State::Idle);
 
-    form->Settings().Presets().SetLine(11, QStringLiteral("126"));
-    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
-    form->Tick();
+    form->settings().presets().setLine(11, QStringLiteral("126"));
+    QTest::mouseClick(form->slotButton(34), Qt::LeftButton);
+    form->tick();
     // A second press moves the popup and renews its text, not its time.
-    QTest::mousePress(form->SlotButton(34), Qt::RightButton);
-    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("2:5"));
+    QTest::mousePress(form->slotButton(34), Qt::RightButton);
+    QCOMPARE(form->timeLeftPopup->caption(), QStringLiteral("2:5"));
     QCOMPARE(form->timeLeftPopup->pos(), QPoint(266, 176));
-    form->Tick();
+    form->tick();
     QVERIFY(!form->timeLeftPopup->isVisible());
 
-    form->Settings().Presets().SetLine(11, QStringLiteral("600"));
-    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
-    QTest::mouseClick(form->SlotButton(34), Qt::LeftButton);
-    QTest::mousePress(form->SlotButton(34), Qt::LeftButton);
+    form->settings().presets().setLine(11, QStringLiteral("600"));
+    QTest::mouseClick(form->slotButton(34), Qt::LeftButton);
+    QTest::mouseClick(form->slotButton(34), Qt::LeftButton);
+    QTest::mousePress(form->slotButton(34), Qt::LeftButton);
     QVERIFY(!form->timeLeftPopup->isVisible());
-    QTest::mousePress(form->SlotButton(34), Qt::RightButton);
-    QCOMPARE(form->timeLeftPopup->Caption(), QStringLiteral("10:0"));
+    QTest::mousePress(form->slotButton(34), Qt::RightButton);
+    QCOMPARE(form->timeLeftPopup->caption(), QStringLiteral("10:0"));
     // Opening the message editor hides it at once.
-    QTest::mousePress(form->SlotButton(1), Qt::RightButton);
+    QTest::mousePress(form->slotButton(1), Qt::RightButton);
     form->editMessageItem->trigger();
     QVERIFY(!form->timeLeftPopup->isVisible());
 }

@@ -38,7 +38,7 @@ void SlotTimeTest::digitsOf_data() {
 void SlotTimeTest::digitsOf() {
     QFETCH(QString, text);
     QFETCH(QString, digits);
-    QCOMPARE(DigitsOf(text), digits);
+    QCOMPARE(::digitsOf(text), digits);
 }
 
 void SlotTimeTest::parse_data() {
@@ -59,10 +59,10 @@ void SlotTimeTest::parse_data() {
 void SlotTimeTest::parse() {
     QFETCH(QString, text);
     QFETCH(bool, valid);
-    const auto time = SlotTime::Parse(text);
+    const auto time = SlotTime::parse(text);
     QCOMPARE(time.has_value(), valid);
     if (valid)
-        QCOMPARE(time->Text(), text);
+        QCOMPARE(time->text(), text);
 }
 
 void SlotTimeTest::step_data() {
@@ -128,8 +128,8 @@ void SlotTimeTest::step() {
     QFETCH(QString, icon);
     QFETCH(bool, lastSecond);
     QFETCH(bool, runsOut);
-    const CountdownStep step = StepCountdown(*SlotTime::Parse(now));
-    QCOMPARE(step.next.Text(), next);
+    const CountdownStep step = stepCountdown(*SlotTime::parse(now));
+    QCOMPARE(step.next.text(), next);
     QCOMPARE(step.trayIcon, icon);
     QCOMPARE(step.lastSecond, lastSecond);
     QCOMPARE(step.kind == CountdownStep::Kind::RunOut, runsOut);
@@ -137,15 +137,15 @@ void SlotTimeTest::step() {
 
 void SlotTimeTest::tagOperations() {
     int tag = 0;
-    tag = slot::Started(tag);
+    tag = slot::started(tag);
     QCOMPARE(tag, 0x01);
-    tag = slot::Expired(tag);
+    tag = slot::expired(tag);
     QCOMPARE(tag, 0x10);
-    tag = slot::Cleared(tag);
+    tag = slot::cleared(tag);
     QCOMPARE(tag, 0);
     // Clearing keeps whatever lies above the low byte.
-    QCOMPARE(slot::Cleared(0x1234511), 0x1234500);
-    QCOMPARE(slot::Cleared(-1), int(0xFFFFFF00));
+    QCOMPARE(slot::cleared(0x1234511), 0x1234500);
+    QCOMPARE(slot::cleared(-1), int(0xFFFFFF00));
 }
 
 QTEST_APPLESS_MAIN(SlotTimeTest)

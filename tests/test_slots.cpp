@@ -72,32 +72,32 @@ private:
     std::unique_ptr<Form> form;
 
     // As a settings file would hold it.
-    void SetSlot(int n, const QString& time, const QString& message) {
-        form->Settings().Prefs().SetLine(n, time + message);
-        form->TimersModel().ReadSaved();
+    void setSlot(int n, const QString& time, const QString& message) {
+        form->settings().prefs().setLine(n, time + message);
+        form->timersModel().readSaved();
     }
-    void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
-    void PressEnter() {
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void pressEnter() {
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : form.get(), Qt::Key_Return);
     }
-    void Ring(int n) {
+    void ring(int n) {
         if (n <= 10)
-            SetSlot(n, QStringLiteral("00:00:00"), QStringLiteral("x"));
-        form->TimersModel().Expire(n);
+            setSlot(n, QStringLiteral("00:00:00"), QStringLiteral("x"));
+        form->timersModel().expire(n);
     }
-    void OpenEditor(int n) {
-        QTest::mousePress(form->SlotButton(n), Qt::RightButton, {}, QPoint(5, 5));
+    void openEditor(int n) {
+        QTest::mousePress(form->slotButton(n), Qt::RightButton, {}, QPoint(5, 5));
         form->editMessageItem->trigger();
     }
-    Timers::State StateOf(int n) { return form->TimersModel().StateOf(n); }
+    Timers::State stateOf(int n) { return form->timersModel().stateOf(n); }
 };
 
 void SlotsTest::init() {
     desktop = std::make_unique<platform::FakePlatform>();
-    desktop->executableDir = QStringLiteral("/usr/bin");
-    form = std::make_unique<Form>(desktop->Interfaces());
-    form->ShowCentred();
+    desktop->executableFolder = QStringLiteral("/usr/bin");
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
@@ -107,34 +107,34 @@ void SlotsTest::cleanup() {
 }
 
 void SlotsTest::stateThroughStartExpiryAndClick() {
-    SetSlot(4, QStringLiteral("00:00:02"), QStringLiteral("Tea"));
-    Click(form->SlotButton(4));
-    QCOMPARE(StateOf(4), Timers::State::Running);
-    QCOMPARE(form->SlotEdit(4)->Color(), clr::Red);
-    QVERIFY(form->trayIcon->Animated());
+    setSlot(4, QStringLiteral("00:00:02"), QStringLiteral("Tea"));
+    click(form->slotButton(4));
+    QCOMPARE(stateOf(4), Timers::State::Running);
+    QCOMPARE(form->slotEdit(4)->color(), clr::Red);
+    QVERIFY(form->trayIcon->animated());
 
-    form->Tick(2);
-    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(form->SlotPanel(4)->Color(), clr::Red);
-    QCOMPARE(StateOf(4), Timers::State::Running);
-    form->Tick();
-    QCOMPARE(StateOf(4), Timers::State::Ringing);
-    QCOMPARE(form->alertTimer->Interval(), 1000);
+    form->tick(2);
+    QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(form->slotPanel(4)->color(), clr::Red);
+    QCOMPARE(stateOf(4), Timers::State::Running);
+    form->tick();
+    QCOMPARE(stateOf(4), Timers::State::Ringing);
+    QCOMPARE(form->alertTimer->interval(), 1000);
 
-    Click(form->SlotButton(4));
-    QCOMPARE(StateOf(4), Timers::State::Idle);
-    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
-    QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
-    QCOMPARE(form->SlotPanel(4)->Color(), clr::Background);
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    click(form->slotButton(4));
+    QCOMPARE(stateOf(4), Timers::State::Idle);
+    QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:02"));
+    QCOMPARE(form->slotEdit(4)->color(), clr::Blue);
+    QCOMPARE(form->slotPanel(4)->color(), clr::Background);
+    QCOMPARE(form->alertTimer->interval(), 0);
 
     // A click on a running slot stops it and puts its set time back.
-    Click(form->SlotButton(4));
-    form->Tick();
-    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:01"));
-    Click(form->SlotButton(4));
-    QCOMPARE(StateOf(4), Timers::State::Idle);
-    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:02"));
+    click(form->slotButton(4));
+    form->tick();
+    QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:01"));
+    click(form->slotButton(4));
+    QCOMPARE(stateOf(4), Timers::State::Idle);
+    QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:02"));
 }
 
 void SlotsTest::lastMinuteInTheTray_data() {
@@ -165,14 +165,14 @@ void SlotsTest::lastMinuteInTheTray() {
     QFETCH(QString, icon);
     QFETCH(bool, fixed);
 
-    SetSlot(2, QStringLiteral("00:01:00"), QStringLiteral("Eggs"));
-    Click(form->SlotButton(2));
-    form->Tick(ticks);
-    QCOMPARE(form->SlotEdit(2)->text(), shown);
-    QCOMPARE(form->trayIcon->IconName(), icon);
-    QCOMPARE(form->program->Tray().NumberShown(), fixed);
+    setSlot(2, QStringLiteral("00:01:00"), QStringLiteral("Eggs"));
+    click(form->slotButton(2));
+    form->tick(ticks);
+    QCOMPARE(form->slotEdit(2)->text(), shown);
+    QCOMPARE(form->trayIcon->iconName(), icon);
+    QCOMPARE(form->program->tray().numberShown(), fixed);
     // A coloured number stands still; the clock turns again after it.
-    QCOMPARE(form->trayIcon->Animated(), !fixed && icon.isEmpty());
+    QCOMPARE(form->trayIcon->animated(), !fixed && icon.isEmpty());
 }
 
 void SlotsTest::expiryBringsWindowBack_data() {
@@ -183,74 +183,74 @@ void SlotsTest::expiryBringsWindowBack_data() {
 
 void SlotsTest::expiryBringsWindowBack() {
     QFETCH(bool, minimised);
-    SetSlot(7, QStringLiteral("00:00:01"), QStringLiteral("Call"));
-    Click(form->SlotButton(7));
+    setSlot(7, QStringLiteral("00:00:01"), QStringLiteral("Call"));
+    click(form->slotButton(7));
     if (minimised)
         form->showMinimized();
     else
         form->hideButton->click();
-    form->Tick(2);
+    form->tick(2);
     QVERIFY(form->isVisible());
     QVERIFY(!form->isMinimized());
     QVERIFY(desktop->onTop);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
-    QCOMPARE(form->program->Flasher().EndSoundDue(), true);
+    QCOMPARE(form->program->flasher().endSoundDue(), true);
     // The tick of the expiry still counts the slot as running; the next
     // one stops the clock turning.
-    QVERIFY(form->trayIcon->Animated());
-    form->Tick();
-    QVERIFY(!form->trayIcon->Animated());
+    QVERIFY(form->trayIcon->animated());
+    form->tick();
+    QVERIFY(!form->trayIcon->animated());
 }
 
 void SlotsTest::twoSlotsExpireInOneTick() {
     for (int n : {3, 8}) {
-        SetSlot(n, QStringLiteral("00:00:01"), QStringLiteral("x"));
-        Click(form->SlotButton(n));
+        setSlot(n, QStringLiteral("00:00:01"), QStringLiteral("x"));
+        click(form->slotButton(n));
     }
-    form->Tick(2);
-    QCOMPARE(StateOf(3), Timers::State::Ringing);
-    QCOMPARE(StateOf(8), Timers::State::Ringing);
-    QCOMPARE(form->program->Flasher().EndSoundDue(), true);
-    QVERIFY(form->TimersModel().AnyRinging());
-    QVERIFY(!form->TimersModel().AnyRunning());
+    form->tick(2);
+    QCOMPARE(stateOf(3), Timers::State::Ringing);
+    QCOMPARE(stateOf(8), Timers::State::Ringing);
+    QCOMPARE(form->program->flasher().endSoundDue(), true);
+    QVERIFY(form->timersModel().anyRinging());
+    QVERIFY(!form->timersModel().anyRunning());
 }
 
 void SlotsTest::expiryClosesEditor() {
-    SetSlot(5, QStringLiteral("00:00:01"), QStringLiteral("x"));
-    Click(form->SlotButton(5));
-    OpenEditor(2);
+    setSlot(5, QStringLiteral("00:00:01"), QStringLiteral("x"));
+    click(form->slotButton(5));
+    openEditor(2);
     QVERIFY(form->editorPanel->isVisible());
     form->messageEdit->setText(QStringLiteral("never stored"));
     form->hideButton->click();
     // Reopen the editor and hide the window: the expiry must close the
     // editor whether or not the window shows.
     form->show();
-    OpenEditor(2);
+    openEditor(2);
     form->hide();
 
-    form->Tick(2);
+    form->tick(2);
     QVERIFY(!form->editorPanel->isVisible());
     for (const char* name : {"Panel1", "Panel10", "Panel23", "Panel34", "Panel11", "Panel20",
                              "Panel21", "CheckBox1", "CheckBox2"})
-        QVERIFY2(form->Find<QWidget>(name)->isVisible(), name);
-    QVERIFY(!form->Find<QWidget>("Panel36")->isVisible());
-    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("00:00:00Message"));
+        QVERIFY2(form->control<QWidget>(name)->isVisible(), name);
+    QVERIFY(!form->control<QWidget>("Panel36")->isVisible());
+    QCOMPARE(form->settings().prefs().line(2), QStringLiteral("00:00:00Message"));
 }
 
 void SlotsTest::trayAnimationFollowsRunningSlots() {
-    QVERIFY(!form->trayIcon->Animated());
-    SetSlot(9, QStringLiteral("01:00:00"), QStringLiteral("x"));
-    form->TimersModel().Toggle(9);
-    form->Tick();
-    QVERIFY(form->trayIcon->Animated());
+    QVERIFY(!form->trayIcon->animated());
+    setSlot(9, QStringLiteral("01:00:00"), QStringLiteral("x"));
+    form->timersModel().toggle(9);
+    form->tick();
+    QVERIFY(form->trayIcon->animated());
     // A coloured number on show keeps the animation off.
-    form->program->Tray().ShowNumber(QStringLiteral("M3"));
-    form->Tick();
-    QVERIFY(!form->trayIcon->Animated());
-    form->TimersModel().Toggle(9);
-    form->trayIcon->SetAnimated(true);
-    form->Tick();
-    QVERIFY(!form->trayIcon->Animated());
+    form->program->tray().showNumber(QStringLiteral("M3"));
+    form->tick();
+    QVERIFY(!form->trayIcon->animated());
+    form->timersModel().toggle(9);
+    form->trayIcon->setAnimated(true);
+    form->tick();
+    QVERIFY(!form->trayIcon->animated());
 }
 
 void SlotsTest::slotWithoutTimeNeverStarts_data() {
@@ -263,53 +263,53 @@ void SlotsTest::slotWithoutTimeNeverStarts_data() {
 
 void SlotsTest::slotWithoutTimeNeverStarts() {
     QFETCH(QString, time);
-    SetSlot(1, time, {});
+    setSlot(1, time, {});
     desktop->onTop = true;
-    Click(form->SlotButton(1));
-    QCOMPARE(StateOf(1), Timers::State::Idle);
-    QVERIFY(!form->trayIcon->Animated());
+    click(form->slotButton(1));
+    QCOMPARE(stateOf(1), Timers::State::Idle);
+    QVERIFY(!form->trayIcon->animated());
     // The click still takes the window off the top when the pin is up.
     QVERIFY(!desktop->onTop);
-    form->Tick(3);
-    QCOMPARE(form->SlotEdit(1)->text(), time);
+    form->tick(3);
+    QCOMPARE(form->slotEdit(1)->text(), time);
 }
 
 void SlotsTest::minimizeOnTimer() {
     form->minimizeOnTimerItem->trigger();
-    SetSlot(6, QStringLiteral("00:05:00"), QStringLiteral("x"));
-    Click(form->SlotButton(6));
+    setSlot(6, QStringLiteral("00:05:00"), QStringLiteral("x"));
+    click(form->slotButton(6));
     QVERIFY(form->isHidden());
     form->show();
-    Click(form->SlotButton(6));
-    QCOMPARE(StateOf(6), Timers::State::Idle);
+    click(form->slotButton(6));
+    QCOMPARE(stateOf(6), Timers::State::Idle);
     QVERIFY(form->isVisible());
 }
 
 void SlotsTest::busySlotOffersNoMenus() {
-    SetSlot(3, QStringLiteral("00:05:00"), QStringLiteral("x"));
-    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(form->secondsMenu->AutoPopup());
-    QCOMPARE(form->Rows().PressedSlot(), 3);
-    QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
-    QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(form->slotMenu->AutoPopup());
+    setSlot(3, QStringLiteral("00:05:00"), QStringLiteral("x"));
+    QTest::mousePress(form->slotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(form->secondsMenu->autoPopup());
+    QCOMPARE(form->rows().pressedSlot(), 3);
+    QVERIFY(form->control<QWidget>("Panel1")->hasFocus());
+    QTest::mousePress(form->slotButton(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(form->slotMenu->autoPopup());
 
-    Click(form->SlotButton(3));
-    QTest::mousePress(form->SlotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(!form->secondsMenu->AutoPopup());
-    QTest::mousePress(form->SlotButton(3), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(!form->slotMenu->AutoPopup());
+    click(form->slotButton(3));
+    QTest::mousePress(form->slotEdit(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!form->secondsMenu->autoPopup());
+    QTest::mousePress(form->slotButton(3), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!form->slotMenu->autoPopup());
 
-    QTest::mousePress(form->SlotEdit(5), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(form->Rows().PressedSlot(), 5);
+    QTest::mousePress(form->slotEdit(5), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form->rows().pressedSlot(), 5);
 }
 
 void SlotsTest::editorRoundTrip() {
-    SetSlot(1, QStringLiteral("01:30:45"), QStringLiteral("Tea"));
-    OpenEditor(1);
+    setSlot(1, QStringLiteral("01:30:45"), QStringLiteral("Tea"));
+    openEditor(1);
     QVERIFY(form->editorPanel->isVisible());
     QCOMPARE(form->editorPanel->y(), 72);
-    QVERIFY(!form->Find<QWidget>("Panel1")->isVisible());
+    QVERIFY(!form->control<QWidget>("Panel1")->isVisible());
     QVERIFY(!form->soundBox->isVisible());
     QCOMPARE(form->messageEdit->text(), QStringLiteral("Tea"));
     QCOMPARE(form->editorPicker->time(), QTime(12, 1, 30));
@@ -317,73 +317,73 @@ void SlotsTest::editorRoundTrip() {
 
     form->editorOkButton->click();
     QVERIFY(!form->editorPanel->isVisible());
-    QVERIFY(form->Find<QWidget>("Panel1")->isVisible());
-    QCOMPARE(form->Settings().Prefs().Line(1), QStringLiteral("01:30:45Tea"));
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("01:30:45"));
+    QVERIFY(form->control<QWidget>("Panel1")->isVisible());
+    QCOMPARE(form->settings().prefs().line(1), QStringLiteral("01:30:45Tea"));
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("01:30:45"));
 
     // A saved line that is no time leaves the editor open with the message.
-    form->Settings().Prefs().SetLine(2, QStringLiteral("xx:yy:00Milk"));
-    form->TimersModel().ReadSaved();
-    OpenEditor(2);
+    form->settings().prefs().setLine(2, QStringLiteral("xx:yy:00Milk"));
+    form->timersModel().readSaved();
+    openEditor(2);
     QVERIFY(form->editorPanel->isVisible());
     QCOMPARE(form->messageEdit->text(), QStringLiteral("Milk"));
     QCOMPARE(form->editorPicker->time(), QTime(12, 1, 30));
 }
 
 void SlotsTest::editorClearThenOk() {
-    SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
-    OpenEditor(3);
+    setSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
+    openEditor(3);
     form->editorClearButton->click();
     QVERIFY(form->editorPanel->isVisible());
-    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
-    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
+    QCOMPARE(form->slotEdit(3)->text(), QStringLiteral("02:15:00"));
+    QCOMPARE(form->settings().prefs().line(3), QStringLiteral("02:15:30Oven"));
     form->editorOkButton->click();
-    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("00:00:00Oven"));
+    QCOMPARE(form->settings().prefs().line(3), QStringLiteral("00:00:00Oven"));
 
     // "C" then a hide button: the box keeps seconds 00 until the next stop.
-    SetSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
-    OpenEditor(3);
+    setSlot(3, QStringLiteral("02:15:30"), QStringLiteral("Oven"));
+    openEditor(3);
     form->editorClearButton->click();
     form->hideButton->click();
     form->show();
-    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:00"));
-    QCOMPARE(form->Settings().Prefs().Line(3), QStringLiteral("02:15:30Oven"));
-    Click(form->SlotButton(3));
-    Click(form->SlotButton(3));
-    QCOMPARE(form->SlotEdit(3)->text(), QStringLiteral("02:15:30"));
+    QCOMPARE(form->slotEdit(3)->text(), QStringLiteral("02:15:00"));
+    QCOMPARE(form->settings().prefs().line(3), QStringLiteral("02:15:30Oven"));
+    click(form->slotButton(3));
+    click(form->slotButton(3));
+    QCOMPARE(form->slotEdit(3)->text(), QStringLiteral("02:15:30"));
 }
 
 void SlotsTest::editorKeepsLongMessage() {
     const QString message = QStringLiteral("Take the bread out of the oven, then feed the cat");
-    form->Settings().Prefs().SetLine(4, QStringLiteral("00:20:00") + message);
-    form->TimersModel().ReadSaved();
-    OpenEditor(4);
+    form->settings().prefs().setLine(4, QStringLiteral("00:20:00") + message);
+    form->timersModel().readSaved();
+    openEditor(4);
     QCOMPARE(form->messageEdit->text(), message);
     form->editorOkButton->click();
-    QCOMPARE(form->Settings().Prefs().Line(4), QStringLiteral("00:20:00") + message);
+    QCOMPARE(form->settings().prefs().line(4), QStringLiteral("00:20:00") + message);
     // The seconds menu keeps the whole message too.
-    QTest::mousePress(form->SlotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
-    form->Find<QAction>("N15")->trigger();
-    QCOMPARE(form->Settings().Prefs().Line(4), QStringLiteral("00:20:15") + message);
+    QTest::mousePress(form->slotEdit(4), Qt::RightButton, {}, QPoint(5, 5));
+    form->control<QAction>("N15")->trigger();
+    QCOMPARE(form->settings().prefs().line(4), QStringLiteral("00:20:15") + message);
 }
 
 void SlotsTest::editorEnterStores() {
-    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("x"));
-    OpenEditor(6);
+    setSlot(6, QStringLiteral("00:10:00"), QStringLiteral("x"));
+    openEditor(6);
     QCOMPARE(QApplication::focusWidget(), form->messageEdit);
     form->messageEdit->clear();
     QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
-    form->program->AlarmHalf().NoteAlertBeat();
+    form->program->alarmHalf().noteAlertBeat();
     QTest::keyClick(form->messageEdit, Qt::Key_Return);
     QVERIFY(!form->editorPanel->isVisible());
-    QVERIFY(!form->program->AlarmHalf().AlertBeatSinceKey());
-    QCOMPARE(form->SlotButton(6)->text(), QStringLiteral("Tea"));
-    QCOMPARE(form->Settings().Prefs().Line(6), QStringLiteral("00:10:00Tea"));
+    QVERIFY(!form->program->alarmHalf().alertBeatSinceKey());
+    QCOMPARE(form->slotButton(6)->text(), QStringLiteral("Tea"));
+    QCOMPARE(form->settings().prefs().line(6), QStringLiteral("00:10:00Tea"));
 }
 
 void SlotsTest::editorPickerTyping() {
-    SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
-    OpenEditor(8);
+    setSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
+    openEditor(8);
     QTest::mouseClick(form->editorPicker, Qt::LeftButton, {}, QPoint(25, 12));
     form->editorPicker->setSelectedSection(Kind::MinuteSection);
     QTest::keyClicks(form->editorPicker, QStringLiteral("02"));
@@ -395,12 +395,12 @@ void SlotsTest::editorPickerTyping() {
     QTest::keyClick(form->editorPicker, Qt::Key_Up);
     QCOMPARE(form->editorPicker->time().hour(), 12);
     form->editorOkButton->click();
-    QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("03:45:30x"));
+    QCOMPARE(form->settings().prefs().line(8), QStringLiteral("03:45:30x"));
 }
 
 void SlotsTest::editorPickerTypingAfterOneClick() {
-    SetSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
-    OpenEditor(8);
+    setSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
+    openEditor(8);
     auto* text = form->editorPicker->findChild<QLineEdit*>();
     const auto clickInto = [&](int position) {
         text->setCursorPosition(position);
@@ -412,7 +412,7 @@ void SlotsTest::editorPickerTypingAfterOneClick() {
     clickInto(4);
     QTest::keyClicks(text, QStringLiteral("7"));
     form->editorOkButton->click();
-    QCOMPARE(form->Settings().Prefs().Line(8), QStringLiteral("05:07:30x"));
+    QCOMPARE(form->settings().prefs().line(8), QStringLiteral("05:07:30x"));
 }
 
 void SlotsTest::editorLeavesKeyboardOnSlots_data() {
@@ -424,30 +424,30 @@ void SlotsTest::editorLeavesKeyboardOnSlots_data() {
 
 void SlotsTest::editorLeavesKeyboardOnSlots() {
     QFETCH(int, how);
-    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
-    SetSlot(7, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
-    QTest::mouseMove(form->SlotButton(6), QPoint(5, 5));
-    OpenEditor(6);
+    setSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    setSlot(7, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    QTest::mouseMove(form->slotButton(6), QPoint(5, 5));
+    openEditor(6);
     // The enter that Qt hands over once the menu over the button has gone.
-    QEnterEvent late(QPointF(5, 5), QPointF(5, 5), form->SlotButton(6)->mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(form->SlotButton(6), &late);
+    QEnterEvent late(QPointF(5, 5), QPointF(5, 5), form->slotButton(6)->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(form->slotButton(6), &late);
     QCursor::setPos(form->editorOkButton->mapToGlobal(form->editorOkButton->rect().center()));
     if (how == 0)
         QTest::mouseClick(form->editorOkButton, Qt::LeftButton);
     else if (how == 1)
         QTest::keyClick(form->messageEdit, Qt::Key_Return);
     else
-        Ring(2);
+        ring(2);
     QVERIFY(!form->editorPanel->isVisible());
     // Arrow keys and Enter change nothing out of sight.
-    PressEnter();
+    pressEnter();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    PressEnter();
-    QCOMPARE(QApplication::focusWidget(), form->Find<QWidget>("Panel1"));
+    pressEnter();
+    QCOMPARE(QApplication::focusWidget(), form->control<QWidget>("Panel1"));
     QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
-    QVERIFY(!form->program->AlarmHalf().TimeChanged());
+    QVERIFY(!form->program->alarmHalf().timeChanged());
     // The button the pointer left while the editor was open shows no hover.
-    QCOMPARE(form->SlotButton(6)->grab().toImage(), form->SlotButton(7)->grab().toImage());
+    QCOMPARE(form->slotButton(6)->grab().toImage(), form->slotButton(7)->grab().toImage());
 }
 
 void SlotsTest::captionMargin_data() {
@@ -461,41 +461,41 @@ void SlotsTest::captionMargin_data() {
 void SlotsTest::captionMargin() {
     QFETCH(QString, message);
     QFETCH(int, margin);
-    OpenEditor(9);
+    openEditor(9);
     form->messageEdit->setText(message);
     form->editorOkButton->click();
-    QCOMPARE(form->SlotButton(9)->text(), message);
-    QCOMPARE(form->SlotButton(9)->Margin(), margin);
+    QCOMPARE(form->slotButton(9)->text(), message);
+    QCOMPARE(form->slotButton(9)->margin(), margin);
 }
 
 void SlotsTest::secondsMenu() {
-    SetSlot(2, QStringLiteral("01:30:00"), QStringLiteral("Pasta"));
-    QTest::mousePress(form->SlotEdit(2), Qt::RightButton, {}, QPoint(5, 5));
-    form->Find<QAction>("N45")->trigger();
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("01:30:45"));
-    QCOMPARE(form->Settings().Prefs().Line(2), QStringLiteral("01:30:45Pasta"));
+    setSlot(2, QStringLiteral("01:30:00"), QStringLiteral("Pasta"));
+    QTest::mousePress(form->slotEdit(2), Qt::RightButton, {}, QPoint(5, 5));
+    form->control<QAction>("N45")->trigger();
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("01:30:45"));
+    QCOMPARE(form->settings().prefs().line(2), QStringLiteral("01:30:45Pasta"));
 }
 
 void SlotsTest::clockBoxIsNoSlot() {
-    const QString alarmLine = form->Settings().Prefs().Line(12);
+    const QString alarmLine = form->settings().prefs().line(12);
     const QString clock = form->clockBox->text();
-    SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
-    QTest::mousePress(form->SlotEdit(5), Qt::RightButton, {}, QPoint(5, 5));
+    setSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
+    QTest::mousePress(form->slotEdit(5), Qt::RightButton, {}, QPoint(5, 5));
     QTest::mousePress(form->clockBox, Qt::RightButton, {}, QPoint(5, 5));
-    QCOMPARE(form->Rows().PressedSlot(), 0);
-    form->Find<QAction>("N45")->trigger();
+    QCOMPARE(form->rows().pressedSlot(), 0);
+    form->control<QAction>("N45")->trigger();
     QCOMPARE(form->clockBox->text(), clock);
-    QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
-    QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:07:30Tea"));
+    QCOMPARE(form->settings().prefs().line(12), alarmLine);
+    QCOMPARE(form->settings().prefs().line(5), QStringLiteral("00:07:30Tea"));
 
     // With the editor open, "OK" and "C" still act on the edited slot.
-    SetSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
-    OpenEditor(5);
+    setSlot(5, QStringLiteral("00:07:30"), QStringLiteral("Tea"));
+    openEditor(5);
     QTest::mousePress(form->clockBox, Qt::LeftButton, {}, QPoint(5, 5));
     form->editorClearButton->click();
     form->editorOkButton->click();
-    QCOMPARE(form->Settings().Prefs().Line(5), QStringLiteral("00:00:00Tea"));
-    QCOMPARE(form->Settings().Prefs().Line(12), alarmLine);
+    QCOMPARE(form->settings().prefs().line(5), QStringLiteral("00:00:00Tea"));
+    QCOMPARE(form->settings().prefs().line(12), alarmLine);
 }
 
 void SlotsTest::alertFlashAndSound_data() {
@@ -519,130 +519,130 @@ void SlotsTest::alertFlashAndSound() {
     QFETCH(int, pending);
     form->soundBox->setChecked(sound);
     form->recurBox->setChecked(recur);
-    Ring(1);
-    Ring(30);
+    ring(1);
+    ring(30);
 
-    form->AlertTick();
+    form->alertTick();
     // Both phases start at 1: the first firing paints blue with yellow text.
-    QCOMPARE(form->SlotPanel(1)->Color(), clr::Blue);
-    QCOMPARE(form->SlotEdit(1)->Color(), clr::Blue);
-    QCOMPARE(form->SlotButton(1)->FontColor(), clr::Yellow);
-    QCOMPARE(form->SlotPanel(30)->Color(), clr::Blue);
-    QCOMPARE(form->SlotButton(30)->FontColor(), clr::Yellow);
-    QCOMPARE(form->SlotPanel(2)->Color(), clr::Background);
-    QVERIFY(form->program->AlarmHalf().AlertBeatSinceKey());
-    QVERIFY(form->program->Flasher().Flashed());
+    QCOMPARE(form->slotPanel(1)->color(), clr::Blue);
+    QCOMPARE(form->slotEdit(1)->color(), clr::Blue);
+    QCOMPARE(form->slotButton(1)->fontColor(), clr::Yellow);
+    QCOMPARE(form->slotPanel(30)->color(), clr::Blue);
+    QCOMPARE(form->slotButton(30)->fontColor(), clr::Yellow);
+    QCOMPARE(form->slotPanel(2)->color(), clr::Background);
+    QVERIFY(form->program->alarmHalf().alertBeatSinceKey());
+    QVERIFY(form->program->flasher().flashed());
 
-    form->AlertTick();
-    QCOMPARE(form->SlotPanel(1)->Color(), clr::Red);
-    QCOMPARE(form->SlotButton(1)->FontColor(), clr::Navy);
-    QCOMPARE(form->SlotPanel(30)->Color(), clr::Red);
-    form->AlertTick();
-    QCOMPARE(form->SlotPanel(1)->Color(), clr::Blue);
+    form->alertTick();
+    QCOMPARE(form->slotPanel(1)->color(), clr::Red);
+    QCOMPARE(form->slotButton(1)->fontColor(), clr::Navy);
+    QCOMPARE(form->slotPanel(30)->color(), clr::Red);
+    form->alertTick();
+    QCOMPARE(form->slotPanel(1)->color(), clr::Blue);
 
     QCOMPARE(desktop->played, played);
-    QCOMPARE(form->program->Flasher().EndSoundDue(), bool(pending));
+    QCOMPARE(form->program->flasher().endSoundDue(), bool(pending));
 }
 
 void SlotsTest::enterAcknowledgesEveryRingingSlot() {
-    SetSlot(7, QStringLiteral("00:30:00"), QStringLiteral("running"));
-    Click(form->SlotButton(7));
-    SetSlot(1, QStringLiteral("00:00:00"), QStringLiteral("a"));
-    form->Settings().Prefs().SetLine(1, QStringLiteral("00:10:00a"));
-    form->TimersModel().Expire(1);
-    Ring(4);
-    form->Settings().Prefs().SetLine(4, QStringLiteral("00:00:20x"));
-    form->TimersModel().Expire(25);
-    form->AlertTick();
+    setSlot(7, QStringLiteral("00:30:00"), QStringLiteral("running"));
+    click(form->slotButton(7));
+    setSlot(1, QStringLiteral("00:00:00"), QStringLiteral("a"));
+    form->settings().prefs().setLine(1, QStringLiteral("00:10:00a"));
+    form->timersModel().expire(1);
+    ring(4);
+    form->settings().prefs().setLine(4, QStringLiteral("00:00:20x"));
+    form->timersModel().expire(25);
+    form->alertTick();
     QVERIFY(desktop->onTop);
 
-    PressEnter();
+    pressEnter();
     for (int n : {1, 4, 25}) {
-        QCOMPARE(StateOf(n), Timers::State::Idle);
-        QCOMPARE(form->SlotPanel(n)->Color(), clr::Background);
-        QCOMPARE(form->SlotButton(n)->FontColor(), clr::Navy);
+        QCOMPARE(stateOf(n), Timers::State::Idle);
+        QCOMPARE(form->slotPanel(n)->color(), clr::Background);
+        QCOMPARE(form->slotButton(n)->fontColor(), clr::Navy);
     }
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:10:00"));
-    QCOMPARE(form->SlotEdit(4)->text(), QStringLiteral("00:00:20"));
-    QCOMPARE(form->SlotEdit(4)->Color(), clr::Blue);
-    QCOMPARE(StateOf(7), Timers::State::Running);
-    QCOMPARE(form->alertTimer->Interval(), 0);
-    QVERIFY(!form->program->Flasher().Flashed());
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:20"));
+    QCOMPARE(form->slotEdit(4)->color(), clr::Blue);
+    QCOMPARE(stateOf(7), Timers::State::Running);
+    QCOMPARE(form->alertTimer->interval(), 0);
+    QVERIFY(!form->program->flasher().flashed());
     QVERIFY(!desktop->onTop);
 }
 
 void SlotsTest::enterBeforeFirstAlertDoesNothing() {
-    Ring(2);
-    PressEnter();
-    QCOMPARE(StateOf(2), Timers::State::Ringing);
-    QCOMPARE(form->alertTimer->Interval(), 1000);
+    ring(2);
+    pressEnter();
+    QCOMPARE(stateOf(2), Timers::State::Ringing);
+    QCOMPARE(form->alertTimer->interval(), 1000);
     QVERIFY(desktop->onTop);
 
     // With every ringing slot clicked away, Enter still ends the alert state.
-    form->AlertTick();
-    Click(form->SlotButton(2));
+    form->alertTick();
+    click(form->slotButton(2));
     form->pinButton->click();
     form->pinButton->click();
     desktop->onTop = true;
-    PressEnter();
-    QVERIFY(!form->program->Flasher().Flashed());
+    pressEnter();
+    QVERIFY(!form->program->flasher().flashed());
     QVERIFY(!desktop->onTop);
 }
 
 void SlotsTest::pinnedWindowStaysOnTop() {
     form->pinButton->click();
-    Ring(3);
-    form->AlertTick();
-    PressEnter();
-    QCOMPARE(StateOf(3), Timers::State::Idle);
+    ring(3);
+    form->alertTick();
+    pressEnter();
+    QCOMPARE(stateOf(3), Timers::State::Idle);
     QVERIFY(desktop->onTop);
-    Ring(3);
-    Click(form->SlotButton(3));
+    ring(3);
+    click(form->slotButton(3));
     QVERIFY(desktop->onTop);
 }
 
 void SlotsTest::clickOnRingingSlotWhileAnotherRings() {
-    Ring(2);
-    Ring(9);
-    form->AlertTick();
-    Click(form->SlotButton(2));
-    QCOMPARE(StateOf(2), Timers::State::Idle);
-    QCOMPARE(form->alertTimer->Interval(), 1000);
-    Click(form->SlotButton(9));
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    ring(2);
+    ring(9);
+    form->alertTick();
+    click(form->slotButton(2));
+    QCOMPARE(stateOf(2), Timers::State::Idle);
+    QCOMPARE(form->alertTimer->interval(), 1000);
+    click(form->slotButton(9));
+    QCOMPARE(form->alertTimer->interval(), 0);
 }
 
 void SlotsTest::soundBoxStopsAlertOnly() {
-    Ring(5);
-    form->AlertTick();
+    ring(5);
+    form->alertTick();
     QTest::mouseClick(form->recurBox, Qt::LeftButton);
     QVERIFY(!form->recurBox->isChecked());
-    QCOMPARE(form->alertTimer->Interval(), 0);
-    QCOMPARE(StateOf(5), Timers::State::Ringing);
-    QVERIFY(form->program->Flasher().Flashed());
-    QVERIFY(form->Find<QWidget>("Panel1")->hasFocus());
-    PressEnter();
-    QCOMPARE(StateOf(5), Timers::State::Idle);
+    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(stateOf(5), Timers::State::Ringing);
+    QVERIFY(form->program->flasher().flashed());
+    QVERIFY(form->control<QWidget>("Panel1")->hasFocus());
+    pressEnter();
+    QCOMPARE(stateOf(5), Timers::State::Idle);
 }
 
 void SlotsTest::quickTimerExpiry() {
-    form->Settings().Presets().SetLine(0, QStringLiteral("2"));
-    Click(form->SlotButton(23));
-    form->Tick();
-    QCOMPARE(StateOf(23), Timers::State::Running);
-    QCOMPARE(form->TimersModel().SecondsLeft(23), 1);
-    form->Tick();
-    QCOMPARE(StateOf(23), Timers::State::Ringing);
+    form->settings().presets().setLine(0, QStringLiteral("2"));
+    click(form->slotButton(23));
+    form->tick();
+    QCOMPARE(stateOf(23), Timers::State::Running);
+    QCOMPARE(form->timersModel().secondsLeft(23), 1);
+    form->tick();
+    QCOMPARE(stateOf(23), Timers::State::Ringing);
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 190));
     // A quick timer's last minute leaves the tray alone.
-    QCOMPARE(form->trayIcon->IconName(), QString());
+    QCOMPARE(form->trayIcon->iconName(), QString());
 }
 
 void SlotsTest::remainingPopupLivesOneTick() {
     form->timeLeftPopup->show();
-    form->Tick();
+    form->tick();
     QVERIFY(form->timeLeftPopup->isVisible());
-    form->Tick();
+    form->tick();
     QVERIFY(!form->timeLeftPopup->isVisible());
 }
 
@@ -660,46 +660,46 @@ void SlotsTest::trayClickBringsWindowBack() {
         form->showMinimized();
     else
         form->hideButton->click();
-    desktop->ClickTray(Qt::MouseButton(button));
+    desktop->clickTray(Qt::MouseButton(button));
     QVERIFY(form->isVisible());
     QVERIFY(!form->isMinimized());
     QCOMPARE(desktop->pointer, form->pos() + QPoint(210, 220));
 }
 
 void SlotsTest::stoppedInLastMinuteShowsClock() {
-    SetSlot(1, QStringLiteral("00:00:12"), QStringLiteral("x"));
-    SetSlot(2, QStringLiteral("01:00:00"), QStringLiteral("y"));
-    Click(form->SlotButton(1));
-    Click(form->SlotButton(2));
-    form->Tick(3);
-    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M6"));
-    QCOMPARE(desktop->trayIcon, form->trayIcon->Icon().cacheKey());
+    setSlot(1, QStringLiteral("00:00:12"), QStringLiteral("x"));
+    setSlot(2, QStringLiteral("01:00:00"), QStringLiteral("y"));
+    click(form->slotButton(1));
+    click(form->slotButton(2));
+    form->tick(3);
+    QCOMPARE(form->trayIcon->iconName(), QStringLiteral("M6"));
+    QCOMPARE(desktop->trayIcon, form->trayIcon->icon().cacheKey());
     // No countdown is in its last minute any more: the clock at once, and
     // it turns again for slot 2 from the next tick.
-    Click(form->SlotButton(1));
-    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M7"));
-    QCOMPARE(desktop->trayIcon, form->trayIcon->Icon().cacheKey());
-    form->Tick();
-    QVERIFY(form->trayIcon->Animated());
+    click(form->slotButton(1));
+    QCOMPARE(form->trayIcon->iconName(), QStringLiteral("M7"));
+    QCOMPARE(desktop->trayIcon, form->trayIcon->icon().cacheKey());
+    form->tick();
+    QVERIFY(form->trayIcon->animated());
 }
 
 void SlotsTest::trayTipAndMenu() {
     QCOMPARE(desktop->trayTip, QStringLiteral("Quorbel"));
-    SetSlot(1, QStringLiteral("00:04:33"), QStringLiteral("Tea"));
-    SetSlot(2, QStringLiteral("01:00:00"), QString());
-    Click(form->SlotButton(1));
-    Click(form->SlotButton(2));
-    Click(form->SlotButton(27));
-    form->Tick();
+    setSlot(1, QStringLiteral("00:04:33"), QStringLiteral("Tea"));
+    setSlot(2, QStringLiteral("01:00:00"), QString());
+    click(form->slotButton(1));
+    click(form->slotButton(2));
+    click(form->slotButton(27));
+    form->tick();
     // The nearest to running out first.
     QCOMPARE(desktop->trayTip, QStringLiteral("Tea 4:32\nQuick timer 5 min 4:59\nTimer 2 59:59"));
 
-    form->Settings().Presets().SetLine(4, QStringLiteral("601"));
-    Click(form->SlotButton(27));
-    Click(form->SlotButton(27));
-    form->Tick();
+    form->settings().presets().setLine(4, QStringLiteral("601"));
+    click(form->slotButton(27));
+    click(form->slotButton(27));
+    form->tick();
     form->hideButton->click();
-    desktop->ClickTray(Qt::RightButton);
+    desktop->clickTray(Qt::RightButton);
     QVERIFY(form->isHidden());
     QStringList items;
     for (QAction* item : desktop->trayMenu->actions())
@@ -711,64 +711,64 @@ void SlotsTest::trayTipAndMenu() {
     QVERIFY(desktop->trayMenu->isVisible());
     const QList<QAction*> shown = desktop->trayMenu->actions();
     desktop->startListener({"quorbel", "--quick", "6"});
-    form->Tick();
+    form->tick();
     QCOMPARE(desktop->trayMenu->actions(), shown);
     QCOMPARE(shown[3]->text(), QStringLiteral("Quick timer 5 min \u20079:59"));
     desktop->trayMenu->close();
-    form->Tick();
+    form->tick();
     QCOMPARE(desktop->trayMenu->actions().size(), shown.size() + 1);
     // A timer chosen stops, as a click on it would.
     desktop->trayMenu->actions()[2]->trigger();
-    QCOMPARE(StateOf(1), Timers::State::Idle);
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:04:33"));
+    QCOMPARE(stateOf(1), Timers::State::Idle);
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:04:33"));
     desktop->trayMenu->actions()[0]->trigger();
     QVERIFY(form->isVisible());
 }
 
 void SlotsTest::stallIsMadeUp() {
-    SetSlot(1, QStringLiteral("00:00:09"), QStringLiteral("Egg"));
-    SetSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
-    Click(form->SlotButton(1));
-    Click(form->SlotButton(2));
-    Click(form->SlotButton(23));
+    setSlot(1, QStringLiteral("00:00:09"), QStringLiteral("Egg"));
+    setSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    click(form->slotButton(1));
+    click(form->slotButton(2));
+    click(form->slotButton(23));
     form->stopwatchButton->click();
     // Four seconds stopped, as a suspended machine is: the next tick takes
     // off all five that passed.
-    desktop->Stall(4000);
-    form->Tick();
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:04"));
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:55"));
-    QCOMPARE(form->TimersModel().SecondsLeft(23), 55);
+    desktop->stall(4000);
+    form->tick();
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:00:04"));
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("00:09:55"));
+    QCOMPARE(form->timersModel().secondsLeft(23), 55);
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("0:05"));
-    QCOMPARE(form->trayIcon->IconName(), QStringLiteral("M6"));
+    QCOMPARE(form->trayIcon->iconName(), QStringLiteral("M6"));
     // Slot 1 ran out within the next gap: it rings at once, and once.
     const int moves = desktop->pointerMoves.size();
-    desktop->Stall(9000);
-    form->Tick();
-    QCOMPARE(StateOf(1), Timers::State::Ringing);
-    QCOMPARE(form->SlotEdit(1)->text(), QStringLiteral("00:00:00"));
+    desktop->stall(9000);
+    form->tick();
+    QCOMPARE(stateOf(1), Timers::State::Ringing);
+    QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:00:00"));
     QCOMPARE(desktop->pointerMoves.size(), moves + 1);
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:09:45"));
-    QCOMPARE(StateOf(23), Timers::State::Running);
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("00:09:45"));
+    QCOMPARE(stateOf(23), Timers::State::Running);
 }
 
 void SlotsTest::wakeCatchesUpAtOnce() {
     QTRY_VERIFY(desktop->sleepListener);
-    SetSlot(6, QStringLiteral("00:00:09"), QStringLiteral("Eggs"));
-    Click(form->SlotButton(6));
+    setSlot(6, QStringLiteral("00:00:09"), QStringLiteral("Eggs"));
+    click(form->slotButton(6));
     // The machine is asked to wake for the timer, nine seconds and the
     // last one from now.
-    QTRY_COMPARE(desktop->wakeAt, desktop->WallMs() + 10000);
+    QTRY_COMPARE(desktop->wakeAsked, desktop->wallMs() + 10000);
     QVERIFY(form->alarm1OnOff->toolTip().isEmpty());
     desktop->sleepListener(true);
     // Asleep for a minute: the wake itself brings the timer up to date,
     // without waiting for the next tick, and the screen stays on.
-    desktop->Stall(60000);
+    desktop->stall(60000);
     QVERIFY(!desktop->keptAwake);
     desktop->sleepListener(false);
-    QVERIFY(form->TimersModel().IsRinging(6));
+    QVERIFY(form->timersModel().isRinging(6));
     QVERIFY(desktop->keptAwake);
-    Click(form->SlotButton(6));
+    click(form->slotButton(6));
     QVERIFY(!desktop->keptAwake);
 }
 
@@ -777,8 +777,8 @@ void SlotsTest::noWakeIsSaidOnce() {
     // switches say so once there is something to ring.
     desktop->canWake = false;
     QVERIFY(form->alarm1OnOff->toolTip().isEmpty());
-    SetSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Eggs"));
-    Click(form->SlotButton(6));
+    setSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Eggs"));
+    click(form->slotButton(6));
     QTRY_COMPARE(form->alarm1OnOff->toolTip(),
                  QStringLiteral("Rings only while the computer is awake"));
     QVERIFY(!QToolTip::isVisible());
@@ -792,71 +792,71 @@ void SlotsTest::noWakeIsSaidOnce() {
 }
 
 void SlotsTest::desktopHearsOfAlerts() {
-    SetSlot(4, QStringLiteral("00:00:01"), QStringLiteral("Tea"));
-    form->Settings().Prefs().SetLine(4, QStringLiteral("00:05:00Tea"));
-    Click(form->SlotButton(4));
-    Click(form->SlotButton(27));
-    desktop->Stall(298000);
-    form->Tick(2);
+    setSlot(4, QStringLiteral("00:00:01"), QStringLiteral("Tea"));
+    form->settings().prefs().setLine(4, QStringLiteral("00:05:00Tea"));
+    click(form->slotButton(4));
+    click(form->slotButton(27));
+    desktop->stall(298000);
+    form->tick(2);
     QCOMPARE(desktop->notifications, (QMap<int, QString>{{4, "Tea|Set for 00:05:00"},
                                                          {27, "Quick timer 5 min|Set for 5:00"}}));
     // "Stop" on the desktop acknowledges its own timer, as a click on it
     // does, and nothing else: not the other timer, not tomorrow's alarm.
     form->alarm1OnOff->click();
-    form->AlertTick();
+    form->alertTick();
     desktop->actionListener(4, platform::Notifications::Action::Stop);
-    QCOMPARE(StateOf(4), Timers::State::Idle);
-    QCOMPARE(StateOf(27), Timers::State::Ringing);
+    QCOMPARE(stateOf(4), Timers::State::Idle);
+    QCOMPARE(stateOf(27), Timers::State::Ringing);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
     QCOMPARE(desktop->notifications.keys(), QList<int>{27});
     // Acknowledged in the window, it goes from the desktop too.
-    Click(form->SlotButton(27));
-    QCOMPARE(form->alertTimer->Interval(), 0);
+    click(form->slotButton(27));
+    QCOMPARE(form->alertTimer->interval(), 0);
     QVERIFY(desktop->notifications.isEmpty());
 }
 
 void SlotsTest::commandLine() {
-    SetSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    setSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
     const auto start = [this](const QStringList& options) {
         desktop->startListener(QStringList{"quorbel"} + options);
     };
     start({"--quick", "3", "--start", "2"});
-    QCOMPARE(StateOf(25), Timers::State::Running);
-    QCOMPARE(StateOf(2), Timers::State::Running);
+    QCOMPARE(stateOf(25), Timers::State::Running);
+    QCOMPARE(stateOf(2), Timers::State::Running);
     // Each acts only on a slot in the state it is for.
     start({"--start", "2", "--quick", "3"});
-    QCOMPARE(StateOf(2), Timers::State::Running);
-    QCOMPARE(StateOf(25), Timers::State::Running);
+    QCOMPARE(stateOf(2), Timers::State::Running);
+    QCOMPARE(stateOf(25), Timers::State::Running);
     start({"--stop", "2"});
-    QCOMPARE(StateOf(2), Timers::State::Idle);
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:10:00"));
+    QCOMPARE(stateOf(2), Timers::State::Idle);
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("00:10:00"));
     // Without a number, before another option too, --stop silences what
     // rings as Enter does, for a shortcut where the window has no keyboard.
-    form->TimersModel().Expire(25);
-    form->AlertTick();
+    form->timersModel().expire(25);
+    form->alertTick();
     start({"--stop", "--start", "2"});
-    QCOMPARE(StateOf(25), Timers::State::Idle);
-    QCOMPARE(StateOf(2), Timers::State::Running);
+    QCOMPARE(stateOf(25), Timers::State::Idle);
+    QCOMPARE(stateOf(2), Timers::State::Running);
     // A later start with nothing to do brings the window back.
     form->showMinimized();
     start({});
     QVERIFY(form->isVisible() && !form->isMinimized());
     // Given at the program's own start, it waits for the settings.
-    Form fresh(desktop->Interfaces());
-    fresh.program->Commands().Run({"quorbel", "--quick", "1"}, false);
-    QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Idle);
-    fresh.ShowCentred();
+    Form fresh(desktop->interfaces());
+    fresh.program->commands().run({"quorbel", "--quick", "1"}, false);
+    QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Idle);
+    fresh.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
-    QCOMPARE(fresh.TimersModel().StateOf(23), Timers::State::Running);
+    QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Running);
 }
 
 // Slot 2 tuned through its menu's dialog: a theme bell rising softly, a
 // warning a minute before the end, and a repeat; then its life.
 void SlotsTest::tunedAlertThroughItsLife() {
-    SetSlot(2, QStringLiteral("00:03:00"), QStringLiteral("Tea"));
-    QTest::mousePress(form->SlotButton(2), Qt::RightButton, {}, QPoint(5, 5));
+    setSlot(2, QStringLiteral("00:03:00"), QStringLiteral("Tea"));
+    QTest::mousePress(form->slotButton(2), Qt::RightButton, {}, QPoint(5, 5));
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Alert options – Tea"));
         dialog->soundBox->setCurrentIndex(dialog->soundBox->findText(QStringLiteral("Bell")));
@@ -866,56 +866,56 @@ void SlotsTest::tunedAlertThroughItsLife() {
         dialog->okButton->click();
     });
     form->slotAlertOptionsItem->trigger();
-    const AlertTune tune = form->program->AlertOptionsModel().Of(2);
+    const AlertTune tune = form->program->alertOptionsModel().of(2);
     QCOMPARE(tune.sound, AlertTune::Sound::Theme);
     QCOMPARE(tune.source, QStringLiteral("bell"));
     QVERIFY(tune.softStart && tune.repeat);
     QCOMPARE(tune.warnMinutes, 1);
 
-    Click(form->SlotButton(2));
-    form->Tick(119);
+    click(form->slotButton(2));
+    form->tick(119);
     QVERIFY(desktop->tones.isEmpty());
-    form->Tick();
+    form->tick();
     // A minute left: a soft sound once, and the desktop hears of it.
     QCOMPARE(desktop->tones.size(), 1);
     QCOMPARE(desktop->tones[0].channel, platform::Sound::Channel::Cue);
     QVERIFY(!desktop->tones[0].loop);
     QCOMPARE(desktop->notifications.value(2),
              QStringLiteral("Tea: 1 minute left|Set for 00:03:00"));
-    form->Tick(61);
-    QCOMPARE(StateOf(2), Timers::State::Ringing);
+    form->tick(61);
+    QCOMPARE(stateOf(2), Timers::State::Ringing);
     // Its bell loops, rising, and the design's sound keeps quiet.
     QCOMPARE(desktop->tones.size(), 2);
     const platform::Sound::Tone bell = desktop->tones[1];
     QCOMPARE(bell.path, QStringLiteral("/themes/bell.oga"));
     QVERIFY(bell.loop);
     QCOMPARE(bell.riseMs, 15000);
-    form->AlertTick(3);
+    form->alertTick(3);
     QVERIFY(desktop->played.isEmpty());
     // Enter: the bell stops and the timer starts again for its set time.
     QTest::keyClick(form.get(), Qt::Key_Return);
     QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
-    QTRY_COMPARE(StateOf(2), Timers::State::Running);
-    QCOMPARE(form->SlotEdit(2)->text(), QStringLiteral("00:03:00"));
+    QTRY_COMPARE(stateOf(2), Timers::State::Running);
+    QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("00:03:00"));
     // Stopped by a click while it runs, it stays at rest.
-    Click(form->SlotButton(2));
+    click(form->slotButton(2));
     QTest::qWait(10);
-    QCOMPARE(StateOf(2), Timers::State::Idle);
+    QCOMPARE(stateOf(2), Timers::State::Idle);
 
     // A file that cannot be played: the design's sound once in its place,
     // and the dialog says so.
-    form->program->AlertOptionsModel().Set(
+    form->program->alertOptionsModel().set(
         2, {AlertTune::Sound::File, QStringLiteral("/gone.ogg"), 100, false, 0, false});
     desktop->unplayableTones << QStringLiteral("/gone.ogg");
-    Ring(2);
+    ring(2);
     QCOMPARE(desktop->played.size(), 1);
     QVERIFY(desktop->played[0].endsWith(QStringLiteral("Alarm2.wav")));
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
         QCOMPARE(dialog->fileLabel->text(), QStringLiteral("This sound could not be played"));
         dialog->cancelButton->click();
     });
-    form->program->AlertOptionsFile().Open(2);
+    form->program->alertOptionsFile().open(2);
 }
 
 // A keyboard user reaches every option: Enter in the open sound list takes
@@ -923,7 +923,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
 // opens no file chooser; an alarm is offered only what applies to it.
 void SlotsTest::alertOptionsFromTheKeyboard() {
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->AlertOptionsFile().Dialog();
+        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
         QComboBox* box = dialog->soundBox;
         QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
         QTRY_VERIFY(box->view()->isVisible());
@@ -940,7 +940,7 @@ void SlotsTest::alertOptionsFromTheKeyboard() {
         QVERIFY(!dialog->warnBox->isVisible() && !dialog->repeatBox->isVisible());
         dialog->cancelButton->click();
     });
-    form->program->AlertOptionsFile().Open(AlertOptions::AlarmKey(1));
+    form->program->alertOptionsFile().open(AlertOptions::alarmKey(1));
 }
 
 void SlotsTest::notificationActions_data() {
@@ -957,38 +957,38 @@ void SlotsTest::notificationActions() {
     QFETCH(int, slot);
     QFETCH(platform::Notifications::Action, action);
     QFETCH(QString, shown);
-    SetSlot(3, QStringLiteral("00:00:40"), QStringLiteral("Pasta"));
-    Click(form->SlotButton(slot));
-    form->Tick(50);
-    form->TimersModel().Expire(slot);
+    setSlot(3, QStringLiteral("00:00:40"), QStringLiteral("Pasta"));
+    click(form->slotButton(slot));
+    form->tick(50);
+    form->timersModel().expire(slot);
     QCOMPARE(desktop->notificationActions.value(slot).size(), 4);
     desktop->actionListener(slot, action);
-    QCOMPARE(StateOf(slot), Timers::State::Running);
+    QCOMPARE(stateOf(slot), Timers::State::Running);
     // A snooze says when it rings again; Again is the timer's start.
     if (action == platform::Notifications::Action::Snooze)
         QVERIFY(desktop->notifications.value(slot).endsWith(u"|Snoozed: rings again at 12:05"));
     else
         QVERIFY(!desktop->notifications.contains(slot));
-    if (slot::IsCountdown(slot)) {
-        QCOMPARE(form->SlotEdit(slot)->text(), shown);
-        QCOMPARE(form->SlotButton(slot)->text(), QStringLiteral("Pasta"));
+    if (slot::isCountdown(slot)) {
+        QCOMPARE(form->slotEdit(slot)->text(), shown);
+        QCOMPARE(form->slotButton(slot)->text(), QStringLiteral("Pasta"));
     } else {
-        QCOMPARE(form->TimersModel().SecondsLeft(slot), 300);
+        QCOMPARE(form->timersModel().secondsLeft(slot), 300);
     }
 }
 
 // A click on the notification of a timer that rang while the window was
 // hidden again brings the window, the alert still ringing in it.
 void SlotsTest::notificationClickShowsTheWindow() {
-    Click(form->SlotButton(24));
-    form->TimersModel().Expire(24);
+    click(form->slotButton(24));
+    form->timersModel().expire(24);
     QCOMPARE(desktop->alerts, 1);
     form->hide();
     const int raises = desktop->raises;
     desktop->actionListener(24, platform::Notifications::Action::Show);
     QCOMPARE(desktop->raises, raises + 1);
     QVERIFY(form->isVisible());
-    QCOMPARE(StateOf(24), Timers::State::Ringing);
+    QCOMPARE(stateOf(24), Timers::State::Ringing);
     QVERIFY(desktop->notifications.contains(24));
 }
 

@@ -15,17 +15,17 @@ namespace {
 // A fixed sequence of choices, the same on every run.
 class Dice {
 public:
-    int Roll(int sides) {
+    int roll(int sides) {
         state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
         return int((state_ >> 33) % unsigned(sides));
     }
-    bool OneIn(int n) { return Roll(n) == 0; }
+    bool oneIn(int n) { return roll(n) == 0; }
 
 private:
     quint64 state_ = 20261207;
 };
 
-long ResidentKiB() {
+long residentKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -38,9 +38,9 @@ long ResidentKiB() {
 
 // The window's objects, less the tray menu's entries, one for each timer
 // that runs at the moment.
-int ObjectsBesideTrayEntries(const Form& form) {
+int objectsBesideTrayEntries(const Form& form) {
     return int(form.findChildren<QObject*>().size() -
-               form.trayIcon->ContextMenu()->actions().size());
+               form.trayIcon->contextMenu()->actions().size());
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -65,10 +65,10 @@ private slots:
 
 void SoakTest::hundredThousandTicks() {
     platform::FakePlatform desktop;
-    desktop.executableDir = QStringLiteral("/nonexistent");
-    Form form(desktop.Interfaces());
-    auto* dialog = form.program->Schedule().CreateDialog();
-    form.Settings().Presets().SetText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
+    desktop.executableFolder = QStringLiteral("/nonexistent");
+    Form form(desktop.interfaces());
+    auto* dialog = form.program->schedule().createDialog();
+    form.settings().presets().setText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
     Dice dice;
     QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
     int objects = 0;
@@ -80,51 +80,51 @@ void SoakTest::hundredThousandTicks() {
     for (int tick = 1; tick <= 100000; ++tick) {
         clock = clock.addSecs(1);
         desktop.time = clock.time();
-        desktop.Pass(1000);
-        const bool ringing = form.TimersModel().AnyRinging();
-        form.Tick();
-        expiries += !ringing && form.TimersModel().AnyRinging();
-        if (form.alertTimer->Interval() == 1000)
-            form.AlertTick();
-        if (form.snoozeTimer->Interval() != 0 && tick % 60 == 0)
-            emit form.snoozeTimer->Timer();
+        desktop.pass(1000);
+        const bool ringing = form.timersModel().anyRinging();
+        form.tick();
+        expiries += !ringing && form.timersModel().anyRinging();
+        if (form.alertTimer->interval() == 1000)
+            form.alertTick();
+        if (form.snoozeTimer->interval() != 0 && tick % 60 == 0)
+            emit form.snoozeTimer->timeout();
         if (tick % 60 == 0)
-            form.program->Schedule().Run();
+            form.program->schedule().run();
 
         // Countdown and quick timers started, clicked and acknowledged.
-        if (dice.OneIn(40)) {
-            const int n = 1 + dice.Roll(10);
-            if (form.TimersModel().StateOf(n) == Timers::State::Idle) {
+        if (dice.oneIn(40)) {
+            const int n = 1 + dice.roll(10);
+            if (form.timersModel().stateOf(n) == Timers::State::Idle) {
                 const QString time = QStringLiteral("00:0%1:%2")
-                                         .arg(dice.Roll(2))
-                                         .arg(dice.Roll(60), 2, 10, QLatin1Char('0'));
-                form.TimersModel().Edit(n, time.left(5), QStringLiteral("Soak"));
-                form.TimersModel().SetSeconds(n, time.mid(6, 2));
+                                         .arg(dice.roll(2))
+                                         .arg(dice.roll(60), 2, 10, QLatin1Char('0'));
+                form.timersModel().edit(n, time.left(5), QStringLiteral("Soak"));
+                form.timersModel().setSeconds(n, time.mid(6, 2));
             }
-            Guard([&] { form.program->ToggleTimer(n); });
+            guard([&] { form.program->toggleTimer(n); });
         }
-        if (dice.OneIn(50)) {
-            const int n = slot::FirstQuick + dice.Roll(12);
-            Guard([&] { form.program->ToggleTimer(n); });
+        if (dice.oneIn(50)) {
+            const int n = slot::FirstQuick + dice.roll(12);
+            guard([&] { form.program->toggleTimer(n); });
         }
-        if (form.program->Flasher().Flashed() && dice.OneIn(4))
-            form.program->PreviewKey(&form, Qt::Key_Return);
+        if (form.program->flasher().flashed() && dice.oneIn(4))
+            form.program->previewKey(&form, Qt::Key_Return);
         // The editor opened and stored now and then.
-        if (dice.OneIn(700)) {
-            const int n = 1 + dice.Roll(10);
-            Guard([&] { form.program->Editor().Open(n); });
+        if (dice.oneIn(700)) {
+            const int n = 1 + dice.roll(10);
+            guard([&] { form.program->editor().open(n); });
             form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
-            Guard([&] { form.program->Editor().Store(); });
+            guard([&] { form.program->editor().store(); });
         }
         // Alarms for the coming minutes, alarm 2 snoozing a minute.
         if (tick % 1800 == 1) {
-            const QTime soon = clock.time().addSecs(60 * (1 + dice.Roll(5)));
-            form.Alarms().SetTime(1, soon);
-            form.Alarms().SetTime(2, soon.addSecs(60));
-            form.Alarms().SetAmPm(1,
+            const QTime soon = clock.time().addSecs(60 * (1 + dice.roll(5)));
+            form.alarms().setTime(1, soon);
+            form.alarms().setTime(2, soon.addSecs(60));
+            form.alarms().setAmPm(1,
                                   soon.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-            form.Alarms().SetAmPm(2, form.Alarms()[1].amPm);
-            form.alarm1RecurBox->setChecked(dice.OneIn(2));
+            form.alarms().setAmPm(2, form.alarms()[1].amPm);
+            form.alarm1RecurBox->setChecked(dice.oneIn(2));
             form.snooze1Min->setChecked(true);
             if (form.alarm1OnOff->text() == QLatin1String("OFF"))
                 form.alarm1OnOff->click();
@@ -154,8 +154,8 @@ void SoakTest::hundredThousandTicks() {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         if (tick == 10000) {
-            objects = ObjectsBesideTrayEntries(form);
-            resident = ResidentKiB();
+            objects = objectsBesideTrayEntries(form);
+            resident = residentKiB();
         }
     }
     // The run did what it set out to.
@@ -164,9 +164,9 @@ void SoakTest::hundredThousandTicks() {
                             .arg(expiries)
                             .arg(sounds)
                             .arg(opens)));
-    QCOMPARE(ObjectsBesideTrayEntries(form), objects);
+    QCOMPARE(objectsBesideTrayEntries(form), objects);
     if (!kSanitized) {
-        const long growth = ResidentKiB() - resident;
+        const long growth = residentKiB() - resident;
         qInfo("resident %ld KiB after 10,000 ticks, %+ld KiB after 100,000", resident, growth);
         QVERIFY2(growth < 2048, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
     }

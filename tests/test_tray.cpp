@@ -10,12 +10,12 @@
 
 namespace {
 
-void AddFrames(TrayIcon& tray) {
+void addFrames(TrayIcon& tray) {
     for (int frame = 0; frame < 8; ++frame)
-        tray.Icons.Add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
+        tray.Icons.add(QIcon(QStringLiteral(":/tray/frame%1.png").arg(frame)));
 }
 
-QImage Picture(const QIcon& icon) {
+QImage picture(const QIcon& icon) {
     return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -45,18 +45,18 @@ private:
     std::unique_ptr<TrayIcon> tray;
 
     // As the main window builds it: frames first, then the still clock.
-    void Build() {
+    void build() {
         tray = std::make_unique<TrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
-        tray->SetInterval(450);
-        AddFrames(*tray);
-        tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+        tray->setInterval(450);
+        addFrames(*tray);
+        tray->setIcon(QIcon(QStringLiteral(":/tray/clock.png")));
     }
 };
 
 void TrayTest::init() {
     desktop.trayCalls.clear();
     desktop.trayAvailable = true;
-    Build();
+    build();
 }
 
 void TrayTest::cleanup() {
@@ -65,33 +65,33 @@ void TrayTest::cleanup() {
 
 void TrayTest::shownAtStartWithTheClock() {
     QCOMPARE(desktop.trayCalls, QStringList{"add"});
-    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+    QCOMPARE(desktop.trayIcon, tray->icon().cacheKey());
     QCOMPARE(desktop.trayTip, QString());
 }
 
 void TrayTest::animationSwitchSendsOnlyChanges() {
     desktop.trayCalls.clear();
-    tray->SetAnimated(true);
-    QVERIFY(tray->Animated());
-    QCOMPARE(tray->FrameIndex(), 0);
+    tray->setAnimated(true);
+    QVERIFY(tray->animated());
+    QCOMPARE(tray->frameIndex(), 0);
     QCOMPARE(desktop.trayIcon, tray->Icons[0].cacheKey());
     // Asking again changes nothing: nothing sent, no new start of the turn.
-    tray->SetAnimated(true);
+    tray->setAnimated(true);
     QCOMPARE(desktop.trayCalls, QStringList{"modify"});
 
-    tray->SetAnimated(false);
-    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
-    tray->SetAnimated(false);
+    tray->setAnimated(false);
+    QCOMPARE(desktop.trayIcon, tray->icon().cacheKey());
+    tray->setAnimated(false);
     QCOMPARE(desktop.trayCalls, (QStringList{"modify", "modify"}));
 }
 
 void TrayTest::framesTurnAndWrap() {
-    tray->SetInterval(5);
-    tray->SetAnimated(true);
-    QTRY_COMPARE_WITH_TIMEOUT(tray->FrameIndex(), 7, 2000);
-    QTRY_COMPARE_WITH_TIMEOUT(tray->FrameIndex(), 0, 2000);
-    QCOMPARE(Picture(tray->CurrentImage()), Picture(tray->Icons[0]));
-    tray->SetAnimated(false);
+    tray->setInterval(5);
+    tray->setAnimated(true);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->frameIndex(), 7, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->frameIndex(), 0, 2000);
+    QCOMPARE(picture(tray->currentImage()), picture(tray->Icons[0]));
+    tray->setAnimated(false);
     const int calls = int(desktop.trayCalls.size());
     QTest::qWait(50);
     QCOMPARE(desktop.trayCalls.size(), calls);
@@ -99,13 +99,13 @@ void TrayTest::framesTurnAndWrap() {
 
 void TrayTest::noStepsWhileNotShown() {
     desktop.trayAvailable = false;
-    tray->SetActive(false);
-    tray->SetActive(true);
-    tray->SetInterval(5);
-    tray->SetAnimated(true);
+    tray->setActive(false);
+    tray->setActive(true);
+    tray->setInterval(5);
+    tray->setAnimated(true);
     const int calls = int(desktop.trayCalls.size());
     QTest::qWait(60);
-    QCOMPARE(tray->FrameIndex(), 0);
+    QCOMPARE(tray->frameIndex(), 0);
     QCOMPARE(desktop.trayCalls.size(), calls);
 }
 
@@ -113,29 +113,29 @@ void TrayTest::failedAddIsRetried() {
     desktop.trayAvailable = false;
     tray = std::make_unique<TrayIcon>(nullptr, QStringLiteral("TrayIcon1"), &desktop);
     desktop.trayCalls.clear();
-    tray->SetIcon(QIcon(QStringLiteral(":/tray/clock.png")));
+    tray->setIcon(QIcon(QStringLiteral(":/tray/clock.png")));
     QCOMPARE(desktop.trayCalls, QStringList{"add"});
     // A notification area appears; the next change of the icon docks it.
     desktop.trayAvailable = true;
-    tray->LoadIcon(QStringLiteral("M1"));
+    tray->loadIcon(QStringLiteral("M1"));
     QCOMPARE(desktop.trayCalls, (QStringList{"add", "delete", "add"}));
-    tray->LoadIcon(QStringLiteral("M2"));
+    tray->loadIcon(QStringLiteral("M2"));
     QCOMPARE(desktop.trayCalls.last(), QStringLiteral("modify"));
 }
 
 void TrayTest::noFramesNoAnimation() {
-    tray->Icons.Clear();
-    tray->SetAnimated(true);
-    QVERIFY(!tray->Animated());
-    AddFrames(*tray);
-    tray->SetAnimated(true);
-    tray->Icons.Clear();
-    QVERIFY(!tray->Animated());
-    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+    tray->Icons.clear();
+    tray->setAnimated(true);
+    QVERIFY(!tray->animated());
+    addFrames(*tray);
+    tray->setAnimated(true);
+    tray->Icons.clear();
+    QVERIFY(!tray->animated());
+    QCOMPARE(desktop.trayIcon, tray->icon().cacheKey());
 }
 
 void TrayTest::deletedAtExit() {
-    tray->SetAnimated(true);
+    tray->setAnimated(true);
     tray.reset();
     QCOMPARE(desktop.trayCalls.last(), QStringLiteral("delete"));
     QCOMPARE(desktop.trayIcon, 0);
@@ -163,11 +163,11 @@ void TrayTest::clicks() {
     QMenu menu;
     menu.addAction(QStringLiteral("item"));
     if (withMenu)
-        tray->SetPopupMenu(&menu);
+        tray->setPopupMenu(&menu);
     tray->Enabled = enabled;
-    QSignalSpy clicked(tray.get(), &TrayIcon::Click);
-    QSignalSpy released(tray.get(), &TrayIcon::MouseUp);
-    desktop.ClickTray(Qt::MouseButton(button));
+    QSignalSpy clicked(tray.get(), &TrayIcon::clicked);
+    QSignalSpy released(tray.get(), &TrayIcon::mouseUp);
+    desktop.clickTray(Qt::MouseButton(button));
     QCOMPARE(clicked.count(), clicks);
     if (clicks)
         QCOMPARE(clicked[0][0].value<Qt::MouseButton>(), Qt::MouseButton(button));
@@ -195,14 +195,14 @@ void TrayTest::pictures() {
 }
 
 void TrayTest::colourIconsLoadByName() {
-    const QImage clock = Picture(tray->Icon());
-    tray->LoadIcon(QStringLiteral("M6"));
-    QCOMPARE(tray->IconName(), QStringLiteral("M6"));
-    QCOMPARE(desktop.trayIcon, tray->Icon().cacheKey());
+    const QImage clock = picture(tray->icon());
+    tray->loadIcon(QStringLiteral("M6"));
+    QCOMPARE(tray->iconName(), QStringLiteral("M6"));
+    QCOMPARE(desktop.trayIcon, tray->icon().cacheKey());
     // Red dial, yellow digits.
-    QCOMPARE(Picture(tray->Icon()).pixelColor(2, 7), QColor("#ED1C24"));
-    tray->LoadIcon(QStringLiteral("M7"));
-    QCOMPARE(Picture(tray->Icon()), clock);
+    QCOMPARE(picture(tray->icon()).pixelColor(2, 7), QColor("#ED1C24"));
+    tray->loadIcon(QStringLiteral("M7"));
+    QCOMPARE(picture(tray->icon()), clock);
 }
 
 QTEST_MAIN(TrayTest)

@@ -17,12 +17,12 @@ private slots:
 
 void WindowTimerTest::sameIntervalKeepsTheCount() {
     IntervalTimer timer(nullptr, QStringLiteral("Timer2"), 0);
-    QSignalSpy fired(&timer, &IntervalTimer::Timer);
+    QSignalSpy fired(&timer, &IntervalTimer::timeout);
     QElapsedTimer clock;
     clock.start();
-    timer.SetInterval(300);
+    timer.setInterval(300);
     QTest::qWait(150);
-    timer.SetInterval(300);
+    timer.setInterval(300);
     QVERIFY(fired.wait(1000));
     // Had it restarted, the firing would have come 450 ms after the start.
     QVERIFY2(clock.elapsed() < 420, qPrintable(QString::number(clock.elapsed())));
@@ -30,31 +30,31 @@ void WindowTimerTest::sameIntervalKeepsTheCount() {
 
 void WindowTimerTest::otherIntervalRestartsTheCount() {
     IntervalTimer timer(nullptr, QStringLiteral("Timer3"), 300);
-    QSignalSpy fired(&timer, &IntervalTimer::Timer);
+    QSignalSpy fired(&timer, &IntervalTimer::timeout);
     QTest::qWait(150);
     QElapsedTimer clock;
     clock.start();
-    timer.SetInterval(400);
+    timer.setInterval(400);
     QVERIFY(fired.wait(1000));
     QVERIFY2(clock.elapsed() >= 399, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(timer.Interval(), 400);
+    QCOMPARE(timer.interval(), 400);
 }
 
 void WindowTimerTest::zeroStops() {
     IntervalTimer timer(nullptr, QStringLiteral("Timer4"), 100);
-    QSignalSpy fired(&timer, &IntervalTimer::Timer);
-    timer.SetInterval(0);
+    QSignalSpy fired(&timer, &IntervalTimer::timeout);
+    timer.setInterval(0);
     QVERIFY(!fired.wait(300));
-    QCOMPARE(timer.Interval(), 0);
+    QCOMPARE(timer.interval(), 0);
 }
 
 void WindowTimerTest::neverEarlyNorDrifting() {
     IntervalTimer timer(nullptr, QStringLiteral("Timer1"), 0);
     QElapsedTimer clock;
     QList<qint64> firings;
-    connect(&timer, &IntervalTimer::Timer, &timer, [&] { firings.append(clock.elapsed()); });
+    connect(&timer, &IntervalTimer::timeout, &timer, [&] { firings.append(clock.elapsed()); });
     clock.start();
-    timer.SetInterval(50);
+    timer.setInterval(50);
     QTRY_VERIFY_WITH_TIMEOUT(firings.size() >= 10, 2000);
     for (int i = 0; i < 10; ++i)
         QVERIFY2(firings[i] >= 50 * (i + 1), qPrintable(QString::number(firings[i])));

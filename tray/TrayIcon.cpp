@@ -7,112 +7,112 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-void IconList::Add(const QIcon& icon) {
+void IconList::add(const QIcon& icon) {
     icons_.append(icon);
     changed_();
 }
 
-void IconList::Clear() {
+void IconList::clear() {
     icons_.clear();
     changed_();
 }
 
 TrayIcon::TrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
     : QObject(owner)
-    , Icons([this] { Update(); })
+    , Icons([this] { update(); })
     , tray_(tray) {
     setObjectName(name);
     stepper_.setInterval(interval_);
-    connect(&stepper_, &QTimer::timeout, this, &TrayIcon::Step);
+    connect(&stepper_, &QTimer::timeout, this, &TrayIcon::step);
     // No more steps once the program is on its way out.
     if (QCoreApplication::instance()) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
                 [this] { stepper_.stop(); });
     }
     if (tray_)
-        tray_->Listen([this](platform::Tray::Mouse mouse) { Notify(mouse); });
+        tray_->listen([this](platform::Tray::Mouse mouse) { notify(mouse); });
 }
 
 TrayIcon::~TrayIcon() {
     stepper_.stop();
     animated_ = false;
-    Hide();
+    hide();
     if (tray_)
-        tray_->Listen({});
+        tray_->listen({});
 }
 
-void TrayIcon::SetActive(bool active) {
+void TrayIcon::setActive(bool active) {
     if (active == active_)
         return;
     active_ = active;
     if (active)
-        Show();
+        show();
     else
-        Hide();
+        hide();
 }
 
-void TrayIcon::SetHint(const QString& hint) {
+void TrayIcon::setHint(const QString& hint) {
     if (hint == hint_)
         return;
     hint_ = hint;
-    Update();
+    update();
 }
 
-void TrayIcon::SetPopupMenu(QMenu* menu) {
+void TrayIcon::setPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
     if (tray_)
-        tray_->SetMenu(menu);
+        tray_->setMenu(menu);
 }
 
-void TrayIcon::SetInterval(int milliseconds) {
+void TrayIcon::setInterval(int milliseconds) {
     interval_ = milliseconds;
     stepper_.setInterval(milliseconds);
 }
 
-void TrayIcon::SetIcon(const QIcon& icon) {
+void TrayIcon::setIcon(const QIcon& icon) {
     icon_ = icon;
     iconName_.clear();
-    Update();
+    update();
 }
 
-QIcon TrayPicture(const QString& name) {
-    return IconInSizes(QStringLiteral(":/tray/%1.png").arg(name),
+QIcon trayPicture(const QString& name) {
+    return iconInSizes(QStringLiteral(":/tray/%1.png").arg(name),
                        QStringLiteral(":/tray/%2/%1.png").arg(name));
 }
 
-void TrayIcon::LoadIcon(const QString& resourceName) {
-    icon_ = TrayPicture(resourceName);
+void TrayIcon::loadIcon(const QString& resourceName) {
+    icon_ = trayPicture(resourceName);
     iconName_ = resourceName;
-    Update();
+    update();
 }
 
-void TrayIcon::SetAnimated(bool on) {
-    on = on && Icons.Count() > 0;
+void TrayIcon::setAnimated(bool on) {
+    on = on && Icons.count() > 0;
     if (on == animated_)
         return;
     animated_ = on;
     frameIndex_ = 0;
-    RunStepper();
-    Update();
+    runStepper();
+    update();
 }
 
-QIcon TrayIcon::CurrentImage() const {
-    if (animated_ && Icons.Count() > 0)
-        return Icons[qBound(0, frameIndex_, Icons.Count() - 1)];
+QIcon TrayIcon::currentImage() const {
+    if (animated_ && Icons.count() > 0)
+        return Icons[qBound(0, frameIndex_, Icons.count() - 1)];
     return icon_;
 }
 
-void TrayIcon::Show() {
+void TrayIcon::show() {
     if (!tray_)
         return;
     Delete();
-    const QIcon image = CurrentImage();
+    const QIcon image = currentImage();
     if (!image.isNull()) {
         leftPressed_ = rightPressed_ = false;
         added_ = true;
-        shown_ = tray_->Add(image, hint_.left(63));
+        shown_ = tray_->add(image, hint_.left(63));
     }
-    RunStepper();
+    runStepper();
 }
 
 void TrayIcon::Delete() {
@@ -122,40 +122,40 @@ void TrayIcon::Delete() {
     shown_ = false;
 }
 
-void TrayIcon::Hide() {
+void TrayIcon::hide() {
     Delete();
     leftPressed_ = rightPressed_ = false;
-    RunStepper();
+    runStepper();
 }
 
-void TrayIcon::Update() {
-    if (Icons.Count() == 0 && animated_) {
+void TrayIcon::update() {
+    if (Icons.count() == 0 && animated_) {
         animated_ = false;
         frameIndex_ = 0;
-        RunStepper();
+        runStepper();
     }
     if (!tray_)
         return;
     if (shown_) {
-        const QIcon image = CurrentImage();
+        const QIcon image = currentImage();
         if (image.isNull())
-            Hide();
+            hide();
         else
-            tray_->Modify(image, hint_.left(63));
+            tray_->modify(image, hint_.left(63));
     } else if (active_) {
         // A notification area that was missing may be there by now.
-        Show();
+        show();
     }
 }
 
-void TrayIcon::Step() {
-    if (!animated_ || Icons.Count() == 0)
+void TrayIcon::step() {
+    if (!animated_ || Icons.count() == 0)
         return;
-    frameIndex_ = (frameIndex_ + 1) % Icons.Count();
-    Update();
+    frameIndex_ = (frameIndex_ + 1) % Icons.count();
+    update();
 }
 
-void TrayIcon::RunStepper() {
+void TrayIcon::runStepper() {
     // Turning only while animated and in the notification area: a hidden
     // or idle icon costs no wake-ups at all.
     const bool run = animated_ && shown_ && !QCoreApplication::closingDown();
@@ -165,7 +165,7 @@ void TrayIcon::RunStepper() {
         stepper_.stop();
 }
 
-void TrayIcon::Notify(platform::Tray::Mouse mouse) {
+void TrayIcon::notify(platform::Tray::Mouse mouse) {
     if (!Enabled)
         return;
     using M = platform::Tray::Mouse;
@@ -173,48 +173,48 @@ void TrayIcon::Notify(platform::Tray::Mouse mouse) {
     const Qt::KeyboardModifiers shift = QGuiApplication::queryKeyboardModifiers();
     switch (mouse) {
     case M::LeftDown:
-        emit MouseDown(Qt::LeftButton, shift, where);
+        emit mouseDown(Qt::LeftButton, shift, where);
         leftPressed_ = true;
         break;
     case M::LeftUp:
         if (leftPressed_) {
             leftPressed_ = false;
-            PerformClick(Qt::LeftButton, where);
+            performClick(Qt::LeftButton, where);
         }
-        emit MouseUp(Qt::LeftButton, shift, where);
+        emit mouseUp(Qt::LeftButton, shift, where);
         break;
     case M::LeftDouble:
-        emit DblClick(Qt::LeftButton, shift, where);
-        emit MouseDown(Qt::LeftButton, shift, where);
+        emit dblClick(Qt::LeftButton, shift, where);
+        emit mouseDown(Qt::LeftButton, shift, where);
         break;
     case M::RightDown:
-        emit MouseDown(Qt::RightButton, shift, where);
+        emit mouseDown(Qt::RightButton, shift, where);
         rightPressed_ = true;
         break;
     case M::RightUp:
         if (rightPressed_) {
             rightPressed_ = false;
-            PerformClick(Qt::RightButton, where);
+            performClick(Qt::RightButton, where);
         }
-        emit MouseUp(Qt::RightButton, shift, where);
+        emit mouseUp(Qt::RightButton, shift, where);
         break;
     case M::RightDouble:
-        emit MouseDown(Qt::RightButton, shift, where);
+        emit mouseDown(Qt::RightButton, shift, where);
         break;
     case M::MiddleDown:
     case M::MiddleDouble:
-        emit MouseDown(Qt::MiddleButton, shift, where);
+        emit mouseDown(Qt::MiddleButton, shift, where);
         break;
     case M::MiddleUp:
-        emit MouseUp(Qt::MiddleButton, shift, where);
+        emit mouseUp(Qt::MiddleButton, shift, where);
         break;
     }
 }
 
-void TrayIcon::PerformClick(Qt::MouseButton button, QPoint where) {
+void TrayIcon::performClick(Qt::MouseButton button, QPoint where) {
     // The notification area opens the menu itself, wherever it lives: in
     // the panel's own process for a StatusNotifierItem host.
     if (button == Qt::RightButton && popupMenu_)
         return;
-    emit Click(button, QGuiApplication::queryKeyboardModifiers(), where);
+    emit clicked(button, QGuiApplication::queryKeyboardModifiers(), where);
 }

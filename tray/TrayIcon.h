@@ -15,7 +15,7 @@ class QMenu;
 
 // One of the tray's pictures ("clock", "frame0" to "frame7", "M1" to "M7")
 // at every size a panel asks for.
-QIcon TrayPicture(const QString& name);
+QIcon trayPicture(const QString& name);
 
 // The animation frames; any change refreshes the icon.
 class IconList {
@@ -23,10 +23,10 @@ public:
     explicit IconList(std::function<void()> changed)
         : changed_(std::move(changed)) {}
 
-    int Count() const { return int(icons_.size()); }
+    int count() const { return int(icons_.size()); }
     const QIcon& operator[](int index) const { return icons_[index]; }
-    void Add(const QIcon& icon);
-    void Clear();
+    void add(const QIcon& icon);
+    void clear();
 
 private:
     QList<QIcon> icons_;
@@ -41,59 +41,59 @@ public:
     ~TrayIcon() override;
 
     // In the notification area or not.
-    bool Active() const { return active_; }
-    void SetActive(bool active);
+    bool active() const { return active_; }
+    void setActive(bool active);
     // Whether the mouse on the icon is heard.
     bool Enabled = true;
     // The tip; at most 63 characters of it show.
-    const QString& Hint() const { return hint_; }
-    void SetHint(const QString& hint);
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& hint);
     IconList Icons;
     // Milliseconds per animation frame.
-    int Interval() const { return interval_; }
-    void SetInterval(int milliseconds);
+    int interval() const { return interval_; }
+    void setInterval(int milliseconds);
     // The menu of a right click, which the notification area shows; with
     // none, a right click is a click.
-    QMenu* ContextMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu);
+    QMenu* contextMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu);
 
     // The still picture, shown while the animation is off.
-    const QIcon& Icon() const { return icon_; }
-    void SetIcon(const QIcon& icon);
+    const QIcon& icon() const { return icon_; }
+    void setIcon(const QIcon& icon);
     // Puts one of the program's tray pictures ("M1" to "M7") in place of
     // the still picture, for the rest of the run.
-    void LoadIcon(const QString& resourceName);
+    void loadIcon(const QString& resourceName);
     // The resource the still picture last came from.
-    const QString& IconName() const { return iconName_; }
+    const QString& iconName() const { return iconName_; }
 
     // In the notification area now.
-    bool Shown() const { return shown_; }
+    bool shown() const { return shown_; }
 
-    bool Animated() const { return animated_; }
+    bool animated() const { return animated_; }
     // On only with frames to show. Asking for the state it is in changes
     // nothing, not even the frame; a change starts again from frame 0.
-    void SetAnimated(bool on);
-    int FrameIndex() const { return frameIndex_; }
+    void setAnimated(bool on);
+    int frameIndex() const { return frameIndex_; }
 
     // What the notification area shows now: the frame, or the still picture.
-    QIcon CurrentImage() const;
+    QIcon currentImage() const;
 
 signals:
-    void Click(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void DblClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void clicked(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void dblClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
 
 private:
-    void Show();
-    void Hide();
+    void show();
+    void hide();
     // Takes the icon out, if it was ever put in.
     void Delete();
-    void Update();
-    void Step();
-    void RunStepper();
-    void Notify(platform::Tray::Mouse mouse);
-    void PerformClick(Qt::MouseButton button, QPoint where);
+    void update();
+    void step();
+    void runStepper();
+    void notify(platform::Tray::Mouse mouse);
+    void performClick(Qt::MouseButton button, QPoint where);
 
     platform::Tray* tray_;
     QMenu* popupMenu_ = nullptr;

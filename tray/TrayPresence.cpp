@@ -21,45 +21,45 @@ TrayPresence::TrayPresence(const Timers& timers, QWidget& window, platform::Plat
     , platform_(platform)
     , enter_(std::move(enter))
     , icon_(new TrayIcon(&window, QStringLiteral("TrayIcon1"), &platform.tray)) {
-    icon_->SetInterval(450);
+    icon_->setInterval(450);
     for (int frame = 0; frame < 8; ++frame)
-        icon_->Icons.Add(TrayPicture(QStringLiteral("frame%1").arg(frame)));
-    icon_->SetHint(kProgram);
-    CreateMenu();
+        icon_->Icons.add(trayPicture(QStringLiteral("frame%1").arg(frame)));
+    icon_->setHint(kProgram);
+    createMenu();
     if (window.isVisible()) {
-        icon_->SetActive(false);
+        icon_->setActive(false);
         waiting_ = true;
     }
     // The still clock last: setting it puts the icon in the notification area.
-    icon_->SetIcon(TrayPicture(QStringLiteral("clock")));
-    connect(icon_, &TrayIcon::Click, this, [this] {
+    icon_->setIcon(trayPicture(QStringLiteral("clock")));
+    connect(icon_, &TrayIcon::clicked, this, [this] {
         enter_([this] {
             // Shown, even from the task bar's minimised state, and above the
             // windows that may have buried it.
-            platform_.windows.Raise(&window_);
-            platform_.cursor.SetPos(window_.pos() + QPoint(210, 220));
+            platform_.windows.raise(&window_);
+            platform_.cursor.setPos(window_.pos() + QPoint(210, 220));
         });
     });
 }
 
-void TrayPresence::ShowAfterFirstFrame() {
+void TrayPresence::showAfterFirstFrame() {
     waiting_ = false;
-    icon_->SetActive(true);
+    icon_->setActive(true);
 }
 
-void TrayPresence::CreateMenu() {
+void TrayPresence::createMenu() {
     auto* menu = new PopupMenu(&window_, QStringLiteral("TrayMenu1"));
-    icon_->SetPopupMenu(menu);
+    icon_->setPopupMenu(menu);
     // The entries that are always there; the running timers come between
     // the two separators.
     const auto add = [this, menu](const QString& caption, auto command) {
         QAction* entry = menu->addAction(caption);
         connect(entry, &QAction::triggered, this, [this, command] { enter_(command); });
     };
-    add(QStringLiteral("Show"), [this] { platform_.windows.Raise(&window_); });
+    add(QStringLiteral("Show"), [this] { platform_.windows.raise(&window_); });
     menu->addSeparator();
     timersEnd_ = menu->addSeparator();
-    add(QStringLiteral("Quit"), [this] { emit QuitAsked(); });
+    add(QStringLiteral("Quit"), [this] { emit quitAsked(); });
     // A panel that asks for the menu but never says it closed it holds
     // the entries still for a while only.
     menuShowing_.setSingleShot(true);
@@ -67,7 +67,7 @@ void TrayPresence::CreateMenu() {
     connect(menu, &QMenu::aboutToShow, this, [this] {
         menuOpen_ = true;
         menuShowing_.start();
-        Guard([this] { Settle(); });
+        guard([this] { settle(); });
     });
     const auto closed = [this] {
         menuOpen_ = false;
@@ -77,50 +77,50 @@ void TrayPresence::CreateMenu() {
     connect(&menuShowing_, &QTimer::timeout, this, closed);
 }
 
-void TrayPresence::Animate(bool timersRunning) {
+void TrayPresence::animate(bool timersRunning) {
     if (!timersRunning)
-        icon_->SetAnimated(false);
+        icon_->setAnimated(false);
     else if (!numberShown_)
-        icon_->SetAnimated(true);
+        icon_->setAnimated(true);
 }
 
-void TrayPresence::ShowNumber(const QString& number) {
+void TrayPresence::showNumber(const QString& number) {
     if (number.isEmpty()) {
-        icon_->LoadIcon(QStringLiteral("M7"));
+        icon_->loadIcon(QStringLiteral("M7"));
         numberShown_ = false;
         return;
     }
-    icon_->SetAnimated(false);
-    icon_->LoadIcon(number);
+    icon_->setAnimated(false);
+    icon_->loadIcon(number);
     numberShown_ = true;
 }
 
-void TrayPresence::ReleaseNumber() {
+void TrayPresence::releaseNumber() {
     if (!numberShown_)
         return;
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
-        if (timers_.InLastMinute(n))
+        if (timers_.inLastMinute(n))
             return;
     }
     // A number that counts nothing down any more would show a time that
     // does not exist.
-    ShowNumber({});
+    showNumber({});
 }
 
-void TrayPresence::UpdateHint() {
+void TrayPresence::updateHint() {
     // Nothing to tell a notification area that is not there; and a tip
     // renewed over an open menu may be drawn on top of it.
-    if (!icon_->Shown() || menuOpen_)
+    if (!icon_->shown() || menuOpen_)
         return;
     QStringList nearest;
-    for (const Timers::RunningTimer& timer : timers_.RunningTimers().mid(0, kTipTimers))
-        nearest << timer.label + u' ' + DurationText(timer.left);
-    icon_->SetHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
+    for (const Timers::RunningTimer& timer : timers_.runningTimers().mid(0, kTipTimers))
+        nearest << timer.label + u' ' + durationText(timer.left);
+    icon_->setHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
-void TrayPresence::Settle() {
-    QMenu* menu = icon_->ContextMenu();
-    const QList<Timers::RunningTimer> running = timers_.RunningTimers();
+void TrayPresence::settle() {
+    QMenu* menu = icon_->contextMenu();
+    const QList<Timers::RunningTimer> running = timers_.runningTimers();
     QList<int> order;
     for (const Timers::RunningTimer& timer : running)
         order << timer.slot;
@@ -136,8 +136,8 @@ void TrayPresence::Settle() {
             auto* entry = new QAction(menu);
             connect(entry, &QAction::triggered, this, [this, n] {
                 enter_([this, n] {
-                    if (timers_.IsRunning(n))
-                        emit StopAsked(n);
+                    if (timers_.isRunning(n))
+                        emit stopAsked(n);
                 });
             });
             menu->insertAction(timersEnd_, entry);
@@ -151,7 +151,7 @@ void TrayPresence::Settle() {
         for (const Timers::RunningTimer& timer : running) {
             if (timer.slot != menuSlots_[i])
                 continue;
-            QString left = DurationText(timer.left);
+            QString left = durationText(timer.left);
             const qsizetype shown = timerEntries_[i]->text().size() - timer.label.size() - 1;
             if (menuOpen_ && left.size() < shown)
                 left.prepend(QString(shown - left.size(), QChar(0x2007)));

@@ -21,33 +21,33 @@ public:
     TrayPresence(const Timers& timers, QWidget& window, platform::Platform platform,
                  HandlerEntry enter, QObject* parent);
 
-    TrayIcon* Icon() const { return icon_; }
+    TrayIcon* icon() const { return icon_; }
     // A window on screen is drawn first; the notification area gets the
     // icon once its first frame is there.
-    bool WaitsForFirstFrame() const { return waiting_; }
-    void ShowAfterFirstFrame();
+    bool waitsForFirstFrame() const { return waiting_; }
+    void showAfterFirstFrame();
 
     // A timer started: the icon moves.
-    void TimerStarted() { icon_->SetAnimated(true); }
+    void timerStarted() { icon_->setAnimated(true); }
     // Animated while timers run, unless a number is on show.
-    void Animate(bool timersRunning);
+    void animate(bool timersRunning);
     // A countdown's last minute, or with no number the clock again.
-    void ShowNumber(const QString& number);
-    bool NumberShown() const { return numberShown_; }
+    void showNumber(const QString& number);
+    bool numberShown() const { return numberShown_; }
     // Back to the clock once no countdown is in its last minute.
-    void ReleaseNumber();
+    void releaseNumber();
     // The tip names the nearest timers to run out.
-    void UpdateHint();
+    void updateHint();
     // The menu's entries for the running timers, and their times.
-    void Settle();
+    void settle();
 
 signals:
-    void QuitAsked();
+    void quitAsked();
     // A timer's entry chosen: it stops, as a click on its button would.
-    void StopAsked(int n);
+    void stopAsked(int n);
 
 private:
-    void CreateMenu();
+    void createMenu();
 
     const Timers& timers_;
     QWidget& window_;

@@ -15,22 +15,22 @@ using namespace widget_parts;
 CaptionLabel::CaptionLabel(QWidget* parent, const QString& name, QRect bounds,
                            const QString& caption)
     : QLabel(caption, parent) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     if (bounds.size().isEmpty())
         adjustSize();
 }
 
-void CaptionLabel::SetColor(int color) {
-    SetPaletteColor(this, QPalette::Window, color);
+void CaptionLabel::setColor(int color) {
+    setPaletteColor(this, QPalette::Window, color);
     setAutoFillBackground(true);
 }
 
-void CaptionLabel::SetFontColor(int color) {
-    SetPaletteColor(this, QPalette::WindowText, color);
+void CaptionLabel::setFontColor(int color) {
+    setPaletteColor(this, QPalette::WindowText, color);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
     QLabel::mousePressEvent(event);
 }
 
@@ -41,13 +41,13 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     }
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    DrawCaption(p, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
+    drawCaption(p, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }
 
 Picture::Picture(QWidget* parent, const QString& name, QRect bounds, const QPixmap& picture)
     : QWidget(parent)
     , picture_(picture) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -56,36 +56,36 @@ void Picture::paintEvent(QPaintEvent*) {
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
 }
 
 void Picture::contextMenuEvent(QContextMenuEvent* event) {
     if (ContextMenu)
-        ContextMenu->PopupFor(event);
+        ContextMenu->popupFor(event);
     else
         QWidget::contextMenuEvent(event);
 }
 
 TextBox::TextBox(QWidget* parent, const QString& name, QRect bounds, const QString& text)
     : QLineEdit(text, parent) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
 }
 
-void TextBox::SetColor(int color) {
+void TextBox::setColor(int color) {
     if (color != color_) {
         color_ = color;
-        SetPaletteColor(this, QPalette::Base, color);
+        setPaletteColor(this, QPalette::Base, color);
     }
 }
 
-void TextBox::SetFontColor(int color) {
+void TextBox::setFontColor(int color) {
     if (color != fontColor_) {
         fontColor_ = color;
-        SetPaletteColor(this, QPalette::Text, color);
+        setPaletteColor(this, QPalette::Text, color);
     }
 }
 
-void TextBox::SetFace(const QFont& face) {
+void TextBox::setFace(const QFont& face) {
     if (isVisible())
         setFont(face);
     else
@@ -101,7 +101,7 @@ void TextBox::showEvent(QShowEvent* event) {
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
     QLineEdit::mousePressEvent(event);
 }
 
@@ -114,9 +114,9 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 
 void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
-    if (isReadOnly() && ShowsFocusMark(this)) {
+    if (isReadOnly() && showsFocusMark(this)) {
         QPainter p(this);
-        DrawFocusMark(p, rect().adjusted(2, 2, -2, -2), fontColor_ == clrUnset ? 0 : fontColor_);
+        drawFocusMark(p, rect().adjusted(2, 2, -2, -2), fontColor_ == clrUnset ? 0 : fontColor_);
     }
 }
 
@@ -124,7 +124,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     // Without a menu of its own the box offers no menu at all, as the
     // design's boxes never showed the editing menu.
     if (ContextMenu)
-        ContextMenu->PopupFor(event);
+        ContextMenu->popupFor(event);
     else
         event->accept();
 }
@@ -132,16 +132,16 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
 CheckBox::CheckBox(QWidget* parent, const QString& name, QRect bounds, const QString& caption,
                    bool checked)
     : QCheckBox(caption, parent) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     setChecked(checked);
     // The style's focus frame, in the design's navy.
-    SetPaletteColor(this, QPalette::Highlight, clr::Navy);
+    setPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 
 RadioButton::RadioButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
     : QRadioButton(caption, parent) {
-    Place(this, name, bounds);
-    SetPaletteColor(this, QPalette::Highlight, clr::Navy);
+    place(this, name, bounds);
+    setPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 
 void RadioButton::focusInEvent(QFocusEvent* event) {
@@ -160,17 +160,17 @@ void RadioButton::focusInEvent(QFocusEvent* event) {
 
 TimePicker::TimePicker(QWidget* parent, const QString& name, QRect bounds)
     : QTimeEdit(parent) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     lineEdit()->installEventFilter(this);
-    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::Change);
+    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::edited);
 }
 
-void TimePicker::SetTime(QTime time) {
+void TimePicker::showTime(QTime time) {
     {
         const QSignalBlocker quiet(this);
         setTime(time);
     }
-    AlignHour();
+    alignHour();
 }
 
 bool TimePicker::eventFilter(QObject* watched, QEvent* event) {
@@ -191,18 +191,18 @@ bool TimePicker::focusNextPrevChild(bool next) {
     return QAbstractSpinBox::focusNextPrevChild(next);
 }
 
-void TimePicker::SetTextIndent(int pixels) {
+void TimePicker::setTextIndent(int pixels) {
     indent_ = pixels;
-    AlignHour();
+    alignHour();
 }
 
-void TimePicker::SetHourRightAligned() {
+void TimePicker::setHourRightAligned() {
     hourRightAligned_ = true;
-    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::AlignHour);
-    AlignHour();
+    connect(this, &QTimeEdit::timeChanged, this, &TimePicker::alignHour);
+    alignHour();
 }
 
-void TimePicker::AlignHour() {
+void TimePicker::alignHour() {
     const int hour = time().hour() % 12;
     const bool oneDigit = hour >= 1 && hour <= 9;
     const int pad = hourRightAligned_ && oneDigit

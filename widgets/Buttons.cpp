@@ -18,10 +18,10 @@ PopupMenu::PopupMenu(QWidget* owner, const QString& name)
     setObjectName(name);
     // Styled when first shown: most menus are never opened in a run, and
     // styling all of them would slow the program's start.
-    connect(this, &QMenu::aboutToShow, this, &PopupMenu::Style);
+    connect(this, &QMenu::aboutToShow, this, &PopupMenu::applyStyle);
 }
 
-void PopupMenu::Style() {
+void PopupMenu::applyStyle() {
     if (styled_)
         return;
     styled_ = true;
@@ -29,7 +29,7 @@ void PopupMenu::Style() {
     // check marks, in the design's menu face. Submenus are windows of their
     // own, which a font does not reach by itself.
     // The tray's menu lists the user's messages.
-    const QFont face = WithFallbacks(DesignFont(QStringLiteral("Tahoma"), 11));
+    const QFont face = withFallbacks(designFont(QStringLiteral("Tahoma"), 11));
     setFont(face);
     for (QMenu* submenu : findChildren<QMenu*>())
         submenu->setFont(face);
@@ -44,7 +44,7 @@ void PopupMenu::Style() {
         "QMenu::separator { height: 1px; background: palette(mid); margin: 2px 0; }"));
 }
 
-void PopupMenu::PopupFor(QContextMenuEvent* event) {
+void PopupMenu::popupFor(QContextMenuEvent* event) {
     if (autoPopup_) {
         popup(event->globalPos());
         // Opened from the keyboard, Enter takes the first item.
@@ -73,7 +73,7 @@ MenuItem::MenuItem(QMenu* menu, const QString& name, const QString& caption, boo
             const QSignalBlocker quiet(this);
             setChecked(!isChecked());
         }
-        emit Click();
+        emit clicked();
     });
 }
 
@@ -81,46 +81,46 @@ BevelPanel::BevelPanel(QWidget* parent, const QString& name, QRect bounds, int c
     : QWidget(parent)
     , color_(color)
     , bevel_(bevel) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BevelPanel::SetColor(int color) {
-    Change(this, color_, color);
+void BevelPanel::setColor(int color) {
+    change(this, color_, color);
 }
 
-void BevelPanel::SetCaption(const QString& caption) {
-    Change(this, caption_, caption);
+void BevelPanel::setCaption(const QString& caption) {
+    change(this, caption_, caption);
 }
 
-void BevelPanel::SetFontColor(int color) {
-    Change(this, fontColor_, color);
+void BevelPanel::setFontColor(int color) {
+    change(this, fontColor_, color);
 }
 
-void BevelPanel::SetKeyboardClickable() {
+void BevelPanel::setKeyboardClickable() {
     setFocusPolicy(Qt::TabFocus);
 }
 
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(color_));
+    p.fillRect(rect(), toQColor(color_));
     if (bevel_ == Bevel::Lowered) {
         // The outer shadow on the last column and row, the inner
         // highlight one pixel in.
-        DrawFrame(p, rect(), kHighlight, kShadow);
-        DrawFrame(p, rect().adjusted(1, 1, -1, -1), kShadow, kHighlight);
+        drawFrame(p, rect(), kHighlight, kShadow);
+        drawFrame(p, rect().adjusted(1, 1, -1, -1), kShadow, kHighlight);
     }
     if (!caption_.isEmpty()) {
-        p.setPen(ToQColor(fontColor_));
+        p.setPen(toQColor(fontColor_));
         p.drawText(rect(), Qt::AlignCenter, caption_);
     }
-    if (ShowsFocusMark(this))
-        DrawFocusMark(p, rect(), fontColor_);
+    if (showsFocusMark(this))
+        drawFocusMark(p, rect(), fontColor_);
 }
 
 void BevelPanel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
-    emit MouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
 }
 
 void BevelPanel::mouseReleaseEvent(QMouseEvent* event) {
@@ -128,7 +128,7 @@ void BevelPanel::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        emit Click();
+        emit clicked();
 }
 
 void BevelPanel::focusInEvent(QFocusEvent*) {
@@ -150,14 +150,14 @@ void BevelPanel::keyPressEvent(QKeyEvent* event) {
 
 void BevelPanel::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && std::exchange(pressed_, false))
-        emit Click();
+        emit clicked();
     else
         QWidget::keyReleaseEvent(event);
 }
 
 void BevelPanel::contextMenuEvent(QContextMenuEvent* event) {
     if (ContextMenu)
-        ContextMenu->PopupFor(event);
+        ContextMenu->popupFor(event);
     else
         QWidget::contextMenuEvent(event);
 }
@@ -165,7 +165,7 @@ void BevelPanel::contextMenuEvent(QContextMenuEvent* event) {
 FlatButton::FlatButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption)
     : QAbstractButton(parent)
     , fontColor_(clr::Navy) {
-    Place(this, name, bounds);
+    place(this, name, bounds);
     setText(caption);
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
@@ -173,21 +173,21 @@ FlatButton::FlatButton(QWidget* parent, const QString& name, QRect bounds, const
     // which control the user means, as a press of the left button does.
     connect(this, &QAbstractButton::pressed, this, [this] {
         if (!mousePress_)
-            emit MouseDown(Qt::LeftButton, rect().center());
+            emit mousePressed(Qt::LeftButton, rect().center());
     });
 }
 
-void FlatButton::SetMargin(int margin) {
-    Change(this, margin_, margin);
+void FlatButton::setMargin(int margin) {
+    change(this, margin_, margin);
 }
 
-void FlatButton::SetFontColor(int color) {
-    Change(this, fontColor_, color);
+void FlatButton::setFontColor(int color) {
+    change(this, fontColor_, color);
 }
 
-void FlatButton::SetGlyph(const QString& resource) {
+void FlatButton::setGlyph(const QString& resource) {
     // The pictures are drawn on white, and white is what shows through.
-    QPixmap picture = DesignPicture(resource);
+    QPixmap picture = designPicture(resource);
     picture.setMask(picture.createMaskFromColor(Qt::white));
     glyph_ = picture;
     update();
@@ -198,9 +198,9 @@ void FlatButton::paintEvent(QPaintEvent*) {
     const bool sunken = isDown() || isChecked();
     const QRect frame = rect().adjusted(0, 0, -1, -1);
     if (sunken)
-        DrawFrame(p, frame, kShadow, kHighlight);
+        drawFrame(p, frame, kShadow, kHighlight);
     else if ((hover_ || raised_) && isEnabled())
-        DrawFrame(p, frame, kHighlight, kShadow);
+        drawFrame(p, frame, kHighlight, kShadow);
 
     // A pressed button draws its content one pixel down and to the right.
     const QRect area = rect().translated(sunken ? 1 : 0, sunken ? 1 : 0);
@@ -210,25 +210,25 @@ void FlatButton::paintEvent(QPaintEvent*) {
         p.drawPixmap(area.left() + x, area.top() + (height() - size.height()) / 2, glyph_);
     }
     if (!text().isEmpty()) {
-        p.setPen(ToQColor(fontColor_));
+        p.setPen(toQColor(fontColor_));
         if (margin_ < 0)
-            DrawCaption(p, area, Qt::AlignCenter | Qt::TextSingleLine, text());
+            drawCaption(p, area, Qt::AlignCenter | Qt::TextSingleLine, text());
         else
-            DrawCaption(p, area.adjusted(margin_, 0, 0, 0),
+            drawCaption(p, area.adjusted(margin_, 0, 0, 0),
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
     }
-    if (ShowsFocusMark(this))
-        DrawFocusMark(p, rect().adjusted(2, 2, -2, -2), clr::Navy);
+    if (showsFocusMark(this))
+        drawFocusMark(p, rect().adjusted(2, 2, -2, -2), clr::Navy);
 }
 
 void FlatButton::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint());
     const QScopedValueRollback mouse(mousePress_, true);
     QAbstractButton::mousePressEvent(event);
 }
 
 void FlatButton::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(event->position().toPoint());
+    emit mouseMove(event->position().toPoint());
     QAbstractButton::mouseMoveEvent(event);
 }
 
@@ -236,7 +236,7 @@ void FlatButton::keyReleaseEvent(QKeyEvent* event) {
     // Space clicks on its release: the press again first, whatever the
     // mouse touched in between.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown())
-        emit MouseDown(Qt::LeftButton, rect().center());
+        emit mousePressed(Qt::LeftButton, rect().center());
     QAbstractButton::keyReleaseEvent(event);
 }
 
@@ -245,7 +245,7 @@ void FlatButton::contextMenuEvent(QContextMenuEvent* event) {
         QAbstractButton::contextMenuEvent(event);
         return;
     }
-    ContextMenu->PopupFor(event);
+    ContextMenu->popupFor(event);
     // The open menu takes the mouse: a click that closes it outside the
     // window is no leave for the button, which looks again where the
     // pointer is once the menu has gone.

@@ -8,28 +8,28 @@
 
 namespace widget_parts {
 
-inline void Place(QWidget* widget, const QString& name, QRect bounds) {
+inline void place(QWidget* widget, const QString& name, QRect bounds) {
     widget->setObjectName(name);
     widget->setGeometry(bounds);
 }
 
-inline void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
+inline void setPaletteColor(QWidget* widget, QPalette::ColorRole role, int color) {
     QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(color));
+    palette.setColor(role, toQColor(color));
     widget->setPalette(palette);
 }
 
-inline void DrawFrame(QPainter& p, QRect r, int lightColor, int darkColor) {
-    p.setPen(ToQColor(lightColor));
+inline void drawFrame(QPainter& p, QRect r, int lightColor, int darkColor) {
+    p.setPen(toQColor(lightColor));
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(ToQColor(darkColor));
+    p.setPen(toQColor(darkColor));
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
 // Stores a property of a control and repaints it when the value changed.
-template <typename T> void Change(QWidget* control, T& field, const T& value) {
+template <typename T> void change(QWidget* control, T& field, const T& value) {
     if (field != value) {
         field = value;
         control->update();

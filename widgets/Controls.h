@@ -16,39 +16,39 @@
 #include <optional>
 
 // A stored colour (0x00BBGGRR) as Qt paints it.
-QColor ToQColor(int color);
+QColor toQColor(int color);
 
 // Whether the design's bitmap faces and pictures show as drawn, which they
 // do on screens of one device pixel to the pixel. On finer screens they
 // would be blurred or drawn tiny; scalable faces of the same size and
 // pictures drawn at twice the size stand in for them.
-void UseDesignBitmaps(bool on);
-bool DesignBitmaps();
+void useDesignBitmaps(bool on);
+bool designBitmaps();
 
 // A face of the window's design at a height in pixels. It is asked for
 // alone: the design's own captions never need letters from another face.
-QFont DesignFont(const QString& face, int pixelHeight, bool bold = false);
+QFont designFont(const QString& face, int pixelHeight, bool bold = false);
 // The same face for text a user typed, which may need the desktop's others.
-QFont WithFallbacks(QFont font);
+QFont withFallbacks(QFont font);
 // A dialog of the program's: its size, face and colour.
-void DressDialog(QWidget* dialog, QSize size, int color);
+void dressDialog(QWidget* dialog, QSize size, int color);
 
 // A picture of the design, drawn at twice its size for finer screens.
-QPixmap DesignPicture(const QString& resource);
+QPixmap designPicture(const QString& resource);
 
 // A picture at the sizes a title bar or a panel asks for: the sixteen-pixel
 // drawing, and the larger ones a pattern names by their size (%1).
-QIcon IconInSizes(const QString& small, const QString& larger);
+QIcon iconInSizes(const QString& small, const QString& larger);
 
 // The control that has the keyboard shows a dotted frame, once the keyboard
 // has moved it there: a mouse user sees the design unchanged.
-bool ShowsFocusMark(const QWidget* control);
-void DrawFocusMark(QPainter& painter, const QRect& area, int color);
+bool showsFocusMark(const QWidget* control);
+void drawFocusMark(QPainter& painter, const QRect& area, int color);
 
 // Draws a caption in the painter's font. Where Qt makes no bold of a face
 // without one, its bold is drawn twice, a device pixel apart, as the
 // design's desktop drew it.
-void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
+void drawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
 
 // A context menu whose automatic popup the handlers switch per mouse press.
 class PopupMenu : public QMenu {
@@ -56,17 +56,17 @@ class PopupMenu : public QMenu {
 public:
     PopupMenu(QWidget* owner, const QString& name);
 
-    bool AutoPopup() const { return autoPopup_; }
-    void SetAutoPopup(bool on) { autoPopup_ = on; }
+    bool autoPopup() const { return autoPopup_; }
+    void setAutoPopup(bool on) { autoPopup_ = on; }
 
     // Opens at the point of a right click when the automatic popup is on.
-    void PopupFor(QContextMenuEvent* event);
+    void popupFor(QContextMenuEvent* event);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Style();
+    void applyStyle();
 
     bool autoPopup_ = true;
     bool styled_ = false;
@@ -81,7 +81,7 @@ public:
     MenuItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
 
 signals:
-    void Click();
+    void clicked();
 };
 
 // A panel with a colour, an optional caption and the two-bevel "lowered"
@@ -93,20 +93,20 @@ public:
     BevelPanel(QWidget* parent, const QString& name, QRect bounds, int color,
                Bevel bevel = Bevel::None);
 
-    int Color() const { return color_; }
-    void SetColor(int color);
-    QString Caption() const { return caption_; }
-    void SetCaption(const QString& caption);
-    int FontColor() const { return fontColor_; }
-    void SetFontColor(int color);
+    int color() const { return color_; }
+    void setColor(int color);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    int fontColor() const { return fontColor_; }
+    void setFontColor(int color);
     // A panel that answers a click is reached by Tab and clicked by Space.
-    void SetKeyboardClickable();
+    void setKeyboardClickable();
 
     PopupMenu* ContextMenu = nullptr;
 
 signals:
-    void MouseDown(Qt::MouseButton button, QPoint pos);
-    void Click();
+    void mousePressed(Qt::MouseButton button, QPoint pos);
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -137,20 +137,20 @@ class FlatButton : public QAbstractButton {
 public:
     FlatButton(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
 
-    int Margin() const { return margin_; }
-    void SetMargin(int margin);
-    int FontColor() const { return fontColor_; }
-    void SetFontColor(int color);
-    void SetGlyph(const QString& resource);
+    int margin() const { return margin_; }
+    void setMargin(int margin);
+    int fontColor() const { return fontColor_; }
+    void setFontColor(int color);
+    void setGlyph(const QString& resource);
     // Drawn raised at rest too, as a dialog's buttons are.
-    void SetRaised(bool raised) { raised_ = raised; }
-    bool Down() const { return isChecked(); }
+    void setRaised(bool raised) { raised_ = raised; }
+    bool down() const { return isChecked(); }
 
     PopupMenu* ContextMenu = nullptr;
 
 signals:
-    void MouseDown(Qt::MouseButton button, QPoint pos);
-    void MouseMove(QPoint pos);
+    void mousePressed(Qt::MouseButton button, QPoint pos);
+    void mouseMove(QPoint pos);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -179,11 +179,11 @@ class CaptionLabel : public QLabel {
 public:
     // An empty size fits the label to its caption.
     CaptionLabel(QWidget* parent, const QString& name, QRect bounds, const QString& caption);
-    void SetColor(int color);
-    void SetFontColor(int color);
+    void setColor(int color);
+    void setFontColor(int color);
 
 signals:
-    void MouseDown(Qt::MouseButton button, QPoint pos);
+    void mousePressed(Qt::MouseButton button, QPoint pos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -199,7 +199,7 @@ public:
     PopupMenu* ContextMenu = nullptr;
 
 signals:
-    void MouseDown(Qt::MouseButton button, QPoint pos);
+    void mousePressed(Qt::MouseButton button, QPoint pos);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -216,19 +216,19 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QString& name, QRect bounds, const QString& text);
 
-    int Color() const { return color_; }
-    void SetColor(int color);
-    int FontColor() const { return fontColor_; }
-    void SetFontColor(int color);
+    int color() const { return color_; }
+    void setColor(int color);
+    int fontColor() const { return fontColor_; }
+    void setFontColor(int color);
     // The box takes its face when it is first shown: a face costs its
     // loading the moment a box lays its text out, and boxes the first frame
     // does not show (the clock, the message editor) need theirs later.
-    void SetFace(const QFont& face);
+    void setFace(const QFont& face);
 
     PopupMenu* ContextMenu = nullptr;
 
 signals:
-    void MouseDown(Qt::MouseButton button, QPoint pos);
+    void mousePressed(Qt::MouseButton button, QPoint pos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -268,19 +268,19 @@ class TimePicker : public QTimeEdit {
 public:
     TimePicker(QWidget* parent, const QString& name, QRect bounds);
     // Moves the fields to the right by this many pixels.
-    void SetTextIndent(int pixels);
+    void setTextIndent(int pixels);
     // Pads a one-digit hour on the left, so that whatever follows the
     // minutes always starts at the same place.
-    void SetHourRightAligned();
+    void setHourRightAligned();
     // Sets the time without reporting a change: Change is for the user's
     // edits alone.
-    void SetTime(QTime time);
+    void showTime(QTime time);
     // Tab steps through the first so many fields, the ones in sight, and
     // then on to the next control.
-    void SetShownFields(int count) { shownFields_ = count; }
+    void setShownFields(int count) { shownFields_ = count; }
 
 signals:
-    void Change();
+    void edited();
 
 protected:
     // A click into a field selects it, so that digits typed next replace it.
@@ -288,7 +288,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void AlignHour();
+    void alignHour();
 
     int shownFields_ = 3;
     int indent_ = 0;

@@ -10,12 +10,12 @@ IntervalTimer::IntervalTimer(QObject* owner, const QString& name, int interval)
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (std::exchange(firstPending_, false))
             timer_.start(interval_);
-        emit Timer();
+        emit timeout();
     });
-    SetInterval(interval);
+    setInterval(interval);
 }
 
-void IntervalTimer::SetInterval(int interval) {
+void IntervalTimer::setInterval(int interval) {
     if (interval == interval_)
         return;
     interval_ = interval;
@@ -26,7 +26,7 @@ void IntervalTimer::SetInterval(int interval) {
         timer_.stop();
 }
 
-void IntervalTimer::StartAfter(int first, int interval) {
+void IntervalTimer::startAfter(int first, int interval) {
     interval_ = interval;
     firstPending_ = interval > 0;
     if (interval > 0)

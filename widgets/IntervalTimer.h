@@ -10,15 +10,15 @@ class IntervalTimer : public QObject {
 public:
     IntervalTimer(QObject* owner, const QString& name, int interval);
 
-    int Interval() const { return interval_; }
+    int interval() const { return interval_; }
     // The same interval changes nothing; another non-zero one restarts the
     // count, so the next firing is a full new interval away; 0 stops.
-    void SetInterval(int interval);
+    void setInterval(int interval);
     // Fires first after first milliseconds, then every interval.
-    void StartAfter(int first, int interval);
+    void startAfter(int first, int interval);
 
 signals:
-    void Timer();
+    void timeout();
 
 private:
     QTimer timer_;

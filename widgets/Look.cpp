@@ -13,23 +13,23 @@
 #include <QPainter>
 #include <algorithm>
 
-QColor ToQColor(int color) {
+QColor toQColor(int color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
 namespace {
-bool designBitmaps = true;
+bool bitmapsOn = true;
 } // namespace
 
-void UseDesignBitmaps(bool on) {
-    designBitmaps = on;
+void useDesignBitmaps(bool on) {
+    bitmapsOn = on;
 }
 
-bool DesignBitmaps() {
-    return designBitmaps;
+bool designBitmaps() {
+    return bitmapsOn;
 }
 
-QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
+QFont designFont(const QString& face, int pixelHeight, bool bold) {
     // A design height is the height of the letters. The two bitmap faces of
     // the design come in sizes named by the whole line, a fifth taller; the
     // scalable face that stands in for them is sized by its letters.
@@ -38,8 +38,8 @@ QFont DesignFont(const QString& face, int pixelHeight, bool bold) {
     // The desktop's face for a design face asked for by name: Qt would
     // first look for the design's name, and on missing it, sort through
     // every face for a fallback.
-    QFont font(bitmapFace && !designBitmaps ? QStringLiteral("Tahoma") : QFont::substitute(face));
-    font.setPixelSize(bitmapFace && designBitmaps ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
+    QFont font(bitmapFace && !bitmapsOn ? QStringLiteral("Tahoma") : QFont::substitute(face));
+    font.setPixelSize(bitmapFace && bitmapsOn ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
     font.setBold(bold);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
@@ -49,7 +49,7 @@ namespace {
 
 // Every picture of the program is a PNG, which Qt reads itself. Left to
 // find the format, Qt loads every image plugin on the machine to ask it.
-QPixmap ReadPicture(const QString& resource) {
+QPixmap readPicture(const QString& resource) {
     QImageReader reader(resource, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
@@ -57,17 +57,17 @@ QPixmap ReadPicture(const QString& resource) {
 
 } // namespace
 
-QPixmap DesignPicture(const QString& resource) {
-    if (!designBitmaps) {
+QPixmap designPicture(const QString& resource) {
+    if (!bitmapsOn) {
         QString fine = resource;
         fine.insert(fine.lastIndexOf(u'.'), QLatin1String("@2x"));
-        QPixmap picture = ReadPicture(fine);
+        QPixmap picture = readPicture(fine);
         if (!picture.isNull()) {
             picture.setDevicePixelRatio(2);
             return picture;
         }
     }
-    return ReadPicture(resource);
+    return readPicture(resource);
 }
 
 namespace {
@@ -105,7 +105,7 @@ public:
             ++index;
         QPixmap& drawing = drawings_[index];
         if (drawing.isNull())
-            drawing = ReadPicture(index == 0 ? small_ : larger_.arg(kSides[index]));
+            drawing = readPicture(index == 0 ? small_ : larger_.arg(kSides[index]));
         QPixmap shown =
             drawing.width() == wanted
                 ? drawing
@@ -128,17 +128,17 @@ private:
 
 } // namespace
 
-QIcon IconInSizes(const QString& small, const QString& larger) {
+QIcon iconInSizes(const QString& small, const QString& larger) {
     return QIcon(new SizedIcon(small, larger));
 }
 
-bool ShowsFocusMark(const QWidget* control) {
+bool showsFocusMark(const QWidget* control) {
     return control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void DrawFocusMark(QPainter& painter, const QRect& area, int color) {
+void drawFocusMark(QPainter& painter, const QRect& area, int color) {
     painter.save();
-    painter.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
+    painter.setPen(QPen(toQColor(color), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.restore();
@@ -148,13 +148,13 @@ namespace {
 
 // A face without a bold of its own comes out regular where Qt does not
 // embolden it: a bitmap face, and an outline face drawn on a scaled screen.
-bool DrawnRegular(const QFont& font) {
+bool drawnRegular(const QFont& font) {
     static QHash<QString, bool> known;
     const auto found = known.constFind(font.key());
     if (found != known.constEnd())
         return *found;
     const QString family = QFontInfo(font).family();
-    bool regular = font.bold() && (!designBitmaps || !QFontDatabase::isScalable(family));
+    bool regular = font.bold() && (!bitmapsOn || !QFontDatabase::isScalable(family));
     for (const QString& style : QFontDatabase::styles(family))
         regular = regular && QFontDatabase::weight(family, style) < QFont::DemiBold;
     known.insert(font.key(), regular);
@@ -163,29 +163,29 @@ bool DrawnRegular(const QFont& font) {
 
 } // namespace
 
-QFont WithFallbacks(QFont font) {
+QFont withFallbacks(QFont font) {
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
-void DressDialog(QWidget* dialog, QSize size, int color) {
+void dressDialog(QWidget* dialog, QSize size, int color) {
     dialog->setFixedSize(size);
-    dialog->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    dialog->setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette colours = dialog->palette();
-    colours.setColor(QPalette::Window, ToQColor(color));
+    colours.setColor(QPalette::Window, toQColor(color));
     dialog->setPalette(colours);
     dialog->setAutoFillBackground(true);
 }
 
-void DrawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
+void drawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
     // A message may hold letters no design face has; only then are the
     // desktop's other faces looked through.
     const bool plain =
         std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QFont designFace = painter.font();
     if (!plain)
-        painter.setFont(WithFallbacks(designFace));
-    if (!DrawnRegular(painter.font())) {
+        painter.setFont(withFallbacks(designFace));
+    if (!drawnRegular(painter.font())) {
         painter.drawText(area, flags, caption);
     } else {
         // Twice, one device pixel apart, with each letter's advance one

@@ -11,18 +11,18 @@
 
 class Components {
 public:
-    void Insert(QObject* component) { byName_.insert(component->objectName(), component); }
-    void Clear() { byName_.clear(); }
-    QObject* Value(const QString& name) const { return byName_.value(name); }
+    void insert(QObject* component) { byName_.insert(component->objectName(), component); }
+    void clear() { byName_.clear(); }
+    QObject* value(const QString& name) const { return byName_.value(name); }
 
     // The component of that name, of that class. A name that finds none
     // raises the program's error, so that the handler ends as on any other.
-    template <typename T> T* Find(const QString& name) const {
+    template <typename T> T* find(const QString& name) const {
         if (T* found = qobject_cast<T*>(byName_.value(name)))
             return found;
         throw EProgramError("no component " + name.toStdString());
     }
-    template <typename T> T* Find(const QString& prefix, int number) const {
+    template <typename T> T* find(const QString& prefix, int number) const {
         return Find<T>(prefix + QString::number(number));
     }
 

@@ -12,30 +12,30 @@
 
 namespace {
 
-bool TakesTab(const QWidget* control) {
+bool takesTab(const QWidget* control) {
     return control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus);
 }
 
 } // namespace
 
-void MainWindow::SetTabOrder() {
+void MainWindow::applyTabOrder() {
     QWidget* previous = nullptr;
-    for (const QString& name : layout::TabOrder()) {
-        QWidget* control = Find<QWidget>(name);
+    for (const QString& name : layout::tabOrder()) {
+        QWidget* control = components_.find<QWidget>(name);
         if (previous)
             setTabOrder(previous, control);
         previous = control;
     }
 }
 
-bool MainWindow::KeyboardMode() const {
+bool MainWindow::keyboardMode() const {
     // Qt marks the window when Tab moves the focus; a mouse press clears it.
     return testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void MainWindow::LeaveKeyboardMode(QObject* pressed) {
+void MainWindow::leaveKeyboardMode(QObject* pressed) {
     auto* control = qobject_cast<QWidget*>(pressed);
-    if (!KeyboardMode() || !control || control->window() != this)
+    if (!keyboardMode() || !control || control->window() != this)
         return;
     setAttribute(Qt::WA_KeyboardFocusChange, false);
     // The focus mark goes with it.
@@ -43,17 +43,17 @@ void MainWindow::LeaveKeyboardMode(QObject* pressed) {
         focus->update();
 }
 
-bool MainWindow::KeepsKeyboard(const QWidget* focus) const {
-    return KeyboardMode() && focus && focus->window() == this && TakesTab(focus) &&
+bool MainWindow::keepsKeyboard(const QWidget* focus) const {
+    return keyboardMode() && focus && focus->window() == this && takesTab(focus) &&
            !editorPanel->isAncestorOf(focus);
 }
 
-void MainWindow::ReturnKeyboardTo(QWidget* control) {
-    if (KeyboardMode() && TakesTab(control))
+void MainWindow::returnKeyboardTo(QWidget* control) {
+    if (keyboardMode() && takesTab(control))
         control->setFocus(Qt::TabFocusReason);
 }
 
-bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
+bool MainWindow::keyboardKey(QWidget* focus, const QKeyEvent& key) {
     const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                               Qt::AltModifier | Qt::MetaModifier);
     switch (key.key()) {
@@ -63,31 +63,31 @@ bool MainWindow::KeyboardKey(QWidget* focus, const QKeyEvent& key) {
         // keyboard enters the order at the panel's first control.
         if ((modifiers & ~Qt::ShiftModifier) || (focus->focusPolicy() & Qt::TabFocus))
             return false;
-        TabFromRest(focus, key.key() == Qt::Key_Tab && modifiers == Qt::NoModifier);
+        tabFromRest(focus, key.key() == Qt::Key_Tab && modifiers == Qt::NoModifier);
         return true;
     case Qt::Key_F10:
         if (modifiers != Qt::ShiftModifier)
             return false;
-        OpenMenuFor(focus);
+        openMenuFor(focus);
         return true;
     case Qt::Key_Menu:
-        OpenMenuFor(focus);
+        openMenuFor(focus);
         return true;
     case Qt::Key_Escape:
         if (editorPanel->isHidden())
             return false;
-        emit EditorCancelled();
+        emit editorCancelled();
         return true;
     default:
         return false;
     }
 }
 
-void MainWindow::TabFromRest(QWidget* rest, bool forward) {
+void MainWindow::tabFromRest(QWidget* rest, bool forward) {
     QList<QWidget*> order;
     int start = -1;
-    for (const QString& name : layout::TabOrder()) {
-        QWidget* control = Find<QWidget>(name);
+    for (const QString& name : layout::tabOrder()) {
+        QWidget* control = components_.find<QWidget>(name);
         if (start < 0 && (rest == this || rest->isAncestorOf(control)))
             start = int(order.size());
         order.append(control);
@@ -97,14 +97,14 @@ void MainWindow::TabFromRest(QWidget* rest, bool forward) {
     const int count = int(order.size());
     for (int step = 0; step < count; ++step) {
         const int index = forward ? (start + step) % count : (start - 1 - step + 2 * count) % count;
-        if (TakesTab(order[index])) {
+        if (takesTab(order[index])) {
             order[index]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;
         }
     }
 }
 
-bool MainWindow::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
+bool MainWindow::keyboardMenu(QObject* watched, QContextMenuEvent* event) {
     // The desktop turns the menu key into a menu request of its own, which
     // goes the way of the keys: the handlers hear of the control first. A
     // right click, and the requests sent from here, go their own way.
@@ -113,25 +113,25 @@ bool MainWindow::KeyboardMenu(QObject* watched, QContextMenuEvent* event) {
         control->window() != this)
         return false;
     QWidget* focus = QApplication::focusWidget();
-    Handle([&] { OpenMenuFor(focus && focus->window() == this ? focus : this); });
+    handle([&] { openMenuFor(focus && focus->window() == this ? focus : this); });
     return true;
 }
 
-void MainWindow::OpenMenuFor(QWidget* focus) {
+void MainWindow::openMenuFor(QWidget* focus) {
     const QPoint centre = focus->rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
     if (!(focus->focusPolicy() & Qt::TabFocus)) {
         // The keyboard at rest on the window's background: its main menu.
-        backgroundMenu->PopupFor(&menu);
+        backgroundMenu->popupFor(&menu);
         return;
     }
     // A control's own menu, as a right click opens it: the press first,
     // which tells the handlers the slot and allows or holds back the menu.
     if (auto* button = qobject_cast<FlatButton*>(focus))
-        emit button->MouseDown(Qt::RightButton, centre);
+        emit button->mousePressed(Qt::RightButton, centre);
     else if (auto* box = qobject_cast<TextBox*>(focus))
-        emit box->MouseDown(Qt::RightButton, centre);
+        emit box->mousePressed(Qt::RightButton, centre);
     else if (auto* panel = qobject_cast<BevelPanel*>(focus))
-        emit panel->MouseDown(Qt::RightButton, centre);
+        emit panel->mousePressed(Qt::RightButton, centre);
     QCoreApplication::sendEvent(focus, &menu);
 }

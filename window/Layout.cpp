@@ -14,33 +14,33 @@
 #include <vector>
 
 using namespace layout;
-using widget_parts::SetPaletteColor;
+using widget_parts::setPaletteColor;
 
 namespace {
 
-void ApplyFace(QWidget* control, Face face) {
-    const FaceSpec spec = SpecOf(face);
+void applyFace(QWidget* control, Face face) {
+    const FaceSpec spec = specOf(face);
     if (spec.family) {
-        QFont font = DesignFont(QLatin1String(spec.family), spec.height, spec.bold);
+        QFont font = designFont(QLatin1String(spec.family), spec.height, spec.bold);
         if (face == Face::Message)
-            font = WithFallbacks(font);
+            font = withFallbacks(font);
         if (auto* edit = qobject_cast<TextBox*>(control))
-            edit->SetFace(font);
+            edit->setFace(font);
         else
             control->setFont(font);
     }
     if (spec.color == kNone)
         return;
     if (auto* button = qobject_cast<FlatButton*>(control))
-        button->SetFontColor(spec.color);
+        button->setFontColor(spec.color);
     else if (auto* panel = qobject_cast<BevelPanel*>(control))
-        panel->SetFontColor(spec.color);
+        panel->setFontColor(spec.color);
     else if (auto* edit = qobject_cast<TextBox*>(control))
-        edit->SetFontColor(spec.color);
+        edit->setFontColor(spec.color);
     else if (qobject_cast<TimePicker*>(control))
-        SetPaletteColor(control, QPalette::Text, spec.color);
+        setPaletteColor(control, QPalette::Text, spec.color);
     else
-        SetPaletteColor(control, QPalette::WindowText, spec.color);
+        setPaletteColor(control, QPalette::WindowText, spec.color);
 }
 
 } // namespace
@@ -139,7 +139,7 @@ const std::pair<Role, Field> kMembers[] = {
 
 } // namespace
 
-void MainWindow::Bind(Role role, QObject* component) {
+void MainWindow::bind(Role role, QObject* component) {
     const auto found = std::find_if(std::begin(kMembers), std::end(kMembers),
                                     [role](const auto& entry) { return entry.first == role; });
     if (found == std::end(kMembers))
@@ -152,69 +152,69 @@ void MainWindow::Bind(Role role, QObject* component) {
         found->second);
 }
 
-void MainWindow::CreateMenus() {
+void MainWindow::createMenus() {
     QHash<QString, QMenu*> menus;
-    for (const MenuRow& row : MenuRows()) {
+    for (const MenuRow& row : menuRows()) {
         const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
         QMenu* parent =
             row.parent.isEmpty() ? nullptr : menus.value(QString::fromLatin1(row.parent));
         if (row.entry == Entry::Menu) {
             auto* menu = new PopupMenu(this, name);
-            menu->SetAutoPopup(!(row.flags & ManualPopup));
+            menu->setAutoPopup(!(row.flags & ManualPopup));
             menus.insert(name, menu);
-            Bind(row.role, menu);
+            bind(row.role, menu);
         } else if (row.entry == Entry::Submenu) {
             QMenu* submenu = parent->addMenu(caption);
             submenu->setObjectName(name);
             submenu->menuAction()->setVisible(!(row.flags & HiddenMenu));
             menus.insert(name, submenu);
-            Bind(row.role, submenu);
+            bind(row.role, submenu);
         } else {
             auto* item = new MenuItem(parent, name, caption, row.flags & Checkable);
             item->setChecked(row.flags & CheckedItem);
-            Bind(row.role, item);
+            bind(row.role, item);
         }
     }
-    RegisterComponents();
+    registerComponents();
 }
 
 namespace {
 
 using Pictures = QHash<QString, QPixmap>;
 
-QWidget* MakeImage(const ControlRow& row, QWidget* parent, Pictures& pictures) {
+QWidget* makeImage(const ControlRow& row, QWidget* parent, Pictures& pictures) {
     const QString path = QLatin1String(row.picture);
     if (!pictures.contains(path))
-        pictures.insert(path, DesignPicture(path));
+        pictures.insert(path, designPicture(path));
     return new Picture(parent, QString::fromLatin1(row.name), row.bounds, pictures.value(path));
 }
 
-QWidget* MakeButton(const ControlRow& row, QWidget* parent) {
+QWidget* makeButton(const ControlRow& row, QWidget* parent) {
     auto* button = new FlatButton(parent, QString::fromLatin1(row.name), row.bounds,
                                   QString::fromUtf8(row.caption));
     if (row.picture)
-        button->SetGlyph(QLatin1String(row.picture));
+        button->setGlyph(QLatin1String(row.picture));
     if (row.flags & GlyphAt18)
-        button->SetMargin(18);
+        button->setMargin(18);
     button->setCheckable(row.flags & Toggle);
     return button;
 }
 
-QWidget* MakePanel(const ControlRow& row, QWidget* parent) {
+QWidget* makePanel(const ControlRow& row, QWidget* parent) {
     auto* panel = new BevelPanel(parent, QString::fromLatin1(row.name), row.bounds, row.color,
                                  row.kind == Kind::Lowered ? BevelPanel::Bevel::Lowered
                                                            : BevelPanel::Bevel::None);
-    panel->SetCaption(QString::fromUtf8(row.caption));
+    panel->setCaption(QString::fromUtf8(row.caption));
     if (row.flags & Clickable)
-        panel->SetKeyboardClickable();
+        panel->setKeyboardClickable();
     return panel;
 }
 
-QWidget* MakeBox(const ControlRow& row, QWidget* parent) {
+QWidget* makeBox(const ControlRow& row, QWidget* parent) {
     auto* edit = new TextBox(parent, QString::fromLatin1(row.name), row.bounds,
                              QString::fromUtf8(row.caption));
-    edit->SetColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
+    edit->setColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
     if (row.kind == Kind::TimeBox) {
         // Read by Tab and a screen reader, never typed into.
         edit->setReadOnly(true);
@@ -223,91 +223,91 @@ QWidget* MakeBox(const ControlRow& row, QWidget* parent) {
     return edit;
 }
 
-QWidget* MakeCheckBox(const ControlRow& row, QWidget* parent) {
+QWidget* makeCheckBox(const ControlRow& row, QWidget* parent) {
     // On the panel colour; the keyboard reaches it by Tab alone, so that a
     // click leaves the focus where it was.
     auto* box = new CheckBox(parent, QString::fromLatin1(row.name), row.bounds,
                              QString::fromUtf8(row.caption), row.flags & Checked);
-    SetPaletteColor(box, QPalette::Window, row.color);
+    setPaletteColor(box, QPalette::Window, row.color);
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     box->setFocusPolicy(Qt::TabFocus);
     return box;
 }
 
-QWidget* MakeRadio(const ControlRow& row, QWidget* parent) {
+QWidget* makeRadio(const ControlRow& row, QWidget* parent) {
     // Drawn in a scalable face, the snooze lengths run a little wider than
     // in the bitmap one; there is room to their right.
-    const QRect bounds = DesignBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
+    const QRect bounds = designBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
     auto* radio = new RadioButton(parent, QString::fromLatin1(row.name), bounds,
                                   QString::fromUtf8(row.caption));
     radio->setChecked(row.flags & Checked);
     // Opaque on its panel's colour, as the design's buttons are: the picker
     // beside them never shows through.
     if (auto* panel = qobject_cast<BevelPanel*>(parent)) {
-        SetPaletteColor(radio, QPalette::Window, panel->Color());
+        setPaletteColor(radio, QPalette::Window, panel->color());
         radio->setBackgroundRole(QPalette::Window);
         radio->setAutoFillBackground(true);
     }
     return radio;
 }
 
-QWidget* MakePicker(const ControlRow& row, QWidget* parent) {
+QWidget* makePicker(const ControlRow& row, QWidget* parent) {
     auto* picker = new TimePicker(parent, QString::fromLatin1(row.name), row.bounds);
     // The face first: the fields are placed by its digits.
-    ApplyFace(picker, row.face);
-    SetPaletteColor(picker, QPalette::Base, row.color);
+    applyFace(picker, row.face);
+    setPaletteColor(picker, QPalette::Base, row.color);
     if (row.flags & SlotFields) {
         // Hours and minutes of a slot, which the picker holds as the minutes
         // and seconds of a time in the hour of noon. They show in the gap the
         // cover panels leave.
         picker->setDisplayFormat(QStringLiteral("mm:ss"));
         picker->setTimeRange(QTime(12, 0, 0), QTime(12, 59, 59));
-        picker->SetTextIndent(17);
+        picker->setTextIndent(17);
     } else if (row.flags & AlarmFields) {
         // Its own AM/PM lies under a cover panel.
         picker->setDisplayFormat(QStringLiteral("h:mm AP"));
-        picker->SetShownFields(2);
-        picker->SetHourRightAligned();
+        picker->setShownFields(2);
+        picker->setHourRightAligned();
     }
-    picker->SetTime(QTime(12, 0, 0));
+    picker->showTime(QTime(12, 0, 0));
     return picker;
 }
 
-QWidget* MakeControl(const ControlRow& row, QWidget* parent, Pictures& pictures) {
+QWidget* makeControl(const ControlRow& row, QWidget* parent, Pictures& pictures) {
     switch (row.kind) {
     case Kind::Image:
-        return MakeImage(row, parent, pictures);
+        return makeImage(row, parent, pictures);
     case Kind::Button:
-        return MakeButton(row, parent);
+        return makeButton(row, parent);
     case Kind::Label: {
         auto* label = new CaptionLabel(parent, QString::fromLatin1(row.name), row.bounds,
                                        QString::fromUtf8(row.caption));
         if (row.color != kNone)
-            label->SetColor(row.color);
+            label->setColor(row.color);
         return label;
     }
     case Kind::Panel:
     case Kind::Lowered:
-        return MakePanel(row, parent);
+        return makePanel(row, parent);
     case Kind::TimeBox:
     case Kind::Edit:
-        return MakeBox(row, parent);
+        return makeBox(row, parent);
     case Kind::CheckBox:
-        return MakeCheckBox(row, parent);
+        return makeCheckBox(row, parent);
     case Kind::Radio:
-        return MakeRadio(row, parent);
+        return makeRadio(row, parent);
     case Kind::Picker:
-        return MakePicker(row, parent);
+        return makePicker(row, parent);
     }
     return nullptr;
 }
 
 } // namespace
 
-void MainWindow::AttachMenu(const ControlRow& row, QWidget* control) {
+void MainWindow::attachMenu(const ControlRow& row, QWidget* control) {
     if (row.menu) {
-        auto* menu = Find<PopupMenu>(QLatin1String(row.menu));
+        auto* menu = components_.find<PopupMenu>(QLatin1String(row.menu));
         if (auto* image = qobject_cast<Picture*>(control))
             image->ContextMenu = menu;
         else if (auto* button = qobject_cast<FlatButton*>(control))
@@ -319,23 +319,24 @@ void MainWindow::AttachMenu(const ControlRow& row, QWidget* control) {
     }
 }
 
-void MainWindow::CreateControls() {
+void MainWindow::createControls() {
     Pictures pictures;
-    for (const ControlRow& row : ControlRows()) {
-        QWidget* parent =
-            row.parent.isEmpty() ? this : Find<QWidget>(QString::fromLatin1(row.parent));
-        QWidget* control = MakeControl(row, parent, pictures);
-        AttachMenu(row, control);
+    for (const ControlRow& row : controlRows()) {
+        QWidget* parent = row.parent.isEmpty()
+                              ? this
+                              : components_.find<QWidget>(QString::fromLatin1(row.parent));
+        QWidget* control = makeControl(row, parent, pictures);
+        attachMenu(row, control);
         if (row.kind != Kind::Picker)
-            ApplyFace(control, row.face);
+            applyFace(control, row.face);
         if (row.reader.name)
             control->setAccessibleName(QString::fromUtf8(row.reader.name));
         if (row.reader.description)
             control->setAccessibleDescription(QString::fromUtf8(row.reader.description));
         if (row.flags & Hidden)
             control->hide();
-        Bind(row.role, control);
-        components_.Insert(control);
+        bind(row.role, control);
+        components_.insert(control);
     }
 
     // Non-visual parts.

@@ -6,7 +6,7 @@
 
 namespace layout {
 
-FaceSpec SpecOf(Face face) {
+FaceSpec specOf(Face face) {
     switch (face) {
     case Face::Window:
         return {nullptr, 0, false, kNone};
@@ -305,7 +305,7 @@ const MenuRow kLaterMenus[] = {
 // The rows that repeat: ten countdown rows (slots 1 to 5 in the left column,
 // 6 to 10 beside them), twelve quick timers under them, and the seconds
 // menu's sixty items in six submenus of ten.
-std::vector<ControlRow> ControlRows() {
+std::vector<ControlRow> controlRows() {
     std::vector<ControlRow> rows(std::begin(kTitleRows), std::end(kTitleRows));
     for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
         const QByteArray panel = "Panel" + QByteArray::number(n);
@@ -344,19 +344,19 @@ std::vector<ControlRow> ControlRows() {
     return rows;
 }
 
-QString TimerPanelName(int n) {
+QString timerPanelName(int n) {
     return QStringLiteral("Panel%1").arg(n);
 }
 
-QString TimerBoxName(int n) {
+QString timerBoxName(int n) {
     return QStringLiteral("Edit%1").arg(n);
 }
 
-QString TimerButtonName(int n) {
+QString timerButtonName(int n) {
     return QStringLiteral("SpeedButton%1").arg(n);
 }
 
-QStringList PanelsUnderEditor() {
+QStringList panelsUnderEditor() {
     QStringList panels;
     for (int n = 1; n <= 43; ++n) {
         if (n <= 11 || (n >= 23 && n != 35))
@@ -365,7 +365,7 @@ QStringList PanelsUnderEditor() {
     return panels;
 }
 
-QStringList TabOrder() {
+QStringList tabOrder() {
     // clang-format off
     return {
         "SpeedButton35", "SpeedButton20",   "SpeedButton15",   "SpeedButton16Y", "SpeedButton15X",
@@ -384,7 +384,7 @@ QStringList TabOrder() {
     // clang-format on
 }
 
-std::vector<MenuRow> MenuRows() {
+std::vector<MenuRow> menuRows() {
     std::vector<MenuRow> rows(std::begin(kFirstMenus), std::end(kFirstMenus));
     for (int tens = 0; tens < 6; ++tens) {
         const QByteArray submenu = "Seconds" + QByteArray::number(tens) + "1";

@@ -182,18 +182,18 @@ struct MenuRow {
     Role role = Role::None;
 };
 
-FaceSpec SpecOf(Face face);
+FaceSpec specOf(Face face);
 // The controls of timer n's row, by the names the rows give them.
-QString TimerPanelName(int n);
-QString TimerBoxName(int n);
-QString TimerButtonName(int n);
+QString timerPanelName(int n);
+QString timerBoxName(int n);
+QString timerButtonName(int n);
 // The panels the message editor covers: the rows' and the bottom strip's.
-QStringList PanelsUnderEditor();
+QStringList panelsUnderEditor();
 // Tab in reading order: the title row, the ten countdowns, the quick
 // timers, the bottom strip, the message editor, then the alarm half.
-QStringList TabOrder();
+QStringList tabOrder();
 // Every control, and every menu entry, in the order they are made.
-std::vector<ControlRow> ControlRows();
-std::vector<MenuRow> MenuRows();
+std::vector<ControlRow> controlRows();
+std::vector<MenuRow> menuRows();
 
 } // namespace layout

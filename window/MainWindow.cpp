@@ -23,25 +23,25 @@ constexpr int kCollapsedWidth = 298;
 constexpr int kExpandedWidth = 596;
 constexpr int kHeight = 239;
 
-QIcon ProgramIcon() {
-    return IconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png"));
+QIcon programIcon() {
+    return iconInSizes(QStringLiteral(":/icon.png"), QStringLiteral(":/icons/%1.png"));
 }
 
 // The window looks the same active or not, so that nothing in it is drawn
 // again when the keyboard comes or goes.
-QPalette SteadyPalette(QPalette colours) {
+QPalette steadyPalette(QPalette colours) {
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const auto which = QPalette::ColorRole(role);
         const QColor colour = colours.color(QPalette::Active, which);
         colours.setColor(QPalette::Active, which, colour);
         colours.setColor(QPalette::Inactive, which, colour);
     }
-    colours.setColor(QPalette::Window, ToQColor(clr::Background));
+    colours.setColor(QPalette::Window, toQColor(clr::Background));
     return colours;
 }
 
 // The keypad's Enter is the Return key to the program.
-int KeyOf(const QKeyEvent* event) {
+int keyOf(const QKeyEvent* event) {
     return event->key() == Qt::Key_Enter ? Qt::Key_Return : event->key();
 }
 
@@ -56,15 +56,15 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     setAccessibleName(windowTitle());
     // On a screen finer than one device pixel to the pixel, anywhere on the
     // desktop, scalable faces and finer pictures stand in for the bitmaps.
-    UseDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
+    useDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
     // The window's face is the application's: Qt lays every new text box's
     // text out once in the application's face before the box takes its own,
     // and a desktop face would be loaded and sorted for fallbacks for nothing
     // the window shows. Tooltips, which show the user's messages, keep the
     // desktop's face.
-    QApplication::setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    setPalette(SteadyPalette(palette()));
+    setPalette(steadyPalette(palette()));
     // Fixed, each half: a tiling compositor floats a window that cannot be
     // resized at the size it has, where it would otherwise stretch it over
     // the screen around a layout of fixed places.
@@ -75,18 +75,18 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
         // loaded, and the first paint, which waits for the event loop, shows
         // them complete.
         setFixedSize(kCollapsedWidth, kHeight);
-        ShowCentred();
+        showCentred();
     }
     if (start != Start::OnScreenFirst)
-        setWindowIcon(ProgramIcon());
-    platform_.text.LoadFonts(DesignBitmaps());
+        setWindowIcon(programIcon());
+    platform_.text.loadFonts(designBitmaps());
 
-    CreateMenus();
-    CreateControls();
-    RegisterComponents();
-    ConnectHandlers();
-    SetTabOrder();
-    Guard([this] { ArrangeAtCreation(); });
+    createMenus();
+    createControls();
+    registerComponents();
+    connectHandlers();
+    applyTabOrder();
+    guard([this] { arrangeAtCreation(); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
         // the ones the design hides, and the closed alarm half, were hidden
@@ -101,19 +101,19 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     qApp->installEventFilter(this);
     // The keyboard starts on a panel, as after a press on a time box: a
     // blinking caret in a picker would wake the program twice a second.
-    FocusMainPanel();
+    focusMainPanel();
 
-    platform_.session.ListenForEnd([this] { Guard([this] { SaveForSession(); }); },
-                                   [this] { Guard([this] { EndSession(); }); });
+    platform_.session.listenForEnd([this] { guard([this] { saveForSession(); }); },
+                                   [this] { guard([this] { endSession(); }); });
 }
 
-void MainWindow::Started() {
+void MainWindow::started() {
     if (start_ == Start::Background) {
         // Where a normal start puts it, for whenever it is first shown.
-        Centre();
+        centre();
         // Read now, with no window to activate; the pointer stays where
         // the user has it.
-        Handle([this] { LoadAtFirstActivation(); });
+        handle([this] { loadAtFirstActivation(); });
         return;
     }
     if (start_ != Start::OnScreenFirst)
@@ -121,53 +121,53 @@ void MainWindow::Started() {
     // The window is on screen and the keyboard on its way to it: the
     // settings are read now, so that the first frame is already the user's
     // and not the design's, repainted a moment later.
-    Handle([this] { LoadAtFirstActivation(); });
+    handle([this] { loadAtFirstActivation(); });
     // The window manager takes the icon as well after the first frame; the
     // frame does not wait for its drawings.
-    AfterFirstFrame([this] { setWindowIcon(ProgramIcon()); });
+    afterFirstFrame([this] { setWindowIcon(programIcon()); });
 }
 
-void MainWindow::AfterHandler() {
+void MainWindow::afterHandler() {
     if (afterHandler_)
-        Guard(afterHandler_);
+        guard(afterHandler_);
 }
 
-void MainWindow::LowerUnlessPinned() {
-    if (!pinButton->Down())
-        platform_.windows.SetStayOnTop(this, false);
+void MainWindow::lowerUnlessPinned() {
+    if (!pinButton->down())
+        platform_.windows.setStayOnTop(this, false);
 }
 
-void MainWindow::BringBackForAlert(int pointerY) {
+void MainWindow::bringBackForAlert(int pointerY) {
     // Shown first, minimised or hidden as it may be: changing the flags of
     // a hidden window makes Qt build a new native window when it is shown
     // again.
-    platform_.windows.Alert(this);
-    platform_.windows.SetStayOnTop(this, true);
-    platform_.cursor.SetPos(pos() + QPoint(210, pointerY));
+    platform_.windows.alert(this);
+    platform_.windows.setStayOnTop(this, true);
+    platform_.cursor.setPos(pos() + QPoint(210, pointerY));
 }
 
-void MainWindow::MinimizeOnTimer() {
+void MainWindow::minimizeOnTimer() {
     if (minimizeOnTimerItem->isChecked())
         hide();
 }
 
-void MainWindow::RestKeyboard(QObject*) {
-    FocusMainPanel();
+void MainWindow::restKeyboard(QObject*) {
+    focusMainPanel();
 }
 
-void MainWindow::AfterFirstFrame(std::function<void()> work) {
+void MainWindow::afterFirstFrame(std::function<void()> work) {
     if (firstFrameDrawing_) {
-        Guard(work);
+        guard(work);
         return;
     }
     if (afterFirstFrame_.empty()) {
         // A window hidden before it was ever drawn has no first frame.
-        QTimer::singleShot(isVisible() ? 1000 : 0, this, [this] { RunAfterFirstFrame(); });
+        QTimer::singleShot(isVisible() ? 1000 : 0, this, [this] { runAfterFirstFrame(); });
     }
     afterFirstFrame_.push_back(std::move(work));
 }
 
-void MainWindow::AddTips() {
+void MainWindow::addTips() {
     const QString hide = QStringLiteral("Hide the window; the tray icon brings it back");
     const std::pair<QWidget*, QString> tips[] = {
         {stopwatchButton,
@@ -186,160 +186,160 @@ void MainWindow::AddTips() {
         control->setToolTip(tip);
 }
 
-void MainWindow::RunAfterFirstFrame() {
+void MainWindow::runAfterFirstFrame() {
     firstFrameDrawing_ = true;
     for (auto& work : std::exchange(afterFirstFrame_, {}))
-        Guard(work);
+        guard(work);
 }
 
 MainWindow::~MainWindow() {
-    platform_.session.ListenForEnd({}, {});
+    platform_.session.listenForEnd({}, {});
     qApp->removeEventFilter(this);
 }
 
-void MainWindow::RegisterComponents() {
-    components_.Clear();
+void MainWindow::registerComponents() {
+    components_.clear();
     for (QObject* child : findChildren<QObject*>()) {
         if (!child->objectName().isEmpty())
-            components_.Insert(child);
+            components_.insert(child);
     }
 }
 
-void MainWindow::ConnectHandlers() {
+void MainWindow::connectHandlers() {
     // The window's own controls; the features connect theirs.
     for (Picture* picture : {backgroundPicture, alarmBackgroundPicture})
-        On(picture, &Picture::MouseDown, &MainWindow::DragByTitle);
+        on(picture, &Picture::mousePressed, &MainWindow::dragByTitle);
     for (CaptionLabel* title : {titleLabel, alarmTitleLabel})
-        On(title, &CaptionLabel::MouseDown, &MainWindow::DragByTitle);
+        on(title, &CaptionLabel::mousePressed, &MainWindow::dragByTitle);
     for (FlatButton* hide : {hideButton, alarmHideButton})
-        On(hide, &FlatButton::clicked, &MainWindow::HideWindow);
-    On(closeButton, &FlatButton::clicked, &MainWindow::Quit);
-    On(pinButton, &FlatButton::clicked, &MainWindow::TogglePin);
+        on(hide, &FlatButton::clicked, &MainWindow::hideWindow);
+    on(closeButton, &FlatButton::clicked, &MainWindow::quit);
+    on(pinButton, &FlatButton::clicked, &MainWindow::togglePin);
     for (FlatButton* half : {openAlarmHalfButton, closeAlarmHalfButton})
-        On(half, &FlatButton::clicked, &MainWindow::ToggleAlarmHalf);
-    On(quitButton, &FlatButton::clicked, &MainWindow::Quit);
+        on(half, &FlatButton::clicked, &MainWindow::toggleAlarmHalf);
+    on(quitButton, &FlatButton::clicked, &MainWindow::quit);
     for (CheckBox* option : {soundBox, recurBox, alarm1RecurBox})
-        On(option, &CheckBox::clicked, &MainWindow::RestKeyboard);
-    On(clockBox, &TextBox::MouseDown, &MainWindow::PressClockBox);
-    On(minimizeOnTimerItem, &MenuItem::Click, &MainWindow::ToggleMinimizeOnTimer);
-    On(alarmClockItem, &MenuItem::Click, &MainWindow::ToggleAlarmHalf);
-    On(closeNoSaveItem, &MenuItem::Click, &MainWindow::CloseNoSave);
+        on(option, &CheckBox::clicked, &MainWindow::restKeyboard);
+    on(clockBox, &TextBox::mousePressed, &MainWindow::pressClockBox);
+    on(minimizeOnTimerItem, &MenuItem::clicked, &MainWindow::toggleMinimizeOnTimer);
+    on(alarmClockItem, &MenuItem::clicked, &MainWindow::toggleAlarmHalf);
+    on(closeNoSaveItem, &MenuItem::clicked, &MainWindow::closeNoSave);
     for (QAction* colour : trayColourMenu->actions()) {
         if (auto* item = qobject_cast<MenuItem*>(colour))
-            On(item, &MenuItem::Click, &MainWindow::ChooseTrayColour);
+            on(item, &MenuItem::clicked, &MainWindow::chooseTrayColour);
     }
 }
 
-void MainWindow::Centre() {
-    const QRect screen = platform_.screens.Primary();
+void MainWindow::centre() {
+    const QRect screen = platform_.screens.primary();
     move(screen.left() + (screen.width() - width()) / 2,
          screen.top() + (screen.height() - height()) / 2);
 }
 
-void MainWindow::ShowCentred() {
-    Centre();
+void MainWindow::showCentred() {
+    centre();
     show();
     // A program the user just started is the one the keyboard goes to.
     activateWindow();
 }
 
-void MainWindow::ArrangeAtCreation() {
+void MainWindow::arrangeAtCreation() {
     editorPanel->move(editorPanel->x(), 48);
-    SetAlarmHalfOpen(false);
+    setAlarmHalfOpen(false);
 }
 
-void MainWindow::SetAlarmHalfOpen(bool open) {
+void MainWindow::setAlarmHalfOpen(bool open) {
     setFixedSize(open ? kExpandedWidth : kCollapsedWidth, kHeight);
     for (QWidget* control :
          std::initializer_list<QWidget*>{alarmBackgroundPicture, alarmTitleLabel, alarmHideButton,
                                          closeAlarmHalfButton, clockPanel, alarmPanel})
         control->setVisible(open);
     if (open)
-        emit AlarmHalfOpened();
+        emit alarmHalfOpened();
 }
 
-void MainWindow::LoadAtFirstActivation() {
+void MainWindow::loadAtFirstActivation() {
     if (!State.FirstActivation)
         return;
     if (load_)
         load_();
     if (start_ != Start::Background)
-        CenterMouse(quitButton, 30, 0);
+        centerMouse(quitButton, 30, 0);
     State.FirstActivation = false;
-    emit Loaded();
+    emit loaded();
 }
 
-void MainWindow::SaveBeforeClose() {
+void MainWindow::saveBeforeClose() {
     if (!State.CloseWithoutSaving && save_)
         save_();
 }
 
-bool MainWindow::PreviewKeyUp(int key) {
+bool MainWindow::previewKeyUp(int key) {
     // The release of Enter never reaches a control.
     return key == Qt::Key_Return;
 }
 
-void MainWindow::DragByTitle(QObject*, Qt::MouseButton, QPoint) {
-    if (platform_.cursor.LeftButtonDown())
-        platform_.windows.StartMove(this);
+void MainWindow::dragByTitle(QObject*, Qt::MouseButton, QPoint) {
+    if (platform_.cursor.leftButtonDown())
+        platform_.windows.startMove(this);
 }
 
-void MainWindow::HideWindow(QObject*) {
+void MainWindow::hideWindow(QObject*) {
     hide();
-    emit EditorCancelled();
+    emit editorCancelled();
 }
 
-void MainWindow::TogglePin(QObject*) {
-    platform_.windows.SetStayOnTop(this, pinButton->Down());
+void MainWindow::togglePin(QObject*) {
+    platform_.windows.setStayOnTop(this, pinButton->down());
 }
 
-void MainWindow::ToggleAlarmHalf(QObject*) {
+void MainWindow::toggleAlarmHalf(QObject*) {
     if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
         const bool open = State.AlarmPanelOpen == 0;
-        SetAlarmHalfOpen(open);
+        setAlarmHalfOpen(open);
         alarmClockItem->setChecked(open);
-        const QRect screen = platform_.screens.Primary();
+        const QRect screen = platform_.screens.primary();
         move(screen.left() + screen.width() / 2 - width() / 2, y());
-        CenterMouse(open ? closeAlarmHalfButton : openAlarmHalfButton, 0, 0);
+        centerMouse(open ? closeAlarmHalfButton : openAlarmHalfButton, 0, 0);
         State.AlarmPanelOpen = open ? 1 : 0;
     }
     // A closed half takes no keyboard; it goes back to the slots.
     if (!alarmPanel->isHidden())
         alarmPanel->setFocus();
     else
-        FocusMainPanel();
+        focusMainPanel();
 }
 
-void MainWindow::ToggleMinimizeOnTimer(QObject*) {
+void MainWindow::toggleMinimizeOnTimer(QObject*) {
     minimizeOnTimerItem->setChecked(!minimizeOnTimerItem->isChecked());
 }
 
-void MainWindow::ChooseTrayColour(QObject* sender) {
+void MainWindow::chooseTrayColour(QObject* sender) {
     for (QAction* item : trayColourMenu->actions())
         item->setChecked(item == sender);
 }
 
-void MainWindow::Quit(QObject*) {
+void MainWindow::quit(QObject*) {
     if (timersRunning_ && timersRunning_()) {
         hide();
         const auto answer =
-            platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
+            platform_.questions.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                     QStringLiteral("Timer still in progress. Quit anyway?"),
                                     platform::Questions::Button::Yes);
         if (answer == platform::Questions::Answer::No) {
-            platform_.windows.Show(this);
+            platform_.windows.show(this);
             return;
         }
     }
     close();
 }
 
-void MainWindow::CloseNoSave(QObject*) {
+void MainWindow::closeNoSave(QObject*) {
     State.CloseWithoutSaving = true;
     close();
 }
 
-void MainWindow::EndSession() {
+void MainWindow::endSession() {
     sessionEnding_ = true;
     // A close already under way, held by one of its questions, finishes
     // with the save once the platform has answered the question.
@@ -347,20 +347,20 @@ void MainWindow::EndSession() {
         close();
 }
 
-void MainWindow::SaveForSession() {
+void MainWindow::saveForSession() {
     sessionEnding_ = true;
-    SaveBeforeClose();
+    saveBeforeClose();
 }
 
-bool MainWindow::QuitUnsaved() {
+bool MainWindow::quitUnsaved() {
     const auto answer =
-        platform_.questions.Ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
+        platform_.questions.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                 QStringLiteral("Settings could not be saved. Quit anyway?"),
                                 platform::Questions::Button::Yes);
     // The desktop ended the program while the user was asked: the save it
     // owes is tried once more, and the program ends whatever it gives.
     if (sessionEnding_) {
-        Guard([this] { SaveBeforeClose(); });
+        guard([this] { saveBeforeClose(); });
         return true;
     }
     if (answer == platform::Questions::Answer::Yes) {
@@ -369,23 +369,23 @@ bool MainWindow::QuitUnsaved() {
     }
     // Quit may have hidden the window for its own question.
     if (isHidden())
-        platform_.windows.Show(this);
+        platform_.windows.show(this);
     return false;
 }
 
-void MainWindow::CenterMouse(QWidget* button, int dx, int dy) {
+void MainWindow::centerMouse(QWidget* button, int dx, int dy) {
     const QPoint centre = button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2));
-    platform_.cursor.SetPos(centre + QPoint(dx, dy));
+    platform_.cursor.setPos(centre + QPoint(dx, dy));
 }
 
-void MainWindow::FocusMainPanel() {
-    if (!KeepsKeyboard(QApplication::focusWidget()))
-        SlotPanel(slot::FirstCountdown)->setFocus();
+void MainWindow::focusMainPanel() {
+    if (!keepsKeyboard(QApplication::focusWidget()))
+        slotPanel(slot::FirstCountdown)->setFocus();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Handle([this] { LoadAtFirstActivation(); });
+        handle([this] { loadAtFirstActivation(); });
     QWidget::changeEvent(event);
 }
 
@@ -399,12 +399,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     const QScopedValueRollback<bool> closing(closing_, true);
     bool closes = true;
-    if (!Guard([this] { SaveBeforeClose(); })) {
+    if (!guard([this] { saveBeforeClose(); })) {
         // The settings could not be written. An end from the desktop goes
         // on regardless; otherwise the user decides.
         closes = sessionEnding_;
         if (!closes)
-            Guard([&] { closes = QuitUnsaved(); });
+            guard([&] { closes = quitUnsaved(); });
     }
     if (!closes) {
         event->ignore();
@@ -412,19 +412,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     closed_ = true;
-    emit Closed();
+    emit closed();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress)
-        LeaveKeyboardMode(watched);
+        leaveKeyboardMode(watched);
     if (type == QEvent::ContextMenu)
-        return KeyboardMenu(watched, static_cast<QContextMenuEvent*>(event));
+        return keyboardMenu(watched, static_cast<QContextMenuEvent*>(event));
     if (type == QEvent::Paint && !afterFirstFrame_.empty() && !firstFrameDrawing_) {
         // Once the frame being drawn has gone to the screen.
         firstFrameDrawing_ = true;
-        QTimer::singleShot(0, this, [this] { RunAfterFirstFrame(); });
+        QTimer::singleShot(0, this, [this] { runAfterFirstFrame(); });
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
@@ -439,40 +439,40 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
 
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const int key = KeyOf(keyEvent);
+    const int key = keyOf(keyEvent);
     // A key taken on the way never reaches the control.
     bool taken = false;
     if (type == QEvent::KeyRelease) {
-        Guard([&] { taken = PreviewKeyUp(key); });
+        guard([&] { taken = previewKeyUp(key); });
         return taken;
     }
     // The program's look first, then the keys that stand in for the mouse.
     if (keyPreview_)
-        Guard([&] { taken = keyPreview_(watched, key); });
+        guard([&] { taken = keyPreview_(watched, key); });
     if (!taken)
-        Guard([&] { taken = KeyboardKey(focus, *keyEvent); });
-    AfterHandler();
+        guard([&] { taken = keyboardKey(focus, *keyEvent); });
+    afterHandler();
     return taken;
 }
 
-BevelPanel* MainWindow::SlotPanel(int n) const {
-    return Find<BevelPanel>(layout::TimerPanelName(n));
+BevelPanel* MainWindow::slotPanel(int n) const {
+    return components_.find<BevelPanel>(layout::timerPanelName(n));
 }
 
-TextBox* MainWindow::SlotEdit(int n) const {
-    return Find<TextBox>(layout::TimerBoxName(n));
+TextBox* MainWindow::slotEdit(int n) const {
+    return components_.find<TextBox>(layout::timerBoxName(n));
 }
 
-FlatButton* MainWindow::SlotButton(int n) const {
-    return Find<FlatButton>(layout::TimerButtonName(n));
+FlatButton* MainWindow::slotButton(int n) const {
+    return components_.find<FlatButton>(layout::timerButtonName(n));
 }
 
-void MainWindow::PressClockBox(QObject*, Qt::MouseButton, QPoint) {
+void MainWindow::pressClockBox(QObject*, Qt::MouseButton, QPoint) {
     // The time boxes are never typed into.
-    FocusMainPanel();
+    focusMainPanel();
 }
 
-QList<MenuItem*> MainWindow::SecondsItems() const {
+QList<MenuItem*> MainWindow::secondsItems() const {
     QList<MenuItem*> items;
     for (QAction* tens : secondsMenu->actions()) {
         if (QMenu* submenu = tens->menu()) {
@@ -485,9 +485,9 @@ QList<MenuItem*> MainWindow::SecondsItems() const {
     return items;
 }
 
-QList<QWidget*> MainWindow::UnderEditor() const {
+QList<QWidget*> MainWindow::underEditor() const {
     QList<QWidget*> covered;
-    for (const QString& name : layout::PanelsUnderEditor())
-        covered << Find<QWidget>(name);
+    for (const QString& name : layout::panelsUnderEditor())
+        covered << components_.find<QWidget>(name);
     return covered;
 }

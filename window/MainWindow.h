@@ -30,7 +30,7 @@ enum class Role;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Hidden: built, then shown with ShowCentred(). OnScreenFirst: on screen
+    // Hidden: built, then shown with showCentred(). OnScreenFirst: on screen
     // before its controls are built, as the program itself starts.
     // Background: never shown at start, its settings read all the same, as
     // the desktop's autostart starts it.
@@ -41,34 +41,36 @@ public:
 
     // The program around the window is put together: a window that went to
     // the screen first reads the settings now.
-    void Started();
+    void started();
     // Its controls by object name.
-    const Components& Controls() const { return components_; }
+    const Components& controls() const { return components_; }
     // Whatever the program does before a key reaches the control that has
     // the keyboard; true when it took the key.
-    void SetKeyPreview(std::function<bool(QObject* watched, int key)> preview) {
+    void setKeyPreview(std::function<bool(QObject* watched, int key)> preview) {
         keyPreview_ = std::move(preview);
     }
     // After each handler: the names a screen reader hears, and whatever
     // else the program brings up to date then, follow what it changed.
-    void AfterHandler();
-    void SetAfterHandler(std::function<void()> work) { afterHandler_ = std::move(work); }
+    void afterHandler();
+    void setAfterHandler(std::function<void()> work) { afterHandler_ = std::move(work); }
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
-    void LowerUnlessPinned();
+    void lowerUnlessPinned();
     // A timer rang: the window comes back, on top, the pointer on its row.
-    void BringBackForAlert(int pointerY);
+    void bringBackForAlert(int pointerY);
     // A timer started: with "Minimize on timer", the window goes.
-    void MinimizeOnTimer();
+    void minimizeOnTimer();
 
     // In the middle of the primary screen.
-    void Centre();
+    void centre();
     // Shows the window centred on the primary screen, as at program start.
-    void ShowCentred();
+    void showCentred();
 
     // The component of that name, of that class. A name that finds none
     // raises the program's error, so that the handler ends as on any other.
-    template <typename T> T* Find(const QString& name) const { return components_.Find<T>(name); }
+    template <typename T> T* control(const QString& name) const {
+        return components_.find<T>(name);
+    }
 
     WindowState State;
 
@@ -170,80 +172,80 @@ public:
 
     // Work the window's first frame does not show waits until that frame
     // is on screen (or a moment, for a window that is not shown).
-    void AfterFirstFrame(std::function<void()> work);
+    void afterFirstFrame(std::function<void()> work);
     // What the title row's buttons and the two boxes do, on hovering.
-    void AddTips();
+    void addTips();
 
     // Window behaviour.
-    void ArrangeAtCreation();
+    void arrangeAtCreation();
     // The settings, read at the window's first activation.
-    void LoadAtFirstActivation();
+    void loadAtFirstActivation();
     // Every close but "Close no save" writes the settings first.
-    void SaveBeforeClose();
+    void saveBeforeClose();
     // The release of a key the window took.
-    bool PreviewKeyUp(int key);
-    void DragByTitle(QObject* sender, Qt::MouseButton button, QPoint pos);
-    void HideWindow(QObject* sender);
-    void TogglePin(QObject* sender);
-    void ToggleAlarmHalf(QObject* sender);
-    void ToggleMinimizeOnTimer(QObject* sender);
-    void ChooseTrayColour(QObject* sender);
-    void Quit(QObject* sender);
-    void CloseNoSave(QObject* sender);
+    bool previewKeyUp(int key);
+    void dragByTitle(QObject* sender, Qt::MouseButton button, QPoint pos);
+    void hideWindow(QObject* sender);
+    void togglePin(QObject* sender);
+    void toggleAlarmHalf(QObject* sender);
+    void toggleMinimizeOnTimer(QObject* sender);
+    void chooseTrayColour(QObject* sender);
+    void quit(QObject* sender);
+    void closeNoSave(QObject* sender);
 
     // The desktop ends the program: a request to end, or its terminal
     // gone. The settings are saved without a question, and a save that
     // fails ends the program all the same.
-    void EndSession();
+    void endSession();
     // The desktop is about to end the program (its session logs out), or
     // already has (its display is gone): the save runs now, asking nothing.
-    void SaveForSession();
+    void saveForSession();
 
     // The menu items of the seconds menu, "00" to "59".
-    QList<MenuItem*> SecondsItems() const;
+    QList<MenuItem*> secondsItems() const;
     // The panels the message editor covers: the rows' and the bottom strip's.
-    QList<QWidget*> UnderEditor() const;
-    BevelPanel* SlotPanel(int n) const;
-    TextBox* SlotEdit(int n) const;
-    FlatButton* SlotButton(int n) const;
+    QList<QWidget*> underEditor() const;
+    BevelPanel* slotPanel(int n) const;
+    TextBox* slotEdit(int n) const;
+    FlatButton* slotButton(int n) const;
     // The clock's box shares the seconds menu with the time boxes, but is
     // no timer's.
-    void PressClockBox(QObject* sender, Qt::MouseButton button, QPoint pos);
+    void pressClockBox(QObject* sender, Qt::MouseButton button, QPoint pos);
 
     // A click on a sound option leaves the keyboard at rest.
-    void RestKeyboard(QObject* sender);
+    void restKeyboard(QObject* sender);
     // Puts the mouse pointer on the centre of a button, plus an offset.
-    void CenterMouse(QWidget* button, int dx, int dy);
+    void centerMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
     // whenever no control needs it, unless Tab has brought it to a control
     // that is still there.
-    void FocusMainPanel();
+    void focusMainPanel();
 
     // The keyboard: whether Tab moved it since the last mouse press, and
     // giving a control back the keyboard it had.
-    bool KeyboardMode() const;
-    void ReturnKeyboardTo(QWidget* control);
+    bool keyboardMode() const;
+    void returnKeyboardTo(QWidget* control);
 
     // How the program reads the settings at the first activation and
     // writes them at close; either raises an error when it fails.
-    void SetSettingsHooks(std::function<void()> load, std::function<void()> save) {
+    void setSettingsHooks(std::function<void()> load, std::function<void()> save) {
         load_ = std::move(load);
         save_ = std::move(save);
     }
     // The desktop is ending the program: nothing is asked any more.
-    bool SessionEnding() const { return sessionEnding_; }
+    bool sessionEnding() const { return sessionEnding_; }
     // Whether a timer still counts down, which the quit asks about.
-    void SetTimersRunning(std::function<bool()> running) { timersRunning_ = std::move(running); }
+    void setTimersRunning(std::function<bool()> running) { timersRunning_ = std::move(running); }
 
 signals:
     // The window has closed for good; the program ends.
-    void Closed();
+    void closed();
     // Escape, or hiding the window: the message editor closes unstored.
-    void EditorCancelled();
+    void editorCancelled();
     // The alarm half opened: its clock shows the time at once.
-    void AlarmHalfOpened();
+    void alarmHalfOpened();
     // The settings are in, at the first activation.
-    void Loaded();
+    void loaded();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -251,54 +253,54 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RunAfterFirstFrame();
+    void runAfterFirstFrame();
     std::vector<std::function<void()>> afterFirstFrame_;
     bool firstFrameDrawing_ = false;
 
     // The window's width, with the controls of the alarm half shown only
     // while it is open, so that nothing out of sight takes the keyboard.
-    void SetAlarmHalfOpen(bool open);
+    void setAlarmHalfOpen(bool open);
     // A save failed at close: the user decides whether to lose the settings.
-    bool QuitUnsaved();
+    bool quitUnsaved();
 
 public:
-    std::array<RadioButton*, 7> SnoozeButtons() const {
+    std::array<RadioButton*, 7> snoozeButtons() const {
         return {snooze1Min,  snooze3Min,  snooze5Min, snooze9Min,
                 snooze15Min, snooze20Min, snooze30Min};
     }
 
 private:
-    void CreateControls();
+    void createControls();
     // A row's menu, on the control made from it.
-    void AttachMenu(const layout::ControlRow& row, QWidget* control);
+    void attachMenu(const layout::ControlRow& row, QWidget* control);
     // Tab in reading order, and the keys that stand in for the mouse.
-    void SetTabOrder();
-    bool KeyboardKey(QWidget* focus, const QKeyEvent& key);
-    void TabFromRest(QWidget* rest, bool forward);
-    void OpenMenuFor(QWidget* focus);
+    void applyTabOrder();
+    bool keyboardKey(QWidget* focus, const QKeyEvent& key);
+    void tabFromRest(QWidget* rest, bool forward);
+    void openMenuFor(QWidget* focus);
     // The desktop's own menu key: whether it was taken as the keys are.
-    bool KeyboardMenu(QObject* watched, QContextMenuEvent* event);
-    void LeaveKeyboardMode(QObject* pressed);
-    bool KeepsKeyboard(const QWidget* focus) const;
+    bool keyboardMenu(QObject* watched, QContextMenuEvent* event);
+    void leaveKeyboardMode(QObject* pressed);
+    bool keepsKeyboard(const QWidget* focus) const;
     // Points the window's member for the role, if it keeps one, at a control.
-    void Bind(layout::Role role, QObject* component);
-    void RegisterComponents();
-    void CreateMenus();
-    void ConnectHandlers();
+    void bind(layout::Role role, QObject* component);
+    void registerComponents();
+    void createMenus();
+    void connectHandlers();
 
     // Runs a handler through the error guard, then brings the names a
     // screen reader hears up to date with what it changed.
-    template <typename Handler> bool Handle(Handler&& handler) {
-        const bool done = Guard(std::forward<Handler>(handler));
-        AfterHandler();
+    template <typename Handler> bool handle(Handler&& handler) {
+        const bool done = guard(std::forward<Handler>(handler));
+        afterHandler();
         return done;
     }
     // Enters a handler from one of Qt's signals that way; the handler gets
     // the sender and the signal's leading arguments.
     template <typename Sender, typename Signal, typename... Args>
-    void On(Sender* sender, Signal signal, void (MainWindow::*handler)(QObject*, Args...)) {
+    void on(Sender* sender, Signal signal, void (MainWindow::*handler)(QObject*, Args...)) {
         connect(sender, signal, this, [this, sender, handler](Args... args) {
-            Handle([&] { (this->*handler)(sender, args...); });
+            handle([&] { (this->*handler)(sender, args...); });
         });
     }
 

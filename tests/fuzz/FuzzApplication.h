@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-inline void StartOffscreenApplication() {
+inline void startOffscreenApplication() {
     static int argc = 1;
     static char name[] = "quorbel-fuzz";
     static char* argv[] = {name, nullptr};

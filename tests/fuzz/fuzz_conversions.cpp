@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        const int value = StrToInt(text);
+        const int value = strToInt(text);
         // A plain decimal reading must say the same number again.
         const QString trimmed = text.trimmed();
         if (!trimmed.contains(u'$') && !trimmed.contains(u'x') && !trimmed.contains(u'X') &&
@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const EConvertError&) {
     }
     try {
-        const QTime time = StrToTime(text);
-        if (!time.isValid() || StrToTime(TimeToStr(time)) != time)
+        const QTime time = strToTime(text);
+        if (!time.isValid() || strToTime(timeToStr(time)) != time)
             std::abort();
     } catch (const EConvertError&) {
     }

@@ -25,11 +25,11 @@ namespace {
 // ever holds opens back, which the checks allow.
 struct Program {
     Program() {
-        StartOffscreenApplication();
-        desktop.executableDir = QStringLiteral("/nonexistent");
-        form = new MainWindow(desktop.Interfaces());
-        root = new Quorbel(desktop.Interfaces(), *form);
-        dialog = root->Schedule().CreateDialog();
+        startOffscreenApplication();
+        desktop.executableFolder = QStringLiteral("/nonexistent");
+        form = new MainWindow(desktop.interfaces());
+        root = new Quorbel(desktop.interfaces(), *form);
+        dialog = root->schedule().createDialog();
     }
     platform::FakePlatform desktop;
     MainWindow* form;
@@ -57,22 +57,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MainWindow& form = *program.form;
     ScheduleDialog* dialog = program.dialog;
     dialog->listEdit->setPlainText(list);
-    const QStringList lines = dialog->Lines().Lines();
+    const QStringList lines = dialog->lines().lines();
 
     for (const QTime& at : runs) {
         desktop.time = at;
         desktop.events.clear();
-        if (!Guard([&] { program.root->Schedule().Run(); }))
+        if (!guard([&] { program.root->schedule().run(); }))
             std::abort();
         // However long its launches take, one after the other.
-        desktop.Pass(std::numeric_limits<int>::max());
+        desktop.pass(std::numeric_limits<int>::max());
         // What may open in this run: the files of the lines without a tilde
         // whose time is now, once each.
         QMap<QString, int> allowed;
         const int now = at.hour() * 100 + at.minute();
         for (const QString& line : lines) {
-            if (!line.contains(u'~') && RecordTime(line) == now)
-                ++allowed[RecordFile(line)];
+            if (!line.contains(u'~') && recordTime(line) == now)
+                ++allowed[recordFile(line)];
         }
         for (const QString& event : desktop.events) {
             if (!event.startsWith(QLatin1String("open ")))
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
             --allowed[file];
         }
-        if (form.scheduleTimer->Interval() != 60000)
+        if (form.scheduleTimer->interval() != 60000)
             std::abort();
     }
     return 0;

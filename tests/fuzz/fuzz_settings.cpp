@@ -21,22 +21,22 @@
 
 namespace {
 
-void Fail(const char* what) {
+void fail(const char* what) {
     std::fprintf(stderr, "settings round trip: %s\n", what);
     std::abort();
 }
 
 struct Program {
     Program() {
-        StartOffscreenApplication();
-        desktop.executableDir = folder.path();
+        startOffscreenApplication();
+        desktop.executableFolder = folder.path();
         // A portable folder, as the build makes one, so that every file
         // stays in it.
         QFile presets(QDir(folder.path()).filePath("pprefs.qbx"));
         presets.open(QIODevice::WriteOnly);
         presets.close();
-        form = new MainWindow(desktop.Interfaces());
-        root = new Quorbel(desktop.Interfaces(), *form);
+        form = new MainWindow(desktop.interfaces());
+        root = new Quorbel(desktop.interfaces(), *form);
     }
     QTemporaryDir folder;
     platform::FakePlatform desktop;
@@ -44,10 +44,10 @@ struct Program {
     Quorbel* root;
 };
 
-void Store(const QString& path, const QByteArray& bytes) {
+void store(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        Fail("cannot write the input");
+        fail("cannot write the input");
 }
 
 } // namespace
@@ -58,50 +58,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype split = input.indexOf("\n=====\n");
     const QByteArray prefs = split < 0 ? input : input.left(split);
     const QDir folder(program.folder.path());
-    Store(folder.filePath("prefs.qbx"), prefs);
+    store(folder.filePath("prefs.qbx"), prefs);
     if (split < 0)
         QFile::remove(folder.filePath("pprefs.qbx"));
     else
-        Store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
+        store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
 
-    SettingsFile& settings = program.root->PrefsFile();
-    program.root->AlarmHalf().Saved();
-    if (!Guard([&] { settings.Load(); }))
-        Fail("the load failed");
-    if (!Guard([&] { settings.Save(false); }))
-        Fail("the save failed");
+    SettingsFile& settings = program.root->prefsFile();
+    program.root->alarmHalf().saved();
+    if (!guard([&] { settings.load(); }))
+        fail("the load failed");
+    if (!guard([&] { settings.save(false); }))
+        fail("the save failed");
     // A file without a single line counts as no file: the defaults go in.
-    if (DecodeText(prefs).text.isEmpty())
+    if (decodeText(prefs).text.isEmpty())
         return 0;
 
     QFile written(folder.filePath("prefs.qbx"));
     if (!written.open(QIODevice::ReadOnly))
-        Fail("no file after the save");
+        fail("no file after the save");
     // Compared as text: a file the program could read in its encoding is
     // written back in it, and what it holds is what counts.
     LineList old;
-    old.SetBytes(prefs);
+    old.setBytes(prefs);
     const QByteArray after = written.readAll();
     LineList now;
-    now.SetBytes(after);
-    if (after != EncodeText(now.Text(), old.Encoding()))
-        Fail("the file left its encoding");
-    if (now.Count() < old.Count())
-        Fail("lines were lost");
+    now.setBytes(after);
+    if (after != encodeText(now.text(), old.encoding()))
+        fail("the file left its encoding");
+    if (now.count() < old.count())
+        fail("lines were lost");
     // Slot lines lose their line separators, nothing else.
-    for (int i = 1; i < old.Count(); ++i) {
-        if (now.Line(i) != (i <= 10 ? SingleLineMessage(old.Line(i)) : old.Line(i)))
-            Fail("a line changed");
+    for (int i = 1; i < old.count(); ++i) {
+        if (now.line(i) != (i <= 10 ? singleLineMessage(old.line(i)) : old.line(i)))
+            fail("a line changed");
     }
-    if (old.Count() >= 15 &&
-        (now.Count() != old.Count() || now.EndsWithLineBreak() != old.EndsWithLineBreak()))
-        Fail("the file's shape changed");
+    if (old.count() >= 15 &&
+        (now.count() != old.count() || now.endsWithLineBreak() != old.endsWithLineBreak()))
+        fail("the file's shape changed");
     // Line 0 is the program's up to position 9, the rest the file's.
-    const QList<uint> oldCharacters = old.Line(0).toUcs4();
-    const QList<uint> newCharacters = now.Line(0).toUcs4();
+    const QList<uint> oldCharacters = old.line(0).toUcs4();
+    const QList<uint> newCharacters = now.line(0).toUcs4();
     if (newCharacters.size() != qMax<qsizetype>(9, oldCharacters.size()))
-        Fail("the option flags changed length");
+        fail("the option flags changed length");
     if (oldCharacters.size() > 9 && newCharacters.mid(9) != oldCharacters.mid(9))
-        Fail("the option flags lost their tail");
+        fail("the option flags lost their tail");
     return 0;
 }
