@@ -4,18 +4,12 @@
 #include "core/Colors.h"
 #include "core/Convert.h"
 #include "core/Guard.h"
-#include "core/LocalMinute.h"
 
 #include <QToolTip>
 
 namespace {
 
 const QString kAwakeOnly = QStringLiteral("Rings only while the computer is awake");
-
-// The snooze length of a button such as "15 min", in milliseconds.
-int snoozeOf(const QAbstractButton* button) {
-    return strToInt(digitsOf(button->text())) * 60000;
-}
 
 } // namespace
 
@@ -24,11 +18,12 @@ void AlarmPanel::on(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] { enter_(handler); });
 }
 
-AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertFlasher& flasher,
-                       platform::Clock& clock, Controls controls, HandlerEntry enter,
-                       QObject* parent)
+AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const SettingsStore& settings,
+                       AlertFlasher& flasher, platform::Clock& clock, Controls controls,
+                       HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , alarms_(alarms)
+    , options_(options)
     , settings_(settings)
     , flasher_(flasher)
     , clock_(clock)
@@ -36,7 +31,7 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     , enter_(std::move(enter)) {
     on(controls_.onOff[0], &FlatButton::clicked, [this] {
         // The user's own click ends a snooze asked for on the desktop.
-        snooze1Until_ = 0;
+        alarms_.snoozeAlarm1Until(0);
         emit switchClicked(1);
         toggleAlarm1();
     });
@@ -57,8 +52,8 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertF
     on(controls_.copy1To2, &FlatButton::clicked, [this] { alarms_.copyFromOther(2); });
     on(controls_.copy2To1, &FlatButton::clicked, [this] { alarms_.copyFromOther(1); });
     on(controls_.test, &FlatButton::clicked, [this] { flasher_.play(file::EndSound); });
-    for (RadioButton* radio : controls_.snooze)
-        on(radio, &RadioButton::clicked, [this, radio] { chooseSnooze(radio); });
+    connect(&options_, &Options::changed, this,
+            [this] { guard([this] { followSnoozeLength(); }); });
     on(controls_.snoozeBeat, &IntervalTimer::timeout, [this] {
         emit snoozeSounds();
         flasher_.playAlert(file::EndSound);
@@ -78,58 +73,8 @@ void AlarmPanel::show(int alarm) {
 }
 
 void AlarmPanel::check() {
-    alarm1Check();
-    alarm2Check();
-    catchUp();
-}
-
-void AlarmPanel::catchUp() {
-    // The wall clock jumped forward over an alarm's minute (a resume, the
-    // clock set, the spring change): it rings once, within ten minutes.
-    const qint64 wall = clock_.wallMs();
-    const qint64 last = std::exchange(lastWallMs_, wall);
-    if (last == 0 || wall - last <= 60000)
-        return;
-    const QDateTime since = QDateTime::fromMSecsSinceEpoch(last);
-    for (int alarm : {1, 2}) {
-        if (!alarms_[alarm].on || alarms_.inItsMinute(alarm, clock_.timeOfDay()))
-            continue;
-        if (alarm == 2 && alarms_.alarm2Snoozing())
-            continue;
-        const std::optional<QDateTime> due = alarms_.nextDue(alarm, since);
-        if (due && due->toMSecsSinceEpoch() <= wall &&
-            wall - due->toMSecsSinceEpoch() < 10 * 60 * 1000)
-            ringNow(alarm);
-    }
-}
-
-void AlarmPanel::alarm1Check() {
-    if (snooze1Until_ && clock_.wallMs() < snooze1Until_)
-        return;
-    if (inItsMinuteOnce(1))
-        ringNow(1);
-}
-
-void AlarmPanel::alarm2Check() {
-    if (inItsMinuteOnce(2) && !alarms_.alarm2Snoozing())
-        ringNow(2);
-}
-
-bool AlarmPanel::inItsMinuteOnce(int alarm) {
-    // Every tick of its minute rings a recurring alarm; the same minute
-    // come round again, once the clock has left it, does not.
-    Pass& pass = passes_[std::size_t(alarm - 1)];
-    if (!alarms_.inItsMinute(alarm, clock_.timeOfDay())) {
-        pass.left = pass.minute != 0;
-        return false;
-    }
-    if (!alarms_[alarm].on)
-        return false;
-    const qint64 minute = localMinute(clock_.wallMs());
-    if (minute == pass.minute && pass.left)
-        return false;
-    pass = {minute, false};
-    return true;
+    for (int alarm : alarms_.ringingAt(clock_.timeOfDay(), clock_.wallMs()))
+        ringNow(alarm);
 }
 
 void AlarmPanel::ringNow(int alarm) {
@@ -138,7 +83,7 @@ void AlarmPanel::ringNow(int alarm) {
         return;
     }
     soundAlarm1();
-    if (!controls_.recur1->isChecked())
+    if (!options_.alarm1Recur())
         toggleAlarm1();
     // A recurring alarm matches every tick of its minute; the desktop is
     // told once, and the same notification renewed.
@@ -147,7 +92,7 @@ void AlarmPanel::ringNow(int alarm) {
 
 void AlarmPanel::soundAlarm1() {
     emit rings(1);
-    if (!controls_.recur1->isChecked()) {
+    if (!options_.alarm1Recur()) {
         flasher_.playAlert(file::EndSound);
     } else if (!alarms_.twoDigitHour(1)) {
         flasher_.playAlert(file::RepeatSound);
@@ -163,12 +108,13 @@ void AlarmPanel::snoozeAlarm1(int ms) {
         flasher_.stopIfNoneRings();
     }
     // Its own minute stays silent meanwhile.
-    snooze1Until_ = clock_.wallMs() + ms;
-    clock_.after(ms, this, [this, until = snooze1Until_] {
+    const qint64 until = clock_.wallMs() + ms;
+    alarms_.snoozeAlarm1Until(until);
+    clock_.after(ms, this, [this, until] {
         enter_([this, until] {
-            if (snooze1Until_ != until)
+            if (alarms_.alarm1SnoozedUntil() != until)
                 return;
-            snooze1Until_ = 0;
+            alarms_.snoozeAlarm1Until(0);
             soundAlarm1();
             emit rang(1);
         });
@@ -187,7 +133,7 @@ void AlarmPanel::resumeSnooze(bool soundDue, qint64 firstInMs) {
         flasher_.playAlert(file::EndSound);
         emit rang(2);
     }
-    const int period = snoozeMs();
+    const int period = options_.snoozeMs();
     if (firstInMs > 0)
         controls_.snoozeBeat->startAfter(int(qMin<qint64>(firstInMs, period)), period);
     else if (period > 0)
@@ -216,21 +162,9 @@ void AlarmPanel::tellAwakeOnly(int alarm) {
     QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), kAwakeOnly, onOff);
 }
 
-int AlarmPanel::snoozeMs() const {
-    for (RadioButton* radio : controls_.snooze) {
-        if (radio->isChecked())
-            return snoozeOf(radio);
-    }
-    return 0;
-}
-
-void AlarmPanel::chooseSnooze(RadioButton* clicked) {
-    if (!alarms_.alarm2Snoozing())
-        return;
-    for (RadioButton* radio : controls_.snooze) {
-        if (clicked->text() == radio->text())
-            controls_.snoozeBeat->setInterval(snoozeOf(radio));
-    }
+void AlarmPanel::followSnoozeLength() {
+    if (alarms_.alarm2Snoozing())
+        controls_.snoozeBeat->setInterval(options_.snoozeMs());
 }
 
 void AlarmPanel::switchOn(int alarm) {
@@ -268,10 +202,6 @@ bool AlarmPanel::alarm1Ringing() const {
                              (alarms_.alarm1Alerting() && flasher_.beating()));
 }
 
-bool AlarmPanel::alarm2Snoozing() const {
-    return alarms_[2].on && controls_.snoozeBeat->interval() != 0;
-}
-
 void AlarmPanel::timeEdited(int alarm) {
     alarms_.setTime(alarm, controls_.picker[std::size_t(alarm - 1)]->time());
     timeChanged_ = differFromSaved();
@@ -299,21 +229,8 @@ void AlarmPanel::silenceAlarms(int key) {
         enterHandled_ = false;
     // Enter silences alarm 2 only while it snoozes, and not with the same
     // press that switched alarm 1 off while the alert was sounding.
-    if (alarm2Snoozing() && !enterHandled_ && key == Qt::Key_Return)
+    if (alarms_.alarm2Snoozing() && !enterHandled_ && key == Qt::Key_Return)
         switchAlarm2Off();
     else
         enterHandled_ = false;
-}
-
-int AlarmPanel::snoozeChoice() const {
-    int choice = 0;
-    for (std::size_t i = 0; i < controls_.snooze.size(); ++i) {
-        if (controls_.snooze[i]->isChecked())
-            choice = int(i) + 1;
-    }
-    return choice;
-}
-
-void AlarmPanel::setSnoozeChoice(int choice) {
-    controls_.snooze.at(std::size_t(choice - 1))->setChecked(true);
 }

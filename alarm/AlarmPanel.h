@@ -7,6 +7,7 @@
 
 #include "core/SlotFlags.h"
 #include "models/AlarmClock.h"
+#include "models/Options.h"
 #include "models/SettingsStore.h"
 #include "platform/Platform.h"
 #include "slots/AlertFlasher.h"
@@ -27,13 +28,11 @@ public:
         FlatButton* copy1To2;
         FlatButton* copy2To1;
         FlatButton* test;
-        CheckBox* recur1;
-        // 1, 3, 5, 9, 15, 20 and 30 minutes.
-        std::array<RadioButton*, 7> snooze;
         IntervalTimer* snoozeBeat;
     };
-    AlarmPanel(AlarmClock& alarms, const SettingsStore& settings, AlertFlasher& flasher,
-               platform::Clock& clock, Controls controls, HandlerEntry enter, QObject* parent);
+    AlarmPanel(AlarmClock& alarms, const Options& options, const SettingsStore& settings,
+               AlertFlasher& flasher, platform::Clock& clock, Controls controls, HandlerEntry enter,
+               QObject* parent);
 
     // The tick: an alarm in its minute rings.
     void check();
@@ -47,15 +46,11 @@ public:
     // once when it was due meanwhile; the next one comes after firstInMs,
     // or a whole period from now.
     void resumeSnooze(bool soundDue, qint64 firstInMs = 0);
-    // The snooze length chosen, in milliseconds.
-    int snoozeMs() const;
     // Where the system will not wake a sleeping machine, the alarms' switches
     // say that they ring only while it is awake.
     void noteWake(bool wakes);
     // Alarm 1 rings: in its minute, or its alert repeating after it.
     bool alarm1Ringing() const;
-    // Alarm 2 has rung and snoozes.
-    bool alarm2Snoozing() const;
     void toggleAlarm1();
     void toggleAlarm2();
     void switchAlarm2Off();
@@ -69,9 +64,6 @@ public:
     // A time or AM/PM differs from the settings since start or the last save.
     bool timeChanged() const { return timeChanged_; }
     void saved() { timeChanged_ = false; }
-    // The snooze length the user chose, 1 to 7; 0 for none.
-    int snoozeChoice() const;
-    void setSnoozeChoice(int choice);
 
 signals:
     // An alarm rings: the window comes forward first, and once its sound
@@ -89,14 +81,10 @@ private:
     void show(int alarm);
     void switchOn(int alarm);
     void tellAwakeOnly(int alarm);
-    // In its minute and on, except in a minute it rang in and left before.
-    bool inItsMinuteOnce(int alarm);
-    void alarm1Check();
-    void alarm2Check();
-    void catchUp();
     void ring2();
     void soundAlarm1();
-    void chooseSnooze(RadioButton* clicked);
+    // A snooze length chosen while alarm 2 snoozes counts from now.
+    void followSnoozeLength();
     void timeEdited(int alarm);
     bool differFromSaved() const;
     // Each of its controls enters its handler through the error guard.
@@ -104,26 +92,16 @@ private:
     void on(Sender* sender, Signal signal, Handler handler);
 
     AlarmClock& alarms_;
+    const Options& options_;
     const SettingsStore& settings_;
     AlertFlasher& flasher_;
     platform::Clock& clock_;
     Controls controls_;
     HandlerEntry enter_;
     bool enterHandled_ = false;
-    // The wall clock at the last tick, to see a jump over a minute.
-    qint64 lastWallMs_ = 0;
     bool timeChanged_ = false;
     // Whether the machine wakes for an alarm, the alarm the user last
     // switched on, and whether the user has been told that it will not.
-    // The minute each alarm last rang in, and whether the clock has left
-    // it since.
-    struct Pass {
-        qint64 minute = 0;
-        bool left = false;
-    };
-    std::array<Pass, 2> passes_;
-    // Alarm 1 snoozed from its notification until then, on the wall clock.
-    qint64 snooze1Until_ = 0;
     bool wakes_ = true;
     int switchedOn_ = 0;
     bool toldAwakeOnly_ = false;

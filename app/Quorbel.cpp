@@ -45,14 +45,12 @@ AlarmPanel::Controls alarmControls(const MainWindow& window) {
             window.copyAlarm1Button,
             window.copyAlarm2Button,
             window.testAlarmButton,
-            window.alarm1RecurBox,
-            window.snoozeButtons(),
             window.snoozeTimer};
 }
 
-SettingsFile::Controls optionControls(const MainWindow& window) {
-    return {window.soundBox,       window.recurBox,       window.minimizeOnTimerItem,
-            window.alarm1RecurBox, window.alarmClockItem, window.startOnBox,
+OptionControls::Controls optionControls(const MainWindow& window) {
+    return {window.soundBox,       window.recurBox,      window.minimizeOnTimerItem,
+            window.alarm1RecurBox, window.startOnBox,    window.snoozeButtons(),
             window.alarmDelayMenu, window.trayColourMenu};
 }
 
@@ -79,43 +77,27 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , window_(window)
     , files_(platform.files.executableDir(), platform.files.configHome())
     , rows_(timers_, rowControls(window), entry(), this)
-    , flasher_(timers_, rows_,
-               {window.alertTimer, window.soundBox, window.recurBox, window.alarm1RecurBox},
-               platform.sound, files_, entry(), this)
+    , optionControls_(options_, optionControls(window), entry(), this)
+    , flasher_(timers_, options_, rows_, window.alertTimer, platform.sound, files_, entry(), this)
     , editor_(timers_, settings_, editorControls(window), entry(), this)
     , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
-    , alarmPanel_(alarms_, settings_, flasher_, platform.clock, alarmControls(window), entry(),
-                  this)
+    , alarmPanel_(alarms_, options_, settings_, flasher_, platform.clock, alarmControls(window),
+                  entry(), this)
     , notifier_(timers_, alarms_, platform.notifications, entry(), this)
     , commands_(timers_, platform.instance, entry(), this)
-    , settingsFile_(settings_, timers_, alarms_, alarmPanel_, platform, files_,
-                    optionControls(window), this)
+    , settingsFile_(settings_, options_, timers_, alarms_, alarmPanel_, platform, files_, this)
     , tray_(timers_, window, platform, entry(), this)
     , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, entry(),
                  this)
     , reader_(window, rows_, timers_, stopwatch_, settings_, readerControls(window), this)
     , journal_(
-          timers_, stopwatch_, alarms_, platform, files_, [this] { return now(); },
-          [this] { return alarmPanel_.snoozeMs(); }, this)
+          timers_, stopwatch_, alarms_, options_, platform, files_, [this] { return now(); }, this)
     , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, entry(), this)
     , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
     , counted_(platform.clock.sinceBoot()) {
-    window.setTimersRunning([this] { return timers_.anyRunning(); });
-    window.setAfterHandler([this] {
-        guard([this] { reader_.describe(); });
-        guard([this] { tray_.settle(); });
-    });
-    window.afterFirstFrame([this] {
-        reader_.addTips();
-        window_.addTips();
-        autostart_.show();
-    });
-    if (tray_.waitsForFirstFrame())
-        window.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
-    connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(window_.quitButton); });
-    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { toggleTimer(n); });
+    connectWindow();
     connectTimers();
     connectEditor();
     connectAlarms();
@@ -123,13 +105,35 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     connectJournal();
     connectAlerts();
     connectAlertActions();
-    window.setSettingsHooks([this] { settingsFile_.load(); },
-                            [this] { settingsFile_.save(window_.sessionEnding()); });
-    connect(window.tickTimer, &IntervalTimer::timeout, this,
+}
+
+void Quorbel::connectWindow() {
+    window_.setTimersRunning([this] { return timers_.anyRunning(); });
+    window_.setAfterHandler([this] {
+        guard([this] { reader_.describe(); });
+        guard([this] { tray_.settle(); });
+    });
+    window_.afterFirstFrame([this] {
+        reader_.addTips();
+        window_.addTips();
+        autostart_.show();
+    });
+    if (tray_.waitsForFirstFrame())
+        window_.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
+    connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(window_.quitButton); });
+    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { toggleTimer(n); });
+    window_.setSettingsHooks([this] { settingsFile_.load(); },
+                             [this] { settingsFile_.save(window_.sessionEnding()); });
+    connect(window_.tickTimer, &IntervalTimer::timeout, this,
             [this] { handle([this] { tick(); }); });
-    connect(&window, &MainWindow::alarmHalfOpened, this,
-            [this] { guard([this] { clock_.show(); }); });
-    window.setKeyPreview([this](QObject* watched, int key) { return previewKey(watched, key); });
+    connect(&window_, &MainWindow::alarmHalfShown, this, [this](bool open) {
+        guard([this, open] {
+            options_.setAlarmHalfOpen(open);
+            if (open)
+                clock_.show();
+        });
+    });
+    window_.setKeyPreview([this](QObject* watched, int key) { return previewKey(watched, key); });
 }
 
 void Quorbel::connectTimers() {
@@ -148,7 +152,8 @@ void Quorbel::connectTimers() {
         guard([&] {
             tray_.timerStarted();
             reader_.announce(n);
-            window_.minimizeOnTimer();
+            if (options_.minimizeOnTimer())
+                window_.hide();
         });
     });
     connect(&timers_, &Timers::expired, this, [this](int n) {
@@ -267,7 +272,7 @@ void Quorbel::connectAlarms() {
         handle([&] {
             if (alarm == 1 && alarmPanel_.alarm1Ringing())
                 alarmPanel_.toggleAlarm1();
-            else if (alarm == 2 && alarmPanel_.alarm2Snoozing())
+            else if (alarm == 2 && alarms_.alarm2Snoozing())
                 alarmPanel_.switchAlarm2Off();
         });
     });

@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "scheduler/Scheduler.h"
 #include "settings/AutostartOption.h"
+#include "settings/OptionControls.h"
 #include "settings/SettingsFile.h"
 #include "slots/AlertFlasher.h"
 #include "slots/MessageEditor.h"
@@ -36,6 +37,7 @@ public:
     SettingsStore& store() { return settings_; }
     Timers& timersModel() { return timers_; }
     AlarmClock& alarmsModel() { return alarms_; }
+    Options& optionsModel() { return options_; }
     Stopwatch& stopwatchModel() { return stopwatch_; }
 
     TimerRows& rows() { return rows_; }
@@ -73,6 +75,7 @@ public:
 
 private:
     HandlerEntry entry();
+    void connectWindow();
     void connectTimers();
     void connectEditor();
     void connectAlarms();
@@ -97,9 +100,11 @@ private:
     SettingsStore settings_;
     Timers timers_{settings_, [this] { return platform_.clock.sinceBoot(); }};
     AlarmClock alarms_;
+    Options options_;
     Stopwatch stopwatch_;
     AlertOptions alertOptions_;
     TimerRows rows_;
+    OptionControls optionControls_;
     AlertFlasher flasher_;
     MessageEditor editor_;
     StopwatchButton stopwatchButton_;

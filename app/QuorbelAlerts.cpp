@@ -98,7 +98,7 @@ void Quorbel::snoozeAll() {
         alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
         notifier_.alarmSwitchedOff(1);
     }
-    if (alarmPanel_.alarm2Snoozing())
+    if (alarms_.alarm2Snoozing())
         notifier_.alarmSwitchedOff(2);
     for (int alarm : {1, 2})
         tunedAlerts_.settle(AlertOptions::alarmKey(alarm));

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one error policy: whatever goes wrong inside a handler ends
-// that handler where it happened, silently, and the program goes on with the
-// next event. Every entry from Qt into the window's handlers passes here, so
+// that handler where it happened, with a warning in the log, and the program
+// goes on with the next event. Every entry from Qt into the window's handlers passes here, so
 // no exception ever reaches Qt's event loop.
 #pragma once
+
+#include "Log.h"
 
 #include <stdexcept>
 #include <utility>
@@ -20,9 +22,12 @@ template <typename Handler> bool guard(Handler&& handler) noexcept {
     try {
         std::forward<Handler>(handler)();
         return true;
+    } catch (const std::exception& error) {
+        qCWarning(lcQuorbel, "a handler ended early: %s", error.what());
     } catch (...) {
-        return false;
+        qCWarning(lcQuorbel, "a handler ended early on an unknown error");
     }
+    return false;
 }
 
 #include <functional>

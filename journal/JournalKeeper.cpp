@@ -9,14 +9,13 @@
 #include <QTimer>
 
 JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
-                             platform::Platform platform, const UserFiles& files,
-                             std::function<Moment()> now, std::function<int()> snoozeMs,
-                             QObject* parent)
+                             const Options& options, platform::Platform platform,
+                             const UserFiles& files, std::function<Moment()> now, QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , stopwatch_(stopwatch)
     , alarms_(alarms)
-    , snoozeMs_(std::move(snoozeMs))
+    , options_(options)
     , platform_(platform)
     , files_(files)
     , now_(std::move(now)) {
@@ -94,7 +93,7 @@ void JournalKeeper::restore() {
     if (done.snoozes) {
         // The snooze keeps the beat it had: its next sound on the same
         // schedule, one period after another from the one journaled.
-        const qint64 period = snoozeMs_();
+        const qint64 period = options_.snoozeMs();
         const qint64 now = now_().wallMs;
         qint64 next = *journal->snooze;
         if (period > 0 && next <= now)
@@ -143,7 +142,7 @@ void JournalKeeper::wallClockSet() {
 }
 
 void JournalKeeper::snoozeSounded() {
-    snoozeDueMs_ = now_().wallMs + snoozeMs_();
+    snoozeDueMs_ = now_().wallMs + options_.snoozeMs();
     note();
 }
 
@@ -206,7 +205,7 @@ Journal JournalKeeper::current() const {
         journal.alarms.append({alarm, due ? due->toMSecsSinceEpoch() : 0});
     }
     // With no snooze length chosen, alarm 2 rings once and repeats nothing.
-    if (alarms_.alarm2Snoozing() && snoozeMs_() > 0)
+    if (alarms_.alarm2Snoozing() && options_.snoozeMs() > 0)
         journal.snooze = snoozeDueMs_;
     if (!stopwatch_.atRest()) {
         const qint64 seconds = stopwatch_.seconds();

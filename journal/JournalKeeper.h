@@ -13,6 +13,7 @@
 #include "core/UserFiles.h"
 #include "models/AlarmClock.h"
 #include "models/Journal.h"
+#include "models/Options.h"
 #include "models/Stopwatch.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
@@ -25,8 +26,8 @@ class JournalKeeper : public QObject {
     Q_OBJECT
 public:
     JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
-                  platform::Platform platform, const UserFiles& files, std::function<Moment()> now,
-                  std::function<int()> snoozeMs, QObject* parent);
+                  const Options& options, platform::Platform platform, const UserFiles& files,
+                  std::function<Moment()> now, QObject* parent);
 
     // Once the settings are in. A journal that cannot be read, or that is
     // not this program's, is set aside beside it, "journal.qbx.foreign",
@@ -67,7 +68,7 @@ private:
     Timers& timers_;
     Stopwatch& stopwatch_;
     const AlarmClock& alarms_;
-    std::function<int()> snoozeMs_;
+    const Options& options_;
     // When alarm 2's next snooze sound is due, since the epoch.
     qint64 snoozeDueMs_ = 0;
     platform::Platform platform_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmClock.h"
 
-#include "core/Convert.h"
+#include "core/LocalMinute.h"
 
 void AlarmClock::setTime(int alarm, QTime time) {
     if (at(alarm).time == time)
@@ -45,8 +45,16 @@ void AlarmClock::setAlarm2Snoozing(bool snoozing) {
     emit changed(2);
 }
 
+namespace {
+
+int hour12(QTime time) {
+    return time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+}
+
+} // namespace
+
 bool AlarmClock::twoDigitHour(int alarm) const {
-    return timeToStr((*this)[alarm].time).mid(2, 1) == QLatin1String(":");
+    return hour12((*this)[alarm].time) >= 10;
 }
 
 std::optional<QDateTime> AlarmClock::nextDue(int alarm, const QDateTime& now) const {
@@ -60,12 +68,53 @@ std::optional<QDateTime> AlarmClock::nextDue(int alarm, const QDateTime& now) co
 }
 
 bool AlarmClock::inItsMinute(int alarm, QTime now) const {
-    // The time text puts a two-digit hour one character further on.
-    const bool twoDigits = twoDigitHour(alarm);
-    const int n = twoDigits ? 5 : 4;
-    const int designator = twoDigits ? 10 : 9;
-    const QString current = timeToStr(now);
-    if (timeToStr((*this)[alarm].time).left(n) != current.left(n))
+    // The alarm's own time says nothing of the half of the day: its AM/PM
+    // indicator does, compared by its first letter as a file may hold
+    // anything there.
+    const Alarm& set = (*this)[alarm];
+    return hour12(set.time) == hour12(now) && set.time.minute() == now.minute() &&
+           set.amPm.left(1) == (now.hour() < 12 ? QLatin1String("A") : QLatin1String("P"));
+}
+
+QList<int> AlarmClock::ringingAt(QTime timeOfDay, qint64 wallMs) {
+    QList<int> ringing;
+    const bool snoozed1 = snooze1Until_ && wallMs < snooze1Until_;
+    if (!snoozed1 && inItsMinuteOnce(1, timeOfDay, wallMs))
+        ringing << 1;
+    if (inItsMinuteOnce(2, timeOfDay, wallMs) && !alarm2Snoozing_)
+        ringing << 2;
+    const qint64 since = std::exchange(lastWallMs_, wallMs);
+    if (since == 0 || wallMs - since <= 60000)
+        return ringing;
+    for (int alarm : {1, 2}) {
+        if (!ringing.contains(alarm) && jumpedOver(alarm, since, timeOfDay, wallMs))
+            ringing << alarm;
+    }
+    return ringing;
+}
+
+bool AlarmClock::inItsMinuteOnce(int alarm, QTime timeOfDay, qint64 wallMs) {
+    Pass& pass = passes_[std::size_t(alarm - 1)];
+    if (!inItsMinute(alarm, timeOfDay)) {
+        pass.left = pass.minute != 0;
         return false;
-    return current.mid(designator - 1, 1) == (*this)[alarm].amPm.left(1);
+    }
+    if (!(*this)[alarm].on)
+        return false;
+    const qint64 minute = localMinute(wallMs);
+    if (minute == pass.minute && pass.left)
+        return false;
+    pass = {minute, false};
+    return true;
+}
+
+bool AlarmClock::jumpedOver(int alarm, qint64 sinceWallMs, QTime timeOfDay, qint64 wallMs) const {
+    if (!(*this)[alarm].on || inItsMinute(alarm, timeOfDay))
+        return false;
+    if (alarm == 2 && alarm2Snoozing_)
+        return false;
+    const std::optional<QDateTime> due =
+        nextDue(alarm, QDateTime::fromMSecsSinceEpoch(sinceWallMs));
+    return due && due->toMSecsSinceEpoch() <= wallMs &&
+           wallMs - due->toMSecsSinceEpoch() < 10 * 60 * 1000;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTime>
@@ -35,19 +36,31 @@ public:
     // Off ends alarm 1's repeating alert and alarm 2's snooze.
     void setOn(int alarm, bool on);
 
-    // Its time and AM/PM fall in the minute of now, read as the design reads
-    // them: the time texts' hours and minutes, then the designator's letter.
+    // Its hours and minutes on the twelve-hour dial are now's, and its AM or
+    // PM's first letter is now's half of the day.
     bool inItsMinute(int alarm, QTime now) const;
     // The start of the next minute after now's in which it rings, within a
     // day; nothing for an alarm no minute of the day matches.
     std::optional<QDateTime> nextDue(int alarm, const QDateTime& now) const;
-    // A two-digit hour: alarm 1's recurring alert then runs on the alert
-    // timer instead of sounding at each tick of its minute.
+    // A two-digit hour on the twelve-hour dial: alarm 1's recurring alert
+    // then runs on the alert timer instead of sounding at each tick of its
+    // minute.
     bool twoDigitHour(int alarm) const;
+
+    // The alarms that ring at this tick, alarm 1 first: one that is on, in
+    // its minute (every tick of it, but not the same minute come round
+    // again once the clock has left it), and one whose minute the wall
+    // clock jumped over (a resume, the clock set) within ten minutes.
+    QList<int> ringingAt(QTime timeOfDay, qint64 wallMs);
+    // Alarm 1 snoozed from its notification: its own minute stays silent
+    // until then, on the wall clock; 0 lets it ring again.
+    void snoozeAlarm1Until(qint64 wallMs) { snooze1Until_ = wallMs; }
+    qint64 alarm1SnoozedUntil() const { return snooze1Until_; }
 
     bool alarm1Alerting() const { return alarm1Alerting_; }
     void setAlarm1Alerting(bool alerting) { alarm1Alerting_ = alerting; }
-    // Alarm 2 has rung and repeats its sound every snooze period.
+    // Alarm 2 has rung and repeats its sound every snooze period, until it
+    // is switched off.
     bool alarm2Snoozing() const { return alarm2Snoozing_; }
     void setAlarm2Snoozing(bool snoozing);
 
@@ -60,4 +73,17 @@ private:
     std::array<Alarm, 2> alarms_;
     bool alarm1Alerting_ = false;
     bool alarm2Snoozing_ = false;
+    // The minute each alarm last rang in, and whether the clock has left
+    // it since.
+    struct Pass {
+        qint64 minute = 0;
+        bool left = false;
+    };
+    std::array<Pass, 2> passes_;
+    qint64 snooze1Until_ = 0;
+    // The wall clock at the last tick, to see a jump over a minute.
+    qint64 lastWallMs_ = 0;
+
+    bool inItsMinuteOnce(int alarm, QTime timeOfDay, qint64 wallMs);
+    bool jumpedOver(int alarm, qint64 sinceWallMs, QTime timeOfDay, qint64 wallMs) const;
 };

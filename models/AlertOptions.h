@@ -14,7 +14,8 @@
 //
 // Anything else in the file (comments, sections and keys of another
 // version) is passed over and written back as it stood, in the encoding the
-// file came in.
+// file came in; QSettings would drop the comments, reorder the keys and
+// rewrite the file in UTF-8.
 #pragma once
 
 #include "core/TextFile.h"

@@ -50,6 +50,8 @@ struct CurrentOptions {
     bool startOn = false;
     int alarmDelay = 0;
     int trayColour = -1;
+
+    bool operator==(const CurrentOptions&) const = default;
 };
 // Rewrites positions 1 to 9, first filling a short text up to 9 with "0".
 QString writeOptions(const QString& flags, const CurrentOptions& options);

@@ -3,7 +3,8 @@
 // the ones no version of the program reads included, and the quick-timer
 // lengths of "pprefs.qbx". What reads and writes the lines knows their
 // meaning (Prefs.h); this keeps them, and knows whether the file on disk
-// may be replaced by them.
+// may be replaced by them. Not QSettings: these are plain lines in a fixed
+// order that other copies of the program read, not keys.
 #pragma once
 
 #include "core/LineList.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopNotifications.h"
 
+#include "core/Log.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -137,6 +139,9 @@ void DesktopNotifications::send(int key) {
             [this, key, service = service_](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
                 const QDBusPendingReply<uint> reply = *call;
+                if (reply.isError())
+                    qCWarning(lcQuorbel, "the notification service refused a notification: %s",
+                              qUtf8Printable(reply.error().message()));
                 if (service != service_)
                     return;
                 const auto shown = shown_.find(key);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LogindPower.h"
 
+#include "core/Log.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -72,6 +74,9 @@ void LogindPower::inhibit(const QString& what, const QString& why, const QString
             [this, watcher, where, what](QDBusPendingCallWatcher*) {
                 watcher->deleteLater();
                 const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *watcher;
+                if (reply.isError())
+                    qCWarning(lcQuorbel, "logind refused to hold back %s: %s", qUtf8Printable(what),
+                              qUtf8Printable(reply.error().message()));
                 // An idle block no longer wanted by the time it came is let go.
                 if (reply.isValid() && (what != QLatin1String("idle") || awake_))
                     *where = reply.value();

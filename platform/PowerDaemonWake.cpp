@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PowerDaemonWake.h"
 
+#include "core/Log.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -53,6 +55,10 @@ void PowerDaemonWake::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
             [this, watcher, wallMs, asked = asked_, answer = std::move(answer)] {
                 watcher->deleteLater();
                 const QDBusPendingReply<uint> reply = *watcher;
+                // A desktop without the power daemon is no fault.
+                if (reply.isError() && reply.error().type() != QDBusError::ServiceUnknown)
+                    qCWarning(lcQuorbel, "the power daemon will not wake the machine: %s",
+                              qUtf8Printable(reply.error().message()));
                 if (asked != asked_) {
                     if (reply.isValid())
                         clear(reply.value());

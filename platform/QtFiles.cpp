@@ -2,7 +2,9 @@
 // Where the program and the user's settings are, and replacing a file in
 // one step.
 #include "QtPlatform.h"
+
 #include "WriteAll.h"
+#include "core/Log.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +18,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
@@ -118,7 +121,12 @@ void syncFolder(const QByteArray& folder) {
 
 } // namespace
 
-bool QtPlatform::replace(const QString& path, const QByteArray& bytes) {
+namespace {
+
+// Not QSaveFile: it takes a failed fsync for success and never syncs the
+// folder, so a crash just after a "successful" save could still lose the
+// file; nor does it keep a link pointing where it did.
+bool replaceFile(const QString& path, const QByteArray& bytes) {
     // A file is only ever written where it was meant to be, never in
     // whatever the current folder happens to be.
     if (QDir::isRelativePath(path))
@@ -175,6 +183,15 @@ bool QtPlatform::replace(const QString& path, const QByteArray& bytes) {
     }
     syncFolder(folder);
     return true;
+}
+
+} // namespace
+
+bool QtPlatform::replace(const QString& path, const QByteArray& bytes) {
+    if (replaceFile(path, bytes))
+        return true;
+    qCWarning(lcQuorbel, "cannot write %s: %s", qUtf8Printable(path), std::strerror(errno));
+    return false;
 }
 
 bool QtPlatform::rename(const QString& from, const QString& to) {

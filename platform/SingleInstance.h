@@ -5,7 +5,10 @@
 // start hands it the command line there, hears that it arrived, and ends.
 // Claiming needs neither a display, an event loop nor the session's
 // environment, so a start from cron or over ssh still reaches the running
-// copy.
+// copy. Not QLocalServer with QLockFile: the lock is an flock the system
+// lets go with a killed process at once, where QLockFile guesses at a stale
+// lock from a process number, and a later start must find the socket
+// through the lock whatever its environment.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WriteUserFile.h"
 
+#include "core/Log.h"
 #include "core/TextFile.h"
 
 #include <QDir>
@@ -25,9 +26,13 @@ bool setAsideUserFile(Files& files, const UserFiles& where, const QString& name)
     for (int n = 0; n < 10; ++n) {
         const QString aside =
             path + QStringLiteral(".foreign") + (n ? QStringLiteral(".%1").arg(n) : QString());
-        if (files.rename(path, aside))
+        if (files.rename(path, aside)) {
+            qCWarning(lcQuorbel, "%s cannot be read; set aside as %s", qUtf8Printable(path),
+                      qUtf8Printable(aside));
             return true;
+        }
     }
+    qCWarning(lcQuorbel, "%s cannot be read, nor set aside", qUtf8Printable(path));
     return false;
 }
 

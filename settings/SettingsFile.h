@@ -1,37 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "prefs.qbx" and "pprefs.qbx" between the disk and the program: read into
-// the models and the option controls at the first activation, written back
-// from them at close. A changed alarm time is saved only if the user says so.
+// the models at the first activation, written back from them at close. A changed alarm time is
+// saved only if the user says so.
 #pragma once
 
 #include "alarm/AlarmPanel.h"
 #include "core/UserFiles.h"
 #include "models/AlarmClock.h"
+#include "models/Options.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
-#include "widgets/Controls.h"
-
-#include <QMenu>
 #include <QObject>
 
 class SettingsFile : public QObject {
     Q_OBJECT
 public:
-    struct Controls {
-        CheckBox* sound;
-        CheckBox* recur;
-        MenuItem* minimizeOnTimer;
-        CheckBox* alarm1Recur;
-        MenuItem* alarmHalf;
-        CheckBox* startOn;
-        QMenu* alarmDelay;
-        QMenu* trayColour;
-    };
-    SettingsFile(SettingsStore& settings, Timers& timers, AlarmClock& alarms,
+    SettingsFile(SettingsStore& settings, Options& options, Timers& timers, AlarmClock& alarms,
                  AlarmPanel& alarmPanel, platform::Platform platform, const UserFiles& files,
-                 Controls controls, QObject* parent);
+                 QObject* parent);
 
     // An error when the file cannot be read at all; a file it refuses
     // stays as it is.
@@ -51,14 +39,13 @@ signals:
 
 private:
     void apply();
-    CurrentOptions options() const;
 
     SettingsStore& settings_;
+    Options& options_;
     Timers& timers_;
     AlarmClock& alarms_;
     AlarmPanel& alarmPanel_;
     platform::Platform platform_;
     const UserFiles& files_;
-    Controls controls_;
     QString flags_ = QString(30, u'0');
 };

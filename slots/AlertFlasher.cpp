@@ -23,34 +23,34 @@ FlashLook flashFor(int& phase) {
 
 } // namespace
 
-AlertFlasher::AlertFlasher(Timers& timers, TimerRows& rows, Controls controls,
-                           platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
-                           QObject* parent)
+AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& rows,
+                           IntervalTimer* beat, platform::Sound& sound, const UserFiles& files,
+                           HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , timers_(timers)
+    , options_(options)
     , rows_(rows)
-    , controls_(controls)
+    , beat_(beat)
     , sound_(sound)
     , files_(files)
     , enter_(std::move(enter)) {
-    connect(controls_.beat, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
+    connect(beat_, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
     // A change of the sound options silences the alert; the rows stay as
     // the last beat left them.
-    for (CheckBox* option : {controls_.sound, controls_.recur, controls_.alarmRecur})
-        connect(option, &CheckBox::clicked, this, [this] { stop(); });
+    connect(&options_, &Options::soundChanged, this, [this] { stop(); });
 }
 
 void AlertFlasher::startForTimer() {
     endSoundDue_ = true;
-    controls_.beat->setInterval(1000);
+    beat_->setInterval(1000);
 }
 
 void AlertFlasher::startForAlarm() {
-    controls_.beat->setInterval(1000);
+    beat_->setInterval(1000);
 }
 
 void AlertFlasher::stop() {
-    controls_.beat->setInterval(0);
+    beat_->setInterval(0);
 }
 
 void AlertFlasher::stopIfNoneRings() {
@@ -76,8 +76,8 @@ void AlertFlasher::flash() {
             rows_.paint(n, quick.background, quick.font);
     }
 
-    if (controls_.sound->isChecked()) {
-        if (controls_.recur->isChecked()) {
+    if (options_.sound()) {
+        if (options_.recur()) {
             playAlert(file::RepeatSound);
         } else {
             if (endSoundDue_)

@@ -9,6 +9,7 @@
 #include "TimerRows.h"
 #include "core/Guard.h"
 #include "core/UserFiles.h"
+#include "models/Options.h"
 #include "models/Timers.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
@@ -19,22 +20,16 @@
 class AlertFlasher : public QObject {
     Q_OBJECT
 public:
-    struct Controls {
-        IntervalTimer* beat;
-        CheckBox* sound;
-        CheckBox* recur;
-        // Alarm 1's "Recur", which silences the alert as the two above do.
-        CheckBox* alarmRecur;
-    };
-    AlertFlasher(Timers& timers, TimerRows& rows, Controls controls, platform::Sound& sound,
-                 const UserFiles& files, HandlerEntry enter, QObject* parent);
+    AlertFlasher(Timers& timers, const Options& options, TimerRows& rows, IntervalTimer* beat,
+                 platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
+                 QObject* parent);
 
     // A timer rang: the beat starts, and the end sound is due once.
     void startForTimer();
     // Alarm 1 repeats: the beat alone.
     void startForAlarm();
     void stop();
-    bool beating() const { return controls_.beat->interval() != 0; }
+    bool beating() const { return beat_->interval() != 0; }
     // Stops once no timer rings any more.
     void stopIfNoneRings();
     // The alert has flashed since the last acknowledgement: Enter now
@@ -58,8 +53,9 @@ signals:
 
 private:
     Timers& timers_;
+    const Options& options_;
     TimerRows& rows_;
-    Controls controls_;
+    IntervalTimer* beat_;
     platform::Sound& sound_;
     const UserFiles& files_;
     HandlerEntry enter_;

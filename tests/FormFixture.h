@@ -55,6 +55,7 @@ public:
     SettingsStore& settings() { return program->store(); }
     Timers& timersModel() { return program->timersModel(); }
     AlarmClock& alarms() { return program->alarmsModel(); }
+    Options& options() { return program->optionsModel(); }
     Stopwatch& stopwatchModel() { return program->stopwatchModel(); }
 
     platform::FakePlatform* clock = nullptr;

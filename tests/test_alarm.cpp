@@ -87,7 +87,7 @@ void AlarmTest::cleanup() {
 }
 
 void AlarmTest::alarm1RingsOnce() {
-    form->alarm1RecurBox->setChecked(false);
+    form->options().setAlarm1Recur(false);
     setAlarm1(QTime(9, 30), "AM");
     form->hideButton->click();
     at(9, 29, 59);
@@ -144,7 +144,7 @@ void AlarmTest::alarm1RecurTwoDigitHour() {
 }
 
 void AlarmTest::alarm1OnAgainInItsMinute() {
-    form->alarm1RecurBox->setChecked(false);
+    form->options().setAlarm1Recur(false);
     setAlarm1(QTime(7, 15), "PM");
     at(19, 15, 10);
     form->tick();
@@ -178,7 +178,7 @@ void AlarmTest::clockJumpsOverTheMinute() {
 }
 
 void AlarmTest::alarm2Snoozes() {
-    form->snooze5Min->setChecked(true);
+    form->options().setSnoozeChoice(3);
     setAlarm2(QTime(6, 0), "AM");
     at(6, 0, 0);
     form->tick();

@@ -3,6 +3,7 @@
 #include "models/AlarmClock.h"
 #include "models/AlertOptions.h"
 #include "models/Journal.h"
+#include "models/Options.h"
 #include "models/Prefs.h"
 #include "models/SettingsStore.h"
 #include "models/Timers.h"
@@ -20,6 +21,9 @@ private slots:
     void settingsStoreLoads();
     void minuteMatch_data();
     void minuteMatch();
+    void alarmsRingAtTheirTicks_data();
+    void alarmsRingAtTheirTicks();
+    void optionsLine();
     void countdownLife();
     void quickTimerLengths_data();
     void quickTimerLengths();
@@ -111,6 +115,75 @@ void ModelsTest::minuteMatch() {
     alarms.setTime(1, alarm);
     alarms.setAmPm(1, amPm);
     QCOMPARE(alarms.inItsMinute(1, now), rings);
+}
+
+void ModelsTest::alarmsRingAtTheirTicks_data() {
+    QTest::addColumn<int>("alarm");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("ticks");
+    QTest::addColumn<QString>("rings");
+
+    // Alarm at 9:30 AM; one tick a word, what rings at each after the "=".
+    QTest::newRow("every tick of its minute") << 1 << true << "9:29:59 9:30:00 9:30:59 9:31:00"
+                                              << "- 1 1 -";
+    QTest::newRow("off") << 1 << false << "9:30:00"
+                         << "-";
+    QTest::newRow("alarm 2") << 2 << true << "9:30:00 9:30:30"
+                             << "2 2";
+    QTest::newRow("its minute again after the clock went back")
+        << 1 << true << "9:30:00 9:31:00 9:30:10"
+        << "1 - -";
+    QTest::newRow("a jump over it within ten minutes") << 1 << true << "9:25:00 9:35:00"
+                                                       << "- 1";
+    QTest::newRow("a jump ten minutes past it") << 2 << true << "9:25:00 9:40:00"
+                                                << "- -";
+    QTest::newRow("PM is another minute") << 1 << true << "21:30:00"
+                                          << "-";
+}
+
+void ModelsTest::alarmsRingAtTheirTicks() {
+    QFETCH(int, alarm);
+    QFETCH(bool, on);
+    QFETCH(QString, ticks);
+    QFETCH(QString, rings);
+    AlarmClock alarms;
+    alarms.setTime(alarm, QTime(9, 30));
+    alarms.setOn(alarm, on);
+    QStringList heard;
+    for (const QString& tick : ticks.split(u' ')) {
+        const QTime time = QTime::fromString(tick, QStringLiteral("H:mm:ss"));
+        const qint64 wall = QDateTime(QDate(2026, 12, 7), time).toMSecsSinceEpoch();
+        const QList<int> ringing = alarms.ringingAt(time, wall);
+        heard << (ringing.isEmpty() ? QStringLiteral("-") : QString::number(ringing.first()));
+    }
+    QCOMPARE(heard.join(u' '), rings);
+}
+
+void ModelsTest::optionsLine() {
+    Options options;
+    QSignalSpy sounds(&options, &Options::soundChanged);
+    // What a first start writes over a line of noughts, past position 9
+    // carried along.
+    QCOMPARE(options.written(QStringLiteral("000000000xyz")), QStringLiteral("110120010xyz"));
+    QCOMPARE(options.snoozeMs(), 3 * 60000);
+
+    // A damaged snooze or delay keeps what was chosen; the file's changes
+    // are no click of the user's.
+    options.read(QStringLiteral("0010x1159"));
+    QVERIFY(!options.sound() && options.minimizeOnTimer() && options.alarmHalfOpen());
+    QCOMPARE(options.snoozeChoice(), 2);
+    QCOMPARE(options.alarmDelay(), 5);
+    QCOMPARE(options.trayColour(), -1);
+    QCOMPARE(sounds.count(), 0);
+
+    options.setSnoozeChoice(7);
+    QCOMPARE(options.snoozeMs(), 30 * 60000);
+    options.setSnoozeChoice(8);
+    QCOMPARE(options.snoozeChoice(), 7);
+    options.setRecur(true);
+    options.setAlarm1Recur(true);
+    options.setAlarm1Recur(true);
+    QCOMPARE(sounds.count(), 2);
 }
 
 void ModelsTest::countdownLife() {

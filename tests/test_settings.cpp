@@ -236,7 +236,7 @@ void SettingsTest::loadShowsSettings() {
     QCOMPARE(form->width(), 298);
     QVERIFY(!form->startOnBox->isChecked());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QVERIFY(form->control<QAction>("N100")->isChecked());
+    QVERIFY(!form->control<QAction>("N100")->isChecked());
     QVERIFY(form->control<QAction>("N300")->isChecked());
     QVERIFY(form->control<QAction>("N20sec1")->isChecked());
     QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("01:30:45"));

@@ -517,8 +517,8 @@ void SlotsTest::alertFlashAndSound() {
     QFETCH(bool, recur);
     QFETCH(QStringList, played);
     QFETCH(int, pending);
-    form->soundBox->setChecked(sound);
-    form->recurBox->setChecked(recur);
+    form->options().setSound(sound);
+    form->options().setRecur(recur);
     ring(1);
     ring(30);
 

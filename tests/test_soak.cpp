@@ -124,8 +124,8 @@ void SoakTest::hundredThousandTicks() {
             form.alarms().setAmPm(1,
                                   soon.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
             form.alarms().setAmPm(2, form.alarms()[1].amPm);
-            form.alarm1RecurBox->setChecked(dice.oneIn(2));
-            form.snooze1Min->setChecked(true);
+            form.options().setAlarm1Recur(dice.oneIn(2));
+            form.options().setSnoozeChoice(1);
             if (form.alarm1OnOff->text() == QLatin1String("OFF"))
                 form.alarm1OnOff->click();
             if (form.alarm2OnOff->text() == QLatin1String("OFF"))

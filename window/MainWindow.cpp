@@ -146,11 +146,6 @@ void MainWindow::bringBackForAlert(int pointerY) {
     platform_.cursor.setPos(pos() + QPoint(210, pointerY));
 }
 
-void MainWindow::minimizeOnTimer() {
-    if (minimizeOnTimerItem->isChecked())
-        hide();
-}
-
 void MainWindow::restKeyboard(QObject*) {
     focusMainPanel();
 }
@@ -221,13 +216,8 @@ void MainWindow::connectHandlers() {
     for (CheckBox* option : {soundBox, recurBox, alarm1RecurBox})
         on(option, &CheckBox::clicked, &MainWindow::restKeyboard);
     on(clockBox, &TextBox::mousePressed, &MainWindow::pressClockBox);
-    on(minimizeOnTimerItem, &MenuItem::clicked, &MainWindow::toggleMinimizeOnTimer);
     on(alarmClockItem, &MenuItem::clicked, &MainWindow::toggleAlarmHalf);
     on(closeNoSaveItem, &MenuItem::clicked, &MainWindow::closeNoSave);
-    for (QAction* colour : trayColourMenu->actions()) {
-        if (auto* item = qobject_cast<MenuItem*>(colour))
-            on(item, &MenuItem::clicked, &MainWindow::chooseTrayColour);
-    }
 }
 
 void MainWindow::centre() {
@@ -254,8 +244,7 @@ void MainWindow::setAlarmHalfOpen(bool open) {
          std::initializer_list<QWidget*>{alarmBackgroundPicture, alarmTitleLabel, alarmHideButton,
                                          closeAlarmHalfButton, clockPanel, alarmPanel})
         control->setVisible(open);
-    if (open)
-        emit alarmHalfOpened();
+    emit alarmHalfShown(open);
 }
 
 void MainWindow::loadAtFirstActivation() {
@@ -308,15 +297,6 @@ void MainWindow::toggleAlarmHalf(QObject*) {
         alarmPanel->setFocus();
     else
         focusMainPanel();
-}
-
-void MainWindow::toggleMinimizeOnTimer(QObject*) {
-    minimizeOnTimerItem->setChecked(!minimizeOnTimerItem->isChecked());
-}
-
-void MainWindow::chooseTrayColour(QObject* sender) {
-    for (QAction* item : trayColourMenu->actions())
-        item->setChecked(item == sender);
 }
 
 void MainWindow::quit(QObject*) {

@@ -59,7 +59,6 @@ public:
     // A timer rang: the window comes back, on top, the pointer on its row.
     void bringBackForAlert(int pointerY);
     // A timer started: with "Minimize on timer", the window goes.
-    void minimizeOnTimer();
 
     // In the middle of the primary screen.
     void centre();
@@ -188,8 +187,6 @@ public:
     void hideWindow(QObject* sender);
     void togglePin(QObject* sender);
     void toggleAlarmHalf(QObject* sender);
-    void toggleMinimizeOnTimer(QObject* sender);
-    void chooseTrayColour(QObject* sender);
     void quit(QObject* sender);
     void closeNoSave(QObject* sender);
 
@@ -243,7 +240,7 @@ signals:
     // Escape, or hiding the window: the message editor closes unstored.
     void editorCancelled();
     // The alarm half opened: its clock shows the time at once.
-    void alarmHalfOpened();
+    void alarmHalfShown(bool open);
     // The settings are in, at the first activation.
     void loaded();
 
