@@ -132,7 +132,7 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     , controls_(controls) {
     prepare();
     watch().readers.append(this);
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         rows_.box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
         rows_.button(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
@@ -148,13 +148,13 @@ ScreenReader::~ScreenReader() {
 }
 
 void ScreenReader::addTips() {
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         rows_.button(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click to set the time and message, or "
                            "how it alerts"));
         rows_.box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
     }
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n)
         rows_.button(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click shows the time left"));
 }
@@ -163,7 +163,7 @@ QString ScreenReader::timerDescription(int n) const {
     const QString state = timers_.isRinging(n)   ? QStringLiteral(", ringing")
                           : timers_.isRunning(n) ? QStringLiteral(", running")
                                                  : QString();
-    if (slot::isQuick(n)) {
+    if (timer::isQuick(n)) {
         const QString minutes = rows_.button(n)->text();
         return QStringLiteral("Quick timer %1 %2%3")
             .arg(minutes,
@@ -181,8 +181,8 @@ QString ScreenReader::timerDescription(int n) const {
 void ScreenReader::describe() {
     if (!watch().listening)
         return;
-    slot::forEachSlot([this](int n) { rename(rows_.button(n), timerDescription(n)); });
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
+    timer::forEach([this](int n) { rename(rows_.button(n), timerDescription(n)); });
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         rename(rows_.box(n),
                QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(rows_.box(n)->text())));
     FlatButton* pin = controls_.pin;

@@ -7,7 +7,7 @@
 #include "models/SettingsStore.h"
 #include "models/Stopwatch.h"
 #include "models/Timers.h"
-#include "slots/TimerRows.h"
+#include "timers/TimerRows.h"
 #include "widgets/Controls.h"
 
 #include <QObject>

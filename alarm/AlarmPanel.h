@@ -5,12 +5,12 @@
 // is the AlarmClock's; the controls show it and change it.
 #pragma once
 
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 #include "models/AlarmClock.h"
 #include "models/Options.h"
 #include "models/SettingsStore.h"
 #include "platform/Platform.h"
-#include "slots/AlertFlasher.h"
+#include "timers/AlertFlasher.h"
 #include "widgets/Controls.h"
 #include "widgets/IntervalTimer.h"
 

@@ -14,9 +14,9 @@ TimerRows::Controls rowControls(const MainWindow& window) {
                                  window.editMessageItem,
                                  window.secondsItems(),
                                  window.timeLeftPopup};
-    slot::forEachSlot([&](int n) {
+    timer::forEach([&](int n) {
         controls.rows[std::size_t(n)] = {window.slotPanel(n),
-                                         slot::isCountdown(n) ? window.slotEdit(n) : nullptr,
+                                         timer::isCountdown(n) ? window.slotEdit(n) : nullptr,
                                          window.slotButton(n)};
     });
     return controls;
@@ -24,7 +24,7 @@ TimerRows::Controls rowControls(const MainWindow& window) {
 
 MessageEditor::Controls editorControls(const MainWindow& window) {
     QList<QWidget*> timerPanels;
-    slot::forEachSlot([&](int n) { timerPanels << window.slotPanel(n); });
+    timer::forEach([&](int n) { timerPanels << window.slotPanel(n); });
     return {
         window.editorPanel,
         window.messageEdit,
@@ -161,7 +161,7 @@ void Quorbel::connectTimers() {
             if (editor_.isOpen())
                 editor_.closeForAlert();
             flasher_.startForTimer();
-            window_.bringBackForAlert(slot::isQuick(n) ? 190 : 220);
+            window_.bringBackForAlert(timer::isQuick(n) ? 190 : 220);
             notifier_.timerRang(n);
             reader_.announce(n);
         });
@@ -184,7 +184,7 @@ void Quorbel::connectEditor() {
         guard([&] {
             window_.focusMainPanel();
             // A keyboard that opened the editor goes back to the slot it was for.
-            if (slot::isCountdown(n))
+            if (timer::isCountdown(n))
                 window_.returnKeyboardTo(rows_.button(n));
         });
     });
@@ -203,7 +203,7 @@ void Quorbel::start() {
 }
 
 void Quorbel::toggleTimer(int n) {
-    if (!slot::isSlot(n))
+    if (!timer::isTimer(n))
         return;
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.

@@ -10,6 +10,7 @@
 #include "alerts/AlertTuner.h"
 #include "alerts/TunedAlerts.h"
 #include "cli/CommandRunner.h"
+#include "clock/BigClock.h"
 #include "journal/JournalKeeper.h"
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
@@ -17,11 +18,10 @@
 #include "settings/AutostartOption.h"
 #include "settings/OptionControls.h"
 #include "settings/SettingsFile.h"
-#include "slots/AlertFlasher.h"
-#include "slots/MessageEditor.h"
-#include "slots/TimerRows.h"
-#include "stopwatch/BigClock.h"
 #include "stopwatch/StopwatchButton.h"
+#include "timers/AlertFlasher.h"
+#include "timers/MessageEditor.h"
+#include "timers/TimerRows.h"
 #include "tray/TrayPresence.h"
 #include "window/MainWindow.h"
 
@@ -33,7 +33,6 @@ public:
     Quorbel(platform::Platform platform, MainWindow& window);
     ~Quorbel() override;
 
-    const UserFiles& files() const { return files_; }
     SettingsStore& store() { return settings_; }
     Timers& timersModel() { return timers_; }
     AlarmClock& alarmsModel() { return alarms_; }
@@ -48,8 +47,6 @@ public:
     SettingsFile& prefsFile() { return settingsFile_; }
     TrayPresence& tray() { return tray_; }
     Scheduler& schedule() { return scheduler_; }
-    ScreenReader& reader() { return reader_; }
-    JournalKeeper& journal() { return journal_; }
     AlertOptions& alertOptionsModel() { return alertOptions_; }
     AlertTuner& alertOptionsFile() { return alertTuner_; }
 

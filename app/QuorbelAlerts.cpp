@@ -79,7 +79,7 @@ void Quorbel::snoozeTimer(int n) {
         return;
     toggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
-    const int seconds = slot::isCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
+    const int seconds = timer::isCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
     timers_.runFor(n, seconds);
     notifier_.timerSnoozed(
         n,
@@ -93,7 +93,7 @@ void Quorbel::againTimer(int n) {
 }
 
 void Quorbel::snoozeAll() {
-    slot::forEachSlot([this](int n) { snoozeTimer(n); });
+    timer::forEach([this](int n) { snoozeTimer(n); });
     if (alarmPanel_.alarm1Ringing()) {
         alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
         notifier_.alarmSwitchedOff(1);

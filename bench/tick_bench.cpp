@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one second of the program: the tick with every slot running.
 #include "app/Quorbel.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 #include "platform/FakePlatform.h"
 #include "scheduler/ScheduleDialog.h"
 #include "window/MainWindow.h"
@@ -18,10 +18,10 @@ void tickWithAllSlotsRunning(benchmark::State& state) {
     program.start();
     for (int n = 0; n < 12; ++n)
         program.store().presets().setLine(n, QString::number(1 << 30));
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n)
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         program.store().prefs().setLine(n, QStringLiteral("99:59:59"));
     program.timersModel().readSaved();
-    slot::forEachSlot([&](int n) { program.timersModel().toggle(n); });
+    timer::forEach([&](int n) { program.timersModel().toggle(n); });
     for (auto _ : state)
         program.tick();
 }

@@ -37,7 +37,7 @@ void CommandRunner::run(const QStringList& arguments, bool handedOver) {
         // As a click on the timer's button would, when the timer is in the
         // state the action is for.
         const int n = action.act == Command::Act::Quick ? 22 + action.number : action.number;
-        const bool busy = slot::isSlot(n) && timers_.stateOf(n) != Timers::State::Idle;
+        const bool busy = timer::isTimer(n) && timers_.stateOf(n) != Timers::State::Idle;
         if (action.act == Command::Act::Show)
             emit showAsked();
         else if (action.act == Command::Act::Autostart)

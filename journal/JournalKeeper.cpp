@@ -189,7 +189,7 @@ Journal JournalKeeper::current() const {
     const Moment now = now_();
     Journal journal;
     journal.bootId = now.bootId;
-    slot::forEachSlot([&](int n) {
+    timer::forEach([&](int n) {
         if (timers_.isRunning(n)) {
             const qint64 due = timers_.dueMs(n);
             journal.running.append({n, wallDue_.value(n, now.wallMs + due - now.bootMs), due});

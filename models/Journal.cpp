@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Journal.h"
 
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 #include <QStringList>
 
@@ -32,7 +32,7 @@ QByteArray written(qint64 value) {
 
 std::optional<int> timerNumber(const QByteArray& text) {
     const auto n = number(text);
-    if (!n || !slot::isSlot(int(*n)))
+    if (!n || !timer::isTimer(int(*n)))
         return std::nullopt;
     return int(*n);
 }

@@ -2,7 +2,7 @@
 #include "Prefs.h"
 
 #include "core/Convert.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 #include <QStringList>
 #include <QTime>
@@ -108,15 +108,15 @@ QString writeOptions(const QString& text, const CurrentOptions& options) {
 
 int quickLength(const LineList& presets, int slot) {
     try {
-        return strToInt(presets.line(slot - slot::FirstQuick));
+        return strToInt(presets.line(slot - timer::FirstQuick));
     } catch (const EConvertError&) {
-        return kDesignLengths[slot - slot::FirstQuick];
+        return kDesignLengths[slot - timer::FirstQuick];
     }
 }
 
 std::optional<QString> quickCaption(const LineList& presets, int slot) {
     try {
-        return QString::number(strToInt(presets.line(slot - slot::FirstQuick)) / 60);
+        return QString::number(strToInt(presets.line(slot - timer::FirstQuick)) / 60);
     } catch (const EConvertError&) {
         return std::nullopt;
     }

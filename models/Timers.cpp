@@ -21,17 +21,17 @@ Timers::Timers(SettingsStore& settings, std::function<qint64()> sinceBoot, QObje
     , settings_(settings)
     , sinceBoot_(std::move(sinceBoot)) {
     // What the lines hold before any file is read.
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         const QString line = settings_.prefs().line(n);
         setTime(n, slotTimeOf(line));
         at(n).caption = slotCaptionOf(line);
     }
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n)
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n)
         at(n).caption = QString::number(quickLength(settings_.presets(), n) / 60);
 }
 
 Timers::Timer& Timers::at(int n) {
-    if (!slot::isSlot(n))
+    if (!timer::isTimer(n))
         throw EProgramError("no timer " + std::to_string(n));
     return timers_[std::size_t(n)];
 }
@@ -42,13 +42,13 @@ const Timers::Timer& Timers::at(int n) const {
 
 bool Timers::anyRunning() const {
     bool running = false;
-    slot::forEachSlot([&](int n) { running = running || isRunning(n); });
+    timer::forEach([&](int n) { running = running || isRunning(n); });
     return running;
 }
 
 bool Timers::anyRinging() const {
     bool ringing = false;
-    slot::forEachSlot([&](int n) { ringing = ringing || isRinging(n); });
+    timer::forEach([&](int n) { ringing = ringing || isRinging(n); });
     return ringing;
 }
 
@@ -59,36 +59,36 @@ QString Timers::timeText(int n) const {
 
 int Timers::secondsLeft(int n) const {
     const Timer& timer = at(n);
-    if (slot::isQuick(n))
+    if (timer::isQuick(n))
         return timer.left;
     return timer.time ? seconds(*timer.time) : 0;
 }
 
 int Timers::secondsUntilRing(int n) const {
-    return slot::isQuick(n) ? secondsLeft(n) : secondsLeft(n) + 1;
+    return timer::isQuick(n) ? secondsLeft(n) : secondsLeft(n) + 1;
 }
 
 bool Timers::inLastMinute(int n) const {
     const Timer& timer = at(n);
-    return slot::isCountdown(n) && timer.state == State::Running && timer.time &&
+    return timer::isCountdown(n) && timer.state == State::Running && timer.time &&
            timer.time->hours == 0 && timer.time->minutes == 0;
 }
 
 QString Timers::label(int n) const {
-    if (slot::isQuick(n))
+    if (timer::isQuick(n))
         return QStringLiteral("Quick timer %1 min").arg(caption(n));
     const QString message = caption(n).trimmed();
     return message.isEmpty() ? QStringLiteral("Timer %1").arg(n) : message;
 }
 
 QString Timers::setTimeText(int n) const {
-    return slot::isQuick(n) ? durationText(quickLength(settings_.presets(), n))
-                            : slotTimeOf(settings_.prefs().line(n));
+    return timer::isQuick(n) ? durationText(quickLength(settings_.presets(), n))
+                             : slotTimeOf(settings_.prefs().line(n));
 }
 
 QList<Timers::RunningTimer> Timers::runningTimers() const {
     QList<RunningTimer> running;
-    slot::forEachSlot([&](int n) {
+    timer::forEach([&](int n) {
         if (isRunning(n))
             running.append({n, label(n), secondsLeft(n)});
     });
@@ -99,7 +99,7 @@ QList<Timers::RunningTimer> Timers::runningTimers() const {
 
 void Timers::readSaved() {
     LineList& prefs = settings_.prefs();
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         prefs.setLine(n, singleLineMessage(prefs.line(n)));
         // A running one counts on from where it is.
         if (stateOf(n) == State::Idle)
@@ -111,7 +111,7 @@ void Timers::readSaved() {
 
 void Timers::readPresets() {
     // A damaged line keeps the caption the timer has.
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n) {
         if (const auto caption = quickCaption(settings_.presets(), n)) {
             at(n).caption = *caption;
             emit changed(n);
@@ -131,7 +131,7 @@ bool Timers::toggle(int n) {
         clear(n);
         return false;
     }
-    if (slot::isQuick(n)) {
+    if (timer::isQuick(n)) {
         // Read afresh at every start, so an edit of "pprefs.qbx" counts
         // after a restart; a damaged line runs the design length, and a
         // length of 0 or less rings at the first tick.
@@ -149,7 +149,7 @@ void Timers::clear(int n) {
     Timer& timer = at(n);
     const bool rang = timer.state == State::Ringing;
     timer.state = State::Idle;
-    if (slot::isQuick(n)) {
+    if (timer::isQuick(n)) {
         timer.left = 0;
     } else {
         setTime(n, slotTimeOf(settings_.prefs().line(n)));
@@ -161,7 +161,7 @@ void Timers::clear(int n) {
 }
 
 void Timers::edit(int n, const QString& hoursMinutes, const QString& message) {
-    if (!slot::isCountdown(n))
+    if (!timer::isCountdown(n))
         return;
     const QString time = hoursMinutes + u':' + timeText(n).mid(6, 2);
     setTime(n, time);
@@ -174,7 +174,7 @@ void Timers::edit(int n, const QString& hoursMinutes, const QString& message) {
 }
 
 void Timers::setSeconds(int n, const QString& seconds) {
-    if (!slot::isCountdown(n))
+    if (!timer::isCountdown(n))
         return;
     const QString shown = timeText(n);
     setTime(n, shown.left(6) + seconds + shown.mid(8));
@@ -186,7 +186,7 @@ void Timers::setSeconds(int n, const QString& seconds) {
 }
 
 void Timers::zeroSeconds(int n) {
-    if (!slot::isCountdown(n))
+    if (!timer::isCountdown(n))
         return;
     const QString shown = timeText(n);
     setTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));
@@ -196,7 +196,7 @@ void Timers::zeroSeconds(int n) {
 
 bool Timers::acknowledgeAll() {
     bool any = false;
-    slot::forEachSlot([&](int n) {
+    timer::forEach([&](int n) {
         if (isRinging(n)) {
             clear(n);
             any = true;
@@ -216,7 +216,7 @@ void Timers::rebase(int n) {
 }
 
 void Timers::tickCountdowns() {
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         Timer& timer = at(n);
         if (timer.state != State::Running || !timer.time)
             continue;
@@ -237,7 +237,7 @@ void Timers::tickCountdowns() {
 }
 
 void Timers::tickQuickTimers() {
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n) {
         Timer& timer = at(n);
         if (timer.state != State::Running)
             continue;
@@ -252,7 +252,7 @@ void Timers::resume(int n, qint64 dueMs) {
     timer.state = State::Running;
     timer.dueMs = dueMs;
     const int until = secondsUntil(dueMs);
-    if (slot::isQuick(n)) {
+    if (timer::isQuick(n)) {
         timer.left = until;
     } else {
         const int left = qBound(0, until - 1, 99 * 3600 + 59 * 60 + 59);

@@ -11,7 +11,7 @@
 #pragma once
 
 #include "SlotTime.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 #include <QList>
 #include <QObject>
@@ -140,5 +140,5 @@ private:
 
     SettingsStore& settings_;
     std::function<qint64()> sinceBoot_;
-    std::array<Timer, slot::LastQuick + 1> timers_;
+    std::array<Timer, timer::LastQuick + 1> timers_;
 };

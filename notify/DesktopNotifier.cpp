@@ -99,7 +99,7 @@ void DesktopNotifier::act(int key, Action action) {
             emit alarmStopAsked(alarm);
         else if (action == Action::Snooze)
             emit alarmSnoozeAsked(alarm);
-    } else if (slot::isSlot(key)) {
+    } else if (timer::isTimer(key)) {
         if (action == Action::Stop)
             emit timerStopAsked(key);
         else if (action == Action::Snooze)

@@ -84,7 +84,7 @@ void FakePlatform::modify(const QIcon& icon, const QString& tip) {
     trayTip = tip;
 }
 
-void FakePlatform::Delete() {
+void FakePlatform::removeIcon() {
     trayCalls.append(QStringLiteral("delete"));
     trayIcon = 0;
 }

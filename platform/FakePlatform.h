@@ -88,7 +88,7 @@ public:
     // A notification area that keeps what it is sent.
     bool add(const QIcon& icon, const QString& tip) override;
     void modify(const QIcon& icon, const QString& tip) override;
-    void Delete() override;
+    void removeIcon() override;
     void setMenu(QMenu* menu) override { trayMenu = menu; }
     void listen(Listener listener) override { trayListener = std::move(listener); }
     // The mouse on the icon: a press and a release of one button. A right

@@ -189,7 +189,7 @@ public:
     // Changes the icon and the tip of the icon put there.
     virtual void modify(const QIcon& icon, const QString& tip) = 0;
     // Takes the icon out of the notification area.
-    virtual void Delete() = 0;
+    virtual void removeIcon() = 0;
     // The menu the notification area opens on a right click, or none.
     virtual void setMenu(QMenu* menu) = 0;
     // Who hears of the mouse on the icon.

@@ -490,7 +490,7 @@ void QtPlatform::modify(const QIcon& icon, const QString& tip) {
         trayIcon_->setToolTip(tip);
 }
 
-void QtPlatform::Delete() {
+void QtPlatform::removeIcon() {
     if (trayIcon_)
         trayIcon_->hide();
 }

@@ -94,7 +94,7 @@ public:
 
     bool add(const QIcon& icon, const QString& tip) override;
     void modify(const QIcon& icon, const QString& tip) override;
-    void Delete() override;
+    void removeIcon() override;
     void setMenu(QMenu* menu) override;
     void listen(Listener listener) override;
 

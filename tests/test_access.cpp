@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window from the keyboard and as a screen reader hears it.
 #include "FormFixture.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A countdown's time text and its arithmetic, and the digits of a name.
 #include "core/Convert.h"
-#include "core/SlotFlags.h"
 #include "models/SlotTime.h"
 
 #include <QtTest>
@@ -15,7 +14,6 @@ private slots:
     void parse();
     void step_data();
     void step();
-    void tagOperations();
 };
 
 void SlotTimeTest::digitsOf_data() {
@@ -133,19 +131,6 @@ void SlotTimeTest::step() {
     QCOMPARE(step.trayIcon, icon);
     QCOMPARE(step.lastSecond, lastSecond);
     QCOMPARE(step.kind == CountdownStep::Kind::RunOut, runsOut);
-}
-
-void SlotTimeTest::tagOperations() {
-    int tag = 0;
-    tag = slot::started(tag);
-    QCOMPARE(tag, 0x01);
-    tag = slot::expired(tag);
-    QCOMPARE(tag, 0x10);
-    tag = slot::cleared(tag);
-    QCOMPARE(tag, 0);
-    // Clearing keeps whatever lies above the low byte.
-    QCOMPARE(slot::cleared(0x1234511), 0x1234500);
-    QCOMPARE(slot::cleared(-1), int(0xFFFFFF00));
 }
 
 QTEST_APPLESS_MAIN(SlotTimeTest)

@@ -969,7 +969,7 @@ void SlotsTest::notificationActions() {
         QVERIFY(desktop->notifications.value(slot).endsWith(u"|Snoozed: rings again at 12:05"));
     else
         QVERIFY(!desktop->notifications.contains(slot));
-    if (slot::isCountdown(slot)) {
+    if (timer::isCountdown(slot)) {
         QCOMPARE(form->slotEdit(slot)->text(), shown);
         QCOMPARE(form->slotButton(slot)->text(), QStringLiteral("Pasta"));
     } else {

@@ -4,7 +4,7 @@
 // and snooze, the stopwatch runs and the schedule list is edited. Nothing
 // may fail, and neither Qt objects nor memory may grow.
 #include "FormFixture.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 #include "scheduler/ScheduleDialog.h"
 
 #include <QFile>
@@ -104,7 +104,7 @@ void SoakTest::hundredThousandTicks() {
             guard([&] { form.program->toggleTimer(n); });
         }
         if (dice.oneIn(50)) {
-            const int n = slot::FirstQuick + dice.roll(12);
+            const int n = timer::FirstQuick + dice.roll(12);
             guard([&] { form.program->toggleTimer(n); });
         }
         if (form.program->flasher().flashed() && dice.oneIn(4))

@@ -16,8 +16,8 @@ import os
 import re
 import sys
 
-FOLDERS = ["core", "cli", "models", "platform", "widgets", "window", "app", "settings", "slots",
-           "alarm", "alerts", "stopwatch", "tray", "scheduler", "notify", "access", "journal"]
+FOLDERS = ["core", "cli", "models", "platform", "widgets", "window", "app", "settings", "timers",
+           "alarm", "alerts", "stopwatch", "clock", "tray", "scheduler", "notify", "access", "journal"]
 BELOW_FEATURES = {"core", "models", "platform", "widgets", "window"}
 ALLOWED = {"core": set(), "models": {"core"}, "platform": {"core"}, "widgets": {"core"},
            "window": {"core", "models", "platform", "widgets"}}

@@ -19,8 +19,8 @@ void IconList::clear() {
 
 TrayIcon::TrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
     : QObject(owner)
-    , Icons([this] { update(); })
-    , tray_(tray) {
+    , tray_(tray)
+    , icons_([this] { update(); }) {
     setObjectName(name);
     stepper_.setInterval(interval_);
     connect(&stepper_, &QTimer::timeout, this, &TrayIcon::step);
@@ -87,7 +87,7 @@ void TrayIcon::loadIcon(const QString& resourceName) {
 }
 
 void TrayIcon::setAnimated(bool on) {
-    on = on && Icons.count() > 0;
+    on = on && icons_.count() > 0;
     if (on == animated_)
         return;
     animated_ = on;
@@ -97,15 +97,15 @@ void TrayIcon::setAnimated(bool on) {
 }
 
 QIcon TrayIcon::currentImage() const {
-    if (animated_ && Icons.count() > 0)
-        return Icons[qBound(0, frameIndex_, Icons.count() - 1)];
+    if (animated_ && icons_.count() > 0)
+        return icons_[qBound(0, frameIndex_, icons_.count() - 1)];
     return icon_;
 }
 
 void TrayIcon::show() {
     if (!tray_)
         return;
-    Delete();
+    removeIcon();
     const QIcon image = currentImage();
     if (!image.isNull()) {
         leftPressed_ = rightPressed_ = false;
@@ -115,21 +115,21 @@ void TrayIcon::show() {
     runStepper();
 }
 
-void TrayIcon::Delete() {
+void TrayIcon::removeIcon() {
     if (tray_ && added_)
-        tray_->Delete();
+        tray_->removeIcon();
     added_ = false;
     shown_ = false;
 }
 
 void TrayIcon::hide() {
-    Delete();
+    removeIcon();
     leftPressed_ = rightPressed_ = false;
     runStepper();
 }
 
 void TrayIcon::update() {
-    if (Icons.count() == 0 && animated_) {
+    if (icons_.count() == 0 && animated_) {
         animated_ = false;
         frameIndex_ = 0;
         runStepper();
@@ -149,9 +149,9 @@ void TrayIcon::update() {
 }
 
 void TrayIcon::step() {
-    if (!animated_ || Icons.count() == 0)
+    if (!animated_ || icons_.count() == 0)
         return;
-    frameIndex_ = (frameIndex_ + 1) % Icons.count();
+    frameIndex_ = (frameIndex_ + 1) % icons_.count();
     update();
 }
 
@@ -166,47 +166,26 @@ void TrayIcon::runStepper() {
 }
 
 void TrayIcon::notify(platform::Tray::Mouse mouse) {
-    if (!Enabled)
-        return;
+    // A click is a press and a release on the icon; a double click gives
+    // no second one.
     using M = platform::Tray::Mouse;
     const QPoint where = QCursor::pos();
-    const Qt::KeyboardModifiers shift = QGuiApplication::queryKeyboardModifiers();
     switch (mouse) {
     case M::LeftDown:
-        emit mouseDown(Qt::LeftButton, shift, where);
         leftPressed_ = true;
         break;
     case M::LeftUp:
-        if (leftPressed_) {
-            leftPressed_ = false;
+        if (std::exchange(leftPressed_, false))
             performClick(Qt::LeftButton, where);
-        }
-        emit mouseUp(Qt::LeftButton, shift, where);
-        break;
-    case M::LeftDouble:
-        emit dblClick(Qt::LeftButton, shift, where);
-        emit mouseDown(Qt::LeftButton, shift, where);
         break;
     case M::RightDown:
-        emit mouseDown(Qt::RightButton, shift, where);
         rightPressed_ = true;
         break;
     case M::RightUp:
-        if (rightPressed_) {
-            rightPressed_ = false;
+        if (std::exchange(rightPressed_, false))
             performClick(Qt::RightButton, where);
-        }
-        emit mouseUp(Qt::RightButton, shift, where);
         break;
-    case M::RightDouble:
-        emit mouseDown(Qt::RightButton, shift, where);
-        break;
-    case M::MiddleDown:
-    case M::MiddleDouble:
-        emit mouseDown(Qt::MiddleButton, shift, where);
-        break;
-    case M::MiddleUp:
-        emit mouseUp(Qt::MiddleButton, shift, where);
+    default:
         break;
     }
 }

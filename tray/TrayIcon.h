@@ -43,12 +43,10 @@ public:
     // In the notification area or not.
     bool active() const { return active_; }
     void setActive(bool active);
-    // Whether the mouse on the icon is heard.
-    bool Enabled = true;
     // The tip; at most 63 characters of it show.
-    const QString& hint() const { return hint_; }
     void setHint(const QString& hint);
-    IconList Icons;
+    // The animation's frames.
+    IconList& icons() { return icons_; }
     // Milliseconds per animation frame.
     int interval() const { return interval_; }
     void setInterval(int milliseconds);
@@ -80,15 +78,12 @@ public:
 
 signals:
     void clicked(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void dblClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
 
 private:
     void show();
     void hide();
     // Takes the icon out, if it was ever put in.
-    void Delete();
+    void removeIcon();
     void update();
     void step();
     void runStepper();
@@ -99,6 +94,7 @@ private:
     QMenu* popupMenu_ = nullptr;
     bool active_ = true;
     QString hint_;
+    IconList icons_;
     int interval_ = 150;
     QIcon icon_;
     QString iconName_;

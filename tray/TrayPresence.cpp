@@ -23,7 +23,7 @@ TrayPresence::TrayPresence(const Timers& timers, QWidget& window, platform::Plat
     , icon_(new TrayIcon(&window, QStringLiteral("TrayIcon1"), &platform.tray)) {
     icon_->setInterval(450);
     for (int frame = 0; frame < 8; ++frame)
-        icon_->Icons.add(trayPicture(QStringLiteral("frame%1").arg(frame)));
+        icon_->icons().add(trayPicture(QStringLiteral("frame%1").arg(frame)));
     icon_->setHint(kProgram);
     createMenu();
     if (window.isVisible()) {
@@ -98,7 +98,7 @@ void TrayPresence::showNumber(const QString& number) {
 void TrayPresence::releaseNumber() {
     if (!numberShown_)
         return;
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         if (timers_.inLastMinute(n))
             return;
     }

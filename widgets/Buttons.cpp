@@ -227,11 +227,6 @@ void FlatButton::mousePressEvent(QMouseEvent* event) {
     QAbstractButton::mousePressEvent(event);
 }
 
-void FlatButton::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(event->position().toPoint());
-    QAbstractButton::mouseMoveEvent(event);
-}
-
 void FlatButton::keyReleaseEvent(QKeyEvent* event) {
     // Space clicks on its release: the press again first, whatever the
     // mouse touched in between.

@@ -150,12 +150,10 @@ public:
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint pos);
-    void mouseMove(QPoint pos);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

@@ -2,7 +2,7 @@
 #include "LayoutRows.h"
 
 #include "core/Colors.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 namespace layout {
 
@@ -307,7 +307,7 @@ const MenuRow kLaterMenus[] = {
 // menu's sixty items in six submenus of ten.
 std::vector<ControlRow> controlRows() {
     std::vector<ControlRow> rows(std::begin(kTitleRows), std::end(kTitleRows));
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         const QByteArray panel = "Panel" + QByteArray::number(n);
         const QPoint at((n <= 5 ? 5 : 148), 31 + 31 * ((n - 1) % 5));
         rows.push_back(
@@ -328,17 +328,17 @@ std::vector<ControlRow> controlRows() {
     }
     rows.insert(rows.end(), std::begin(kBottomRows), std::end(kBottomRows));
     const char* const minutes[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20"};
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n) {
         const QByteArray panel = "Panel" + QByteArray::number(n);
         rows.push_back({.kind = K::Lowered,
                         .name = panel,
-                        .bounds = {5 + 24 * (n - slot::FirstQuick), 190, 24, 19},
+                        .bounds = {5 + 24 * (n - timer::FirstQuick), 190, 24, 19},
                         .color = kBack});
         rows.push_back({.kind = K::Button,
                         .name = "SpeedButton" + QByteArray::number(n),
                         .parent = panel,
                         .bounds = {1, 1, 22, 17},
-                        .caption = minutes[n - slot::FirstQuick]});
+                        .caption = minutes[n - timer::FirstQuick]});
     }
     rows.insert(rows.end(), std::begin(kEditorAndAlarmRows), std::end(kEditorAndAlarmRows));
     return rows;

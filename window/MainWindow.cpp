@@ -5,7 +5,7 @@
 #include "LayoutRows.h"
 
 #include "core/Colors.h"
-#include "core/SlotFlags.h"
+#include "core/TimerNumbers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -360,7 +360,7 @@ void MainWindow::centerMouse(QWidget* button, int dx, int dy) {
 
 void MainWindow::focusMainPanel() {
     if (!keepsKeyboard(QApplication::focusWidget()))
-        slotPanel(slot::FirstCountdown)->setFocus();
+        slotPanel(timer::FirstCountdown)->setFocus();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -21,10 +21,10 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     , slotMenu_(controls.slotMenu)
     , secondsMenu_(controls.secondsMenu)
     , popup_(controls.timeLeft) {
-    slot::forEachSlot([this](int n) { connectRow(n); });
+    timer::forEach([this](int n) { connectRow(n); });
     connect(controls.editItem, &MenuItem::clicked, this, [this] {
         enter_([this] {
-            if (slot::isCountdown(pressed_))
+            if (timer::isCountdown(pressed_))
                 emit editAsked(pressed_);
         });
     });
@@ -46,7 +46,7 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
 void TimerRows::connectRow(int n) {
     FlatButton* button = this->button(n);
     connect(button, &FlatButton::clicked, this, [this, n] { emit clicked(n); });
-    if (slot::isQuick(n)) {
+    if (timer::isQuick(n)) {
         connect(button, &FlatButton::mousePressed, this, [this, n](Qt::MouseButton pressed) {
             enter_([&] {
                 pressed_ = n;
@@ -73,7 +73,7 @@ void TimerRows::connectRow(int n) {
 }
 
 const TimerRows::RowControls& TimerRows::row(int n) const {
-    if (!slot::isSlot(n))
+    if (!timer::isTimer(n))
         throw EProgramError("no timer row " + std::to_string(n));
     return rows_[std::size_t(n)];
 }
@@ -85,13 +85,13 @@ TextBox* TimerRows::box(int n) const {
 }
 
 void TimerRows::show(int n) {
-    if (slot::isCountdown(n))
+    if (timer::isCountdown(n))
         box(n)->setText(timers_.timeText(n));
     button(n)->setText(timers_.caption(n));
 }
 
 void TimerRows::showRunning(int n) {
-    if (slot::isCountdown(n)) {
+    if (timer::isCountdown(n)) {
         box(n)->setColor(clr::Red);
         return;
     }
@@ -102,13 +102,13 @@ void TimerRows::showRunning(int n) {
 void TimerRows::showAtRest(int n) {
     button(n)->setFontColor(clr::Navy);
     panel(n)->setColor(clr::Background);
-    if (slot::isCountdown(n))
+    if (timer::isCountdown(n))
         box(n)->setColor(clr::Blue);
 }
 
 void TimerRows::paint(int n, int background, int font) {
     panel(n)->setColor(background);
-    if (slot::isCountdown(n))
+    if (timer::isCountdown(n))
         box(n)->setColor(background);
     button(n)->setFontColor(font);
 }

@@ -25,7 +25,7 @@ public:
     };
     struct Controls {
         // By timer number.
-        std::array<RowControls, slot::LastQuick + 1> rows;
+        std::array<RowControls, timer::LastQuick + 1> rows;
         PopupMenu* slotMenu;
         PopupMenu* secondsMenu;
         MenuItem* editItem;
@@ -68,7 +68,7 @@ private:
 
     Timers& timers_;
     HandlerEntry enter_;
-    std::array<RowControls, slot::LastQuick + 1> rows_;
+    std::array<RowControls, timer::LastQuick + 1> rows_;
     PopupMenu* slotMenu_;
     PopupMenu* secondsMenu_;
     BevelPanel* popup_;

@@ -66,12 +66,12 @@ void AlertFlasher::acknowledge() {
 void AlertFlasher::flash() {
     emit beat();
     const FlashLook countdown = flashFor(countdownPhase_);
-    for (int n = slot::FirstCountdown; n <= slot::LastCountdown; ++n) {
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         if (timers_.isRinging(n))
             rows_.paint(n, countdown.background, countdown.font);
     }
     const FlashLook quick = flashFor(quickPhase_);
-    for (int n = slot::FirstQuick; n <= slot::LastQuick; ++n) {
+    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n) {
         if (timers_.isRinging(n))
             rows_.paint(n, quick.background, quick.font);
     }

@@ -23,7 +23,7 @@ void MessageEditor::showRows(bool visible) {
 }
 
 void MessageEditor::open(int n) {
-    if (!slot::isCountdown(n))
+    if (!timer::isCountdown(n))
         return;
     slot_ = n;
     // The editor's cover panels lie over the picker.
@@ -49,7 +49,7 @@ void MessageEditor::open(int n) {
 void MessageEditor::store() {
     // The editor's slot, whatever the mouse touched since it opened.
     const int n = slot_;
-    if (!slot::isCountdown(n))
+    if (!timer::isCountdown(n))
         return;
     // Digits typed into a field count even while the field still has the
     // keyboard, which the OK button never takes.
@@ -74,7 +74,7 @@ void MessageEditor::closeForAlert() {
 }
 
 void MessageEditor::clearTime() {
-    if (!slot::isCountdown(slot_))
+    if (!timer::isCountdown(slot_))
         return;
     controls_.picker->showTime(strToTime(QStringLiteral("12:00:00")));
     timers_.zeroSeconds(slot_);
