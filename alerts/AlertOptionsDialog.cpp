@@ -26,8 +26,8 @@ constexpr ThemeSound kThemeSounds[] = {
     {"phone-incoming-call", "Telephone"},   {"message", "Message"}, {"dialog-warning", "Warning"},
 };
 
-// The sound box's entries: the design's, none, the theme's, a file.
-enum Entry { kDesign = 0, kNone = 1 };
+// The sound box's entries: the standard one, none, the theme's, a file.
+enum Entry { kStandard = 0, kNone = 1 };
 
 CaptionLabel* label(QWidget* parent, QRect bounds, const QString& caption, QWidget* buddy) {
     auto* label = new CaptionLabel(parent, QString(), bounds, caption);
@@ -141,11 +141,11 @@ std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const Al
 
 void AlertOptionsDialog::showTune(const AlertTune& tune) {
     file_ = tune.sound == AlertTune::Sound::File ? tune.source : QString();
-    int entry = kDesign;
+    int entry = kStandard;
     if (tune.sound == AlertTune::Sound::None)
         entry = kNone;
     else if (tune.sound == AlertTune::Sound::Theme)
-        entry = qMax(int(kDesign), soundBox->findData(tune.source));
+        entry = qMax(int(kStandard), soundBox->findData(tune.source));
     else if (tune.sound == AlertTune::Sound::File)
         entry = soundBox->count() - 1;
     soundBox->setCurrentIndex(entry);
@@ -197,7 +197,7 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
     if (!chosen.isEmpty())
         file_ = chosen;
     if (file_.isEmpty())
-        soundBox->setCurrentIndex(kDesign);
+        soundBox->setCurrentIndex(kStandard);
     fileLabel->setText(QFileInfo(file_).fileName());
 }
 

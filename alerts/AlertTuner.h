@@ -25,7 +25,7 @@ public:
                QObject* parent);
 
     // Reads the file; one that is missing or cannot be read leaves every
-    // alert as the design has it.
+    // alert as the default has it.
     void load();
     // The dialog for countdown 1 to 10 or an alarm (AlertOptions::alarmKey).
     void open(int key);

@@ -58,9 +58,9 @@ void TunedAlerts::settle(int key) {
         soundLatest();
 }
 
-bool TunedAlerts::designSoundPlays() const {
+bool TunedAlerts::standardSoundPlays() const {
     return ringing_.isEmpty() ||
-           options_.of(ringing_.constLast()).sound == AlertTune::Sound::Design;
+           options_.of(ringing_.constLast()).sound == AlertTune::Sound::Standard;
 }
 
 void TunedAlerts::soundLatest() {

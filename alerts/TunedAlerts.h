@@ -2,7 +2,7 @@
 // The alerts as each user tuned them: a countdown's or an alarm's own
 // sound, looped until its alert is acknowledged and rising softly where
 // asked; a soft warning before a countdown's end; a countdown that starts
-// again when acknowledged. Those left untouched alert as the design does,
+// again when acknowledged. Those left untouched alert as the "Sound" and "Recur" boxes say,
 // by the "Sound" and "Recur" boxes.
 #pragma once
 
@@ -29,9 +29,9 @@ public:
     void ring(int key);
     // Its alert ended; the one before it, if it still rings, is heard again.
     void settle(int key);
-    // The design's sound is the one to play now: the latest alert has no
+    // The standard sound is the one to play now: the latest alert has no
     // sound of its own, and none chosen away.
-    bool designSoundPlays() const;
+    bool standardSoundPlays() const;
     // Its sound could not be played the last time it rang.
     bool unplayable(int key) const { return unplayable_.contains(key); }
 
@@ -40,11 +40,11 @@ signals:
     void repeatAsked(int n);
     // A countdown the user asked to be warned of ends in that many minutes.
     void endsSoon(int n, int minutes);
-    // Its own sound could not be played: the design's sounds once instead.
+    // Its own sound could not be played: the standard sound plays once instead.
     void soundFailed(int key);
 
 private:
-    // The latest alert's own sound, or silence for the design's to sound.
+    // The latest alert's own sound, or silence for the standard one to sound.
     void soundLatest();
     void armWarning(int n);
     void checkWarning(int n);

@@ -12,7 +12,7 @@ constexpr int kSnoozeTicks = 5 * 60;
 } // namespace
 
 void Quorbel::connectAlerts() {
-    flasher_.setDesignSoundPlays([this] { return tunedAlerts_.designSoundPlays(); });
+    flasher_.setStandardSoundPlays([this] { return tunedAlerts_.standardSoundPlays(); });
     window_.afterFirstFrame([this] { alertTuner_.load(); });
     connect(&alarmPanel_, &AlarmPanel::rings, this, [this](int alarm) {
         guard([&] { tunedAlerts_.ring(AlertOptions::alarmKey(alarm)); });
@@ -22,7 +22,7 @@ void Quorbel::connectAlerts() {
     connect(&alarmPanel_, &AlarmPanel::switchClicked, this, [this](int alarm) {
         guard([&] { tunedAlerts_.settle(AlertOptions::alarmKey(alarm)); });
     });
-    // An own sound that cannot be played gives way to the design's, once.
+    // An own sound that cannot be played gives way to the standard sound, once.
     connect(&tunedAlerts_, &TunedAlerts::soundFailed, this,
             [this] { guard([this] { flasher_.play(file::EndSound); }); });
     connect(&tunedAlerts_, &TunedAlerts::endsSoon, this,

@@ -32,7 +32,7 @@ QByteArray soundText(const AlertTune& tune) {
         return "theme:" + tune.source.toUtf8();
     case AlertTune::Sound::File:
         return "file:" + tune.source.toUtf8();
-    case AlertTune::Sound::Design:
+    case AlertTune::Sound::Standard:
         break;
     }
     return "design";
@@ -48,7 +48,7 @@ void readSound(const QByteArray& value, AlertTune& tune) {
         tune.sound = AlertTune::Sound::File;
         tune.source = QString::fromUtf8(value.mid(5));
     } else {
-        tune.sound = AlertTune::Sound::Design;
+        tune.sound = AlertTune::Sound::Standard;
         tune.source.clear();
     }
 }

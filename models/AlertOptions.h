@@ -5,7 +5,7 @@
 // "Sound" and "Recur" boxes say. Kept in a file of its own, "alerts.ini":
 //
 //   [timer 4]                 countdowns 1 to 10, [alarm 1] and [alarm 2]
-//   sound=theme:bell          design, none, theme:<name of the sound theme>
+//   sound=theme:bell          design (the standard sound), none, theme:<name of the sound theme>
 //                             or file:<path>
 //   volume=80                 percent
 //   soft=true                 rises from quiet over its first 15 seconds
@@ -27,8 +27,8 @@
 #include <QStringList>
 
 struct AlertTune {
-    enum class Sound { Design, None, Theme, File };
-    Sound sound = Sound::Design;
+    enum class Sound { Standard, None, Theme, File };
+    Sound sound = Sound::Standard;
     // The sound theme's name of the sound, or the file's path.
     QString source;
     int volume = 100;

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr std::array<int, 12> kDesignLengths = {60,  120, 180, 240, 300, 360,
-                                                420, 480, 540, 600, 900, 1200};
+constexpr std::array<int, 12> kStandardLengths = {60,  120, 180, 240, 300, 360,
+                                                  420, 480, 540, 600, 900, 1200};
 
 // Positions count characters, not UTF-16 units: a character beyond the
 // basic plane in the flags must not be split.
@@ -45,7 +45,7 @@ QString defaultPrefsText() {
 
 QString defaultPprefsText() {
     QStringList lines;
-    for (int length : kDesignLengths)
+    for (int length : kStandardLengths)
         lines << QString::number(length);
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
@@ -110,7 +110,7 @@ int quickLength(const LineList& presets, int slot) {
     try {
         return strToInt(presets.line(slot - timer::FirstQuick));
     } catch (const EConvertError&) {
-        return kDesignLengths[slot - timer::FirstQuick];
+        return kStandardLengths[slot - timer::FirstQuick];
     }
 }
 

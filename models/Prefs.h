@@ -20,7 +20,7 @@
 // slots of "00:00:00Message", both alarms at noon and both indicators "AM".
 // A first run thus keeps the slots the user sets.
 QString defaultPrefsText();
-// The design's quick-timer lengths, one a line: 1 to 10, 15 and 20 minutes.
+// The standard quick-timer lengths, one a line: 1 to 10, 15 and 20 minutes.
 QString defaultPprefsText();
 
 // What line 0 asks of each option. An option a character does not speak
@@ -71,7 +71,7 @@ inline QString slotCaptionOf(const QString& line) {
 }
 
 // A quick timer's length in seconds from its line of "pprefs.qbx"; a line
-// that is no whole number gives the design length.
+// that is no whole number gives the standard length.
 int quickLength(const LineList& presets, int slot);
 // The button's caption: whole minutes, or nothing for a damaged line.
 std::optional<QString> quickCaption(const LineList& presets, int slot);

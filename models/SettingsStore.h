@@ -24,7 +24,7 @@ public:
     // sets is dropped at save; one with no line at all (empty, or a
     // byte-order mark alone), what an interrupted save used to leave,
     // counts as none. A presets file that cannot be read leaves the
-    // design's lengths.
+    // standard lengths.
     void load(const QString& prefsPath, const QString& presetsPath);
 
     // What became of reading "prefs.qbx"; nothing before the first load.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch: a count of the seconds that really passed while it runs,
-// kept as the design kept it, in days, each second a minute's worth.
+// kept as the settings file always kept it, in days, each second a minute's worth.
 #pragma once
 
 #include <QObject>

@@ -133,7 +133,7 @@ bool Timers::toggle(int n) {
     }
     if (timer::isQuick(n)) {
         // Read afresh at every start, so an edit of "pprefs.qbx" counts
-        // after a restart; a damaged line runs the design length, and a
+        // after a restart; a damaged line runs the standard length, and a
         // length of 0 or less rings at the first tick.
         timer.left = quickLength(settings_.presets(), n);
     } else if (!timer.time || timer.time->isZero()) {

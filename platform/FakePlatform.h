@@ -57,7 +57,7 @@ public:
     bool rename(const QString& from, const QString& to) override;
     bool remove(const QString& path) override;
 
-    // Six pixels a character, close to the design font's digits.
+    // Six pixels a character, close to the window font's digits.
     int width(const QFont&, const QString& text) const override { return 6 * int(text.size()); }
     void loadFonts(bool) override {}
 

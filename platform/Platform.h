@@ -109,8 +109,8 @@ public:
     virtual ~Text() = default;
     // The width in pixels of a text drawn in a font.
     virtual int width(const QFont& font, const QString& text) const = 0;
-    // Makes the design faces ready; call before any text is shaped. The
-    // design's bitmap faces are wanted only where they show as drawn.
+    // Makes the window's faces ready; call before any text is shaped. Its
+    // bitmap faces are wanted only where they show as drawn.
     virtual void loadFonts(bool bitmapFaces) = 0;
 };
 

@@ -249,7 +249,7 @@ void QtPlatform::loadFonts(bool bitmapFaces) {
     // fonts. Past the first, they draw from bitmaps, which only a screen of
     // one device pixel to the pixel shows as drawn; on a finer screen Qt
     // emboldens Tahoma's own outlines, and its advances stay those of the
-    // regular face, as the design's bold did.
+    // regular face, as the bitmap face's bold did.
     static const char* const kFiles[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf",
                                          "small_fonts.ttf"};
     for (std::size_t i = 0; i < (bitmapFaces ? std::size(kFiles) : 1); ++i) {

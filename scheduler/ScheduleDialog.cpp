@@ -26,13 +26,13 @@ ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, cons
         new CaptionLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
                          QStringLiteral("Format: [HHMM][filename]\n"
                                         "(Place a tilde ~  in position 1 to delimiter a record)"));
-    formatLabel->setFont(designFont(QStringLiteral("MS Sans Serif"), 13));
+    formatLabel->setFont(windowFont(QStringLiteral("MS Sans Serif"), 13));
     formatLabel->setFontColor(clr::Navy);
     listEdit = new QPlainTextEdit(this);
     listEdit->setObjectName(QStringLiteral("Memo3"));
     listEdit->setGeometry(8, 40, 393, 250);
     listEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // File names may hold letters the design's face lacks.
+    // File names may hold letters the window's face lacks.
     listEdit->setFont(withFallbacks(font()));
     listEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     listEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -4,11 +4,11 @@
 namespace {
 
 QFont restLook() {
-    return designFont(QStringLiteral("Small Fonts"), 8);
+    return windowFont(QStringLiteral("Small Fonts"), 8);
 }
 
 QFont countingLook() {
-    return designFont(QStringLiteral("MS Sans Serif"), 11, true);
+    return windowFont(QStringLiteral("MS Sans Serif"), 11, true);
 }
 
 } // namespace

@@ -203,7 +203,7 @@ void AlarmTest::alarm2Snoozes() {
     QCOMPARE(desktop->played.size(), 3);
 }
 
-// Alarm 1 with a sound of its own: it loops, the design's keeps quiet,
+// Alarm 1 with a sound of its own: it loops, the standard one keeps quiet,
 // and "Snooze 5 min" on its notification rings it again five minutes on.
 void AlarmTest::alarmsOwnSoundAndSnooze() {
     form->program->alertOptionsModel().set(

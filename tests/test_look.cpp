@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the user sees, pixel for pixel: the window collapsed and open, the
-// message editor, the schedule dialog and every menu, drawn with the design's
+// message editor, the schedule dialog and every menu, drawn with the window's
 // faces at a scale of 1 and held against pictures taken before the code was
 // reshaped. QUORBEL_WRITE_LOOK=FOLDER writes the pictures anew.
 #include "FormFixture.h"
@@ -44,7 +44,7 @@ void LookTest::init() {
     desktop->executableFolder = QStringLiteral("/usr/bin");
     real = std::make_unique<platform::QtPlatform>(nullptr);
     platform::Platform mixed = desktop->interfaces();
-    // The design's own faces, as the program loads them.
+    // The window's own faces, as the program loads them.
     platform::Platform withFaces{
         mixed.clock,         mixed.cursor,    mixed.screens, mixed.questions,
         mixed.files,         *real,           mixed.windows, mixed.sound,

@@ -42,7 +42,7 @@ private slots:
     void onScreenFirstShowsTheSameWindow();
     void namedControls_data();
     void namedControls();
-    void noControlBeyondTheDesign();
+    void noControlBeyondTheTable();
     void menus();
     void backgroundPicture();
     void drawnColours_data();
@@ -142,8 +142,8 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
 
 namespace {
 
-// The design's table of the window's controls: name, parent, bounds, caption.
-QList<QStringList> designLayout() {
+// The original table of the window's controls: name, parent, bounds, caption.
+QList<QStringList> controlTable() {
     QFile file(QFINDTESTDATA("data/layout.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -161,9 +161,9 @@ void MainWindowTest::namedControls_data() {
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QList<int>>("bounds");
     QTest::addColumn<QString>("caption");
-    const QList<QStringList> design = designLayout();
-    QVERIFY(!design.isEmpty());
-    for (const QStringList& cells : design) {
+    const QList<QStringList> table = controlTable();
+    QVERIFY(!table.isEmpty());
+    for (const QStringList& cells : table) {
         QList<int> bounds;
         for (const QString& number : cells[2].split(u' ', Qt::SkipEmptyParts))
             bounds << number.toInt();
@@ -191,7 +191,7 @@ void MainWindowTest::namedControls() {
         QCOMPARE(label->text(), caption);
 }
 
-void MainWindowTest::noControlBeyondTheDesign() {
+void MainWindowTest::noControlBeyondTheTable() {
     QStringList built;
     for (QWidget* control : form->findChildren<QWidget*>()) {
         // The window's own controls, not Qt's parts of them, nor the menus.
@@ -199,12 +199,12 @@ void MainWindowTest::noControlBeyondTheDesign() {
         if (own && !qobject_cast<QMenu*>(control))
             built << control->objectName();
     }
-    QStringList design;
-    for (const QStringList& cells : designLayout())
-        design << cells[0].trimmed();
+    QStringList named;
+    for (const QStringList& cells : controlTable())
+        named << cells[0].trimmed();
     built.sort();
-    design.sort();
-    QCOMPARE(built, design);
+    named.sort();
+    QCOMPARE(built, named);
 }
 
 void MainWindowTest::menus() {

@@ -83,7 +83,7 @@ void ModelsTest::settingsStoreLoads() {
     for (int i = 0; i < store.prefs().count(); ++i)
         held << store.prefs().line(i);
     QCOMPARE(held, lines);
-    // No presets file: the design's lengths.
+    // No presets file: the standard lengths.
     QCOMPARE(quickLength(store.presets(), 34), 20 * 60);
 }
 
@@ -248,7 +248,7 @@ void ModelsTest::quickTimerLengths_data() {
     QTest::newRow("90 s, after 90") << "90" << 90 << 0 << true;
     QTest::newRow("zero rings at the first tick") << "0" << 1 << 0 << true;
     QTest::newRow("the lowest number never wraps") << "-2147483648" << 1 << 0 << true;
-    QTest::newRow("damaged: the design's 1 minute") << "a minute" << 59 << 1 << false;
+    QTest::newRow("damaged: the standard 1 minute") << "a minute" << 59 << 1 << false;
 }
 
 void ModelsTest::quickTimerLengths() {
@@ -435,7 +435,7 @@ void ModelsTest::alertOptionsReadWhatTheyCan_data() {
     QTest::addColumn<int>("volume");
     QTest::addColumn<int>("warn");
     QTest::addColumn<bool>("soft");
-    QTest::newRow("garbage: as the design has it")
+    QTest::newRow("garbage: as the default has it")
         << QByteArray("\x00\xff[[[=\n=x") << 100 << 0 << false;
     QTest::newRow("out of bounds: kept as it was")
         << QByteArray("[timer 3]\nvolume=140\nwarn=-2\nsoft=yes\n") << 100 << 0 << false;
@@ -461,7 +461,7 @@ void ModelsTest::alertOptionsReadWhatTheyCan() {
     QCOMPARE(options.of(3).volume, volume);
     QCOMPARE(options.of(3).warnMinutes, warn);
     QCOMPARE(options.of(3).softStart, soft);
-    QCOMPARE(options.of(3).sound, AlertTune::Sound::Design);
+    QCOMPARE(options.of(3).sound, AlertTune::Sound::Standard);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

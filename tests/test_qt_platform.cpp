@@ -31,8 +31,8 @@ private slots:
     void replaceWritesOnlyWhereMeant();
     void findsFilesAsALauncher_data();
     void findsFilesAsALauncher();
-    void designFaces_data();
-    void designFaces();
+    void bitmapFaceNames_data();
+    void bitmapFaceNames();
     void boldOfBitmapFace_data();
     void boldOfBitmapFace();
     void laterStartsAreHeard();
@@ -264,8 +264,8 @@ void QtPlatformTest::findsFilesAsALauncher() {
     QCOMPARE(found.interpreter, interpreter);
 }
 
-void QtPlatformTest::designFaces_data() {
-    QTest::addColumn<QString>("design");
+void QtPlatformTest::bitmapFaceNames_data() {
+    QTest::addColumn<QString>("face");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QString>("shown");
     QTest::newRow("MS Sans Serif") << "MS Sans Serif" << false << "MS Sans Serif";
@@ -276,8 +276,8 @@ void QtPlatformTest::designFaces_data() {
     QTest::newRow("Verdana") << "Verdana" << false << "DejaVu Sans";
 }
 
-void QtPlatformTest::designFaces() {
-    QFETCH(QString, design);
+void QtPlatformTest::bitmapFaceNames() {
+    QFETCH(QString, face);
     QFETCH(bool, bold);
     QFETCH(QString, shown);
     if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
@@ -287,7 +287,7 @@ void QtPlatformTest::designFaces() {
         if (!QFontDatabase::hasFamily(shown))
             QSKIP("the desktop lacks the face");
     }
-    QFont font(design);
+    QFont font(face);
     font.setPixelSize(11);
     font.setBold(bold);
     QCOMPARE(QFontInfo(font).family(), shown);
@@ -346,7 +346,7 @@ void QtPlatformTest::boldOfBitmapFace() {
     if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
         QSKIP("fonts-wine is not installed");
     const auto draw = [button](bool bold) {
-        const QFont face = designFont(QStringLiteral("MS Sans Serif"), 11, bold);
+        const QFont face = windowFont(QStringLiteral("MS Sans Serif"), 11, bold);
         if (button) {
             FlatButton control(nullptr, QStringLiteral("SpeedButton35"), QRect(0, 0, 39, 16),
                                QStringLiteral("10:48"));

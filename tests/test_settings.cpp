@@ -160,7 +160,7 @@ void SettingsTest::firstRunOfAnInstalledCopy() {
 }
 
 void SettingsTest::fileWithoutLinesCountsAsNone() {
-    // A byte-order mark alone: nothing stored, so the design's options hold.
+    // A byte-order mark alone: nothing stored, so the default options hold.
     write("prefs.qbx", "\xEF\xBB\xBF");
     start();
     QVERIFY(form->soundBox->isChecked());
@@ -634,7 +634,7 @@ void SettingsTest::quickCaptionsAndLengths() {
     QCOMPARE(form->slotButton(24)->text(), QStringLiteral("0"));
     QCOMPARE(form->slotButton(25)->text(), QStringLiteral("0"));
     QCOMPARE(form->slotButton(26)->text(), QStringLiteral("4"));
-    // Missing lines read as empty: damaged, so the design caption stays.
+    // Missing lines read as empty: damaged, so the standard caption stays.
     QCOMPARE(form->slotButton(34)->text(), QStringLiteral("20"));
 
     const int expected[] = {90, 59, 0, 240, 300};

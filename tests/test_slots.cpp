@@ -884,7 +884,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
              QStringLiteral("Tea: 1 minute left|Set for 00:03:00"));
     form->tick(61);
     QCOMPARE(stateOf(2), Timers::State::Ringing);
-    // Its bell loops, rising, and the design's sound keeps quiet.
+    // Its bell loops, rising, and the standard sound keeps quiet.
     QCOMPARE(desktop->tones.size(), 2);
     const platform::Sound::Tone bell = desktop->tones[1];
     QCOMPARE(bell.path, QStringLiteral("/themes/bell.oga"));
@@ -902,7 +902,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
     QTest::qWait(10);
     QCOMPARE(stateOf(2), Timers::State::Idle);
 
-    // A file that cannot be played: the design's sound once in its place,
+    // A file that cannot be played: the standard sound once in its place,
     // and the dialog says so.
     form->program->alertOptionsModel().set(
         2, {AlertTune::Sound::File, QStringLiteral("/gone.ogg"), 100, false, 0, false});

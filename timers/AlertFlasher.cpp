@@ -93,6 +93,6 @@ void AlertFlasher::play(const QString& name) {
 }
 
 void AlertFlasher::playAlert(const QString& name) {
-    if (!designSoundPlays_ || designSoundPlays_())
+    if (!standardSoundPlays_ || standardSoundPlays_())
         play(name);
 }

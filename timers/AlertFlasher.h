@@ -43,9 +43,11 @@ public:
     // A sound file of the user's, or else the installed one.
     void play(const QString& name);
     // The same as an alert's sound: only while the alert sounding has the
-    // design's sound, not one of the user's choosing.
+    // standard sound, not one of the user's choosing.
     void playAlert(const QString& name);
-    void setDesignSoundPlays(std::function<bool()> plays) { designSoundPlays_ = std::move(plays); }
+    void setStandardSoundPlays(std::function<bool()> plays) {
+        standardSoundPlays_ = std::move(plays);
+    }
 
 signals:
     // A beat has flashed.
@@ -59,7 +61,7 @@ private:
     platform::Sound& sound_;
     const UserFiles& files_;
     HandlerEntry enter_;
-    std::function<bool()> designSoundPlays_;
+    std::function<bool()> standardSoundPlays_;
     bool endSoundDue_ = false;
     bool flashed_ = false;
     // The colouring the next beat gives ringing countdowns and quick timers.

@@ -122,7 +122,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     // Without a menu of its own the box offers no menu at all, as the
-    // design's boxes never showed the editing menu.
+    // window's boxes never showed the editing menu.
     if (ContextMenu)
         ContextMenu->popupFor(event);
     else
@@ -134,7 +134,7 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, QRect bounds, const QSt
     : QCheckBox(caption, parent) {
     place(this, name, bounds);
     setChecked(checked);
-    // The style's focus frame, in the design's navy.
+    // The style's focus frame, in the window's navy.
     setPaletteColor(this, QPalette::Highlight, clr::Navy);
 }
 

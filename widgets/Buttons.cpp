@@ -26,10 +26,10 @@ void PopupMenu::applyStyle() {
         return;
     styled_ = true;
     // Flat menus in the desktop's colours, with a wide column for the
-    // check marks, in the design's menu face. Submenus are windows of their
+    // check marks, in the window's menu face. Submenus are windows of their
     // own, which a font does not reach by itself.
     // The tray's menu lists the user's messages.
-    const QFont face = withFallbacks(designFont(QStringLiteral("Tahoma"), 11));
+    const QFont face = withFallbacks(windowFont(QStringLiteral("Tahoma"), 11));
     setFont(face);
     for (QMenu* submenu : findChildren<QMenu*>())
         submenu->setFont(face);
@@ -187,7 +187,7 @@ void FlatButton::setFontColor(int color) {
 
 void FlatButton::setGlyph(const QString& resource) {
     // The pictures are drawn on white, and white is what shows through.
-    QPixmap picture = designPicture(resource);
+    QPixmap picture = windowPicture(resource);
     picture.setMask(picture.createMaskFromColor(Qt::white));
     glyph_ = picture;
     update();

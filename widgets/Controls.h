@@ -18,36 +18,36 @@
 // A stored colour (0x00BBGGRR) as Qt paints it.
 QColor toQColor(int color);
 
-// Whether the design's bitmap faces and pictures show as drawn, which they
+// Whether the window's bitmap faces and pictures show as drawn, which they
 // do on screens of one device pixel to the pixel. On finer screens they
 // would be blurred or drawn tiny; scalable faces of the same size and
 // pictures drawn at twice the size stand in for them.
-void useDesignBitmaps(bool on);
-bool designBitmaps();
+void useBitmapFaces(bool on);
+bool bitmapFaces();
 
-// A face of the window's design at a height in pixels. It is asked for
-// alone: the design's own captions never need letters from another face.
-QFont designFont(const QString& face, int pixelHeight, bool bold = false);
+// A face of the window's look at a height in pixels. It is asked for
+// alone: the window's own captions never need letters from another face.
+QFont windowFont(const QString& face, int pixelHeight, bool bold = false);
 // The same face for text a user typed, which may need the desktop's others.
 QFont withFallbacks(QFont font);
 // A dialog of the program's: its size, face and colour.
 void dressDialog(QWidget* dialog, QSize size, int color);
 
-// A picture of the design, drawn at twice its size for finer screens.
-QPixmap designPicture(const QString& resource);
+// A picture of the window's, drawn at twice its size for finer screens.
+QPixmap windowPicture(const QString& resource);
 
 // A picture at the sizes a title bar or a panel asks for: the sixteen-pixel
 // drawing, and the larger ones a pattern names by their size (%1).
 QIcon iconInSizes(const QString& small, const QString& larger);
 
 // The control that has the keyboard shows a dotted frame, once the keyboard
-// has moved it there: a mouse user sees the design unchanged.
+// has moved it there: a mouse user sees the window unchanged.
 bool showsFocusMark(const QWidget* control);
 void drawFocusMark(QPainter& painter, const QRect& area, int color);
 
 // Draws a caption in the painter's font. Where Qt makes no bold of a face
 // without one, its bold is drawn twice, a device pixel apart, as the
-// design's desktop drew it.
+// classic desktop drew it.
 void drawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption);
 
 // A context menu whose automatic popup the handlers switch per mouse press.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The design's colours, faces, pictures and captions.
+// The window's colours, faces, pictures and captions.
 #include "widgets/Controls.h"
 
 #include "core/Colors.h"
@@ -21,22 +21,22 @@ namespace {
 bool bitmapsOn = true;
 } // namespace
 
-void useDesignBitmaps(bool on) {
+void useBitmapFaces(bool on) {
     bitmapsOn = on;
 }
 
-bool designBitmaps() {
+bool bitmapFaces() {
     return bitmapsOn;
 }
 
-QFont designFont(const QString& face, int pixelHeight, bool bold) {
-    // A design height is the height of the letters. The two bitmap faces of
-    // the design come in sizes named by the whole line, a fifth taller; the
+QFont windowFont(const QString& face, int pixelHeight, bool bold) {
+    // A face's height here is the height of the letters. The window's two
+    // bitmap faces come in sizes named by the whole line, a fifth taller; the
     // scalable face that stands in for them is sized by its letters.
     const bool bitmapFace =
         face == QLatin1String("MS Sans Serif") || face == QLatin1String("Small Fonts");
-    // The desktop's face for a design face asked for by name: Qt would
-    // first look for the design's name, and on missing it, sort through
+    // The desktop's face for a window face asked for by name: Qt would
+    // first look for that name, and on missing it, sort through
     // every face for a fallback.
     QFont font(bitmapFace && !bitmapsOn ? QStringLiteral("Tahoma") : QFont::substitute(face));
     font.setPixelSize(bitmapFace && bitmapsOn ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
@@ -57,7 +57,7 @@ QPixmap readPicture(const QString& resource) {
 
 } // namespace
 
-QPixmap designPicture(const QString& resource) {
+QPixmap windowPicture(const QString& resource) {
     if (!bitmapsOn) {
         QString fine = resource;
         fine.insert(fine.lastIndexOf(u'.'), QLatin1String("@2x"));
@@ -170,7 +170,7 @@ QFont withFallbacks(QFont font) {
 
 void dressDialog(QWidget* dialog, QSize size, int color) {
     dialog->setFixedSize(size);
-    dialog->setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    dialog->setFont(windowFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette colours = dialog->palette();
     colours.setColor(QPalette::Window, toQColor(color));
     dialog->setPalette(colours);
@@ -178,13 +178,13 @@ void dressDialog(QWidget* dialog, QSize size, int color) {
 }
 
 void drawCaption(QPainter& painter, const QRect& area, int flags, const QString& caption) {
-    // A message may hold letters no design face has; only then are the
+    // A message may hold letters none of the window's faces has; only then are the
     // desktop's other faces looked through.
     const bool plain =
         std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.unicode() < 0x80; });
-    const QFont designFace = painter.font();
+    const QFont windowFace = painter.font();
     if (!plain)
-        painter.setFont(withFallbacks(designFace));
+        painter.setFont(withFallbacks(windowFace));
     if (!drawnRegular(painter.font())) {
         painter.drawText(area, flags, caption);
     } else {
@@ -197,5 +197,5 @@ void drawCaption(QPainter& painter, const QRect& area, int flags, const QString&
         painter.drawText(area, flags, caption);
         painter.drawText(QRectF(area).translated(pixel, 0), flags, caption);
     }
-    painter.setFont(designFace);
+    painter.setFont(windowFace);
 }

@@ -21,7 +21,7 @@ namespace {
 void applyFace(QWidget* control, Face face) {
     const FaceSpec spec = specOf(face);
     if (spec.family) {
-        QFont font = designFont(QLatin1String(spec.family), spec.height, spec.bold);
+        QFont font = windowFont(QLatin1String(spec.family), spec.height, spec.bold);
         if (face == Face::Message)
             font = withFallbacks(font);
         if (auto* edit = qobject_cast<TextBox*>(control))
@@ -186,7 +186,7 @@ using Pictures = QHash<QString, QPixmap>;
 QWidget* makeImage(const ControlRow& row, QWidget* parent, Pictures& pictures) {
     const QString path = QLatin1String(row.picture);
     if (!pictures.contains(path))
-        pictures.insert(path, designPicture(path));
+        pictures.insert(path, windowPicture(path));
     return new Picture(parent, QString::fromLatin1(row.name), row.bounds, pictures.value(path));
 }
 
@@ -238,11 +238,11 @@ QWidget* makeCheckBox(const ControlRow& row, QWidget* parent) {
 QWidget* makeRadio(const ControlRow& row, QWidget* parent) {
     // Drawn in a scalable face, the snooze lengths run a little wider than
     // in the bitmap one; there is room to their right.
-    const QRect bounds = designBitmaps() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
+    const QRect bounds = bitmapFaces() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
     auto* radio = new RadioButton(parent, QString::fromLatin1(row.name), bounds,
                                   QString::fromUtf8(row.caption));
     radio->setChecked(row.flags & Checked);
-    // Opaque on its panel's colour, as the design's buttons are: the picker
+    // Opaque on its panel's colour, as the window's buttons are: the picker
     // beside them never shows through.
     if (auto* panel = qobject_cast<BevelPanel*>(parent)) {
         setPaletteColor(radio, QPalette::Window, panel->color());

@@ -31,7 +31,7 @@ FaceSpec specOf(Face face) {
     case Face::C:
         return {"Arial", 11, false, kNone};
     case Face::Arrow:
-        // The design drew the arrows from a symbol font; plain arrows read
+        // The original window drew the arrows from a symbol font; plain arrows read
         // the same.
         return {"DejaVu Sans", 12, false, kNone};
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout as data: one row a control, bottom of the drawing
-// order first, and one row a menu entry, in the design's names.
+// order first, and one row a menu entry, under the controls' object names.
 #pragma once
 
 #include <QByteArray>
@@ -24,7 +24,7 @@ enum class Kind {
     Picker, // a time picker
 };
 
-// The design's faces: family, height in pixels, weight, text colour.
+// The window's faces: family, height in pixels, weight, text colour.
 enum class Face {
     Window,
     Navy,

@@ -56,13 +56,13 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     setAccessibleName(windowTitle());
     // On a screen finer than one device pixel to the pixel, anywhere on the
     // desktop, scalable faces and finer pictures stand in for the bitmaps.
-    useDesignBitmaps(qApp->devicePixelRatio() <= 1.0);
+    useBitmapFaces(qApp->devicePixelRatio() <= 1.0);
     // The window's face is the application's: Qt lays every new text box's
     // text out once in the application's face before the box takes its own,
     // and a desktop face would be loaded and sorted for fallbacks for nothing
     // the window shows. Tooltips, which show the user's messages, keep the
     // desktop's face.
-    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    QApplication::setFont(windowFont(QStringLiteral("MS Sans Serif"), 11));
     QToolTip::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     setPalette(steadyPalette(palette()));
     // Fixed, each half: a tiling compositor floats a window that cannot be
@@ -79,7 +79,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     }
     if (start != Start::OnScreenFirst)
         setWindowIcon(programIcon());
-    platform_.text.loadFonts(designBitmaps());
+    platform_.text.loadFonts(bitmapFaces());
 
     createMenus();
     createControls();
@@ -89,7 +89,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     guard([this] { arrangeAtCreation(); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
-        // the ones the design hides, and the closed alarm half, were hidden
+        // the ones the layout hides, and the closed alarm half, were hidden
         // explicitly.
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -120,7 +120,7 @@ void MainWindow::started() {
         return;
     // The window is on screen and the keyboard on its way to it: the
     // settings are read now, so that the first frame is already the user's
-    // and not the design's, repainted a moment later.
+    // and not the defaults, repainted a moment later.
     handle([this] { loadAtFirstActivation(); });
     // The window manager takes the icon as well after the first frame; the
     // frame does not wait for its drawings.
