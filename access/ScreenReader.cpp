@@ -121,13 +121,14 @@ void ScreenReader::prepare() {
 }
 
 ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers& timers,
-                           const Stopwatch& stopwatch, const SettingsStore& settings,
-                           Controls controls, QObject* parent)
+                           const Stopwatch& stopwatch, const AlarmClock& alarms,
+                           const SettingsStore& settings, Controls controls, QObject* parent)
     : QObject(parent)
     , window_(window)
     , rows_(rows)
     , timers_(timers)
     , stopwatch_(stopwatch)
+    , alarms_(alarms)
     , settings_(settings)
     , controls_(controls) {
     prepare();
@@ -138,8 +139,9 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
             QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
                            "Edit Time / Message, Alert options"));
     }
-    for (RadioButton* snooze : controls_.snooze)
-        snooze->setAccessibleName(QStringLiteral("Snooze ") + snooze->text());
+    for (std::size_t i = 0; i < controls_.snooze.size(); ++i)
+        controls_.snooze[i]->setAccessibleName(
+            QStringLiteral("Snooze %1 min").arg(Options::kSnoozeMinutes[i]));
     describe();
 }
 
@@ -164,7 +166,7 @@ QString ScreenReader::timerDescription(int n) const {
                           : timers_.isRunning(n) ? QStringLiteral(", running")
                                                  : QString();
     if (timer::isQuick(n)) {
-        const QString minutes = rows_.button(n)->text();
+        const QString minutes = timers_.caption(n);
         return QStringLiteral("Quick timer %1 %2%3")
             .arg(minutes,
                  minutes == QLatin1String("1") ? QStringLiteral("minute")
@@ -172,7 +174,7 @@ QString ScreenReader::timerDescription(int n) const {
                  state);
     }
     // The time it is set to: the time left is its box's to tell.
-    const QString message = rows_.button(n)->text().trimmed();
+    const QString message = timers_.caption(n).trimmed();
     return QStringLiteral("Timer %1%2, %3%4")
         .arg(QString::number(n), message.isEmpty() ? QString() : QStringLiteral(": ") + message,
              settings_.prefs().line(n).left(8), state);
@@ -184,18 +186,17 @@ void ScreenReader::describe() {
     timer::forEach([this](int n) { rename(rows_.button(n), timerDescription(n)); });
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         rename(rows_.box(n),
-               QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(rows_.box(n)->text())));
+               QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(timers_.timeText(n))));
     FlatButton* pin = controls_.pin;
     rename(pin,
            pin->down() ? QStringLiteral("Keep on top (on)") : QStringLiteral("Keep on top (off)"));
     rename(controls_.alarmHalf, controls_.alarmPanel->isHidden()
                                     ? QStringLiteral("Show alarm clock")
                                     : QStringLiteral("Hide alarm clock"));
-    const QString watch = controls_.stopwatch->text();
-    rename(controls_.stopwatch, watch == QLatin1String("SW") ? QStringLiteral("Stopwatch")
+    rename(controls_.stopwatch, stopwatch_.atRest() ? QStringLiteral("Stopwatch")
                                 : stopwatch_.running()
                                     ? QStringLiteral("Stopwatch, running")
-                                    : QStringLiteral("Stopwatch, stopped at ") + watch);
+                                    : QStringLiteral("Stopwatch, stopped at ") + stopwatch_.text());
     for (std::size_t i = 0; i < 2; ++i) {
         const QString number = QString::number(i + 1);
         TimePicker* time = controls_.alarmTimes[i];
@@ -205,7 +206,9 @@ void ScreenReader::describe() {
                               time->sectionText(QDateTimeEdit::MinuteSection), amPm->caption()));
         rename(amPm, QStringLiteral("Alarm %1 %2").arg(number, amPm->caption()));
         rename(controls_.alarmOnOff[i],
-               QStringLiteral("Alarm %1: %2").arg(number, controls_.alarmOnOff[i]->text()));
+               QStringLiteral("Alarm %1: %2")
+                   .arg(number,
+                        alarms_[int(i) + 1].on ? QStringLiteral("ON") : QStringLiteral("OFF")));
     }
 }
 

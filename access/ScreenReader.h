@@ -4,6 +4,8 @@
 // announced.
 #pragma once
 
+#include "models/AlarmClock.h"
+#include "models/Options.h"
 #include "models/SettingsStore.h"
 #include "models/Stopwatch.h"
 #include "models/Timers.h"
@@ -30,8 +32,8 @@ public:
     static void prepare();
 
     ScreenReader(QWidget& window, const TimerRows& rows, const Timers& timers,
-                 const Stopwatch& stopwatch, const SettingsStore& settings, Controls controls,
-                 QObject* parent);
+                 const Stopwatch& stopwatch, const AlarmClock& alarms,
+                 const SettingsStore& settings, Controls controls, QObject* parent);
     ~ScreenReader() override;
 
     // What a pointer resting on a timer is told, so that a new user finds
@@ -51,6 +53,7 @@ private:
     const TimerRows& rows_;
     const Timers& timers_;
     const Stopwatch& stopwatch_;
+    const AlarmClock& alarms_;
     const SettingsStore& settings_;
     Controls controls_;
     // Speaks for the window to a screen reader, made when first needed.

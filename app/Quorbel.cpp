@@ -90,12 +90,15 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , tray_(timers_, window, platform, entry(), this)
     , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, entry(),
                  this)
-    , reader_(window, rows_, timers_, stopwatch_, settings_, readerControls(window), this)
+    , reader_(window, rows_, timers_, stopwatch_, alarms_, settings_, readerControls(window), this)
     , journal_(
           timers_, stopwatch_, alarms_, options_, platform, files_, [this] { return now(); }, this)
+    , wake_(platform.power, this)
     , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, entry(), this)
     , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
+    , alertActions_(timers_, alarms_, {alarmPanel_, flasher_, tunedAlerts_, notifier_, commands_},
+                    window, platform.clock, entry(), this)
     , counted_(platform.clock.sinceBoot()) {
     connectWindow();
     connectTimers();
@@ -104,7 +107,6 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     connectCommands();
     connectJournal();
     connectAlerts();
-    connectAlertActions();
 }
 
 void Quorbel::connectWindow() {
@@ -121,7 +123,7 @@ void Quorbel::connectWindow() {
     if (tray_.waitsForFirstFrame())
         window_.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
     connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(window_.quitButton); });
-    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { toggleTimer(n); });
+    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { alertActions_.toggle(n); });
     window_.setSettingsHooks([this] { settingsFile_.load(); },
                              [this] { settingsFile_.save(window_.sessionEnding()); });
     connect(window_.tickTimer, &IntervalTimer::timeout, this,
@@ -137,7 +139,8 @@ void Quorbel::connectWindow() {
 }
 
 void Quorbel::connectTimers() {
-    connect(&rows_, &TimerRows::clicked, this, [this](int n) { handle([&] { toggleTimer(n); }); });
+    connect(&rows_, &TimerRows::clicked, this,
+            [this](int n) { handle([&] { alertActions_.toggle(n); }); });
     connect(&rows_, &TimerRows::editAsked, this, [this](int n) {
         handle([&] {
             rows_.hidePopup();
@@ -202,15 +205,6 @@ void Quorbel::start() {
     window_.afterFirstFrame([this] { scheduler_.createDialog(); });
 }
 
-void Quorbel::toggleTimer(int n) {
-    if (!timer::isTimer(n))
-        return;
-    // An alert put the window on top; a click takes it down again unless
-    // the user pinned it there.
-    window_.lowerUnlessPinned();
-    timers_.toggle(n);
-}
-
 void Quorbel::tick() {
     // The seconds that really passed since the last tick, suspend included,
     // for the stopwatch; counted against the whole run, so that a tick late
@@ -238,7 +232,7 @@ bool Quorbel::previewKey(QObject* watched, int key) {
     // The keypad's Enter is Enter.
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter)
-        acknowledgeAlerts();
+        alertActions_.acknowledgeAll();
     else
         alarmPanel_.silenceAlarms(key);
     // Enter stores the editor from its message and from its hours and
@@ -250,38 +244,15 @@ bool Quorbel::previewKey(QObject* watched, int key) {
     return true;
 }
 
-void Quorbel::acknowledgeAlerts() {
-    if (flasher_.flashed()) {
-        window_.lowerUnlessPinned();
-        flasher_.acknowledge();
-    }
-    // The alarms' own sounds stop, whatever Enter does to the alarms.
-    tunedAlerts_.settle(AlertOptions::alarmKey(1));
-    tunedAlerts_.settle(AlertOptions::alarmKey(2));
-    alarmPanel_.silenceAlarms(Qt::Key_Return);
-}
-
 void Quorbel::connectAlarms() {
     connect(&alarmPanel_, &AlarmPanel::rings, this,
             [this] { guard([this] { platform_.windows.raise(&window_); }); });
     connect(&alarmPanel_, &AlarmPanel::rang, this,
             [this](int alarm) { guard([&] { notifier_.alarmRang(alarm); }); });
+    connect(&notifier_, &DesktopNotifier::showAsked, this,
+            [this] { guard([this] { platform_.windows.raise(&window_); }); });
     connect(&alarmPanel_, &AlarmPanel::switchedOff, this,
             [this](int alarm) { guard([&] { notifier_.alarmSwitchedOff(alarm); }); });
-    connect(&notifier_, &DesktopNotifier::alarmStopAsked, this, [this](int alarm) {
-        handle([&] {
-            if (alarm == 1 && alarmPanel_.alarm1Ringing())
-                alarmPanel_.toggleAlarm1();
-            else if (alarm == 2 && alarms_.alarm2Snoozing())
-                alarmPanel_.switchAlarm2Off();
-        });
-    });
-    connect(&notifier_, &DesktopNotifier::timerStopAsked, this, [this](int n) {
-        handle([&] {
-            if (timers_.isRinging(n))
-                toggleTimer(n);
-        });
-    });
 }
 
 void Quorbel::connectCommands() {
@@ -292,7 +263,7 @@ void Quorbel::connectCommands() {
     connect(&commands_, &CommandRunner::autostartAsked, this,
             [this](bool on) { guard([&] { autostart_.set(on); }); });
     connect(&commands_, &CommandRunner::toggleAsked, this,
-            [this](int n) { guard([&] { toggleTimer(n); }); });
+            [this](int n) { guard([&] { alertActions_.toggle(n); }); });
     connect(&window_, &MainWindow::loaded, this,
             [this] { guard([this] { commands_.settingsLoaded(); }); });
     connect(&settingsFile_, &SettingsFile::alarmHalfAsked, this,
@@ -365,7 +336,8 @@ void Quorbel::connectJournal() {
                         notifier_.alarmMissed(alarm, QDateTime::fromMSecsSinceEpoch(dueWallMs));
                 });
             });
-    connect(&journal_, &JournalKeeper::wakesMachine, this,
+    connect(&journal_, &JournalKeeper::reckoned, &wake_, &MachineWake::wakeFor);
+    connect(&wake_, &MachineWake::wakesMachine, this,
             [this](bool wakes) { guard([&] { alarmPanel_.noteWake(wakes); }); });
     connect(&journal_, &JournalKeeper::snoozeBack, this, [this](bool soundDue, qint64 nextInMs) {
         guard([&] { alarmPanel_.resumeSnooze(soundDue, nextInMs); });

@@ -12,6 +12,8 @@
 #include "cli/CommandRunner.h"
 #include "clock/BigClock.h"
 #include "journal/JournalKeeper.h"
+#include "journal/MachineWake.h"
+#include "notify/AlertActions.h"
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
 #include "scheduler/Scheduler.h"
@@ -53,17 +55,7 @@ public:
     // The program starts: a window already on screen reads the settings.
     void start();
 
-    // What a click on timer n's button does: start, stop or acknowledge it.
-    void toggleTimer(int n);
-    // A ringing timer acknowledged and running again for five minutes.
-    void snoozeTimer(int n);
-    // Timer n from its set time again, whatever it was doing.
-    void againTimer(int n);
-    // Every alert that rings, five minutes on.
-    void snoozeAll();
-    // What Enter does to the alerts: every ringing timer acknowledged, a
-    // ringing alarm 1 or a snoozing alarm 2 switched off.
-    void acknowledgeAlerts();
+    AlertActions& alertActions() { return alertActions_; }
     // The one-second tick.
     void tick();
     // The window sees every key first: a press may acknowledge an alert,
@@ -79,7 +71,6 @@ private:
     void connectCommands();
     void connectJournal();
     void connectAlerts();
-    void connectAlertActions();
     // Now, as the journal counts time: the wall clock, the clock since
     // boot, and the boot.
     Moment now() const;
@@ -114,9 +105,11 @@ private:
     Scheduler scheduler_;
     ScreenReader reader_;
     JournalKeeper journal_;
+    MachineWake wake_;
     AutostartOption autostart_;
     TunedAlerts tunedAlerts_;
     AlertTuner alertTuner_;
+    AlertActions alertActions_;
     // The clock since boot up to which the tick has counted the stopwatch's
     // seconds.
     qint64 counted_ = 0;

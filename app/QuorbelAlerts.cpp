@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The alerts as the user tuned them, and what the notifications and the
-// command line ask of a ringing alert: stop, snooze, again.
+// The alerts as the user tuned them.
 #include "Quorbel.h"
-
-#include <QDateTime>
-
-namespace {
-
-constexpr int kSnoozeTicks = 5 * 60;
-
-} // namespace
 
 void Quorbel::connectAlerts() {
     flasher_.setStandardSoundPlays([this] { return tunedAlerts_.standardSoundPlays(); });
@@ -33,7 +24,7 @@ void Quorbel::connectAlerts() {
         [this](int n) {
             handle([&] {
                 if (timers_.stateOf(n) == Timers::State::Idle)
-                    toggleTimer(n);
+                    alertActions_.toggle(n);
             });
         },
         Qt::QueuedConnection);
@@ -46,60 +37,4 @@ void Quorbel::connectAlerts() {
             handle([&] { alertTuner_.open(AlertOptions::alarmKey(alarm)); });
         });
     }
-}
-
-void Quorbel::connectAlertActions() {
-    connect(&notifier_, &DesktopNotifier::timerSnoozeAsked, this,
-            [this](int n) { handle([&] { snoozeTimer(n); }); });
-    connect(&notifier_, &DesktopNotifier::timerAgainAsked, this,
-            [this](int n) { handle([&] { againTimer(n); }); });
-    connect(&notifier_, &DesktopNotifier::alarmSnoozeAsked, this, [this](int alarm) {
-        handle([&] {
-            // Alarm 2 snoozes by itself: its sound stops until the next.
-            if (alarm == 1)
-                alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
-            tunedAlerts_.settle(AlertOptions::alarmKey(alarm));
-        });
-    });
-    connect(&notifier_, &DesktopNotifier::alarmStopAsked, this, [this](int alarm) {
-        guard([&] { tunedAlerts_.settle(AlertOptions::alarmKey(alarm)); });
-    });
-    connect(&notifier_, &DesktopNotifier::showAsked, this,
-            [this] { guard([this] { platform_.windows.raise(&window_); }); });
-    connect(&commands_, &CommandRunner::snoozeAsked, this,
-            [this] { handle([this] { snoozeAll(); }); });
-    connect(&commands_, &CommandRunner::acknowledgeAsked, this,
-            [this] { handle([this] { acknowledgeAlerts(); }); });
-    connect(&commands_, &CommandRunner::againAsked, this,
-            [this](int n) { handle([&] { againTimer(n); }); });
-}
-
-void Quorbel::snoozeTimer(int n) {
-    if (!timers_.isRinging(n))
-        return;
-    toggleTimer(n);
-    // A countdown shows 00:00:00 for a second before it rings.
-    const int seconds = timer::isCountdown(n) ? kSnoozeTicks + 1 : kSnoozeTicks;
-    timers_.runFor(n, seconds);
-    notifier_.timerSnoozed(
-        n,
-        QDateTime::fromMSecsSinceEpoch(platform_.clock.wallMs() + 1000 * qint64(seconds)).time());
-}
-
-void Quorbel::againTimer(int n) {
-    if (timers_.stateOf(n) != Timers::State::Idle)
-        toggleTimer(n);
-    toggleTimer(n);
-}
-
-void Quorbel::snoozeAll() {
-    timer::forEach([this](int n) { snoozeTimer(n); });
-    if (alarmPanel_.alarm1Ringing()) {
-        alarmPanel_.snoozeAlarm1(kSnoozeTicks * 1000);
-        notifier_.alarmSwitchedOff(1);
-    }
-    if (alarms_.alarm2Snoozing())
-        notifier_.alarmSwitchedOff(2);
-    for (int alarm : {1, 2})
-        tunedAlerts_.settle(AlertOptions::alarmKey(alarm));
 }

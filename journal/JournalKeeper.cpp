@@ -5,7 +5,6 @@
 #include "core/TextFile.h"
 #include "platform/WriteUserFile.h"
 
-#include <QPointer>
 #include <QTimer>
 
 JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmClock& alarms,
@@ -155,7 +154,7 @@ void JournalKeeper::writeNow() {
 
 void JournalKeeper::forget() {
     writePending_ = false;
-    platform_.power.wakeAt(0, [](bool) {});
+    emit reckoned({});
     if (!onDisk_ || !keepable_)
         return;
     Journal nothing;
@@ -217,20 +216,7 @@ Journal JournalKeeper::current() const {
 
 void JournalKeeper::write() {
     const Journal journal = current();
-    // The machine wakes for the first of them to ring.
-    qint64 first = 0;
-    for (const Journal::Running& timer : journal.running)
-        first = first ? qMin(first, timer.wallMs) : timer.wallMs;
-    for (const auto& [alarm, dueMs] : journal.alarms) {
-        if (dueMs > 0)
-            first = first ? qMin(first, dueMs) : dueMs;
-    }
-    platform_.power.wakeAt(first, [self = QPointer(this), first](bool wakes) {
-        if (self && first && wakes != self->wakes_) {
-            self->wakes_ = wakes;
-            emit self->wakesMachine(wakes);
-        }
-    });
+    emit reckoned(journal);
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.empty() && !onDisk_)
         return;

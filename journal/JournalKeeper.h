@@ -51,8 +51,9 @@ signals:
     void alarmBack(int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs);
     // Alarm 2 was snoozing; its sound was due meanwhile or not.
     void snoozeBack(bool soundDue, qint64 nextInMs);
-    // Whether the system wakes a sleeping machine for what rings next.
-    void wakesMachine(bool wakes);
+    // What runs and what rings next, reckoned anew after every change
+    // (written or not); empty once the user quit.
+    void reckoned(const Journal& journal);
     // The journal could not be written: once in a run.
     void cannotKeep(const QString& path);
 
@@ -82,7 +83,6 @@ private:
     bool toldCannotKeep_ = false;
     // The journal on disk names a timer.
     bool onDisk_ = false;
-    bool wakes_ = true;
     // When each ringing timer ran out, for the next start's notification.
     QHash<int, qint64> rangAt_;
     // When each running timer is due on the wall clock, as first reckoned.

@@ -125,6 +125,23 @@ void Timers::setTime(int n, const QString& text) {
     timer.unreadableTime = timer.time ? QString() : text;
 }
 
+void Timers::putSeconds(int n, int seconds) {
+    Timer& timer = at(n);
+    if (timer.time) {
+        timer.time->seconds = seconds;
+        return;
+    }
+    // A damaged time may be damaged in its seconds alone, which this mends.
+    const QString text = timer.unreadableTime;
+    setTime(n, text.left(6) + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0')) +
+                   text.mid(8));
+}
+
+void Timers::setTime(int n, SlotTime time) {
+    at(n).time = time;
+    at(n).unreadableTime.clear();
+}
+
 bool Timers::toggle(int n) {
     Timer& timer = at(n);
     if (timer.state != State::Idle) {
@@ -160,24 +177,25 @@ void Timers::clear(int n) {
         emit acknowledged(n);
 }
 
-void Timers::edit(int n, const QString& hoursMinutes, const QString& message) {
+void Timers::edit(int n, int hours, int minutes, const QString& message) {
     if (!timer::isCountdown(n))
         return;
-    const QString time = hoursMinutes + u':' + timeText(n).mid(6, 2);
-    setTime(n, time);
+    // The seconds stay as the seconds menu set them; a damaged time has
+    // none to keep.
+    const int seconds = at(n).time ? at(n).time->seconds : 0;
+    setTime(n, SlotTime{hours, minutes, seconds});
     const QString single = singleLineMessage(message);
     at(n).caption = single;
-    settings_.prefs().setLine(n, time + single);
+    settings_.prefs().setLine(n, timeText(n) + single);
     rebase(n);
     emit changed(n);
     emit edited(n);
 }
 
-void Timers::setSeconds(int n, const QString& seconds) {
+void Timers::setSeconds(int n, int seconds) {
     if (!timer::isCountdown(n))
         return;
-    const QString shown = timeText(n);
-    setTime(n, shown.left(6) + seconds + shown.mid(8));
+    putSeconds(n, seconds);
     // The saved message, not the caption, which holds only its first 30
     // characters after a load.
     settings_.prefs().setLine(n, timeText(n) + settings_.prefs().line(n).mid(8));
@@ -188,8 +206,7 @@ void Timers::setSeconds(int n, const QString& seconds) {
 void Timers::zeroSeconds(int n) {
     if (!timer::isCountdown(n))
         return;
-    const QString shown = timeText(n);
-    setTime(n, shown.left(6) + QStringLiteral("00") + shown.mid(8));
+    putSeconds(n, 0);
     rebase(n);
     emit changed(n);
 }

@@ -77,10 +77,11 @@ public:
     // countdown with no time to count; a running or ringing one goes back
     // to rest, a countdown to the time of its line. Whether it started.
     bool toggle(int n);
-    // The message editor's result: hours and minutes ("hh:mm") and message.
-    void edit(int n, const QString& hoursMinutes, const QString& message);
-    // The seconds menu's choice, "00" to "59".
-    void setSeconds(int n, const QString& seconds);
+    // The message editor's result: hours, minutes and message; the seconds
+    // stay.
+    void edit(int n, int hours, int minutes, const QString& message);
+    // The seconds menu's choice, 0 to 59.
+    void setSeconds(int n, int seconds);
     // The editor's clear: the seconds shown go to zero, the line keeps its
     // own until the editor stores.
     void zeroSeconds(int n);
@@ -132,6 +133,8 @@ private:
     Timer& at(int n);
     const Timer& at(int n) const;
     void setTime(int n, const QString& text);
+    void setTime(int n, SlotTime time);
+    void putSeconds(int n, int seconds);
     void clear(int n);
     // A running countdown's time changed by hand: it rings that much later.
     void rebase(int n);

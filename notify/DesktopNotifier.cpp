@@ -8,11 +8,17 @@
 namespace {
 
 using Action = platform::Notifications::Action;
+using Choice = platform::Notifications::Choice;
 
-// A timer's notification offers to stop it, to ring again in five
-// minutes, or to run its time again; a click on it shows the window.
-const QList<Action> kTimerActions{Action::Stop, Action::Snooze, Action::Again, Action::Show};
-const QList<Action> kAlarmActions{Action::Stop, Action::Snooze, Action::Show};
+const Choice kStop{Action::Stop, QStringLiteral("Stop")};
+const Choice kSnooze{Action::Snooze,
+                     QStringLiteral("Snooze %1 min").arg(DesktopNotifier::kSnoozeMinutes)};
+const Choice kAgain{Action::Again, QStringLiteral("Again")};
+const Choice kShow{Action::Show, QStringLiteral("Show")};
+// A timer's notification offers to stop it, to ring again after a snooze,
+// or to run its time again; a click on it shows the window.
+const QList<Choice> kTimerActions{kStop, kSnooze, kAgain, kShow};
+const QList<Choice> kAlarmActions{kStop, kSnooze, kShow};
 
 } // namespace
 
@@ -47,7 +53,7 @@ void DesktopNotifier::timerSnoozed(int n, QTime at) {
     notifications_.notify(
         n, {timers_.label(n),
             QStringLiteral("Snoozed: rings again at %1").arg(at.toString(QStringLiteral("HH:mm"))),
-            {Action::Show},
+            {kShow},
             false});
 }
 

@@ -23,18 +23,17 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
-// The actions' names on the bus, and what the user reads.
+// The actions' names on the bus.
 struct ActionName {
     Notifications::Action action;
     QString id;
-    QString text;
 };
 const ActionName kActions[] = {
-    {Notifications::Action::Stop, QStringLiteral("stop"), QStringLiteral("Stop")},
-    {Notifications::Action::Snooze, QStringLiteral("snooze"), QStringLiteral("Snooze 5 min")},
-    {Notifications::Action::Again, QStringLiteral("again"), QStringLiteral("Again")},
+    {Notifications::Action::Stop, QStringLiteral("stop")},
+    {Notifications::Action::Snooze, QStringLiteral("snooze")},
+    {Notifications::Action::Again, QStringLiteral("again")},
     // A click on the notification itself.
-    {Notifications::Action::Show, QStringLiteral("default"), QStringLiteral("Show")},
+    {Notifications::Action::Show, QStringLiteral("default")},
 };
 
 QDBusMessage call(const QString& method) {
@@ -124,9 +123,11 @@ void DesktopNotifications::send(int key) {
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(notice.urgent ? 2 : 1))},
         {QStringLiteral("desktop-entry"), id_}};
     QStringList actions;
-    for (const ActionName& name : kActions) {
-        if (notice.actions.contains(name.action))
-            actions << name.id << name.text;
+    for (const Notifications::Choice& choice : notice.actions) {
+        for (const ActionName& name : kActions) {
+            if (name.action == choice.action)
+                actions << name.id << choice.text;
+        }
     }
     // An alert never expires by itself: it waits for the user.
     message << QStringLiteral("Quorbel") << shown.id << id_ << notice.summary << notice.body

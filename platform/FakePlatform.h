@@ -223,7 +223,7 @@ public:
     QMap<int, QString> notifications;
     std::function<void(const QStringList&)> startListener;
     std::function<void(int key, Action action)> actionListener;
-    QMap<int, QList<Action>> notificationActions;
+    QMap<int, QList<Choice>> notificationActions;
     std::function<void()> saveListener;
     std::function<void()> endListener;
 };

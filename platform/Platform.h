@@ -259,13 +259,18 @@ public:
 class Notifications {
 public:
     virtual ~Notifications() = default;
-    // What the user may choose on a notification: "Stop", "Snooze 5 min",
-    // "Again", and the notification itself, which shows the window.
+    // What the user may choose on a notification: stop, snooze, again, and
+    // the notification itself, which shows the window.
     enum class Action { Stop, Snooze, Again, Show };
+    struct Choice {
+        Action action;
+        // What the user reads on it.
+        QString text;
+    };
     struct Notice {
         QString summary;
         QString body;
-        QList<Action> actions;
+        QList<Choice> actions;
         // An alert stays until it is acted on or taken back; a notice that
         // is not urgent goes as the desktop's notices go.
         bool urgent = true;

@@ -276,9 +276,9 @@ void ModelsTest::editorAndSecondsMenuWriteTheLine() {
     store.prefs().setLine(2, QStringLiteral("00:10:15Pasta"));
     Timers timers(store, [] { return 0; });
     timers.readSaved();
-    timers.edit(2, QStringLiteral("01:30"), QStringLiteral("Boil\r\nwater"));
+    timers.edit(2, 1, 30, QStringLiteral("Boil\r\nwater"));
     QCOMPARE(store.prefs().line(2), QStringLiteral("01:30:15Boil water"));
-    timers.setSeconds(2, QStringLiteral("45"));
+    timers.setSeconds(2, 45);
     QCOMPARE(store.prefs().line(2), QStringLiteral("01:30:45Boil water"));
     QCOMPARE(timers.label(2), QStringLiteral("Boil water"));
     // The editor's clear shows no seconds; the line keeps them until it stores.

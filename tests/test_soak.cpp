@@ -95,17 +95,14 @@ void SoakTest::hundredThousandTicks() {
         if (dice.oneIn(40)) {
             const int n = 1 + dice.roll(10);
             if (form.timersModel().stateOf(n) == Timers::State::Idle) {
-                const QString time = QStringLiteral("00:0%1:%2")
-                                         .arg(dice.roll(2))
-                                         .arg(dice.roll(60), 2, 10, QLatin1Char('0'));
-                form.timersModel().edit(n, time.left(5), QStringLiteral("Soak"));
-                form.timersModel().setSeconds(n, time.mid(6, 2));
+                form.timersModel().edit(n, 0, dice.roll(2), QStringLiteral("Soak"));
+                form.timersModel().setSeconds(n, dice.roll(60));
             }
-            guard([&] { form.program->toggleTimer(n); });
+            guard([&] { form.program->alertActions().toggle(n); });
         }
         if (dice.oneIn(50)) {
             const int n = timer::FirstQuick + dice.roll(12);
-            guard([&] { form.program->toggleTimer(n); });
+            guard([&] { form.program->alertActions().toggle(n); });
         }
         if (form.program->flasher().flashed() && dice.oneIn(4))
             form.program->previewKey(&form, Qt::Key_Return);

@@ -3,7 +3,9 @@
 
 #include "core/Convert.h"
 #include "core/Guard.h"
+#include "models/Prefs.h"
 #include "models/SettingsStore.h"
+#include "models/SlotTime.h"
 
 MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings, Controls controls,
                              HandlerEntry enter, QObject* parent)
@@ -41,9 +43,11 @@ void MessageEditor::open(int n) {
     controls_.message->setFocus();
     controls_.message->selectAll();
 
-    // The picker's minutes and seconds stand for the slot's hours and minutes.
-    controls_.picker->showTime(
-        strToTime(QStringLiteral("12:") + settings_.prefs().line(n).left(5)));
+    // The picker's minutes and seconds stand for the timer's hours and
+    // minutes; a damaged set time leaves the picker as it was.
+    const std::optional<SlotTime> set = SlotTime::parse(slotTimeOf(settings_.prefs().line(n)));
+    if (set && QTime::isValid(12, set->hours, set->minutes))
+        controls_.picker->showTime(QTime(12, set->hours, set->minutes));
 }
 
 void MessageEditor::store() {
@@ -55,7 +59,8 @@ void MessageEditor::store() {
     // keyboard, which the OK button never takes.
     controls_.picker->interpretText();
     close();
-    timers_.edit(n, timeToStr(controls_.picker->time()).mid(3, 5), controls_.message->text());
+    const QTime picked = controls_.picker->time();
+    timers_.edit(n, picked.minute(), picked.second(), controls_.message->text());
 }
 
 void MessageEditor::close() {
@@ -76,6 +81,6 @@ void MessageEditor::closeForAlert() {
 void MessageEditor::clearTime() {
     if (!timer::isCountdown(slot_))
         return;
-    controls_.picker->showTime(strToTime(QStringLiteral("12:00:00")));
+    controls_.picker->showTime(QTime(12, 0));
     timers_.zeroSeconds(slot_);
 }

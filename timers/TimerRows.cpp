@@ -28,10 +28,10 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
                 emit editAsked(pressed_);
         });
     });
-    for (MenuItem* item : controls.secondsItems) {
-        const QString digits = item->text();
-        connect(item, &MenuItem::clicked, this,
-                [this, digits] { enter_([&] { timers_.setSeconds(pressed_, digits); }); });
+    // "00" to "59", in their order.
+    for (int seconds = 0; seconds < controls.secondsItems.size(); ++seconds) {
+        connect(controls.secondsItems[seconds], &MenuItem::clicked, this,
+                [this, seconds] { enter_([&] { timers_.setSeconds(pressed_, seconds); }); });
     }
 
     connect(&timers_, &Timers::changed, this, &TimerRows::show);

@@ -7,8 +7,9 @@ folder anything below it but app/, with no circle among the features; and
 app/, the composition root, whatever it puts together. That a class's
 member functions are defined in the folder of the header that declares the
 class, so that no folder calls into another through a class it does not
-own. And that no file of the program runs past 600 lines, nor a function
-past 60.
+own. That only platform/ includes a header of the system or of a C
+library. And that no file of the program runs past 600 lines, nor a
+function past 60.
 
     check_includes.py SOURCE_DIR
 """
@@ -131,11 +132,26 @@ def long_functions(root):
     return found
 
 
+SYSTEM_HEADER = re.compile(r"^#include <([^>]+\.h)>", re.M)
+
+
+def system_headers(root):
+    """Headers of the system or of a C library outside platform/."""
+    found = []
+    for folder, name, text in sources(root, (".cpp", ".h")):
+        if folder != "platform":
+            for header in SYSTEM_HEADER.findall(text):
+                found.append("%s/%s includes <%s>, which only platform/ may" %
+                             (folder, name, header))
+    return found
+
+
 def main():
     found = edges(sys.argv[1])
     failures = long_files(sys.argv[1])
     failures += members_elsewhere(sys.argv[1])
     failures += long_functions(sys.argv[1])
+    failures += system_headers(sys.argv[1])
     for (source, target), example in sorted(found.items()):
         if source in ALLOWED and target not in ALLOWED[source]:
             failures.append("%s includes %s (%s)" % (source, target, example))
