@@ -45,7 +45,7 @@ void scheduleRunOverThousandLines(benchmark::State& state) {
         // A new minute each time, so no run is skipped as a repeat.
         desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
         program.schedule().run();
-        desktop.pass(60000);
+        desktop.advance(60000);
         desktop.events.clear();
     }
 }

@@ -109,11 +109,11 @@ void FakePlatform::clickTray(Qt::MouseButton button) {
 
 void FakePlatform::after(int milliseconds, QObject* context, std::function<void()> then) {
     events << QStringLiteral("after %1").arg(milliseconds);
-    pending.append({elapsed + milliseconds, context, std::move(then)});
+    pending.append({boot + milliseconds, context, std::move(then)});
 }
 
-void FakePlatform::pass(int milliseconds) {
-    const qint64 end = elapsed + milliseconds;
+void FakePlatform::advance(int milliseconds) {
+    const qint64 end = boot + milliseconds;
     for (;;) {
         auto next =
             std::min_element(pending.begin(), pending.end(),
@@ -122,11 +122,11 @@ void FakePlatform::pass(int milliseconds) {
             break;
         const Pending due = *next;
         pending.erase(next);
-        elapsed = due.due;
+        boot = due.due;
         if (due.context)
             due.then();
     }
-    elapsed = end;
+    boot = end;
 }
 
 QList<RunningProcess> FakePlatform::snapshot() {

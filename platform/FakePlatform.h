@@ -21,14 +21,15 @@ public:
     qint64 wallMs() const override { return QDateTime(date, time).toMSecsSinceEpoch(); }
     QString bootId() const override { return bootIdText; }
     // A clock that stands until the test moves it: a tick moves it a
-    // second, stall() any longer gap.
+    // second, advance() any longer gap.
     qint64 sinceBoot() override { return boot; }
-    void stall(int milliseconds) { boot += milliseconds; }
+
     void listenForClockSet(std::function<void()> set) override { clockSet = std::move(set); }
     // Kept until the test lets the time pass.
     void after(int milliseconds, QObject* context, std::function<void()> then) override;
-    // Runs, in order, everything that falls due in that many milliseconds.
-    void pass(int milliseconds);
+    // Moves the clock on by that many milliseconds, running in order
+    // everything that falls due meanwhile.
+    void advance(int milliseconds);
 
     QPoint pos() const override { return pointer; }
     void setPos(QPoint pos) override;
@@ -219,7 +220,6 @@ public:
         std::function<void()> then;
     };
     QList<Pending> pending;
-    qint64 elapsed = 0;
     QMap<int, QString> notifications;
     std::function<void(const QStringList&)> startListener;
     std::function<void(int key, Action action)> actionListener;

@@ -42,7 +42,7 @@ public:
     void tick(int times = 1) {
         for (int i = 0; i < times; ++i) {
             if (clock)
-                clock->stall(1000);
+                clock->advance(1000);
             emit tickTimer->timeout();
         }
     }

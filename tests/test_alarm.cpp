@@ -223,7 +223,7 @@ void AlarmTest::alarmsOwnSoundAndSnooze() {
     at(9, 30, 30);
     form->tick();
     QCOMPARE(desktop->tones.size(), 1);
-    desktop->pass(300000);
+    desktop->advance(300000);
     QCOMPARE(desktop->tones.size(), 2);
     QVERIFY(desktop->notifications.contains(101));
     pressEnter();
@@ -231,7 +231,7 @@ void AlarmTest::alarmsOwnSoundAndSnooze() {
     // Snoozed again, then the user's own click on its switch: that ends it.
     desktop->actionListener(101, platform::Notifications::Action::Snooze);
     form->alarm1OnOff->click();
-    desktop->pass(300000);
+    desktop->advance(300000);
     QCOMPARE(desktop->tones.size(), 2);
 }
 

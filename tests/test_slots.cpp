@@ -734,7 +734,7 @@ void SlotsTest::stallIsMadeUp() {
     form->stopwatchButton->click();
     // Four seconds stopped, as a suspended machine is: the next tick takes
     // off all five that passed.
-    desktop->stall(4000);
+    desktop->advance(4000);
     form->tick();
     QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:00:04"));
     QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("00:09:55"));
@@ -743,7 +743,7 @@ void SlotsTest::stallIsMadeUp() {
     QCOMPARE(form->trayIcon->iconName(), QStringLiteral("M6"));
     // Slot 1 ran out within the next gap: it rings at once, and once.
     const int moves = desktop->pointerMoves.size();
-    desktop->stall(9000);
+    desktop->advance(9000);
     form->tick();
     QCOMPARE(stateOf(1), Timers::State::Ringing);
     QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:00:00"));
@@ -763,7 +763,7 @@ void SlotsTest::wakeCatchesUpAtOnce() {
     desktop->sleepListener(true);
     // Asleep for a minute: the wake itself brings the timer up to date,
     // without waiting for the next tick, and the screen stays on.
-    desktop->stall(60000);
+    desktop->advance(60000);
     QVERIFY(!desktop->keptAwake);
     desktop->sleepListener(false);
     QVERIFY(form->timersModel().isRinging(6));
@@ -796,7 +796,7 @@ void SlotsTest::desktopHearsOfAlerts() {
     form->settings().prefs().setLine(4, QStringLiteral("00:05:00Tea"));
     click(form->slotButton(4));
     click(form->slotButton(27));
-    desktop->stall(298000);
+    desktop->advance(298000);
     form->tick(2);
     QCOMPARE(desktop->notifications, (QMap<int, QString>{{4, "Tea|Set for 00:05:00"},
                                                          {27, "Quick timer 5 min|Set for 5:00"}}));

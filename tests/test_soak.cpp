@@ -80,7 +80,7 @@ void SoakTest::hundredThousandTicks() {
     for (int tick = 1; tick <= 100000; ++tick) {
         clock = clock.addSecs(1);
         desktop.time = clock.time();
-        desktop.pass(1000);
+        desktop.advance(1000);
         const bool ringing = form.timersModel().anyRinging();
         form.tick();
         expiries += !ringing && form.timersModel().anyRinging();

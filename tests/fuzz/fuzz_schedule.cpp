@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!guard([&] { program.root->schedule().run(); }))
             std::abort();
         // However long its launches take, one after the other.
-        desktop.pass(std::numeric_limits<int>::max());
+        desktop.advance(std::numeric_limits<int>::max());
         // What may open in this run: the files of the lines without a tilde
         // whose time is now, once each.
         QMap<QString, int> allowed;
