@@ -54,10 +54,7 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const Setting
     on(controls_.test, &FlatButton::clicked, [this] { flasher_.play(file::EndSound); });
     connect(&options_, &Options::changed, this,
             [this] { guard([this] { followSnoozeLength(); }); });
-    on(controls_.snoozeBeat, &IntervalTimer::timeout, [this] {
-        emit snoozeSounds();
-        flasher_.playAlert(file::EndSound);
-    });
+    on(&snoozeBeat_, &IntervalTimer::timeout, [this] { soundSnooze(); });
     connect(&alarms_, &AlarmClock::changed, this,
             [this](int alarm) { guard([this, alarm] { show(alarm); }); });
 }
@@ -135,9 +132,9 @@ void AlarmPanel::resumeSnooze(bool soundDue, qint64 firstInMs) {
     }
     const int period = options_.snoozeMs();
     if (firstInMs > 0)
-        controls_.snoozeBeat->startAfter(int(qMin<qint64>(firstInMs, period)), period);
+        snoozeBeat_.startAfter(int(qMin<qint64>(firstInMs, period)), period);
     else if (period > 0)
-        controls_.snoozeBeat->setInterval(period);
+        snoozeBeat_.setInterval(period);
     alarms_.setAlarm2Snoozing(true);
 }
 
@@ -162,9 +159,14 @@ void AlarmPanel::tellAwakeOnly(int alarm) {
     QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), kAwakeOnly, onOff);
 }
 
+void AlarmPanel::soundSnooze() {
+    emit snoozeSounds();
+    flasher_.playAlert(file::EndSound);
+}
+
 void AlarmPanel::followSnoozeLength() {
     if (alarms_.alarm2Snoozing())
-        controls_.snoozeBeat->setInterval(options_.snoozeMs());
+        snoozeBeat_.setInterval(options_.snoozeMs());
 }
 
 void AlarmPanel::switchOn(int alarm) {
@@ -193,7 +195,7 @@ void AlarmPanel::toggleAlarm2() {
 
 void AlarmPanel::switchAlarm2Off() {
     alarms_.setOn(2, false);
-    controls_.snoozeBeat->setInterval(0);
+    snoozeBeat_.setInterval(0);
     emit switchedOff(2);
 }
 

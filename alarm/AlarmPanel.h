@@ -28,7 +28,6 @@ public:
         FlatButton* copy1To2;
         FlatButton* copy2To1;
         FlatButton* test;
-        IntervalTimer* snoozeBeat;
     };
     AlarmPanel(AlarmClock& alarms, const Options& options, const SettingsStore& settings,
                AlertFlasher& flasher, platform::Clock& clock, Controls controls, HandlerEntry enter,
@@ -54,12 +53,15 @@ public:
     void toggleAlarm1();
     void toggleAlarm2();
     void switchAlarm2Off();
+    // Alarm 2's snooze period is over: its sound again.
+    void soundSnooze();
+    // The snooze period alarm 2 repeats at; 0 while it does not.
+    int snoozePeriod() const { return snoozeBeat_.interval(); }
     // Enter switches a ringing alarm 1 off, and alarm 2 while it snoozes
     // unless an alert beat since the last key.
     void silenceAlarms(int key);
-    // An alert beat, or Enter stored the message editor.
+    // An alert beat: the next Enter acknowledges it.
     void noteAlertBeat() { enterHandled_ = true; }
-    void noteEnterTaken() { enterHandled_ = false; }
     bool alertBeatSinceKey() const { return enterHandled_; }
     // A time or AM/PM differs from the settings since start or the last save.
     bool timeChanged() const { return timeChanged_; }
@@ -98,6 +100,7 @@ private:
     platform::Clock& clock_;
     Controls controls_;
     HandlerEntry enter_;
+    IntervalTimer snoozeBeat_{nullptr, QStringLiteral("snoozeBeat"), 0};
     bool enterHandled_ = false;
     bool timeChanged_ = false;
     // Whether the machine wakes for an alarm, the alarm the user last

@@ -44,8 +44,7 @@ AlarmPanel::Controls alarmControls(const MainWindow& window) {
             {window.alarm1Picker, window.alarm2Picker},
             window.copyAlarm1Button,
             window.copyAlarm2Button,
-            window.testAlarmButton,
-            window.snoozeTimer};
+            window.testAlarmButton};
 }
 
 OptionControls::Controls optionControls(const MainWindow& window) {
@@ -78,7 +77,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , files_(platform.files.executableDir(), platform.files.configHome())
     , rows_(timers_, rowControls(window), entry(), this)
     , optionControls_(options_, optionControls(window), entry(), this)
-    , flasher_(timers_, options_, rows_, window.alertTimer, platform.sound, files_, entry(), this)
+    , flasher_(timers_, options_, rows_, platform.sound, files_, entry(), this)
     , editor_(timers_, settings_, editorControls(window), entry(), this)
     , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
@@ -88,8 +87,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , commands_(timers_, platform.instance, entry(), this)
     , settingsFile_(settings_, options_, timers_, alarms_, alarmPanel_, platform, files_, this)
     , tray_(timers_, window, platform, entry(), this)
-    , scheduler_(window, window.scheduleTimer, window.processesItem, files_, platform, entry(),
-                 this)
+    , scheduler_(window, window.processesItem, files_, platform, entry(), this)
     , reader_(window, rows_, timers_, stopwatch_, alarms_, settings_, readerControls(window), this)
     , journal_(
           timers_, stopwatch_, alarms_, options_, platform, files_, [this] { return now(); }, this)
@@ -110,8 +108,10 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
 }
 
 void Quorbel::connectWindow() {
-    window_.setTimersRunning([this] { return timers_.anyRunning(); });
-    window_.setAfterHandler([this] {
+    const auto running = [this] { window_.setTimersRunning(timers_.anyRunning()); };
+    for (auto change : {&Timers::started, &Timers::resumed, &Timers::expired, &Timers::cleared})
+        connect(&timers_, change, this, running);
+    connect(&window_, &MainWindow::handled, this, [this] {
         guard([this] { reader_.describe(); });
         guard([this] { tray_.settle(); });
     });
@@ -122,12 +122,17 @@ void Quorbel::connectWindow() {
     });
     if (tray_.waitsForFirstFrame())
         window_.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
-    connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(window_.quitButton); });
+    connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(); });
     connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { alertActions_.toggle(n); });
-    window_.setSettingsHooks([this] { settingsFile_.load(); },
-                             [this] { settingsFile_.save(window_.sessionEnding()); });
-    connect(window_.tickTimer, &IntervalTimer::timeout, this,
-            [this] { handle([this] { tick(); }); });
+    connect(&window_, &MainWindow::firstActivated, this, [this] {
+        if (!guard([this] { settingsFile_.load(); }))
+            window_.settingsFailed();
+    });
+    connect(&window_, &MainWindow::closeRequested, this, [this] {
+        if (!guard([this] { settingsFile_.save(window_.sessionEnding()); }))
+            window_.settingsFailed();
+    });
+    connect(&tick_, &IntervalTimer::timeout, this, [this] { handle([this] { tick(); }); });
     connect(&window_, &MainWindow::alarmHalfShown, this, [this](bool open) {
         guard([this, open] {
             options_.setAlarmHalfOpen(open);
@@ -135,7 +140,15 @@ void Quorbel::connectWindow() {
                 clock_.show();
         });
     });
-    window_.setKeyPreview([this](QObject* watched, int key) { return previewKey(watched, key); });
+    connect(&window_, &MainWindow::keyPressed, this, [this](QObject*, int key) {
+        guard([&] {
+            // The keypad's Enter is Enter.
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                alertActions_.acknowledgeAll();
+            else
+                alarmPanel_.silenceAlarms(key);
+        });
+    });
 }
 
 void Quorbel::connectTimers() {
@@ -228,22 +241,6 @@ void Quorbel::tick() {
     tray_.updateHint();
 }
 
-bool Quorbel::previewKey(QObject* watched, int key) {
-    // The keypad's Enter is Enter.
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter)
-        alertActions_.acknowledgeAll();
-    else
-        alarmPanel_.silenceAlarms(key);
-    // Enter stores the editor from its message and from its hours and
-    // minutes alike.
-    if (!enter || !editor_.holds(watched))
-        return false;
-    guard([this] { editor_.store(); });
-    alarmPanel_.noteEnterTaken();
-    return true;
-}
-
 void Quorbel::connectAlarms() {
     connect(&alarmPanel_, &AlarmPanel::rings, this,
             [this] { guard([this] { platform_.windows.raise(&window_); }); });
@@ -259,7 +256,7 @@ void Quorbel::connectCommands() {
     connect(&commands_, &CommandRunner::showAsked, this,
             [this] { guard([this] { platform_.windows.raise(&window_); }); });
     connect(&commands_, &CommandRunner::quitAsked, this,
-            [this] { guard([this] { window_.quit(window_.quitButton); }); });
+            [this] { guard([this] { window_.quit(); }); });
     connect(&commands_, &CommandRunner::autostartAsked, this,
             [this](bool on) { guard([&] { autostart_.set(on); }); });
     connect(&commands_, &CommandRunner::toggleAsked, this,
@@ -267,7 +264,7 @@ void Quorbel::connectCommands() {
     connect(&window_, &MainWindow::loaded, this,
             [this] { guard([this] { commands_.settingsLoaded(); }); });
     connect(&settingsFile_, &SettingsFile::alarmHalfAsked, this,
-            [this] { window_.toggleAlarmHalf(&window_); });
+            [this] { window_.toggleAlarmHalf(); });
     connect(&settingsFile_, &SettingsFile::unreadable, this, [this](const QString& path) {
         window_.afterFirstFrame([this, path] {
             platform_.questions.tell(QStringLiteral("Quorbel"),
@@ -325,7 +322,7 @@ void Quorbel::connectJournal() {
         guard([&] { notifier_.timerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
     });
     connect(&timers_, &Timers::resumed, this, [this] { tray_.timerStarted(); });
-    connect(window_.snoozeTimer, &IntervalTimer::timeout, &journal_, &JournalKeeper::snoozeSounded);
+    connect(&alarmPanel_, &AlarmPanel::snoozeSounds, &journal_, &JournalKeeper::snoozeSounded);
     connect(&journal_, &JournalKeeper::alarmBack, this,
             [this](int alarm, Reconciled::Alarm::Then then, qint64 dueWallMs) {
                 guard([&] {

@@ -58,9 +58,6 @@ public:
     AlertActions& alertActions() { return alertActions_; }
     // The one-second tick.
     void tick();
-    // The window sees every key first: a press may acknowledge an alert,
-    // and Enter in the editor stores it. Whether it took it.
-    bool previewKey(QObject* watched, int key);
 
 private:
     HandlerEntry entry();
@@ -110,6 +107,8 @@ private:
     TunedAlerts tunedAlerts_;
     AlertTuner alertTuner_;
     AlertActions alertActions_;
+    // Once a second, for the whole run.
+    IntervalTimer tick_{nullptr, QStringLiteral("tick"), 1000};
     // The clock since boot up to which the tick has counted the stopwatch's
     // seconds.
     qint64 counted_ = 0;

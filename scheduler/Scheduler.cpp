@@ -8,26 +8,25 @@
 #include <QHash>
 #include <QSet>
 
-Scheduler::Scheduler(QWidget& window, IntervalTimer* beat, MenuItem* open, const UserFiles& files,
+Scheduler::Scheduler(QWidget& window, MenuItem* open, const UserFiles& files,
                      platform::Platform platform, HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , window_(window)
-    , beat_(beat)
     , files_(files)
     , platform_(platform) {
-    connect(beat_, &IntervalTimer::timeout, this, [this, enter] { enter([this] { run(); }); });
+    connect(&beat_, &IntervalTimer::timeout, this, [this, enter] { enter([this] { run(); }); });
     connect(open, &MenuItem::clicked, this, [this, enter] {
         enter([this] {
             if (dialog_)
                 dialog_->exec();
         });
     });
-    beat_->setInterval(1000);
+    beat_.setInterval(1000);
 }
 
 ScheduleDialog* Scheduler::createDialog() {
     if (!dialog_) {
-        dialog_ = new ScheduleDialog(window_, *beat_, files_, platform_);
+        dialog_ = new ScheduleDialog(window_, beat_, files_, platform_);
         // The minutes the schedule was paused for are not made up later:
         // a record whose minute passed meanwhile waits for the next day.
         connect(dialog_, &QDialog::finished, this,
@@ -49,7 +48,7 @@ void Scheduler::run() {
             }
         }
     }
-    beat_->setInterval(60000);
+    beat_.setInterval(60000);
     if (!launching_)
         launchNext();
 }

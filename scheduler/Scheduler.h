@@ -33,8 +33,8 @@ RunningCopy findProcess(const QList<platform::RunningProcess>& table,
 class Scheduler : public QObject {
     Q_OBJECT
 public:
-    Scheduler(QWidget& window, IntervalTimer* beat, MenuItem* open, const UserFiles& files,
-              platform::Platform platform, HandlerEntry enter, QObject* parent);
+    Scheduler(QWidget& window, MenuItem* open, const UserFiles& files, platform::Platform platform,
+              HandlerEntry enter, QObject* parent);
 
     // Made hidden, once for the whole run; it loads "proc.qbx".
     ScheduleDialog* createDialog();
@@ -42,6 +42,8 @@ public:
 
     // The run once a minute (the first one a second after start).
     void run();
+    // How long until the next run, in milliseconds.
+    int period() const { return beat_.interval(); }
 
 private:
     // The minutes of the local clock whose records run now.
@@ -52,7 +54,7 @@ private:
     RunningCopy endRunningCopy(const platform::Launchable& program);
 
     QWidget& window_;
-    IntervalTimer* beat_;
+    IntervalTimer beat_{nullptr, QStringLiteral("scheduleBeat"), 0};
     const UserFiles& files_;
     platform::Platform platform_;
     ScheduleDialog* dialog_ = nullptr;

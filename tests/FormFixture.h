@@ -22,17 +22,18 @@ public:
         // The settings' load and save, watched; the files themselves only
         // when a test asks, since the fake desktop's settings home cannot be
         // made.
-        setSettingsHooks(
-            [this] {
-                calls << QStringLiteral("load");
-                if (realSettings)
-                    program->prefsFile().load();
-            },
-            [this] {
-                calls << QStringLiteral("save");
-                if (realSettings)
-                    program->prefsFile().save(sessionEnding());
-            });
+        disconnect(this, &MainWindow::firstActivated, program, nullptr);
+        disconnect(this, &MainWindow::closeRequested, program, nullptr);
+        connect(this, &MainWindow::firstActivated, this, [this] {
+            calls << QStringLiteral("load");
+            if (realSettings && !guard([this] { program->prefsFile().load(); }))
+                settingsFailed();
+        });
+        connect(this, &MainWindow::closeRequested, this, [this] {
+            calls << QStringLiteral("save");
+            if (realSettings && !guard([this] { program->prefsFile().save(sessionEnding()); }))
+                settingsFailed();
+        });
         program->start();
         trayIcon = program->tray().icon();
     }
@@ -43,13 +44,16 @@ public:
         for (int i = 0; i < times; ++i) {
             if (clock)
                 clock->advance(1000);
-            emit tickTimer->timeout();
+            guard([this] { program->tick(); });
+            afterHandler();
         }
     }
     // Runs the alert's beat as its timer would.
     void alertTick(int times = 1) {
-        for (int i = 0; i < times; ++i)
-            emit alertTimer->timeout();
+        for (int i = 0; i < times; ++i) {
+            guard([this] { program->flasher().flash(); });
+            afterHandler();
+        }
     }
     TimerRows& rows() { return program->rows(); }
     SettingsStore& settings() { return program->store(); }

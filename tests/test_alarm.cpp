@@ -116,7 +116,7 @@ void AlarmTest::alarm1RecurOneDigitHour() {
     QCOMPARE(desktop->played, QStringList(60, kRepeat));
     QCOMPARE(desktop->raises, 60);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
-    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(form->program->flasher().beating(), false);
     // The clock set back into the minute, as at the autumn change: the
     // minute lived twice rings once. The next day's rings again.
     at(9, 30, 20);
@@ -131,16 +131,16 @@ void AlarmTest::alarm1RecurTwoDigitHour() {
     setAlarm1(QTime(22, 30), "PM");
     at(22, 30, 5);
     form->tick();
-    QCOMPARE(form->alertTimer->interval(), 1000);
+    QCOMPARE(form->program->flasher().beating(), true);
     QVERIFY(desktop->played.isEmpty());
     at(22, 31, 0);
     form->tick();
-    QCOMPARE(form->alertTimer->interval(), 1000);
+    QCOMPARE(form->program->flasher().beating(), true);
     // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
     form->alertTick();
     QCOMPARE(desktop->played, QStringList{kRepeat});
     form->alarm1OnOff->click();
-    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(form->program->flasher().beating(), false);
 }
 
 void AlarmTest::alarm1OnAgainInItsMinute() {
@@ -183,17 +183,17 @@ void AlarmTest::alarm2Snoozes() {
     at(6, 0, 0);
     form->tick();
     QCOMPARE(desktop->played, QStringList{kEnd});
-    QCOMPARE(form->snoozeTimer->interval(), 300000);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 300000);
     QCOMPARE(form->alarms().alarm2Snoozing(), true);
     QCOMPARE(desktop->notifications.value(102), QStringLiteral("Alarm 2|6:00 AM"));
     at(6, 0, 1);
     form->tick();
     QCOMPARE(desktop->played.size(), 1);
-    emit form->snoozeTimer->timeout();
+    form->program->alarmHalf().soundSnooze();
     QCOMPARE(desktop->played.size(), 2);
 
     form->alarm2OnOff->click();
-    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
     QCOMPARE(form->alarms().alarm2Snoozing(), false);
     QVERIFY(desktop->notifications.isEmpty());
     // Switched on again within its minute, it fires again.
@@ -271,7 +271,7 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
     QTRY_VERIFY(form->timersModel().isRunning(3));
     QVERIFY(form->alarms()[2].on);
     QVERIFY(form->alarms().alarm2Snoozing());
-    QCOMPARE(form->snoozeTimer->interval(), 180000);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 180000);
     QCOMPARE(desktop->played.size(), sounds);
     const auto snoozeInJournal = [&] {
         QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
@@ -379,15 +379,15 @@ void AlarmTest::unreadableJournalSetAside() {
 void AlarmTest::snoozeChoiceWhileSnoozing() {
     // Before alarm 2 has rung, the choice waits for it.
     QTest::mouseClick(form->snooze1Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
     setAlarm2(QTime(6, 0), "AM");
     at(6, 0, 0);
     form->tick();
-    QCOMPARE(form->snoozeTimer->interval(), 60000);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 60000);
     QTest::mouseClick(form->snooze30Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->interval(), 30 * 60000);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 30 * 60000);
     QTest::mouseClick(form->snooze15Min, Qt::LeftButton);
-    QCOMPARE(form->snoozeTimer->interval(), 15 * 60000);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 15 * 60000);
 }
 
 void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
@@ -399,7 +399,7 @@ void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     pressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
     QCOMPARE(form->alarm2OnOffPanel->color(), clr::ButtonPanel);
-    QCOMPARE(form->snoozeTimer->interval(), 0);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
     QCOMPARE(form->alarms().alarm2Snoozing(), false);
 
     // Alarm 1 set for later stays armed; ringing, Enter switches it off,
@@ -416,7 +416,7 @@ void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     at(10, 5, 0);
     pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->alertTimer->interval(), 0);
+    QCOMPARE(form->program->flasher().beating(), false);
 }
 
 void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {

@@ -94,10 +94,9 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->editorPanel->y(), 48);
     QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
     QVERIFY(!form->timeLeftPopup->isVisibleTo(form.get()));
-    QCOMPARE(form->tickTimer->interval(), 1000);
-    QCOMPARE(form->alertTimer->interval(), 0);
-    QCOMPARE(form->snoozeTimer->interval(), 0);
-    QCOMPARE(form->scheduleTimer->interval(), 1000);
+    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
+    QCOMPARE(form->program->schedule().period(), 1000);
     QCOMPARE(form->trayIcon->interval(), 450);
     QCOMPARE(form->program->prefsFile().optionFlags(), QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
@@ -306,13 +305,12 @@ void MainWindowTest::failedLoadIsRetried() {
     // it: the window's own seam.
     bool fails = true;
     QStringList calls;
-    form->setSettingsHooks(
-        [&] {
-            calls << QStringLiteral("load");
-            if (fails)
-                throw EConvertError("settings file unreadable");
-        },
-        [] {});
+    QObject::disconnect(form.get(), &MainWindow::firstActivated, nullptr, nullptr);
+    connect(form.get(), &MainWindow::firstActivated, this, [&] {
+        calls << QStringLiteral("load");
+        if (fails)
+            form->settingsFailed();
+    });
     showAndActivate();
     QCOMPARE(calls, QStringList{"load"});
     QVERIFY(desktop->pointerMoves.isEmpty());

@@ -144,7 +144,7 @@ void SchedulerTest::runs() {
     setList(list);
     runAt(at.hour(), at.minute(), at.second());
     QCOMPARE(desktop->events, events);
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
     // Only the first process of the name was ended.
     QVERIFY(desktop->processes[2].running);
 }
@@ -239,7 +239,7 @@ void SchedulerTest::neverTwiceInOneMinute() {
     runAt(9, 30, 0);
     runAt(9, 30, 59);
     QCOMPARE(desktop->events.size(), 2);
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
     runAt(9, 31, 0);
     QCOMPARE(desktop->events.size(), 2);
 }
@@ -266,18 +266,18 @@ void SchedulerTest::clockJumps() {
 }
 
 void SchedulerTest::dialogPausesScheduler() {
-    QCOMPARE(form->scheduleTimer->interval(), 1000);
+    QCOMPARE(form->program->schedule().period(), 1000);
     setList(QStringLiteral("[0700][/opt/a]\n[0702][/opt/b]\n"));
     runAt(6, 59, 40);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QCOMPARE(form->scheduleTimer->interval(), 0);
+    QCOMPARE(form->program->schedule().period(), 0);
     // Open from before seven until after it: seven's record waits for the
     // next day, the next minute's runs.
     desktop->time = QTime(7, 1, 5);
     dialog->cancelButton->click();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
     runAt(7, 2, 5);
     QCOMPARE(desktop->events.filter(QStringLiteral("open ")),
              QStringList{QStringLiteral("open /opt/b")});
@@ -307,7 +307,7 @@ void SchedulerTest::escapeResumesToo() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QTest::keyClick(dialog->listEdit, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
 }
 
 void SchedulerTest::fileLineRules_data() {
@@ -352,7 +352,7 @@ void SchedulerTest::fileLineRules() {
     QCOMPARE(dialog->lines().lines(), lines);
     dialog->show();
     dialog->okButton->click();
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -402,9 +402,9 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     dialog->okButton->click();
     QVERIFY(dialog->isVisible());
-    QCOMPARE(form->scheduleTimer->interval(), 0);
+    QCOMPARE(form->program->schedule().period(), 0);
     dialog->cancelButton->click();
-    QCOMPARE(form->scheduleTimer->interval(), 60000);
+    QCOMPARE(form->program->schedule().period(), 60000);
     if (!tooLarge)
         QVERIFY(QDir().rename(moved, folder->path()));
     if (tooLarge)

@@ -84,10 +84,10 @@ void SoakTest::hundredThousandTicks() {
         const bool ringing = form.timersModel().anyRinging();
         form.tick();
         expiries += !ringing && form.timersModel().anyRinging();
-        if (form.alertTimer->interval() == 1000)
+        if (form.program->flasher().beating())
             form.alertTick();
-        if (form.snoozeTimer->interval() != 0 && tick % 60 == 0)
-            emit form.snoozeTimer->timeout();
+        if (form.program->alarmHalf().snoozePeriod() != 0 && tick % 60 == 0)
+            form.program->alarmHalf().soundSnooze();
         if (tick % 60 == 0)
             form.program->schedule().run();
 
@@ -105,7 +105,7 @@ void SoakTest::hundredThousandTicks() {
             guard([&] { form.program->alertActions().toggle(n); });
         }
         if (form.program->flasher().flashed() && dice.oneIn(4))
-            form.program->previewKey(&form, Qt::Key_Return);
+            emit form.keyPressed(&form, Qt::Key_Return);
         // The editor opened and stored now and then.
         if (dice.oneIn(700)) {
             const int n = 1 + dice.roll(10);

@@ -24,17 +24,16 @@ FlashLook flashFor(int& phase) {
 } // namespace
 
 AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& rows,
-                           IntervalTimer* beat, platform::Sound& sound, const UserFiles& files,
-                           HandlerEntry enter, QObject* parent)
+                           platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
+                           QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , options_(options)
     , rows_(rows)
-    , beat_(beat)
     , sound_(sound)
     , files_(files)
     , enter_(std::move(enter)) {
-    connect(beat_, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
+    connect(&beat_, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
     // A change of the sound options silences the alert; the rows stay as
     // the last beat left them.
     connect(&options_, &Options::soundChanged, this, [this] { stop(); });
@@ -42,15 +41,15 @@ AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& ro
 
 void AlertFlasher::startForTimer() {
     endSoundDue_ = true;
-    beat_->setInterval(1000);
+    beat_.setInterval(1000);
 }
 
 void AlertFlasher::startForAlarm() {
-    beat_->setInterval(1000);
+    beat_.setInterval(1000);
 }
 
 void AlertFlasher::stop() {
-    beat_->setInterval(0);
+    beat_.setInterval(0);
 }
 
 void AlertFlasher::stopIfNoneRings() {

@@ -20,16 +20,15 @@
 class AlertFlasher : public QObject {
     Q_OBJECT
 public:
-    AlertFlasher(Timers& timers, const Options& options, TimerRows& rows, IntervalTimer* beat,
-                 platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
-                 QObject* parent);
+    AlertFlasher(Timers& timers, const Options& options, TimerRows& rows, platform::Sound& sound,
+                 const UserFiles& files, HandlerEntry enter, QObject* parent);
 
     // A timer rang: the beat starts, and the end sound is due once.
     void startForTimer();
     // Alarm 1 repeats: the beat alone.
     void startForAlarm();
     void stop();
-    bool beating() const { return beat_->interval() != 0; }
+    bool beating() const { return beat_.interval() != 0; }
     // Stops once no timer rings any more.
     void stopIfNoneRings();
     // The alert has flashed since the last acknowledgement: Enter now
@@ -57,7 +56,8 @@ private:
     Timers& timers_;
     const Options& options_;
     TimerRows& rows_;
-    IntervalTimer* beat_;
+    // A second apart while an alert flashes.
+    IntervalTimer beat_{nullptr, QStringLiteral("alertBeat"), 0};
     platform::Sound& sound_;
     const UserFiles& files_;
     HandlerEntry enter_;

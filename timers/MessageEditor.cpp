@@ -7,6 +7,8 @@
 #include "models/SettingsStore.h"
 #include "models/SlotTime.h"
 
+#include <QKeyEvent>
+
 MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings, Controls controls,
                              HandlerEntry enter, QObject* parent)
     : QObject(parent)
@@ -17,11 +19,24 @@ MessageEditor::MessageEditor(Timers& timers, const SettingsStore& settings, Cont
     connect(controls_.ok, &FlatButton::clicked, this, [this] { enter_([this] { store(); }); });
     connect(controls_.clear, &FlatButton::clicked, this,
             [this] { enter_([this] { clearTime(); }); });
+    for (QWidget* control : std::initializer_list<QWidget*>{controls_.message, controls_.picker,
+                                                            controls_.ok, controls_.clear})
+        control->installEventFilter(this);
 }
 
 void MessageEditor::showRows(bool visible) {
     for (QWidget* control : controls_.covered)
         control->setVisible(visible);
+}
+
+bool MessageEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !isOpen())
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    enter_([this] { store(); });
+    return true;
 }
 
 void MessageEditor::open(int n) {

@@ -33,12 +33,6 @@ public:
     bool isOpen() const { return !controls_.panel->isHidden(); }
     int slot() const { return slot_; }
     QWidget* messageBox() const { return controls_.message; }
-    // Whether a key sent there is the open editor's: its message, its
-    // hours and minutes, its buttons.
-    bool holds(const QObject* watched) const {
-        const auto* widget = qobject_cast<const QWidget*>(watched);
-        return isOpen() && widget && controls_.panel->isAncestorOf(widget);
-    }
 
     void open(int n);
     void store();
@@ -52,6 +46,11 @@ signals:
     // About to close: the keyboard goes back to the rows, to the button of
     // the countdown it edited (0 when an alert closes it).
     void closing(int slot);
+
+protected:
+    // Enter stores it from its message, its hours and minutes and its
+    // buttons alike (the keypad's Enter too).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showRows(bool visible);

@@ -338,10 +338,4 @@ void MainWindow::createControls() {
         bind(row.role, control);
         components_.insert(control);
     }
-
-    // Non-visual parts.
-    tickTimer = new IntervalTimer(this, QStringLiteral("Timer1"), 1000);
-    alertTimer = new IntervalTimer(this, QStringLiteral("Timer2"), 0);
-    snoozeTimer = new IntervalTimer(this, QStringLiteral("Timer3"), 0);
-    scheduleTimer = new IntervalTimer(this, QStringLiteral("Timer4"), 0);
 }

@@ -128,8 +128,7 @@ void MainWindow::started() {
 }
 
 void MainWindow::afterHandler() {
-    if (afterHandler_)
-        guard(afterHandler_);
+    emit handled();
 }
 
 void MainWindow::lowerUnlessPinned() {
@@ -146,7 +145,7 @@ void MainWindow::bringBackForAlert(int pointerY) {
     platform_.cursor.setPos(pos() + QPoint(210, pointerY));
 }
 
-void MainWindow::restKeyboard(QObject*) {
+void MainWindow::restKeyboard() {
     focusMainPanel();
 }
 
@@ -250,8 +249,10 @@ void MainWindow::setAlarmHalfOpen(bool open) {
 void MainWindow::loadAtFirstActivation() {
     if (!State.FirstActivation)
         return;
-    if (load_)
-        load_();
+    settingsFailed_ = false;
+    emit firstActivated();
+    if (std::exchange(settingsFailed_, false))
+        throw EProgramError("the settings could not be read");
     if (start_ != Start::Background)
         centerMouse(quitButton, 30, 0);
     State.FirstActivation = false;
@@ -259,8 +260,12 @@ void MainWindow::loadAtFirstActivation() {
 }
 
 void MainWindow::saveBeforeClose() {
-    if (!State.CloseWithoutSaving && save_)
-        save_();
+    if (State.CloseWithoutSaving)
+        return;
+    settingsFailed_ = false;
+    emit closeRequested();
+    if (std::exchange(settingsFailed_, false))
+        throw EProgramError("the settings could not be written");
 }
 
 bool MainWindow::previewKeyUp(int key) {
@@ -268,21 +273,21 @@ bool MainWindow::previewKeyUp(int key) {
     return key == Qt::Key_Return;
 }
 
-void MainWindow::dragByTitle(QObject*, Qt::MouseButton, QPoint) {
+void MainWindow::dragByTitle() {
     if (platform_.cursor.leftButtonDown())
         platform_.windows.startMove(this);
 }
 
-void MainWindow::hideWindow(QObject*) {
+void MainWindow::hideWindow() {
     hide();
     emit editorCancelled();
 }
 
-void MainWindow::togglePin(QObject*) {
+void MainWindow::togglePin() {
     platform_.windows.setStayOnTop(this, pinButton->down());
 }
 
-void MainWindow::toggleAlarmHalf(QObject*) {
+void MainWindow::toggleAlarmHalf() {
     if (State.AlarmPanelOpen == 0 || State.AlarmPanelOpen == 1) {
         const bool open = State.AlarmPanelOpen == 0;
         setAlarmHalfOpen(open);
@@ -299,8 +304,8 @@ void MainWindow::toggleAlarmHalf(QObject*) {
         focusMainPanel();
 }
 
-void MainWindow::quit(QObject*) {
-    if (timersRunning_ && timersRunning_()) {
+void MainWindow::quit() {
+    if (timersRunning_) {
         hide();
         const auto answer =
             platform_.questions.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
@@ -314,7 +319,7 @@ void MainWindow::quit(QObject*) {
     close();
 }
 
-void MainWindow::closeNoSave(QObject*) {
+void MainWindow::closeNoSave() {
     State.CloseWithoutSaving = true;
     close();
 }
@@ -427,10 +432,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return taken;
     }
     // The program's look first, then the keys that stand in for the mouse.
-    if (keyPreview_)
-        guard([&] { taken = keyPreview_(watched, key); });
-    if (!taken)
-        guard([&] { taken = keyboardKey(focus, *keyEvent); });
+    guard([&] { emit keyPressed(watched, key); });
+    guard([&] { taken = keyboardKey(focus, *keyEvent); });
     afterHandler();
     return taken;
 }
@@ -447,7 +450,7 @@ FlatButton* MainWindow::slotButton(int n) const {
     return components_.find<FlatButton>(layout::timerButtonName(n));
 }
 
-void MainWindow::pressClockBox(QObject*, Qt::MouseButton, QPoint) {
+void MainWindow::pressClockBox() {
     // The time boxes are never typed into.
     focusMainPanel();
 }

@@ -44,15 +44,9 @@ public:
     void started();
     // Its controls by object name.
     const Components& controls() const { return components_; }
-    // Whatever the program does before a key reaches the control that has
-    // the keyboard; true when it took the key.
-    void setKeyPreview(std::function<bool(QObject* watched, int key)> preview) {
-        keyPreview_ = std::move(preview);
-    }
     // After each handler: the names a screen reader hears, and whatever
     // else the program brings up to date then, follow what it changed.
     void afterHandler();
-    void setAfterHandler(std::function<void()> work) { afterHandler_ = std::move(work); }
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
     void lowerUnlessPinned();
@@ -163,12 +157,6 @@ public:
     PopupMenu* quitMenu;
     MenuItem* closeNoSaveItem;
 
-    // Non-visual parts.
-    IntervalTimer* tickTimer;
-    IntervalTimer* alertTimer;
-    IntervalTimer* snoozeTimer;
-    IntervalTimer* scheduleTimer;
-
     // Work the window's first frame does not show waits until that frame
     // is on screen (or a moment, for a window that is not shown).
     void afterFirstFrame(std::function<void()> work);
@@ -183,12 +171,12 @@ public:
     void saveBeforeClose();
     // The release of a key the window took.
     bool previewKeyUp(int key);
-    void dragByTitle(QObject* sender, Qt::MouseButton button, QPoint pos);
-    void hideWindow(QObject* sender);
-    void togglePin(QObject* sender);
-    void toggleAlarmHalf(QObject* sender);
-    void quit(QObject* sender);
-    void closeNoSave(QObject* sender);
+    void dragByTitle();
+    void hideWindow();
+    void togglePin();
+    void toggleAlarmHalf();
+    void quit();
+    void closeNoSave();
 
     // The desktop ends the program: a request to end, or its terminal
     // gone. The settings are saved without a question, and a save that
@@ -207,10 +195,10 @@ public:
     FlatButton* slotButton(int n) const;
     // The clock's box shares the seconds menu with the time boxes, but is
     // no timer's.
-    void pressClockBox(QObject* sender, Qt::MouseButton button, QPoint pos);
+    void pressClockBox();
 
     // A click on a sound option leaves the keyboard at rest.
-    void restKeyboard(QObject* sender);
+    void restKeyboard();
     // Puts the mouse pointer on the centre of a button, plus an offset.
     void centerMouse(QWidget* button, int dx, int dy);
     // Gives the keyboard to the panel of the first slot, where it rests
@@ -223,18 +211,25 @@ public:
     bool keyboardMode() const;
     void returnKeyboardTo(QWidget* control);
 
-    // How the program reads the settings at the first activation and
-    // writes them at close; either raises an error when it fails.
-    void setSettingsHooks(std::function<void()> load, std::function<void()> save) {
-        load_ = std::move(load);
-        save_ = std::move(save);
-    }
+    // The settings could not be read (the next activation tries again) or
+    // written (the user decides whether to quit): told while the window
+    // asks for them.
+    void settingsFailed() { settingsFailed_ = true; }
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding() const { return sessionEnding_; }
     // Whether a timer still counts down, which the quit asks about.
-    void setTimersRunning(std::function<bool()> running) { timersRunning_ = std::move(running); }
+    void setTimersRunning(bool running) { timersRunning_ = running; }
 
 signals:
+    // The first activation, or the start in the background: the settings
+    // are read now.
+    void firstActivated();
+    // Every close but "Close no save": the settings are written now.
+    void closeRequested();
+    // A key is about to reach the control that has the keyboard.
+    void keyPressed(QObject* watched, int key);
+    // A handler ran.
+    void handled();
     // The window has closed for good; the program ends.
     void closed();
     // Escape, or hiding the window: the message editor closes unstored.
@@ -292,29 +287,23 @@ private:
         afterHandler();
         return done;
     }
-    // Enters a handler from one of Qt's signals that way; the handler gets
-    // the sender and the signal's leading arguments.
-    template <typename Sender, typename Signal, typename... Args>
-    void on(Sender* sender, Signal signal, void (MainWindow::*handler)(QObject*, Args...)) {
-        connect(sender, signal, this, [this, sender, handler](Args... args) {
-            handle([&] { (this->*handler)(sender, args...); });
-        });
+    // Enters a handler from one of Qt's signals that way.
+    template <typename Sender, typename Signal>
+    void on(Sender* sender, Signal signal, void (MainWindow::*handler)()) {
+        connect(sender, signal, this, [this, handler] { handle([&] { (this->*handler)(); }); });
     }
 
     platform::Platform platform_;
     Start start_;
-    std::function<bool(QObject*, int)> keyPreview_;
     // What became of reading "prefs.qbx"; nothing before the first load,
     // and a store never loaded is never written.
 
     // The desktop is ending the program: nothing is asked any more.
     bool sessionEnding_ = false;
+    bool timersRunning_ = false;
+    bool settingsFailed_ = false;
     // Inside the close, which may be waiting on a question; and past it.
     bool closing_ = false;
     bool closed_ = false;
-    std::function<void()> afterHandler_;
-    std::function<void()> load_;
-    std::function<bool()> timersRunning_;
-    std::function<void()> save_;
     Components components_;
 };

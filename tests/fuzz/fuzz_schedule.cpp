@@ -54,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QString::fromUtf8(reinterpret_cast<const char*>(data + i), qsizetype(size - i));
 
     platform::FakePlatform& desktop = program.desktop;
-    MainWindow& form = *program.form;
     ScheduleDialog* dialog = program.dialog;
     dialog->listEdit->setPlainText(list);
     const QStringList lines = dialog->lines().lines();
@@ -82,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
             --allowed[file];
         }
-        if (form.scheduleTimer->interval() != 60000)
+        if (program.root->schedule().period() != 60000)
             std::abort();
     }
     return 0;
