@@ -45,49 +45,54 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     setObjectName(QStringLiteral("AlertOptions"));
     dressDialog(this, QSize(330, 214), clr::ScheduleDialog);
 
-    soundBox = new QComboBox(this);
-    soundBox->setGeometry(96, 10, 150, 22);
+    soundBox_ = new QComboBox(this);
+    soundBox_->setObjectName(QStringLiteral("SoundBox"));
+    soundBox_->setGeometry(96, 10, 150, 22);
     // What plays untouched: the program's two sounds, as the boxes say.
-    soundBox->addItem(QStringLiteral("Alarm1.wav or Alarm2.wav"));
-    soundBox->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
-    soundBox->addItem(QStringLiteral("None"));
+    soundBox_->addItem(QStringLiteral("Alarm1.wav or Alarm2.wav"));
+    soundBox_->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
+    soundBox_->addItem(QStringLiteral("None"));
     for (const ThemeSound& theme : kThemeSounds) {
         if (!sound_.themeSoundFile(QLatin1String(theme.name)).isEmpty())
-            soundBox->addItem(QLatin1String(theme.caption), QLatin1String(theme.name));
+            soundBox_->addItem(QLatin1String(theme.caption), QLatin1String(theme.name));
     }
-    soundBox->addItem(QStringLiteral("A file…"));
-    label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox);
-    playButton = new FlatButton(this, QStringLiteral("PlayButton"), QRect(252, 9, 68, 24),
-                                QStringLiteral("Play"));
-    playButton->setAccessibleName(QStringLiteral("Play the sound"));
-    fileLabel = new CaptionLabel(this, QStringLiteral("FileLabel"), QRect(96, 36, 224, 14), {});
-    fileLabel->setTextFormat(Qt::PlainText);
+    soundBox_->addItem(QStringLiteral("A file…"));
+    label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox_);
+    playButton_ = new FlatButton(this, QStringLiteral("PlayButton"), QRect(252, 9, 68, 24),
+                                 QStringLiteral("Play"));
+    playButton_->setAccessibleName(QStringLiteral("Play the sound"));
+    fileLabel_ = new CaptionLabel(this, QStringLiteral("FileLabel"), QRect(96, 36, 224, 14), {});
+    fileLabel_->setTextFormat(Qt::PlainText);
 
-    volumeSlider = new QSlider(Qt::Horizontal, this);
-    volumeSlider->setGeometry(96, 56, 150, 22);
-    volumeSlider->setRange(0, 100);
-    volumeSlider->setPageStep(10);
-    label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider);
-    softBox = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
-    softBox->setGeometry(96, 84, 224, 20);
+    volumeSlider_ = new QSlider(Qt::Horizontal, this);
+    volumeSlider_->setObjectName(QStringLiteral("VolumeSlider"));
+    volumeSlider_->setGeometry(96, 56, 150, 22);
+    volumeSlider_->setRange(0, 100);
+    volumeSlider_->setPageStep(10);
+    label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider_);
+    softBox_ = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
+    softBox_->setObjectName(QStringLiteral("SoftBox"));
+    softBox_->setGeometry(96, 84, 224, 20);
 
-    warnBox = new QSpinBox(this);
-    warnBox->setGeometry(96, 112, 90, 22);
-    warnBox->setRange(0, 999);
-    warnBox->setSuffix(QStringLiteral(" min"));
-    warnBox->setSpecialValueText(QStringLiteral("Off"));
-    warnLabel_ = label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox);
-    repeatBox = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
-    repeatBox->setGeometry(96, 142, 224, 20);
+    warnBox_ = new QSpinBox(this);
+    warnBox_->setObjectName(QStringLiteral("WarnBox"));
+    warnBox_->setGeometry(96, 112, 90, 22);
+    warnBox_->setRange(0, 999);
+    warnBox_->setSuffix(QStringLiteral(" min"));
+    warnBox_->setSpecialValueText(QStringLiteral("Off"));
+    warnLabel_ = label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox_);
+    repeatBox_ = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
+    repeatBox_->setObjectName(QStringLiteral("RepeatBox"));
+    repeatBox_->setGeometry(96, 142, 224, 20);
 
-    okButton = new FlatButton(this, QStringLiteral("OkButton"), QRect(87, 180, 76, 24),
-                              QStringLiteral("OK"));
-    cancelButton = new FlatButton(this, QStringLiteral("CancelButton"), QRect(167, 180, 76, 24),
-                                  QStringLiteral("Cancel"));
+    okButton_ = new FlatButton(this, QStringLiteral("OkButton"), QRect(87, 180, 76, 24),
+                               QStringLiteral("OK"));
+    cancelButton_ = new FlatButton(this, QStringLiteral("CancelButton"), QRect(167, 180, 76, 24),
+                                   QStringLiteral("Cancel"));
     // Buttons of a dialog look like buttons before the pointer finds them.
-    for (FlatButton* button : {playButton, okButton, cancelButton})
+    for (FlatButton* button : {playButton_, okButton_, cancelButton_})
         button->setRaised(true);
-    soundBox->view()->window()->installEventFilter(this);
+    soundBox_->view()->window()->installEventFilter(this);
     connectControls();
 }
 
@@ -97,9 +102,9 @@ void AlertOptionsDialog::connectControls() {
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
             guard([this] {
-                if (soundBox->view()->isVisible()) {
-                    soundBox->setCurrentIndex(soundBox->view()->currentIndex().row());
-                    soundBox->hidePopup();
+                if (soundBox_->view()->isVisible()) {
+                    soundBox_->setCurrentIndex(soundBox_->view()->currentIndex().row());
+                    soundBox_->hidePopup();
                     soundChosen(true);
                 } else if (!listOpen_) {
                     // Not the Enter with which the list, on X11, closed itself
@@ -108,18 +113,18 @@ void AlertOptionsDialog::connectControls() {
                 }
             });
         });
-    connect(okButton, &FlatButton::clicked, this, [this] { guard([this] { accept(); }); });
-    connect(cancelButton, &FlatButton::clicked, this, [this] { guard([this] { reject(); }); });
-    connect(playButton, &FlatButton::clicked, this, [this] { guard([this] { play(); }); });
-    connect(soundBox, &QComboBox::activated, this,
+    connect(okButton_, &FlatButton::clicked, this, [this] { guard([this] { accept(); }); });
+    connect(cancelButton_, &FlatButton::clicked, this, [this] { guard([this] { reject(); }); });
+    connect(playButton_, &FlatButton::clicked, this, [this] { guard([this] { play(); }); });
+    connect(soundBox_, &QComboBox::activated, this,
             [this] { guard([this] { soundChosen(listOpen_); }); });
-    setTabOrder(soundBox, playButton);
-    setTabOrder(playButton, volumeSlider);
-    setTabOrder(volumeSlider, softBox);
-    setTabOrder(softBox, warnBox);
-    setTabOrder(warnBox, repeatBox);
-    setTabOrder(repeatBox, okButton);
-    setTabOrder(okButton, cancelButton);
+    setTabOrder(soundBox_, playButton_);
+    setTabOrder(playButton_, volumeSlider_);
+    setTabOrder(volumeSlider_, softBox_);
+    setTabOrder(softBox_, warnBox_);
+    setTabOrder(warnBox_, repeatBox_);
+    setTabOrder(repeatBox_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 }
 
 std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const AlertTune& tune,
@@ -127,13 +132,14 @@ std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const Al
     setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
     showTune(tune);
     // An alarm has no set time to warn before or to start again.
-    for (QWidget* countdownOnly : {static_cast<QWidget*>(warnBox), static_cast<QWidget*>(repeatBox),
-                                   static_cast<QWidget*>(warnLabel_)}) {
+    for (QWidget* countdownOnly :
+         {static_cast<QWidget*>(warnBox_), static_cast<QWidget*>(repeatBox_),
+          static_cast<QWidget*>(warnLabel_)}) {
         countdownOnly->setVisible(countdown);
         countdownOnly->setEnabled(countdown);
     }
     sayUnplayable(unplayable);
-    soundBox->setFocus();
+    soundBox_->setFocus();
     const bool chosen = exec() == QDialog::Accepted;
     sound_.stopTone(platform::Sound::Channel::Cue);
     return chosen ? std::optional(shown()) : std::nullopt;
@@ -145,33 +151,33 @@ void AlertOptionsDialog::showTune(const AlertTune& tune) {
     if (tune.sound == AlertTune::Sound::None)
         entry = kNone;
     else if (tune.sound == AlertTune::Sound::Theme)
-        entry = qMax(int(kStandard), soundBox->findData(tune.source));
+        entry = qMax(int(kStandard), soundBox_->findData(tune.source));
     else if (tune.sound == AlertTune::Sound::File)
-        entry = soundBox->count() - 1;
-    soundBox->setCurrentIndex(entry);
-    fileLabel->setText(QFileInfo(file_).fileName());
-    volumeSlider->setValue(tune.volume);
-    softBox->setChecked(tune.softStart);
-    warnBox->setValue(tune.warnMinutes);
-    repeatBox->setChecked(tune.repeat);
+        entry = soundBox_->count() - 1;
+    soundBox_->setCurrentIndex(entry);
+    fileLabel_->setText(QFileInfo(file_).fileName());
+    volumeSlider_->setValue(tune.volume);
+    softBox_->setChecked(tune.softStart);
+    warnBox_->setValue(tune.warnMinutes);
+    repeatBox_->setChecked(tune.repeat);
 }
 
 AlertTune AlertOptionsDialog::shown() const {
     AlertTune tune;
-    const int entry = soundBox->currentIndex();
+    const int entry = soundBox_->currentIndex();
     if (entry == kNone) {
         tune.sound = AlertTune::Sound::None;
-    } else if (entry == soundBox->count() - 1 && !file_.isEmpty()) {
+    } else if (entry == soundBox_->count() - 1 && !file_.isEmpty()) {
         tune.sound = AlertTune::Sound::File;
         tune.source = file_;
-    } else if (entry > kNone && entry < soundBox->count() - 1) {
+    } else if (entry > kNone && entry < soundBox_->count() - 1) {
         tune.sound = AlertTune::Sound::Theme;
-        tune.source = soundBox->itemData(entry).toString();
+        tune.source = soundBox_->itemData(entry).toString();
     }
-    tune.volume = volumeSlider->value();
-    tune.softStart = softBox->isChecked();
-    tune.warnMinutes = warnBox->isEnabled() ? warnBox->value() : 0;
-    tune.repeat = repeatBox->isEnabled() && repeatBox->isChecked();
+    tune.volume = volumeSlider_->value();
+    tune.softStart = softBox_->isChecked();
+    tune.warnMinutes = warnBox_->isEnabled() ? warnBox_->value() : 0;
+    tune.repeat = repeatBox_->isEnabled() && repeatBox_->isChecked();
     return tune;
 }
 
@@ -189,7 +195,7 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
     sayUnplayable(false);
     // Stepped onto with the list closed, it stands for the file it names,
     // or for nothing until chosen from the list.
-    if (soundBox->currentIndex() != soundBox->count() - 1 || !fromList)
+    if (soundBox_->currentIndex() != soundBox_->count() - 1 || !fromList)
         return;
     const QString chosen = QFileDialog::getOpenFileName(
         this, QStringLiteral("A sound for the alert"), QFileInfo(file_).path(),
@@ -197,8 +203,8 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
     if (!chosen.isEmpty())
         file_ = chosen;
     if (file_.isEmpty())
-        soundBox->setCurrentIndex(kStandard);
-    fileLabel->setText(QFileInfo(file_).fileName());
+        soundBox_->setCurrentIndex(kStandard);
+    fileLabel_->setText(QFileInfo(file_).fileName());
 }
 
 void AlertOptionsDialog::play() {
@@ -217,10 +223,10 @@ void AlertOptionsDialog::play() {
 }
 
 void AlertOptionsDialog::sayUnplayable(bool unplayable) {
-    fileLabel->setFontColor(unplayable ? clr::Red : clr::WindowText);
+    fileLabel_->setFontColor(unplayable ? clr::Red : clr::WindowText);
     if (unplayable)
-        fileLabel->setText(QStringLiteral("This sound could not be played"));
+        fileLabel_->setText(QStringLiteral("This sound could not be played"));
     else
-        fileLabel->setText(QFileInfo(file_).fileName());
-    fileLabel->setAccessibleName(fileLabel->text());
+        fileLabel_->setText(QFileInfo(file_).fileName());
+    fileLabel_->setAccessibleName(fileLabel_->text());
 }

@@ -29,20 +29,20 @@ public:
     // What the dialog shows now.
     AlertTune shown() const;
 
-    QComboBox* soundBox;
-    FlatButton* playButton;
-    CaptionLabel* fileLabel;
-    QSlider* volumeSlider;
-    QCheckBox* softBox;
-    QSpinBox* warnBox;
-    QCheckBox* repeatBox;
-    FlatButton* okButton;
-    FlatButton* cancelButton;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QComboBox* soundBox_;
+    FlatButton* playButton_;
+    CaptionLabel* fileLabel_;
+    QSlider* volumeSlider_;
+    QCheckBox* softBox_;
+    QSpinBox* warnBox_;
+    QCheckBox* repeatBox_;
+    FlatButton* okButton_;
+    FlatButton* cancelButton_;
+
     void connectControls();
     void showTune(const AlertTune& tune);
     // An entry of the sound box chosen: from its open list, the file

@@ -4,10 +4,8 @@
 #include <QDateTime>
 #include <QTimer>
 
-namespace {
-
-// The window's controls each feature owns.
-TimerRows::Controls rowControls(const MainWindow& window) {
+// The window's controls each feature owns, handed over once.
+TimerRows::Controls Quorbel::rowControls(const MainWindow& window) {
     TimerRows::Controls controls{{},
                                  window.slotMenu,
                                  window.secondsMenu,
@@ -22,7 +20,7 @@ TimerRows::Controls rowControls(const MainWindow& window) {
     return controls;
 }
 
-MessageEditor::Controls editorControls(const MainWindow& window) {
+MessageEditor::Controls Quorbel::editorControls(const MainWindow& window) {
     QList<QWidget*> timerPanels;
     timer::forEach([&](int n) { timerPanels << window.slotPanel(n); });
     return {
@@ -37,7 +35,7 @@ MessageEditor::Controls editorControls(const MainWindow& window) {
         {window.quitPanel, window.soundStrip, window.recurStrip, window.soundBox, window.recurBox}};
 }
 
-AlarmPanel::Controls alarmControls(const MainWindow& window) {
+AlarmPanel::Controls Quorbel::alarmControls(const MainWindow& window) {
     return {{window.alarm1OnOff, window.alarm2OnOff},
             {window.alarm1OnOffPanel, window.alarm2OnOffPanel},
             {window.alarm1AmPm, window.alarm2AmPm},
@@ -47,13 +45,13 @@ AlarmPanel::Controls alarmControls(const MainWindow& window) {
             window.testAlarmButton};
 }
 
-OptionControls::Controls optionControls(const MainWindow& window) {
+OptionControls::Controls Quorbel::optionControls(const MainWindow& window) {
     return {window.soundBox,       window.recurBox,      window.minimizeOnTimerItem,
             window.alarm1RecurBox, window.startOnBox,    window.snoozeButtons(),
             window.alarmDelayMenu, window.trayColourMenu};
 }
 
-ScreenReader::Controls readerControls(const MainWindow& window) {
+ScreenReader::Controls Quorbel::readerControls(const MainWindow& window) {
     return {window.pinButton,
             window.openAlarmHalfButton,
             window.alarmPanel,
@@ -63,8 +61,6 @@ ScreenReader::Controls readerControls(const MainWindow& window) {
             {window.alarm1OnOff, window.alarm2OnOff},
             window.snoozeButtons()};
 }
-
-} // namespace
 
 HandlerEntry Quorbel::entry() {
     return [this](const std::function<void()>& handler) { handle(handler); };

@@ -60,6 +60,12 @@ public:
     void tick();
 
 private:
+    // Each feature's controls of the window, handed over once.
+    static TimerRows::Controls rowControls(const MainWindow& window);
+    static MessageEditor::Controls editorControls(const MainWindow& window);
+    static AlarmPanel::Controls alarmControls(const MainWindow& window);
+    static OptionControls::Controls optionControls(const MainWindow& window);
+    static ScreenReader::Controls readerControls(const MainWindow& window);
     HandlerEntry entry();
     void connectWindow();
     void connectTimers();

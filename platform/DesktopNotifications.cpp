@@ -232,14 +232,14 @@ void DesktopNotifications::withdrawAllNow(bool inExit) {
 void DesktopNotifications::actionInvoked(uint id, const QString& action) {
     const int key = keyOf(id);
     for (const ActionName& name : kActions) {
-        if (key >= 0 && action == name.id && onAction)
-            onAction(key, name.action);
+        if (key >= 0 && action == name.id)
+            emit actionChosen(key, name.action);
     }
 }
 
 void DesktopNotifications::activationToken(uint id, const QString& token) {
-    if (keyOf(id) >= 0 && onActivationToken)
-        onActivationToken(token.toUtf8());
+    if (keyOf(id) >= 0)
+        emit tokenGiven(token.toUtf8());
 }
 
 void DesktopNotifications::notificationClosed(uint id, uint) {

@@ -29,10 +29,11 @@ public:
     // program is ending. From inside exit(), where no event may run, those
     // the service has not named yet stay.
     void withdrawAllNow(bool inExit = false);
-    std::function<void(int key, Notifications::Action action)> onAction;
+signals:
+    void actionChosen(int key, platform::Notifications::Action action);
     // The token a service hands over with an action, to bring the program
     // forward with the user's click.
-    std::function<void(const QByteArray& token)> onActivationToken;
+    void tokenGiven(const QByteArray& token);
 
 private slots:
     void actionInvoked(uint id, const QString& action);

@@ -205,9 +205,8 @@ QtPlatform::QtPlatform(std::unique_ptr<SingleInstance> instance)
     if (std::exchange(windowingSystemSet, false))
         qunsetenv("QT_QPA_PLATFORM");
     if (instance_)
-        instance_->onActivationToken = [this](const QByteArray& token) {
-            activation_.offer(token);
-        };
+        QObject::connect(instance_.get(), &SingleInstance::tokenGiven, instance_.get(),
+                         [this](const QByteArray& token) { activation_.offer(token); });
 }
 
 QtPlatform::~QtPlatform() {
@@ -499,13 +498,13 @@ void QtPlatform::notify(int key, const Notice& notice) {
     // Made at the first alert: most runs never need the session bus.
     if (!notifications_) {
         notifications_ = new DesktopNotifications(QGuiApplication::desktopFileName());
-        notifications_->onAction = [this](int acted, Action action) {
-            if (actionListener_)
-                actionListener_(acted, action);
-        };
-        notifications_->onActivationToken = [this](const QByteArray& token) {
-            activation_.offer(token);
-        };
+        QObject::connect(notifications_, &DesktopNotifications::actionChosen, notifications_,
+                         [this](int acted, Action action) {
+                             if (actionListener_)
+                                 actionListener_(acted, action);
+                         });
+        QObject::connect(notifications_, &DesktopNotifications::tokenGiven, notifications_,
+                         [this](const QByteArray& token) { activation_.offer(token); });
     }
     notifications_->notify(key, notice);
 }

@@ -321,8 +321,8 @@ void SingleInstance::accept() {
             this, caller,
             [this](const QByteArray& text) {
                 const Start start = unpack(text);
-                if (!start.token.isEmpty() && onActivationToken)
-                    onActivationToken(start.token);
+                if (!start.token.isEmpty())
+                    emit tokenGiven(start.token);
                 if (heard_)
                     heard_(start.arguments);
             },

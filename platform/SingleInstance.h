@@ -23,6 +23,7 @@ class QSocketNotifier;
 namespace platform {
 
 class SingleInstance : public QObject {
+    Q_OBJECT
 public:
     enum class Outcome {
         // This is the running copy now.
@@ -45,7 +46,6 @@ public:
     // Once the event loop runs: who hears the command lines of later starts,
     // and their tokens.
     void listen(std::function<void(const QStringList&)> heard);
-    std::function<void(const QByteArray& token)> onActivationToken;
     // The program is ending: a later start is the running copy.
     void release();
 
@@ -62,6 +62,10 @@ public:
     };
     static QByteArray pack(const Start& start);
     static Start unpack(const QByteArray& bytes);
+
+signals:
+    // A later start handed over the desktop's token with its command line.
+    void tokenGiven(const QByteArray& token);
 
 private:
     void accept();

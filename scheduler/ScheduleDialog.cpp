@@ -22,44 +22,42 @@ ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, cons
     setWindowTitle(QStringLiteral("Start Program"));
     dressDialog(this, QSize(410, 323), clr::ScheduleDialog);
 
-    formatLabel =
+    formatLabel_ =
         new CaptionLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
                          QStringLiteral("Format: [HHMM][filename]\n"
                                         "(Place a tilde ~  in position 1 to delimiter a record)"));
-    formatLabel->setFont(windowFont(QStringLiteral("MS Sans Serif"), 13));
-    formatLabel->setFontColor(clr::Navy);
-    listEdit = new QPlainTextEdit(this);
-    listEdit->setObjectName(QStringLiteral("Memo3"));
-    listEdit->setGeometry(8, 40, 393, 250);
-    listEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    formatLabel_->setFont(windowFont(QStringLiteral("MS Sans Serif"), 13));
+    formatLabel_->setFontColor(clr::Navy);
+    listEdit_ = new QPlainTextEdit(this);
+    listEdit_->setObjectName(QStringLiteral("Memo3"));
+    listEdit_->setGeometry(8, 40, 393, 250);
+    listEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // File names may hold letters the window's face lacks.
-    listEdit->setFont(withFallbacks(font()));
-    listEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    listEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    okButton = new FlatButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
-                              QStringLiteral("OK"));
-    cancelButton = new FlatButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
-                                  QStringLiteral("Cancel"));
-    connect(okButton, &FlatButton::clicked, this,
-            [this] { guard([this] { storeList(okButton); }); });
-    connect(cancelButton, &FlatButton::clicked, this,
-            [this] { guard([this] { cancelEdit(cancelButton); }); });
+    listEdit_->setFont(withFallbacks(font()));
+    listEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    okButton_ = new FlatButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
+                               QStringLiteral("OK"));
+    cancelButton_ = new FlatButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
+                                   QStringLiteral("Cancel"));
+    connect(okButton_, &FlatButton::clicked, this, [this] { guard([this] { storeList(); }); });
+    connect(cancelButton_, &FlatButton::clicked, this, [this] { guard([this] { cancelEdit(); }); });
 
     // The first time it shows, it shows in the middle of the screen; after
     // that where the user left it.
     const QRect screen = platform_.screens.primary();
     move(screen.center() - QPoint(width() / 2, height() / 2));
 
-    guard([this] { loadList(this); });
+    guard([this] { loadList(); });
 }
 
 LineList ScheduleDialog::lines() const {
     LineList lines;
-    lines.setText(listEdit->toPlainText());
+    lines.setText(listEdit_->toPlainText());
     return lines;
 }
 
-void ScheduleDialog::loadList(QObject*) {
+void ScheduleDialog::loadList() {
     QByteArray bytes;
     file_ = readWholeFile(files_.read(file::Schedule), bytes);
     if (file_ != FileState::Read)
@@ -70,17 +68,17 @@ void ScheduleDialog::loadList(QObject*) {
     QString text = lines.lines().join(u'\n');
     if (lines.endsWithLineBreak())
         text += u'\n';
-    listEdit->setPlainText(text);
+    listEdit_->setPlainText(text);
 }
 
-void ScheduleDialog::pauseSchedule(QObject*) {
+void ScheduleDialog::pauseSchedule() {
     scheduleBeat_.setInterval(0);
 }
 
-void ScheduleDialog::storeList(QObject*) {
+void ScheduleDialog::storeList() {
     if (file_ == FileState::Unreadable)
         throw EFileError("the schedule could not be read");
-    const QString text = listEdit->toPlainText();
+    const QString text = listEdit_->toPlainText();
     LineList lines;
     lines.setText(text);
     platform::writeUserFile(platform_.files, files_, file::Schedule,
@@ -89,17 +87,17 @@ void ScheduleDialog::storeList(QObject*) {
     accept();
 }
 
-void ScheduleDialog::cancelEdit(QObject*) {
+void ScheduleDialog::cancelEdit() {
     scheduleBeat_.setInterval(kResume);
     accept();
 }
 
 void ScheduleDialog::reject() {
-    guard([this] { cancelEdit(this); });
+    guard([this] { cancelEdit(); });
 }
 
 void ScheduleDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        guard([this] { pauseSchedule(this); });
+        guard([this] { pauseSchedule(); });
     QDialog::changeEvent(event);
 }

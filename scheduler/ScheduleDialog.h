@@ -23,15 +23,10 @@ public:
     // The list as it stands in the edit box.
     LineList lines() const;
 
-    CaptionLabel* formatLabel;
-    QPlainTextEdit* listEdit;
-    FlatButton* okButton;
-    FlatButton* cancelButton;
-
-    void loadList(QObject* sender);
-    void pauseSchedule(QObject* sender);
-    void storeList(QObject* sender);
-    void cancelEdit(QObject* sender);
+    void loadList();
+    void pauseSchedule();
+    void storeList();
+    void cancelEdit();
 
     // Escape and the window's close work as Cancel: the scheduler must not
     // stay paused after the dialog has gone.
@@ -41,6 +36,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    CaptionLabel* formatLabel_;
+    QPlainTextEdit* listEdit_;
+    FlatButton* okButton_;
+    FlatButton* cancelButton_;
     IntervalTimer& scheduleBeat_;
     const UserFiles& files_;
     platform::Platform platform_;

@@ -462,7 +462,8 @@ void QtPlatformTest::laterStartsAreHeard() {
             platform::SingleInstance first;
             QCOMPARE(first.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
             first.listen([&](const QStringList& arguments) { heard << arguments; });
-            first.onActivationToken = [&](const QByteArray& token) { tokens << token; };
+            QObject::connect(&first, &platform::SingleInstance::tokenGiven,
+                             [&](const QByteArray& token) { tokens << token; });
             // The token a launcher gave the later start comes along.
             qputenv("XDG_ACTIVATION_TOKEN", "launcher-token");
             platform::SingleInstance second;

@@ -51,7 +51,9 @@ private:
         form = std::make_unique<Form>(desktop->interfaces());
         dialog = form->program->schedule().createDialog();
     }
-    void setList(const QString& text) { dialog->listEdit->setPlainText(text); }
+    void setList(const QString& text) {
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3"))->setPlainText(text);
+    }
     // A run, and the time its launches take.
     void runAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
@@ -275,7 +277,7 @@ void SchedulerTest::dialogPausesScheduler() {
     // Open from before seven until after it: seven's record waits for the
     // next day, the next minute's runs.
     desktop->time = QTime(7, 1, 5);
-    dialog->cancelButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton1"))->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(form->program->schedule().period(), 60000);
     runAt(7, 2, 5);
@@ -295,7 +297,7 @@ void SchedulerTest::cancelKeepsEditsInMemory() {
     desktop->time = QTime(9, 30);
     dialog->show();
     setList(QStringLiteral("[0931][/opt/b]\n"));
-    dialog->cancelButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton1"))->click();
     runAt(9, 31);
     QCOMPARE(desktop->events.last(), QStringLiteral("open /opt/b"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -305,7 +307,7 @@ void SchedulerTest::cancelKeepsEditsInMemory() {
 void SchedulerTest::escapeResumesToo() {
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QTest::keyClick(dialog->listEdit, Qt::Key_Escape);
+    QTest::keyClick(dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(form->program->schedule().period(), 60000);
 }
@@ -351,7 +353,7 @@ void SchedulerTest::fileLineRules() {
     start();
     QCOMPARE(dialog->lines().lines(), lines);
     dialog->show();
-    dialog->okButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton2"))->click();
     QCOMPARE(form->program->schedule().period(), 60000);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
@@ -371,7 +373,7 @@ void SchedulerTest::textBeyondItsCodePage() {
                                             "[1000][/home/ann/\u0142\u00f3d\u017a.sh]\n");
     setList(typed);
     dialog->show();
-    dialog->okButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton2"))->click();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), typed.toUtf8().replace("\n", "\r\n"));
     file.close();
@@ -400,10 +402,10 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
         QVERIFY(QDir().rename(folder->path(), moved));
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    dialog->okButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton2"))->click();
     QVERIFY(dialog->isVisible());
     QCOMPARE(form->program->schedule().period(), 0);
-    dialog->cancelButton->click();
+    dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton1"))->click();
     QCOMPARE(form->program->schedule().period(), 60000);
     if (!tooLarge)
         QVERIFY(QDir().rename(moved, folder->path()));

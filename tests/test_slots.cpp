@@ -859,11 +859,13 @@ void SlotsTest::tunedAlertThroughItsLife() {
         AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Alert options – Tea"));
-        dialog->soundBox->setCurrentIndex(dialog->soundBox->findText(QStringLiteral("Bell")));
-        dialog->softBox->setChecked(true);
-        dialog->warnBox->setValue(1);
-        dialog->repeatBox->setChecked(true);
-        dialog->okButton->click();
+        dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"))
+            ->setCurrentIndex(dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"))
+                                  ->findText(QStringLiteral("Bell")));
+        dialog->findChild<QCheckBox*>(QStringLiteral("SoftBox"))->setChecked(true);
+        dialog->findChild<QSpinBox*>(QStringLiteral("WarnBox"))->setValue(1);
+        dialog->findChild<QCheckBox*>(QStringLiteral("RepeatBox"))->setChecked(true);
+        dialog->findChild<FlatButton*>(QStringLiteral("OkButton"))->click();
     });
     form->slotAlertOptionsItem->trigger();
     const AlertTune tune = form->program->alertOptionsModel().of(2);
@@ -912,8 +914,9 @@ void SlotsTest::tunedAlertThroughItsLife() {
     QVERIFY(desktop->played[0].endsWith(QStringLiteral("Alarm2.wav")));
     QTimer::singleShot(0, this, [this] {
         AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
-        QCOMPARE(dialog->fileLabel->text(), QStringLiteral("This sound could not be played"));
-        dialog->cancelButton->click();
+        QCOMPARE(dialog->findChild<CaptionLabel*>(QStringLiteral("FileLabel"))->text(),
+                 QStringLiteral("This sound could not be played"));
+        dialog->findChild<FlatButton*>(QStringLiteral("CancelButton"))->click();
     });
     form->program->alertOptionsFile().open(2);
 }
@@ -924,7 +927,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
 void SlotsTest::alertOptionsFromTheKeyboard() {
     QTimer::singleShot(0, this, [this] {
         AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
-        QComboBox* box = dialog->soundBox;
+        QComboBox* box = dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"));
         QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
         QTRY_VERIFY(box->view()->isVisible());
         QTest::keyClick(box->view(), Qt::Key_Down);
@@ -937,8 +940,9 @@ void SlotsTest::alertOptionsFromTheKeyboard() {
             QTest::keyClick(box, Qt::Key_Down);
         }
         QCOMPARE(QApplication::activeModalWidget(), dialog);
-        QVERIFY(!dialog->warnBox->isVisible() && !dialog->repeatBox->isVisible());
-        dialog->cancelButton->click();
+        QVERIFY(!dialog->findChild<QSpinBox*>(QStringLiteral("WarnBox"))->isVisible() &&
+                !dialog->findChild<QCheckBox*>(QStringLiteral("RepeatBox"))->isVisible());
+        dialog->findChild<FlatButton*>(QStringLiteral("CancelButton"))->click();
     });
     form->program->alertOptionsFile().open(AlertOptions::alarmKey(1));
 }

@@ -136,8 +136,9 @@ void SoakTest::hundredThousandTicks() {
         // The schedule list edited.
         if (tick % 997 == 0) {
             const QTime at = clock.time().addSecs(120);
-            dialog->listEdit->setPlainText(QStringLiteral("[%1][/opt/a]\n~[%1][/opt/b]\nnote\n")
-                                               .arg(at.toString(QStringLiteral("hhmm"))));
+            dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3"))
+                ->setPlainText(QStringLiteral("[%1][/opt/a]\n~[%1][/opt/b]\nnote\n")
+                                   .arg(at.toString(QStringLiteral("hhmm"))));
         }
         // What the fake desktop records would grow without end.
         if (tick % 1000 == 0) {

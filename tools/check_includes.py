@@ -8,8 +8,8 @@ app/, the composition root, whatever it puts together. That a class's
 member functions are defined in the folder of the header that declares the
 class, so that no folder calls into another through a class it does not
 own. That only platform/ includes a header of the system or of a C
-library. And that no file of the program runs past 600 lines, nor a
-function past 60.
+library. That a QObject outside widgets/ keeps its data to itself. And
+that no file of the program runs past 600 lines, nor a function past 60.
 
     check_includes.py SOURCE_DIR
 """
@@ -146,12 +146,50 @@ def system_headers(root):
     return found
 
 
+TEMPLATE_ARGUMENTS = re.compile(r"<[^<>]*>")
+NOT_DATA = re.compile(r"^\s*(using|enum|struct|class|friend|typedef|static|template|Q_|//|~|explicit)")
+
+
+def public_data(root):
+    """Data members in the public part of a QObject class outside widgets/."""
+    found = []
+    for folder, name, text in sources(root, (".h",)):
+        if folder == "widgets":
+            continue
+        for match in CLASS.finditer(text):
+            depth, public, body = 0, False, text[match.end():]
+            if "Q_OBJECT" not in body.split("\n};")[0]:
+                continue
+            statement = ""
+            for line in body.split("\n"):
+                if depth == 0 and line.startswith("};"):
+                    break
+                if depth == 0 and re.match(r"^(public|protected|private|signals)( slots)?:", line):
+                    public = line.startswith("public")
+                elif depth == 0 and public and not line.strip().startswith("//"):
+                    statement += line
+                    if not line.rstrip().endswith((";", "{", "}")):
+                        depth += line.count("{") - line.count("}")
+                        continue
+                    line, statement = statement, ""
+                if depth == 0 and public and line.rstrip().endswith(";"):
+                    plain = line
+                    while TEMPLATE_ARGUMENTS.search(plain):
+                        plain = TEMPLATE_ARGUMENTS.sub("", plain)
+                    if "(" not in plain.split(" = ")[0] and not NOT_DATA.match(line):
+                        found.append("%s/%s: %s keeps public data: %s" %
+                                     (folder, name, match.group(1), line.strip()))
+                depth += line.count("{") - line.count("}")
+    return found
+
+
 def main():
     found = edges(sys.argv[1])
     failures = long_files(sys.argv[1])
     failures += members_elsewhere(sys.argv[1])
     failures += long_functions(sys.argv[1])
     failures += system_headers(sys.argv[1])
+    failures += public_data(sys.argv[1])
     for (source, target), example in sorted(found.items()):
         if source in ALLOWED and target not in ALLOWED[source]:
             failures.append("%s includes %s (%s)" % (source, target, example))

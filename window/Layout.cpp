@@ -53,9 +53,16 @@ using Field =
                  Member<TextBox>, Member<CheckBox>, Member<RadioButton>, Member<TimePicker>,
                  Member<PopupMenu>, Member<QMenu>, Member<MenuItem>>;
 
+} // namespace
+
+struct MainWindow::RoleMember {
+    Role role;
+    Field field;
+};
+
 // Where the window keeps each control it reaches by its role.
 // clang-format off
-const std::pair<Role, Field> kMembers[] = {
+const MainWindow::RoleMember MainWindow::kRoleMembers[] = {
     {Role::BackgroundPicture, &MainWindow::backgroundPicture},
     {Role::HideButton, &MainWindow::hideButton},
     {Role::CloseButton, &MainWindow::closeButton},
@@ -137,19 +144,17 @@ const std::pair<Role, Field> kMembers[] = {
 };
 // clang-format on
 
-} // namespace
-
 void MainWindow::bind(Role role, QObject* component) {
-    const auto found = std::find_if(std::begin(kMembers), std::end(kMembers),
-                                    [role](const auto& entry) { return entry.first == role; });
-    if (found == std::end(kMembers))
+    const auto found = std::find_if(std::begin(kRoleMembers), std::end(kRoleMembers),
+                                    [role](const auto& entry) { return entry.role == role; });
+    if (found == std::end(kRoleMembers))
         return;
     std::visit(
         [this, component](auto member) {
             using Class = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
             this->*member = qobject_cast<Class*>(component);
         },
-        found->second);
+        found->field);
 }
 
 void MainWindow::createMenus() {

@@ -65,6 +65,91 @@ public:
         return components_.find<T>(name);
     }
 
+    // Work the window's first frame does not show waits until that frame
+    // is on screen (or a moment, for a window that is not shown).
+    void afterFirstFrame(std::function<void()> work);
+    // What the title row's buttons and the two boxes do, on hovering.
+    void addTips();
+
+    // Window behaviour.
+    void arrangeAtCreation();
+    // The settings, read at the window's first activation.
+    void loadAtFirstActivation();
+    // Every close but "Close no save" writes the settings first.
+    void saveBeforeClose();
+    // The release of a key the window took.
+    bool previewKeyUp(int key);
+    void dragByTitle();
+    void hideWindow();
+    void togglePin();
+    void toggleAlarmHalf();
+    void quit();
+    void closeNoSave();
+
+    // The desktop ends the program: a request to end, or its terminal
+    // gone. The settings are saved without a question, and a save that
+    // fails ends the program all the same.
+    void endSession();
+    // The desktop is about to end the program (its session logs out), or
+    // already has (its display is gone): the save runs now, asking nothing.
+    void saveForSession();
+
+    // The menu items of the seconds menu, "00" to "59".
+    QList<MenuItem*> secondsItems() const;
+    // The panels the message editor covers: the rows' and the bottom strip's.
+    QList<QWidget*> underEditor() const;
+    BevelPanel* slotPanel(int n) const;
+    TextBox* slotEdit(int n) const;
+    FlatButton* slotButton(int n) const;
+    // The clock's box shares the seconds menu with the time boxes, but is
+    // no timer's.
+    void pressClockBox();
+
+    // A click on a sound option leaves the keyboard at rest.
+    void restKeyboard();
+    // Puts the mouse pointer on the centre of a button, plus an offset.
+    void centerMouse(QWidget* button, int dx, int dy);
+    // Gives the keyboard to the panel of the first slot, where it rests
+    // whenever no control needs it, unless Tab has brought it to a control
+    // that is still there.
+    void focusMainPanel();
+
+    // The keyboard: whether Tab moved it since the last mouse press, and
+    // giving a control back the keyboard it had.
+    bool keyboardMode() const;
+    void returnKeyboardTo(QWidget* control);
+
+    // The settings could not be read (the next activation tries again) or
+    // written (the user decides whether to quit): told while the window
+    // asks for them.
+    void settingsFailed() { settingsFailed_ = true; }
+    // The desktop is ending the program: nothing is asked any more.
+    bool sessionEnding() const { return sessionEnding_; }
+    // Whether a timer still counts down, which the quit asks about.
+    void setTimersRunning(bool running) { timersRunning_ = running; }
+
+signals:
+    // The first activation, or the start in the background: the settings
+    // are read now.
+    void firstActivated();
+    // Every close but "Close no save": the settings are written now.
+    void closeRequested();
+    // A key is about to reach the control that has the keyboard.
+    void keyPressed(QObject* watched, int key);
+    // A handler ran.
+    void handled();
+    // The window has closed for good; the program ends.
+    void closed();
+    // Escape, or hiding the window: the message editor closes unstored.
+    void editorCancelled();
+    // The alarm half opened: its clock shows the time at once.
+    void alarmHalfShown(bool open);
+    // The settings are in, at the first activation.
+    void loaded();
+
+protected:
+    // The window's controls, by their part in it. The composition root
+    // hands each feature its own once; the rest are the window's.
     WindowState State;
 
     // Background and title row.
@@ -157,94 +242,16 @@ public:
     PopupMenu* quitMenu;
     MenuItem* closeNoSaveItem;
 
-    // Work the window's first frame does not show waits until that frame
-    // is on screen (or a moment, for a window that is not shown).
-    void afterFirstFrame(std::function<void()> work);
-    // What the title row's buttons and the two boxes do, on hovering.
-    void addTips();
-
-    // Window behaviour.
-    void arrangeAtCreation();
-    // The settings, read at the window's first activation.
-    void loadAtFirstActivation();
-    // Every close but "Close no save" writes the settings first.
-    void saveBeforeClose();
-    // The release of a key the window took.
-    bool previewKeyUp(int key);
-    void dragByTitle();
-    void hideWindow();
-    void togglePin();
-    void toggleAlarmHalf();
-    void quit();
-    void closeNoSave();
-
-    // The desktop ends the program: a request to end, or its terminal
-    // gone. The settings are saved without a question, and a save that
-    // fails ends the program all the same.
-    void endSession();
-    // The desktop is about to end the program (its session logs out), or
-    // already has (its display is gone): the save runs now, asking nothing.
-    void saveForSession();
-
-    // The menu items of the seconds menu, "00" to "59".
-    QList<MenuItem*> secondsItems() const;
-    // The panels the message editor covers: the rows' and the bottom strip's.
-    QList<QWidget*> underEditor() const;
-    BevelPanel* slotPanel(int n) const;
-    TextBox* slotEdit(int n) const;
-    FlatButton* slotButton(int n) const;
-    // The clock's box shares the seconds menu with the time boxes, but is
-    // no timer's.
-    void pressClockBox();
-
-    // A click on a sound option leaves the keyboard at rest.
-    void restKeyboard();
-    // Puts the mouse pointer on the centre of a button, plus an offset.
-    void centerMouse(QWidget* button, int dx, int dy);
-    // Gives the keyboard to the panel of the first slot, where it rests
-    // whenever no control needs it, unless Tab has brought it to a control
-    // that is still there.
-    void focusMainPanel();
-
-    // The keyboard: whether Tab moved it since the last mouse press, and
-    // giving a control back the keyboard it had.
-    bool keyboardMode() const;
-    void returnKeyboardTo(QWidget* control);
-
-    // The settings could not be read (the next activation tries again) or
-    // written (the user decides whether to quit): told while the window
-    // asks for them.
-    void settingsFailed() { settingsFailed_ = true; }
-    // The desktop is ending the program: nothing is asked any more.
-    bool sessionEnding() const { return sessionEnding_; }
-    // Whether a timer still counts down, which the quit asks about.
-    void setTimersRunning(bool running) { timersRunning_ = running; }
-
-signals:
-    // The first activation, or the start in the background: the settings
-    // are read now.
-    void firstActivated();
-    // Every close but "Close no save": the settings are written now.
-    void closeRequested();
-    // A key is about to reach the control that has the keyboard.
-    void keyPressed(QObject* watched, int key);
-    // A handler ran.
-    void handled();
-    // The window has closed for good; the program ends.
-    void closed();
-    // Escape, or hiding the window: the message editor closes unstored.
-    void editorCancelled();
-    // The alarm half opened: its clock shows the time at once.
-    void alarmHalfShown(bool open);
-    // The settings are in, at the first activation.
-    void loaded();
-
-protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class Quorbel;
+    // Which member keeps the control of each role.
+    struct RoleMember;
+    static const RoleMember kRoleMembers[];
+
     void runAfterFirstFrame();
     std::vector<std::function<void()>> afterFirstFrame_;
     bool firstFrameDrawing_ = false;
@@ -255,13 +262,12 @@ private:
     // A save failed at close: the user decides whether to lose the settings.
     bool quitUnsaved();
 
-public:
+    // The snooze lengths' buttons, shortest first.
     std::array<RadioButton*, 7> snoozeButtons() const {
         return {snooze1Min,  snooze3Min,  snooze5Min, snooze9Min,
                 snooze15Min, snooze20Min, snooze30Min};
     }
 
-private:
     void createControls();
     // A row's menu, on the control made from it.
     void attachMenu(const layout::ControlRow& row, QWidget* control);

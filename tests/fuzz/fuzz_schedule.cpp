@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     platform::FakePlatform& desktop = program.desktop;
     ScheduleDialog* dialog = program.dialog;
-    dialog->listEdit->setPlainText(list);
+    dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3"))->setPlainText(list);
     const QStringList lines = dialog->lines().lines();
 
     for (const QTime& at : runs) {
