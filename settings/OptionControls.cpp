@@ -6,14 +6,14 @@ OptionControls::OptionControls(Options& options, Controls controls, HandlerEntry
     : QObject(parent)
     , options_(options)
     , controls_(controls) {
-    const auto box = [this, enter](CheckBox* box, void (Options::*set)(bool)) {
+    const auto box = [this, enter](CheckBox* box, std::function<void(bool)> set) {
         connect(box, &QCheckBox::clicked, this,
-                [this, enter, set](bool checked) { enter([&] { (options_.*set)(checked); }); });
+                [enter, set](bool checked) { enter([&] { set(checked); }); });
     };
-    box(controls_.sound, &Options::setSound);
-    box(controls_.recur, &Options::setRecur);
-    box(controls_.alarm1Recur, &Options::setAlarm1Recur);
-    box(controls_.startOn, &Options::setStartOn);
+    box(controls_.sound, [this](bool on) { options_.setSound(on); });
+    box(controls_.recur, [this](bool on) { options_.setRecur(on); });
+    box(controls_.alarm1Recur, [this](bool on) { options_.setAlarm1Recur(on); });
+    box(controls_.startOn, [this](bool on) { options_.setStartOn(on); });
     connect(controls_.minimizeOnTimer, &MenuItem::clicked, this, [this, enter] {
         enter([this] { options_.setMinimizeOnTimer(!options_.minimizeOnTimer()); });
     });
