@@ -65,14 +65,17 @@ bool DesktopNotifications::connected() {
                 [this](const QString&, const QString& before, const QString& after) {
                     serviceChanged(before, after);
                 });
-        session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
-                        SLOT(actionInvoked(uint, QString)));
-        session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
-                        SLOT(notificationClosed(uint, uint)));
-        // Sent just before the action it goes with, by services that have
-        // tokens to give.
-        session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"), this,
-                        SLOT(activationToken(uint, QString)));
+        // Each is tried whatever the others give; the tokens come just
+        // before the action they go with, from services that have them.
+        bool heard = session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"),
+                                     this, SLOT(actionInvoked(uint, QString)));
+        heard &= session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"),
+                                 this, SLOT(notificationClosed(uint, uint)));
+        heard &= session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"),
+                                 this, SLOT(activationToken(uint, QString)));
+        if (!heard)
+            qCWarning(lcQuorbel, "the notifications' answers will not be heard: %s",
+                      qUtf8Printable(session.lastError().message()));
     }
     return connected_;
 }

@@ -30,6 +30,9 @@ void LogindPower::listen(std::function<void(bool sleeping)> listener) {
     if (!connected_) {
         connected_ = bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
                                  SLOT(prepareForSleep(bool)));
+        if (!connected_)
+            qCWarning(lcQuorbel, "logind's sleep will not be heard: %s",
+                      qUtf8Printable(bus.lastError().message()));
     }
     inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
             QStringLiteral("delay"), &sleepDelay_);

@@ -52,8 +52,6 @@ public:
     void lowerUnlessPinned();
     // A timer rang: the window comes back, on top, the pointer on its row.
     void bringBackForAlert(int pointerY);
-    // A timer started: with "Minimize on timer", the window goes.
-
     // In the middle of the primary screen.
     void centre();
     // Shows the window centred on the primary screen, as at program start.
@@ -142,7 +140,8 @@ signals:
     void closed();
     // Escape, or hiding the window: the message editor closes unstored.
     void editorCancelled();
-    // The alarm half opened: its clock shows the time at once.
+    // The alarm half opened or closed; an opened one's clock shows the time
+    // at once.
     void alarmHalfShown(bool open);
     // The settings are in, at the first activation.
     void loaded();
