@@ -94,6 +94,9 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , alertActions_(timers_, alarms_, {alarmPanel_, flasher_, tunedAlerts_, notifier_, commands_},
                     window, platform.clock, entry(), this)
     , counted_(platform.clock.sinceBoot()) {
+    for (QObject* model : std::initializer_list<QObject*>{&timers_, &alarms_, &options_,
+                                                          &stopwatch_, &alertOptions_})
+        model->setParent(this);
     connectWindow();
     connectTimers();
     connectEditor();
@@ -208,8 +211,9 @@ void Quorbel::connectEditor() {
     });
 }
 
-void Quorbel::start() {
+void Quorbel::start(const QStringList& arguments) {
     window_.started();
+    commands_.run(arguments, false);
     // The schedule's dialog waits until the window's first frame is drawn.
     window_.afterFirstFrame([this] { scheduler_.createDialog(); });
 }

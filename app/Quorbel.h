@@ -35,27 +35,14 @@ public:
     Quorbel(platform::Platform platform, MainWindow& window);
     ~Quorbel() override;
 
-    SettingsStore& store() { return settings_; }
-    Timers& timersModel() { return timers_; }
-    AlarmClock& alarmsModel() { return alarms_; }
-    Options& optionsModel() { return options_; }
-    Stopwatch& stopwatchModel() { return stopwatch_; }
+    // Every model and feature is a child of the program, to be found as
+    // Qt finds children (findChild); the settings' lines are the settings
+    // file's.
 
-    TimerRows& rows() { return rows_; }
-    AlertFlasher& flasher() { return flasher_; }
-    MessageEditor& editor() { return editor_; }
-    AlarmPanel& alarmHalf() { return alarmPanel_; }
-    CommandRunner& commands() { return commands_; }
-    SettingsFile& prefsFile() { return settingsFile_; }
-    TrayPresence& tray() { return tray_; }
-    Scheduler& schedule() { return scheduler_; }
-    AlertOptions& alertOptionsModel() { return alertOptions_; }
-    AlertTuner& alertOptionsFile() { return alertTuner_; }
+    // The program starts: a window already on screen reads the settings,
+    // and the command line is acted on once they are in.
+    void start(const QStringList& arguments = {});
 
-    // The program starts: a window already on screen reads the settings.
-    void start();
-
-    AlertActions& alertActions() { return alertActions_; }
     // The one-second tick.
     void tick();
 

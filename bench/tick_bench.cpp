@@ -17,11 +17,11 @@ void tickWithAllSlotsRunning(benchmark::State& state) {
     Quorbel program(desktop.interfaces(), form);
     program.start();
     for (int n = 0; n < 12; ++n)
-        program.store().presets().setLine(n, QString::number(1 << 30));
+        program.findChild<SettingsFile*>()->store().presets().setLine(n, QString::number(1 << 30));
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
-        program.store().prefs().setLine(n, QStringLiteral("99:59:59"));
-    program.timersModel().readSaved();
-    timer::forEach([&](int n) { program.timersModel().toggle(n); });
+        program.findChild<SettingsFile*>()->store().prefs().setLine(n, QStringLiteral("99:59:59"));
+    program.findChild<Timers*>()->readSaved();
+    timer::forEach([&](int n) { program.findChild<Timers*>()->toggle(n); });
     for (auto _ : state)
         program.tick();
 }
@@ -33,7 +33,7 @@ void scheduleRunOverThousandLines(benchmark::State& state) {
     platform::FakePlatform desktop;
     MainWindow form(desktop.interfaces());
     Quorbel program(desktop.interfaces(), form);
-    auto* dialog = program.schedule().createDialog();
+    auto* dialog = program.findChild<Scheduler*>()->createDialog();
     QString list;
     for (int i = 0; i < 1000; ++i) {
         const QTime at = QTime(0, 0).addSecs(60 * (i * 7 % 1440));
@@ -44,7 +44,7 @@ void scheduleRunOverThousandLines(benchmark::State& state) {
     for (auto _ : state) {
         // A new minute each time, so no run is skipped as a repeat.
         desktop.time = QTime(0, 0).addSecs(60 * (++minute % 1440));
-        program.schedule().run();
+        program.findChild<Scheduler*>()->run();
         desktop.advance(60000);
         desktop.events.clear();
     }

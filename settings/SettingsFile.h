@@ -28,6 +28,8 @@ public:
     // asks nothing and keeps a changed alarm time.
     void save(bool askNothing);
 
+    // Every line of the files.
+    SettingsStore& store() { return settings_; }
     // Line 0 of "prefs.qbx": one character per option, the rest carried along.
     const QString& optionFlags() const { return flags_; }
 

@@ -107,16 +107,16 @@ public:
         disconnect(this, &MainWindow::closeRequested, program, nullptr);
         connect(this, &MainWindow::firstActivated, this, [this] {
             calls << QStringLiteral("load");
-            if (realSettings && !guard([this] { program->prefsFile().load(); }))
+            if (realSettings && !guard([this] { part<SettingsFile>().load(); }))
                 settingsFailed();
         });
         connect(this, &MainWindow::closeRequested, this, [this] {
             calls << QStringLiteral("save");
-            if (realSettings && !guard([this] { program->prefsFile().save(sessionEnding()); }))
+            if (realSettings && !guard([this] { part<SettingsFile>().save(sessionEnding()); }))
                 settingsFailed();
         });
         program->start();
-        trayIcon = program->tray().icon();
+        trayIcon = part<TrayPresence>().icon();
     }
 
     // Runs the one-second tick as its timer would, a second on the clock
@@ -132,16 +132,18 @@ public:
     // Runs the alert's beat as its timer would.
     void alertTick(int times = 1) {
         for (int i = 0; i < times; ++i) {
-            guard([this] { program->flasher().flash(); });
+            guard([this] { part<AlertFlasher>().flash(); });
             afterHandler();
         }
     }
-    TimerRows& rows() { return program->rows(); }
-    SettingsStore& settings() { return program->store(); }
-    Timers& timersModel() { return program->timersModel(); }
-    AlarmClock& alarms() { return program->alarmsModel(); }
-    Options& options() { return program->optionsModel(); }
-    Stopwatch& stopwatchModel() { return program->stopwatchModel(); }
+    // A model or feature of the program, as Qt finds children.
+    template <typename T> T& part() const { return *program->findChild<T*>(); }
+    TimerRows& rows() { return part<TimerRows>(); }
+    SettingsStore& settings() { return part<SettingsFile>().store(); }
+    Timers& timersModel() { return part<Timers>(); }
+    AlarmClock& alarms() { return part<AlarmClock>(); }
+    Options& options() { return part<Options>(); }
+    Stopwatch& stopwatchModel() { return part<Stopwatch>(); }
 
     platform::FakePlatform* clock = nullptr;
     // The program around the window; the window owns it.

@@ -116,7 +116,7 @@ void AlarmTest::alarm1RecurOneDigitHour() {
     QCOMPARE(desktop->played, QStringList(60, kRepeat));
     QCOMPARE(desktop->raises, 60);
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("ON"));
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
     // The clock set back into the minute, as at the autumn change: the
     // minute lived twice rings once. The next day's rings again.
     at(9, 30, 20);
@@ -131,16 +131,16 @@ void AlarmTest::alarm1RecurTwoDigitHour() {
     setAlarm1(QTime(22, 30), "PM");
     at(22, 30, 5);
     form->tick();
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     QVERIFY(desktop->played.isEmpty());
     at(22, 31, 0);
     form->tick();
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
     form->alertTick();
     QCOMPARE(desktop->played, QStringList{kRepeat});
     form->alarm1OnOff->click();
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
 }
 
 void AlarmTest::alarm1OnAgainInItsMinute() {
@@ -183,17 +183,17 @@ void AlarmTest::alarm2Snoozes() {
     at(6, 0, 0);
     form->tick();
     QCOMPARE(desktop->played, QStringList{kEnd});
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 300000);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 300000);
     QCOMPARE(form->alarms().alarm2Snoozing(), true);
     QCOMPARE(desktop->notifications.value(102), QStringLiteral("Alarm 2|6:00 AM"));
     at(6, 0, 1);
     form->tick();
     QCOMPARE(desktop->played.size(), 1);
-    form->program->alarmHalf().soundSnooze();
+    form->part<AlarmPanel>().soundSnooze();
     QCOMPARE(desktop->played.size(), 2);
 
     form->alarm2OnOff->click();
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 0);
     QCOMPARE(form->alarms().alarm2Snoozing(), false);
     QVERIFY(desktop->notifications.isEmpty());
     // Switched on again within its minute, it fires again.
@@ -206,7 +206,7 @@ void AlarmTest::alarm2Snoozes() {
 // Alarm 1 with a sound of its own: it loops, the standard one keeps quiet,
 // and "Snooze 5 min" on its notification rings it again five minutes on.
 void AlarmTest::alarmsOwnSoundAndSnooze() {
-    form->program->alertOptionsModel().set(
+    form->part<AlertOptions>().set(
         AlertOptions::alarmKey(1),
         {AlertTune::Sound::Theme, QStringLiteral("bell"), 70, false, 0, false});
     setAlarm1(QTime(9, 30), "AM");
@@ -271,7 +271,7 @@ void AlarmTest::snoozeAndTimerOutliveTheProgram() {
     QTRY_VERIFY(form->timersModel().isRunning(3));
     QVERIFY(form->alarms()[2].on);
     QVERIFY(form->alarms().alarm2Snoozing());
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 180000);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 180000);
     QCOMPARE(desktop->played.size(), sounds);
     const auto snoozeInJournal = [&] {
         QFile journal(folder.filePath(QStringLiteral("journal.qbx")));
@@ -379,15 +379,15 @@ void AlarmTest::unreadableJournalSetAside() {
 void AlarmTest::snoozeChoiceWhileSnoozing() {
     // Before alarm 2 has rung, the choice waits for it.
     QTest::mouseClick(form->snooze1Min, Qt::LeftButton);
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 0);
     setAlarm2(QTime(6, 0), "AM");
     at(6, 0, 0);
     form->tick();
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 60000);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 60000);
     QTest::mouseClick(form->snooze30Min, Qt::LeftButton);
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 30 * 60000);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 30 * 60000);
     QTest::mouseClick(form->snooze15Min, Qt::LeftButton);
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 15 * 60000);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 15 * 60000);
 }
 
 void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
@@ -399,7 +399,7 @@ void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     pressEnter();
     QCOMPARE(form->alarm2OnOff->text(), QStringLiteral("OFF"));
     QCOMPARE(form->alarm2OnOffPanel->color(), clr::ButtonPanel);
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 0);
     QCOMPARE(form->alarms().alarm2Snoozing(), false);
 
     // Alarm 1 set for later stays armed; ringing, Enter switches it off,
@@ -416,7 +416,7 @@ void AlarmTest::enterOnlySilencesSnoozingAlarm2() {
     at(10, 5, 0);
     pressEnter();
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
 }
 
 void AlarmTest::oneEnterAfterAlertLeavesAlarm2() {
@@ -443,23 +443,23 @@ void AlarmTest::copyButtons() {
     form->copyAlarm2Button->click();
     QCOMPARE(form->alarm1Picker->time(), QTime(8, 40));
     QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QVERIFY(!form->part<AlarmPanel>().timeChanged());
     QCOMPARE(form->alarm1OnOff->text(), QStringLiteral("OFF"));
 }
 
 void AlarmTest::amPmToggles() {
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->alarmHalf().timeChanged());
+    QVERIFY(form->part<AlarmPanel>().timeChanged());
     // Back as saved: no change to ask about at close.
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
-    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QVERIFY(!form->part<AlarmPanel>().timeChanged());
     // Nor is Enter in a picker, which reports the time it already had.
     form->openAlarmHalfButton->click();
     form->alarm2Picker->setFocus();
     QTest::keyClick(form->alarm2Picker, Qt::Key_Return);
-    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QVERIFY(!form->part<AlarmPanel>().timeChanged());
     form->alarms().setAmPm(2, QStringLiteral("x"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("AM"));

@@ -77,7 +77,7 @@ void LookTest::pictures() {
     named<QAction>("EditAlarmMessage1")->trigger();
     draw(QStringLiteral("editor"), form.get());
 
-    ScheduleDialog& dialog = *form->program->schedule().createDialog();
+    ScheduleDialog& dialog = *form->part<Scheduler>().createDialog();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     draw(QStringLiteral("schedule"), &dialog);

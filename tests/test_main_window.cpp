@@ -94,11 +94,11 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->editorPanel->y(), 48);
     QVERIFY(!form->editorPanel->isVisibleTo(form.get()));
     QVERIFY(!form->timeLeftPopup->isVisibleTo(form.get()));
-    QCOMPARE(form->program->flasher().beating(), false);
-    QCOMPARE(form->program->alarmHalf().snoozePeriod(), 0);
-    QCOMPARE(form->program->schedule().period(), 1000);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
+    QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 0);
+    QCOMPARE(form->part<Scheduler>().period(), 1000);
     QCOMPARE(form->trayIcon->interval(), 450);
-    QCOMPARE(form->program->prefsFile().optionFlags(), QString(30, u'0'));
+    QCOMPARE(form->part<SettingsFile>().optionFlags(), QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     // The alarm half exists but lies past the collapsed window's edge.
     for (QWidget* right : std::initializer_list<QWidget*>{
@@ -455,7 +455,7 @@ void MainWindowTest::failedSaveKeepsWindow() {
 
 void MainWindowTest::hideButtonClosesEditor() {
     showAndActivate();
-    form->program->editor().open(3);
+    form->part<MessageEditor>().open(3);
     QVERIFY(!form->control<QWidget>("Panel3")->isVisible());
 
     form->hideButton->click();

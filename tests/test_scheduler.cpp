@@ -49,7 +49,7 @@ private:
 
     void start() {
         form = std::make_unique<Form>(desktop->interfaces());
-        dialog = form->program->schedule().createDialog();
+        dialog = form->part<Scheduler>().createDialog();
     }
     void setList(const QString& text) {
         dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3"))->setPlainText(text);
@@ -57,7 +57,7 @@ private:
     // A run, and the time its launches take.
     void runAt(int h, int m, int s = 30) {
         desktop->time = QTime(h, m, s);
-        guard([this] { form->program->schedule().run(); });
+        guard([this] { form->part<Scheduler>().run(); });
         desktop->advance(60000);
     }
     QString path() const { return QDir(folder->path()).filePath(QStringLiteral("proc.qbx")); }
@@ -146,7 +146,7 @@ void SchedulerTest::runs() {
     setList(list);
     runAt(at.hour(), at.minute(), at.second());
     QCOMPARE(desktop->events, events);
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
     // Only the first process of the name was ended.
     QVERIFY(desktop->processes[2].running);
 }
@@ -157,7 +157,7 @@ void SchedulerTest::pauseLetsTheWindowGoOn() {
     form->timersModel().readSaved();
     QTest::mouseClick(form->slotButton(1), Qt::LeftButton);
     desktop->time = QTime(9, 30);
-    guard([this] { form->program->schedule().run(); });
+    guard([this] { form->part<Scheduler>().run(); });
     QCOMPARE(desktop->events, (QStringList{"terminate 20", "after 1000"}));
     // The tick and the user's clicks go on while the program saves its work.
     form->tick();
@@ -241,7 +241,7 @@ void SchedulerTest::neverTwiceInOneMinute() {
     runAt(9, 30, 0);
     runAt(9, 30, 59);
     QCOMPARE(desktop->events.size(), 2);
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
     runAt(9, 31, 0);
     QCOMPARE(desktop->events.size(), 2);
 }
@@ -268,18 +268,18 @@ void SchedulerTest::clockJumps() {
 }
 
 void SchedulerTest::dialogPausesScheduler() {
-    QCOMPARE(form->program->schedule().period(), 1000);
+    QCOMPARE(form->part<Scheduler>().period(), 1000);
     setList(QStringLiteral("[0700][/opt/a]\n[0702][/opt/b]\n"));
     runAt(6, 59, 40);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QCOMPARE(form->program->schedule().period(), 0);
+    QCOMPARE(form->part<Scheduler>().period(), 0);
     // Open from before seven until after it: seven's record waits for the
     // next day, the next minute's runs.
     desktop->time = QTime(7, 1, 5);
     dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton1"))->click();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
     runAt(7, 2, 5);
     QCOMPARE(desktop->events.filter(QStringLiteral("open ")),
              QStringList{QStringLiteral("open /opt/b")});
@@ -309,7 +309,7 @@ void SchedulerTest::escapeResumesToo() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QTest::keyClick(dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo3")), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
 }
 
 void SchedulerTest::fileLineRules_data() {
@@ -354,7 +354,7 @@ void SchedulerTest::fileLineRules() {
     QCOMPARE(dialog->lines().lines(), lines);
     dialog->show();
     dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton2"))->click();
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -404,9 +404,9 @@ void SchedulerTest::failedWriteKeepsDialogOpen() {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton2"))->click();
     QVERIFY(dialog->isVisible());
-    QCOMPARE(form->program->schedule().period(), 0);
+    QCOMPARE(form->part<Scheduler>().period(), 0);
     dialog->findChild<FlatButton*>(QStringLiteral("SpeedButton1"))->click();
-    QCOMPARE(form->program->schedule().period(), 60000);
+    QCOMPARE(form->part<Scheduler>().period(), 60000);
     if (!tooLarge)
         QVERIFY(QDir().rename(moved, folder->path()));
     if (tooLarge)
@@ -432,7 +432,7 @@ void SchedulerTest::realProcessRestarted() {
                                 fake.notifications, fake.instance, fake.power,   fake.autostart};
     form.reset();
     form = std::make_unique<Form>(withReal);
-    dialog = form->program->schedule().createDialog();
+    dialog = form->part<Scheduler>().createDialog();
     const auto running = [&] {
         return findProcess(real.snapshot(), real.find(program), real.self()).pid;
     };

@@ -246,7 +246,7 @@ void SettingsTest::loadShowsSettings() {
     QCOMPARE(form->alarm2Picker->time(), QTime(22, 15));
     QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("AM"));
     QCOMPARE(form->alarm2AmPm->caption(), QStringLiteral("PM"));
-    QCOMPARE(form->program->prefsFile().optionFlags(), QStringLiteral("101130053extra chars"));
+    QCOMPARE(form->part<SettingsFile>().optionFlags(), QStringLiteral("101130053extra chars"));
     QCOMPARE(desktop->pointer, form->quitButton->mapToGlobal(QPoint(24, 11)) + QPoint(30, 0));
 
     // The alarm half and Start ON.
@@ -321,7 +321,7 @@ void SettingsTest::alarmQuestion() {
     form->alarm1Picker->setTime(QTime(6, 45));
     QTest::mouseClick(form->alarm1AmPm, Qt::LeftButton);
     QCOMPARE(form->alarm1AmPm->caption(), QStringLiteral("PM"));
-    QVERIFY(form->program->alarmHalf().timeChanged());
+    QVERIFY(form->part<AlarmPanel>().timeChanged());
     desktop->answers = {Answer(answer)};
     QSignalSpy closed(form.get(), &MainWindow::closed);
     quit();
@@ -331,7 +331,7 @@ void SettingsTest::alarmQuestion() {
     QCOMPARE(desktop->asked[0].title, QStringLiteral("Confirm"));
     QCOMPARE(desktop->asked[0].text, QStringLiteral("Alarm time changed, save new time?"));
     QCOMPARE(desktop->asked[0].pointer, platform::Questions::Button::No);
-    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QVERIFY(!form->part<AlarmPanel>().timeChanged());
     QList<QByteArray> written = fullFile();
     written[11] = alarm1;
     written[13] = indicator;
@@ -351,7 +351,7 @@ void SettingsTest::alarmOptionsSurviveRestart() {
     form->alarm2Picker->setSelectedSection(QDateTimeEdit::MinuteSection);
     QTest::keyClicks(form->alarm2Picker, QStringLiteral("05"));
     QTest::mouseClick(form->alarm2AmPm, Qt::LeftButton);
-    QVERIFY(form->program->alarmHalf().timeChanged());
+    QVERIFY(form->part<AlarmPanel>().timeChanged());
     desktop->answers = {Answer::Yes};
     quit();
     start();
@@ -420,7 +420,7 @@ void SettingsTest::failedSaveAsks() {
     // still to be asked about, and a save once there is room again.
     QVERIFY(form->isVisible());
     QCOMPARE(form->timersModel().stateOf(23), Timers::State::Running);
-    QVERIFY(form->program->alarmHalf().timeChanged());
+    QVERIFY(form->part<AlarmPanel>().timeChanged());
     desktop->bytesFree = -1;
     desktop->answers = {Answer::Yes, Answer::No};
     quit();
@@ -668,9 +668,9 @@ void SettingsTest::quickTimerRuns() {
 
     // Clicking one ringing quick timer leaves the other's alert going.
     QTest::mouseClick(form->slotButton(24), Qt::LeftButton);
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     QTest::mouseClick(form->slotButton(23), Qt::LeftButton);
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QCOMPARE(form->slotPanel(23)->color(), clr::Background);
     QCOMPARE(form->slotButton(23)->fontColor(), clr::Navy);
 }
@@ -686,7 +686,7 @@ void SettingsTest::quickTimerClickStops() {
     QTest::mouseClick(form->slotButton(30), Qt::LeftButton);
     QCOMPARE(form->timersModel().stateOf(30), Timers::State::Idle);
     QCOMPARE(form->timersModel().secondsLeft(30), 0);
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QVERIFY(form->isVisible());
 }
 

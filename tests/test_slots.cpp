@@ -119,14 +119,14 @@ void SlotsTest::stateThroughStartExpiryAndClick() {
     QCOMPARE(stateOf(4), Timers::State::Running);
     form->tick();
     QCOMPARE(stateOf(4), Timers::State::Ringing);
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
 
     click(form->slotButton(4));
     QCOMPARE(stateOf(4), Timers::State::Idle);
     QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:02"));
     QCOMPARE(form->slotEdit(4)->color(), clr::Blue);
     QCOMPARE(form->slotPanel(4)->color(), clr::Background);
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
 
     // A click on a running slot stops it and puts its set time back.
     click(form->slotButton(4));
@@ -170,7 +170,7 @@ void SlotsTest::lastMinuteInTheTray() {
     form->tick(ticks);
     QCOMPARE(form->slotEdit(2)->text(), shown);
     QCOMPARE(form->trayIcon->iconName(), icon);
-    QCOMPARE(form->program->tray().numberShown(), fixed);
+    QCOMPARE(form->part<TrayPresence>().numberShown(), fixed);
     // A coloured number stands still; the clock turns again after it.
     QCOMPARE(form->trayIcon->animated(), !fixed && icon.isEmpty());
 }
@@ -250,7 +250,7 @@ void SlotsTest::trayAnimationFollowsRunningSlots() {
     form->tick();
     QVERIFY(form->trayIcon->animated());
     // A coloured number on show keeps the animation off.
-    form->program->tray().showNumber(QStringLiteral("M3"));
+    form->part<TrayPresence>().showNumber(QStringLiteral("M3"));
     form->tick();
     QVERIFY(!form->trayIcon->animated());
     form->timersModel().toggle(9);
@@ -379,10 +379,10 @@ void SlotsTest::editorEnterStores() {
     QCOMPARE(QApplication::focusWidget(), form->messageEdit);
     form->messageEdit->clear();
     QTest::keyClicks(form->messageEdit, QStringLiteral("Tea"));
-    form->program->alarmHalf().noteAlertBeat();
+    form->part<AlarmPanel>().noteAlertBeat();
     QTest::keyClick(form->messageEdit, Qt::Key_Return);
     QVERIFY(!form->editorPanel->isVisible());
-    QVERIFY(!form->program->alarmHalf().alertBeatSinceKey());
+    QVERIFY(!form->part<AlarmPanel>().alertBeatSinceKey());
     QCOMPARE(form->slotButton(6)->text(), QStringLiteral("Tea"));
     QCOMPARE(form->settings().prefs().line(6), QStringLiteral("00:10:00Tea"));
 }
@@ -451,7 +451,7 @@ void SlotsTest::editorLeavesKeyboardOnSlots() {
     pressEnter();
     QCOMPARE(QApplication::focusWidget(), form->control<QWidget>("Panel1"));
     QCOMPARE(form->alarm1Picker->time(), QTime(12, 0));
-    QVERIFY(!form->program->alarmHalf().timeChanged());
+    QVERIFY(!form->part<AlarmPanel>().timeChanged());
     // The button the pointer left while the editor was open shows no hover.
     QCOMPARE(form->slotButton(6)->grab().toImage(), form->slotButton(7)->grab().toImage());
 }
@@ -536,7 +536,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->slotPanel(30)->color(), clr::Blue);
     QCOMPARE(form->slotButton(30)->fontColor(), clr::Yellow);
     QCOMPARE(form->slotPanel(2)->color(), clr::Background);
-    QVERIFY(form->program->flasher().flashed());
+    QVERIFY(form->part<AlertFlasher>().flashed());
 
     form->alertTick();
     QCOMPARE(form->slotPanel(1)->color(), clr::Red);
@@ -546,7 +546,7 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(form->slotPanel(1)->color(), clr::Blue);
 
     QCOMPARE(desktop->played, played);
-    QCOMPARE(form->program->flasher().endSoundDue(), bool(pending));
+    QCOMPARE(form->part<AlertFlasher>().endSoundDue(), bool(pending));
 }
 
 void SlotsTest::enterAcknowledgesEveryRingingSlot() {
@@ -571,8 +571,8 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     QCOMPARE(form->slotEdit(4)->text(), QStringLiteral("00:00:20"));
     QCOMPARE(form->slotEdit(4)->color(), clr::Blue);
     QCOMPARE(stateOf(7), Timers::State::Running);
-    QCOMPARE(form->program->flasher().beating(), false);
-    QVERIFY(!form->program->flasher().flashed());
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
+    QVERIFY(!form->part<AlertFlasher>().flashed());
     QVERIFY(!desktop->onTop);
 }
 
@@ -580,7 +580,7 @@ void SlotsTest::enterBeforeFirstAlertDoesNothing() {
     ring(2);
     pressEnter();
     QCOMPARE(stateOf(2), Timers::State::Ringing);
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     QVERIFY(desktop->onTop);
 
     // With every ringing slot clicked away, Enter still ends the alert state.
@@ -590,7 +590,7 @@ void SlotsTest::enterBeforeFirstAlertDoesNothing() {
     form->pinButton->click();
     desktop->onTop = true;
     pressEnter();
-    QVERIFY(!form->program->flasher().flashed());
+    QVERIFY(!form->part<AlertFlasher>().flashed());
     QVERIFY(!desktop->onTop);
 }
 
@@ -612,9 +612,9 @@ void SlotsTest::clickOnRingingSlotWhileAnotherRings() {
     form->alertTick();
     click(form->slotButton(2));
     QCOMPARE(stateOf(2), Timers::State::Idle);
-    QCOMPARE(form->program->flasher().beating(), true);
+    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     click(form->slotButton(9));
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
 }
 
 void SlotsTest::soundBoxStopsAlertOnly() {
@@ -622,9 +622,9 @@ void SlotsTest::soundBoxStopsAlertOnly() {
     form->alertTick();
     QTest::mouseClick(form->recurBox, Qt::LeftButton);
     QVERIFY(!form->recurBox->isChecked());
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QCOMPARE(stateOf(5), Timers::State::Ringing);
-    QVERIFY(form->program->flasher().flashed());
+    QVERIFY(form->part<AlertFlasher>().flashed());
     QVERIFY(form->control<QWidget>("Panel1")->hasFocus());
     pressEnter();
     QCOMPARE(stateOf(5), Timers::State::Idle);
@@ -816,7 +816,7 @@ void SlotsTest::desktopHearsOfAlerts() {
     QCOMPARE(desktop->notifications.keys(), QList<int>{27});
     // Acknowledged in the window, it goes from the desktop too.
     click(form->slotButton(27));
-    QCOMPARE(form->program->flasher().beating(), false);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QVERIFY(desktop->notifications.isEmpty());
 }
 
@@ -848,7 +848,7 @@ void SlotsTest::commandLine() {
     QVERIFY(form->isVisible() && !form->isMinimized());
     // Given at the program's own start, it waits for the settings.
     Form fresh(desktop->interfaces());
-    fresh.program->commands().run({"quorbel", "--quick", "1"}, false);
+    fresh.part<CommandRunner>().run({"quorbel", "--quick", "1"}, false);
     QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Idle);
     fresh.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
@@ -861,7 +861,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
     setSlot(2, QStringLiteral("00:03:00"), QStringLiteral("Tea"));
     QTest::mousePress(form->slotButton(2), Qt::RightButton, {}, QPoint(5, 5));
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
+        AlertOptionsDialog* dialog = form->part<AlertTuner>().dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Alert options – Tea"));
         dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"))
@@ -873,7 +873,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
         dialog->findChild<FlatButton*>(QStringLiteral("OkButton"))->click();
     });
     form->slotAlertOptionsItem->trigger();
-    const AlertTune tune = form->program->alertOptionsModel().of(2);
+    const AlertTune tune = form->part<AlertOptions>().of(2);
     QCOMPARE(tune.sound, AlertTune::Sound::Theme);
     QCOMPARE(tune.source, QStringLiteral("bell"));
     QVERIFY(tune.softStart && tune.repeat);
@@ -911,19 +911,19 @@ void SlotsTest::tunedAlertThroughItsLife() {
 
     // A file that cannot be played: the standard sound once in its place,
     // and the dialog says so.
-    form->program->alertOptionsModel().set(
+    form->part<AlertOptions>().set(
         2, {AlertTune::Sound::File, QStringLiteral("/gone.ogg"), 100, false, 0, false});
     desktop->unplayableTones << QStringLiteral("/gone.ogg");
     ring(2);
     QCOMPARE(desktop->played.size(), 1);
     QVERIFY(desktop->played[0].endsWith(QStringLiteral("Alarm2.wav")));
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
+        AlertOptionsDialog* dialog = form->part<AlertTuner>().dialog();
         QCOMPARE(dialog->findChild<CaptionLabel*>(QStringLiteral("FileLabel"))->text(),
                  QStringLiteral("This sound could not be played"));
         dialog->findChild<FlatButton*>(QStringLiteral("CancelButton"))->click();
     });
-    form->program->alertOptionsFile().open(2);
+    form->part<AlertTuner>().open(2);
 }
 
 // A keyboard user reaches every option: Enter in the open sound list takes
@@ -931,7 +931,7 @@ void SlotsTest::tunedAlertThroughItsLife() {
 // opens no file chooser; an alarm is offered only what applies to it.
 void SlotsTest::alertOptionsFromTheKeyboard() {
     QTimer::singleShot(0, this, [this] {
-        AlertOptionsDialog* dialog = form->program->alertOptionsFile().dialog();
+        AlertOptionsDialog* dialog = form->part<AlertTuner>().dialog();
         QComboBox* box = dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"));
         QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
         QTRY_VERIFY(box->view()->isVisible());
@@ -949,7 +949,7 @@ void SlotsTest::alertOptionsFromTheKeyboard() {
                 !dialog->findChild<QCheckBox*>(QStringLiteral("RepeatBox"))->isVisible());
         dialog->findChild<FlatButton*>(QStringLiteral("CancelButton"))->click();
     });
-    form->program->alertOptionsFile().open(AlertOptions::alarmKey(1));
+    form->part<AlertTuner>().open(AlertOptions::alarmKey(1));
 }
 
 void SlotsTest::notificationActions_data() {

@@ -67,7 +67,7 @@ void SoakTest::hundredThousandTicks() {
     platform::FakePlatform desktop;
     desktop.executableFolder = QStringLiteral("/nonexistent");
     Form form(desktop.interfaces());
-    auto* dialog = form.program->schedule().createDialog();
+    auto* dialog = form.part<Scheduler>().createDialog();
     form.settings().presets().setText(QStringLiteral("1\n2\n3\n5\n8\n13\n21\n34\n55\n89\n0\n-1\n"));
     Dice dice;
     QDateTime clock(QDate(2026, 12, 7), QTime(8, 0));
@@ -84,12 +84,12 @@ void SoakTest::hundredThousandTicks() {
         const bool ringing = form.timersModel().anyRinging();
         form.tick();
         expiries += !ringing && form.timersModel().anyRinging();
-        if (form.program->flasher().beating())
+        if (form.part<AlertFlasher>().beating())
             form.alertTick();
-        if (form.program->alarmHalf().snoozePeriod() != 0 && tick % 60 == 0)
-            form.program->alarmHalf().soundSnooze();
+        if (form.part<AlarmPanel>().snoozePeriod() != 0 && tick % 60 == 0)
+            form.part<AlarmPanel>().soundSnooze();
         if (tick % 60 == 0)
-            form.program->schedule().run();
+            form.part<Scheduler>().run();
 
         // Countdown and quick timers started, clicked and acknowledged.
         if (dice.oneIn(40)) {
@@ -98,20 +98,20 @@ void SoakTest::hundredThousandTicks() {
                 form.timersModel().edit(n, 0, dice.roll(2), QStringLiteral("Soak"));
                 form.timersModel().setSeconds(n, dice.roll(60));
             }
-            guard([&] { form.program->alertActions().toggle(n); });
+            guard([&] { form.part<AlertActions>().toggle(n); });
         }
         if (dice.oneIn(50)) {
             const int n = timer::FirstQuick + dice.roll(12);
-            guard([&] { form.program->alertActions().toggle(n); });
+            guard([&] { form.part<AlertActions>().toggle(n); });
         }
-        if (form.program->flasher().flashed() && dice.oneIn(4))
+        if (form.part<AlertFlasher>().flashed() && dice.oneIn(4))
             emit form.keyPressed(&form, Qt::Key_Return);
         // The editor opened and stored now and then.
         if (dice.oneIn(700)) {
             const int n = 1 + dice.roll(10);
-            guard([&] { form.program->editor().open(n); });
+            guard([&] { form.part<MessageEditor>().open(n); });
             form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
-            guard([&] { form.program->editor().store(); });
+            guard([&] { form.part<MessageEditor>().store(); });
         }
         // Alarms for the coming minutes, alarm 2 snoozing a minute.
         if (tick % 1800 == 1) {

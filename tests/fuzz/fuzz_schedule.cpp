@@ -29,7 +29,7 @@ struct Program {
         desktop.executableFolder = QStringLiteral("/nonexistent");
         form = new MainWindow(desktop.interfaces());
         root = new Quorbel(desktop.interfaces(), *form);
-        dialog = root->schedule().createDialog();
+        dialog = root->findChild<Scheduler*>()->createDialog();
     }
     platform::FakePlatform desktop;
     MainWindow* form;
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QTime& at : runs) {
         desktop.time = at;
         desktop.events.clear();
-        if (!guard([&] { program.root->schedule().run(); }))
+        if (!guard([&] { program.root->findChild<Scheduler*>()->run(); }))
             std::abort();
         // However long its launches take, one after the other.
         desktop.advance(std::numeric_limits<int>::max());
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
             --allowed[file];
         }
-        if (program.root->schedule().period() != 60000)
+        if (program.root->findChild<Scheduler*>()->period() != 60000)
             std::abort();
     }
     return 0;

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else
         store(folder.filePath("pprefs.qbx"), input.mid(split + 7));
 
-    SettingsFile& settings = program.root->prefsFile();
-    program.root->alarmHalf().saved();
+    SettingsFile& settings = *program.root->findChild<SettingsFile*>();
+    program.root->findChild<AlarmPanel*>()->saved();
     if (!guard([&] { settings.load(); }))
         fail("the load failed");
     if (!guard([&] { settings.save(false); }))
