@@ -34,8 +34,6 @@ public:
     // The alert has flashed since the last acknowledgement: Enter now
     // takes every ringing timer back to rest.
     bool flashed() const { return flashed_; }
-    // A timer rang and its one-time end sound is still to play.
-    bool endSoundDue() const { return endSoundDue_; }
     void acknowledge();
     // One beat, as the timer gives it.
     void flash();
