@@ -203,8 +203,7 @@ Journal JournalKeeper::current() const {
         const std::optional<QDateTime> due = alarms_.nextDue(alarm, wall);
         journal.alarms.append({alarm, due ? due->toMSecsSinceEpoch() : 0});
     }
-    // With no snooze length chosen, alarm 2 rings once and repeats nothing.
-    if (alarms_.alarm2Snoozing() && options_.snoozeMs() > 0)
+    if (alarms_.alarm2Snoozing())
         journal.snooze = snoozeDueMs_;
     if (!stopwatch_.atRest()) {
         const qint64 seconds = stopwatch_.seconds();

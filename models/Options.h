@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the user chose in the check boxes, the snooze lengths and the menus,
 // the state line 0 of "prefs.qbx" keeps: by default the sound on and
-// recurring, alarm 1 recurring and a snooze of 3 minutes. The controls show it and change it
-// through here; the features that act on a choice read it here.
+// recurring, alarm 1 recurring and a snooze of 3 minutes. The controls show
+// it and change it through here; the features that act on a choice read it
+// here.
 #pragma once
 
 #include "Prefs.h"
@@ -30,10 +31,10 @@ public:
     bool startOn() const { return now_.startOn; }
     void setStartOn(bool on) { set(now_.startOn, on); }
 
-    // 1 to 7, a place in kSnoozeMinutes; 0 while none is chosen.
+    // 1 to 7, a place in kSnoozeMinutes; a length is always chosen.
     int snoozeChoice() const { return now_.snooze; }
     void setSnoozeChoice(int choice);
-    // The chosen snooze length; 0 while none is chosen.
+    // The chosen snooze length.
     int snoozeMs() const;
 
     // Kept for the file alone: an alarm delay 1 to 9 (0 for none) and a tray
