@@ -63,14 +63,16 @@ int strToInt(const QString& text) {
     return negative ? int(0u - bits) : int(bits);
 }
 
+int hour12(QTime time) {
+    return time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+}
+
 QString timeToStr(QTime time) {
-    const int h = time.hour();
-    const int h12 = h % 12 == 0 ? 12 : h % 12;
     return QStringLiteral("%1:%2:%3 %4")
-        .arg(h12)
+        .arg(hour12(time))
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
         .arg(time.second(), 2, 10, QLatin1Char('0'))
-        .arg(h < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+        .arg(time.hour() < 12 ? QLatin1String("AM") : QLatin1String("PM"));
 }
 
 QString hhmmOf(QTime time) {

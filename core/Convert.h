@@ -21,8 +21,10 @@ QString digitsOf(const QString& text);
 // digits, or hexadecimal ones after "$" or "0x". Nothing may follow.
 int strToInt(const QString& text);
 
-// The 12-hour time text every part of the program reads at fixed
-// positions, whatever the desktop's locale: "9:30:00 AM", "12:05:09 PM".
+// The hour on the twelve-hour dial: 12 for midnight and noon, 1 to 11 else.
+int hour12(QTime time);
+// The 12-hour time text the settings file keeps, whatever the desktop's
+// locale: "9:30:00 AM", "12:05:09 PM".
 QString timeToStr(QTime time);
 
 // A length of time as the desktop shows it: "4:32", or "1:04:32" past an

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmClock.h"
 
+#include "core/Convert.h"
 #include "core/LocalMinute.h"
 
 void AlarmClock::setTime(int alarm, QTime time) {
@@ -44,14 +45,6 @@ void AlarmClock::setAlarm2Snoozing(bool snoozing) {
     alarm2Snoozing_ = snoozing;
     emit changed(2);
 }
-
-namespace {
-
-int hour12(QTime time) {
-    return time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-}
-
-} // namespace
 
 bool AlarmClock::twoDigitHour(int alarm) const {
     return hour12((*this)[alarm].time) >= 10;

@@ -10,11 +10,6 @@ int Options::snoozeMs() const {
     return now_.snooze ? kSnoozeMinutes[std::size_t(now_.snooze - 1)] * 60000 : 0;
 }
 
-void Options::setAlarmDelay(int delay) {
-    if (delay >= 1 && delay <= 9)
-        set(now_.alarmDelay, delay);
-}
-
 void Options::setTrayColour(int colour) {
     if (colour >= 0 && colour <= 5)
         set(now_.trayColour, colour);

@@ -37,10 +37,9 @@ public:
     // The chosen snooze length.
     int snoozeMs() const;
 
-    // Kept for the file alone: an alarm delay 1 to 9 (0 for none) and a tray
-    // colour 0 to 5 (-1 for none).
+    // Kept for the file alone: an alarm delay 1 to 9, which only the file
+    // chooses, and a tray colour 0 to 5 (-1 for none).
     int alarmDelay() const { return now_.alarmDelay; }
-    void setAlarmDelay(int delay);
     int trayColour() const { return now_.trayColour; }
     void setTrayColour(int colour);
 

@@ -110,7 +110,7 @@ signals:
     void expired(int n);
     // Back to rest, stopped or acknowledged.
     void cleared(int n);
-    // Back to rest from ringing, after Cleared.
+    // Back to rest from ringing, after cleared.
     void acknowledged(int n);
     // A countdown in its last minute: the tray's coloured number for the
     // seconds left ("M1" to "M6").

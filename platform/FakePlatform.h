@@ -64,11 +64,11 @@ public:
 
     void setStayOnTop(QWidget* window, bool onTop) override;
     void startMove(QWidget* window) override;
-    // Both bring a minimised window back, as the real desktop does; Raise
+    // Both bring a minimised window back, as the real desktop does; raise()
     // also counts.
     void show(QWidget* window) override;
     void raise(QWidget* window) override;
-    // Shows as Show does, and counts.
+    // Shows as show() does, and counts.
     void alert(QWidget* window) override;
 
     // Records the files played, with the folder the real player opens.

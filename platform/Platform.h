@@ -124,12 +124,12 @@ public:
     virtual void startMove(QWidget* window) = 0;
     // Shows a window that may be hidden or minimised, in its normal state.
     virtual void show(QWidget* window) = 0;
-    // Shows a window as Show does, brings it to the front and makes it the
+    // Shows a window as show() does, brings it to the front and makes it the
     // one the keyboard goes to; on Wayland, asks the compositor to, with the
     // token of the user's last click on the desktop for the program where
     // there is one.
     virtual void raise(QWidget* window) = 0;
-    // Shows a window that rings as Show does, and asks for the user's
+    // Shows a window that rings as show() does, and asks for the user's
     // attention to it: where the program keeps itself on top on its own
     // (X11), nothing more; on Wayland the compositor is asked to activate
     // it, and shows it urgent, or as wanting attention, where it will not.

@@ -31,8 +31,6 @@ public:
 
     // Its own visibility: the window itself may be hidden.
     bool isOpen() const { return !controls_.panel->isHidden(); }
-    int slot() const { return slot_; }
-    QWidget* messageBox() const { return controls_.message; }
 
     void open(int n);
     void store();
