@@ -135,7 +135,7 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     watch().readers.append(this);
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         rows_.box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
-        rows_.button(n)->setAccessibleDescription(
+        rows_.timerButton(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
                            "Edit Time / Message, Alert options"));
     }
@@ -151,13 +151,13 @@ ScreenReader::~ScreenReader() {
 
 void ScreenReader::addTips() {
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
-        rows_.button(n)->setToolTip(
+        rows_.timerButton(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click to set the time and message, or "
                            "how it alerts"));
         rows_.box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
     }
     for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n)
-        rows_.button(n)->setToolTip(
+        rows_.timerButton(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click shows the time left"));
 }
 
@@ -183,7 +183,7 @@ QString ScreenReader::timerDescription(int n) const {
 void ScreenReader::describe() {
     if (!watch().listening)
         return;
-    timer::forEach([this](int n) { rename(rows_.button(n), timerDescription(n)); });
+    timer::forEach([this](int n) { rename(rows_.timerButton(n), timerDescription(n)); });
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         rename(rows_.box(n),
                QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(timers_.timeText(n))));

@@ -56,10 +56,10 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const Setting
             [this] { guard([this] { followSnoozeLength(); }); });
     on(&snoozeBeat_, &IntervalTimer::timeout, [this] { soundSnooze(); });
     connect(&alarms_, &AlarmClock::changed, this,
-            [this](int alarm) { guard([this, alarm] { show(alarm); }); });
+            [this](int alarm) { guard([this, alarm] { showAlarm(alarm); }); });
 }
 
-void AlarmPanel::show(int alarm) {
+void AlarmPanel::showAlarm(int alarm) {
     const AlarmClock::Alarm& shown = alarms_[alarm];
     const std::size_t i = std::size_t(alarm - 1);
     controls_.onOff[i]->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
@@ -182,7 +182,7 @@ void AlarmPanel::toggleAlarm1() {
         return;
     }
     alarms_.setOn(1, false);
-    flasher_.stop();
+    flasher_.stopBeat();
     emit switchedOff(1);
 }
 

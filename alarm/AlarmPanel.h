@@ -62,7 +62,6 @@ public:
     void silenceAlarms(int key);
     // An alert beat: the next Enter acknowledges it.
     void noteAlertBeat() { enterHandled_ = true; }
-    bool alertBeatSinceKey() const { return enterHandled_; }
     // A time or AM/PM differs from the settings since start or the last save.
     bool timeChanged() const { return timeChanged_; }
     void saved() { timeChanged_ = false; }
@@ -80,7 +79,7 @@ signals:
     void snoozeSounds();
 
 private:
-    void show(int alarm);
+    void showAlarm(int alarm);
     void switchOn(int alarm);
     void tellAwakeOnly(int alarm);
     void ring2();

@@ -127,8 +127,8 @@ void AlertOptionsDialog::connectControls() {
     setTabOrder(okButton_, cancelButton_);
 }
 
-std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const AlertTune& tune,
-                                                  bool countdown, bool unplayable) {
+std::optional<AlertTune> AlertOptionsDialog::editTune(const QString& title, const AlertTune& tune,
+                                                      bool countdown, bool unplayable) {
     setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
     showTune(tune);
     // An alarm has no set time to warn before or to start again.
@@ -142,7 +142,7 @@ std::optional<AlertTune> AlertOptionsDialog::edit(const QString& title, const Al
     soundBox_->setFocus();
     const bool chosen = exec() == QDialog::Accepted;
     sound_.stopTone(platform::Sound::Channel::Cue);
-    return chosen ? std::optional(shown()) : std::nullopt;
+    return chosen ? std::optional(tuneShown()) : std::nullopt;
 }
 
 void AlertOptionsDialog::showTune(const AlertTune& tune) {
@@ -162,7 +162,7 @@ void AlertOptionsDialog::showTune(const AlertTune& tune) {
     repeatBox_->setChecked(tune.repeat);
 }
 
-AlertTune AlertOptionsDialog::shown() const {
+AlertTune AlertOptionsDialog::tuneShown() const {
     AlertTune tune;
     const int entry = soundBox_->currentIndex();
     if (entry == kNone) {
@@ -208,7 +208,7 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
 }
 
 void AlertOptionsDialog::play() {
-    const AlertTune tune = shown();
+    const AlertTune tune = tuneShown();
     const QString path = soundFile(tune, sound_);
     if (!tune.ownSound()) {
         sound_.stopTone(platform::Sound::Channel::Cue);

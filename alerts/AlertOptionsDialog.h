@@ -24,10 +24,10 @@ public:
 
     // Shows one alert's options; the options chosen with OK. unplayable:
     // its file could not be played the last time it rang.
-    std::optional<AlertTune> edit(const QString& title, const AlertTune& tune, bool countdown,
-                                  bool unplayable);
+    std::optional<AlertTune> editTune(const QString& title, const AlertTune& tune, bool countdown,
+                                      bool unplayable);
     // What the dialog shows now.
-    AlertTune shown() const;
+    AlertTune tuneShown() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,7 +16,7 @@ AlertTuner::AlertTuner(AlertOptions& options, const TunedAlerts& alerts, const T
     , files_(files) {
     connect(&options_, &AlertOptions::changed, this, [this] {
         if (loaded_)
-            guard([this] { save(); });
+            guard([this] { saveAlerts(); });
     });
 }
 
@@ -27,14 +27,14 @@ void AlertTuner::load() {
     const QString path = files_.read(file::AlertOptions);
     const FileState state = readWholeFile(path, bytes);
     if (state == FileState::Read)
-        options_.read(bytes);
+        options_.readFile(bytes);
     // One that cannot be read goes aside rather than under the next save.
     else if (state == FileState::Unreadable && path == files_.write(file::AlertOptions))
         platform::setAsideUserFile(platform_.files, files_, file::AlertOptions);
     loaded_ = true;
 }
 
-void AlertTuner::open(int key) {
+void AlertTuner::openFor(int key) {
     if (!AlertOptions::tunable(key))
         return;
     load();
@@ -44,10 +44,10 @@ void AlertTuner::open(int key) {
     const QString title =
         alarm ? QStringLiteral("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.label(key);
     if (const std::optional<AlertTune> tune =
-            dialog_->edit(title, options_.of(key), !alarm, alerts_.unplayable(key)))
+            dialog_->editTune(title, options_.of(key), !alarm, alerts_.unplayable(key)))
         options_.set(key, *tune);
 }
 
-void AlertTuner::save() {
+void AlertTuner::saveAlerts() {
     platform::writeUserFile(platform_.files, files_, file::AlertOptions, options_.bytes());
 }

@@ -28,11 +28,11 @@ public:
     // alert as the default has it.
     void load();
     // The dialog for countdown 1 to 10 or an alarm (AlertOptions::alarmKey).
-    void open(int key);
+    void openFor(int key);
     AlertOptionsDialog* dialog() const { return dialog_; }
 
 private:
-    void save();
+    void saveAlerts();
 
     AlertOptions& options_;
     const TunedAlerts& alerts_;

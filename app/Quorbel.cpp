@@ -63,7 +63,7 @@ ScreenReader::Controls Quorbel::readerControls(const MainWindow& window) {
 }
 
 HandlerEntry Quorbel::entry() {
-    return [this](const std::function<void()>& handler) { handle(handler); };
+    return [this](const std::function<void()>& handler) { runHandler(handler); };
 }
 
 Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
@@ -122,16 +122,17 @@ void Quorbel::connectWindow() {
     if (tray_.waitsForFirstFrame())
         window_.afterFirstFrame([this] { tray_.showAfterFirstFrame(); });
     connect(&tray_, &TrayPresence::quitAsked, this, [this] { window_.quit(); });
-    connect(&tray_, &TrayPresence::stopAsked, this, [this](int n) { alertActions_.toggle(n); });
+    connect(&tray_, &TrayPresence::stopAsked, this,
+            [this](int n) { alertActions_.toggleTimer(n); });
     connect(&window_, &MainWindow::firstActivated, this, [this] {
         if (!guard([this] { settingsFile_.load(); }))
             window_.settingsFailed();
     });
     connect(&window_, &MainWindow::closeRequested, this, [this] {
-        if (!guard([this] { settingsFile_.save(window_.sessionEnding()); }))
+        if (!guard([this] { settingsFile_.saveSettings(window_.sessionEnding()); }))
             window_.settingsFailed();
     });
-    connect(&tick_, &IntervalTimer::timeout, this, [this] { handle([this] { tick(); }); });
+    connect(&tick_, &IntervalTimer::timeout, this, [this] { runHandler([this] { tick(); }); });
     connect(&window_, &MainWindow::alarmHalfShown, this, [this](bool open) {
         guard([this, open] {
             options_.setAlarmHalfOpen(open);
@@ -143,7 +144,7 @@ void Quorbel::connectWindow() {
         guard([&] {
             // The keypad's Enter is Enter.
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                alertActions_.acknowledgeAll();
+                alertActions_.stopEveryAlert();
             else
                 alarmPanel_.silenceAlarms(key);
         });
@@ -152,11 +153,11 @@ void Quorbel::connectWindow() {
 
 void Quorbel::connectTimers() {
     connect(&rows_, &TimerRows::clicked, this,
-            [this](int n) { handle([&] { alertActions_.toggle(n); }); });
+            [this](int n) { runHandler([&] { alertActions_.toggleTimer(n); }); });
     connect(&rows_, &TimerRows::editAsked, this, [this](int n) {
-        handle([&] {
+        runHandler([&] {
             rows_.hidePopup();
-            editor_.open(n);
+            editor_.openFor(n);
         });
     });
     connect(&rows_, &TimerRows::timeBoxPressed, this, [this] { window_.focusMainPanel(); });
@@ -200,19 +201,19 @@ void Quorbel::connectEditor() {
             window_.focusMainPanel();
             // A keyboard that opened the editor goes back to the slot it was for.
             if (timer::isCountdown(n))
-                window_.returnKeyboardTo(rows_.button(n));
+                window_.keyboard().returnKeyboardTo(rows_.timerButton(n));
         });
     });
     connect(&window_, &MainWindow::editorCancelled, this, [this] {
         guard([this] {
             if (editor_.isOpen())
-                editor_.close();
+                editor_.discard();
         });
     });
 }
 
-void Quorbel::start(const QStringList& arguments) {
-    window_.started();
+void Quorbel::startUp(const QStringList& arguments) {
+    window_.programReady();
     commands_.run(arguments, false);
     // The schedule's dialog waits until the window's first frame is drawn.
     window_.afterFirstFrame([this] { scheduler_.createDialog(); });
@@ -258,9 +259,9 @@ void Quorbel::connectCommands() {
     connect(&commands_, &CommandRunner::quitAsked, this,
             [this] { guard([this] { window_.quit(); }); });
     connect(&commands_, &CommandRunner::autostartAsked, this,
-            [this](bool on) { guard([&] { autostart_.set(on); }); });
+            [this](bool on) { guard([&] { autostart_.choose(on); }); });
     connect(&commands_, &CommandRunner::toggleAsked, this,
-            [this](int n) { guard([&] { alertActions_.toggle(n); }); });
+            [this](int n) { guard([&] { alertActions_.toggleTimer(n); }); });
     connect(&window_, &MainWindow::loaded, this,
             [this] { guard([this] { commands_.settingsLoaded(); }); });
     connect(&settingsFile_, &SettingsFile::alarmHalfAsked, this,
@@ -285,30 +286,33 @@ Quorbel::~Quorbel() {
     platform_.power.keepAwake(false);
 }
 
+void Quorbel::tellCannotKeep(const QString& path) {
+    // Told from the event loop, not from inside the write that failed.
+    QTimer::singleShot(0, this, [this, path] {
+        platform_.questions.tell(
+            QStringLiteral("Quorbel"),
+            QStringLiteral("The running timers cannot be kept for the next start, since "
+                           "this file cannot be written:\n%1")
+                .arg(path));
+    });
+}
+
 void Quorbel::connectJournal() {
     // Before a sleep the journal is current; after it every timer is
     // brought up to date at once, and what fell due meanwhile rings.
     window_.afterFirstFrame([this] {
         platform_.power.listenForSleep([this](bool sleeping) {
-            handle([&] {
+            runHandler([&] {
                 if (sleeping)
                     journal_.writeNow();
                 else
                     tick();
             });
         });
-        platform_.clock.listenForClockSet([this] { handle([this] { journal_.wallClockSet(); }); });
+        platform_.clock.listenForClockSet(
+            [this] { runHandler([this] { journal_.wallClockSet(); }); });
     });
-    connect(&journal_, &JournalKeeper::cannotKeep, this, [this](const QString& path) {
-        // Told from the event loop, not from inside the write that failed.
-        QTimer::singleShot(0, this, [this, path] {
-            platform_.questions.tell(
-                QStringLiteral("Quorbel"),
-                QStringLiteral("The running timers cannot be kept for the next start, since "
-                               "this file cannot be written:\n%1")
-                    .arg(path));
-        });
-    });
+    connect(&journal_, &JournalKeeper::cannotKeep, this, &Quorbel::tellCannotKeep);
     // While a timer rings, the screen stays on and the machine awake.
     connect(&timers_, &Timers::expired, this, [this] { platform_.power.keepAwake(true); });
     connect(&timers_, &Timers::cleared, this, [this] {
@@ -317,7 +321,7 @@ void Quorbel::connectJournal() {
     });
     // What ran before resumes once the first frame is on screen.
     connect(&window_, &MainWindow::loaded, this,
-            [this] { window_.afterFirstFrame([this] { journal_.restore(); }); });
+            [this] { window_.afterFirstFrame([this] { journal_.recover(); }); });
     connect(&journal_, &JournalKeeper::ranOutWhileAway, this, [this](int n, qint64 wallMs) {
         guard([&] { notifier_.timerRanOutAt(n, QDateTime::fromMSecsSinceEpoch(wallMs).time()); });
     });

@@ -41,7 +41,7 @@ public:
 
     // The program starts: a window already on screen reads the settings,
     // and the command line is acted on once they are in.
-    void start(const QStringList& arguments = {});
+    void startUp(const QStringList& arguments = {});
 
     // The one-second tick.
     void tick();
@@ -60,13 +60,14 @@ private:
     void connectAlarms();
     void connectCommands();
     void connectJournal();
+    void tellCannotKeep(const QString& path);
     void connectAlerts();
     // Now, as the journal counts time: the wall clock, the clock since
     // boot, and the boot.
     Moment now() const;
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
-    template <typename Handler> void handle(Handler&& handler) {
+    template <typename Handler> void runHandler(Handler&& handler) {
         guard(std::forward<Handler>(handler));
         window_.afterHandler();
     }

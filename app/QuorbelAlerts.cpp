@@ -22,19 +22,19 @@ void Quorbel::connectAlerts() {
     connect(
         &tunedAlerts_, &TunedAlerts::repeatAsked, this,
         [this](int n) {
-            handle([&] {
+            runHandler([&] {
                 if (timers_.stateOf(n) == Timers::State::Idle)
-                    alertActions_.toggle(n);
+                    alertActions_.toggleTimer(n);
             });
         },
         Qt::QueuedConnection);
     connect(window_.slotAlertOptionsItem, &MenuItem::clicked, this,
-            [this] { handle([this] { alertTuner_.open(rows_.pressedSlot()); }); });
+            [this] { runHandler([this] { alertTuner_.openFor(rows_.pressedSlot()); }); });
     for (int alarm : {1, 2}) {
         MenuItem* item =
             alarm == 1 ? window_.alarm1AlertOptionsItem : window_.alarm2AlertOptionsItem;
         connect(item, &MenuItem::clicked, this, [this, alarm] {
-            handle([&] { alertTuner_.open(AlertOptions::alarmKey(alarm)); });
+            runHandler([&] { alertTuner_.openFor(AlertOptions::alarmKey(alarm)); });
         });
     }
 }

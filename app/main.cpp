@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     MainWindow window(desktop.interfaces(), command.background ? MainWindow::Start::Background
                                                                : MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.interfaces(), window);
-    program.start(arguments);
+    program.startUp(arguments);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

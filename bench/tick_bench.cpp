@@ -15,7 +15,7 @@ void tickWithAllSlotsRunning(benchmark::State& state) {
     platform::FakePlatform desktop;
     MainWindow form(desktop.interfaces());
     Quorbel program(desktop.interfaces(), form);
-    program.start();
+    program.startUp();
     for (int n = 0; n < 12; ++n)
         program.findChild<SettingsFile*>()->store().presets().setLine(n, QString::number(1 << 30));
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)

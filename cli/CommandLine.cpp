@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "core/TimerNumbers.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHash>
@@ -41,8 +43,8 @@ constexpr ActionOption kActions[] = {
      "timer and alarm, as Enter in the window does: for a desktop shortcut."},
     {"quick", Command::Act::Quick, 12, "Starts quick timer N (1 to 12, left to right)."},
     {"snooze", Command::Act::Snooze, 0,
-     "Snoozes the ringing timers and alarms for five minutes, as their notification's "
-     "\"Snooze 5 min\" does."},
+     "Snoozes the ringing timers and alarms for %1 minutes, as their notification's "
+     "\"Snooze %1 min\" does."},
     {"again", Command::Act::Again, 10,
      "Starts countdown timer N (1 to 10) again from its set time, ringing or not."},
     {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
@@ -129,11 +131,12 @@ Command parseCommandLine(const QStringList& arguments) {
     parser.addOption(autostart);
     const QCommandLineOption version = parser.addVersionOption();
     for (const ActionOption& action : kActions) {
+        const QString help = action.act == Command::Act::Snooze
+                                 ? QString::fromLatin1(action.help).arg(timer::SnoozeMinutes)
+                                 : QString::fromLatin1(action.help);
         parser.addOption(
-            action.last
-                ? QCommandLineOption(QLatin1String(action.name), QLatin1String(action.help),
-                                     QStringLiteral("N"))
-                : QCommandLineOption(QLatin1String(action.name), QLatin1String(action.help)));
+            action.last ? QCommandLineOption(QLatin1String(action.name), help, QStringLiteral("N"))
+                        : QCommandLineOption(QLatin1String(action.name), help));
     }
     // Without an application object Qt cannot name the program itself.
     const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),

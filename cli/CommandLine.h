@@ -28,7 +28,7 @@ struct Command {
         Quit,  // as its Quit button, question included
         // "Start with the desktop" on (number 1) or off (0)
         Autostart,
-        Snooze, // the ringing alerts, five minutes on
+        Snooze, // the ringing alerts, a snooze on
         Again,  // countdown timer 1 to 10, from its set time again
         // every ringing alert silenced, as Enter does: --stop without N
         Acknowledge,

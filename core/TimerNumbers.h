@@ -10,6 +10,10 @@ constexpr int LastCountdown = 10;
 constexpr int FirstQuick = 23;
 constexpr int LastQuick = 34;
 
+// How long a snooze asked for from a notification or the command line
+// lasts; the alarm's own snooze length is an option.
+constexpr int SnoozeMinutes = 5;
+
 constexpr bool isCountdown(int n) {
     return n >= FirstCountdown && n <= LastCountdown;
 }

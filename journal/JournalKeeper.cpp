@@ -45,7 +45,7 @@ JournalKeeper::JournalKeeper(Timers& timers, Stopwatch& stopwatch, const AlarmCl
     });
 }
 
-void JournalKeeper::restore() {
+void JournalKeeper::recover() {
     if (restored_)
         return;
     restored_ = true;
@@ -219,10 +219,10 @@ void JournalKeeper::write() {
     // Nothing ran and nothing runs: no file to keep true.
     if (journal.empty() && !onDisk_)
         return;
-    put(journal);
+    writeJournal(journal);
 }
 
-bool JournalKeeper::put(const Journal& journal) {
+bool JournalKeeper::writeJournal(const Journal& journal) {
     if (!keepable_)
         return false;
     if (!guard([&] {

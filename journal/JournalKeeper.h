@@ -32,7 +32,7 @@ public:
     // Once the settings are in. A journal that cannot be read, or that is
     // not this program's, is set aside beside it, "journal.qbx.foreign",
     // and the program starts clean. A timer started before is written then.
-    void restore();
+    void recover();
     // The wall clock was set: the timers brought back by it from another
     // boot ring at their moment on the clock as it is now.
     void wallClockSet();
@@ -63,7 +63,7 @@ private:
     void write();
     Journal current() const;
     // The file replaced; the user hears once when it cannot be.
-    bool put(const Journal& journal);
+    bool writeJournal(const Journal& journal);
     void setAside();
 
     Timers& timers_;

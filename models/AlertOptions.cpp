@@ -130,7 +130,7 @@ QByteArray AlertOptions::bytes() const {
     return encodeText(text, encoding_);
 }
 
-void AlertOptions::read(const QByteArray& bytes) {
+void AlertOptions::readFile(const QByteArray& bytes) {
     const DecodedText decoded = decodeText(bytes);
     encoding_ = decoded.encoding;
     before_.clear();

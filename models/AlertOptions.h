@@ -59,7 +59,7 @@ public:
     // The file's text, and the options it gives; what cannot be read is
     // left as it was untouched.
     QByteArray bytes() const;
-    void read(const QByteArray& bytes);
+    void readFile(const QByteArray& bytes);
 
 signals:
     void changed(int key);

@@ -15,7 +15,7 @@ void Options::setTrayColour(int colour) {
         set(now_.trayColour, colour);
 }
 
-void Options::read(const QString& flags) {
+void Options::readFrom(const QString& flags) {
     const StoredOptions stored = readOptions(flags);
     const CurrentOptions before = now_;
     now_.sound = stored.sound;

@@ -44,7 +44,7 @@ public:
     void setTrayColour(int colour);
 
     // Takes what line 0 speaks for; an option it does not keeps its state.
-    void read(const QString& flags);
+    void readFrom(const QString& flags);
     // Line 0 with the options written over positions 1 to 9.
     QString written(const QString& flags) const { return writeOptions(flags, now_); }
 

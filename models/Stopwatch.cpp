@@ -36,7 +36,7 @@ void Stopwatch::toggle() {
     emit turned();
 }
 
-void Stopwatch::clear() {
+void Stopwatch::backToZero() {
     days_ = 0.0;
     counted_ = false;
     atRest_ = !running_;

@@ -21,7 +21,7 @@ public:
     // Starts it, or pauses it where it is.
     void toggle();
     // Back to zero: at rest when paused, counting on from zero when running.
-    void clear();
+    void backToZero();
     // The seconds the tick took off.
     void advance(int seconds);
     // The seconds it has counted since its start or its last clear.

@@ -145,7 +145,7 @@ void Timers::setTime(int n, SlotTime time) {
 bool Timers::toggle(int n) {
     Timer& timer = at(n);
     if (timer.state != State::Idle) {
-        clear(n);
+        clearTimer(n);
         return false;
     }
     if (timer::isQuick(n)) {
@@ -162,7 +162,7 @@ bool Timers::toggle(int n) {
     return true;
 }
 
-void Timers::clear(int n) {
+void Timers::clearTimer(int n) {
     Timer& timer = at(n);
     const bool rang = timer.state == State::Ringing;
     timer.state = State::Idle;
@@ -215,7 +215,7 @@ bool Timers::acknowledgeAll() {
     bool any = false;
     timer::forEach([&](int n) {
         if (isRinging(n)) {
-            clear(n);
+            clearTimer(n);
             any = true;
         }
     });

@@ -135,7 +135,7 @@ private:
     void setTime(int n, const QString& text);
     void setTime(int n, SlotTime time);
     void putSeconds(int n, int seconds);
-    void clear(int n);
+    void clearTimer(int n);
     // A running countdown's time changed by hand: it rings that much later.
     void rebase(int n);
     // Whole seconds from now until the moment; none once it has come.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlertActions.h"
 
+#include "core/TimerNumbers.h"
 #include "models/AlertOptions.h"
 
 #include <QDateTime>
 
 namespace {
 
-constexpr int kSnoozeSeconds = DesktopNotifier::kSnoozeMinutes * 60;
+constexpr int kSnoozeSeconds = timer::SnoozeMinutes * 60;
 
 } // namespace
 
@@ -25,7 +26,7 @@ AlertActions::AlertActions(Timers& timers, const AlarmClock& alarms, Features fe
     connect(commands, &CommandRunner::snoozeAsked, this,
             [this, enter] { enter([this] { snoozeAll(); }); });
     connect(commands, &CommandRunner::acknowledgeAsked, this,
-            [this, enter] { enter([this] { acknowledgeAll(); }); });
+            [this, enter] { enter([this] { stopEveryAlert(); }); });
     connect(commands, &CommandRunner::againAsked, this,
             [this, enter](int n) { enter([&] { againTimer(n); }); });
 }
@@ -35,7 +36,7 @@ void AlertActions::connectNotifications(const HandlerEntry& enter) {
     connect(notifier, &DesktopNotifier::timerStopAsked, this, [this, enter](int n) {
         enter([&] {
             if (timers_.isRinging(n))
-                toggle(n);
+                toggleTimer(n);
         });
     });
     connect(notifier, &DesktopNotifier::timerSnoozeAsked, this,
@@ -54,7 +55,7 @@ void AlertActions::connectNotifications(const HandlerEntry& enter) {
     });
 }
 
-void AlertActions::toggle(int n) {
+void AlertActions::toggleTimer(int n) {
     if (!timer::isTimer(n))
         return;
     window_.lowerUnlessPinned();
@@ -69,7 +70,7 @@ void AlertActions::stopAlarm(int alarm) {
     features_.tunedAlerts.settle(AlertOptions::alarmKey(alarm));
 }
 
-void AlertActions::acknowledgeAll() {
+void AlertActions::stopEveryAlert() {
     if (features_.flasher.flashed()) {
         window_.lowerUnlessPinned();
         features_.flasher.acknowledge();
@@ -83,7 +84,7 @@ void AlertActions::acknowledgeAll() {
 void AlertActions::snoozeTimer(int n) {
     if (!timers_.isRinging(n))
         return;
-    toggle(n);
+    toggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
     const int seconds = timer::isCountdown(n) ? kSnoozeSeconds + 1 : kSnoozeSeconds;
     timers_.runFor(n, seconds);
@@ -93,8 +94,8 @@ void AlertActions::snoozeTimer(int n) {
 
 void AlertActions::againTimer(int n) {
     if (timers_.stateOf(n) != Timers::State::Idle)
-        toggle(n);
-    toggle(n);
+        toggleTimer(n);
+    toggleTimer(n);
 }
 
 void AlertActions::snoozeAll() {

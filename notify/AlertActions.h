@@ -33,10 +33,10 @@ public:
     // What a click on timer n's button does: start, stop or acknowledge it.
     // An alert put the window on top; a click takes it down again unless
     // the user pinned it there.
-    void toggle(int n);
+    void toggleTimer(int n);
     // Every ringing timer acknowledged, a ringing alarm 1 or a snoozing
     // alarm 2 switched off.
-    void acknowledgeAll();
+    void stopEveryAlert();
     // A ringing timer acknowledged and running again for the snooze.
     void snoozeTimer(int n);
     // Timer n from its set time again, whatever it was doing.

@@ -3,6 +3,7 @@
 
 #include "core/Convert.h"
 #include "core/Guard.h"
+#include "core/TimerNumbers.h"
 #include "models/AlertOptions.h"
 
 namespace {
@@ -11,8 +12,7 @@ using Action = platform::Notifications::Action;
 using Choice = platform::Notifications::Choice;
 
 const Choice kStop{Action::Stop, QStringLiteral("Stop")};
-const Choice kSnooze{Action::Snooze,
-                     QStringLiteral("Snooze %1 min").arg(DesktopNotifier::kSnoozeMinutes)};
+const Choice kSnooze{Action::Snooze, QStringLiteral("Snooze %1 min").arg(timer::SnoozeMinutes)};
 const Choice kAgain{Action::Again, QStringLiteral("Again")};
 const Choice kShow{Action::Show, QStringLiteral("Show")};
 // A timer's notification offers to stop it, to ring again after a snooze,

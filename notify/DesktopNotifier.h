@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop hears of every alert: a notification for each timer that runs
 // out and each alarm that rings, with "Stop", "Snooze 5 min" and, for a
-// timer, "Again" on it (a snooze is kSnoozeMinutes long wherever it is
-// asked for). Acknowledged in the window, it goes away by itself;
+// timer, "Again" on it (a snooze is timer::SnoozeMinutes long wherever
+// it is asked for). Acknowledged in the window, it goes away by itself;
 // chosen on the desktop, it asks for that of its own alert and goes.
 #pragma once
 
@@ -18,9 +18,6 @@
 class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
-    // How long a snooze from a notification or the command line lasts.
-    static constexpr int kSnoozeMinutes = 5;
-
     DesktopNotifier(const Timers& timers, const AlarmClock& alarms,
                     platform::Notifications& notifications, HandlerEntry enter, QObject* parent);
     ~DesktopNotifier() override;

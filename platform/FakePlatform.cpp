@@ -73,20 +73,20 @@ bool FakePlatform::add(const QIcon& icon, const QString& tip) {
     trayCalls.append(QStringLiteral("add"));
     if (!trayAvailable)
         return false;
-    trayIcon = icon.cacheKey();
+    trayIcon = icon;
     trayTip = tip;
     return true;
 }
 
 void FakePlatform::modify(const QIcon& icon, const QString& tip) {
     trayCalls.append(QStringLiteral("modify"));
-    trayIcon = icon.cacheKey();
+    trayIcon = icon;
     trayTip = tip;
 }
 
 void FakePlatform::removeIcon() {
     trayCalls.append(QStringLiteral("delete"));
-    trayIcon = 0;
+    trayIcon = QIcon();
 }
 
 void FakePlatform::clickTray(Qt::MouseButton button) {
@@ -172,7 +172,7 @@ Launchable FakePlatform::find(const QString& file) {
     return otherFilesExist ? Launchable{file, {}, {}} : Launchable{};
 }
 
-void FakePlatform::open(const QString& path) {
+void FakePlatform::launch(const QString& path) {
     events << QStringLiteral("open ") + path;
     // A program opened runs as itself, with the next id.
     static qint64 nextPid = 50000;

@@ -105,7 +105,7 @@ public:
     // Files as the test lays them out; any other exists as itself, unless
     // every file is missing.
     Launchable find(const QString& file) override;
-    void open(const QString& path) override;
+    void launch(const QString& path) override;
 
     // The machine's sleep, as the test tells it.
     void listenForSleep(std::function<void(bool sleeping)> listener) override {
@@ -191,7 +191,7 @@ public:
     bool trayAvailable = true;
     // "add", "modify" and "delete", in order.
     QStringList trayCalls;
-    qint64 trayIcon = 0; // cache key of the icon on show, 0 when none
+    QIcon trayIcon; // the picture in the notification area, none when out
     QString trayTip;
     QMenu* trayMenu = nullptr;
     Listener trayListener;

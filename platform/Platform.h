@@ -253,7 +253,7 @@ public:
     virtual Launchable find(const QString& file) = 0;
     // Opens a file found so: starts a program, or hands a document to the
     // desktop's opener. Nothing happens when it cannot.
-    virtual void open(const QString& path) = 0;
+    virtual void launch(const QString& path) = 0;
 };
 
 class Notifications {

@@ -34,7 +34,7 @@ void PowerDaemonWake::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
     }
     ++asked_;
     if (cookie_)
-        clear(*std::exchange(cookie_, std::nullopt));
+        clearWake(*std::exchange(cookie_, std::nullopt));
     if (wallMs <= 0) {
         answer(true);
         return;
@@ -61,7 +61,7 @@ void PowerDaemonWake::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
                               qUtf8Printable(reply.error().message()));
                 if (asked != asked_) {
                     if (reply.isValid())
-                        clear(reply.value());
+                        clearWake(reply.value());
                     return;
                 }
                 if (reply.isValid()) {
@@ -72,7 +72,7 @@ void PowerDaemonWake::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answ
             });
 }
 
-void PowerDaemonWake::clear(uint cookie) {
+void PowerDaemonWake::clearWake(uint cookie) {
     QDBusMessage call = daemonCall(QStringLiteral("clearWakeup"));
     call << int(cookie);
     QDBusConnection::sessionBus().asyncCall(call);

@@ -27,7 +27,7 @@ public slots:
     Q_SCRIPTABLE void wakeupCallback(int cookie);
 
 private:
-    void clear(uint cookie);
+    void clearWake(uint cookie);
 
     std::function<void()> woke_;
     // What the daemon answered the last request with, and which request

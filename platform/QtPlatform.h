@@ -104,7 +104,7 @@ public:
     void kill(qint64 pid) override;
 
     Launchable find(const QString& file) override;
-    void open(const QString& path) override;
+    void launch(const QString& path) override;
 
     void listenForEnd(std::function<void()> save, std::function<void()> end) override;
 

@@ -267,7 +267,7 @@ Launchable QtPlatform::find(const QString& file) {
     return found;
 }
 
-void QtPlatform::open(const QString& path) {
+void QtPlatform::launch(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return;

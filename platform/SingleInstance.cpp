@@ -121,13 +121,13 @@ public:
         , heard_(std::move(heard))
         , done_(std::move(done))
         , notifier_(fd, QSocketNotifier::Read, this) {
-        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::read);
+        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::drain);
         QTimer::singleShot(kPatienceMs, this, [this] { finish(false); });
     }
     ~Caller() override { ::close(fd_); }
 
 private:
-    void read() {
+    void drain() {
         char chunk[4096];
         for (;;) {
             const ssize_t got = ::read(fd_, chunk, sizeof chunk);

@@ -93,7 +93,7 @@ void Scheduler::launchNext() {
             guard([&] {
                 if (ended)
                     platform_.processes.kill(ended);
-                platform_.shell.open(program.path);
+                platform_.shell.launch(program.path);
                 launchNext();
             });
         });

@@ -8,14 +8,14 @@ AutostartOption::AutostartOption(platform::Autostart& autostart, platform::Quest
     , questions_(questions)
     , item_(item) {
     connect(item_, &MenuItem::clicked, this,
-            [this, enter] { enter([this] { set(!autostart_.startsWithDesktop()); }); });
+            [this, enter] { enter([this] { choose(!autostart_.startsWithDesktop()); }); });
 }
 
 void AutostartOption::show() {
     item_->setChecked(autostart_.startsWithDesktop());
 }
 
-void AutostartOption::set(bool on) {
+void AutostartOption::choose(bool on) {
     using Change = platform::Autostart::Change;
     const Change change = autostart_.setStartsWithDesktop(on);
     show();

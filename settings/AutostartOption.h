@@ -20,7 +20,7 @@ public:
 
     // The check mark as the desktop holds it.
     void show();
-    void set(bool on);
+    void choose(bool on);
 
 private:
     platform::Autostart& autostart_;

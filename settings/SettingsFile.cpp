@@ -39,7 +39,7 @@ void SettingsFile::load() {
 void SettingsFile::apply() {
     const LineList& prefs = settings_.prefs();
     flags_ = prefs.line(0);
-    options_.read(flags_);
+    options_.readFrom(flags_);
     if (options_.alarmHalfOpen())
         emit alarmHalfAsked();
     if (options_.startOn()) {
@@ -56,7 +56,7 @@ void SettingsFile::apply() {
     }
 }
 
-void SettingsFile::save(bool askNothing) {
+void SettingsFile::saveSettings(bool askNothing) {
     if (!settings_.mayWritePrefs())
         return;
     flags_ = options_.written(flags_);

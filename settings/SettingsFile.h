@@ -26,7 +26,7 @@ public:
     void load();
     // An error when the file cannot be written. Ending with the desktop, it
     // asks nothing and keeps a changed alarm time.
-    void save(bool askNothing);
+    void saveSettings(bool askNothing);
 
     // Every line of the files.
     SettingsStore& store() { return settings_; }

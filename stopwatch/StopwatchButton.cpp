@@ -21,7 +21,7 @@ StopwatchButton::StopwatchButton(Stopwatch& stopwatch, FlatButton* button, MenuI
     connect(button, &FlatButton::clicked, this,
             [this, enter] { enter([this] { stopwatch_.toggle(); }); });
     connect(clear, &MenuItem::clicked, this,
-            [this, enter] { enter([this] { stopwatch_.clear(); }); });
+            [this, enter] { enter([this] { stopwatch_.backToZero(); }); });
     connect(&stopwatch_, &Stopwatch::changed, this, [this] { guard([this] { show(); }); });
 }
 

@@ -9,7 +9,20 @@
 #include "tray/TrayIcon.h"
 #include "window/MainWindow.h"
 
+#include <QImage>
 #include <QTest>
+
+// Which of the tray's coloured pictures ("M1" to "M7") the desktop shows:
+// none for the clock or a turning frame.
+inline QString trayColourShown(const platform::FakePlatform& desktop) {
+    const QImage shown = desktop.trayIcon.pixmap(16).toImage();
+    for (int n = 1; n <= 7; ++n) {
+        const QString name = QStringLiteral("M%1").arg(n);
+        if (trayPicture(name).pixmap(16).toImage() == shown)
+            return name;
+    }
+    return {};
+}
 
 class Form : public MainWindow {
 public:
@@ -112,11 +125,12 @@ public:
         });
         connect(this, &MainWindow::closeRequested, this, [this] {
             calls << QStringLiteral("save");
-            if (realSettings && !guard([this] { part<SettingsFile>().save(sessionEnding()); }))
+            if (realSettings &&
+                !guard([this] { part<SettingsFile>().saveSettings(sessionEnding()); }))
                 settingsFailed();
         });
-        program->start();
-        trayIcon = part<TrayPresence>().icon();
+        program->startUp();
+        trayIcon = part<TrayPresence>().trayIcon();
     }
 
     // Runs the one-second tick as its timer would, a second on the clock

@@ -214,7 +214,7 @@ void AccessTest::mousePressLeavesKeyboardMode() {
     QTest::mouseClick(form->soundBox, Qt::LeftButton, {}, QPoint(5, 8));
     QVERIFY(form->soundBox->isChecked());
     QCOMPARE(focusName(), QStringLiteral("Panel1"));
-    QVERIFY(!form->keyboardMode());
+    QVERIFY(!form->keyboard().keyboardMode());
 }
 
 void AccessTest::everyVisibleControlIsNamed_data() {

@@ -97,7 +97,7 @@ void MainWindowTest::startsCollapsed() {
     QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QCOMPARE(form->part<AlarmPanel>().snoozePeriod(), 0);
     QCOMPARE(form->part<Scheduler>().period(), 1000);
-    QCOMPARE(form->trayIcon->interval(), 450);
+    QCOMPARE(form->trayIcon->frameInterval(), 450);
     QCOMPARE(form->part<SettingsFile>().optionFlags(), QString(30, u'0'));
     QVERIFY(form->State.FirstActivation);
     // The alarm half exists but lies past the collapsed window's edge.
@@ -117,7 +117,7 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     QVERIFY(desktop->trayCalls.isEmpty());
     QVERIFY(early.windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&early));
-    QTRY_VERIFY(early.trayIcon->shown());
+    QTRY_VERIFY(early.trayIcon->isShown());
     QVERIFY(!early.windowIcon().isNull());
     QCOMPARE(early.geometry(), form->geometry());
     // A start in the background comes, when first shown, where a start on
@@ -128,7 +128,7 @@ void MainWindowTest::onScreenFirstShowsTheSameWindow() {
     const QList<QWidget*> controls = form->findChildren<QWidget*>();
     QCOMPARE(early.findChildren<QWidget*>().size(), controls.size());
     for (QWidget* control : controls) {
-        if (form->controls().value(control->objectName()) != control || control->isWindow())
+        if (form->controls().lookUp(control->objectName()) != control || control->isWindow())
             continue;
         auto* twin = early.control<QWidget>(control->objectName());
         QVERIFY2(twin, qPrintable(control->objectName()));
@@ -455,7 +455,7 @@ void MainWindowTest::failedSaveKeepsWindow() {
 
 void MainWindowTest::hideButtonClosesEditor() {
     showAndActivate();
-    form->part<MessageEditor>().open(3);
+    form->part<MessageEditor>().openFor(3);
     QVERIFY(!form->control<QWidget>("Panel3")->isVisible());
 
     form->hideButton->click();

@@ -169,7 +169,7 @@ void ModelsTest::optionsLine() {
 
     // A damaged snooze or delay keeps what was chosen; the file's changes
     // are no click of the user's.
-    options.read(QStringLiteral("0010x1159"));
+    options.readFrom(QStringLiteral("0010x1159"));
     QVERIFY(!options.sound() && options.minimizeOnTimer() && options.alarmHalfOpen());
     QCOMPARE(options.snoozeChoice(), 2);
     QCOMPARE(options.alarmDelay(), 5);
@@ -413,7 +413,7 @@ void ModelsTest::alertOptionsRoundTrip() {
     written.set(AlertOptions::alarmKey(2), {AlertTune::Sound::None, {}, 100, false, 0, false});
     written.set(11, {AlertTune::Sound::None, {}, 100, false, 0, false});
     AlertOptions read;
-    read.read(written.bytes());
+    read.readFile(written.bytes());
     QCOMPARE(read.bytes(), written.bytes());
     QCOMPARE(read.of(4).source, QStringLiteral("/home/ann/Music/gong [1].ogg"));
     QCOMPARE(read.of(AlertOptions::alarmKey(2)).sound, AlertTune::Sound::None);
@@ -424,7 +424,7 @@ void ModelsTest::alertOptionsRoundTrip() {
 
     // What it does not know is the user's, or a later version's: kept.
     AlertOptions kept;
-    kept.read("# mine\n[timer 3]\nvolume=40\ncolour=red\n\n[clock]\nface=round\n");
+    kept.readFile("# mine\n[timer 3]\nvolume=40\ncolour=red\n\n[clock]\nface=round\n");
     kept.set(3, {AlertTune::Sound::None, {}, 60, false, 0, false});
     QCOMPARE(kept.bytes(), QByteArray("# mine\n\n[timer 3]\nsound=none\nvolume=60\nsoft=false\n"
                                       "warn=0\nrepeat=false\ncolour=red\n\n[clock]\nface=round\n"));
@@ -457,7 +457,7 @@ void ModelsTest::alertOptionsReadWhatTheyCan() {
     QFETCH(int, warn);
     QFETCH(bool, soft);
     AlertOptions options;
-    options.read(file);
+    options.readFile(file);
     QCOMPARE(options.of(3).volume, volume);
     QCOMPARE(options.of(3).warnMinutes, warn);
     QCOMPARE(options.of(3).softStart, soft);

@@ -98,18 +98,18 @@ void SoakTest::hundredThousandTicks() {
                 form.timersModel().edit(n, 0, dice.roll(2), QStringLiteral("Soak"));
                 form.timersModel().setSeconds(n, dice.roll(60));
             }
-            guard([&] { form.part<AlertActions>().toggle(n); });
+            guard([&] { form.part<AlertActions>().toggleTimer(n); });
         }
         if (dice.oneIn(50)) {
             const int n = timer::FirstQuick + dice.roll(12);
-            guard([&] { form.part<AlertActions>().toggle(n); });
+            guard([&] { form.part<AlertActions>().toggleTimer(n); });
         }
         if (form.part<AlertFlasher>().flashed() && dice.oneIn(4))
             emit form.keyPressed(&form, Qt::Key_Return);
         // The editor opened and stored now and then.
         if (dice.oneIn(700)) {
             const int n = 1 + dice.roll(10);
-            guard([&] { form.part<MessageEditor>().open(n); });
+            guard([&] { form.part<MessageEditor>().openFor(n); });
             form.messageEdit->setText(QStringLiteral("Message %1").arg(tick));
             guard([&] { form.part<MessageEditor>().store(); });
         }

@@ -36,7 +36,7 @@ AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& ro
     connect(&beat_, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
     // A change of the sound options silences the alert; the rows stay as
     // the last beat left them.
-    connect(&options_, &Options::soundChanged, this, [this] { stop(); });
+    connect(&options_, &Options::soundChanged, this, [this] { stopBeat(); });
 }
 
 void AlertFlasher::startForTimer() {
@@ -48,13 +48,13 @@ void AlertFlasher::startForAlarm() {
     beat_.setInterval(1000);
 }
 
-void AlertFlasher::stop() {
+void AlertFlasher::stopBeat() {
     beat_.setInterval(0);
 }
 
 void AlertFlasher::stopIfNoneRings() {
     if (!timers_.anyRinging())
-        stop();
+        stopBeat();
 }
 
 void AlertFlasher::acknowledge() {

@@ -27,7 +27,7 @@ public:
     void startForTimer();
     // Alarm 1 repeats: the beat alone.
     void startForAlarm();
-    void stop();
+    void stopBeat();
     bool beating() const { return beat_.interval() != 0; }
     // Stops once no timer rings any more.
     void stopIfNoneRings();

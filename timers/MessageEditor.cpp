@@ -39,7 +39,7 @@ bool MessageEditor::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void MessageEditor::open(int n) {
+void MessageEditor::openFor(int n) {
     if (!timer::isCountdown(n))
         return;
     slot_ = n;
@@ -73,12 +73,12 @@ void MessageEditor::store() {
     // Digits typed into a field count even while the field still has the
     // keyboard, which the OK button never takes.
     controls_.picker->interpretText();
-    close();
+    discard();
     const QTime picked = controls_.picker->time();
     timers_.edit(n, picked.minute(), picked.second(), controls_.message->text());
 }
 
-void MessageEditor::close() {
+void MessageEditor::discard() {
     showRows(true);
     emit closing(slot_);
     controls_.panel->hide();

@@ -32,10 +32,10 @@ public:
     // Its own visibility: the window itself may be hidden.
     bool isOpen() const { return !controls_.panel->isHidden(); }
 
-    void open(int n);
+    void openFor(int n);
     void store();
     // Closes it, storing nothing.
-    void close();
+    void discard();
     // A timer rang: it closes, the rows and bottom strip showing again.
     void closeForAlert();
     void clearTime();

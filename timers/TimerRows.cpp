@@ -36,7 +36,7 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
 
     connect(&timers_, &Timers::changed, this, &TimerRows::show);
     connect(&timers_, &Timers::edited, this,
-            [this](int n) { button(n)->setMargin(marginFor(timers_.caption(n))); });
+            [this](int n) { timerButton(n)->setMargin(marginFor(timers_.caption(n))); });
     connect(&timers_, &Timers::started, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::resumed, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::cleared, this, &TimerRows::showAtRest);
@@ -44,7 +44,7 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
 }
 
 void TimerRows::connectRow(int n) {
-    FlatButton* button = this->button(n);
+    FlatButton* button = this->timerButton(n);
     connect(button, &FlatButton::clicked, this, [this, n] { emit clicked(n); });
     if (timer::isQuick(n)) {
         connect(button, &FlatButton::mousePressed, this, [this, n](Qt::MouseButton pressed) {
@@ -87,7 +87,7 @@ TextBox* TimerRows::box(int n) const {
 void TimerRows::show(int n) {
     if (timer::isCountdown(n))
         box(n)->setText(timers_.timeText(n));
-    button(n)->setText(timers_.caption(n));
+    timerButton(n)->setText(timers_.caption(n));
 }
 
 void TimerRows::showRunning(int n) {
@@ -95,12 +95,12 @@ void TimerRows::showRunning(int n) {
         box(n)->setColor(clr::Red);
         return;
     }
-    button(n)->setFontColor(clr::White);
+    timerButton(n)->setFontColor(clr::White);
     panel(n)->setColor(clr::Red);
 }
 
 void TimerRows::showAtRest(int n) {
-    button(n)->setFontColor(clr::Navy);
+    timerButton(n)->setFontColor(clr::Navy);
     panel(n)->setColor(clr::Background);
     if (timer::isCountdown(n))
         box(n)->setColor(clr::Blue);
@@ -110,7 +110,7 @@ void TimerRows::paint(int n, int background, int font) {
     panel(n)->setColor(background);
     if (timer::isCountdown(n))
         box(n)->setColor(background);
-    button(n)->setFontColor(font);
+    timerButton(n)->setFontColor(font);
 }
 
 void TimerRows::showTimeLeft(int n) {

@@ -36,7 +36,7 @@ public:
     TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent);
 
     BevelPanel* panel(int n) const { return row(n).panel; }
-    FlatButton* button(int n) const { return row(n).button; }
+    FlatButton* timerButton(int n) const { return row(n).button; }
     // A countdown's time box.
     TextBox* box(int n) const;
 

@@ -12,7 +12,7 @@ void IconList::add(const QIcon& icon) {
     changed_();
 }
 
-void IconList::clear() {
+void IconList::clearFrames() {
     icons_.clear();
     changed_();
 }
@@ -20,7 +20,7 @@ void IconList::clear() {
 TrayIcon::TrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
     : QObject(owner)
     , tray_(tray)
-    , icons_([this] { update(); }) {
+    , icons_([this] { refresh(); }) {
     setObjectName(name);
     stepper_.setInterval(interval_);
     connect(&stepper_, &QTimer::timeout, this, &TrayIcon::step);
@@ -36,7 +36,7 @@ TrayIcon::TrayIcon(QObject* owner, const QString& name, platform::Tray* tray)
 TrayIcon::~TrayIcon() {
     stepper_.stop();
     animated_ = false;
-    hide();
+    takeOut();
     if (tray_)
         tray_->listen({});
 }
@@ -46,16 +46,16 @@ void TrayIcon::setActive(bool active) {
         return;
     active_ = active;
     if (active)
-        show();
+        putIn();
     else
-        hide();
+        takeOut();
 }
 
 void TrayIcon::setHint(const QString& hint) {
     if (hint == hint_)
         return;
     hint_ = hint;
-    update();
+    refresh();
 }
 
 void TrayIcon::setPopupMenu(QMenu* menu) {
@@ -64,15 +64,14 @@ void TrayIcon::setPopupMenu(QMenu* menu) {
         tray_->setMenu(menu);
 }
 
-void TrayIcon::setInterval(int milliseconds) {
+void TrayIcon::setFrameInterval(int milliseconds) {
     interval_ = milliseconds;
     stepper_.setInterval(milliseconds);
 }
 
-void TrayIcon::setIcon(const QIcon& icon) {
+void TrayIcon::setStillPicture(const QIcon& icon) {
     icon_ = icon;
-    iconName_.clear();
-    update();
+    refresh();
 }
 
 QIcon trayPicture(const QString& name) {
@@ -82,27 +81,26 @@ QIcon trayPicture(const QString& name) {
 
 void TrayIcon::loadIcon(const QString& resourceName) {
     icon_ = trayPicture(resourceName);
-    iconName_ = resourceName;
-    update();
+    refresh();
 }
 
 void TrayIcon::setAnimated(bool on) {
-    on = on && icons_.count() > 0;
+    on = on && icons_.frameCount() > 0;
     if (on == animated_)
         return;
     animated_ = on;
     frameIndex_ = 0;
     runStepper();
-    update();
+    refresh();
 }
 
 QIcon TrayIcon::currentImage() const {
-    if (animated_ && icons_.count() > 0)
-        return icons_[qBound(0, frameIndex_, icons_.count() - 1)];
+    if (animated_ && icons_.frameCount() > 0)
+        return icons_[qBound(0, frameIndex_, icons_.frameCount() - 1)];
     return icon_;
 }
 
-void TrayIcon::show() {
+void TrayIcon::putIn() {
     if (!tray_)
         return;
     removeIcon();
@@ -122,14 +120,14 @@ void TrayIcon::removeIcon() {
     shown_ = false;
 }
 
-void TrayIcon::hide() {
+void TrayIcon::takeOut() {
     removeIcon();
     leftPressed_ = rightPressed_ = false;
     runStepper();
 }
 
-void TrayIcon::update() {
-    if (icons_.count() == 0 && animated_) {
+void TrayIcon::refresh() {
+    if (icons_.frameCount() == 0 && animated_) {
         animated_ = false;
         frameIndex_ = 0;
         runStepper();
@@ -139,20 +137,20 @@ void TrayIcon::update() {
     if (shown_) {
         const QIcon image = currentImage();
         if (image.isNull())
-            hide();
+            takeOut();
         else
             tray_->modify(image, hint_.left(63));
     } else if (active_) {
         // A notification area that was missing may be there by now.
-        show();
+        putIn();
     }
 }
 
 void TrayIcon::step() {
-    if (!animated_ || icons_.count() == 0)
+    if (!animated_ || icons_.frameCount() == 0)
         return;
-    frameIndex_ = (frameIndex_ + 1) % icons_.count();
-    update();
+    frameIndex_ = (frameIndex_ + 1) % icons_.frameCount();
+    refresh();
 }
 
 void TrayIcon::runStepper() {

@@ -23,10 +23,10 @@ public:
     explicit IconList(std::function<void()> changed)
         : changed_(std::move(changed)) {}
 
-    int count() const { return int(icons_.size()); }
+    int frameCount() const { return int(icons_.size()); }
     const QIcon& operator[](int index) const { return icons_[index]; }
     void add(const QIcon& icon);
-    void clear();
+    void clearFrames();
 
 private:
     QList<QIcon> icons_;
@@ -48,24 +48,22 @@ public:
     // The animation's frames.
     IconList& icons() { return icons_; }
     // Milliseconds per animation frame.
-    int interval() const { return interval_; }
-    void setInterval(int milliseconds);
+    int frameInterval() const { return interval_; }
+    void setFrameInterval(int milliseconds);
     // The menu of a right click, which the notification area shows; with
     // none, a right click is a click.
     QMenu* contextMenu() const { return popupMenu_; }
     void setPopupMenu(QMenu* menu);
 
     // The still picture, shown while the animation is off.
-    const QIcon& icon() const { return icon_; }
-    void setIcon(const QIcon& icon);
+    const QIcon& stillPicture() const { return icon_; }
+    void setStillPicture(const QIcon& icon);
     // Puts one of the program's tray pictures ("M1" to "M7") in place of
     // the still picture, for the rest of the run.
     void loadIcon(const QString& resourceName);
-    // The resource the still picture last came from.
-    const QString& iconName() const { return iconName_; }
 
     // In the notification area now.
-    bool shown() const { return shown_; }
+    bool isShown() const { return shown_; }
 
     bool animated() const { return animated_; }
     // On only with frames to show. Asking for the state it is in changes
@@ -80,11 +78,11 @@ signals:
     void clicked(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint where);
 
 private:
-    void show();
-    void hide();
+    void putIn();
+    void takeOut();
     // Takes the icon out, if it was ever put in.
     void removeIcon();
-    void update();
+    void refresh();
     void step();
     void runStepper();
     void notify(platform::Tray::Mouse mouse);
@@ -97,7 +95,6 @@ private:
     IconList icons_;
     int interval_ = 150;
     QIcon icon_;
-    QString iconName_;
     bool animated_ = false;
     int frameIndex_ = -1;
     bool shown_ = false;

@@ -21,7 +21,7 @@ TrayPresence::TrayPresence(const Timers& timers, QWidget& window, platform::Plat
     , platform_(platform)
     , enter_(std::move(enter))
     , icon_(new TrayIcon(&window, QStringLiteral("TrayIcon1"), &platform.tray)) {
-    icon_->setInterval(450);
+    icon_->setFrameInterval(450);
     for (int frame = 0; frame < 8; ++frame)
         icon_->icons().add(trayPicture(QStringLiteral("frame%1").arg(frame)));
     icon_->setHint(kProgram);
@@ -31,7 +31,7 @@ TrayPresence::TrayPresence(const Timers& timers, QWidget& window, platform::Plat
         waiting_ = true;
     }
     // The still clock last: setting it puts the icon in the notification area.
-    icon_->setIcon(trayPicture(QStringLiteral("clock")));
+    icon_->setStillPicture(trayPicture(QStringLiteral("clock")));
     connect(icon_, &TrayIcon::clicked, this, [this] {
         enter_([this] {
             // Shown, even from the task bar's minimised state, and above the
@@ -110,7 +110,7 @@ void TrayPresence::releaseNumber() {
 void TrayPresence::updateHint() {
     // Nothing to tell a notification area that is not there; and a tip
     // renewed over an open menu may be drawn on top of it.
-    if (!icon_->shown() || menuOpen_)
+    if (!icon_->isShown() || menuOpen_)
         return;
     QStringList nearest;
     for (const Timers::RunningTimer& timer : timers_.runningTimers().mid(0, kTipTimers))

@@ -21,7 +21,7 @@ public:
     TrayPresence(const Timers& timers, QWidget& window, platform::Platform platform,
                  HandlerEntry enter, QObject* parent);
 
-    TrayIcon* icon() const { return icon_; }
+    TrayIcon* trayIcon() const { return icon_; }
     // A window on screen is drawn first; the notification area gets the
     // icon once its first frame is there.
     bool waitsForFirstFrame() const { return waiting_; }

@@ -11,9 +11,9 @@
 
 class Components {
 public:
-    void insert(QObject* component) { byName_.insert(component->objectName(), component); }
-    void clear() { byName_.clear(); }
-    QObject* value(const QString& name) const { return byName_.value(name); }
+    void record(QObject* component) { byName_.insert(component->objectName(), component); }
+    void forgetAll() { byName_.clear(); }
+    QObject* lookUp(const QString& name) const { return byName_.value(name); }
 
     // The component of that name, of that class. A name that finds none
     // raises the program's error, so that the handler ends as on any other.
@@ -23,7 +23,7 @@ public:
         throw EProgramError("no component " + name.toStdString());
     }
     template <typename T> T* find(const QString& prefix, int number) const {
-        return Find<T>(prefix + QString::number(number));
+        return find<T>(prefix + QString::number(number));
     }
 
 private:

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window from the keyboard: Tab in reading order, the menu key and
-// Shift+F10 for a control's own menu, Escape out of the message editor, and
-// a keyboard that stays where Tab left it. A mouse press hands the window
-// back to the mouse, which then finds everything as it always was.
+#include "Keyboard.h"
+
+#include "Components.h"
 #include "LayoutRows.h"
-#include "MainWindow.h"
+#include "widgets/Controls.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,42 +17,49 @@ bool takesTab(const QWidget* control) {
 
 } // namespace
 
-void MainWindow::applyTabOrder() {
+Keyboard::Keyboard(QWidget& window, const Components& controls, const QWidget& editorPanel,
+                   PopupMenu& backgroundMenu)
+    : window_(window)
+    , controls_(controls)
+    , editorPanel_(editorPanel)
+    , backgroundMenu_(backgroundMenu) {}
+
+void Keyboard::applyTabOrder() const {
     QWidget* previous = nullptr;
     for (const QString& name : layout::tabOrder()) {
-        QWidget* control = components_.find<QWidget>(name);
+        QWidget* control = controls_.find<QWidget>(name);
         if (previous)
-            setTabOrder(previous, control);
+            QWidget::setTabOrder(previous, control);
         previous = control;
     }
 }
 
-bool MainWindow::keyboardMode() const {
+bool Keyboard::keyboardMode() const {
     // Qt marks the window when Tab moves the focus; a mouse press clears it.
-    return testAttribute(Qt::WA_KeyboardFocusChange);
+    return window_.testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void MainWindow::leaveKeyboardMode(QObject* pressed) {
+void Keyboard::leaveKeyboardMode(QObject* pressed) {
     auto* control = qobject_cast<QWidget*>(pressed);
-    if (!keyboardMode() || !control || control->window() != this)
+    if (!keyboardMode() || !control || control->window() != &window_)
         return;
-    setAttribute(Qt::WA_KeyboardFocusChange, false);
+    window_.setAttribute(Qt::WA_KeyboardFocusChange, false);
     // The focus mark goes with it.
     if (QWidget* focus = QApplication::focusWidget())
         focus->update();
 }
 
-bool MainWindow::keepsKeyboard(const QWidget* focus) const {
-    return keyboardMode() && focus && focus->window() == this && takesTab(focus) &&
-           !editorPanel->isAncestorOf(focus);
+bool Keyboard::keepsKeyboard(const QWidget* focus) const {
+    return keyboardMode() && focus && focus->window() == &window_ && takesTab(focus) &&
+           !editorPanel_.isAncestorOf(focus);
 }
 
-void MainWindow::returnKeyboardTo(QWidget* control) {
+void Keyboard::returnKeyboardTo(QWidget* control) const {
     if (keyboardMode() && takesTab(control))
         control->setFocus(Qt::TabFocusReason);
 }
 
-bool MainWindow::keyboardKey(QWidget* focus, const QKeyEvent& key) {
+Keyboard::Key Keyboard::keyboardKey(QWidget* focus, const QKeyEvent& key) {
     const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                               Qt::AltModifier | Qt::MetaModifier);
     switch (key.key()) {
@@ -62,33 +68,30 @@ bool MainWindow::keyboardKey(QWidget* focus, const QKeyEvent& key) {
         // Qt's own chain goes on from a control; from a panel at rest the
         // keyboard enters the order at the panel's first control.
         if ((modifiers & ~Qt::ShiftModifier) || (focus->focusPolicy() & Qt::TabFocus))
-            return false;
+            return Key::Passed;
         tabFromRest(focus, key.key() == Qt::Key_Tab && modifiers == Qt::NoModifier);
-        return true;
+        return Key::Taken;
     case Qt::Key_F10:
         if (modifiers != Qt::ShiftModifier)
-            return false;
+            return Key::Passed;
         openMenuFor(focus);
-        return true;
+        return Key::Taken;
     case Qt::Key_Menu:
         openMenuFor(focus);
-        return true;
+        return Key::Taken;
     case Qt::Key_Escape:
-        if (editorPanel->isHidden())
-            return false;
-        emit editorCancelled();
-        return true;
+        return editorPanel_.isHidden() ? Key::Passed : Key::LeavesEditor;
     default:
-        return false;
+        return Key::Passed;
     }
 }
 
-void MainWindow::tabFromRest(QWidget* rest, bool forward) {
+void Keyboard::tabFromRest(QWidget* rest, bool forward) {
     QList<QWidget*> order;
     int start = -1;
     for (const QString& name : layout::tabOrder()) {
-        QWidget* control = components_.find<QWidget>(name);
-        if (start < 0 && (rest == this || rest->isAncestorOf(control)))
+        QWidget* control = controls_.find<QWidget>(name);
+        if (start < 0 && (rest == &window_ || rest->isAncestorOf(control)))
             start = int(order.size());
         order.append(control);
     }
@@ -104,25 +107,23 @@ void MainWindow::tabFromRest(QWidget* rest, bool forward) {
     }
 }
 
-bool MainWindow::keyboardMenu(QObject* watched, QContextMenuEvent* event) {
-    // The desktop turns the menu key into a menu request of its own, which
-    // goes the way of the keys: the handlers hear of the control first. A
-    // right click, and the requests sent from here, go their own way.
+QWidget* Keyboard::keyboardMenuFor(QObject* watched, const QContextMenuEvent& event) const {
+    // The request goes the way of the keys: the handlers hear of the
+    // control first.
     auto* control = qobject_cast<QWidget*>(watched);
-    if (!event->spontaneous() || event->reason() != QContextMenuEvent::Keyboard || !control ||
-        control->window() != this)
-        return false;
+    if (!event.spontaneous() || event.reason() != QContextMenuEvent::Keyboard || !control ||
+        control->window() != &window_)
+        return nullptr;
     QWidget* focus = QApplication::focusWidget();
-    handle([&] { openMenuFor(focus && focus->window() == this ? focus : this); });
-    return true;
+    return focus && focus->window() == &window_ ? focus : &window_;
 }
 
-void MainWindow::openMenuFor(QWidget* focus) {
+void Keyboard::openMenuFor(QWidget* focus) {
     const QPoint centre = focus->rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
     if (!(focus->focusPolicy() & Qt::TabFocus)) {
         // The keyboard at rest on the window's background: its main menu.
-        backgroundMenu->popupFor(&menu);
+        backgroundMenu_.popupFor(&menu);
         return;
     }
     // A control's own menu, as a right click opens it: the press first,

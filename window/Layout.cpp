@@ -144,7 +144,7 @@ const MainWindow::RoleMember MainWindow::kRoleMembers[] = {
 };
 // clang-format on
 
-void MainWindow::bind(Role role, QObject* component) {
+void MainWindow::bindRole(Role role, QObject* component) {
     const auto found = std::find_if(std::begin(kRoleMembers), std::end(kRoleMembers),
                                     [role](const auto& entry) { return entry.role == role; });
     if (found == std::end(kRoleMembers))
@@ -168,17 +168,17 @@ void MainWindow::createMenus() {
             auto* menu = new PopupMenu(this, name);
             menu->setAutoPopup(!(row.flags & ManualPopup));
             menus.insert(name, menu);
-            bind(row.role, menu);
+            bindRole(row.role, menu);
         } else if (row.entry == Entry::Submenu) {
             QMenu* submenu = parent->addMenu(caption);
             submenu->setObjectName(name);
             submenu->menuAction()->setVisible(!(row.flags & HiddenMenu));
             menus.insert(name, submenu);
-            bind(row.role, submenu);
+            bindRole(row.role, submenu);
         } else {
             auto* item = new MenuItem(parent, name, caption, row.flags & Checkable);
             item->setChecked(row.flags & CheckedItem);
-            bind(row.role, item);
+            bindRole(row.role, item);
         }
     }
     registerComponents();
@@ -340,7 +340,7 @@ void MainWindow::createControls() {
             control->setAccessibleDescription(QString::fromUtf8(row.reader.description));
         if (row.flags & Hidden)
             control->hide();
-        bind(row.role, control);
-        components_.insert(control);
+        bindRole(row.role, control);
+        components_.record(control);
     }
 }

@@ -85,7 +85,8 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
     createControls();
     registerComponents();
     connectHandlers();
-    applyTabOrder();
+    keyboard_.emplace(*this, components_, *editorPanel, *backgroundMenu);
+    keyboard_->applyTabOrder();
     guard([this] { arrangeAtCreation(); });
     if (start == Start::OnScreenFirst) {
         // Controls made inside a shown window wait to be shown themselves;
@@ -107,7 +108,7 @@ MainWindow::MainWindow(platform::Platform platform, Start start)
                                    [this] { guard([this] { endSession(); }); });
 }
 
-void MainWindow::started() {
+void MainWindow::programReady() {
     if (start_ == Start::Background) {
         // Where a normal start puts it, for whenever it is first shown.
         centre();
@@ -192,10 +193,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::registerComponents() {
-    components_.clear();
+    components_.forgetAll();
     for (QObject* child : findChildren<QObject*>()) {
         if (!child->objectName().isEmpty())
-            components_.insert(child);
+            components_.record(child);
     }
 }
 
@@ -364,7 +365,7 @@ void MainWindow::centerMouse(QWidget* button, int dx, int dy) {
 }
 
 void MainWindow::focusMainPanel() {
-    if (!keepsKeyboard(QApplication::focusWidget()))
+    if (!keyboard_->keepsKeyboard(QApplication::focusWidget()))
         slotPanel(timer::FirstCountdown)->setFocus();
 }
 
@@ -403,9 +404,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress)
-        leaveKeyboardMode(watched);
+        keyboard_->leaveKeyboardMode(watched);
     if (type == QEvent::ContextMenu)
-        return keyboardMenu(watched, static_cast<QContextMenuEvent*>(event));
+        return keyboardMenu(watched, *static_cast<QContextMenuEvent*>(event));
     if (type == QEvent::Paint && !afterFirstFrame_.empty() && !firstFrameDrawing_) {
         // Once the frame being drawn has gone to the screen.
         firstFrameDrawing_ = true;
@@ -436,6 +437,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     guard([&] { taken = keyboardKey(focus, *keyEvent); });
     afterHandler();
     return taken;
+}
+
+bool MainWindow::keyboardKey(QWidget* focus, const QKeyEvent& key) {
+    switch (keyboard_->keyboardKey(focus, key)) {
+    case Keyboard::Key::Passed:
+        return false;
+    case Keyboard::Key::Taken:
+        return true;
+    case Keyboard::Key::LeavesEditor:
+        emit editorCancelled();
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::keyboardMenu(QObject* watched, const QContextMenuEvent& event) {
+    QWidget* control = keyboard_->keyboardMenuFor(watched, event);
+    if (control)
+        handle([&] { keyboard_->openMenuFor(control); });
+    return control;
 }
 
 BevelPanel* MainWindow::slotPanel(int n) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Components.h"
+#include "Keyboard.h"
 #include "WindowState.h"
 #include "core/Guard.h"
 #include "platform/Platform.h"
@@ -41,7 +42,7 @@ public:
 
     // The program around the window is put together: a window that went to
     // the screen first reads the settings now.
-    void started();
+    void programReady();
     // Its controls by object name.
     const Components& controls() const { return components_; }
     // After each handler: the names a screen reader hears, and whatever
@@ -112,10 +113,8 @@ public:
     // that is still there.
     void focusMainPanel();
 
-    // The keyboard: whether Tab moved it since the last mouse press, and
-    // giving a control back the keyboard it had.
-    bool keyboardMode() const;
-    void returnKeyboardTo(QWidget* control);
+    // The keyboard's ways about the window.
+    const Keyboard& keyboard() const { return *keyboard_; }
 
     // The settings could not be read (the next activation tries again) or
     // written (the user decides whether to quit): told while the window
@@ -270,17 +269,12 @@ private:
     void createControls();
     // A row's menu, on the control made from it.
     void attachMenu(const layout::ControlRow& row, QWidget* control);
-    // Tab in reading order, and the keys that stand in for the mouse.
-    void applyTabOrder();
+    // The keys that stand in for the mouse: whether one was taken.
     bool keyboardKey(QWidget* focus, const QKeyEvent& key);
-    void tabFromRest(QWidget* rest, bool forward);
-    void openMenuFor(QWidget* focus);
     // The desktop's own menu key: whether it was taken as the keys are.
-    bool keyboardMenu(QObject* watched, QContextMenuEvent* event);
-    void leaveKeyboardMode(QObject* pressed);
-    bool keepsKeyboard(const QWidget* focus) const;
+    bool keyboardMenu(QObject* watched, const QContextMenuEvent& event);
     // Points the window's member for the role, if it keeps one, at a control.
-    void bind(layout::Role role, QObject* component);
+    void bindRole(layout::Role role, QObject* component);
     void registerComponents();
     void createMenus();
     void connectHandlers();
@@ -311,4 +305,6 @@ private:
     bool closing_ = false;
     bool closed_ = false;
     Components components_;
+    // Made once the controls are.
+    std::optional<Keyboard> keyboard_;
 };

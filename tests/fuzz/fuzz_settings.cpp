@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     program.root->findChild<AlarmPanel*>()->saved();
     if (!guard([&] { settings.load(); }))
         fail("the load failed");
-    if (!guard([&] { settings.save(false); }))
+    if (!guard([&] { settings.saveSettings(false); }))
         fail("the save failed");
     // A file without a single line counts as no file: the defaults go in.
     if (decodeText(prefs).text.isEmpty())
