@@ -152,7 +152,7 @@ private:
     bool wakeRefused_ = false;
     // Where it is not: the desktop's power daemon, asked at the first moment.
     std::unique_ptr<PowerDaemonWake> daemonWake_;
-    LogindPower& Power();
+    LogindPower& logindPower();
     bool armWakeTimer(qint64 wallMs);
 
     // A kernel timer that the wall clock's setting cancels; -1 until the

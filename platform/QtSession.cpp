@@ -106,18 +106,18 @@ void QtPlatform::watchEndSignals() {
     }
 }
 
-LogindPower& QtPlatform::Power() {
+LogindPower& QtPlatform::logindPower() {
     if (!power_)
         power_ = std::make_unique<LogindPower>();
     return *power_;
 }
 
 void QtPlatform::listenForSleep(std::function<void(bool sleeping)> listener) {
-    Power().listen(std::move(listener));
+    logindPower().listen(std::move(listener));
 }
 
 void QtPlatform::keepAwake(bool awake) {
-    Power().keepAwake(awake);
+    logindPower().keepAwake(awake);
 }
 
 void QtPlatform::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
@@ -126,7 +126,7 @@ void QtPlatform::wakeAt(qint64 wallMs, std::function<void(bool wakes)> answer) {
         return;
     }
     if (!daemonWake_)
-        daemonWake_ = std::make_unique<PowerDaemonWake>([this] { Power().woke(); });
+        daemonWake_ = std::make_unique<PowerDaemonWake>([this] { logindPower().woke(); });
     daemonWake_->wakeAt(wallMs, std::move(answer));
 }
 

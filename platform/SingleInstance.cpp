@@ -37,7 +37,7 @@ constexpr int kTryMs = 100;
 
 // A folder that is the user's alone: a real folder, the user's, that no
 // one else may enter.
-bool Private(const QByteArray& path) {
+bool isPrivate(const QByteArray& path) {
     struct stat folder {};
     return ::lstat(path.constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
            folder.st_uid == ::geteuid() && (folder.st_mode & 077) == 0;
@@ -54,7 +54,7 @@ bool makePrivate(const QString& path) {
     if (::lstat(name.constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
         folder.st_uid == ::geteuid())
         ::chmod(name.constData(), 0700);
-    return Private(name);
+    return isPrivate(name);
 }
 
 // The path a socket of the folder is reached by: the whole path where it
@@ -170,7 +170,7 @@ private:
 
 QString SingleInstance::privateFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && Private(QFile::encodeName(runtime)))
+    if (QDir::isAbsolutePath(runtime) && isPrivate(QFile::encodeName(runtime)))
         return QDir::cleanPath(runtime);
     // The program's own, in the user's cache or, failing that, the system's
     // temporary folder; never the current folder.
