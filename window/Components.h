@@ -22,9 +22,6 @@ public:
             return found;
         throw EProgramError("no component " + name.toStdString());
     }
-    template <typename T> T* find(const QString& prefix, int number) const {
-        return find<T>(prefix + QString::number(number));
-    }
 
 private:
     QHash<QString, QObject*> byName_;
