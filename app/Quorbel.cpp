@@ -73,7 +73,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , files_(platform.files.executableDir(), platform.files.configHome())
     , rows_(timers_, rowControls(window), entry(), this)
     , optionControls_(options_, optionControls(window), entry(), this)
-    , flasher_(timers_, options_, rows_, platform.sound, files_, entry(), this)
+    , flasher_(timers_, options_, rows_, platform.sound, platform.clock, files_, entry(), this)
     , editor_(timers_, settings_, editorControls(window), entry(), this)
     , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
@@ -152,6 +152,12 @@ void Quorbel::connectWindow() {
 }
 
 void Quorbel::connectTimers() {
+    // A new moment to ring at may bring the next tick forward, into its
+    // phase.
+    for (auto change : {&Timers::started, &Timers::resumed, &Timers::edited})
+        connect(&timers_, change, this, [this] { guard([this] { followDueMoments(); }); });
+    connect(&alarms_, &AlarmClock::changed, this,
+            [this] { guard([this] { followDueMoments(); }); });
     connect(&rows_, &TimerRows::clicked, this,
             [this](int n) { runHandler([&] { alertActions_.toggleTimer(n); }); });
     connect(&rows_, &TimerRows::editAsked, this, [this](int n) {
@@ -240,6 +246,29 @@ void Quorbel::tick() {
 
     rows_.agePopup();
     tray_.updateHint();
+
+    pace_.ticked(now, nextDueMs());
+    keepPace();
+}
+
+std::optional<qint64> Quorbel::nextDueMs() const {
+    std::optional<qint64> due = timers_.nextDueMs();
+    const qint64 wall = platform_.clock.wallMs();
+    if (const std::optional<qint64> alarm = alarms_.nextRingMs(wall)) {
+        const qint64 alarmDue = platform_.clock.sinceBoot() + (*alarm - wall);
+        if (!due || alarmDue < *due)
+            due = alarmDue;
+    }
+    return due;
+}
+
+void Quorbel::keepPace() {
+    tick_.startAfter(int(qMax<qint64>(0, pace_.nextTickAt() - platform_.clock.sinceBoot())), 1000);
+}
+
+void Quorbel::followDueMoments() {
+    if (pace_.follow(platform_.clock.sinceBoot(), nextDueMs()))
+        keepPace();
 }
 
 void Quorbel::connectAlarms() {
@@ -309,8 +338,13 @@ void Quorbel::connectJournal() {
                     tick();
             });
         });
-        platform_.clock.listenForClockSet(
-            [this] { runHandler([this] { journal_.wallClockSet(); }); });
+        platform_.clock.listenForClockSet([this] {
+            runHandler([this] {
+                journal_.wallClockSet();
+                // An alarm's minute moved against the clock since boot.
+                followDueMoments();
+            });
+        });
     });
     connect(&journal_, &JournalKeeper::cannotKeep, this, &Quorbel::tellCannotKeep);
     // While a timer rings, the screen stays on and the machine awake.

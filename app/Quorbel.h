@@ -13,6 +13,7 @@
 #include "clock/BigClock.h"
 #include "journal/JournalKeeper.h"
 #include "journal/MachineWake.h"
+#include "models/TickPace.h"
 #include "notify/AlertActions.h"
 #include "notify/DesktopNotifier.h"
 #include "platform/Platform.h"
@@ -65,6 +66,12 @@ private:
     // Now, as the journal counts time: the wall clock, the clock since
     // boot, and the boot.
     Moment now() const;
+    // The nearest moment something rings, on the clock since boot: a
+    // timer's, or the start of an alarm's minute.
+    std::optional<qint64> nextDueMs() const;
+    // The tick comes next when its pace says.
+    void keepPace();
+    void followDueMoments();
     // Runs a handler through the error guard, then brings what the desktop
     // shows of the window up to date.
     template <typename Handler> void runHandler(Handler&& handler) {
@@ -101,8 +108,9 @@ private:
     TunedAlerts tunedAlerts_;
     AlertTuner alertTuner_;
     AlertActions alertActions_;
-    // Once a second, for the whole run.
+    // Once a second, for the whole run, in the phase its pace gives.
     IntervalTimer tick_{nullptr, QStringLiteral("tick"), 1000};
+    TickPace pace_{platform_.clock.sinceBoot(), this};
     // The clock since boot up to which the tick has counted the stopwatch's
     // seconds.
     qint64 counted_ = 0;

@@ -51,13 +51,42 @@ bool AlarmClock::twoDigitHour(int alarm) const {
 }
 
 std::optional<QDateTime> AlarmClock::nextDue(int alarm, const QDateTime& now) const {
-    QDateTime minute = now.addSecs(-now.time().second()).addMSecs(-now.time().msec());
-    for (int step = 0; step < 24 * 60; ++step) {
+    QDateTime minute = now.addMSecs(-(now.time().second() * 1000 + now.time().msec()));
+    // Its minute today or tomorrow, on the twenty-four-hour clock; asked
+    // once a tick, so not searched for minute by minute.
+    const Alarm& set = (*this)[alarm];
+    const QString half = set.amPm.left(1);
+    if (half != QLatin1String("A") && half != QLatin1String("P"))
+        return std::nullopt;
+    const QTime at(hour12(set.time) % 12 + (half == QLatin1String("P") ? 12 : 0),
+                   set.time.minute());
+    for (int day = 0; day <= 1; ++day) {
+        QDateTime candidate = minute.addDays(day);
+        candidate.setTime(at);
+        if (candidate > minute && inItsMinute(alarm, candidate.time()))
+            return candidate;
+    }
+    // A day whose clock skips that minute (the spring change) has it
+    // nowhere: the next minute that has it.
+    for (int step = 0; step < 48 * 60; ++step) {
         minute = minute.addSecs(60);
         if (inItsMinute(alarm, minute.time()))
             return minute;
     }
     return std::nullopt;
+}
+
+std::optional<qint64> AlarmClock::nextRingMs(qint64 wallMs) const {
+    std::optional<qint64> nearest;
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(wallMs);
+    for (int alarm : {1, 2}) {
+        if (!(*this)[alarm].on)
+            continue;
+        const std::optional<QDateTime> due = nextDue(alarm, now);
+        if (due && (!nearest || due->toMSecsSinceEpoch() < *nearest))
+            nearest = due->toMSecsSinceEpoch();
+    }
+    return nearest;
 }
 
 bool AlarmClock::inItsMinute(int alarm, QTime now) const {

@@ -42,6 +42,9 @@ public:
     // The start of the next minute after now's in which it rings, within a
     // day; nothing for an alarm no minute of the day matches.
     std::optional<QDateTime> nextDue(int alarm, const QDateTime& now) const;
+    // The nearest minute either alarm that is on rings in, on the wall
+    // clock; nothing while both are off.
+    std::optional<qint64> nextRingMs(qint64 wallMs) const;
     // A two-digit hour on the twelve-hour dial: alarm 1's recurring alert
     // then runs on the alert timer instead of sounding at each tick of its
     // minute.

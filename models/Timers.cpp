@@ -52,6 +52,15 @@ bool Timers::anyRinging() const {
     return ringing;
 }
 
+std::optional<qint64> Timers::nextDueMs() const {
+    std::optional<qint64> nearest;
+    timer::forEach([&](int n) {
+        if (isRunning(n) && (!nearest || dueMs(n) < *nearest))
+            nearest = dueMs(n);
+    });
+    return nearest;
+}
+
 QString Timers::timeText(int n) const {
     const Timer& timer = at(n);
     return timer.time ? timer.time->text() : timer.unreadableTime;

@@ -48,6 +48,8 @@ public:
     int secondsUntilRing(int n) const;
     // When a running timer rings, on the clock since boot.
     qint64 dueMs(int n) const { return at(n).dueMs; }
+    // The nearest of those moments; nothing while none runs.
+    std::optional<qint64> nextDueMs() const;
     // A running countdown with less than a minute to go.
     bool inLastMinute(int n) const;
     // What its button shows: a countdown's message, a quick timer's minutes.

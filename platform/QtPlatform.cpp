@@ -158,7 +158,9 @@ qint64 QtPlatform::sinceBoot() {
 }
 
 void QtPlatform::after(int milliseconds, QObject* context, std::function<void()> then) {
-    QTimer::singleShot(milliseconds, context, std::move(then));
+    // Qt makes a wait of two seconds or more coarse, which may end it a
+    // twentieth early: a snooze would ring before its moment.
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, context, std::move(then));
 }
 
 QPoint QtPlatform::pos() const {

@@ -143,6 +143,26 @@ public:
             afterHandler();
         }
     }
+    // Lets that much time pass on the desktop's clocks, the wall clock's
+    // too, with each tick coming when the program's pace has it come, as
+    // its timer would; how many ticks came.
+    int runFor(qint64 ms) {
+        const qint64 end = clock->boot + ms;
+        int ticks = 0;
+        for (qint64 next; (next = part<TickPace>().nextTickAt()) <= end; ++ticks) {
+            passTime(next - clock->boot);
+            guard([this] { program->tick(); });
+            afterHandler();
+        }
+        passTime(end - clock->boot);
+        return ticks;
+    }
+    void passTime(qint64 ms) {
+        const QDateTime wall = QDateTime(clock->date, clock->time).addMSecs(ms);
+        clock->date = wall.date();
+        clock->time = wall.time();
+        clock->advance(int(ms));
+    }
     // Runs the alert's beat as its timer would.
     void alertTick(int times = 1) {
         for (int i = 0; i < times; ++i) {

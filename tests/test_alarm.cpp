@@ -25,6 +25,8 @@ private slots:
     void cleanup();
 
     void alarm1RingsOnce();
+    void ringsAtItsMinute_data();
+    void ringsAtItsMinute();
     void alarm1RecurOneDigitHour();
     void alarm1RecurTwoDigitHour();
     void alarm1OnAgainInItsMinute();
@@ -105,6 +107,51 @@ void AlarmTest::alarm1RingsOnce() {
     QCOMPARE(desktop->played.size(), 1);
 }
 
+void AlarmTest::ringsAtItsMinute_data() {
+    QTest::addColumn<int>("alarm");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("amPm");
+    QTest::addColumn<QTime>("clock");
+    // How long after that clock it rings; -1 for not within two minutes.
+    QTest::addColumn<int>("ringsInMs");
+
+    QTest::newRow("morning") << 1 << QTime(9, 30) << "AM" << QTime(9, 29, 58, 377) << 1623;
+    QTest::newRow("alarm 2, evening") << 2 << QTime(10, 30) << "PM" << QTime(22, 29, 0, 1) << 59999;
+    QTest::newRow("12:05 PM at noon and five")
+        << 1 << QTime(12, 5) << "PM" << QTime(12, 4, 59, 900) << 100;
+    QTest::newRow("12:05 AM just after midnight")
+        << 2 << QTime(0, 5) << "AM" << QTime(0, 4, 30) << 30000;
+    QTest::newRow("12:30 AM is not 12:30 PM")
+        << 1 << QTime(0, 30) << "AM" << QTime(12, 29, 59, 500) << -1;
+    QTest::newRow("12:30 PM is not 12:30 AM")
+        << 1 << QTime(12, 30) << "PM" << QTime(0, 29, 59, 500) << -1;
+}
+
+// An alarm rings as its minute starts, whatever the phase of the tick was.
+void AlarmTest::ringsAtItsMinute() {
+    QFETCH(int, alarm);
+    QFETCH(QTime, time);
+    QFETCH(QString, amPm);
+    QFETCH(QTime, clock);
+    QFETCH(int, ringsInMs);
+    form->options().setAlarm1Recur(false);
+    desktop->time = clock;
+    if (alarm == 1)
+        setAlarm1(time, qPrintable(amPm));
+    else
+        setAlarm2(time, qPrintable(amPm));
+    if (ringsInMs < 0) {
+        form->runFor(120000);
+        QVERIFY(desktop->played.isEmpty());
+        return;
+    }
+    form->runFor(ringsInMs - 1);
+    QVERIFY(desktop->played.isEmpty());
+    form->runFor(1);
+    QCOMPARE(desktop->played, QStringList{kEnd});
+    QVERIFY(desktop->notifications.contains(100 + alarm));
+}
+
 void AlarmTest::alarm1RecurOneDigitHour() {
     setAlarm1(QTime(9, 30), "AM");
     for (int s = 0; s < 60; ++s) {
@@ -132,13 +179,14 @@ void AlarmTest::alarm1RecurTwoDigitHour() {
     at(22, 30, 5);
     form->tick();
     QCOMPARE(form->part<AlertFlasher>().beating(), true);
-    QVERIFY(desktop->played.isEmpty());
+    // The alert cycle sounds Alarm1.wav with Sound and Recur ticked, its
+    // first beat at the ring.
+    QCOMPARE(desktop->played, QStringList{kRepeat});
     at(22, 31, 0);
     form->tick();
     QCOMPARE(form->part<AlertFlasher>().beating(), true);
-    // The alert cycle sounds Alarm1.wav with Sound and Recur ticked.
     form->alertTick();
-    QCOMPARE(desktop->played, QStringList{kRepeat});
+    QCOMPARE(desktop->played, (QStringList{kRepeat, kRepeat}));
     form->alarm1OnOff->click();
     QCOMPARE(form->part<AlertFlasher>().beating(), false);
 }

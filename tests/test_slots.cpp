@@ -46,7 +46,7 @@ private slots:
     void alertFlashAndSound_data();
     void alertFlashAndSound();
     void enterAcknowledgesEveryRingingSlot();
-    void enterBeforeFirstAlertDoesNothing();
+    void enterAtTheRingAcknowledges();
     void pinnedWindowStaysOnTop();
     void clickOnRingingSlotWhileAnotherRings();
     void soundBoxStopsAlertOnly();
@@ -57,6 +57,8 @@ private slots:
     void trayClickBringsWindowBack();
     void stoppedInLastMinuteShowsClock();
     void trayTipAndMenu();
+    void ringsAtItsMoment_data();
+    void ringsAtItsMoment();
     void stallIsMadeUp();
     void wakeCatchesUpAtOnce();
     void noWakeIsSaidOnce();
@@ -505,33 +507,41 @@ void SlotsTest::clockBoxIsNoSlot() {
 void SlotsTest::alertFlashAndSound_data() {
     QTest::addColumn<bool>("sound");
     QTest::addColumn<bool>("recur");
+    // The second timer rings that long after the first.
+    QTest::addColumn<int>("apartMs");
     QTest::addColumn<QStringList>("played");
 
     // As the player opens them: an installed copy's own.
     const QString repeat = QStringLiteral("/usr/share/quorbel/Alarm1.wav");
-    QTest::newRow("Sound and Recur") << true << true << QStringList{repeat, repeat, repeat};
-    QTest::newRow("Sound only") << true << false << QStringList{"/usr/share/quorbel/Alarm2.wav"};
-    QTest::newRow("silent") << false << true << QStringList{};
+    const QString end = QStringLiteral("/usr/share/quorbel/Alarm2.wav");
+    QTest::newRow("Sound and Recur") << true << true << 0 << QStringList{repeat, repeat, repeat};
+    QTest::newRow("Sound only") << true << false << 0 << QStringList{end};
+    // A ring while the beat sounds for another sounds at once.
+    QTest::newRow("Sound only, rings apart") << true << false << 400 << QStringList{end, end};
+    QTest::newRow("Recur, rings apart")
+        << true << true << 400 << QStringList{repeat, repeat, repeat, repeat};
+    QTest::newRow("silent") << false << true << 400 << QStringList{};
 }
 
 void SlotsTest::alertFlashAndSound() {
     QFETCH(bool, sound);
     QFETCH(bool, recur);
+    QFETCH(int, apartMs);
     QFETCH(QStringList, played);
     form->options().setSound(sound);
     form->options().setRecur(recur);
     ring(1);
-    ring(30);
-
-    form->alertTick();
-    // Both phases start at 1: the first firing paints blue with yellow text.
+    // The first beat comes with the ring: blue with yellow text, and a
+    // timer ringing meanwhile shows the same at once.
     QCOMPARE(form->slotPanel(1)->color(), clr::Blue);
     QCOMPARE(form->slotEdit(1)->color(), clr::Blue);
     QCOMPARE(form->slotButton(1)->fontColor(), clr::Yellow);
+    QVERIFY(form->part<AlertFlasher>().flashed());
+    form->passTime(apartMs);
+    ring(30);
     QCOMPARE(form->slotPanel(30)->color(), clr::Blue);
     QCOMPARE(form->slotButton(30)->fontColor(), clr::Yellow);
     QCOMPARE(form->slotPanel(2)->color(), clr::Background);
-    QVERIFY(form->part<AlertFlasher>().flashed());
 
     form->alertTick();
     QCOMPARE(form->slotPanel(1)->color(), clr::Red);
@@ -570,15 +580,16 @@ void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     QVERIFY(!desktop->onTop);
 }
 
-void SlotsTest::enterBeforeFirstAlertDoesNothing() {
+void SlotsTest::enterAtTheRingAcknowledges() {
+    // The first beat comes with the ring, so Enter at once takes it.
     ring(2);
-    pressEnter();
-    QCOMPARE(stateOf(2), Timers::State::Ringing);
-    QCOMPARE(form->part<AlertFlasher>().beating(), true);
     QVERIFY(desktop->onTop);
+    pressEnter();
+    QCOMPARE(stateOf(2), Timers::State::Idle);
+    QCOMPARE(form->part<AlertFlasher>().beating(), false);
 
     // With every ringing slot clicked away, Enter still ends the alert state.
-    form->alertTick();
+    ring(2);
     click(form->slotButton(2));
     form->pinButton->click();
     form->pinButton->click();
@@ -720,6 +731,57 @@ void SlotsTest::trayTipAndMenu() {
     QCOMPARE(form->slotEdit(1)->text(), QStringLiteral("00:04:33"));
     desktop->trayMenu->actions()[0]->trigger();
     QVERIFY(form->isVisible());
+}
+
+void SlotsTest::ringsAtItsMoment_data() {
+    QTest::addColumn<QList<int>>("timers");
+    // Each timer starts that long after the one before, the first after
+    // the last tick.
+    QTest::addColumn<QList<int>>("gapsMs");
+
+    QTest::newRow("countdown started as the tick comes") << QList<int>{4} << QList<int>{0};
+    QTest::newRow("a millisecond after it") << QList<int>{4} << QList<int>{1};
+    QTest::newRow("in the middle of the second") << QList<int>{4} << QList<int>{450};
+    QTest::newRow("just before the next tick") << QList<int>{4} << QList<int>{999};
+    QTest::newRow("quick timer") << QList<int>{23} << QList<int>{300};
+    // Each in its own phase: after the first rings, the tick takes the
+    // second's.
+    QTest::newRow("two timers out of phase") << QList<int>{4, 23} << QList<int>{120, 1610};
+    QTest::newRow("two within a second") << QList<int>{23, 4} << QList<int>{700, 1900};
+}
+
+// However the start fell within the second, a timer rings at the moment it
+// is due: not a millisecond before, and not a tick later. Its flash, sound
+// and notification come with it.
+void SlotsTest::ringsAtItsMoment() {
+    QFETCH(QList<int>, timers);
+    QFETCH(QList<int>, gapsMs);
+    setSlot(4, QStringLiteral("00:00:03"), QStringLiteral("Tea"));
+    form->settings().presets().setLine(0, QStringLiteral("2"));
+    form->options().setRecur(false);
+    form->runFor(1000);
+    for (qsizetype i = 0; i < timers.size(); ++i) {
+        form->runFor(gapsMs[i]);
+        click(form->slotButton(timers[i]));
+    }
+    QMap<qint64, int> ringAt;
+    for (int n : std::as_const(timers))
+        ringAt.insert(form->timersModel().dueMs(n), n);
+    const qint64 started = desktop->boot;
+    int ticks = 0;
+    for (auto due = ringAt.cbegin(); due != ringAt.cend(); ++due) {
+        ticks += form->runFor(due.key() - 1 - desktop->boot);
+        QCOMPARE(stateOf(due.value()), Timers::State::Running);
+        const qsizetype sounds = desktop->played.size();
+        ticks += form->runFor(1);
+        QCOMPARE(stateOf(due.value()), Timers::State::Ringing);
+        QVERIFY(form->part<AlertFlasher>().flashed());
+        QCOMPARE(desktop->played.size(), sounds + 1);
+        QVERIFY(desktop->notifications.contains(due.value()));
+    }
+    // A tick a second, and at most one more for each change of phase.
+    QVERIFY2(ticks <= (desktop->boot - started) / 1000 + timers.size() + 1,
+             qPrintable(QString::number(ticks)));
 }
 
 void SlotsTest::stallIsMadeUp() {

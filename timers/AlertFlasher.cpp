@@ -10,27 +10,43 @@ struct FlashLook {
     int background;
     int font;
 };
+constexpr FlashLook kRed{clr::Red, clr::Navy};
+constexpr FlashLook kBlue{clr::Blue, clr::Yellow};
 
 // The two colourings that alternate; phase 0 paints red, any other blue.
 FlashLook flashFor(int& phase) {
     if (phase == 0) {
         phase = 1;
-        return {clr::Red, clr::Navy};
+        return kRed;
     }
     phase = 0;
-    return {clr::Blue, clr::Yellow};
+    return kBlue;
+}
+
+// The colouring the last beat gave.
+FlashLook lastFlash(int phase) {
+    return phase == 0 ? kBlue : kRed;
+}
+
+void paintRinging(const Timers& timers, TimerRows& rows, FlashLook countdown, FlashLook quick) {
+    timer::forEach([&](int n) {
+        const FlashLook look = timer::isCountdown(n) ? countdown : quick;
+        if (timers.isRinging(n))
+            rows.paint(n, look.background, look.font);
+    });
 }
 
 } // namespace
 
 AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& rows,
-                           platform::Sound& sound, const UserFiles& files, HandlerEntry enter,
-                           QObject* parent)
+                           platform::Sound& sound, platform::Clock& clock, const UserFiles& files,
+                           HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , timers_(timers)
     , options_(options)
     , rows_(rows)
     , sound_(sound)
+    , clock_(clock)
     , files_(files)
     , enter_(std::move(enter)) {
     connect(&beat_, &IntervalTimer::timeout, this, [this] { enter_([this] { flash(); }); });
@@ -41,11 +57,25 @@ AlertFlasher::AlertFlasher(Timers& timers, const Options& options, TimerRows& ro
 
 void AlertFlasher::startForTimer() {
     endSoundDue_ = true;
-    beat_.setInterval(1000);
+    if (!beating()) {
+        startForAlarm();
+        return;
+    }
+    // The beat already runs for another alert: this one joins it at once,
+    // in the colouring it shows, and its sound does not wait for the beat.
+    paintRinging(timers_, rows_, lastFlash(countdownPhase_), lastFlash(quickPhase_));
+    if (soundedAt_ == clock_.sinceBoot())
+        endSoundDue_ = false;
+    else
+        soundBeat();
 }
 
 void AlertFlasher::startForAlarm() {
-    beat_.setInterval(1000);
+    // The first beat at the moment of the ring, not a second after it.
+    if (!beating()) {
+        beat_.startAfter(1000, 1000);
+        flash();
+    }
 }
 
 void AlertFlasher::stopBeat() {
@@ -65,26 +95,18 @@ void AlertFlasher::acknowledge() {
 void AlertFlasher::flash() {
     emit beat();
     const FlashLook countdown = flashFor(countdownPhase_);
-    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
-        if (timers_.isRinging(n))
-            rows_.paint(n, countdown.background, countdown.font);
-    }
-    const FlashLook quick = flashFor(quickPhase_);
-    for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n) {
-        if (timers_.isRinging(n))
-            rows_.paint(n, quick.background, quick.font);
-    }
-
-    if (options_.sound()) {
-        if (options_.recur()) {
-            playAlert(file::RepeatSound);
-        } else {
-            if (endSoundDue_)
-                playAlert(file::EndSound);
-            endSoundDue_ = false;
-        }
-    }
+    paintRinging(timers_, rows_, countdown, flashFor(quickPhase_));
+    soundBeat();
     flashed_ = true;
+}
+
+void AlertFlasher::soundBeat() {
+    if (!options_.sound())
+        return;
+    if (!options_.recur() && !std::exchange(endSoundDue_, false))
+        return;
+    soundedAt_ = clock_.sinceBoot();
+    playAlert(options_.recur() ? file::RepeatSound : file::EndSound);
 }
 
 void AlertFlasher::play(const QString& name) {

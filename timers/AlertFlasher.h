@@ -21,11 +21,13 @@ class AlertFlasher : public QObject {
     Q_OBJECT
 public:
     AlertFlasher(Timers& timers, const Options& options, TimerRows& rows, platform::Sound& sound,
-                 const UserFiles& files, HandlerEntry enter, QObject* parent);
+                 platform::Clock& clock, const UserFiles& files, HandlerEntry enter,
+                 QObject* parent);
 
-    // A timer rang: the beat starts, and the end sound is due once.
+    // A timer rang: the beat starts with a first beat at once, and the end
+    // sound is due once.
     void startForTimer();
-    // Alarm 1 repeats: the beat alone.
+    // Alarm 1 repeats: the beat alone, its first at once.
     void startForAlarm();
     void stopBeat();
     bool beating() const { return beat_.interval() != 0; }
@@ -51,16 +53,24 @@ signals:
     void beat();
 
 private:
+    // The beat's sound: the end sound once after a ring, or with "Recur"
+    // the repeat sound every time.
+    void soundBeat();
+
     Timers& timers_;
     const Options& options_;
     TimerRows& rows_;
     // A second apart while an alert flashes.
     IntervalTimer beat_{nullptr, QStringLiteral("alertBeat"), 0};
     platform::Sound& sound_;
+    platform::Clock& clock_;
     const UserFiles& files_;
     HandlerEntry enter_;
     std::function<bool()> standardSoundPlays_;
     bool endSoundDue_ = false;
+    // When the beat last sounded, on the clock since boot: two rings at one
+    // moment sound once.
+    qint64 soundedAt_ = -1;
     bool flashed_ = false;
     // The colouring the next beat gives ringing countdowns and quick timers.
     int countdownPhase_ = 1;
