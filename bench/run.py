@@ -14,11 +14,15 @@ interleaved, each program in each place of a round in turn; resident and
 proportional memory after five idle seconds beside it. Idle, one-timer and
 busy cost (CPU time and wake-ups a second) are compared with a Qt window
 holding the two timers an idle timer program needs, one a second and one a
-minute. Busy means all 22 timers running. Last, the Google Benchmarks of
-one tick with every timer running and of one schedule run over a 1000-line
-list.
+minute. Busy means all 22 timers running. Ring lateness: ten timers started
+from a later start at random moments, each ring's notification reaching a
+stand-in notification service against the moment the journal names. Last,
+the Google Benchmarks of one tick with every timer running and of one
+schedule run over a 1000-line list.
 """
+import json
 import os
+import random
 import shutil
 import signal
 import statistics
@@ -154,6 +158,87 @@ def interleaved_starts(build, bench, env, runs):
     return table
 
 
+def journal_due(folder, slot):
+    """The moment the journal says a running timer rings, in ms since the
+    epoch; None until it says so."""
+    try:
+        with open(os.path.join(folder, "journal.qbx")) as f:
+            for line in f:
+                words = line.split()
+                if words[:2] == ["running", str(slot)]:
+                    return int(words[2])
+    except OSError:
+        pass
+    return None
+
+
+def notified(log, after):
+    """The first notification the stand-in service was sent after that many
+    records, and when it came (s since the epoch); None until one came."""
+    with open(log) as f:
+        entries = [json.loads(line) for line in f]
+    for entry in entries[after:]:
+        if entry["call"] == "Notify":
+            return entry
+    return None
+
+
+def wait(probe, timeout=10):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = probe()
+        if found is not None:
+            return found
+        time.sleep(0.005)
+    raise RuntimeError("timed out")
+
+
+def ring_lateness(build, env, starts):
+    """Each of so many timers, a two-second quick timer or countdown started
+    by a later start at a random moment: how long after the moment the
+    journal names its ring's notification reached the desktop, in ms."""
+    folder = tempfile.mkdtemp(prefix="quorbel-bench-")
+    for name in ("quorbel", "Alarm1.wav", "Alarm2.wav"):
+        shutil.copy2(os.path.join(build, name), folder)
+    with open(os.path.join(folder, "pprefs.qbx"), "w") as f:
+        f.write("2\r\n" * 12)
+    with open(os.path.join(folder, "prefs.qbx"), "w") as f:
+        f.write("\r\n".join(["110120010"] + ["00:00:02Ring"] * 10 +
+                             ["3:00:00 AM", "3:00:00 AM", "AM", "AM"]) + "\r\n")
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE)
+    env = dict(env, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().decode().strip())
+    log = os.path.join(folder, "bus.log")
+    # Debian's own Python, which python3-dbus is for.
+    peers = subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "..",
+                                                           "tests", "e2e", "bus_peers.py"),
+                              log, os.path.join(folder, "bus.commands")], env=env)
+    program = None
+    late = []
+    try:
+        wait(lambda: os.path.exists(log) or None)
+        program = run_program([os.path.join(folder, "quorbel")], env, folder)
+        time.sleep(3)
+        quorbel = os.path.join(folder, "quorbel")
+        for start in range(starts):
+            time.sleep(random.uniform(0.3, 1.3))
+            option, slot = (("--quick", 23), ("--start", 1))[start % 2]
+            with open(log) as f:
+                before = len(f.readlines())
+            subprocess.run([quorbel, option, "1"], env=env, check=True)
+            due = wait(lambda: journal_due(folder, slot))
+            rang = wait(lambda: notified(log, before))
+            late.append(rang["at"] * 1000 - due)
+            subprocess.run([quorbel, "--stop"], env=env, check=True)
+            wait(lambda: None if journal_due(folder, slot) else True)
+    finally:
+        for p in (program, peers, bus):
+            if p:
+                stop(p)
+        shutil.rmtree(folder, ignore_errors=True)
+    return late
+
+
 def spread(values, scale=1.0):
     return "%.1f (%.1f-%.1f)" % (statistics.median(values) * scale, min(values) * scale,
                                  max(values) * scale)
@@ -200,6 +285,7 @@ def main():
         busy_cpu, busy_wake = cost(program.pid, window)
         stop(program)
         shutil.rmtree(folder, ignore_errors=True)
+        late = ring_lateness(build, env, 10)
         rows.append(("idle CPU, % of one core", floor_cpu, idle_cpu, idle_cpu - floor_cpu,
                      "<= 0.1 %"))
         rows.append(("idle wake-ups a second", floor_wake, idle_wake,
@@ -232,6 +318,9 @@ def main():
                                         "aim"))
     for name, floor_value, value, ratio, aim in rows:
         print("%-38s %10.2f %10.2f %10.2f %9s" % (name, floor_value, value, ratio, aim))
+    print("\nring lateness, ms after the moment due (%d starts at random moments): median %.1f,"
+          " worst %.1f, earliest %.1f (aim: 0 to 100)" % (len(late), statistics.median(late),
+                                                       max(late), min(late)))
 
     tick = os.path.join(bench, "quorbel_tick_bench")
     if os.path.exists(tick):

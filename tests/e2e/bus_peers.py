@@ -3,7 +3,7 @@
 """The desktop's side of the session bus, small enough to read: a
 notification service, a StatusNotifierWatcher with a host and the power
 daemon's scheduled wake-up, which write down what the program tells them,
-one JSON object a line, in LOG. A line "stop ID" written to COMMANDS makes
+one JSON object a line with the moment it came ("at"), in LOG. A line "stop ID" written to COMMANDS makes
 the service invoke "Stop" on that notification, "act ID ACTION" any of its
 actions, "token ID TOKEN" hand over an activation token for the action to
 follow; "wake COOKIE" makes the power daemon call the program back as at
@@ -14,6 +14,7 @@ the machine's wake.
 import json
 import os
 import sys
+import time
 
 import dbus
 import dbus.service
@@ -24,6 +25,8 @@ LOG, COMMANDS = sys.argv[1], sys.argv[2]
 
 
 def record(**entry):
+    # When it came, on the wall clock, to the microsecond.
+    entry["at"] = time.time()
     with open(LOG, "a") as f:
         f.write(json.dumps(entry) + "\n")
 

@@ -8,6 +8,7 @@ xdotool the way a user meets it.
 import datetime
 import json
 import os
+import random
 import shutil
 import signal
 import subprocess
@@ -426,6 +427,39 @@ def desktop_bus(d):
     d.quit_program()
     check(second["id"] in [c["id"] for c in calls("CloseNotification")],
           "a notification outlived the program")
+
+
+def journal_due(d, slot):
+    """When the journal says a running timer rings, in ms since the epoch."""
+    if not os.path.exists(os.path.join(d.folder, "journal.qbx")):
+        return None
+    for line in d.read("journal.qbx").decode().splitlines():
+        words = line.split()
+        if words[:2] == ["running", str(slot)]:
+            return int(words[2])
+    return None
+
+
+def rings_on_time(d):
+    """Timers started from a later start at random moments of the second
+    ring at the moment the journal names, never before it and at most
+    100 ms after: their notification, sent after the flash and the sound,
+    reaches the desktop by then."""
+    calls, _ = start_bus_peers(d)
+    d.install_program({"pprefs.qbx": b"2\r\n" * 12,
+                       "prefs.qbx": b"\r\n".join([b"110120010"] + [b"00:00:02Tea"] * 10) + b"\r\n"})
+    d.start_program()
+    quorbel = os.path.join(d.folder, "quorbel")
+    for option, slot in (("--quick", 23), ("--start", 1), ("--quick", 23)):
+        time.sleep(random.uniform(0.2, 1.2))
+        before = len(calls("Notify"))
+        d.run([quorbel, option, "1"])
+        due = wait_for(lambda: journal_due(d, slot), "the timer in the journal")
+        shown = wait_for(lambda: calls("Notify")[before:], "the ring", timeout=8)[0]
+        late = shown["at"] * 1000 - due
+        check(0 <= late <= 100, "%s 1 rang %.0f ms after its moment" % (option, late))
+        d.run([quorbel, "--stop"])
+        wait_for(lambda: journal_due(d, slot) is None or None, "the timer acknowledged")
 
 
 def tray_menu_on_panel(d):
@@ -1223,7 +1257,7 @@ def alerts_once(d):
     check(sorted(journal_entries(d, "running")) == [2, 3], "journaled %s" % d.read("journal.qbx"))
 
 
-SCENARIOS = {f.__name__: f for f in [alerts_once, alert_options_keyboard, first_run, countdown, settings_survive_restart,
+SCENARIOS = {f.__name__: f for f in [alerts_once, rings_on_time, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
