@@ -70,7 +70,8 @@ DecodedText decodeText(const QByteArray& bytes) {
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return {text, bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
-    return {fromWindows1252(bytes), TextEncoding::Windows1252};
+    return {fromWindows1252(body),
+            bom ? TextEncoding::Windows1252WithBom : TextEncoding::Windows1252};
 }
 
 QByteArray encodeText(const QString& text, TextEncoding encoding) {
@@ -80,8 +81,9 @@ QByteArray encodeText(const QString& text, TextEncoding encoding) {
     case TextEncoding::Utf16BE:
         return kUtf16BEBom + QStringEncoder(QStringConverter::Utf16BE).encode(text);
     case TextEncoding::Windows1252:
+    case TextEncoding::Windows1252WithBom:
         if (const auto bytes = toWindows1252(text))
-            return *bytes;
+            return encoding == TextEncoding::Windows1252 ? *bytes : kBom + *bytes;
         [[fallthrough]];
     case TextEncoding::Utf8:
     case TextEncoding::Utf8WithBom:
@@ -89,7 +91,8 @@ QByteArray encodeText(const QString& text, TextEncoding encoding) {
     }
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QByteArray bytes = utf8.encode(text);
-    return encoding == TextEncoding::Utf8WithBom ? kBom + bytes : bytes;
+    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Windows1252 ? bytes
+                                                                                   : kBom + bytes;
 }
 
 FileState readWholeFile(const QString& path, QByteArray& bytes) {

@@ -10,7 +10,10 @@
 #include <QString>
 #include <stdexcept>
 
-enum class TextEncoding { Utf8, Utf8WithBom, Windows1252, Utf16LE, Utf16BE };
+// Windows1252WithBom: a UTF-8 mark before bytes that are not UTF-8 (a
+// Windows-1252 character typed in by another editor); the mark stays at
+// the head of the file and is never part of the text.
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1252, Windows1252WithBom, Utf16LE, Utf16BE };
 
 struct DecodedText {
     QString text;
@@ -18,8 +21,8 @@ struct DecodedText {
 };
 
 // UTF-16 with its byte-order mark (an odd last byte dropped), and valid
-// UTF-8, read as such (the mark kept aside); anything else as Windows-1252,
-// where every byte stands for one character.
+// UTF-8, read as such; anything else as Windows-1252, where every byte
+// stands for one character. A mark is always kept aside, never read as text.
 DecodedText decodeText(const QByteArray& bytes);
 // A text Windows-1252 cannot hold whole is written as UTF-8 instead, so
 // that no character is lost; the next read finds it as UTF-8.

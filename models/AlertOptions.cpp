@@ -2,6 +2,7 @@
 #include "AlertOptions.h"
 
 #include <QList>
+#include <QSet>
 #include <algorithm>
 #include <optional>
 
@@ -127,16 +128,20 @@ QByteArray AlertOptions::bytes() const {
     }
     for (const QString& line : unknown_)
         text += line + u'\n';
-    return encodeText(text, encoding_);
+    return encodeText(crlf_ ? text.replace(u'\n', QStringLiteral("\r\n")) : text, encoding_);
 }
 
 void AlertOptions::readFile(const QByteArray& bytes) {
     const DecodedText decoded = decodeText(bytes);
     encoding_ = decoded.encoding;
+    // The first line's end is the file's.
+    const qsizetype end = decoded.text.indexOf(u'\n');
+    crlf_ = end > 0 && decoded.text[end - 1] == u'\r';
     before_.clear();
     within_.clear();
     unknown_.clear();
     QMap<int, AlertTune> read;
+    QMap<int, QSet<QByteArray>> named;
     std::optional<int> key;
     bool inUnknown = false;
     for (QString line : decoded.text.split(u'\n')) {
@@ -158,10 +163,12 @@ void AlertOptions::readFile(const QByteArray& bytes) {
             continue;
         }
         const qsizetype equals = trimmed.indexOf(u'=');
-        if (key && equals > 0 &&
-            readEntry(trimmed.left(equals).trimmed().toUtf8(), trimmed.mid(equals + 1).toUtf8(),
-                      read[*key]))
+        const QByteArray name = trimmed.left(equals).trimmed().toUtf8();
+        if (key && equals > 0 && !named[*key].contains(name) &&
+            readEntry(name, trimmed.mid(equals + 1).toUtf8(), read[*key])) {
+            named[*key].insert(name);
             continue;
+        }
         QStringList& kept = key ? within_[*key] : inUnknown ? unknown_ : before_;
         if (!trimmed.isEmpty() || !kept.isEmpty())
             kept << line;

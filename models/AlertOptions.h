@@ -13,9 +13,11 @@
 //   repeat=true               starts again for its set time when acknowledged
 //
 // Anything else in the file (comments, sections and keys of another
-// version) is passed over and written back as it stood, in the encoding the
-// file came in; QSettings would drop the comments, reorder the keys and
-// rewrite the file in UTF-8.
+// version) is passed over and written back as it stood, in the encoding and
+// with the line ends the file came in; QSettings would drop the comments,
+// reorder the keys and rewrite the file in UTF-8. A key given twice for one
+// alert counts where it comes first; the later line is kept as it stands
+// and means nothing, so a save and the next read agree.
 #pragma once
 
 #include "core/TextFile.h"
@@ -72,4 +74,5 @@ private:
     QMap<int, QStringList> within_;
     QStringList unknown_;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    bool crlf_ = false;
 };

@@ -38,9 +38,8 @@ bool FakePlatform::replace(const QString& path, const QByteArray& bytes) {
 }
 
 bool FakePlatform::rename(const QString& from, const QString& to) {
-    if (!QFileInfo(to).isDir())
-        QFile::remove(to);
-    return QDir().rename(from, to);
+    const QFileInfo taken(to);
+    return !taken.exists() && !taken.isSymLink() && QDir().rename(from, to);
 }
 
 bool FakePlatform::remove(const QString& path) {

@@ -96,8 +96,8 @@ public:
     // written); the old file is then exactly as it was.
     virtual bool replace(const QString& path, const QByteArray& bytes) = 0;
     // Gives a file, a folder or a link another name in its folder, in one
-    // step and without copying, in place of a file that had that name; a
-    // folder with something in it stays, and the rename fails.
+    // step and without copying; never in place of anything: false when the
+    // name is taken.
     virtual bool rename(const QString& from, const QString& to) = 0;
     // Removes a file or a link, which takes no space; true when nothing is
     // left under the name.

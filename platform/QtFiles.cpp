@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include "core/TextFile.h"
@@ -18,6 +19,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -75,18 +77,25 @@ QString QtPlatform::configHome() const {
 
 namespace {
 
-const QByteArray kPartMark = ".new-";
+// An unfinished save of "prefs.qbx" is ".prefs.qbx.quorbel-save-<process>-<n>":
+// hidden, the program's, and no name a user would give a file, so that the
+// clean-up takes none of theirs.
+const QString kPartMark = QStringLiteral(".quorbel-save-");
 
 // What a save killed between its link and its rename left beside a file:
 // a part named for a process that no longer runs.
 void removeLeftovers(const QByteArray& target) {
     const QFileInfo file(QFile::decodeName(target));
     const QDir folder = file.absoluteDir();
-    const QString prefix = file.fileName() + QString::fromLatin1(kPartMark);
-    for (const QString& name :
-         folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const qint64 pid = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong();
-        if (pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+    const QString prefix = u'.' + file.fileName() + kPartMark;
+    static const QRegularExpression numbers(QStringLiteral("^([1-9][0-9]{0,9})-[0-9]{1,2}$"));
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch match =
+            name.startsWith(prefix) ? numbers.match(QStringView(name).mid(prefix.size()))
+                                    : QRegularExpressionMatch();
+        const qint64 pid = match.hasMatch() ? match.captured(1).toLongLong() : 0;
+        if (pid > 0 && pid <= INT_MAX && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 &&
+            errno == ESRCH)
             QFile::remove(folder.filePath(name));
     }
 }
@@ -105,8 +114,9 @@ int openUnnamed(const QByteArray& folder) {
 
 // The name of a part written beside the file, unique to this process.
 QByteArray partName(const QByteArray& target, int attempt) {
-    return target + kPartMark + QByteArray::number(qint64(::getpid())) + '-' +
-           QByteArray::number(attempt);
+    const qsizetype slash = target.lastIndexOf('/');
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + kPartMark.toLatin1() +
+           QByteArray::number(qint64(::getpid())) + '-' + QByteArray::number(attempt);
 }
 
 // The folder's entry to the disk too. The file is in place whatever this
@@ -194,18 +204,48 @@ bool QtPlatform::replace(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
-bool QtPlatform::rename(const QString& from, const QString& to) {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (QDir::isRelativePath(from) || QDir::isRelativePath(to))
-        return false;
-    if (::rename(source.constData(), target.constData()) == 0)
+namespace {
+
+bool unsupported(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM;
+}
+
+// A new name that never takes the place of anything: where the file
+// system cannot rename so, a second link fails on a taken name too; a
+// folder, or a file system with neither, has its new name looked at first.
+bool renameFree(const QByteArray& source, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
         return true;
-    // A folder cannot take the place of a file: the file goes first. A
-    // folder in the way is never emptied.
-    if (errno == ENOTDIR && ::unlink(target.constData()) == 0)
-        return ::rename(source.constData(), target.constData()) == 0;
-    return false;
+    if (!unsupported(errno))
+        return false;
+    struct stat entry {};
+    if (::lstat(source.constData(), &entry) != 0)
+        return false;
+    if (!S_ISDIR(entry.st_mode)) {
+        if (::linkat(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), 0) == 0) {
+            if (::unlink(source.constData()) == 0)
+                return true;
+            const int error = errno;
+            ::unlink(target.constData());
+            errno = error;
+            return false;
+        }
+        if (!unsupported(errno))
+            return false;
+    }
+    if (::lstat(target.constData(), &entry) == 0 || errno != ENOENT) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(source.constData(), target.constData()) == 0;
+}
+
+} // namespace
+
+bool QtPlatform::rename(const QString& from, const QString& to) {
+    return QDir::isAbsolutePath(from) && QDir::isAbsolutePath(to) &&
+           renameFree(QFile::encodeName(from), QFile::encodeName(to));
 }
 
 bool QtPlatform::remove(const QString& path) {

@@ -21,9 +21,10 @@ void writeUserFile(Files& files, const UserFiles& where, const QString& name,
 }
 
 bool setAsideUserFile(Files& files, const UserFiles& where, const QString& name) {
-    // A folder set aside before may stand in the way of this one.
+    // What was set aside before, or a file of the user's, may have the
+    // name: each goes under the first that is free, and replaces none.
     const QString path = where.write(name);
-    for (int n = 0; n < 10; ++n) {
+    for (int n = 0; n < 100; ++n) {
         const QString aside =
             path + QStringLiteral(".foreign") + (n ? QStringLiteral(".%1").arg(n) : QString());
         if (files.rename(path, aside)) {

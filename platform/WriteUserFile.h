@@ -13,8 +13,9 @@ namespace platform {
 
 void writeUserFile(Files& files, const UserFiles& where, const QString& name,
                    const QByteArray& bytes);
-// A file the program cannot read goes aside, "<name>.foreign", so that the
-// next write neither replaces it nor fails on it; false when it stays.
+// A file the program cannot read goes aside, "<name>.foreign" or the first
+// free of "<name>.foreign.1", ".2" ..., so that the next write neither
+// replaces it nor fails on it; false when it stays.
 bool setAsideUserFile(Files& files, const UserFiles& where, const QString& name);
 
 } // namespace platform

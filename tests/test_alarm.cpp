@@ -387,18 +387,29 @@ void AlarmTest::wallClockPutRightAfterAReboot() {
 
 void AlarmTest::unreadableJournalSetAside_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("larger than any journal") << "large";
-    QTest::newRow("another program's") << "foreign";
+    // What already has the name ".foreign": set aside before, or the user's.
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("a folder") << "folder" << QByteArray();
+    QTest::newRow("larger than any journal") << "large" << QByteArray();
+    QTest::newRow("another program's") << "foreign" << QByteArray();
+    QTest::newRow("a second, beside the first")
+        << "foreign" << QByteArray("not a journal either\n");
+    QTest::newRow("a folder, beside a file of the user's") << "folder" << QByteArray("mine\n");
 }
 
 // What cannot be read, or is not the program's, is renamed aside whole,
 // never written over; the program's own journal takes its place.
 void AlarmTest::unreadableJournalSetAside() {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, before);
     QTemporaryDir folder;
     makePortable(folder);
     const QString path = folder.filePath(QStringLiteral("journal.qbx"));
+    if (!before.isEmpty()) {
+        QFile first(path + QStringLiteral(".foreign"));
+        QVERIFY(first.open(QIODevice::WriteOnly));
+        first.write(before);
+    }
     QByteArray bytes =
         kind == u"foreign" ? QByteArray("not a journal\n") : QByteArray((16 << 20) + 1, '\n');
     if (kind == u"folder") {
@@ -413,7 +424,13 @@ void AlarmTest::unreadableJournalSetAside() {
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QTest::mouseClick(form->slotButton(24), Qt::LeftButton);
     QTRY_VERIFY(QFileInfo(path).isFile() && QFileInfo(path).size() > 30);
-    const QFileInfo aside(path + QStringLiteral(".foreign"));
+    const QFileInfo aside(path + QStringLiteral(".foreign") +
+                          (before.isEmpty() ? QString() : QStringLiteral(".1")));
+    if (!before.isEmpty()) {
+        QFile first(path + QStringLiteral(".foreign"));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(first.readAll(), before);
+    }
     if (kind == u"folder") {
         QVERIFY(QFileInfo::exists(aside.filePath() + QStringLiteral("/inside")));
     } else {

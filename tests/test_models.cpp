@@ -435,20 +435,35 @@ void ModelsTest::alertOptionsReadWhatTheyCan_data() {
     QTest::addColumn<int>("volume");
     QTest::addColumn<int>("warn");
     QTest::addColumn<bool>("soft");
+    // What a save writes back; empty where only the reading counts.
+    QTest::addColumn<QByteArray>("saved");
     QTest::newRow("garbage: as the default has it")
-        << QByteArray("\x00\xff[[[=\n=x") << 100 << 0 << false;
+        << QByteArray("\x00\xff[[[=\n=x") << 100 << 0 << false << QByteArray();
     QTest::newRow("out of bounds: kept as it was")
-        << QByteArray("[timer 3]\nvolume=140\nwarn=-2\nsoft=yes\n") << 100 << 0 << false;
-    QTest::newRow("blanks and CR LF, unknown keys passed over")
+        << QByteArray("[timer 3]\nvolume=140\nwarn=-2\nsoft=yes\n") << 100 << 0 << false
+        << QByteArray();
+    QTest::newRow("blanks and CR LF, unknown keys passed over, CR LF kept")
         << QByteArray("[ timer  3 ]\r\n volume = 40 \r\nwarn=7\r\nsoft=true\r\ncolour=red\r\n")
-        << 40 << 7 << true;
+        << 40 << 7 << true
+        << QByteArray("[timer 3]\r\nsound=design\r\nvolume=40\r\nsoft=true\r\nwarn=7\r\n"
+                      "repeat=false\r\ncolour=red\r\n\r\n");
     QTest::newRow("UTF-16, as a Windows editor saves it")
         << QByteArray("\xff\xfe[\0t\0i\0m\0e\0r\0 \0\x33\0]\0\n\0v\0o\0l\0u\0m\0e\0=\0\x34\0\x30\0"
                       "\n\0",
                       40)
-        << 40 << 0 << false;
+        << 40 << 0 << false << QByteArray();
     QTest::newRow("a section of no timer's")
-        << QByteArray("[timer 33]\nvolume=40\n") << 100 << 0 << false;
+        << QByteArray("[timer 33]\nvolume=40\n") << 100 << 0 << false << QByteArray();
+    // The mark is no part of the first section's name, whatever follows.
+    QTest::newRow("a UTF-8 mark, and a byte that is not UTF-8")
+        << QByteArray("\xEF\xBB\xBF[timer 3]\nvolume=40\n; caf\xE9\n") << 40 << 0 << false
+        << QByteArray("\xEF\xBB\xBF[timer 3]\nsound=design\nvolume=40\nsoft=false\nwarn=0\n"
+                      "repeat=false\n; caf\xE9\n\n");
+    QTest::newRow("a key twice: the first counts, the second stays as it was")
+        << QByteArray("[timer 3]\nvolume=40\nwarn=7\nvolume=60\n[timer 3]\nwarn=2\n") << 40 << 7
+        << false
+        << QByteArray("[timer 3]\nsound=design\nvolume=40\nsoft=false\nwarn=7\nrepeat=false\n"
+                      "volume=60\nwarn=2\n\n");
 }
 
 void ModelsTest::alertOptionsReadWhatTheyCan() {
@@ -456,12 +471,21 @@ void ModelsTest::alertOptionsReadWhatTheyCan() {
     QFETCH(int, volume);
     QFETCH(int, warn);
     QFETCH(bool, soft);
+    QFETCH(QByteArray, saved);
     AlertOptions options;
     options.readFile(file);
     QCOMPARE(options.of(3).volume, volume);
     QCOMPARE(options.of(3).warnMinutes, warn);
     QCOMPARE(options.of(3).softStart, soft);
     QCOMPARE(options.of(3).sound, AlertTune::Sound::Standard);
+    if (saved.isEmpty())
+        return;
+    QCOMPARE(options.bytes(), saved);
+    // What was saved reads as it was before the save.
+    AlertOptions again;
+    again.readFile(saved);
+    QCOMPARE(again.of(3), options.of(3));
+    QCOMPARE(again.bytes(), saved);
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

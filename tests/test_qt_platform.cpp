@@ -28,7 +28,7 @@ private slots:
     void questionLook();
     void stayOnTopKeepsWindowInPlace();
     void executableDir();
-    void replaceWritesOnlyWhereMeant();
+    void filesChangeOnlyWhereMeant();
     void findsFilesAsALauncher_data();
     void findsFilesAsALauncher();
     void bitmapFaceNames_data();
@@ -149,14 +149,23 @@ void QtPlatformTest::executableDir() {
     qputenv("HOME", home);
 }
 
-void QtPlatformTest::replaceWritesOnlyWhereMeant() {
+void QtPlatformTest::filesChangeOnlyWhereMeant() {
     QTemporaryDir root;
     const QDir folder(root.path());
     const QString path = folder.filePath(QStringLiteral("prefs.qbx"));
-    // What a save killed on its way left, named for a process gone.
-    QFile part(path + QStringLiteral(".new-999999999-0"));
-    QVERIFY(part.open(QIODevice::WriteOnly));
-    part.close();
+    const auto make = [&](const QString& name, const QByteArray& content) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    // What a save killed on its way left, named for a process gone, goes;
+    // the user's own files with like names stay.
+    make(QStringLiteral(".prefs.qbx.quorbel-save-999999999-0"), "part");
+    const QStringList users = {"prefs.qbx.new-2024-05", "prefs.qbx.new-2024-05-01",
+                               "prefs.qbx.new-999999999-0",
+                               ".prefs.qbx.quorbel-save-999999999-0.mine"};
+    for (const QString& name : users)
+        make(name, "mine");
     QVERIFY(desktop.replace(path, "old"));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     QVERIFY(desktop.replace(path, "new"));
@@ -172,8 +181,28 @@ void QtPlatformTest::replaceWritesOnlyWhereMeant() {
     QVERIFY(!desktop.replace(folder.filePath(QStringLiteral("gone/prefs.qbx")), "x"));
     QVERIFY(!desktop.replace(QStringLiteral("other.qbx"), "x"));
     QDir::setCurrent(current);
-    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{"prefs.qbx"});
+
+    // A new name takes the place of nothing: not a file, not a folder.
+    const QString journal = folder.filePath(QStringLiteral("journal.qbx"));
+    make(QStringLiteral("journal.qbx"), "unreadable");
+    make(QStringLiteral("journal.qbx.foreign"), "mine");
+    QVERIFY(folder.mkdir(QStringLiteral("journal.qbx.foreign.1")));
+    QVERIFY(!desktop.rename(journal, journal + QStringLiteral(".foreign")));
+    QVERIFY(folder.mkdir(QStringLiteral("empty")));
+    QVERIFY(!desktop.rename(folder.filePath(QStringLiteral("empty")),
+                            journal + QStringLiteral(".foreign.1")));
+    QVERIFY(desktop.rename(journal, journal + QStringLiteral(".foreign.2")));
+    QStringList expected =
+        users + QStringList{"empty", "journal.qbx.foreign", "journal.qbx.foreign.1",
+                            "journal.qbx.foreign.2", "prefs.qbx"};
+    expected.sort();
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+             expected);
+    for (const QString& name : users + QStringList{"journal.qbx.foreign"}) {
+        QFile kept(folder.filePath(name));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("mine"));
+    }
 }
 
 void QtPlatformTest::findsFilesAsALauncher_data() {

@@ -196,6 +196,9 @@ void SettingsTest::roundTrip_data() {
     QList<QByteArray> accents = fullFile();
     accents[1] = "00:10:00Th\xE9 \xE0 la menthe \x80 \x81";
     QTest::newRow("Windows-1252") << joined(accents) << joined(accents);
+    // The mark stays at the head, no part of line 0, though the rest is not UTF-8.
+    QTest::newRow("UTF-8 mark, then Windows-1252")
+        << "\xEF\xBB\xBF" + joined(accents) << "\xEF\xBB\xBF" + joined(accents);
     QList<QByteArray> utf8 = fullFile();
     utf8[1] = "00:10:00Th\xC3\xA9 \xE2\x98\x95";
     QTest::newRow("UTF-8") << joined(utf8) << joined(utf8);

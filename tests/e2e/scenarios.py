@@ -838,19 +838,33 @@ def survives_a_kill(d):
     quit_answering_yes(d)
     check(not journal_entries(d, "running") and not journal_entries(d, "ringing"),
           "still journaled: %r" % d.read("journal.qbx"))
-    # A journal that is none of the program's is set aside, never trusted.
+    # A journal that is none of the program's is set aside, never trusted,
+    # and never over a file that has the name; the user's files beside the
+    # settings stay, whatever their names, and only a killed save's part goes.
+    planted = {"journal.qbx.foreign": b"the user's own\n",
+               "prefs.qbx.new-2024-05-01": b"the user's own\n",
+               ".prefs.qbx.quorbel-save-999999999-0": b"a killed save's\n"}
+    for name, content in planted.items():
+        with open(os.path.join(d.folder, name), "wb") as f:
+            f.write(content)
     with open(os.path.join(d.folder, "journal.qbx"), "wb") as f:
         f.write(b"running 1 0 0\n\x00garbage")
     d.start_program()
     time.sleep(1.5)
     check(not d.region_has(x - 25, y - 10, 50, 20, (255, 0, 0), tolerance=8),
           "countdown 1 came back after Quit")
-    wait_for(lambda: os.path.exists(os.path.join(d.folder, "journal.qbx.foreign")),
+    wait_for(lambda: os.path.exists(os.path.join(d.folder, "journal.qbx.foreign.1")),
              "the foreign journal set aside")
+    check(d.read("journal.qbx.foreign.1") == b"running 1 0 0\n\x00garbage",
+          "set aside: %r" % d.read("journal.qbx.foreign.1"))
     wait_for(lambda: d.read("journal.qbx").startswith(b"quorbel journal 1\n"),
              "a journal of the program's own")
     d.click(*QUIT)
     d.quit_program()
+    for name in ("journal.qbx.foreign", "prefs.qbx.new-2024-05-01"):
+        check(d.read(name) == planted[name], "%s now %r" % (name, d.read(name)))
+    check(not os.path.exists(os.path.join(d.folder, ".prefs.qbx.quorbel-save-999999999-0")),
+          "the killed save's part is still there")
 
 
 def sleep_and_wake(d):
