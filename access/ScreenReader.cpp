@@ -133,8 +133,10 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     , controls_(controls) {
     prepare();
     watch().readers.append(this);
+    for (auto change : {&Timers::started, &Timers::resumed, &Timers::cleared, &Timers::expired})
+        connect(&timers_, change, this, &ScreenReader::helpWithSeconds);
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
-        rows_.box(n)->setAccessibleDescription(QStringLiteral("The menu key sets the seconds"));
+        helpWithSeconds(n);
         rows_.timerButton(n)->setAccessibleDescription(
             QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
                            "Edit Time / Message, Alert options"));
@@ -150,15 +152,27 @@ ScreenReader::~ScreenReader() {
 }
 
 void ScreenReader::addTips() {
+    tipsAdded_ = true;
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         rows_.timerButton(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click to set the time and message, or "
                            "how it alerts"));
-        rows_.box(n)->setToolTip(QStringLiteral("Right-click to set the seconds"));
+        helpWithSeconds(n);
     }
     for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n)
         rows_.timerButton(n)->setToolTip(
             QStringLiteral("Click to start or stop; right-click shows the time left"));
+}
+
+void ScreenReader::helpWithSeconds(int n) {
+    if (!timer::isCountdown(n))
+        return;
+    const bool offered = timers_.stateOf(n) == Timers::State::Idle;
+    rows_.box(n)->setAccessibleDescription(offered ? QStringLiteral("The menu key sets the seconds")
+                                                   : QString());
+    if (tipsAdded_)
+        rows_.box(n)->setToolTip(offered ? QStringLiteral("Right-click to set the seconds")
+                                         : QString());
 }
 
 QString ScreenReader::timerDescription(int n) const {

@@ -48,6 +48,9 @@ public:
 private:
     // How a timer's button names itself: its number, message, time and state.
     QString timerDescription(int n) const;
+    // A countdown's box tells of its seconds menu only while it offers it:
+    // at rest, not while it runs or rings.
+    void helpWithSeconds(int n);
 
     QWidget& window_;
     const TimerRows& rows_;
@@ -58,4 +61,5 @@ private:
     Controls controls_;
     // Speaks for the window to a screen reader, made when first needed.
     QWidget* announcer_ = nullptr;
+    bool tipsAdded_ = false;
 };

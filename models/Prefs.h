@@ -16,6 +16,10 @@
 #include <QString>
 #include <optional>
 
+// The message a countdown has until the user gives it one: the layout's
+// caption, and what the file keeps for it.
+inline const QString kPlaceholderMessage = QStringLiteral("Message");
+
 // What the store holds before any file is read: the option flags, ten
 // slots of "00:00:00Message", both alarms at noon and both indicators "AM".
 // A first run thus keeps the slots the user sets.

@@ -86,8 +86,11 @@ bool Timers::inLastMinute(int n) const {
 QString Timers::label(int n) const {
     if (timer::isQuick(n))
         return QStringLiteral("Quick timer %1 min").arg(caption(n));
+    // One never given a message is named by its number, not by the
+    // placeholder its button shows.
     const QString message = caption(n).trimmed();
-    return message.isEmpty() ? QStringLiteral("Timer %1").arg(n) : message;
+    return message.isEmpty() || message == kPlaceholderMessage ? QStringLiteral("Timer %1").arg(n)
+                                                               : message;
 }
 
 QString Timers::setTimeText(int n) const {

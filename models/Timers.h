@@ -55,7 +55,8 @@ public:
     // What its button shows: a countdown's message, a quick timer's minutes.
     QString caption(int n) const { return at(n).caption; }
     // How the desktop names it: a countdown by its message ("Timer n"
-    // without one), a quick timer as "Quick timer n min".
+    // without one, or with the placeholder "Message" still), a quick timer
+    // as "Quick timer n min".
     QString label(int n) const;
     // The length it was set for, as its line or preset keeps it.
     QString setTimeText(int n) const;

@@ -267,8 +267,16 @@ void AccessTest::namesFollowState() {
     };
     form->settings().prefs().setLine(3, QStringLiteral("00:05:00Tea"));
     form->timersModel().readSaved();
+    QTRY_VERIFY(!form->slotEdit(3)->toolTip().isEmpty());
     QTest::mouseClick(form->slotButton(3), Qt::LeftButton);
     QCOMPARE(name(form->slotButton(3)), QStringLiteral("Timer 3: Tea, 00:05:00, running"));
+    // A running timer's box offers no seconds, and says nothing of them.
+    QCOMPARE(form->slotEdit(3)->toolTip(), QString());
+    QCOMPARE(form->slotEdit(3)->accessibleDescription(), QString());
+    QCOMPARE(form->slotEdit(4)->toolTip(), QStringLiteral("Right-click to set the seconds"));
+    QTest::mouseClick(form->slotButton(3), Qt::LeftButton);
+    QCOMPARE(form->slotEdit(3)->toolTip(), QStringLiteral("Right-click to set the seconds"));
+    QTest::mouseClick(form->slotButton(3), Qt::LeftButton);
     QTest::mouseClick(form->pinButton, Qt::LeftButton);
     QCOMPARE(name(form->pinButton), QStringLiteral("Keep on top (on)"));
     QTest::mouseClick(form->openAlarmHalfButton, Qt::LeftButton);

@@ -36,6 +36,8 @@ private slots:
     void editorKeepsLongMessage();
     void editorEnterStores();
     void editorPickerTyping();
+    void editorTypedThrough_data();
+    void editorTypedThrough();
     void editorPickerTypingAfterOneClick();
     void editorLeavesKeyboardOnSlots_data();
     void editorLeavesKeyboardOnSlots();
@@ -402,6 +404,44 @@ void SlotsTest::editorPickerTyping() {
     QCOMPARE(form->editorPicker->time().hour(), 12);
     form->editorOkButton->click();
     QCOMPARE(form->settings().prefs().line(8), QStringLiteral("03:45:30x"));
+}
+
+// Typed as a user types it: two digits fill the hours and move on to the
+// minutes, where the Tab the user gives to get there stays.
+void SlotsTest::editorTypedThrough_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("two digits, Tab, two digits")
+        << QStringList{"Tea", "\t", "00", "\t", "03"} << "00:03:30Tea";
+    QTest::newRow("one digit, Tab, one digit")
+        << QStringList{"Tea", "\t", "1", "\t", "5"} << "01:05:30Tea";
+    QTest::newRow("four digits straight") << QStringList{"Egg", "\t", "0207"} << "02:07:30Egg";
+    QTest::newRow("two digits, Tab, Tab to C, which clears")
+        << QStringList{"Tea", "\t", "00", "\t", "03", "\t", " "} << "00:00:00Tea";
+    QTest::newRow("back from the minutes with Shift+Tab")
+        << QStringList{"Tea", "\t", "1", "\t", "5", "\b", "2"} << "02:05:30Tea";
+}
+
+void SlotsTest::editorTypedThrough() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, line);
+    setSlot(8, QStringLiteral("00:00:30"), QStringLiteral("x"));
+    openEditor(8);
+    for (const QString& keys : typed) {
+        QWidget* focus = QApplication::focusWidget();
+        if (keys == QLatin1String("\t"))
+            QTest::keyClick(focus, Qt::Key_Tab);
+        else if (keys == QLatin1String("\b"))
+            QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (keys == QLatin1String(" "))
+            QTest::keyClick(focus, Qt::Key_Space);
+        else
+            QTest::keyClicks(focus, keys);
+    }
+    if (form->editorPanel->isVisible())
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(form->settings().prefs().line(8), line);
 }
 
 void SlotsTest::editorPickerTypingAfterOneClick() {
@@ -872,6 +912,18 @@ void SlotsTest::desktopHearsOfAlerts() {
     click(form->slotButton(27));
     QCOMPARE(form->part<AlertFlasher>().beating(), false);
     QVERIFY(desktop->notifications.isEmpty());
+
+    // One never given a message goes by its number on the desktop; its
+    // button and its line keep the placeholder.
+    setSlot(6, QStringLiteral("00:00:01"), QStringLiteral("Message"));
+    click(form->slotButton(6));
+    form->tick();
+    QVERIFY2(desktop->trayTip.contains(QStringLiteral("Timer 6 0:00")),
+             qPrintable(desktop->trayTip));
+    form->tick();
+    QCOMPARE(desktop->notifications.value(6), QStringLiteral("Timer 6|Set for 00:00:01"));
+    QCOMPARE(form->slotButton(6)->text(), QStringLiteral("Message"));
+    QCOMPARE(form->settings().prefs().line(6), QStringLiteral("00:00:01Message"));
 }
 
 void SlotsTest::commandLine() {

@@ -175,12 +175,35 @@ void TimePicker::showTime(QTime time) {
 
 bool TimePicker::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        movedOnByTyping_ = false;
         setSelectedSection(currentSection());
+    }
     return QTimeEdit::eventFilter(watched, event);
 }
 
+void TimePicker::keyPressEvent(QKeyEvent* event) {
+    const int field = currentSectionIndex();
+    QTimeEdit::keyPressEvent(event);
+    movedOnByTyping_ = !event->text().isEmpty() && event->text().at(0).isDigit() &&
+                       currentSectionIndex() == field + 1 &&
+                       currentSectionIndex() < qMin(shownFields_, sectionCount());
+}
+
+void TimePicker::focusInEvent(QFocusEvent* event) {
+    movedOnByTyping_ = false;
+    QTimeEdit::focusInEvent(event);
+}
+
 bool TimePicker::focusNextPrevChild(bool next) {
+    // Two digits in the hours move on to the minutes by themselves; the
+    // user, who typed them as a field, then gives the Tab that would have
+    // got there, and it must not leave the minutes unfilled.
+    if (next && std::exchange(movedOnByTyping_, false)) {
+        setSelectedSection(currentSection());
+        return true;
+    }
+    movedOnByTyping_ = false;
     const int field = currentSectionIndex() + (next ? 1 : -1);
     if (field >= 0 && field < qMin(shownFields_, sectionCount())) {
         setCurrentSectionIndex(field);

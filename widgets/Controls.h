@@ -284,11 +284,16 @@ protected:
     // A click into a field selects it, so that digits typed next replace it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void alignHour();
 
     int shownFields_ = 3;
+    // The last digit typed filled a field and moved on to the next: the
+    // Tab a user gives next, to get there, stays.
+    bool movedOnByTyping_ = false;
     int indent_ = 0;
     bool hourRightAligned_ = false;
 };
