@@ -37,15 +37,17 @@ struct ActionOption {
 };
 constexpr ActionOption kActions[] = {
     {"show", Command::Act::Show, 0, "Restores and raises the window."},
-    {"start", Command::Act::Start, 10, "Starts countdown timer N (1 to 10) from its set time."},
-    {"stop", Command::Act::Stop, 10,
+    {"start", Command::Act::Start, timer::LastCountdown,
+     "Starts countdown timer N (1 to 10) from its set time."},
+    {"stop", Command::Act::Stop, timer::LastCountdown,
      "Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing "
      "timer and alarm, as Enter in the window does: for a desktop shortcut."},
-    {"quick", Command::Act::Quick, 12, "Starts quick timer N (1 to 12, left to right)."},
+    {"quick", Command::Act::Quick, timer::QuickCount,
+     "Starts quick timer N (1 to 12, left to right)."},
     {"snooze", Command::Act::Snooze, 0,
      "Snoozes the ringing timers and alarms for %1 minutes, as their notification's "
      "\"Snooze %1 min\" does."},
-    {"again", Command::Act::Again, 10,
+    {"again", Command::Act::Again, timer::LastCountdown,
      "Starts countdown timer N (1 to 10) again from its set time, ringing or not."},
     {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
 };

@@ -36,7 +36,8 @@ void CommandRunner::run(const QStringList& arguments, bool handedOver) {
     for (const Command::Action& action : actions) {
         // As a click on the timer's button would, when the timer is in the
         // state the action is for.
-        const int n = action.act == Command::Act::Quick ? 22 + action.number : action.number;
+        const int n =
+            action.act == Command::Act::Quick ? timer::quickNumber(action.number) : action.number;
         const bool busy = timer::isTimer(n) && timers_.stateOf(n) != Timers::State::Idle;
         if (action.act == Command::Act::Show)
             emit showAsked();

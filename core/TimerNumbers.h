@@ -9,6 +9,7 @@ constexpr int FirstCountdown = 1;
 constexpr int LastCountdown = 10;
 constexpr int FirstQuick = 23;
 constexpr int LastQuick = 34;
+constexpr int QuickCount = LastQuick - FirstQuick + 1;
 
 // How long a snooze asked for from a notification or the command line
 // lasts; the alarm's own snooze length is an option.
@@ -20,6 +21,12 @@ constexpr bool isCountdown(int n) {
 
 constexpr bool isQuick(int n) {
     return n >= FirstQuick && n <= LastQuick;
+}
+
+// The k-th quick timer from the left, 1 to QuickCount, as the command line
+// counts them.
+constexpr int quickNumber(int k) {
+    return FirstQuick - 1 + k;
 }
 
 constexpr bool isTimer(int n) {

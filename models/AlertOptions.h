@@ -21,6 +21,7 @@
 #pragma once
 
 #include "core/TextFile.h"
+#include "core/TimerNumbers.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -50,7 +51,7 @@ public:
     static constexpr int kAlarm = 100;
     static int alarmKey(int alarm) { return kAlarm + alarm; }
     static bool tunable(int key) {
-        return (key >= 1 && key <= 10) || key == alarmKey(1) || key == alarmKey(2);
+        return timer::isCountdown(key) || key == alarmKey(1) || key == alarmKey(2);
     }
 
     explicit AlertOptions(QObject* parent = nullptr)

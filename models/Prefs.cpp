@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr std::array<int, 12> kStandardLengths = {60,  120, 180, 240, 300, 360,
-                                                  420, 480, 540, 600, 900, 1200};
+constexpr std::array<int, timer::QuickCount> kStandardLengths = {60,  120, 180, 240, 300, 360,
+                                                                 420, 480, 540, 600, 900, 1200};
 
 // Positions count characters, not UTF-16 units: a character beyond the
 // basic plane in the flags must not be split.
@@ -36,7 +36,7 @@ uint flag(bool on) {
 
 QString defaultPrefsText() {
     QStringList lines{QString(30, u'0')};
-    for (int n = 1; n <= 10; ++n)
+    for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         lines << QStringLiteral("00:00:00") + kPlaceholderMessage;
     const QString noon = timeToStr(QTime(12, 0, 0));
     lines << noon << noon << QStringLiteral("AM") << QStringLiteral("AM");

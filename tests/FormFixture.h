@@ -133,12 +133,12 @@ public:
         trayIcon = part<TrayPresence>().trayIcon();
     }
 
-    // Runs the one-second tick as its timer would, a second on the clock
-    // after the one before.
-    void tick(int times = 1) {
+    // Runs the one-second tick as its timer would, a second (or so many
+    // milliseconds) on the clock after the one before.
+    void tick(int times = 1, int everyMs = 1000) {
         for (int i = 0; i < times; ++i) {
             if (clock)
-                clock->advance(1000);
+                clock->advance(everyMs);
             guard([this] { program->tick(); });
             afterHandler();
         }

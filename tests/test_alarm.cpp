@@ -204,23 +204,29 @@ void AlarmTest::alarm1OnAgainInItsMinute() {
 }
 
 void AlarmTest::clockJumpsOverTheMinute_data() {
-    QTest::addColumn<int>("landsAt");
+    QTest::addColumn<QTime>("from");
+    QTest::addColumn<QTime>("landsAt");
     QTest::addColumn<int>("sounds");
-    QTest::newRow("4 minutes past: rings once") << 4 << 1;
-    QTest::newRow("12 minutes past: missed") << 12 << 0;
+    QTest::newRow("4 minutes past: rings once") << QTime(5, 58) << QTime(6, 4) << 1;
+    QTest::newRow("12 minutes past: missed") << QTime(5, 58) << QTime(6, 12) << 0;
+    // A tick that comes a minute and more late, over the whole minute.
+    QTest::newRow("61 seconds over it") << QTime(5, 59, 59) << QTime(6, 1, 0) << 1;
+    QTest::newRow("two minutes over it") << QTime(5, 59, 30) << QTime(6, 1, 30) << 1;
+    QTest::newRow("a minute and a half, into it") << QTime(5, 59, 0) << QTime(6, 0, 30) << 1;
 }
 
 // The wall clock jumps over alarm 2's minute, as after a resume.
 void AlarmTest::clockJumpsOverTheMinute() {
-    QFETCH(int, landsAt);
+    QFETCH(QTime, from);
+    QFETCH(QTime, landsAt);
     QFETCH(int, sounds);
     setAlarm2(QTime(6, 0), "AM");
-    at(5, 58, 0);
+    desktop->time = from;
     form->tick();
-    at(6, landsAt, 0);
+    desktop->time = landsAt;
     form->tick();
     QCOMPARE(desktop->played.size(), sounds);
-    at(6, landsAt, 1);
+    desktop->time = landsAt.addSecs(1);
     form->tick();
     QCOMPARE(desktop->played.size(), sounds);
 }
@@ -534,21 +540,31 @@ void AlarmTest::amPmToggles() {
 
 void AlarmTest::stopwatch_data() {
     QTest::addColumn<int>("ticks");
+    // How far apart the ticks come.
+    QTest::addColumn<int>("everyMs");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("started") << 0 << "0.00";
-    QTest::newRow("one second") << 1 << "0:01";
-    QTest::newRow("75 seconds") << 75 << "1:15";
-    QTest::newRow("past 24 minutes") << 1445 << "24:05";
-    QTest::newRow("a 30-minute run") << 1800 << "30:00";
-    QTest::newRow("past an hour") << 3725 << "1h02";
+    QTest::newRow("started") << 0 << 1000 << "0.00";
+    QTest::newRow("one second") << 1 << 1000 << "0:01";
+    QTest::newRow("75 seconds") << 75 << 1000 << "1:15";
+    QTest::newRow("past 24 minutes") << 1445 << 1000 << "24:05";
+    QTest::newRow("a 30-minute run") << 1800 << 1000 << "30:00";
+    QTest::newRow("a second short of an hour") << 3599 << 1000 << "59:59";
+    QTest::newRow("an hour") << 3600 << 1000 << "1h00";
+    QTest::newRow("past an hour") << 3725 << 1000 << "1h02";
+    // The reading follows the clock, not the count of ticks.
+    QTest::newRow("ticks a hundredth early") << 100 << 990 << "1:39";
+    QTest::newRow("ticks a hundredth late") << 100 << 1010 << "1:41";
+    QTest::newRow("ticks late by half") << 40 << 1500 << "1:00";
+    QTest::newRow("ticks early by half") << 40 << 500 << "0:20";
 }
 
 void AlarmTest::stopwatch() {
     QFETCH(int, ticks);
+    QFETCH(int, everyMs);
     QFETCH(QString, caption);
     QCOMPARE(form->stopwatchButton->text(), QStringLiteral("SW"));
     form->stopwatchButton->click();
-    form->tick(ticks);
+    form->tick(ticks, everyMs);
     QCOMPARE(form->stopwatchButton->text(), caption);
     QVERIFY(form->stopwatchButton->font().bold());
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The conversions of user-written text, and the line rules of the stores.
+// The conversions of user-written text, the line rules of the stores, and
+// the command line.
+#include "cli/CommandLine.h"
 #include "core/Convert.h"
 #include "core/LineList.h"
 
@@ -18,6 +20,8 @@ private slots:
     void lineListRead_data();
     void lineListRead();
     void lineListEdits();
+    void commandLine_data();
+    void commandLine();
 };
 
 void ConvertTest::wholeNumbers_data() {
@@ -161,3 +165,85 @@ void ConvertTest::lineListEdits() {
 
 QTEST_APPLESS_MAIN(ConvertTest)
 #include "test_convert.moc"
+
+void ConvertTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    // "run" with its actions in order ("start 3", "background"), or "help",
+    // "version", "error".
+    QTest::addColumn<QStringList>("parsed");
+
+    const auto row = [](const char* name, const QStringList& arguments, const QStringList& parsed) {
+        QTest::newRow(name) << arguments << parsed;
+    };
+    row("nothing", {}, {"run"});
+    row("--start at its bounds", {"--start", "1", "--start", "10"}, {"run", "start 1", "start 10"});
+    row("--start 0", {"--start", "0"}, {"error"});
+    row("--start 11", {"--start", "11"}, {"error"});
+    row("--start no number", {"--start", "x"}, {"error"});
+    row("--start without N", {"--start"}, {"error"});
+    row("--start=3", {"--start=3"}, {"run", "start 3"});
+    row("--quick at its bounds", {"--quick", "1", "--quick", "12"}, {"run", "quick 1", "quick 12"});
+    row("--quick 0", {"--quick", "0"}, {"error"});
+    row("--quick 13", {"--quick", "13"}, {"error"});
+    row("--quick -1", {"--quick", "-1"}, {"error"});
+    row("--stop at its bounds", {"--stop", "1", "--stop", "10"}, {"run", "stop 1", "stop 10"});
+    row("--stop 0", {"--stop", "0"}, {"error"});
+    row("--stop 11", {"--stop", "11"}, {"error"});
+    row("--stop alone silences", {"--stop"}, {"run", "acknowledge"});
+    row("--stop before another option", {"--stop", "--start", "2"},
+        {"run", "acknowledge", "start 2"});
+    row("--again at its bounds", {"--again", "1", "--again", "10"}, {"run", "again 1", "again 10"});
+    row("--again 0", {"--again", "0"}, {"error"});
+    row("--again 11", {"--again", "11"}, {"error"});
+    row("in the order given", {"--quick", "3", "--start", "2", "--quick", "4"},
+        {"run", "quick 3", "start 2", "quick 4"});
+    row("--show --snooze --quit", {"--show", "--snooze", "--quit"},
+        {"run", "show", "snooze", "quit"});
+    row("--background", {"--background", "--start", "5"}, {"run", "background", "start 5"});
+    row("--autostart on and off", {"--autostart", "on", "--autostart", "off"},
+        {"run", "autostart 1", "autostart 0"});
+    row("--autostart maybe", {"--autostart", "maybe"}, {"error"});
+    row("an unknown option", {"--start-all"}, {"error"});
+    row("a stray argument", {"3"}, {"error"});
+    row("Qt's own options", {"-platform", "xcb", "-display", ":1"}, {"run"});
+    row("--help before anything wrong", {"--help", "--start", "99"}, {"help"});
+    row("--help alone", {"--help"}, {"help"});
+    row("--version", {"--version"}, {"version"});
+}
+
+void ConvertTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, parsed);
+    const Command command = parseCommandLine(QStringList{"quorbel"} + arguments);
+    QStringList got;
+    switch (command.kind) {
+    case Command::Kind::Run:
+        got << QStringLiteral("run");
+        break;
+    case Command::Kind::Help:
+        got << QStringLiteral("help");
+        break;
+    case Command::Kind::Version:
+        got << QStringLiteral("version");
+        break;
+    case Command::Kind::Error:
+        got << QStringLiteral("error");
+        // A wrong argument is named, and the usage follows.
+        QVERIFY(command.text.contains(QStringLiteral("Usage:")));
+        break;
+    }
+    if (command.background)
+        got << QStringLiteral("background");
+    using A = Command::Act;
+    const QHash<A, QString> names{
+        {A::Show, "show"},     {A::Start, "start"}, {A::Stop, "stop"},
+        {A::Quick, "quick"},   {A::Quit, "quit"},   {A::Autostart, "autostart"},
+        {A::Snooze, "snooze"}, {A::Again, "again"}, {A::Acknowledge, "acknowledge"}};
+    for (const Command::Action& action : command.actions) {
+        const QString act = names.value(action.act);
+        got << (action.number || action.act == Command::Act::Autostart
+                    ? act + u' ' + QString::number(action.number)
+                    : act);
+    }
+    QCOMPARE(got, parsed);
+}

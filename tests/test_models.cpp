@@ -442,6 +442,14 @@ void ModelsTest::alertOptionsReadWhatTheyCan_data() {
     QTest::newRow("out of bounds: kept as it was")
         << QByteArray("[timer 3]\nvolume=140\nwarn=-2\nsoft=yes\n") << 100 << 0 << false
         << QByteArray();
+    QTest::newRow("the least volume, the longest warning")
+        << QByteArray("[timer 3]\nvolume=0\nwarn=999\n") << 0 << 999 << false
+        << QByteArray("[timer 3]\nsound=design\nvolume=0\nsoft=false\nwarn=999\nrepeat=false\n\n");
+    QTest::newRow("the most volume")
+        << QByteArray("[timer 3]\nvolume=100\nwarn=1\n") << 100 << 1 << false
+        << QByteArray("[timer 3]\nsound=design\nvolume=100\nsoft=false\nwarn=1\nrepeat=false\n\n");
+    QTest::newRow("just past the bounds")
+        << QByteArray("[timer 3]\nvolume=101\nwarn=1000\n") << 100 << 0 << false << QByteArray();
     QTest::newRow("blanks and CR LF, unknown keys passed over, CR LF kept")
         << QByteArray("[ timer  3 ]\r\n volume = 40 \r\nwarn=7\r\nsoft=true\r\ncolour=red\r\n")
         << 40 << 7 << true
