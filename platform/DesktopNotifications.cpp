@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace platform {
 
@@ -62,17 +63,17 @@ bool DesktopNotifications::connected() {
         watcher_ = new QDBusServiceWatcher(kService, session,
                                            QDBusServiceWatcher::WatchForOwnerChange, this);
         connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
-                [this](const QString&, const QString& before, const QString& after) {
-                    serviceChanged(before, after);
+                [this](const QString&, const QString&, const QString& after) {
+                    serviceChanged(after);
                 });
         // Each is tried whatever the others give; the tokens come just
         // before the action they go with, from services that have them.
         bool heard = session.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"),
-                                     this, SLOT(actionInvoked(uint, QString)));
+                                     this, SLOT(actionInvoked(uint, QString, QDBusMessage)));
         heard &= session.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"),
-                                 this, SLOT(notificationClosed(uint, uint)));
+                                 this, SLOT(notificationClosed(uint, uint, QDBusMessage)));
         heard &= session.connect(kService, kPath, kInterface, QStringLiteral("ActivationToken"),
-                                 this, SLOT(activationToken(uint, QString)));
+                                 this, SLOT(activationToken(uint, QString, QDBusMessage)));
         if (!heard)
             qCWarning(lcQuorbel, "the notifications' answers will not be heard: %s",
                       qUtf8Printable(session.lastError().message()));
@@ -80,28 +81,25 @@ bool DesktopNotifications::connected() {
     return connected_;
 }
 
-void DesktopNotifications::serviceChanged(const QString& before, const QString& after) {
-    // A service that went: its ids, and its answers still to come, mean
-    // nothing now.
-    if (!before.isEmpty()) {
-        ++service_;
-        for (auto it = shown_.begin(); it != shown_.end();) {
-            if (it->withdrawn) {
-                it = shown_.erase(it);
-                continue;
-            }
-            it->id = 0;
-            it->asked = false;
-            ++it;
-        }
-    }
-    // The alerts that still ring, shown by the one that came; a service
-    // started by the program's own notification answers that one.
-    if (!after.isEmpty()) {
-        for (const int key : shown_.keys()) {
-            if (!shown_[key].asked)
-                send(key);
-        }
+void DesktopNotifications::serviceChanged(const QString& after) {
+    ++changes_;
+    owner_ = after;
+    // A name let go keeps its ids: the same connection may take it back,
+    // still showing them.
+    if (after.isEmpty())
+        return;
+    // Another connection: what the one before shows goes, and the alerts
+    // that still ring are shown by the one that came. One on its way is
+    // settled by its answer; a service started by the program's own
+    // notification answers that one.
+    for (const int key : shown_.keys()) {
+        Shown& shown = shown_[key];
+        if (shown.asked || shown.owner == after)
+            continue;
+        closeAt(shown.owner, shown.id);
+        shown.id = 0;
+        shown.owner.clear();
+        send(key);
     }
 }
 
@@ -132,52 +130,89 @@ void DesktopNotifications::send(int key) {
                 actions << name.id << choice.text;
         }
     }
-    // An alert never expires by itself: it waits for the user.
-    message << QStringLiteral("Quorbel") << shown.id << id_ << notice.summary << notice.body
+    // Replaced in place only where it is shown. An alert never expires by
+    // itself: it waits for the user.
+    const uint replaces = !owner_.isEmpty() && shown.owner == owner_ ? shown.id : 0;
+    message << QStringLiteral("Quorbel") << replaces << id_ << notice.summary << notice.body
             << actions << hints << (notice.urgent ? 0 : -1);
     shown.asked = true;
     shown.renewed = false;
-    auto* answer =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
+    // However late the answer, it names a notification to keep or to close:
+    // the bus's time-out would drop it.
+    auto* answer = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(message, std::numeric_limits<int>::max()), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this,
-            [this, key, service = service_](QDBusPendingCallWatcher* call) {
+            [this, key, changes = changes_](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
-                const QDBusPendingReply<uint> reply = *call;
-                if (reply.isError())
-                    qCWarning(lcQuorbel, "the notification service refused a notification: %s",
-                              qUtf8Printable(reply.error().message()));
-                if (service != service_)
-                    return;
-                const auto shown = shown_.find(key);
-                if (shown == shown_.end()) {
-                    // Closed on the desktop while its renewal was on the way.
-                    if (!reply.isError())
-                        close(reply.value());
-                    return;
-                }
-                shown->asked = false;
-                if (!reply.isError())
-                    shown->id = reply.value();
-                if (shown->withdrawn) {
-                    close(shown->id);
-                    shown_.erase(shown);
-                } else if (shown->renewed) {
-                    send(key);
-                }
+                answered(key, changes, call->reply());
             });
 }
 
-void DesktopNotifications::close(uint id) {
-    if (id == 0)
+void DesktopNotifications::answered(int key, int changes, const QDBusMessage& answer) {
+    const bool given = answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty();
+    if (!given)
+        qCWarning(lcQuorbel, "the notification service refused a notification: %s",
+                  qUtf8Printable(answer.errorMessage()));
+    const uint id = given ? answer.arguments().constFirst().toUInt() : 0;
+    const QString sender = answer.service();
+    const auto shown = shown_.find(key);
+    if (shown == shown_.end()) {
+        // Closed on the desktop while its renewal was on the way.
+        closeAt(sender, id);
         return;
-    QDBusMessage message = call(QStringLiteral("CloseNotification"));
+    }
+    shown->asked = false;
+    if (given && (shown->owner != sender || shown->id != id)) {
+        // A new notification: the one it had goes.
+        closeAt(shown->owner, shown->id);
+        shown->owner = sender;
+        shown->id = id;
+        displaceOthers(key);
+    }
+    if (given && changes == changes_)
+        owner_ = sender;
+    if (shown->withdrawn) {
+        closeAt(shown->owner, shown->id);
+        shown_.erase(shown);
+    } else if (given && !owner_.isEmpty() && sender != owner_) {
+        // Answered by a connection that has let the name go to another.
+        closeAt(sender, id);
+        shown->id = 0;
+        shown->owner.clear();
+        send(key);
+    } else if (shown->renewed || (!given && changes != changes_ && !owner_.isEmpty())) {
+        // Renewed meanwhile, or refused by a service that has gone since.
+        send(key);
+    }
+}
+
+void DesktopNotifications::displaceOthers(int key) {
+    const Shown& shown = shown_[key];
+    for (const int other : shown_.keys()) {
+        Shown& taken = shown_[other];
+        if (other == key || taken.id != shown.id || taken.owner != shown.owner)
+            continue;
+        taken.id = 0;
+        taken.owner.clear();
+        if (!taken.asked && !taken.displaced) {
+            taken.displaced = true;
+            send(other);
+        }
+    }
+}
+
+void DesktopNotifications::closeAt(const QString& owner, uint id) {
+    if (id == 0 || owner.isEmpty())
+        return;
+    QDBusMessage message = QDBusMessage::createMethodCall(owner, kPath, kInterface,
+                                                          QStringLiteral("CloseNotification"));
     message << id;
     QDBusConnection::sessionBus().asyncCall(message);
 }
 
-int DesktopNotifications::keyOf(uint id) const {
+int DesktopNotifications::keyOf(uint id, const QString& owner) const {
     for (auto it = shown_.cbegin(); it != shown_.cend(); ++it) {
-        if (id != 0 && it->id == id && !it->withdrawn)
+        if (id != 0 && it->id == id && it->owner == owner && !it->withdrawn)
             return it.key();
     }
     return -1;
@@ -191,7 +226,7 @@ void DesktopNotifications::withdraw(int key) {
         shown->withdrawn = true;
         return;
     }
-    close(shown->id);
+    closeAt(shown->owner, shown->id);
     shown_.erase(shown);
 }
 
@@ -219,7 +254,7 @@ void DesktopNotifications::withdrawAllNow(bool inExit) {
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
     for (const Shown& shown : std::as_const(shown_))
-        close(shown.id);
+        closeAt(shown.owner, shown.id);
     shown_.clear();
     // The bus itself answers this one: once it has, every close before it
     // is on its way to the service, answer or not.
@@ -232,21 +267,23 @@ void DesktopNotifications::withdrawAllNow(bool inExit) {
     }
 }
 
-void DesktopNotifications::actionInvoked(uint id, const QString& action) {
-    const int key = keyOf(id);
+void DesktopNotifications::actionInvoked(uint id, const QString& action,
+                                         const QDBusMessage& message) {
+    const int key = keyOf(id, message.service());
     for (const ActionName& name : kActions) {
         if (key >= 0 && action == name.id)
             emit actionChosen(key, name.action);
     }
 }
 
-void DesktopNotifications::activationToken(uint id, const QString& token) {
-    if (keyOf(id) >= 0)
+void DesktopNotifications::activationToken(uint id, const QString& token,
+                                           const QDBusMessage& message) {
+    if (keyOf(id, message.service()) >= 0)
         emit tokenGiven(token.toUtf8());
 }
 
-void DesktopNotifications::notificationClosed(uint id, uint) {
-    const int key = keyOf(id);
+void DesktopNotifications::notificationClosed(uint id, uint, const QDBusMessage& message) {
+    const int key = keyOf(id, message.service());
     if (key >= 0)
         shown_.remove(key);
 }

@@ -7,7 +7,12 @@ one JSON object a line with the moment it came ("at"), in LOG. A line "stop ID" 
 the service invoke "Stop" on that notification, "act ID ACTION" any of its
 actions, "token ID TOKEN" hand over an activation token for the action to
 follow; "wake COOKIE" makes the power daemon call the program back as at
-the machine's wake.
+the machine's wake. The service can be made faulty: "slow SECONDS" answers
+the next notification that much later, "same" gives the next new one the
+id of the newest one shown, in its place (as a service that stacks alike
+notifications does), "flap N" lets the name go and takes it back N times.
+Each notification and close is written down with what the service then
+shows.
 
     bus_peers.py LOG COMMANDS
 """
@@ -35,20 +40,42 @@ class Notifications(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/org/freedesktop/Notifications")
         self.next_id = 0
+        self.shown = {}
+        self.delay = 0
+        self.same = False
+
+    def showing(self):
+        return sorted([i, s] for i, s in self.shown.items())
 
     @dbus.service.method("org.freedesktop.Notifications", in_signature="susssasa{sv}i",
-                         out_signature="u")
-    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        self.next_id = int(replaces) or self.next_id + 1
-        record(call="Notify", id=self.next_id, app=str(app), icon=str(icon),
-               summary=str(summary), body=str(body), actions=[str(a) for a in actions],
-               urgency=int(hints.get("urgency", -1)), timeout=int(timeout),
-               entry=str(hints.get("desktop-entry", "")))
-        return self.next_id
+                         out_signature="u", async_callbacks=("reply", "error"))
+    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout, reply, error):
+        if self.same and not replaces and self.shown:
+            self.same = False
+            given = max(self.shown)
+        else:
+            self.next_id = int(replaces) or self.next_id + 1
+            given = self.next_id
+        self.shown[given] = str(summary)
+        entry = dict(call="Notify", id=given, app=str(app), icon=str(icon),
+                     summary=str(summary), body=str(body), actions=[str(a) for a in actions],
+                     urgency=int(hints.get("urgency", -1)), timeout=int(timeout),
+                     entry=str(hints.get("desktop-entry", "")))
+
+        def answer():
+            record(shown=self.showing(), **entry)
+            reply(dbus.UInt32(given))
+            return False
+        delay, self.delay = self.delay, 0
+        if delay:
+            GLib.timeout_add(int(delay * 1000), answer)
+        else:
+            answer()
 
     @dbus.service.method("org.freedesktop.Notifications", in_signature="u")
     def CloseNotification(self, id):
-        record(call="CloseNotification", id=int(id))
+        self.shown.pop(int(id), None)
+        record(call="CloseNotification", id=int(id), shown=self.showing())
         self.NotificationClosed(id, 3)
 
     @dbus.service.method("org.freedesktop.Notifications", out_signature="as")
@@ -178,6 +205,16 @@ def main():
                 notifications.ActivationToken(dbus.UInt32(int(number)), token)
             elif word == "wake":
                 power.wake(int(number))
+            elif word == "slow":
+                notifications.delay = float(number)
+            elif word == "same":
+                notifications.same = True
+            elif word == "flap":
+                bus = names[0].get_bus()
+                for _ in range(int(number)):
+                    bus.release_name("org.freedesktop.Notifications")
+                    bus.request_name("org.freedesktop.Notifications")
+                record(call="flapped", times=int(number))
             elif word == "restart":
                 # The notification service restarts: a new connection owns
                 # the name, and counts its ids from 1 again.

@@ -361,7 +361,8 @@ def wall_clock(d):
 
 def start_bus_peers(d):
     """A session bus with the desktop's peers on it (bus_peers.py): what
-    they heard, by call, and the file that gives them commands."""
+    they heard, by call (every call without a name), and the file that
+    gives them commands."""
     # Debian's own Python, which python3-dbus and python3-gi are for.
     python = "/usr/bin/python3"
     if subprocess.run([python, "-c", "import dbus, gi"], stderr=subprocess.DEVNULL).returncode:
@@ -371,11 +372,11 @@ def start_bus_peers(d):
     d.spawn([python, os.path.join(os.path.dirname(os.path.abspath(__file__)), "bus_peers.py"),
              log, commands])
 
-    def calls(name):
+    def calls(name=None):
         if not os.path.exists(log):
             return []
         with open(log) as f:
-            return [e for e in map(json.loads, f) if e["call"] == name]
+            return [e for e in map(json.loads, f) if name is None or e["call"] == name]
     wait_for(lambda: calls("ready"), "the bus peers")
     return calls, commands
 
@@ -1271,7 +1272,55 @@ def alerts_once(d):
     check(sorted(journal_entries(d, "running")) == [2, 3], "journaled %s" % d.read("journal.qbx"))
 
 
-SCENARIOS = {f.__name__: f for f in [alerts_once, rings_on_time, alert_options_keyboard, first_run, countdown, settings_survive_restart,
+def faulty_notification_service(d):
+    """A notification service that gives one id to two alerts, lets its
+    name go and takes it back a hundred times, and answers after the bus's
+    time-out: each ringing alert keeps one notification, and one whose
+    alert ended meanwhile is closed as soon as its id comes."""
+    calls, commands = start_bus_peers(d)
+    slots = [b"00:00:01One", b"00:00:01Two", b"00:00:01Three"] + [b"00:00:00Message"] * 7
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n"})
+    d.start_program()
+
+    def showing():
+        told = [c for c in calls() if "shown" in c]
+        return sorted(summary for _, summary in told[-1]["shown"]) if told else []
+
+    def tell(command):
+        with open(commands, "a") as f:
+            f.write(command + "\n")
+    d.click(*slot_button(1))
+    wait_for(lambda: showing() == ["One"], "timer 1's notification", timeout=6)
+    tell("same")
+    d.click(*slot_button(2))
+    wait_for(lambda: [c for c in calls("Notify") if c["summary"] == "Two"], "timer 2's notification",
+             timeout=6)
+    wait_for(lambda: showing() == ["One", "Two"], "each timer shown, the id given twice")
+    tell("flap 100")
+    wait_for(lambda: calls("flapped"), "the name let go and taken back")
+    time.sleep(2)
+    check(showing() == ["One", "Two"], "after the name came back: %s" % showing())
+    d.click(*slot_button(1))
+    wait_for(lambda: showing() == ["Two"], "timer 1's notification withdrawn, timer 2's kept")
+    # Answered after the bus's time-out, 25 seconds, its alert acknowledged
+    # before: closed at once.
+    tell("slow 30")
+    d.click(*slot_button(3))
+    wait_for(lambda: 3 in journal_entries(d, "ringing"), "timer 3 ringing", timeout=6)
+    time.sleep(1)
+    d.click(*slot_button(3))
+    late = wait_for(lambda: [c for c in calls("Notify") if c["summary"] == "Three"],
+                    "the late answer", timeout=40)[0]
+    wait_for(lambda: late["id"] in [c["id"] for c in calls("CloseNotification")],
+             "the late notification closed", timeout=3)
+    check(showing() == ["Two"], "at the end: %s" % showing())
+    d.click(*slot_button(2))
+    wait_for(lambda: showing() == [], "timer 2's notification withdrawn")
+    d.click(*QUIT)
+    d.quit_program()
+
+
+SCENARIOS = {f.__name__: f for f in [alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
