@@ -18,20 +18,23 @@ void AlarmPanel::on(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] { enter_(handler); });
 }
 
-AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const SettingsStore& settings,
-                       AlertFlasher& flasher, platform::Clock& clock, Controls controls,
-                       HandlerEntry enter, QObject* parent)
+AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const AlertOptions& alertOptions,
+                       const SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
+                       Controls controls, HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , alarms_(alarms)
     , options_(options)
+    , alertOptions_(alertOptions)
     , settings_(settings)
     , flasher_(flasher)
     , clock_(clock)
     , controls_(controls)
     , enter_(std::move(enter)) {
     on(controls_.onOff[0], &FlatButton::clicked, [this] {
-        // The user's own click ends a snooze asked for on the desktop.
+        // The user's own click ends a snooze asked for on the desktop, and
+        // a sound of its own.
         alarms_.snoozeAlarm1Until(0);
+        ring1OwnSound_ = false;
         emit switchClicked(1);
         toggleAlarm1();
     });
@@ -72,6 +75,7 @@ void AlarmPanel::showAlarm(int alarm) {
 void AlarmPanel::check() {
     for (int alarm : alarms_.ringingAt(clock_.timeOfDay(), clock_.wallMs()))
         ringNow(alarm);
+    endRing1IfOver();
 }
 
 void AlarmPanel::ringNow(int alarm) {
@@ -82,9 +86,25 @@ void AlarmPanel::ringNow(int alarm) {
     soundAlarm1();
     if (!options_.alarm1Recur())
         toggleAlarm1();
+    noteRing1();
     // A recurring alarm matches every tick of its minute; the desktop is
     // told once, and the same notification renewed.
     emit rang(1);
+}
+
+void AlarmPanel::noteRing1() {
+    const QTime now = clock_.timeOfDay();
+    const int left = alarms_.inItsMinute(1, now) ? 60000 - now.second() * 1000 - now.msec() : 60000;
+    ring1EndsAt_ = clock_.sinceBoot() + left;
+    ring1OwnSound_ = alertOptions_.of(AlertOptions::alarmKey(1)).ownSound();
+}
+
+void AlarmPanel::endRing1IfOver() {
+    if (ring1EndsAt_ == 0 || clock_.sinceBoot() < ring1EndsAt_ || ring1OwnSound_ ||
+        (alarms_.alarm1Alerting() && flasher_.beating()))
+        return;
+    ring1EndsAt_ = 0;
+    emit ringEnded(1);
 }
 
 void AlarmPanel::soundAlarm1() {
@@ -104,7 +124,8 @@ void AlarmPanel::snoozeAlarm1(int ms) {
         alarms_.setAlarm1Alerting(false);
         flasher_.stopIfNoneRings();
     }
-    // Its own minute stays silent meanwhile.
+    // Its own minute stays silent meanwhile, and its notification goes.
+    ring1EndsAt_ = 0;
     const qint64 until = clock_.wallMs() + ms;
     alarms_.snoozeAlarm1Until(until);
     clock_.after(ms, this, [this, until] {
@@ -113,6 +134,7 @@ void AlarmPanel::snoozeAlarm1(int ms) {
                 return;
             alarms_.snoozeAlarm1Until(0);
             soundAlarm1();
+            noteRing1();
             emit rang(1);
         });
     });
@@ -183,6 +205,7 @@ void AlarmPanel::toggleAlarm1() {
     }
     alarms_.setOn(1, false);
     flasher_.stopBeat();
+    ring1EndsAt_ = 0;
     emit switchedOff(1);
 }
 
@@ -223,6 +246,9 @@ bool AlarmPanel::differFromSaved() const {
 }
 
 void AlarmPanel::silenceAlarms(int key) {
+    // Enter stops every alarm's own sound.
+    if (key == Qt::Key_Return)
+        ring1OwnSound_ = false;
     // Only a ringing alarm 1: one set for later stays armed, whatever else
     // the press acknowledges.
     if (key == Qt::Key_Return && alarm1Ringing())

@@ -7,6 +7,7 @@
 
 #include "core/TimerNumbers.h"
 #include "models/AlarmClock.h"
+#include "models/AlertOptions.h"
 #include "models/Options.h"
 #include "models/SettingsStore.h"
 #include "platform/Platform.h"
@@ -29,9 +30,9 @@ public:
         FlatButton* copy2To1;
         FlatButton* test;
     };
-    AlarmPanel(AlarmClock& alarms, const Options& options, const SettingsStore& settings,
-               AlertFlasher& flasher, platform::Clock& clock, Controls controls, HandlerEntry enter,
-               QObject* parent);
+    AlarmPanel(AlarmClock& alarms, const Options& options, const AlertOptions& alertOptions,
+               const SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
+               Controls controls, HandlerEntry enter, QObject* parent);
 
     // The tick: an alarm in its minute rings.
     void check();
@@ -73,6 +74,10 @@ signals:
     void rang(int alarm);
     // Switched off: its notification goes.
     void switchedOff(int alarm);
+    // Alarm 1's ring is over by itself, on or off: its minute has passed,
+    // no alert of it repeats and a sound of its own was heard to. Its
+    // notification goes too.
+    void ringEnded(int alarm);
     // The user clicked its switch.
     void switchClicked(int alarm);
     // Alarm 2's snooze is over: its sound again.
@@ -84,6 +89,11 @@ private:
     void tellAwakeOnly(int alarm);
     void ring2();
     void soundAlarm1();
+    // Alarm 1 rang: its ring lasts to the end of its minute, or a minute
+    // when it rings outside it (snoozed, or missed while the program was
+    // away).
+    void noteRing1();
+    void endRing1IfOver();
     // A snooze length chosen while alarm 2 snoozes counts from now.
     void followSnoozeLength();
     void timeEdited(int alarm);
@@ -94,6 +104,7 @@ private:
 
     AlarmClock& alarms_;
     const Options& options_;
+    const AlertOptions& alertOptions_;
     const SettingsStore& settings_;
     AlertFlasher& flasher_;
     platform::Clock& clock_;
@@ -107,4 +118,8 @@ private:
     bool wakes_ = true;
     int switchedOn_ = 0;
     bool toldAwakeOnly_ = false;
+    // When alarm 1's ring is over, on the clock since boot; 0 while none is.
+    // A sound of its own loops until Enter or its switch is heard.
+    qint64 ring1EndsAt_ = 0;
+    bool ring1OwnSound_ = false;
 };

@@ -77,8 +77,8 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , editor_(timers_, settings_, editorControls(window), entry(), this)
     , stopwatchButton_(stopwatch_, window.stopwatchButton, window.clearStopwatchItem, entry(), this)
     , clock_(platform, window.clockPanel, window.clockBox)
-    , alarmPanel_(alarms_, options_, settings_, flasher_, platform.clock, alarmControls(window),
-                  entry(), this)
+    , alarmPanel_(alarms_, options_, alertOptions_, settings_, flasher_, platform.clock,
+                  alarmControls(window), entry(), this)
     , notifier_(timers_, alarms_, platform.notifications, entry(), this)
     , commands_(timers_, platform.instance, entry(), this)
     , settingsFile_(settings_, options_, timers_, alarms_, alarmPanel_, platform, files_, this)
@@ -278,8 +278,9 @@ void Quorbel::connectAlarms() {
             [this](int alarm) { guard([&] { notifier_.alarmRang(alarm); }); });
     connect(&notifier_, &DesktopNotifier::showAsked, this,
             [this] { guard([this] { platform_.windows.raise(&window_); }); });
-    connect(&alarmPanel_, &AlarmPanel::switchedOff, this,
-            [this](int alarm) { guard([&] { notifier_.alarmSwitchedOff(alarm); }); });
+    for (const auto ended : {&AlarmPanel::switchedOff, &AlarmPanel::ringEnded})
+        connect(&alarmPanel_, ended, this,
+                [this](int alarm) { guard([&] { notifier_.alarmSwitchedOff(alarm); }); });
 }
 
 void Quorbel::connectCommands() {

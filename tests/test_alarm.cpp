@@ -30,6 +30,8 @@ private slots:
     void alarm1RecurOneDigitHour();
     void alarm1RecurTwoDigitHour();
     void alarm1OnAgainInItsMinute();
+    void alarm1NotificationLastsItsRing_data();
+    void alarm1NotificationLastsItsRing();
     void alarm2Snoozes();
     void alarmsOwnSoundAndSnooze();
     void clockJumpsOverTheMinute_data();
@@ -201,6 +203,43 @@ void AlarmTest::alarm1OnAgainInItsMinute() {
     at(19, 15, 11);
     form->tick();
     QCOMPARE(desktop->played, (QStringList{kEnd, kEnd}));
+}
+
+void AlarmTest::alarm1NotificationLastsItsRing_data() {
+    QTest::addColumn<bool>("recur");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<bool>("ownSound");
+    QTest::addColumn<bool>("outlivesMinute");
+    QTest::newRow("rings once and switches off") << false << 9 << false << false;
+    QTest::newRow("rings through its minute") << true << 9 << false << false;
+    QTest::newRow("its alert repeats after its minute") << true << 22 << false << true;
+    QTest::newRow("a sound of its own loops") << false << 9 << true << true;
+}
+
+// Alarm 1's notification goes when its ring is over by itself; Enter ends
+// one that goes on.
+void AlarmTest::alarm1NotificationLastsItsRing() {
+    QFETCH(bool, recur);
+    QFETCH(int, hour);
+    QFETCH(bool, ownSound);
+    QFETCH(bool, outlivesMinute);
+    form->options().setAlarm1Recur(recur);
+    if (ownSound)
+        form->part<AlertOptions>().set(
+            AlertOptions::alarmKey(1),
+            {AlertTune::Sound::Theme, QStringLiteral("bell"), 70, false, 0, false});
+    setAlarm1(QTime(hour, 30), hour < 12 ? "AM" : "PM");
+    for (int s = 0; s < 60; ++s) {
+        at(hour, 30, s);
+        form->tick();
+        QVERIFY(desktop->notifications.contains(101));
+    }
+    at(hour, 31, 0);
+    form->tick();
+    QCOMPARE(desktop->notifications.contains(101), outlivesMinute);
+    pressEnter();
+    form->tick();
+    QVERIFY(!desktop->notifications.contains(101));
 }
 
 void AlarmTest::clockJumpsOverTheMinute_data() {
