@@ -327,14 +327,15 @@ public:
         Done,
         // The entry is one the user wrote, and is left as it is.
         UsersOwn,
-        // The program's path cannot stand in an entry (it is not UTF-8, or
-        // holds a line break): none is written.
+        // The program's path cannot stand in an entry that every desktop
+        // reads alike: none is written.
         Unnameable,
         Failed
     };
     virtual ~Autostart() = default;
-    // Whether the desktop starts the program with the session: an XDG
-    // autostart entry of the user's that no desktop is told to skip.
+    // Whether the desktop starts this copy of the program with the session:
+    // the program's own autostart entry for it, which no desktop is told to
+    // skip.
     virtual bool startsWithDesktop() const = 0;
     // Writes the program's own entry, which starts it in the background, or
     // removes it.

@@ -43,7 +43,8 @@ public:
 
 // The autostart entry that starts the program at that path in the
 // background, quoted as the Desktop Entry rules quote an argument; empty
-// when no entry can hold the path.
+// when GLib's launcher and systemd's autostart generator would not both
+// start the program at that path from it.
 QByteArray autostartEntryText(const QByteArray& program);
 
 class QtPlatform final : public Desktop {

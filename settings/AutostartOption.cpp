@@ -26,7 +26,8 @@ void AutostartOption::choose(bool on) {
     } else if (change == Change::Unnameable) {
         questions_.tell(QStringLiteral("Quorbel"),
                         QStringLiteral("The desktop cannot start the program from this folder: "
-                                       "its name is not UTF-8 or holds a line break. Move the "
+                                       "its name is not UTF-8, or holds a control character, "
+                                       "\\, $ or `, or an = beside \", ' or %. Move the "
                                        "program to a folder with a plain name."));
     } else if (change == Change::Failed) {
         questions_.tell(QStringLiteral("Quorbel"),

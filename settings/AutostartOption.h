@@ -2,8 +2,9 @@
 // "Start with the desktop" in the background menu, and --autostart: an XDG
 // autostart entry that starts the program in the background with the
 // session, so that timers set before a reboot ring after it without the
-// user opening anything. An entry the user wrote is the user's: the tick
-// shows whether a desktop would start it, and the program never changes it.
+// user opening anything. An entry the user wrote is the user's: the program
+// never changes it, and the tick shows only the program's own entry for
+// this copy, where no desktop is told to skip it.
 #pragma once
 
 #include "core/Guard.h"

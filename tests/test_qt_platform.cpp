@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <functional>
 #include <future>
+#include <optional>
 
 using Answer = platform::Questions::Answer;
 
@@ -38,6 +39,8 @@ private slots:
     void laterStartsAreHeard();
     void autostartEntryQuoting_data();
     void autostartEntryQuoting();
+    void autostartTick_data();
+    void autostartTick();
 
 private:
     platform::QtPlatform desktop{nullptr};
@@ -394,55 +397,212 @@ void QtPlatformTest::boldOfBitmapFace() {
     QCOMPARE(inkedColumnRuns(draw(true)), inkedColumnRuns(draw(false)));
 }
 
+namespace {
+
+const QString kGenerator =
+    QStringLiteral("/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator");
+
+// A program that writes down how it was started: its path and its
+// arguments, a line each, in the file $HEARD names.
+const QByteArray kTellingProgram =
+    "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$HEARD.part\" && mv \"$HEARD.part\" \"$HEARD\"\n";
+
+void runTool(QProcess& tool, const QString& program, const QStringList& arguments,
+             const QProcessEnvironment& environment) {
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    tool.waitForFinished();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+// What GLib's launcher starts from the entry, as the program heard it.
+QStringList glibStarts(const QString& entry, QProcessEnvironment environment,
+                       const QString& heard) {
+    environment.insert(QStringLiteral("HEARD"), heard);
+    QProcess launch;
+    runTool(launch, QStringLiteral("gio"), {QStringLiteral("launch"), entry}, environment);
+    // gio leaves the program to run by itself.
+    QFile told(heard);
+    for (int wait = 0; wait < 250 && !told.exists(); ++wait)
+        QTest::qWait(20);
+    if (!told.open(QIODevice::ReadOnly))
+        return {QStringLiteral("nothing started: ") + launch.readAllStandardError()};
+    return QString::fromUtf8(told.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// What systemd-analyze says of a unit file.
+QString verified(const QString& unit, const QProcessEnvironment& environment) {
+    QProcess verify;
+    runTool(verify, QStringLiteral("systemd-analyze"),
+            {QStringLiteral("verify"), QStringLiteral("--user"), QStringLiteral("--man=no"), unit},
+            environment);
+    return QString::fromUtf8(verify.readAllStandardOutput() + verify.readAllStandardError());
+}
+
+// The program and arguments of the unit systemd's autostart generator makes
+// of the entries in $XDG_CONFIG_HOME/autostart, as systemd itself reads
+// them: systemd-analyze finds nothing wrong with the unit, and names the
+// program of one whose program is missing.
+QString systemdStarts(const QString& root, const QString& program,
+                      const QProcessEnvironment& environment) {
+    QProcess generate;
+    const QString units = root + QStringLiteral("/units");
+    runTool(generate, kGenerator, {units, units, units}, environment);
+    const QString unit = units + QStringLiteral("/app-quorbel@autostart.service");
+    QFile generated(unit);
+    if (!generated.open(QIODevice::ReadOnly))
+        return QStringLiteral("no unit: ") + generate.readAllStandardError();
+    const QString text = QString::fromUtf8(generated.readAll());
+    const QRegularExpressionMatch exec =
+        QRegularExpression(QStringLiteral("^ExecStart=:(?:\\S*/env )?(.*) (--background)$"),
+                           QRegularExpression::MultilineOption)
+            .match(text);
+    if (!exec.hasMatch())
+        return QStringLiteral("started as ") + text;
+    if (const QString said = verified(unit, environment); !said.isEmpty())
+        return said;
+    QFile probe(root + QStringLiteral("/probe.service"));
+    if (!probe.open(QIODevice::WriteOnly) || !QFile::remove(program))
+        return QStringLiteral("no probe");
+    probe.write("[Service]\nExecStart=:" + exec.captured(1).toUtf8() + '\n');
+    probe.close();
+    // As a program of its own, a path with a quote has "special characters".
+    const QString said = verified(probe.fileName(), environment);
+    const QRegularExpressionMatch named =
+        QRegularExpression(QStringLiteral("(?:Command |special characters: )(.+?)"
+                                          "(?: is not executable: .*)?$"),
+                           QRegularExpression::MultilineOption)
+            .match(said);
+    return named.hasMatch() ? named.captured(1) + u' ' + exec.captured(2) : said;
+}
+
+} // namespace
+
 void QtPlatformTest::autostartEntryQuoting_data() {
     QTest::addColumn<QByteArray>("folder");
     QTest::addColumn<bool>("written");
-    QTest::newRow("plain") << QByteArray("/opt/quorbel") << true;
-    QTest::newRow("a blank") << QByteArray("/home/ann/My Programs") << true;
-    QTest::newRow("quote, dollar, backtick") << QByteArray("/tmp/a\"b$c`d") << true;
-    QTest::newRow("a backslash") << QByteArray("/tmp/back\\slash") << true;
-    QTest::newRow("a percent") << QByteArray("/tmp/100%off") << true;
-    QTest::newRow("a percent and an equals sign") << QByteArray("/tmp/100%=off") << false;
-    QTest::newRow("not UTF-8") << QByteArray("/tmp/caf\xe9") << false;
-    QTest::newRow("a line break") << QByteArray("/tmp/two\nlines") << false;
+    QTest::newRow("plain") << QByteArray("quorbel") << true;
+    QTest::newRow("a blank") << QByteArray("My Programs") << true;
+    QTest::newRow("a double quote") << QByteArray("say \"hi\"") << true;
+    QTest::newRow("a single quote") << QByteArray("Ann's") << true;
+    QTest::newRow("a percent") << QByteArray("100%off") << true;
+    QTest::newRow("percents as field codes") << QByteArray("50%H %f") << true;
+    QTest::newRow("an equals sign") << QByteArray("a=b") << true;
+    QTest::newRow("UTF-8 and the shell's own") << QByteArray("Uhr ä;#~*?(b)|<c>&") << true;
+    QTest::newRow("a dollar") << QByteArray("a$b") << false;
+    QTest::newRow("a backtick") << QByteArray("a`b") << false;
+    QTest::newRow("a backslash") << QByteArray("back\\slash") << false;
+    QTest::newRow("DEL") << QByteArray("a\x7f"
+                                       "b")
+                         << false;
+    QTest::newRow("a percent and an equals sign") << QByteArray("100%=off") << false;
+    QTest::newRow("a quote and an equals sign") << QByteArray("a\"=b") << false;
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << false;
+    QTest::newRow("a line break") << QByteArray("two\nlines") << false;
+    QTest::newRow("a tab") << QByteArray("a\tb") << false;
 }
 
-// The autostart entry holds the program's path as the Desktop Entry rules
-// quote it, or is not written at all.
+// The autostart entry starts the program at that path in the background
+// wherever it is read: GLib's launcher and systemd's autostart generator
+// (GNOME, Plasma) start the same program from it. Or none is written.
 void QtPlatformTest::autostartEntryQuoting() {
     QFETCH(QByteArray, folder);
     QFETCH(bool, written);
-    const QByteArray program = folder + "/quorbel";
+    QTemporaryDir root;
+    const QByteArray program = QFile::encodeName(root.path()) + '/' + folder + "/quorbel";
     const QByteArray text = platform::autostartEntryText(program);
     QCOMPARE(!text.isEmpty(), written);
     if (!written)
         return;
-    // Undone as a launcher undoes it: the value's escapes, then the
-    // argument's quoting, then the doubled %.
-    QByteArray exec = text.mid(text.indexOf("Exec=") + 5).split('\n').first();
-    if (exec.startsWith("env "))
-        exec = exec.mid(4);
-    QVERIFY(exec.startsWith('"') && exec.endsWith("\" --background"));
-    QByteArray value;
-    for (qsizetype i = 1; i < exec.size() - 14; ++i)
-        value += exec[i] == '\\' ? exec[++i] : exec[i];
-    QByteArray argument;
-    for (qsizetype i = 0; i < value.size(); ++i)
-        argument +=
-            value[i] == '\\' || (value[i] == '%' && value[i + 1] == '%') ? value[++i] : value[i];
-    QCOMPARE(argument, program);
-    if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
-        QSKIP("desktop-file-validate is not installed");
-    QTemporaryDir dir;
-    QFile entry(dir.filePath("quorbel.desktop"));
-    QVERIFY(entry.open(QIODevice::WriteOnly));
-    entry.write(text);
-    entry.close();
-    QProcess validate;
-    validate.start("desktop-file-validate", {entry.fileName()});
-    QVERIFY(validate.waitForFinished());
-    QCOMPARE(validate.readAllStandardOutput() + validate.readAllStandardError(), QByteArray());
-    QCOMPARE(validate.exitCode(), 0);
+    const QString path = QFile::decodeName(program);
+    const QString entry = root.filePath("config/autostart/quorbel.desktop");
+    QVERIFY(writeFile(path, kTellingProgram) && writeFile(entry, text) &&
+            QDir(root.path()).mkpath("units") && QDir(root.path()).mkdir("run"));
+    const auto mine = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    QVERIFY(QFile::setPermissions(path, mine) && QFile::setPermissions(root.filePath("run"), mine));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
+    environment.insert("XDG_CONFIG_DIRS", root.filePath("none"));
+    environment.insert("XDG_RUNTIME_DIR", root.filePath("run"));
+    QStringList missing;
+    if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) {
+        missing << "desktop-file-validate";
+    } else {
+        QProcess validate;
+        runTool(validate, "desktop-file-validate", {entry}, environment);
+        QCOMPARE(validate.readAllStandardOutput() + validate.readAllStandardError(), QByteArray());
+        QCOMPARE(validate.exitCode(), 0);
+    }
+    if (QStandardPaths::findExecutable("gio").isEmpty())
+        missing << "gio";
+    else
+        QCOMPARE(glibStarts(entry, environment, root.filePath("heard")),
+                 (QStringList{path, "--background"}));
+    if (!QFileInfo::exists(kGenerator) ||
+        QStandardPaths::findExecutable("systemd-analyze").isEmpty())
+        missing << "systemd";
+    else
+        QCOMPARE(systemdStarts(root.path(), path, environment), path + " --background");
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing.join(", ") + " not installed"));
+}
+
+void QtPlatformTest::autostartTick_data() {
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<bool>("own");
+    QTest::addColumn<QByteArray>("more");
+    QTest::addColumn<bool>("ticked");
+    const QByteArray self = QFile::encodeName(QFileInfo("/proc/self/exe").symLinkTarget());
+    QTest::newRow("none") << QByteArray() << true << QByteArray() << false;
+    QTest::newRow("the program's own, for this copy") << self << true << QByteArray() << true;
+    QTest::newRow("its own, hidden") << self << true << QByteArray("Hidden=true\n") << false;
+    QTest::newRow("its own, switched off in the desktop's settings")
+        << self << true << QByteArray("X-GNOME-Autostart-enabled=false\n") << false;
+    QTest::newRow("its own, written by another copy")
+        << QByteArray("/opt/quorbel/quorbel") << true << QByteArray() << false;
+    QTest::newRow("the user's, for this copy") << self << false << QByteArray() << false;
+    QTest::newRow("the user's, for another program")
+        << QByteArray("/usr/bin/mine") << false << QByteArray() << false;
+}
+
+// "Start with the desktop" is ticked for the program's own entry that
+// starts this copy; a click on it unticked makes it so, and leaves the
+// user's own entry as it is.
+void QtPlatformTest::autostartTick() {
+    QFETCH(QByteArray, program);
+    QFETCH(bool, own);
+    QFETCH(QByteArray, more);
+    QFETCH(bool, ticked);
+    QTemporaryDir config;
+    const std::optional<QByteArray> saved = qEnvironmentVariableIsSet("XDG_CONFIG_HOME")
+                                                ? std::optional(qgetenv("XDG_CONFIG_HOME"))
+                                                : std::nullopt;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString entry = config.filePath("autostart/quorbel.desktop");
+    QByteArray text = platform::autostartEntryText(program) + more;
+    if (!own)
+        text.replace("X-Quorbel-Autostart=true\n", "");
+    QVERIFY(program.isEmpty() || writeFile(entry, text));
+    const bool ticks = desktop.startsWithDesktop();
+    using Change = platform::Autostart::Change;
+    const Change change = desktop.setStartsWithDesktop(true);
+    const bool ticksAfter = desktop.startsWithDesktop();
+    QFile written(entry);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    if (saved)
+        qputenv("XDG_CONFIG_HOME", *saved);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(ticks, ticked);
+    QCOMPARE(change, own ? Change::Done : Change::UsersOwn);
+    QCOMPARE(ticksAfter, own);
+    if (!own)
+        QCOMPARE(written.readAll(), text);
 }
 
 // A later start's command line reaches the running copy whole, whatever

@@ -1093,9 +1093,10 @@ def starts_with_the_desktop(d):
     wait_for(lambda: not os.path.exists(entry), "the entry gone")
     d.click(*QUIT)
     d.quit_program()
-    # From a folder whose name needs every quoting rule of an entry: the
-    # entry is valid, and a launcher starts the program from it.
-    odd = d.folder + ' "$`\\ 100%off'
+    # From a folder whose name needs every quoting rule of an entry that
+    # systemd's generator reads as GLib does: the entry is valid, and a
+    # launcher starts the program from it.
+    odd = d.folder + ' "it\'s" 100%off'
     shutil.copytree(d.folder, odd)
     program = os.path.join(odd, "quorbel")
     d.start_program(program=program)
@@ -1109,6 +1110,23 @@ def starts_with_the_desktop(d):
     wait_for(d.tray_icons, "the tray icon of the program the launcher started")
     check(subprocess.run([program, "--quit"], env=d.env, timeout=15).returncode == 0, "no quit")
     launcher.wait(timeout=10)
+    # From a folder whose $ systemd's generator would pass on escaped: the
+    # program says so, and the entry stays as it was.
+    with open(entry) as f:
+        before = f.read()
+    dollar = d.folder + " $HOME"
+    shutil.copytree(d.folder, dollar)
+    window = d.start_program(program=os.path.join(dollar, "quorbel"))
+    d.spawn([os.path.join(dollar, "quorbel"), "--autostart", "on"])
+    box = wait_for(lambda: [w for w in question(d, "Quorbel") if w != window], "the refusal")[0]
+    d.screenshot("refused")
+    d.run(["xdotool", "windowactivate", "--sync", box], check=False)
+    d.keys("Return")
+    wait_for(lambda: question(d, "Quorbel") == [window], "the refusal read", timeout=5)
+    with open(entry) as f:
+        check(f.read() == before, "the entry changed for a folder with $")
+    d.click(*QUIT)
+    d.quit_program()
     # The user's own entry, which says not to start: left alone either way,
     # and not shown ticked.
     mine = "[Desktop Entry]\nType=Application\nName=Mine\nExec=%s --start 3\nHidden=true\n" % \
