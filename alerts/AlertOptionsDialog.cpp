@@ -38,16 +38,17 @@ CaptionLabel* label(QWidget* parent, QRect bounds, const QString& caption, QWidg
 
 } // namespace
 
-AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
+AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound,
+                                       const UserFiles& files)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
-    , sound_(sound) {
+    , sound_(sound)
+    , files_(files) {
     setObjectName(QStringLiteral("AlertOptions"));
     dressDialog(this, QSize(330, 214), clr::ScheduleDialog);
 
     soundBox_ = new QComboBox(this);
     soundBox_->setObjectName(QStringLiteral("SoundBox"));
-    soundBox_->setGeometry(96, 10, 150, 22);
     // What plays untouched: the program's two sounds, as the boxes say.
     soundBox_->addItem(QStringLiteral("Alarm1.wav or Alarm2.wav"));
     soundBox_->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
@@ -58,10 +59,9 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     }
     soundBox_->addItem(QStringLiteral("A file…"));
     label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox_);
-    playButton_ = new FlatButton(this, QStringLiteral("PlayButton"), QRect(252, 9, 68, 24),
-                                 QStringLiteral("Play"));
+    playButton_ = new FlatButton(this, QStringLiteral("PlayButton"), {}, QStringLiteral("Play"));
     playButton_->setAccessibleName(QStringLiteral("Play the sound"));
-    fileLabel_ = new CaptionLabel(this, QStringLiteral("FileLabel"), QRect(96, 36, 224, 14), {});
+    fileLabel_ = new CaptionLabel(this, QStringLiteral("FileLabel"), {}, {});
     fileLabel_->setTextFormat(Qt::PlainText);
 
     volumeSlider_ = new QSlider(Qt::Horizontal, this);
@@ -73,6 +73,7 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     softBox_ = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
     softBox_->setObjectName(QStringLiteral("SoftBox"));
     softBox_->setGeometry(96, 84, 224, 20);
+    softBox_->setToolTip(tr("Alarm2.wav, which plays once, keeps its volume from the start"));
 
     warnBox_ = new QSpinBox(this);
     warnBox_->setObjectName(QStringLiteral("WarnBox"));
@@ -85,15 +86,29 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound)
     repeatBox_->setObjectName(QStringLiteral("RepeatBox"));
     repeatBox_->setGeometry(96, 142, 224, 20);
 
-    okButton_ = new FlatButton(this, QStringLiteral("OkButton"), QRect(87, 180, 76, 24),
-                               QStringLiteral("OK"));
-    cancelButton_ = new FlatButton(this, QStringLiteral("CancelButton"), QRect(167, 180, 76, 24),
-                                   QStringLiteral("Cancel"));
+    okButton_ = new FlatButton(this, QStringLiteral("OkButton"), {}, QStringLiteral("OK"));
+    cancelButton_ =
+        new FlatButton(this, QStringLiteral("CancelButton"), {}, QStringLiteral("Cancel"));
     // Buttons of a dialog look like buttons before the pointer finds them.
     for (FlatButton* button : {playButton_, okButton_, cancelButton_})
         button->setRaised(true);
     soundBox_->view()->window()->installEventFilter(this);
+    fitWidth();
     connectControls();
+}
+
+void AlertOptionsDialog::fitWidth() {
+    // The sound box shows its longest entry whole, in whatever font and
+    // scale the window has; the dialog widens to keep Play beside it.
+    soundBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int box = qMax(150, soundBox_->sizeHint().width());
+    soundBox_->setGeometry(96, 10, box, 22);
+    playButton_->setGeometry(96 + box + 6, 9, 68, 24);
+    fileLabel_->setGeometry(96, 36, box + 74, 14);
+    const int width = 96 + box + 84;
+    setFixedWidth(width);
+    okButton_->setGeometry(width / 2 - 78, 180, 76, 24);
+    cancelButton_->setGeometry(width / 2 + 2, 180, 76, 24);
 }
 
 void AlertOptionsDialog::connectControls() {
@@ -209,17 +224,23 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
 
 void AlertOptionsDialog::play() {
     const AlertTune tune = tuneShown();
-    const QString path = soundFile(tune, sound_);
-    if (!tune.ownSound()) {
+    if (tune.sound == AlertTune::Sound::None) {
         sound_.stopTone(platform::Sound::Channel::Cue);
         return;
     }
-    sound_.playTone(
-        {path, tune.volume, tune.softStart ? 15000 : 0, false, platform::Sound::Channel::Cue},
-        [self = QPointer(this)] {
-            if (self)
-                self->sayUnplayable(true);
-        });
+    // The standard sound is heard as it ends a countdown: once, and so
+    // without rising; one the player cannot read goes to the desktop's,
+    // which has a sound of its own for it.
+    const bool standard = tune.sound == AlertTune::Sound::Standard;
+    const QString path = standard ? files_.read(file::EndSound) : soundFile(tune, sound_);
+    sound_.playTone({path, tune.volume, tune.softStart && !standard ? 15000 : 0, false,
+                     platform::Sound::Channel::Cue},
+                    [self = QPointer(this), standard, path] {
+                        if (self && standard)
+                            self->sound_.play(path);
+                        else if (self)
+                            self->sayUnplayable(true);
+                    });
 }
 
 void AlertOptionsDialog::sayUnplayable(bool unplayable) {

@@ -2,10 +2,11 @@
 // "Alert options": how one countdown or alarm alerts. The sound (the one
 // the "Sound" and "Recur" boxes give, none, one of the desktop sound
 // theme's, or a file of the user's) with a Play button to hear it, its
-// volume, a soft start, and for a countdown a warning before the end and a
-// repeat. Made at its first use, never before the window's first frame.
+// volume and a soft start (the standard sound's too), and for a countdown a warning before the end
+// and a repeat. Made at its first use, never before the window's first frame.
 #pragma once
 
+#include "core/UserFiles.h"
 #include "models/AlertOptions.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
@@ -20,7 +21,7 @@
 class AlertOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    AlertOptionsDialog(QWidget& owner, platform::Sound& sound);
+    AlertOptionsDialog(QWidget& owner, platform::Sound& sound, const UserFiles& files);
 
     // Shows one alert's options; the options chosen with OK. unplayable:
     // its file could not be played the last time it rang.
@@ -43,6 +44,7 @@ private:
     FlatButton* okButton_;
     FlatButton* cancelButton_;
 
+    void fitWidth();
     void connectControls();
     void showTune(const AlertTune& tune);
     // An entry of the sound box chosen: from its open list, the file
@@ -52,6 +54,7 @@ private:
     void sayUnplayable(bool unplayable);
 
     platform::Sound& sound_;
+    const UserFiles& files_;
     // The file of the user's the sound box's last entry stands for.
     QString file_;
     CaptionLabel* warnLabel_ = nullptr;

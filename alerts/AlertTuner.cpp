@@ -39,7 +39,7 @@ void AlertTuner::openFor(int key) {
         return;
     load();
     if (!dialog_)
-        dialog_ = new AlertOptionsDialog(window_, platform_.sound);
+        dialog_ = new AlertOptionsDialog(window_, platform_.sound, files_);
     const bool alarm = key > AlertOptions::kAlarm;
     const QString title =
         alarm ? QStringLiteral("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.label(key);

@@ -19,11 +19,12 @@ QString soundFile(const AlertTune& tune, platform::Sound& sound) {
 }
 
 TunedAlerts::TunedAlerts(const AlertOptions& options, Timers& timers, platform::Sound& sound,
-                         QObject* parent)
+                         platform::Clock& clock, QObject* parent)
     : QObject(parent)
     , options_(options)
     , timers_(timers)
-    , sound_(sound) {
+    , sound_(sound)
+    , clock_(clock) {
     connect(&timers_, &Timers::expired, this, [this](int n) { guard([&] { ring(n); }); });
     connect(&timers_, &Timers::cleared, this, [this](int n) {
         guard([&] {
@@ -58,18 +59,45 @@ void TunedAlerts::settle(int key) {
         soundLatest();
 }
 
-bool TunedAlerts::standardSoundPlays() const {
-    return ringing_.isEmpty() ||
-           options_.of(ringing_.constLast()).sound == AlertTune::Sound::Standard;
+bool TunedAlerts::playStandard(const QString& path, bool repeats) {
+    if (ringing_.isEmpty())
+        return false;
+    const int key = ringing_.constLast();
+    const AlertTune& tune = options_.of(key);
+    if (tune.sound != AlertTune::Sound::Standard)
+        return true;
+    // Only the sound that repeats rises: the one that plays once, at the
+    // alert's start, would be all but silent.
+    const bool rises = tune.softStart && repeats;
+    if (tune.volume >= 100 && !rises)
+        return false;
+    const qint64 risen = qMin<qint64>(clock_.sinceBoot() - latestSince_, kSoftStartMs);
+    sounding_ = key;
+    // Each start cuts off the one before, as the desktop's player does; one
+    // that cannot be played goes to that player, which has a sound for it.
+    sound_.playTone({path, tune.volume, rises ? kSoftStartMs : 0, false,
+                     platform::Sound::Channel::Alert, rises ? int(risen) : 0},
+                    [self = QPointer(this), path] {
+                        if (self)
+                            self->sound_.play(path);
+                    });
+    return true;
 }
 
 void TunedAlerts::soundLatest() {
     const int key = ringing_.isEmpty() ? 0 : ringing_.constLast();
+    if (key != latest_) {
+        latest_ = key;
+        latestSince_ = clock_.sinceBoot();
+    }
     const AlertTune& tune = options_.of(key);
     if (!key || !tune.ownSound()) {
-        if (sounding_)
+        // The latest alert's own standard sound, tuned, plays out; any
+        // other tone stops.
+        if (sounding_ && sounding_ != key)
             sound_.stopTone(platform::Sound::Channel::Alert);
-        sounding_ = 0;
+        if (sounding_ != key)
+            sounding_ = 0;
         return;
     }
     sounding_ = key;

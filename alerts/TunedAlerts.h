@@ -2,8 +2,9 @@
 // The alerts as each user tuned them: a countdown's or an alarm's own
 // sound, looped until its alert is acknowledged and rising softly where
 // asked; a soft warning before a countdown's end; a countdown that starts
-// again when acknowledged. Those left untouched alert as the "Sound" and "Recur" boxes say,
-// by the "Sound" and "Recur" boxes.
+// again when acknowledged. Those left untouched alert as the "Sound" and
+// "Recur" boxes say; the standard sound of one tuned plays at its volume
+// and rise.
 #pragma once
 
 #include "models/AlertOptions.h"
@@ -21,7 +22,7 @@ class TunedAlerts : public QObject {
     Q_OBJECT
 public:
     TunedAlerts(const AlertOptions& options, Timers& timers, platform::Sound& sound,
-                QObject* parent);
+                platform::Clock& clock, QObject* parent);
 
     // An alert began, or sounded again: a timer ran out (its number), an
     // alarm rang or snoozed (AlertOptions::alarmKey). The latest alert's
@@ -29,9 +30,11 @@ public:
     void ring(int key);
     // Its alert ended; the one before it, if it still rings, is heard again.
     void settle(int key);
-    // The standard sound is the one to play now: the latest alert has no
-    // sound of its own, and none chosen away.
-    bool standardSoundPlays() const;
+    // The standard sound's file is due (repeats: the one that sounds every
+    // second): played here at the latest alert's volume and rise, or kept
+    // quiet for an alert with a sound of its own or none. False leaves it
+    // to the desktop's player, as for an alert never tuned.
+    bool playStandard(const QString& path, bool repeats);
     // Its sound could not be played the last time it rang.
     bool unplayable(int key) const { return unplayable_.contains(key); }
 
@@ -52,10 +55,13 @@ private:
     const AlertOptions& options_;
     Timers& timers_;
     platform::Sound& sound_;
-    // The alerts ringing, in the order they began; and the one whose sound
-    // plays.
+    platform::Clock& clock_;
+    // The alerts ringing, in the order they began; the one whose sound is
+    // on the alert's channel; the latest, and since when, for its rise.
     QList<int> ringing_;
     int sounding_ = 0;
+    int latest_ = 0;
+    qint64 latestSince_ = 0;
     QSet<int> unplayable_;
     // The countdowns whose warning is still to come.
     QSet<int> warnDue_;

@@ -89,7 +89,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
           timers_, stopwatch_, alarms_, options_, platform, files_, [this] { return now(); }, this)
     , wake_(platform.power, this)
     , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, entry(), this)
-    , tunedAlerts_(alertOptions_, timers_, platform.sound, this)
+    , tunedAlerts_(alertOptions_, timers_, platform.sound, platform.clock, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
     , alertActions_(timers_, alarms_, {alarmPanel_, flasher_, tunedAlerts_, notifier_, commands_},
                     window, platform.clock, entry(), this)

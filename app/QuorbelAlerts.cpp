@@ -3,7 +3,9 @@
 #include "Quorbel.h"
 
 void Quorbel::connectAlerts() {
-    flasher_.setStandardSoundPlays([this] { return tunedAlerts_.standardSoundPlays(); });
+    flasher_.setTunedSound([this](const QString& path, bool repeats) {
+        return tunedAlerts_.playStandard(path, repeats);
+    });
     window_.afterFirstFrame([this] { alertTuner_.load(); });
     connect(&alarmPanel_, &AlarmPanel::rings, this, [this](int alarm) {
         guard([&] { tunedAlerts_.ring(AlertOptions::alarmKey(alarm)); });

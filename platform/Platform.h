@@ -157,10 +157,14 @@ public:
         // Starts again each time it ends, until stopped.
         bool loop = false;
         Channel channel = Channel::Alert;
+        // So much of the rise has passed already: a sound started again
+        // while its alert goes on.
+        int risenMs = 0;
     };
     // Plays a WAV, OGG or FLAC file without waiting, cutting off the tone
     // before on its channel. unplayable hears, a moment later, that the
-    // file could not be played.
+    // file could not be played. A looping tone whose sound server is gone
+    // rings the desktop's bell meanwhile and plays again once it is back.
     virtual void playTone(const Tone& tone, std::function<void()> unplayable) = 0;
     virtual void stopTone(Channel channel) = 0;
     // The desktop sound theme's file for a sound of that name

@@ -23,6 +23,58 @@
 
 namespace platform {
 
+// libcanberra's calls, resolved at the first sound, and its context.
+struct Canberra {
+    static constexpr uint32_t kSoundId = 1;
+    QLibrary library{QStringLiteral("canberra"), 0};
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    ca_context* context = nullptr;
+
+    Canberra() {
+        resolve(library, create, "ca_context_create");
+        resolve(library, destroy, "ca_context_destroy");
+        resolve(library, cancel, "ca_context_cancel");
+        resolve(library, play, "ca_context_play");
+        renew();
+    }
+    ~Canberra() {
+        if (context)
+            destroy(context);
+    }
+    Canberra(const Canberra&) = delete;
+    Canberra& operator=(const Canberra&) = delete;
+
+    // A context whose sound server went away stays without one, even once
+    // the server is back: a new one connects afresh.
+    void renew() {
+        if (context)
+            destroy(std::exchange(context, nullptr));
+        if (!create || !destroy || !cancel || !play || create(&context) != CA_SUCCESS)
+            context = nullptr;
+    }
+
+    // The open file, or the theme's alert sound in its place; the error
+    // when neither plays.
+    int playFile(int fd) {
+        if (!context)
+            return CA_ERROR_NOTAVAILABLE;
+        cancel(context, kSoundId);
+        if (fd >= 0) {
+            // The user may replace the file at any time: never cached.
+            const QByteArray opened = "/proc/self/fd/" + QByteArray::number(fd);
+            if (play(context, kSoundId, CA_PROP_MEDIA_FILENAME, opened.constData(),
+                     CA_PROP_CANBERRA_CACHE_CONTROL, "never", CA_PROP_MEDIA_ROLE, "event",
+                     nullptr) == CA_SUCCESS)
+                return CA_SUCCESS;
+        }
+        return play(context, kSoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed", CA_PROP_MEDIA_ROLE,
+                    "event", nullptr);
+    }
+};
+
 // libcanberra waits for the sound server while it connects and plays, and a
 // server that stops answering would hold whoever called it: the calls go to
 // a thread of their own, and the window never waits for a sound. One id for
@@ -40,50 +92,34 @@ struct QtPlatform::SoundService {
         bool ending = false;
         std::atomic<bool> done{false};
     };
-    static constexpr uint32_t kSoundId = 1;
     std::shared_ptr<State> state = std::make_shared<State>();
     std::thread thread{[state = state] { run(*state); }};
 
     static void run(State& state) {
-        QLibrary library{QStringLiteral("canberra"), 0};
-        decltype(&ca_context_create) create = nullptr;
-        decltype(&ca_context_destroy) destroy = nullptr;
-        decltype(&ca_context_cancel) cancel = nullptr;
-        decltype(&ca_context_play) play = nullptr;
-        resolve(library, create, "ca_context_create");
-        resolve(library, destroy, "ca_context_destroy");
-        resolve(library, cancel, "ca_context_cancel");
-        resolve(library, play, "ca_context_play");
-        ca_context* context = nullptr;
-        if (!create || !destroy || !cancel || !play || create(&context) != CA_SUCCESS)
-            context = nullptr;
-        for (;;) {
-            std::unique_lock lock(state.mutex);
-            state.wake.wait(lock, [&] { return state.ending || state.next; });
-            if (state.ending)
-                break;
-            const int fd = *std::exchange(state.next, std::nullopt);
-            lock.unlock();
-            bool played = false;
-            if (context) {
-                cancel(context, kSoundId);
-                // The user may replace the file at any time: never cached.
-                const QByteArray opened = "/proc/self/fd/" + QByteArray::number(fd);
-                played =
-                    fd >= 0 && play(context, kSoundId, CA_PROP_MEDIA_FILENAME, opened.constData(),
-                                    CA_PROP_CANBERRA_CACHE_CONTROL, "never", CA_PROP_MEDIA_ROLE,
-                                    "event", nullptr) == CA_SUCCESS;
-                played = played || play(context, kSoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
-                                        CA_PROP_MEDIA_ROLE, "event", nullptr) == CA_SUCCESS;
+        {
+            Canberra canberra;
+            for (;;) {
+                std::unique_lock lock(state.mutex);
+                state.wake.wait(lock, [&] { return state.ending || state.next; });
+                if (state.ending)
+                    break;
+                const int fd = *std::exchange(state.next, std::nullopt);
+                lock.unlock();
+                int result = canberra.playFile(fd);
+                // A server restarted or replaced is played to at once,
+                // through a new context; a sound missing from the theme
+                // is no reason to reconnect.
+                if (result != CA_SUCCESS && result != CA_ERROR_NOTFOUND) {
+                    canberra.renew();
+                    result = canberra.playFile(fd);
+                }
+                if (fd >= 0)
+                    ::close(fd);
+                if (result != CA_SUCCESS)
+                    QMetaObject::invokeMethod(
+                        qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
             }
-            if (fd >= 0)
-                ::close(fd);
-            if (!played)
-                QMetaObject::invokeMethod(
-                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
         }
-        if (context)
-            destroy(context);
         state.done = true;
     }
 
@@ -138,7 +174,7 @@ void QtPlatform::play(const QString& path) {
 void QtPlatform::playTone(const Tone& tone, std::function<void()> unplayable) {
     std::unique_ptr<TonePlayer>& player = tones_[int(tone.channel)];
     if (!player)
-        player = std::make_unique<TonePlayer>();
+        player = std::make_unique<TonePlayer>([] { QApplication::beep(); });
     player->play(tone, std::move(unplayable));
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,67 +84,130 @@ pa_channel_map speakerMap(int channels) {
     return map;
 }
 
-// Plays on its own thread until the file ends (unless it loops) or stop.
-// Whether it could play at all.
-bool run(const Libraries& lib, int fd, const Sound::Tone& tone, const std::atomic<bool>& stop) {
-    SF_INFO info{};
-    SNDFILE* file = lib.open(fd, SFM_READ, &info, SF_TRUE);
-    if (!file)
-        return false;
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(info.samplerate),
-                              uint8_t(info.channels)};
-    // A tenth of a second queued: a stop is heard at once.
-    const uint32_t queued = uint32_t(info.samplerate / 10 * info.channels * sizeof(float));
-    const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
-    const pa_channel_map map = speakerMap(info.channels);
-    pa_simple* out = info.channels > 0 && info.channels <= 8 && info.samplerate > 0
-                         ? lib.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert",
-                                       &spec, info.channels > 6 ? &map : nullptr, &buffer, nullptr)
-                         : nullptr;
-    if (!out) {
-        lib.close(file);
-        return false;
+// The server is not there, for now: stopped, restarting, not yet started,
+// or gone while the tone played.
+bool serverAway(int error) {
+    return error == PA_ERR_CONNECTIONREFUSED || error == PA_ERR_CONNECTIONTERMINATED ||
+           error == PA_ERR_TIMEOUT || error == PA_ERR_KILLED || error == PA_ERR_BADSTATE;
+}
+
+// One tone from its file to the server; lives on the tone's thread.
+class Stream {
+public:
+    Stream(const Libraries& lib, const Sound::Tone& tone, const std::atomic<bool>& stop)
+        : lib_(lib)
+        , tone_(tone)
+        , stop_(stop) {}
+    ~Stream() {
+        if (out_)
+            lib_.free(out_);
+        if (file_)
+            lib_.close(file_);
     }
-    const sf_count_t chunk = qMax(1, info.samplerate / 50);
-    std::vector<float> samples(std::size_t(chunk * info.channels));
-    const double volume = qBound(0, tone.volume, 100) / 100.0;
-    const double riseFrames = double(tone.riseMs) * info.samplerate / 1000;
-    sf_count_t played = 0;
-    sf_count_t thisPass = 0;
-    bool ok = true;
-    while (!stop) {
-        const sf_count_t frames = lib.read(file, samples.data(), chunk);
-        if (frames <= 0) {
-            // A file with nothing in it is played once, not forever.
-            if (tone.loop && thisPass > 0 && lib.seek(file, 0, SEEK_SET) == 0) {
-                thisPass = 0;
+
+    // Plays until the file ends (unless it loops) or stop; a looping tone
+    // outlasts its server going away. Whether it could play at all.
+    bool playFile(int fd, const std::function<void()>& bell) {
+        file_ = lib_.open(fd, SFM_READ, &info_, SF_TRUE);
+        if (!file_ || info_.channels <= 0 || info_.channels > 8 || info_.samplerate <= 0)
+            return false;
+        played_ = sf_count_t(tone_.risenMs) * info_.samplerate / 1000;
+        bool heard = false;
+        std::optional<std::chrono::steady_clock::time_point> bellAt;
+        while (!stop_) {
+            int error = 0;
+            if (!openStream(error)) {
+                if (!tone_.loop || !serverAway(error))
+                    return heard;
+                // The bell while there is no server, a second apart; the
+                // server is looked for four times as often.
+                const auto now = std::chrono::steady_clock::now();
+                if (!bellAt || now - *bellAt >= std::chrono::seconds(1)) {
+                    bellAt = now;
+                    bell();
+                }
+                waitUnlessStopped(250);
                 continue;
             }
-            break;
+            const bool ended = writeAll(heard);
+            if (ended || !tone_.loop)
+                return heard || ended;
+            // The server went: the file starts again with the next one, a
+            // moment on.
+            lib_.free(std::exchange(out_, nullptr));
+            if (lib_.seek(file_, 0, SEEK_SET) != 0)
+                return heard;
+            waitUnlessStopped(100);
         }
-        for (sf_count_t frame = 0; frame < frames; ++frame) {
-            const double risen =
-                riseFrames > 0 ? qMin(1.0, double(played + frame) / riseFrames) : 1.0;
-            const float gain = amplitude(volume, risen);
-            for (int channel = 0; channel < info.channels; ++channel)
-                samples[std::size_t(frame * info.channels + channel)] *= gain;
-        }
-        if (lib.write(out, samples.data(), std::size_t(frames * info.channels) * sizeof(float),
-                      nullptr) < 0) {
-            ok = played > 0;
-            break;
-        }
-        played += frames;
-        thisPass += frames;
+        return true;
     }
-    if (stop)
-        lib.flush(out, nullptr);
-    else
-        lib.drain(out, nullptr);
-    lib.free(out);
-    lib.close(file);
-    return ok;
-}
+
+private:
+    bool openStream(int& error) {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(info_.samplerate),
+                                  uint8_t(info_.channels)};
+        // A tenth of a second queued: a stop is heard at once.
+        const uint32_t queued = uint32_t(info_.samplerate / 10 * info_.channels * sizeof(float));
+        const pa_buffer_attr buffer{uint32_t(-1), queued, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
+        const pa_channel_map map = speakerMap(info_.channels);
+        out_ = lib_.connect(nullptr, "Quorbel", PA_STREAM_PLAYBACK, nullptr, "Alert", &spec,
+                            info_.channels > 6 ? &map : nullptr, &buffer, &error);
+        return out_ != nullptr;
+    }
+
+    // Writes the file out, looped if asked; false when the server went
+    // first. heard: something reached the server.
+    bool writeAll(bool& heard) {
+        const sf_count_t chunk = qMax(1, info_.samplerate / 50);
+        std::vector<float> samples(std::size_t(chunk * info_.channels));
+        const double volume = qBound(0, tone_.volume, 100) / 100.0;
+        const double riseFrames = double(tone_.riseMs) * info_.samplerate / 1000;
+        sf_count_t thisPass = 0;
+        while (!stop_) {
+            const sf_count_t frames = lib_.read(file_, samples.data(), chunk);
+            if (frames <= 0) {
+                // A file with nothing in it is played once, not forever.
+                if (tone_.loop && thisPass > 0 && lib_.seek(file_, 0, SEEK_SET) == 0) {
+                    thisPass = 0;
+                    continue;
+                }
+                break;
+            }
+            for (sf_count_t frame = 0; frame < frames; ++frame) {
+                const double risen =
+                    riseFrames > 0 ? qMin(1.0, double(played_ + frame) / riseFrames) : 1.0;
+                const float gain = amplitude(volume, risen);
+                for (int channel = 0; channel < info_.channels; ++channel)
+                    samples[std::size_t(frame * info_.channels + channel)] *= gain;
+            }
+            if (lib_.write(out_, samples.data(),
+                           std::size_t(frames * info_.channels) * sizeof(float), nullptr) < 0)
+                return false;
+            heard = true;
+            played_ += frames;
+            thisPass += frames;
+        }
+        if (stop_)
+            lib_.flush(out_, nullptr);
+        else
+            lib_.drain(out_, nullptr);
+        return true;
+    }
+
+    void waitUnlessStopped(int ms) const {
+        for (int waited = 0; waited < ms && !stop_; waited += 50)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
+    const Libraries& lib_;
+    const Sound::Tone tone_;
+    const std::atomic<bool>& stop_;
+    SNDFILE* file_ = nullptr;
+    SF_INFO info_{};
+    pa_simple* out_ = nullptr;
+    // Frames played so far, for the rise.
+    sf_count_t played_ = 0;
+};
 
 } // namespace
 
@@ -192,13 +256,17 @@ void TonePlayer::play(const Sound::Tone& tone, std::function<void()> unplayable)
         return;
     }
     auto playing = std::make_shared<Playing>();
-    playing->thread = std::thread([&lib, fd, tone, playing, unplayable = std::move(unplayable)] {
-        if (!run(lib, fd, tone, playing->stop) && !playing->stop) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), unplayable,
-                                      Qt::QueuedConnection);
-        }
-        playing->done = true;
-    });
+    playing->thread =
+        std::thread([&lib, fd, tone, playing, bell = bell_, unplayable = std::move(unplayable)] {
+            const auto onProgramThread = [](const std::function<void()>& call) {
+                QMetaObject::invokeMethod(QCoreApplication::instance(), call, Qt::QueuedConnection);
+            };
+            const bool played =
+                Stream(lib, tone, playing->stop).playFile(fd, [&] { onProgramThread(bell); });
+            if (!played && !playing->stop)
+                onProgramThread(unplayable);
+            playing->done = true;
+        });
     current_ = std::move(playing);
 }
 

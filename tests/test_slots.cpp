@@ -7,6 +7,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QSlider>
+#include <QStyleOptionComboBox>
 #include <QToolTip>
 #include <QtTest>
 #include <memory>
@@ -47,6 +49,8 @@ private slots:
     void clockBoxIsNoSlot();
     void alertFlashAndSound_data();
     void alertFlashAndSound();
+    void tunedStandardSound_data();
+    void tunedStandardSound();
     void enterAcknowledgesEveryRingingSlot();
     void enterAtTheRingAcknowledges();
     void pinnedWindowStaysOnTop();
@@ -593,6 +597,67 @@ void SlotsTest::alertFlashAndSound() {
     QCOMPARE(desktop->played, played);
 }
 
+void SlotsTest::tunedStandardSound_data() {
+    QTest::addColumn<bool>("recur");
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<bool>("soft");
+    // Whether the tone player can read the file.
+    QTest::addColumn<bool>("readable");
+    // The desktop's player, and the tones: path, volume, rise, risen so far.
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<QStringList>("tones");
+
+    // As the player opens them: an installed copy's own.
+    const QString repeat = QStringLiteral("/usr/share/quorbel/Alarm1.wav");
+    const QString end = QStringLiteral("/usr/share/quorbel/Alarm2.wav");
+    // Its rise goes on across the restarts from the moment the alert began.
+    QTest::newRow("Recur at 20 %, softly")
+        << true << 20 << true << true << QStringList{}
+        << QStringList{repeat + " 20 15000 0", repeat + " 20 15000 1000",
+                       repeat + " 20 15000 2000"};
+    // The sound that plays once does not rise: it would be all but silent.
+    QTest::newRow("Sound only at 20 %, softly")
+        << false << 20 << true << true << QStringList{} << QStringList{end + " 20 0 0"};
+    QTest::newRow("Sound only, softly at 100 %: as never tuned")
+        << false << 100 << true << true << QStringList{end} << QStringList{};
+    QTest::newRow("a file the tone player cannot read")
+        << false << 20 << false << false << QStringList{end} << QStringList{end + " 20 0 0"};
+}
+
+// The standard sound of an alert tuned to a lower volume or a soft start.
+void SlotsTest::tunedStandardSound() {
+    QFETCH(bool, recur);
+    QFETCH(int, volume);
+    QFETCH(bool, soft);
+    QFETCH(bool, readable);
+    QFETCH(QStringList, played);
+    QFETCH(QStringList, tones);
+    form->options().setRecur(recur);
+    form->part<AlertOptions>().set(1, {AlertTune::Sound::Standard, {}, volume, soft, 0, false});
+    if (!readable)
+        desktop->unplayableTones << QStringLiteral("/usr/share/quorbel/Alarm2.wav");
+    ring(1);
+    for (int beat = 0; beat < 2; ++beat) {
+        form->passTime(1000);
+        form->alertTick();
+    }
+    QCOMPARE(desktop->played, played);
+    QStringList heard;
+    for (const platform::Sound::Tone& tone : desktop->tones) {
+        QCOMPARE(tone.channel, platform::Sound::Channel::Alert);
+        QVERIFY(!tone.loop);
+        heard << QStringLiteral("%1 %2 %3 %4")
+                     .arg(tone.path)
+                     .arg(tone.volume)
+                     .arg(tone.riseMs)
+                     .arg(tone.risenMs);
+    }
+    QCOMPARE(heard, tones);
+    // Acknowledged, the tuned sound stops with it.
+    pressEnter();
+    QVERIFY(desktop->toneStopped[int(platform::Sound::Channel::Alert)]);
+}
+
 void SlotsTest::enterAcknowledgesEveryRingingSlot() {
     setSlot(7, QStringLiteral("00:30:00"), QStringLiteral("running"));
     click(form->slotButton(7));
@@ -970,6 +1035,13 @@ void SlotsTest::tunedAlertThroughItsLife() {
         AlertOptionsDialog* dialog = form->part<AlertTuner>().dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Alert options – Tea"));
+        // Play hears the standard sound at the volume chosen.
+        dialog->findChild<QSlider*>(QStringLiteral("VolumeSlider"))->setValue(20);
+        dialog->findChild<FlatButton*>(QStringLiteral("PlayButton"))->click();
+        QCOMPARE(desktop->tones.size(), 1);
+        QCOMPARE(desktop->tones[0].path, QStringLiteral("/usr/share/quorbel/Alarm2.wav"));
+        QCOMPARE(desktop->tones[0].volume, 20);
+        desktop->tones.clear();
         dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"))
             ->setCurrentIndex(dialog->findChild<QComboBox*>(QStringLiteral("SoundBox"))
                                   ->findText(QStringLiteral("Bell")));
@@ -1046,6 +1118,18 @@ void SlotsTest::alertOptionsFromTheKeyboard() {
         QVERIFY(dialog->isVisible());
         QTRY_VERIFY(!box->view()->isVisible());
         QCOMPARE(box->currentText(), QStringLiteral("None"));
+        // Each entry the closed box steps onto is shown whole.
+        QStyleOptionComboBox shown;
+        for (int i = 0; i < box->count(); ++i) {
+            QTest::qWait(1);
+            QTest::keyClick(box, Qt::Key_Up);
+            shown.initFrom(box);
+            const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &shown,
+                                                             QStyle::SC_ComboBoxEditField, box);
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->currentText()) <= field.width(),
+                     qPrintable(box->currentText()));
+        }
+        QCOMPARE(box->currentIndex(), 0);
         for (int i = 0; i < box->count(); ++i) {
             QTest::qWait(1);
             QTest::keyClick(box, Qt::Key_Down);

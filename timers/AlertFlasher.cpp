@@ -114,6 +114,7 @@ void AlertFlasher::play(const QString& name) {
 }
 
 void AlertFlasher::playAlert(const QString& name) {
-    if (!standardSoundPlays_ || standardSoundPlays_())
-        play(name);
+    const QString path = files_.read(name);
+    if (!tunedSound_ || !tunedSound_(path, name == file::RepeatSound))
+        sound_.play(path);
 }

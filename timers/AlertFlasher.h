@@ -41,12 +41,12 @@ public:
     void flash();
     // A sound file of the user's, or else the installed one.
     void play(const QString& name);
-    // The same as an alert's sound: only while the alert sounding has the
-    // standard sound, not one of the user's choosing.
+    // The same as an alert's sound, which tuned decides first: it plays
+    // the file the alert's own way, or keeps it quiet, or returns false
+    // for the file to play as it is.
     void playAlert(const QString& name);
-    void setStandardSoundPlays(std::function<bool()> plays) {
-        standardSoundPlays_ = std::move(plays);
-    }
+    using TunedSound = std::function<bool(const QString& path, bool repeats)>;
+    void setTunedSound(TunedSound tuned) { tunedSound_ = std::move(tuned); }
 
 signals:
     // A beat has flashed.
@@ -66,7 +66,7 @@ private:
     platform::Clock& clock_;
     const UserFiles& files_;
     HandlerEntry enter_;
-    std::function<bool()> standardSoundPlays_;
+    TunedSound tunedSound_;
     bool endSoundDue_ = false;
     // When the beat last sounded, on the clock since boot: two rings at one
     // moment sound once.

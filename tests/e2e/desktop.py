@@ -123,18 +123,49 @@ class Desktop:
                       (": icewm said " + said if said else ""))
 
     def _start_sound(self):
-        socket = os.path.join(self.root, "pulse.sock")
+        # No client may start a server of its own: the one that comes back
+        # after stop_sound() is the desktop's.
+        client_conf = os.path.join(self.root, "client.conf")
+        with open(client_conf, "w") as f:
+            f.write("autospawn = no\n")
+        self.env["PULSE_CLIENTCONFIG"] = client_conf
+        self.env["PULSE_SERVER"] = "unix:" + os.path.join(self.root, "pulse.sock")
+        # The test's own tools reach the server through a socket of their
+        # own, there before the program's.
+        self.rig_env = dict(self.env, PULSE_SERVER="unix:" + os.path.join(self.root, "rig.sock"))
+        self.start_sound()
+
+    def start_sound(self):
+        """The PulseAudio of the desktop, started (again); where the
+        recording, if one runs, stands when the program can reach it."""
         self.pulse = self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                     "--disable-shm=yes", "--load=module-null-sink sink_name=rec",
-                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket])
-        self.env["PULSE_SERVER"] = "unix:" + socket
-        wait_for(lambda: subprocess.run(["pactl", "info"], env=self.env,
+                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
+                    self.rig_env["PULSE_SERVER"][len("unix:"):]])
+        wait_for(lambda: subprocess.run(["pactl", "info"], env=self.rig_env,
                                         stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL).returncode == 0,
-                 "PulseAudio")
+                 "PulseAudio", step=0.02)
         # A null sink's monitor gives nothing while the sink is idle: keep a
         # silent stream playing into it.
-        self.spawn(["pacat", "--device=rec", "--raw", "/dev/zero"])
+        self.spawn(["pacat", "--device=rec", "--raw", "/dev/zero"], env=self.rig_env)
+        if self.recording:
+            # A new null sink holds back what it is given for its first two
+            # seconds or so, which no sound card does: the program meets the
+            # server once the recording flows.
+            self.start_recording()
+            wait_for(lambda: os.path.exists(self.recording) and os.path.getsize(self.recording),
+                     "the recording", step=0.02)
+        back = os.path.getsize(self.recording) / (2 * 22050) if self.recording else 0
+        self.run(["pactl", "load-module", "module-native-protocol-unix", "auth-anonymous=1",
+                  "socket=" + self.env["PULSE_SERVER"][len("unix:"):]], env=self.rig_env)
+        return back
+
+    def stop_sound(self):
+        """The sound server killed, as a crash or a restart by the session
+        ends it; the recording ends with it."""
+        self.pulse.kill()
+        self.pulse.wait()
 
     def start_session_bus(self):
         """A session bus of the desktop's own, which the program then uses."""
@@ -215,8 +246,8 @@ class Desktop:
 
     # ------------------------------------------------------------ X
 
-    def run(self, argv, check=True):
-        result = subprocess.run(argv, env=self.env, capture_output=True, text=True)
+    def run(self, argv, check=True, env=None):
+        result = subprocess.run(argv, env=env or self.env, capture_output=True, text=True)
         if check and result.returncode != 0:
             raise Failure("%s failed: %s" % (argv[0], result.stderr.strip()))
         return result.stdout
@@ -307,10 +338,11 @@ class Desktop:
     # ------------------------------------------------------------ sound
 
     def start_recording(self):
-        self.recording = os.path.join(self.root, "heard.raw")
+        """Records the null sink from now on, into a new file."""
+        self.recording = os.path.join(self.root, "heard%d.raw" % len(self.processes))
         self.recorder = self.spawn(["parec", "--device=rec.monitor", "--latency-msec=20",
                                     "--format=s16le", "--rate=22050", "--channels=1",
-                                    self.recording])
+                                    self.recording], env=self.rig_env)
 
     def heard_since(self):
         """Seconds recorded so far: where the recording stands now."""
@@ -335,6 +367,18 @@ class Desktop:
     def loudness(self, start, length):
         """The RMS level (0 to 1) of that stretch of the recording."""
         return self._stat(start, length, "RMS     amplitude")
+
+    def first_loud(self, since):
+        """Where in the recording, from since (seconds) on, the first sample
+        louder than a fiftieth of full scale is; None before there is one."""
+        with open(self.recording, "rb") as f:
+            f.seek(int(since * 22050) * 2)
+            data = f.read()
+        count = len(data) // 2
+        for i, sample in enumerate(struct.unpack("<%dh" % count, data[:count * 2])):
+            if abs(sample) > 655:
+                return since + i / 22050
+        return None
 
     def loudest(self):
         """The peak level recorded so far, 0 to 1."""

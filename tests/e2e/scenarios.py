@@ -1004,6 +1004,47 @@ def tuned_alert_sound(d):
         os.kill(d.pulse.pid, signal.SIGCONT)
 
 
+def sound_server_comes_back(d):
+    """The sound server killed and started again while an alert rings: a
+    theme bell looping through the program's own player, then the standard
+    sound through the desktop's; each is heard again within two seconds of
+    the server's return. The standard sound tuned to 20 % is far quieter
+    than untouched."""
+    slots = [b"00:00:01Bell", b"00:00:01Full", b"00:00:01Soft"] + [b"00:00:00Message"] * 7
+    d.install_program({"prefs.qbx": b"\r\n".join([DEFAULT_FLAGS] + slots) + b"\r\n",
+                       "alerts.ini": b"[timer 1]\nsound=theme:bell\n\n[timer 3]\nvolume=20\n"})
+    d.start_recording()
+    d.start_program()
+
+    def ring(n):
+        """Its loudness over two seconds of its alert."""
+        d.click(*slot_button(n))
+        wait_for(lambda: n in journal_entries(d, "ringing"), "countdown %d ringing" % n, timeout=6)
+        time.sleep(2.5)
+        return d.loudness(d.heard_since() - 2, 2)
+
+    def heard_again(what):
+        d.stop_sound()
+        time.sleep(0.5)
+        check(d.program.poll() is None, "the program ended with the sound server")
+        back = d.start_sound()
+        after = wait_for(lambda: d.first_loud(back), what + " heard again", timeout=4) - back
+        print("%s heard again %.2f s after the server's return" % (what, after))
+        check(after < 2, "%s came back only after %.2f s" % (what, after))
+
+    check(ring(1) > 0.003, "the bell was not heard")
+    heard_again("the looping bell")
+    d.click(*slot_button(1))
+    full = ring(2)
+    heard_again("the standard sound")
+    d.click(*slot_button(2))
+    soft = ring(3)
+    print("the standard sound: %.4f untouched, %.4f at 20 %%" % (full, soft))
+    check(0.0001 < soft < full / 10, "at 20 %% %.4f, untouched %.4f" % (soft, full))
+    d.click(*QUIT)
+    d.quit_program()
+
+
 def alert_actions(d):
     """Snooze 5 min and Again chosen on a notification, a countdown with
     Repeat acknowledged, --again from a second start, and an options file
@@ -1342,7 +1383,7 @@ SCENARIOS = {f.__name__: f for f in [alerts_once, rings_on_time, faulty_notifica
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
-                                      alert_actions,
+                                      sound_server_comes_back, alert_actions,
                                       woken_by_the_power_daemon,
                                       starts_with_the_desktop,
                                       full_disk,
