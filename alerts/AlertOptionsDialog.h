@@ -2,8 +2,9 @@
 // "Alert options": how one countdown or alarm alerts. The sound (the one
 // the "Sound" and "Recur" boxes give, none, one of the desktop sound
 // theme's, or a file of the user's) with a Play button to hear it, its
-// volume and a soft start (the standard sound's too), and for a countdown a warning before the end
-// and a repeat. Made at its first use, never before the window's first frame.
+// volume and a soft start (the standard sound's too), and for a countdown
+// a warning before the end and a repeat. Made at its first use, never
+// before the window's first frame.
 #pragma once
 
 #include "core/UserFiles.h"
