@@ -12,6 +12,38 @@
 #include <memory>
 #include <optional>
 
+namespace {
+
+// One running copy for each settings folder: a later start hands it the
+// command line and ends, without needing a display of its own. The exit
+// code where this start ends here.
+std::optional<int> claimOrHandOver(platform::SingleInstance& instance, const Command& command,
+                                   const QStringList& arguments) {
+    // Quitting a copy that does not run starts none: a logout script or a
+    // shortcut changes nothing and ends at once.
+    const bool quits =
+        std::any_of(command.actions.cbegin(), command.actions.cend(),
+                    [](const Command::Action& action) { return action.act == Command::Act::Quit; });
+    // Fontconfig readies itself on a second core meanwhile.
+    if (!quits)
+        platform::prepareEnvironment();
+    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
+    using Outcome = platform::SingleInstance::Outcome;
+    const Outcome outcome =
+        instance.claim(files.folder(), arguments,
+                       quits ? platform::SingleInstance::Reach::HandOverOnly
+                             : platform::SingleInstance::Reach::ClaimOrHandOver);
+    if (!instance.message().isEmpty())
+        std::fputs(("quorbel: " + instance.message() + u'\n').toLocal8Bit().constData(), stderr);
+    if (outcome == Outcome::HandedOver || outcome == Outcome::NoneRunning)
+        return 0;
+    if (outcome != Outcome::Claimed)
+        return 1;
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quorbel"));
     // The menu entry's name: Wayland compositors match the window to it
@@ -30,29 +62,9 @@ int main(int argc, char** argv) {
         return error ? 2 : 0;
     }
 
-    // Quitting a copy that does not run starts none: a logout script or a
-    // shortcut changes nothing and ends at once.
-    const bool quits =
-        std::any_of(command.actions.cbegin(), command.actions.cend(),
-                    [](const Command::Action& action) { return action.act == Command::Act::Quit; });
-    // Fontconfig readies itself on a second core meanwhile.
-    if (!quits)
-        platform::prepareEnvironment();
-    // One running copy for each settings folder: a later start hands it
-    // the command line and ends, without needing a display of its own.
     auto instance = std::make_unique<platform::SingleInstance>();
-    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
-    using Outcome = platform::SingleInstance::Outcome;
-    const Outcome outcome =
-        instance->claim(files.folder(), arguments,
-                        quits ? platform::SingleInstance::Reach::HandOverOnly
-                              : platform::SingleInstance::Reach::ClaimOrHandOver);
-    if (!instance->message().isEmpty())
-        std::fputs(("quorbel: " + instance->message() + u'\n').toLocal8Bit().constData(), stderr);
-    if (outcome == Outcome::HandedOver || outcome == Outcome::NoneRunning)
-        return 0;
-    if (outcome != Outcome::Claimed)
-        return 1;
+    if (const std::optional<int> ended = claimOrHandOver(*instance, command, arguments))
+        return *ended;
 
     std::optional<platform::DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);

@@ -348,12 +348,17 @@ SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringL
     // A file system that takes no locks (NFS without its lock service)
     // cannot keep a second copy out; a copy that listens still gets the
     // command line.
-    const bool guarded = refused == EWOULDBLOCK;
-    if (packed.size() > kLongestStart && guarded) {
+    const QString unguarded =
+        refused == EWOULDBLOCK
+            ? QString()
+            : tr("the settings folder %1 takes no lock (%2): a second copy on it cannot be "
+                 "kept out")
+                  .arg(QDir::cleanPath(key), qt_error_string(refused));
+    if (packed.size() > kLongestStart && unguarded.isEmpty()) {
         message_ = tr("the command is too long to hand to the running copy; nothing was done");
         return Outcome::TooLong;
     }
-    return handOver(packed.size() > kLongestStart ? QByteArray() : packed, handOverOnly, guarded);
+    return handOver(packed.size() > kLongestStart ? QByteArray() : packed, handOverOnly, unguarded);
 }
 
 bool SingleInstance::openLock(const QString& key, bool make) {
@@ -384,7 +389,7 @@ bool SingleInstance::openLock(const QString& key, bool make) {
 }
 
 SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool handOverOnly,
-                                                 bool guarded) {
+                                                 const QString& unguarded) {
     const QDeadlineTimer deadline(kAnswerMs);
     for (;;) {
         char path[4096];
@@ -405,16 +410,14 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool 
             return Outcome::Refused;
         }
         // No one listens where the lock says: the copy is on its way to
-        // listening, or has just ended.
-        const int refused = guarded ? tryLock_(lock_) : 0;
-        if (refused == 0 && handOverOnly) {
+        // listening, or has just ended. Without a lock, no one runs.
+        const bool noneRuns = !unguarded.isEmpty() || tryLock_(lock_) == 0;
+        if (noneRuns && handOverOnly) {
             release();
             return Outcome::NoneRunning;
         }
-        if (refused == 0) {
-            if (!guarded)
-                message_ = tr("the settings folder takes no locks: a second copy on it cannot "
-                              "be kept out");
+        if (noneRuns) {
+            message_ = unguarded;
             return listenHere();
         }
         if (deadline.hasExpired()) {

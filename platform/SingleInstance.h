@@ -89,7 +89,9 @@ private:
     // Opens the lock every start on the folder meets at; false where this
     // start may not run (the message says why).
     bool openLock(const QString& key, bool make);
-    Outcome handOver(const QByteArray& packed, bool handOverOnly, bool guarded);
+    // unguarded: what to say where the folder takes no lock, which one try
+    // to hand over is all that can keep a second copy out; else empty.
+    Outcome handOver(const QByteArray& packed, bool handOverOnly, const QString& unguarded);
     Outcome listenHere();
     void accept();
     void callerDone();
