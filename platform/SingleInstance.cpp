@@ -392,11 +392,16 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool 
                                                  const QString& unguarded) {
     const QDeadlineTimer deadline(kAnswerMs);
     for (;;) {
-        char path[4096];
-        const ssize_t length = ::pread(lock_, path, sizeof path, 0);
-        const Sent sent = length > 0 && !packed.isEmpty()
-                              ? send(QByteArray(path, length), packed, deadline)
-                              : Sent::NoOne;
+        char named[4096];
+        const ssize_t length = ::pread(lock_, named, sizeof named, 0);
+        const QByteArray path = length > 0 ? QByteArray(named, length) : QByteArray();
+        Sent sent =
+            !path.isEmpty() && !packed.isEmpty() ? send(path, packed, deadline) : Sent::NoOne;
+        // A copy that could not write its socket into the lock (one it
+        // could only read) listens at the first name in the private folder.
+        const QByteArray first = QFile::encodeName(folderPath_) + '/' + socketName(hash_, 0);
+        if (sent == Sent::NoOne && folder_ >= 0 && !packed.isEmpty() && first != path)
+            sent = send(first, packed, deadline);
         if (sent == Sent::Answered)
             return Outcome::HandedOver;
         // Sent, and never taken: sending again would act twice.

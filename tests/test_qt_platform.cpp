@@ -741,7 +741,8 @@ void QtPlatformTest::oneCopyPerFolder_data() {
     // What holds the folder: a copy that listens, one that takes no one
     // (stopped or frozen), one that ended (its lock and journal left), no
     // folder at all, a copy on a file system that takes no lock, one that
-    // was killed (its socket left); and who starts later.
+    // was killed (its socket left), one on a lock of another user's that it
+    // can only read; and who starts later.
     QTest::addColumn<QString>("first");
     QTest::addColumn<bool>("firstOther");
     QTest::addColumn<QString>("later");
@@ -776,6 +777,9 @@ void QtPlatformTest::oneCopyPerFolder_data() {
                                              << 1 << Outcome::HandedOver << 1 << "";
     QTest::newRow("a killed copy's socket elsewhere")
         << "killed" << false << "elsewhere" << false << show << 0 << 1 << Outcome::Claimed << 0
+        << "";
+    QTest::newRow("a lock the copies can only read")
+        << "read-only" << true << "start" << true << show << 0 << 1 << Outcome::HandedOver << 1
         << "";
     QTest::newRow("another user's lock") << "listening" << false << "start" << true << show << 0
                                          << 1 << Outcome::Refused << 0 << "cannot take the lock";
@@ -833,10 +837,13 @@ void QtPlatformTest::oneCopyPerFolder() {
         running.listen([&](const QStringList& line) { heardLines << line; });
     };
     QByteArray leftSocket;
-    if (first == "ended") {
+    if (first == "ended" || first == "read-only") {
         QFile file(lock);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("garbage") == 7);
         file.close();
+        QFile::setPermissions(lock, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    }
+    if (first == "ended") {
         QFile kept(QDir(settings).filePath("journal.qbx"));
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(journal) == journal.size());
     } else if (first != "nothing") {
