@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "platform/QtPlatform.h"
+#include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 #include "widgets/Controls.h"
 
@@ -91,6 +92,10 @@ void QtPlatformTest::questionAnswers_data() {
     QTest::newRow("Escape") << 1 << int(Answer::No);
     QTest::newRow("window closed") << 2 << int(Answer::Closed);
     QTest::newRow("a click where the pointer was put") << 3 << int(Answer::Yes);
+    QTest::newRow("the program ended meanwhile") << 4 << int(Answer::Yes);
+    // A notice: it returns once read, or once the program ends.
+    QTest::newRow("a notice read") << 5 << -1;
+    QTest::newRow("a notice as the program ends") << 6 << -1;
 }
 
 void QtPlatformTest::questionAnswers() {
@@ -105,12 +110,22 @@ void QtPlatformTest::questionAnswers() {
             QTest::keyClick(box, Qt::Key_Escape);
         } else if (how == 2) {
             box->close();
+        } else if (how == 4 || how == 6) {
+            platform::QuestionBox::answerAllByDefault();
+        } else if (how == 5) {
+            QTest::keyClick(box, Qt::Key_Return);
         } else {
             QWidget* under = QApplication::widgetAt(QCursor::pos());
             QVERIFY(under);
             QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(QCursor::pos()));
         }
     });
+    if (answer < 0) {
+        desktop.tell(QStringLiteral("Quorbel"),
+                     QStringLiteral("The settings file could not be read"));
+        QVERIFY(!QApplication::activeModalWidget());
+        return;
+    }
     const Answer given = desktop.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                      QStringLiteral("Timer still in progress. Quit anyway?"),
                                      platform::Questions::Button::Yes);
