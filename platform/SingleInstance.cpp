@@ -25,21 +25,6 @@ namespace platform {
 
 namespace {
 
-// The wire: a later start writes its start, packed (pack()), closes its
-// side, and reads one byte, sent once the whole of it has arrived and
-// before it is acted on. A start that did not hear that byte is not acted
-// on, so a later start that says the running copy does not answer has
-// changed nothing. A command line is a few words: a caller that sends
-// more than this, or never closes, is not listened to; its start says so
-// before it sends.
-constexpr qsizetype kLongestStart = 64 * 1024;
-// An activation token is a few dozen bytes; a longer one is left out and
-// the command line goes without it.
-constexpr qsizetype kLongestToken = 4096;
-constexpr int kPatienceMs = 5000;
-// Callers heard at once; a flood of connections waits its turn instead of
-// taking every descriptor the program has.
-constexpr int kMostCallers = 32;
 // How long a later start waits for the running copy, all told: to listen,
 // to take the connection (its queue may be full, or the copy stopped) and
 // to answer.
@@ -212,6 +197,22 @@ int flockNow(int fd) {
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
+// The wire: a later start writes its start, packed (pack()), closes its
+// side, and reads one byte, sent once the whole of it has arrived and
+// before it is acted on. A start that did not hear that byte is not acted
+// on, so a later start that says the running copy does not answer has
+// changed nothing. A command line is a few words: a caller that sends
+// more than this, or never closes, is not listened to; its start says so
+// before it sends.
+constexpr qsizetype kLongestStart = 64 * 1024;
+// An activation token is a few dozen bytes; a longer one is left out and
+// the command line goes without it.
+constexpr qsizetype kLongestToken = 4096;
+constexpr int kPatienceMs = 5000;
+// Callers heard at once; a flood of connections waits its turn instead of
+// taking every descriptor the program has.
+constexpr int kMostCallers = 32;
+
 // One later start: read until it closes.
 class Caller : public QObject {
 public:
@@ -368,12 +369,13 @@ bool SingleInstance::openLock(const QString& key, bool make) {
     if (make)
         QDir().mkpath(key);
     lock_ = openFolderLock(QFile::encodeName(path), make);
-    if (lock_ < 0 && errno != ENOENT) {
+    const int error = errno;
+    if (lock_ < 0 && error != ENOENT) {
         // Another user's, or no longer a file: a copy may hold it that this
         // start cannot see.
         message_ = tr("cannot take the lock %1 (%2): a copy of another user's may be using "
                       "these settings, and no second copy runs beside it")
-                       .arg(path, qt_error_string(errno));
+                       .arg(path, qt_error_string(error));
         return false;
     }
     // Where the folder cannot hold one, in the private folder.

@@ -1186,7 +1186,10 @@ def starts_with_the_desktop(d):
     d.start_program(program=program)
     for word in ("on", "off"):
         d.spawn([program, "--autostart", word])
-        box = question(d, "Quorbel")
+        # The notice, not the main window of the same name.
+        box = wait_for(lambda: [w for w in d.run(["xdotool", "search", "--onlyvisible", "--name",
+                                                  "^Quorbel$"], check=False).split()
+                                if w != d.window], "the notice")
         d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
         d.keys("Return")
         wait_for(lambda: not d.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorbel$"],
