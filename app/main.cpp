@@ -3,12 +3,46 @@
 #include "cli/CommandLine.h"
 #include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
+
+namespace {
+
+// One running copy for each settings folder: a later start hands it the
+// command line and ends, without needing a display of its own. The exit
+// code where this start ends here.
+std::optional<int> claimOrHandOver(platform::SingleInstance& instance, const Command& command,
+                                   const QStringList& arguments) {
+    // Quitting a copy that does not run starts none: a logout script or a
+    // shortcut changes nothing and ends at once.
+    const bool quits =
+        std::any_of(command.actions.cbegin(), command.actions.cend(),
+                    [](const Command::Action& action) { return action.act == Command::Act::Quit; });
+    // Fontconfig readies itself on a second core meanwhile.
+    if (!quits)
+        platform::prepareEnvironment();
+    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
+    using Outcome = platform::SingleInstance::Outcome;
+    const Outcome outcome =
+        instance.claim(files.folder(), arguments,
+                       quits ? platform::SingleInstance::Reach::HandOverOnly
+                             : platform::SingleInstance::Reach::ClaimOrHandOver);
+    if (!instance.message().isEmpty())
+        std::fputs(("quorbel: " + instance.message() + u'\n').toLocal8Bit().constData(), stderr);
+    if (outcome == Outcome::HandedOver || outcome == Outcome::NoneRunning)
+        return 0;
+    if (outcome != Outcome::Claimed)
+        return 1;
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quorbel"));
@@ -28,21 +62,9 @@ int main(int argc, char** argv) {
         return error ? 2 : 0;
     }
 
-    // Fontconfig readies itself on a second core meanwhile.
-    platform::prepareEnvironment();
-    // One running copy for each settings folder: a later start hands it
-    // the command line and ends, without needing a display of its own.
     auto instance = std::make_unique<platform::SingleInstance>();
-    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
-    switch (instance->claim(files.folder(), arguments)) {
-    case platform::SingleInstance::Outcome::HandedOver:
-        return 0;
-    case platform::SingleInstance::Outcome::Unanswered:
-        std::fputs("quorbel: another copy holds these settings but does not answer\n", stderr);
-        return 1;
-    case platform::SingleInstance::Outcome::Claimed:
-        break;
-    }
+    if (const std::optional<int> ended = claimOrHandOver(*instance, command, arguments))
+        return *ended;
 
     std::optional<platform::DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);
@@ -57,7 +79,16 @@ int main(int argc, char** argv) {
     MainWindow window(desktop.interfaces(), command.background ? MainWindow::Start::Background
                                                                : MainWindow::Start::OnScreenFirst);
     Quorbel program(desktop.interfaces(), window);
+    // Queued: a close before the event loop runs would otherwise be lost,
+    // and the program left with no window and no way to end. A notice
+    // still open goes with the window.
+    QObject::connect(
+        &window, &MainWindow::closed, &app,
+        [] {
+            platform::QuestionBox::answerAllByDefault();
+            QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
     program.startUp(arguments);
-    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     return app.exec();
 }

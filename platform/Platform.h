@@ -78,7 +78,8 @@ public:
     // question as its default button, Yes, would.
     virtual Answer ask(Kind kind, const QString& title, const QString& text, Button pointer) = 0;
     // Tells the user something in a modal box with an OK button, as Ask
-    // places its questions, and returns once it is read.
+    // places its questions, and returns once it is read, or once the
+    // program ends (a request from the system, its main window closed).
     virtual void tell(const QString& title, const QString& text) = 0;
 };
 

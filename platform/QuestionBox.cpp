@@ -19,8 +19,9 @@ QuestionBox::QuestionBox(Icon icon, const QString& title, const QString& text,
 }
 
 void QuestionBox::answerAllByDefault() {
-    for (QuestionBox* box : std::as_const(open_)) {
-        box->answeredByEnd = true;
+    for (QMessageBox* box : std::as_const(open_)) {
+        if (auto* question = dynamic_cast<QuestionBox*>(box))
+            question->answeredByEnd = true;
         box->done(QMessageBox::Yes);
     }
 }
@@ -30,6 +31,12 @@ int QuestionBox::exec() {
     const int result = QMessageBox::exec();
     open_.removeOne(this);
     return result;
+}
+
+void QuestionBox::execNotice(QMessageBox& box) {
+    open_.append(&box);
+    box.exec();
+    open_.removeOne(&box);
 }
 
 void QuestionBox::closeEvent(QCloseEvent* event) {
@@ -79,7 +86,7 @@ void QtPlatform::tell(const QString& title, const QString& text) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.adjustSize();
     box.move(primary().center() - box.rect().center());
-    box.exec();
+    QuestionBox::execNotice(box);
 }
 
 } // namespace platform

@@ -20,9 +20,12 @@ public:
     // Answered for the user, by a request from the system to end.
     bool answeredByEnd = false;
 
-    // Every question still open gets its default answer.
+    // Every question still open gets its default answer, and every notice
+    // goes: the program is ending, and nothing on screen may hold it.
     static void answerAllByDefault();
     int exec() override;
+    // A notice's box, shown until read or until the program ends.
+    static void execNotice(QMessageBox& box);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,7 +37,7 @@ private:
 
     QAbstractButton* target_;
     QPoint placed_{-1, -1};
-    static inline QList<QuestionBox*> open_;
+    static inline QList<QMessageBox*> open_;
 };
 
 } // namespace platform

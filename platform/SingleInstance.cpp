@@ -4,6 +4,7 @@
 #include "WriteAll.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,16 +25,12 @@ namespace platform {
 
 namespace {
 
-// A command line is a few words; a caller that sends more, or never
-// closes, is not listened to.
-constexpr qsizetype kLongestCommand = 64 * 1024;
-constexpr int kPatienceMs = 5000;
-// Callers heard at once; a flood of connections waits its turn instead of
-// taking every descriptor the program has.
-constexpr int kMostCallers = 32;
-// How long a later start waits for the running copy to listen.
-constexpr int kTries = 20;
-constexpr int kTryMs = 100;
+// How long a later start waits for the running copy, all told: to listen,
+// to take the connection (its queue may be full, or the copy stopped) and
+// to answer.
+constexpr int kAnswerMs = 2000;
+constexpr int kTryMs = 50;
+constexpr char kLockName[] = "quorbel.lock";
 
 // A folder that is the user's alone: a real folder, the user's, that no
 // one else may enter.
@@ -72,11 +69,18 @@ bool socketAddress(const QString& folder, int folderFd, const QByteArray& name,
     return true;
 }
 
-enum class Sent { NoOne, Answered, Unanswered };
+// What is left of the wait, for a socket's timeout: never none, which
+// would be no limit at all.
+timeval timeLeft(const QDeadlineTimer& deadline) {
+    const qint64 ms = qMax<qint64>(1, deadline.remainingTime());
+    return {time_t(ms / 1000), suseconds_t(ms % 1000 * 1000)};
+}
 
-// Hands the start to the copy listening at that socket, which answers once
-// it has the whole of it. Only a copy of the user's own is told anything.
-Sent send(const QByteArray& path, const QByteArray& text) {
+// NoOne: no copy listens there; Stranger: another user's copy does.
+enum class Sent { NoOne, Answered, Unanswered, Stranger };
+
+// The connected socket, or -1 and why not.
+int connectTo(const QByteArray& path, const QDeadlineTimer& deadline, Sent& failure) {
     const QByteArray folder = path.left(path.lastIndexOf('/'));
     const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
     const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -84,20 +88,45 @@ Sent send(const QByteArray& path, const QByteArray& text) {
     const bool addressed =
         folderFd >= 0 && socketAddress(QFile::decodeName(folder), folderFd, name, address);
     const int fd = addressed ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
-    const bool connected =
-        fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (folderFd >= 0)
-        ::close(folderFd);
+    failure = Sent::NoOne;
+    if (fd < 0) {
+        if (folderFd >= 0)
+            ::close(folderFd);
+        return -1;
+    }
+    // A full queue holds a connect for as long as a send may wait.
+    const timeval patience = timeLeft(deadline);
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+    const int connected =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int error = errno;
+    ::close(folderFd);
+    if (connected == 0)
+        return fd;
+    ::close(fd);
+    // Refused or gone: no one listens; timed out: a copy that takes no
+    // one; not let in: another user's folder.
+    if (error == EAGAIN || error == EINTR || error == ETIMEDOUT)
+        failure = Sent::Unanswered;
+    else if (error == EACCES)
+        failure = Sent::Stranger;
+    return -1;
+}
+
+// Hands the start to the copy listening at that socket, which answers once
+// it has the whole of it. Only a copy of the user's own is told anything.
+Sent send(const QByteArray& path, const QByteArray& text, const QDeadlineTimer& deadline) {
+    Sent failure = Sent::NoOne;
+    const int fd = connectTo(path, deadline, failure);
+    if (fd < 0)
+        return failure;
     ucred peer{};
     socklen_t size = sizeof peer;
-    if (!connected || ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 ||
-        peer.uid != ::geteuid()) {
-        if (fd >= 0)
-            ::close(fd);
-        return Sent::NoOne;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid()) {
+        ::close(fd);
+        return Sent::Stranger;
     }
-    // A copy that hangs keeps no start waiting long.
-    const timeval patience{2, 0};
+    const timeval patience = timeLeft(deadline);
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
     char answer = 0;
@@ -105,11 +134,84 @@ Sent send(const QByteArray& path, const QByteArray& text) {
     if (writeAll(fd, text, true) && ::shutdown(fd, SHUT_WR) == 0) {
         do
             got = ::read(fd, &answer, 1);
-        while (got < 0 && errno == EINTR);
+        while (got < 0 && errno == EINTR && !deadline.hasExpired());
     }
     ::close(fd);
     return got == 1 ? Sent::Answered : Sent::Unanswered;
 }
+
+// Opens the folder's own lock: made where it is missing (when make is
+// set), its mode given back where the user's own file lost it, read-only
+// where it cannot be written, which a lock needs no more than. -1 and
+// errno where it cannot be opened: ENOENT where there is none to be had.
+int openFolderLock(const QByteArray& path, bool make) {
+    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int fd = ::open(path.constData(), O_RDWR | flags | (make ? O_CREAT : 0), 0600);
+    if (fd >= 0 || errno == ENOENT)
+        return fd;
+    struct stat file {};
+    if (::lstat(path.constData(), &file) != 0)
+        return -1;
+    if (!S_ISREG(file.st_mode)) {
+        errno = S_ISDIR(file.st_mode) ? EISDIR : S_ISLNK(file.st_mode) ? ELOOP : EINVAL;
+        return -1;
+    }
+    if (file.st_uid == ::geteuid() && (file.st_mode & 0600) != 0600 &&
+        ::chmod(path.constData(), 0600) == 0) {
+        fd = ::open(path.constData(), O_RDWR | flags);
+        if (fd >= 0)
+            return fd;
+    }
+    return ::open(path.constData(), O_RDONLY | flags);
+}
+
+// The names a copy on the folder listens at: the first free of ten.
+constexpr int kSocketNames = 10;
+QByteArray socketName(const QByteArray& hash, int n) {
+    return "quorbel-" + hash + (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket";
+}
+
+// The socket that a copy which was killed left, named in its lock file:
+// removed where it surely is that copy's, a socket by one of the folder's
+// names in a folder that is the user's alone.
+void removeDeadSocket(const QByteArray& path, const QByteArray& hash) {
+    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+    int n = 0;
+    while (n < kSocketNames && name != socketName(hash, n))
+        ++n;
+    if (n == kSocketNames)
+        return;
+    const int folder = ::open(path.left(path.lastIndexOf('/')).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (folder < 0)
+        return;
+    struct stat seen {};
+    if (::fstat(folder, &seen) == 0 && seen.st_uid == ::geteuid() && (seen.st_mode & 077) == 0 &&
+        ::fstatat(folder, name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISSOCK(seen.st_mode))
+        ::unlinkat(folder, name.constData(), 0);
+    ::close(folder);
+}
+
+int flockNow(int fd) {
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+}
+
+// The wire: a later start writes its start, packed (pack()), closes its
+// side, and reads one byte, sent once the whole of it has arrived and
+// before it is acted on. A start that did not hear that byte is not acted
+// on, so a later start that says the running copy does not answer has
+// changed nothing. A command line is a few words: a caller that sends
+// more than this, or never closes, is not listened to; its start says so
+// before it sends.
+constexpr qsizetype kLongestStart = 64 * 1024;
+// An activation token is a few dozen bytes; a longer one is left out and
+// the command line goes without it.
+constexpr qsizetype kLongestToken = 4096;
+constexpr int kPatienceMs = 5000;
+// Callers heard at once; a flood of connections waits its turn instead of
+// taking every descriptor the program has.
+constexpr int kMostCallers = 32;
 
 // One later start: read until it closes.
 class Caller : public QObject {
@@ -133,7 +235,7 @@ private:
             const ssize_t got = ::read(fd_, chunk, sizeof chunk);
             if (got > 0) {
                 text_.append(chunk, got);
-                if (text_.size() > kLongestCommand)
+                if (text_.size() > kLongestStart)
                     return finish(false);
             } else if (got < 0 && errno == EINTR) {
                 continue;
@@ -149,12 +251,12 @@ private:
             return;
         finished_ = true;
         notifier_.setEnabled(false);
-        // The later start hears that its command line arrived whole.
-        if (closed) [[maybe_unused]]
-            const ssize_t sent = ::send(fd_, "1", 1, MSG_NOSIGNAL);
+        // The later start hears that its command line arrived whole; one
+        // that has given up waiting hears nothing, and nothing is done.
+        const bool answered = closed && ::send(fd_, "1", 1, MSG_NOSIGNAL) == 1;
         deleteLater();
         done_();
-        if (closed)
+        if (answered)
             heard_(text_);
     }
 
@@ -168,7 +270,10 @@ private:
 
 } // namespace
 
-QString SingleInstance::privateFolder() {
+SingleInstance::SingleInstance(TryLock tryLock)
+    : tryLock_(tryLock ? tryLock : flockNow) {}
+
+QString SingleInstance::privateFolder(bool make) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (QDir::isAbsolutePath(runtime) && isPrivate(QFile::encodeName(runtime)))
         return QDir::cleanPath(runtime);
@@ -182,7 +287,7 @@ QString SingleInstance::privateFolder() {
     for (const QString& folder :
          {own.isEmpty() ? QString() : own + QStringLiteral("/quorbel-runtime"),
           QStringLiteral("/tmp/quorbel-%1").arg(::geteuid())}) {
-        if (makePrivate(folder))
+        if (make ? makePrivate(folder) : isPrivate(QFile::encodeName(folder)))
             return QDir::cleanPath(folder);
     }
     return {};
@@ -208,61 +313,141 @@ SingleInstance::Start SingleInstance::unpack(const QByteArray& bytes) {
     return start;
 }
 
-SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringList& arguments) {
-    folderPath_ = privateFolder();
+SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringList& arguments,
+                                              Reach reach) {
+    const bool handOverOnly = reach == Reach::HandOverOnly;
+    // A start that only hands over makes nothing: no folder, no file.
+    folderPath_ = privateFolder(!handOverOnly);
     folder_ = folderPath_.isEmpty() ? -1
                                     : ::open(QFile::encodeName(folderPath_).constData(),
                                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
     // Two portable copies in different folders stay apart.
-    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
-                                                     QCryptographicHash::Sha256)
-                                .toHex()
-                                .left(16);
+    hash_ = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
+                                     QCryptographicHash::Sha256)
+                .toHex()
+                .left(16);
+    if (!openLock(key, !handOverOnly))
+        return Outcome::Refused;
+    if (lock_ < 0)
+        return handOverOnly ? Outcome::NoneRunning : Outcome::Claimed;
+    // Only a live copy holds the lock; whatever the file says is of no
+    // account until then.
+    const int refused = tryLock_(lock_);
+    if (refused == 0) {
+        if (!handOverOnly)
+            return listenHere();
+        release();
+        return Outcome::NoneRunning;
+    }
+    // A launcher on Wayland hands its start a token that lets the running
+    // copy come forward in its place; one too long to be a token is left
+    // out, not the command line.
+    Start start{qgetenv("XDG_ACTIVATION_TOKEN"), arguments};
+    if (start.token.size() > kLongestToken)
+        start.token.clear();
+    const QByteArray packed = pack(start);
+    // A file system that takes no locks (NFS without its lock service)
+    // cannot keep a second copy out; a copy that listens still gets the
+    // command line.
+    const QString unguarded =
+        refused == EWOULDBLOCK
+            ? QString()
+            : tr("the settings folder %1 takes no lock (%2): a second copy on it cannot be "
+                 "kept out")
+                  .arg(QDir::cleanPath(key), qt_error_string(refused));
+    if (packed.size() > kLongestStart && unguarded.isEmpty()) {
+        message_ = tr("the command is too long to hand to the running copy; nothing was done");
+        return Outcome::TooLong;
+    }
+    return handOver(packed.size() > kLongestStart ? QByteArray() : packed, handOverOnly, unguarded);
+}
+
+bool SingleInstance::openLock(const QString& key, bool make) {
     // Every start on one settings folder meets at the lock beside the
-    // settings, whatever its environment says (cron has no runtime folder);
-    // where the folder cannot hold one, in the private folder.
-    QDir().mkpath(key);
-    lock_ = ::open(QFile::encodeName(QDir(key).filePath(QStringLiteral("quorbel.lock"))),
-                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // settings, whatever its environment says (cron has no runtime folder).
+    const QString path = QDir(key).filePath(QLatin1String(kLockName));
+    if (make)
+        QDir().mkpath(key);
+    lock_ = openFolderLock(QFile::encodeName(path), make);
+    const int error = errno;
+    if (lock_ < 0 && error != ENOENT) {
+        // Another user's, or no longer a file: a copy may hold it that this
+        // start cannot see.
+        message_ = tr("cannot take the lock %1 (%2): a copy of another user's may be using "
+                      "these settings, and no second copy runs beside it")
+                       .arg(path, qt_error_string(error));
+        return false;
+    }
+    // Where the folder cannot hold one, in the private folder.
     if (lock_ < 0 && folder_ >= 0) {
-        lock_ = ::openat(folder_, ("quorbel-" + hash + ".lock").constData(),
-                         O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        lock_ = ::openat(folder_, ("quorbel-" + hash_ + ".lock").constData(),
+                         O_RDWR | O_CLOEXEC | O_NOFOLLOW | (make ? O_CREAT : 0), 0600);
     }
     // Where there is neither, the folder itself is the lock: never two
     // copies, though a later start cannot reach this one.
     if (lock_ < 0)
         lock_ = ::open(QFile::encodeName(key).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (lock_ < 0)
-        return Outcome::Claimed;
-    // Only a live copy holds the lock; whatever the file says is of no
-    // account until then.
-    if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) {
-        for (int n = 0; folder_ >= 0 && n < 10 &&
-                        !bindSocket("quorbel-" + hash +
-                                    (n ? "-" + QByteArray::number(n) : QByteArray()) + ".socket");
-             ++n) {
-        }
-        // The lock file names the socket for later starts.
-        if (::ftruncate(lock_, 0) == 0 && listening_ >= 0)
-            writeAll(lock_, QFile::encodeName(folderPath_) + '/' + socketName_);
-        return Outcome::Claimed;
-    }
-    // The running copy may still be on its way to listening.
-    // A launcher on Wayland hands its start a token that lets the running
-    // copy come forward in its place.
-    const QByteArray packed = pack({qgetenv("XDG_ACTIVATION_TOKEN"), arguments});
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        char path[4096];
-        const ssize_t length = ::pread(lock_, path, sizeof path, 0);
-        const Sent sent = length > 0 ? send(QByteArray(path, length), packed) : Sent::NoOne;
+    return true;
+}
+
+SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool handOverOnly,
+                                                 const QString& unguarded) {
+    const QDeadlineTimer deadline(kAnswerMs);
+    for (;;) {
+        char named[4096];
+        const ssize_t length = ::pread(lock_, named, sizeof named, 0);
+        const QByteArray path = length > 0 ? QByteArray(named, length) : QByteArray();
+        Sent sent =
+            !path.isEmpty() && !packed.isEmpty() ? send(path, packed, deadline) : Sent::NoOne;
+        // A copy that could not write its socket into the lock (one it
+        // could only read) listens at the first name in the private folder.
+        const QByteArray first = QFile::encodeName(folderPath_) + '/' + socketName(hash_, 0);
+        if (sent == Sent::NoOne && folder_ >= 0 && !packed.isEmpty() && first != path)
+            sent = send(first, packed, deadline);
         if (sent == Sent::Answered)
             return Outcome::HandedOver;
         // Sent, and never taken: sending again would act twice.
-        if (sent == Sent::Unanswered)
+        if (sent == Sent::Unanswered) {
+            message_ = tr("another copy holds these settings but does not answer");
             return Outcome::Unanswered;
+        }
+        if (sent == Sent::Stranger) {
+            message_ = tr("a copy of another user's holds these settings, and no second copy "
+                          "runs beside it");
+            return Outcome::Refused;
+        }
+        // No one listens where the lock says: the copy is on its way to
+        // listening, or has just ended. Without a lock, no one runs.
+        const bool noneRuns = !unguarded.isEmpty() || tryLock_(lock_) == 0;
+        if (noneRuns && handOverOnly) {
+            release();
+            return Outcome::NoneRunning;
+        }
+        if (noneRuns) {
+            message_ = unguarded;
+            return listenHere();
+        }
+        if (deadline.hasExpired()) {
+            message_ = tr("another copy holds these settings but does not answer");
+            return Outcome::Unanswered;
+        }
         QThread::msleep(kTryMs);
     }
-    return Outcome::Unanswered;
+}
+
+SingleInstance::Outcome SingleInstance::listenHere() {
+    char old[4096];
+    const ssize_t oldLength = ::pread(lock_, old, sizeof old, 0);
+    for (int n = 0; folder_ >= 0 && n < kSocketNames && !bindSocket(socketName(hash_, n)); ++n) {
+    }
+    // The lock file names the socket for later starts; one that cannot be
+    // written (another user's) still keeps a second copy out.
+    const QByteArray socket = QFile::encodeName(folderPath_) + '/' + socketName_;
+    if (listening_ >= 0 && ::ftruncate(lock_, 0) == 0)
+        writeAll(lock_, socket);
+    if (oldLength > 0 && QByteArray(old, oldLength) != socket)
+        removeDeadSocket(QByteArray(old, oldLength), hash_);
+    return Outcome::Claimed;
 }
 
 bool SingleInstance::bindSocket(const QByteArray& name) {
@@ -321,7 +506,7 @@ void SingleInstance::accept() {
             this, caller,
             [this](const QByteArray& text) {
                 const Start start = unpack(text);
-                if (!start.token.isEmpty())
+                if (!start.token.isEmpty() && start.token.size() <= kLongestToken)
                     emit tokenGiven(start.token);
                 if (heard_)
                     heard_(start.arguments);

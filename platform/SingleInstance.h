@@ -2,7 +2,8 @@
 // One running copy for each settings folder. The copy that holds a lock
 // beside the settings, "quorbel.lock", is the running one; the lock names
 // the socket it listens on, in the user's private runtime folder. A later
-// start hands it the command line there, hears that it arrived, and ends.
+// start hands it the command line there, hears that it arrived, and ends;
+// it never waits for the running copy longer than two seconds.
 // Claiming needs neither a display, an event loop nor the session's
 // environment, so a start from cron or over ssh still reaches the running
 // copy. Not QLocalServer with QLockFile: the lock is an flock the system
@@ -31,10 +32,23 @@ public:
         // Another copy runs and has the command line.
         HandedOver,
         // Another copy holds the folder but does not take the command line.
-        Unanswered
+        Unanswered,
+        // Only a hand-over was asked for, and no copy runs: nothing was
+        // made or changed.
+        NoneRunning,
+        // Another copy runs, and the command line is longer than it takes.
+        TooLong,
+        // The folder's own lock cannot be taken, or another user's copy
+        // holds it: this start does not run beside it.
+        Refused
     };
+    enum class Reach { ClaimOrHandOver, HandOverOnly };
+    // Takes the folder's lock without waiting: 0, or the error the system
+    // gave (EWOULDBLOCK while a copy holds it). Tests stand in a file
+    // system that refuses locks.
+    using TryLock = int (*)(int fd);
 
-    SingleInstance() = default;
+    explicit SingleInstance(TryLock tryLock = nullptr);
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
     ~SingleInstance() override;
@@ -42,7 +56,11 @@ public:
     // For one key, the settings folder. A copy that died holds nothing.
     // A start handed over carries the token the desktop gave it to bring
     // the program forward (XDG_ACTIVATION_TOKEN on Wayland), if any.
-    Outcome claim(const QString& key, const QStringList& arguments);
+    Outcome claim(const QString& key, const QStringList& arguments,
+                  Reach reach = Reach::ClaimOrHandOver);
+    // What the start has to tell the user: why it does not run, or that
+    // it runs where a second copy cannot be kept out. Empty when nothing.
+    QString message() const { return message_; }
     // Once the event loop runs: who hears the command lines of later starts,
     // and their tokens.
     void listen(std::function<void(const QStringList&)> heard);
@@ -50,9 +68,9 @@ public:
     void release();
 
     // The user's private folder for the lock and the socket: the runtime
-    // folder when it is the user's alone, else one of the program's own;
-    // empty when there is none.
-    static QString privateFolder();
+    // folder when it is the user's alone, else one of the program's own,
+    // made unless make is false; empty when there is none.
+    static QString privateFolder(bool make = true);
     // A start as the socket carries it: the token first, then the
     // arguments, none able to become two.
     struct Start {
@@ -68,10 +86,21 @@ signals:
     void tokenGiven(const QByteArray& token);
 
 private:
+    // Opens the lock every start on the folder meets at; false where this
+    // start may not run (the message says why).
+    bool openLock(const QString& key, bool make);
+    // unguarded: what to say where the folder takes no lock, which one try
+    // to hand over is all that can keep a second copy out; else empty.
+    Outcome handOver(const QByteArray& packed, bool handOverOnly, const QString& unguarded);
+    Outcome listenHere();
     void accept();
     void callerDone();
     bool bindSocket(const QByteArray& name);
 
+    TryLock tryLock_;
+    QString message_;
+    // The settings folder's mark in the names of its socket and lock.
+    QByteArray hash_;
     QString folderPath_;
     int folder_ = -1;
     int lock_ = -1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
 #include "platform/QtPlatform.h"
+#include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 #include "widgets/Controls.h"
 
@@ -13,11 +14,47 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cerrno>
 #include <functional>
 #include <future>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using Answer = platform::Questions::Answer;
+using Outcome = platform::SingleInstance::Outcome;
+
+namespace {
+
+// The user root stages as a second one.
+constexpr uid_t kOtherUser = 65534;
+
+// Acts as the other user while it lives, where the test runs as root.
+class AsUser {
+public:
+    explicit AsUser(bool other)
+        : other_(other && ::geteuid() == 0) {
+        if (other_ && (::setegid(kOtherUser) != 0 || ::seteuid(kOtherUser) != 0))
+            qFatal("cannot act as another user");
+    }
+    ~AsUser() {
+        if (other_ && (::seteuid(0) != 0 || ::setegid(0) != 0))
+            qFatal("cannot act as root again");
+    }
+    AsUser(const AsUser&) = delete;
+    AsUser& operator=(const AsUser&) = delete;
+
+private:
+    bool other_;
+};
+
+// NFS without its lock service.
+int refuseLocks(int) {
+    return ENOLCK;
+}
+
+} // namespace
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
@@ -37,6 +74,8 @@ private slots:
     void boldOfBitmapFace_data();
     void boldOfBitmapFace();
     void laterStartsAreHeard();
+    void oneCopyPerFolder_data();
+    void oneCopyPerFolder();
     void autostartEntryQuoting_data();
     void autostartEntryQuoting();
     void autostartTick_data();
@@ -53,6 +92,10 @@ void QtPlatformTest::questionAnswers_data() {
     QTest::newRow("Escape") << 1 << int(Answer::No);
     QTest::newRow("window closed") << 2 << int(Answer::Closed);
     QTest::newRow("a click where the pointer was put") << 3 << int(Answer::Yes);
+    QTest::newRow("the program ended meanwhile") << 4 << int(Answer::Yes);
+    // A notice: it returns once read, or once the program ends.
+    QTest::newRow("a notice read") << 5 << -1;
+    QTest::newRow("a notice as the program ends") << 6 << -1;
 }
 
 void QtPlatformTest::questionAnswers() {
@@ -67,12 +110,22 @@ void QtPlatformTest::questionAnswers() {
             QTest::keyClick(box, Qt::Key_Escape);
         } else if (how == 2) {
             box->close();
+        } else if (how == 4 || how == 6) {
+            platform::QuestionBox::answerAllByDefault();
+        } else if (how == 5) {
+            QTest::keyClick(box, Qt::Key_Return);
         } else {
             QWidget* under = QApplication::widgetAt(QCursor::pos());
             QVERIFY(under);
             QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(QCursor::pos()));
         }
     });
+    if (answer < 0) {
+        desktop.tell(QStringLiteral("Quorbel"),
+                     QStringLiteral("The settings file could not be read"));
+        QVERIFY(!QApplication::activeModalWidget());
+        return;
+    }
     const Answer given = desktop.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
                                      QStringLiteral("Timer still in progress. Quit anyway?"),
                                      platform::Questions::Button::Yes);
@@ -697,6 +750,190 @@ void QtPlatformTest::laterStartsAreHeard() {
              QFile::Permissions());
     qputenv("XDG_CACHE_HOME", savedCache);
     qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+void QtPlatformTest::oneCopyPerFolder_data() {
+    // What holds the folder: a copy that listens, one that takes no one
+    // (stopped or frozen), one that ended (its lock and journal left), no
+    // folder at all, a copy on a file system that takes no lock, one that
+    // was killed (its socket left), one on a lock of another user's that it
+    // can only read; and who starts later.
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<bool>("firstOther");
+    QTest::addColumn<QString>("later");
+    QTest::addColumn<bool>("laterOther");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("tokenSize");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<int>("heard");
+    QTest::addColumn<QString>("said");
+    const QStringList show{"quorbel", "--show"};
+    const QStringList quit{"quorbel", "--quit"};
+    QTest::newRow("twelve starts toward a copy that takes no one")
+        << "deaf" << false << "start" << false << show << 0 << 12 << Outcome::Unanswered << 0
+        << "does not answer";
+    QTest::newRow("10,000 arguments") << "listening" << false << "start" << false
+                                      << QStringList{"quorbel"} + QStringList(10000, "--show") << 0
+                                      << 1 << Outcome::TooLong << 0 << "too long";
+    QTest::newRow("a 64 KiB token is left out, not the command")
+        << "listening" << false << "start" << false << show << 64 * 1024 << 1 << Outcome::HandedOver
+        << 1 << "";
+    QTest::newRow("--quit with no copy")
+        << "ended" << false << "quit" << false << quit << 0 << 1 << Outcome::NoneRunning << 0 << "";
+    QTest::newRow("--quit with no settings folder") << "nothing" << false << "quit" << false << quit
+                                                    << 0 << 1 << Outcome::NoneRunning << 0 << "";
+    QTest::newRow("--quit to the running copy") << "listening" << false << "quit" << false << quit
+                                                << 0 << 1 << Outcome::HandedOver << 1 << "";
+    QTest::newRow("a folder that takes no lock")
+        << "unguarded" << false << "unguarded" << false << show << 0 << 1 << Outcome::HandedOver
+        << 1 << "cannot be kept out";
+    QTest::newRow("the lock's mode changed") << "listening" << true << "chmod" << true << show << 0
+                                             << 1 << Outcome::HandedOver << 1 << "";
+    QTest::newRow("a killed copy's socket elsewhere")
+        << "killed" << false << "elsewhere" << false << show << 0 << 1 << Outcome::Claimed << 0
+        << "";
+    QTest::newRow("a lock the copies can only read")
+        << "read-only" << true << "start" << true << show << 0 << 1 << Outcome::HandedOver << 1
+        << "";
+    QTest::newRow("another user's lock") << "listening" << false << "start" << true << show << 0
+                                         << 1 << Outcome::Refused << 0 << "cannot take the lock";
+    QTest::newRow("another user's copy") << "listening" << true << "start" << false << show << 0
+                                         << 1 << Outcome::Refused << 0 << "another user's";
+}
+
+// However many later starts come and whatever holds the folder, each
+// ends within the running copy's time to answer, and never runs beside
+// another copy; a --quit with no copy running makes and changes nothing.
+void QtPlatformTest::oneCopyPerFolder() {
+    QFETCH(QString, first);
+    QFETCH(bool, firstOther);
+    QFETCH(QString, later);
+    QFETCH(bool, laterOther);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, tokenSize);
+    QFETCH(int, starts);
+    QFETCH(Outcome, outcome);
+    QFETCH(int, heard);
+    QFETCH(QString, said);
+    if (firstOther != laterOther && ::geteuid() != 0)
+        QSKIP("a second user takes root to stage");
+    QTemporaryDir base;
+    QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadOther | QFile::ExeOther);
+    const QString settings = base.filePath("settings");
+    const auto privateFolder = [&](const QString& name, bool other) {
+        const QString path = base.filePath(name);
+        QDir().mkpath(path);
+        if (other && ::geteuid() == 0)
+            QVERIFY(::chown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser) == 0);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    privateFolder("runtime", false);
+    privateFolder("other", true);
+    privateFolder("elsewhere", false);
+    const auto runtimeOf = [&](bool other) {
+        return QFile::encodeName(base.filePath(other ? "other" : "runtime"));
+    };
+    if (first != "nothing")
+        privateFolder("settings", firstOther);
+    QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadOther | QFile::ExeOther);
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QString lock = QDir(settings).filePath("quorbel.lock");
+    const QByteArray journal = "quorbel journal 1\nrunning 4 1765189500000 8640000\n";
+
+    platform::SingleInstance running(first == "unguarded" ? refuseLocks : nullptr);
+    QList<QStringList> heardLines;
+    QByteArrayList tokens;
+    QObject::connect(&running, &platform::SingleInstance::tokenGiven,
+                     [&](const QByteArray& token) { tokens << token; });
+    const auto listen = [&] {
+        running.listen([&](const QStringList& line) { heardLines << line; });
+    };
+    QByteArray leftSocket;
+    if (first == "ended" || first == "read-only") {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("garbage") == 7);
+        file.close();
+        QFile::setPermissions(lock, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    }
+    if (first == "ended") {
+        QFile kept(QDir(settings).filePath("journal.qbx"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(journal) == journal.size());
+    } else if (first != "nothing") {
+        const AsUser as(firstOther);
+        qputenv("XDG_RUNTIME_DIR", runtimeOf(firstOther));
+        QCOMPARE(running.claim(settings, {}), Outcome::Claimed);
+    }
+    if (first != "deaf")
+        listen();
+    if (first == "killed") {
+        // Gone without a word: its socket stays, and the lock names it.
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        leftSocket = file.readAll();
+        running.release();
+        QCOMPARE(::mknod(leftSocket.constData(), S_IFSOCK | 0600, 0), 0);
+    }
+    if (later == "chmod")
+        QFile::setPermissions(lock, {});
+
+    std::vector<std::future<std::pair<Outcome, QString>>> outcomes;
+    {
+        const AsUser as(laterOther);
+        qputenv("XDG_RUNTIME_DIR", later == "elsewhere"
+                                       ? QFile::encodeName(base.filePath("elsewhere"))
+                                       : runtimeOf(laterOther));
+        if (tokenSize)
+            qputenv("XDG_ACTIVATION_TOKEN", QByteArray(tokenSize, 't'));
+        const auto reach = later == "quit" ? platform::SingleInstance::Reach::HandOverOnly
+                                           : platform::SingleInstance::Reach::ClaimOrHandOver;
+        const auto tryLock = later == "unguarded" ? refuseLocks : nullptr;
+        for (int n = 0; n < starts; ++n) {
+            outcomes.push_back(std::async(std::launch::async, [&] {
+                platform::SingleInstance start(tryLock);
+                const Outcome outcome = start.claim(settings, arguments, reach);
+                return std::pair(outcome, start.message());
+            }));
+        }
+        for (auto& each : outcomes) {
+            while (each.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+                QCoreApplication::processEvents();
+        }
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
+    QString told = running.message();
+    for (auto& each : outcomes) {
+        const auto [given, message] = each.get();
+        QCOMPARE(given, outcome);
+        told += message;
+    }
+    // A copy that wakes late does nothing its starts gave up on.
+    if (first == "deaf") {
+        listen();
+        QTest::qWait(100);
+    }
+    QCOMPARE(heardLines.size(), heard);
+    QCOMPARE(tokens, QByteArrayList());
+    QVERIFY2(said.isEmpty() ? told.isEmpty() : told.contains(said), qPrintable(told));
+    if (first == "ended") {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("garbage"));
+        QFile kept(QDir(settings).filePath("journal.qbx"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), journal);
+    }
+    if (first == "ended" || first == "nothing")
+        QCOMPARE(QDir(base.filePath("runtime"))
+                     .entryList(QDir::NoDotAndDotDot | QDir::System | QDir::AllEntries),
+                 QStringList());
+    if (first == "nothing")
+        QVERIFY(!QFileInfo::exists(settings));
+    if (first == "killed")
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(leftSocket)));
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }
 
 QTEST_MAIN(QtPlatformTest)

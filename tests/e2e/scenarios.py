@@ -285,12 +285,39 @@ def installed_package(d):
     check(sorted(os.walk(tree)) == before, "the program wrote in its own tree")
 
 
+def program_files(d):
+    """The program's files, their bytes and times, and its sockets."""
+    state = {}
+    for name in os.listdir(d.folder):
+        with open(os.path.join(d.folder, name), "rb") as f:
+            state[name] = (f.read(), os.stat(f.fileno()).st_mtime_ns)
+    runtime = d.env["XDG_RUNTIME_DIR"]
+    return state, sorted(n for n in os.listdir(runtime) if n.startswith("quorbel"))
+
+
 def second_start(d):
     """A second start hands its command line to the running copy and ends:
-    the window comes back, and --quick starts a quick timer there."""
-    d.install_program()
-    window = d.start_program()
+    the window comes back, and --quick starts a quick timer there. A
+    --quit with no copy running starts none and touches nothing; starts
+    toward a stopped copy each give up within 3 s."""
+    journal = b"quorbel journal 1\nboot 0\nrunning 4 1765189500000 8640000\n"
+    d.install_program({"journal.qbx": journal})
     program = os.path.join(d.folder, "quorbel")
+    before = program_files(d)
+    started = time.monotonic()
+    quit_alone = d.spawn([program, "--background", "--quit"], stderr=subprocess.PIPE)
+    try:
+        said = quit_alone.communicate(timeout=3)[1]
+    except subprocess.TimeoutExpired:
+        raise Failure("--quit alone left a copy running")
+    took = time.monotonic() - started
+    check(quit_alone.returncode == 0 and not said and took < 1,
+          "--quit alone: %d %r after %.2f s" % (quit_alone.returncode, said, took))
+    check(not d.run(["pgrep", "-f", "^" + program], check=False).split(), "a copy was left")
+    check(not d._main_window() and not d.tray_icons(), "--quit alone showed something")
+    check(program_files(d) == before, "--quit alone changed files")
+    os.remove(os.path.join(d.folder, "journal.qbx"))
+    window = d.start_program()
     d.click(*HIDE)
     check(not d.mapped(window), "the window did not hide")
     second = subprocess.run([program], env=d.env, timeout=15)
@@ -318,6 +345,29 @@ def second_start(d):
     subprocess.run([program, "-title", "x\n--quit"], env=d.env, timeout=15)
     time.sleep(1)
     check(d.program.poll() is None, "an argument's line break made the program quit")
+    # A stopped copy takes no one: each start says so within 3 s, however
+    # many come, and none is acted on once it wakes.
+    os.kill(d.program.pid, signal.SIGSTOP)
+    starts = [(time.monotonic(), subprocess.Popen([program, "--quick", "5"], env=d.env,
+                                                  stderr=subprocess.PIPE, text=True))
+              for _ in range(12)]
+    ended = []
+    for began, start in starts:
+        try:
+            said = start.communicate(timeout=max(0.1, began + 3 - time.monotonic()))[1]
+        except subprocess.TimeoutExpired:
+            start.kill()
+            start.wait()
+            os.kill(d.program.pid, signal.SIGCONT)
+            raise Failure("a start toward a stopped copy did not end within 3 s")
+        ended.append((start.returncode, said, round(time.monotonic() - began, 1)))
+    os.kill(d.program.pid, signal.SIGCONT)
+    check(all(code == 1 and "does not answer" in said for code, said, _ in ended),
+          "starts toward a stopped copy: %s" % ended)
+    time.sleep(1)
+    x, y = d.at(*quick_button(27))
+    check(not d.region_has(x - 8, y - 6, 16, 12, (255, 0, 0), tolerance=8),
+          "a start that gave up was acted on")
     # A copy that crashed leaves its lock behind, here with garbage in it;
     # it never blocks a start, nor lets a second copy run.
     d.program.kill()
@@ -1177,7 +1227,10 @@ def starts_with_the_desktop(d):
     d.start_program(program=program)
     for word in ("on", "off"):
         d.spawn([program, "--autostart", word])
-        box = question(d, "Quorbel")
+        # The notice, not the main window of the same name.
+        box = wait_for(lambda: [w for w in d.run(["xdotool", "search", "--onlyvisible", "--name",
+                                                  "^Quorbel$"], check=False).split()
+                                if w != d.window], "the notice")
         d.run(["xdotool", "windowactivate", "--sync", box[0]], check=False)
         d.keys("Return")
         wait_for(lambda: not d.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorbel$"],
