@@ -25,10 +25,7 @@ namespace platform {
 
 namespace {
 
-// How long a later start waits for the running copy, all told: to listen,
-// to take the connection (its queue may be full, or the copy stopped) and
-// to answer.
-constexpr int kAnswerMs = 2000;
+// How often a later start looks again for the running copy to listen.
 constexpr int kTryMs = 50;
 constexpr char kLockName[] = "quorbel.lock";
 
@@ -270,8 +267,9 @@ private:
 
 } // namespace
 
-SingleInstance::SingleInstance(TryLock tryLock)
-    : tryLock_(tryLock ? tryLock : flockNow) {}
+SingleInstance::SingleInstance(TryLock tryLock, int answerMs)
+    : tryLock_(tryLock ? tryLock : flockNow)
+    , answerMs_(answerMs) {}
 
 QString SingleInstance::privateFolder(bool make) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -392,7 +390,7 @@ bool SingleInstance::openLock(const QString& key, bool make) {
 
 SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool handOverOnly,
                                                  const QString& unguarded) {
-    const QDeadlineTimer deadline(kAnswerMs);
+    const QDeadlineTimer deadline(answerMs_);
     for (;;) {
         char named[4096];
         const ssize_t length = ::pread(lock_, named, sizeof named, 0);

@@ -48,7 +48,10 @@ public:
     // system that refuses locks.
     using TryLock = int (*)(int fd);
 
-    explicit SingleInstance(TryLock tryLock = nullptr);
+    // answerMs: how long a later start waits for the running copy, all
+    // told: to listen, to take the connection (its queue may be full, or
+    // the copy stopped) and to answer. Tests wait less.
+    explicit SingleInstance(TryLock tryLock = nullptr, int answerMs = 2000);
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
     ~SingleInstance() override;
@@ -98,6 +101,7 @@ private:
     bool bindSocket(const QByteArray& name);
 
     TryLock tryLock_;
+    int answerMs_;
     QString message_;
     // The settings folder's mark in the names of its socket and lock.
     QByteArray hash_;

@@ -723,7 +723,7 @@ void QtPlatformTest::laterStartsAreHeard() {
             QCOMPARE(tokens, QByteArrayList{"launcher-token"});
             // A copy that never listens: the start says so, and runs no
             // second copy.
-            platform::SingleInstance unheard;
+            platform::SingleInstance unheard(nullptr, 300);
             QCOMPARE(claim(unheard, elsewhere, {"quorbel"}, QFile::encodeName(folder)),
                      platform::SingleInstance::Outcome::Unanswered);
         }
@@ -892,7 +892,9 @@ void QtPlatformTest::oneCopyPerFolder() {
         const auto tryLock = later == "unguarded" ? refuseLocks : nullptr;
         for (int n = 0; n < starts; ++n) {
             outcomes.push_back(std::async(std::launch::async, [&] {
-                platform::SingleInstance start(tryLock);
+                // A copy that answers does so at once; one that does not
+                // is given up on sooner than a user's start would.
+                platform::SingleInstance start(tryLock, 300);
                 const Outcome outcome = start.claim(settings, arguments, reach);
                 return std::pair(outcome, start.message());
             }));
