@@ -563,10 +563,13 @@ def keyboard_only(d):
     # From the first slot's panel: its time box, then its button.
     d.keys("Tab", "Tab", "Menu", "Return")
     d.type("Tea")
-    # Hours and minutes, each field moving on by itself, then the keypad's
-    # Enter stores them.
+    # Hours and minutes as a user types them, a Tab after each: the hours
+    # move on to the minutes by themselves, and that Tab stays there. The
+    # keypad's Enter stores them.
     d.keys("Tab")
-    d.type("0003")
+    d.type("00")
+    d.keys("Tab")
+    d.type("03")
     d.keys("KP_Enter")
     d.keys("space")
     x, y = d.at(*slot_box(1))
