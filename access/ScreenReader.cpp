@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenReader.h"
 
+#include <QToolTip>
+
 #include "core/Guard.h"
 
 #include <QAccessible>
@@ -170,9 +172,13 @@ void ScreenReader::helpWithSeconds(int n) {
     const bool offered = timers_.stateOf(n) == Timers::State::Idle;
     rows_.box(n)->setAccessibleDescription(offered ? QStringLiteral("The menu key sets the seconds")
                                                    : QString());
-    if (tipsAdded_)
-        rows_.box(n)->setToolTip(offered ? QStringLiteral("Right-click to set the seconds")
-                                         : QString());
+    if (!tipsAdded_)
+        return;
+    rows_.box(n)->setToolTip(offered ? QStringLiteral("Right-click to set the seconds")
+                                     : QString());
+    // A tip already showing over the box would otherwise stay.
+    if (!offered && QToolTip::isVisible() && rows_.box(n)->underMouse())
+        QToolTip::hideText();
 }
 
 QString ScreenReader::timerDescription(int n) const {
