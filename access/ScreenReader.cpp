@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenReader.h"
 
-#include <QToolTip>
-
 #include "core/Guard.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QToolTip>
 
 namespace {
 
