@@ -19,7 +19,7 @@ void AlarmPanel::on(Sender* sender, Signal signal, Handler handler) {
 }
 
 AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const AlertOptions& alertOptions,
-                       const SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
+                       SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
                        Controls controls, HandlerEntry enter, QObject* parent)
     : QObject(parent)
     , alarms_(alarms)
@@ -153,11 +153,12 @@ void AlarmPanel::resumeSnooze(bool soundDue, qint64 firstInMs) {
         emit rang(2);
     }
     const int period = options_.snoozeMs();
+    const int first = firstInMs > 0 ? int(qMin<qint64>(firstInMs, period)) : period;
     if (firstInMs > 0)
-        snoozeBeat_.startAfter(int(qMin<qint64>(firstInMs, period)), period);
+        snoozeBeat_.startAfter(first, period);
     else if (period > 0)
         snoozeBeat_.setInterval(period);
-    alarms_.setAlarm2Snoozing(true);
+    alarms_.setAlarm2Snoozing(true, clock_.wallMs() + first);
 }
 
 void AlarmPanel::noteWake(bool wakes) {
@@ -182,13 +183,16 @@ void AlarmPanel::tellAwakeOnly(int alarm) {
 }
 
 void AlarmPanel::soundSnooze() {
+    alarms_.setAlarm2Snoozing(true, clock_.wallMs() + snoozeBeat_.interval());
     emit snoozeSounds();
     flasher_.playAlert(file::EndSound);
 }
 
 void AlarmPanel::followSnoozeLength() {
-    if (alarms_.alarm2Snoozing())
-        snoozeBeat_.setInterval(options_.snoozeMs());
+    if (!alarms_.alarm2Snoozing() || snoozeBeat_.interval() == options_.snoozeMs())
+        return;
+    snoozeBeat_.setInterval(options_.snoozeMs());
+    alarms_.setAlarm2Snoozing(true, clock_.wallMs() + options_.snoozeMs());
 }
 
 void AlarmPanel::switchOn(int alarm) {
@@ -214,6 +218,23 @@ void AlarmPanel::toggleAlarm2() {
         switchOn(2);
     else
         switchAlarm2Off();
+}
+
+void AlarmPanel::switchAlarm(int alarm, bool on) {
+    if (alarms_[alarm].on == on)
+        return;
+    if (alarm == 1)
+        toggleAlarm1();
+    else
+        toggleAlarm2();
+}
+
+void AlarmPanel::setAlarm(int alarm, QTime time) {
+    alarms_.setTime(alarm, time);
+    alarms_.setAmPm(alarm, time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    settings_.prefs().setLine(10 + alarm, timeToStr(time));
+    settings_.prefs().setLine(12 + alarm, alarms_[alarm].amPm);
+    timeChanged_ = differFromSaved();
 }
 
 void AlarmPanel::switchAlarm2Off() {

@@ -31,7 +31,7 @@ public:
         FlatButton* test;
     };
     AlarmPanel(AlarmClock& alarms, const Options& options, const AlertOptions& alertOptions,
-               const SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
+               SettingsStore& settings, AlertFlasher& flasher, platform::Clock& clock,
                Controls controls, HandlerEntry enter, QObject* parent);
 
     // The tick: an alarm in its minute rings.
@@ -54,6 +54,12 @@ public:
     void toggleAlarm1();
     void toggleAlarm2();
     void switchAlarm2Off();
+    // As its switch would, whichever it shows now.
+    void switchAlarm(int alarm, bool on);
+    // A time set from outside the window: the dial's hour and AM or PM of a
+    // time of day, kept for the settings as the window's Yes to the
+    // question at close would keep it, so that nothing asks.
+    void setAlarm(int alarm, QTime time);
     // Alarm 2's snooze period is over: its sound again.
     void soundSnooze();
     // The snooze period alarm 2 repeats at; 0 while it does not.
@@ -105,7 +111,7 @@ private:
     AlarmClock& alarms_;
     const Options& options_;
     const AlertOptions& alertOptions_;
-    const SettingsStore& settings_;
+    SettingsStore& settings_;
     AlertFlasher& flasher_;
     platform::Clock& clock_;
     Controls controls_;

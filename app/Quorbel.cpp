@@ -80,7 +80,6 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , alarmPanel_(alarms_, options_, alertOptions_, settings_, flasher_, platform.clock,
                   alarmControls(window), entry(), this)
     , notifier_(timers_, alarms_, platform.notifications, entry(), this)
-    , commands_(timers_, platform.instance, entry(), this)
     , settingsFile_(settings_, options_, timers_, alarms_, alarmPanel_, platform, files_, this)
     , tray_(timers_, window, platform, entry(), this)
     , scheduler_(window, window.processesItem, files_, platform, entry(), this)
@@ -91,8 +90,11 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , autostart_(platform.autostart, platform.questions, window.startWithDesktopItem, entry(), this)
     , tunedAlerts_(alertOptions_, timers_, platform.sound, platform.clock, this)
     , alertTuner_(alertOptions_, tunedAlerts_, timers_, window, platform, files_, this)
-    , alertActions_(timers_, alarms_, {alarmPanel_, flasher_, tunedAlerts_, notifier_, commands_},
-                    window, platform.clock, entry(), this)
+    , alertActions_(timers_, alarms_, {alarmPanel_, flasher_, tunedAlerts_, notifier_}, window,
+                    platform.clock, entry(), this)
+    , commands_(timers_, alarms_, {alertActions_, alarmPanel_, editor_}, platform.instance, entry(),
+                this)
+    , report_(timers_, alarms_, stopwatch_, alarmPanel_, platform.clock)
     , counted_(platform.clock.sinceBoot()) {
     for (QObject* model : std::initializer_list<QObject*>{&timers_, &alarms_, &options_,
                                                           &stopwatch_, &alertOptions_})
@@ -102,6 +104,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     connectEditor();
     connectAlarms();
     connectCommands();
+    connectProbes();
     connectJournal();
     connectAlerts();
 }
@@ -218,9 +221,9 @@ void Quorbel::connectEditor() {
     });
 }
 
-void Quorbel::startUp(const QStringList& arguments) {
+void Quorbel::startUp(const QStringList& arguments, platform::Instance::Reply told) {
     window_.programReady();
-    commands_.run(arguments, false);
+    commands_.run(arguments, false, std::move(told));
     // The schedule's dialog waits until the window's first frame is drawn.
     window_.afterFirstFrame([this] { scheduler_.createDialog(); });
 }
@@ -290,8 +293,6 @@ void Quorbel::connectCommands() {
             [this] { guard([this] { window_.quit(); }); });
     connect(&commands_, &CommandRunner::autostartAsked, this,
             [this](bool on) { guard([&] { autostart_.choose(on); }); });
-    connect(&commands_, &CommandRunner::toggleAsked, this,
-            [this](int n) { guard([&] { alertActions_.toggleTimer(n); }); });
     connect(&window_, &MainWindow::loaded, this,
             [this] { guard([this] { commands_.settingsLoaded(); }); });
     connect(&settingsFile_, &SettingsFile::alarmHalfAsked, this,
@@ -304,6 +305,17 @@ void Quorbel::connectCommands() {
                                          .arg(path));
         });
     });
+}
+
+void Quorbel::connectProbes() {
+    platform_.instance.answerProbes([this] { return report_.document(); });
+    // What a panel shows changes with these, not with each second's count.
+    const auto changed = [this] { platform_.instance.announceChange(); };
+    for (auto change :
+         {&Timers::started, &Timers::resumed, &Timers::expired, &Timers::cleared, &Timers::edited})
+        connect(&timers_, change, this, changed);
+    connect(&alarms_, &AlarmClock::changed, this, changed);
+    connect(&stopwatch_, &Stopwatch::turned, this, changed);
 }
 
 Moment Quorbel::now() const {

@@ -10,6 +10,7 @@
 #include "alerts/AlertTuner.h"
 #include "alerts/TunedAlerts.h"
 #include "cli/CommandRunner.h"
+#include "cli/StateReport.h"
 #include "clock/BigClock.h"
 #include "journal/JournalKeeper.h"
 #include "journal/MachineWake.h"
@@ -41,8 +42,9 @@ public:
     // file's.
 
     // The program starts: a window already on screen reads the settings,
-    // and the command line is acted on once they are in.
-    void startUp(const QStringList& arguments = {});
+    // and the command line is acted on once they are in; told hears what
+    // was done.
+    void startUp(const QStringList& arguments = {}, platform::Instance::Reply told = {});
 
     // The one-second tick.
     void tick();
@@ -60,6 +62,7 @@ private:
     void connectEditor();
     void connectAlarms();
     void connectCommands();
+    void connectProbes();
     void connectJournal();
     void tellCannotKeep(const QString& path);
     void connectAlerts();
@@ -97,7 +100,6 @@ private:
     BigClock clock_;
     AlarmPanel alarmPanel_;
     DesktopNotifier notifier_;
-    CommandRunner commands_;
     SettingsFile settingsFile_;
     TrayPresence tray_;
     Scheduler scheduler_;
@@ -108,6 +110,8 @@ private:
     TunedAlerts tunedAlerts_;
     AlertTuner alertTuner_;
     AlertActions alertActions_;
+    CommandRunner commands_;
+    StateReport report_;
     // Once a second, for the whole run, in the phase its pace gives.
     IntervalTimer tick_{nullptr, QStringLiteral("tick"), 1000};
     TickPace pace_{platform_.clock.sinceBoot(), this};

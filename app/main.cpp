@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Quorbel.h"
 #include "cli/CommandLine.h"
+#include "cli/PanelFeed.h"
+#include "cli/StateText.h"
 #include "core/UserFiles.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -35,11 +38,45 @@ std::optional<int> claimOrHandOver(platform::SingleInstance& instance, const Com
                              : platform::SingleInstance::Reach::ClaimOrHandOver);
     if (!instance.message().isEmpty())
         std::fputs(("quorbel: " + instance.message() + u'\n').toLocal8Bit().constData(), stderr);
-    if (outcome == Outcome::HandedOver || outcome == Outcome::NoneRunning)
+    if (outcome == Outcome::HandedOver) {
+        // What the running copy did, as it said.
+        const platform::Instance::Response answer = instance.answer();
+        std::fputs(answer.text.toLocal8Bit().constData(), answer.status ? stderr : stdout);
+        return answer.status;
+    }
+    if (outcome == Outcome::NoneRunning)
         return 0;
     if (outcome != Outcome::Claimed)
         return 1;
     return std::nullopt;
+}
+
+// The exit status of a probe that finds no running copy, told apart from
+// a wrong command line (2) and a copy that does not answer (1).
+constexpr int kNotRunning = 3;
+
+// --status and --watch: they ask the copy that runs, and never become it.
+int probe(int argc, char** argv, const Command& command) {
+    const UserFiles files(platform::executableFolder(), platform::userConfigHome());
+    if (command.kind == Command::Kind::Status) {
+        const std::optional<QByteArray> state = platform::SingleInstance::askState(files.folder());
+        if (!state) {
+            std::fputs("Quorbel is not running.\n", stderr);
+            return kNotRunning;
+        }
+        const QString text = command.json
+                                 ? QString::fromUtf8(*state) + u'\n'
+                                 : statusLines(*state, QDateTime::currentMSecsSinceEpoch());
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    platform::ignoreBrokenPipes();
+    PanelFeed feed(files.folder(), command.plain, [](const QByteArray& line) {
+        return std::fputs((line + '\n').constData(), stdout) >= 0 && std::fflush(stdout) == 0;
+    });
+    QObject::connect(&feed, &PanelFeed::unread, &app, &QCoreApplication::quit);
+    return app.exec();
 }
 
 } // namespace
@@ -56,11 +93,16 @@ int main(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     // Read before the desktop is reached: help needs no display.
     const Command command = parseCommandLine(arguments);
-    if (command.kind != Command::Kind::Run) {
-        const bool error = command.kind == Command::Kind::Error;
-        std::fputs(command.text.toLocal8Bit().constData(), error ? stderr : stdout);
-        return error ? 2 : 0;
+    if (command.kind == Command::Kind::Error) {
+        std::fputs(("quorbel: " + command.text + u'\n').toLocal8Bit().constData(), stderr);
+        return 2;
     }
+    if (command.kind == Command::Kind::Help || command.kind == Command::Kind::Version) {
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (command.kind == Command::Kind::Status || command.kind == Command::Kind::Watch)
+        return probe(argc, argv, command);
 
     auto instance = std::make_unique<platform::SingleInstance>();
     if (const std::optional<int> ended = claimOrHandOver(*instance, command, arguments))
@@ -89,6 +131,9 @@ int main(int argc, char** argv) {
             QCoreApplication::quit();
         },
         Qt::QueuedConnection);
-    program.startUp(arguments);
+    // What the program's own command line did, as a later start would hear it.
+    program.startUp(arguments, [](const platform::Instance::Response& answer) {
+        std::fputs(answer.text.toLocal8Bit().constData(), answer.status ? stderr : stdout);
+    });
     return app.exec();
 }

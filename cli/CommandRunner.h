@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line acted on in the running program: given at its own
-// start, or handed over by a later one. A timer's set time comes with the
-// settings, so a command waits for them.
+// The one way in from outside the window: the program's own command line,
+// a later start's, and D-Bus each come here, action by action, and each
+// action is done as the window's own controls would do it. Every action
+// says what it did, or why it did nothing. A timer's set time comes with
+// the settings, so what comes before them waits, and is acted on, all of
+// it, in the order it came.
 #pragma once
 
+#include "CommandLine.h"
+#include "alarm/AlarmPanel.h"
 #include "core/Guard.h"
+#include "models/AlarmClock.h"
 #include "models/Timers.h"
+#include "notify/AlertActions.h"
 #include "platform/Platform.h"
+#include "timers/MessageEditor.h"
 
 #include <QObject>
 #include <QStringList>
@@ -14,31 +22,47 @@
 class CommandRunner : public QObject {
     Q_OBJECT
 public:
-    CommandRunner(const Timers& timers, platform::Instance& instance, HandlerEntry enter,
-                  QObject* parent);
+    using Answer = platform::Instance::Response;
+    struct Features {
+        AlertActions& alerts;
+        AlarmPanel& alarmPanel;
+        const MessageEditor& editor;
+    };
+    CommandRunner(Timers& timers, const AlarmClock& alarms, Features features,
+                  platform::Instance& instance, HandlerEntry enter, QObject* parent);
     ~CommandRunner() override;
 
-    void run(const QStringList& arguments, bool handedOver);
-    // The settings are in: a command that waited runs now.
+    // A command line: the program's own, or a later start's (handedOver),
+    // which with nothing to do asks for the window. reply hears what was
+    // done, once it is.
+    void run(const QStringList& arguments, bool handedOver, platform::Instance::Reply reply);
+    // One action, once the settings are in: what it did, or, with status
+    // 1, why it did nothing.
+    Answer perform(const Command::Action& action);
+    // The settings are in: what waited for them is acted on now.
     void settingsLoaded();
+    bool ready() const { return loaded_; }
 
 signals:
     void showAsked();
     void quitAsked();
-    // As a click on timer n's button would.
-    void toggleAsked(int n);
     // "Start with the desktop" on or off.
     void autostartAsked(bool on);
-    // As the notifications' "Snooze 5 min" and "Again".
-    void snoozeAsked();
-    void againAsked(int n);
-    // Every ringing alert silenced, as Enter does.
-    void acknowledgeAsked();
 
 private:
-    const Timers& timers_;
+    struct Waiting {
+        QStringList arguments;
+        bool handedOver;
+        platform::Instance::Reply reply;
+    };
+    void runNow(const Waiting& command);
+    Answer setTimer(const Command::Action& action);
+    Answer setAlarm(const Command::Action& action);
+
+    Timers& timers_;
+    const AlarmClock& alarms_;
+    Features features_;
     platform::Instance& instance_;
     bool loaded_ = false;
-    QStringList pending_;
-    bool pendingHandedOver_ = false;
+    QList<Waiting> waiting_;
 };

@@ -78,7 +78,8 @@ void JournalKeeper::recover() {
             continue;
         // Heard before the ring, which tells the desktop when it ran out.
         emit ranOutWhileAway(timer.timer, timer.ranOutWallMs);
-        timers_.expire(timer.timer);
+        const Moment now = now_();
+        timers_.expire(timer.timer, now.bootMs + (timer.ranOutWallMs - now.wallMs));
         rangAt_.insert(timer.timer, timer.ranOutWallMs);
         if (timer.byWall) {
             wallDue_.insert(timer.timer, timer.dueWallMs);

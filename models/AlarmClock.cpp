@@ -39,10 +39,11 @@ void AlarmClock::setOn(int alarm, bool on) {
     emit changed(alarm);
 }
 
-void AlarmClock::setAlarm2Snoozing(bool snoozing) {
-    if (alarm2Snoozing_ == snoozing)
+void AlarmClock::setAlarm2Snoozing(bool snoozing, qint64 nextSoundMs) {
+    if (alarm2Snoozing_ == snoozing && alarm2NextSound_ == nextSoundMs)
         return;
     alarm2Snoozing_ = snoozing;
+    alarm2NextSound_ = snoozing ? nextSoundMs : 0;
     emit changed(2);
 }
 

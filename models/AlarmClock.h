@@ -65,7 +65,9 @@ public:
     // Alarm 2 has rung and repeats its sound every snooze period, until it
     // is switched off.
     bool alarm2Snoozing() const { return alarm2Snoozing_; }
-    void setAlarm2Snoozing(bool snoozing);
+    // Snoozing, or not, and when its next sound comes, on the wall clock.
+    void setAlarm2Snoozing(bool snoozing, qint64 nextSoundMs = 0);
+    qint64 alarm2NextSound() const { return alarm2NextSound_; }
 
 signals:
     void changed(int alarm);
@@ -76,6 +78,7 @@ private:
     std::array<Alarm, 2> alarms_;
     bool alarm1Alerting_ = false;
     bool alarm2Snoozing_ = false;
+    qint64 alarm2NextSound_ = 0;
     // The minute each alarm last rang in, and whether the clock has left
     // it since.
     struct Pass {

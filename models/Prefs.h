@@ -19,6 +19,8 @@
 // The message a countdown has until the user gives it one: the layout's
 // caption, and what the file keeps for it.
 inline const QString kPlaceholderMessage = QStringLiteral("Message");
+// The longest message the editor's box takes, and so any message.
+constexpr int kLongestMessage = 32767;
 
 // What the store holds before any file is read: the option flags, ten
 // slots of "00:00:00Message", both alarms at noon and both indicators "AM".

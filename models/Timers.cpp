@@ -98,6 +98,13 @@ QString Timers::setTimeText(int n) const {
                              : slotTimeOf(settings_.prefs().line(n));
 }
 
+int Timers::lengthSeconds(int n) const {
+    if (timer::isQuick(n))
+        return quickLength(settings_.presets(), n);
+    const std::optional<SlotTime> set = SlotTime::parse(slotTimeOf(settings_.prefs().line(n)));
+    return set ? seconds(*set) : 0;
+}
+
 QList<Timers::RunningTimer> Timers::runningTimers() const {
     QList<RunningTimer> running;
     timer::forEach([&](int n) {
@@ -178,6 +185,7 @@ void Timers::clearTimer(int n) {
     Timer& timer = at(n);
     const bool rang = timer.state == State::Ringing;
     timer.state = State::Idle;
+    timer.snoozed = false;
     if (timer::isQuick(n)) {
         timer.left = 0;
     } else {
@@ -200,6 +208,21 @@ void Timers::edit(int n, int hours, int minutes, const QString& message) {
     at(n).caption = single;
     settings_.prefs().setLine(n, timeText(n) + single);
     rebase(n);
+    emit changed(n);
+    emit edited(n);
+}
+
+void Timers::setLength(int n, int seconds, const std::optional<QString>& message) {
+    if (!timer::isCountdown(n) || stateOf(n) != State::Idle)
+        return;
+    setTime(n, SlotTime{seconds / 3600, seconds / 60 % 60, seconds % 60});
+    QString saved = settings_.prefs().line(n).mid(8);
+    if (message) {
+        // No longer than the editor's message box takes.
+        saved = singleLineMessage(*message).left(kLongestMessage);
+        at(n).caption = saved;
+    }
+    settings_.prefs().setLine(n, timeText(n) + saved);
     emit changed(n);
     emit edited(n);
 }
@@ -296,7 +319,18 @@ void Timers::runFor(int n, int secondsUntilRing) {
     resume(n, sinceBoot_() + 1000 * qint64(secondsUntilRing));
 }
 
-void Timers::expire(int n) {
-    at(n).state = State::Ringing;
+void Timers::snooze(int n, int secondsUntilRing) {
+    at(n).snoozed = true;
+    runFor(n, secondsUntilRing);
+}
+
+void Timers::expire(int n, std::optional<qint64> rangMs) {
+    Timer& timer = at(n);
+    if (rangMs)
+        timer.dueMs = *rangMs;
+    else if (timer.state != State::Running)
+        timer.dueMs = sinceBoot_();
+    timer.state = State::Ringing;
+    timer.snoozed = false;
     emit expired(n);
 }

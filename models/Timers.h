@@ -46,7 +46,8 @@ public:
     // How many seconds from its start a timer rings: a countdown shows
     // 00:00:00 for a second before it does.
     int secondsUntilRing(int n) const;
-    // When a running timer rings, on the clock since boot.
+    // When a running timer rings, or a ringing one rang, on the clock since
+    // boot.
     qint64 dueMs(int n) const { return at(n).dueMs; }
     // The nearest of those moments; nothing while none runs.
     std::optional<qint64> nextDueMs() const;
@@ -60,6 +61,8 @@ public:
     QString label(int n) const;
     // The length it was set for, as its line or preset keeps it.
     QString setTimeText(int n) const;
+    // The same in seconds; 0 for a damaged line.
+    int lengthSeconds(int n) const;
 
     struct RunningTimer {
         int slot;
@@ -83,6 +86,9 @@ public:
     // The message editor's result: hours, minutes and message; the seconds
     // stay.
     void edit(int n, int hours, int minutes, const QString& message);
+    // A countdown at rest given a length in seconds and, where one is
+    // given, a message, as the editor and the seconds menu would give them.
+    void setLength(int n, int seconds, const std::optional<QString>& message);
     // The seconds menu's choice, 0 to 59.
     void setSeconds(int n, int seconds);
     // The editor's clear: the seconds shown go to zero, the line keeps its
@@ -95,13 +101,18 @@ public:
     // rings. Between the two the tick has its own step.
     void tickCountdowns();
     void tickQuickTimers();
-    // Runs out now: it rings.
-    void expire(int n);
+    // Runs out: it rings, from its moment, or from rangMs (on the clock
+    // since boot) where it ran out while the program was away.
+    void expire(int n, std::optional<qint64> rangMs = std::nullopt);
     // Running again (after the program was away, or a snooze), ringing at
     // that moment of the clock since boot.
     void resume(int n, qint64 dueMs);
     // Running again, ringing that many seconds from now.
     void runFor(int n, int secondsUntilRing);
+    // Snoozed: running again for that many seconds, and said to be
+    // snoozing until it rings or is stopped.
+    void snooze(int n, int secondsUntilRing);
+    bool isSnoozed(int n) const { return isRunning(n) && at(n).snoozed; }
 
 signals:
     // Its time or caption changed.
@@ -129,8 +140,10 @@ private:
         QString unreadableTime;
         // A quick timer's seconds left.
         int left = 0;
-        // Running: when it rings, on the clock since boot.
+        // Running: when it rings, on the clock since boot; ringing: when it
+        // rang.
         qint64 dueMs = 0;
+        bool snoozed = false;
         QString caption;
     };
     Timer& at(int n);

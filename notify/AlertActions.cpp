@@ -22,13 +22,6 @@ AlertActions::AlertActions(Timers& timers, const AlarmClock& alarms, Features fe
     , window_(window)
     , clock_(clock) {
     connectNotifications(enter);
-    CommandRunner* commands = &features_.commands;
-    connect(commands, &CommandRunner::snoozeAsked, this,
-            [this, enter] { enter([this] { snoozeAll(); }); });
-    connect(commands, &CommandRunner::acknowledgeAsked, this,
-            [this, enter] { enter([this] { stopEveryAlert(); }); });
-    connect(commands, &CommandRunner::againAsked, this,
-            [this, enter](int n) { enter([&] { againTimer(n); }); });
 }
 
 void AlertActions::connectNotifications(const HandlerEntry& enter) {
@@ -87,7 +80,7 @@ void AlertActions::snoozeTimer(int n) {
     toggleTimer(n);
     // A countdown shows 00:00:00 for a second before it rings.
     const int seconds = timer::isCountdown(n) ? kSnoozeSeconds + 1 : kSnoozeSeconds;
-    timers_.runFor(n, seconds);
+    timers_.snooze(n, seconds);
     features_.notifier.timerSnoozed(
         n, QDateTime::fromMSecsSinceEpoch(clock_.wallMs() + 1000 * qint64(seconds)).time());
 }

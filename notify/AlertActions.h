@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the user asks of a ringing alert from outside the window's buttons:
-// "Stop", "Snooze 5 min" and "Again" on its notification, the same from a
-// later start's command line, and Enter, which acknowledges them all.
+// "Stop", "Snooze 5 min" and "Again" on its notification, the same from the
+// command line and D-Bus, and Enter, which acknowledges them all.
 #pragma once
 
 #include "DesktopNotifier.h"
 #include "alarm/AlarmPanel.h"
 #include "alerts/TunedAlerts.h"
-#include "cli/CommandRunner.h"
 #include "core/Guard.h"
 #include "models/AlarmClock.h"
 #include "models/Timers.h"
@@ -25,7 +24,6 @@ public:
         AlertFlasher& flasher;
         TunedAlerts& tunedAlerts;
         DesktopNotifier& notifier;
-        CommandRunner& commands;
     };
     AlertActions(Timers& timers, const AlarmClock& alarms, Features features, MainWindow& window,
                  platform::Clock& clock, HandlerEntry enter, QObject* parent);

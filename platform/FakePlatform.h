@@ -124,9 +124,21 @@ public:
     }
 
     // A later start is handed in by the test.
-    void listenForStarts(std::function<void(const QStringList&)> listener) override {
+    void listenForStarts(std::function<void(const QStringList&, Reply)> listener) override {
         startListener = std::move(listener);
     }
+    // A later start with that command line; what it was told, once told.
+    Response start(const QStringList& arguments) {
+        Response told{-1, {}};
+        startListener(arguments, [&told](const Response& response) { told = response; });
+        return told;
+    }
+    void answerProbes(std::function<QByteArray()> state) override {
+        probeAnswer = std::move(state);
+    }
+    // What a probe asking for the state now is told.
+    QByteArray probe() const { return probeAnswer ? probeAnswer() : QByteArray(); }
+    void announceChange() override { ++changes; }
 
     // A notification area of the desktop's that keeps what it is told.
     void notify(int key, const Notice& notice) override {
@@ -221,7 +233,10 @@ public:
     };
     QList<Pending> pending;
     QMap<int, QString> notifications;
-    std::function<void(const QStringList&)> startListener;
+    std::function<void(const QStringList&, Reply)> startListener;
+    std::function<QByteArray()> probeAnswer;
+    // How often the state was said to change.
+    int changes = 0;
     std::function<void(int key, Action action)> actionListener;
     QMap<int, QList<Choice>> notificationActions;
     std::function<void()> saveListener;

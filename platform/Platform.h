@@ -293,9 +293,23 @@ public:
 class Instance {
 public:
     virtual ~Instance() = default;
+    // What a later start is told once its command line is acted on: its
+    // exit status, and what it prints (on standard output, or on standard
+    // error for a status other than 0).
+    struct Response {
+        int status = 0;
+        QString text;
+    };
+    using Reply = std::function<void(const Response&)>;
     // Who hears the arguments of a later start, once this copy has claimed
-    // its settings folder.
-    virtual void listenForStarts(std::function<void(const QStringList&)> listener) = 0;
+    // its settings folder, and replies when it has acted on them.
+    virtual void listenForStarts(std::function<void(const QStringList&, Reply)> listener) = 0;
+    // What a probe (--status, --watch) is told of the program's state: a
+    // JSON document, made when asked for.
+    virtual void answerProbes(std::function<QByteArray()> state) = 0;
+    // The state changed: each watcher is sent it, or only the newest where
+    // one has not read the last yet.
+    virtual void announceChange() = 0;
 };
 
 class Session {

@@ -229,9 +229,19 @@ QtPlatform::~QtPlatform() {
         ::close(handle);
 }
 
-void QtPlatform::listenForStarts(std::function<void(const QStringList&)> listener) {
+void QtPlatform::listenForStarts(std::function<void(const QStringList&, Reply)> listener) {
     if (instance_)
         instance_->listen(std::move(listener));
+}
+
+void QtPlatform::answerProbes(std::function<QByteArray()> state) {
+    if (instance_)
+        instance_->answerProbes(std::move(state));
+}
+
+void QtPlatform::announceChange() {
+    if (instance_)
+        instance_->announceChange();
 }
 
 int QtPlatform::width(const QFont& font, const QString& text) const {

@@ -25,6 +25,9 @@ namespace platform {
 // Call before the application object exists: settles which windowing
 // system the program runs on.
 void prepareEnvironment();
+// A reader of the program's output that goes away (a panel bar that ends)
+// is a failed write, not a signal that ends the program.
+void ignoreBrokenPipes();
 // The folder of the running program behind every link, the user's home,
 // and where the user's programs keep their settings ($XDG_CONFIG_HOME, or
 // ~/.config); none needs the application object. A folder the environment
@@ -109,7 +112,9 @@ public:
 
     void listenForEnd(std::function<void()> save, std::function<void()> end) override;
 
-    void listenForStarts(std::function<void(const QStringList&)> listener) override;
+    void listenForStarts(std::function<void(const QStringList&, Reply)> listener) override;
+    void answerProbes(std::function<QByteArray()> state) override;
+    void announceChange() override;
 
     void notify(int key, const Notice& notice) override;
     void withdraw(int key) override;

@@ -175,4 +175,8 @@ void QtPlatform::armClockSetTimer() {
     ::timerfd_settime(clockSetTimer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr);
 }
 
+void ignoreBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
 } // namespace platform

@@ -27,6 +27,14 @@ namespace {
 
 // How often a later start looks again for the running copy to listen.
 constexpr int kTryMs = 50;
+// How long a later start whose command was taken waits to hear what was
+// done: the settings may still be on their way in.
+constexpr int kActedMs = 10000;
+// Callers heard at once; a flood of connections waits its turn instead of
+// taking every descriptor the program has. Watchers stay, up to their own
+// number.
+constexpr int kMostCallers = 32;
+constexpr int kMostWatchers = 32;
 constexpr char kLockName[] = "quorbel.lock";
 
 // A folder that is the user's alone: a real folder, the user's, that no
@@ -49,92 +57,6 @@ bool makePrivate(const QString& path) {
         folder.st_uid == ::geteuid())
         ::chmod(name.constData(), 0700);
     return isPrivate(name);
-}
-
-// The path a socket of the folder is reached by: the whole path where it
-// fits the system's limit, else through the folder's open descriptor.
-bool socketAddress(const QString& folder, int folderFd, const QByteArray& name,
-                   sockaddr_un& address) {
-    QByteArray path = QFile::encodeName(folder) + '/' + name;
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (std::size_t(path.size()) >= sizeof(address.sun_path))
-        path = "/proc/self/fd/" + QByteArray::number(folderFd) + '/' + name;
-    if (name.isEmpty() || std::size_t(path.size()) >= sizeof(address.sun_path))
-        return false;
-    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
-    return true;
-}
-
-// What is left of the wait, for a socket's timeout: never none, which
-// would be no limit at all.
-timeval timeLeft(const QDeadlineTimer& deadline) {
-    const qint64 ms = qMax<qint64>(1, deadline.remainingTime());
-    return {time_t(ms / 1000), suseconds_t(ms % 1000 * 1000)};
-}
-
-// NoOne: no copy listens there; Stranger: another user's copy does.
-enum class Sent { NoOne, Answered, Unanswered, Stranger };
-
-// The connected socket, or -1 and why not.
-int connectTo(const QByteArray& path, const QDeadlineTimer& deadline, Sent& failure) {
-    const QByteArray folder = path.left(path.lastIndexOf('/'));
-    const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
-    const int folderFd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    sockaddr_un address;
-    const bool addressed =
-        folderFd >= 0 && socketAddress(QFile::decodeName(folder), folderFd, name, address);
-    const int fd = addressed ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
-    failure = Sent::NoOne;
-    if (fd < 0) {
-        if (folderFd >= 0)
-            ::close(folderFd);
-        return -1;
-    }
-    // A full queue holds a connect for as long as a send may wait.
-    const timeval patience = timeLeft(deadline);
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
-    const int connected =
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    const int error = errno;
-    ::close(folderFd);
-    if (connected == 0)
-        return fd;
-    ::close(fd);
-    // Refused or gone: no one listens; timed out: a copy that takes no
-    // one; not let in: another user's folder.
-    if (error == EAGAIN || error == EINTR || error == ETIMEDOUT)
-        failure = Sent::Unanswered;
-    else if (error == EACCES)
-        failure = Sent::Stranger;
-    return -1;
-}
-
-// Hands the start to the copy listening at that socket, which answers once
-// it has the whole of it. Only a copy of the user's own is told anything.
-Sent send(const QByteArray& path, const QByteArray& text, const QDeadlineTimer& deadline) {
-    Sent failure = Sent::NoOne;
-    const int fd = connectTo(path, deadline, failure);
-    if (fd < 0)
-        return failure;
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid()) {
-        ::close(fd);
-        return Sent::Stranger;
-    }
-    const timeval patience = timeLeft(deadline);
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
-    char answer = 0;
-    ssize_t got = -1;
-    if (writeAll(fd, text, true) && ::shutdown(fd, SHUT_WR) == 0) {
-        do
-            got = ::read(fd, &answer, 1);
-        while (got < 0 && errno == EINTR && !deadline.hasExpired());
-    }
-    ::close(fd);
-    return got == 1 ? Sent::Answered : Sent::Unanswered;
 }
 
 // Opens the folder's own lock: made where it is missing (when make is
@@ -190,80 +112,18 @@ void removeDeadSocket(const QByteArray& path, const QByteArray& hash) {
     ::close(folder);
 }
 
+// Two portable copies in different folders stay apart: the settings
+// folder's mark in the names of its socket and lock.
+QByteArray folderHash(const QString& key) {
+    return QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .left(16);
+}
+
 int flockNow(int fd) {
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
-
-// The wire: a later start writes its start, packed (pack()), closes its
-// side, and reads one byte, sent once the whole of it has arrived and
-// before it is acted on. A start that did not hear that byte is not acted
-// on, so a later start that says the running copy does not answer has
-// changed nothing. A command line is a few words: a caller that sends
-// more than this, or never closes, is not listened to; its start says so
-// before it sends.
-constexpr qsizetype kLongestStart = 64 * 1024;
-// An activation token is a few dozen bytes; a longer one is left out and
-// the command line goes without it.
-constexpr qsizetype kLongestToken = 4096;
-constexpr int kPatienceMs = 5000;
-// Callers heard at once; a flood of connections waits its turn instead of
-// taking every descriptor the program has.
-constexpr int kMostCallers = 32;
-
-// One later start: read until it closes.
-class Caller : public QObject {
-public:
-    Caller(QObject* parent, int fd, std::function<void(const QByteArray&)> heard,
-           std::function<void()> done)
-        : QObject(parent)
-        , fd_(fd)
-        , heard_(std::move(heard))
-        , done_(std::move(done))
-        , notifier_(fd, QSocketNotifier::Read, this) {
-        connect(&notifier_, &QSocketNotifier::activated, this, &Caller::drain);
-        QTimer::singleShot(kPatienceMs, this, [this] { finish(false); });
-    }
-    ~Caller() override { ::close(fd_); }
-
-private:
-    void drain() {
-        char chunk[4096];
-        for (;;) {
-            const ssize_t got = ::read(fd_, chunk, sizeof chunk);
-            if (got > 0) {
-                text_.append(chunk, got);
-                if (text_.size() > kLongestStart)
-                    return finish(false);
-            } else if (got < 0 && errno == EINTR) {
-                continue;
-            } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                return;
-            } else {
-                return finish(got == 0);
-            }
-        }
-    }
-    void finish(bool closed) {
-        if (finished_)
-            return;
-        finished_ = true;
-        notifier_.setEnabled(false);
-        // The later start hears that its command line arrived whole; one
-        // that has given up waiting hears nothing, and nothing is done.
-        const bool answered = closed && ::send(fd_, "1", 1, MSG_NOSIGNAL) == 1;
-        deleteLater();
-        done_();
-        if (answered)
-            heard_(text_);
-    }
-
-    int fd_;
-    std::function<void(const QByteArray&)> heard_;
-    std::function<void()> done_;
-    QSocketNotifier notifier_;
-    QByteArray text_;
-    bool finished_ = false;
-};
 
 } // namespace
 
@@ -291,26 +151,6 @@ QString SingleInstance::privateFolder(bool make) {
     return {};
 }
 
-QByteArray SingleInstance::pack(const Start& start) {
-    QByteArray bytes = QByteArray(start.token).replace('\0', QByteArray()) + '\0';
-    for (const QString& argument : start.arguments)
-        bytes += argument.toUtf8() + '\0';
-    return bytes;
-}
-
-SingleInstance::Start SingleInstance::unpack(const QByteArray& bytes) {
-    Start start;
-    QList<QByteArray> pieces = bytes.split('\0');
-    // The last argument's end leaves one empty piece behind it.
-    if (!pieces.isEmpty() && bytes.endsWith('\0'))
-        pieces.removeLast();
-    if (!pieces.isEmpty())
-        start.token = pieces.takeFirst();
-    for (const QByteArray& argument : std::as_const(pieces))
-        start.arguments << QString::fromUtf8(argument);
-    return start;
-}
-
 SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringList& arguments,
                                               Reach reach) {
     const bool handOverOnly = reach == Reach::HandOverOnly;
@@ -319,11 +159,7 @@ SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringL
     folder_ = folderPath_.isEmpty() ? -1
                                     : ::open(QFile::encodeName(folderPath_).constData(),
                                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
-    // Two portable copies in different folders stay apart.
-    hash_ = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(key)),
-                                     QCryptographicHash::Sha256)
-                .toHex()
-                .left(16);
+    hash_ = folderHash(key);
     if (!openLock(key, !handOverOnly))
         return Outcome::Refused;
     if (lock_ < 0)
@@ -340,10 +176,10 @@ SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringL
     // A launcher on Wayland hands its start a token that lets the running
     // copy come forward in its place; one too long to be a token is left
     // out, not the command line.
-    Start start{qgetenv("XDG_ACTIVATION_TOKEN"), arguments};
-    if (start.token.size() > kLongestToken)
+    wire::Start start{qgetenv("XDG_ACTIVATION_TOKEN"), arguments};
+    if (start.token.size() > wire::kLongestToken)
         start.token.clear();
-    const QByteArray packed = pack(start);
+    const QByteArray packed = wire::pack(start);
     // A file system that takes no locks (NFS without its lock service)
     // cannot keep a second copy out; a copy that listens still gets the
     // command line.
@@ -353,11 +189,14 @@ SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringL
             : tr("the settings folder %1 takes no lock (%2): a second copy on it cannot be "
                  "kept out")
                   .arg(QDir::cleanPath(key), qt_error_string(refused));
-    if (packed.size() > kLongestStart && unguarded.isEmpty()) {
+    if (packed.size() > wire::kLongestRequest && unguarded.isEmpty()) {
         message_ = tr("the command is too long to hand to the running copy; nothing was done");
         return Outcome::TooLong;
     }
-    return handOver(packed.size() > kLongestStart ? QByteArray() : packed, handOverOnly, unguarded);
+    return handOver(packed.size() > wire::kLongestRequest
+                        ? QByteArray()
+                        : wire::request(wire::Kind::Start, packed),
+                    handOverOnly, unguarded);
 }
 
 bool SingleInstance::openLock(const QString& key, bool make) {
@@ -388,28 +227,32 @@ bool SingleInstance::openLock(const QString& key, bool make) {
     return true;
 }
 
-SingleInstance::Outcome SingleInstance::handOver(const QByteArray& packed, bool handOverOnly,
+SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool handOverOnly,
                                                  const QString& unguarded) {
     const QDeadlineTimer deadline(answerMs_);
+    using How = wire::Heard::How;
     for (;;) {
         char named[4096];
         const ssize_t length = ::pread(lock_, named, sizeof named, 0);
         const QByteArray path = length > 0 ? QByteArray(named, length) : QByteArray();
-        Sent sent =
-            !path.isEmpty() && !packed.isEmpty() ? send(path, packed, deadline) : Sent::NoOne;
+        wire::Heard heard;
+        if (!path.isEmpty() && !request.isEmpty())
+            heard = wire::exchange(path, request, deadline, kActedMs);
         // A copy that could not write its socket into the lock (one it
         // could only read) listens at the first name in the private folder.
         const QByteArray first = QFile::encodeName(folderPath_) + '/' + socketName(hash_, 0);
-        if (sent == Sent::NoOne && folder_ >= 0 && !packed.isEmpty() && first != path)
-            sent = send(first, packed, deadline);
-        if (sent == Sent::Answered)
+        if (heard.how == How::NoOne && folder_ >= 0 && !request.isEmpty() && first != path)
+            heard = wire::exchange(first, request, deadline, kActedMs);
+        if (heard.how == How::Answered) {
+            answer_ = {heard.status, QString::fromUtf8(heard.text)};
             return Outcome::HandedOver;
+        }
         // Sent, and never taken: sending again would act twice.
-        if (sent == Sent::Unanswered) {
+        if (heard.how == How::Unanswered) {
             message_ = tr("another copy holds these settings but does not answer");
             return Outcome::Unanswered;
         }
-        if (sent == Sent::Stranger) {
+        if (heard.how == How::Stranger) {
             message_ = tr("a copy of another user's holds these settings, and no second copy "
                           "runs beside it");
             return Outcome::Refused;
@@ -450,7 +293,7 @@ SingleInstance::Outcome SingleInstance::listenHere() {
 
 bool SingleInstance::bindSocket(const QByteArray& name) {
     sockaddr_un address;
-    if (!socketAddress(folderPath_, folder_, name, address))
+    if (!wire::socketAddress(QFile::encodeName(folderPath_), folder_, name, address))
         return false;
     // What a copy that died left there, and only that.
     struct stat old {};
@@ -474,20 +317,70 @@ bool SingleInstance::bindSocket(const QByteArray& name) {
     return true;
 }
 
-void SingleInstance::listen(std::function<void(const QStringList&)> heard) {
-    heard_ = std::move(heard);
+void SingleInstance::listen(std::function<void(const QStringList&, Instance::Reply)> heard) {
+    listeners_.started = [this, heard = std::move(heard)](
+                             const wire::Start& start,
+                             std::function<void(int, const QString&)> reply) {
+        if (!start.token.isEmpty() && start.token.size() <= wire::kLongestToken)
+            emit tokenGiven(start.token);
+        if (heard)
+            heard(start.arguments,
+                  [reply](const Instance::Response& answer) { reply(answer.status, answer.text); });
+    };
     if (listening_ < 0 || notifier_)
         return;
     notifier_ = new QSocketNotifier(listening_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::accept);
 }
 
+QList<QByteArray> SingleInstance::sockets(const QString& key) {
+    QList<QByteArray> found;
+    // Where the lock names it; a probe never makes the lock, nor takes it.
+    const int lock = ::open(QFile::encodeName(QDir(key).filePath(QLatin1String(kLockName))),
+                            O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (lock >= 0) {
+        char named[4096];
+        const ssize_t length = ::pread(lock, named, sizeof named, 0);
+        if (length > 0)
+            found << QByteArray(named, length);
+        ::close(lock);
+    }
+    // A copy on a lock it could only read listens at the first name.
+    const QString folder = privateFolder(false);
+    const QByteArray first = QFile::encodeName(folder) + '/' + socketName(folderHash(key), 0);
+    if (!folder.isEmpty() && !found.contains(first))
+        found << first;
+    return found;
+}
+
+std::optional<QByteArray> SingleInstance::askState(const QString& key) {
+    const QDeadlineTimer deadline(2000);
+    for (const QByteArray& socket : sockets(key)) {
+        const wire::Heard heard =
+            wire::exchange(socket, wire::request(wire::Kind::Status), deadline);
+        if (heard.how == wire::Heard::How::Answered)
+            return heard.text;
+        if (heard.how != wire::Heard::How::NoOne)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void SingleInstance::answerProbes(std::function<QByteArray()> state) {
+    listeners_.state = std::move(state);
+}
+
+void SingleInstance::announceChange() {
+    for (wire::Caller* watcher : std::as_const(watchers_))
+        watcher->sendState();
+}
+
 void SingleInstance::accept() {
     while (callers_ < kMostCallers) {
-        const int caller = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (caller < 0 && errno == EINTR)
+        const int fd = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0 && errno == EINTR)
             continue;
-        if (caller < 0) {
+        if (fd < 0) {
             // Out of descriptors: a moment's rest rather than a busy loop on
             // a connection that cannot be taken.
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
@@ -500,16 +393,17 @@ void SingleInstance::accept() {
             return;
         }
         ++callers_;
-        new Caller(
-            this, caller,
-            [this](const QByteArray& text) {
-                const Start start = unpack(text);
-                if (!start.token.isEmpty() && start.token.size() <= kLongestToken)
-                    emit tokenGiven(start.token);
-                if (heard_)
-                    heard_(start.arguments);
-            },
-            [this] { callerDone(); });
+        auto* caller = new wire::Caller(this, fd, listeners_);
+        connect(caller, &wire::Caller::read, this, [this, caller] {
+            callerDone();
+            // A watcher stays, one of so many.
+            if (caller->watching() && watchers_.size() < kMostWatchers)
+                watchers_ << caller;
+            else if (caller->watching())
+                caller->deleteLater();
+        });
+        connect(caller, &wire::Caller::finished, this,
+                [this, caller] { watchers_.removeAll(caller); });
     }
     notifier_->setEnabled(false);
 }

@@ -12,12 +12,16 @@
 // through the lock whatever its environment.
 #pragma once
 
+#include "InstanceWire.h"
+#include "Platform.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QSocketNotifier;
 
@@ -64,9 +68,15 @@ public:
     // What the start has to tell the user: why it does not run, or that
     // it runs where a second copy cannot be kept out. Empty when nothing.
     QString message() const { return message_; }
-    // Once the event loop runs: who hears the command lines of later starts,
-    // and their tokens.
-    void listen(std::function<void(const QStringList&)> heard);
+    // What the running copy said to a start handed over: its exit status
+    // and what it prints.
+    Instance::Response answer() const { return answer_; }
+    // Once the event loop runs: who hears the command lines of later starts
+    // and replies to them, and their tokens.
+    void listen(std::function<void(const QStringList&, Instance::Reply)> heard);
+    // What a probe for the program's state is told, and that it changed.
+    void answerProbes(std::function<QByteArray()> state);
+    void announceChange();
     // The program is ending: a later start is the running copy.
     void release();
 
@@ -74,15 +84,13 @@ public:
     // folder when it is the user's alone, else one of the program's own,
     // made unless make is false; empty when there is none.
     static QString privateFolder(bool make = true);
-    // A start as the socket carries it: the token first, then the
-    // arguments, none able to become two.
-    struct Start {
-        QByteArray token;
-        QStringList arguments;
-        bool operator==(const Start&) const = default;
-    };
-    static QByteArray pack(const Start& start);
-    static Start unpack(const QByteArray& bytes);
+    // A probe, which never becomes the running copy nor takes its lock: the
+    // state of the copy that runs on the settings folder, or nothing where
+    // none answers.
+    static std::optional<QByteArray> askState(const QString& key);
+    // The socket where a copy on the settings folder listens; a watch
+    // connects there.
+    static QList<QByteArray> sockets(const QString& key);
 
 signals:
     // A later start handed over the desktop's token with its command line.
@@ -111,8 +119,12 @@ private:
     int listening_ = -1;
     QByteArray socketName_;
     QSocketNotifier* notifier_ = nullptr;
+    // Callers still sending their requests, and watchers, each kept to a
+    // number so that a flood takes no more descriptors than that.
     int callers_ = 0;
-    std::function<void(const QStringList&)> heard_;
+    QList<wire::Caller*> watchers_;
+    wire::Caller::Listeners listeners_;
+    Instance::Response answer_;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // The conversions of user-written text, the line rules of the stores, and
 // the command line.
 #include "cli/CommandLine.h"
+#include "cli/StateText.h"
 #include "core/Convert.h"
 #include "core/LineList.h"
 
@@ -22,6 +23,8 @@ private slots:
     void lineListEdits();
     void commandLine_data();
     void commandLine();
+    void panelLines_data();
+    void panelLines();
 };
 
 void ConvertTest::wholeNumbers_data() {
@@ -169,7 +172,7 @@ QTEST_APPLESS_MAIN(ConvertTest)
 void ConvertTest::commandLine_data() {
     QTest::addColumn<QStringList>("arguments");
     // "run" with its actions in order ("start 3", "background"), or "help",
-    // "version", "error".
+    // "version", "status", "watch", "error: what is wrong".
     QTest::addColumn<QStringList>("parsed");
 
     const auto row = [](const char* name, const QStringList& arguments, const QStringList& parsed) {
@@ -200,8 +203,9 @@ void ConvertTest::commandLine_data() {
     row("--show --snooze --quit", {"--show", "--snooze", "--quit"},
         {"run", "show", "snooze", "quit"});
     row("--background", {"--background", "--start", "5"}, {"run", "background", "start 5"});
-    row("--autostart on and off", {"--autostart", "on", "--autostart", "off"},
-        {"run", "autostart 1", "autostart 0"});
+    row("--autostart on and off, in their place",
+        {"--start", "1", "--autostart", "on", "--autostart", "off"},
+        {"run", "start 1", "autostart 1", "autostart 0"});
     row("--autostart maybe", {"--autostart", "maybe"}, {"error"});
     row("an unknown option", {"--start-all"}, {"error"});
     row("a stray argument", {"3"}, {"error"});
@@ -209,6 +213,52 @@ void ConvertTest::commandLine_data() {
     row("--help before anything wrong", {"--help", "--start", "99"}, {"help"});
     row("--help alone", {"--help"}, {"help"});
     row("--version", {"--version"}, {"version"});
+
+    // A countdown given its length and message, then started.
+    row("--set with a message, then --start", {"--set", "3", "25m", "Pasta", "--start", "3"},
+        {"run", "set 3 1500 Pasta", "start 3"});
+    row("--set without a message", {"--set", "3", "1:30:15"}, {"run", "set 3 5415"});
+    row("--set with an empty message", {"--set", "3", "90s", ""}, {"run", "set 3 90 "});
+    row("--set a sum of units", {"--set", "10", "1h30m15s"}, {"run", "set 10 5415"});
+    row("--set more minutes than an hour has", {"--set", "1", "100m"}, {"run", "set 1 6000"});
+    row("--set the longest", {"--set", "1", "59:59:59"}, {"run", "set 1 215999"});
+    row("--set one second", {"--set", "1", "1s"}, {"run", "set 1 1"});
+    row("--set 0 5m", {"--set", "0", "5m"}, {"error"});
+    row("--set 11 5m", {"--set", "11", "5m"}, {"error"});
+    row("--set 3", {"--set", "3"}, {"error"});
+    row("--set 3 25: a bare number", {"--set", "3", "25"}, {"error"});
+    row("--set 3 25:00: minutes or hours", {"--set", "3", "25:00"}, {"error"});
+    row("--set 3 0:99:00", {"--set", "3", "0:99:00"}, {"error"});
+    row("--set 3 -5m", {"--set", "3", "-5m"}, {"error"});
+    row("--set 3 5x", {"--set", "3", "5x"}, {"error"});
+    row("--set 3 0s", {"--set", "3", "0s"}, {"error"});
+    row("--set past the longest", {"--set", "3", "60h"}, {"error"});
+    row("--set in other digits", {"--set", "\u0663", "5m"}, {"error"});
+    row("--set with a length in other digits", {"--set", "3", "\u0665m"}, {"error"});
+    row("--set=3 cannot carry a length", {"--set=3"}, {"error"});
+
+    row("--alarm on and off", {"--alarm", "1", "on", "--alarm", "2", "off"},
+        {"run", "alarm 1 on", "alarm 2 off"});
+    row("--alarm at 7:30", {"--alarm", "1", "7:30"}, {"run", "alarm 1 07:30"});
+    row("--alarm at 7:30 PM, one word", {"--alarm", "2", "7:30 PM"}, {"run", "alarm 2 19:30"});
+    row("--alarm at 7:30 pm, two words", {"--alarm", "2", "7:30", "pm", "--show"},
+        {"run", "alarm 2 19:30", "show"});
+    row("--alarm at 12:05 AM", {"--alarm", "1", "12:05 AM"}, {"run", "alarm 1 00:05"});
+    row("--alarm at 19:30", {"--alarm", "1", "19:30"}, {"run", "alarm 1 19:30"});
+    row("--alarm 3 on", {"--alarm", "3", "on"}, {"error"});
+    row("--alarm 1 25:00", {"--alarm", "1", "25:00"}, {"error"});
+    row("--alarm 1 13:00 PM", {"--alarm", "1", "13:00 PM"}, {"error"});
+    row("--alarm 1 maybe", {"--alarm", "1", "maybe"}, {"error"});
+    row("--alarm 1", {"--alarm", "1"}, {"error"});
+
+    row("--status", {"--status"}, {"status"});
+    row("--status --json", {"--status", "--json"}, {"status", "json"});
+    row("--watch", {"--watch"}, {"watch"});
+    row("--watch --plain", {"--watch", "--plain"}, {"watch", "plain"});
+    row("--status with an action", {"--status", "--start", "3"}, {"error"});
+    row("--json alone", {"--json"}, {"error"});
+    row("--plain with --status", {"--status", "--plain"}, {"error"});
+    row("--status and --watch", {"--status", "--watch"}, {"error"});
 }
 
 void ConvertTest::commandLine() {
@@ -226,24 +276,94 @@ void ConvertTest::commandLine() {
     case Command::Kind::Version:
         got << QStringLiteral("version");
         break;
+    case Command::Kind::Status:
+        got << QStringLiteral("status");
+        break;
+    case Command::Kind::Watch:
+        got << QStringLiteral("watch");
+        break;
     case Command::Kind::Error:
         got << QStringLiteral("error");
-        // A wrong argument is named, and the usage follows.
-        QVERIFY(command.text.contains(QStringLiteral("Usage:")));
+        // What is wrong, in one line.
+        QVERIFY2(!command.text.isEmpty() && !command.text.contains(u'\n'),
+                 qPrintable(command.text));
         break;
     }
     if (command.background)
         got << QStringLiteral("background");
+    if (command.json)
+        got << QStringLiteral("json");
+    if (command.plain)
+        got << QStringLiteral("plain");
     using A = Command::Act;
     const QHash<A, QString> names{
         {A::Show, "show"},     {A::Start, "start"}, {A::Stop, "stop"},
         {A::Quick, "quick"},   {A::Quit, "quit"},   {A::Autostart, "autostart"},
-        {A::Snooze, "snooze"}, {A::Again, "again"}, {A::Acknowledge, "acknowledge"}};
+        {A::Snooze, "snooze"}, {A::Again, "again"}, {A::Acknowledge, "acknowledge"},
+        {A::Set, "set"},       {A::Alarm, "alarm"}};
     for (const Command::Action& action : command.actions) {
-        const QString act = names.value(action.act);
-        got << (action.number || action.act == Command::Act::Autostart
-                    ? act + u' ' + QString::number(action.number)
-                    : act);
+        QString said = names.value(action.act);
+        if (action.number || action.act == A::Autostart)
+            said += u' ' + QString::number(action.number);
+        if (action.act == A::Set)
+            said += u' ' + QString::number(action.seconds) +
+                    (action.message ? u' ' + *action.message : QString());
+        if (action.on)
+            said += *action.on ? QStringLiteral(" on") : QStringLiteral(" off");
+        if (action.time)
+            said += u' ' + action.time->toString(QStringLiteral("HH:mm"));
+        got << said;
     }
     QCOMPARE(got, parsed);
+}
+
+void ConvertTest::panelLines_data() {
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cssClass");
+    QTest::addColumn<int>("percentage");
+    QTest::addColumn<bool>("counting");
+
+    // At 12:00:00 UTC.
+    const auto timer = [](const char* kind, const char* state, const char* due, int length,
+                          const char* message) {
+        return QByteArray(R"({"timers":[{"number":2,"kind":")") + kind + R"(","state":")" + state +
+               R"(","due":")" + due + R"(","length":)" + QByteArray::number(length) +
+               R"(,"message":")" + message + R"("}]})";
+    };
+    QTest::newRow("no copy runs") << QByteArray() << ""
+                                  << "idle" << 0 << false;
+    QTest::newRow("nothing runs") << QByteArray("{}") << ""
+                                  << "idle" << 0 << false;
+    QTest::newRow("a countdown, its box at 1:00")
+        << timer("countdown", "running", "2026-12-07T12:01:01.000Z", 240, "Tea") << "Tea 1:00"
+        << "last-minute" << 75 << true;
+    QTest::newRow("a minute and a second to go")
+        << timer("countdown", "running", "2026-12-07T12:01:02.000Z", 240, "Tea") << "Tea 1:01"
+        << "running" << 75 << true;
+    QTest::newRow("a quick timer of a minute and a half")
+        << timer("quick", "running", "2026-12-07T12:01:00.000Z", 90, "") << "Quick timer 1:30 1:00"
+        << "last-minute" << 34 << true;
+    QTest::newRow("ringing") << timer("countdown", "ringing", "2026-12-07T11:59:00.000Z", 240, "")
+                             << "Timer 2 ringing"
+                             << "ringing" << 100 << false;
+}
+
+// What a panel bar shows of the running copy's state, at 12:00.
+void ConvertTest::panelLines() {
+    QFETCH(QByteArray, document);
+    QFETCH(QString, text);
+    QFETCH(QString, cssClass);
+    QFETCH(int, percentage);
+    QFETCH(bool, counting);
+    const PanelLine line = panelLine(
+        document, QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch());
+    QCOMPARE(line.text, text);
+    QCOMPARE(line.cssClass, cssClass);
+    QCOMPARE(line.percentage, percentage);
+    QCOMPARE(line.counting, counting);
+    // As waybar reads it.
+    const QJsonObject json = QJsonDocument::fromJson(waybarJson(line)).object();
+    QCOMPARE(json.keys(), (QStringList{"class", "percentage", "text", "tooltip"}));
+    QCOMPARE(json.value("text").toString(), text);
 }

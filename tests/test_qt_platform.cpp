@@ -703,7 +703,10 @@ void QtPlatformTest::laterStartsAreHeard() {
         {
             platform::SingleInstance first;
             QCOMPARE(first.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
-            first.listen([&](const QStringList& arguments) { heard << arguments; });
+            first.listen([&](const QStringList& arguments, platform::Instance::Reply reply) {
+                heard << arguments;
+                reply({heard.size() == 1 ? 0 : 1, QStringLiteral("told %1\n").arg(heard.size())});
+            });
             QObject::connect(&first, &platform::SingleInstance::tokenGiven,
                              [&](const QByteArray& token) { tokens << token; });
             // The token a launcher gave the later start comes along.
@@ -712,10 +715,14 @@ void QtPlatformTest::laterStartsAreHeard() {
             QCOMPARE(claim(second, settings, later, QFile::encodeName(folder)),
                      platform::SingleInstance::Outcome::HandedOver);
             qunsetenv("XDG_ACTIVATION_TOKEN");
+            // What the running copy did comes back to the start that asked.
+            QCOMPARE(second.answer().status, 0);
+            QCOMPARE(second.answer().text, QStringLiteral("told 1\n"));
             // From cron: no runtime folder, and still the running copy.
             platform::SingleInstance fromCron;
             QCOMPARE(claim(fromCron, settings, {"quorbel", "--show"}, {}),
                      platform::SingleInstance::Outcome::HandedOver);
+            QCOMPARE(fromCron.answer().status, 1);
             // Another settings folder is another running copy.
             platform::SingleInstance other;
             QCOMPARE(other.claim(elsewhere, {}), platform::SingleInstance::Outcome::Claimed);
@@ -735,7 +742,10 @@ void QtPlatformTest::laterStartsAreHeard() {
         heard.clear();
         platform::SingleInstance third;
         QCOMPARE(third.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
-        third.listen([&](const QStringList& arguments) { heard << arguments; });
+        third.listen([&](const QStringList& arguments, platform::Instance::Reply reply) {
+            heard << arguments;
+            reply({});
+        });
         platform::SingleInstance fourth;
         QCOMPARE(claim(fourth, settings, {"quorbel", "--show"}, QFile::encodeName(folder)),
                  platform::SingleInstance::Outcome::HandedOver);
@@ -849,7 +859,10 @@ void QtPlatformTest::oneCopyPerFolder() {
     QObject::connect(&running, &platform::SingleInstance::tokenGiven,
                      [&](const QByteArray& token) { tokens << token; });
     const auto listen = [&] {
-        running.listen([&](const QStringList& line) { heardLines << line; });
+        running.listen([&](const QStringList& line, platform::Instance::Reply reply) {
+            heardLines << line;
+            reply({});
+        });
     };
     QByteArray leftSocket;
     if (first == "ended" || first == "read-only") {

@@ -3,6 +3,7 @@
 // acknowledging, the message editor and the seconds menu.
 #include "FormFixture.h"
 #include "alerts/AlertTuner.h"
+#include "cli/StateText.h"
 #include "core/Colors.h"
 
 #include <QAbstractItemView>
@@ -70,6 +71,9 @@ private slots:
     void noWakeIsSaidOnce();
     void desktopHearsOfAlerts();
     void commandLine();
+    void commandSetsTimersAndAlarms_data();
+    void commandSetsTimersAndAlarms();
+    void stateForScripts();
     void tunedAlertThroughItsLife();
     void notificationActions_data();
     void notificationActions();
@@ -823,7 +827,7 @@ void SlotsTest::trayTipAndMenu() {
     // times move on, each as wide as when it opened.
     QVERIFY(desktop->trayMenu->isVisible());
     const QList<QAction*> shown = desktop->trayMenu->actions();
-    desktop->startListener({"quorbel", "--quick", "6"});
+    desktop->start({"quorbel", "--quick", "6"});
     form->tick();
     QCOMPARE(desktop->trayMenu->actions(), shown);
     QCOMPARE(shown[3]->text(), QStringLiteral("Quick timer 5 min \u20079:59"));
@@ -994,7 +998,7 @@ void SlotsTest::desktopHearsOfAlerts() {
 void SlotsTest::commandLine() {
     setSlot(2, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
     const auto start = [this](const QStringList& options) {
-        desktop->startListener(QStringList{"quorbel"} + options);
+        desktop->start(QStringList{"quorbel"} + options);
     };
     start({"--quick", "3", "--start", "2"});
     QCOMPARE(stateOf(25), Timers::State::Running);
@@ -1017,13 +1021,159 @@ void SlotsTest::commandLine() {
     form->showMinimized();
     start({});
     QVERIFY(form->isVisible() && !form->isMinimized());
-    // Given at the program's own start, it waits for the settings.
+    // Given at the program's own start, it waits for the settings; each
+    // that came before them is acted on, in order.
     Form fresh(desktop->interfaces());
-    fresh.part<CommandRunner>().run({"quorbel", "--quick", "1"}, false);
+    QStringList told;
+    const auto tell = [&told](const platform::Instance::Response& response) {
+        told << QString::number(response.status) + u' ' + response.text;
+    };
+    fresh.part<CommandRunner>().run({"quorbel", "--set", "3", "25m", "Pasta", "--start", "3"},
+                                    false, tell);
+    fresh.part<CommandRunner>().run({"quorbel", "--quick", "1"}, false, tell);
     QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Idle);
     fresh.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
     QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Running);
+    QCOMPARE(fresh.timersModel().stateOf(3), Timers::State::Running);
+    QCOMPARE(told, (QStringList{"0 Timer 3: Pasta, 0:25:00\n", "0 "}));
+}
+
+void SlotsTest::commandSetsTimersAndAlarms_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    // Countdown 4's line afterwards.
+    QTest::addColumn<QString>("line");
+
+    const QString kept = QStringLiteral("00:10:00Tea");
+    QTest::newRow("length and message")
+        << QStringList{"--set", "4", "1h30m15s", "Pasta"} << 0 << "Timer 4: Pasta, 1:30:15\n"
+        << "01:30:15Pasta";
+    QTest::newRow("length alone keeps the message")
+        << QStringList{"--set", "4", "0:00:05"} << 0 << "Timer 4: Tea, 0:00:05\n"
+        << "00:00:05Tea";
+    QTest::newRow("a line break becomes a blank")
+        << QStringList{"--set", "4", "90s", "Tea\nnow"} << 0 << "Timer 4: Tea now, 0:01:30\n"
+        << "00:01:30Tea now";
+    QTest::newRow("the placeholder: by its number")
+        << QStringList{"--set", "4", "5m", "Message"} << 0 << "Timer 4, 0:05:00\n"
+        << "00:05:00Message";
+    QTest::newRow("running: not changed") << QStringList{"--start", "4", "--set", "4", "5m"} << 1
+                                          << "Timer 4 is running, and was not changed.\n"
+                                          << kept;
+    QTest::newRow("open in the editor: not changed")
+        << QStringList{"--set", "4", "5m", "x"} << 1
+        << "Timer 4 is open in the editor, and was not changed.\n"
+        << kept;
+    QTest::newRow("then started: rings with its message")
+        << QStringList{"--set", "4", "2s", "Pasta", "--start", "4"} << 0
+        << "Timer 4: Pasta, 0:00:02\n"
+        << "00:00:02Pasta";
+    QTest::newRow("alarm 2 at 19:30, then on")
+        << QStringList{"--alarm", "2", "19:30", "--alarm", "2", "on"} << 0
+        << "Alarm 2: 7:30 PM, off\nAlarm 2: 7:30 PM, on\n"
+        << kept;
+    QTest::newRow("alarm 1 at 12:05 AM")
+        << QStringList{"--alarm", "1", "12:05 AM"} << 0 << "Alarm 1: 12:05 AM, off\n"
+        << kept;
+}
+
+// From the command line, a countdown takes a length and a message, and an
+// alarm a time, as the window would give them; what is busy is left be.
+void SlotsTest::commandSetsTimersAndAlarms() {
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    setSlot(4, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    if (QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("editor")))
+        openEditor(4);
+    const platform::Instance::Response response = desktop->start(QStringList{"quorbel"} + options);
+    QCOMPARE(response.status, status);
+    QCOMPARE(response.text, text);
+    QCOMPARE(form->settings().prefs().line(4), line);
+    if (options.contains(QLatin1String("--alarm"))) {
+        // Kept for the settings without the question at close.
+        QVERIFY(!form->part<AlarmPanel>().timeChanged());
+        const int alarm = options[1].toInt();
+        QCOMPARE(form->settings().prefs().line(10 + alarm), timeToStr(form->alarms()[alarm].time));
+    }
+    if (options.contains(QLatin1String("--start")) && status == 0) {
+        form->runFor(3000);
+        QVERIFY(form->timersModel().isRinging(4));
+        QCOMPARE(desktop->notifications.value(4), QStringLiteral("Pasta|Set for 00:00:02"));
+    }
+}
+
+// What a script or a panel reads of the program: the JSON document, the
+// plain lines of --status and a panel's line, with timers running, ringing
+// and snoozed, the stopwatch and an alarm.
+void SlotsTest::stateForScripts() {
+    const auto state = [this] { return QJsonDocument::fromJson(desktop->probe()).object(); };
+    QCOMPARE(state().keys(), (QStringList{"alarms", "stopwatch", "time", "timers", "version"}));
+    QCOMPARE(statusLines(desktop->probe(), desktop->wallMs()),
+             QStringLiteral("Nothing is running.\n"));
+    QCOMPARE(panelLine(desktop->probe(), desktop->wallMs()).cssClass, QStringLiteral("idle"));
+    const int changes = desktop->changes;
+
+    setSlot(3, QStringLiteral("00:25:00"), QStringLiteral("Pasta"));
+    setSlot(4, QStringLiteral("00:00:01"), QStringLiteral("Message"));
+    setSlot(6, QStringLiteral("00:10:00"), QStringLiteral("Eggs"));
+    for (int n : {3, 4, 6, 27})
+        click(form->slotButton(n));
+    form->timersModel().expire(6);
+    desktop->actionListener(6, platform::Notifications::Action::Snooze);
+    form->stopwatchButton->click();
+    form->alarm2OnOff->click();
+    form->runFor(2000);
+    // Each change was told to the watchers; the seconds between were not.
+    QVERIFY(desktop->changes > changes);
+    const int counted = desktop->changes;
+    form->runFor(5000);
+    QCOMPARE(desktop->changes, counted);
+
+    const QJsonObject now = state();
+    QCOMPARE(now.value("version").toInt(), 1);
+    QCOMPARE(now.value("time").toString(), QStringLiteral("2026-12-07T12:00:07.000Z"));
+    QStringList timers;
+    for (const QJsonValue& timer : now.value("timers").toArray()) {
+        const QJsonObject t = timer.toObject();
+        timers << QStringLiteral("%1 %2 '%3' %4 %5 %6 %7")
+                      .arg(t.value("number").toInt())
+                      .arg(t.value("kind").toString(), t.value("message").toString(),
+                           t.value("state").toString(), t.value("due").toString())
+                      .arg(t.value("left_ms").toInteger())
+                      .arg(t.value("length").toInt());
+    }
+    QCOMPARE(timers, (QStringList{
+                         "3 countdown 'Pasta' running 2026-12-07T12:25:01.000Z 1494000 1500",
+                         "4 countdown '' ringing 2026-12-07T12:00:02.000Z 0 1",
+                         "6 countdown 'Eggs' snoozed 2026-12-07T12:05:01.000Z 294000 600",
+                         "5 quick '' running 2026-12-07T12:05:00.000Z 293000 300",
+                     }));
+    QCOMPARE(now.value("stopwatch").toObject(),
+             (QJsonObject{{"state", "running"}, {"seconds", 7}}));
+    QCOMPARE(now.value("alarms").toArray(),
+             (QJsonArray{QJsonObject{{"number", 2},
+                                     {"time", "12:00 AM"},
+                                     {"state", "on"},
+                                     {"next", "2026-12-08T00:00:00.000Z"}}}));
+
+    QCOMPARE(
+        statusLines(desktop->probe(), desktop->wallMs()),
+        QStringLiteral("Pasta: 24:53 left\nTimer 4: ringing since 12:00:02\n"
+                       "Eggs: snoozed, 4:53 left\nQuick timer 5 min: 4:53 left\n"
+                       "Stopwatch: running, 0:07\nAlarm 2: 12:00 AM, rings at Tue 00:00:00\n"));
+    const PanelLine line = panelLine(desktop->probe(), desktop->wallMs());
+    QCOMPARE(line.text, QStringLiteral("Timer 4 ringing"));
+    QCOMPARE(line.cssClass, QStringLiteral("ringing"));
+    QVERIFY(line.counting);
+    form->timersModel().acknowledgeAll();
+    const PanelLine next = panelLine(desktop->probe(), desktop->wallMs());
+    QCOMPARE(next.text, QStringLiteral("Eggs 4:53"));
+    QCOMPARE(next.cssClass, QStringLiteral("running"));
+    QCOMPARE(next.percentage, 52);
 }
 
 // Slot 2 tuned through its menu's dialog: a theme bell rising softly, a

@@ -31,6 +31,8 @@ public:
 
     // Its own visibility: the window itself may be hidden.
     bool isOpen() const { return !controls_.panel->isHidden(); }
+    // Open for countdown n.
+    bool editing(int n) const { return isOpen() && slot_ == n; }
 
     void openFor(int n);
     void store();
