@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop behind the platform interfaces, on Qt's offscreen screen.
+#include "platform/InstanceWire.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 #include "widgets/Controls.h"
 
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -18,7 +20,9 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
@@ -76,6 +80,7 @@ private slots:
     void laterStartsAreHeard();
     void oneCopyPerFolder_data();
     void oneCopyPerFolder();
+    void probesAndWatchers();
     void autostartEntryQuoting_data();
     void autostartEntryQuoting();
     void autostartTick_data();
@@ -948,6 +953,75 @@ void QtPlatformTest::oneCopyPerFolder() {
         QVERIFY(!QFileInfo::exists(settings));
     if (first == "killed")
         QVERIFY(!QFileInfo::exists(QFile::decodeName(leftSocket)));
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+}
+
+// A probe asks the running copy for its state and is never the running
+// copy; a watcher hears every change, and one that does not read costs the
+// copy nothing but the newest state.
+void QtPlatformTest::probesAndWatchers() {
+    QTemporaryDir base;
+    const QString settings = base.filePath(QStringLiteral("settings"));
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    QVERIFY(QDir().mkpath(base.filePath(QStringLiteral("runtime"))));
+    QFile::setPermissions(base.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base.filePath(QStringLiteral("runtime"))));
+    const auto ask = [&] {
+        auto state = std::async(std::launch::async,
+                                [&] { return platform::SingleInstance::askState(settings); });
+        while (state.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return state.get();
+    };
+    // None runs: nothing is made, and nothing answers.
+    QCOMPARE(ask(), std::nullopt);
+    QVERIFY(!QFileInfo::exists(settings));
+
+    platform::SingleInstance running;
+    QCOMPARE(running.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
+    int changes = 0;
+    running.answerProbes(
+        [&] { return QByteArray(R"({"changes":)") + QByteArray::number(changes) + '}'; });
+    running.listen({});
+    QCOMPARE(ask(), std::optional<QByteArray>(R"({"changes":0})"));
+
+    const QByteArray socket = platform::SingleInstance::sockets(settings).constFirst();
+    QByteArrayList heard;
+    platform::wire::Watch* watch = platform::wire::watch(socket, this);
+    QVERIFY(watch);
+    connect(watch, &platform::wire::Watch::line, this,
+            [&](const QByteArray& state) { heard << state; });
+    QTRY_COMPARE(heard, QByteArrayList{R"({"changes":0})"});
+    // A watcher that never reads: its buffer fills, and the copy goes on.
+    const int deaf = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socket.constData(), std::size_t(socket.size()));
+    QCOMPARE(::connect(deaf, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const QByteArray request = platform::wire::request(platform::wire::Kind::Watch);
+    QCOMPARE(::write(deaf, request.constData(), std::size_t(request.size())), request.size());
+    ::shutdown(deaf, SHUT_WR);
+    QTest::qWait(50);
+    const QByteArray big(60000, 'x');
+    running.answerProbes([&] {
+        return R"({"changes":)" + QByteArray::number(changes) + R"(,"pad":")" + big + R"("})";
+    });
+    QElapsedTimer took;
+    took.start();
+    for (changes = 1; changes <= 200; ++changes)
+        running.announceChange();
+    --changes;
+    QVERIFY2(took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
+    // The reading watcher is brought to the newest.
+    QTRY_VERIFY(!heard.isEmpty() && heard.constLast().startsWith(R"({"changes":200,)"));
+    QVERIFY(heard.size() < 200);
+    QVERIFY(ask()->startsWith(R"({"changes":200,)"));
+    ::close(deaf);
+    // A probe held no lock: the copy's end lets a new one run.
+    running.release();
+    platform::SingleInstance next;
+    QCOMPARE(next.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }
 
