@@ -59,7 +59,13 @@ constexpr int kNotRunning = 3;
 int probe(int argc, char** argv, const Command& command) {
     const UserFiles files(platform::executableFolder(), platform::userConfigHome());
     if (command.kind == Command::Kind::Status) {
-        const std::optional<QByteArray> state = platform::SingleInstance::askState(files.folder());
+        QString why;
+        const std::optional<QByteArray> state =
+            platform::SingleInstance::askState(files.folder(), &why);
+        if (!state && !why.isEmpty()) {
+            std::fputs(("quorbel: " + why + u'\n').toLocal8Bit().constData(), stderr);
+            return 1;
+        }
         if (!state) {
             std::fputs("Quorbel is not running.\n", stderr);
             return kNotRunning;
@@ -132,8 +138,12 @@ int main(int argc, char** argv) {
         },
         Qt::QueuedConnection);
     // What the program's own command line did, as a later start would hear it.
+    // Flushed: a script that reads the start's output through a pipe has
+    // it now, not when the program ends.
     program.startUp(arguments, [](const platform::Instance::Response& answer) {
-        std::fputs(answer.text.toLocal8Bit().constData(), answer.status ? stderr : stdout);
+        std::FILE* out = answer.status ? stderr : stdout;
+        std::fputs(answer.text.toLocal8Bit().constData(), out);
+        std::fflush(out);
     });
     return app.exec();
 }

@@ -249,7 +249,7 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool
         }
         // Sent, and never taken: sending again would act twice.
         if (heard.how == How::Unanswered) {
-            message_ = tr("another copy holds these settings but does not answer");
+            message_ = unanswered();
             return Outcome::Unanswered;
         }
         if (heard.how == How::Stranger) {
@@ -269,7 +269,7 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool
             return listenHere();
         }
         if (deadline.hasExpired()) {
-            message_ = tr("another copy holds these settings but does not answer");
+            message_ = unanswered();
             return Outcome::Unanswered;
         }
         QThread::msleep(kTryMs);
@@ -353,15 +353,26 @@ QList<QByteArray> SingleInstance::sockets(const QString& key) {
     return found;
 }
 
-std::optional<QByteArray> SingleInstance::askState(const QString& key) {
-    const QDeadlineTimer deadline(2000);
+QString SingleInstance::unanswered() {
+    return tr("another copy holds these settings but does not answer");
+}
+
+std::optional<QByteArray> SingleInstance::askState(const QString& key, QString* message,
+                                                   int answerMs) {
+    const QDeadlineTimer deadline(answerMs);
     for (const QByteArray& socket : sockets(key)) {
         const wire::Heard heard =
             wire::exchange(socket, wire::request(wire::Kind::Status), deadline);
         if (heard.how == wire::Heard::How::Answered)
             return heard.text;
-        if (heard.how != wire::Heard::How::NoOne)
+        // A copy that is there and says nothing is not a copy that is gone.
+        if (heard.how != wire::Heard::How::NoOne) {
+            if (message)
+                *message = heard.how == wire::Heard::How::Stranger
+                               ? tr("a copy of another user's holds these settings")
+                               : unanswered();
             return std::nullopt;
+        }
     }
     return std::nullopt;
 }

@@ -86,8 +86,11 @@ public:
     static QString privateFolder(bool make = true);
     // A probe, which never becomes the running copy nor takes its lock: the
     // state of the copy that runs on the settings folder, or nothing where
-    // none answers.
-    static std::optional<QByteArray> askState(const QString& key);
+    // none answers; then why in message, where a copy holds the folder but
+    // does not answer or is another user's, and it is left empty where
+    // none runs.
+    static std::optional<QByteArray> askState(const QString& key, QString* message = nullptr,
+                                              int answerMs = 2000);
     // The socket where a copy on the settings folder listens; a watch
     // connects there.
     static QList<QByteArray> sockets(const QString& key);
@@ -107,6 +110,7 @@ private:
     void accept();
     void callerDone();
     bool bindSocket(const QByteArray& name);
+    static QString unanswered();
 
     TryLock tryLock_;
     int answerMs_;

@@ -738,12 +738,19 @@ void QtPlatformTest::laterStartsAreHeard() {
             platform::SingleInstance unheard(nullptr, 300);
             QCOMPARE(claim(unheard, elsewhere, {"quorbel"}, QFile::encodeName(folder)),
                      platform::SingleInstance::Outcome::Unanswered);
+            // A probe there is not told that none runs.
+            QString why;
+            QVERIFY(!platform::SingleInstance::askState(elsewhere, &why, 300));
+            QCOMPARE(why, QStringLiteral("another copy holds these settings but does not answer"));
         }
         // The copy has ended: its lock file is left with garbage in it.
         QFile lock(QDir(settings).filePath("quorbel.lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write("garbage\n");
         lock.close();
+        QString why;
+        QVERIFY(!platform::SingleInstance::askState(settings, &why, 300));
+        QVERIFY(why.isEmpty());
         heard.clear();
         platform::SingleInstance third;
         QCOMPARE(third.claim(settings, {}), platform::SingleInstance::Outcome::Claimed);

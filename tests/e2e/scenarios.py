@@ -9,6 +9,7 @@ import datetime
 import json
 import os
 import random
+import select
 import shutil
 import signal
 import subprocess
@@ -1435,7 +1436,130 @@ def faulty_notification_service(d):
     d.quit_program()
 
 
-SCENARIOS = {f.__name__: f for f in [alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
+
+def quorbel(d, *arguments, timeout=15):
+    """A later start or a probe, as a script runs it: what it printed."""
+    return subprocess.run([os.path.join(d.folder, "quorbel")] + list(arguments), env=d.env,
+                          capture_output=True, text=True, timeout=timeout)
+
+
+def status(d):
+    """--status and --status --json, each checked to have answered."""
+    plain, document = quorbel(d, "--status"), quorbel(d, "--status", "--json")
+    check(plain.returncode == 0 and document.returncode == 0 and not plain.stderr,
+          "--status: %d %r, --json: %d %r" % (plain.returncode, plain.stderr,
+                                              document.returncode, document.stderr))
+    return plain.stdout, json.loads(document.stdout)
+
+
+# Each wrong command line, and the first words of the one line it gets.
+BAD_INPUT = [(["--set", "0", "5m"], "--set takes a number from 1 to 10, not '0'"),
+             (["--set", "11", "5m"], "--set takes a number from 1 to 10, not '11'"),
+             (["--set", "3"], "--set takes a countdown timer"),
+             (["--set", "3", "25"], "'25' is no length a countdown takes: write H:MM:SS"),
+             (["--set", "3", "25:00"], "'25:00' is no length"),
+             (["--set", "3", "0:99:00"], "'0:99:00' is no length"),
+             (["--set", "3", "-5m"], "'-5m' is no length"),
+             (["--set", "3", "5x"], "'5x' is no length"),
+             (["--alarm", "3", "on"], "--alarm takes a number from 1 to 2, not '3'"),
+             (["--alarm", "1", "25:00"], "'25:00' is no time of day: write 7:30"),
+             (["--set", "\uff13", "5m"], "--set takes a number from 1 to 10"),
+             (["--start", "\u0663"], "--start takes a number from 1 to 10"),
+             (["--status", "--start", "3"], "--status takes no other option"),
+             (["--json"], "--json goes with --status")]
+
+
+def bad_input(d, running):
+    for arguments, said in BAD_INPUT:
+        wrong = quorbel(d, *arguments)
+        check(wrong.returncode == 2 and wrong.stderr == "quorbel: " + wrong.stderr[9:] and
+              wrong.stderr[9:].startswith(said) and wrong.stderr.count("\n") == 1 and
+              not wrong.stdout, "%s (%s): %d %r %r" % (arguments, running, wrong.returncode,
+                                                     wrong.stdout, wrong.stderr))
+
+
+def from_scripts(d):
+    """A script sets a countdown's length and message and starts it in the
+    start that starts the program, reads what runs with --status (plain and
+    JSON) while it counts, rings and is snoozed from its notification; the
+    bad input of scripts is refused in one line each, with 2, changing
+    nothing; a probe to a stopped copy is told it does not answer."""
+    calls, commands = start_bus_peers(d)
+    saved = b"\r\n".join([DEFAULT_FLAGS] + [b"00:10:00Soup"] * 10 +
+                          [b"12:00:00 PM", b"12:00:00 PM", b"AM", b"AM"]) + b"\r\n"
+    d.install_program({"prefs.qbx": saved})
+    before = program_files(d)
+    bad_input(d, "no copy running")
+    check(program_files(d) == before, "a wrong command line with no copy changed files")
+    gone = quorbel(d, "--status")
+    check(gone.returncode == 3 and gone.stderr == "Quorbel is not running.\n" and not gone.stdout,
+          "--status with no copy: %d %r" % (gone.returncode, gone.stderr))
+    d.start_program()
+    bad_input(d, "a copy running")
+    quorbel(d, "--quit")
+    d.quit_program()
+    check(d.read("prefs.qbx") == saved, "wrong command lines changed prefs.qbx")
+
+    # The start that starts the program carries out its command line and
+    # says so at once, through a pipe.
+    first = d.spawn([os.path.join(d.folder, "quorbel"), "--set", "3", "0:00:05", "Pasta",
+                     "--start", "3"], stdout=subprocess.PIPE)
+    d.program = first
+    said = select.select([first.stdout], [], [], 5)[0] and first.stdout.readline()
+    check(said == b"Timer 3: Pasta, 0:00:05\n", "the first start said %r" % said)
+    d.window = wait_for(d._main_window, "the main window")
+    plain, state = status(d)
+    check(plain.startswith("Pasta: 0:0") and plain.endswith(" left\n"), "running: %r" % plain)
+    timer = state["timers"][0]
+    due = datetime.datetime.fromisoformat(timer["due"].replace("Z", "+00:00"))
+    check(len(state["timers"]) == 1 and state["version"] == 1 and due.utcoffset() is not None and
+          {k: timer[k] for k in ("number", "kind", "message", "state", "length")} ==
+          {"number": 3, "kind": "countdown", "message": "Pasta", "state": "running", "length": 5}
+          and 0 < timer["left_ms"] <= 6000 and state["stopwatch"]["state"] == "idle" and
+          state["alarms"] == [], "running: %r" % state)
+    journaled = journal_entries(d, "running")[3][0]
+    check(abs(due.timestamp() * 1000 - journaled) <= 50,
+          "due %s, the journal %d" % (timer["due"], journaled))
+    refused = quorbel(d, "--set", "3", "1m", "Soup")
+    check(refused.returncode == 1 and refused.stderr == "Timer 3 is running, and was not changed.\n",
+          "--set on a running timer: %d %r" % (refused.returncode, refused.stderr))
+    timings = []
+    for _ in range(5):
+        began = time.monotonic()
+        quorbel(d, "--status")
+        timings.append(time.monotonic() - began)
+    check(sorted(timings)[2] < 0.1, "--status took %s s" % timings)
+
+    shown = wait_for(lambda: calls("Notify"), "the ring's notification", timeout=8)[0]
+    check(shown["summary"] == "Pasta", "notified %r" % shown)
+    wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.state(d.window), "the window on top")
+    plain, state = status(d)
+    check(plain.startswith("Pasta: ringing since ") and state["timers"][0]["state"] == "ringing"
+          and state["timers"][0]["left_ms"] == 0, "ringing: %r %r" % (plain, state))
+    with open(commands, "a") as f:
+        f.write("act %d snooze\n" % shown["id"])
+    wait_for(lambda: 3 in journal_entries(d, "running"), "the snooze")
+    plain, state = status(d)
+    check(plain in ("Pasta: snoozed, 5:00 left\n", "Pasta: snoozed, 4:59 left\n") and
+          state["timers"][0]["state"] == "snoozed" and
+          290000 < state["timers"][0]["left_ms"] <= 301000, "snoozed: %r %r" % (plain, state))
+
+    # A copy that holds the settings and does not answer is not said to be
+    # gone.
+    os.kill(d.program.pid, signal.SIGSTOP)
+    try:
+        stopped = quorbel(d, "--status")
+    finally:
+        os.kill(d.program.pid, signal.SIGCONT)
+    check(stopped.returncode == 1 and "does not answer" in stopped.stderr,
+          "a stopped copy: %d %r" % (stopped.returncode, stopped.stderr))
+    # The length and message set are kept at the close, as an edit's are.
+    check(quorbel(d, "--stop", "3").returncode == 0, "--stop 3 failed")
+    quorbel(d, "--quit")
+    d.quit_program()
+    check(prefs_lines(d)[3] == b"00:00:05Pasta", "slot 3 saved as %r" % prefs_lines(d)[3])
+
+SCENARIOS = {f.__name__: f for f in [from_scripts, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
