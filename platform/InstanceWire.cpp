@@ -136,8 +136,14 @@ Heard exchange(const QByteArray& path, const QByteArray& request, const QDeadlin
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
     QByteArray got;
     const bool start = request.startsWith(QByteArray(kHeader) + "start\n");
-    if (writeAll(fd, request, true) && ::shutdown(fd, SHUT_WR) == 0 &&
-        readUntil(fd, got, deadline, start)) {
+    const bool sent = writeAll(fd, request, true) && ::shutdown(fd, SHUT_WR) == 0;
+    const bool read = sent && readUntil(fd, got, deadline, start);
+    // A copy that ended before it answered took nothing (it acts on a
+    // start only once it said so): as if none listened, so that a start
+    // then becomes the running copy, and a probe hears that none runs.
+    if (got.isEmpty() && (read || errno == ECONNRESET || errno == EPIPE)) {
+        heard.how = Heard::How::NoOne;
+    } else if (read) {
         if (!start) {
             heard = {Heard::How::Answered, 0, got.trimmed()};
         } else if (got == "1" || got.startsWith("taken\n")) {

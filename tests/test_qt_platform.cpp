@@ -742,6 +742,16 @@ void QtPlatformTest::laterStartsAreHeard() {
             QString why;
             QVERIFY(!platform::SingleInstance::askState(elsewhere, &why, 300));
             QCOMPARE(why, QStringLiteral("another copy holds these settings but does not answer"));
+            // One that ends with the probe still waiting has gone, and is
+            // not said to be silent.
+            auto asked = std::async(std::launch::async, [&] {
+                QString said;
+                return platform::SingleInstance::askState(elsewhere, &said).has_value() ||
+                       !said.isEmpty();
+            });
+            QThread::msleep(100);
+            other.release();
+            QVERIFY(!asked.get());
         }
         // The copy has ended: its lock file is left with garbage in it.
         QFile lock(QDir(settings).filePath("quorbel.lock"));

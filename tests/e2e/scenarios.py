@@ -6,14 +6,17 @@ xdotool the way a user meets it.
     scenarios.py BUILD_DIR SCENARIO
 """
 import datetime
+import fcntl
 import json
 import os
 import random
 import select
 import shutil
 import signal
+import socket
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -1559,7 +1562,185 @@ def from_scripts(d):
     d.quit_program()
     check(prefs_lines(d)[3] == b"00:00:05Pasta", "slot 3 saved as %r" % prefs_lines(d)[3])
 
-SCENARIOS = {f.__name__: f for f in [from_scripts, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
+
+class Lines:
+    """What a process prints, line by line as it comes, read on a thread of
+    its own: a panel bar's reading end."""
+
+    def __init__(self, process):
+        self.lines = []
+        self.thread = threading.Thread(target=self._read, args=(process.stdout,), daemon=True)
+        self.thread.start()
+
+    def _read(self, stream):
+        for line in stream:
+            self.lines.append(line.decode().rstrip("\n"))
+
+    def since(self, count):
+        return self.lines[count:]
+
+
+def unread_pipe():
+    """The writing end of a pipe that is full and that no one reads: a
+    process that writes there blocks for good. The reading end is kept
+    open, so that nothing tells it that no one will."""
+    read, write = os.pipe()
+    fcntl.fcntl(write, 1031, 4096)          # F_SETPIPE_SZ: the smallest pipe
+    os.set_blocking(write, False)
+    try:
+        while True:
+            os.write(write, b"x" * 4096)
+    except BlockingIOError:
+        pass
+    os.set_blocking(write, True)
+    return read, write
+
+
+def panel_feed(d):
+    """--watch, for a panel bar: an idle line where no copy runs, the
+    countdown each second and its ring, an idle line again at the Quit and
+    the new copy followed; watchers that never read (one whose pipe is
+    full, and bare sockets) cost the program nothing across a burst of
+    changes: --status answers at once and a timer rings on time, and the
+    reader that comes back is sent the newest state, not all it missed."""
+    calls, _ = start_bus_peers(d)
+    d.install_program()
+    program = os.path.join(d.folder, "quorbel")
+    feed = Lines(d.spawn([program, "--watch"], stdout=subprocess.PIPE))
+    text = Lines(d.spawn([program, "--watch", "--plain"], stdout=subprocess.PIPE))
+    first = json.loads(wait_for(lambda: feed.lines, "the first line", timeout=3)[0])
+    check(first == {"text": "", "tooltip": "Quorbel is not running.", "class": "idle",
+                    "percentage": 0}, "with no copy: %r" % first)
+    d.start_program(args=["--set", "1", "0:00:03", "Tea", "--start", "1"])
+    wait_for(lambda: "Tea ringing" in text.lines, "the ring in the plain feed", timeout=8)
+    counted = [line for line in text.lines if line.startswith("Tea 0:0")]
+    check(counted[0] in ("Tea 0:03", "Tea 0:02") and counted[-1] == "Tea 0:00" and
+          len(counted) == len(set(counted)), "the plain feed: %r" % text.lines)
+    lines = [json.loads(line) for line in feed.lines]
+    check(lines[-1]["class"] == "ringing" and lines[-1]["text"] == "Tea ringing" and
+          "Tea: ringing since" in lines[-1]["tooltip"] and
+          [line["class"] for line in lines[1:-1]] == ["last-minute"] * len(counted),
+          "the feed: %r" % lines)
+    check(quorbel(d, "--stop").returncode == 0, "--stop failed")
+    wait_for(lambda: json.loads(feed.lines[-1])["tooltip"] == "Nothing is running.",
+             "the idle line once it is silenced")
+
+    # A watcher whose pipe is full, a bare socket that watches and never
+    # reads, and one that never asks.
+    read, write = unread_pipe()
+    stuck = d.spawn([program, "--watch"], stdout=write)
+    os.close(write)
+    with open(os.path.join(d.folder, "quorbel.lock")) as f:
+        socket_path = f.read()
+    silent_watch = socket.socket(socket.AF_UNIX)
+    silent_watch.connect(socket_path)
+    silent_watch.sendall(b"quorbel/2 watch\n")
+    silent_watch.shutdown(socket.SHUT_WR)
+    mute = socket.socket(socket.AF_UNIX)
+    mute.connect(socket_path)
+    time.sleep(0.5)
+    began = time.monotonic()
+    burst = quorbel(d, *(["--start", "1", "--stop", "1"] * 300), timeout=60)
+    took = time.monotonic() - began
+    check(burst.returncode == 0, "the burst: %r" % burst.stderr)
+    timings = []
+    for _ in range(5):
+        began = time.monotonic()
+        quorbel(d, "--status")
+        timings.append(time.monotonic() - began)
+    check(sorted(timings)[2] < 0.1, "--status took %s s after the burst" % timings)
+    # The reader that comes back: what was in the socket, then the newest.
+    silent_watch.settimeout(0.5)
+    got = b""
+    try:
+        while True:
+            chunk = silent_watch.recv(65536)
+            if not chunk:
+                break
+            got += chunk
+    except socket.timeout:
+        pass
+    states = [json.loads(line) for line in got.split(b"\n") if line]
+    print("a burst of 600 changes took %.1f s; the reader that came back had %d lines"
+          % (took, len(states)))
+    check(stuck.poll() is None, "the watcher whose pipe is full ended")
+    check(1 < len(states) < 600 and states[-1]["timers"] == [],
+          "the reader that came back: %d lines, the last %r" % (len(states), states[-1:]))
+    before = len(calls("Notify"))
+    quorbel(d, "--start", "1")
+    due = wait_for(lambda: journal_due(d, 1), "timer 1 in the journal")
+    shown = wait_for(lambda: calls("Notify")[before:], "the ring", timeout=8)[0]
+    late = shown["at"] * 1000 - due
+    check(0 <= late <= 100, "timer 1 rang %.0f ms after its moment" % late)
+    quorbel(d, "--stop")
+
+    # Across a Quit and a new start.
+    count = len(text.lines)
+    quorbel(d, "--quit")
+    d.quit_program()
+    wait_for(lambda: json.loads(feed.lines[-1])["tooltip"] == "Quorbel is not running.",
+             "the idle line at the Quit")
+    d.start_program(args=["--start", "1"])
+    wait_for(lambda: [line for line in text.since(count) if line.startswith("Tea 0:0")],
+             "the new copy's countdown in the feed", timeout=7)
+    wait_for(lambda: json.loads(feed.lines[-1])["text"].startswith("Tea "),
+             "the new copy's countdown in the JSON feed", timeout=3)
+    quorbel(d, "--stop", "1")
+    quorbel(d, "--quit")
+    d.quit_program()
+    silent_watch.close()
+    mute.close()
+    os.close(read)
+
+
+def probe_races_start(d):
+    """Panels polling --status many times a second while the program starts
+    and quits, as at a login: each start becomes the running copy, each
+    probe is answered or told that none runs, and no probe ever holds the
+    lock or becomes a copy."""
+    d.install_program()
+    program = os.path.join(d.folder, "quorbel")
+    lock = os.path.join(d.folder, "quorbel.lock")
+    heard = []
+    polling = [True]
+
+    def poll():
+        while polling[0]:
+            done = quorbel(d, "--status")
+            heard.append((done.returncode, done.stderr.strip()))
+    pollers = [threading.Thread(target=poll, daemon=True) for _ in range(2)]
+    for poller in pollers:
+        poller.start()
+    try:
+        for start in range(4):
+            time.sleep(random.uniform(0, 0.3))
+            d.program = d.spawn([program], stderr=subprocess.PIPE)
+            d.window = wait_for(d._main_window, "start %d's window" % start)
+            copies = d.run(["pgrep", "-fx", program], check=False).split()
+            check(copies == [str(d.program.pid)], "copies running: %s" % copies)
+            count = len(heard)
+            wait_for(lambda: [code for code, _ in heard[count:] if code == 0],
+                     "a probe answered by start %d" % start)
+            quorbel(d, "--quit")
+            said = d.program.communicate(timeout=5)[1]
+            check(d.program.returncode == 0 and not said,
+                  "start %d ended with %d: %r" % (start, d.program.returncode, said))
+            # No copy runs: however the probes come, the lock is free.
+            for _ in range(20):
+                check(subprocess.run(["flock", "-n", lock, "true"]).returncode == 0,
+                      "the lock held with no copy running")
+                time.sleep(0.01)
+    finally:
+        polling[0] = False
+        for poller in pollers:
+            poller.join(timeout=20)
+    codes = {code for code, _ in heard}
+    print("%d probes: %s" % (len(heard), {c: sum(1 for h in heard if h[0] == c) for c in codes}))
+    check(codes <= {0, 3} and 3 in codes and 0 in codes,
+          "probes ended with %s" % sorted({h for h in heard if h[0] not in (0, 3)}))
+    check(not d.run(["pgrep", "-fx", program], check=False).split(), "a copy was left")
+
+SCENARIOS = {f.__name__: f for f in [from_scripts, panel_feed, probe_races_start, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,
