@@ -18,7 +18,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-de
     pulseaudio pulseaudio-utils sox libfaketime imagemagick file help2man dpkg-dev lintian desktop-file-utils appstream
     dbus python3-dbus python3-gi python3-pyatspi at-spi2-core orca speech-dispatcher
     speech-dispatcher-espeak-ng espeak-ng xfce4-panel xfconf python3-dbusmock libglib2.0-bin
-    qt6-wayland sway weston kwin-wayland xwayland)
+    qt6-wayland sway weston kwin-wayland xwayland waybar grim)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

@@ -5,8 +5,10 @@ swaymsg, and kwin_wayland, read through a KWin script. Each runs the
 built program as the compositor's own client beside weston-terminal, the
 other window that holds the keyboard, on a session bus with the stand-in
 notification service, and reads what the compositor says of the windows.
+On sway, a real waybar also shows the program's module, read from grim's
+screenshots.
 
-    wayland.py BUILD_DIR sway|kwin
+    wayland.py BUILD_DIR sway|kwin|waybar
 """
 import json
 import os
@@ -243,6 +245,107 @@ def sway(s):
     s.quit()
 
 
+
+# The module as the README gives it, coloured by its class so that a
+# screenshot tells the classes apart; the text white on that colour.
+WAYBAR_CONFIG = {"layer": "top", "position": "top", "height": 30,
+                 "modules-left": ["custom/quorbel"]}
+WAYBAR_STYLE = """
+* { font-family: "DejaVu Sans"; font-size: 16px; }
+window#waybar { background: #000000; }
+#custom-quorbel { color: #ffffff; padding: 0 8px; }
+#custom-quorbel.running { background: #00a000; }
+#custom-quorbel.last-minute { background: #e0a000; }
+#custom-quorbel.ringing { background: #c00000; }
+"""
+
+
+def bar_screenshot(s, label):
+    """grim's screenshot of the top of the output, as rows of RGB pixels;
+    also kept as a PNG beside the X scenarios' screenshots."""
+    shots = os.path.join(s.build_dir, "e2e-screenshots")
+    os.makedirs(shots, exist_ok=True)
+    path = os.path.join(s.root, label + ".ppm")
+    subprocess.run(["grim", "-g", "0,0 1280x30", "-t", "ppm", path], env=s.env, check=True,
+                   capture_output=True, **s.as_user)
+    subprocess.run(["grim", "-g", "0,0 1280x30", os.path.join(s.root, label + ".png")],
+                   env=s.env, capture_output=True, **s.as_user)
+    if os.path.exists(os.path.join(s.root, label + ".png")):
+        shutil.copy(os.path.join(s.root, label + ".png"),
+                    os.path.join(shots, "wayland_waybar-%s.png" % label))
+    with open(path, "rb") as f:
+        data = f.read()
+    # P6, width, height, 255, then the pixels.
+    fields = data.split(maxsplit=4)
+    width, height = int(fields[1]), int(fields[2])
+    pixels = fields[4]
+    return [[tuple(pixels[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+            for y in range(height)]
+
+
+def module_span(rows, colour, tolerance=40):
+    """Where in the bar the module shows in its class's colour: its first
+    and last column, and the white of its text there; None where not."""
+    columns = [x for x in range(len(rows[0]))
+               if all(abs(rows[15][x][k] - colour[k]) <= tolerance for k in range(3))]
+    if not columns:
+        return None
+    left, right = columns[0], columns[-1]
+    text = sum(1 for row in rows for pixel in row[left:right + 1] if min(pixel) > 200)
+    return left, right, text
+
+
+def waybar(s):
+    """A real waybar on sway, with the custom module the README gives
+    ("exec": "quorbel --watch", "return-type": "json"): the countdown set
+    from a script shows there in the running class with its text, turns
+    to the last minute's and the ringing class, and the bar follows the
+    program across a restart."""
+    for tool in ("waybar", "grim"):
+        if not shutil.which(tool):
+            raise Skip(tool + " is not installed")
+    s.start()
+    s.install_program(2)
+    program = os.path.join(s.folder, "quorbel")
+    config = os.path.join(s.root, "waybar.json")
+    style = os.path.join(s.root, "waybar.css")
+    with open(config, "w") as f:
+        json.dump(dict(WAYBAR_CONFIG, **{"custom/quorbel": {"exec": program + " --watch",
+                                                          "return-type": "json"}}), f)
+    with open(style, "w") as f:
+        f.write(WAYBAR_STYLE)
+    s.own()
+    # Off the test's bus: waybar and GTK would start the desktop portals
+    # and the accessibility bus there, which the module needs none of.
+    s.spawn(["waybar", "-c", config, "-s", style],
+            {"DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(s.root, "no-bus"),
+             "NO_AT_BRIDGE": "1"}, log="waybar.log")
+    s.start_program({"XDG_CURRENT_DESKTOP": "sway"})
+    wait_for(lambda: s.windows().get(APP_ID), "the window named " + APP_ID)
+    s.later_start("--set", "1", "0:03:00", "Tea", "--start", "1")
+    running = wait_for(lambda: module_span(bar_screenshot(s, "running"), (0, 160, 0)),
+                       "the module in the running class", timeout=10)
+    check(running[1] - running[0] > 40 and running[2] > 20,
+          "the module shows no text: %r" % (running,))
+    s.later_start("--stop", "1")
+    s.later_start("--set", "1", "0:00:03", "Tea", "--start", "1")
+    wait_for(lambda: module_span(bar_screenshot(s, "last-minute"), (224, 160, 0)),
+             "the module in the last minute's class", timeout=5)
+    wait_for(lambda: module_span(bar_screenshot(s, "ringing"), (192, 0, 0)),
+             "the module in the ringing class", timeout=8)
+    s.later_start("--stop")
+    s.quit()
+    wait_for(lambda: not any(module_span(bar_screenshot(s, "idle"), colour)
+                             for colour in ((0, 160, 0), (224, 160, 0), (192, 0, 0))),
+             "the module idle with no copy running", timeout=5)
+    s.start_program({"XDG_CURRENT_DESKTOP": "sway"})
+    wait_for(lambda: s.windows().get(APP_ID), "the new copy's window")
+    s.later_start("--set", "2", "0:05:00", "Bread", "--start", "2")
+    wait_for(lambda: module_span(bar_screenshot(s, "restarted"), (0, 160, 0)),
+             "the new copy's countdown in the bar", timeout=10)
+    s.later_start("--stop", "2")
+    s.quit()
+
 # ---------------------------------------------------------------- KWin
 
 
@@ -350,7 +453,7 @@ def kwin(s):
     s.quit()
 
 
-SCENARIOS = {"sway": (Sway, sway), "kwin": (KWin, kwin)}
+SCENARIOS = {"sway": (Sway, sway), "kwin": (KWin, kwin), "waybar": (Sway, waybar)}
 
 
 def main():
@@ -361,7 +464,7 @@ def main():
             try:
                 scenario(session)
             except Failure:
-                for log in ("program.log", "sway.log", "kwin.log"):
+                for log in ("program.log", "sway.log", "kwin.log", "waybar.log"):
                     said = session.log(log).strip()
                     if said:
                         print("--- %s (end)\n%s" % (log, said[-1500:]))
