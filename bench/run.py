@@ -14,7 +14,10 @@ interleaved, each program in each place of a round in turn; resident and
 proportional memory after five idle seconds beside it. Idle, one-timer and
 busy cost (CPU time and wake-ups a second) are compared with a Qt window
 holding the two timers an idle timer program needs, one a second and one a
-minute. Busy means all 22 timers running. Ring lateness: ten timers started
+minute. Busy means all 22 timers running. A panel bar's watcher (--watch)
+connected: the program's wake-ups at rest and with one timer running, and
+the watcher's own; --status round trips against the running copy, each
+from exec to its end. Ring lateness: ten timers started
 from a later start at random moments, each ring's notification reaching a
 stand-in notification service against the moment the journal names. Last,
 the Google Benchmarks of one tick with every timer running and of one
@@ -63,11 +66,27 @@ def counters(pid):
     return cpu, switches
 
 
-def cost(pid, seconds):
+def cost(pid, seconds, beside=None):
+    """CPU in % of one core and wake-ups a second of a process over so many
+    seconds; and, over the same seconds, the wake-ups of another beside it."""
     cpu0, sw0 = counters(pid)
+    other0 = counters(beside)[1] if beside else 0
     time.sleep(seconds)
     cpu1, sw1 = counters(pid)
-    return 100.0 * (cpu1 - cpu0) / seconds, (sw1 - sw0) / seconds
+    measured = 100.0 * (cpu1 - cpu0) / seconds, (sw1 - sw0) / seconds
+    if beside:
+        return measured + ((counters(beside)[1] - other0) / seconds,)
+    return measured
+
+
+def status_round_trips(program, env, count=20):
+    """--status against the running copy, each from exec to its end, in ms."""
+    taken = []
+    for _ in range(count):
+        began = time.perf_counter()
+        subprocess.run([program, "--status"], env=env, stdout=subprocess.DEVNULL, check=True)
+        taken.append((time.perf_counter() - began) * 1000)
+    return taken
 
 
 def run_program(argv, env, folder=None):
@@ -275,10 +294,19 @@ def main():
         program = run_program([os.path.join(folder, "quorbel")], env, folder)
         time.sleep(3)
         idle_cpu, idle_wake = cost(program.pid, window)
+        quorbel = os.path.join(folder, "quorbel")
+        round_trips = status_round_trips(quorbel, env)
+        # A panel bar's watcher, connected: what it costs the program at
+        # rest and while one countdown runs, and what it costs itself.
+        watcher = run_program([quorbel, "--watch"], env, folder)
+        time.sleep(2)
+        _, watched_idle_wake = cost(program.pid, window)
         # One countdown, as most of a day goes: the tray turns and the
         # window counts.
         click_slots(env, 1)
         time.sleep(2)
+        _, watched_one_wake, watcher_wake = cost(program.pid, window, watcher.pid)
+        stop(watcher)
         one_cpu, one_wake = cost(program.pid, window)
         click_slots(env)
         time.sleep(2)
@@ -318,6 +346,13 @@ def main():
                                         "aim"))
     for name, floor_value, value, ratio, aim in rows:
         print("%-38s %10.2f %10.2f %10.2f %9s" % (name, floor_value, value, ratio, aim))
+    print("\n--status round trip against the running copy (%d, from exec to its end): median %.1f"
+          " ms, %.1f-%.1f (aim: within 100)" % (len(round_trips), statistics.median(round_trips),
+                                                 min(round_trips), max(round_trips)))
+    print("a connected watcher (--watch), the program's wake-ups a second: at rest %.2f against"
+          " %.2f without (aim: no more), one timer running %.2f against %.2f without (aim: at"
+          " most one more); the watcher itself %.2f while one timer runs"
+          % (watched_idle_wake, idle_wake, watched_one_wake, one_wake, watcher_wake))
     print("\nring lateness, ms after the moment due (%d starts at random moments): median %.1f,"
           " worst %.1f, earliest %.1f (aim: 0 to 100)" % (len(late), statistics.median(late),
                                                        max(late), min(late)))
