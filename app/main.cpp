@@ -82,6 +82,7 @@ int probe(int argc, char** argv, const Command& command) {
         return std::fputs((line + '\n').constData(), stdout) >= 0 && std::fflush(stdout) == 0;
     });
     QObject::connect(&feed, &PanelFeed::unread, &app, &QCoreApplication::quit);
+    platform::whenOutputUnread(&app, [] { QCoreApplication::quit(); });
     return app.exec();
 }
 

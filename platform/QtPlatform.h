@@ -11,6 +11,7 @@
 #include "WaylandActivation.h"
 
 #include <QHash>
+#include <functional>
 #include <memory>
 
 class QObject;
@@ -28,6 +29,10 @@ void prepareEnvironment();
 // A reader of the program's output that goes away (a panel bar that ends)
 // is a failed write, not a signal that ends the program.
 void ignoreBrokenPipes();
+// Where the program's output is a pipe, gone is called once its reader
+// goes, also while nothing is written: a watcher whose panel bar ended
+// does not linger.
+void whenOutputUnread(QObject* context, std::function<void()> gone);
 // The folder of the running program behind every link, the user's home,
 // and where the user's programs keep their settings ($XDG_CONFIG_HOME, or
 // ~/.config); none needs the application object. A folder the environment

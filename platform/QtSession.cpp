@@ -15,6 +15,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -177,6 +179,23 @@ void QtPlatform::armClockSetTimer() {
 
 void ignoreBrokenPipes() {
     std::signal(SIGPIPE, SIG_IGN);
+}
+
+void whenOutputUnread(QObject* context, std::function<void()> gone) {
+    struct stat out {};
+    // A pipe only: a terminal's end is also where the user types.
+    if (::fstat(STDOUT_FILENO, &out) != 0 || !S_ISFIFO(out.st_mode))
+        return;
+    // A pipe's writing end polls readable only with an error: no reader.
+    auto* notifier = new QSocketNotifier(STDOUT_FILENO, QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [notifier, gone] {
+        pollfd output{STDOUT_FILENO, 0, 0};
+        const bool unread = ::poll(&output, 1, 0) > 0 && (output.revents & (POLLERR | POLLHUP));
+        // Whatever else woke it (a pipe opened both ways) is not waited on.
+        notifier->setEnabled(false);
+        if (unread)
+            gone();
+    });
 }
 
 } // namespace platform

@@ -1603,8 +1603,9 @@ def unread_pipe():
 
 
 def panel_feed(d):
-    """--watch, for a panel bar: an idle line where no copy runs, the
-    countdown each second and its ring, an idle line again at the Quit and
+    """--watch, for a panel bar: an idle line where no copy runs (and a
+    watcher that ends with its reader), the countdown each second and its
+    ring, an idle line again at the Quit and
     the new copy followed; watchers that never read (one whose pipe is
     full, and bare sockets) cost the program nothing across a burst of
     changes: --status answers at once and a timer rings on time, and the
@@ -1617,6 +1618,15 @@ def panel_feed(d):
     first = json.loads(wait_for(lambda: feed.lines, "the first line", timeout=3)[0])
     check(first == {"text": "", "tooltip": "Quorbel is not running.", "class": "idle",
                     "percentage": 0}, "with no copy: %r" % first)
+    # A panel bar that ends: its watcher goes too, though it had nothing
+    # more to write.
+    orphan = d.spawn([program, "--watch"], stdout=subprocess.PIPE)
+    orphan.stdout.readline()
+    orphan.stdout.close()
+    try:
+        orphan.wait(timeout=3)
+    except subprocess.TimeoutExpired:
+        raise Failure("a watcher whose reader ended is still running")
     d.start_program(args=["--set", "1", "0:00:03", "Tea", "--start", "1"])
     wait_for(lambda: "Tea ringing" in text.lines, "the ring in the plain feed", timeout=8)
     counted = [line for line in text.lines if line.startswith("Tea 0:0")]
