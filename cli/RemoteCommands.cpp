@@ -4,6 +4,7 @@
 #include "core/TimerNumbers.h"
 
 #include <QCoreApplication>
+#include <variant>
 
 namespace {
 
@@ -35,35 +36,8 @@ CommandRunner::Answer invalid(const QString& error) {
     return {2, error + u'.'};
 }
 
-} // namespace
-
-RemoteCommands::RemoteCommands(CommandRunner& runner, const StateReport& report,
-                               platform::Remote& remote, HandlerEntry enter)
-    : runner_(runner)
-    , report_(report)
-    , remote_(remote) {
-    remote_.listenForCalls([this, enter](const platform::Remote::Call& call,
-                                         const platform::Instance::Reply& reply) {
-        bool answered = false;
-        const platform::Instance::Reply once = [&](const platform::Instance::Response& said) {
-            answered = true;
-            reply(said);
-        };
-        enter([&] { answer(call, once); });
-        // A handler that failed before it answered still owes the caller
-        // an answer.
-        if (!answered)
-            reply({1, QCoreApplication::translate("RemoteCommands",
-                                                  "Quorbel could not do it; its log says why.")});
-    });
-}
-
-RemoteCommands::~RemoteCommands() {
-    remote_.listenForCalls({});
-}
-
-std::variant<Command::Action, CommandRunner::Answer>
-RemoteCommands::actionFor(const platform::Remote::Call& call) {
+// What a call asks: an action, or, with its status, what is wrong.
+std::variant<Command::Action, CommandRunner::Answer> actionFor(const platform::Remote::Call& call) {
     const QString& method = call.method;
     const QVariantList& arguments = call.arguments;
     const QString number = arguments.value(0).toString();
@@ -108,6 +82,33 @@ RemoteCommands::actionFor(const platform::Remote::Call& call) {
         return action;
     }
     return CommandRunner::Answer{2, QStringLiteral("No method %1.").arg(method)};
+}
+
+} // namespace
+
+RemoteCommands::RemoteCommands(CommandRunner& runner, const StateReport& report,
+                               platform::Remote& remote, HandlerEntry enter)
+    : runner_(runner)
+    , report_(report)
+    , remote_(remote) {
+    remote_.listenForCalls([this, enter](const platform::Remote::Call& call,
+                                         const platform::Instance::Reply& reply) {
+        bool answered = false;
+        const platform::Instance::Reply once = [&](const platform::Instance::Response& said) {
+            answered = true;
+            reply(said);
+        };
+        enter([&] { answer(call, once); });
+        // A handler that failed before it answered still owes the caller
+        // an answer.
+        if (!answered)
+            reply({1, QCoreApplication::translate("RemoteCommands",
+                                                  "Quorbel could not do it; its log says why.")});
+    });
+}
+
+RemoteCommands::~RemoteCommands() {
+    remote_.listenForCalls({});
 }
 
 void RemoteCommands::answer(const platform::Remote::Call& call,

@@ -12,8 +12,6 @@
 #include "core/Guard.h"
 #include "platform/Platform.h"
 
-#include <variant>
-
 class RemoteCommands {
 public:
     RemoteCommands(CommandRunner& runner, const StateReport& report, platform::Remote& remote,
@@ -21,10 +19,6 @@ public:
     ~RemoteCommands();
     RemoteCommands(const RemoteCommands&) = delete;
     RemoteCommands& operator=(const RemoteCommands&) = delete;
-
-    // What a call asks: an action, or, with its status, what is wrong.
-    static std::variant<Command::Action, CommandRunner::Answer>
-    actionFor(const platform::Remote::Call& call);
 
 private:
     void answer(const platform::Remote::Call& call, const platform::Instance::Reply& reply);

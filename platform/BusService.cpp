@@ -43,27 +43,34 @@ bool BusService::claim() {
                   qUtf8Printable(bus.lastError().message()));
         return false;
     }
-    // Not queued for it: a copy that quits later does not hand the name on.
+    // Queued behind a copy on other settings that has it: the name comes
+    // to this one when that copy ends, and the bus says so.
+    connect(bus.interface(), &QDBusConnectionInterface::serviceRegistered, this,
+            [this](const QString& name) { owned_ = owned_ || name == kName; });
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> taken =
-        bus.interface()->registerService(kName, QDBusConnectionInterface::DontQueueService,
+        bus.interface()->registerService(kName, QDBusConnectionInterface::QueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);
-    if (taken.isValid() && taken.value() == QDBusConnectionInterface::ServiceRegistered)
-        return true;
-    bus.unregisterObject(kPath);
-    // Expected beside an installed copy: said, not warned of.
-    if (taken.isValid())
-        qCInfo(lcQuorbel,
-               "%s on the session bus belongs to another copy of the program, on other "
-               "settings; this one runs without it, and D-Bus calls go to the other",
-               qUtf8Printable(kName));
-    else
+    if (!taken.isValid()) {
         qCWarning(lcQuorbel, "%s cannot be taken on the session bus: %s", qUtf8Printable(kName),
                   qUtf8Printable(taken.error().message()));
-    return false;
+        bus.unregisterObject(kPath);
+        return false;
+    }
+    owned_ = owned_ || taken.value() == QDBusConnectionInterface::ServiceRegistered;
+    // Expected beside an installed copy: said, not warned of.
+    if (!owned_)
+        qCInfo(lcQuorbel,
+               "%s on the session bus belongs to another copy of the program, on other "
+               "settings; this one runs without it until that copy ends, and D-Bus calls go "
+               "to the other",
+               qUtf8Printable(kName));
+    return true;
 }
 
 void BusService::broadcastChange() {
-    emit adaptor_->Changed();
+    // Only the name's owner speaks for the program.
+    if (owned_)
+        emit adaptor_->Changed();
 }
 
 void BusService::pass(const QString& method, const QVariantList& arguments, bool answersText) {

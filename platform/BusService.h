@@ -24,8 +24,8 @@ class BusService : public QObject, protected QDBusContext {
 public:
     BusService();
 
-    // Takes the name, on a session bus that has one free: false, said in
-    // the log, where there is none or another copy has it.
+    // Takes the name on the session bus, or waits for it behind another
+    // copy that has it, which the log says; false where there is no bus.
     bool claim();
     void broadcastChange();
 
@@ -54,6 +54,7 @@ private:
     void pass(const QString& method, const QVariantList& arguments = {}, bool answersText = false);
 
     Quorbel1Adaptor* adaptor_;
+    bool owned_ = false;
 };
 
 } // namespace platform

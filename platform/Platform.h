@@ -330,8 +330,9 @@ public:
     // rule, each with the words the caller is told.
     virtual void
     listenForCalls(std::function<void(const Call& call, Instance::Reply reply)> listener) = 0;
-    // Takes the program's name on the session bus, where there is a bus and
-    // no other copy of the program has the name; calls come from then on.
+    // Takes the program's name on the session bus, where there is a bus;
+    // where another copy has it, once that copy ends. Calls come from then
+    // on.
     virtual void claimName() = 0;
     // The state changed: the bus is told, for those who listen.
     virtual void broadcastChange() = 0;
