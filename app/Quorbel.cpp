@@ -95,6 +95,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
     , commands_(timers_, alarms_, {alertActions_, alarmPanel_, editor_}, platform.instance, entry(),
                 this)
     , report_(timers_, alarms_, stopwatch_, alarmPanel_, platform.clock)
+    , remote_(commands_, report_, platform.remote, entry())
     , counted_(platform.clock.sinceBoot()) {
     for (QObject* model : std::initializer_list<QObject*>{&timers_, &alarms_, &options_,
                                                           &stopwatch_, &alertOptions_})
@@ -310,12 +311,19 @@ void Quorbel::connectCommands() {
 void Quorbel::connectProbes() {
     platform_.instance.answerProbes([this] { return report_.document(); });
     // What a panel shows changes with these, not with each second's count.
-    const auto changed = [this] { platform_.instance.announceChange(); };
+    const auto changed = [this] {
+        platform_.instance.announceChange();
+        platform_.remote.broadcastChange();
+    };
     for (auto change :
          {&Timers::started, &Timers::resumed, &Timers::expired, &Timers::cleared, &Timers::edited})
         connect(&timers_, change, this, changed);
     connect(&alarms_, &AlarmClock::changed, this, changed);
     connect(&stopwatch_, &Stopwatch::turned, this, changed);
+    // On the bus once ready: the settings in, and the first frame on screen
+    // (in the background, the tray icon put in).
+    connect(&window_, &MainWindow::loaded, this,
+            [this] { window_.afterFirstFrame([this] { platform_.remote.claimName(); }); });
 }
 
 Moment Quorbel::now() const {

@@ -17,6 +17,16 @@ install(FILES resources/${QUORBEL_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${QUORBEL_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# A call on the session bus while no copy has the name starts the
+# installed program, in the background: the service file names it where
+# this install puts it, the prefix known only at the install.
+install(CODE "
+    set(program \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quorbel\")
+    configure_file(\"${PROJECT_SOURCE_DIR}/resources/${QUORBEL_ID}.service.in\"
+        \"${CMAKE_BINARY_DIR}/service/${QUORBEL_ID}.service\" @ONLY)
+    file(INSTALL \"${CMAKE_BINARY_DIR}/service/${QUORBEL_ID}.service\"
+        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\")
+")
 foreach(size 16 22 24 32 48 64 128 256)
     install(FILES resources/icons/${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopNotifications.h"
+#include "BusService.h"
 
 #include "core/Log.h"
 
@@ -11,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -50,12 +50,7 @@ bool DesktopNotifications::connected() {
     if (tried_)
         return connected_;
     tried_ = true;
-    // Without an address the bus library would try to launch a bus of its
-    // own, which is slow and outlives the program.
-    const bool bus =
-        qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") ||
-        QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus"));
-    if (!bus)
+    if (!sessionBusNamed())
         return false;
     QDBusConnection session = QDBusConnection::sessionBus();
     connected_ = session.isConnected();

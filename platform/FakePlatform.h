@@ -140,6 +140,19 @@ public:
     QByteArray probe() const { return probeAnswer ? probeAnswer() : QByteArray(); }
     void announceChange() override { ++changes; }
 
+    // The bus, where the test makes the calls.
+    void listenForCalls(std::function<void(const Call&, Instance::Reply)> listener) override {
+        callListener = std::move(listener);
+    }
+    // A call on the bus; its answer, once given.
+    Response call(const QString& method, const QVariantList& arguments = {}) {
+        Response told{-1, {}};
+        callListener({method, arguments}, [&told](const Response& response) { told = response; });
+        return told;
+    }
+    void claimName() override { nameClaimed = true; }
+    void broadcastChange() override { ++broadcasts; }
+
     // A notification area of the desktop's that keeps what it is told.
     void notify(int key, const Notice& notice) override {
         notifications[key] = notice.summary + u'|' + notice.body;
@@ -235,8 +248,11 @@ public:
     QMap<int, QString> notifications;
     std::function<void(const QStringList&, Reply)> startListener;
     std::function<QByteArray()> probeAnswer;
-    // How often the state was said to change.
+    // How often the state was said to change, to the watchers and on the bus.
     int changes = 0;
+    int broadcasts = 0;
+    std::function<void(const Call&, Instance::Reply)> callListener;
+    bool nameClaimed = false;
     std::function<void(int key, Action action)> actionListener;
     QMap<int, QList<Choice>> notificationActions;
     std::function<void()> saveListener;

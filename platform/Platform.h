@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <QVariantList>
 
 #include <functional>
 
@@ -312,6 +313,31 @@ public:
     virtual void announceChange() = 0;
 };
 
+// The program's door on the session bus, for scripts and panels: the calls
+// come in as they are, and go up to be judged; the door knows no rule.
+class Remote {
+public:
+    virtual ~Remote() = default;
+    // A method called on the bus: its name as the interface has it
+    // ("SetTimer"), and its arguments as the bus gave them.
+    struct Call {
+        QString method;
+        QVariantList arguments;
+    };
+    // Who hears the calls. Each is answered once, through its reply:
+    // status 0 with the method's value (Status's document; empty for the
+    // others), 1 for a call turned down and 2 for arguments that break a
+    // rule, each with the words the caller is told.
+    virtual void
+    listenForCalls(std::function<void(const Call& call, Instance::Reply reply)> listener) = 0;
+    // Takes the program's name on the session bus, where there is a bus;
+    // where another copy has it, once that copy ends. Calls come from then
+    // on.
+    virtual void claimName() = 0;
+    // The state changed: the bus is told, for those who listen.
+    virtual void broadcastChange() = 0;
+};
+
 class Session {
 public:
     virtual ~Session() = default;
@@ -377,6 +403,7 @@ struct Platform {
     Session& session;
     Notifications& notifications;
     Instance& instance;
+    Remote& remote;
     Power& power;
     Autostart& autostart;
 };
@@ -396,11 +423,12 @@ class Desktop : public Clock,
                 public Session,
                 public Notifications,
                 public Instance,
+                public Remote,
                 public Power,
                 public Autostart {
 public:
     Platform interfaces() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this,
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this,
                 *this, *this, *this, *this, *this, *this, *this, *this};
     }
 };

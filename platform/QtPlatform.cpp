@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPlatform.h"
+#include "BusService.h"
 #include "DesktopNotifications.h"
 #include "SingleInstance.h"
 
@@ -220,6 +221,7 @@ QtPlatform::~QtPlatform() {
     delete clockSetWatch_;
     if (clockSetTimer_ >= 0)
         ::close(clockSetTimer_);
+    delete bus_;
     if (notifications_)
         notifications_->withdrawAllNow();
     delete notifications_;

@@ -18,6 +18,7 @@ class QObject;
 class QSystemTrayIcon;
 
 namespace platform {
+class BusService;
 class DesktopNotifications;
 } // namespace platform
 
@@ -121,6 +122,10 @@ public:
     void answerProbes(std::function<QByteArray()> state) override;
     void announceChange() override;
 
+    void listenForCalls(std::function<void(const Call&, Instance::Reply)> listener) override;
+    void claimName() override;
+    void broadcastChange() override;
+
     void notify(int key, const Notice& notice) override;
     void withdraw(int key) override;
     void listenForActions(std::function<void(int key, Action action)> listener) override;
@@ -151,6 +156,10 @@ private:
     // Owns what listens for the end; nullptr until the first listener.
     QObject* endWatch_ = nullptr;
     DesktopNotifications* notifications_ = nullptr;
+    // On the session bus once the program is ready; nullptr before, and
+    // where it is not.
+    BusService* bus_ = nullptr;
+    std::function<void(const Call&, Instance::Reply)> callListener_;
     std::unique_ptr<SingleInstance> instance_;
     // Tokens the desktop handed over, and the program's own, on Wayland.
     WaylandActivation activation_;

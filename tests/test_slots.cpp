@@ -73,6 +73,8 @@ private slots:
     void commandLine();
     void commandSetsTimersAndAlarms_data();
     void commandSetsTimersAndAlarms();
+    void busCalls_data();
+    void busCalls();
     void stateForScripts();
     void tunedAlertThroughItsLife();
     void notificationActions_data();
@@ -1017,12 +1019,19 @@ void SlotsTest::commandLine() {
     start({"--stop", "--start", "2"});
     QCOMPARE(stateOf(25), Timers::State::Idle);
     QCOMPARE(stateOf(2), Timers::State::Running);
-    // A later start with nothing to do brings the window back.
+    // A later start with nothing to do brings the window back, and so does
+    // Show on the bus.
     form->showMinimized();
     start({});
     QVERIFY(form->isVisible() && !form->isMinimized());
+    form->showMinimized();
+    QCOMPARE(desktop->call(QStringLiteral("Show"), {QVariantMap()}).status, 0);
+    QVERIFY(form->isVisible() && !form->isMinimized());
     // Given at the program's own start, it waits for the settings; each
-    // that came before them is acted on, in order.
+    // that came before them is acted on, in order. The bus's name waits
+    // for them too.
+    QTRY_VERIFY(desktop->nameClaimed);
+    desktop->nameClaimed = false;
     Form fresh(desktop->interfaces());
     QStringList told;
     const auto tell = [&told](const platform::Instance::Response& response) {
@@ -1032,8 +1041,10 @@ void SlotsTest::commandLine() {
                                     false, tell);
     fresh.part<CommandRunner>().run({"quorbel", "--quick", "1"}, false, tell);
     QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Idle);
+    QVERIFY(!desktop->nameClaimed);
     fresh.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&fresh));
+    QTRY_VERIFY(desktop->nameClaimed);
     QCOMPARE(fresh.timersModel().stateOf(23), Timers::State::Running);
     QCOMPARE(fresh.timersModel().stateOf(3), Timers::State::Running);
     QCOMPARE(told, (QStringList{"0 Timer 3: Pasta, 0:25:00\n", "0 "}));
@@ -1106,6 +1117,102 @@ void SlotsTest::commandSetsTimersAndAlarms() {
     }
 }
 
+void SlotsTest::busCalls_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QVariantList>("arguments");
+    // Countdown 4 before the call: idle, running or ringing.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    // What the call left: countdown 4's state and line, quick timer 1's
+    // state, alarm 2 and its line.
+    QTest::addColumn<QString>("after");
+
+    const QString kept = QStringLiteral("Idle 00:10:00Tea, quick Idle, alarm 2 off 12:00:00 PM");
+    const QString length = QStringLiteral(
+        "is no length a countdown takes: write H:MM:SS (minutes and seconds 0 to 59) or a sum "
+        "such as 25m, 90s or 1h30m15s, from 1 second to 59:59:59.");
+    const auto row = [](const char* tag, const char* method, const QVariantList& arguments,
+                        const char* before = "") -> QTestData& {
+        return QTest::newRow(tag) << QString::fromLatin1(method) << arguments
+                                  << QString::fromLatin1(before);
+    };
+    row("SetTimer: length and message", "SetTimer", {4u, 5415u, "Pasta"})
+        << 0 << "Timer 4: Pasta, 1:30:15"
+        << "Idle 01:30:15Pasta, quick Idle, alarm 2 off 12:00:00 PM";
+    row("SetTimer: an empty message keeps it", "SetTimer", {4u, 215999u, ""})
+        << 0 << "Timer 4: Tea, 59:59:59"
+        << "Idle 59:59:59Tea, quick Idle, alarm 2 off 12:00:00 PM";
+    row("SetTimer 0", "SetTimer", {0u, 300u, ""})
+        << 2 << "SetTimer takes a number from 1 to 10, not '0'." << kept;
+    row("SetTimer 11", "SetTimer", {11u, 300u, ""})
+        << 2 << "SetTimer takes a number from 1 to 10, not '11'." << kept;
+    row("SetTimer of 0 seconds", "SetTimer", {4u, 0u, "x"}) << 2 << "'0s' " + length << kept;
+    row("SetTimer past 59:59:59", "SetTimer", {4u, 216000u, "x"})
+        << 2 << "'216000s' " + length << kept;
+    row("SetTimer while it runs", "SetTimer", {4u, 60u, "x"}, "running")
+        << 1 << "Timer 4 is running, and was not changed."
+        << "Running 00:10:00Tea, quick Idle, alarm 2 off 12:00:00 PM";
+    row("StartTimer", "StartTimer", {4u})
+        << 0 << ""
+        << "Running 00:10:00Tea, quick Idle, alarm 2 off 12:00:00 PM";
+    row("StartTimer 11", "StartTimer", {11u})
+        << 2 << "StartTimer takes a number from 1 to 10, not '11'." << kept;
+    row("StopTimer", "StopTimer", {4u}, "running") << 0 << "" << kept;
+    row("StartQuick", "StartQuick", {1u})
+        << 0 << ""
+        << "Idle 00:10:00Tea, quick Running, alarm 2 off 12:00:00 PM";
+    row("StartQuick 13", "StartQuick", {13u})
+        << 2 << "StartQuick takes a number from 1 to 12, not '13'." << kept;
+    row("Again while it rings", "Again", {4u}, "ringing")
+        << 0 << ""
+        << "Running 00:10:00Tea, quick Idle, alarm 2 off 12:00:00 PM";
+    row("SilenceAll", "SilenceAll", {}, "ringing") << 0 << "" << kept;
+    row("SnoozeAll", "SnoozeAll", {}, "ringing")
+        << 0 << ""
+        << "Snoozed 00:10:00Tea, quick Idle, alarm 2 off 12:00:00 PM";
+    row("SetAlarm: a time, and on", "SetAlarm", {2u, "19:30", true})
+        << 0 << "Alarm 2: 7:30 PM, on"
+        << "Idle 00:10:00Tea, quick Idle, alarm 2 on 7:30:00 PM";
+    row("SetAlarm: off keeps the time", "SetAlarm", {2u, "", false})
+        << 0 << "Alarm 2: 12:00 AM, off" << kept;
+    row("SetAlarm 3", "SetAlarm", {3u, "7:30", true})
+        << 2 << "SetAlarm takes a number from 1 to 2, not '3'." << kept;
+    row("SetAlarm at 25:00", "SetAlarm", {1u, "25:00", true})
+        << 2 << "'25:00' is no time of day: write 7:30, 7:30 AM or 19:30." << kept;
+}
+
+// Each D-Bus call does what its command-line option does, by the same
+// rules; what breaks one is refused with the command line's words.
+void SlotsTest::busCalls() {
+    QFETCH(QString, method);
+    QFETCH(QVariantList, arguments);
+    QFETCH(QString, before);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    setSlot(4, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    if (!before.isEmpty())
+        click(form->slotButton(4));
+    if (before == QLatin1String("ringing"))
+        form->timersModel().expire(4);
+    const platform::Instance::Response response = desktop->call(method, arguments);
+    QCOMPARE(response.status, status);
+    QCOMPARE(response.text, text);
+    const Timers& timers = form->timersModel();
+    const QString state = timers.isSnoozed(4)
+                              ? QStringLiteral("Snoozed")
+                              : QString::fromLatin1(QMetaEnum::fromType<Timers::State>().valueToKey(
+                                    int(timers.stateOf(4))));
+    QCOMPARE(QStringLiteral("%1 %2, quick %3, alarm 2 %4 %5")
+                 .arg(state, form->settings().prefs().line(4),
+                      QString::fromLatin1(
+                          QMetaEnum::fromType<Timers::State>().valueToKey(int(timers.stateOf(23)))),
+                      form->alarms()[2].on ? QStringLiteral("on") : QStringLiteral("off"),
+                      form->settings().prefs().line(12)),
+             after);
+}
+
 // What a script or a panel reads of the program: the JSON document, the
 // plain lines of --status and a panel's line, with timers running, ringing
 // and snoozed, the stopwatch and an alarm.
@@ -1127,11 +1234,16 @@ void SlotsTest::stateForScripts() {
     form->stopwatchButton->click();
     form->alarm2OnOff->click();
     form->runFor(2000);
-    // Each change was told to the watchers; the seconds between were not.
+    // Each change was told to the watchers, and on the bus; the seconds
+    // between were not.
     QVERIFY(desktop->changes > changes);
+    QCOMPARE(desktop->broadcasts, desktop->changes);
     const int counted = desktop->changes;
     form->runFor(5000);
     QCOMPARE(desktop->changes, counted);
+    QCOMPARE(desktop->broadcasts, counted);
+    // Status on the bus is the document a probe gets.
+    QCOMPARE(desktop->call(QStringLiteral("Status")).text.toUtf8(), desktop->probe());
 
     const QJsonObject now = state();
     QCOMPARE(now.value("version").toInt(), 1);

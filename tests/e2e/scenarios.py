@@ -1751,6 +1751,139 @@ def probe_races_start(d):
           "probes ended with %s" % sorted({h for h in heard if h[0] not in (0, 3)}))
     check(not d.run(["pgrep", "-fx", program], check=False).split(), "a copy was left")
 
+BUS_NAME, BUS_PATH, BUS_INTERFACE = "org.quorbel.Quorbel", "/org/quorbel/Quorbel", "org.quorbel.Quorbel1"
+
+
+def bus_call(d, method, *arguments):
+    """A call on the program's interface as gdbus makes it: the exit code,
+    and the answer or the error."""
+    done = subprocess.run(["gdbus", "call", "--session", "--dest", BUS_NAME, "--object-path",
+                           BUS_PATH, "--method", BUS_INTERFACE + "." + method] + list(arguments),
+                          env=d.env, capture_output=True, text=True, timeout=30)
+    return done.returncode, (done.stdout if done.returncode == 0 else done.stderr).strip()
+
+
+def dbus_interface(d):
+    """On a session bus of the test's own: a call while no copy runs starts
+    the program in the background through a service file; busctl and qdbus
+    read the interface; the methods act, Changed comes at each change and
+    not each second, a wrong argument gets the command line's words,
+    Status is --status --json, Show with a token brings the window, a
+    second copy on other settings runs without the name and says so, and
+    Quit ends the program, whose name then passes to the second copy."""
+    if not (shutil.which("gdbus") and shutil.which("busctl")):
+        raise Skip("gdbus (libglib2.0-bin) and busctl (systemd) are not installed")
+    d.install_program()
+    program = os.path.join(d.folder, "quorbel")
+    # The user's own services folder, as an install to ~/.local fills it,
+    # here with the portable copy. The bus finds it through XDG_DATA_HOME,
+    # not HOME.
+    d.env["XDG_DATA_HOME"] = os.path.join(d.root, ".local/share")
+    services = os.path.join(d.env["XDG_DATA_HOME"], "dbus-1/services")
+    os.makedirs(services)
+    with open(os.path.join(services, BUS_NAME + ".service"), "w") as f:
+        f.write("[D-BUS Service]\nName=%s\nExec=%s --background\n" % (BUS_NAME, program))
+    d.start_session_bus()
+
+    def status():
+        out = d.run(["busctl", "--user", "--json=short", "call", BUS_NAME, BUS_PATH,
+                     BUS_INTERFACE, "Status"])
+        return json.loads(json.loads(out)["data"][0])
+    check(status()["timers"] == [], "the first Status")
+    copies = d.run(["pgrep", "-f", "^" + program], check=False).split()
+    check(len(copies) == 1, "copies running: %s" % copies)
+    check(not d._main_window(), "the activated copy showed its window")
+    wait_for(d.tray_icons, "the tray icon")
+    shown = d.run(["busctl", "--user", "introspect", BUS_NAME, BUS_PATH, BUS_INTERFACE])
+    check(".SetTimer" in shown and "uus" in shown and ".Changed" in shown, shown)
+    qdbus = shutil.which("qdbus") or shutil.which("/usr/lib/qt6/bin/qdbus")
+    if qdbus:
+        listed = d.run([qdbus, BUS_NAME, BUS_PATH])
+        check("method void %s.SetTimer(uint number, uint seconds, QString message)"
+              % BUS_INTERFACE in listed, listed)
+
+    log = os.path.join(d.root, "monitor.log")
+    with open(log, "w") as out:
+        d.spawn(["gdbus", "monitor", "--session", "--dest", BUS_NAME], stdout=out)
+
+    def changed():
+        with open(log) as f:
+            return f.read().count(BUS_INTERFACE + ".Changed")
+    wait_for(lambda: "is owned by" in open(log).read(), "the monitor")
+    check(bus_call(d, "SetTimer", "3", "60", "Pasta") == (0, "()"), "SetTimer failed")
+    check(bus_call(d, "StartTimer", "3") == (0, "()"), "StartTimer failed")
+    counting = time.monotonic()
+    wait_for(lambda: changed() == 2, "Changed at the set and the start", timeout=3)
+    timers = status()["timers"]
+    check([(t["number"], t["message"], t["state"]) for t in timers] == [(3, "Pasta", "running")],
+          "Status: %s" % timers)
+    code, said = bus_call(d, "SetTimer", "3", "5", "''")
+    check(code and said.endswith(".Error.Refused: Timer 3 is running, and was not changed."),
+          said)
+    # A wrong argument: the command line's words, the method in place of
+    # the option.
+    for call, options in ((("SetTimer", "0", "300", "''"), ("--set", "0", "5m")),
+                          (("SetTimer", "11", "300", "''"), ("--set", "11", "5m")),
+                          (("SetTimer", "3", "0", "''"), ("--set", "3", "0s")),
+                          (("SetTimer", "3", "216000", "''"), ("--set", "3", "216000s")),
+                          (("SetAlarm", "3", "'7:30'", "true"), ("--alarm", "3", "on")),
+                          (("SetAlarm", "1", "'25:00'", "true"), ("--alarm", "1", "25:00"))):
+        code, said = bus_call(d, *call)
+        line = subprocess.run([program] + list(options), env=d.env, capture_output=True,
+                              text=True, timeout=15)
+        words = line.stderr.strip()[len("quorbel: "):].replace(options[0], call[0])
+        check(code and line.returncode == 2 and
+              said.endswith(".Error.InvalidArgument: " + words), "%s: %s" % (call, said))
+    # Nothing changed meanwhile, nor with the seconds counted.
+    time.sleep(max(0, counting + 2.5 - time.monotonic()))
+    check(changed() == 2, "Changed %d times while the timer counts" % changed())
+    bus_call(d, "StopTimer", "3")
+    bus_call(d, "SetTimer", "3", "2", "''")
+    bus_call(d, "StartTimer", "3")
+    d.window = wait_for(d._main_window, "the window at the ring", timeout=5)
+    wait_for(lambda: changed() == 6, "Changed at the stop, set, start and ring", timeout=3)
+    # The same document as --status --json, but for the moment it was made
+    # (and the due moment, reckoned from the clock since boot each time).
+    ringing = status()
+    by_line = json.loads(d.run([program, "--status", "--json"]))
+
+    def due(state):
+        return [datetime.datetime.fromisoformat(t.pop("due")).timestamp()
+                for t in state["timers"]]
+    apart = [abs(a - b) for a, b in zip(due(ringing), due(by_line))]
+    check(len(apart) == 1 and apart[0] < 0.05 and ringing["timers"][0]["state"] == "ringing"
+          and {**ringing, "time": 0} == {**by_line, "time": 0},
+          "Status %s, --status --json %s" % (ringing, by_line))
+    bus_call(d, "SilenceAll")
+    d.click(*HIDE)
+    check(not d.mapped(d.window), "the window did not hide")
+    check(bus_call(d, "Show", "{'activation-token': <'e2e-token'>}") == (0, "()"), "Show failed")
+    # Shown again, the window has another X id.
+    wait_for(d._main_window, "the window back")
+
+    # Another copy, on settings of its own, has no name to take.
+    other = os.path.join(d.root, "other")
+    os.makedirs(other)
+    for name in ("quorbel", "pprefs.qbx"):
+        shutil.copy2(os.path.join(d.folder, name), other)
+    said = os.path.join(d.root, "other.log")
+    with open(said, "w") as out:
+        second = d.spawn([os.path.join(other, "quorbel"), "--background"], stderr=out)
+    wait_for(lambda: "belongs to another copy" in open(said).read(), "the second copy's line")
+
+    def owner():
+        return d.run(["busctl", "--user", "call", "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                      "org.freedesktop.DBus", "GetConnectionUnixProcessID", "s", BUS_NAME],
+                     check=False).split()[1:]
+    check(owner() == copies[0:1], "the name's owner: %s" % owner())
+    check(bus_call(d, "Quit") == (0, "()"), "Quit failed")
+    wait_for(lambda: not os.path.exists("/proc/" + copies[0]), "the program's end")
+    # The other copy had waited for the name, and answers now.
+    wait_for(lambda: owner() == [str(second.pid)], "the name passed on")
+    check(bus_call(d, "Quit") == (0, "()"), "Quit of the second copy failed")
+    second.wait(timeout=5)
+
+
 SCENARIOS = {f.__name__: f for f in [from_scripts, panel_feed, probe_races_start, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
@@ -1764,7 +1897,8 @@ SCENARIOS = {f.__name__: f for f in [from_scripts, panel_feed, probe_races_start
                                       sound_from_a_pipe,
                                       second_start, wall_clock, desktop_bus, tray_menu_on_panel,
                                       keyboard_only,
-                                      screen_reader, orca_speaks, sharp_at_2x]}
+                                      screen_reader, orca_speaks, sharp_at_2x,
+                                      dbus_interface]}
 
 
 def main():

@@ -211,7 +211,8 @@ def sway(s):
     """The program as it chooses in a sway session: native, named by its
     desktop entry, floating at its own size. A ring, a notification's click
     and --show from a later start, each with the terminal holding the
-    keyboard, mark it urgent or give it the keyboard; --stop silences."""
+    keyboard, mark it urgent or give it the keyboard; --stop silences. Show
+    on D-Bus hands on its caller's token."""
     s.start()
     s.install_program(2)
     s.start_program({"XDG_CURRENT_DESKTOP": "sway"})
@@ -242,6 +243,17 @@ def sway(s):
     s.settle()
     s.later_start("--show")
     wait_for(s.wants_user, "--show marks it urgent or focuses it", timeout=4)
+
+    # Show on D-Bus hands the compositor the token its caller gave.
+    if shutil.which("gdbus"):
+        s.settle()
+        done = subprocess.run(["gdbus", "call", "--session", "--dest", "org.quorbel.Quorbel",
+                               "--object-path", "/org/quorbel/Quorbel", "--method",
+                               "org.quorbel.Quorbel1.Show",
+                               "{'activation-token': <'from-a-bus-caller'>}"],
+                              env=s.env, capture_output=True, timeout=20, **s.as_user)
+        check(done.returncode == 0, "Show: %s" % done.stderr)
+        wait_for(lambda: "from-a-bus-caller" in s.activations(), "the bus caller's token used")
     s.quit()
 
 

@@ -16,6 +16,7 @@ import tempfile
 EXPECTED = """
 usr/bin/quorbel
 usr/share/applications/org.quorbel.Quorbel.desktop
+usr/share/dbus-1/services/org.quorbel.Quorbel.service
 usr/share/doc/quorbel/changelog.gz
 usr/share/doc/quorbel/copyright
 usr/share/icons/hicolor/128x128/apps/org.quorbel.Quorbel.png
@@ -76,6 +77,12 @@ def main():
                 share, "metainfo/org.quorbel.Quorbel.metainfo.xml")], capture_output=True,
                 text=True)
             check(result.returncode == 0, "metainfo: " + result.stdout)
+
+        # D-Bus activation starts the installed program, in the background.
+        with open(os.path.join(share, "dbus-1/services/org.quorbel.Quorbel.service")) as f:
+            service = f.read().split("\n")
+        check("Exec=/usr/bin/quorbel --background" in service
+              and "Name=org.quorbel.Quorbel" in service, "the service file: %r" % service)
 
         program = os.path.join(dest, "usr/bin/quorbel")
         for argument, code, text in (("--help", 0, "Usage: quorbel"), ("--version", 0, "quorbel "),
