@@ -39,6 +39,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 PORTAL = "/usr/libexec/xdg-desktop-portal"
 PORTAL_KDE = "/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde"
 FAKE_INPUT_XML = "/usr/share/plasma-wayland-protocols/fake-input.xml"
+# The KDE portal is a Qt 5 program and starts only on Wayland (qtwayland5).
+QT5_WAYLAND = "/usr/lib/x86_64-linux-gnu/qt5/plugins/platforms/libqwayland-generic.so"
 
 # Presses each key code given in order, holds them a moment and lets them go
 # in the reverse order: a chord as a hand plays it.
@@ -144,7 +146,7 @@ class KdePortal(KWin):
         return result
 
     def start(self):
-        for path in (PORTAL, PORTAL_KDE, FAKE_INPUT_XML):
+        for path in (PORTAL, PORTAL_KDE, FAKE_INPUT_XML, QT5_WAYLAND):
             if not os.path.exists(path):
                 raise Skip(path + " is not installed")
         for tool in ("wayland-scanner", "cc", "pkg-config"):
