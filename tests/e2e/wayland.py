@@ -28,6 +28,20 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 NOBODY = 65534
 
 
+def end(processes):
+    """Each process asked to end, the last started first, and killed when
+    it has not within three seconds."""
+    for p in reversed(processes):
+        if p.poll() is None:
+            p.terminate()
+    for p in reversed(processes):
+        try:
+            p.wait(timeout=3)
+        except subprocess.TimeoutExpired:
+            p.kill()
+            p.wait()
+
+
 class Session:
     def __init__(self, build_dir, name):
         self.build_dir = build_dir
@@ -50,15 +64,7 @@ class Session:
         return self
 
     def __exit__(self, *exc):
-        for p in reversed(self.processes):
-            if p.poll() is None:
-                p.terminate()
-        for p in reversed(self.processes):
-            try:
-                p.wait(timeout=3)
-            except subprocess.TimeoutExpired:
-                p.kill()
-                p.wait()
+        end(self.processes)
         shutil.rmtree(self.root, ignore_errors=True)
         return False
 
