@@ -96,6 +96,7 @@ Quorbel::Quorbel(platform::Platform platform, MainWindow& window)
                 this)
     , report_(timers_, alarms_, stopwatch_, alarmPanel_, platform.clock)
     , remote_(commands_, report_, platform.remote, entry())
+    , shortcuts_(commands_, platform.shortcuts, entry())
     , counted_(platform.clock.sinceBoot()) {
     for (QObject* model : std::initializer_list<QObject*>{&timers_, &alarms_, &options_,
                                                           &stopwatch_, &alertOptions_})
@@ -320,10 +321,15 @@ void Quorbel::connectProbes() {
         connect(&timers_, change, this, changed);
     connect(&alarms_, &AlarmClock::changed, this, changed);
     connect(&stopwatch_, &Stopwatch::turned, this, changed);
-    // On the bus once ready: the settings in, and the first frame on screen
-    // (in the background, the tray icon put in).
-    connect(&window_, &MainWindow::loaded, this,
-            [this] { window_.afterFirstFrame([this] { platform_.remote.claimName(); }); });
+    // On the bus, and the desktop's shortcuts offered, once ready: the
+    // settings in, and the first frame on screen (in the background, the
+    // tray icon put in).
+    connect(&window_, &MainWindow::loaded, this, [this] {
+        window_.afterFirstFrame([this] {
+            platform_.remote.claimName();
+            shortcuts_.offer();
+        });
+    });
 }
 
 Moment Quorbel::now() const {

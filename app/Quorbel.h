@@ -10,6 +10,7 @@
 #include "alerts/AlertTuner.h"
 #include "alerts/TunedAlerts.h"
 #include "cli/CommandRunner.h"
+#include "cli/DesktopShortcuts.h"
 #include "cli/RemoteCommands.h"
 #include "cli/StateReport.h"
 #include "clock/BigClock.h"
@@ -114,6 +115,7 @@ private:
     CommandRunner commands_;
     StateReport report_;
     RemoteCommands remote_;
+    DesktopShortcuts shortcuts_;
     // Once a second, for the whole run, in the phase its pace gives.
     IntervalTimer tick_{nullptr, QStringLiteral("tick"), 1000};
     TickPace pace_{platform_.clock.sinceBoot(), this};

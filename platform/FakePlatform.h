@@ -153,6 +153,13 @@ public:
     void claimName() override { nameClaimed = true; }
     void broadcastChange() override { ++broadcasts; }
 
+    // A desktop that lists the shortcuts offered; the test presses them.
+    void offerShortcuts(const QList<Shortcut>& offered,
+                        std::function<void(const QString& id)> pressed) override {
+        shortcuts = offered;
+        shortcutListener = std::move(pressed);
+    }
+
     // A notification area of the desktop's that keeps what it is told.
     void notify(int key, const Notice& notice) override {
         notifications[key] = notice.summary + u'|' + notice.body;
@@ -253,6 +260,8 @@ public:
     int broadcasts = 0;
     std::function<void(const Call&, Instance::Reply)> callListener;
     bool nameClaimed = false;
+    QList<Shortcut> shortcuts;
+    std::function<void(const QString& id)> shortcutListener;
     std::function<void(int key, Action action)> actionListener;
     QMap<int, QList<Choice>> notificationActions;
     std::function<void()> saveListener;

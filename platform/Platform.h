@@ -338,6 +338,26 @@ public:
     virtual void broadcastChange() = 0;
 };
 
+// Keys the user binds, in the desktop's own settings, to actions of the
+// program, heard whatever has the keyboard: the desktop portal's global
+// shortcuts, where the desktop offers them.
+class Shortcuts {
+public:
+    struct Shortcut {
+        // Fixed for good: the desktop files the user's keys under it.
+        QString id;
+        // What the desktop's settings list, in the user's words.
+        QString description;
+    };
+    virtual ~Shortcuts() = default;
+    // Offers the shortcuts to the desktop, once; pressed hears the id of
+    // one whose key the user pressed (an activation token the desktop
+    // handed with it is already offered to the window). Where the desktop
+    // offers none, nothing comes and nothing is said.
+    virtual void offerShortcuts(const QList<Shortcut>& shortcuts,
+                                std::function<void(const QString& id)> pressed) = 0;
+};
+
 class Session {
 public:
     virtual ~Session() = default;
@@ -404,6 +424,7 @@ struct Platform {
     Notifications& notifications;
     Instance& instance;
     Remote& remote;
+    Shortcuts& shortcuts;
     Power& power;
     Autostart& autostart;
 };
@@ -424,12 +445,13 @@ class Desktop : public Clock,
                 public Notifications,
                 public Instance,
                 public Remote,
+                public Shortcuts,
                 public Power,
                 public Autostart {
 public:
     Platform interfaces() {
         return {*this, *this, *this, *this, *this, *this, *this, *this, *this,
-                *this, *this, *this, *this, *this, *this, *this, *this};
+                *this, *this, *this, *this, *this, *this, *this, *this, *this};
     }
 };
 

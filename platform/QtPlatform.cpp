@@ -2,6 +2,7 @@
 #include "QtPlatform.h"
 #include "BusService.h"
 #include "DesktopNotifications.h"
+#include "PortalShortcuts.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -222,6 +223,7 @@ QtPlatform::~QtPlatform() {
     if (clockSetTimer_ >= 0)
         ::close(clockSetTimer_);
     delete bus_;
+    delete portalShortcuts_;
     if (notifications_)
         notifications_->withdrawAllNow();
     delete notifications_;

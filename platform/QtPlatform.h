@@ -20,6 +20,7 @@ class QSystemTrayIcon;
 namespace platform {
 class BusService;
 class DesktopNotifications;
+class PortalShortcuts;
 } // namespace platform
 
 namespace platform {
@@ -126,6 +127,9 @@ public:
     void claimName() override;
     void broadcastChange() override;
 
+    void offerShortcuts(const QList<Shortcut>& shortcuts,
+                        std::function<void(const QString& id)> pressed) override;
+
     void notify(int key, const Notice& notice) override;
     void withdraw(int key) override;
     void listenForActions(std::function<void(int key, Action action)> listener) override;
@@ -160,6 +164,8 @@ private:
     // where it is not.
     BusService* bus_ = nullptr;
     std::function<void(const Call&, Instance::Reply)> callListener_;
+    // The desktop portal's shortcuts, once offered.
+    PortalShortcuts* portalShortcuts_ = nullptr;
     std::unique_ptr<SingleInstance> instance_;
     // Tokens the desktop handed over, and the program's own, on Wayland.
     WaylandActivation activation_;

@@ -46,10 +46,10 @@ void LookTest::init() {
     platform::Platform mixed = desktop->interfaces();
     // The window's own faces, as the program loads them.
     platform::Platform withFaces{
-        mixed.clock, mixed.cursor,   mixed.screens,       mixed.questions, mixed.files,
-        *real,       mixed.windows,  mixed.sound,         mixed.tray,      mixed.processes,
-        mixed.shell, mixed.session,  mixed.notifications, mixed.instance,  mixed.remote,
-        mixed.power, mixed.autostart};
+        mixed.clock,     mixed.cursor,  mixed.screens,       mixed.questions, mixed.files,
+        *real,           mixed.windows, mixed.sound,         mixed.tray,      mixed.processes,
+        mixed.shell,     mixed.session, mixed.notifications, mixed.instance,  mixed.remote,
+        mixed.shortcuts, mixed.power,   mixed.autostart};
     form = std::make_unique<Form>(withFaces);
     form->showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));

@@ -429,8 +429,8 @@ void SchedulerTest::realProcessRestarted() {
     platform::Platform withReal{fake.clock,         fake.cursor,   fake.screens, fake.questions,
                                 fake.files,         fake.text,     fake.windows, fake.sound,
                                 fake.tray,          real,          real,         fake.session,
-                                fake.notifications, fake.instance, fake.remote,  fake.power,
-                                fake.autostart};
+                                fake.notifications, fake.instance, fake.remote,  fake.shortcuts,
+                                fake.power,         fake.autostart};
     form.reset();
     form = std::make_unique<Form>(withReal);
     dialog = form->part<Scheduler>().createDialog();

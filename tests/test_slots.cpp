@@ -80,6 +80,8 @@ private slots:
     void notificationActions_data();
     void notificationActions();
     void notificationClickShowsTheWindow();
+    void desktopShortcuts_data();
+    void desktopShortcuts();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -1451,6 +1453,52 @@ void SlotsTest::notificationClickShowsTheWindow() {
     QVERIFY(form->isVisible());
     QCOMPARE(stateOf(24), Timers::State::Ringing);
     QVERIFY(desktop->notifications.contains(24));
+}
+
+void SlotsTest::desktopShortcuts_data() {
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<bool>("ringing");
+    // Countdown 4 after the press, and whether the window was brought back.
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("silence") << "silence" << true << "Idle" << false;
+    QTest::newRow("snooze") << "snooze" << true << "Snoozed" << false;
+    QTest::newRow("show, the ring going on") << "show" << true << "Ringing" << true;
+    QTest::newRow("silence while nothing rings") << "silence" << false << "Idle" << false;
+    QTest::newRow("snooze while nothing rings") << "snooze" << false << "Idle" << false;
+    QTest::newRow("show while nothing rings") << "show" << false << "Idle" << true;
+    QTest::newRow("an id never offered") << "quit" << true << "Ringing" << false;
+}
+
+// Keys bound in the desktop's settings do what Enter, --snooze and --show
+// do, once the program is ready; an id the program never offered does
+// nothing.
+void SlotsTest::desktopShortcuts() {
+    QFETCH(QString, pressed);
+    QFETCH(bool, ringing);
+    QFETCH(QString, after);
+    QFETCH(bool, shown);
+    QTRY_COMPARE(desktop->shortcuts.size(), 3);
+    QStringList offered;
+    for (const platform::Shortcuts::Shortcut& shortcut : std::as_const(desktop->shortcuts))
+        offered << shortcut.id + u'|' + shortcut.description;
+    QCOMPARE(offered, (QStringList{"silence|Silence ringing timers and alarms",
+                                   "snooze|Snooze ringing timers and alarms for 5 minutes",
+                                   "show|Show Quorbel"}));
+    setSlot(4, QStringLiteral("00:10:00"), QStringLiteral("Tea"));
+    if (ringing) {
+        click(form->slotButton(4));
+        form->timersModel().expire(4);
+    }
+    form->showMinimized();
+    desktop->shortcutListener(pressed);
+    const Timers& timers = form->timersModel();
+    QCOMPARE(timers.isSnoozed(4)
+                 ? QStringLiteral("Snoozed")
+                 : QString::fromLatin1(
+                       QMetaEnum::fromType<Timers::State>().valueToKey(int(timers.stateOf(4)))),
+             after);
+    QCOMPARE(!form->isMinimized(), shown);
 }
 
 QTEST_MAIN(SlotsTest)
