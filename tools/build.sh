@@ -18,7 +18,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-de
     pulseaudio pulseaudio-utils sox libfaketime imagemagick file help2man dpkg-dev lintian desktop-file-utils appstream
     dbus python3-dbus python3-gi python3-pyatspi at-spi2-core orca speech-dispatcher
     speech-dispatcher-espeak-ng espeak-ng xfce4-panel xfconf python3-dbusmock libglib2.0-bin qdbus-qt6
-    qt6-wayland sway weston kwin-wayland xwayland waybar grim)
+    qt6-wayland sway weston kwin-wayland xwayland waybar grim
+    xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 plasma-wayland-protocols)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

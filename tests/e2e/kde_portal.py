@@ -17,10 +17,15 @@ by a small client compiled here). What the desktop would open for the
 user is written down (settings_opened).
 
     kde_portal.py [KEYS]
+    kde_portal.py --program BUILD_DIR [KEYS]
 
 runs the whole check with the stand-in client (portal_client.py), started
 plain, again, then in scopes, with KEYS (Ctrl+Alt+S unless given), and
-says what happened and how long each step took.
+says what happened and how long each step took. With --program it runs the
+program built in BUILD_DIR instead, started from a terminal, from the menu
+and by autostart, beside a stand-in of the user's service manager
+(unit_manager.py), and checks that the key bound once silences a ring
+after each.
 """
 import json
 import os
@@ -378,44 +383,148 @@ def what_holds(report):
     check(not report["scope-again"]["settings_opened"], "System Settings opened")
 
 
-def main():
-    keys = sys.argv[1] if len(sys.argv) > 1 else "Ctrl+Alt+S"
+# ---------------------------------------------------------------- the program
+
+
+def friendly_name(s, component):
+    path = "/component/" + re.sub(r"[^A-Za-z0-9_]", "_", component)
+    said = s.bus_call("org.kde.kglobalaccel", path, "org.freedesktop.DBus.Properties.Get",
+                      "org.kde.kglobalaccel.Component", "friendlyName")
+    return (variant_strings(said) or [""])[0]
+
+
+def run_program(s, report, name, keys, unit, bind=False):
+    """One run of the program itself, started in unit; the component the desktop filed its shortcuts under; with bind
+    the key given to its silence, as a user would in System Settings; then
+    a ring, which the key silences while the terminal has the keyboard."""
     began = time.monotonic()
-    report = {}
+    moves = len(unit_calls(s))
+    argv = [os.path.join(s.folder, "quorbel")]
+    env = dict(s.env, XDG_CURRENT_DESKTOP="KDE")
+    # The cgroup made first and handed to the user, as systemd delegates
+    # the user's manager its tree, so that the manager may move the program.
+    s.units.argv(unit, [])
+    delegate(s)
+    s.program = s.spawn_in_unit(argv, unit, env=env, log="program.log")
+    s.program_env = env
+    component = APP_ID + "quorbel"
+    s.wait_component(component)
+    ready = time.monotonic() - began
+    if bind:
+        s.bind_key(component, "silence", keys)
+    notice = s.ring()
+    time.sleep(1.5)
+    pressed_at = time.monotonic()
+    s.press(keys)
+    wait_for(lambda: notice["id"] in [c["id"] for c in s.calls("CloseNotification")],
+             "the ring silenced by %s" % keys, timeout=5)
+    entry = {"unit": unit or "", "moved": [c["name"] for c in unit_calls(s)[moves:]],
+             "component": component, "friendly_name": friendly_name(s, component),
+             "shortcuts_ready_s": round(ready, 2),
+             "silenced_s": round(time.monotonic() - pressed_at, 3),
+             "settings_opened": s.settings_opened(), "app_ids": s.app_ids()}
+    s.quit()
+    report[name] = entry
+    print("%-16s %s" % (name, json.dumps(entry)), flush=True)
+    return entry
+
+
+def delegate(s):
+    """The user's manager's tree, user@UID.service and all below, given to
+    the user."""
+    for made in s.units.made:
+        if "/user@" not in made:
+            continue
+        for name in ("", "cgroup.procs", "cgroup.threads", "cgroup.subtree_control"):
+            path = os.path.join(made, name)
+            if os.path.exists(path):
+                os.chown(path, NOBODY, NOBODY)
+
+
+def unit_calls(s):
+    path = os.path.join(s.root, "units.log")
+    if not os.path.exists(path):
+        return []
+    with open(path) as f:
+        return [e for e in map(json.loads, f) if e["call"] == "StartTransientUnit"]
+
+
+def verdict(name, session, check_run, logs):
+    """Runs check_run(s) in session, the last lines of logs printed when it
+    fails: the exit code, 77 for a skip."""
+    began = time.monotonic()
     try:
-        with KdePortal() as s:
+        with session as s:
             try:
-                s.start()
-                print("stack up in %.2f s %s" % (s.timings["stack"], s.timings), flush=True)
-                # Started plain (no unit of its own): its key, then a restart.
-                run_client(s, report, "plain", keys)
-                run_client(s, report, "plain-again", keys, bind=False)
-                # In a scope: a new component, and the key stays with the old
-                # one until the user binds it anew; then it holds across
-                # scopes of other numbers.
-                run_client(s, report, "scope", keys, s.units.scope_for(APP_ID), bind=False,
-                           expect=False)
-                run_client(s, report, "scope-bound", keys, s.units.scope_for(APP_ID))
-                run_client(s, report, "scope-again", keys, s.units.scope_for(APP_ID), bind=False)
-                report["assigned"] = s.assigned()
-                report["stack_s"] = round(s.timings["stack"], 2)
-                what_holds(report)
+                check_run(s)
             except Failure:
-                for log in ("portal-kde.log", "portal.log", "kwin.log"):
+                for log in logs:
                     said = s.log(log).strip()
                     if said:
                         print("--- %s (end)\n%s" % (log, said[-2000:]))
                 raise
     except Skip as reason:
-        print("SKIP kde_portal: %s" % reason)
+        print("SKIP %s: %s" % (name, reason))
         return 77
     except Failure as failure:
-        print("FAIL kde_portal: %s" % failure)
+        print("FAIL %s: %s" % (name, failure))
         return 1
-    print("application ids the portal assigned: %r" % (report["assigned"],))
     print("took %.1f s in all" % (time.monotonic() - began))
-    print("PASS kde_portal")
+    print("PASS " + name)
     return 0
+
+
+def program_check(s, keys):
+    """The program on KDE's real stack, its shortcut silencing a ring after
+    each way of starting: from a terminal, then from the menu (a launcher's
+    scope), then by autostart; one binding serves all three."""
+    report = {}
+    s.start()
+    # The user's service manager, as much as the program asks of it.
+    manager = shutil.copy(os.path.join(HERE, "unit_manager.py"), s.root)
+    s.own()
+    s.spawn(["/usr/bin/python3", manager, os.path.join(s.root, "units.log"),
+             str(NOBODY if s.as_user else os.getuid())], log="units.out")
+    wait_for(lambda: os.path.exists(os.path.join(s.root, "units.log")),
+             "the stand-in service manager")
+    s.install_program(2)
+    # Konsole's scope, which a program started in it inherits.
+    run_program(s, report, "terminal", keys, s.units.scope_for("org.kde.konsole"), bind=True)
+    run_program(s, report, "menu", keys, s.units.scope_for(APP_ID))
+    run_program(s, report, "autostart", keys, "app-quorbel@autostart.service")
+    check(report["terminal"]["moved"] and not report["menu"]["moved"] and
+          report["autostart"]["moved"], "scopes asked: %r" % report)
+    check(not any(r["settings_opened"] for r in report.values()), "System Settings opened")
+
+
+def client_check(s, keys):
+    report = {}
+    s.start()
+    print("stack up in %.2f s %s" % (s.timings["stack"], s.timings), flush=True)
+    # Started plain (no unit of its own): its key, then a restart.
+    run_client(s, report, "plain", keys)
+    run_client(s, report, "plain-again", keys, bind=False)
+    # In a scope: a new component, and the key stays with the old one until
+    # the user binds it anew; then it holds across scopes of other numbers.
+    run_client(s, report, "scope", keys, s.units.scope_for(APP_ID), bind=False, expect=False)
+    run_client(s, report, "scope-bound", keys, s.units.scope_for(APP_ID))
+    run_client(s, report, "scope-again", keys, s.units.scope_for(APP_ID), bind=False)
+    report["assigned"] = s.assigned()
+    report["stack_s"] = round(s.timings["stack"], 2)
+    what_holds(report)
+    print("application ids the portal assigned: %r" % (report["assigned"],))
+
+
+def main():
+    if len(sys.argv) > 1 and sys.argv[1] == "--program":
+        # The program itself, built in the folder given.
+        keys = sys.argv[3] if len(sys.argv) > 3 else "Ctrl+Alt+S"
+        return verdict("kde_shortcuts", KdePortal(sys.argv[2], name="kde_shortcuts"),
+                       lambda s: program_check(s, keys),
+                       ("portal-kde.log", "portal.log", "program.log"))
+    keys = sys.argv[1] if len(sys.argv) > 1 else "Ctrl+Alt+S"
+    return verdict("kde_portal", KdePortal(), lambda s: client_check(s, keys),
+                   ("portal-kde.log", "portal.log", "kwin.log"))
 
 
 if __name__ == "__main__":

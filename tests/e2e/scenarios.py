@@ -1751,6 +1751,118 @@ def probe_races_start(d):
           "probes ended with %s" % sorted({h for h in heard if h[0] not in (0, 3)}))
     check(not d.run(["pgrep", "-fx", program], check=False).split(), "a copy was left")
 
+def global_shortcuts(d):
+    """Keys of the desktop's, through a stand-in portal on the test's bus: the
+    program, started from a terminal, asks the user's service manager for a
+    scope of its own and reads to the portal as org.quorbel.Quorbel; it
+    offers silence, snooze and show in CreateSession and binds them once.
+    silence while two countdowns and alarm 2 ring silences all three, snooze
+    snoozes, show brings the minimised window; a press for another session
+    or of an id never offered changes nothing. Restarted, the program finds
+    its shortcuts held and binds nothing. A session the portal closes, a
+    portal that restarts (one new session), refuses or never answers: the
+    program goes on answering."""
+    from portal_rig import start_portal_peer
+    if os.getuid() != 0:
+        raise Skip("a scope's cgroup can be made only as root")
+    start_bus_peers(d)
+    here = os.path.dirname(os.path.abspath(__file__))
+    units = os.path.join(d.root, "units.log")
+    d.spawn(["/usr/bin/python3", os.path.join(here, "unit_manager.py"), units, str(os.getuid())])
+    wait_for(lambda: os.path.exists(units), "the stand-in service manager")
+    portal, tell = start_portal_peer(d.spawn, d.root)
+    now = datetime.datetime.now()
+    if now.second > 45:
+        time.sleep(61 - now.second)
+        now = datetime.datetime.now()
+    # Alarm 2 rings at start; alarm 1 twelve hours away; both on at start.
+    hour12 = now.hour % 12 or 12
+    day_half = "AM" if now.hour < 12 else "PM"
+    other_half = "PM" if day_half == "AM" else "AM"
+    lines = [b"110120110" + b"0" * 21] + [b"00:00:02Message"] * 10 + [
+        b"%d:%02d:00 %s" % (hour12, now.minute, other_half.encode()),
+        b"%d:%02d:00 %s" % (hour12, now.minute, day_half.encode()), other_half.encode(),
+        day_half.encode()]
+    d.install_program({"prefs.qbx": b"\r\n".join(lines) + b"\r\n"})
+    d.start_program()
+
+    created = wait_for(lambda: portal("CreateSession"), "the portal's session")[0]
+    offered = [(s[0], s[1]["description"]) for s in created["options"]["shortcuts"]]
+    check(offered == [("silence", "Silence ringing timers and alarms"),
+                      ("snooze", "Snooze ringing timers and alarms for 5 minutes"),
+                      ("show", "Show Quorbel")], "offered %r" % offered)
+    moved = [json.loads(line) for line in open(units)]
+    check(created["app_id"] == "org.quorbel.Quorbel" and created["token"] == "quorbel" and
+          created["unit"] == "app-org.quorbel.Quorbel-%d.scope" % d.program.pid and
+          [m["call"] for m in moved].count("StartTransientUnit") == 1,
+          "the session came from %r, the manager heard %r" % (created, moved))
+    bound = wait_for(lambda: portal("BindShortcuts"), "the binding")[0]
+    check(sorted(s[0] for s in bound["shortcuts"]) == ["show", "silence", "snooze"],
+          "bound %r" % bound)
+
+    def ringing():
+        _, state = status(d)
+        return sorted(["%s %d" % (t["kind"], t["number"]) for t in state["timers"]
+                       if t["state"] == "ringing"] +
+                      ["alarm %d" % a["number"] for a in state["alarms"]
+                       if a["state"] in ("ringing", "snoozing")])
+
+    quorbel(d, "--start", "1", "--start", "2")
+    everything = ["alarm 2", "countdown 1", "countdown 2"]
+    wait_for(lambda: ringing() == everything, "two countdowns and alarm 2 ringing", timeout=6)
+    # Neither another session's press nor an id never offered does a thing.
+    tell("press-other-session silence")
+    tell("press frobnicate")
+    wait_for(lambda: len(portal("Activated")) == 2, "the two presses")
+    time.sleep(0.3)
+    check(ringing() == everything, "a stray press changed %r" % ringing())
+    tell("press silence")
+    wait_for(lambda: not ringing(), "all three silenced")
+
+    quorbel(d, "--start", "1", "--start", "2")
+    wait_for(lambda: ringing() == everything[1:], "the countdowns ringing again", timeout=6)
+    tell("press snooze")
+    wait_for(lambda: sorted(t["state"] for t in status(d)[1]["timers"]) == ["snoozed"] * 2,
+             "both snoozed")
+
+    d.run(["xdotool", "windowminimize", "--sync", d.window])
+    tell("press show a-token")
+    wait_for(lambda: d.mapped(d.window), "the window shown")
+
+    # Restarted, the program is the same application to the portal, and
+    # its shortcuts are held: nothing to bind.
+    quorbel(d, "--stop", "1", "--stop", "2")
+    quorbel(d, "--quit")
+    d.quit_program()
+    d.start_program()
+    wait_for(lambda: len(portal("ListShortcuts")) == 2, "the second run's look at its shortcuts")
+    again = portal("CreateSession")[-1]
+    check(again["app_id"] == "org.quorbel.Quorbel" and again["unit"] != created["unit"],
+          "the second run came from %r" % again)
+    time.sleep(0.3)
+    check(len(portal("BindShortcuts")) == 1, "bound again: %r" % portal("BindShortcuts"))
+
+    # The portal closes the session: a press meets none. It restarts: one
+    # new session. It refuses, or never answers: the program goes on.
+    tell("close-session")
+    wait_for(lambda: portal("Closed"), "the session closed")
+    tell("restart")
+    wait_for(lambda: len(portal("CreateSession")) == 3, "a new session after the restart")
+    d.run(["xdotool", "windowminimize", "--sync", d.window])
+    tell("press show")
+    wait_for(lambda: d.mapped(d.window), "the window shown by the new session")
+    time.sleep(0.5)
+    check(len(portal("CreateSession")) == 3, "more than one new session")
+    for mode in ("refuse", "silent"):
+        tell(mode)
+        tell("restart")
+        wait_for(lambda: len(portal("CreateSession")) == (4 if mode == "refuse" else 5),
+                 "a session asked of a portal that does not answer (%s)" % mode)
+        answers_at_once(d, "beside a portal that will not answer (%s)" % mode)
+    quorbel(d, "--quit")
+    d.quit_program()
+
+
 BUS_NAME, BUS_PATH, BUS_INTERFACE = "org.quorbel.Quorbel", "/org/quorbel/Quorbel", "org.quorbel.Quorbel1"
 
 
@@ -1884,7 +1996,7 @@ def dbus_interface(d):
     second.wait(timeout=5)
 
 
-SCENARIOS = {f.__name__: f for f in [from_scripts, panel_feed, probe_races_start, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
+SCENARIOS = {f.__name__: f for f in [global_shortcuts, from_scripts, panel_feed, probe_races_start, alerts_once, rings_on_time, faulty_notification_service, alert_options_keyboard, first_run, countdown, settings_survive_restart,
                                       drag_and_pin, quick_timer, alarm, schedule,
                                       schedule_names_itself, quit_with_running_slot,
                                       ended_from_outside, survives_a_kill, sleep_and_wake, tuned_alert_sound,

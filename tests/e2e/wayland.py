@@ -218,10 +218,16 @@ def sway(s):
     desktop entry, floating at its own size. A ring, a notification's click
     and --show from a later start, each with the terminal holding the
     keyboard, mark it urgent or give it the keyboard; --stop silences. Show
-    on D-Bus hands on its caller's token."""
+    on D-Bus hands on its caller's token, and so does the show shortcut of a
+    desktop portal that runs."""
     s.start()
+    # A portal with global shortcuts already running, as a desktop that has
+    # one keeps it: the program uses it though sway starts none.
+    from portal_rig import start_portal_peer
+    portal, tell = start_portal_peer(s.spawn, s.root)
     s.install_program(2)
     s.start_program({"XDG_CURRENT_DESKTOP": "sway"})
+    wait_for(lambda: portal("BindShortcuts"), "the shortcuts bound")
     window = wait_for(lambda: s.windows().get(APP_ID), "the window named " + APP_ID)
     check(window["type"] == "floating_con", "not floating: %s" % window["type"])
     size = window["rect"]["width"], window["rect"]["height"]
@@ -260,6 +266,10 @@ def sway(s):
                               env=s.env, capture_output=True, timeout=20, **s.as_user)
         check(done.returncode == 0, "Show: %s" % done.stderr)
         wait_for(lambda: "from-a-bus-caller" in s.activations(), "the bus caller's token used")
+    # The desktop portal's show shortcut hands on the token of its press.
+    s.settle()
+    tell("press show from-a-shortcut")
+    wait_for(lambda: "from-a-shortcut" in s.activations(), "the shortcut's token used")
     s.quit()
 
 
