@@ -393,13 +393,13 @@ def friendly_name(s, component):
     return (variant_strings(said) or [""])[0]
 
 
-def run_program(s, report, name, keys, unit, bind=False):
+def run_program(s, report, name, keys, unit, bind=False, arguments=()):
     """One run of the program itself, started in unit; the component the desktop filed its shortcuts under; with bind
     the key given to its silence, as a user would in System Settings; then
     a ring, which the key silences while the terminal has the keyboard."""
     began = time.monotonic()
     moves = len(unit_calls(s))
-    argv = [os.path.join(s.folder, "quorbel")]
+    argv = [os.path.join(s.folder, "quorbel")] + list(arguments)
     env = dict(s.env, XDG_CURRENT_DESKTOP="KDE")
     # The cgroup made first and handed to the user, as systemd delegates
     # the user's manager its tree, so that the manager may move the program.
@@ -477,7 +477,8 @@ def verdict(name, session, check_run, logs):
 def program_check(s, keys):
     """The program on KDE's real stack, its shortcut silencing a ring after
     each way of starting: from a terminal, then from the menu (a launcher's
-    scope), then by autostart; one binding serves all three."""
+    scope), by autostart, and in the background by a D-Bus call; one
+    binding serves all four."""
     report = {}
     s.start()
     # The user's service manager, as much as the program asks of it.
@@ -492,8 +493,10 @@ def program_check(s, keys):
     run_program(s, report, "terminal", keys, s.units.scope_for("org.kde.konsole"), bind=True)
     run_program(s, report, "menu", keys, s.units.scope_for(APP_ID))
     run_program(s, report, "autostart", keys, "app-quorbel@autostart.service")
+    # Started by a D-Bus call: in the bus's own service, in the background.
+    run_program(s, report, "bus", keys, "dbus.service", arguments=["--background"])
     check(report["terminal"]["moved"] and not report["menu"]["moved"] and
-          report["autostart"]["moved"], "scopes asked: %r" % report)
+          report["autostart"]["moved"] and report["bus"]["moved"], "scopes asked: %r" % report)
     check(not any(r["settings_opened"] for r in report.values()), "System Settings opened")
 
 
