@@ -7,6 +7,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,11 +18,16 @@
 
 namespace {
 
+void tellInstanceMessage(const platform::SingleInstance& instance) {
+    if (const QString message = instance.message(); !message.isEmpty())
+        std::fputs(("quorbel: " + message + u'\n').toLocal8Bit().constData(), stderr);
+}
+
 // One running copy for each settings folder: a later start hands it the
 // command line and ends, without needing a display of its own. The exit
 // code where this start ends here.
-std::optional<int> claimOrHandOver(platform::SingleInstance& instance, const Command& command,
-                                   const QStringList& arguments) {
+std::optional<int> claimOrHandOver(int& argc, char** argv, platform::SingleInstance& instance,
+                                   const Command& command, const QStringList& arguments) {
     // Quitting a copy that does not run starts none: a logout script or a
     // shortcut changes nothing and ends at once.
     const bool quits =
@@ -36,19 +42,20 @@ std::optional<int> claimOrHandOver(platform::SingleInstance& instance, const Com
         instance.claim(files.folder(), arguments,
                        quits ? platform::SingleInstance::Reach::HandOverOnly
                              : platform::SingleInstance::Reach::ClaimOrHandOver);
-    if (!instance.message().isEmpty())
-        std::fputs(("quorbel: " + instance.message() + u'\n').toLocal8Bit().constData(), stderr);
+    if (outcome == Outcome::Claimed)
+        return std::nullopt;
+    // Ending here: said in the user's language, which needs an application
+    // object.
+    QCoreApplication app(argc, argv);
+    platform::installTranslations();
+    tellInstanceMessage(instance);
     if (outcome == Outcome::HandedOver) {
         // What the running copy did, as it said.
         const platform::Instance::Response answer = instance.answer();
         std::fputs(answer.text.toLocal8Bit().constData(), answer.status ? stderr : stdout);
         return answer.status;
     }
-    if (outcome == Outcome::NoneRunning)
-        return 0;
-    if (outcome != Outcome::Claimed)
-        return 1;
-    return std::nullopt;
+    return outcome == Outcome::NoneRunning ? 0 : 1;
 }
 
 // The exit status of a probe that finds no running copy, told apart from
@@ -57,6 +64,8 @@ constexpr int kNotRunning = 3;
 
 // --status and --watch: they ask the copy that runs, and never become it.
 int probe(int argc, char** argv, const Command& command) {
+    QCoreApplication app(argc, argv);
+    platform::installTranslations();
     const UserFiles files(platform::executableFolder(), platform::userConfigHome());
     if (command.kind == Command::Kind::Status) {
         QString why;
@@ -67,7 +76,10 @@ int probe(int argc, char** argv, const Command& command) {
             return 1;
         }
         if (!state) {
-            std::fputs("Quorbel is not running.\n", stderr);
+            std::fputs((QCoreApplication::translate("main", "Quorbel is not running.") + u'\n')
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
             return kNotRunning;
         }
         const QString text = command.json
@@ -76,7 +88,6 @@ int probe(int argc, char** argv, const Command& command) {
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
-    QCoreApplication app(argc, argv);
     platform::ignoreBrokenPipes();
     PanelFeed feed(files.folder(), command.plain, [](const QByteArray& line) {
         return std::fputs((line + '\n').constData(), stdout) >= 0 && std::fflush(stdout) == 0;
@@ -84,6 +95,25 @@ int probe(int argc, char** argv, const Command& command) {
     QObject::connect(&feed, &PanelFeed::unread, &app, &QCoreApplication::quit);
     platform::whenOutputUnread(&app, [] { QCoreApplication::quit(); });
     return app.exec();
+}
+
+// Help, the version or a wrong command line, read again in the user's
+// language, which needs an application object: the start ends here.
+int tellAndEnd(const QStringList& arguments) {
+    // Named as the user calls it, not by the path it was started by: help's
+    // "Usage:" line says "quorbel".
+    int count = 1;
+    char name[] = "quorbel";
+    char* named[] = {name, nullptr};
+    QCoreApplication app(count, named);
+    platform::installTranslations();
+    const Command said = parseCommandLine(arguments);
+    if (said.kind == Command::Kind::Error) {
+        std::fputs(("quorbel: " + said.text + u'\n').toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    std::fputs(said.text.toLocal8Bit().constData(), stdout);
+    return 0;
 }
 
 } // namespace
@@ -100,19 +130,14 @@ int main(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     // Read before the desktop is reached: help needs no display.
     const Command command = parseCommandLine(arguments);
-    if (command.kind == Command::Kind::Error) {
-        std::fputs(("quorbel: " + command.text + u'\n').toLocal8Bit().constData(), stderr);
-        return 2;
-    }
-    if (command.kind == Command::Kind::Help || command.kind == Command::Kind::Version) {
-        std::fputs(command.text.toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    if (command.kind == Command::Kind::Error || command.kind == Command::Kind::Help ||
+        command.kind == Command::Kind::Version)
+        return tellAndEnd(arguments);
     if (command.kind == Command::Kind::Status || command.kind == Command::Kind::Watch)
         return probe(argc, argv, command);
 
     auto instance = std::make_unique<platform::SingleInstance>();
-    if (const std::optional<int> ended = claimOrHandOver(*instance, command, arguments))
+    if (const std::optional<int> ended = claimOrHandOver(argc, argv, *instance, command, arguments))
         return *ended;
 
     std::optional<platform::DisplayCheck> displayCheck(std::in_place);
@@ -121,6 +146,8 @@ int main(int argc, char** argv) {
     // Hidden is not closed: the program lives on in the tray until its main
     // window closes, whatever other windows come and go.
     app.setQuitOnLastWindowClosed(false);
+    platform::installTranslations();
+    tellInstanceMessage(*instance);
 
     platform::QtPlatform desktop(std::move(instance));
     // A reader keeps what it first learns of a window.

@@ -40,4 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # KDE, which otherwise get the X11 window through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "libcanberra0, libcanberra-pulse, libsndfile1, libpulse0, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core, qt6-wayland, libwayland-client0")
+# Qt's own words (standard buttons, the command line's "Usage:") in the
+# user's language, beside the program's catalogues built into it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 include(CPack)

@@ -183,14 +183,18 @@ SingleInstance::Outcome SingleInstance::claim(const QString& key, const QStringL
     // A file system that takes no locks (NFS without its lock service)
     // cannot keep a second copy out; a copy that listens still gets the
     // command line.
-    const QString unguarded =
-        refused == EWOULDBLOCK
-            ? QString()
-            : tr("the settings folder %1 takes no lock (%2): a second copy on it cannot be "
-                 "kept out")
-                  .arg(QDir::cleanPath(key), qt_error_string(refused));
-    if (packed.size() > wire::kLongestRequest && unguarded.isEmpty()) {
-        message_ = tr("the command is too long to hand to the running copy; nothing was done");
+    Said unguarded;
+    if (refused != EWOULDBLOCK) {
+        unguarded = [folder = QDir::cleanPath(key), refused] {
+            return tr("the settings folder %1 takes no lock (%2): a second copy on it cannot be "
+                      "kept out")
+                .arg(folder, qt_error_string(refused));
+        };
+    }
+    if (packed.size() > wire::kLongestRequest && !unguarded) {
+        message_ = [] {
+            return tr("the command is too long to hand to the running copy; nothing was done");
+        };
         return Outcome::TooLong;
     }
     return handOver(packed.size() > wire::kLongestRequest
@@ -210,9 +214,11 @@ bool SingleInstance::openLock(const QString& key, bool make) {
     if (lock_ < 0 && error != ENOENT) {
         // Another user's, or no longer a file: a copy may hold it that this
         // start cannot see.
-        message_ = tr("cannot take the lock %1 (%2): a copy of another user's may be using "
+        message_ = [path, error] {
+            return tr("cannot take the lock %1 (%2): a copy of another user's may be using "
                       "these settings, and no second copy runs beside it")
-                       .arg(path, qt_error_string(error));
+                .arg(path, qt_error_string(error));
+        };
         return false;
     }
     // Where the folder cannot hold one, in the private folder.
@@ -228,7 +234,7 @@ bool SingleInstance::openLock(const QString& key, bool make) {
 }
 
 SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool handOverOnly,
-                                                 const QString& unguarded) {
+                                                 const Said& unguarded) {
     const QDeadlineTimer deadline(answerMs_);
     using How = wire::Heard::How;
     for (;;) {
@@ -249,17 +255,19 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool
         }
         // Sent, and never taken: sending again would act twice.
         if (heard.how == How::Unanswered) {
-            message_ = unanswered();
+            message_ = &unanswered;
             return Outcome::Unanswered;
         }
         if (heard.how == How::Stranger) {
-            message_ = tr("a copy of another user's holds these settings, and no second copy "
+            message_ = [] {
+                return tr("a copy of another user's holds these settings, and no second copy "
                           "runs beside it");
+            };
             return Outcome::Refused;
         }
         // No one listens where the lock says: the copy is on its way to
         // listening, or has just ended. Without a lock, no one runs.
-        const bool noneRuns = !unguarded.isEmpty() || tryLock_(lock_) == 0;
+        const bool noneRuns = unguarded || tryLock_(lock_) == 0;
         if (noneRuns && handOverOnly) {
             release();
             return Outcome::NoneRunning;
@@ -269,7 +277,7 @@ SingleInstance::Outcome SingleInstance::handOver(const QByteArray& request, bool
             return listenHere();
         }
         if (deadline.hasExpired()) {
-            message_ = unanswered();
+            message_ = &unanswered;
             return Outcome::Unanswered;
         }
         QThread::msleep(kTryMs);

@@ -67,7 +67,9 @@ public:
                   Reach reach = Reach::ClaimOrHandOver);
     // What the start has to tell the user: why it does not run, or that
     // it runs where a second copy cannot be kept out. Empty when nothing.
-    QString message() const { return message_; }
+    // Made when asked for, in the language then installed: a start that
+    // ends early says it once it has an application object.
+    QString message() const { return message_ ? message_() : QString(); }
     // What the running copy said to a start handed over: its exit status
     // and what it prints.
     Instance::Response answer() const { return answer_; }
@@ -105,7 +107,8 @@ private:
     bool openLock(const QString& key, bool make);
     // unguarded: what to say where the folder takes no lock, which one try
     // to hand over is all that can keep a second copy out; else empty.
-    Outcome handOver(const QByteArray& packed, bool handOverOnly, const QString& unguarded);
+    using Said = std::function<QString()>;
+    Outcome handOver(const QByteArray& packed, bool handOverOnly, const Said& unguarded);
     Outcome listenHere();
     void accept();
     void callerDone();
@@ -114,7 +117,7 @@ private:
 
     TryLock tryLock_;
     int answerMs_;
-    QString message_;
+    std::function<QString()> message_;
     // The settings folder's mark in the names of its socket and lock.
     QByteArray hash_;
     QString folderPath_;
