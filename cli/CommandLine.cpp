@@ -29,7 +29,8 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 // The options that drive the running program: name, what a number names
-// and its range (none without a number), and the help's words.
+// and its range (none without a number), and the help's words, translated
+// as the help is made.
 struct ActionOption {
     const char* name;
     Command::Act act;
@@ -37,20 +38,29 @@ struct ActionOption {
     const char* help;
 };
 constexpr ActionOption kActions[] = {
-    {"show", Command::Act::Show, 0, "Restores and raises the window."},
+    {"show", Command::Act::Show, 0,
+     QT_TRANSLATE_NOOP("CommandLine", "Restores and raises the window.")},
     {"start", Command::Act::Start, timer::LastCountdown,
-     "Starts countdown timer N (1 to 10) from its set time."},
+     QT_TRANSLATE_NOOP("CommandLine", "Starts countdown timer N (1 to 10) from its set time.")},
     {"stop", Command::Act::Stop, timer::LastCountdown,
-     "Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing "
-     "timer and alarm, as Enter in the window does: for a desktop shortcut."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Stops countdown timer N (1 to 10), or silences it. Without N, silences "
+                       "every ringing timer and alarm, as Enter in the window does: for a "
+                       "desktop shortcut.")},
     {"quick", Command::Act::Quick, timer::QuickCount,
-     "Starts quick timer N (1 to 12, left to right)."},
+     QT_TRANSLATE_NOOP("CommandLine", "Starts quick timer N (1 to 12, left to right).")},
     {"snooze", Command::Act::Snooze, 0,
-     "Snoozes the ringing timers and alarms for %1 minutes, as their notification's "
-     "\"Snooze %1 min\" does."},
+     //: "Snooze %1 min" is the notification's button: as it is translated
+     //: there. %1 is the snooze's length in minutes (5).
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Snoozes the ringing timers and alarms for %1 minutes, as their "
+                       "notification's \"Snooze %1 min\" does.")},
     {"again", Command::Act::Again, timer::LastCountdown,
-     "Starts countdown timer N (1 to 10) again from its set time, ringing or not."},
-    {"quit", Command::Act::Quit, 0, "Quits, asking first while a timer runs."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Starts countdown timer N (1 to 10) again from its set time, ringing or "
+                       "not.")},
+    {"quit", Command::Act::Quit, 0,
+     QT_TRANSLATE_NOOP("CommandLine", "Quits, asking first while a timer runs.")},
 };
 
 // What a --stop without a number stands for once read.
@@ -112,12 +122,11 @@ Ahead readAhead(const QStringList& arguments) {
 
 // --set N LENGTH [MESSAGE]: an action, or what is wrong.
 Command::Action readSet(const QStringList& values, QString* error) {
-    const QString forms = QStringLiteral(
-        "H:MM:SS or a sum of hours, minutes and seconds such as 25m, 90s or 1h30m15s");
     if (values.size() < 2) {
-        *error = QStringLiteral("--set takes a countdown timer (1 to 10), a length (%1) and, if "
-                                "you like, a message")
-                     .arg(forms);
+        *error = QCoreApplication::translate(
+            "CommandLine", "--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum "
+                           "of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if "
+                           "you like, a message");
         return {Command::Act::Set};
     }
     const Parsed number = parseNumber(values[0], QStringLiteral("--set"), timer::FirstCountdown,
@@ -135,8 +144,10 @@ Command::Action readSet(const QStringList& values, QString* error) {
 // --alarm N on|off|TIME: an action, or what is wrong.
 Command::Action readAlarm(const QStringList& values, QString* error) {
     if (values.size() < 2) {
-        *error = QStringLiteral("--alarm takes an alarm (1 or 2) and on, off or a time such as "
-                                "7:30, 7:30 AM or 19:30");
+        //: "on" and "off" are typed as they are: keep them in English.
+        *error = QCoreApplication::translate("CommandLine",
+                                             "--alarm takes an alarm (1 or 2) and on, off or a "
+                                             "time such as 7:30, 7:30 AM or 19:30");
         return {Command::Act::Alarm};
     }
     const Parsed number = parseNumber(values[0], QStringLiteral("--alarm"), 1, 2);
@@ -181,7 +192,10 @@ Command parseActions(const QCommandLineParser& parser, const QList<QStringList>&
             action = readAlarm(values, &error);
         } else if (name == QLatin1String("autostart")) {
             if (value != QLatin1String("on") && value != QLatin1String("off"))
-                error = QStringLiteral("--autostart takes on or off, not '%1'").arg(value);
+                //: "on" and "off" are typed as they are: keep them in English.
+                error = QCoreApplication::translate("CommandLine",
+                                                    "--autostart takes on or off, not '%1'")
+                            .arg(value);
             action = {Command::Act::Autostart, value == QLatin1String("on") ? 1 : 0};
         } else {
             const auto option = std::find_if(
@@ -207,15 +221,18 @@ Command probe(const QCommandLineParser& parser, const Command& actions) {
     const bool json = parser.isSet(QStringLiteral("json"));
     const bool plain = parser.isSet(QStringLiteral("plain"));
     if (status && watch)
-        return {Command::Kind::Error, QStringLiteral("--status and --watch go one at a time.")};
+        return {Command::Kind::Error, QCoreApplication::translate(
+                                          "CommandLine", "--status and --watch go one at a time.")};
     if ((status || watch) && (!actions.actions.isEmpty() || actions.background))
         return {Command::Kind::Error,
-                QStringLiteral("--%1 takes no other option but %2.")
+                //: %1 is status or watch, %2 the option --json or --plain.
+                QCoreApplication::translate("CommandLine", "--%1 takes no other option but %2.")
                     .arg(status ? QStringLiteral("status") : QStringLiteral("watch"),
                          status ? QStringLiteral("--json") : QStringLiteral("--plain"))};
     if ((json && !status) || (plain && !watch))
-        return {Command::Kind::Error, json ? QStringLiteral("--json goes with --status.")
-                                           : QStringLiteral("--plain goes with --watch.")};
+        return {Command::Kind::Error,
+                json ? QCoreApplication::translate("CommandLine", "--json goes with --status.")
+                     : QCoreApplication::translate("CommandLine", "--plain goes with --watch.")};
     Command command = actions;
     if (status || watch)
         command.kind = status ? Command::Kind::Status : Command::Kind::Watch;
@@ -226,39 +243,56 @@ Command probe(const QCommandLineParser& parser, const Command& actions) {
 
 void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("background"),
-                      QStringLiteral("Starts in the notification area, the window hidden.")});
+                      QCoreApplication::translate(
+                          "CommandLine", "Starts in the notification area, the window hidden.")});
+    //: "on" and "off" are typed as they are: keep them in English.
     parser.addOption({QStringLiteral("autostart"),
-                      QStringLiteral("Starts the program with the desktop (on) or not (off)."),
+                      QCoreApplication::translate(
+                          "CommandLine", "Starts the program with the desktop (on) or not (off)."),
                       QStringLiteral("on|off")});
+    //: The value of an option in --help: a timer's or an alarm's number.
+    const QString number = QCoreApplication::translate("CommandLine", "N");
     for (const ActionOption& action : kActions) {
-        const QString help = action.act == Command::Act::Snooze
-                                 ? QString::fromLatin1(action.help).arg(timer::SnoozeMinutes)
-                                 : QString::fromLatin1(action.help);
-        parser.addOption(
-            action.last ? QCommandLineOption(QLatin1String(action.name), help, QStringLiteral("N"))
-                        : QCommandLineOption(QLatin1String(action.name), help));
+        QString help = QCoreApplication::translate("CommandLine", action.help);
+        if (action.act == Command::Act::Snooze)
+            help = help.arg(timer::SnoozeMinutes);
+        parser.addOption(action.last ? QCommandLineOption(QLatin1String(action.name), help, number)
+                                     : QCommandLineOption(QLatin1String(action.name), help));
     }
+    //: LENGTH and MESSAGE as in the value of --set ("N LENGTH [MESSAGE]").
     parser.addOption(
         {QStringLiteral("set"),
-         QStringLiteral("Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum such "
-                        "as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 25m "
-                        "Pasta."),
-         QStringLiteral("N LENGTH [MESSAGE]")});
-    parser.addOption({QStringLiteral("alarm"),
-                      QStringLiteral("Switches alarm N (1 or 2) on or off, or sets its time: "
-                                     "7:30, 7:30 AM or 19:30."),
-                      QStringLiteral("N on|off|TIME")});
-    parser.addOption({QStringLiteral("status"),
-                      QStringLiteral("Prints what the running copy has: timers, the stopwatch "
-                                     "and the alarms that are on.")});
-    parser.addOption({QStringLiteral("json"),
-                      QStringLiteral("With --status: as one JSON object (see the manual).")});
-    parser.addOption({QStringLiteral("watch"),
-                      QStringLiteral("Prints a line for a panel bar at once and at every change, "
-                                     "JSON as waybar reads it, until ended.")});
-    parser.addOption({QStringLiteral("plain"),
-                      QStringLiteral("With --watch: plain text lines, as polybar and i3blocks "
-                                     "read them.")});
+         QCoreApplication::translate(
+             "CommandLine", "Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum "
+                            "such as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 "
+                            "25m Pasta."),
+         //: The value of --set in --help: N, LENGTH and MESSAGE as its help names them.
+         QCoreApplication::translate("CommandLine", "N LENGTH [MESSAGE]")});
+    //: "on" and "off" are typed as they are: keep them in English.
+    parser.addOption(
+        {QStringLiteral("alarm"),
+         QCoreApplication::translate("CommandLine", "Switches alarm N (1 or 2) on or off, or sets "
+                                                    "its time: 7:30, 7:30 AM or 19:30."),
+         //: The value of --alarm in --help: "on|off" is typed as it is, keep it;
+         //: N and TIME as its help names them.
+         QCoreApplication::translate("CommandLine", "N on|off|TIME")});
+    parser.addOption(
+        {QStringLiteral("status"),
+         QCoreApplication::translate("CommandLine", "Prints what the running copy has: timers, the "
+                                                    "stopwatch and the alarms that are on.")});
+    parser.addOption(
+        {QStringLiteral("json"),
+         QCoreApplication::translate("CommandLine", "With --status: as one JSON object (see the "
+                                                    "manual).")});
+    parser.addOption(
+        {QStringLiteral("watch"),
+         QCoreApplication::translate("CommandLine", "Prints a line for a panel bar at once and at "
+                                                    "every change, JSON as waybar reads it, until "
+                                                    "ended.")});
+    parser.addOption(
+        {QStringLiteral("plain"),
+         QCoreApplication::translate("CommandLine", "With --watch: plain text lines, as polybar "
+                                                    "and i3blocks read them.")});
 }
 
 } // namespace
@@ -268,11 +302,13 @@ Parsed parseNumber(const QString& text, const QString& option, int first, int la
     const int value = digits.match(text).hasMatch() ? text.toInt() : 0;
     if (value >= first && value <= last)
         return {value, {}};
-    return {0, QStringLiteral("%1 takes a number from %2 to %3, not '%4'")
-                   .arg(option)
-                   .arg(first)
-                   .arg(last)
-                   .arg(text)};
+    //: %1 is an option (--start) or a D-Bus method (StartTimer).
+    return {0,
+            QCoreApplication::translate("CommandLine", "%1 takes a number from %2 to %3, not '%4'")
+                .arg(option)
+                .arg(first)
+                .arg(last)
+                .arg(text)};
 }
 
 Parsed parseLength(const QString& text) {
@@ -292,9 +328,11 @@ Parsed parseLength(const QString& text) {
     }
     if (seconds >= 1 && seconds <= kLongestLength)
         return {int(seconds), {}};
-    return {0, QStringLiteral("'%1' is no length a countdown takes: write H:MM:SS (minutes and "
-                              "seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, from 1 "
-                              "second to 59:59:59")
+    //: The units h, m and s are typed as they are: keep them.
+    return {0, QCoreApplication::translate(
+                   "CommandLine", "'%1' is no length a countdown takes: write H:MM:SS (minutes "
+                                  "and seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, "
+                                  "from 1 second to 59:59:59")
                    .arg(text)};
 }
 
@@ -315,7 +353,9 @@ std::optional<QTime> parseAlarmTime(const QString& text, QString* error) {
     if (valid)
         return QTime(hour, minute);
     if (error)
-        *error = QStringLiteral("'%1' is no time of day: write 7:30, 7:30 AM or 19:30").arg(text);
+        *error = QCoreApplication::translate("CommandLine",
+                                             "'%1' is no time of day: write 7:30, 7:30 AM or 19:30")
+                     .arg(text);
     return std::nullopt;
 }
 
@@ -331,8 +371,9 @@ Command parseCommandLine(const QStringList& arguments) {
     // Qt's options come with one dash: "-platform" is one option, not seven.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     acceptQtOptions(parser);
-    parser.setApplicationDescription(
-        QStringLiteral("Countdown timers with messages, one-click quick timers, a two-alarm "
+    //: "Edit Time / Message" is the entry of the timer's menu: as it is translated there.
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Countdown timers with messages, one-click quick timers, a two-alarm "
                        "clock with snooze, a stopwatch and a big clock, in one small window.\n"
                        "To set a countdown, right-click its button and choose \"Edit Time / "
                        "Message\"; a click starts it."));
@@ -347,7 +388,9 @@ Command parseCommandLine(const QStringList& arguments) {
         return {Command::Kind::Error, parser.errorText() + u'.'};
     if (!parser.positionalArguments().isEmpty()) {
         const QString unexpected = parser.positionalArguments().constFirst();
-        return {Command::Kind::Error, QStringLiteral("Unexpected argument '%1'.").arg(unexpected)};
+        return {Command::Kind::Error,
+                QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                    .arg(unexpected)};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return {Command::Kind::Help, usage};

@@ -4,6 +4,8 @@
 #include "core/Convert.h"
 #include "core/TimerNumbers.h"
 
+#include <QCoreApplication>
+
 CommandRunner::CommandRunner(Timers& timers, const AlarmClock& alarms, Features features,
                              platform::Instance& instance, HandlerEntry enter, QObject* parent)
     : QObject(parent)
@@ -20,7 +22,7 @@ CommandRunner::CommandRunner(Timers& timers, const AlarmClock& alarms, Features 
             });
             // A handler that failed still owes the start an answer.
             if (!done && reply)
-                reply({1, tr("The running copy could not do it; its log says why.\n")});
+                reply({1, tr("The running copy could not do it; its log says why.") + u'\n'});
         });
 }
 
@@ -106,17 +108,21 @@ CommandRunner::Answer CommandRunner::setTimer(const Command::Action& action) {
     const int n = action.number;
     if (!timer::isCountdown(n))
         return {2, tr("There is no countdown timer %1.").arg(n)};
-    const QString name = tr("Timer %1").arg(n);
     if (timers_.isRinging(n))
-        return {1, tr("%1 is ringing, and was not changed.").arg(name)};
+        return {1, tr("Timer %1 is ringing, and was not changed.").arg(n)};
     if (timers_.isRunning(n))
-        return {1, tr("%1 is running, and was not changed.").arg(name)};
+        return {1, tr("Timer %1 is running, and was not changed.").arg(n)};
     if (features_.editor.editing(n))
-        return {1, tr("%1 is open in the editor, and was not changed.").arg(name)};
+        return {1, tr("Timer %1 is open in the editor, and was not changed.").arg(n)};
     timers_.setLength(n, action.seconds, action.message);
+    // A timer without a message of its own goes by its number alone.
     const QString label = timers_.label(n);
-    return {0, label == name ? tr("%1, %2").arg(name, lengthText(action.seconds))
-                             : tr("%1: %2, %3").arg(name, label, lengthText(action.seconds))};
+    const QString number = QString::number(n);
+    if (label == QCoreApplication::translate("Timers", "Timer %1").arg(n))
+        //: %2 is the length set (0:25:00).
+        return {0, tr("Timer %1, %2").arg(number, lengthText(action.seconds))};
+    //: %2 is the timer's message, %3 the length set (0:25:00).
+    return {0, tr("Timer %1: %2, %3").arg(number, label, lengthText(action.seconds))};
 }
 
 CommandRunner::Answer CommandRunner::setAlarm(const Command::Action& action) {
@@ -133,5 +139,9 @@ CommandRunner::Answer CommandRunner::setAlarm(const Command::Action& action) {
                              .arg(hour12(set.time))
                              .arg(set.time.minute(), 2, 10, QLatin1Char('0'))
                              .arg(set.amPm);
-    return {0, tr("Alarm %1: %2, %3").arg(alarm).arg(dial, set.on ? tr("on") : tr("off"))};
+    if (set.on)
+        //: %2 is the alarm's time as its dial shows it (7:30 AM).
+        return {0, tr("Alarm %1: %2, on").arg(QString::number(alarm), dial)};
+    //: %2 is the alarm's time as its dial shows it (7:30 AM).
+    return {0, tr("Alarm %1: %2, off").arg(QString::number(alarm), dial)};
 }

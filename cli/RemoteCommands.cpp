@@ -81,7 +81,9 @@ std::variant<Command::Action, CommandRunner::Answer> actionFor(const platform::R
         }
         return action;
     }
-    return CommandRunner::Answer{2, QStringLiteral("No method %1.").arg(method)};
+    //: A D-Bus caller's error: %1 is the name of a method the program does not have.
+    return CommandRunner::Answer{
+        2, QCoreApplication::translate("RemoteCommands", "No method %1.").arg(method)};
 }
 
 } // namespace

@@ -12,10 +12,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("StateText", text);
-}
-
 struct Timer {
     QString name;
     QString state;
@@ -32,12 +28,15 @@ QList<Timer> timersOf(const QJsonObject& state, qint64 nowMs) {
         const QString message = timer.value(QLatin1String("message")).toString();
         const int length = timer.value(QLatin1String("length")).toInt();
         const bool quick = timer.value(QLatin1String("kind")).toString() == QLatin1String("quick");
-        QString name;
-        if (quick)
-            name = length % 60 ? tr("Quick timer %1").arg(durationText(length))
-                               : tr("Quick timer %1 min").arg(length / 60);
-        else
-            name = message.isEmpty() ? tr("Timer %1").arg(number) : message;
+        QString name = message;
+        if (quick && length % 60)
+            //: %1 is its length, such as 1:30.
+            name = QCoreApplication::translate("StateText", "Quick timer %1")
+                       .arg(durationText(length));
+        else if (quick)
+            name = QCoreApplication::translate("Timers", "Quick timer %1 min").arg(length / 60);
+        else if (message.isEmpty())
+            name = QCoreApplication::translate("Timers", "Timer %1").arg(number);
         const qint64 due =
             QDateTime::fromString(timer.value(QLatin1String("due")).toString(), Qt::ISODateWithMs)
                 .toMSecsSinceEpoch();
@@ -59,7 +58,9 @@ QString comingTime(const QDateTime& when, qint64 nowMs) {
     const QString time = QLocale().toString(when.time(), QLocale::ShortFormat);
     if (when.date() == QDateTime::fromMSecsSinceEpoch(nowMs).date())
         return time;
-    return tr("%1 %2").arg(QLocale().dayName(when.date().dayOfWeek(), QLocale::ShortFormat), time);
+    //: %1 is a short day name, %2 a time of day: when an alarm rings next.
+    return QCoreApplication::translate("StateText", "%1 %2", "day and time")
+        .arg(QLocale().dayName(when.date().dayOfWeek(), QLocale::ShortFormat), time);
 }
 
 // Whole seconds left, rounded up as the window's boxes count them.
@@ -69,10 +70,16 @@ QString left(qint64 ms) {
 
 QString timerLine(const Timer& timer) {
     if (timer.state == QLatin1String("ringing"))
-        return tr("%1: ringing since %2").arg(timer.name, clockTime(timer.dueMs));
+        //: %1 is a timer's name (Timer 3, or its message), %2 a time of day.
+        return QCoreApplication::translate("StateText", "%1: ringing since %2")
+            .arg(timer.name, clockTime(timer.dueMs));
     if (timer.state == QLatin1String("snoozed"))
-        return tr("%1: snoozed, %2 left").arg(timer.name, left(timer.leftMs));
-    return tr("%1: %2 left").arg(timer.name, left(timer.leftMs));
+        //: %1 is a timer's name, %2 the time left (0:04:32).
+        return QCoreApplication::translate("StateText", "%1: snoozed, %2 left")
+            .arg(timer.name, left(timer.leftMs));
+    //: %1 is a timer's name, %2 the time left (0:04:32).
+    return QCoreApplication::translate("StateText", "%1: %2 left")
+        .arg(timer.name, left(timer.leftMs));
 }
 
 QStringList otherLines(const QJsonObject& state, qint64 nowMs) {
@@ -81,9 +88,13 @@ QStringList otherLines(const QJsonObject& state, qint64 nowMs) {
     const QString watch = stopwatch.value(QLatin1String("state")).toString();
     const int seconds = stopwatch.value(QLatin1String("seconds")).toInt();
     if (watch == QLatin1String("running"))
-        lines << tr("Stopwatch: running, %1").arg(durationText(seconds));
+        //: %1 is the time counted (1:15).
+        lines << QCoreApplication::translate("StateText", "Stopwatch: running, %1")
+                     .arg(durationText(seconds));
     else if (watch == QLatin1String("paused"))
-        lines << tr("Stopwatch: paused at %1").arg(durationText(seconds));
+        //: %1 is the time counted (1:15).
+        lines << QCoreApplication::translate("StateText", "Stopwatch: paused at %1")
+                     .arg(durationText(seconds));
     for (const QJsonValue& value : state.value(QLatin1String("alarms")).toArray()) {
         const QJsonObject alarm = value.toObject();
         const QString number = QString::number(alarm.value(QLatin1String("number")).toInt());
@@ -93,11 +104,20 @@ QStringList otherLines(const QJsonObject& state, qint64 nowMs) {
             QDateTime::fromString(alarm.value(QLatin1String("next")).toString(), Qt::ISODateWithMs);
         const QString at = comingTime(next, nowMs);
         if (how == QLatin1String("ringing"))
-            lines << tr("Alarm %1: %2, ringing").arg(number, time);
+            //: %2 is the alarm's time as its dial shows it (7:30 AM).
+            lines << QCoreApplication::translate("StateText", "Alarm %1: %2, ringing")
+                         .arg(number, time);
         else if (how == QLatin1String("snoozing") || how == QLatin1String("snoozed"))
-            lines << tr("Alarm %1: %2, snoozing, rings again at %3").arg(number, time, at);
+            //: %2 is the alarm's time as its dial shows it (7:30 AM), %3 a time of
+            //: day, perhaps with a day name before it.
+            lines << QCoreApplication::translate("StateText",
+                                                 "Alarm %1: %2, snoozing, rings again at %3")
+                         .arg(number, time, at);
         else
-            lines << tr("Alarm %1: %2, rings at %3").arg(number, time, at);
+            //: %2 is the alarm's time as its dial shows it (7:30 AM), %3 a time of
+            //: day, perhaps with a day name before it.
+            lines << QCoreApplication::translate("StateText", "Alarm %1: %2, rings at %3")
+                         .arg(number, time, at);
     }
     return lines;
 }
@@ -111,13 +131,14 @@ QString statusLines(const QByteArray& document, qint64 nowMs) {
         lines << timerLine(timer);
     lines << otherLines(state, nowMs);
     if (lines.isEmpty())
-        lines << tr("Nothing is running.");
+        lines << QCoreApplication::translate("StateText", "Nothing is running.");
     return lines.join(u'\n') + u'\n';
 }
 
 PanelLine panelLine(const QByteArray& document, qint64 nowMs) {
     if (document.isEmpty())
-        return {QString(), tr("Quorbel is not running."), QStringLiteral("idle"), 0, false};
+        return {QString(), QCoreApplication::translate("StateText", "Quorbel is not running."),
+                QStringLiteral("idle"), 0, false};
     const QJsonObject state = QJsonDocument::fromJson(document).object();
     const QList<Timer> timers = timersOf(state, nowMs);
     PanelLine line;
@@ -134,16 +155,21 @@ PanelLine panelLine(const QByteArray& document, qint64 nowMs) {
             nearest = &timer;
     }
     tip << otherLines(state, nowMs);
-    line.tooltip = tip.isEmpty() ? tr("Nothing is running.") : tip.join(u'\n');
+    line.tooltip = tip.isEmpty() ? QCoreApplication::translate("StateText", "Nothing is running.")
+                                 : tip.join(u'\n');
     if (!nearest)
         return line;
     if (nearest->state == QLatin1String("ringing")) {
-        line.text = tr("%1 ringing").arg(nearest->name);
+        //: A panel bar's short line: %1 is a timer's name.
+        line.text = QCoreApplication::translate("StateText", "%1 ringing").arg(nearest->name);
         line.cssClass = QStringLiteral("ringing");
         line.percentage = 100;
         return line;
     }
-    line.text = tr("%1 %2").arg(nearest->name, left(nearest->leftMs));
+    line.text =
+        //: A panel bar's short line: %1 is a timer's name, %2 the time left (4:32).
+        QCoreApplication::translate("StateText", "%1 %2", "name and time left")
+            .arg(nearest->name, left(nearest->leftMs));
     line.cssClass =
         nearest->leftMs <= 60000 ? QStringLiteral("last-minute") : QStringLiteral("running");
     if (nearest->length > 0)

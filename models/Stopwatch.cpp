@@ -13,7 +13,9 @@ constexpr double kStep = 0.000694444444444;
 
 QString Stopwatch::text() const {
     if (atRest_)
-        return QStringLiteral("SW");
+        //: The stopwatch's button at rest, short for Stopwatch: 39 px wide, about five
+        //: characters.
+        return tr("SW");
     if (!counted_)
         return QStringLiteral("0.00");
     // Minutes and seconds through the first hour, then hours and minutes:

@@ -85,12 +85,13 @@ bool Timers::inLastMinute(int n) const {
 
 QString Timers::label(int n) const {
     if (timer::isQuick(n))
-        return QStringLiteral("Quick timer %1 min").arg(caption(n));
+        //: A quick timer's name: %1 is its length in minutes.
+        return tr("Quick timer %1 min").arg(caption(n));
     // One never given a message is named by its number, not by the
     // placeholder its button shows.
     const QString message = caption(n).trimmed();
-    return message.isEmpty() || message == kPlaceholderMessage ? QStringLiteral("Timer %1").arg(n)
-                                                               : message;
+    //: A countdown's name where it has no message: %1 is its number, 1 to 10.
+    return message.isEmpty() || message == kPlaceholderMessage ? tr("Timer %1").arg(n) : message;
 }
 
 QString Timers::setTimeText(int n) const {
