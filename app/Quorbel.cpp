@@ -301,9 +301,10 @@ void Quorbel::connectCommands() {
             [this] { window_.toggleAlarmHalf(); });
     connect(&settingsFile_, &SettingsFile::unreadable, this, [this](const QString& path) {
         window_.afterFirstFrame([this, path] {
+            //: %1 is the file's path.
             platform_.questions.tell(QStringLiteral("Quorbel"),
-                                     QStringLiteral("The settings file could not be read and "
-                                                    "will not be overwritten:\n%1")
+                                     tr("The settings file could not be read and will not be "
+                                        "overwritten:\n%1")
                                          .arg(path));
         });
     });
@@ -347,8 +348,9 @@ void Quorbel::tellCannotKeep(const QString& path) {
     QTimer::singleShot(0, this, [this, path] {
         platform_.questions.tell(
             QStringLiteral("Quorbel"),
-            QStringLiteral("The running timers cannot be kept for the next start, since "
-                           "this file cannot be written:\n%1")
+            //: %1 is the file's path.
+            tr("The running timers cannot be kept for the next start, since this file cannot "
+               "be written:\n%1")
                 .arg(path));
     });
 }

@@ -5,6 +5,7 @@
 
 #include "core/Log.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -149,13 +150,14 @@ void QtPlatform::claimName() {
     bus_ = new BusService;
     QObject::connect(bus_, &BusService::tokenGiven, bus_,
                      [this](const QByteArray& token) { activation_.offer(token); });
-    QObject::connect(bus_, &BusService::called, bus_,
-                     [this](const Call& call, const Instance::Reply& reply) {
-                         if (callListener_)
-                             callListener_(call, reply);
-                         else
-                             reply({1, QStringLiteral("Quorbel is ending.")});
-                     });
+    QObject::connect(
+        bus_, &BusService::called, bus_, [this](const Call& call, const Instance::Reply& reply) {
+            if (callListener_)
+                callListener_(call, reply);
+            else
+                //: A D-Bus caller's answer while the program quits.
+                reply({1, QCoreApplication::translate("QtPlatform", "Quorbel is ending.")});
+        });
     if (!bus_->claim()) {
         delete bus_;
         bus_ = nullptr;

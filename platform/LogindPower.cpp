@@ -34,7 +34,8 @@ void LogindPower::listen(std::function<void(bool sleeping)> listener) {
             qCWarning(lcQuorbel, "logind's sleep will not be heard: %s",
                       qUtf8Printable(bus.lastError().message()));
     }
-    inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
+    //: Why the program holds the machine's sleep back a moment, as the desktop lists it.
+    inhibit(QStringLiteral("sleep"), tr("Keeping the running timers on disk"),
             QStringLiteral("delay"), &sleepDelay_);
 }
 
@@ -45,7 +46,8 @@ void LogindPower::prepareForSleep(bool sleeping) {
     if (sleeping)
         sleepDelay_ = {};
     else if (listener_)
-        inhibit(QStringLiteral("sleep"), QStringLiteral("Keeping the running timers on disk"),
+        //: Why the program holds the machine's sleep back a moment, as the desktop lists it.
+        inhibit(QStringLiteral("sleep"), tr("Keeping the running timers on disk"),
                 QStringLiteral("delay"), &sleepDelay_);
 }
 
@@ -63,8 +65,8 @@ void LogindPower::keepAwake(bool awake) {
         return;
     }
     if (QDBusConnection::systemBus().isConnected())
-        inhibit(QStringLiteral("idle"), QStringLiteral("A timer rings"), QStringLiteral("block"),
-                &idleBlock_);
+        //: Why the program keeps the screen from going idle, as the desktop lists it.
+        inhibit(QStringLiteral("idle"), tr("A timer rings"), QStringLiteral("block"), &idleBlock_);
 }
 
 void LogindPower::inhibit(const QString& what, const QString& why, const QString& mode,

@@ -104,11 +104,18 @@ void whileOpeningDisplay(QtMsgType type, const QMessageLogContext&, const QStrin
     if (type == QtFatalMsg) {
         // Qt gives up on the display with an abort and a core dump; this
         // is no crash but a program started where there is no desktop.
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr,
-                     "quorbel: cannot open the display%s%s; set DISPLAY or run from a "
-                     "desktop session\n",
-                     display.isEmpty() ? "" : " ", display.constData());
+        const QString display = qEnvironmentVariable("DISPLAY");
+        const QString said =
+            display.isEmpty()
+                ? QCoreApplication::translate(
+                      "QtPlatform", "cannot open the display; set DISPLAY or run from a desktop "
+                                    "session")
+                //: %1 is the display's name, such as :0.
+                : QCoreApplication::translate("QtPlatform",
+                                              "cannot open the display %1; set DISPLAY or run "
+                                              "from a desktop session")
+                      .arg(display);
+        std::fprintf(stderr, "quorbel: %s\n", qPrintable(said));
         std::_Exit(1);
     }
     if (saidBeforeDisplay)
