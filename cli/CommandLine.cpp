@@ -126,7 +126,7 @@ Command::Action readSet(const QStringList& values, QString* error) {
         *error = QCoreApplication::translate(
             "CommandLine", "--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum "
                            "of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if "
-                           "you like, a message");
+                           "you like, a message.");
         return {Command::Act::Set};
     }
     const Parsed number = parseNumber(values[0], QStringLiteral("--set"), timer::FirstCountdown,
@@ -147,7 +147,7 @@ Command::Action readAlarm(const QStringList& values, QString* error) {
         //: "on" and "off" are typed as they are: keep them in English.
         *error = QCoreApplication::translate("CommandLine",
                                              "--alarm takes an alarm (1 or 2) and on, off or a "
-                                             "time such as 7:30, 7:30 AM or 19:30");
+                                             "time such as 7:30, 7:30 AM or 19:30.");
         return {Command::Act::Alarm};
     }
     const Parsed number = parseNumber(values[0], QStringLiteral("--alarm"), 1, 2);
@@ -194,7 +194,7 @@ Command parseActions(const QCommandLineParser& parser, const QList<QStringList>&
             if (value != QLatin1String("on") && value != QLatin1String("off"))
                 //: "on" and "off" are typed as they are: keep them in English.
                 error = QCoreApplication::translate("CommandLine",
-                                                    "--autostart takes on or off, not '%1'")
+                                                    "--autostart takes on or off, not '%1'.")
                             .arg(value);
             action = {Command::Act::Autostart, value == QLatin1String("on") ? 1 : 0};
         } else {
@@ -207,7 +207,7 @@ Command parseActions(const QCommandLineParser& parser, const QList<QStringList>&
                 option->last ? readNumbered(*option, value, &error) : Command::Action{option->act};
         }
         if (!error.isEmpty())
-            return {Command::Kind::Error, error + u'.'};
+            return {Command::Kind::Error, error};
         command.actions.append(action);
     }
     return command;
@@ -231,8 +231,9 @@ Command probe(const QCommandLineParser& parser, const Command& actions) {
                          status ? QStringLiteral("--json") : QStringLiteral("--plain"))};
     if ((json && !status) || (plain && !watch))
         return {Command::Kind::Error,
-                json ? QCoreApplication::translate("CommandLine", "--json goes with --status.")
-                     : QCoreApplication::translate("CommandLine", "--plain goes with --watch.")};
+                json && !status
+                    ? QCoreApplication::translate("CommandLine", "--json goes with --status.")
+                    : QCoreApplication::translate("CommandLine", "--plain goes with --watch.")};
     Command command = actions;
     if (status || watch)
         command.kind = status ? Command::Kind::Status : Command::Kind::Watch;
@@ -304,7 +305,7 @@ Parsed parseNumber(const QString& text, const QString& option, int first, int la
         return {value, {}};
     //: %1 is an option (--start) or a D-Bus method (StartTimer).
     return {0,
-            QCoreApplication::translate("CommandLine", "%1 takes a number from %2 to %3, not '%4'")
+            QCoreApplication::translate("CommandLine", "%1 takes a number from %2 to %3, not '%4'.")
                 .arg(option)
                 .arg(first)
                 .arg(last)
@@ -332,7 +333,7 @@ Parsed parseLength(const QString& text) {
     return {0, QCoreApplication::translate(
                    "CommandLine", "'%1' is no length a countdown takes: write H:MM:SS (minutes "
                                   "and seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, "
-                                  "from 1 second to 59:59:59")
+                                  "from 1 second to 59:59:59.")
                    .arg(text)};
 }
 
@@ -353,8 +354,8 @@ std::optional<QTime> parseAlarmTime(const QString& text, QString* error) {
     if (valid)
         return QTime(hour, minute);
     if (error)
-        *error = QCoreApplication::translate("CommandLine",
-                                             "'%1' is no time of day: write 7:30, 7:30 AM or 19:30")
+        *error = QCoreApplication::translate(
+                     "CommandLine", "'%1' is no time of day: write 7:30, 7:30 AM or 19:30.")
                      .arg(text);
     return std::nullopt;
 }
@@ -385,7 +386,8 @@ Command parseCommandLine(const QStringList& arguments) {
                                                     QCoreApplication::applicationName());
     const Ahead ahead = readAhead(arguments);
     if (!parser.parse(ahead.arguments))
-        return {Command::Kind::Error, parser.errorText() + u'.'};
+        // Qt's words end with their own full stop.
+        return {Command::Kind::Error, parser.errorText()};
     if (!parser.positionalArguments().isEmpty()) {
         const QString unexpected = parser.positionalArguments().constFirst();
         return {Command::Kind::Error,

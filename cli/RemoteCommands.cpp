@@ -31,9 +31,9 @@ constexpr std::pair<const char*, Act> kBare[] = {
     {"Quit", Act::Quit},
 };
 
-// A rule broken: the command line's words, ended as it ends them.
+// A rule broken: the command line's words.
 CommandRunner::Answer invalid(const QString& error) {
-    return {2, error + u'.'};
+    return {2, error};
 }
 
 // What a call asks: an action, or, with its status, what is wrong.
