@@ -4,6 +4,7 @@
 #include "DesktopNotifications.h"
 #include "PortalShortcuts.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,16 +106,15 @@ void whileOpeningDisplay(QtMsgType type, const QMessageLogContext&, const QStrin
         // Qt gives up on the display with an abort and a core dump; this
         // is no crash but a program started where there is no desktop.
         const QString display = qEnvironmentVariable("DISPLAY");
-        const QString said =
-            display.isEmpty()
-                ? QCoreApplication::translate(
-                      "QtPlatform", "cannot open the display; set DISPLAY or run from a desktop "
-                                    "session")
-                //: %1 is the display's name, such as :0.
-                : QCoreApplication::translate("QtPlatform",
-                                              "cannot open the display %1; set DISPLAY or run "
-                                              "from a desktop session")
-                      .arg(display);
+        // Said before the translators are installed, which needs the
+        // application object being made.
+        const char* const none = QT_TRANSLATE_NOOP(
+            "QtPlatform", "cannot open the display; set DISPLAY or run from a desktop session");
+        //: %1 is the display's name, such as :0.
+        const char* const named = QT_TRANSLATE_NOOP(
+            "QtPlatform", "cannot open the display %1; set DISPLAY or run from a desktop session");
+        const QString said = display.isEmpty() ? translateEarly("QtPlatform", none)
+                                               : translateEarly("QtPlatform", named).arg(display);
         std::fprintf(stderr, "quorbel: %s\n", qPrintable(said));
         std::_Exit(1);
     }

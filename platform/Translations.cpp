@@ -99,4 +99,13 @@ QString installTranslations() {
     return installTranslations(QLocale::system().uiLanguages());
 }
 
+QString translateEarly(const char* context, const char* text) {
+    Loaded& chosen = loaded();
+    if (chosen.languages.isEmpty())
+        choose(chosen, QLocale::system().uiLanguages(), kCatalogues);
+    const QString translated =
+        chosen.program ? chosen.program->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 } // namespace platform

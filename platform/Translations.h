@@ -21,5 +21,8 @@ inline const QString kCatalogues = QStringLiteral(":/i18n");
 QString installTranslations(const QStringList& languages, const QString& folder = kCatalogues);
 // The same for the languages the session names.
 QString installTranslations();
+// A text marked with QT_TRANSLATE_NOOP, in the session's language, also
+// where no application object exists yet (Qt failing to open the display).
+QString translateEarly(const char* context, const char* text);
 
 } // namespace platform
