@@ -68,18 +68,39 @@ QAccessibleInterface* windowParts(const QString& key, QObject* object) {
     return nullptr;
 }
 
+// A count of one unit of a time, in words. One has its own text: the
+// source texts are what English readers hear, and "%n hours" reads right
+// for every count but one; a language's plural forms cover the rest.
+QString unitInWords(int unit, int value) {
+    switch (unit) {
+    case 0:
+        return value == 1 ? QCoreApplication::translate("ScreenReader", "1 hour")
+                          : QCoreApplication::translate("ScreenReader", "%n hours", nullptr, value);
+    case 1:
+        return value == 1
+                   ? QCoreApplication::translate("ScreenReader", "1 minute")
+                   : QCoreApplication::translate("ScreenReader", "%n minutes", nullptr, value);
+    default:
+        return value == 1
+                   ? QCoreApplication::translate("ScreenReader", "1 second")
+                   : QCoreApplication::translate("ScreenReader", "%n seconds", nullptr, value);
+    }
+}
+
 // "00:05:08" as "5 minutes, 8 seconds"; a zero time as "0 seconds".
 QString inWords(const QString& time) {
     const QStringList fields = time.split(u':');
-    QStringList words;
-    const char* const units[] = {"hour", "minute", "second"};
+    QString words;
     for (int i = 0; i < 3 && i < fields.size(); ++i) {
         const int value = fields[i].toInt();
-        if (value != 0)
-            words << QStringLiteral("%1 %2%3").arg(QString::number(value), QLatin1String(units[i]),
-                                                   value == 1 ? QString() : QStringLiteral("s"));
+        if (value == 0)
+            continue;
+        //: Joins the parts of a time said in words: 5 minutes, 8 seconds
+        words = words.isEmpty() ? unitInWords(i, value)
+                                : QCoreApplication::translate("ScreenReader", "%1, %2")
+                                      .arg(words, unitInWords(i, value));
     }
-    return words.isEmpty() ? QStringLiteral("0 seconds") : words.join(QLatin1String(", "));
+    return words.isEmpty() ? QCoreApplication::translate("ScreenReader", "0 seconds") : words;
 }
 
 void rename(QWidget* control, const QString& name) {
@@ -139,12 +160,12 @@ ScreenReader::ScreenReader(QWidget& window, const TimerRows& rows, const Timers&
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         helpWithSeconds(n);
         rows_.timerButton(n)->setAccessibleDescription(
-            QStringLiteral("Space starts or stops the timer; the menu key opens its menu: "
-                           "Edit Time / Message, Alert options"));
+            //: Edit Time / Message and Alert options are the entries of the timer's menu
+            tr("Space starts or stops the timer; the menu key opens its menu: "
+               "Edit Time / Message, Alert options"));
     }
     for (std::size_t i = 0; i < controls_.snooze.size(); ++i)
-        controls_.snooze[i]->setAccessibleName(
-            QStringLiteral("Snooze %1 min").arg(Options::kSnoozeMinutes[i]));
+        controls_.snooze[i]->setAccessibleName(tr("Snooze %1 min").arg(Options::kSnoozeMinutes[i]));
     describe();
 }
 
@@ -156,47 +177,50 @@ void ScreenReader::addTips() {
     tipsAdded_ = true;
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n) {
         rows_.timerButton(n)->setToolTip(
-            QStringLiteral("Click to start or stop; right-click to set the time and message, or "
-                           "how it alerts"));
+            tr("Click to start or stop; right-click to set the time and message, or "
+               "how it alerts"));
         helpWithSeconds(n);
     }
     for (int n = timer::FirstQuick; n <= timer::LastQuick; ++n)
         rows_.timerButton(n)->setToolTip(
-            QStringLiteral("Click to start or stop; right-click shows the time left"));
+            tr("Click to start or stop; right-click shows the time left"));
 }
 
 void ScreenReader::helpWithSeconds(int n) {
     if (!timer::isCountdown(n))
         return;
     const bool offered = timers_.stateOf(n) == Timers::State::Idle;
-    rows_.box(n)->setAccessibleDescription(offered ? QStringLiteral("The menu key sets the seconds")
+    rows_.box(n)->setAccessibleDescription(offered ? tr("The menu key sets the seconds")
                                                    : QString());
     if (!tipsAdded_)
         return;
-    rows_.box(n)->setToolTip(offered ? QStringLiteral("Right-click to set the seconds")
-                                     : QString());
+    rows_.box(n)->setToolTip(offered ? tr("Right-click to set the seconds") : QString());
     // A tip already showing over the box would otherwise stay.
     if (!offered && QToolTip::isVisible() && rows_.box(n)->underMouse())
         QToolTip::hideText();
 }
 
 QString ScreenReader::timerDescription(int n) const {
-    const QString state = timers_.isRinging(n)   ? QStringLiteral(", ringing")
-                          : timers_.isRunning(n) ? QStringLiteral(", running")
-                                                 : QString();
+    QString timer;
     if (timer::isQuick(n)) {
-        const QString minutes = timers_.caption(n);
-        return QStringLiteral("Quick timer %1 %2%3")
-            .arg(minutes,
-                 minutes == QLatin1String("1") ? QStringLiteral("minute")
-                                               : QStringLiteral("minutes"),
-                 state);
+        // Its caption is its length in whole minutes.
+        const int minutes = timers_.caption(n).toInt();
+        timer = minutes == 1 ? tr("Quick timer 1 minute")
+                             : tr("Quick timer %n minutes", nullptr, minutes);
+    } else {
+        // The time it is set to: the time left is its box's to tell.
+        const QString message = timers_.caption(n).trimmed();
+        const QString set = settings_.prefs().line(n).left(8);
+        //: %1 is the timer's number, %2 the time it is set to (00:25:00)
+        timer = message.isEmpty() ? tr("Timer %1, %2").arg(QString::number(n), set)
+                                  //: %1 is the timer's number, %2 its message, %3 its time
+                                  : tr("Timer %1: %2, %3").arg(QString::number(n), message, set);
     }
-    // The time it is set to: the time left is its box's to tell.
-    const QString message = timers_.caption(n).trimmed();
-    return QStringLiteral("Timer %1%2, %3%4")
-        .arg(QString::number(n), message.isEmpty() ? QString() : QStringLiteral(": ") + message,
-             settings_.prefs().line(n).left(8), state);
+    //: %1 names a timer and its time
+    return timers_.isRinging(n) ? tr("%1, ringing").arg(timer)
+           //: %1 names a timer and its time
+           : timers_.isRunning(n) ? tr("%1, running").arg(timer)
+                                  : timer;
 }
 
 void ScreenReader::describe() {
@@ -205,29 +229,29 @@ void ScreenReader::describe() {
     timer::forEach([this](int n) { rename(rows_.timerButton(n), timerDescription(n)); });
     for (int n = timer::FirstCountdown; n <= timer::LastCountdown; ++n)
         rename(rows_.box(n),
-               QStringLiteral("Timer %1 time left: %2").arg(n).arg(inWords(timers_.timeText(n))));
+               //: %2 is a time in words: 5 minutes, 8 seconds
+               tr("Timer %1 time left: %2").arg(n).arg(inWords(timers_.timeText(n))));
     FlatButton* pin = controls_.pin;
-    rename(pin,
-           pin->down() ? QStringLiteral("Keep on top (on)") : QStringLiteral("Keep on top (off)"));
-    rename(controls_.alarmHalf, controls_.alarmPanel->isHidden()
-                                    ? QStringLiteral("Show alarm clock")
-                                    : QStringLiteral("Hide alarm clock"));
-    rename(controls_.stopwatch, stopwatch_.atRest() ? QStringLiteral("Stopwatch")
-                                : stopwatch_.running()
-                                    ? QStringLiteral("Stopwatch, running")
-                                    : QStringLiteral("Stopwatch, stopped at ") + stopwatch_.text());
+    rename(pin, pin->down() ? tr("Keep on top (on)") : tr("Keep on top (off)"));
+    rename(controls_.alarmHalf,
+           controls_.alarmPanel->isHidden() ? tr("Show alarm clock") : tr("Hide alarm clock"));
+    //: %1 is the stopwatch's time, 1:05 or 2h10
+    const QString stopped = tr("Stopwatch, stopped at %1").arg(stopwatch_.text());
+    rename(controls_.stopwatch, stopwatch_.atRest()    ? tr("Stopwatch")
+                                : stopwatch_.running() ? tr("Stopwatch, running")
+                                                       : stopped);
     for (std::size_t i = 0; i < 2; ++i) {
         const QString number = QString::number(i + 1);
         TimePicker* time = controls_.alarmTimes[i];
         BevelPanel* amPm = controls_.alarmAmPm[i];
-        rename(time, QStringLiteral("Alarm %1 time %2:%3 %4")
+        //: %2:%3 are the alarm's hour and minutes on its twelve-hour dial, %4 is AM or PM
+        rename(time, tr("Alarm %1 time %2:%3 %4")
                          .arg(number, time->sectionText(QDateTimeEdit::HourSection),
                               time->sectionText(QDateTimeEdit::MinuteSection), amPm->caption()));
-        rename(amPm, QStringLiteral("Alarm %1 %2").arg(number, amPm->caption()));
-        rename(controls_.alarmOnOff[i],
-               QStringLiteral("Alarm %1: %2")
-                   .arg(number,
-                        alarms_[int(i) + 1].on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+        //: %2 is AM or PM, which the user clicks to change
+        rename(amPm, tr("Alarm %1 %2").arg(number, amPm->caption()));
+        rename(controls_.alarmOnOff[i], alarms_[int(i) + 1].on ? tr("Alarm %1: ON").arg(number)
+                                                               : tr("Alarm %1: OFF").arg(number));
     }
 }
 

@@ -7,12 +7,6 @@
 
 #include <QToolTip>
 
-namespace {
-
-const QString kAwakeOnly = QStringLiteral("Rings only while the computer is awake");
-
-} // namespace
-
 template <typename Signal, typename Sender, typename Handler>
 void AlarmPanel::on(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] { enter_(handler); });
@@ -65,7 +59,11 @@ AlarmPanel::AlarmPanel(AlarmClock& alarms, const Options& options, const AlertOp
 void AlarmPanel::showAlarm(int alarm) {
     const AlarmClock::Alarm& shown = alarms_[alarm];
     const std::size_t i = std::size_t(alarm - 1);
-    controls_.onOff[i]->setText(shown.on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    //: An alarm's switch when on, a button of 54 by 53 px
+    const QString on = tr("ON");
+    //: An alarm's switch when off, a button of 54 by 53 px
+    const QString off = tr("OFF");
+    controls_.onOff[i]->setText(shown.on ? on : off);
     controls_.onOffPanel[i]->setColor(shown.on ? clr::TitleStrip : clr::ButtonPanel);
     controls_.amPm[i]->setCaption(shown.amPm);
     if (controls_.picker[i]->time() != shown.time)
@@ -163,7 +161,7 @@ void AlarmPanel::resumeSnooze(bool soundDue, qint64 firstInMs) {
 
 void AlarmPanel::noteWake(bool wakes) {
     wakes_ = wakes;
-    const QString note = wakes ? QString() : kAwakeOnly;
+    const QString note = wakes ? QString() : awakeOnly();
     for (FlatButton* onOff : controls_.onOff) {
         onOff->setToolTip(note);
         onOff->setAccessibleDescription(note);
@@ -173,13 +171,18 @@ void AlarmPanel::noteWake(bool wakes) {
         tellAwakeOnly(switchedOn_);
 }
 
+QString AlarmPanel::awakeOnly() {
+    //: Tip of the alarms' ON/OFF buttons where the system cannot wake the computer for them
+    return tr("Rings only while the computer is awake");
+}
+
 void AlarmPanel::tellAwakeOnly(int alarm) {
     // Said once, where it was switched on; the switches' tips keep it.
     if (toldAwakeOnly_)
         return;
     toldAwakeOnly_ = true;
     FlatButton* onOff = controls_.onOff[std::size_t(alarm - 1)];
-    QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), kAwakeOnly, onOff);
+    QToolTip::showText(onOff->mapToGlobal(QPoint(0, onOff->height())), awakeOnly(), onOff);
 }
 
 void AlarmPanel::soundSnooze() {

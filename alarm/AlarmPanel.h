@@ -93,6 +93,7 @@ private:
     void showAlarm(int alarm);
     void switchOn(int alarm);
     void tellAwakeOnly(int alarm);
+    static QString awakeOnly();
     void ring2();
     void soundAlarm1();
     // Alarm 1 rang: its ring lasts to the end of its minute, or a minute

@@ -7,6 +7,7 @@
 #include "core/Guard.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,8 +23,14 @@ struct ThemeSound {
     const char* caption;
 };
 constexpr ThemeSound kThemeSounds[] = {
-    {"alarm-clock-elapsed", "Alarm clock"}, {"bell", "Bell"},       {"complete", "Complete"},
-    {"phone-incoming-call", "Telephone"},   {"message", "Message"}, {"dialog-warning", "Warning"},
+    {"alarm-clock-elapsed", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Alarm clock")},
+    {"bell", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Bell")},
+    //: A sound that says something is finished
+    {"complete", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Complete")},
+    {"phone-incoming-call", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Telephone")},
+    //: A sound: the one the desktop plays for an incoming message
+    {"message", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Message")},
+    {"dialog-warning", QT_TRANSLATE_NOOP("AlertOptionsDialog", "Warning")},
 };
 
 // The sound box's entries: the standard one, none, the theme's, a file.
@@ -47,20 +54,12 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound,
     setObjectName(QStringLiteral("AlertOptions"));
     dressDialog(this, QSize(330, 214), clr::ScheduleDialog);
 
-    soundBox_ = new QComboBox(this);
-    soundBox_->setObjectName(QStringLiteral("SoundBox"));
-    // What plays untouched: the program's two sounds, as the boxes say.
-    soundBox_->addItem(QStringLiteral("Alarm1.wav or Alarm2.wav"));
-    soundBox_->setItemData(0, QStringLiteral("As the Sound and Recur boxes say"), Qt::ToolTipRole);
-    soundBox_->addItem(QStringLiteral("None"));
-    for (const ThemeSound& theme : kThemeSounds) {
-        if (!sound_.themeSoundFile(QLatin1String(theme.name)).isEmpty())
-            soundBox_->addItem(QLatin1String(theme.caption), QLatin1String(theme.name));
-    }
-    soundBox_->addItem(QStringLiteral("A file…"));
-    label(this, QRect(10, 14, 84, 14), QStringLiteral("&Sound"), soundBox_);
-    playButton_ = new FlatButton(this, QStringLiteral("PlayButton"), {}, QStringLiteral("Play"));
-    playButton_->setAccessibleName(QStringLiteral("Play the sound"));
+    createSoundBox();
+    label(this, QRect(10, 14, 84, 14), tr("&Sound"), soundBox_);
+    playButton_ = new FlatButton(this, QStringLiteral("PlayButton"), {},
+                                 //: Button, 68 px wide
+                                 tr("Play"));
+    playButton_->setAccessibleName(tr("Play the sound"));
     fileLabel_ = new CaptionLabel(this, QStringLiteral("FileLabel"), {}, {});
     fileLabel_->setTextFormat(Qt::PlainText);
 
@@ -69,8 +68,8 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound,
     volumeSlider_->setGeometry(96, 56, 150, 22);
     volumeSlider_->setRange(0, 100);
     volumeSlider_->setPageStep(10);
-    label(this, QRect(10, 60, 84, 14), QStringLiteral("&Volume"), volumeSlider_);
-    softBox_ = new QCheckBox(QStringLiteral("Start so&ftly (rising over 15 seconds)"), this);
+    label(this, QRect(10, 60, 84, 14), tr("&Volume"), volumeSlider_);
+    softBox_ = new QCheckBox(tr("Start so&ftly (rising over 15 seconds)"), this);
     softBox_->setObjectName(QStringLiteral("SoftBox"));
     softBox_->setGeometry(96, 84, 224, 20);
     softBox_->setToolTip(tr("Alarm2.wav, which plays once, keeps its volume from the start"));
@@ -79,22 +78,40 @@ AlertOptionsDialog::AlertOptionsDialog(QWidget& owner, platform::Sound& sound,
     warnBox_->setObjectName(QStringLiteral("WarnBox"));
     warnBox_->setGeometry(96, 112, 90, 22);
     warnBox_->setRange(0, 999);
-    warnBox_->setSuffix(QStringLiteral(" min"));
-    warnBox_->setSpecialValueText(QStringLiteral("Off"));
-    warnLabel_ = label(this, QRect(10, 116, 84, 14), QStringLiteral("&Warn before"), warnBox_);
-    repeatBox_ = new QCheckBox(QStringLiteral("&Repeat: start again when acknowledged"), this);
+    //: After the number of minutes in a box; keep the space if the unit is spaced
+    warnBox_->setSuffix(tr(" min"));
+    //: In the box of minutes, for no warning
+    warnBox_->setSpecialValueText(tr("Off"));
+    warnLabel_ = label(this, QRect(10, 116, 84, 14), tr("&Warn before"), warnBox_);
+    repeatBox_ = new QCheckBox(tr("&Repeat: start again when acknowledged"), this);
     repeatBox_->setObjectName(QStringLiteral("RepeatBox"));
     repeatBox_->setGeometry(96, 142, 224, 20);
 
-    okButton_ = new FlatButton(this, QStringLiteral("OkButton"), {}, QStringLiteral("OK"));
-    cancelButton_ =
-        new FlatButton(this, QStringLiteral("CancelButton"), {}, QStringLiteral("Cancel"));
+    okButton_ = new FlatButton(this, QStringLiteral("OkButton"), {}, tr("OK"));
+    cancelButton_ = new FlatButton(this, QStringLiteral("CancelButton"), {}, tr("Cancel"));
     // Buttons of a dialog look like buttons before the pointer finds them.
     for (FlatButton* button : {playButton_, okButton_, cancelButton_})
         button->setRaised(true);
     soundBox_->view()->window()->installEventFilter(this);
     fitWidth();
     connectControls();
+}
+
+void AlertOptionsDialog::createSoundBox() {
+    soundBox_ = new QComboBox(this);
+    soundBox_->setObjectName(QStringLiteral("SoundBox"));
+    // What plays untouched: the program's two sounds, as the boxes say.
+    //: The program's own two sounds; the file names stay as they are
+    soundBox_->addItem(tr("Alarm1.wav or Alarm2.wav"));
+    soundBox_->setItemData(0, tr("As the Sound and Recur boxes say"), Qt::ToolTipRole);
+    //: No sound at all
+    soundBox_->addItem(tr("None"));
+    for (const ThemeSound& theme : kThemeSounds) {
+        if (!sound_.themeSoundFile(QLatin1String(theme.name)).isEmpty())
+            soundBox_->addItem(QCoreApplication::translate("AlertOptionsDialog", theme.caption),
+                               QLatin1String(theme.name));
+    }
+    soundBox_->addItem(tr("A file…"));
 }
 
 void AlertOptionsDialog::fitWidth() {
@@ -144,7 +161,8 @@ void AlertOptionsDialog::connectControls() {
 
 std::optional<AlertTune> AlertOptionsDialog::editTune(const QString& title, const AlertTune& tune,
                                                       bool countdown, bool unplayable) {
-    setWindowTitle(QStringLiteral("Alert options – %1").arg(title));
+    //: Dialog title; %1 names the timer or the alarm
+    setWindowTitle(tr("Alert options – %1").arg(title));
     showTune(tune);
     // An alarm has no set time to warn before or to start again.
     for (QWidget* countdownOnly :
@@ -213,8 +231,9 @@ void AlertOptionsDialog::soundChosen(bool fromList) {
     if (soundBox_->currentIndex() != soundBox_->count() - 1 || !fromList)
         return;
     const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("A sound for the alert"), QFileInfo(file_).path(),
-        QStringLiteral("Sounds (*.wav *.ogg *.oga *.flac);;All files (*)"));
+        this, tr("A sound for the alert"), QFileInfo(file_).path(),
+        //: File dialog filters: keep the patterns in brackets and the ;; between them
+        tr("Sounds (*.wav *.ogg *.oga *.flac);;All files (*)"));
     if (!chosen.isEmpty())
         file_ = chosen;
     if (file_.isEmpty())
@@ -246,7 +265,7 @@ void AlertOptionsDialog::play() {
 void AlertOptionsDialog::sayUnplayable(bool unplayable) {
     fileLabel_->setFontColor(unplayable ? clr::Red : clr::WindowText);
     if (unplayable)
-        fileLabel_->setText(QStringLiteral("This sound could not be played"));
+        fileLabel_->setText(tr("This sound could not be played"));
     else
         fileLabel_->setText(QFileInfo(file_).fileName());
     fileLabel_->setAccessibleName(fileLabel_->text());

@@ -45,6 +45,7 @@ private:
     FlatButton* okButton_;
     FlatButton* cancelButton_;
 
+    void createSoundBox();
     void fitWidth();
     void connectControls();
     void showTune(const AlertTune& tune);

@@ -42,7 +42,7 @@ void AlertTuner::openFor(int key) {
         dialog_ = new AlertOptionsDialog(window_, platform_.sound, files_);
     const bool alarm = key > AlertOptions::kAlarm;
     const QString title =
-        alarm ? QStringLiteral("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.label(key);
+        alarm ? tr("Alarm %1").arg(key - AlertOptions::kAlarm) : timers_.label(key);
     if (const std::optional<AlertTune> tune =
             dialog_->editTune(title, options_.of(key), !alarm, alerts_.unplayable(key)))
         options_.set(key, *tune);

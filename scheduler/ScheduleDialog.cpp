@@ -19,13 +19,14 @@ ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, cons
     , files_(files)
     , platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Start Program"));
+    //: Dialog title: the list of programs started at set times
+    setWindowTitle(tr("Start Program"));
     dressDialog(this, QSize(410, 323), clr::ScheduleDialog);
 
-    formatLabel_ =
-        new CaptionLabel(this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
-                         QStringLiteral("Format: [HHMM][filename]\n"
-                                        "(Place a tilde ~  in position 1 to delimiter a record)"));
+    formatLabel_ = new CaptionLabel(
+        this, QStringLiteral("Label1"), QRect(10, 4, 291, 32),
+        //: Two lines, 291 px wide; [HHMM] and the tilde ~ are what the user types, keep them
+        tr("Format: [HHMM][filename]\n(Place a tilde ~  in position 1 to delimiter a record)"));
     formatLabel_->setFont(windowFont(QStringLiteral("MS Sans Serif"), 13));
     formatLabel_->setFontColor(clr::Navy);
     listEdit_ = new QPlainTextEdit(this);
@@ -36,10 +37,10 @@ ScheduleDialog::ScheduleDialog(QWidget& owner, IntervalTimer& scheduleBeat, cons
     listEdit_->setFont(withFallbacks(font()));
     listEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     listEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    okButton_ = new FlatButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24),
-                               QStringLiteral("OK"));
-    cancelButton_ = new FlatButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24),
-                                   QStringLiteral("Cancel"));
+    okButton_ =
+        new FlatButton(this, QStringLiteral("SpeedButton2"), QRect(127, 296, 76, 24), tr("OK"));
+    cancelButton_ =
+        new FlatButton(this, QStringLiteral("SpeedButton1"), QRect(206, 296, 76, 24), tr("Cancel"));
     connect(okButton_, &FlatButton::clicked, this, [this] { guard([this] { storeList(); }); });
     connect(cancelButton_, &FlatButton::clicked, this, [this] { guard([this] { cancelEdit(); }); });
 

@@ -21,16 +21,15 @@ void AutostartOption::choose(bool on) {
     show();
     if (change == Change::UsersOwn) {
         questions_.tell(QStringLiteral("Quorbel"),
-                        QStringLiteral("Your own autostart entry, quorbel.desktop, is left as it "
-                                       "is; the desktop starts the program as it says."));
+                        tr("Your own autostart entry, quorbel.desktop, is left as it "
+                           "is; the desktop starts the program as it says."));
     } else if (change == Change::Unnameable) {
         questions_.tell(QStringLiteral("Quorbel"),
-                        QStringLiteral("The desktop cannot start the program from this folder: "
-                                       "its name is not UTF-8, or holds a control character, "
-                                       "\\, $ or `, or an = beside \", ' or %. Move the "
-                                       "program to a folder with a plain name."));
+                        tr("The desktop cannot start the program from this folder: "
+                           "its name is not UTF-8, or holds a control character, "
+                           "\\, $ or `, or an = beside \", ' or %. Move the "
+                           "program to a folder with a plain name."));
     } else if (change == Change::Failed) {
-        questions_.tell(QStringLiteral("Quorbel"),
-                        QStringLiteral("The autostart entry could not be changed."));
+        questions_.tell(QStringLiteral("Quorbel"), tr("The autostart entry could not be changed."));
     }
 }

@@ -68,9 +68,8 @@ void SettingsFile::saveSettings(bool askNothing) {
         const auto answer =
             askNothing
                 ? platform::Questions::Answer::Yes
-                : platform_.questions.ask(platform::Questions::Kind::Confirmation,
-                                          QStringLiteral("Confirm"),
-                                          QStringLiteral("Alarm time changed, save new time?"),
+                : platform_.questions.ask(platform::Questions::Kind::Confirmation, tr("Confirm"),
+                                          tr("Alarm time changed, save new time?"),
                                           platform::Questions::Button::No);
         if (answer == platform::Questions::Answer::Yes) {
             for (int alarm : {1, 2}) {

@@ -26,7 +26,8 @@ StopwatchButton::StopwatchButton(Stopwatch& stopwatch, FlatButton* button, MenuI
 }
 
 void StopwatchButton::show() {
-    button_->setText(stopwatch_.text());
+    //: The stopwatch's button at rest, 39 px wide in a small face: short for Stopwatch
+    button_->setText(stopwatch_.atRest() ? tr("SW") : stopwatch_.text());
     const QFont look = stopwatch_.atRest() ? restLook() : countingLook();
     if (button_->font() != look)
         button_->setFont(look);

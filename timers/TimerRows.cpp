@@ -2,6 +2,9 @@
 #include "TimerRows.h"
 
 #include "core/Colors.h"
+#include "models/Prefs.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -9,6 +12,14 @@ namespace {
 // the left edge, so that its beginning shows.
 int marginFor(const QString& caption) {
     return caption.size() < 13 ? -1 : 1;
+}
+
+// A countdown's button as the user reads it: the placeholder every new
+// timer's message holds stays English in the file, and shows in the user's
+// language, as the window's rows show it before the first load.
+QString shownCaption(const QString& caption) {
+    return caption == kPlaceholderMessage ? QCoreApplication::translate("MainWindow", "Message")
+                                          : caption;
 }
 
 } // namespace
@@ -35,8 +46,9 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     }
 
     connect(&timers_, &Timers::changed, this, &TimerRows::show);
-    connect(&timers_, &Timers::edited, this,
-            [this](int n) { timerButton(n)->setMargin(marginFor(timers_.caption(n))); });
+    connect(&timers_, &Timers::edited, this, [this](int n) {
+        timerButton(n)->setMargin(marginFor(shownCaption(timers_.caption(n))));
+    });
     connect(&timers_, &Timers::started, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::resumed, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::cleared, this, &TimerRows::showAtRest);
@@ -87,7 +99,7 @@ TextBox* TimerRows::box(int n) const {
 void TimerRows::show(int n) {
     if (timer::isCountdown(n))
         box(n)->setText(timers_.timeText(n));
-    timerButton(n)->setText(timers_.caption(n));
+    timerButton(n)->setText(shownCaption(timers_.caption(n)));
 }
 
 void TimerRows::showRunning(int n) {

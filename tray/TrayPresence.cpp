@@ -42,6 +42,11 @@ TrayPresence::TrayPresence(const Timers& timers, QWidget& window, platform::Plat
     });
 }
 
+QString TrayPresence::timerLine(const QString& label, const QString& left) {
+    //: A running timer in the tray's tip and menu: %1 names it, %2 is the time left (0:25:00)
+    return tr("%1 %2").arg(label, left);
+}
+
 void TrayPresence::showAfterFirstFrame() {
     waiting_ = false;
     icon_->setActive(true);
@@ -56,10 +61,12 @@ void TrayPresence::createMenu() {
         QAction* entry = menu->addAction(caption);
         connect(entry, &QAction::triggered, this, [this, command] { enter_(command); });
     };
-    add(QStringLiteral("Show"), [this] { platform_.windows.raise(&window_); });
+    //: Tray menu entry: brings the window back
+    add(tr("Show"), [this] { platform_.windows.raise(&window_); });
     menu->addSeparator();
     timersEnd_ = menu->addSeparator();
-    add(QStringLiteral("Quit"), [this] { emit quitAsked(); });
+    //: Tray menu entry
+    add(tr("Quit"), [this] { emit quitAsked(); });
     // A panel that asks for the menu but never says it closed it holds
     // the entries still for a while only.
     menuShowing_.setSingleShot(true);
@@ -114,7 +121,7 @@ void TrayPresence::updateHint() {
         return;
     QStringList nearest;
     for (const Timers::RunningTimer& timer : timers_.runningTimers().mid(0, kTipTimers))
-        nearest << timer.label + u' ' + durationText(timer.left);
+        nearest << timerLine(timer.label, durationText(timer.left));
     icon_->setHint(nearest.isEmpty() ? kProgram : nearest.join(u'\n'));
 }
 
@@ -152,10 +159,11 @@ void TrayPresence::settle() {
             if (timer.slot != menuSlots_[i])
                 continue;
             QString left = durationText(timer.left);
-            const qsizetype shown = timerEntries_[i]->text().size() - timer.label.size() - 1;
+            const qsizetype shown =
+                timerEntries_[i]->text().size() - timerLine(timer.label, {}).size();
             if (menuOpen_ && left.size() < shown)
                 left.prepend(QString(shown - left.size(), QChar(0x2007)));
-            const QString text = timer.label + u' ' + left;
+            const QString text = timerLine(timer.label, left);
             if (timerEntries_[i]->text() != text)
                 timerEntries_[i]->setText(text);
         }

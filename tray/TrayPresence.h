@@ -48,6 +48,8 @@ signals:
 
 private:
     void createMenu();
+    // A running timer's line in the tip and the menu: its name, its time left.
+    static QString timerLine(const QString& label, const QString& left);
 
     const Timers& timers_;
     QWidget& window_;

@@ -7,6 +7,7 @@
 #include "widgets/ControlParts.h"
 #include "widgets/IntervalTimer.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPixmap>
 #include <algorithm>
@@ -17,6 +18,16 @@ using namespace layout;
 using widget_parts::setPaletteColor;
 
 namespace {
+
+// A text of the rows as the user's language has it; the rows mark theirs
+// for translation under the window's context, and leave data as it is.
+QString shown(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QString shown(const QByteArray& text) {
+    return text.isEmpty() ? QString() : shown(text.constData());
+}
 
 void applyFace(QWidget* control, Face face) {
     const FaceSpec spec = specOf(face);
@@ -161,7 +172,9 @@ void MainWindow::createMenus() {
     QHash<QString, QMenu*> menus;
     for (const MenuRow& row : menuRows()) {
         const QString name = QString::fromLatin1(row.name);
-        const QString caption = QString::fromUtf8(row.caption);
+        QString caption = shown(row.caption);
+        if (row.number != kNone)
+            caption = caption.arg(row.number);
         QMenu* parent =
             row.parent.isEmpty() ? nullptr : menus.value(QString::fromLatin1(row.parent));
         if (row.entry == Entry::Menu) {
@@ -196,8 +209,8 @@ QWidget* makeImage(const ControlRow& row, QWidget* parent, Pictures& pictures) {
 }
 
 QWidget* makeButton(const ControlRow& row, QWidget* parent) {
-    auto* button = new FlatButton(parent, QString::fromLatin1(row.name), row.bounds,
-                                  QString::fromUtf8(row.caption));
+    auto* button =
+        new FlatButton(parent, QString::fromLatin1(row.name), row.bounds, shown(row.caption));
     if (row.picture)
         button->setGlyph(QLatin1String(row.picture));
     if (row.flags & GlyphAt18)
@@ -210,15 +223,14 @@ QWidget* makePanel(const ControlRow& row, QWidget* parent) {
     auto* panel = new BevelPanel(parent, QString::fromLatin1(row.name), row.bounds, row.color,
                                  row.kind == Kind::Lowered ? BevelPanel::Bevel::Lowered
                                                            : BevelPanel::Bevel::None);
-    panel->setCaption(QString::fromUtf8(row.caption));
+    panel->setCaption(shown(row.caption));
     if (row.flags & Clickable)
         panel->setKeyboardClickable();
     return panel;
 }
 
 QWidget* makeBox(const ControlRow& row, QWidget* parent) {
-    auto* edit = new TextBox(parent, QString::fromLatin1(row.name), row.bounds,
-                             QString::fromUtf8(row.caption));
+    auto* edit = new TextBox(parent, QString::fromLatin1(row.name), row.bounds, shown(row.caption));
     edit->setColor(row.kind == Kind::TimeBox ? clr::Blue : row.color);
     if (row.kind == Kind::TimeBox) {
         // Read by Tab and a screen reader, never typed into.
@@ -231,8 +243,8 @@ QWidget* makeBox(const ControlRow& row, QWidget* parent) {
 QWidget* makeCheckBox(const ControlRow& row, QWidget* parent) {
     // On the panel colour; the keyboard reaches it by Tab alone, so that a
     // click leaves the focus where it was.
-    auto* box = new CheckBox(parent, QString::fromLatin1(row.name), row.bounds,
-                             QString::fromUtf8(row.caption), row.flags & Checked);
+    auto* box = new CheckBox(parent, QString::fromLatin1(row.name), row.bounds, shown(row.caption),
+                             row.flags & Checked);
     setPaletteColor(box, QPalette::Window, row.color);
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
@@ -244,8 +256,8 @@ QWidget* makeRadio(const ControlRow& row, QWidget* parent) {
     // Drawn in a scalable face, the snooze lengths run a little wider than
     // in the bitmap one; there is room to their right.
     const QRect bounds = bitmapFaces() ? row.bounds : row.bounds.adjusted(0, 0, 6, 0);
-    auto* radio = new RadioButton(parent, QString::fromLatin1(row.name), bounds,
-                                  QString::fromUtf8(row.caption));
+    auto* radio =
+        new RadioButton(parent, QString::fromLatin1(row.name), bounds, shown(row.caption));
     radio->setChecked(row.flags & Checked);
     // Opaque on its panel's colour, as the window's buttons are: the picker
     // beside them never shows through.
@@ -286,8 +298,8 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent, Pictures& pictures)
     case Kind::Button:
         return makeButton(row, parent);
     case Kind::Label: {
-        auto* label = new CaptionLabel(parent, QString::fromLatin1(row.name), row.bounds,
-                                       QString::fromUtf8(row.caption));
+        auto* label =
+            new CaptionLabel(parent, QString::fromLatin1(row.name), row.bounds, shown(row.caption));
         if (row.color != kNone)
             label->setColor(row.color);
         return label;
@@ -335,9 +347,9 @@ void MainWindow::createControls() {
         if (row.kind != Kind::Picker)
             applyFace(control, row.face);
         if (row.reader.name)
-            control->setAccessibleName(QString::fromUtf8(row.reader.name));
+            control->setAccessibleName(shown(row.reader.name));
         if (row.reader.description)
-            control->setAccessibleDescription(QString::fromUtf8(row.reader.description));
+            control->setAccessibleDescription(shown(row.reader.description));
         if (row.flags & Hidden)
             control->hide();
         bindRole(row.role, control);

@@ -52,22 +52,31 @@ const ControlRow kTitleRows[] = {
     {.kind = K::Image, .name = "Image1", .bounds = {0, 0, 298, 239}, .picture = ":/background.png",
      .menu = "PopupMenu3", .role = R::BackgroundPicture},
     {.kind = K::Button, .name = "SpeedButton16Y", .bounds = {245, 8, 30, 14},
-     .picture = ":/bar.png", .flags = GlyphAt18, .role = R::HideButton, .reader = {"Hide window", "Brought back from the tray icon"}},
+     .picture = ":/bar.png", .flags = GlyphAt18, .role = R::HideButton,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Hide window"),
+                QT_TRANSLATE_NOOP("MainWindow", "Brought back from the tray icon")}},
     {.kind = K::Button, .name = "SpeedButton15X", .bounds = {275, 8, 14, 14}, .picture = ":/x.png",
-     .role = R::CloseButton, .reader = {"Quit"}},
+     .role = R::CloseButton, .reader = {QT_TRANSLATE_NOOP("MainWindow", "Quit")}},
     {.kind = K::Label, .name = "Label2", .bounds = {12, 8, 59, 13}, .caption = "Quorbel",
      .color = clr::TitleStrip, .face = F::Title, .role = R::TitleLabel},
     {.kind = K::Image, .name = "Image2", .bounds = {298, 0, 298, 239},
      .picture = ":/background.png", .menu = "PopupMenu3", .role = R::AlarmBackgroundPicture},
-    {.kind = K::Label, .name = "Label8", .bounds = {311, 8, 68, 13}, .caption = "Alarm Clock",
+    {.kind = K::Label, .name = "Label8", .bounds = {311, 8, 68, 13},
+     //: Title of the alarm clock half, 68 px wide in bold; also an entry of its menu
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Alarm Clock"),
      .color = clr::TitleStrip, .face = F::Title, .role = R::AlarmTitleLabel},
     {.kind = K::Button, .name = "SpeedButton18", .bounds = {557, 8, 30, 14}, .picture = ":/bar.png",
      .flags = GlyphAt18, .role = R::AlarmHideButton,
-     .reader = {"Hide window", "Brought back from the tray icon"}},
-    {.kind = K::Button, .name = "SpeedButton21", .bounds = {539, 8, 18, 14}, .caption = "A",
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Hide window"),
+                QT_TRANSLATE_NOOP("MainWindow", "Brought back from the tray icon")}},
+    {.kind = K::Button, .name = "SpeedButton21", .bounds = {539, 8, 18, 14},
+     //: Button 18 px wide: one letter standing for the alarm clock, which it shows or hides
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "A"),
      .face = F::AlarmHalf, .role = R::CloseAlarmHalfButton,
-     .reader = {"Hide alarm clock"}},
-    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16}, .caption = "SW",
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Hide alarm clock")}},
+    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16},
+     //: The stopwatch's button at rest, 39 px wide in a small face: short for Stopwatch
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "SW"),
      .face = F::Small, .menu = "PopupMenu4", .role = R::StopwatchButton},
     {.kind = K::Panel, .name = "Panel14", .bounds = {224, 8, 21, 14}, .color = clr::TitleStrip,
      .role = R::TitleStrip},
@@ -76,18 +85,26 @@ const ControlRow kTitleRows[] = {
     {.kind = K::Panel, .name = "Panel47", .bounds = {209, 8, 18, 14}, .color = clr::TitleStrip,
      .role = R::AlarmTitleStrip},
     {.kind = K::Button, .name = "SpeedButton20", .parent = "Panel47", .bounds = {0, 0, 18, 14},
-     .caption = "A", .face = F::AlarmHalf, .role = R::OpenAlarmHalfButton},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "A"),
+     .face = F::AlarmHalf, .role = R::OpenAlarmHalfButton},
 
 };
 
 // The rest of the window, after the countdown rows.
 const ControlRow kBottomRows[] = {
     // Bottom strip.
-    {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17}, .caption = "Sound",
-     .color = kBack, .face = F::Navy, .flags = Checked, .role = R::SoundBox, .reader = {"Sound", "Timers that run out ring with a sound"}},
-    {.kind = K::CheckBox, .name = "CheckBox2", .bounds = {240, 215, 50, 17}, .caption = "Recur",
+    {.kind = K::CheckBox, .name = "CheckBox1", .bounds = {10, 215, 52, 17},
+     //: Check box, 52 px wide with its box
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Sound"),
+     .color = kBack, .face = F::Navy, .flags = Checked, .role = R::SoundBox,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Sound"),
+                QT_TRANSLATE_NOOP("MainWindow", "Timers that run out ring with a sound")}},
+    {.kind = K::CheckBox, .name = "CheckBox2", .bounds = {240, 215, 50, 17},
+     //: Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Recur"),
      .color = kBack, .face = F::Navy, .flags = Checked, .role = R::RecurBox,
-     .reader = {"Recur", "The sound repeats until the timer is stopped"}},
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Recur"),
+                QT_TRANSLATE_NOOP("MainWindow", "The sound repeats until the timer is stopped")}},
     {.kind = K::Panel, .name = "Panel20", .bounds = {7, 215, 3, 17}, .color = kBack,
      .role = R::SoundStrip},
     {.kind = K::Panel, .name = "Panel21", .bounds = {237, 215, 3, 17}, .color = kBack,
@@ -103,7 +120,9 @@ const ControlRow kBottomRows[] = {
     {.kind = K::Lowered, .name = "Panel11", .bounds = {123, 211, 51, 24}, .color = clr::ButtonPanel,
      .role = R::QuitPanel},
     {.kind = K::Button, .name = "SpeedButton11", .parent = "Panel11", .bounds = {1, 1, 49, 22},
-     .caption = "Quit", .menu = "PopupMenu5", .role = R::QuitButton},
+     //: Button, 49 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Quit"),
+     .menu = "PopupMenu5", .role = R::QuitButton},
     {.kind = K::Panel, .name = "Panel35", .bounds = {78, 215, 29, 14}, .color = clr::Popup,
      .face = F::Navy, .flags = Hidden, .role = R::TimeLeftPopup},
 
@@ -117,20 +136,25 @@ const ControlRow kEditorAndAlarmRows[] = {
      .flags = Hidden, .role = R::EditorPanel},
     {.kind = K::Edit, .name = "Edit11", .parent = "Panel12", .bounds = {5, 4, 278, 24},
      .caption = "message", .color = clr::Blue, .face = F::Message, .role = R::MessageEdit,
-     .reader = {"Message", "Enter stores the time and message, Escape closes"}},
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Message"),
+                QT_TRANSLATE_NOOP("MainWindow", "Enter stores the time and message, Escape closes")}},
     {.kind = K::Lowered, .name = "Panel13", .parent = "Panel12", .bounds = {110, 34, 149, 24},
      .color = clr::ButtonPanel, .role = R::EditorOkPanel},
     {.kind = K::Button, .name = "SpeedButton12", .parent = "Panel13", .bounds = {1, 1, 147, 22},
-     .caption = "OK", .role = R::EditorOkButton, .reader = {"Store time and message"}},
+     //: Button of the message editor, 147 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "OK"), .role = R::EditorOkButton,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Store time and message")}},
     {.kind = K::Picker, .name = "DateTimePicker1", .parent = "Panel12", .bounds = {9, 38, 97, 24},
      .color = kBack, .face = F::Picker, .flags = SlotFields, .role = R::EditorPicker,
-     .reader = {"Hours and minutes"}},
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Hours and minutes")}},
     {.kind = K::Panel, .name = "Panel15", .parent = "Panel12", .bounds = {28, 58, 126, 4},
      .color = kBack, .role = R::EditorCover1},
     {.kind = K::Panel, .name = "Panel16", .parent = "Panel12", .bounds = {5, 31, 105, 11},
      .color = kBack, .role = R::EditorCover2},
     {.kind = K::Label, .name = "Label1", .parent = "Panel16", .bounds = {9, -3, 0, 0},
-     .caption = "Hours : Minutes", .face = F::Navy, .role = R::EditorTimeLabel},
+     //: Above the two fields of a timer's time, about 95 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Hours : Minutes"),
+     .face = F::Navy, .role = R::EditorTimeLabel},
     {.kind = K::Panel, .name = "Panel17", .parent = "Panel12", .bounds = {5, 42, 24, 20},
      .color = kBack, .role = R::EditorCover3},
     {.kind = K::Panel, .name = "Panel18", .parent = "Panel12", .bounds = {64, 39, 46, 23},
@@ -138,25 +162,34 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Lowered, .name = "Panel22", .parent = "Panel18", .bounds = {7, 4, 19, 15},
      .color = kBack, .role = R::EditorCover5},
     {.kind = K::Button, .name = "SpeedButton13", .parent = "Panel22", .bounds = {1, 1, 17, 13},
-     .caption = "C", .face = F::C, .role = R::EditorClearButton,
-     .reader = {"Clear the time", "Hours, minutes and seconds back to zero"}},
+     //: Button 17 px wide: one letter standing for Clear (the time back to zero)
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "C"), .face = F::C, .role = R::EditorClearButton,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Clear the time"),
+                QT_TRANSLATE_NOOP("MainWindow", "Hours, minutes and seconds back to zero")}},
 
     // The clock.
     {.kind = K::Lowered, .name = "Panel19", .bounds = {304, 31, 286, 69}, .color = kBack,
      .role = R::ClockPanel},
     {.kind = K::TimeBox, .name = "Edit12", .parent = "Panel19", .bounds = {5, 6, 275, 57},
-     .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .role = R::ClockBox, .reader = {"Clock"}},
+     .caption = "00:00:00", .face = F::Clock, .menu = "PopupMenu2", .role = R::ClockBox,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Clock")}},
 
     // The alarm clock. The cover panels hide the pickers' own AM/PM, which
     // the panels beside them stand in for.
     {.kind = K::Lowered, .name = "Panel45", .bounds = {304, 98, 286, 135}, .color = kBack,
      .menu = "PopupMenu3", .role = R::AlarmPanel},
     {.kind = K::Label, .name = "Label4", .parent = "Panel45", .bounds = {23, 6, 46, 13},
-     .caption = "ALARM 1", .face = F::Navy, .role = R::Alarm1Label},
+     //: Heading over alarm 1, 46 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "ALARM 1"),
+     .face = F::Navy, .role = R::Alarm1Label},
     {.kind = K::Label, .name = "Label5", .parent = "Panel45", .bounds = {114, 6, 46, 13},
-     .caption = "ALARM 2", .face = F::Navy, .role = R::Alarm2Label},
+     //: Heading over alarm 2, 46 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "ALARM 2"),
+     .face = F::Navy, .role = R::Alarm2Label},
     {.kind = K::Label, .name = "Label7", .parent = "Panel45", .bounds = {188, 5, 91, 13},
-     .caption = "ALARM 2 - Snooze", .face = F::Navy, .role = R::SnoozeLabel},
+     //: Heading over the snooze lengths of alarm 2, 91 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "ALARM 2 - Snooze"),
+     .face = F::Navy, .role = R::SnoozeLabel},
     {.kind = K::Picker, .name = "DateTimePicker2", .parent = "Panel45", .bounds = {16, 20, 99, 24},
      .color = kBack, .face = F::Picker, .flags = AlarmFields, .role = R::Alarm1Picker},
     {.kind = K::Panel, .name = "Panel48", .parent = "Panel45", .bounds = {3, 18, 75, 5},
@@ -176,24 +209,34 @@ const ControlRow kEditorAndAlarmRows[] = {
     {.kind = K::Panel, .name = "Panel55", .parent = "Panel45", .bounds = {109, 40, 61, 4},
      .color = kBack},
     {.kind = K::Radio, .name = "RadioButton1", .parent = "Panel45", .bounds = {201, 19, 46, 17},
-     .caption = "1 min", .face = F::Navy, .role = R::Snooze1Min},
+     //: Snooze length, a radio button about 46 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "1 min"), .face = F::Navy, .role = R::Snooze1Min},
     {.kind = K::Radio, .name = "RadioButton2", .parent = "Panel45", .bounds = {201, 33, 46, 17},
-     .caption = "3 min", .face = F::Navy, .flags = Checked, .role = R::Snooze3Min},
+     //: Snooze length, a radio button about 46 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "3 min"),
+     .face = F::Navy, .flags = Checked, .role = R::Snooze3Min},
     {.kind = K::Radio, .name = "RadioButton3", .parent = "Panel45", .bounds = {201, 47, 46, 17},
-     .caption = "5 min", .face = F::Navy, .role = R::Snooze5Min},
+     //: Snooze length, a radio button about 46 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "5 min"), .face = F::Navy, .role = R::Snooze5Min},
     {.kind = K::Radio, .name = "RadioButton4", .parent = "Panel45", .bounds = {201, 61, 52, 17},
-     .caption = "9 min", .face = F::Navy, .role = R::Snooze9Min},
+     //: Snooze length, a radio button about 52 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "9 min"), .face = F::Navy, .role = R::Snooze9Min},
     {.kind = K::Radio, .name = "RadioButton5", .parent = "Panel45", .bounds = {201, 75, 52, 17},
-     .caption = "15 min", .face = F::Navy, .role = R::Snooze15Min},
+     //: Snooze length, a radio button about 52 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "15 min"), .face = F::Navy, .role = R::Snooze15Min},
     {.kind = K::Radio, .name = "RadioButton6", .parent = "Panel45", .bounds = {201, 89, 52, 17},
-     .caption = "20 min", .face = F::Navy, .role = R::Snooze20Min},
+     //: Snooze length, a radio button about 52 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "20 min"), .face = F::Navy, .role = R::Snooze20Min},
     {.kind = K::Lowered, .name = "Panel44", .parent = "Panel45", .bounds = {19, 44, 56, 55},
      .color = clr::ButtonPanel, .role = R::Alarm1OnOffPanel},
     {.kind = K::Button, .name = "SpeedButton14", .parent = "Panel44", .bounds = {1, 1, 54, 53},
-     .caption = "OFF", .role = R::Alarm1OnOff},
+     //: An alarm's switch when off, a button of 54 by 53 px
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "OFF"), .role = R::Alarm1OnOff},
     {.kind = K::CheckBox, .name = "CheckBox3", .parent = "Panel45", .bounds = {21, 105, 56, 14},
-     .caption = "Recur", .color = kBack, .face = F::Navy, .flags = Checked, .role = R::Alarm1RecurBox,
-     .reader = {"Alarm 1 recurs", "Alarm 1 rings until it is switched off"}},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Recur"),
+     .color = kBack, .face = F::Navy, .flags = Checked, .role = R::Alarm1RecurBox,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Alarm 1 recurs"),
+                QT_TRANSLATE_NOOP("MainWindow", "Alarm 1 rings until it is switched off")}},
     {.kind = K::Panel, .name = "Panel54", .parent = "Panel45", .bounds = {145, 20, 56, 24},
      .color = kBack, .role = R::Alarm2AmPmFrame},
     {.kind = K::Panel, .name = "Panel56", .parent = "Panel54", .bounds = {-1, 3, 22, 17},
@@ -202,25 +245,29 @@ const ControlRow kEditorAndAlarmRows[] = {
      .color = kBack, .role = R::Alarm1AmPmFrame},
     {.kind = K::Button, .name = "SpeedButton16", .parent = "Panel53", .bounds = {39, 4, 14, 15},
      .caption = "\u2192", .face = F::Arrow, .role = R::CopyAlarm1Button,
-     .reader = {"Copy alarm 1 to alarm 2"}},
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Copy alarm 1 to alarm 2")}},
     {.kind = K::Button, .name = "SpeedButton22", .parent = "Panel53", .bounds = {27, 4, 14, 15},
      .caption = "\u2190", .face = F::Arrow, .role = R::CopyAlarm2Button,
-     .reader = {"Copy alarm 2 to alarm 1"}},
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Copy alarm 2 to alarm 1")}},
     {.kind = K::Panel, .name = "Panel57", .parent = "Panel53", .bounds = {-1, 3, 22, 17},
      .caption = "AM", .color = kBack, .face = F::AmPm, .flags = Clickable, .role = R::Alarm1AmPm},
     {.kind = K::Lowered, .name = "Panel59", .parent = "Panel45", .bounds = {111, 44, 56, 55},
      .color = clr::ButtonPanel, .role = R::Alarm2OnOffPanel},
     {.kind = K::Button, .name = "SpeedButton17", .parent = "Panel59", .bounds = {1, 1, 54, 53},
-     .caption = "OFF", .role = R::Alarm2OnOff},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "OFF"), .role = R::Alarm2OnOff},
     {.kind = K::Lowered, .name = "Panel61", .parent = "Panel45", .bounds = {111, 105, 57, 19},
      .color = clr::ButtonPanel, .role = R::TestAlarmPanel},
     {.kind = K::Button, .name = "SpeedButton19", .parent = "Panel61", .bounds = {1, 1, 55, 17},
-     .caption = "Test alarm", .role = R::TestAlarmButton},
+     //: Button, 55 px wide and 17 px high
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Test alarm"), .role = R::TestAlarmButton},
     {.kind = K::Radio, .name = "RadioButton7", .parent = "Panel45", .bounds = {201, 103, 52, 17},
-     .caption = "30 min", .face = F::Navy, .role = R::Snooze30Min},
+     //: Snooze length, a radio button about 52 px wide
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "30 min"), .face = F::Navy, .role = R::Snooze30Min},
     {.kind = K::CheckBox, .name = "CheckBox4", .parent = "Panel45", .bounds = {21, 118, 61, 14},
-     .caption = "Start ON", .color = kBack, .face = F::Navy, .role = R::StartOnBox,
-     .reader = {"Alarms on at start"}},
+     //: Check box, 61 px wide with its box: the alarms are switched on when the program starts
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Start ON"),
+     .color = kBack, .face = F::Navy, .role = R::StartOnBox,
+     .reader = {QT_TRANSLATE_NOOP("MainWindow", "Alarms on at start")}},
 };
 // clang-format on
 
@@ -231,9 +278,10 @@ using E = Entry;
 const MenuRow kFirstMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu1", .role = R::SlotMenu},
     {.entry = E::Item, .name = "EditAlarmMessage1", .parent = "PopupMenu1",
-     .caption = "Edit Time / Message", .role = R::EditMessageItem},
+     //: Menu entry of a timer: set its time and its message
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Edit Time / Message"), .role = R::EditMessageItem},
     {.entry = E::Item, .name = "AlertOptions", .parent = "PopupMenu1",
-     .caption = "Alert options…", .role = R::SlotAlertOptionsItem},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Alert options…"), .role = R::SlotAlertOptionsItem},
 
     {.entry = E::Menu, .name = "PopupMenu2", .flags = ManualPopup, .role = R::SecondsMenu},
 };
@@ -242,17 +290,24 @@ const MenuRow kFirstMenus[] = {
 const MenuRow kLaterMenus[] = {
     {.entry = E::Menu, .name = "PopupMenu3", .role = R::BackgroundMenu},
     {.entry = E::Item, .name = "ClickMinimize1", .parent = "PopupMenu3",
-     .caption = "Minimize on timer", .flags = Checkable, .role = R::MinimizeOnTimerItem},
-    {.entry = E::Item, .name = "AlarmClock1", .parent = "PopupMenu3", .caption = "Alarm Clock",
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Minimize on timer"),
+     .flags = Checkable, .role = R::MinimizeOnTimerItem},
+    {.entry = E::Item, .name = "AlarmClock1", .parent = "PopupMenu3",
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Alarm Clock"),
      .flags = Checkable, .role = R::AlarmClockItem},
-    {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3", .caption = "Processes",
+    {.entry = E::Item, .name = "Processes1", .parent = "PopupMenu3",
+     //: Menu entry that opens the list of programs started at set times
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Processes"),
      .role = R::ProcessesItem},
     {.entry = E::Item, .name = "StartWithDesktop", .parent = "PopupMenu3",
-     .caption = "Start with the desktop", .flags = Checkable, .role = R::StartWithDesktopItem},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Start with the desktop"),
+     .flags = Checkable, .role = R::StartWithDesktopItem},
     {.entry = E::Item, .name = "Alarm1AlertOptions", .parent = "PopupMenu3",
-     .caption = "Alarm 1 alert options…", .role = R::Alarm1AlertOptionsItem},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Alarm 1 alert options…"),
+     .role = R::Alarm1AlertOptionsItem},
     {.entry = E::Item, .name = "Alarm2AlertOptions", .parent = "PopupMenu3",
-     .caption = "Alarm 2 alert options…", .role = R::Alarm2AlertOptionsItem},
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Alarm 2 alert options…"),
+     .role = R::Alarm2AlertOptionsItem},
     // Two submenus the user never sees; their check marks still travel
     // through the settings. The alarm delays do nothing when chosen.
     {.entry = E::Submenu, .name = "Alarmdelay1", .parent = "PopupMenu3", .caption = "Alarm delay",
@@ -291,11 +346,15 @@ const MenuRow kLaterMenus[] = {
      .flags = Checkable},
 
     {.entry = E::Menu, .name = "PopupMenu4", .role = R::StopwatchMenu},
-    {.entry = E::Item, .name = "Clear1", .parent = "PopupMenu4", .caption = "Clear",
+    {.entry = E::Item, .name = "Clear1", .parent = "PopupMenu4",
+     //: Stopwatch menu: back to zero
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Clear"),
      .role = R::ClearStopwatchItem},
 
     {.entry = E::Menu, .name = "PopupMenu5", .role = R::QuitMenu},
-    {.entry = E::Item, .name = "CloseNoSave1", .parent = "PopupMenu5", .caption = "Close no save",
+    {.entry = E::Item, .name = "CloseNoSave1", .parent = "PopupMenu5",
+     //: Menu of the Quit button: quit without saving the settings
+     .caption = QT_TRANSLATE_NOOP("MainWindow", "Close no save"),
      .role = R::CloseNoSaveItem},
 };
 // clang-format on
@@ -323,7 +382,8 @@ std::vector<ControlRow> controlRows() {
                         .name = "SpeedButton" + QByteArray::number(n),
                         .parent = panel,
                         .bounds = {65, 5, 75, 23},
-                        .caption = "Message",
+                        //: A timer's button, 75 px wide, while no message is set
+                        .caption = QT_TRANSLATE_NOOP("MainWindow", "Message"),
                         .menu = "PopupMenu1"});
     }
     rows.insert(rows.end(), std::begin(kBottomRows), std::end(kBottomRows));
@@ -391,7 +451,9 @@ std::vector<MenuRow> menuRows() {
         rows.push_back({.entry = E::Submenu,
                         .name = submenu,
                         .parent = "PopupMenu2",
-                        .caption = "Seconds " + QByteArray::number(tens) + "+"});
+                        //: A submenu of ten seconds; %1 is the tens, 0 to 5
+                        .caption = QT_TRANSLATE_NOOP("MainWindow", "Seconds %1+"),
+                        .number = tens});
         for (int units = 0; units < 10; ++units) {
             const QByteArray seconds = QByteArray::number(tens) + QByteArray::number(units);
             rows.push_back(

@@ -180,6 +180,7 @@ struct MenuRow {
     QByteArray caption = {};
     int flags = 0;
     Role role = Role::None;
+    int number = kNone; // what the caption's %1 stands for
 };
 
 FaceSpec specOf(Face face);

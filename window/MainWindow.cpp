@@ -163,19 +163,18 @@ void MainWindow::afterFirstFrame(std::function<void()> work) {
 }
 
 void MainWindow::addTips() {
-    const QString hide = QStringLiteral("Hide the window; the tray icon brings it back");
+    const QString hide = tr("Hide the window; the tray icon brings it back");
     const std::pair<QWidget*, QString> tips[] = {
-        {stopwatchButton,
-         QStringLiteral("Stopwatch: click to start or pause; right-click to clear")},
-        {openAlarmHalfButton, QStringLiteral("Show the alarm clock")},
-        {closeAlarmHalfButton, QStringLiteral("Hide the alarm clock")},
-        {pinButton, QStringLiteral("Keep the window on top of the others")},
+        {stopwatchButton, tr("Stopwatch: click to start or pause; right-click to clear")},
+        {openAlarmHalfButton, tr("Show the alarm clock")},
+        {closeAlarmHalfButton, tr("Hide the alarm clock")},
+        {pinButton, tr("Keep the window on top of the others")},
         {hideButton, hide},
         {alarmHideButton, hide},
-        {closeButton, QStringLiteral("Quit")},
-        {soundBox, QStringLiteral("Timers that run out ring with a sound")},
-        {recurBox, QStringLiteral("The sound repeats every second until the timer is stopped")},
-        {quitButton, QStringLiteral("Quit; right-click to quit without saving")},
+        {closeButton, tr("Quit")},
+        {soundBox, tr("Timers that run out ring with a sound")},
+        {recurBox, tr("The sound repeats every second until the timer is stopped")},
+        {quitButton, tr("Quit; right-click to quit without saving")},
     };
     for (const auto& [control, tip] : tips)
         control->setToolTip(tip);
@@ -308,10 +307,9 @@ void MainWindow::toggleAlarmHalf() {
 void MainWindow::quit() {
     if (timersRunning_) {
         hide();
-        const auto answer =
-            platform_.questions.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
-                                    QStringLiteral("Timer still in progress. Quit anyway?"),
-                                    platform::Questions::Button::Yes);
+        const auto answer = platform_.questions.ask(
+            platform::Questions::Kind::Warning, tr("Warning"),
+            tr("Timer still in progress. Quit anyway?"), platform::Questions::Button::Yes);
         if (answer == platform::Questions::Answer::No) {
             platform_.windows.show(this);
             return;
@@ -339,10 +337,9 @@ void MainWindow::saveForSession() {
 }
 
 bool MainWindow::quitUnsaved() {
-    const auto answer =
-        platform_.questions.ask(platform::Questions::Kind::Warning, QStringLiteral("Warning"),
-                                QStringLiteral("Settings could not be saved. Quit anyway?"),
-                                platform::Questions::Button::Yes);
+    const auto answer = platform_.questions.ask(platform::Questions::Kind::Warning, tr("Warning"),
+                                                tr("Settings could not be saved. Quit anyway?"),
+                                                platform::Questions::Button::Yes);
     // The desktop ended the program while the user was asked: the save it
     // owes is tried once more, and the program ends whatever it gives.
     if (sessionEnding_) {
