@@ -209,7 +209,7 @@ QString ScreenReader::timerDescription(int n) const {
                              : tr("Quick timer %n minutes", nullptr, minutes);
     } else {
         // The time it is set to: the time left is its box's to tell.
-        const QString message = timers_.caption(n).trimmed();
+        const QString message = rows_.captionShown(n).trimmed();
         const QString set = settings_.prefs().line(n).left(8);
         //: %1 is the timer's number, %2 the time it is set to (00:25:00)
         timer = message.isEmpty() ? tr("Timer %1, %2").arg(QString::number(n), set)

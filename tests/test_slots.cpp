@@ -7,14 +7,36 @@
 #include "core/Colors.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStyleOptionComboBox>
 #include <QToolTip>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
 using Kind = QDateTimeEdit::Section;
+
+namespace {
+
+// A catalogue of a few words of the user's language.
+class FewWords : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const QHash<QString, QString> words = {
+            {QStringLiteral("MainWindow|Message"), QStringLiteral("Nachricht")},
+            {QStringLiteral("MainWindow|Quit"), QStringLiteral("Beenden")},
+            {QStringLiteral("MainWindow|Seconds %1+"), QStringLiteral("Sekunden %1+")},
+            {QStringLiteral("ScreenReader|Timer %1: %2, %3"), QStringLiteral("Wecker %1: %2, %3")},
+        };
+        return words.value(QLatin1String(context) + u'|' + QLatin1String(source));
+    }
+};
+
+} // namespace
 
 class SlotsTest : public QObject {
     Q_OBJECT
@@ -47,6 +69,7 @@ private slots:
     void captionMargin_data();
     void captionMargin();
     void secondsMenu();
+    void userLanguageLeavesFilesEnglish();
     void clockBoxIsNoSlot();
     void alertFlashAndSound_data();
     void alertFlashAndSound();
@@ -532,6 +555,35 @@ void SlotsTest::secondsMenu() {
     form->control<QAction>("N45")->trigger();
     QCOMPARE(form->slotEdit(2)->text(), QStringLiteral("01:30:45"));
     QCOMPARE(form->settings().prefs().line(2), QStringLiteral("01:30:45Pasta"));
+}
+
+void SlotsTest::userLanguageLeavesFilesEnglish() {
+    FewWords german;
+    QCoreApplication::installTranslator(&german);
+    QAccessible::setActive(true);
+    const auto restore = qScopeGuard([&] {
+        form.reset();
+        QAccessible::setActive(false);
+        QCoreApplication::removeTranslator(&german);
+    });
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(form->quitButton->text(), QStringLiteral("Beenden"));
+    QCOMPARE(form->control<QMenu>(QStringLiteral("Seconds31"))->title(),
+             QStringLiteral("Sekunden 3+"));
+
+    // A message never set shows, and is heard, in the user's language; the
+    // file keeps the placeholder, and so does the editor, which writes it.
+    setSlot(3, QStringLiteral("00:05:00"), QStringLiteral("Message"));
+    QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Nachricht"));
+    openEditor(3);
+    QCOMPARE(form->messageEdit->text(), QStringLiteral("Message"));
+    form->editorOkButton->click();
+    QCOMPARE(form->settings().prefs().line(3), QStringLiteral("00:05:00Message"));
+    QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Nachricht"));
+    QCOMPARE(form->slotButton(3)->accessibleName(),
+             QStringLiteral("Wecker 3: Nachricht, 00:05:00"));
 }
 
 void SlotsTest::clockBoxIsNoSlot() {

@@ -14,14 +14,6 @@ int marginFor(const QString& caption) {
     return caption.size() < 13 ? -1 : 1;
 }
 
-// A countdown's button as the user reads it: the placeholder every new
-// timer's message holds stays English in the file, and shows in the user's
-// language, as the window's rows show it before the first load.
-QString shownCaption(const QString& caption) {
-    return caption == kPlaceholderMessage ? QCoreApplication::translate("MainWindow", "Message")
-                                          : caption;
-}
-
 } // namespace
 
 TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObject* parent)
@@ -46,9 +38,8 @@ TimerRows::TimerRows(Timers& timers, Controls controls, HandlerEntry enter, QObj
     }
 
     connect(&timers_, &Timers::changed, this, &TimerRows::show);
-    connect(&timers_, &Timers::edited, this, [this](int n) {
-        timerButton(n)->setMargin(marginFor(shownCaption(timers_.caption(n))));
-    });
+    connect(&timers_, &Timers::edited, this,
+            [this](int n) { timerButton(n)->setMargin(marginFor(captionShown(n))); });
     connect(&timers_, &Timers::started, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::resumed, this, &TimerRows::showRunning);
     connect(&timers_, &Timers::cleared, this, &TimerRows::showAtRest);
@@ -96,10 +87,17 @@ TextBox* TimerRows::box(int n) const {
     throw EProgramError("no time box in row " + std::to_string(n));
 }
 
+QString TimerRows::captionShown(int n) const {
+    // The same word the window's rows show before the first load.
+    const QString caption = timers_.caption(n);
+    return caption == kPlaceholderMessage ? QCoreApplication::translate("MainWindow", "Message")
+                                          : caption;
+}
+
 void TimerRows::show(int n) {
     if (timer::isCountdown(n))
         box(n)->setText(timers_.timeText(n));
-    timerButton(n)->setText(shownCaption(timers_.caption(n)));
+    timerButton(n)->setText(captionShown(n));
 }
 
 void TimerRows::showRunning(int n) {

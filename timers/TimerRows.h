@@ -39,6 +39,9 @@ public:
     FlatButton* timerButton(int n) const { return row(n).button; }
     // A countdown's time box.
     TextBox* box(int n) const;
+    // Timer n's caption as its button shows it: the placeholder message,
+    // which stays English in the file, in the user's language.
+    QString captionShown(int n) const;
 
     // The timer the last press on a row was for; 0 after one elsewhere.
     int pressedSlot() const { return pressed_; }
