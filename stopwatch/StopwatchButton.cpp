@@ -23,11 +23,12 @@ StopwatchButton::StopwatchButton(Stopwatch& stopwatch, FlatButton* button, MenuI
     connect(clear, &MenuItem::clicked, this,
             [this, enter] { enter([this] { stopwatch_.backToZero(); }); });
     connect(&stopwatch_, &Stopwatch::changed, this, [this] { guard([this] { show(); }); });
+    // The stopwatch's own word at rest, in the user's language, from the start.
+    show();
 }
 
 void StopwatchButton::show() {
-    //: The stopwatch's button at rest, 39 px wide in a small face: short for Stopwatch
-    button_->setText(stopwatch_.atRest() ? tr("SW") : stopwatch_.text());
+    button_->setText(stopwatch_.text());
     const QFont look = stopwatch_.atRest() ? restLook() : countingLook();
     if (button_->font() != look)
         button_->setFont(look);

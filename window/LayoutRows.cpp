@@ -74,9 +74,7 @@ const ControlRow kTitleRows[] = {
      .caption = QT_TRANSLATE_NOOP("MainWindow", "A"),
      .face = F::AlarmHalf, .role = R::CloseAlarmHalfButton,
      .reader = {QT_TRANSLATE_NOOP("MainWindow", "Hide alarm clock")}},
-    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16},
-     //: The stopwatch's button at rest, 39 px wide in a small face: short for Stopwatch
-     .caption = QT_TRANSLATE_NOOP("MainWindow", "SW"),
+    {.kind = K::Button, .name = "SpeedButton35", .bounds = {120, 7, 39, 16}, .caption = "SW",
      .face = F::Small, .menu = "PopupMenu4", .role = R::StopwatchButton},
     {.kind = K::Panel, .name = "Panel14", .bounds = {224, 8, 21, 14}, .color = clr::TitleStrip,
      .role = R::TitleStrip},
