@@ -2,63 +2,407 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_XA">
 <context>
+    <name>AlarmPanel</name>
+    <message>
+        <source>ON</source>
+        <extracomment>An alarm's switch when on, a button of 54 by 53 px</extracomment>
+        <translation>⟪ON⟫</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <extracomment>An alarm's switch when off, a button of 54 by 53 px</extracomment>
+        <translation>⟪OFF⟫</translation>
+    </message>
+    <message>
+        <source>Rings only while the computer is awake</source>
+        <extracomment>Tip of the alarms' ON/OFF buttons where the system cannot wake the computer for them</extracomment>
+        <translation>⟪Rings only while the computer is awake⟫</translation>
+    </message>
+</context>
+<context>
     <name>AlertOptionsDialog</name>
     <message>
         <source>Alarm2.wav, which plays once, keeps its volume from the start</source>
         <translation>⟪Alarm2.wav, which plays once, keeps its volume from the start⟫</translation>
     </message>
+    <message>
+        <source>Alarm clock</source>
+        <translation>⟪Alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>⟪Bell⟫</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <extracomment>A sound that says something is finished</extracomment>
+        <translation>⟪Complete⟫</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>⟪Telephone⟫</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>A sound: the one the desktop plays for an incoming message</extracomment>
+        <translation>⟪Message⟫</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>⟪Warning⟫</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>⟪&amp;Sound⟫</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Button, 68 px wide</extracomment>
+        <translation>⟪Play⟫</translation>
+    </message>
+    <message>
+        <source>Play the sound</source>
+        <translation>⟪Play the sound⟫</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>⟪&amp;Volume⟫</translation>
+    </message>
+    <message>
+        <source>Start so&amp;ftly (rising over 15 seconds)</source>
+        <translation>⟪Start so&amp;ftly (rising over 15 seconds)⟫</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <extracomment>After the number of minutes in a box; keep the space if the unit is spaced</extracomment>
+        <translation>⟪ min⟫</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>In the box of minutes, for no warning</extracomment>
+        <translation>⟪Off⟫</translation>
+    </message>
+    <message>
+        <source>&amp;Warn before</source>
+        <translation>⟪&amp;Warn before⟫</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat: start again when acknowledged</source>
+        <translation>⟪&amp;Repeat: start again when acknowledged⟫</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>⟪OK⟫</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>⟪Cancel⟫</translation>
+    </message>
+    <message>
+        <source>Alarm1.wav or Alarm2.wav</source>
+        <extracomment>The program's own two sounds; the file names stay as they are</extracomment>
+        <translation>⟪Alarm1.wav or Alarm2.wav⟫</translation>
+    </message>
+    <message>
+        <source>As the Sound and Recur boxes say</source>
+        <translation>⟪As the Sound and Recur boxes say⟫</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No sound at all</extracomment>
+        <translation>⟪None⟫</translation>
+    </message>
+    <message>
+        <source>A file…</source>
+        <translation>⟪A file…⟫</translation>
+    </message>
+    <message>
+        <source>Alert options – %1</source>
+        <extracomment>Dialog title; %1 names the timer or the alarm</extracomment>
+        <translation>⟪Alert options – %1⟫</translation>
+    </message>
+    <message>
+        <source>A sound for the alert</source>
+        <translation>⟪A sound for the alert⟫</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.oga *.flac);;All files (*)</source>
+        <extracomment>File dialog filters: keep the patterns in brackets and the ;; between them</extracomment>
+        <translation>⟪Sounds (*.wav *.ogg *.oga *.flac);;All files (*)⟫</translation>
+    </message>
+    <message>
+        <source>This sound could not be played</source>
+        <translation>⟪This sound could not be played⟫</translation>
+    </message>
+</context>
+<context>
+    <name>AlertTuner</name>
+    <message>
+        <source>Alarm %1</source>
+        <translation>⟪Alarm %1⟫</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartOption</name>
+    <message>
+        <source>Your own autostart entry, quorbel.desktop, is left as it is; the desktop starts the program as it says.</source>
+        <translation>⟪Your own autostart entry, quorbel.desktop, is left as it is; the desktop starts the program as it says.⟫</translation>
+    </message>
+    <message>
+        <source>The desktop cannot start the program from this folder: its name is not UTF-8, or holds a control character, \, $ or `, or an = beside ", ' or %. Move the program to a folder with a plain name.</source>
+        <translation>⟪The desktop cannot start the program from this folder: its name is not UTF-8, or holds a control character, \, $ or `, or an = beside ", ' or %. Move the program to a folder with a plain name.⟫</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be changed.</source>
+        <translation>⟪The autostart entry could not be changed.⟫</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Restores and raises the window.</source>
+        <translation>⟪Restores and raises the window.⟫</translation>
+    </message>
+    <message>
+        <source>Starts countdown timer N (1 to 10) from its set time.</source>
+        <translation>⟪Starts countdown timer N (1 to 10) from its set time.⟫</translation>
+    </message>
+    <message>
+        <source>Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing timer and alarm, as Enter in the window does: for a desktop shortcut.</source>
+        <translation>⟪Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing timer and alarm, as Enter in the window does: for a desktop shortcut.⟫</translation>
+    </message>
+    <message>
+        <source>Starts quick timer N (1 to 12, left to right).</source>
+        <translation>⟪Starts quick timer N (1 to 12, left to right).⟫</translation>
+    </message>
+    <message>
+        <source>Snoozes the ringing timers and alarms for %1 minutes, as their notification's "Snooze %1 min" does.</source>
+        <extracomment>"Snooze %1 min" is the notification's button: as it is translated there. %1 is the snooze's length in minutes (5).</extracomment>
+        <translation>⟪Snoozes the ringing timers and alarms for %1 minutes, as their notification's "Snooze %1 min" does.⟫</translation>
+    </message>
+    <message>
+        <source>Starts countdown timer N (1 to 10) again from its set time, ringing or not.</source>
+        <translation>⟪Starts countdown timer N (1 to 10) again from its set time, ringing or not.⟫</translation>
+    </message>
+    <message>
+        <source>Quits, asking first while a timer runs.</source>
+        <translation>⟪Quits, asking first while a timer runs.⟫</translation>
+    </message>
+    <message>
+        <source>--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if you like, a message.</source>
+        <translation>⟪--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if you like, a message.⟫</translation>
+    </message>
+    <message>
+        <source>--alarm takes an alarm (1 or 2) and on, off or a time such as 7:30, 7:30 AM or 19:30.</source>
+        <extracomment>"on" and "off" are typed as they are: keep them in English.</extracomment>
+        <translation>⟪--alarm takes an alarm (1 or 2) and on, off or a time such as 7:30, 7:30 AM or 19:30.⟫</translation>
+    </message>
+    <message>
+        <source>--autostart takes on or off, not '%1'.</source>
+        <extracomment>"on" and "off" are typed as they are: keep them in English.</extracomment>
+        <translation>⟪--autostart takes on or off, not '%1'.⟫</translation>
+    </message>
+    <message>
+        <source>--status and --watch go one at a time.</source>
+        <translation>⟪--status and --watch go one at a time.⟫</translation>
+    </message>
+    <message>
+        <source>--%1 takes no other option but %2.</source>
+        <extracomment>%1 is status or watch, %2 the option --json or --plain.</extracomment>
+        <translation>⟪--%1 takes no other option but %2.⟫</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>⟪--json goes with --status.⟫</translation>
+    </message>
+    <message>
+        <source>--plain goes with --watch.</source>
+        <translation>⟪--plain goes with --watch.⟫</translation>
+    </message>
+    <message>
+        <source>Starts in the notification area, the window hidden.</source>
+        <translation>⟪Starts in the notification area, the window hidden.⟫</translation>
+    </message>
+    <message>
+        <source>Starts the program with the desktop (on) or not (off).</source>
+        <extracomment>"on" and "off" are typed as they are: keep them in English.</extracomment>
+        <translation>⟪Starts the program with the desktop (on) or not (off).⟫</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of an option in --help: a timer's or an alarm's number.</extracomment>
+        <translation>⟪N⟫</translation>
+    </message>
+    <message>
+        <source>Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum such as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 25m Pasta.</source>
+        <extracomment>LENGTH and MESSAGE as in the value of --set ("N LENGTH [MESSAGE]").</extracomment>
+        <translation>⟪Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum such as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 25m Pasta.⟫</translation>
+    </message>
+    <message>
+        <source>N LENGTH [MESSAGE]</source>
+        <extracomment>The value of --set in --help: N, LENGTH and MESSAGE as its help names them.</extracomment>
+        <translation>⟪N LENGTH [MESSAGE]⟫</translation>
+    </message>
+    <message>
+        <source>Switches alarm N (1 or 2) on or off, or sets its time: 7:30, 7:30 AM or 19:30.</source>
+        <extracomment>"on" and "off" are typed as they are: keep them in English.</extracomment>
+        <translation>⟪Switches alarm N (1 or 2) on or off, or sets its time: 7:30, 7:30 AM or 19:30.⟫</translation>
+    </message>
+    <message>
+        <source>N on|off|TIME</source>
+        <extracomment>The value of --alarm in --help: "on|off" is typed as it is, keep it; N and TIME as its help names them.</extracomment>
+        <translation>⟪N on|off|TIME⟫</translation>
+    </message>
+    <message>
+        <source>Prints what the running copy has: timers, the stopwatch and the alarms that are on.</source>
+        <translation>⟪Prints what the running copy has: timers, the stopwatch and the alarms that are on.⟫</translation>
+    </message>
+    <message>
+        <source>With --status: as one JSON object (see the manual).</source>
+        <translation>⟪With --status: as one JSON object (see the manual).⟫</translation>
+    </message>
+    <message>
+        <source>Prints a line for a panel bar at once and at every change, JSON as waybar reads it, until ended.</source>
+        <translation>⟪Prints a line for a panel bar at once and at every change, JSON as waybar reads it, until ended.⟫</translation>
+    </message>
+    <message>
+        <source>With --watch: plain text lines, as polybar and i3blocks read them.</source>
+        <translation>⟪With --watch: plain text lines, as polybar and i3blocks read them.⟫</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not '%4'.</source>
+        <extracomment>%1 is an option (--start) or a D-Bus method (StartTimer).</extracomment>
+        <translation>⟪%1 takes a number from %2 to %3, not '%4'.⟫</translation>
+    </message>
+    <message>
+        <source>'%1' is no length a countdown takes: write H:MM:SS (minutes and seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, from 1 second to 59:59:59.</source>
+        <extracomment>The units h, m and s are typed as they are: keep them.</extracomment>
+        <translation>⟪'%1' is no length a countdown takes: write H:MM:SS (minutes and seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, from 1 second to 59:59:59.⟫</translation>
+    </message>
+    <message>
+        <source>'%1' is no time of day: write 7:30, 7:30 AM or 19:30.</source>
+        <translation>⟪'%1' is no time of day: write 7:30, 7:30 AM or 19:30.⟫</translation>
+    </message>
+    <message>
+        <source>Countdown timers with messages, one-click quick timers, a two-alarm clock with snooze, a stopwatch and a big clock, in one small window.
+To set a countdown, right-click its button and choose "Edit Time / Message"; a click starts it.</source>
+        <extracomment>"Edit Time / Message" is the entry of the timer's menu: as it is translated there.</extracomment>
+        <translation>⟪Countdown timers with messages, one-click quick timers, a two-alarm clock with snooze, a stopwatch and a big clock, in one small window.
+To set a countdown, right-click its button and choose "Edit Time / Message"; a click starts it.⟫</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>⟪Unexpected argument '%1'.⟫</translation>
+    </message>
 </context>
 <context>
     <name>CommandRunner</name>
     <message>
-        <source>The running copy could not do it; its log says why.
-</source>
-        <translation>⟪The running copy could not do it; its log says why.
-⟫</translation>
-    </message>
-    <message>
         <source>There is no countdown timer %1.</source>
         <translation>⟪There is no countdown timer %1.⟫</translation>
-    </message>
-    <message>
-        <source>Timer %1</source>
-        <translation>⟪Timer %1⟫</translation>
-    </message>
-    <message>
-        <source>%1 is ringing, and was not changed.</source>
-        <translation>⟪%1 is ringing, and was not changed.⟫</translation>
-    </message>
-    <message>
-        <source>%1 is running, and was not changed.</source>
-        <translation>⟪%1 is running, and was not changed.⟫</translation>
-    </message>
-    <message>
-        <source>%1 is open in the editor, and was not changed.</source>
-        <translation>⟪%1 is open in the editor, and was not changed.⟫</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>⟪%1, %2⟫</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>⟪%1: %2, %3⟫</translation>
     </message>
     <message>
         <source>There is no alarm %1.</source>
         <translation>⟪There is no alarm %1.⟫</translation>
     </message>
     <message>
-        <source>Alarm %1: %2, %3</source>
-        <translation>⟪Alarm %1: %2, %3⟫</translation>
+        <source>The running copy could not do it; its log says why.</source>
+        <translation>⟪The running copy could not do it; its log says why.⟫</translation>
     </message>
     <message>
-        <source>on</source>
-        <translation>⟪on⟫</translation>
+        <source>Timer %1 is ringing, and was not changed.</source>
+        <translation>⟪Timer %1 is ringing, and was not changed.⟫</translation>
     </message>
     <message>
-        <source>off</source>
-        <translation>⟪off⟫</translation>
+        <source>Timer %1 is running, and was not changed.</source>
+        <translation>⟪Timer %1 is running, and was not changed.⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1 is open in the editor, and was not changed.</source>
+        <translation>⟪Timer %1 is open in the editor, and was not changed.⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1, %2</source>
+        <extracomment>%2 is the length set (0:25:00).</extracomment>
+        <translation>⟪Timer %1, %2⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1: %2, %3</source>
+        <extracomment>%2 is the timer's message, %3 the length set (0:25:00).</extracomment>
+        <translation>⟪Timer %1: %2, %3⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: %2, on</source>
+        <extracomment>%2 is the alarm's time as its dial shows it (7:30 AM).</extracomment>
+        <translation>⟪Alarm %1: %2, on⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: %2, off</source>
+        <extracomment>%2 is the alarm's time as its dial shows it (7:30 AM).</extracomment>
+        <translation>⟪Alarm %1: %2, off⟫</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Stop</source>
+        <translation>⟪Stop⟫</translation>
+    </message>
+    <message>
+        <source>Snooze %1 min</source>
+        <extracomment>A notification's button: %1 is the snooze's length in minutes (5).</extracomment>
+        <translation>⟪Snooze %1 min⟫</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <extracomment>A notification's button: the timer runs its time again.</extracomment>
+        <translation>⟪Again⟫</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>What a click on the notification itself does, where the desktop names it.</extracomment>
+        <translation>⟪Show⟫</translation>
+    </message>
+    <message>
+        <source>Set for %1</source>
+        <extracomment>%1 is the timer's set length (0:25:00).</extracomment>
+        <translation>⟪Set for %1⟫</translation>
+    </message>
+    <message>
+        <source>Set for %1, ran out at %2</source>
+        <extracomment>%1 is the timer's set length (0:25:00), %2 the time of day it ran out.</extracomment>
+        <translation>⟪Set for %1, ran out at %2⟫</translation>
+    </message>
+    <message>
+        <source>Snoozed: rings again at %1</source>
+        <extracomment>%1 is a time of day.</extracomment>
+        <translation>⟪Snoozed: rings again at %1⟫</translation>
+    </message>
+    <message>
+        <source>%1: 1 minute left</source>
+        <extracomment>%1 is the timer's name (Timer 3, or its message).</extracomment>
+        <translation>⟪%1: 1 minute left⟫</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n minutes left</source>
+        <extracomment>%1 is the timer's name (Timer 3, or its message); %n, the minutes, is never 1.</extracomment>
+        <translation>
+            <numerusform>⟪%1: %n minutes left⟫</numerusform>
+            <numerusform>⟪%1: %n minutes left⟫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <translation>⟪Alarm %1⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1 missed</source>
+        <translation>⟪Alarm %1 missed⟫</translation>
+    </message>
+    <message>
+        <source>It was due at %1</source>
+        <extracomment>%1 is a time of day.</extracomment>
+        <translation>⟪It was due at %1⟫</translation>
     </message>
 </context>
 <context>
@@ -77,10 +421,610 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Hide window</source>
+        <translation>⟪Hide window⟫</translation>
+    </message>
+    <message>
+        <source>Brought back from the tray icon</source>
+        <translation>⟪Brought back from the tray icon⟫</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>Button, 49 px wide</extracomment>
+        <translation>⟪Quit⟫</translation>
+    </message>
+    <message>
+        <source>Alarm Clock</source>
+        <extracomment>Title of the alarm clock half, 68 px wide in bold; also an entry of its menu</extracomment>
+        <translation>⟪Alarm Clock⟫</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>Button 18 px wide: one letter standing for the alarm clock, which it shows or hides</extracomment>
+        <translation>⟪A⟫</translation>
+    </message>
+    <message>
+        <source>Hide alarm clock</source>
+        <translation>⟪Hide alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>Check box, 52 px wide with its box</extracomment>
+        <translation>⟪Sound⟫</translation>
+    </message>
+    <message>
+        <source>Timers that run out ring with a sound</source>
+        <translation>⟪Timers that run out ring with a sound⟫</translation>
+    </message>
+    <message>
+        <source>Recur</source>
+        <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
+        <translation>⟪Recur⟫</translation>
+    </message>
+    <message>
+        <source>The sound repeats until the timer is stopped</source>
+        <translation>⟪The sound repeats until the timer is stopped⟫</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>A timer's button, 75 px wide, while no message is set</extracomment>
+        <translation>⟪Message⟫</translation>
+    </message>
+    <message>
+        <source>Enter stores the time and message, Escape closes</source>
+        <translation>⟪Enter stores the time and message, Escape closes⟫</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Button of the message editor, 147 px wide</extracomment>
+        <translation>⟪OK⟫</translation>
+    </message>
+    <message>
+        <source>Store time and message</source>
+        <translation>⟪Store time and message⟫</translation>
+    </message>
+    <message>
+        <source>Hours and minutes</source>
+        <translation>⟪Hours and minutes⟫</translation>
+    </message>
+    <message>
+        <source>Hours : Minutes</source>
+        <extracomment>Above the two fields of a timer's time, about 95 px wide</extracomment>
+        <translation>⟪Hours : Minutes⟫</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <extracomment>Button 17 px wide: one letter standing for Clear (the time back to zero)</extracomment>
+        <translation>⟪C⟫</translation>
+    </message>
+    <message>
+        <source>Clear the time</source>
+        <translation>⟪Clear the time⟫</translation>
+    </message>
+    <message>
+        <source>Hours, minutes and seconds back to zero</source>
+        <translation>⟪Hours, minutes and seconds back to zero⟫</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>⟪Clock⟫</translation>
+    </message>
+    <message>
+        <source>ALARM 1</source>
+        <extracomment>Heading over alarm 1, 46 px wide</extracomment>
+        <translation>⟪ALARM 1⟫</translation>
+    </message>
+    <message>
+        <source>ALARM 2</source>
+        <extracomment>Heading over alarm 2, 46 px wide</extracomment>
+        <translation>⟪ALARM 2⟫</translation>
+    </message>
+    <message>
+        <source>ALARM 2 - Snooze</source>
+        <extracomment>Heading over the snooze lengths of alarm 2, 91 px wide</extracomment>
+        <translation>⟪ALARM 2 - Snooze⟫</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
+        <translation>⟪1 min⟫</translation>
+    </message>
+    <message>
+        <source>3 min</source>
+        <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
+        <translation>⟪3 min⟫</translation>
+    </message>
+    <message>
+        <source>5 min</source>
+        <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
+        <translation>⟪5 min⟫</translation>
+    </message>
+    <message>
+        <source>9 min</source>
+        <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
+        <translation>⟪9 min⟫</translation>
+    </message>
+    <message>
+        <source>15 min</source>
+        <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
+        <translation>⟪15 min⟫</translation>
+    </message>
+    <message>
+        <source>20 min</source>
+        <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
+        <translation>⟪20 min⟫</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <extracomment>An alarm's switch when off, a button of 54 by 53 px</extracomment>
+        <translation>⟪OFF⟫</translation>
+    </message>
+    <message>
+        <source>Alarm 1 recurs</source>
+        <translation>⟪Alarm 1 recurs⟫</translation>
+    </message>
+    <message>
+        <source>Alarm 1 rings until it is switched off</source>
+        <translation>⟪Alarm 1 rings until it is switched off⟫</translation>
+    </message>
+    <message>
+        <source>Copy alarm 1 to alarm 2</source>
+        <translation>⟪Copy alarm 1 to alarm 2⟫</translation>
+    </message>
+    <message>
+        <source>Copy alarm 2 to alarm 1</source>
+        <translation>⟪Copy alarm 2 to alarm 1⟫</translation>
+    </message>
+    <message>
+        <source>Test alarm</source>
+        <extracomment>Button, 55 px wide and 17 px high</extracomment>
+        <translation>⟪Test alarm⟫</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
+        <translation>⟪30 min⟫</translation>
+    </message>
+    <message>
+        <source>Start ON</source>
+        <extracomment>Check box, 61 px wide with its box: the alarms are switched on when the program starts</extracomment>
+        <translation>⟪Start ON⟫</translation>
+    </message>
+    <message>
+        <source>Alarms on at start</source>
+        <translation>⟪Alarms on at start⟫</translation>
+    </message>
+    <message>
+        <source>Edit Time / Message</source>
+        <extracomment>Menu entry of a timer: set its time and its message</extracomment>
+        <translation>⟪Edit Time / Message⟫</translation>
+    </message>
+    <message>
+        <source>Alert options…</source>
+        <translation>⟪Alert options…⟫</translation>
+    </message>
+    <message>
+        <source>Minimize on timer</source>
+        <translation>⟪Minimize on timer⟫</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <extracomment>Menu entry that opens the list of programs started at set times</extracomment>
+        <translation>⟪Processes⟫</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>⟪Start with the desktop⟫</translation>
+    </message>
+    <message>
+        <source>Alarm 1 alert options…</source>
+        <translation>⟪Alarm 1 alert options…⟫</translation>
+    </message>
+    <message>
+        <source>Alarm 2 alert options…</source>
+        <translation>⟪Alarm 2 alert options…⟫</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Stopwatch menu: back to zero</extracomment>
+        <translation>⟪Clear⟫</translation>
+    </message>
+    <message>
+        <source>Close no save</source>
+        <extracomment>Menu of the Quit button: quit without saving the settings</extracomment>
+        <translation>⟪Close no save⟫</translation>
+    </message>
+    <message>
+        <source>Seconds %1+</source>
+        <extracomment>A submenu of ten seconds; %1 is the tens, 0 to 5</extracomment>
+        <translation>⟪Seconds %1+⟫</translation>
+    </message>
+    <message>
+        <source>Hide the window; the tray icon brings it back</source>
+        <translation>⟪Hide the window; the tray icon brings it back⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch: click to start or pause; right-click to clear</source>
+        <translation>⟪Stopwatch: click to start or pause; right-click to clear⟫</translation>
+    </message>
+    <message>
+        <source>Show the alarm clock</source>
+        <translation>⟪Show the alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Hide the alarm clock</source>
+        <translation>⟪Hide the alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Keep the window on top of the others</source>
+        <translation>⟪Keep the window on top of the others⟫</translation>
+    </message>
+    <message>
+        <source>The sound repeats every second until the timer is stopped</source>
+        <translation>⟪The sound repeats every second until the timer is stopped⟫</translation>
+    </message>
+    <message>
+        <source>Quit; right-click to quit without saving</source>
+        <translation>⟪Quit; right-click to quit without saving⟫</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>⟪Warning⟫</translation>
+    </message>
+    <message>
+        <source>Timer still in progress. Quit anyway?</source>
+        <translation>⟪Timer still in progress. Quit anyway?⟫</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved. Quit anyway?</source>
+        <translation>⟪Settings could not be saved. Quit anyway?⟫</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>Quorbel is ending.</source>
+        <extracomment>A D-Bus caller's answer while the program quits.</extracomment>
+        <translation>⟪Quorbel is ending.⟫</translation>
+    </message>
+    <message>
+        <source>cannot open the display; set DISPLAY or run from a desktop session</source>
+        <translation>⟪cannot open the display; set DISPLAY or run from a desktop session⟫</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1; set DISPLAY or run from a desktop session</source>
+        <extracomment>%1 is the display's name, such as :0.</extracomment>
+        <translation>⟪cannot open the display %1; set DISPLAY or run from a desktop session⟫</translation>
+    </message>
+</context>
+<context>
+    <name>Quorbel</name>
+    <message>
+        <source>The settings file could not be read and will not be overwritten:
+%1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>⟪The settings file could not be read and will not be overwritten:
+%1⟫</translation>
+    </message>
+    <message>
+        <source>The running timers cannot be kept for the next start, since this file cannot be written:
+%1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>⟪The running timers cannot be kept for the next start, since this file cannot be written:
+%1⟫</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommands</name>
     <message>
         <source>Quorbel could not do it; its log says why.</source>
         <translation>⟪Quorbel could not do it; its log says why.⟫</translation>
+    </message>
+    <message>
+        <source>No method %1.</source>
+        <extracomment>A D-Bus caller's error: %1 is the name of a method the program does not have.</extracomment>
+        <translation>⟪No method %1.⟫</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleDialog</name>
+    <message>
+        <source>Start Program</source>
+        <extracomment>Dialog title: the list of programs started at set times</extracomment>
+        <translation>⟪Start Program⟫</translation>
+    </message>
+    <message>
+        <source>Format: [HHMM][filename]
+(Place a tilde ~  in position 1 to delimiter a record)</source>
+        <extracomment>Two lines, 291 px wide; [HHMM] and the tilde ~ are what the user types, keep them</extracomment>
+        <translation>⟪Format: [HHMM][filename]
+(Place a tilde ~  in position 1 to delimiter a record)⟫</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>⟪OK⟫</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>⟪Cancel⟫</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>1 hour</source>
+        <translation>⟪1 hour⟫</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>⟪%n hours⟫</numerusform>
+            <numerusform>⟪%n hours⟫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>⟪1 minute⟫</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>⟪%n minutes⟫</numerusform>
+            <numerusform>⟪%n minutes⟫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>⟪1 second⟫</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>⟪%n seconds⟫</numerusform>
+            <numerusform>⟪%n seconds⟫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the parts of a time said in words: 5 minutes, 8 seconds</extracomment>
+        <translation>⟪%1, %2⟫</translation>
+    </message>
+    <message>
+        <source>0 seconds</source>
+        <translation>⟪0 seconds⟫</translation>
+    </message>
+    <message>
+        <source>Space starts or stops the timer; the menu key opens its menu: Edit Time / Message, Alert options</source>
+        <extracomment>Edit Time / Message and Alert options are the entries of the timer's menu</extracomment>
+        <translation>⟪Space starts or stops the timer; the menu key opens its menu: Edit Time / Message, Alert options⟫</translation>
+    </message>
+    <message>
+        <source>Snooze %1 min</source>
+        <translation>⟪Snooze %1 min⟫</translation>
+    </message>
+    <message>
+        <source>Click to start or stop; right-click to set the time and message, or how it alerts</source>
+        <translation>⟪Click to start or stop; right-click to set the time and message, or how it alerts⟫</translation>
+    </message>
+    <message>
+        <source>Click to start or stop; right-click shows the time left</source>
+        <translation>⟪Click to start or stop; right-click shows the time left⟫</translation>
+    </message>
+    <message>
+        <source>The menu key sets the seconds</source>
+        <translation>⟪The menu key sets the seconds⟫</translation>
+    </message>
+    <message>
+        <source>Right-click to set the seconds</source>
+        <translation>⟪Right-click to set the seconds⟫</translation>
+    </message>
+    <message>
+        <source>Quick timer 1 minute</source>
+        <translation>⟪Quick timer 1 minute⟫</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quick timer %n minutes</source>
+        <translation>
+            <numerusform>⟪Quick timer %n minutes⟫</numerusform>
+            <numerusform>⟪Quick timer %n minutes⟫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Timer %1, %2</source>
+        <extracomment>%1 is the timer's number, %2 the time it is set to (00:25:00)</extracomment>
+        <translation>⟪Timer %1, %2⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1: %2, %3</source>
+        <extracomment>%1 is the timer's number, %2 its message, %3 its time</extracomment>
+        <translation>⟪Timer %1: %2, %3⟫</translation>
+    </message>
+    <message>
+        <source>%1, ringing</source>
+        <extracomment>%1 names a timer and its time</extracomment>
+        <translation>⟪%1, ringing⟫</translation>
+    </message>
+    <message>
+        <source>%1, running</source>
+        <extracomment>%1 names a timer and its time</extracomment>
+        <translation>⟪%1, running⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1 time left: %2</source>
+        <extracomment>%2 is a time in words: 5 minutes, 8 seconds</extracomment>
+        <translation>⟪Timer %1 time left: %2⟫</translation>
+    </message>
+    <message>
+        <source>Keep on top (on)</source>
+        <translation>⟪Keep on top (on)⟫</translation>
+    </message>
+    <message>
+        <source>Keep on top (off)</source>
+        <translation>⟪Keep on top (off)⟫</translation>
+    </message>
+    <message>
+        <source>Show alarm clock</source>
+        <translation>⟪Show alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Hide alarm clock</source>
+        <translation>⟪Hide alarm clock⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch, stopped at %1</source>
+        <extracomment>%1 is the stopwatch's time, 1:05 or 2h10</extracomment>
+        <translation>⟪Stopwatch, stopped at %1⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>⟪Stopwatch⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch, running</source>
+        <translation>⟪Stopwatch, running⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1 time %2:%3 %4</source>
+        <extracomment>%2:%3 are the alarm's hour and minutes on its twelve-hour dial, %4 is AM or PM</extracomment>
+        <translation>⟪Alarm %1 time %2:%3 %4⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1 %2</source>
+        <extracomment>%2 is AM or PM, which the user clicks to change</extracomment>
+        <translation>⟪Alarm %1 %2⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: ON</source>
+        <translation>⟪Alarm %1: ON⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: OFF</source>
+        <translation>⟪Alarm %1: OFF⟫</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>Confirm</source>
+        <translation>⟪Confirm⟫</translation>
+    </message>
+    <message>
+        <source>Alarm time changed, save new time?</source>
+        <translation>⟪Alarm time changed, save new time?⟫</translation>
+    </message>
+</context>
+<context>
+    <name>StateText</name>
+    <message>
+        <source>Quick timer %1</source>
+        <extracomment>%1 is its length, such as 1:30.</extracomment>
+        <translation>⟪Quick timer %1⟫</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>day and time</comment>
+        <extracomment>%1 is a short day name, %2 a time of day: when an alarm rings next.</extracomment>
+        <translation>⟪%1 %2⟫</translation>
+    </message>
+    <message>
+        <source>%1: ringing since %2</source>
+        <extracomment>%1 is a timer's name (Timer 3, or its message), %2 a time of day.</extracomment>
+        <translation>⟪%1: ringing since %2⟫</translation>
+    </message>
+    <message>
+        <source>%1: snoozed, %2 left</source>
+        <extracomment>%1 is a timer's name, %2 the time left (0:04:32).</extracomment>
+        <translation>⟪%1: snoozed, %2 left⟫</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <extracomment>%1 is a timer's name, %2 the time left (0:04:32).</extracomment>
+        <translation>⟪%1: %2 left⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch: running, %1</source>
+        <extracomment>%1 is the time counted (1:15).</extracomment>
+        <translation>⟪Stopwatch: running, %1⟫</translation>
+    </message>
+    <message>
+        <source>Stopwatch: paused at %1</source>
+        <extracomment>%1 is the time counted (1:15).</extracomment>
+        <translation>⟪Stopwatch: paused at %1⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: %2, ringing</source>
+        <extracomment>%2 is the alarm's time as its dial shows it (7:30 AM).</extracomment>
+        <translation>⟪Alarm %1: %2, ringing⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: %2, snoozing, rings again at %3</source>
+        <extracomment>%2 is the alarm's time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
+        <translation>⟪Alarm %1: %2, snoozing, rings again at %3⟫</translation>
+    </message>
+    <message>
+        <source>Alarm %1: %2, rings at %3</source>
+        <extracomment>%2 is the alarm's time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
+        <translation>⟪Alarm %1: %2, rings at %3⟫</translation>
+    </message>
+    <message>
+        <source>Nothing is running.</source>
+        <translation>⟪Nothing is running.⟫</translation>
+    </message>
+    <message>
+        <source>Quorbel is not running.</source>
+        <translation>⟪Quorbel is not running.⟫</translation>
+    </message>
+    <message>
+        <source>%1 ringing</source>
+        <extracomment>A panel bar's short line: %1 is a timer's name.</extracomment>
+        <translation>⟪%1 ringing⟫</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>name and time left</comment>
+        <extracomment>A panel bar's short line: %1 is a timer's name, %2 the time left (4:32).</extracomment>
+        <translation>⟪%1 %2⟫</translation>
+    </message>
+</context>
+<context>
+    <name>Stopwatch</name>
+    <message>
+        <source>SW</source>
+        <extracomment>The stopwatch's button at rest, short for Stopwatch: 39 px wide, about five characters.</extracomment>
+        <translation>⟪SW⟫</translation>
+    </message>
+</context>
+<context>
+    <name>Timers</name>
+    <message>
+        <source>Quick timer %1 min</source>
+        <extracomment>A quick timer's name: %1 is its length in minutes.</extracomment>
+        <translation>⟪Quick timer %1 min⟫</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <extracomment>A countdown's name where it has no message: %1 is its number, 1 to 10.</extracomment>
+        <translation>⟪Timer %1⟫</translation>
+    </message>
+</context>
+<context>
+    <name>TrayPresence</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A running timer in the tray's tip and menu: %1 names it, %2 is the time left (0:25:00)</extracomment>
+        <translation>⟪%1 %2⟫</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Tray menu entry: brings the window back</extracomment>
+        <translation>⟪Show⟫</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>Tray menu entry</extracomment>
+        <translation>⟪Quit⟫</translation>
     </message>
 </context>
 <context>
@@ -88,6 +1032,19 @@
     <message>
         <source>Quorbel is not running.</source>
         <translation>⟪Quorbel is not running.⟫</translation>
+    </message>
+</context>
+<context>
+    <name>platform::LogindPower</name>
+    <message>
+        <source>Keeping the running timers on disk</source>
+        <extracomment>Why the program holds the machine's sleep back a moment, as the desktop lists it.</extracomment>
+        <translation>⟪Keeping the running timers on disk⟫</translation>
+    </message>
+    <message>
+        <source>A timer rings</source>
+        <extracomment>Why the program keeps the screen from going idle, as the desktop lists it.</extracomment>
+        <translation>⟪A timer rings⟫</translation>
     </message>
 </context>
 <context>
