@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in the user's language. The catalogue chosen for the session's
+// languages, English ending the search and a missing or damaged one leaving
+// English; and, in the developers' pseudo-language, where each text is
+// marked at both ends, every text of the window, its menus, dialogs,
+// notifications and the command line's help marked: what is not is a text
+// that escaped translation, unless it is data.
+#include "FormFixture.h"
+#include "alerts/AlertOptionsDialog.h"
+#include "alerts/AlertTuner.h"
+#include "cli/CommandLine.h"
+#include "platform/Translations.h"
+#include "scheduler/ScheduleDialog.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString kPseudo = QStringLiteral(":/i18n/quorbel_en_XA.qm");
+
+bool marked(const QString& text) {
+    return text.startsWith(u'\x27ea') && text.endsWith(u'\x27eb');
+}
+
+// What the program shows as it is in every language: times, numbers, the
+// dial's AM and PM, the program's name, what the test itself typed.
+bool data(const QString& text) {
+    static const QRegularExpression shown(
+        QStringLiteral("^([-0-9:.+ \\x{2190}-\\x{21ff}]*|AM|PM|Quorbel|Tea|00:05:00Tea)$"));
+    return shown.match(text).hasMatch();
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void choosesTheCatalogue_data();
+    void choosesTheCatalogue();
+    void pseudoLanguageMarksEveryText();
+
+private:
+    std::unique_ptr<platform::FakePlatform> desktop;
+    std::unique_ptr<Form> form;
+    QStringList unmarked;
+    int markedSeen = 0;
+
+    void look(const QString& where, const QString& text) {
+        markedSeen += marked(text);
+        if (!text.isEmpty() && !marked(text) && !data(text))
+            unmarked << where + QStringLiteral(": ") + text;
+    }
+    // Every text a widget and those within show, tell a reader or tip.
+    void lookAt(QWidget* top) {
+        QList<QWidget*> widgets = top->findChildren<QWidget*>();
+        widgets.prepend(top);
+        for (QWidget* widget : std::as_const(widgets)) {
+            const QString where = widget->objectName().isEmpty()
+                                      ? QString::fromLatin1(widget->metaObject()->className())
+                                      : widget->objectName();
+            if (widget->isWindow())
+                look(where + QStringLiteral(" title"), widget->windowTitle());
+            look(where + QStringLiteral(" tip"), widget->toolTip());
+            look(where + QStringLiteral(" name"), widget->accessibleName());
+            look(where + QStringLiteral(" description"), widget->accessibleDescription());
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                look(where, label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                look(where, button->text());
+            if (auto* box = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < box->count(); ++i)
+                    look(where, box->itemText(i));
+            }
+            if (auto* menu = qobject_cast<QMenu*>(widget)) {
+                // A menu kept from the design that no one is shown.
+                if (!menu->menuAction()->isVisible())
+                    continue;
+                look(where, menu->title());
+                for (QAction* action : menu->actions()) {
+                    if (!action->isVisible())
+                        continue;
+                    look(where, action->text());
+                    if (action->toolTip() != action->text())
+                        look(where + QStringLiteral(" tip"), action->toolTip());
+                }
+            }
+        }
+    }
+};
+
+void LanguagesTest::cleanup() {
+    form.reset();
+    desktop.reset();
+    // English again for the next: the pseudo-language's translators go.
+    platform::installTranslations({QStringLiteral("C")});
+}
+
+void LanguagesTest::choosesTheCatalogue_data() {
+    QTest::addColumn<QStringList>("languages");
+    // The catalogues in the folder; "!" marks one that cannot be read.
+    QTest::addColumn<QStringList>("catalogues");
+    QTest::addColumn<QString>("chosen");
+    const QStringList shipped{"de", "fr", "pt_BR", "zh_CN"};
+    QTest::newRow("German") << QStringList{"de", "de-Latn-DE", "de-DE"} << shipped << "de";
+    QTest::newRow("Brazilian before German")
+        << QStringList{"pt-BR", "pt-Latn-BR", "pt", "de"} << shipped << "pt_BR";
+    QTest::newRow("Chinese with its script")
+        << QStringList{"zh-CN", "zh-Hans-CN", "zh"} << shipped << "zh_CN";
+    QTest::newRow("French of Canada: French") << QStringList{"fr-CA", "fr"} << shipped << "fr";
+    QTest::newRow("Portuguese of Portugal is not Brazil's")
+        << QStringList{"pt-PT", "pt"} << shipped << "";
+    QTest::newRow("English first, German after") << QStringList{"en-GB", "de"} << shipped << "";
+    QTest::newRow("a language not shipped, then German")
+        << QStringList{"eo", "de"} << shipped << "de";
+    QTest::newRow("the C locale") << QStringList{"C"} << shipped << "";
+    QTest::newRow("German damaged: English, not French")
+        << QStringList{"de", "fr"} << QStringList{"!de", "fr"} << "";
+}
+
+void LanguagesTest::choosesTheCatalogue() {
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, catalogues);
+    QFETCH(QString, chosen);
+    QTemporaryDir folder;
+    for (const QString& catalogue : std::as_const(catalogues)) {
+        const QString path =
+            folder.filePath(QStringLiteral("quorbel_%1.qm").arg(catalogue.section(u'!', -1)));
+        if (catalogue.startsWith(u'!')) {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write("not a catalogue");
+        } else {
+            QVERIFY(QFile::copy(kPseudo, path));
+        }
+    }
+    QCOMPARE(platform::installTranslations(languages, folder.path()), chosen);
+    // What a text reads then: marked where a catalogue was installed.
+    QCOMPARE(marked(QCoreApplication::translate("DesktopShortcuts", "Show Quorbel")),
+             !chosen.isEmpty());
+}
+
+void LanguagesTest::pseudoLanguageMarksEveryText() {
+    QCOMPARE(platform::installTranslations({QStringLiteral("en-XA")}), QStringLiteral("en_XA"));
+    desktop = std::make_unique<platform::FakePlatform>();
+    form = std::make_unique<Form>(desktop->interfaces());
+    form->showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    // A countdown ringing: its notification, and the window as it rings.
+    form->settings().prefs().setLine(3, QStringLiteral("00:05:00Tea"));
+    form->timersModel().readSaved();
+    QTest::mouseClick(form->slotButton(3), Qt::LeftButton, {}, QPoint(5, 5));
+    form->tick();
+    form->timersModel().expire(3);
+    lookAt(form.get());
+    for (auto notice = desktop->notifications.cbegin(); notice != desktop->notifications.cend();
+         ++notice) {
+        look(QStringLiteral("notification"), notice.value().section(u'|', 1));
+        for (const auto& choice : desktop->notificationActions.value(notice.key()))
+            look(QStringLiteral("notification action"), choice.text);
+    }
+    QTest::keyClick(form.get(), Qt::Key_Return);
+
+    QTest::mouseClick(form->openAlarmHalfButton, Qt::LeftButton, {}, QPoint(5, 5));
+    lookAt(form.get());
+    QTest::mousePress(form->slotButton(1), Qt::RightButton, {}, QPoint(5, 5));
+    form->editMessageItem->trigger();
+    lookAt(form.get());
+    ScheduleDialog& schedule = *form->part<Scheduler>().createDialog();
+    lookAt(&schedule);
+    QTimer::singleShot(0, this, [this] {
+        AlertOptionsDialog* dialog = form->part<AlertTuner>().dialog();
+        lookAt(dialog);
+        dialog->reject();
+    });
+    form->slotAlertOptionsItem->trigger();
+
+    // The command line's help: what is left once the marked texts, the
+    // options' names and Qt's own lines (from Qt's catalogue) are taken out.
+    QString help = parseCommandLine({QStringLiteral("quorbel"), QStringLiteral("--help")}).text;
+    for (const char* taken : {"\\x{27ea}.*?\\x{27eb}", "^Usage: .*$", "^Options:$", "^.*--help.*$",
+                              "^.*--version.*$", "-{1,2}[a-z][a-z-]*", "[,<>|]"}) {
+        help.remove(QRegularExpression(QString::fromLatin1(taken),
+                                       QRegularExpression::MultilineOption |
+                                           QRegularExpression::DotMatchesEverythingOption));
+    }
+    look(QStringLiteral("--help"), help.simplified());
+    QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u'\n')));
+    // Not a look at nothing: captions, tips, reader names, menus, dialogs.
+    QVERIFY2(markedSeen > 150, qPrintable(QString::number(markedSeen)));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "test_languages.moc"
