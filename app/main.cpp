@@ -8,6 +8,7 @@
 #include "platform/QuestionBox.h"
 #include "platform/SingleInstance.h"
 #include "platform/Translations.h"
+#include "widgets/Controls.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -146,7 +147,7 @@ int main(int argc, char** argv) {
     // Hidden is not closed: the program lives on in the tray until its main
     // window closes, whatever other windows come and go.
     app.setQuitOnLastWindowClosed(false);
-    platform::installTranslations();
+    useFacesFor(platform::installTranslations());
     tellInstanceMessage(*instance);
 
     platform::QtPlatform desktop(std::move(instance));

@@ -41,6 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "libcanberra0, libcanberra-pulse, libsndfile1, libpulse0, sound-theme-freedesktop, xdg-utils, fonts-wine, fonts-liberation2, fonts-dejavu-core, qt6-wayland, libwayland-client0")
 # Qt's own words (standard buttons, the command line's "Usage:") in the
-# user's language, beside the program's catalogues built into it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# user's language, beside the program's catalogues built into it; and the
+# face Chinese is drawn in, which the window's own faces lack.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-wqy-zenhei")
 include(CPack)

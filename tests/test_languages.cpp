@@ -9,15 +9,18 @@
 #include "alerts/AlertOptionsDialog.h"
 #include "alerts/AlertTuner.h"
 #include "cli/CommandLine.h"
+#include "platform/QtPlatform.h"
 #include "platform/Translations.h"
 #include "scheduler/ScheduleDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <memory>
 
@@ -46,6 +49,8 @@ private slots:
     void choosesTheCatalogue_data();
     void choosesTheCatalogue();
     void pseudoLanguageMarksEveryText();
+    void everyLetterInItsFace_data();
+    void everyLetterInItsFace();
 
 private:
     std::unique_ptr<platform::FakePlatform> desktop;
@@ -195,6 +200,55 @@ void LanguagesTest::pseudoLanguageMarksEveryText() {
     QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u'\n')));
     // Not a look at nothing: captions, tips, reader names, menus, dialogs.
     QVERIFY2(markedSeen > 150, qPrintable(QString::number(markedSeen)));
+}
+
+void LanguagesTest::everyLetterInItsFace_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru", "zh_CN"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Each letter of a catalogue's texts in each face the window draws with,
+// as the program chooses them for that language: the window's faces are
+// asked for alone, so a letter missing would show as an empty box.
+void LanguagesTest::everyLetterInItsFace() {
+    QFETCH(QString, language);
+    platform::QtPlatform real(nullptr);
+    real.loadFonts(true);
+    useFacesFor(language);
+    const auto restore = qScopeGuard([] { useFacesFor({}); });
+    QFile catalogue(QFINDTESTDATA(QStringLiteral("../translations/quorbel_%1.ts").arg(language)));
+    QVERIFY(catalogue.open(QIODevice::ReadOnly));
+    QSet<char32_t> letters;
+    for (QXmlStreamReader ts(&catalogue); !ts.atEnd();) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == QLatin1String("translation") ||
+            ts.name() == QLatin1String("numerusform")) {
+            for (const char32_t letter :
+                 ts.readElementText(QXmlStreamReader::IncludeChildElements).toUcs4()) {
+                if (!QChar::isSpace(letter))
+                    letters.insert(letter);
+            }
+        }
+    }
+    for (const auto& [face, height] : {std::pair{"MS Sans Serif", 11},
+                                       {"MS Sans Serif", 13},
+                                       {"Small Fonts", 8},
+                                       {"Tahoma", 11},
+                                       {"Arial", 11},
+                                       {"Verdana", 11}}) {
+        const QFont font = windowFont(QString::fromLatin1(face), height);
+        const QFontMetrics metrics(font);
+        QString missing;
+        for (const char32_t letter : std::as_const(letters)) {
+            if (!metrics.inFontUcs4(letter))
+                missing += QString::fromUcs4(&letter, 1);
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 (%2) lacks %3")
+                                                   .arg(QFontInfo(font).family(),
+                                                        QString::fromLatin1(face), missing)));
+    }
 }
 
 QTEST_MAIN(LanguagesTest)

@@ -13,7 +13,7 @@ case $mode in run | test) ;; *)
 esac
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libcanberra-pulse libsndfile1-dev libpulse-dev libfontconfig-dev libwayland-dev xdg-utils
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-zenhei
     sound-theme-freedesktop fonts-wine fonts-liberation2 fonts-dejavu-core)
 [ "$mode" = test ] && packages+=(clang-format python3 libbenchmark-dev libxcb-damage0-dev xvfb icewm xdotool x11-utils
     pulseaudio pulseaudio-utils sox libfaketime imagemagick file help2man dpkg-dev lintian desktop-file-utils appstream

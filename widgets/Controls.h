@@ -25,6 +25,13 @@ QColor toQColor(int color);
 void useBitmapFaces(bool on);
 bool bitmapFaces();
 
+// The faces for the language the window speaks ("zh_CN"; empty for
+// English): the window's own faces have the letters of the European
+// languages, not Chinese, which gets a face of its own drawn to the pixel.
+void useFacesFor(const QString& language);
+// The face that stands for all of the window's in that language, or empty.
+QString languageFace();
+
 // A face of the window's look at a height in pixels. It is asked for
 // alone: the window's own captions never need letters from another face.
 QFont windowFont(const QString& face, int pixelHeight, bool bold = false);

@@ -19,7 +19,20 @@ QColor toQColor(int color) {
 
 namespace {
 bool bitmapsOn = true;
+QString ownFace;
+// Chinese in Debian's WenQuanYi Zen Hei (fonts-wqy-zenhei), whose Sharp
+// face carries bitmaps for the small sizes a window like this one draws.
+constexpr int kSmallestHan = 12;
 } // namespace
+
+void useFacesFor(const QString& language) {
+    ownFace = language.startsWith(QLatin1String("zh")) ? QStringLiteral("WenQuanYi Zen Hei Sharp")
+                                                       : QString();
+}
+
+QString languageFace() {
+    return ownFace;
+}
 
 void useBitmapFaces(bool on) {
     bitmapsOn = on;
@@ -40,6 +53,11 @@ QFont windowFont(const QString& face, int pixelHeight, bool bold) {
     // every face for a fallback.
     QFont font(bitmapFace && !bitmapsOn ? QStringLiteral("Tahoma") : QFont::substitute(face));
     font.setPixelSize(bitmapFace && bitmapsOn ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
+    if (!ownFace.isEmpty()) {
+        // Han characters below twelve pixels cannot be read.
+        font.setFamily(ownFace);
+        font.setPixelSize(std::max(kSmallestHan, pixelHeight));
+    }
     font.setBold(bold);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
