@@ -80,7 +80,7 @@
     <message>
         <source>Off</source>
         <extracomment>In the box of minutes, for no warning</extracomment>
-        <translation>Não avisar</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>&amp;Warn before</source>
@@ -178,7 +178,7 @@
     <message>
         <source>Snoozes the ringing timers and alarms for %1 minutes, as their notification&apos;s &quot;Snooze %1 min&quot; does.</source>
         <extracomment>&quot;Snooze %1 min&quot; is the notification&apos;s button: as it is translated there. %1 is the snooze&apos;s length in minutes (5).</extracomment>
-        <translation>Ativa a soneca de %1 minutos nos temporizadores e alarmes que estiverem tocando, como o botão “Soneca de %1 min” da notificação deles.</translation>
+        <translation>Ativa a soneca de %1 minutos nos temporizadores e alarmes que estiverem tocando, como faz o botão “Soneca de %1 min” das notificações.</translation>
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) again from its set time, ringing or not.</source>
@@ -190,17 +190,17 @@
     </message>
     <message>
         <source>--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if you like, a message.</source>
-        <translation>--set recebe um temporizador (1 a 10), uma duração (H:MM:SS ou uma soma de horas, minutos e segundos, como 25m, 90s ou 1h30m15s) e, se quiser, uma mensagem.</translation>
+        <translation>--set exige um temporizador (1 a 10), uma duração (H:MM:SS ou uma soma de horas, minutos e segundos, como 25m, 90s ou 1h30m15s) e, opcionalmente, uma mensagem.</translation>
     </message>
     <message>
         <source>--alarm takes an alarm (1 or 2) and on, off or a time such as 7:30, 7:30 AM or 19:30.</source>
         <extracomment>&quot;on&quot; and &quot;off&quot; are typed as they are: keep them in English.</extracomment>
-        <translation>--alarm recebe um alarme (1 ou 2) e on, off ou um horário, como 7:30, 7:30 AM ou 19:30.</translation>
+        <translation>--alarm exige um alarme (1 ou 2) e on, off ou um horário, como 7:30, 7:30 AM ou 19:30.</translation>
     </message>
     <message>
         <source>--autostart takes on or off, not &apos;%1&apos;.</source>
         <extracomment>&quot;on&quot; and &quot;off&quot; are typed as they are: keep them in English.</extracomment>
-        <translation>--autostart recebe on ou off, não “%1”.</translation>
+        <translation>--autostart aceita on ou off, não “%1”.</translation>
     </message>
     <message>
         <source>--status and --watch go one at a time.</source>
@@ -272,7 +272,7 @@
     <message>
         <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
         <extracomment>%1 is an option (--start) or a D-Bus method (StartTimer).</extracomment>
-        <translation>%1 recebe um número de %2 a %3, não “%4”.</translation>
+        <translation>%1 aceita um número de %2 a %3, não “%4”.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no length a countdown takes: write H:MM:SS (minutes and seconds 0 to 59) or a sum such as 25m, 90s or 1h30m15s, from 1 second to 59:59:59.</source>
@@ -563,7 +563,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Alarm 1 recurs</source>
-        <translation>Alarme 1 repete</translation>
+        <translation>Repetir alarme 1</translation>
     </message>
     <message>
         <source>Alarm 1 rings until it is switched off</source>
@@ -594,7 +594,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Alarms on at start</source>
-        <translation>Alarmes ligados ao iniciar o programa</translation>
+        <translation>Ligar os alarmes ao iniciar o programa</translation>
     </message>
     <message>
         <source>Edit Time / Message</source>
@@ -607,7 +607,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Minimize on timer</source>
-        <translation>Minimizar ao iniciar temporizador</translation>
+        <translation>Minimizar ao iniciar um temporizador</translation>
     </message>
     <message>
         <source>Processes</source>
@@ -798,7 +798,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     <message>
         <source>Space starts or stops the timer; the menu key opens its menu: Edit Time / Message, Alert options</source>
         <extracomment>Edit Time / Message and Alert options are the entries of the timer&apos;s menu</extracomment>
-        <translation>Espaço inicia ou para o temporizador; a tecla de menu abre o menu dele: Editar tempo / mensagem, Opções de alerta</translation>
+        <translation>A tecla Espaço inicia ou para o temporizador; a tecla Menu abre o menu dele: Editar tempo / mensagem, Opções de alerta</translation>
     </message>
     <message>
         <source>Snooze %1 min</source>
@@ -814,7 +814,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>The menu key sets the seconds</source>
-        <translation>A tecla de menu define os segundos</translation>
+        <translation>A tecla Menu define os segundos</translation>
     </message>
     <message>
         <source>Right-click to set the seconds</source>
