@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>As the Sound and Recur boxes say</source>
-        <translation>Conforme as caixas Som e Repetir</translation>
+        <translation>Conforme as caixas Som e Loop</translation>
     </message>
     <message>
         <source>None</source>
@@ -461,7 +461,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     <message>
         <source>Recur</source>
         <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
-        <translation>Repetir</translation>
+        <translation>Loop</translation>
     </message>
     <message>
         <source>The sound repeats until the timer is stopped</source>
@@ -590,7 +590,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     <message>
         <source>Start ON</source>
         <extracomment>Check box, 61 px wide with its box: the alarms are switched on when the program starts</extracomment>
-        <translation>Auto-ligar</translation>
+        <translation>Autoligar</translation>
     </message>
     <message>
         <source>Alarms on at start</source>
