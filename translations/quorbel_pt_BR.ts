@@ -287,7 +287,7 @@
         <source>Countdown timers with messages, one-click quick timers, a two-alarm clock with snooze, a stopwatch and a big clock, in one small window.
 To set a countdown, right-click its button and choose &quot;Edit Time / Message&quot;; a click starts it.</source>
         <extracomment>&quot;Edit Time / Message&quot; is the entry of the timer&apos;s menu: as it is translated there.</extracomment>
-        <translation>Temporizadores com mensagens, temporizadores rápidos de um clique, um despertador de dois alarmes com soneca, um cronômetro e um relógio grande, numa pequena janela.
+        <translation>Temporizadores com mensagens, temporizadores rápidos de um clique, dois alarmes com soneca, um cronômetro e um relógio grande, numa pequena janela.
 Para configurar um temporizador, clique com o botão direito no botão dele e escolha “Editar tempo / mensagem”; um clique o inicia.</translation>
     </message>
     <message>
@@ -438,7 +438,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     <message>
         <source>Alarm Clock</source>
         <extracomment>Title of the alarm clock half, 68 px wide in bold; also an entry of its menu</extracomment>
-        <translation>Despertador</translation>
+        <translation>Alarmes</translation>
     </message>
     <message>
         <source>A</source>
@@ -447,7 +447,7 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Hide alarm clock</source>
-        <translation>Ocultar despertador</translation>
+        <translation>Ocultar alarmes</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -651,11 +651,11 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Show the alarm clock</source>
-        <translation>Mostrar o despertador</translation>
+        <translation>Mostrar os alarmes</translation>
     </message>
     <message>
         <source>Hide the alarm clock</source>
-        <translation>Ocultar o despertador</translation>
+        <translation>Ocultar os alarmes</translation>
     </message>
     <message>
         <source>Keep the window on top of the others</source>
@@ -866,11 +866,11 @@ Para configurar um temporizador, clique com o botão direito no botão dele e es
     </message>
     <message>
         <source>Show alarm clock</source>
-        <translation>Mostrar despertador</translation>
+        <translation>Mostrar alarmes</translation>
     </message>
     <message>
         <source>Hide alarm clock</source>
-        <translation>Ocultar despertador</translation>
+        <translation>Ocultar alarmes</translation>
     </message>
     <message>
         <source>Stopwatch, stopped at %1</source>
