@@ -573,12 +573,13 @@ void SlotsTest::userLanguageLeavesFilesEnglish() {
     QCOMPARE(form->control<QMenu>(QStringLiteral("Seconds31"))->title(),
              QStringLiteral("Sekunden 3+"));
 
-    // A message never set shows, and is heard, in the user's language; the
-    // file keeps the placeholder, and so does the editor, which writes it.
+    // A message never set shows, and is heard, in the user's language, in
+    // the editor too; the file keeps the placeholder, also once the editor
+    // has stored it again.
     setSlot(3, QStringLiteral("00:05:00"), QStringLiteral("Message"));
     QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Nachricht"));
     openEditor(3);
-    QCOMPARE(form->messageEdit->text(), QStringLiteral("Message"));
+    QCOMPARE(form->messageEdit->text(), QStringLiteral("Nachricht"));
     form->editorOkButton->click();
     QCOMPARE(form->settings().prefs().line(3), QStringLiteral("00:05:00Message"));
     QCOMPARE(form->slotButton(3)->text(), QStringLiteral("Nachricht"));

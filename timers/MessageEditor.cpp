@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageEditor.h"
 
+#include <QCoreApplication>
+
 #include "core/Convert.h"
 #include "core/Guard.h"
 #include "models/Prefs.h"
@@ -54,7 +56,9 @@ void MessageEditor::openFor(int n) {
     // loses nothing.
     const QString caption = timers_.caption(n);
     const QString saved = settings_.prefs().line(n).mid(8);
-    controls_.message->setText(saved.startsWith(caption) ? saved : caption);
+    const QString offered = saved.startsWith(caption) ? saved : caption;
+    // The placeholder in the user's words, as the button shows it.
+    controls_.message->setText(offered == kPlaceholderMessage ? placeholderShown() : offered);
     controls_.message->setFocus();
     controls_.message->selectAll();
 
@@ -75,7 +79,16 @@ void MessageEditor::store() {
     controls_.picker->interpretText();
     discard();
     const QTime picked = controls_.picker->time();
-    timers_.edit(n, picked.minute(), picked.second(), controls_.message->text());
+    // The placeholder left as it was goes back to the file as the file
+    // has it, whatever the language.
+    const QString typed = controls_.message->text();
+    timers_.edit(n, picked.minute(), picked.second(),
+                 typed == placeholderShown() ? kPlaceholderMessage : typed);
+}
+
+QString MessageEditor::placeholderShown() {
+    // The one word the window's rows and the timer buttons show.
+    return QCoreApplication::translate("MainWindow", "Message");
 }
 
 void MessageEditor::discard() {

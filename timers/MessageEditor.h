@@ -53,6 +53,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The placeholder message as the user reads it.
+    static QString placeholderShown();
     void showRows(bool visible);
 
     Timers& timers_;
