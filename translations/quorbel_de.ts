@@ -6,7 +6,7 @@
     <message>
         <source>ON</source>
         <extracomment>An alarm&apos;s switch when on, a button of 54 by 53 px</extracomment>
-        <translation>EIN</translation>
+        <translation>AN</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -23,7 +23,7 @@
     <name>AlertOptionsDialog</name>
     <message>
         <source>Alarm2.wav, which plays once, keeps its volume from the start</source>
-        <translation>Alarm2.wav wird nur einmal abgespielt und hat seine Lautstärke von Anfang an</translation>
+        <translation>Alarm2.wav wird nur einmal abgespielt und erklingt von Anfang an in der eingestellten Lautstärke</translation>
     </message>
     <message>
         <source>Alarm clock</source>
@@ -75,7 +75,7 @@
     <message>
         <source> min</source>
         <extracomment>After the number of minutes in a box; keep the space if the unit is spaced</extracomment>
-        <translation> Min.</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Off</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>As the Sound and Recur boxes say</source>
-        <translation>Wie mit „Ton“ und „Endlos“ im Fenster gewählt</translation>
+        <translation>Wie mit „Ton“ und „Wdh.“ im Fenster gewählt</translation>
     </message>
     <message>
         <source>None</source>
@@ -178,7 +178,7 @@
     <message>
         <source>Snoozes the ringing timers and alarms for %1 minutes, as their notification&apos;s &quot;Snooze %1 min&quot; does.</source>
         <extracomment>&quot;Snooze %1 min&quot; is the notification&apos;s button: as it is translated there. %1 is the snooze&apos;s length in minutes (5).</extracomment>
-        <translation>Lässt die klingelnden Timer und Alarme %1 Minuten schlummern wie „%1 Min. schlummern“ in ihrer Benachrichtigung.</translation>
+        <translation>Lässt die klingelnden Timer und Alarme %1 Minuten schlummern wie „%1 min schlummern“ in ihrer Benachrichtigung.</translation>
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) again from its set time, ringing or not.</source>
@@ -236,7 +236,7 @@
     <message>
         <source>Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum such as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 25m Pasta.</source>
         <extracomment>LENGTH and MESSAGE as in the value of --set (&quot;N LENGTH [MESSAGE]&quot;).</extracomment>
-        <translation>Gibt dem ruhenden Countdown-Timer N (1 bis 10) eine DAUER, H:MM:SS oder eine Summe wie 25m, 90s oder 1h30m15s, und eine NACHRICHT, falls eine folgt: --set 3 25m Pasta.</translation>
+        <translation>Gibt dem nicht laufenden Countdown-Timer N (1 bis 10) eine DAUER, H:MM:SS oder eine Summe wie 25m, 90s oder 1h30m15s, und eine NACHRICHT, falls eine folgt: --set 3 25m Pasta.</translation>
     </message>
     <message>
         <source>N LENGTH [MESSAGE]</source>
@@ -334,7 +334,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>Alarm %1: %2, on</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM).</extracomment>
-        <translation>Alarm %1: %2, ein</translation>
+        <translation>Alarm %1: %2, an</translation>
     </message>
     <message>
         <source>Alarm %1: %2, off</source>
@@ -351,7 +351,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>Snooze %1 min</source>
         <extracomment>A notification&apos;s button: %1 is the snooze&apos;s length in minutes (5).</extracomment>
-        <translation>%1 Min. schlummern</translation>
+        <translation>%1 min schlummern</translation>
     </message>
     <message>
         <source>Again</source>
@@ -402,7 +402,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>It was due at %1</source>
         <extracomment>%1 is a time of day.</extracomment>
-        <translation>Er war für %1 gestellt</translation>
+        <translation>Er war auf %1 gestellt</translation>
     </message>
 </context>
 <context>
@@ -461,7 +461,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>Recur</source>
         <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
-        <translation>Endlos</translation>
+        <translation>Wdh.</translation>
     </message>
     <message>
         <source>The sound repeats until the timer is stopped</source>
@@ -474,7 +474,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     </message>
     <message>
         <source>Enter stores the time and message, Escape closes</source>
-        <translation>Eingabetaste speichert Zeit und Nachricht, Escape schließt</translation>
+        <translation>Eingabetaste speichert Zeit und Nachricht, Esc schließt</translation>
     </message>
     <message>
         <source>OK</source>
@@ -524,37 +524,37 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>ALARM 2 - Snooze</source>
         <extracomment>Heading over the snooze lengths of alarm 2, 91 px wide</extracomment>
-        <translation>ALARM 2 – Schlummern</translation>
+        <translation>Schlummerzeit</translation>
     </message>
     <message>
         <source>1 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>1 Min.</translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>3 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>3 Min.</translation>
+        <translation>3 min</translation>
     </message>
     <message>
         <source>5 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>5 Min.</translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>9 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>9 Min.</translation>
+        <translation>9 min</translation>
     </message>
     <message>
         <source>15 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>15 Min.</translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>20 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>20 Min.</translation>
+        <translation>20 min</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -563,7 +563,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     </message>
     <message>
         <source>Alarm 1 recurs</source>
-        <translation>Alarm 1 endlos</translation>
+        <translation>Alarm 1 wiederholen</translation>
     </message>
     <message>
         <source>Alarm 1 rings until it is switched off</source>
@@ -585,16 +585,16 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>30 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>30 Min.</translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Start ON</source>
         <extracomment>Check box, 61 px wide with its box: the alarms are switched on when the program starts</extracomment>
-        <translation>Start EIN</translation>
+        <translation>Start AN</translation>
     </message>
     <message>
         <source>Alarms on at start</source>
-        <translation>Alarme beim Programmstart eingeschaltet</translation>
+        <translation>Alarme beim Programmstart einschalten</translation>
     </message>
     <message>
         <source>Edit Time / Message</source>
@@ -802,7 +802,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     </message>
     <message>
         <source>Snooze %1 min</source>
-        <translation>%1 Min. schlummern</translation>
+        <translation>Alarm 2: %1 min schlummern</translation>
     </message>
     <message>
         <source>Click to start or stop; right-click to set the time and message, or how it alerts</source>
@@ -858,7 +858,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     </message>
     <message>
         <source>Keep on top (on)</source>
-        <translation>Im Vordergrund halten (ein)</translation>
+        <translation>Im Vordergrund halten (an)</translation>
     </message>
     <message>
         <source>Keep on top (off)</source>
@@ -897,7 +897,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     </message>
     <message>
         <source>Alarm %1: ON</source>
-        <translation>Alarm %1: EIN</translation>
+        <translation>Alarm %1: AN</translation>
     </message>
     <message>
         <source>Alarm %1: OFF</source>
@@ -961,12 +961,12 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>Alarm %1: %2, snoozing, rings again at %3</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
-        <translation>Alarm %1: %2, schlummert, klingelt wieder: %3</translation>
+        <translation>Alarm %1: %2, schlummert, nächstes Klingeln: %3</translation>
     </message>
     <message>
         <source>Alarm %1: %2, rings at %3</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
-        <translation>Alarm %1: %2, klingelt: %3</translation>
+        <translation>Alarm %1: %2, nächstes Klingeln: %3</translation>
     </message>
     <message>
         <source>Nothing is running.</source>
@@ -1001,7 +1001,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <message>
         <source>Quick timer %1 min</source>
         <extracomment>A quick timer&apos;s name: %1 is its length in minutes.</extracomment>
-        <translation>Schnelltimer %1 Min.</translation>
+        <translation>Schnelltimer %1 min</translation>
     </message>
     <message>
         <source>Timer %1</source>
@@ -1051,7 +1051,7 @@ Zum Einstellen eines Countdowns mit der rechten Maustaste auf seine Schaltfläch
     <name>platform::SingleInstance</name>
     <message>
         <source>the settings folder %1 takes no lock (%2): a second copy on it cannot be kept out</source>
-        <translation>der Einstellungsordner %1 lässt sich nicht sperren (%2): Eine zweite Instanz darauf kann nicht verhindert werden</translation>
+        <translation>der Einstellungsordner %1 lässt sich nicht sperren (%2): Eine zweite Instanz mit diesem Ordner kann nicht verhindert werden</translation>
     </message>
     <message>
         <source>the command is too long to hand to the running copy; nothing was done</source>
