@@ -6,12 +6,12 @@
     <message>
         <source>ON</source>
         <extracomment>An alarm&apos;s switch when on, a button of 54 by 53 px</extracomment>
-        <translation>ACCESA</translation>
+        <translation>ACCESO</translation>
     </message>
     <message>
         <source>OFF</source>
         <extracomment>An alarm&apos;s switch when off, a button of 54 by 53 px</extracomment>
-        <translation>SPENTA</translation>
+        <translation>SPENTO</translation>
     </message>
     <message>
         <source>Rings only while the computer is awake</source>
@@ -139,7 +139,7 @@
     <name>AlertTuner</name>
     <message>
         <source>Alarm %1</source>
-        <translation>Sveglia %1</translation>
+        <translation>Allarme %1</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing timer and alarm, as Enter in the window does: for a desktop shortcut.</source>
-        <translation>Ferma il timer N (da 1 a 10) o lo silenzia. Senza N, silenzia tutti i timer e le sveglie che suonano, come fa Invio nella finestra: utile per una scorciatoia del desktop.</translation>
+        <translation>Ferma il timer N (da 1 a 10) o lo silenzia. Senza N, silenzia tutti i timer e gli allarmi che suonano, come fa Invio nella finestra: utile per una scorciatoia del desktop.</translation>
     </message>
     <message>
         <source>Starts quick timer N (1 to 12, left to right).</source>
@@ -178,7 +178,7 @@
     <message>
         <source>Snoozes the ringing timers and alarms for %1 minutes, as their notification&apos;s &quot;Snooze %1 min&quot; does.</source>
         <extracomment>&quot;Snooze %1 min&quot; is the notification&apos;s button: as it is translated there. %1 is the snooze&apos;s length in minutes (5).</extracomment>
-        <translation>Posticipa di %1 minuti i timer e le sveglie che suonano, come fa «Posticipa di %1 min» nella loro notifica.</translation>
+        <translation>Posticipa di %1 minuti i timer e gli allarmi che suonano, come fa «Posticipa di %1 min» nella loro notifica.</translation>
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) again from its set time, ringing or not.</source>
@@ -195,7 +195,7 @@
     <message>
         <source>--alarm takes an alarm (1 or 2) and on, off or a time such as 7:30, 7:30 AM or 19:30.</source>
         <extracomment>&quot;on&quot; and &quot;off&quot; are typed as they are: keep them in English.</extracomment>
-        <translation>--alarm richiede una sveglia (1 o 2) e on, off o un orario come 7:30, 7:30 AM o 19:30.</translation>
+        <translation>--alarm richiede un allarme (1 o 2) e on, off o un orario come 7:30, 7:30 AM o 19:30.</translation>
     </message>
     <message>
         <source>--autostart takes on or off, not &apos;%1&apos;.</source>
@@ -246,7 +246,7 @@
     <message>
         <source>Switches alarm N (1 or 2) on or off, or sets its time: 7:30, 7:30 AM or 19:30.</source>
         <extracomment>&quot;on&quot; and &quot;off&quot; are typed as they are: keep them in English.</extracomment>
-        <translation>Accende (on) o spegne (off) la sveglia N (1 o 2), o ne imposta l&apos;orario: 7:30, 7:30 AM o 19:30.</translation>
+        <translation>Accende (on) o spegne (off) l&apos;allarme N (1 o 2), o ne imposta l&apos;orario: 7:30, 7:30 AM o 19:30.</translation>
     </message>
     <message>
         <source>N on|off|TIME</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Prints what the running copy has: timers, the stopwatch and the alarms that are on.</source>
-        <translation>Mostra lo stato dell&apos;istanza in esecuzione: timer, cronometro e sveglie accese.</translation>
+        <translation>Mostra lo stato dell&apos;istanza in esecuzione: timer, cronometro e allarmi accesi.</translation>
     </message>
     <message>
         <source>With --status: as one JSON object (see the manual).</source>
@@ -287,7 +287,7 @@
         <source>Countdown timers with messages, one-click quick timers, a two-alarm clock with snooze, a stopwatch and a big clock, in one small window.
 To set a countdown, right-click its button and choose &quot;Edit Time / Message&quot;; a click starts it.</source>
         <extracomment>&quot;Edit Time / Message&quot; is the entry of the timer&apos;s menu: as it is translated there.</extracomment>
-        <translation>Timer con messaggio, timer rapidi da avviare con un clic, due sveglie con posticipo, un cronometro e un grande orologio, in una piccola finestra.
+        <translation>Timer con messaggio, timer rapidi da avviare con un clic, una sveglia a due allarmi con posticipo, un cronometro e un grande orologio, in una piccola finestra.
 Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica tempo / messaggio»; un clic lo avvia.</translation>
     </message>
     <message>
@@ -303,7 +303,7 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     </message>
     <message>
         <source>There is no alarm %1.</source>
-        <translation>La sveglia %1 non esiste.</translation>
+        <translation>L&apos;allarme %1 non esiste.</translation>
     </message>
     <message>
         <source>The running copy could not do it; its log says why.</source>
@@ -334,12 +334,12 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <message>
         <source>Alarm %1: %2, on</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM).</extracomment>
-        <translation>Sveglia %1: %2, accesa</translation>
+        <translation>Allarme %1: %2, acceso</translation>
     </message>
     <message>
         <source>Alarm %1: %2, off</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM).</extracomment>
-        <translation>Sveglia %1: %2, spenta</translation>
+        <translation>Allarme %1: %2, spento</translation>
     </message>
 </context>
 <context>
@@ -393,11 +393,11 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     </message>
     <message>
         <source>Alarm %1</source>
-        <translation>Sveglia %1</translation>
+        <translation>Allarme %1</translation>
     </message>
     <message>
         <source>Alarm %1 missed</source>
-        <translation>Sveglia %1 persa</translation>
+        <translation>Allarme %1 perso</translation>
     </message>
     <message>
         <source>It was due at %1</source>
@@ -409,11 +409,11 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <name>DesktopShortcuts</name>
     <message>
         <source>Silence ringing timers and alarms</source>
-        <translation>Silenzia i timer e le sveglie che suonano</translation>
+        <translation>Silenzia i timer e gli allarmi che suonano</translation>
     </message>
     <message>
         <source>Snooze ringing timers and alarms for %1 minutes</source>
-        <translation>Posticipa di %1 minuti i timer e le sveglie che suonano</translation>
+        <translation>Posticipa di %1 minuti i timer e gli allarmi che suonano</translation>
     </message>
     <message>
         <source>Show Quorbel</source>
@@ -514,17 +514,17 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <message>
         <source>ALARM 1</source>
         <extracomment>Heading over alarm 1, 46 px wide</extracomment>
-        <translation>Sveglia 1</translation>
+        <translation>Allarme 1</translation>
     </message>
     <message>
         <source>ALARM 2</source>
         <extracomment>Heading over alarm 2, 46 px wide</extracomment>
-        <translation>Sveglia 2</translation>
+        <translation>Allarme 2</translation>
     </message>
     <message>
         <source>ALARM 2 - Snooze</source>
         <extracomment>Heading over the snooze lengths of alarm 2, 91 px wide</extracomment>
-        <translation>Posticipo sveglia 2</translation>
+        <translation>Posticipo allarme 2</translation>
     </message>
     <message>
         <source>1 min</source>
@@ -559,23 +559,23 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <message>
         <source>OFF</source>
         <extracomment>An alarm&apos;s switch when off, a button of 54 by 53 px</extracomment>
-        <translation>SPENTA</translation>
+        <translation>SPENTO</translation>
     </message>
     <message>
         <source>Alarm 1 recurs</source>
-        <translation>Ripetizione sveglia 1</translation>
+        <translation>Ripetizione allarme 1</translation>
     </message>
     <message>
         <source>Alarm 1 rings until it is switched off</source>
-        <translation>La sveglia 1 suona finché non viene spenta</translation>
+        <translation>L&apos;allarme 1 suona finché non viene spento</translation>
     </message>
     <message>
         <source>Copy alarm 1 to alarm 2</source>
-        <translation>Copia la sveglia 1 nella sveglia 2</translation>
+        <translation>Copia l&apos;allarme 1 nell&apos;allarme 2</translation>
     </message>
     <message>
         <source>Copy alarm 2 to alarm 1</source>
-        <translation>Copia la sveglia 2 nella sveglia 1</translation>
+        <translation>Copia l&apos;allarme 2 nell&apos;allarme 1</translation>
     </message>
     <message>
         <source>Test alarm</source>
@@ -594,7 +594,7 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     </message>
     <message>
         <source>Alarms on at start</source>
-        <translation>Sveglie accese all&apos;avvio</translation>
+        <translation>Allarmi accesi all&apos;avvio</translation>
     </message>
     <message>
         <source>Edit Time / Message</source>
@@ -620,11 +620,11 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     </message>
     <message>
         <source>Alarm 1 alert options…</source>
-        <translation>Opzioni di avviso della sveglia 1…</translation>
+        <translation>Opzioni di avviso dell&apos;allarme 1…</translation>
     </message>
     <message>
         <source>Alarm 2 alert options…</source>
-        <translation>Opzioni di avviso della sveglia 2…</translation>
+        <translation>Opzioni di avviso dell&apos;allarme 2…</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -888,20 +888,20 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <message>
         <source>Alarm %1 time %2:%3 %4</source>
         <extracomment>%2:%3 are the alarm&apos;s hour and minutes on its twelve-hour dial, %4 is AM or PM</extracomment>
-        <translation>Sveglia %1, orario %2:%3 %4</translation>
+        <translation>Allarme %1, orario %2:%3 %4</translation>
     </message>
     <message>
         <source>Alarm %1 %2</source>
         <extracomment>%2 is AM or PM, which the user clicks to change</extracomment>
-        <translation>Sveglia %1 %2</translation>
+        <translation>Allarme %1 %2</translation>
     </message>
     <message>
         <source>Alarm %1: ON</source>
-        <translation>Sveglia %1: accesa</translation>
+        <translation>Allarme %1: acceso</translation>
     </message>
     <message>
         <source>Alarm %1: OFF</source>
-        <translation>Sveglia %1: spenta</translation>
+        <translation>Allarme %1: spento</translation>
     </message>
 </context>
 <context>
@@ -912,7 +912,7 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     </message>
     <message>
         <source>Alarm time changed, save new time?</source>
-        <translation>L&apos;orario della sveglia è cambiato. Salvare il nuovo orario?</translation>
+        <translation>L&apos;orario dell&apos;allarme è cambiato. Salvare il nuovo orario?</translation>
     </message>
 </context>
 <context>
@@ -956,17 +956,17 @@ Per impostare un timer, fare clic destro sul suo pulsante e scegliere «Modifica
     <message>
         <source>Alarm %1: %2, ringing</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM).</extracomment>
-        <translation>Sveglia %1: %2, sta suonando</translation>
+        <translation>Allarme %1: %2, sta suonando</translation>
     </message>
     <message>
         <source>Alarm %1: %2, snoozing, rings again at %3</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
-        <translation>Sveglia %1: %2, posticipata, suona di nuovo alle %3</translation>
+        <translation>Allarme %1: %2, posticipato, suona di nuovo alle %3</translation>
     </message>
     <message>
         <source>Alarm %1: %2, rings at %3</source>
         <extracomment>%2 is the alarm&apos;s time as its dial shows it (7:30 AM), %3 a time of day, perhaps with a day name before it.</extracomment>
-        <translation>Sveglia %1: %2, suona alle %3</translation>
+        <translation>Allarme %1: %2, suona alle %3</translation>
     </message>
     <message>
         <source>Nothing is running.</source>
