@@ -16,7 +16,7 @@
     <message>
         <source>Rings only while the computer is awake</source>
         <extracomment>Tip of the alarms&apos; ON/OFF buttons where the system cannot wake the computer for them</extracomment>
-        <translation>Solo suena mientras el equipo está encendido</translation>
+        <translation>Solo suena si el equipo no está en suspensión</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Start so&amp;ftly (rising over 15 seconds)</source>
-        <translation>&amp;Empezar suavemente (sube durante 15 segundos)</translation>
+        <translation>&amp;Empezar suave (el volumen sube durante 15 segundos)</translation>
     </message>
     <message>
         <source> min</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Prints a line for a panel bar at once and at every change, JSON as waybar reads it, until ended.</source>
-        <translation>Escribe una línea para una barra de panel al momento y con cada cambio, en JSON como lo lee waybar, hasta que se le pone fin.</translation>
+        <translation>Escribe una línea para una barra de panel al momento y con cada cambio, en JSON como lo lee waybar, hasta que se detenga.</translation>
     </message>
     <message>
         <source>With --watch: plain text lines, as polybar and i3blocks read them.</source>
@@ -428,7 +428,7 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     </message>
     <message>
         <source>Brought back from the tray icon</source>
-        <translation>Se recupera con el icono del área de notificación</translation>
+        <translation>Se vuelve a mostrar con el icono del área de notificación</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -858,11 +858,11 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     </message>
     <message>
         <source>Keep on top (on)</source>
-        <translation>Mantener encima (activado)</translation>
+        <translation>Mantener por encima (activado)</translation>
     </message>
     <message>
         <source>Keep on top (off)</source>
-        <translation>Mantener encima (desactivado)</translation>
+        <translation>Mantener por encima (desactivado)</translation>
     </message>
     <message>
         <source>Show alarm clock</source>
