@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Start so&amp;ftly (rising over 15 seconds)</source>
-        <translation>&amp;Empezar suave (el volumen sube durante 15 segundos)</translation>
+        <translation>&amp;Empezar suave (sube en 15 segundos)</translation>
     </message>
     <message>
         <source> min</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>As the Sound and Recur boxes say</source>
-        <translation>Según las casillas Sonido y Repetir</translation>
+        <translation>Según las casillas Sonar y Bucle</translation>
     </message>
     <message>
         <source>None</source>
@@ -287,8 +287,8 @@
         <source>Countdown timers with messages, one-click quick timers, a two-alarm clock with snooze, a stopwatch and a big clock, in one small window.
 To set a countdown, right-click its button and choose &quot;Edit Time / Message&quot;; a click starts it.</source>
         <extracomment>&quot;Edit Time / Message&quot; is the entry of the timer&apos;s menu: as it is translated there.</extracomment>
-        <translation>Temporizadores con mensaje, temporizadores rápidos de un solo clic, un despertador de dos alarmas que se pueden posponer, un cronómetro y un reloj grande, en una pequeña ventana.
-Para configurar un temporizador, pulse con el botón derecho en su botón y elija «Editar tiempo / mensaje»; un clic lo inicia.</translation>
+        <translation>Temporizadores con mensaje, temporizadores rápidos de un solo clic, dos alarmas que se pueden posponer, un cronómetro y un reloj grande, en una pequeña ventana.
+Para configurar un temporizador, elija «Editar tiempo / mensaje» en el menú contextual de su botón; un clic lo inicia.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -438,21 +438,21 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     <message>
         <source>Alarm Clock</source>
         <extracomment>Title of the alarm clock half, 68 px wide in bold; also an entry of its menu</extracomment>
-        <translation>Despertador</translation>
+        <translation>Alarmas</translation>
     </message>
     <message>
         <source>A</source>
         <extracomment>Button 18 px wide: one letter standing for the alarm clock, which it shows or hides</extracomment>
-        <translation>D</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Hide alarm clock</source>
-        <translation>Ocultar el despertador</translation>
+        <translation>Ocultar las alarmas</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Check box, 52 px wide with its box</extracomment>
-        <translation>Sonido</translation>
+        <translation>Sonar</translation>
     </message>
     <message>
         <source>Timers that run out ring with a sound</source>
@@ -461,7 +461,7 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     <message>
         <source>Recur</source>
         <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
-        <translation>Repetir</translation>
+        <translation>Bucle</translation>
     </message>
     <message>
         <source>The sound repeats until the timer is stopped</source>
@@ -651,11 +651,11 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     </message>
     <message>
         <source>Show the alarm clock</source>
-        <translation>Mostrar el despertador</translation>
+        <translation>Mostrar las alarmas</translation>
     </message>
     <message>
         <source>Hide the alarm clock</source>
-        <translation>Ocultar el despertador</translation>
+        <translation>Ocultar las alarmas</translation>
     </message>
     <message>
         <source>Keep the window on top of the others</source>
@@ -866,11 +866,11 @@ Para configurar un temporizador, pulse con el botón derecho en su botón y elij
     </message>
     <message>
         <source>Show alarm clock</source>
-        <translation>Mostrar el despertador</translation>
+        <translation>Mostrar las alarmas</translation>
     </message>
     <message>
         <source>Hide alarm clock</source>
-        <translation>Ocultar el despertador</translation>
+        <translation>Ocultar las alarmas</translation>
     </message>
     <message>
         <source>Stopwatch, stopped at %1</source>
