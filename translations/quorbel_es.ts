@@ -875,7 +875,7 @@ Para configurar un temporizador, elija «Editar tiempo / mensaje» en el menú c
     <message>
         <source>Stopwatch, stopped at %1</source>
         <extracomment>%1 is the stopwatch&apos;s time, 1:05 or 2h10</extracomment>
-        <translation>Cronómetro, detenido en %1</translation>
+        <translation>Cronómetro, en pausa en %1</translation>
     </message>
     <message>
         <source>Stopwatch</source>
