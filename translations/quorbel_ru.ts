@@ -58,7 +58,7 @@
     <message>
         <source>Play</source>
         <extracomment>Button, 68 px wide</extracomment>
-        <translation>Слушать</translation>
+        <translation>Прослушать</translation>
     </message>
     <message>
         <source>Play the sound</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Start so&amp;ftly (rising over 15 seconds)</source>
-        <translation>Начинать &amp;тихо (нарастание за 15 секунд)</translation>
+        <translation>&amp;Плавное нарастание (15 секунд)</translation>
     </message>
     <message>
         <source> min</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>&amp;Warn before</source>
-        <translation>П&amp;редупредить за</translation>
+        <translation>&amp;Напомнить за</translation>
     </message>
     <message>
         <source>&amp;Repeat: start again when acknowledged</source>
-        <translation>&amp;Повтор: запускать снова после отключения сигнала</translation>
+        <translation>Пе&amp;резапуск после отключения сигнала</translation>
     </message>
     <message>
         <source>OK</source>
@@ -288,7 +288,7 @@
 To set a countdown, right-click its button and choose &quot;Edit Time / Message&quot;; a click starts it.</source>
         <extracomment>&quot;Edit Time / Message&quot; is the entry of the timer&apos;s menu: as it is translated there.</extracomment>
         <translation>Таймеры обратного отсчёта с сообщениями, быстрые таймеры в один щелчок, два будильника с отсрочкой сигнала, секундомер и большие часы — в одном маленьком окне.
-Чтобы настроить таймер, щёлкните его кнопку правой кнопкой мыши и выберите «Изменить время / сообщение»; обычный щелчок запускает таймер.</translation>
+Чтобы настроить таймер, откройте контекстное меню его кнопки и выберите «Изменить время / сообщение»; щелчок по кнопке запускает таймер.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -356,7 +356,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>Again</source>
         <extracomment>A notification&apos;s button: the timer runs its time again.</extracomment>
-        <translation>Повторить</translation>
+        <translation>Перезапустить</translation>
     </message>
     <message>
         <source>Show</source>
@@ -429,7 +429,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     </message>
     <message>
         <source>Brought back from the tray icon</source>
-        <translation>Возвращается значком в области уведомлений</translation>
+        <translation>Окно возвращается значком в области уведомлений</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -462,7 +462,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>Recur</source>
         <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
-        <translation>Повтор</translation>
+        <translation>Повт.</translation>
     </message>
     <message>
         <source>The sound repeats until the timer is stopped</source>
@@ -525,37 +525,37 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>ALARM 2 - Snooze</source>
         <extracomment>Heading over the snooze lengths of alarm 2, 91 px wide</extracomment>
-        <translation>БУД. 2 — отсрочка</translation>
+        <translation>БУД. 2: отсрочка</translation>
     </message>
     <message>
         <source>1 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>1 мин</translation>
+        <translation>1мин</translation>
     </message>
     <message>
         <source>3 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>3 мин</translation>
+        <translation>3мин</translation>
     </message>
     <message>
         <source>5 min</source>
         <extracomment>Snooze length, a radio button about 46 px wide</extracomment>
-        <translation>5 мин</translation>
+        <translation>5мин</translation>
     </message>
     <message>
         <source>9 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>9 мин</translation>
+        <translation>9мин</translation>
     </message>
     <message>
         <source>15 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>15 мин</translation>
+        <translation>15мин</translation>
     </message>
     <message>
         <source>20 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>20 мин</translation>
+        <translation>20мин</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -581,17 +581,17 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>Test alarm</source>
         <extracomment>Button, 55 px wide and 17 px high</extracomment>
-        <translation>Проверка</translation>
+        <translation>Тест</translation>
     </message>
     <message>
         <source>30 min</source>
         <extracomment>Snooze length, a radio button about 52 px wide</extracomment>
-        <translation>30 мин</translation>
+        <translation>30мин</translation>
     </message>
     <message>
         <source>Start ON</source>
         <extracomment>Check box, 61 px wide with its box: the alarms are switched on when the program starts</extracomment>
-        <translation>Сразу ВКЛ</translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>Alarms on at start</source>
@@ -726,7 +726,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>No method %1.</source>
         <extracomment>A D-Bus caller&apos;s error: %1 is the name of a method the program does not have.</extracomment>
-        <translation>Метода %1 нет.</translation>
+        <translation>Нет метода %1.</translation>
     </message>
 </context>
 <context>
@@ -941,7 +941,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>%1: snoozed, %2 left</source>
         <extracomment>%1 is a timer&apos;s name, %2 the time left (0:04:32).</extracomment>
-        <translation>%1: отложен, осталось %2</translation>
+        <translation>%1: отложено, осталось %2</translation>
     </message>
     <message>
         <source>%1: %2 left</source>
@@ -951,12 +951,12 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>Stopwatch: running, %1</source>
         <extracomment>%1 is the time counted (1:15).</extracomment>
-        <translation>Секундомер: идёт, %1</translation>
+        <translation>Секундомер: запущен, %1</translation>
     </message>
     <message>
         <source>Stopwatch: paused at %1</source>
         <extracomment>%1 is the time counted (1:15).</extracomment>
-        <translation>Секундомер: пауза на %1</translation>
+        <translation>Секундомер: приостановлен на %1</translation>
     </message>
     <message>
         <source>Alarm %1: %2, ringing</source>
@@ -1056,7 +1056,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <name>platform::SingleInstance</name>
     <message>
         <source>the settings folder %1 takes no lock (%2): a second copy on it cannot be kept out</source>
-        <translation>папку настроек %1 невозможно заблокировать (%2): запуск второго экземпляра с ней не предотвратить</translation>
+        <translation>папку настроек %1 невозможно заблокировать (%2): не удастся помешать запуску второго экземпляра с этой папкой</translation>
     </message>
     <message>
         <source>the command is too long to hand to the running copy; nothing was done</source>
