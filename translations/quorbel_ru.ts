@@ -880,7 +880,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     <message>
         <source>Stopwatch, stopped at %1</source>
         <extracomment>%1 is the stopwatch&apos;s time, 1:05 or 2h10</extracomment>
-        <translation>Секундомер, остановлен на %1</translation>
+        <translation>Секундомер, приостановлен на %1</translation>
     </message>
     <message>
         <source>Stopwatch</source>
