@@ -146,7 +146,7 @@
     <name>AutostartOption</name>
     <message>
         <source>Your own autostart entry, quorbel.desktop, is left as it is; the desktop starts the program as it says.</source>
-        <translation>Własny wpis autostartu użytkownika, quorbel.desktop, pozostaje bez zmian; pulpit uruchamia program zgodnie z nim.</translation>
+        <translation>Istniejący własny wpis autostartu, quorbel.desktop, pozostaje bez zmian; pulpit uruchamia program zgodnie z jego treścią.</translation>
     </message>
     <message>
         <source>The desktop cannot start the program from this folder: its name is not UTF-8, or holds a control character, \, $ or `, or an = beside &quot;, &apos; or %. Move the program to a folder with a plain name.</source>
@@ -161,7 +161,7 @@
     <name>CommandLine</name>
     <message>
         <source>Restores and raises the window.</source>
-        <translation>Przywraca okno i wysuwa je na wierzch.</translation>
+        <translation>Przywraca okno i przenosi je na pierwszy plan.</translation>
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) from its set time.</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing timer and alarm, as Enter in the window does: for a desktop shortcut.</source>
-        <translation>Zatrzymuje minutnik N (od 1 do 10) lub go wycisza. Bez N wycisza wszystkie dzwoniące minutniki i alarmy, tak jak Enter w oknie – przydatne jako skrót klawiszowy pulpitu.</translation>
+        <translation>Zatrzymuje minutnik N (od 1 do 10) lub go wycisza. Bez N wycisza wszystkie dzwoniące minutniki i alarmy, tak jak Enter w oknie – do użycia w skrócie klawiszowym pulpitu.</translation>
     </message>
     <message>
         <source>Starts quick timer N (1 to 12, left to right).</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Quits, asking first while a timer runs.</source>
-        <translation>Kończy działanie programu, a gdy działa minutnik, najpierw pyta.</translation>
+        <translation>Kończy działanie programu, a gdy działa minutnik, najpierw pyta o potwierdzenie.</translation>
     </message>
     <message>
         <source>--set takes a countdown timer (1 to 10), a length (H:MM:SS or a sum of hours, minutes and seconds such as 25m, 90s or 1h30m15s) and, if you like, a message.</source>
@@ -209,7 +209,7 @@
     <message>
         <source>--%1 takes no other option but %2.</source>
         <extracomment>%1 is status or watch, %2 the option --json or --plain.</extracomment>
-        <translation>--%1 nie przyjmuje innych opcji poza %2.</translation>
+        <translation>Z --%1 można podać tylko opcję %2.</translation>
     </message>
     <message>
         <source>--json goes with --status.</source>
@@ -236,7 +236,7 @@
     <message>
         <source>Gives idle countdown timer N (1 to 10) a LENGTH, H:MM:SS or a sum such as 25m, 90s or 1h30m15s, and a MESSAGE if one follows: --set 3 25m Pasta.</source>
         <extracomment>LENGTH and MESSAGE as in the value of --set (&quot;N LENGTH [MESSAGE]&quot;).</extracomment>
-        <translation>Ustawia niedziałającemu minutnikowi N (od 1 do 10) DŁUGOŚĆ – H:MM:SS lub sumę, np. 25m, 90s albo 1h30m15s – oraz KOMUNIKAT, jeśli został podany: --set 3 25m Makaron.</translation>
+        <translation>Ustawia DŁUGOŚĆ zatrzymanego minutnika N (od 1 do 10) – H:MM:SS lub sumę, np. 25m, 90s albo 1h30m15s – oraz jego KOMUNIKAT, jeśli został podany: --set 3 25m Makaron.</translation>
     </message>
     <message>
         <source>N LENGTH [MESSAGE]</source>
@@ -371,7 +371,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     <message>
         <source>Set for %1, ran out at %2</source>
         <extracomment>%1 is the timer&apos;s set length (0:25:00), %2 the time of day it ran out.</extracomment>
-        <translation>Ustawiony na %1, skończył się o %2</translation>
+        <translation>Ustawiony na %1, czas minął o %2</translation>
     </message>
     <message>
         <source>Snoozed: rings again at %1</source>
@@ -429,7 +429,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     </message>
     <message>
         <source>Brought back from the tray icon</source>
-        <translation>Przywracane ikoną w obszarze powiadomień</translation>
+        <translation>Okno można przywrócić ikoną w obszarze powiadomień</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -457,7 +457,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     </message>
     <message>
         <source>Timers that run out ring with a sound</source>
-        <translation>Minutnik po skończeniu odliczania dzwoni z dźwiękiem</translation>
+        <translation>Minutniki po skończeniu odliczania odtwarzają dźwięk</translation>
     </message>
     <message>
         <source>Recur</source>
@@ -564,7 +564,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     </message>
     <message>
         <source>Alarm 1 recurs</source>
-        <translation>Alarm 1 powtarzany</translation>
+        <translation>Powtarzanie alarmu 1</translation>
     </message>
     <message>
         <source>Alarm 1 rings until it is switched off</source>
@@ -595,7 +595,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     </message>
     <message>
         <source>Alarms on at start</source>
-        <translation>Alarmy włączane przy uruchomieniu</translation>
+        <translation>Włączanie alarmów przy uruchomieniu</translation>
     </message>
     <message>
         <source>Edit Time / Message</source>
@@ -644,7 +644,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     </message>
     <message>
         <source>Hide the window; the tray icon brings it back</source>
-        <translation>Ukryj okno; ikona w obszarze powiadomień je przywraca</translation>
+        <translation>Ukryj okno (przywraca je ikona w obszarze powiadomień)</translation>
     </message>
     <message>
         <source>Stopwatch: click to start or pause; right-click to clear</source>
