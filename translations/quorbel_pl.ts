@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>As the Sound and Recur boxes say</source>
-        <translation>Zgodnie z polami „Dźwięk” i „Powt.”</translation>
+        <translation>Zgodnie z polami „Dźw.” i „Powt.”</translation>
     </message>
     <message>
         <source>None</source>
@@ -453,7 +453,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     <message>
         <source>Sound</source>
         <extracomment>Check box, 52 px wide with its box</extracomment>
-        <translation>Dźwięk</translation>
+        <translation>Dźw.</translation>
     </message>
     <message>
         <source>Timers that run out ring with a sound</source>
@@ -493,7 +493,7 @@ Aby ustawić minutnik, kliknij jego przycisk prawym przyciskiem myszy i wybierz 
     <message>
         <source>Hours : Minutes</source>
         <extracomment>Above the two fields of a timer&apos;s time, about 95 px wide</extracomment>
-        <translation>Godziny : Minuty</translation>
+        <translation>Godz. : Min</translation>
     </message>
     <message>
         <source>C</source>
