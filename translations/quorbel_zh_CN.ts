@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) from its set time.</source>
-        <translation>从设定时间启动倒计时器 N（1 至 10）。</translation>
+        <translation>按设定时长启动倒计时器 N（1 至 10）。</translation>
     </message>
     <message>
         <source>Stops countdown timer N (1 to 10), or silences it. Without N, silences every ringing timer and alarm, as Enter in the window does: for a desktop shortcut.</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Starts countdown timer N (1 to 10) again from its set time, ringing or not.</source>
-        <translation>从设定时间重新启动倒计时器 N（1 至 10），无论其是否正在响铃。</translation>
+        <translation>按设定时长重新启动倒计时器 N（1 至 10），无论其是否正在响铃。</translation>
     </message>
     <message>
         <source>Quits, asking first while a timer runs.</source>
@@ -658,7 +658,7 @@ To set a countdown, right-click its button and choose &quot;Edit Time / Message&
     </message>
     <message>
         <source>Keep the window on top of the others</source>
-        <translation>窗口置顶，保持在其他窗口之上</translation>
+        <translation>将窗口保持在其他窗口之上</translation>
     </message>
     <message>
         <source>The sound repeats every second until the timer is stopped</source>
