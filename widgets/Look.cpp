@@ -20,12 +20,11 @@ QColor toQColor(int color) {
 namespace {
 bool bitmapsOn = true;
 QString ownFace;
-// Chinese in Debian's WenQuanYi Zen Hei (fonts-wqy-zenhei), whose Sharp
-// face carries bitmaps for the small sizes a window like this one draws.
-constexpr int kSmallestHan = 12;
 } // namespace
 
 void useFacesFor(const QString& language) {
+    // Chinese from Debian's WenQuanYi Zen Hei (fonts-wqy-zenhei), whose
+    // Sharp face carries bitmaps for the small sizes of this window.
     ownFace = language.startsWith(QLatin1String("zh")) ? QStringLiteral("WenQuanYi Zen Hei Sharp")
                                                        : QString();
 }
@@ -53,12 +52,14 @@ QFont windowFont(const QString& face, int pixelHeight, bool bold) {
     // every face for a fallback.
     QFont font(bitmapFace && !bitmapsOn ? QStringLiteral("Tahoma") : QFont::substitute(face));
     font.setPixelSize(bitmapFace && bitmapsOn ? (pixelHeight * 6 + 2) / 5 : pixelHeight);
-    if (!ownFace.isEmpty()) {
-        // Han characters below twelve pixels cannot be read.
-        font.setFamily(ownFace);
-        font.setPixelSize(std::max(kSmallestHan, pixelHeight));
-    }
     font.setBold(bold);
+    if (!ownFace.isEmpty()) {
+        // The window's own face draws what it has (digits, times, Latin
+        // letters) as in English, to the same width; the language's face
+        // draws the rest.
+        font.setFamilies({font.family(), ownFace});
+        return font;
+    }
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
