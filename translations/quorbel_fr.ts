@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Start so&amp;ftly (rising over 15 seconds)</source>
-        <translation>Commencer &amp;doucement (montée sur 15 secondes)</translation>
+        <translation>Commencer &amp;doucement (montée progressive sur 15 secondes)</translation>
     </message>
     <message>
         <source> min</source>
@@ -456,7 +456,7 @@ Pour régler un minuteur, faites un clic droit sur son bouton et choisissez «&#
     </message>
     <message>
         <source>Timers that run out ring with a sound</source>
-        <translation>Les minuteurs écoulés sonnent</translation>
+        <translation>Les minuteurs écoulés émettent un son</translation>
     </message>
     <message>
         <source>Recur</source>
@@ -687,7 +687,7 @@ Pour régler un minuteur, faites un clic droit sur son bouton et choisissez «&#
     <message>
         <source>Quorbel is ending.</source>
         <extracomment>A D-Bus caller&apos;s answer while the program quits.</extracomment>
-        <translation>Quorbel est en train de se fermer.</translation>
+        <translation>Quorbel est en cours de fermeture.</translation>
     </message>
     <message>
         <source>cannot open the display; set DISPLAY or run from a desktop session</source>
