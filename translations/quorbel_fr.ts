@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Start so&amp;ftly (rising over 15 seconds)</source>
-        <translation>Commencer &amp;doucement (montée progressive sur 15 secondes)</translation>
+        <translation>Montée &amp;progressive (15 secondes)</translation>
     </message>
     <message>
         <source> min</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>&amp;Repeat: start again when acknowledged</source>
-        <translation>&amp;Répéter&#xa0;: relancer une fois l’alerte arrêtée</translation>
+        <translation>&amp;Relancer une fois l’alerte arrêtée</translation>
     </message>
     <message>
         <source>OK</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>As the Sound and Recur boxes say</source>
-        <translation>Selon les cases Son et Boucle</translation>
+        <translation>Selon les cases Son et Rép.</translation>
     </message>
     <message>
         <source>None</source>
@@ -461,7 +461,7 @@ Pour régler un minuteur, faites un clic droit sur son bouton et choisissez «&#
     <message>
         <source>Recur</source>
         <extracomment>Check box, 50 px wide with its box: the sound repeats (also 56 px for alarm 1)</extracomment>
-        <translation>Boucle</translation>
+        <translation>Rép.</translation>
     </message>
     <message>
         <source>The sound repeats until the timer is stopped</source>
@@ -563,7 +563,7 @@ Pour régler un minuteur, faites un clic droit sur son bouton et choisissez «&#
     </message>
     <message>
         <source>Alarm 1 recurs</source>
-        <translation>Alarme 1 en boucle</translation>
+        <translation>Répétition de l’alarme 1</translation>
     </message>
     <message>
         <source>Alarm 1 rings until it is switched off</source>
