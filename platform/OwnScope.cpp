@@ -56,32 +56,8 @@ const QDBusArgument& operator>>(const QDBusArgument& in, AuxiliaryUnit& unit) {
     return in;
 }
 
-// The manager moves the process once the call's job runs, a moment after
-// it answers: looked for this often, this many times.
-constexpr int kLookEveryMs = 20;
-constexpr int kLooks = 50;
-
-void awaitUnit(const QString& unit, QObject* context, std::function<void()> then, int looks) {
-    if (currentUnit() == unit || looks <= 0) {
-        if (currentUnit() != unit)
-            qCDebug(lcQuorbel, "the program is not in %s as asked", qUtf8Printable(unit));
-        then();
-        return;
-    }
-    QTimer::singleShot(kLookEveryMs, context, [unit, context, then = std::move(then), looks] {
-        awaitUnit(unit, context, then, looks - 1);
-    });
-}
-
-} // namespace
-
-} // namespace platform
-
-Q_DECLARE_METATYPE(platform::UnitProperty)
-Q_DECLARE_METATYPE(platform::AuxiliaryUnit)
-
-namespace platform {
-
+// The unit the process runs in, the last part of its cgroup; empty where
+// the system names none.
 QString currentUnit() {
     QFile file(QStringLiteral("/proc/self/cgroup"));
     if (!file.open(QIODevice::ReadOnly))
@@ -102,6 +78,9 @@ QString currentUnit() {
     return unit;
 }
 
+// Whether a unit's name gives appId by the desktops' rule for the units
+// they start programs in: app-[LAUNCHER-]ID-RANDOM.scope or
+// app-[LAUNCHER-]ID[@RANDOM].service.
 bool unitNamesApp(const QString& unit, const QString& appId) {
     const QString id = QRegularExpression::escape(appId);
     const QRegularExpression named(
@@ -109,6 +88,33 @@ bool unitNamesApp(const QString& unit, const QString& appId) {
             .arg(id));
     return named.match(unit).hasMatch();
 }
+
+// The manager moves the process once the call's job runs, a moment after
+// it answers: looked for this often, this many times.
+constexpr int kLookEveryMs = 20;
+constexpr int kLooks = 50;
+
+void awaitUnit(const QString& unit, QObject* context, std::function<void()> then, int looks) {
+    const bool there = currentUnit() == unit;
+    if (there || looks <= 0) {
+        if (!there)
+            qCDebug(lcQuorbel, "the program is not in %s as asked", qUtf8Printable(unit));
+        then();
+        return;
+    }
+    QTimer::singleShot(kLookEveryMs, context, [unit, context, then = std::move(then), looks] {
+        awaitUnit(unit, context, then, looks - 1);
+    });
+}
+
+} // namespace
+
+} // namespace platform
+
+Q_DECLARE_METATYPE(platform::UnitProperty)
+Q_DECLARE_METATYPE(platform::AuxiliaryUnit)
+
+namespace platform {
 
 void enterOwnScope(const QString& appId, QObject* context, std::function<void()> then) {
     const auto later = [context, then] { QTimer::singleShot(0, context, then); };

@@ -13,13 +13,6 @@ class QObject;
 
 namespace platform {
 
-// The unit the process runs in, the last part of its cgroup; empty where
-// the system names none.
-QString currentUnit();
-// Whether a unit's name gives appId by the desktops' rule for the units
-// they start programs in: app-[LAUNCHER-]ID-RANDOM.scope or
-// app-[LAUNCHER-]ID[@RANDOM].service.
-bool unitNamesApp(const QString& unit, const QString& appId);
 // Unless the process's unit already gives appId, asks the user's service
 // manager to move it into app-ID-PID.scope; then is called once, when it
 // is there or cannot be, soon in either case, never before this returns.

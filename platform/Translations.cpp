@@ -53,10 +53,13 @@ void choose(Loaded& chosen, const QStringList& languages, const QString& folder)
     chosen.language.clear();
     for (const QString& language : languages) {
         // The program's own language: nothing to load, and no other wins.
-        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en"))) {
-            if (language != QLatin1String("en-XA"))
-                return;
-        }
+        // The developers' pseudo-language is English marked, from a
+        // catalogue of its own.
+        const bool english =
+            language == QLatin1String("C") ||
+            (language.startsWith(QLatin1String("en")) && language != QLatin1String("en-XA"));
+        if (english)
+            return;
         for (const QString& name : namesFor(language)) {
             const QString file = QDir(folder).filePath(QStringLiteral("quorbel_%1.qm").arg(name));
             if (!QFile::exists(file))

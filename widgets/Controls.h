@@ -29,8 +29,6 @@ bool bitmapFaces();
 // English): the window's own faces have the letters of the European
 // languages, not Chinese, which gets a face of its own drawn to the pixel.
 void useFacesFor(const QString& language);
-// The face that stands for all of the window's in that language, or empty.
-QString languageFace();
 
 // A face of the window's look at a height in pixels. It is asked for
 // alone: the window's own captions never need letters from another face.

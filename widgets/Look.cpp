@@ -29,10 +29,6 @@ void useFacesFor(const QString& language) {
                                                        : QString();
 }
 
-QString languageFace() {
-    return ownFace;
-}
-
 void useBitmapFaces(bool on) {
     bitmapsOn = on;
 }
